@@ -1,0 +1,49 @@
+#pragma once
+// What every subcommand shares: argument handling, loading a game, errors.
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/document/document.h"
+#include "platform/headless/headless_services.h"
+
+namespace mokuza::cli {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+struct Streams {
+  std::ostream& out;
+  std::ostream& err;
+};
+
+using Args = std::vector<std::string>;
+
+// A subcommand: its name, one-line summary, usage text and entry point.
+struct Command {
+  const char* name;
+  const char* summary;
+  const char* usage;
+  int (*run)(const Args& args, Streams streams);
+};
+
+bool wantsHelp(const Args& args);
+// Prints "mokuza-cli NAME: message" and the usage line; returns kExitUsage.
+int usageError(const Command& command, const std::string& message, Streams streams);
+
+// Reads the game of a file into doc with every position computed. On failure
+// the message says why (missing file, no game in it).
+bool loadGame(const std::string& path, Document& doc, platform::HeadlessServices& services, std::string& error);
+
+// A whole decimal number, or nothing.
+std::optional<int> parseInt(const std::string& text);
+
+// Coordinates as people read them: columns A..T without I, rows from the bottom.
+std::string humanPoint(int point, int boardSize);
+// Two SGF letters, or "pass".
+std::string sgfPoint(int point, int boardSize);
+
+}  // namespace mokuza::cli

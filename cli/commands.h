@@ -1,0 +1,13 @@
+#pragma once
+// The subcommands of mokuza-cli.
+
+#include "cli/cli_support.h"
+
+namespace mokuza::cli {
+
+extern const Command kShowCommand;
+extern const Command kTreeCommand;
+extern const Command kInfoCommand;
+extern const Command kConvertCommand;
+
+}  // namespace mokuza::cli

@@ -1,0 +1,50 @@
+#include <array>
+#include <iostream>
+#include <string>
+
+#include "cli/commands.h"
+
+namespace {
+
+using mokuza::cli::Command;
+
+constexpr std::array<const Command*, 4> kCommands{&mokuza::cli::kShowCommand, &mokuza::cli::kTreeCommand,
+                                                  &mokuza::cli::kInfoCommand, &mokuza::cli::kConvertCommand};
+
+void printHelp(std::ostream& out) {
+  out << "mokuza-cli — Go game records from the command line\n\n"
+         "usage: mokuza-cli COMMAND [ARGS...]\n"
+         "       mokuza-cli COMMAND --help\n\ncommands:\n";
+  for (const Command* command : kCommands) out << "  " << command->name << std::string(10 - std::string(command->name).size(), ' ') << command->summary << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    printHelp(std::cerr);
+    return mokuza::cli::kExitUsage;
+  }
+  const std::string name = argv[1];
+  if (name == "--help" || name == "-h" || name == "help") {
+    printHelp(std::cout);
+    return mokuza::cli::kExitOk;
+  }
+  mokuza::cli::Args args(argv + 2, argv + argc);
+  for (const Command* command : kCommands) {
+    if (name != command->name) continue;
+    if (mokuza::cli::wantsHelp(args)) {
+      std::cout << "usage: " << command->usage << '\n';
+      return mokuza::cli::kExitOk;
+    }
+    try {
+      return command->run(args, {std::cout, std::cerr});
+    } catch (const std::exception& e) {
+      std::cerr << "mokuza-cli " << name << ": " << e.what() << '\n';
+      return mokuza::cli::kExitFailure;
+    }
+  }
+  std::cerr << "mokuza-cli: unknown command '" << name << "'\n";
+  printHelp(std::cerr);
+  return mokuza::cli::kExitUsage;
+}

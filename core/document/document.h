@@ -1,0 +1,155 @@
+#pragma once
+// The open game as the user works on it: record, positions, what is shown,
+// the undo history, and the state that undo copies.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/document/playlist_entry.h"
+#include "core/document/recent_files.h"
+#include "core/record/game_record.h"
+#include "core/rules/board.h"
+#include "core/rules/replay.h"
+
+namespace mokuza {
+
+using OptionMap = std::map<std::string, std::int32_t, std::less<>>;
+
+// Options of the document with their defaults; negative switches are off and
+// keep the magnitude of the last choice.
+OptionMap defaultDocumentOptions();
+std::int32_t optionValue(const OptionMap& options, std::string_view key, std::int32_t fallback);
+
+// A rectangle of board points (columns and rows from 0, inclusive) and,
+// optionally, a range of moves it applies to.
+struct RangeSelection {
+  bool active = false;
+  int left = 0, top = 0, right = -1, bottom = -1;
+  bool movesLimited = false;
+  int firstMove = 0, lastMove = 0;
+
+  bool containsPoint(int point, int n) const;
+  bool containsMove(int move) const { return !movesLimited || (move >= firstMove && move <= lastMove); }
+};
+
+// Everything an undo entry copies.
+struct DocumentState {
+  GameRecord record;
+  PlaylistEntry gameInfo;  // the current game's information: its file, design files, dates
+  Design design;           // the shown design
+  OptionMap options = defaultDocumentOptions();
+  std::u16string playlistPath;
+  int playlistIndex = 0;         // 1-based index of the loaded playlist game, 0 for none
+  std::u16string fileTitle;      // the file name shown in the window title
+  std::u16string currentFileName;  // the path offered by the save dialog
+  RangeSelection selection;
+  bool modified = false;
+};
+
+struct UndoEntry {
+  DocumentState state;
+  int currentMove = 0;
+  bool modified = false;
+  std::vector<PlaylistEntry> playlistEntries;
+  std::u16string description;  // at most 512 characters
+};
+
+constexpr int kUndoLimit = 100;
+constexpr int kUndoPlaylistEntryLimit = 15000;
+constexpr int kRedoCommand = 30101;
+constexpr int kUndoCommand = 30100;
+constexpr int kHistoryFirstCommand = 50001;
+
+struct MenuItemState {
+  int id = 0;
+  std::u16string text;
+  bool enabled = true;
+  bool checked = false;
+};
+
+struct UndoMenu {
+  MenuItemState undo;
+  MenuItemState redo;
+  std::vector<MenuItemState> history;  // newest first; the checked one is the current entry
+};
+
+// How a click in the middle of a game plays: asks, or one of the three edits.
+enum InsertionMode : int {
+  kInsertAsk = 0,
+  kInsertVariation = 1,
+  kInsertBeforeNext = 2,
+  kReplaceNext = 3,
+  kAppendAtEnd = 4,
+};
+inline constexpr std::u16string_view kInsertionModeLabel = u"途中局面での着手";
+inline constexpr std::u16string_view kLastMoveLabel = u"棋譜並べ最終手";
+
+// Calls into the layers above the document (window, playlist, history log).
+// Unset hooks do nothing.
+struct DocumentHooks {
+  std::function<void()> repaint;
+  std::function<void()> relayout;
+  std::function<void()> refreshLists;
+  std::function<void(std::u16string_view description, int position)> appendHistoryLine;
+  std::function<std::vector<PlaylistEntry>()> snapshotPlaylist;
+  std::function<void(const std::vector<PlaylistEntry>&)> restorePlaylist;
+  // Opens a ".gpl" file; returns 0 or a negative status.
+  std::function<int(const std::u16string& path)> openPlaylist;
+};
+
+struct Document {
+  DocumentState state;
+  Board board;
+  std::vector<ReplayObserver*> observers;  // move naming, music notes
+  DocumentHooks hooks;
+
+  // What is shown.
+  BoardPosition shownPosition;
+  BoardPosition previousShownPosition;
+  int lastMovePoint = kPaddedPass;        // bordered
+  int lastMovePointUnbordered = kPassPoint;
+  std::int8_t colourToPlay = 1;
+  BranchPath pathToCurrentNode;  // leads to the node holding the shown move
+  int nodeEndMove = 0;           // move number of that node's last record
+  int previousBranchMove = -1, nextBranchMove = -1;
+  int previousCommentMove = -1, nextCommentMove = -1;
+  int viewLimit = 0;
+  bool deleteButtonsEnabled = false;
+
+  // Modes set by the layers above.
+  bool autoPlayRunning = false;
+  bool batchMode = false;
+  bool saveDialogCancelled = false;
+  OptionMap globalOptions;  // histoutput, filefull, ...
+
+  // Undo history.
+  std::vector<UndoEntry> undoEntries;
+  int undoIndex = -1;
+  int undoCount = 0;
+  UndoMenu undoMenu;
+
+  RecentFiles recentGames{kRecentGamesCapacity, {}};
+  RecentFiles recentPlaylists{kRecentPlaylistsCapacity, {}};
+
+  std::u16string windowTitle = u"Mokuza";
+
+  Document();
+  Document(const Document&) = delete;
+  Document& operator=(const Document&) = delete;
+
+  GameRecord& record() { return state.record; }
+  const GameRecord& record() const { return state.record; }
+  int currentMove() const { return state.record.currentMove; }
+  int moveCount() const { return static_cast<int>(state.record.moveCount); }
+};
+
+// The window title for the current file and modified state.
+void refreshWindowTitle(Document& doc);
+void markModified(Document& doc);
+void callHook(const std::function<void()>& hook);
+
+}  // namespace mokuza

@@ -1,0 +1,205 @@
+#include "core/document/game_files.h"
+
+#include "core/document/navigation.h"
+#include "core/document/recent_files.h"
+#include "core/document/undo.h"
+#include "core/record/sgf_reader.h"
+#include "core/record/sgf_writer.h"
+#include "core/record/text.h"
+
+namespace mokuza {
+namespace {
+
+std::vector<platform::FileFilter> sgfFilters() {
+  return {{u"SGF File(*.sgf)", u"*.sgf"}, {u"すべてのファイル(*.*)", u"*.*"}};
+}
+
+void showFailure(platform::Services& services, std::u16string_view text, std::u16string_view title) {
+  services.messageBox({std::u16string(text), std::u16string(title), platform::Buttons::Ok, platform::Icon::Error});
+}
+
+void setTitleFile(Document& doc, std::u16string_view path) {
+  doc.state.fileTitle = std::u16string(fileNameOf(path));
+  refreshWindowTitle(doc);
+}
+
+// Puts the board geometry in step with the record before positions are computed.
+void matchBoardSize(Document& doc) {
+  if (doc.board.geometry.n != doc.record().boardSize) SetBoardSize(doc.board, doc.record().boardSize);
+}
+
+ReadOptions readOptionsFor(const Document& doc, platform::Services& services, bool playlistGame) {
+  ReadOptions options;
+  options.gobanroll = optionValue(doc.state.options, "gobanroll", -8);
+  options.playlistGame = playlistGame;
+  options.defaultBoardSize = optionValue(doc.state.options, "boardsize", kDefaultBoardSize);
+  options.randomSeed = services.now();
+  return options;
+}
+
+}  // namespace
+
+int loadRecordText(Document& doc, std::u16string_view text, ReadOptions& options) {
+  const int result = readSgf(doc.record(), text, options);
+  matchBoardSize(doc);
+  doc.record().currentMove = static_cast<std::int32_t>(doc.record().moveCount);
+  recomputePositions(doc, 0);
+  return result;
+}
+
+bool writeGameFile(const GameRecord& record, const std::u16string& path) {
+  return writeTextFile(textToPath(path), writeSgf(record));
+}
+
+int openGame(Document& doc, platform::Services& services, const OpenRequest& request) {
+  std::u16string path;
+  switch (request.source) {
+    case OpenRequest::Source::Dialog: {
+      platform::FileDialogRequest dialog;
+      dialog.title = u"対局を開く";
+      dialog.filters = sgfFilters();
+      dialog.defaultExtension = u"sgf";
+      dialog.mustExist = true;
+      auto chosen = services.openFileDialog(dialog);
+      if (!chosen) {
+        callHook(doc.hooks.repaint);
+        return kOpenFailed;
+      }
+      path = pathToText(*chosen);
+      doc.autoPlayRunning = false;
+      break;
+    }
+    case OpenRequest::Source::Recent: {
+      const bool playlists = request.recentCommand >= kRecentPlaylistsFirstCommand;
+      const RecentFiles& list = playlists ? doc.recentPlaylists : doc.recentGames;
+      const int index = request.recentCommand - (playlists ? kRecentPlaylistsFirstCommand : kRecentGamesFirstCommand);
+      if (index < 0 || index >= static_cast<int>(list.paths.size())) return kOpenFailed;
+      path = list.paths[static_cast<std::size_t>(index)];
+      break;
+    }
+    case OpenRequest::Source::Path:
+      path = request.path;
+      break;
+  }
+
+  if (isPlaylistPath(path)) return doc.hooks.openPlaylist ? doc.hooks.openPlaylist(path) : kOpenFailed;
+  if (!isGamePath(path)) return kOpenFailed;
+
+  const std::u16string text = loadTextFile(textToPath(path), services);
+  if (text.empty()) return kOpenFailed;
+
+  // Kept so that a file without a game leaves the open game as it was.
+  const DocumentState previous = doc.state;
+  const int previousMove = doc.currentMove();
+  const int oldSize = doc.record().boardSize;
+
+  const bool playlistGame = request.playlistEntry != nullptr;
+  if (playlistGame) doc.state.gameInfo = *request.playlistEntry;
+  SetFilePath(doc.state.gameInfo, kSgfFileLabel, path);
+  doc.record().boardSize = kDefaultBoardSize;
+  ReadOptions options = readOptionsFor(doc, services, playlistGame);
+  options.onPlaylistInfo = [&doc](std::u16string_view label, std::u16string_view value) {
+    doc.state.gameInfo.textFields.insert_or_assign(std::u16string(label), std::u16string(value));
+  };
+  if (loadRecordText(doc, text, options) != kReadOk) {
+    doc.state = previous;
+    rebuildCurrentLine(doc.record());
+    matchBoardSize(doc);
+    doc.record().currentMove = previousMove;
+    recomputePositions(doc, 0);
+    showFailure(services, u"ファイルを開けませんでした", u"失敗");
+    return kOpenFailed;
+  }
+  doc.state.options["boardsize"] = options.defaultBoardSize;
+  doc.state.modified = false;
+  doc.state.currentFileName = path;
+  if (!doc.batchMode) setTitleFile(doc, path);
+
+  if (!playlistGame && !doc.autoPlayRunning) recordUndo(doc, u"対局を開く - " + std::u16string(stemOf(path)));
+  if (doc.record().boardSize != oldSize) callHook(doc.hooks.relayout);
+
+  if (!doc.batchMode) {
+    if (!doc.autoPlayRunning && doc.state.playlistIndex == 0) addRecent(doc.recentGames, path);
+    showMove(doc, 0);
+    callHook(doc.hooks.repaint);
+  }
+  return 0;
+}
+
+int openGameFile(Document& doc, platform::Services& services, const std::u16string& path) {
+  OpenRequest request;
+  request.source = OpenRequest::Source::Path;
+  request.path = path;
+  return openGame(doc, services, request);
+}
+
+int saveGame(Document& doc, platform::Services& services) {
+  const std::u16string path = FilePath(doc.state.gameInfo, kSgfFileLabel);
+  if (!isGamePath(path)) {
+    doc.state.currentFileName.clear();
+    return saveGameAs(doc, services);
+  }
+  if (!writeGameFile(doc.record(), path)) {
+    // Keep the changes marked: the file on disk does not hold them.
+    showFailure(services, u"保存できませんでした", u"エラー");
+    return kSaveFailed;
+  }
+  doc.state.modified = false;
+  if (doc.undoIndex >= 0 && doc.undoIndex < static_cast<int>(doc.undoEntries.size()))
+    doc.undoEntries[static_cast<std::size_t>(doc.undoIndex)].modified = false;
+  if (!doc.batchMode) refreshWindowTitle(doc);
+  if (doc.state.playlistIndex > 0) callHook(doc.hooks.refreshLists);
+  showMove(doc, doc.currentMove());
+  callHook(doc.hooks.repaint);
+  return kSaved;
+}
+
+int saveGameAs(Document& doc, platform::Services& services) {
+  platform::FileDialogRequest dialog;
+  dialog.title = u"名前を付けて保存する";
+  dialog.filters = sgfFilters();
+  dialog.defaultExtension = u"sgf";
+  dialog.initialName = textToPath(doc.state.currentFileName);
+  dialog.overwritePrompt = true;
+  auto chosen = services.saveFileDialog(dialog);
+  doc.saveDialogCancelled = !chosen;
+  if (!chosen) return kSaveCancelled;
+
+  const std::u16string path = pathToText(*chosen);
+  if (!writeGameFile(doc.record(), path)) {
+    showFailure(services, u"保存できませんでした", u"エラー");
+    return kSaveFailed;
+  }
+  const std::u16string stored = FilePath(doc.state.gameInfo, kSgfFileLabel);
+  if (doc.state.playlistIndex > 0 && path != stored) {
+    // A playlist game saved elsewhere: the entry keeps its own file.
+    doc.state.currentFileName = stored;
+  } else {
+    doc.state.modified = false;
+    SetFilePath(doc.state.gameInfo, kSgfFileLabel, path);
+    if (!doc.batchMode) setTitleFile(doc, path);
+    doc.state.currentFileName = path;
+  }
+  addRecent(doc.recentGames, doc.state.currentFileName);
+  if (doc.undoIndex >= 0 && doc.undoIndex < static_cast<int>(doc.undoEntries.size()))
+    doc.undoEntries[static_cast<std::size_t>(doc.undoIndex)].modified = doc.state.modified;
+  if (doc.state.playlistIndex > 0) callHook(doc.hooks.refreshLists);
+  showMove(doc, doc.currentMove());
+  return kSaved;
+}
+
+int askSave(Document& doc, platform::Services& services) {
+  if (!doc.state.modified) return 1;
+  const int answer = services.messageBox(
+      {u"保存しますか？", u"Mokuza", platform::Buttons::YesNoCancel, platform::Icon::Question});
+  if (answer == platform::AnswerYes) {
+    const int saved = saveGame(doc, services);
+    if (saved == kSaveCancelled || saved == kSaveFailed) return platform::AnswerCancel;
+  } else if (answer != platform::AnswerNo) {
+    return platform::AnswerCancel;
+  }
+  doc.record().currentMove = 0;
+  return answer;
+}
+
+}  // namespace mokuza

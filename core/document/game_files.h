@@ -1,0 +1,45 @@
+#pragma once
+// Opening and saving game files, and the save question.
+
+#include <string>
+
+#include "core/document/document.h"
+#include "core/record/sgf_reader.h"
+#include "platform/services.h"
+
+namespace mokuza {
+
+struct OpenRequest {
+  enum class Source { Dialog, Recent, Path };
+  Source source = Source::Path;
+  int recentCommand = 0;  // 32841.. recent games, 52841.. recent playlists
+  std::u16string path;    // for Source::Path (the command line, a drop)
+  const PlaylistEntry* playlistEntry = nullptr;  // set when a playlist game is opened
+};
+
+constexpr int kOpenFailed = -1;
+
+// Opens a game (or hands a playlist to hooks.openPlaylist): 0 on success.
+int openGame(Document& doc, platform::Services& services, const OpenRequest& request);
+
+// Loads a game from a path without the open dialog; shows move 0.
+int openGameFile(Document& doc, platform::Services& services, const std::u16string& path);
+
+constexpr int kSaved = 0;
+constexpr int kSaveCancelled = -1;
+constexpr int kSaveFailed = -2;
+
+int saveGame(Document& doc, platform::Services& services);
+int saveGameAs(Document& doc, platform::Services& services);
+
+// 1 nothing to save, 6 saved, 7 not saved, 2 cancel.
+int askSave(Document& doc, platform::Services& services);
+
+// Reads SGF text into the document and computes every position; the view
+// is left at the last move. kReadOk or kReadNoGame (the record is then empty).
+int loadRecordText(Document& doc, std::u16string_view text, ReadOptions& options);
+
+// Writes the game to a file (UTF-8, CR LF); false when it could not be written.
+bool writeGameFile(const GameRecord& record, const std::u16string& path);
+
+}  // namespace mokuza

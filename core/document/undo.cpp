@@ -1,0 +1,118 @@
+#include "core/document/undo.h"
+
+#include <string>
+
+#include "core/document/navigation.h"
+#include "core/record/text.h"
+
+namespace mokuza {
+namespace {
+
+constexpr std::size_t kDescriptionMax = 512;
+
+std::size_t storedPlaylistEntries(const Document& doc) {
+  std::size_t total = 0;
+  for (const UndoEntry& entry : doc.undoEntries) total += entry.playlistEntries.size();
+  return total;
+}
+
+std::u16string number(int value) { return asciiToUtf16(std::to_string(value)); }
+
+}  // namespace
+
+void recordUndo(Document& doc, std::u16string_view description) {
+  if (doc.batchMode || doc.autoPlayRunning || description == u"n") {
+    refreshUndoMenu(doc);
+    return;
+  }
+  // The redo side is discarded by a new change.
+  doc.undoEntries.resize(static_cast<std::size_t>(doc.undoIndex + 1));
+  UndoEntry entry;
+  entry.state = doc.state;
+  entry.currentMove = doc.currentMove();
+  entry.modified = doc.state.modified;
+  if (doc.hooks.snapshotPlaylist) entry.playlistEntries = doc.hooks.snapshotPlaylist();
+  entry.description = std::u16string(description.substr(0, kDescriptionMax));
+  doc.undoEntries.push_back(std::move(entry));
+  doc.undoIndex = static_cast<int>(doc.undoEntries.size()) - 1;
+
+  while (doc.undoIndex > 0 &&
+         (doc.undoIndex + storedPlaylistEntries(doc) >= kUndoPlaylistEntryLimit + 1 || doc.undoIndex >= kUndoLimit)) {
+    doc.undoEntries.erase(doc.undoEntries.begin());
+    --doc.undoIndex;
+  }
+  doc.undoCount = doc.undoIndex;
+
+  if (optionValue(doc.globalOptions, "histoutput", 1) == 1 && doc.hooks.appendHistoryLine)
+    doc.hooks.appendHistoryLine(doc.undoEntries.back().description, doc.undoIndex);
+  refreshUndoMenu(doc);
+}
+
+void restoreUndo(Document& doc) {
+  if (doc.autoPlayRunning) return;
+  if (doc.undoIndex < 0 || doc.undoIndex >= static_cast<int>(doc.undoEntries.size())) return;
+  const UndoEntry& entry = doc.undoEntries[static_cast<std::size_t>(doc.undoIndex)];
+  const int oldSize = doc.record().boardSize;
+  doc.state = entry.state;
+  doc.state.modified = entry.modified;
+  if (doc.hooks.restorePlaylist) doc.hooks.restorePlaylist(entry.playlistEntries);
+  if (doc.record().boardSize != oldSize || doc.board.geometry.n != doc.record().boardSize)
+    SetBoardSize(doc.board, doc.record().boardSize);
+  rebuildCurrentLine(doc.record());
+  doc.record().currentMove = entry.currentMove;
+  refreshWindowTitle(doc);
+  callHook(doc.hooks.relayout);
+  recomputePositions(doc, 0);
+  refreshUndoMenu(doc);
+}
+
+bool undo(Document& doc) {
+  if (doc.undoIndex <= 0) return false;
+  --doc.undoIndex;
+  restoreUndo(doc);
+  return true;
+}
+
+bool redo(Document& doc) {
+  if (doc.undoIndex >= doc.undoCount) return false;
+  ++doc.undoIndex;
+  restoreUndo(doc);
+  return true;
+}
+
+bool chooseHistoryItem(Document& doc, int commandId) {
+  const int index = doc.undoCount - (commandId - kHistoryFirstCommand);
+  if (index < 0 || index > doc.undoCount || index == doc.undoIndex) return false;
+  doc.undoIndex = index;
+  restoreUndo(doc);
+  return true;
+}
+
+void refreshUndoMenu(Document& doc) {
+  UndoMenu& menu = doc.undoMenu;
+  auto description = [&](int index) -> const std::u16string& {
+    return doc.undoEntries[static_cast<std::size_t>(index)].description;
+  };
+
+  menu.redo.id = kRedoCommand;
+  menu.redo.text = u"やりなおし";
+  menu.redo.enabled = doc.undoIndex < doc.undoCount;
+  if (menu.redo.enabled)
+    menu.redo.text += u" " + number(doc.undoIndex + 1) + u"/" + number(doc.undoCount) + u" - " + description(doc.undoIndex + 1);
+  menu.redo.text += u"(&Y)\tCtrl+Y";
+
+  menu.undo.id = kUndoCommand;
+  menu.undo.text = u"取り消し";
+  menu.undo.enabled = doc.undoIndex > 0;
+  if (menu.undo.enabled)
+    menu.undo.text += u"  " + number(doc.undoIndex) + u"/" + number(doc.undoCount) + u" - " + description(doc.undoIndex);
+  menu.undo.text += u"(&Z)\tCtrl+Z";
+
+  menu.history.clear();
+  for (int k = 0; k <= doc.undoCount && k < static_cast<int>(doc.undoEntries.size()); ++k) {
+    const int index = doc.undoCount - k;
+    menu.history.push_back({kHistoryFirstCommand + k, description(index), true, index == doc.undoIndex});
+  }
+}
+
+}  // namespace mokuza

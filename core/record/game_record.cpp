@@ -1,0 +1,235 @@
+#include "core/record/game_record.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace mokuza {
+
+StringPool::StringPool() { empty_ = &*values_.emplace().first; }
+
+const std::u16string* StringPool::intern(std::u16string_view value) {
+  auto found = values_.find(value);
+  if (found != values_.end()) return &*found;
+  return &*values_.emplace(value).first;
+}
+
+std::u16string clipMarkText(std::u16string_view text) {
+  std::size_t length = std::min<std::size_t>(text.size(), kMarkTextMax);
+  if (length < text.size() && length > 0 && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) --length;
+  return std::u16string(text.substr(0, length));
+}
+
+namespace {
+auto lowerBound(auto& entries, std::int16_t point) {
+  return std::lower_bound(entries.begin(), entries.end(), point,
+                          [](const MarkEntry& entry, std::int16_t p) { return entry.point < p; });
+}
+}  // namespace
+
+MarkEntry& MarkList::at(std::int16_t point) {
+  auto it = lowerBound(entries_, point);
+  if (it != entries_.end() && it->point == point) return *it;
+  MarkEntry entry;
+  entry.point = point;
+  return *entries_.insert(it, entry);
+}
+
+const MarkEntry* MarkList::find(std::int16_t point) const {
+  auto it = lowerBound(entries_, point);
+  return it != entries_.end() && it->point == point ? &*it : nullptr;
+}
+
+void MarkList::erase(std::int16_t point) {
+  auto it = lowerBound(entries_, point);
+  if (it != entries_.end() && it->point == point) entries_.erase(it);
+}
+
+void MarkList::removeEmpty() {
+  std::erase_if(entries_, [](const MarkEntry& entry) { return entry.isEmpty(); });
+}
+
+const std::u16string* MoveRecord::property(std::u16string_view label) const {
+  auto index = moveInfoIndexByLabel(label);
+  return index ? properties[*index] : nullptr;
+}
+
+void MoveRecord::setProperty(std::u16string_view label, const std::u16string* value) {
+  if (auto index = moveInfoIndexByLabel(label)) properties[*index] = value;
+}
+
+// ---- VariationNode: copying and destroying without recursion ----
+
+VariationNode::VariationNode(const VariationNode& other) { *this = other; }
+
+VariationNode& VariationNode::operator=(const VariationNode& other) {
+  if (this == &other) return *this;
+  VariationNode copy;  // built fully before this changes, so self-descendants are safe
+  std::vector<std::pair<VariationNode*, const VariationNode*>> work{{&copy, &other}};
+  while (!work.empty()) {
+    auto [target, source] = work.back();
+    work.pop_back();
+    target->records = source->records;
+    target->children.resize(source->children.size());
+    for (std::size_t i = 0; i < source->children.size(); ++i)
+      work.emplace_back(&target->children[i], &source->children[i]);
+  }
+  return *this = std::move(copy);
+}
+
+VariationNode& VariationNode::operator=(VariationNode&& other) noexcept {
+  if (this == &other) return *this;
+  VariationNode old;
+  old.children = std::move(children);  // destroyed iteratively by old's destructor
+  records = std::move(other.records);
+  children = std::move(other.children);
+  return *this;
+}
+
+VariationNode::~VariationNode() {
+  // Detach grandchildren into one flat list before any child is destroyed, so
+  // that no destructor below this one has children of its own to recurse into.
+  std::vector<VariationNode> pending = std::move(children);
+  while (!pending.empty()) {
+    VariationNode node = std::move(pending.back());
+    pending.pop_back();
+    for (VariationNode& child : node.children) pending.push_back(std::move(child));
+    node.children.clear();
+  }
+}
+
+// ---- GameRecord ----
+
+GameRecord::GameRecord() { clearTree(*this); }
+
+GameRecord::GameRecord(const GameRecord& other) { *this = other; }
+
+GameRecord& GameRecord::operator=(const GameRecord& other) {
+  if (this == &other) return *this;
+  boardSize = other.boardSize;
+  colourToPlay = other.colourToPlay;
+  root = other.root;
+  branchPath = other.branchPath;
+  divergenceMove = other.divergenceMove;
+  moveCount = other.moveCount;
+  currentMove = other.currentMove;
+  moveOrder = other.moveOrder;
+  headerValues = other.headerValues;
+  blackMoveCount = other.blackMoveCount;
+  whiteMoveCount = other.whiteMoveCount;
+  pool = other.pool;
+  // The line's pointers must point into this tree, not the other's.
+  rebuildCurrentLine(*this);
+  return *this;
+}
+
+std::u16string_view GameRecord::header(std::u16string_view label) const {
+  auto it = headerValues.find(label);
+  return it == headerValues.end() || !it->second ? std::u16string_view() : std::u16string_view(*it->second);
+}
+
+void GameRecord::setHeader(std::u16string_view label, std::u16string_view value) {
+  auto it = headerValues.find(label);
+  if (it == headerValues.end()) it = headerValues.emplace(std::u16string(label), nullptr).first;
+  it->second = intern(value);
+}
+
+std::size_t appendRecord(VariationNode& node) {
+  node.records.emplace_back();
+  return node.records.size() - 1;
+}
+
+std::size_t appendChild(VariationNode& node) {
+  node.children.emplace_back();
+  return node.children.size() - 1;
+}
+
+void clearTree(GameRecord& record) {
+  record.root.children.clear();
+  record.root.children.emplace_back();
+  record.root.records.assign(1, MoveRecord());
+  record.branchPath.assign(1, 0);
+  rebuildCurrentLine(record);
+}
+
+void resetRecord(GameRecord& record) {
+  record.colourToPlay = 1;
+  record.currentMove = 0;
+  record.moveCount = 0;
+  // A fresh pool per game keeps a long show from growing without end; the
+  // header values that survive a reset move into it.
+  auto pool = std::make_shared<StringPool>();
+  for (auto& [label, value] : record.headerValues) value = pool->intern(value ? *value : std::u16string());
+  record.pool = std::move(pool);
+  clearTree(record);
+}
+
+VariationNode& nodeAt(GameRecord& record, const BranchPath& path) {
+  VariationNode* node = &record.root;
+  for (std::int16_t index : path) {
+    if (index < 0 || static_cast<std::size_t>(index) >= node->children.size()) break;
+    node = &node->children[static_cast<std::size_t>(index)];
+  }
+  return *node;
+}
+
+void extendToLeaf(GameRecord& record, BranchPath& path) {
+  VariationNode* node = &nodeAt(record, path);
+  while (!node->children.empty()) {
+    path.push_back(0);
+    node = &node->children[0];
+  }
+}
+
+void rebuildCurrentLine(GameRecord& record) {
+  record.lineRecords.clear();
+  record.lineNode.clear();
+  record.lineIndex.clear();
+  record.lineRecords.push_back(&record.root.records[0]);
+  record.lineNode.push_back(&record.root);
+  record.lineIndex.push_back(0);
+
+  record.divergenceMove = 0;
+  std::uint32_t before = 0;
+  VariationNode* node = &record.root;
+  for (std::size_t step = 0; step < record.branchPath.size(); ++step) {
+    std::int16_t c = record.branchPath[step];
+    if (c < 0 || static_cast<std::size_t>(c) >= node->children.size()) {
+      record.branchPath.resize(step);
+      break;
+    }
+    VariationNode& child = node->children[static_cast<std::size_t>(c)];
+    for (std::size_t i = 0; i < child.records.size(); ++i) {
+      record.lineRecords.push_back(&child.records[i]);
+      record.lineNode.push_back(&child);
+      record.lineIndex.push_back(static_cast<std::int32_t>(i));
+    }
+    if (record.divergenceMove == 0 && c != 0) record.divergenceMove = before;
+    // Branches at the very start of the game (a trunk without records) are
+    // branch points too; only the root's single trunk is not.
+    if (node != &record.root && !child.records.empty()) {
+      child.records[0].branchCount = static_cast<std::uint16_t>(node->children.size());
+      child.records[0].branchChoice = static_cast<std::uint16_t>(c + 1);
+    }
+    before += static_cast<std::uint32_t>(child.records.size());
+    node = &child;
+  }
+  if (record.branchPath.empty()) record.branchPath.push_back(0);
+
+  for (MoveRecord* rec : record.lineRecords) rec->marks.removeEmpty();
+
+  record.moveCount = static_cast<std::uint32_t>(record.lineRecords.size() - 1);
+  if (record.moveOrder.size() != record.moveCount + 1) {
+    record.moveOrder.resize(record.moveCount + 1);
+    for (std::uint32_t i = 0; i <= record.moveCount; ++i) record.moveOrder[i] = static_cast<std::int32_t>(i);
+  }
+  // Numbered on every rebuild: a line of the same length through another
+  // variation must not show the numbers its records had off the line.
+  for (std::uint32_t i = 0; i <= record.moveCount; ++i)
+    record.lineRecords[i]->moveNumber = static_cast<std::int32_t>(i);
+
+  record.lineCopy.clear();
+  record.lineCopy.reserve(record.lineRecords.size());
+  for (const MoveRecord* rec : record.lineRecords) record.lineCopy.push_back(*rec);
+}
+
+}  // namespace mokuza

@@ -1,0 +1,178 @@
+#pragma once
+// The loaded game: the tree of nodes, the selected line through it, and the
+// game information.
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "core/record/property_tables.h"
+
+namespace mokuza {
+
+constexpr int kDefaultBoardSize = 19;
+constexpr int kMinBoardSize = 2;
+constexpr int kMaxBoardSize = 19;
+// A move without a board point (a pass) in record coordinates.
+constexpr int kPassPoint = 422;
+constexpr int kMarkTextMax = 3;
+
+constexpr bool isValidBoardSize(int n) { return n >= kMinBoardSize && n <= kMaxBoardSize; }
+constexpr bool isOnBoard(int point, int n) { return point >= 0 && point < n * n; }
+
+// Every property value of a game, held once. Values are never removed, so a
+// pointer stays valid as long as the pool lives; copies of a record share it.
+class StringPool {
+ public:
+  StringPool();
+  const std::u16string* intern(std::u16string_view value);
+  const std::u16string* empty() const { return empty_; }
+  std::size_t size() const { return values_.size(); }
+
+ private:
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view s) const { return std::hash<std::u16string_view>()(s); }
+  };
+  std::unordered_set<std::u16string, Hash, std::equal_to<>> values_;
+  const std::u16string* empty_;
+};
+
+// One point's setup stone and/or label text.
+struct MarkEntry {
+  std::int16_t point = 0;
+  std::int8_t stone = 0;  // +1 black, -1 white, 0 none
+  std::u16string text;    // at most kMarkTextMax UTF-16 units
+
+  bool isEmpty() const { return stone == 0 && text.empty(); }
+};
+
+// Cuts a label to what a mark holds, never splitting a surrogate pair.
+std::u16string clipMarkText(std::u16string_view text);
+
+// The marks of one node, kept sorted by point so that every walk over them
+// (writing, replaying setup stones) is in one fixed order.
+class MarkList {
+ public:
+  MarkEntry& at(std::int16_t point);  // created when absent
+  const MarkEntry* find(std::int16_t point) const;
+  void erase(std::int16_t point);
+  void removeEmpty();
+  bool empty() const { return entries_.empty(); }
+  std::size_t size() const { return entries_.size(); }
+  auto begin() const { return entries_.begin(); }
+  auto end() const { return entries_.end(); }
+  auto begin() { return entries_.begin(); }
+  auto end() { return entries_.end(); }
+  bool operator==(const MarkList&) const = default;
+
+ private:
+  std::vector<MarkEntry> entries_;
+};
+
+// Music-note parameters of one move; a negative timing value plays no note.
+using NoteBlock = std::array<std::int32_t, 9>;
+inline constexpr NoteBlock kDefaultNoteBlock{50, 0, 0, 0, -1, -1, -1, -1, -1};
+
+// A property this program does not model, kept as read so that saving does
+// not drop what another program wrote.
+struct ExtraProperty {
+  std::u16string id;
+  std::vector<const std::u16string*> values;
+};
+
+// Per-move properties by their row in kMoveInfoFields; null when absent.
+using MoveProperties = std::array<const std::u16string*, kMoveInfoFields.size()>;
+
+// One SGF node.
+struct MoveRecord {
+  std::int32_t moveNumber = 0;  // index along the current line
+  std::uint16_t branchCount = 0;
+  std::uint16_t branchChoice = 0;
+  std::uint16_t point = 0;  // kPassPoint for a pass
+  std::int8_t colour = 0;   // +1 black move, -1 white move, 0 no move
+  MarkList marks;
+  MoveProperties properties{};
+  std::array<NoteBlock, 2> notes{kDefaultNoteBlock, kDefaultNoteBlock};
+  std::vector<std::int16_t> figureStones;  // padded points of the move's figure
+  std::vector<ExtraProperty> extraProperties;
+
+  const std::u16string* property(std::u16string_view label) const;
+  void setProperty(std::u16string_view label, const std::u16string* value);
+  bool hasMove() const { return colour == 1 || colour == -1; }
+};
+
+// A run of records without a branch, and its continuations: child 0 goes on
+// along the main line, children 1.. are the alternatives after the last record.
+// Copying and destroying walk the tree without recursion, so files nested
+// thousands of levels deep cannot exhaust the stack.
+struct VariationNode {
+  std::vector<MoveRecord> records;
+  std::vector<VariationNode> children;
+
+  VariationNode() = default;
+  VariationNode(const VariationNode& other);
+  VariationNode(VariationNode&& other) noexcept = default;
+  VariationNode& operator=(const VariationNode& other);
+  VariationNode& operator=(VariationNode&& other) noexcept;
+  ~VariationNode();
+};
+
+using BranchPath = std::vector<std::int16_t>;
+using HeaderValues = std::map<std::u16string, const std::u16string*, std::less<>>;
+
+struct GameRecord {
+  int boardSize = kDefaultBoardSize;  // N
+  std::int8_t colourToPlay = 1;
+
+  VariationNode root;  // one root record, one child: the trunk
+  BranchPath branchPath{0};
+
+  // The current line, derived from the tree and branchPath by rebuildCurrentLine.
+  std::vector<MoveRecord*> lineRecords;
+  std::vector<MoveRecord> lineCopy;
+  std::vector<VariationNode*> lineNode;
+  std::vector<std::int32_t> lineIndex;
+  std::uint32_t divergenceMove = 0;
+  std::uint32_t moveCount = 0;
+  std::int32_t currentMove = 0;
+  std::vector<std::int32_t> moveOrder{0};
+
+  HeaderValues headerValues;
+  std::uint32_t blackMoveCount = 0;
+  std::uint32_t whiteMoveCount = 0;
+  std::shared_ptr<StringPool> pool = std::make_shared<StringPool>();
+
+  GameRecord();
+  GameRecord(const GameRecord& other);
+  GameRecord& operator=(const GameRecord& other);
+  GameRecord(GameRecord&&) = delete;
+  GameRecord& operator=(GameRecord&&) = delete;
+
+  const std::u16string* intern(std::u16string_view value) { return pool->intern(value); }
+  // The value stored under a game-information label, empty when absent.
+  std::u16string_view header(std::u16string_view label) const;
+  void setHeader(std::u16string_view label, std::u16string_view value);
+};
+
+// Empties the tree to a root with one empty record and an empty trunk.
+void clearTree(GameRecord& record);
+// Start of every load: black to play, move 0, empty tree.
+void resetRecord(GameRecord& record);
+// Re-derives the current line from the tree and branchPath. A path entry that
+// names no child ends the path there.
+void rebuildCurrentLine(GameRecord& record);
+
+std::size_t appendRecord(VariationNode& node);
+std::size_t appendChild(VariationNode& node);
+// Walks root along a path; stops early at an index that names no child.
+VariationNode& nodeAt(GameRecord& record, const BranchPath& path);
+// Extends a path with zeros down to a leaf.
+void extendToLeaf(GameRecord& record, BranchPath& path);
+
+}  // namespace mokuza

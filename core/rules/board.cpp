@@ -1,0 +1,189 @@
+#include "core/rules/board.h"
+
+#include <algorithm>
+
+namespace mokuza {
+
+void BoardGrid::clear() {
+  stones.fill(0);
+  for (auto& layer : layers) layer.fill(-1);
+  textLayer.fill(0);
+}
+
+void Board::setBoardSize(int n) { SetBoardSize(*this, n); }
+
+PositionSlot& Board::slot(int m) {
+  if (static_cast<int>(history.slots.size()) <= m) history.slots.resize(static_cast<std::size_t>(m) + 1);
+  return history.slots[static_cast<std::size_t>(m)];
+}
+
+const PositionSlot& Board::slot(int m) const { return history.slots.at(static_cast<std::size_t>(m)); }
+
+void SetBoardSize(Board& board, int n) {
+  board.geometry = makeGridGeometry(n);
+  const GridGeometry& g = board.geometry;
+  board.position.boardGrid.clear();
+  board.position.playGrid.fill(0);
+  for (int b = 0; b < g.borderedCount; ++b)
+    if (g.info[static_cast<std::size_t>(b)].frame) board.position.playGrid[static_cast<std::size_t>(b)] = kStoneFrame;
+  board.position.chains.clear();
+  board.history.boardGrids.assign(1, board.position.boardGrid);
+  board.history.playGrids.assign(1, board.position.playGrid);
+  board.history.slots.assign(1, PositionSlot{});
+  board.history.slots[0].chainIds.fill(-1);
+  board.lastPlayedAt.fill(-1);
+  board.setupStoneBalance = 0;
+  board.colourToPlay = kStoneBlack;
+  board.currentPosition = 0;
+}
+
+void RemoveChain(Board& board, int g) {
+  auto& chains = board.position.chains;
+  if (g < 0 || g >= static_cast<int>(chains.size())) return;
+  ChainIdRow& ids = board.slot(board.currentPosition).chainIds;
+  PlayGrid& grid = board.position.playGrid;
+  const Chain removed = chains[static_cast<std::size_t>(g)];
+  board.capturedScratch |= removed.stones;
+  board.lastRemovedColour = removed.colour;
+  removed.stones.forEach([&](int s) {
+    grid[static_cast<std::size_t>(s)] = kStoneEmpty;
+    ids[static_cast<std::size_t>(s)] = -1;
+    for (int offset : board.geometry.neighbours) {
+      const int q = s + offset;
+      const int stone = grid[static_cast<std::size_t>(q)];
+      if (stone != kStoneBlack && stone != kStoneWhite) continue;
+      const int owner = ids[static_cast<std::size_t>(q)];
+      if (owner >= 0 && owner < static_cast<int>(chains.size())) chains[static_cast<std::size_t>(owner)].liberties.insert(s);
+    }
+  });
+  for (std::int16_t& id : ids)
+    if (id > g) --id;
+  chains.erase(chains.begin() + g);
+}
+
+namespace {
+
+// Drops chain g from the list without touching the grid, renumbering the ids.
+void eraseChainEntry(std::vector<Chain>& chains, ChainIdRow& ids, int g) {
+  for (std::int16_t& id : ids) {
+    if (id == g) id = -1;
+    else if (id > g) --id;
+  }
+  chains.erase(chains.begin() + g);
+}
+
+}  // namespace
+
+void PlaceStone(Board& board, int b, int c) {
+  const GridGeometry& geo = board.geometry;
+  if (!geo.isBoardPoint(b)) return;
+  auto& chains = board.position.chains;
+  PlayGrid& grid = board.position.playGrid;
+  ChainIdRow& ids = board.slot(board.currentPosition).chainIds;
+  board.capturedScratch.clear();
+
+  // Records are trusted, so a stone may land on an occupied point: the old
+  // stone's chain gives the point up first.
+  const int previousOwner = ids[static_cast<std::size_t>(b)];
+  if (previousOwner >= 0 && previousOwner < static_cast<int>(chains.size())) {
+    Chain& old = chains[static_cast<std::size_t>(previousOwner)];
+    old.stones.erase(b);
+    if (old.stones.empty()) eraseChainEntry(chains, ids, previousOwner);
+  }
+
+  std::array<int, 4> friends{}, enemies{};
+  int friendCount = 0, enemyCount = 0;
+  Chain placed;
+  placed.colour = static_cast<std::int8_t>(c);
+  placed.stones.insert(b);
+  for (int offset : geo.neighbours) {
+    const int q = b + offset;
+    const int stone = grid[static_cast<std::size_t>(q)];
+    if (stone == kStoneFrame) continue;
+    if (stone == kStoneEmpty) placed.liberties.insert(q);
+    else if (stone == c) friends[static_cast<std::size_t>(friendCount++)] = q;
+    else enemies[static_cast<std::size_t>(enemyCount++)] = q;
+  }
+  grid[static_cast<std::size_t>(b)] = static_cast<std::int8_t>(c);
+
+  // Merge the friendly chains into the new one; the others keep their order.
+  std::array<int, 4> mergedIds{};
+  int mergedCount = 0;
+  for (int i = 0; i < friendCount; ++i) {
+    const int id = ids[static_cast<std::size_t>(friends[static_cast<std::size_t>(i)])];
+    if (id < 0 || id >= static_cast<int>(chains.size())) continue;
+    if (std::find(mergedIds.begin(), mergedIds.begin() + mergedCount, id) != mergedIds.begin() + mergedCount) continue;
+    mergedIds[static_cast<std::size_t>(mergedCount++)] = id;
+    placed.stones |= chains[static_cast<std::size_t>(id)].stones;
+    placed.liberties |= chains[static_cast<std::size_t>(id)].liberties;
+  }
+  placed.liberties.erase(b);
+
+  if (mergedCount > 0) {
+    // Compact: chains after a merged one move down by the merged ones before them.
+    for (int i = 1; i < mergedCount; ++i)
+      for (int j = i; j > 0 && mergedIds[static_cast<std::size_t>(j - 1)] > mergedIds[static_cast<std::size_t>(j)]; --j)
+        std::swap(mergedIds[static_cast<std::size_t>(j - 1)], mergedIds[static_cast<std::size_t>(j)]);
+    for (int i = mergedCount - 1; i >= 0; --i) chains.erase(chains.begin() + mergedIds[static_cast<std::size_t>(i)]);
+    for (std::int16_t& id : ids) {
+      if (id < 0) continue;
+      int shift = 0;
+      for (int i = 0; i < mergedCount; ++i) shift += mergedIds[static_cast<std::size_t>(i)] < id;
+      id = static_cast<std::int16_t>(id - shift);
+    }
+  }
+  const auto newId = static_cast<std::int16_t>(chains.size());
+  chains.push_back(placed);
+  placed.stones.forEach([&](int s) { ids[static_cast<std::size_t>(s)] = newId; });
+
+  for (int i = 0; i < enemyCount; ++i) {
+    const int id = ids[static_cast<std::size_t>(enemies[static_cast<std::size_t>(i)])];
+    if (id < 0 || id >= static_cast<int>(chains.size())) continue;
+    Chain& enemy = chains[static_cast<std::size_t>(id)];
+    enemy.liberties.erase(b);
+    if (enemy.liberties.empty()) RemoveChain(board, id);
+  }
+
+  const int own = ids[static_cast<std::size_t>(b)];
+  if (own >= 0 && own < static_cast<int>(chains.size()) && chains[static_cast<std::size_t>(own)].liberties.empty())
+    RemoveChain(board, own);
+}
+
+void PlayMove(Board& board, int u) {
+  const GridGeometry& geo = board.geometry;
+  BoardGrid& master = board.position.boardGrid;
+  PlayGrid& grid = board.position.playGrid;
+  const auto n = static_cast<std::size_t>(geo.n);
+  const auto w = static_cast<std::size_t>(geo.width);
+  // Row by row: the bordered row y + 1 holds the board row y between frame cells.
+  for (std::size_t y = 0; y < n; ++y)
+    std::copy_n(master.stones.begin() + static_cast<std::ptrdiff_t>(y * n), n,
+                grid.begin() + static_cast<std::ptrdiff_t>((y + 1) * w + 1));
+  if (u == -1) return;
+  PositionSlot& slot = board.slot(board.currentPosition);
+  slot.capturedByMove.clear();
+  if (u >= 0 && u < geo.pointCount) {
+    const int b = geo.bordered(u);
+    PlaceStone(board, b, board.colourToPlay);
+    board.capturedScratch.forEach([&](int p) { slot.capturedByMove.push_back(static_cast<std::int16_t>(p)); });
+    if (!slot.capturedByMove.empty()) {
+      auto& list = board.lastRemovedColour == kStoneBlack ? slot.capturedBlack : slot.capturedWhite;
+      list.insert(list.end(), slot.capturedByMove.begin(), slot.capturedByMove.end());
+    }
+    board.lastPlayedAt[static_cast<std::size_t>(b)] = static_cast<std::int16_t>(board.currentPosition);
+  }
+  for (std::size_t y = 0; y < n; ++y)
+    std::copy_n(grid.begin() + static_cast<std::ptrdiff_t>((y + 1) * w + 1), n,
+                master.stones.begin() + static_cast<std::ptrdiff_t>(y * n));
+}
+
+void RestorePosition(Board& board, int m) {
+  if (m < 0 || m >= board.history.computed()) return;
+  const auto index = static_cast<std::size_t>(m);
+  board.position.boardGrid = board.history.boardGrids[index];
+  board.position.playGrid = board.history.playGrids[index];
+  board.position.chains = index < board.history.slots.size() ? board.history.slots[index].chains : std::vector<Chain>{};
+  board.currentPosition = m;
+}
+
+}  // namespace mokuza

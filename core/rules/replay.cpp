@@ -1,0 +1,104 @@
+#include "core/rules/replay.h"
+
+#include <algorithm>
+
+#include "core/record/sgf_reader.h"
+
+namespace mokuza {
+namespace {
+
+void snapshot(Board& board, int m) {
+  auto& history = board.history;
+  history.boardGrids.push_back(board.position.boardGrid);
+  history.playGrids.push_back(board.position.playGrid);
+  board.slot(m).chains = board.position.chains;
+}
+
+void placeSetupStones(Board& board, const MoveRecord& record, int m, bool countBalance) {
+  const GridGeometry& geo = board.geometry;
+  BoardGrid& grid = board.position.boardGrid;
+  for (const MarkEntry& entry : record.marks) {
+    const int u = entry.point;
+    if (u < 0 || u >= geo.pointCount) continue;
+    if (entry.stone == kStoneBlack || entry.stone == kStoneWhite) {
+      board.colourToPlay = entry.stone;
+      PlayMove(board, u);
+      grid.layers[0][static_cast<std::size_t>(u)] = static_cast<std::int16_t>(m);
+      grid.layers[1][static_cast<std::size_t>(u)] = static_cast<std::int16_t>(m);
+      if (countBalance && board.setupStoneBalance != kMixedSetup) {
+        if (board.setupStoneBalance != 0 && (board.setupStoneBalance > 0) != (entry.stone > 0))
+          board.setupStoneBalance = kMixedSetup;
+        else
+          board.setupStoneBalance += entry.stone;
+      }
+    }
+    if (!entry.text.empty()) grid.textLayer[static_cast<std::size_t>(u)] = 1;
+  }
+}
+
+}  // namespace
+
+int lastReplayablePosition(std::size_t lineLength) {
+  if (lineLength == 0) return 0;
+  return static_cast<int>(std::min<std::size_t>(lineLength - 1, kMaxPositions - 1));
+}
+
+void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::vector<ReplayObserver*>& observers) {
+  const int last = lastReplayablePosition(line.size());
+  const int previous = board.currentPosition;
+  k = std::clamp(k, 0, std::min(board.history.computed(), last + 1));
+  auto& history = board.history;
+
+  if (k > 0) {
+    RestorePosition(board, k - 1);
+  } else {
+    board.position.boardGrid.clear();
+    PlayMove(board, -1);  // the play grid: an empty board in its frame
+    board.position.chains.clear();
+    history.slots.assign(1, PositionSlot{});
+    history.slots[0].chainIds.fill(-1);
+    board.lastPlayedAt.fill(-1);
+    board.setupStoneBalance = 0;
+  }
+  history.boardGrids.resize(static_cast<std::size_t>(k));
+  history.playGrids.resize(static_cast<std::size_t>(k));
+  history.slots.resize(static_cast<std::size_t>(last) + 1);
+
+  const GridGeometry& geo = board.geometry;
+  for (int m = k; m <= last; ++m) {
+    board.currentPosition = m;
+    PositionSlot& slot = board.slot(m);
+    if (m > 0) {
+      const PositionSlot& before = board.slot(m - 1);
+      slot.chainIds = before.chainIds;
+      slot.capturedBlack = before.capturedBlack;
+      slot.capturedWhite = before.capturedWhite;
+    } else {
+      slot.chainIds.fill(-1);
+      slot.capturedBlack.clear();
+      slot.capturedWhite.clear();
+    }
+    slot.capturedByMove.clear();
+    std::fill_n(board.position.boardGrid.textLayer.begin(), geo.pointCount, 0);
+
+    MoveRecord& record = line[static_cast<std::size_t>(m)];
+    placeSetupStones(board, record, m, k == 0 && m == 0);
+    if (m >= 1) {
+      if (record.hasMove()) {
+        const int u = record.point < geo.pointCount ? record.point : kPaddedPass;
+        board.colourToPlay = record.colour;
+        PlayMove(board, u);
+        if (u != kPaddedPass) board.position.boardGrid.layers[0][static_cast<std::size_t>(u)] = static_cast<std::int16_t>(m);
+        board.colourToPlay = static_cast<std::int8_t>(-record.colour);
+      } else {
+        PlayMove(board, kPaddedPass);  // a node without a move changes nothing
+      }
+      for (ReplayObserver* observer : observers) observer->afterMove(board, line, m);
+    }
+    snapshot(board, m);
+  }
+
+  RestorePosition(board, std::clamp(previous, 0, last));
+}
+
+}  // namespace mokuza

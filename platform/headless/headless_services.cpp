@@ -1,0 +1,119 @@
+#include "platform/headless/headless_services.h"
+
+namespace mokuza::platform {
+namespace {
+
+int harmlessAnswer(Buttons buttons) {
+  switch (buttons) {
+    case Buttons::Ok: return AnswerOk;
+    case Buttons::YesNo: return AnswerNo;
+    case Buttons::OkCancel:
+    case Buttons::YesNoCancel: return AnswerCancel;
+  }
+  return AnswerCancel;
+}
+
+template <typename T>
+T takeFront(std::deque<T>& script, T fallback) {
+  if (script.empty()) return fallback;
+  T value = std::move(script.front());
+  script.pop_front();
+  return value;
+}
+
+std::u16string pathText(const std::optional<std::filesystem::path>& path) {
+  return path ? path->u16string() : std::u16string();
+}
+
+}  // namespace
+
+int HeadlessServices::messageBox(const MessageBoxRequest& request) {
+  int answer = takeFront(messageAnswers, harmlessAnswer(request.buttons));
+  calls.push_back({"messageBox", request.text, request.title, answer});
+  return answer;
+}
+
+std::optional<std::filesystem::path> HeadlessServices::openFileDialog(const FileDialogRequest& request) {
+  auto answer = takeFront(openDialogAnswers, std::optional<std::filesystem::path>());
+  calls.push_back({"openFileDialog", request.title, pathText(answer), answer ? 1 : 0});
+  return answer;
+}
+
+std::optional<std::filesystem::path> HeadlessServices::saveFileDialog(const FileDialogRequest& request) {
+  auto answer = takeFront(saveDialogAnswers, std::optional<std::filesystem::path>());
+  calls.push_back({"saveFileDialog", request.title, pathText(answer), answer ? 1 : 0});
+  return answer;
+}
+
+std::optional<std::filesystem::path> HeadlessServices::browseFolder(const std::u16string& title) {
+  auto answer = takeFront(folderAnswers, std::optional<std::filesystem::path>());
+  calls.push_back({"browseFolder", title, pathText(answer), answer ? 1 : 0});
+  return answer;
+}
+
+int HeadlessServices::choose(const ChoiceRequest& request) {
+  int answer = takeFront(choiceAnswers, -1);
+  calls.push_back({"choose", request.title, u"", answer});
+  return answer;
+}
+
+std::u16string HeadlessServices::clipboardText() {
+  calls.push_back({"clipboardText", clipboard, u"", 0});
+  return clipboardAvailable ? clipboard : std::u16string();
+}
+
+int HeadlessServices::setClipboardText(const std::u16string& text) {
+  int status = clipboardAvailable ? ClipboardOk : ClipboardUnavailable;
+  if (clipboardAvailable) clipboard = text;
+  calls.push_back({"setClipboardText", text, u"", status});
+  return status;
+}
+
+void HeadlessServices::playWave(const std::filesystem::path& file) {
+  calls.push_back({"playWave", file.u16string(), u"", 0});
+}
+
+bool HeadlessServices::midiOpen() {
+  calls.push_back({"midiOpen", u"", u"", 1});
+  return true;
+}
+
+void HeadlessServices::midiShortMessage(std::uint32_t message) {
+  ++midiMessagesSent;
+  calls.push_back({"midiShortMessage", u"", u"", static_cast<int>(message)});
+}
+
+void HeadlessServices::midiReset() { calls.push_back({"midiReset", u"", u"", 0}); }
+void HeadlessServices::midiClose() { calls.push_back({"midiClose", u"", u"", 0}); }
+
+void HeadlessServices::openWithAssociatedProgram(const std::filesystem::path& file) {
+  calls.push_back({"openWithAssociatedProgram", file.u16string(), u"", 0});
+}
+
+void HeadlessServices::revealInFileManager(const std::filesystem::path& file) {
+  calls.push_back({"revealInFileManager", file.u16string(), u"", 0});
+}
+
+std::time_t HeadlessServices::now() { return clock; }
+
+std::tm HeadlessServices::localTime(std::time_t when) {
+  std::tm result{};
+  gmtime_r(&when, &result);  // the fake clock has no time zone
+  return result;
+}
+
+void HeadlessServices::sleepMs(int milliseconds) {
+  clock += milliseconds / 1000;
+  calls.push_back({"sleepMs", u"", u"", milliseconds});
+}
+
+void HeadlessServices::diagnostic(const std::string& line) { diagnostics.push_back(line); }
+
+std::vector<LoggedCall> HeadlessServices::callsOf(const std::string& kind) const {
+  std::vector<LoggedCall> result;
+  for (const LoggedCall& call : calls)
+    if (call.kind == kind) result.push_back(call);
+  return result;
+}
+
+}  // namespace mokuza::platform

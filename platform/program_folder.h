@@ -1,0 +1,25 @@
+#pragma once
+// Where setting.dat, history/, playlists/, figurelists/, temp/, gra/ and
+// output.mid live.
+
+#include <filesystem>
+#include <string>
+
+namespace mokuza::platform {
+
+struct ProgramFolderInputs {
+  std::string mokuzaHome;               // $MOKUZA_HOME, empty when unset
+  std::filesystem::path executableDir;  // folder of the running program
+  std::string xdgDataHome;              // $XDG_DATA_HOME, empty when unset
+  std::string home;                     // $HOME
+};
+
+// $MOKUZA_HOME when set; else the executable's folder when it holds gra/ and
+// is writable (portable layout); else $XDG_DATA_HOME/mokuza or
+// ~/.local/share/mokuza. The chosen folder is created when missing.
+std::filesystem::path resolveProgramFolder(const ProgramFolderInputs& inputs);
+
+// The same, reading the environment and /proc/self/exe.
+std::filesystem::path resolveProgramFolder();
+
+}  // namespace mokuza::platform
