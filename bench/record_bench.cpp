@@ -1,0 +1,110 @@
+// Reading and replaying the professional games of the corpus.
+//   build/bench/mokuza_bench --benchmark_counters_tabular=true
+
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/document/document.h"
+#include "core/document/game_files.h"
+#include "core/record/sgf_reader.h"
+#include "core/record/text.h"
+#include "core/rules/replay.h"
+
+namespace {
+
+using namespace mokuza;
+
+const std::vector<std::string>& corpusFiles() {
+  static const std::vector<std::string> files = [] {
+    std::vector<std::string> bytes;
+    std::vector<std::filesystem::path> paths;
+    const std::filesystem::path root = std::filesystem::path(MOKUZA_CORPUS_DIR) / "pro";
+    std::error_code ec;
+    for (auto it = std::filesystem::recursive_directory_iterator(root, ec);
+         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
+      if (it->path().extension() == ".sgf") paths.push_back(it->path());
+    std::sort(paths.begin(), paths.end());
+    for (const auto& path : paths)
+      if (auto content = readFileBytes(path)) bytes.push_back(std::move(*content));
+    return bytes;
+  }();
+  return files;
+}
+
+std::int64_t totalBytes(const std::vector<std::string>& files) {
+  std::int64_t total = 0;
+  for (const std::string& file : files) total += static_cast<std::int64_t>(file.size());
+  return total;
+}
+
+void DecodeAndParse(benchmark::State& state) {
+  const auto& files = corpusFiles();
+  if (files.empty()) state.SkipWithError("corpus not found");
+  GameRecord record;
+  for (auto _ : state) {
+    for (const std::string& file : files) {
+      ReadOptions options;
+      benchmark::DoNotOptimize(readSgf(record, decodeBytes(file), options));
+    }
+  }
+  state.SetBytesProcessed(state.iterations() * totalBytes(files));
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(files.size()));
+}
+BENCHMARK(DecodeAndParse)->Unit(benchmark::kMillisecond);
+
+void DecodeParseAndReplay(benchmark::State& state) {
+  const auto& files = corpusFiles();
+  if (files.empty()) state.SkipWithError("corpus not found");
+  GameRecord record;
+  Board board;
+  for (auto _ : state) {
+    for (const std::string& file : files) {
+      ReadOptions options;
+      readSgf(record, decodeBytes(file), options);
+      if (board.geometry.n != record.boardSize) SetBoardSize(board, record.boardSize);
+      ReplayFrom(board, record.lineCopy, 0);
+      benchmark::DoNotOptimize(board.history.computed());
+    }
+  }
+  state.SetBytesProcessed(state.iterations() * totalBytes(files));
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(files.size()));
+}
+BENCHMARK(DecodeParseAndReplay)->Unit(benchmark::kMillisecond);
+
+// Heap held by one open document of a long game with every position kept.
+void LoadedGameMemory(benchmark::State& state) {
+  const auto& files = corpusFiles();
+  if (files.empty()) state.SkipWithError("corpus not found");
+  std::string longest;
+  std::size_t longestMoves = 0;
+  for (const std::string& file : files) {
+    GameRecord record;
+    ReadOptions options;
+    readSgf(record, decodeBytes(file), options);
+    if (record.moveCount >= 300 && (longest.empty() || record.moveCount < longestMoves)) {
+      longest = file;
+      longestMoves = record.moveCount;
+    }
+  }
+  double megabytes = 0;
+  for (auto _ : state) {
+    const std::size_t before = mallinfo2().uordblks;
+    {
+      auto doc = std::make_unique<Document>();
+      ReadOptions options;
+      loadRecordText(*doc, decodeBytes(longest), options);
+      megabytes = static_cast<double>(mallinfo2().uordblks - before) / (1024.0 * 1024.0);
+      benchmark::DoNotOptimize(doc->moveCount());
+    }
+  }
+  state.counters["moves"] = static_cast<double>(longestMoves);
+  state.counters["heap_MB"] = megabytes;
+}
+BENCHMARK(LoadedGameMemory)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
