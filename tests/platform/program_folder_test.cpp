@@ -1,0 +1,51 @@
+#include "platform/program_folder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+using mokuza::platform::ProgramFolderInputs;
+using mokuza::platform::resolveProgramFolder;
+
+class ProgramFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root = fs::temp_directory_path() / ("mokuza-folder-" + std::to_string(::getpid()) + "-" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root);
+    fs::create_directories(root / "exe");
+  }
+  void TearDown() override {
+    fs::permissions(root / "exe", fs::perms::owner_all, fs::perm_options::add);
+    fs::remove_all(root);
+  }
+  fs::path root;
+};
+
+TEST_F(ProgramFolder, EnvironmentVariableWinsAndIsCreated) {
+  fs::create_directories(root / "exe" / "gra");
+  ProgramFolderInputs in{(root / "home-override").string(), root / "exe", (root / "xdg").string(), root.string()};
+  EXPECT_EQ(resolveProgramFolder(in), root / "home-override");
+  EXPECT_TRUE(fs::is_directory(root / "home-override"));
+}
+
+TEST_F(ProgramFolder, PortableLayoutNeedsGraAndWriteAccess) {
+  ProgramFolderInputs in{"", root / "exe", (root / "xdg").string(), root.string()};
+  EXPECT_EQ(resolveProgramFolder(in), root / "xdg" / "mokuza") << "no gra/ beside the program";
+
+  fs::create_directories(root / "exe" / "gra");
+  EXPECT_EQ(resolveProgramFolder(in), root / "exe");
+
+  if (::geteuid() != 0) {  // root writes everywhere, so the read-only case cannot be shown
+    fs::permissions(root / "exe", fs::perms::owner_write, fs::perm_options::remove);
+    EXPECT_EQ(resolveProgramFolder(in), root / "xdg" / "mokuza");
+  }
+}
+
+TEST_F(ProgramFolder, FallsBackToLocalShareUnderHome) {
+  ProgramFolderInputs in{"", root / "exe", "", (root / "user").string()};
+  EXPECT_EQ(resolveProgramFolder(in), root / "user" / ".local" / "share" / "mokuza");
+  EXPECT_TRUE(fs::is_directory(root / "user" / ".local" / "share" / "mokuza"));
+}
