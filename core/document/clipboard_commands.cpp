@@ -49,6 +49,7 @@ int openFromClipboard(Document& doc, platform::Services& services, bool movesOnl
   const std::u16string text = services.clipboardText();
   const std::u16string backup = writeSgf(doc.record());
   const int remembered = doc.currentMove();
+  const BranchPath rememberedPath = doc.record().branchPath;
   const int oldSize = doc.record().boardSize;
 
   ReadOptions options;
@@ -62,6 +63,9 @@ int openFromClipboard(Document& doc, platform::Services& services, bool movesOnl
     restore.defaultBoardSize = options.defaultBoardSize;
     doc.record().boardSize = oldSize;
     readSgf(doc.record(), backup, restore);
+    // The text keeps the tree but not the line that was shown.
+    doc.record().branchPath = rememberedPath;
+    rebuildCurrentLine(doc.record());
     if (doc.board.geometry.n != doc.record().boardSize) SetBoardSize(doc.board, doc.record().boardSize);
     doc.record().currentMove = remembered;
     recomputePositions(doc, 0);

@@ -137,6 +137,7 @@ bool playAt(Document& doc, platform::Services& services, int point, PlayOverride
 
 void switchVariation(Document& doc, bool toMainLine) {
   GameRecord& rec = doc.record();
+  int branchMove = 0;  // the last position both lines share
   if (toMainLine) {
     const VariationNode* node = &rec.root;
     int sum = 0;
@@ -150,6 +151,7 @@ void switchVariation(Document& doc, bool toMainLine) {
     extendToLeaf(rec, rec.branchPath);
     rebuildCurrentLine(rec);
     rec.currentMove = std::min(sum + 1, doc.moveCount());
+    branchMove = sum;
   } else {
     // The path entry of the node holding the shown move; its parent is the branch point.
     const std::size_t depth = doc.pathToCurrentNode.size();
@@ -157,13 +159,20 @@ void switchVariation(Document& doc, bool toMainLine) {
     BranchPath parentPath(rec.branchPath.begin(), rec.branchPath.begin() + static_cast<std::ptrdiff_t>(depth - 1));
     const VariationNode& parent = nodeAt(rec, parentPath);
     if (parent.children.size() < 2) return;
+    const VariationNode* node = &rec.root;
+    for (std::int16_t c : parentPath) {
+      node = &node->children[static_cast<std::size_t>(c)];
+      branchMove += static_cast<int>(node->records.size());
+    }
     const int next = (rec.branchPath[depth - 1] + 1) % static_cast<int>(parent.children.size());
     rec.branchPath = pathTo(parentPath, static_cast<std::int16_t>(next));
     extendToLeaf(rec, rec.branchPath);
     rebuildCurrentLine(rec);
   }
   rec.currentMove = std::clamp(rec.currentMove, 0, doc.moveCount());
-  recomputePositions(doc, std::max(0, rec.currentMove - 1));
+  // Deep inside a variation the positions after the branch point belonged
+  // to the other line, so the replay starts at the branch point.
+  recomputePositions(doc, std::max(0, std::min(rec.currentMove - 1, branchMove)));
   callHook(doc.hooks.refreshLists);
 }
 

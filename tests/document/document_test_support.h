@@ -1,0 +1,119 @@
+#pragma once
+// Helpers shared by the document tests: a document loaded from literal SGF,
+// the current line and the whole tree printed as "B dd, W pp", points named
+// by their SGF letters, and services that keep the choice requests.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/document/document.h"
+#include "core/document/game_files.h"
+#include "core/document/navigation.h"
+#include "core/record/text.h"
+#include "platform/headless/headless_services.h"
+
+namespace mokuza::test {
+
+// Unbordered index of an SGF point such as "dp" (column d, row p).
+inline int at(std::string_view sgfPoint, int n = 19) { return (sgfPoint[0] - 'a') + (sgfPoint[1] - 'a') * n; }
+
+inline std::string u8(std::u16string_view text) { return utf16ToUtf8(text); }
+
+inline std::string moveText(const MoveRecord& record, int n) {
+  if (!record.hasMove()) return ".";
+  std::string text = record.colour > 0 ? "B " : "W ";
+  if (!isOnBoard(record.point, n)) return text + "pass";
+  text += static_cast<char>('a' + record.point % n);
+  text += static_cast<char>('a' + record.point / n);
+  return text;
+}
+
+// The current line after the root record: "B dd, W pp, ...".
+inline std::string lineText(const GameRecord& record) {
+  std::string text;
+  for (std::size_t m = 1; m < record.lineCopy.size(); ++m) {
+    if (!text.empty()) text += ", ";
+    text += moveText(record.lineCopy[m], record.boardSize);
+  }
+  return text;
+}
+
+// A node's records, then each child in parentheses: "B dd, W pp (B dp) (B qd)".
+inline std::string nodeText(const VariationNode& node, int n) {
+  std::vector<std::string> parts;
+  std::string records;
+  for (const MoveRecord& record : node.records) {
+    if (!records.empty()) records += ", ";
+    records += moveText(record, n);
+  }
+  if (!records.empty()) parts.push_back(records);
+  for (const VariationNode& child : node.children) parts.push_back("(" + nodeText(child, n) + ")");
+  std::string text;
+  for (const std::string& part : parts) text += (text.empty() ? "" : " ") + part;
+  return text;
+}
+
+// The tree below the root record, starting with the trunk.
+inline std::string treeText(const GameRecord& record) {
+  std::string text;
+  for (const VariationNode& trunk : record.root.children) text += (text.empty() ? "" : " | ") + nodeText(trunk, record.boardSize);
+  return text;
+}
+
+// What a tidied tree must satisfy; empty when it does.
+inline std::string tidyFault(const GameRecord& record) {
+  if (record.root.children.size() != 1) return "root has " + std::to_string(record.root.children.size()) + " children";
+  if (record.branchPath.empty() || record.branchPath[0] != 0) return "path does not start at the trunk";
+  const VariationNode* node = &record.root;
+  for (std::size_t depth = 0; depth < record.branchPath.size(); ++depth) {
+    const auto index = static_cast<std::size_t>(record.branchPath[depth]);
+    if (index >= node->children.size()) return "path entry " + std::to_string(depth) + " names no child";
+    if (node->children.size() == 1 && depth > 0) return "single child at depth " + std::to_string(depth);
+    node = &node->children[index];
+    if (depth > 0 && node->records.empty()) return "empty node at depth " + std::to_string(depth);
+  }
+  if (!node->children.empty()) return "path stops above a leaf";
+  return {};
+}
+
+class RecordingServices : public platform::HeadlessServices {
+ public:
+  std::vector<platform::ChoiceRequest> choices;
+  int choose(const platform::ChoiceRequest& request) override {
+    choices.push_back(request);
+    return HeadlessServices::choose(request);
+  }
+};
+
+// A document and scripted services, with the game loaded from SGF text.
+class DocumentTest : public ::testing::Test {
+ protected:
+  void load(std::u16string_view sgf) {
+    ReadOptions options;
+    doc.record().boardSize = kDefaultBoardSize;  // as the open flow does: SZ only overrides it
+    ASSERT_EQ(loadRecordText(doc, sgf, options), kReadOk) << u8(sgf);
+    showMove(doc, 0);
+  }
+  void setInsertionMode(int mode) {
+    doc.state.design.intFields.insert_or_assign(std::u16string(kInsertionModeLabel), mode);
+    showMove(doc, doc.currentMove());  // the colour to play depends on the mode
+  }
+  std::string line() const { return lineText(doc.record()); }
+  std::string tree() const { return treeText(doc.record()); }
+  int stone(std::string_view point) const {
+    return doc.shownPosition.boardGrid.stones[static_cast<std::size_t>(at(point, doc.record().boardSize))];
+  }
+  std::vector<std::string> messages() const {
+    std::vector<std::string> texts;
+    for (const auto& call : services.callsOf("messageBox")) texts.push_back(u8(call.title) + ": " + u8(call.text));
+    return texts;
+  }
+
+  Document doc;
+  RecordingServices services;
+};
+
+}  // namespace mokuza::test

@@ -1,0 +1,386 @@
+// Opening and saving game files, the save question, the recent-files lists
+// and the clipboard commands: files and scripted answers in, the document,
+// the disk and the call log out.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/document/clipboard_commands.h"
+#include "core/document/editing.h"
+#include "core/document/recent_files.h"
+#include "core/document/undo.h"
+#include "core/record/sgf_writer.h"
+#include "document_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class GameFileTest : public DocumentTest {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "mokuza-document-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir = pattern;
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  fs::path writeFile(const std::string& name, const std::string& bytes) {
+    const fs::path path = dir / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+  static std::string readFile(const fs::path& path) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
+  }
+  int open(const fs::path& path) { return openGameFile(doc, services, pathToText(path)); }
+  int openRecent(int index) {
+    OpenRequest request;
+    request.source = OpenRequest::Source::Recent;
+    request.recentCommand = kRecentGamesFirstCommand + index;
+    return openGame(doc, services, request);
+  }
+  // The game open, with one move played at its end.
+  void openAndEdit(const fs::path& path) {
+    ASSERT_EQ(open(path), 0);
+    showMove(doc, doc.moveCount());
+    ASSERT_TRUE(playAt(doc, services, at("qq")));
+  }
+
+  fs::path dir;
+};
+
+// ---- opening ----
+
+TEST_F(GameFileTest, OpenThroughTheDialog) {
+  const fs::path path = writeFile("game.sgf", "(;GM[1]PB[山田];B[dd];W[pp];B[dp])");
+  services.openDialogAnswers.push_back(path);
+  OpenRequest request;
+  request.source = OpenRequest::Source::Dialog;
+  ASSERT_EQ(openGame(doc, services, request), 0);
+  ASSERT_EQ(services.callsOf("openFileDialog").size(), 1u);
+  EXPECT_EQ(u8(services.callsOf("openFileDialog")[0].text), "対局を開く");
+
+  EXPECT_EQ(line(), "B dd, W pp, B dp");
+  EXPECT_EQ(u8(doc.record().header(u"黒対局者")), "山田");
+  EXPECT_EQ(doc.currentMove(), 0);
+  EXPECT_EQ(stone("dd"), 0);
+  EXPECT_FALSE(doc.state.modified);
+  EXPECT_EQ(FilePath(doc.state.gameInfo, kSgfFileLabel), pathToText(path));
+  EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
+  EXPECT_EQ(doc.recentGames.paths, (std::vector<std::u16string>{pathToText(path)}));
+  EXPECT_EQ(u8(doc.undoEntries.back().description), "対局を開く - game");
+  EXPECT_TRUE(messages().empty());
+
+  showMove(doc, 3);
+  ASSERT_TRUE(playAt(doc, services, at("pd")));
+  EXPECT_EQ(u8(doc.windowTitle), "game.sgf（更新） - Mokuza");
+  ASSERT_TRUE(undo(doc));
+  EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
+
+  // Cancelling the dialog changes nothing.
+  EXPECT_EQ(openGame(doc, services, request), kOpenFailed);
+  EXPECT_EQ(line(), "B dd, W pp, B dp");
+}
+
+TEST_F(GameFileTest, OpenFromTheRecentList) {
+  const fs::path a = writeFile("a.sgf", "(;GM[1];B[aa])");
+  const fs::path b = writeFile("b.sgf", "(;GM[1];B[bb])");
+  ASSERT_EQ(open(a), 0);
+  ASSERT_EQ(open(b), 0);
+  EXPECT_EQ(doc.recentGames.paths, (std::vector<std::u16string>{pathToText(b), pathToText(a)}));
+  ASSERT_EQ(openRecent(1), 0);
+  EXPECT_EQ(line(), "B aa");
+  EXPECT_EQ(u8(doc.windowTitle), "a.sgf - Mokuza");
+  EXPECT_EQ(doc.recentGames.paths, (std::vector<std::u16string>{pathToText(a), pathToText(b)}));
+  EXPECT_EQ(openRecent(2), kOpenFailed);
+  EXPECT_EQ(line(), "B aa");
+
+  std::u16string playlistOpened;
+  doc.hooks.openPlaylist = [&](const std::u16string& path) {
+    playlistOpened = path;
+    return 0;
+  };
+  OpenRequest request;
+  request.source = OpenRequest::Source::Path;
+  request.path = pathToText(dir / "list.GPL");
+  EXPECT_EQ(openGame(doc, services, request), 0);
+  EXPECT_EQ(playlistOpened, request.path);
+}
+
+TEST_F(GameFileTest, WhatCannotBeReadLeavesThePreviousGame) {
+  ASSERT_EQ(open(writeFile("game.sgf", "(;GM[1];B[dd];W[pp])")), 0);
+  showMove(doc, 1);
+
+  EXPECT_EQ(open(dir / "missing.sgf"), kOpenFailed);
+  EXPECT_EQ(open(writeFile("empty.sgf", "")), kOpenFailed);
+  EXPECT_EQ(open(writeFile("other.txt", "(;GM[1];B[aa])")), kOpenFailed);
+  EXPECT_TRUE(messages().empty()) << "these fail silently";
+  EXPECT_EQ(line(), "B dd, W pp");
+
+  EXPECT_EQ(open(writeFile("nogame.sgf", "GM[1] B[aa] no game here")), kOpenFailed);
+  EXPECT_EQ(messages(), (std::vector<std::string>{"失敗: ファイルを開けませんでした"}));
+  EXPECT_EQ(line(), "B dd, W pp");
+  EXPECT_EQ(doc.currentMove(), 1);
+  EXPECT_EQ(stone("dd"), 1);
+  EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
+  EXPECT_EQ(FilePath(doc.state.gameInfo, kSgfFileLabel), pathToText(dir / "game.sgf"));
+}
+
+TEST(RecentFilesTest, OrderCapacityAndMenuTexts) {
+  RecentFiles games{kRecentGamesCapacity, {}};
+  EXPECT_TRUE(recentMenuItems(games, kRecentGamesFirstCommand, false).empty());
+  for (int i = 0; i < 12; ++i) addRecent(games, asciiToUtf16("/games/g" + std::to_string(i) + ".sgf"));
+  ASSERT_EQ(games.paths.size(), 10u);
+  EXPECT_EQ(u8(games.paths.front()), "/games/g11.sgf");
+  EXPECT_EQ(u8(games.paths.back()), "/games/g2.sgf");
+  addRecent(games, u"/games/g5.sgf");
+  EXPECT_EQ(games.paths.size(), 10u);
+  EXPECT_EQ(u8(games.paths[0]), "/games/g5.sgf");
+  EXPECT_EQ(u8(games.paths[1]), "/games/g11.sgf");
+  EXPECT_EQ(std::count(games.paths.begin(), games.paths.end(), u"/games/g5.sgf"), 1);
+  addRecent(games, u"/games/G5.sgf");
+  EXPECT_EQ(u8(games.paths[1]), "/games/g5.sgf") << "comparison is case-sensitive";
+
+  const auto names = recentMenuItems(games, kRecentGamesFirstCommand, false);
+  EXPECT_EQ(names[1].id, 32842);
+  EXPECT_EQ(u8(names[1].text), "g5.sgf");
+  EXPECT_EQ(u8(recentMenuItems(games, kRecentGamesFirstCommand, true)[1].text), "/games/g5.sgf");
+  addRecent(games, u"C:\\棋譜\\名局.sgf");
+  EXPECT_EQ(u8(recentMenuItems(games, kRecentGamesFirstCommand, false)[0].text), "名局.sgf");
+
+  RecentFiles playlists{kRecentPlaylistsCapacity, {}};
+  for (int i = 0; i < 105; ++i) addRecent(playlists, asciiToUtf16("p" + std::to_string(i) + ".gpl"));
+  EXPECT_EQ(playlists.paths.size(), 100u);
+  EXPECT_EQ(u8(playlists.paths.back()), "p5.gpl");
+}
+
+// ---- saving ----
+
+TEST_F(GameFileTest, SaveWritesCrLfUtf8ThatReadsBackTheSame) {
+  const fs::path path = writeFile(
+      "game.sgf", "(;GM[1]PB[山田]PW[川上]GN[長い対局名で一行を超える];B[dd]C[初手\\]です];W[pp];B[dp]"
+                  "(;W[pd];B[qf];W[nc])(;W[qd]))");
+  openAndEdit(path);
+  ASSERT_TRUE(doc.state.modified);
+  ASSERT_EQ(saveGame(doc, services), kSaved);
+  EXPECT_FALSE(doc.state.modified);
+  EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
+
+  const std::string bytes = readFile(path);
+  EXPECT_FALSE(bytes.starts_with("\xEF\xBB\xBF"));
+  EXPECT_NE(bytes.find("\r\n"), std::string::npos);
+  for (std::size_t i = bytes.find('\n'); i != std::string::npos; i = bytes.find('\n', i + 1))
+    ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "a bare line feed at byte " << i;
+  EXPECT_NE(bytes.find("PB[山田]"), std::string::npos);
+  EXPECT_NE(bytes.find("C[初手\\]です]"), std::string::npos);
+
+  Document reread;
+  ASSERT_EQ(openGameFile(reread, services, pathToText(path)), 0);
+  EXPECT_EQ(treeText(reread.record()), tree());
+  EXPECT_EQ(writeSgf(reread.record()), writeSgf(doc.record()));
+
+  // The saved state is what undo and redo come back to.
+  ASSERT_TRUE(undo(doc));
+  ASSERT_TRUE(redo(doc));
+  EXPECT_FALSE(doc.state.modified);
+  EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
+}
+
+TEST_F(GameFileTest, SaveWithoutAFileGoesThroughTheDialog) {
+  ASSERT_TRUE(playAt(doc, services, at("dd")));
+  const fs::path path = dir / "new.sgf";
+  services.saveDialogAnswers.push_back(path);
+  ASSERT_EQ(saveGame(doc, services), kSaved);
+  ASSERT_EQ(services.callsOf("saveFileDialog").size(), 1u);
+  EXPECT_EQ(u8(services.callsOf("saveFileDialog")[0].text), "名前を付けて保存する");
+  EXPECT_TRUE(fs::exists(path));
+  EXPECT_FALSE(doc.state.modified);
+  EXPECT_EQ(FilePath(doc.state.gameInfo, kSgfFileLabel), pathToText(path));
+  EXPECT_EQ(u8(doc.windowTitle), "new.sgf - Mokuza");
+  EXPECT_EQ(doc.recentGames.paths.at(0), pathToText(path));
+
+  // The next save overwrites without asking.
+  ASSERT_TRUE(playAt(doc, services, at("pp")));
+  ASSERT_EQ(saveGame(doc, services), kSaved);
+  EXPECT_EQ(services.callsOf("saveFileDialog").size(), 1u);
+  EXPECT_NE(readFile(path).find("W[pp]"), std::string::npos);
+}
+
+TEST_F(GameFileTest, AskSaveAnswers) {
+  EXPECT_EQ(askSave(doc, services), 1);
+  EXPECT_TRUE(messages().empty()) << "nothing to save, nothing asked";
+
+  openAndEdit(writeFile("game.sgf", "(;GM[1];B[dd])"));
+  EXPECT_EQ(askSave(doc, services), platform::AnswerCancel);
+  EXPECT_EQ(messages(), (std::vector<std::string>{"Mokuza: 保存しますか？"}));
+  EXPECT_EQ(doc.currentMove(), 2) << "cancel leaves the view alone";
+  EXPECT_TRUE(doc.state.modified);
+
+  services.messageAnswers = {platform::AnswerNo};
+  EXPECT_EQ(askSave(doc, services), platform::AnswerNo);
+  EXPECT_EQ(doc.currentMove(), 0);
+  EXPECT_TRUE(doc.state.modified);
+  EXPECT_EQ(readFile(dir / "game.sgf"), "(;GM[1];B[dd])");
+
+  services.messageAnswers = {platform::AnswerYes};
+  EXPECT_EQ(askSave(doc, services), platform::AnswerYes);
+  EXPECT_FALSE(doc.state.modified);
+  EXPECT_NE(readFile(dir / "game.sgf").find("W[qq]"), std::string::npos);
+  EXPECT_EQ(askSave(doc, services), 1);
+}
+
+TEST_F(GameFileTest, ACancelledSaveDialogMakesAskSaveCancel) {
+  ASSERT_TRUE(playAt(doc, services, at("dd")));
+  EXPECT_EQ(saveGameAs(doc, services), kSaveCancelled);
+  EXPECT_TRUE(doc.saveDialogCancelled);
+  EXPECT_TRUE(doc.state.modified);
+
+  services.messageAnswers = {platform::AnswerYes};
+  EXPECT_EQ(askSave(doc, services), platform::AnswerCancel);
+  EXPECT_EQ(services.callsOf("saveFileDialog").size(), 2u);
+  EXPECT_TRUE(doc.state.modified);
+}
+
+TEST_F(GameFileTest, AFailedWriteIsReportedAndTheGameStaysModified) {
+  const fs::path path = writeFile("game.sgf", "(;GM[1];B[dd])");
+  openAndEdit(path);
+  // A regular file where the folder should be makes the write fail, even for root.
+  const fs::path blocker = writeFile("blocker", "");
+  SetFilePath(doc.state.gameInfo, kSgfFileLabel, pathToText(blocker / "game.sgf"));
+  EXPECT_NE(saveGame(doc, services), kSaved);
+  EXPECT_EQ(messages().size(), 1u);
+  EXPECT_EQ(services.callsOf("messageBox").at(0).title, u"エラー");
+  EXPECT_TRUE(doc.state.modified);
+  EXPECT_EQ(u8(doc.windowTitle), "game.sgf（更新） - Mokuza");
+
+  services.messageAnswers = {platform::AnswerYes};
+  EXPECT_EQ(askSave(doc, services), platform::AnswerCancel) << "closing must not lose the changes";
+
+  services.saveDialogAnswers.push_back(blocker / "other.sgf");
+  EXPECT_NE(saveGameAs(doc, services), kSaved);
+  EXPECT_TRUE(doc.state.modified);
+  EXPECT_EQ(doc.recentGames.paths.size(), 1u) << "a failed save is no recent file";
+}
+
+// ---- clipboard ----
+
+using ClipboardTest = GameFileTest;
+
+TEST_F(ClipboardTest, CopyPutsTheGameOnTheClipboard) {
+  load(u"(;GM[1]PB[甲];B[dd]C[注];W[pp])");
+  copyGameToClipboard(doc, services);
+  EXPECT_EQ(services.clipboard, writeSgf(doc.record()));
+  EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(ClipboardTest, OpenFromTheClipboard) {
+  ASSERT_EQ(open(writeFile("game.sgf", "(;GM[1]PB[甲];B[dd];W[pp])")), 0);
+  services.clipboard = u"(;GM[1]PB[乙]SZ[9];B[cc];W[gg])";
+  ASSERT_EQ(openFromClipboard(doc, services, false), 0);
+  EXPECT_EQ(line(), "B cc, W gg");
+  EXPECT_EQ(doc.record().boardSize, 9);
+  EXPECT_EQ(doc.board.geometry.n, 9);
+  EXPECT_EQ(u8(doc.record().header(u"黒対局者")), "乙");
+  EXPECT_TRUE(doc.state.modified);
+  EXPECT_TRUE(doc.state.currentFileName.empty());
+  EXPECT_TRUE(FilePath(doc.state.gameInfo, kSgfFileLabel).empty());
+  EXPECT_EQ(u8(doc.windowTitle), "Mokuza");
+  EXPECT_EQ(u8(doc.undoEntries.back().description), "クリップボードから開く");
+  showMove(doc, 2);
+  EXPECT_EQ(stone("gg"), -1);
+
+  ASSERT_TRUE(undo(doc));
+  EXPECT_EQ(doc.board.geometry.n, 19);
+  EXPECT_EQ(line(), "B dd, W pp");
+  EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
+  showMove(doc, 2);
+  EXPECT_EQ(stone("pp"), -1);
+}
+
+TEST_F(ClipboardTest, AClipboardWithoutAGameRestoresThePreviousOne) {
+  ASSERT_EQ(open(writeFile("game.sgf", "(;GM[1]PB[甲]SZ[13];B[dd]C[注];W[jj])")), 0);
+  showMove(doc, 1);
+  const std::u16string before = writeSgf(doc.record());
+  services.clipboard = u"no game here";
+  EXPECT_EQ(openFromClipboard(doc, services, false), -1);
+  EXPECT_EQ(messages(), (std::vector<std::string>{"失敗: ファイルを開けませんでした"}));
+  EXPECT_EQ(writeSgf(doc.record()), before);
+  EXPECT_EQ(doc.record().boardSize, 13);
+  EXPECT_EQ(doc.currentMove(), 1);
+  EXPECT_EQ(stone("dd"), 1);
+  EXPECT_FALSE(doc.state.modified);
+  EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
+
+  // The view stays on the variation it was showing.
+  load(u"(;GM[1];B[dd];W[pp](;B[dp];W[pd])(;B[qd];W[qq]))");
+  showMove(doc, 3);
+  switchVariation(doc, false);
+  showMove(doc, 4);
+  EXPECT_EQ(openFromClipboard(doc, services, false), -1);
+  EXPECT_EQ(line(), "B dd, W pp, B qd, W qq");
+  EXPECT_EQ(doc.currentMove(), 4);
+  EXPECT_EQ(stone("qq"), -1);
+}
+
+TEST_F(ClipboardTest, MovesOnlyKeepsTheGameInformation) {
+  ASSERT_EQ(open(writeFile("game.sgf", "(;GM[1]PB[甲]PW[丙];B[dd];W[pp])")), 0);
+  services.clipboard = u"(;GM[1]PB[乙]GN[別の対局];B[cc]C[comment];W[qq])";
+  ASSERT_EQ(openFromClipboard(doc, services, true), 0);
+  EXPECT_EQ(line(), "B cc, W qq");
+  EXPECT_EQ(u8(doc.record().header(u"黒対局者")), "甲");
+  EXPECT_EQ(u8(doc.record().header(u"白対局者")), "丙");
+  EXPECT_TRUE(doc.record().header(u"ゲーム名").empty());
+  EXPECT_EQ(u8(doc.undoEntries.back().description), "クリップボードから開く〈手順のみ〉");
+}
+
+TEST(EraseCommentsTest, RemovesCommentsNamesAndLabelsOnly) {
+  EXPECT_EQ(u8(eraseComments(u"(;GN[x]C[y])")), "(;GN[x])\n");
+  EXPECT_EQ(u8(eraseComments(u"(;B[dd]C[a\\]b]N[名前];W[pp]GC[game])")), "(;B[dd];W[pp]GC[game])");
+  EXPECT_EQ(u8(eraseComments(u"(;LB[aa:A][bb:B][cc:C]AB[dd];B[ee]LZ[1])")), "(;AB[dd];B[ee])\n");
+  EXPECT_EQ(u8(eraseComments(u"(;C[日本]語];B[dd])")), "(;;B[dd])") << "a ']' before a non-ASCII character is text";
+  EXPECT_EQ(u8(eraseComments(u"(;C[[nested]]B[dd])")), "(;B[dd])");
+  EXPECT_EQ(u8(eraseComments(u"(;PC[Tokyo]C[x];B[dd])")), "(;PC[Tokyo];B[dd])");
+}
+
+using ClipboardCommandTest = DocumentTest;
+
+TEST_F(ClipboardCommandTest, EraseCommentsInTheClipboard) {
+  eraseCommentsInClipboard(services);
+  EXPECT_EQ(messages(), (std::vector<std::string>{"エラー: クリップボードが空です"}));
+  EXPECT_TRUE(services.callsOf("setClipboardText").empty());
+
+  services.calls.clear();
+  services.clipboard = u"(;GN[x]C[y];B[dd]C[z])";
+  eraseCommentsInClipboard(services);
+  EXPECT_EQ(u8(services.clipboard), "(;GN[x];B[dd])\n");
+  EXPECT_EQ(messages(), (std::vector<std::string>{"完了: コメント等を削除してクリップボードへ書き出しました"}));
+
+  services.calls.clear();
+  services.clipboard = u"C[only a comment]";
+  eraseCommentsInClipboard(services);
+  EXPECT_EQ(messages(), (std::vector<std::string>{"エラー: クリップボードが空です"}));
+}
+
+TEST_F(ClipboardCommandTest, CountBrackets) {
+  services.clipboard = u"(;GM[1];B[dd](;W[pp];B[qq])(;W[dp]C[(]))";
+  countBracketsInClipboard(services);
+  EXPECT_EQ(messages(), (std::vector<std::string>{
+                            "括弧の数: 「(」の数: 4\n「)」の数: 3\n「;B」の数: 2\n「;W」の数: 2\n"}));
+
+  services.calls.clear();
+  services.clipboard.clear();
+  countBracketsInClipboard(services);
+  EXPECT_EQ(messages(), (std::vector<std::string>{"エラー: クリップボードが空です"}));
+}
+
+}  // namespace
+}  // namespace mokuza::test

@@ -1,0 +1,171 @@
+// The operation history: what an entry restores, how the history is bounded,
+// and the texts of the undo, redo and history menu items.
+
+#include <gtest/gtest.h>
+
+#include "core/document/editing.h"
+#include "core/document/undo.h"
+#include "document_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+class UndoTest : public DocumentTest {
+ protected:
+  void SetUp() override {
+    load(u"(;GM[1];B[dd];W[pp])");
+    showMove(doc, 2);
+    recordUndo(doc, u"開く");
+  }
+  void record(std::initializer_list<const char16_t*> descriptions) {
+    for (const char16_t* description : descriptions) recordUndo(doc, description);
+  }
+  std::string undoText() const { return u8(doc.undoMenu.undo.text); }
+  std::string redoText() const { return u8(doc.undoMenu.redo.text); }
+};
+
+TEST_F(UndoTest, UndoAndRedoRestoreTheTreeAndTheShownMove) {
+  ASSERT_TRUE(playAt(doc, services, at("dp")));
+  ASSERT_TRUE(playAt(doc, services, at("pd")));
+  ASSERT_EQ(line(), "B dd, W pp, B dp, W pd");
+  showMove(doc, 1);
+
+  ASSERT_TRUE(undo(doc));
+  EXPECT_EQ(line(), "B dd, W pp, B dp");
+  EXPECT_EQ(doc.currentMove(), 3) << "the move shown when the entry was recorded";
+  EXPECT_EQ(stone("dp"), 1);
+  EXPECT_TRUE(doc.state.modified);
+  ASSERT_TRUE(undo(doc));
+  EXPECT_EQ(line(), "B dd, W pp");
+  EXPECT_EQ(doc.currentMove(), 2);
+  EXPECT_FALSE(doc.state.modified);
+  EXPECT_EQ(stone("dp"), 0);
+  EXPECT_FALSE(undo(doc)) << "the first entry is the oldest state";
+
+  ASSERT_TRUE(redo(doc));
+  ASSERT_TRUE(redo(doc));
+  EXPECT_EQ(line(), "B dd, W pp, B dp, W pd");
+  EXPECT_EQ(doc.currentMove(), 4);
+  EXPECT_EQ(stone("pd"), -1);
+  EXPECT_FALSE(redo(doc));
+  EXPECT_EQ(tidyFault(doc.record()), "");
+}
+
+TEST_F(UndoTest, UndoReachesBackThroughBranchesAndDeletions) {
+  load(u"(;GM[1];B[dd];W[pp](;B[dp];W[pd])(;B[qd]))");
+  showMove(doc, 3);
+  switchVariation(doc, false);
+  recordUndo(doc, u"開く");
+  const std::string before = tree();
+  ASSERT_TRUE(deleteMove(doc));
+  ASSERT_NE(tree(), before);
+  ASSERT_TRUE(undo(doc));
+  EXPECT_EQ(tree(), before);
+  EXPECT_EQ(line(), "B dd, W pp, B qd") << "the branch path is part of the entry";
+  EXPECT_EQ(doc.currentMove(), 3);
+}
+
+TEST_F(UndoTest, ANewChangeDiscardsTheRedoSide) {
+  record({u"a", u"b", u"c"});
+  ASSERT_TRUE(undo(doc));
+  ASSERT_TRUE(undo(doc));
+  EXPECT_EQ(doc.undoIndex, 1);
+  EXPECT_EQ(doc.undoCount, 3);
+  recordUndo(doc, u"x");
+  EXPECT_EQ(doc.undoIndex, 2);
+  EXPECT_EQ(doc.undoCount, 2);
+  EXPECT_EQ(doc.undoEntries.size(), 3u);
+  EXPECT_EQ(u8(doc.undoEntries.back().description), "x");
+  EXPECT_FALSE(redo(doc));
+  EXPECT_FALSE(doc.undoMenu.redo.enabled);
+}
+
+TEST_F(UndoTest, TheHistoryIsBounded) {
+  for (int i = 1; i <= 100; ++i) recordUndo(doc, asciiToUtf16("change " + std::to_string(i)));
+  EXPECT_EQ(doc.undoIndex, 99);
+  EXPECT_EQ(doc.undoCount, 99);
+  ASSERT_EQ(doc.undoEntries.size(), 100u);
+  EXPECT_EQ(u8(doc.undoEntries.front().description), "change 1") << "the oldest entry is dropped";
+  recordUndo(doc, u"one more");
+  EXPECT_EQ(doc.undoIndex, 99);
+  EXPECT_EQ(u8(doc.undoEntries.front().description), "change 2");
+
+  // A copy of a large playlist travels with every entry.
+  Document other;
+  other.hooks.snapshotPlaylist = [] { return std::vector<PlaylistEntry>(6000); };
+  std::vector<std::size_t> restoredSizes;
+  other.hooks.restorePlaylist = [&](const std::vector<PlaylistEntry>& entries) { restoredSizes.push_back(entries.size()); };
+  for (const char16_t* description : {u"a", u"b", u"c", u"d", u"e"}) recordUndo(other, description);
+  EXPECT_EQ(other.undoEntries.size(), 2u) << "three copies would pass 15000 stored entries";
+  EXPECT_EQ(other.undoIndex, 1);
+  EXPECT_EQ(u8(other.undoEntries.front().description), "d");
+  ASSERT_TRUE(undo(other));
+  EXPECT_EQ(restoredSizes, (std::vector<std::size_t>{6000}));
+}
+
+TEST_F(UndoTest, MenuTexts) {
+  EXPECT_EQ(undoText(), "取り消し(&Z)\tCtrl+Z");
+  EXPECT_EQ(redoText(), "やりなおし(&Y)\tCtrl+Y");
+  EXPECT_FALSE(doc.undoMenu.undo.enabled);
+  EXPECT_FALSE(doc.undoMenu.redo.enabled);
+
+  record({u"一", u"二", u"三", u"四", u"五"});
+  EXPECT_EQ(undoText(), "取り消し  5/5 - 五(&Z)\tCtrl+Z");
+  EXPECT_TRUE(doc.undoMenu.undo.enabled);
+  EXPECT_EQ(redoText(), "やりなおし(&Y)\tCtrl+Y");
+
+  ASSERT_TRUE(undo(doc));
+  ASSERT_TRUE(undo(doc));
+  ASSERT_TRUE(undo(doc));
+  EXPECT_EQ(undoText(), "取り消し  2/5 - 二(&Z)\tCtrl+Z");
+  EXPECT_EQ(redoText(), "やりなおし 3/5 - 三(&Y)\tCtrl+Y");
+  EXPECT_TRUE(doc.undoMenu.redo.enabled);
+  EXPECT_EQ(doc.undoMenu.undo.id, kUndoCommand);
+  EXPECT_EQ(doc.undoMenu.redo.id, kRedoCommand);
+}
+
+TEST_F(UndoTest, HistoryItemsAndChoosingOne) {
+  record({u"a", u"b"});
+  auto items = [&] {
+    std::vector<std::string> texts;
+    for (const MenuItemState& item : doc.undoMenu.history)
+      texts.push_back(std::to_string(item.id) + " " + u8(item.text) + (item.checked ? " *" : ""));
+    return texts;
+  };
+  EXPECT_EQ(items(), (std::vector<std::string>{"50001 b *", "50002 a", "50003 開く"}));
+
+  playAt(doc, services, at("dp"));  // an entry of its own, discarded below
+  ASSERT_TRUE(undo(doc));
+  EXPECT_TRUE(chooseHistoryItem(doc, kHistoryFirstCommand + 3));
+  EXPECT_EQ(doc.undoIndex, 0);
+  EXPECT_EQ(line(), "B dd, W pp");
+  EXPECT_EQ(items().back(), "50004 開く *");
+  EXPECT_FALSE(chooseHistoryItem(doc, kHistoryFirstCommand + 3)) << "already the current entry";
+  EXPECT_FALSE(chooseHistoryItem(doc, kHistoryFirstCommand + 9));
+
+  EXPECT_TRUE(chooseHistoryItem(doc, kHistoryFirstCommand));
+  EXPECT_EQ(line(), "B dd, W pp, B dp");
+}
+
+TEST_F(UndoTest, TheLetterNRecordsNothingAndTheLogFollowsTheOption) {
+  std::vector<std::string> logged;
+  doc.hooks.appendHistoryLine = [&](std::u16string_view description, int) { logged.push_back(u8(description)); };
+  recordUndo(doc, u"n");
+  EXPECT_EQ(doc.undoEntries.size(), 1u);
+  EXPECT_TRUE(logged.empty());
+
+  recordUndo(doc, u"記録");
+  doc.globalOptions["histoutput"] = -1;
+  recordUndo(doc, u"記録しない");
+  doc.globalOptions["histoutput"] = 2;
+  recordUndo(doc, u"これも");
+  EXPECT_EQ(logged, (std::vector<std::string>{"記録"}));
+  EXPECT_EQ(doc.undoEntries.size(), 4u) << "the history keeps them all the same";
+
+  doc.autoPlayRunning = true;
+  recordUndo(doc, u"自動再生中");
+  EXPECT_EQ(doc.undoEntries.size(), 4u);
+}
+
+}  // namespace
+}  // namespace mokuza::test
