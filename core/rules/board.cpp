@@ -83,12 +83,37 @@ void PlaceStone(Board& board, int b, int c) {
   board.capturedScratch.clear();
 
   // Records are trusted, so a stone may land on an occupied point: the old
-  // stone's chain gives the point up first.
+  // stone's chain gives the point up first. Losing a stone can split a chain
+  // and cost it liberties, so what is left is re-formed from the grid.
   const int previousOwner = ids[static_cast<std::size_t>(b)];
   if (previousOwner >= 0 && previousOwner < static_cast<int>(chains.size())) {
-    Chain& old = chains[static_cast<std::size_t>(previousOwner)];
-    old.stones.erase(b);
-    if (old.stones.empty()) eraseChainEntry(chains, ids, previousOwner);
+    PointSet rest = chains[static_cast<std::size_t>(previousOwner)].stones;
+    const std::int8_t oldColour = chains[static_cast<std::size_t>(previousOwner)].colour;
+    rest.erase(b);
+    eraseChainEntry(chains, ids, previousOwner);
+    rest.forEach([&](int s) {
+      if (ids[static_cast<std::size_t>(s)] >= 0) return;  // in a piece already re-formed
+      const auto pieceId = static_cast<std::int16_t>(chains.size());
+      Chain piece;
+      piece.colour = oldColour;
+      piece.stones.insert(s);
+      std::vector<int> pending{s};
+      while (!pending.empty()) {
+        const int t = pending.back();
+        pending.pop_back();
+        ids[static_cast<std::size_t>(t)] = pieceId;
+        for (int offset : geo.neighbours) {
+          const int q = t + offset;
+          if (rest.contains(q) && !piece.stones.contains(q)) {
+            piece.stones.insert(q);
+            pending.push_back(q);
+          } else if (grid[static_cast<std::size_t>(q)] == kStoneEmpty) {
+            piece.liberties.insert(q);
+          }
+        }
+      }
+      chains.push_back(piece);
+    });
   }
 
   std::array<int, 4> friends{}, enemies{};

@@ -64,6 +64,7 @@ void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::v
   history.playGrids.resize(static_cast<std::size_t>(k));
   history.slots.resize(static_cast<std::size_t>(last) + 1);
 
+  for (ReplayObserver* observer : observers) observer->beforeReplay(board, k);
   const GridGeometry& geo = board.geometry;
   for (int m = k; m <= last; ++m) {
     board.currentPosition = m;

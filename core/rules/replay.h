@@ -13,6 +13,8 @@ namespace mokuza {
 class ReplayObserver {
  public:
   virtual ~ReplayObserver() = default;
+  // A replay starts at position `from` (0 for a full replay).
+  virtual void beforeReplay(Board& /*board*/, int /*from*/) {}
   virtual void afterMove(Board& board, std::vector<MoveRecord>& line, int move) = 0;
 };
 

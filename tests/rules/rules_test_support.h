@@ -1,0 +1,63 @@
+#pragma once
+// Helpers shared by the rules tests: boards printed as text, points named by
+// their SGF letters, records replayed from SGF text, and a checker of the
+// chain bookkeeping of one position.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/record/game_record.h"
+#include "core/rules/board.h"
+#include "core/rules/replay.h"
+
+namespace mokuza::test {
+
+// Rows of "X O ." (X black, O white), top row first, each row ending in a
+// line feed and the whole preceded by one, to compare against raw literals
+// that start on the line after R"(.
+std::string boardText(const GridGeometry& geometry, const PlayGrid& grid);
+std::string positionText(const Board& board, int m);  // snapshot m
+std::string currentText(const Board& board);
+
+// Bordered index of an SGF point such as "cd" (column c, row d).
+int at(const GridGeometry& geometry, std::string_view sgfPoint);
+// SGF letters of a bordered index ("pass" for the pass index).
+std::string name(const GridGeometry& geometry, int b);
+// Sorted SGF names of a list or set of bordered points.
+std::vector<std::string> names(const GridGeometry& geometry, const std::vector<std::int16_t>& points);
+std::vector<std::string> names(const GridGeometry& geometry, const PointSet& points);
+
+// The chain that holds bordered point b in the current position, or null.
+const Chain* chainAt(const Board& board, int b);
+
+// Every fault in the chain bookkeeping of one position, one line each:
+// ids in range and pointing at a chain that holds the stone, chains disjoint
+// and covering exactly the stones of the grid in their colour, liberties equal
+// to the empty neighbours, chains connected and maximal.
+std::vector<std::string> chainFaults(const GridGeometry& geometry, const PlayGrid& grid,
+                                     const std::vector<Chain>& chains, const ChainIdRow& ids);
+std::vector<std::string> chainFaults(const Board& board, int m);  // snapshot m
+// Faults in what position m records as captured: the stones that vanished
+// since m - 1, and the stone of the move itself when it is gone (suicide),
+// must be capturedByMove and be appended to the list of their colour.
+std::vector<std::string> captureFaults(const Board& board, int m, const MoveRecord& move);
+
+// A reproducible record of `moves` moves on an n x n board: mostly
+// alternating colours, some passes, a few stones on occupied points, and for
+// odd seeds a black and a white setup stone in the root.
+std::string randomSgf(unsigned seed, int n, int moves);
+
+// A record read from SGF text and replayed from position 0.
+struct ReplayedGame {
+  GameRecord record;
+  Board board;
+  std::vector<MoveRecord> line;
+
+  // Reads the text, sizes the board for it, copies the main line and replays it.
+  void play(std::u16string_view sgf);
+  // The first faults found in positions 0 .. last of the history.
+  std::vector<std::string> allFaults() const;
+};
+
+}  // namespace mokuza::test
