@@ -50,6 +50,7 @@ struct MarkEntry {
   std::u16string text;    // at most kMarkTextMax UTF-16 units
 
   bool isEmpty() const { return stone == 0 && text.empty(); }
+  bool operator==(const MarkEntry&) const = default;
 };
 
 // Cuts a label to what a mark holds, never splitting a surrogate pair.

@@ -221,6 +221,9 @@ void SgfReader::processProperty() {
       size = kDefaultBoardSize;
       value_ = u"19";
     }
+    // A value without a number (an empty one, too) takes the default size; it
+    // is stored as that number so that saving writes back the board it was read on.
+    if (parseLeadingInt(value_, -1) != size) value_ = asciiToUtf16(std::to_string(size));
     if (record_.header(kBoardSizeLabel) != value_ || !record_.headerValues.count(kBoardSizeLabel)) {
       record_.setHeader(kBoardSizeLabel, value_);
       record_.boardSize = size;
@@ -242,6 +245,8 @@ void SgfReader::processProperty() {
 }
 
 int SgfReader::run(std::u16string_view text) {
+  // A game without SZ is 19 x 19; only moves pasted onto the open game keep its board.
+  if (!options_.movesOnly) record_.boardSize = kDefaultBoardSize;
   resetRecord(record_);
   record_.blackMoveCount = 0;
   record_.whiteMoveCount = 0;

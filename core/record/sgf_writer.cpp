@@ -42,15 +42,14 @@ void SgfWriter::appendPoint(int p) {
 
 void SgfWriter::writeRecord(const MoveRecord& rec, bool isRoot) {
   wrapCheck();
-  if (!isRoot) {
-    out_.push_back(u';');
-    if (rec.hasMove()) {
-      out_.push_back(rec.colour == 1 ? u'B' : u'W');
-      out_.push_back(u'[');
-      // A pass is an empty value, which every reader takes as a pass.
-      if (isOnBoard(rec.point, record_.boardSize)) appendPoint(rec.point);
-      out_.push_back(u']');
-    }
+  if (!isRoot) out_.push_back(u';');
+  // Some files play a move in the root node itself; it stays there on saving.
+  if (rec.hasMove()) {
+    out_.push_back(rec.colour == 1 ? u'B' : u'W');
+    out_.push_back(u'[');
+    // A pass is an empty value, which every reader takes as a pass.
+    if (isOnBoard(rec.point, record_.boardSize)) appendPoint(rec.point);
+    out_.push_back(u']');
   }
 
   constexpr std::u16string_view passIds[] = {u"AB", u"AW", u"LB"};
