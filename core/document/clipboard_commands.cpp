@@ -57,7 +57,6 @@ int openFromClipboard(Document& doc, platform::Services& services, bool movesOnl
   options.movesOnly = movesOnly;
   options.defaultBoardSize = optionValue(doc.state.options, "boardsize", kDefaultBoardSize);
   options.randomSeed = services.now();
-  if (!movesOnly) doc.record().boardSize = kDefaultBoardSize;
   if (readSgf(doc.record(), text, options) != kReadOk) {
     ReadOptions restore;  // the backup is read as written, without rotation
     restore.defaultBoardSize = options.defaultBoardSize;

@@ -96,7 +96,6 @@ int openGame(Document& doc, platform::Services& services, const OpenRequest& req
   const bool playlistGame = request.playlistEntry != nullptr;
   if (playlistGame) doc.state.gameInfo = *request.playlistEntry;
   SetFilePath(doc.state.gameInfo, kSgfFileLabel, path);
-  doc.record().boardSize = kDefaultBoardSize;
   ReadOptions options = readOptionsFor(doc, services, playlistGame);
   options.onPlaylistInfo = [&doc](std::u16string_view label, std::u16string_view value) {
     doc.state.gameInfo.textFields.insert_or_assign(std::u16string(label), std::u16string(value));
