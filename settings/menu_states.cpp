@@ -1,0 +1,81 @@
+#include "settings/menu_states.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace mokuza {
+namespace {
+
+bool isOn(const OptionMap& options, std::string_view key, std::int32_t fallback) {
+  return optionValue(options, key, fallback) >= 1;
+}
+
+void addRadioGroup(std::vector<MenuCheck>& items, int first, int last, int selected) {
+  for (int id = first; id <= last; ++id) items.push_back({id, id == selected});
+}
+
+constexpr std::array<std::u16string_view, 4> kRotationLabels{
+    u"なし(&N)", u"プレイリストループの度に回転(&L)", u"初手右上になるように回転(&F)", u"ランダム回転(&R)"};
+
+}  // namespace
+
+std::vector<MenuCheck> applyMenuStates(const GlobalOptions& global, const DocumentOptions& document) {
+  std::vector<MenuCheck> items;
+  const bool replayMode = isOn(document, "kifunarabe", -1);
+  items.push_back({kReplayModeItem, replayMode});
+  // Playing the next game on is part of replay mode.
+  items.push_back({kAutoNextGameItem, isOn(document, "auto_kifu", -1), replayMode});
+  items.push_back({kMoveNamesItem, isOn(global, "moveinfo", 0)});
+  items.push_back({kFullPathsItem, isOn(global, "filefull", 0)});
+  items.push_back({kHistoryOutputItem, isOn(global, "histoutput", 1)});
+  items.push_back({kMusicModeItem, isOn(document, "kigaku_mode", -1)});
+
+  addRadioGroup(items, kImageOutputFirstItem, kImageOutputLastItem, optionValue(global, "imgoutput", 33800));
+  addRadioGroup(items, kTextSizeBase + 1, kTextSizeBase + 4, kTextSizeBase + optionValue(document, "textsize", 2));
+  addRadioGroup(items, kStartupDesignBase + 1, kStartupDesignBase + 4,
+                kStartupDesignBase + optionValue(global, "startup_design", 1));
+  addRadioGroup(items, kRotationNoneItem, kRotationRandomItem,
+                rotationMenuItem(optionValue(document, "gobanroll", -8)));
+  return items;
+}
+
+int rotationMenuItem(std::int32_t gobanroll) {
+  if (gobanroll < 0) return kRotationNoneItem;
+  if (gobanroll < 10) return kRotationLoopItem;
+  if (gobanroll < 20) return kRotationFirstMoveItem;
+  return kRotationRandomItem;
+}
+
+std::int32_t chooseRotation(std::int32_t gobanroll, int itemId) {
+  // Wide arithmetic: the most negative value has no positive counterpart.
+  const std::int64_t magnitude = gobanroll < 0 ? -static_cast<std::int64_t>(gobanroll) : gobanroll;
+  const std::int64_t lastDigit = magnitude % 10;
+  std::int64_t result = gobanroll;
+  switch (itemId) {
+    case kRotationNoneItem:
+      // 0 is the loop choice with transform 0; its off state must still be negative.
+      if (gobanroll >= 0) result = gobanroll == 0 ? -10 : -magnitude;
+      break;
+    case kRotationLoopItem:
+      result = lastDigit;
+      break;
+    case kRotationFirstMoveItem:
+      result = 10 + lastDigit;
+      break;
+    case kRotationRandomItem:
+      result = magnitude >= 20 ? magnitude : 20 + lastDigit;
+      break;
+    default:
+      break;
+  }
+  return static_cast<std::int32_t>(
+      std::clamp<std::int64_t>(result, -std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::max()));
+}
+
+std::u16string_view rotationItemLabel(int itemId) {
+  if (itemId < kRotationNoneItem || itemId > kRotationRandomItem) return {};
+  return kRotationLabels[static_cast<std::size_t>(itemId - kRotationNoneItem)];
+}
+
+}  // namespace mokuza

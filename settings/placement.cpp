@@ -1,0 +1,123 @@
+#include "settings/placement.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace mokuza {
+namespace {
+
+int clampToInt(std::int64_t value) {
+  return static_cast<int>(
+      std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+// Maps one axis: offset from the origin and length, each scaled by now / saved.
+void scaleAxis(int& low, int& high, int origin, int saved, int now) {
+  if (saved <= 0) return;
+  const std::int64_t offset = static_cast<std::int64_t>(low) - origin;
+  const std::int64_t length = static_cast<std::int64_t>(high) - low;
+  const std::int64_t newLow = origin + offset * now / saved;
+  low = clampToInt(newLow);
+  high = clampToInt(std::int64_t{low} + length * now / saved);
+}
+
+std::int64_t overlap(const Rect& a, const Rect& b) {
+  const std::int64_t w = std::min<std::int64_t>(a.right, b.right) - std::max<std::int64_t>(a.left, b.left);
+  const std::int64_t h = std::min<std::int64_t>(a.bottom, b.bottom) - std::max<std::int64_t>(a.top, b.top);
+  return w > 0 && h > 0 ? w * h : 0;
+}
+
+std::int64_t gap(const Rect& a, const Rect& b) {
+  const std::int64_t dx = std::max<std::int64_t>({0, std::int64_t{b.left} - a.right, std::int64_t{a.left} - b.right});
+  const std::int64_t dy = std::max<std::int64_t>({0, std::int64_t{b.top} - a.bottom, std::int64_t{a.top} - b.bottom});
+  return dx * dx + dy * dy;
+}
+
+Rect optionRect(const GlobalOptions& options, const std::string& prefix) {
+  return {optionValue(options, prefix + "left", 0), optionValue(options, prefix + "top", 0),
+          optionValue(options, prefix + "right", 0), optionValue(options, prefix + "bottom", 0)};
+}
+
+void storeRect(GlobalOptions& options, const std::string& prefix, const Rect& rect) {
+  options[prefix + "left"] = rect.left;
+  options[prefix + "top"] = rect.top;
+  options[prefix + "right"] = rect.right;
+  options[prefix + "bottom"] = rect.bottom;
+}
+
+// A window with area that lies wholly outside its work area cannot be reached
+// with the mouse; it is moved to the work area's origin, no larger than it.
+Rect keepReachable(Rect rect, const Rect& workArea) {
+  if (rect.width() <= 0 || rect.height() <= 0 || overlap(rect, workArea) > 0) return rect;
+  const std::int64_t width = std::min(rect.width(), workArea.width());
+  const std::int64_t height = std::min(rect.height(), workArea.height());
+  return {workArea.left, workArea.top, clampToInt(workArea.left + width), clampToInt(workArea.top + height)};
+}
+
+// The default main window: at the area's origin, three quarters wide and high.
+Rect threeQuarters(const Rect& area) {
+  return {area.left, area.top, clampToInt(area.left + area.width() * 3 / 4),
+          clampToInt(area.top + area.height() * 3 / 4)};
+}
+
+Rect fitted(const GlobalOptions& options, const std::string& prefix, const ScreenInfo& screen) {
+  const Rect saved = optionRect(options, prefix);
+  const Rect workArea = nearestWorkArea(screen, saved);
+  const Rect rect = fitRectToMonitor(saved, optionValue(options, "monitor_width", 1920),
+                                     optionValue(options, "monitor_height", 1080), workArea);
+  return keepReachable(rect, workArea);
+}
+
+}  // namespace
+
+Rect fitRectToMonitor(const Rect& saved, int savedWidth, int savedHeight, const Rect& workArea) {
+  Rect rect = saved;
+  scaleAxis(rect.left, rect.right, workArea.left, savedWidth, clampToInt(workArea.width()));
+  scaleAxis(rect.top, rect.bottom, workArea.top, savedHeight, clampToInt(workArea.height()));
+  return rect;
+}
+
+Rect nearestWorkArea(const ScreenInfo& screen, const Rect& rect) {
+  if (screen.workAreas.empty()) return {0, 0, screen.width, screen.height};
+  const Rect* best = &screen.workAreas.front();
+  std::int64_t bestOverlap = -1;
+  std::int64_t bestGap = std::numeric_limits<std::int64_t>::max();
+  for (const Rect& area : screen.workAreas) {
+    const std::int64_t shared = overlap(rect, area);
+    const std::int64_t distance = gap(rect, area);
+    if (shared > bestOverlap || (shared == 0 && bestOverlap == 0 && distance < bestGap)) {
+      best = &area;
+      bestOverlap = shared;
+      bestGap = distance;
+    }
+  }
+  return *best;
+}
+
+void captureWindowPlacement(GlobalOptions& options, const WindowSnapshot& windows, const ScreenInfo& screen) {
+  storeRect(options, "main_window_", windows.main);
+  const Rect workArea = nearestWorkArea(screen, windows.main);
+  options["monitor_width"] = clampToInt(workArea.width());
+  options["monitor_height"] = clampToInt(workArea.height());
+  if (windows.playlist) storeRect(options, "pl_window_", *windows.playlist);
+  if (windows.eventList) storeRect(options, "ev_window_", *windows.eventList);
+}
+
+void setMainWindowDefaults(GlobalOptions& options, const ScreenInfo& screen) {
+  storeRect(options, "main_window_", threeQuarters({0, 0, screen.width, screen.height}));
+}
+
+WindowPlacement placeWindows(const GlobalOptions& options, const ScreenInfo& screen) {
+  WindowPlacement placement;
+  placement.main = fitted(options, "main_window_", screen);
+  if (placement.main.width() <= 0 || placement.main.height() <= 0) {
+    placement.main = threeQuarters(nearestWorkArea(screen, placement.main));
+  }
+  placement.playlist = fitted(options, "pl_window_", screen);
+  placement.eventList = fitted(options, "ev_window_", screen);
+  return placement;
+}
+
+}  // namespace mokuza

@@ -1,0 +1,203 @@
+#include "settings/settings_file.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "core/document/recent_files.h"
+#include "core/record/text.h"
+#include "settings/design_values.h"
+#include "settings/options.h"
+#include "settings/settings_text.h"
+#include "settings/stored_paths.h"
+
+namespace mokuza {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::u16string loadSettingsText(const fs::path& file) {
+  std::error_code ec;
+  const std::uintmax_t size = fs::file_size(file, ec);
+  if (ec || size == 0 || size > kSettingsFileMax) return {};
+  const auto bytes = readFileBytes(file);
+  if (!bytes || bytes->empty()) return {};
+  return decodeBytes(*bytes);
+}
+
+std::u16string withoutLineBreaks(std::u16string_view text) {
+  std::u16string value;
+  for (char16_t c : text)
+    if (c != u'\r' && c != u'\n') value.push_back(c);
+  return value;
+}
+
+// What a settings file is read into.
+struct ReadTarget {
+  Document& doc;
+  Settings& settings;
+  const SettingsContext& context;
+};
+
+bool readOption(ReadTarget& target, const std::string& key, std::u16string_view value) {
+  OptionMap* options = isGlobalOptionKey(key)     ? &target.doc.globalOptions
+                       : isDocumentOptionKey(key) ? &target.doc.state.options
+                                                  : nullptr;
+  if (!options) return false;
+  (*options)[key] = sanitisedOption(key, parseLeadingInt(value));
+  return true;
+}
+
+bool readDesign(ReadTarget& target, const std::string& key, std::u16string_view value) {
+  DocumentState& state = target.doc.state;
+  if (const std::u16string_view label = designLabelForKey(key); !label.empty()) {
+    state.design.intFields.insert_or_assign(std::u16string(label), sanitisedDesignValue(label, parseLeadingInt(value)));
+    return true;
+  }
+  if (const std::u16string_view label = designFileLabelForKey(key); !label.empty()) {
+    const auto path = resolveStoredPath(value, target.context.programFolder, PathKind::File);
+    SetFilePath(state.gameInfo, label, path.value_or(u""));
+    return true;
+  }
+  if (key == kTypefaceKey) {
+    state.gameInfo.textFields.insert_or_assign(std::u16string(kTypefaceLabel), clipText(value, kValueMax));
+    return true;
+  }
+  return false;
+}
+
+bool readPaths(ReadTarget& target, const std::string& key, std::u16string_view value) {
+  if (key == "playlist_path") {
+    // The playlist is written back to this path after every change, so it
+    // must be a playlist file: never any other file a settings file names.
+    const auto path = resolveStoredPath(value, target.context.programFolder, PathKind::File);
+    if (path && isPlaylistPath(*path)) target.settings.playlistPath = *path;
+    return true;
+  }
+  if (key == "history_path") {
+    if (const auto path = resolveStoredPath(value, target.context.programFolder, PathKind::Folder))
+      target.settings.historyFolder = *path;
+    return true;
+  }
+  return false;
+}
+
+bool readShowState(ReadTarget& target, const std::string& key, std::u16string_view value) {
+  ListShowStates& shows = target.settings.shows;
+  std::int32_t* show = key == "playlist_show"     ? &shows.playlist
+                       : key == "eventlist_show"  ? &shows.eventList
+                       : key == "figurelist_show" ? &shows.figureList
+                                                  : nullptr;
+  if (!show) return false;
+  const std::int32_t state = parseLeadingInt(value);
+  *show = state >= 0 && state <= kListWindowHidden ? state : kListWindowHidden;
+  return true;
+}
+
+// A layout block keeps its line feeds, less the one after its tag and the
+// one before the next tag.
+bool readLayout(ReadTarget& target, const std::string& key, std::u16string_view rawValue) {
+  ListLayouts& columns = target.settings.columns;
+  std::u16string* block = key == "pl_listitem"   ? &columns.playlist
+                          : key == "ev_listitem" ? &columns.eventList
+                          : key == "fg_listitem" ? &columns.figureList
+                                                 : nullptr;
+  if (!block) return false;
+  if (rawValue.starts_with(u'\n')) rawValue.remove_prefix(1);
+  if (rawValue.ends_with(u'\n')) rawValue.remove_suffix(1);
+  block->clear();
+  for (char16_t c : rawValue)
+    if (c != u'\r') block->push_back(c);
+  return true;
+}
+
+// "plyrn" row "-" column.
+bool readPlayerName(ReadTarget& target, const std::string& key, std::u16string_view value) {
+  constexpr std::string_view kPrefix = "plyrn";
+  if (!key.starts_with(kPrefix)) return false;
+  const std::u16string rest = asciiToUtf16(std::string_view(key).substr(kPrefix.size()));
+  const std::size_t dash = rest.find(u'-');
+  if (dash == std::u16string::npos) return true;
+  const auto row = parseIndex(std::u16string_view(rest).substr(0, dash));
+  const auto column = parseIndex(std::u16string_view(rest).substr(dash + 1));
+  if (!row || !column || *row >= kPlayerNameRowsMax || *column >= kPlayerNameColumns) return true;
+  std::vector<PlayerNameRow>& names = target.settings.playerNames;
+  if (names.size() <= *row) names.resize(*row + 1);
+  names[*row][*column] = clipText(value, kPlayerNameMax);
+  return true;
+}
+
+bool readRecord(ReadTarget& target, const std::string& key, std::u16string_view value) {
+  constexpr std::string_view kPrefix = "record";
+  if (!key.starts_with(kPrefix)) return false;
+  const auto k = parseIndex(asciiToUtf16(std::string_view(key).substr(kPrefix.size())));
+  if (k && *k >= 1 && *k <= kRecordSlots) target.settings.records[*k - 1] = parseLeadingInt(value);
+  return true;
+}
+
+// Each line that names an existing game or playlist, as a full path, while
+// the list has room; a path already in the list is not taken twice.
+void readRecentList(ReadTarget& target, std::u16string_view lines, RecentFiles& list, bool gamesToo) {
+  std::size_t start = 0;
+  while (start < lines.size() && static_cast<int>(list.paths.size()) < list.capacity) {
+    std::size_t end = lines.find(u'\n', start);
+    if (end == std::u16string_view::npos) end = lines.size();
+    std::u16string_view line = lines.substr(start, end - start);
+    start = end + 1;
+    if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
+    if (line.empty() || line.size() > kRecentPathMax) continue;
+    if (!isPlaylistPath(line) && !(gamesToo && isGamePath(line))) continue;
+    const auto path = resolveStoredPath(line, target.context.programFolder, PathKind::File);
+    if (!path || path->size() > kRecentPathMax) continue;
+    if (std::find(list.paths.begin(), list.paths.end(), *path) == list.paths.end()) list.paths.push_back(*path);
+  }
+}
+
+void handleTag(ReadTarget& target, std::u16string_view tag, std::u16string_view rawValue) {
+  const auto key = asciiKey(tag);
+  if (!key) return;
+  if (*key == "recent_files") return readRecentList(target, rawValue, target.doc.recentGames, true);
+  if (*key == "playlist_list") return readRecentList(target, rawValue, target.doc.recentPlaylists, false);
+  if (readLayout(target, *key, rawValue)) return;
+  const std::u16string value = withoutLineBreaks(rawValue);
+  if (readOption(target, *key, value) || readDesign(target, *key, value) || readPaths(target, *key, value)) return;
+  if (readShowState(target, *key, value) || readPlayerName(target, *key, value)) return;
+  readRecord(target, *key, value);  // keys that are none of these are ignored
+}
+
+}  // namespace
+
+void readSettings(Document& doc, Settings& settings, const SettingsContext& context, const fs::path& file,
+                  bool startAfresh) {
+  const std::u16string text = loadSettingsText(file);
+  setMainWindowDefaults(doc.globalOptions, context.screen);
+
+  if (!text.empty()) {
+    const char16_t open = text.front() == u'[' ? u'[' : u'<';
+    const char16_t close = open == u'[' ? u']' : u'>';
+    if (startAfresh) {
+      doc.recentGames.paths.clear();
+      doc.recentPlaylists.paths.clear();
+    }
+    settings.playerNames.clear();
+
+    ReadTarget target{doc, settings, context};
+    std::size_t tagStart = text.find(open);
+    while (tagStart != std::u16string::npos) {
+      const std::size_t tagEnd = text.find(close, tagStart + 1);
+      if (tagEnd == std::u16string::npos) break;  // a file cut off inside a tag
+      const std::size_t next = text.find(open, tagEnd + 1);
+      const std::size_t valueEnd = next == std::u16string::npos ? text.size() : next;
+      handleTag(target, std::u16string_view(text).substr(tagStart + 1, tagEnd - tagStart - 1),
+                    std::u16string_view(text).substr(tagEnd + 1, valueEnd - tagEnd - 1));
+      tagStart = next;
+    }
+  }
+
+  settings.placement = placeWindows(doc.globalOptions, context.screen);
+  if (doc.recentPlaylists.paths.empty() && !settings.playlistPath.empty())
+    doc.recentPlaylists.paths.push_back(settings.playlistPath);
+  if (!settings.playlistPath.empty())
+    settings.playlistsFolder = pathToText(textToPath(settings.playlistPath).parent_path());
+}
+
+}  // namespace mokuza

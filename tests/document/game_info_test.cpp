@@ -1,0 +1,273 @@
+// The game-information dialog: the form and its commands, OK on the loaded
+// game and on a batch of playlist games saved to their files, and the move
+// dialog. Forms and scripted answers in; the document, files and call log out.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "core/document/editing.h"
+#include "core/document/game_info.h"
+#include "core/document/game_info_apply.h"
+#include "core/document/undo.h"
+#include "document_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t kEventField = 14;  // "大会名"
+
+// ---- the form and its commands ----
+
+class GameInfoFormTest : public DocumentTest {};
+
+TEST_F(GameInfoFormTest, ShowingFillsTheFieldsFromTheGameOrTheFirstSelectedEntry) {
+  load(u"(;GM[1]SZ[13]PB[山田]BR[3段]EV[本因坊戦];B[dd])");
+  doc.state.playlistIndex = 4;
+  const GameInfoForm form = showGameInfo(doc);
+  EXPECT_EQ(u8(form.title), "ゲーム情報 [4局目]");
+  EXPECT_EQ(u8(form.values[kBlackPlayerField] + form.values[kBlackRankField] + form.values[kEventField]),
+            "山田3段本因坊戦");
+  EXPECT_EQ(u8(form.values[kBoardSizeField]), "13");
+  EXPECT_TRUE(form.fieldEnabled(kBoardSizeField));
+
+  PlaylistEntry first, second;
+  first.textFields[u"黒対局者"] = u"一番";
+  second.textFields[u"黒対局者"] = u"二番";
+  GameInfoForm batch = showBatchGameInfo({&first, &second}, u" [No.3～No.8]");
+  EXPECT_EQ(u8(batch.title), "ゲーム情報一括編集  [No.3～No.8]");
+  EXPECT_EQ(u8(batch.values[kBlackPlayerField]), "一番");
+  for (std::size_t i = 0; i < kGameInfoFieldCount; ++i) EXPECT_FALSE(batch.fieldEnabled(i)) << i;
+  for (int box : {kHandicapField, kBoardSizeField}) gameInfoCommand(batch, kBatchBoxFirst + box, true, doc, services, {});
+  EXPECT_TRUE(batch.fieldEnabled(kHandicapField));
+  EXPECT_FALSE(batch.fieldEnabled(kBoardSizeField)) << "a batch never resizes boards";
+  gameInfoCommand(batch, kAutoHandicapBox, true, doc, services, {});
+  EXPECT_FALSE(batch.fieldEnabled(kHandicapField));
+  EXPECT_FALSE(gameInfoCommand(batch, kSwapPlayersCommand, false, doc, services, {})) << "hidden in batch mode";
+}
+
+TEST_F(GameInfoFormTest, AutomaticResultFromTerritoryOrResignation) {
+  EXPECT_EQ(u8(automaticResult(65, 1)), "B+6.5");
+  EXPECT_EQ(u8(automaticResult(-5, 1)), "W+0.5");
+  EXPECT_EQ(u8(automaticResult(0, 1)), "0");
+  load(u"(;GM[1];B[dd];W[pp])");
+  GameInfoForm form = showGameInfo(doc);
+  showMove(doc, 2);
+  gameInfoCommand(form, kAutoResultCommand, false, doc, services, std::nullopt);
+  EXPECT_EQ(u8(form.values[kResultField]), "W+R") << "black to move resigns";
+  showMove(doc, 1);
+  gameInfoCommand(form, kAutoResultCommand, false, doc, services, std::nullopt);
+  EXPECT_EQ(u8(form.values[kResultField]), "B+R");
+}
+
+TEST_F(GameInfoFormTest, SwapWorksOncePerShowingAndTheDateIsTheLocalHour) {
+  load(u"(;GM[1]PB[黒]BR[初段]PW[白]WR[二段])");
+  GameInfoForm form = showGameInfo(doc);
+  EXPECT_TRUE(swapPlayers(form));
+  EXPECT_EQ(u8(form.values[0] + form.values[1] + form.values[2] + form.values[3]), "白黒二段初段");
+  EXPECT_FALSE(swapPlayers(form));
+  EXPECT_EQ(u8(form.values[kBlackPlayerField]), "白");
+
+  services.clock = 1714834800;  // 2024-05-04 15:00 on the fake clock
+  gameInfoCommand(form, kCurrentDateCommand, false, doc, services, {});
+  EXPECT_EQ(u8(form.values[kDateField]), "2024-05-04-15");
+}
+
+TEST(DateWithWeekday, InsertsTheWeekdayOnlyAfterAPlainDate) {
+  EXPECT_EQ(u8(dateWithWeekday(u"2024-05-04")), "2024-05-04(土)");
+  EXPECT_EQ(u8(dateWithWeekday(u"2024-01-01")), "2024-01-01(月)") << "January counts in the year before";
+  EXPECT_EQ(u8(dateWithWeekday(u"2000-02-29")), "2000-02-29(火)");
+  EXPECT_EQ(u8(dateWithWeekday(u"1999-12-31")), "1999-12-31(金)");
+  EXPECT_EQ(u8(dateWithWeekday(u"0000-01-01")), "0000-01-01(土)");
+  EXPECT_EQ(u8(dateWithWeekday(u"2024-05-05-13")), "2024-05-05(日)-13");
+  for (std::u16string_view text : {u"2024/05/04", u"2024-5-4", u"", u"2024-13-01", u"2024-05-00", u"2024-05-4x"})
+    EXPECT_EQ(dateWithWeekday(text), text) << u8(text);
+}
+
+// ---- OK on the loaded game ----
+
+class ApplyGameInfoTest : public DocumentTest {};
+
+TEST_F(ApplyGameInfoTest, StoresEveryFieldInTheGameAndItsPlaylistEntry) {
+  load(u"(;GM[1]PB[古い];B[dd])");
+  doc.state.playlistIndex = 2;
+  PlaylistEntry entry;
+  GameInfoForm form = showGameInfo(doc);
+  form.values[kBlackPlayerField] = u"新しい";
+  form.values[kEventField] = std::u16string(600, u'長');
+  GameInfoTargets targets;
+  targets.loadedEntry = &entry;
+  ASSERT_EQ(applyGameInfo(doc, services, form, targets), kGameInfoApplied);
+  EXPECT_EQ(u8(doc.record().header(u"黒対局者")), "新しい");
+  EXPECT_EQ(u8(textField(entry, u"黒対局者")), "新しい");
+  EXPECT_EQ(u8(textField(doc.state.gameInfo, u"黒対局者")), "新しい");
+  EXPECT_EQ(doc.record().header(u"大会名").size(), kGameInfoTextMax);
+  EXPECT_TRUE(doc.state.modified);
+  EXPECT_EQ(form.mode, kGameInfoIdle);
+  EXPECT_EQ(u8(doc.undoEntries.back().description), "ゲーム情報編集");
+  EXPECT_EQ(line(), "B dd");
+}
+
+TEST_F(ApplyGameInfoTest, ANewBoardSizeAsksBeforeErasingTheMovesAndCancelKeepsEverything) {
+  load(u"(;GM[1]PB[山田];B[dd];W[pp])");
+  GameInfoForm form = showGameInfo(doc);
+  form.values[kBoardSizeField] = u"9";
+  form.values[kBlackPlayerField] = u"別人";
+  services.messageAnswers = {platform::AnswerCancel, platform::AnswerOk};
+  EXPECT_EQ(applyGameInfo(doc, services, form, {}), kGameInfoCancelled);
+  EXPECT_EQ(messages(), std::vector<std::string>{"Mokuza: 路数を変えると手順が消去されます"});
+  EXPECT_EQ(line(), "B dd, W pp");
+  EXPECT_EQ(u8(doc.record().header(u"黒対局者")), "山田");
+  EXPECT_EQ(optionValue(doc.state.options, "boardsize", 0), 19);
+
+  EXPECT_EQ(applyGameInfo(doc, services, form, {}), kGameInfoApplied);
+  EXPECT_EQ(doc.board.geometry.n, 9);
+  EXPECT_EQ(doc.moveCount(), 0);
+  EXPECT_EQ(u8(doc.record().header(u"路数")) + u8(doc.record().header(u"黒対局者")), "9別人");
+  EXPECT_EQ(optionValue(doc.state.options, "boardsize", 0), 9);
+
+  EXPECT_EQ(boardSizeFromField(u"", 9), 9) << "an empty field keeps the board";
+  EXPECT_EQ(boardSizeFromField(u"25", 9), 19);
+  EXPECT_EQ(boardSizeFromField(u"99999999999", 9), 19);
+}
+
+// ---- OK on a batch of playlist games ----
+
+class BatchGameInfoTest : public DocumentTest {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "mokuza-gameinfo-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    dir = pattern;
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  PlaylistEntry& addGame(const std::string& name, const std::string& sgf) {
+    std::ofstream(dir / name, std::ios::binary) << sgf;
+    PlaylistEntry& entry = entries.emplace_back();
+    entry.number = static_cast<int>(entries.size());
+    SetFilePath(entry, kSgfFileLabel, pathToText(dir / name));
+    return entry;
+  }
+  std::unique_ptr<GameRecord> readBack(const std::string& name) {
+    auto record = std::make_unique<GameRecord>();
+    ReadOptions options;
+    EXPECT_EQ(readSgf(*record, loadTextFile(dir / name, services), options), kReadOk) << name;
+    return record;
+  }
+  std::string info(const std::string& name, std::u16string_view label) { return u8(readBack(name)->header(label)); }
+  // Every game selected, "大会名" ticked and set to "新".
+  int applyToAll(bool autoHandicap = false) {
+    std::vector<const PlaylistEntry*> games(entries.size());
+    GameInfoTargets targets;
+    targets.playlistName = u"名局集.gpl";
+    targets.playlistGameCount = 12;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      games[i] = &entries[i];
+      targets.selectedGames.push_back(&entries[i]);
+    }
+    targets.showProgress = [this](const std::u16string& title) { progress.push_back(u8(title)); };
+    GameInfoForm form = showBatchGameInfo(games, u" [No.1～No.3]");
+    form.values[kEventField] = u"新";
+    form.values[kBlackPlayerField] = u"書かれない";  // edited, not ticked
+    tickField(form, kEventField, true);
+    form.autoHandicap = autoHandicap;
+    return applyGameInfo(doc, services, form, targets);
+  }
+
+  fs::path dir;
+  std::deque<PlaylistEntry> entries;  // stable addresses
+  std::vector<std::string> progress;
+};
+
+TEST_F(BatchGameInfoTest, WritesOnlyTickedFieldsIntoEverySelectedGameAndSavesEach) {
+  addGame("a.sgf", "(;GM[1]PB[甲]EV[旧];B[dd];W[pp])");
+  addGame("b.sgf", "(;GM[1]SZ[9]PB[丁];B[cc];W[gg])");
+  services.messageAnswers.push_back(platform::AnswerOk);
+  ASSERT_EQ(applyToAll(), kGameInfoApplied);
+  EXPECT_EQ(messages(), std::vector<std::string>{
+                            "Mokuza: 選択されている対局のゲーム情報を書き換えてそれぞれのSGFファイルへ上書き保存します"
+                            "（完了後に取り消しをしても保存されたファイルは修正されません）"});
+  EXPECT_EQ(info("a.sgf", u"大会名") + info("a.sgf", u"黒対局者"), "新甲");
+  EXPECT_EQ(info("b.sgf", u"大会名") + info("b.sgf", u"黒対局者"), "新丁");
+  EXPECT_EQ(lineText(*readBack("b.sgf")), "B cc, W gg");
+  EXPECT_EQ(u8(textField(entries[1], u"大会名")), "新");
+  EXPECT_EQ(progress, (std::vector<std::string>{"プレイリスト　〈名局集.gpl〉 No.1を編集中 - 全12局",
+                                                "プレイリスト　〈名局集.gpl〉 No.2を編集中 - 全12局"}));
+  EXPECT_FALSE(doc.batchMode);
+  EXPECT_EQ(u8(doc.undoEntries.back().description), "ゲーム情報編集");
+
+  services.messageAnswers.push_back(platform::AnswerCancel);
+  std::ofstream(dir / "a.sgf", std::ios::binary) << "(;GM[1]EV[旧];B[dd])";
+  EXPECT_EQ(applyToAll(), kGameInfoCancelled);
+  EXPECT_EQ(info("a.sgf", u"大会名"), "旧");
+}
+
+TEST_F(BatchGameInfoTest, TheShownGameComesBackWithItsUnsavedChangesAndTheNewValues) {
+  PlaylistEntry& shown = addGame("a.sgf", "(;GM[1]EV[旧];B[dd])");
+  OpenRequest request;
+  request.path = FilePath(shown, kSgfFileLabel);
+  request.playlistEntry = &shown;
+  ASSERT_EQ(openGame(doc, services, request), 0);
+  showMove(doc, 1);
+  ASSERT_TRUE(playAt(doc, services, at("pp")));
+  ASSERT_EQ(applyToAll(), kGameInfoApplied);
+  EXPECT_EQ(line(), "B dd, W pp");
+  EXPECT_EQ(doc.currentMove(), 2);
+  EXPECT_TRUE(doc.state.modified);
+  EXPECT_EQ(u8(doc.record().header(u"大会名")), "新");
+  EXPECT_EQ(lineText(*readBack("a.sgf")), "B dd") << "the file gets the values, not the unsaved move";
+}
+
+TEST_F(BatchGameInfoTest, LoadTimeRotationNeverTurnsTheSavedGames) {
+  addGame("a.sgf", "(;GM[1];B[dd];W[pp])");
+  doc.state.options["gobanroll"] = 10;  // first move to the upper right
+  ASSERT_EQ(applyToAll(), kGameInfoApplied);
+  EXPECT_EQ(lineText(*readBack("a.sgf")), "B dd, W pp");
+  EXPECT_EQ(optionValue(doc.state.options, "gobanroll", 0), 10);
+}
+
+TEST_F(BatchGameInfoTest, AGameThatCannotBeOpenedIsReportedAndTheOthersAreSaved) {
+  addGame("a.sgf", "(;GM[1]HA[9]AB[dd][pp];B[dd])");
+  addGame("gone.sgf", "");
+  fs::remove(dir / "gone.sgf");
+  addGame("c.sgf", "(;GM[1]HA[2];B[dd])");
+  services.messageAnswers.push_back(platform::AnswerOk);
+  EXPECT_EQ(applyToAll(true), kGameInfoPartlyFailed);
+  EXPECT_EQ(info("a.sgf", u"大会名") + info("a.sgf", u"置石"), "新2") << "the handicap from the setup stones";
+  EXPECT_EQ(info("c.sgf", u"大会名") + info("c.sgf", u"置石"), "新");
+  ASSERT_EQ(messages().size(), 2u);
+  EXPECT_EQ(messages()[1], "エラー: ゲーム情報を保存できなかった対局があります\ngone.sgf");
+  EXPECT_FALSE(fs::exists(dir / "gone.sgf"));
+}
+
+// ---- the move dialog ----
+
+TEST_F(ApplyGameInfoTest, MoveDialogStoresItsFieldsInTheShownMove) {
+  load(u"(;GM[1];B[dd]C[古い];W[pp])");
+  recordUndo(doc, u"対局を開く - test");
+  showMove(doc, 1);
+  MoveInfoForm form = editMoveInfo(doc);
+  EXPECT_EQ(u8(form.title + form.values[1]), "着手の編集［1手目］古い");
+  form.values[0] = u"星";
+  form.values[1] = u"";
+  ASSERT_TRUE(applyMoveInfo(doc, form));
+  EXPECT_EQ(u8(*doc.record().lineCopy[1].property(u"着手名")), "星");
+  EXPECT_EQ(doc.record().lineCopy[1].property(u"着手コメント"), nullptr) << "an emptied field removes it";
+  EXPECT_EQ(doc.record().lineCopy[2].property(u"着手名"), nullptr);
+  EXPECT_EQ(u8(doc.undoEntries.back().description), "コメント編集");
+  ASSERT_TRUE(undo(doc));
+  EXPECT_EQ(u8(*doc.record().lineCopy[1].property(u"着手コメント")), "古い");
+
+  form.move = 5;
+  EXPECT_FALSE(applyMoveInfo(doc, form)) << "a move no longer on the line";
+}
+
+}  // namespace
+}  // namespace mokuza::test

@@ -1,0 +1,102 @@
+// Settings files the program did not write: values out of range, keys from
+// elsewhere, paths that point where they should not, files cut short. Each
+// reads as far as is safe.
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "settings_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+class DamagedSettingsTest : public SettingsTest {};
+
+TEST_F(DamagedSettingsTest, NumbersTheProgramCannotUseFallBackToDefaults) {
+  readText(u"<boardsize>\n25\n<textsize>\n99\n<update_time>\n0\n<imgoutput>\n5\n<rename_tag_max>\n-7\n"
+           u"<black_transparency>\n999\n<stop_base>\nabc\n<first_confirmation>\n99999999999999999999\n"
+           u"<pl_number_fixed>\n-99999999999\n<margin_x>\n 12px\n");
+  EXPECT_EQ(option("boardsize"), 19);
+  EXPECT_EQ(option("textsize"), 2);
+  EXPECT_EQ(global("update_time"), 10) << "a timer period of 0 would divide by zero";
+  EXPECT_EQ(global("imgoutput"), 33800);
+  EXPECT_EQ(option("rename_tag_max"), 10);
+  EXPECT_EQ(intField(doc.state.design, u"黒石透明度", 0), 255);
+  EXPECT_EQ(global("stop_base"), 0);
+  EXPECT_EQ(global("first_confirmation"), INT_MAX);
+  EXPECT_EQ(global("pl_number_fixed"), INT_MIN);
+  EXPECT_EQ(intField(doc.state.design, u"碁盤Ｘ", 0), 12);
+  readText(u"<boardsize>\n13\n");
+  EXPECT_EQ(option("boardsize"), 13);
+}
+
+TEST_F(DamagedSettingsTest, KeysFromElsewhereAreIgnored) {
+  readText(u"<mokuza_version>\n9.9\n<future>\n5\n<record99>\n7\n<record0>\n7\n<record15>\n42\n<plyrn999999999-0>\nx\n"
+           u"<plyrn3-14>\nx\n<plyrn-1>\nx\n<plyrn1-2>\n名\n<playlist_show>\n-1\n<" +
+           std::u16string(100, u'k') + u">\n1\n<sgf_file>\nx.sgf\n<textsize>\n3\n");
+  EXPECT_EQ(option("textsize"), 3);
+  EXPECT_EQ(settings.records[14], 42);
+  EXPECT_EQ(std::count(settings.records.begin(), settings.records.end(), 0), kRecordSlots - 1);
+  ASSERT_EQ(settings.playerNames.size(), 2u) << "rows only up to the one named by a valid tag";
+  EXPECT_EQ(u8(settings.playerNames[1][2]), "名");
+  EXPECT_EQ(settings.shows.playlist, kListWindowHidden);
+  EXPECT_FALSE(doc.globalOptions.contains("future"));
+  EXPECT_EQ(FilePath(doc.state.gameInfo, u"SGFファイル"), u"");
+}
+
+TEST_F(DamagedSettingsTest, PathsAreTakenOnlyWhenTheyNameWhatTheyShould) {
+  touch("victim.txt");
+  touch("lists/x.gpl");
+  touch("images/back.jpg");
+  fs::create_directories(root / "hist");
+  settings.playlistPath = u"/previous/list.gpl";
+  // The playlist is written back to its path, so no other file may become it.
+  readText(u"<playlist_path>\n../victim.txt\n<history_path>\n../victim.txt\n");
+  EXPECT_EQ(u8(settings.playlistPath), "/previous/list.gpl");
+  EXPECT_EQ(settings.historyFolder, u"");
+
+  readText(u"<playlist_path>\n..\\lists\\.\\x.gpl\n<history_path>\n../hist/\n<blackstone_file>\n/dev/zero\n"
+           u"<whitestone_file>\ngra/missing.jpg\n<background_file>\n../images/../images/back.jpg\n"
+           u"<goban_file>\ngra/b\x01.jpg\n<star_file>\n../images\n");
+  EXPECT_EQ(settings.playlistPath, text(root / "lists/x.gpl"));
+  EXPECT_EQ(settings.historyFolder, text(root / "hist"));
+  EXPECT_EQ(FilePath(doc.state.gameInfo, u"背景画像"), text(root / "images/back.jpg"));
+  for (std::u16string_view label : {u"黒石画像", u"白石画像", u"碁盤画像", u"星画像"})
+    EXPECT_EQ(FilePath(doc.state.gameInfo, label), u"") << "no image: " << u8(label);
+}
+
+TEST_F(DamagedSettingsTest, RecentListsTakeExistingGamesOnceAndNoMoreThanTheyHold) {
+  std::u16string lines = u"<recent_files>\n../../../../etc/passwd\n/dev/null.sgf\n../games/g0.sgf\n../games/./g0.sgf\n" +
+                         std::u16string(700, u'a') + u".sgf\n";
+  std::vector<std::u16string> expected;
+  for (int i = 0; i < 12; ++i) {
+    const std::string name = "games/g" + std::to_string(i) + ".sgf";
+    if (expected.size() < 10) expected.push_back(text(touch(name)));
+    else touch(name);
+    lines += u"../" + asciiToUtf16(name) + u"\n";
+  }
+  readText(lines + u"<playlist_list>\n../games/g1.sgf\n");
+  EXPECT_EQ(doc.recentGames.paths, expected);
+  EXPECT_TRUE(doc.recentPlaylists.paths.empty()) << "a game is no playlist";
+}
+
+TEST_F(DamagedSettingsTest, AFileCutOffAnywhereReads) {
+  doc.state.options["textsize"] = 4;
+  settings.playerNames.resize(2);
+  settings.playerNames[1][3] = u"名前";
+  settings.columns.playlist = u"No.:\n[width=40];\n";
+  doc.recentGames.paths = {text(touch("program/a.sgf"))};
+  const std::u16string full = settingsText(doc, settings, program);
+  for (std::size_t length = 0; length <= full.size(); length += 3) {
+    readText(full.substr(0, length));
+    ASSERT_TRUE(option("textsize") >= 1 && option("textsize") <= 4) << length;
+    ASSERT_LE(settings.playerNames.size(), 2u) << length;
+  }
+  readText(full);
+  EXPECT_EQ(option("textsize"), 4);
+  EXPECT_EQ(u8(settings.playerNames[1][3]), "名前");
+}
+
+}  // namespace
+}  // namespace mokuza::test

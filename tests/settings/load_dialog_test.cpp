@@ -1,0 +1,76 @@
+// "設定読み込み": reading another settings file over the current settings,
+// and the board-size question whose Cancel brings every setting back.
+
+#include <gtest/gtest.h>
+
+#include "core/document/editing.h"
+#include "core/document/game_files.h"
+#include "core/document/navigation.h"
+#include "platform/headless/headless_services.h"
+#include "settings/settings_dialog.h"
+#include "settings_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+class LoadSettingsDialogTest : public SettingsTest {
+ protected:
+  void loadGame(std::u16string_view sgf) {
+    ReadOptions options;
+    ASSERT_EQ(loadRecordText(doc, sgf, options), kReadOk);
+    showMove(doc, doc.moveCount());
+  }
+  int load(const std::string& name, const std::u16string& content) {
+    EXPECT_TRUE(writeTextFile(program / name, content));
+    services.openDialogAnswers.push_back(program / name);
+    return loadSettingsFromDialog(doc, settings, services, context);
+  }
+  std::size_t questions() const { return services.callsOf("messageBox").size(); }
+
+  platform::HeadlessServices services;
+};
+
+TEST_F(LoadSettingsDialogTest, ReadsOverTheCurrentSettingsAndKeepsTheRecentLists) {
+  EXPECT_EQ(loadSettingsFromDialog(doc, settings, services, context), kSettingsNotLoaded);
+  EXPECT_EQ(u8(services.calls.at(0).text), "設定読み込み");
+
+  doc.recentGames.paths = {u"/kept.sgf"};
+  touch("program/new.sgf");
+  EXPECT_EQ(load("other.dat", u"<textsize>\n4\n<recent_files>\nnew.sgf\n"), kSettingsLoaded);
+  EXPECT_EQ(option("textsize"), 4);
+  EXPECT_EQ(doc.recentGames.paths, (std::vector<std::u16string>{u"/kept.sgf", text(program / "new.sgf")}));
+  EXPECT_EQ(u8(doc.undoEntries.back().description), "設定読み込み - other");
+}
+
+TEST_F(LoadSettingsDialogTest, ANewBoardSizeErasesAModifiedGameOnlyAfterAsking) {
+  loadGame(u"(;GM[1];B[dd];W[pp])");
+  ASSERT_TRUE(playAt(doc, services, 3 + 15 * 19));
+  doc.state.options["textsize"] = 3;  // in memory only; setting.dat on disk says 2
+  ASSERT_TRUE(writeTextFile(context.settingsFile, u"<textsize>\n2\n"));
+
+  services.messageAnswers = {platform::AnswerCancel, platform::AnswerOk};
+  EXPECT_EQ(load("nine.dat", u"<boardsize>\n9\n<textsize>\n4\n"), kSettingsNotLoaded);
+  EXPECT_EQ(u8(services.callsOf("messageBox").at(0).text), "路数を変えると手順が消去されます");
+  EXPECT_EQ(option("textsize"), 3) << "the settings of the moment come back, not the file's";
+  EXPECT_EQ(option("boardsize"), 19);
+  EXPECT_EQ(doc.moveCount(), 3);
+
+  EXPECT_EQ(load("nine.dat", u"<boardsize>\n9\n<textsize>\n4\n"), kSettingsLoaded);
+  EXPECT_EQ(option("textsize"), 4);
+  EXPECT_EQ(doc.board.geometry.n, 9);
+  EXPECT_EQ(doc.moveCount(), 0);
+  EXPECT_EQ(u8(doc.record().header(u"路数")), "9");
+}
+
+TEST_F(LoadSettingsDialogTest, AnUnmodifiedGameIsResizedWithoutAQuestion) {
+  loadGame(u"(;GM[1];B[dd];W[pp])");
+  EXPECT_EQ(load("same.dat", u"<boardsize>\n19\n"), kSettingsLoaded);
+  EXPECT_EQ(doc.moveCount(), 2);
+  EXPECT_EQ(load("thirteen.dat", u"<boardsize>\n13\n"), kSettingsLoaded);
+  EXPECT_EQ(questions(), 0u);
+  EXPECT_EQ(doc.record().boardSize, 13);
+  EXPECT_EQ(doc.moveCount(), 0);
+}
+
+}  // namespace
+}  // namespace mokuza::test

@@ -1,0 +1,66 @@
+// Menu check marks and radio items from the options, and switching between
+// the load-time rotation choices.
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "settings/menu_states.h"
+
+namespace mokuza {
+namespace {
+
+std::vector<int> checked(const std::vector<MenuCheck>& items) {
+  std::vector<int> ids;
+  for (const MenuCheck& item : items)
+    if (item.checked) ids.push_back(item.id);
+  return ids;
+}
+
+TEST(ApplyMenuStates, ChecksFromOneAndOneRadioItemPerGroup) {
+  GlobalOptions global = defaultGlobalOptions();
+  DocumentOptions document = defaultDocumentOptions();
+  auto items = applyMenuStates(global, document);
+  EXPECT_EQ(checked(items), (std::vector<int>{kHistoryOutputItem, 33800, 34102, 34201, kRotationNoneItem}));
+  EXPECT_FALSE(items[1].enabled) << "次譜自動再生 is greyed outside replay mode";
+
+  document["kifunarabe"] = 1;
+  document["auto_kifu"] = 3;
+  document["textsize"] = 4;
+  document["gobanroll"] = 15;
+  global["histoutput"] = 0;
+  global["imgoutput"] = 33796;
+  items = applyMenuStates(global, document);
+  EXPECT_EQ(checked(items), (std::vector<int>{kReplayModeItem, kAutoNextGameItem, 33796, 34104, 34201,
+                                              kRotationFirstMoveItem}));
+  EXPECT_TRUE(items[1].enabled);
+}
+
+TEST(Rotation, SwitchingKeepsTheLastDigit) {
+  std::int32_t value = -8;
+  const std::pair<int, std::int32_t> steps[] = {
+      {kRotationLoopItem, 8},    {kRotationFirstMoveItem, 18}, {kRotationRandomItem, 28}, {kRotationNoneItem, -28},
+      {kRotationLoopItem, 8},    {kRotationRandomItem, 28},    {kRotationFirstMoveItem, 18},
+      {kRotationNoneItem, -18},  {kRotationNoneItem, -18},     {kRotationRandomItem, 28},
+  };
+  for (const auto& [choice, expected] : steps) {
+    value = chooseRotation(value, choice);
+    EXPECT_EQ(value, expected) << choice;
+    EXPECT_EQ(rotationMenuItem(value), choice);
+  }
+  EXPECT_EQ(chooseRotation(35, kRotationFirstMoveItem), 15);
+  EXPECT_EQ(chooseRotation(35, kRotationRandomItem), 35);
+  EXPECT_EQ(rotationMenuItem(9), kRotationLoopItem);
+  EXPECT_EQ(rotationMenuItem(20), kRotationRandomItem);
+}
+
+TEST(Rotation, TheLoopChoiceZeroCanBeSwitchedOffAndExtremesDoNotOverflow) {
+  const std::int32_t off = chooseRotation(0, kRotationNoneItem);
+  EXPECT_EQ(rotationMenuItem(off), kRotationNoneItem);
+  EXPECT_EQ(chooseRotation(off, kRotationLoopItem), 0);
+  EXPECT_EQ(chooseRotation(INT_MIN, kRotationLoopItem), 8);
+  EXPECT_EQ(chooseRotation(INT_MIN, kRotationRandomItem), INT_MAX);
+}
+
+}  // namespace
+}  // namespace mokuza

@@ -1,0 +1,53 @@
+// Window rectangles saved on one monitor and placed on another.
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "settings_test_support.h"
+
+namespace mokuza {
+namespace {
+
+TEST(FitRectToMonitor, ScalesOffsetAndSizeToTheNewWorkArea) {
+  EXPECT_EQ(fitRectToMonitor({960, 0, 1920, 1080}, 1920, 1080, {0, 0, 1280, 720}), (Rect{640, 0, 1280, 720}));
+  EXPECT_EQ(fitRectToMonitor({2880, 0, 3840, 1080}, 1920, 1080, {1920, 0, 3200, 720}), (Rect{2560, 0, 3200, 720}));
+  EXPECT_EQ(fitRectToMonitor({960, 540, 1920, 1080}, 0, 1080, {0, 0, 1280, 720}), (Rect{960, 360, 1920, 720}))
+      << "an axis saved without size is left alone";
+  EXPECT_EQ(fitRectToMonitor({INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 1, 1, {0, 0, 1920, 1080}),
+            (Rect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}));
+}
+
+TEST(FitRectToMonitor, TheNearestMonitorIsTheOneOverlappedMostElseTheClosest) {
+  const ScreenInfo screen{1920, 1080, {{0, 0, 1920, 1040}, {1920, 0, 3200, 720}}};
+  EXPECT_EQ(nearestWorkArea(screen, {1800, 0, 2400, 500}), screen.workAreas[1]);
+  EXPECT_EQ(nearestWorkArea(screen, {4000, 100, 4500, 500}), screen.workAreas[1]);
+  EXPECT_EQ(nearestWorkArea(screen, {-900, 2000, -100, 2500}), screen.workAreas[0]);
+  EXPECT_EQ(nearestWorkArea(ScreenInfo{1366, 768, {}}, {0, 0, 10, 10}), (Rect{0, 0, 1366, 768}));
+}
+
+TEST(WindowPlacement, CapturedRectanglesComeBackScaledToTheScreenOfNow) {
+  GlobalOptions options;
+  captureWindowPlacement(options, {{960, 0, 1920, 1080}, Rect{0, 0, 480, 1080}, std::nullopt},
+                         {1920, 1080, {{0, 0, 1920, 1080}}});
+  EXPECT_FALSE(options.contains("ev_window_left")) << "a window that does not exist keeps its values";
+  const WindowPlacement small = placeWindows(options, {1280, 720, {{0, 0, 1280, 720}}});
+  EXPECT_EQ(small.main, (Rect{640, 0, 1280, 720}));
+  EXPECT_EQ(small.playlist, (Rect{0, 0, 320, 720}));
+}
+
+TEST(WindowPlacement, WindowsThatCannotBeReachedAreBroughtBack) {
+  const ScreenInfo screen{1920, 1080, {{0, 40, 1920, 1080}}};
+  GlobalOptions options{{"monitor_width", 1920}, {"monitor_height", 1040}, {"main_window_left", 5000},
+                        {"main_window_top", 100},  {"main_window_right", 5800}, {"main_window_bottom", 700},
+                        {"pl_window_left", -3000}, {"pl_window_right", -2000},  {"pl_window_bottom", 5000}};
+  const WindowPlacement placement = placeWindows(options, screen);
+  EXPECT_EQ(placement.main, (Rect{0, 40, 800, 640}));
+  EXPECT_EQ(placement.playlist, (Rect{0, 40, 1000, 1080})) << "no larger than the work area";
+  EXPECT_EQ(placement.eventList, (Rect{0, 0, 0, 0})) << "an empty list window is sized by its window";
+  options["main_window_right"] = options["main_window_left"];
+  EXPECT_EQ(placeWindows(options, screen).main, (Rect{0, 40, 1440, 820})) << "no area: three quarters";
+}
+
+}  // namespace
+}  // namespace mokuza

@@ -1,0 +1,78 @@
+#pragma once
+// A private program folder inside a temporary folder, a document and its
+// settings, and helpers to write settings text and read it back.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "core/document/document.h"
+#include "core/record/text.h"
+#include "settings/options.h"
+#include "settings/placement.h"
+#include "settings/settings_file.h"
+
+namespace mokuza {
+
+inline void PrintTo(const Rect& rect, std::ostream* out) {
+  *out << "{" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << "}";
+}
+
+}  // namespace mokuza
+
+namespace mokuza::test {
+
+namespace fs = std::filesystem;
+
+inline std::string u8(std::u16string_view text) { return utf16ToUtf8(text); }
+
+class SettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "mokuza-settings-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    root = pattern;
+    program = root / "program";
+    fs::create_directories(program);
+    context.programFolder = program;
+    context.settingsFile = program / "setting.dat";
+    context.screen = {1920, 1080, {{0, 0, 1920, 1040}}};
+    setGlobalDefaults(doc);
+  }
+  void TearDown() override { fs::remove_all(root); }
+
+  // Creates a file (and its folders) below the temporary folder.
+  fs::path touch(const fs::path& relative, const std::string& bytes = "x") {
+    const fs::path path = root / relative;
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+  static std::u16string text(const fs::path& path) { return pathToText(path); }
+  static std::string bytesOf(const fs::path& path) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
+  }
+  // Settings text (UTF-8, written as the program writes it) read over the
+  // current values.
+  void readText(const std::u16string& settingsText, bool startAfresh = true) {
+    const fs::path file = program / "input.dat";
+    ASSERT_TRUE(writeTextFile(file, settingsText));
+    readSettings(doc, settings, context, file, startAfresh);
+  }
+  std::int32_t global(std::string_view key) const { return optionValue(doc.globalOptions, key, -999999); }
+  std::int32_t option(std::string_view key) const { return optionValue(doc.state.options, key, -999999); }
+
+  fs::path root;
+  fs::path program;
+  SettingsContext context;
+  Document doc;
+  Settings settings;
+};
+
+}  // namespace mokuza::test
