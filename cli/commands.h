@@ -9,5 +9,6 @@ extern const Command kShowCommand;
 extern const Command kTreeCommand;
 extern const Command kInfoCommand;
 extern const Command kConvertCommand;
+extern const Command kPlaylistCommand;
 
 }  // namespace mokuza::cli

@@ -8,8 +8,8 @@ namespace {
 
 using mokuza::cli::Command;
 
-constexpr std::array<const Command*, 4> kCommands{&mokuza::cli::kShowCommand, &mokuza::cli::kTreeCommand,
-                                                  &mokuza::cli::kInfoCommand, &mokuza::cli::kConvertCommand};
+constexpr std::array kCommands{&mokuza::cli::kShowCommand, &mokuza::cli::kTreeCommand, &mokuza::cli::kInfoCommand,
+                               &mokuza::cli::kConvertCommand, &mokuza::cli::kPlaylistCommand};
 
 void printHelp(std::ostream& out) {
   out << "mokuza-cli — Go game records from the command line\n\n"

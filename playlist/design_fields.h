@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/document/playlist_entry.h"
@@ -108,6 +109,30 @@ inline constexpr std::array<LabelKey, 6> kLeadingColumns{{
 // game-information table of the record; empty when unknown.
 std::string_view keyForLabel(std::u16string_view label);
 std::u16string_view labelForKey(std::string_view key);
+
+// What a key of a playlist file stands for.
+enum class FieldKind {
+  Integer,  // an integer design field or display option
+  Text,     // game information, total moves, the two dates
+  FileName, // the file-name part of a file field ("sgf_file")
+  Folder,   // the folder part of a file field ("sgf_folder")
+  Column,   // a list column that is no stored field ("No.", "search")
+};
+
+struct KeyedField {
+  FieldKind kind;
+  std::u16string_view label;
+};
+
+// The field a key of a playlist file names, with the alternative keys
+// ("move", "cdate", "ldate", "lstmv", and "path" for "file"); empty when unknown.
+std::optional<KeyedField> fieldForKey(std::string_view key);
+
+// The kind of a label as the writer stores it.
+std::optional<FieldKind> kindOfLabel(std::u16string_view label);
+
+// The folder key of a file field: "file" in its key becomes "folder".
+std::string folderKeyOf(std::string_view fileKey);
 
 // The initial design: every integer design field and display option at its
 // initial value, and the design files at their initial paths (relative to

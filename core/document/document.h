@@ -43,6 +43,7 @@ struct DocumentState {
   Design design;           // the shown design
   OptionMap options = defaultDocumentOptions();
   std::u16string playlistPath;
+  int playlistSnapshot = 0;      // the snapshot slot of the playlist file that goes with this state
   int playlistIndex = 0;         // 1-based index of the loaded playlist game, 0 for none
   std::u16string fileTitle;      // the file name shown in the window title
   std::u16string currentFileName;  // the path offered by the save dialog

@@ -1,0 +1,272 @@
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <system_error>
+
+#include "cli/commands.h"
+#include "core/record/text.h"
+#include "platform/program_folder.h"
+#include "playlist/design_fields.h"
+#include "playlist/file_moves.h"
+#include "playlist/list_cells.h"
+#include "playlist/list_games.h"
+
+namespace mokuza::cli {
+namespace {
+
+// A folder of its own for the undo copies of one run, so that a run never
+// touches the copies of a program that is open at the same time.
+std::filesystem::path privateFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "mokuza-cli-XXXXXX").string();
+  return ::mkdtemp(pattern.data()) ? std::filesystem::path(pattern) : std::filesystem::path();
+}
+
+// The playlist of one run: read from its file, changed through the same
+// commands as the list window, its undo copies removed at the end.
+struct Session {
+  platform::HeadlessServices services;
+  Document doc;
+  Playlist playlist;
+  std::filesystem::path programFolder = platform::resolveProgramFolder();
+  PlaylistContext context{playlist, doc, services, programFolder, {}};
+
+  Session() { playlist.snapshots.folder = privateFolder(); }
+  ~Session() {
+    std::error_code ec;
+    if (!playlist.snapshots.folder.empty()) std::filesystem::remove_all(playlist.snapshots.folder, ec);
+  }
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+};
+
+int fail(Streams streams, const std::string& message) {
+  streams.err << "mokuza-cli playlist: " << message << '\n';
+  return kExitFailure;
+}
+
+bool open(Session& session, const std::string& file, Streams streams) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) {
+    fail(streams, "cannot open " + file + ": no such file");
+    return false;
+  }
+  if (openPlaylistFile(session.context, utf8ToUtf16(file)) != kListDone) {
+    fail(streams, "cannot read " + file);
+    return false;
+  }
+  return true;
+}
+
+std::vector<std::string> split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    const std::size_t end = std::min(text.find(separator, start), text.size());
+    parts.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return parts;
+}
+
+// "3-7,9": rows of the list, from 1. Empty when the text is malformed or a row
+// is outside the list.
+std::optional<std::set<int>> parseRows(const std::string& text, int count) {
+  std::set<int> rows;
+  for (const std::string& part : split(text, ',')) {
+    const std::size_t dash = part.find('-');
+    const auto first = parseInt(part.substr(0, dash));
+    const auto last = dash == std::string::npos ? first : parseInt(part.substr(dash + 1));
+    if (!first || !last || *first < 1 || *last > count || *first > *last) return std::nullopt;
+    for (int row = *first; row <= *last; ++row) rows.insert(row);
+  }
+  return rows;
+}
+
+std::string cell(const PlaylistEntry& entry, const std::string& key) {
+  std::u16string text;
+  if (key == "No.") {
+    text = cellText(entry, u"No.");
+  } else if (const auto field = fieldForKey(key); field && field->kind == FieldKind::Folder) {
+    auto it = entry.fileFolders.find(field->label);
+    if (it != entry.fileFolders.end()) text = it->second;
+  } else if (field) {
+    text = cellText(entry, field->label);
+  }
+  for (char16_t& c : text)
+    if (c == u'\t' || c == u'\n' || c == u'\r') c = u' ';
+  return utf16ToUtf8(text);
+}
+
+int runNew(const Args& args, Streams streams) {
+  if (args.size() != 1) return usageError(kPlaylistCommand, "new takes one FILE", streams);
+  std::error_code ec;
+  if (std::filesystem::exists(args[0], ec)) return fail(streams, args[0] + " already exists");
+  Session session;
+  if (createPlaylistAt(session.context, utf8ToUtf16(args[0])) != kListDone)
+    return fail(streams, "cannot write " + args[0]);
+  streams.out << "created " << utf16ToUtf8(session.playlist.path) << '\n';
+  return kExitOk;
+}
+
+int runAdd(const Args& args, Streams streams) {
+  if (args.size() < 2) return usageError(kPlaylistCommand, "add takes FILE and at least one GAME.sgf", streams);
+  Session session;
+  if (!open(session, args[0], streams)) return kExitFailure;
+  std::vector<std::u16string> games;
+  for (std::size_t i = 1; i < args.size(); ++i) games.push_back(utf8ToUtf16(args[i]));
+  const int before = session.playlist.gameCount();
+  const int status = AddGames(session.context, games);
+  const int added = session.playlist.gameCount() - before;
+  if (status == kListRefused) return fail(streams, "the playlist is full (10000 games)");
+  if (added == 0) return fail(streams, "no game could be added (not .sgf, unreadable, no game, or listed already)");
+  if (status == kListWriteFailed) return fail(streams, "cannot write " + args[0]);
+  streams.out << "added " << added << (added == 1 ? " game" : " games") << ", " << session.playlist.gameCount()
+              << " in the playlist\n";
+  if (session.playlist.isFull() && added < static_cast<int>(games.size()))
+    return fail(streams, "the playlist is full (10000 games); the rest were not added");
+  return kExitOk;
+}
+
+int runList(const Args& args, Streams streams) {
+  std::string file;
+  std::optional<std::vector<std::string>> columns;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--columns" && i + 1 < args.size()) {
+      columns = split(args[++i], ',');
+      for (const std::string& key : *columns)
+        if (key != "No." && !fieldForKey(key))
+          return usageError(kPlaylistCommand, "unknown column '" + key + "'", streams);
+    } else if (!args[i].empty() && args[i][0] == '-') {
+      return usageError(kPlaylistCommand, "unknown option '" + args[i] + "'", streams);
+    } else if (file.empty()) {
+      file = args[i];
+    } else {
+      return usageError(kPlaylistCommand, "more than one file given", streams);
+    }
+  }
+  if (file.empty()) return usageError(kPlaylistCommand, "no file given", streams);
+  Session session;
+  if (!open(session, file, streams)) return kExitFailure;
+  const std::vector<std::string> keys = columns ? *columns : visibleColumnKeys(session.playlist.columns);
+  for (int record : session.playlist.displayOrder) {
+    const PlaylistEntry& entry = session.playlist.entries[static_cast<std::size_t>(record)];
+    for (std::size_t k = 0; k < keys.size(); ++k) streams.out << (k ? "\t" : "") << cell(entry, keys[k]);
+    streams.out << '\n';
+  }
+  return kExitOk;
+}
+
+// rename and move: the same options, the same confirmation.
+int runFileCommand(const Args& args, Streams streams, bool rename) {
+  std::string file, pattern, folder, select, fieldKey = "sgf_file";
+  std::optional<int> tagMax;
+  bool yes = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (rename && arg == "--pattern" && hasValue) pattern = args[++i];
+    else if (!rename && arg == "--to" && hasValue) folder = args[++i];
+    else if (arg == "--select" && hasValue) select = args[++i];
+    else if (arg == "--field" && hasValue) fieldKey = args[++i];
+    else if (rename && arg == "--tag-max" && hasValue) {
+      tagMax = parseInt(args[++i]);
+      if (!tagMax || *tagMax < -1) return usageError(kPlaylistCommand, "--tag-max takes -1 or more", streams);
+    } else if (arg == "--yes") yes = true;
+    else if (!arg.empty() && arg[0] == '-') return usageError(kPlaylistCommand, "unknown option '" + arg + "'", streams);
+    else if (file.empty()) file = arg;
+    else return usageError(kPlaylistCommand, "more than one file given", streams);
+  }
+  if (file.empty()) return usageError(kPlaylistCommand, "no file given", streams);
+  if (rename && pattern.empty()) return usageError(kPlaylistCommand, "rename needs --pattern", streams);
+  if (!rename && folder.empty()) return usageError(kPlaylistCommand, "move needs --to DIR", streams);
+  const auto field = fieldForKey(fieldKey);
+  if (!field || field->kind != FieldKind::FileName)
+    return usageError(kPlaylistCommand, "--field takes a file key such as sgf_file or blackstone_file", streams);
+  std::error_code ec;
+  if (!rename && !std::filesystem::is_directory(folder, ec)) return fail(streams, folder + " is not a folder");
+
+  Session session;
+  if (!open(session, file, streams)) return kExitFailure;
+  Playlist& playlist = session.playlist;
+  std::set<int> rows;
+  if (select.empty()) {
+    for (int row = 1; row <= playlist.gameCount(); ++row) rows.insert(row);
+  } else if (auto parsed = parseRows(select, playlist.gameCount())) {
+    rows = *parsed;
+  } else {
+    return usageError(kPlaylistCommand, "--select takes rows such as 3-7,9 within 1.." +
+                                            std::to_string(playlist.gameCount()), streams);
+  }
+  for (int row : rows) playlist.list.selected.insert(playlist.displayOrder[static_cast<std::size_t>(row - 1)]);
+  if (!rows.empty()) playlist.list.anchor = playlist.displayOrder[static_cast<std::size_t>(*rows.begin() - 1)];
+  if (tagMax) session.doc.state.options["rename_tag_max"] = *tagMax;
+
+  const char* verb = rename ? "rename" : "move";
+  if (rows.size() > static_cast<std::size_t>(kFileMoveLimit))
+    return fail(streams, "at most " + std::to_string(kFileMoveLimit) + " games at once (" +
+                             std::to_string(rows.size()) + " selected)");
+  const std::u16string folderText = folder.empty() ? u"" : pathToText(std::filesystem::absolute(folder, ec));
+  if (!yes) {
+    const int tag = optionValue(session.doc.state.options, "rename_tag_max", 10);
+    const std::vector<PlannedMove> plan = rename ? planRenames(playlist, field->label, utf8ToUtf16(pattern), tag)
+                                                 : planMoves(playlist, field->label, folderText);
+    if (plan.empty()) return fail(streams, std::string("no file to ") + verb);
+    for (const PlannedMove& move : plan)
+      streams.out << "would " << verb << ' ' << utf16ToUtf8(move.oldPath) << " -> " << utf16ToUtf8(move.newPath) << '\n';
+    return fail(streams, "nothing changed; add --yes to " + std::string(verb) + " these " +
+                             std::to_string(plan.size()) + " files");
+  }
+
+  session.services.messageAnswers.push_back(platform::AnswerOk);  // the window's question, answered by --yes
+  const FileMoveOutcome outcome = rename ? RenameFiles(session.context, field->label, utf8ToUtf16(pattern))
+                                         : MoveFiles(session.context, field->label, folderText);
+  for (const PlannedMove& move : outcome.done)
+    streams.out << (rename ? "renamed " : "moved ") << utf16ToUtf8(move.oldPath) << " -> " << utf16ToUtf8(move.newPath)
+                << '\n';
+  if (!outcome.error.empty())
+    return fail(streams, utf16ToUtf8(outcome.error) + " (" + std::to_string(outcome.done.size()) +
+                             " files done; the playlist names them where they are now)");
+  if (outcome.done.empty()) return fail(streams, std::string("no file to ") + verb);
+  if (outcome.status == kListWriteFailed) return fail(streams, "the files moved but " + file + " could not be written");
+  return kExitOk;
+}
+
+int runPlaylist(const Args& args, Streams streams) {
+  if (args.empty()) return usageError(kPlaylistCommand, "no subcommand given", streams);
+  const std::string& sub = args[0];
+  const Args rest(args.begin() + 1, args.end());
+  if (sub == "new") return runNew(rest, streams);
+  if (sub == "add") return runAdd(rest, streams);
+  if (sub == "list") return runList(rest, streams);
+  if (sub == "rename") return runFileCommand(rest, streams, true);
+  if (sub == "move") return runFileCommand(rest, streams, false);
+  return usageError(kPlaylistCommand, "unknown subcommand '" + sub + "'", streams);
+}
+
+}  // namespace
+
+const Command kPlaylistCommand{
+    "playlist", "create, fill, list and reorganise .gpl playlists",
+    "mokuza-cli playlist new FILE\n"
+    "       mokuza-cli playlist add FILE GAME.sgf...\n"
+    "       mokuza-cli playlist list FILE [--columns No.,bname,wname,...]\n"
+    "       mokuza-cli playlist rename FILE --pattern \"<PB>-<PW>_<DT>\" [--select 3-7] [--field KEY] [--tag-max N] [--yes]\n"
+    "       mokuza-cli playlist move FILE --to DIR [--select 3-7] [--field KEY] [--yes]\n"
+    "  new     creates an empty playlist file.\n"
+    "  add     adds games with their game information; files listed already are skipped.\n"
+    "  list    one tab-separated row per game in list order; the columns are named by their keys\n"
+    "          (default: the playlist's visible columns); file columns show full paths.\n"
+    "  rename  renames the files of the selected rows (default: all): <XY> is the game's SGF\n"
+    "          property XY cut to --tag-max characters (default 10, -1 for all), <FN> the old name.\n"
+    "  move    moves the files of the selected rows into DIR.\n"
+    "          Both act on disk and in the playlist; without --yes they only say what they would do\n"
+    "          and exit 1. A name that is taken gets a numbered suffix; nothing is overwritten.\n"
+    "  --field picks the file: sgf_file (default), blackstone_file, whitestone_file, background_file,\n"
+    "          goban_file, star_file, blacksound_file, whitesound_file.",
+    runPlaylist};
+
+}  // namespace mokuza::cli

@@ -1,0 +1,77 @@
+#include "playlist/column_layout.h"
+
+#include <algorithm>
+
+#include "core/record/text.h"
+#include "playlist/decimal.h"
+
+namespace mokuza {
+
+ColumnLayout defaultPlaylistColumns() {
+  const std::pair<const char*, int> columns[] = {{"No.", 40},    {"sgf_file", 160}, {"bname", 100},
+                                                 {"wname", 100}, {"gmdate", 90},    {"score", 80}};
+  ColumnLayout layout;
+  int place = 0;
+  for (const auto& [key, width] : columns) {
+    layout.columns.push_back({key, width, place, place});
+    ++place;
+  }
+  return layout;
+}
+
+std::u16string formatColumnLayout(const ColumnLayout& layout) {
+  std::u16string text;
+  for (const ListColumn& column : layout.columns) {
+    text += utf8ToUtf16(column.key) + u":\n";
+    text += u"[width=" + decimalText(column.width) + u"][alliod=" + decimalText(column.alliod) + u"]";
+    if (column.iorder >= 0) text += u"[iorder=" + decimalText(column.iorder) + u"]";
+    text += u";\n";
+  }
+  return text;
+}
+
+ColumnLayout parseColumnLayout(std::u16string_view value) {
+  ColumnLayout layout;
+  std::size_t start = 0;
+  while (start < value.size() && layout.columns.size() < kMaxListColumns) {
+    std::size_t end = value.find(u';', start);
+    if (end == std::u16string_view::npos) end = value.size();
+    const std::u16string_view item = value.substr(start, end - start);
+    start = end + 1;
+
+    const std::size_t colon = item.find(u':');
+    if (colon == std::u16string_view::npos || colon == 0) continue;
+    ListColumn column;
+    column.key = utf16ToUtf8(item.substr(0, colon));
+    std::size_t open = item.find(u'[', colon);
+    while (open != std::u16string_view::npos) {
+      const std::size_t close = item.find(u']', open);
+      if (close == std::u16string_view::npos) break;
+      const std::u16string_view setting = item.substr(open + 1, close - open - 1);
+      const std::size_t equals = setting.find(u'=');
+      if (equals != std::u16string_view::npos) {
+        const std::u16string_view name = setting.substr(0, equals);
+        const std::int32_t number = parseInt32(setting.substr(equals + 1));
+        if (name == u"width") column.width = number;
+        else if (name == u"alliod") column.alliod = number;
+        else if (name == u"iorder") column.iorder = number < 0 ? -1 : number;
+      }
+      open = item.find(u'[', close);
+    }
+    layout.columns.push_back(std::move(column));
+  }
+  return layout;
+}
+
+std::vector<std::string> visibleColumnKeys(const ColumnLayout& layout) {
+  std::vector<const ListColumn*> visible;
+  for (const ListColumn& column : layout.columns)
+    if (column.iorder >= 0) visible.push_back(&column);
+  std::stable_sort(visible.begin(), visible.end(),
+                   [](const ListColumn* a, const ListColumn* b) { return a->iorder < b->iorder; });
+  std::vector<std::string> keys;
+  for (const ListColumn* column : visible) keys.push_back(column->key);
+  return keys;
+}
+
+}  // namespace mokuza

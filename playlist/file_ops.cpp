@@ -1,0 +1,69 @@
+#include "playlist/file_ops.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+
+namespace mokuza {
+namespace {
+
+std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
+  std::filesystem::path temp = target;
+  temp += ".tmp" + std::to_string(::getpid());
+  return temp;
+}
+
+// rename(2) that fails with EEXIST instead of replacing.
+std::error_code renameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return {};
+  const int error = errno;
+  if (error != EINVAL && error != ENOSYS) return {error, std::generic_category()};
+  // A file system without the flag: a hard link also refuses an existing name.
+  if (::link(from.c_str(), to.c_str()) != 0) return {errno, std::generic_category()};
+  if (::unlink(from.c_str()) != 0) {
+    const std::error_code failed(errno, std::generic_category());
+    ::unlink(to.c_str());
+    return failed;
+  }
+  return {};
+}
+
+}  // namespace
+
+bool copyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to) {
+  const std::filesystem::path temp = temporaryBeside(to);
+  std::error_code ec;
+  std::filesystem::copy_file(from, temp, std::filesystem::copy_options::overwrite_existing, ec);
+  if (!ec) std::filesystem::rename(temp, to, ec);
+  if (ec) {
+    std::error_code ignored;
+    std::filesystem::remove(temp, ignored);
+    return false;
+  }
+  return true;
+}
+
+std::error_code moveFileNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
+  std::error_code ec = renameNoReplace(from, to);
+  if (ec != std::errc::cross_device_link) return ec;
+
+  const std::filesystem::path temp = temporaryBeside(to);
+  std::error_code ignored;
+  std::filesystem::copy_file(from, temp, std::filesystem::copy_options::overwrite_existing, ec);
+  if (!ec) ec = renameNoReplace(temp, to);
+  if (ec) {
+    std::filesystem::remove(temp, ignored);
+    return ec;
+  }
+  if (!std::filesystem::remove(from, ec) || ec) {
+    // The original stays where it was, so the copy must go.
+    std::filesystem::remove(to, ignored);
+    return ec ? ec : std::make_error_code(std::errc::io_error);
+  }
+  return {};
+}
+
+}  // namespace mokuza

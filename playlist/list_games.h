@@ -1,0 +1,39 @@
+#pragma once
+// Commands that bring games into the playlist or give it a file: adding game
+// files, creating a playlist, opening one, saving it under another name.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "playlist/list_changes.h"
+
+namespace mokuza {
+
+// Adds the SGF files among `paths` that are not listed yet, each with its game
+// information and total moves read from the file; files that cannot be read
+// are skipped. The added games become the selection. `progress` hears the
+// count so far. Reports the count ("%zd個のSGFファイルの追加をおこないました"),
+// or that none qualified.
+int AddGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
+             const std::function<void(int added)>& progress = {});
+
+// Reads a game file's information into an entry: the game-information values
+// and "総手数". False when the file holds no game.
+bool readGameInformation(const std::u16string& path, PlaylistEntry& entry);
+
+// "プレイリストの作成": the save dialog, then createPlaylistAt.
+int CreatePlaylist(PlaylistContext& context);
+// A new empty playlist file ("<playlist>") that becomes the playlist; the shown
+// game then counts as one from outside.
+int createPlaylistAt(PlaylistContext& context, const std::u16string& path);
+
+// Reads a playlist file as the playlist; the shown design starts again from
+// the initial design. kListNothing when the file gave no text.
+int openPlaylistFile(PlaylistContext& context, const std::u16string& path);
+
+// "プレイリストを別名保存": the save dialog, then savePlaylistAs.
+int SavePlaylistAs(PlaylistContext& context);
+int savePlaylistAs(PlaylistContext& context, const std::u16string& path);
+
+}  // namespace mokuza

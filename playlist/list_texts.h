@@ -1,0 +1,31 @@
+#pragma once
+// The texts of the playlist window: the selection as history entries name it,
+// the window title, the status-line part and the step buttons.
+
+#include <string>
+#include <vector>
+
+#include "playlist/playlist.h"
+
+namespace mokuza {
+
+// The places (0-based, ascending) of the selected games in the list.
+std::vector<int> selectedPlaces(const Playlist& playlist);
+
+// " [No.%d]" for one game, " [No.%d～No.%d]" for several (first and last in
+// the list); without a selection the shown game, or " [リスト外]" when the shown
+// game is not from the playlist.
+std::u16string selectionText(const Playlist& playlist);
+
+// "プレイリスト　〈name〉 - No.%d　全%d局", or without the number when no
+// playlist game is shown.
+std::u16string playlistWindowTitle(const Playlist& playlist);
+// "プレイリスト　〈name〉 - 追加処理中（%d局）" while games are added.
+std::u16string addingWindowTitle(const Playlist& playlist, int added);
+// "〈プレイリスト - name〉　 %d局中%d局目 - game    " for the main window's status line.
+std::u16string playlistStatusText(const Playlist& playlist);
+
+// "▲５０"... : up for negative steps, a one-digit size in full-width digits.
+std::u16string stepButtonLabel(int step);
+
+}  // namespace mokuza

@@ -1,0 +1,293 @@
+#include "playlist/playlist_reader.h"
+
+#include <system_error>
+
+#include "core/record/sgf_reader.h"
+#include "core/record/text.h"
+#include "playlist/decimal.h"
+#include "playlist/design_fields.h"
+#include "playlist/local_time.h"
+#include "playlist/playlist_paths.h"
+
+namespace mokuza {
+namespace {
+
+bool isEmptyValue(std::u16string_view value) { return value.empty() || value == u" "; }
+
+bool startsWith(std::u16string_view text, std::u16string_view prefix) {
+  return text.size() >= prefix.size() && text.substr(0, prefix.size()) == prefix;
+}
+
+bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// The characters an entry holds, for the text budget.
+std::size_t entrySize(const PlaylistEntry& entry) {
+  std::size_t size = 0;
+  for (const LabelMap* map : {&entry.textFields, &entry.fileFolders, &entry.fileNames})
+    for (const auto& [label, value] : *map) size += label.size() + value.size();
+  return size + entry.intFields.size() * 8;
+}
+
+class Reader {
+ public:
+  Reader(const PlaylistReadContext& context, std::vector<MovedFile> movedFiles)
+      : context_(context),
+        resolver_(context.playlistFolder, context.beforeFolder, context.programFolder, std::move(movedFiles)),
+        working_(context.base) {
+    working_.number = 1;
+  }
+
+  PlaylistReadResult run(std::u16string_view text) {
+    std::size_t pos = text.find(u'<');
+    while (pos != std::u16string_view::npos && !result_.stoppedEarly) {
+      const std::size_t close = text.find(u'>', pos + 1);
+      if (close == std::u16string_view::npos) break;
+      const std::size_t next = text.find(u'<', close + 1);
+      const std::size_t end = next == std::u16string_view::npos ? text.size() : next;
+      handle(text.substr(pos + 1, close - pos - 1), text.substr(close + 1, end - close - 1));
+      pos = next;
+    }
+    flushAliasGroup();
+    const int count = static_cast<int>(result_.entries.size());
+    if (result_.shownIndex < 1 || result_.shownIndex > count) result_.shownIndex = count > 0 ? 1 : 0;
+    return std::move(result_);
+  }
+
+ private:
+  void handle(std::u16string_view name, std::u16string_view value) {
+    if (startsWith(name, u"plyrn")) {
+      aliasName(name.substr(5), value);
+      return;
+    }
+    flushAliasGroup();
+    if (const std::size_t at = name.find(u"Game."); at != std::u16string_view::npos) {
+      startGame(name.substr(at + 5));
+      return;
+    }
+    if (name == u"position") {
+      position_ = parseInt32(value);
+    } else if (name == u"plmove") {
+      result_.shownMove = parseInt32(value);
+    } else if (name == u"before_folder") {
+      const std::u16string folder = asFolder(normalisedPath(joinPath(pathToText(context_.programFolder),
+                                                                     isEmptyValue(value) ? u"" : value)));
+      result_.beforeFolder = folder;
+      resolver_.setBeforeFolder(folder);
+    } else if (name == u"before_folderA") {
+      result_.beforeFolderAbsolute = isEmptyValue(value) ? std::u16string() : asFolder(normalisedPath(value));
+    } else if (name == u"listitem") {
+      result_.columns = parseColumnLayout(value);
+    } else if (startsWith(name, u"record") && (name.size() == 7 || name.size() == 8) && isDigit(name[6]) &&
+               isDigit(name.back())) {
+      const std::int64_t k = parseLeadingNumber(name.substr(6), 0, 99);
+      if (k >= 1 && k < static_cast<std::int64_t>(working_.figureEnds.size()))
+        working_.figureEnds[static_cast<std::size_t>(k)] =
+            static_cast<std::uint32_t>(parseLeadingNumber(value, 0, UINT32_MAX));
+    } else {
+      field(name, value);
+    }
+  }
+
+  void startGame(std::u16string_view digits) {
+    if (inGame_) commit();
+    if (result_.stoppedEarly) return;
+    inGame_ = digits != u"end";
+    if (inGame_) working_.number = parseInt32(digits.substr(0, 255));
+  }
+
+  void commit() {
+    inGame_ = false;
+    if (result_.entries.size() >= static_cast<std::size_t>(kPlaylistCapacity)) {
+      result_.stoppedEarly = true;
+      return;
+    }
+    textHeld_ += entrySize(working_);
+    if (textHeld_ > kReadTextBudget) {
+      result_.stoppedEarly = true;
+      return;
+    }
+    result_.entries.push_back(working_);
+    if (working_.number == position_) result_.shownIndex = static_cast<int>(result_.entries.size());
+  }
+
+  void field(std::u16string_view name, std::u16string_view value) {
+    std::string key;
+    key.reserve(name.size());
+    for (char16_t c : name) {
+      if (c >= 128) return;
+      key.push_back(static_cast<char>(c));
+    }
+    const std::optional<KeyedField> keyed = fieldForKey(key);
+    if (!keyed) return;
+    const std::u16string label(keyed->label);
+    switch (keyed->kind) {
+      case FieldKind::Folder: {
+        const std::u16string_view folder = isEmptyValue(value) ? std::u16string_view() : value;
+        std::u16string found = resolver_.resolve(folder, u"");
+        if (found.empty()) found = normalisedPath(joinPath(resolver_.playlistFolder(), folder));
+        working_.fileFolders.insert_or_assign(label, asFolder(found));
+        break;
+      }
+      case FieldKind::FileName: {
+        if (isEmptyValue(value)) {
+          working_.fileFolders.erase(label);
+          working_.fileNames.erase(label);
+          break;
+        }
+        const std::u16string folder = FilePathFolder(label);
+        std::u16string found = resolver_.resolve(value, folder);
+        if (found.empty()) found = joinPath(folder, value);
+        SetFilePath(working_, label, found);
+        break;
+      }
+      case FieldKind::Text:
+        if ((label == kRegisteredLabel || label == kAccessedLabel) && (isEmptyValue(value) || value == u"0"))
+          working_.textFields.insert_or_assign(label, context_.now);
+        else if (isEmptyValue(value))
+          working_.textFields.erase(label);
+        else
+          working_.textFields.insert_or_assign(label, std::u16string(value));
+        break;
+      case FieldKind::Integer:
+        if (isEmptyValue(value)) working_.intFields.erase(label);
+        else working_.intFields.insert_or_assign(label, parseInt32(value));
+        break;
+      case FieldKind::Column:
+        break;
+    }
+  }
+
+  std::u16string FilePathFolder(const std::u16string& label) const {
+    auto it = working_.fileFolders.find(label);
+    return it == working_.fileFolders.end() ? std::u16string() : it->second;
+  }
+
+  // "plyrnG-N": name N of group G. A new group number, or any other tag,
+  // closes the group being read.
+  void aliasName(std::u16string_view numbers, std::u16string_view value) {
+    const std::size_t dash = numbers.find(u'-');
+    if (dash == 0 || dash == std::u16string_view::npos || dash + 1 >= numbers.size() || !isDigit(numbers[0]) ||
+        !isDigit(numbers[dash + 1]))
+      return;
+    const std::int64_t group = parseLeadingNumber(numbers.substr(0, dash), 0, INT32_MAX);
+    const std::int64_t name = parseLeadingNumber(numbers.substr(dash + 1), 0, INT32_MAX);
+    if (aliasOpen_ && group != aliasNumber_) flushAliasGroup();
+    if (name >= static_cast<std::int64_t>(kAliasNamesRead)) return;
+    aliasOpen_ = true;
+    aliasNumber_ = group;
+    auto& names = alias_.names;
+    if (names.size() <= static_cast<std::size_t>(name)) names.resize(static_cast<std::size_t>(name) + 1);
+    names[static_cast<std::size_t>(name)] = std::u16string(value.substr(0, kAliasNameLength));
+  }
+
+  void flushAliasGroup() {
+    if (!aliasOpen_) return;
+    aliasOpen_ = false;
+    bool any = false;
+    for (const std::u16string& n : alias_.names) any = any || !n.empty();
+    if (any) result_.aliasGroups.push_back(std::move(alias_));
+    alias_ = AliasGroup();
+  }
+
+  const PlaylistReadContext& context_;
+  PathResolver resolver_;
+  PlaylistEntry working_;
+  PlaylistReadResult result_;
+  std::int32_t position_ = 0;
+  bool inGame_ = false;
+  std::size_t textHeld_ = 0;
+  bool aliasOpen_ = false;
+  std::int64_t aliasNumber_ = 0;
+  AliasGroup alias_;
+};
+
+std::u16string withoutLineBreaks(std::u16string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  for (char16_t c : text)
+    if (c != u'\r' && c != u'\n') out.push_back(c);
+  return out;
+}
+
+// The design part of the shown design: what the first game of a text starts from.
+PlaylistEntry designBase(const PlaylistEntry& shownDesign) {
+  PlaylistEntry base;
+  base.intFields = shownDesign.intFields;
+  base.fileFolders = shownDesign.fileFolders;
+  base.fileNames = shownDesign.fileNames;
+  base.fileFolders.erase(std::u16string(kSgfFileLabel));
+  base.fileNames.erase(std::u16string(kSgfFileLabel));
+  return base;
+}
+
+}  // namespace
+
+PlaylistReadResult parsePlaylistText(std::u16string_view text, const PlaylistReadContext& context) {
+  const std::u16string flat = withoutLineBreaks(text);
+  std::vector<MovedFile> moved;
+  if (!flat.empty() && flat.front() != u'<') {
+    moved = parseMovedFiles(flat);
+    followMovedFiles(moved);
+  }
+  Reader reader(context, moved);
+  PlaylistReadResult result = reader.run(flat);
+  result.movedFiles = std::move(moved);
+  return result;
+}
+
+int ReadPlaylist(Playlist& playlist, PlaylistEntry& shownDesign, const std::u16string& source, bool fromClipboard,
+                 platform::Services& services, const std::filesystem::path& programFolder) {
+  std::u16string fullPath;
+  std::u16string text;
+  if (fromClipboard) {
+    text = services.clipboardText();
+  } else {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(textToPath(source), ec);
+    fullPath = normalisedPath(pathToText(ec ? textToPath(source) : absolute));
+    text = loadTextFile(textToPath(fullPath), services);
+  }
+  if (withoutLineBreaks(text).empty()) return kPlaylistReadEmpty;
+
+  PlaylistReadContext context;
+  context.programFolder = programFolder;
+  context.now = localTimeText(services);
+  if (fromClipboard) {
+    context.playlistFolder = asFolder(playlist.folder);
+    context.beforeFolder = playlist.beforeFolder.empty() ? context.playlistFolder : playlist.beforeFolder;
+    context.base = designBase(shownDesign);
+    PlaylistReadResult result = parsePlaylistText(text, context);
+    playlist.list.copiedGames = std::move(result.entries);
+    // Games from the clipboard are no entries of the list.
+    playlist.list.copiedRecords.assign(playlist.list.copiedGames.size(), -1);
+    return kPlaylistReadOk;
+  }
+
+  const std::size_t cut = fullPath.find_last_of(u'/');
+  context.playlistFolder = cut == std::u16string::npos ? std::u16string() : fullPath.substr(0, cut + 1);
+  context.beforeFolder = context.playlistFolder;
+  InitialDesign(shownDesign);
+  context.base = designBase(shownDesign);
+  PlaylistReadResult result = parsePlaylistText(text, context);
+
+  playlist.path = fullPath;
+  playlist.folder = context.playlistFolder;
+  playlist.entries = std::move(result.entries);
+  playlist.displayOrder.clear();
+  for (int k = 0; k < static_cast<int>(playlist.entries.size()); ++k) playlist.displayOrder.push_back(k);
+  playlist.freeRecords.clear();
+  playlist.currentGameIndex = result.shownIndex;
+  playlist.shownMove = result.shownMove;
+  playlist.columns = result.columns ? std::move(*result.columns) : defaultPlaylistColumns();
+  playlist.aliasGroups = std::move(result.aliasGroups);
+  playlist.movedFiles = std::move(result.movedFiles);
+  playlist.beforeFolder = result.beforeFolder.empty() ? context.playlistFolder : result.beforeFolder;
+  if (!pathExists(playlist.beforeFolder) && pathExists(result.beforeFolderAbsolute))
+    playlist.beforeFolder = result.beforeFolderAbsolute;
+  playlist.list.selected.clear();
+  playlist.list.anchor = -1;
+  playlist.list.savedOrder.reset();
+  return kPlaylistReadOk;
+}
+
+}  // namespace mokuza

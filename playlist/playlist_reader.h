@@ -1,0 +1,54 @@
+#pragma once
+// Reading playlist text: tags one after another, every field carried over from
+// the game before unless the block names it again, and the paths looked up
+// where the files are now.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "playlist/playlist.h"
+#include "platform/services.h"
+
+namespace mokuza {
+
+// Texts carried over from game to game are copied into every entry; a file
+// that would make the entries hold more than this many characters is read only
+// up to the game that reaches it.
+constexpr std::size_t kReadTextBudget = std::size_t{64} << 20;
+
+struct PlaylistReadContext {
+  std::filesystem::path programFolder;
+  std::u16string playlistFolder;  // relative paths start here
+  std::u16string beforeFolder;    // and, failing that, here
+  PlaylistEntry base;             // the first game starts as a copy of this
+  std::u16string now;             // "%Y%m%d%H%M%S", for empty dates
+};
+
+struct PlaylistReadResult {
+  std::vector<PlaylistEntry> entries;
+  int shownIndex = 0;  // 1-based entry whose number the file names as shown; 0 for none
+  int shownMove = 0;
+  std::u16string beforeFolder;          // full path, empty when the text names none
+  std::u16string beforeFolderAbsolute;  // as the text gives it
+  std::optional<ColumnLayout> columns;
+  std::vector<AliasGroup> aliasGroups;
+  std::vector<MovedFile> movedFiles;
+  bool stoppedEarly = false;  // capacity or text budget reached
+};
+
+PlaylistReadResult parsePlaylistText(std::u16string_view text, const PlaylistReadContext& context);
+
+constexpr int kPlaylistReadOk = 0;
+constexpr int kPlaylistReadEmpty = -1;  // no text: nothing changed
+
+// Reads the file `source`, or the clipboard text when fromClipboard. From a
+// file, the text's games replace the playlist's, the playlist takes the file's
+// path, and the shown design goes back to the initial design; from the
+// clipboard, the games become the copied games and nothing else changes.
+int ReadPlaylist(Playlist& playlist, PlaylistEntry& shownDesign, const std::u16string& source, bool fromClipboard,
+                 platform::Services& services, const std::filesystem::path& programFolder);
+
+}  // namespace mokuza

@@ -1,0 +1,35 @@
+#pragma once
+// The playlist as text: the whole file, or the chosen games for the clipboard.
+// A game block holds only the fields that differ from the game written before
+// it; the reader carries every other field over.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "playlist/playlist.h"
+
+namespace mokuza {
+
+inline constexpr std::u16string_view kProgramVersion = u"5.5";
+
+struct PlaylistWriteContext {
+  std::filesystem::path programFolder;  // before_folder is relative to it
+  int shownMove = 0;                    // written as plmove while a playlist game is shown
+};
+
+// The file text (mode 0): header, shown game and move, column layout, alias
+// groups, the games in list order, and the moved-file records in front.
+// Empty when the playlist has no games.
+std::u16string playlistFileText(const Playlist& playlist, const PlaylistWriteContext& context);
+
+// The clipboard text (mode 1): header and the given games in the given order.
+std::u16string playlistClipboardText(const Playlist& playlist, const std::vector<PlaylistEntry>& games,
+                                     const PlaylistWriteContext& context);
+
+// Writes the file text to the playlist's path through a temporary file, so
+// that a failed write leaves the old file whole. Nothing is written for an
+// empty playlist. False when the file could not be written.
+bool WritePlaylist(const Playlist& playlist, const PlaylistWriteContext& context);
+
+}  // namespace mokuza

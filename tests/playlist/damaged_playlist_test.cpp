@@ -1,0 +1,134 @@
+// Playlist files that are damaged, truncated, from a newer version or made to
+// hurt: they read as far as is safe and never write anywhere.
+
+#include <gtest/gtest.h>
+
+#include "playlist/playlist_paths.h"
+#include "playlist/playlist_reader.h"
+#include "playlist_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+class DamagedPlaylist : public PlaylistTest {
+ protected:
+  PlaylistReadResult parse(std::u16string_view source) {
+    PlaylistReadContext context;
+    context.programFolder = home;
+    context.playlistFolder = playlist.folder;
+    context.beforeFolder = playlist.folder;
+    context.base = initialDesign();
+    context.now = u"20241205120000";
+    return parsePlaylistText(source, context);
+  }
+
+  static std::u16string games(int count) {
+    std::u16string text = u"<sgf_folder>\n/g\n";
+    for (int k = 1; k <= count; ++k) text += u"<Game." + u16(std::to_string(k)) + u">\n<sgf_file>\nx.sgf\n";
+    return text + u"<Game.end>\n";
+  }
+
+  // Every file below the test folder, to show that reading wrote nothing.
+  std::vector<fs::path> files() const {
+    std::vector<fs::path> list;
+    for (const auto& item : fs::recursive_directory_iterator(dir)) list.push_back(item.path());
+    std::sort(list.begin(), list.end());
+    return list;
+  }
+};
+
+TEST_F(DamagedPlaylist, AHundredThousandGamesStopAtTheCapacity) {
+  const PlaylistReadResult result = parse(games(100000));
+  EXPECT_EQ(result.entries.size(), static_cast<std::size_t>(kPlaylistCapacity));
+  EXPECT_TRUE(result.stoppedEarly);
+}
+
+TEST_F(DamagedPlaylist, ATruncatedFileKeepsTheGamesItCompleted) {
+  const std::u16string whole = games(3);
+  const std::u16string cut = whole.substr(0, whole.find(u"<Game.3>") + 12);
+  const PlaylistReadResult result = parse(cut);
+  EXPECT_EQ(result.entries.size(), 2u);
+  EXPECT_EQ(parse(u"<Game.1>\n<sgf_file>\na.sgf\n<Game.e").entries.size(), 0u);
+  EXPECT_EQ(parse(u"<Game.1><sgf_fi").entries.size(), 0u);
+}
+
+TEST_F(DamagedPlaylist, AbsurdNumbersAreHeldToTheirRange) {
+  const PlaylistReadResult result = parse(
+      u"<position>\n99999999999999999999\n<plmove>\n-99999999999999999999\n"
+      u"<Game.999999999999999999999999>\n<margin_x>\n123456789012345\n<record9>\n-5\n<record3>\n99999999999\n"
+      u"<Game.end>\n");
+  ASSERT_EQ(result.entries.size(), 1u);
+  EXPECT_EQ(result.entries[0].number, INT32_MAX);
+  EXPECT_EQ(result.shownIndex, 1) << "position names that game";
+  EXPECT_EQ(result.shownMove, INT32_MIN);
+  EXPECT_EQ(intField(result.entries[0], u"碁盤Ｘ", 0), INT32_MAX);
+  EXPECT_EQ(result.entries[0].figureEnds[9], 0u);
+  EXPECT_EQ(result.entries[0].figureEnds[3], UINT32_MAX);
+}
+
+TEST_F(DamagedPlaylist, AliasNumbersOutOfRangeAreIgnored) {
+  const PlaylistReadResult result = parse(
+      u"<plyrn0-0>\nA\n<plyrn0-99>\nHidden\n<plyrn0-1>\nB\n<plyrn99999999999-0>\nC\n<plyrn99999999999-1>\n"
+      u"01234567890123456789012345678901234\n<plyrn-1>\nbad\n<plyrnx-y>\nbad\n<Game.end>\n");
+  ASSERT_EQ(result.aliasGroups.size(), 2u);
+  EXPECT_EQ(result.aliasGroups[0].names, (std::vector<std::u16string>{u"A", u"B"}));
+  EXPECT_EQ(result.aliasGroups[1].names[0], u"C");
+  EXPECT_EQ(result.aliasGroups[1].names[1].size(), kAliasNameLength);
+}
+
+TEST_F(DamagedPlaylist, ANewerVersionsUnknownTagsAndGarbageAreSkipped) {
+  const PlaylistReadResult result = parse(
+      u"<mokuza_version>\n9.9\n<hologram_mode>\n1\n<<>>\n<日本語キー>\nx\n<listitem>\n:;;No.:[width=abc][iorder=-4];"
+      u"bname:[width=50][alliod=1][iorder=0];\n<Game.1>\n<sgf_file>\na.sgf\n<new_field_2030>\nz\n<Game.end>\n");
+  ASSERT_EQ(result.entries.size(), 1u);
+  ASSERT_TRUE(result.columns);
+  ASSERT_EQ(result.columns->columns.size(), 2u);
+  EXPECT_EQ(result.columns->columns[0].iorder, -1);
+  EXPECT_EQ(result.columns->columns[1].width, 50);
+}
+
+TEST_F(DamagedPlaylist, PathsWithDotDotOnlyPointAtFilesAndReadingWritesNothing) {
+  const std::vector<fs::path> before = files();
+  const PlaylistReadResult result = parse(
+      u"$../../../../etc/passwd>../../../../tmp/evil|\n<before_folder>\n../../../../../..\n"
+      u"<Game.1>\n<sgf_folder>\n../../../../../../etc\n<sgf_file>\npasswd\n<blackstone_folder>\n..\n"
+      u"<blackstone_file>\n../../x/../../y.png\n<Game.end>\n");
+  ASSERT_EQ(result.entries.size(), 1u);
+  EXPECT_EQ(FilePath(result.entries[0], kSgfFileLabel), u"/etc/passwd") << "a path is only a name to look at";
+  EXPECT_EQ(files(), before);
+}
+
+TEST_F(DamagedPlaylist, AHugeValueCarriedOverStopsAtTheTextBudget) {
+  std::u16string source = u"<Game.1>\n<game_comment>\n" + std::u16string(1 << 20, u'x') + u"\n";
+  for (int k = 2; k <= 200; ++k) source += u"<Game." + u16(std::to_string(k)) + u">\n";
+  source += u"<Game.end>\n";
+  const PlaylistReadResult result = parse(source);
+  EXPECT_TRUE(result.stoppedEarly);
+  EXPECT_LT(result.entries.size(), 200u);
+  EXPECT_GT(result.entries.size(), 10u);
+}
+
+TEST_F(DamagedPlaylist, BytesThatAreNoTextAtAllReadWithoutHarm) {
+  std::string noise;
+  for (int k = 0; k < 20000; ++k) noise.push_back(static_cast<char>((k * 7919) % 256));
+  std::ofstream(u8(playlist.path), std::ios::binary) << noise;
+  PlaylistEntry design = initialDesign();
+  Playlist read;
+  ReadPlaylist(read, design, playlist.path, false, services, home);
+  EXPECT_LE(read.gameCount(), kPlaylistCapacity);
+}
+
+TEST_F(DamagedPlaylist, AMovedFileTableOfLoopsAndLongPathsStaysBounded) {
+  std::u16string source = u"$" + std::u16string(600, u'a') + u">b|$a>b|$b>a|";
+  for (int k = 0; k < 12000; ++k)
+    source += u"$p" + u16(std::to_string(k + 1)) + u">p" + u16(std::to_string(k)) + u"|";
+  source += u"<Game.end>";
+  std::vector<MovedFile> records = parseMovedFiles(source);
+  EXPECT_EQ(records.size(), kMovedFilesMax);
+  EXPECT_EQ(records[0], (MovedFile{u"a", u"b"})) << "the record with an overlong path is dropped";
+  followMovedFiles(records);
+  EXPECT_EQ(records[2].newPath, u"p0");
+}
+
+}  // namespace
+}  // namespace mokuza::test

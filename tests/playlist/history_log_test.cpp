@@ -1,0 +1,91 @@
+// The monthly history log: day headers, numbering, the turn of a month and a
+// year, the switch that keeps it off, and the change of folder.
+
+#include <gtest/gtest.h>
+
+#include "core/document/undo.h"
+#include "playlist/history_log.h"
+#include "playlist_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+class HistoryLogTest : public PlaylistTest {
+ protected:
+  void SetUp() override {
+    PlaylistTest::SetUp();
+    log.folder = dir / "history";
+    services.clock = 1733392800;  // 2024-12-05 10:00:00
+  }
+  std::string month(const std::string& year, const std::string& name) const {
+    return slurp(log.folder / year / ("history - " + name + ".txt"));
+  }
+  HistoryLog log;
+};
+
+TEST_F(HistoryLogTest, TheFirstEntryOfADayWritesTheDayHeaderAndNumbersArePadded) {
+  ASSERT_TRUE(AppendHistoryLine(log, services, u"対局を開く - game", 7));
+  services.clock += 5;
+  ASSERT_TRUE(AppendHistoryLine(log, services, u"リストから削除  [No.3]", 12));
+  EXPECT_EQ(month("2024", "2024-12"),
+            "\r\n<12-05>\r\n10:00:00   7. 対局を開く - game\r\n10:00:05  12. リストから削除  [No.3]\r\n");
+
+  services.clock = 1733477400;  // the next day
+  ASSERT_TRUE(AppendHistoryLine(log, services, u"貼り付け", 13));
+  EXPECT_NE(month("2024", "2024-12").find("\r\n\r\n<12-06>\r\n09:30:00  13. 貼り付け\r\n"), std::string::npos);
+}
+
+TEST_F(HistoryLogTest, AMonthGetsItsOwnFileAndAYearItsOwnFolder) {
+  services.clock = 1733011199;  // 2024-11-30 23:59:59
+  ASSERT_TRUE(AppendHistoryLine(log, services, u"november", 1));
+  services.clock = 1733392800;
+  ASSERT_TRUE(AppendHistoryLine(log, services, u"december", 2));
+  services.clock = 1735689601;  // 2025-01-01 00:00:01
+  ASSERT_TRUE(AppendHistoryLine(log, services, u"january", 3));
+  EXPECT_NE(month("2024", "2024-11").find("november"), std::string::npos);
+  EXPECT_EQ(month("2024", "2024-12").find("november"), std::string::npos);
+  EXPECT_EQ(month("2025", "2025-01"), "\r\n<01-01>\r\n00:00:01   3. january\r\n");
+}
+
+TEST_F(HistoryLogTest, PositionZeroWritesNothing) {
+  EXPECT_FALSE(AppendHistoryLine(log, services, u"start", 0));
+  EXPECT_FALSE(fs::exists(log.folder / "2024" / "history - 2024-12.txt"));
+}
+
+TEST_F(HistoryLogTest, TheOperationHistoryWritesOnlyWhileTheSwitchIsOn) {
+  connectHistoryLog(doc, services, log);
+  doc.globalOptions["histoutput"] = 0;
+  recordUndo(doc, u"first");
+  recordUndo(doc, u"second");
+  EXPECT_FALSE(fs::exists(log.folder)) << "no file or folder is touched";
+  doc.globalOptions["histoutput"] = 1;
+  recordUndo(doc, u"third");
+  EXPECT_EQ(month("2024", "2024-12"), "\r\n<12-05>\r\n10:00:00   2. third\r\n");
+}
+
+TEST_F(HistoryLogTest, ChangingTheFolderIsLoggedInTheOldOneAndLaterLinesGoToTheNew) {
+  connectHistoryLog(doc, services, log);
+  recordUndo(doc, u"start");
+  const fs::path old = log.folder;
+  EXPECT_FALSE(ChangeHistoryFolder(doc, services, log)) << "a cancelled browser changes nothing";
+  EXPECT_EQ(log.folder, old);
+  services.folderAnswers.push_back(dir / "elsewhere");
+  ASSERT_TRUE(ChangeHistoryFolder(doc, services, log));
+  EXPECT_EQ(log.folder, dir / "elsewhere");
+  EXPECT_NE(slurp(old / "2024" / "history - 2024-12.txt")
+                .find("履歴フォルダを変更：" + old.string() + " → " + (dir / "elsewhere").string()),
+            std::string::npos);
+  recordUndo(doc, u"after");
+  EXPECT_NE(slurp(dir / "elsewhere" / "2024" / "history - 2024-12.txt").find("after"), std::string::npos);
+}
+
+TEST_F(HistoryLogTest, AnOldFileInTheWindowsCodePageIsKeptReadable) {
+  fs::create_directories(log.folder / "2024");
+  std::ofstream(log.folder / "2024" / "history - 2024-12.txt", std::ios::binary)
+      << "\r\n<12-05>\r\n09:00:00   1. \x8a\x4a\x82\xad\r\n";  // 開く in CP932
+  ASSERT_TRUE(AppendHistoryLine(log, services, u"次", 2));
+  EXPECT_EQ(month("2024", "2024-12"), "\r\n<12-05>\r\n09:00:00   1. 開く\r\n10:00:00   2. 次\r\n");
+}
+
+}  // namespace
+}  // namespace mokuza::test

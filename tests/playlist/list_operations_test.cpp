@@ -1,0 +1,242 @@
+// The playlist window's commands on the model: adding, deleting, moving rows,
+// sorting, saved orders, copying and pasting games and designs, and the texts
+// the window and the history show.
+
+#include <gtest/gtest.h>
+
+#include "playlist/list_clipboard.h"
+#include "playlist/list_columns.h"
+#include "playlist/list_games.h"
+#include "playlist/list_order.h"
+#include "playlist/list_texts.h"
+#include "playlist_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+class ListOperations : public PlaylistTest {
+ protected:
+  // Ten games whose black players are P1..P10.
+  void addTen() {
+    std::vector<fs::path> files;
+    for (int k = 1; k <= 10; ++k) files.push_back(game("g/" + std::to_string(k) + ".sgf", "P" + std::to_string(k)));
+    PlaylistContext ctx = context();
+    ASSERT_EQ(AddGames(ctx, paths(files)), kListDone);
+    services.calls.clear();
+  }
+  std::string lastHistory() const { return doc.undoEntries.empty() ? "" : u8(doc.undoEntries.back().description); }
+  PlaylistEntry& at(int place) {
+    return playlist.entries[static_cast<std::size_t>(playlist.displayOrder[static_cast<std::size_t>(place - 1)])];
+  }
+};
+
+TEST_F(ListOperations, AddingReadsEachGamesInformationAndSkipsWhatIsListedOrNoGame) {
+  PlaylistContext ctx = context();
+  const fs::path a = game("a.sgf", "Ann", "Bob", 5, "RE[B+R]");
+  std::ofstream(dir / "notes.txt") << "(;B[aa])";
+  std::ofstream(dir / "empty.sgf") << "no game here";
+  ASSERT_EQ(AddGames(ctx, paths({a, dir / "notes.txt", dir / "empty.sgf", dir / "absent.sgf"})), kListDone);
+  ASSERT_EQ(playlist.gameCount(), 1);
+  EXPECT_EQ(textField(at(1), u"黒対局者"), u"Ann");
+  EXPECT_EQ(textField(at(1), u"結果"), u"B+R");
+  EXPECT_EQ(textField(at(1), u"総手数"), u"5");
+  EXPECT_EQ(textField(at(1), u"登録日"), u"20241205120000");
+  EXPECT_EQ(lastHistory(), "対局を追加  [No.1]");
+  EXPECT_EQ(messages().back(), "完了: 1個のSGFファイルの追加をおこないました");
+
+  EXPECT_EQ(AddGames(ctx, paths({a})), kListNothing);
+  EXPECT_EQ(messages().back(), "エラー: 追加可能なSGFファイルがありませんでした");
+  EXPECT_EQ(playlist.gameCount(), 1);
+}
+
+TEST_F(ListOperations, AFullPlaylistRefusesAdditions) {
+  for (int k = 0; k < kPlaylistCapacity; ++k)
+    addGameNumbered(playlist, initialDesign(), u"/g/" + u16(std::to_string(k)) + u".sgf", u"d", k + 1);
+  PlaylistContext ctx = context();
+  EXPECT_EQ(AddGames(ctx, paths({game("a.sgf")})), kListRefused);
+  EXPECT_EQ(messages(), (std::vector<std::string>{"Mokuza: プレイリストは10000局までです"}));
+  EXPECT_EQ(playlist.gameCount(), kPlaylistCapacity);
+}
+
+TEST_F(ListOperations, RowsMoveByStepsAndStopAtTheEnds) {
+  addTen();
+  PlaylistContext ctx = context();
+  select({3, 4});
+  ASSERT_EQ(MoveSelectedRows(ctx, 10), kListDone);
+  EXPECT_EQ(players(), (std::vector<std::string>{"P1", "P2", "P5", "P6", "P7", "P8", "P9", "P10", "P3", "P4"}));
+  EXPECT_EQ(numbers(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+  EXPECT_EQ(lastHistory(), "プレイリスト並べ替え [3局目～4局目→9局目～10局目]");
+
+  EXPECT_EQ(MoveSelectedRows(ctx, 1), kListNothing) << "already at the end";
+  select({2});
+  ASSERT_EQ(MoveSelectedRows(ctx, -50), kListDone);
+  EXPECT_EQ(players().front(), "P2");
+  EXPECT_EQ(lastHistory(), "プレイリスト並べ替え [2局目→1局目]");
+}
+
+TEST_F(ListOperations, SeparateRowsKeepTheirOrderWhenTheyMeetAnEnd) {
+  EXPECT_EQ(orderAfterMove({0, 1, 2, 3, 4, 5}, {1, 4}, 10), (std::vector<int>{0, 2, 3, 5, 1, 4}));
+  EXPECT_EQ(orderAfterMove({0, 1, 2, 3, 4, 5}, {1, 4}, -1), (std::vector<int>{1, 0, 2, 4, 3, 5}));
+  EXPECT_EQ(orderAfterMove({0, 1, 2, 3, 4, 5}, {0, 2}, -10), (std::vector<int>{0, 2, 1, 3, 4, 5}));
+}
+
+TEST_F(ListOperations, FixedNumbersTravelWithTheirGames) {
+  addTen();
+  doc.globalOptions["pl_number_fixed"] = 1;
+  PlaylistContext ctx = context();
+  select({1});
+  ASSERT_EQ(MoveSelectedRows(ctx, 1), kListDone);
+  EXPECT_EQ(numbers(), (std::vector<int>{2, 1, 3, 4, 5, 6, 7, 8, 9, 10}));
+}
+
+TEST_F(ListOperations, SortingByAColumnComparesNumbersAsNumbers) {
+  PlaylistContext ctx = context();
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "Cy", "W", 12), game("b.sgf", "Ann", "W", 9), game("c.sgf", "Bob", "W", 100)})),
+            kListDone);
+  EXPECT_EQ(SortByColumn(ctx, u"総手数"), kListRefused) << "no playlist game is shown";
+  playlist.currentGameIndex = 1;
+  ASSERT_EQ(SortByColumn(ctx, u"総手数"), kListDone);
+  EXPECT_EQ(players(), (std::vector<std::string>{"Ann", "Cy", "Bob"}));
+  ASSERT_EQ(SortByColumn(ctx, u"黒対局者"), kListDone);
+  EXPECT_EQ(players(), (std::vector<std::string>{"Ann", "Bob", "Cy"}));
+  EXPECT_EQ(numbers(), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(lastHistory().rfind("並べ替え〈黒対局者〉 ", 0), 0u);
+}
+
+TEST_F(ListOperations, ASavedOrderComesBackButNotAfterAnAddition) {
+  addTen();
+  PlaylistContext ctx = context();
+  SaveOrder(playlist);
+  select({1});
+  ASSERT_EQ(MoveSelectedRows(ctx, 5), kListDone);
+  ASSERT_EQ(RestoreOrder(ctx), kListDone);
+  EXPECT_EQ(players().front(), "P1");
+  EXPECT_EQ(lastHistory(), "保存された並び順に戻す");
+
+  ASSERT_EQ(AddGames(ctx, paths({game("extra.sgf")})), kListDone);
+  EXPECT_FALSE(canRestoreOrder(playlist));
+  EXPECT_EQ(RestoreOrder(ctx), kListRefused);
+  EXPECT_EQ(playlist.gameCount(), 11);
+}
+
+TEST_F(ListOperations, DeletingLeavesAtLeastOneGameAndTheShownGameMovesOn) {
+  addTen();
+  PlaylistContext ctx = context();
+  select({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+  EXPECT_EQ(DeleteGames(ctx), kListRefused);
+  EXPECT_EQ(messages(), (std::vector<std::string>{"失敗: 全削除はできません"}));
+  EXPECT_EQ(playlist.gameCount(), 10);
+
+  SaveOrder(playlist);
+  playlist.currentGameIndex = playlist.displayOrder[3] + 1;
+  select({4, 5});
+  ASSERT_EQ(DeleteGames(ctx), kListDone);
+  EXPECT_EQ(players(), (std::vector<std::string>{"P1", "P2", "P3", "P6", "P7", "P8", "P9", "P10"}));
+  EXPECT_EQ(numbers(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+  EXPECT_EQ(textField(playlist.entries[static_cast<std::size_t>(playlist.currentGameIndex - 1)], u"黒対局者"), u"P6");
+  EXPECT_FALSE(playlist.list.savedOrder);
+  EXPECT_EQ(lastHistory(), "リストから削除  [No.4～No.5]");
+}
+
+TEST_F(ListOperations, PastingTheShownDesignKeepsTheGamesOwnFilePlayersAndNumber) {
+  addTen();
+  PlaylistContext ctx = context();
+  doc.state.design.intFields[u"黒石透明度"] = 77;
+  doc.state.design.intFields[u"最終譜最少手数"] = 3;
+  SetFilePath(doc.state.gameInfo, u"碁盤画像", u"/boards/kaya.png");
+  SetFilePath(doc.state.gameInfo, kSgfFileLabel, u"/elsewhere/shown.sgf");
+  doc.state.gameInfo.textFields[u"黒対局者"] = u"Shown";
+  const PlaylistEntry before = at(2);
+  select({2});
+  ASSERT_EQ(PasteDesign(ctx, true), kListDone);
+  EXPECT_EQ(intField(at(2), u"黒石透明度", 0), 77);
+  EXPECT_EQ(FilePath(at(2), u"碁盤画像"), u"/boards/kaya.png");
+  EXPECT_EQ(FilePath(at(2), kSgfFileLabel), FilePath(before, kSgfFileLabel));
+  EXPECT_EQ(textField(at(2), u"黒対局者"), u"P2");
+  EXPECT_EQ(at(2).number, 2);
+  EXPECT_EQ(intField(at(2), u"最終譜最少手数", 0), intField(before, u"最終譜最少手数", 0));
+  EXPECT_EQ(lastHistory(), "現在のデザインを貼り付け [No.2]");
+}
+
+TEST_F(ListOperations, CopiedGamesPasteAfterTheSelectionAndDesignsSwap) {
+  addTen();
+  PlaylistContext ctx = context();
+  at(1).intFields[u"碁盤Ｘ"] = 11;
+  select({1});
+  ASSERT_EQ(CopyGames(ctx), kListDone);
+  EXPECT_NE(services.clipboard.find(u"<Game.1>"), std::u16string::npos);
+
+  select({5});
+  ASSERT_EQ(SwapDesigns(ctx), kListDone);
+  EXPECT_EQ(intField(at(5), u"碁盤Ｘ", 0), 11);
+  EXPECT_EQ(intField(at(1), u"碁盤Ｘ", 0), -200);
+  EXPECT_EQ(textField(at(5), u"黒対局者"), u"P5");
+  EXPECT_EQ(lastHistory(), "デザインを入れ替え [No.1,No.5]");
+
+  select({2});
+  ASSERT_EQ(PasteGames(ctx), kListDone);
+  EXPECT_EQ(playlist.gameCount(), 11);
+  EXPECT_EQ(players()[2], "P1") << "the pasted copy stands after the selected row";
+  EXPECT_EQ(lastHistory(), "貼り付け [No.3]");
+
+  select({4});
+  EXPECT_EQ(SwapDesigns(ctx), kListRefused) << "the clipboard's games are no entries of the list";
+  EXPECT_EQ(messages().back(), "エラー: コピー元の対局が現在のリストにないため\n入れ替えできませんでした");
+}
+
+TEST_F(ListOperations, SelectionAndTitleTexts) {
+  addTen();
+  select({3});
+  EXPECT_EQ(u8(selectionText(playlist)), " [No.3]");
+  select({7, 2, 5});
+  EXPECT_EQ(u8(selectionText(playlist)), " [No.2～No.7]");
+  select({});
+  playlist.currentGameIndex = -4;
+  EXPECT_EQ(u8(selectionText(playlist)), " [リスト外]");
+  EXPECT_EQ(u8(playlistWindowTitle(playlist)), "プレイリスト　〈test.gpl〉 - 全10局");
+  playlist.currentGameIndex = 4;
+  EXPECT_EQ(u8(playlistWindowTitle(playlist)), "プレイリスト　〈test.gpl〉 - No.4　全10局");
+  EXPECT_EQ(u8(addingWindowTitle(playlist, 3)), "プレイリスト　〈test.gpl〉 - 追加処理中（3局）");
+  EXPECT_EQ(u8(playlistStatusText(playlist)), "〈プレイリスト - test.gpl〉　 10局中4局目 - 4.sgf    ");
+  EXPECT_EQ(u8(stepButtonLabel(-1)), "▲１");
+  EXPECT_EQ(u8(stepButtonLabel(50)), "▼50");
+}
+
+TEST_F(ListOperations, ColumnWidthsOrderAndVisibilityAreChangesOfTheList) {
+  addTen();
+  PlaylistContext ctx = context();
+  ASSERT_EQ(SetColumnWidth(ctx, "bname", 150), kListDone);
+  EXPECT_EQ(lastHistory(), "リスト幅変更〈黒対局者〉");
+  ASSERT_EQ(MoveColumn(ctx, "score", 0), kListDone);
+  EXPECT_EQ(lastHistory(), "リスト並び変更〈結果〉");
+  EXPECT_EQ(visibleColumnKeys(playlist.columns),
+            (std::vector<std::string>{"score", "No.", "sgf_file", "bname", "wname", "gmdate"}));
+  EXPECT_EQ(playlist.columns.columns[5].alliod, 0) << "it also leads the order of all columns";
+  ASSERT_EQ(ToggleColumn(ctx, "sgf_file"), kListDone);
+  EXPECT_EQ(lastHistory(), "プレイリスト項目削除 [SGFファイル]");
+  ASSERT_EQ(ToggleColumn(ctx, "totalmove"), kListDone);
+  EXPECT_EQ(lastHistory(), "プレイリスト項目追加 [総手数]");
+  EXPECT_EQ(visibleColumnKeys(playlist.columns),
+            (std::vector<std::string>{"score", "No.", "bname", "wname", "gmdate", "totalmove"}));
+  EXPECT_NE(slurp(u8(playlist.path)).find("bname:\r\n[width=150]"), std::string::npos) << "saved with the playlist";
+}
+
+TEST_F(ListOperations, CreatingAndSavingUnderAnotherName) {
+  PlaylistContext ctx = context();
+  services.saveDialogAnswers.push_back(dir / "lists" / "new.gpl");
+  ASSERT_EQ(CreatePlaylist(ctx), kListDone);
+  EXPECT_EQ(slurp(dir / "lists" / "new.gpl"), "<playlist>");
+  EXPECT_EQ(u8(playlist.path), (dir / "lists" / "new.gpl").string());
+  EXPECT_EQ(doc.recentPlaylists.paths.front(), playlist.path);
+  EXPECT_EQ(u8(services.callsOf("saveFileDialog").front().text), "プレイリストの作成");
+
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "Ann")})), kListDone);
+  fs::create_directories(dir / "other");
+  services.saveDialogAnswers.push_back(dir / "other" / "copy.gpl");
+  ASSERT_EQ(SavePlaylistAs(ctx), kListDone);
+  EXPECT_EQ(u8(playlist.path), (dir / "other" / "copy.gpl").string());
+  EXPECT_NE(slurp(dir / "other" / "copy.gpl").find("<sgf_folder>\r\n..\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace mokuza::test

@@ -1,0 +1,266 @@
+// The .gpl file: round trips, the differential blocks, empty values, paths
+// relative to the playlist and found again when things moved, the moved-file
+// table, the alternative keys, dates, column layout and alias groups.
+
+#include <gtest/gtest.h>
+
+#include "playlist/list_games.h"
+#include "playlist/playlist_paths.h"
+#include "playlist/playlist_reader.h"
+#include "playlist/playlist_writer.h"
+#include "playlist_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+class PlaylistFile : public PlaylistTest {
+ protected:
+  std::u16string text() { return playlistFileText(playlist, {home, 0}); }
+
+  // Reads the playlist's file into a fresh playlist.
+  Playlist readBack(const std::u16string& path) {
+    Playlist read;
+    PlaylistEntry design = initialDesign();
+    EXPECT_EQ(ReadPlaylist(read, design, path, false, services, home), kPlaylistReadOk);
+    return read;
+  }
+
+  // Reads playlist text as if it were the file test.gpl in the lists folder.
+  PlaylistReadResult parse(std::u16string_view source) {
+    PlaylistReadContext context;
+    context.programFolder = home;
+    context.playlistFolder = playlist.folder;
+    context.beforeFolder = playlist.folder;
+    context.base = initialDesign();
+    context.now = u"20241205120000";
+    return parsePlaylistText(source, context);
+  }
+
+  std::vector<PlaylistEntry> listed(const Playlist& list) {
+    std::vector<PlaylistEntry> entries;
+    for (int record : list.displayOrder) entries.push_back(list.entries[static_cast<std::size_t>(record)]);
+    return entries;
+  }
+
+  static std::size_t count(std::u16string_view haystack, std::u16string_view needle) {
+    std::size_t n = 0;
+    for (std::size_t at = haystack.find(needle); at != std::u16string_view::npos; at = haystack.find(needle, at + 1)) ++n;
+    return n;
+  }
+};
+
+TEST_F(PlaylistFile, TwoHundredCorpusGamesWithVariedDesignsComeBackIdentical) {
+  const std::vector<fs::path> games = corpusGames(200);
+  if (games.size() < 200) GTEST_SKIP() << "corpus not found";
+  PlaylistContext ctx = context();
+  ASSERT_EQ(AddGames(ctx, paths(games)), kListDone);
+  ASSERT_EQ(playlist.gameCount(), 200);
+
+  fs::create_directories(dir / "boards");
+  std::ofstream(dir / "boards" / "kaya.png") << "png";
+  for (int place = 0; place < 200; ++place) {
+    PlaylistEntry& entry = playlist.entries[static_cast<std::size_t>(playlist.displayOrder[static_cast<std::size_t>(place)])];
+    entry.intFields[u"黒石透明度"] = 100 + (place % 3) * 50;
+    entry.intFields[u"１手ごとの表示時間"] = 1000 + (place / 10) * 100;
+    if (place % 5 == 0) entry.intFields[u"手数表示"] = place % 2;
+    if (place % 7 == 0) SetFilePath(entry, u"碁盤画像", u16(dir / "boards" / "kaya.png"));
+    if (place % 11 == 0) SetFilePath(entry, u"黒石音", u16(dir / "sounds" / "missing.wav"));
+    entry.figureEnds[3] = static_cast<std::uint32_t>(place);
+    entry.figureEnds[15] = static_cast<std::uint32_t>(place % 4) * 100;
+  }
+  playlist.aliasGroups = {{{u"井山裕太", u"Iyama Yuta", u"井山"}}, {{u"張栩", u"Zhang Xu"}}};
+  playlist.columns.columns = {{"No.", 40, 0, 0}, {"bname", 120, 1, 2}, {"search", 30, 2, -1}, {"wname", 110, 3, 1}};
+  playlist.currentGameIndex = playlist.displayOrder[4] + 1;
+
+  const std::u16string written = text();
+  ASSERT_TRUE(WritePlaylist(playlist, {home, 17}));
+  const Playlist read = readBack(playlist.path);
+
+  EXPECT_EQ(listed(read), listed(playlist));
+  EXPECT_EQ(read.columns, playlist.columns);
+  EXPECT_EQ(read.aliasGroups, playlist.aliasGroups);
+  EXPECT_EQ(read.currentGameIndex, 5);
+  EXPECT_EQ(read.shownMove, 17);
+  EXPECT_EQ(playlistFileText(read, {home, 0}), written) << "a second write gives the same text";
+}
+
+TEST_F(PlaylistFile, ABlockWritesOnlyTheFieldsThatChanged) {
+  PlaylistContext ctx = context();
+  ASSERT_EQ(AddGames(ctx, paths({game("g/a.sgf", "Ann", "Bob"), game("g/b.sgf", "Ann", "Cy"), game("g/c.sgf", "Dee", "Cy")})),
+            kListDone);
+  const std::u16string out = text();
+  EXPECT_EQ(count(out, u"<sgf_folder>"), 1u);
+  EXPECT_EQ(count(out, u"<sgf_file>"), 3u);
+  EXPECT_EQ(count(out, u"<auto_speed>"), 1u);
+  EXPECT_EQ(count(out, u"<bname>"), 2u) << "Ann twice, then Dee";
+  EXPECT_EQ(count(out, u"<wname>"), 2u) << "Bob, then Cy twice";
+  EXPECT_EQ(count(out, u"<Regist_date>"), 1u) << "all three were added at the same time";
+
+  // Only the second game's transparency differs: it is written there and back
+  // to the old value in the third.
+  playlist.entries[1].intFields[u"黒石透明度"] = 90;
+  const std::u16string changed = text();
+  EXPECT_EQ(count(changed, u"<black_transparency>"), 3u);
+  EXPECT_NE(changed.find(u"<black_transparency>\n90"), std::u16string::npos);
+}
+
+TEST_F(PlaylistFile, AFieldTheNextGameLacksIsWrittenEmptyAndClearedOnReading) {
+  PlaylistContext ctx = context();
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A", "B", 3, "GC[final]"), game("b.sgf")})), kListDone);
+  const std::u16string out = text();
+  EXPECT_NE(out.find(u"<game_comment>\n \n"), std::u16string::npos);
+  WritePlaylist(playlist, {home, 0});
+  const Playlist read = readBack(playlist.path);
+  EXPECT_EQ(textField(read.entries[0], u"ゲームコメント"), u"final");
+  EXPECT_FALSE(read.entries[1].textFields.contains(u"ゲームコメント"))
+      << "the second game must not inherit the first game's comment";
+}
+
+TEST_F(PlaylistFile, LineBreaksAndTagOpenersInValuesCannotBreakTheFile) {
+  PlaylistContext ctx = context();
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf"), game("b.sgf")})), kListDone);
+  playlist.entries[0].textFields[u"ゲームコメント"] = u"line one\r\nline two";
+  playlist.entries[1].textFields[u"黒対局者"] = u"<Game.99>";
+  WritePlaylist(playlist, {home, 0});
+  const Playlist read = readBack(playlist.path);
+  ASSERT_EQ(read.gameCount(), 2);
+  EXPECT_EQ(textField(read.entries[0], u"ゲームコメント"), u"line oneline two");
+  EXPECT_EQ(textField(read.entries[1], u"黒対局者"), u"＜Game.99>");
+}
+
+TEST_F(PlaylistFile, PathsAreRelativeToThePlaylistAndFoundAgainWhenBothMoved) {
+  PlaylistContext ctx = context();
+  ASSERT_EQ(AddGames(ctx, paths({game("games/a.sgf"), game("games/b.sgf")})), kListDone);
+  const std::u16string out = text();
+  EXPECT_NE(out.find(u"<sgf_folder>\n../games\n"), std::u16string::npos) << u8(out);
+  EXPECT_NE(out.find(u"<before_folderA>\n" + u16(dir / "lists") + u"/\n"), std::u16string::npos);
+  WritePlaylist(playlist, {home, 0});
+
+  // The whole tree moves: the relative folder still finds the games.
+  const fs::path moved = fs::temp_directory_path() / ("mokuza-pl-moved-" + std::to_string(::getpid()));
+  fs::remove_all(moved);
+  fs::rename(dir, moved);
+  Playlist read;
+  PlaylistEntry design = initialDesign();
+  const int status = ReadPlaylist(read, design, u16(moved / "lists" / "test.gpl"), false, services, home);
+  fs::rename(moved, dir);
+  ASSERT_EQ(status, kPlaylistReadOk);
+  EXPECT_EQ(FilePath(read.entries[1], kSgfFileLabel), u16(moved / "games" / "b.sgf"));
+}
+
+TEST_F(PlaylistFile, AGameInTheOldFolderOfAMovedPlaylistIsFoundThroughBeforeFolder) {
+  // The playlist was written in home/oldlists beside its folder "games"; it
+  // now lies in "lists", and the games stayed.
+  const fs::path oldGames = home / "oldlists" / "games";
+  fs::create_directories(oldGames);
+  std::ofstream(oldGames / "x.sgf") << "(;B[aa])";
+  const std::u16string source =
+      u"<playlist_name>\nt.gpl\n<before_folder>\noldlists\n<before_folderA>\n/nowhere/\n<mokuza_version>\n5.5\n"
+      u"\n\n<Game.1>\n<sgf_folder>\ngames\n<sgf_file>\nx.sgf\n<Game.end>\n";
+  const PlaylistReadResult result = parse(source);
+  ASSERT_EQ(result.entries.size(), 1u);
+  EXPECT_EQ(FilePath(result.entries[0], kSgfFileLabel), u16(oldGames / "x.sgf"));
+}
+
+TEST_F(PlaylistFile, TheMovedFileTableFindsAGameUnderItsNewName) {
+  std::ofstream(dir / "lists" / "B.sgf") << "(;B[aa])";
+  const std::u16string source =
+      u"$/old/place/A.sgf>B.sgf|\r\n<playlist_name>\r\nt.gpl\r\n<Game.1>\r\n<sgf_folder>\r\n/old/place\r\n"
+      u"<sgf_file>\r\nA.sgf\r\n<Game.end>\r\n";
+  const PlaylistReadResult result = parse(source);
+  ASSERT_EQ(result.movedFiles.size(), 1u);
+  ASSERT_EQ(result.entries.size(), 1u);
+  EXPECT_EQ(FilePath(result.entries[0], kSgfFileLabel), u16(dir / "lists" / "B.sgf"));
+}
+
+TEST_F(PlaylistFile, MovedFileRecordsFollowLaterMovesAndDropTheUseless) {
+  std::vector<MovedFile> records = parseMovedFiles(u"$a>b|$same>same|$b>c|$c>d|<tags>");
+  ASSERT_EQ(records.size(), 3u);
+  followMovedFiles(records);
+  EXPECT_EQ(records[0].newPath, u"d");
+  EXPECT_EQ(records[1].newPath, u"d");
+  EXPECT_EQ(records[2].newPath, u"d");
+  EXPECT_TRUE(parseMovedFiles(u"<playlist_name>").empty());
+}
+
+TEST_F(PlaylistFile, RelativePathsOfTheWriterResolveToTheSameFolder) {
+  EXPECT_EQ(relativePath(u"/a/b/games/", u"/a/b/lists/"), u"../games");
+  EXPECT_EQ(relativePath(u"/a/b/lists/", u"/a/b/lists/"), u"");
+  EXPECT_EQ(relativePath(u"/a/b/lists/sub/", u"/a/b/lists"), u"sub");
+  EXPECT_EQ(relativePath(u"/x/y/", u"/a/b/"), u"../../x/y");
+  EXPECT_EQ(relativePath(u"gra\\stone\\", u"/a/"), u"gra/stone");
+  EXPECT_EQ(normalisedPath(joinPath(u"/a/b/lists/", relativePath(u"/x/y", u"/a/b/lists/"))), u"/x/y");
+}
+
+TEST_F(PlaylistFile, AlternativeKeysDatesAndNumbersAreReadAsTheirFields) {
+  const std::u16string source =
+      u"<Game.3>\n<sgf_path>\n/g/a.sgf\n<move>\n212\n<cdate>\n \n<ldate>\n0\n<lstmv>\n150\n"
+      u"<auto_speed>\n800ms\n<record7>\n77\n<record16>\n5\n<unknown_key>\nx\n<Game.end>\n";
+  const PlaylistReadResult result = parse(source);
+  ASSERT_EQ(result.entries.size(), 1u);
+  const PlaylistEntry& entry = result.entries[0];
+  EXPECT_EQ(entry.number, 3);
+  EXPECT_EQ(FilePath(entry, kSgfFileLabel), u"/g/a.sgf");
+  EXPECT_EQ(textField(entry, u"総手数"), u"212");
+  EXPECT_EQ(textField(entry, u"登録日"), u"20241205120000") << "an empty date reads as the time of reading";
+  EXPECT_EQ(textField(entry, u"アクセス日"), u"20241205120000");
+  EXPECT_EQ(intField(entry, u"棋譜並べ最終手", 0), 150);
+  EXPECT_EQ(intField(entry, u"１手ごとの表示時間", 0), 800);
+  EXPECT_EQ(entry.figureEnds[7], 77u);
+}
+
+TEST_F(PlaylistFile, FieldsCarryOverFromGameToGame) {
+  const std::u16string source =
+      u"<position>\n2\n<Game.1>\n<sgf_folder>\n/g\n<sgf_file>\na.sgf\n<bname>\nAnn\n<margin_x>\n5\n"
+      u"<Game.2>\n<sgf_file>\nb.sgf\n<Game.end>\n";
+  const PlaylistReadResult result = parse(source);
+  ASSERT_EQ(result.entries.size(), 2u);
+  EXPECT_EQ(FilePath(result.entries[1], kSgfFileLabel), u"/g/b.sgf");
+  EXPECT_EQ(textField(result.entries[1], u"黒対局者"), u"Ann");
+  EXPECT_EQ(intField(result.entries[1], u"碁盤Ｘ", 0), 5);
+  EXPECT_EQ(result.shownIndex, 2);
+  EXPECT_FALSE(result.columns) << "no listitem block: the window takes its default columns";
+}
+
+TEST_F(PlaylistFile, AliasGroupsKeepTheirOwnNamesAndOnlyGroupsOfTwoAreWritten) {
+  PlaylistContext ctx = context();
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf")})), kListDone);
+  playlist.aliasGroups = {{{u"A1", u"A2"}}, {{u"Lonely"}}, {{u"B1", u"B2", u"", u"B4"}}};
+  const std::u16string out = text();
+  EXPECT_EQ(out.find(u"Lonely"), std::u16string::npos);
+  EXPECT_EQ(out.find(u"B4"), std::u16string::npos) << "names stop at the first empty one";
+  EXPECT_NE(out.find(u"\n<plyrn2-1>\nB2"), std::u16string::npos);
+  WritePlaylist(playlist, {home, 0});
+  const Playlist read = readBack(playlist.path);
+  ASSERT_EQ(read.aliasGroups.size(), 2u);
+  EXPECT_EQ(read.aliasGroups[0].names, (std::vector<std::u16string>{u"A1", u"A2"}));
+  EXPECT_EQ(read.aliasGroups[1].names, (std::vector<std::u16string>{u"B1", u"B2"}));
+}
+
+TEST_F(PlaylistFile, ClipboardTextCarriesOnlyTheGamesAndReadsIntoTheCopiedGames) {
+  PlaylistContext ctx = context();
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "Ann"), game("b.sgf", "Ben")})), kListDone);
+  const std::u16string clip = playlistClipboardText(playlist, {playlist.entries[1]}, {home, 0});
+  EXPECT_EQ(clip.find(u"<position>"), std::u16string::npos);
+  EXPECT_EQ(clip.find(u"<listitem>"), std::u16string::npos);
+  services.clipboard = clip;
+  PlaylistEntry design = initialDesign();
+  ASSERT_EQ(ReadPlaylist(playlist, design, u"", true, services, home), kPlaylistReadOk);
+  ASSERT_EQ(playlist.list.copiedGames.size(), 1u);
+  EXPECT_EQ(textField(playlist.list.copiedGames[0], u"黒対局者"), u"Ben");
+  EXPECT_EQ(playlist.gameCount(), 2) << "the list itself is untouched";
+}
+
+TEST_F(PlaylistFile, AnEmptyPlaylistWritesNothingAndAnUnreadableFileChangesNothing) {
+  std::ofstream(u8(playlist.path)) << "keep";
+  EXPECT_TRUE(WritePlaylist(playlist, {home, 0}));
+  EXPECT_EQ(slurp(u8(playlist.path)), "keep");
+  PlaylistContext ctx = context();
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf")})), kListDone);
+  PlaylistEntry design = initialDesign();
+  EXPECT_EQ(ReadPlaylist(playlist, design, u16(dir / "absent.gpl"), false, services, home), kPlaylistReadEmpty);
+  EXPECT_EQ(playlist.gameCount(), 1);
+}
+
+}  // namespace
+}  // namespace mokuza::test

@@ -1,0 +1,125 @@
+#pragma once
+// Shared by the playlist tests: a private folder per test with a program
+// folder inside, a document and scripted services, a playlist context over
+// them, and small SGF files to add.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/document/document.h"
+#include "core/record/text.h"
+#include "platform/headless/headless_services.h"
+#include "playlist/design_fields.h"
+#include "playlist/playlist_context.h"
+
+namespace mokuza::test {
+
+namespace fs = std::filesystem;
+
+inline std::string u8(std::u16string_view text) { return utf16ToUtf8(text); }
+inline std::u16string u16(const std::string& text) { return utf8ToUtf16(text); }
+inline std::u16string u16(const fs::path& path) { return pathToText(path); }
+
+inline std::string slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream buffer;
+  buffer << in.rdbuf();
+  return buffer.str();
+}
+
+// The real games of the corpus, sorted; empty when the corpus is absent.
+inline std::vector<fs::path> corpusGames(std::size_t count) {
+  std::vector<fs::path> paths;
+  const fs::path root = fs::path(MOKUZA_CORPUS_DIR) / "pro";
+  std::error_code ec;
+  for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::recursive_directory_iterator();
+       it.increment(ec))
+    if (it->path().extension() == ".sgf") paths.push_back(it->path());
+  std::sort(paths.begin(), paths.end());
+  if (paths.size() > count) paths.resize(count);
+  return paths;
+}
+
+class PlaylistTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("mokuza-pl-" + std::to_string(::getpid()) + "-" +
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    home = dir / "home";
+    fs::create_directories(home);
+    fs::create_directories(dir / "lists");
+    playlist.path = u16(dir / "lists" / "test.gpl");
+    playlist.folder = u16(dir / "lists") + u"/";
+    playlist.beforeFolder = playlist.folder;
+    doc.state.design.intFields = initialDesign().intFields;
+    services.clock = 1733400000;  // 2024-12-05 12:00:00 UTC
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  // An SGF file with these players and moves; returns its full path.
+  fs::path game(const std::string& name, const std::string& black = "Black", const std::string& white = "White",
+                int moves = 3, const std::string& extra = "") {
+    fs::create_directories((dir / name).parent_path());
+    std::string sgf = "(;GM[1]SZ[19]PB[" + black + "]PW[" + white + "]DT[2024-01-0" + std::to_string(moves % 10) +
+                      "]" + extra;
+    for (int m = 0; m < moves; ++m)
+      sgf += std::string(";") + (m % 2 ? "W[" : "B[") + static_cast<char>('a' + m % 19) + static_cast<char>('a' + m / 19) + "]";
+    sgf += ")";
+    std::ofstream(dir / name, std::ios::binary) << sgf;
+    return dir / name;
+  }
+
+  std::vector<std::u16string> paths(const std::vector<fs::path>& files) {
+    std::vector<std::u16string> texts;
+    for (const fs::path& file : files) texts.push_back(u16(file));
+    return texts;
+  }
+
+  // The numbers of the list in display order.
+  std::vector<int> numbers() const {
+    std::vector<int> list;
+    for (int record : playlist.displayOrder) list.push_back(playlist.entries[static_cast<std::size_t>(record)].number);
+    return list;
+  }
+
+  // The black players of the list in display order.
+  std::vector<std::string> players() const {
+    std::vector<std::string> list;
+    for (int record : playlist.displayOrder)
+      list.push_back(u8(textField(playlist.entries[static_cast<std::size_t>(record)], u"黒対局者")));
+    return list;
+  }
+
+  // Selects the games at these 1-based places.
+  void select(std::initializer_list<int> places) {
+    playlist.list.selected.clear();
+    for (int place : places) {
+      playlist.list.selected.insert(playlist.displayOrder[static_cast<std::size_t>(place - 1)]);
+      playlist.list.anchor = playlist.displayOrder[static_cast<std::size_t>(place - 1)];
+    }
+  }
+
+  std::vector<std::string> messages() const {
+    std::vector<std::string> texts;
+    for (const auto& call : services.callsOf("messageBox")) texts.push_back(u8(call.title) + ": " + u8(call.text));
+    return texts;
+  }
+
+  PlaylistContext context() { return PlaylistContext{playlist, doc, services, home, {}}; }
+
+  fs::path dir;
+  fs::path home;
+  Playlist playlist;
+  Document doc;
+  platform::HeadlessServices services;
+};
+
+}  // namespace mokuza::test

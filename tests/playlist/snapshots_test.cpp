@@ -1,0 +1,82 @@
+// Undo and redo of playlist changes through the before and after copies of
+// the playlist file.
+
+#include <gtest/gtest.h>
+
+#include "core/document/undo.h"
+#include "playlist/list_games.h"
+#include "playlist/list_order.h"
+#include "playlist/snapshots.h"
+#include "playlist_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+class Snapshots : public PlaylistTest {
+ protected:
+  void SetUp() override {
+    PlaylistTest::SetUp();
+    connectPlaylistUndo(doc, playlist, services, home);
+    PlaylistContext ctx = context();
+    ASSERT_EQ(createPlaylistAt(ctx, playlist.path), kListDone);
+    recordUndo(doc, u"開始");
+    states.push_back(file());
+  }
+  std::string file() const { return slurp(u8(playlist.path)); }
+
+  std::vector<std::string> states;  // the file after each change
+};
+
+TEST_F(Snapshots, UndoAndRedoRestoreTheExactEarlierFiles) {
+  PlaylistContext ctx = context();
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A"), game("b.sgf", "B"), game("c.sgf", "C")})), kListDone);
+  states.push_back(file());
+  select({1});
+  ASSERT_EQ(MoveSelectedRows(ctx, 1), kListDone);
+  states.push_back(file());
+  select({3});
+  ASSERT_EQ(DeleteGames(ctx), kListDone);
+  states.push_back(file());
+  ASSERT_EQ(states.size(), 4u);
+  EXPECT_EQ(players(), (std::vector<std::string>{"B", "A"}));
+
+  for (int k = 2; k >= 0; --k) {
+    ASSERT_TRUE(undo(doc));
+    EXPECT_EQ(file(), states[static_cast<std::size_t>(k)]) << "after undoing to state " << k;
+  }
+  EXPECT_EQ(playlist.gameCount(), 0) << "the playlist was read again from the restored file";
+  for (int k = 1; k <= 3; ++k) {
+    ASSERT_TRUE(redo(doc));
+    EXPECT_EQ(file(), states[static_cast<std::size_t>(k)]) << "after redoing to state " << k;
+  }
+  EXPECT_EQ(players(), (std::vector<std::string>{"B", "A"}));
+
+  ASSERT_TRUE(chooseHistoryItem(doc, kHistoryFirstCommand + 2));  // two steps back at once
+  EXPECT_EQ(file(), states[1]);
+  EXPECT_EQ(players(), (std::vector<std::string>{"A", "B", "C"}));
+}
+
+TEST_F(Snapshots, ANewChangeAfterUndoDiscardsTheUndoneCopies) {
+  PlaylistContext ctx = context();
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A"), game("b.sgf", "B")})), kListDone);
+  select({1});
+  ASSERT_EQ(MoveSelectedRows(ctx, 1), kListDone);
+  const int undoneSlot = playlist.snapshots.current;
+  ASSERT_TRUE(undo(doc));
+  EXPECT_TRUE(fs::exists(snapshotFile(home / "temp", 2, undoneSlot)));
+  select({2});
+  ASSERT_EQ(DeleteGames(ctx), kListDone);
+  EXPECT_FALSE(fs::exists(snapshotFile(home / "temp", 0, undoneSlot)));
+  EXPECT_FALSE(fs::exists(snapshotFile(home / "temp", 2, undoneSlot)));
+  const std::string afterDelete = file();
+  ASSERT_TRUE(undo(doc));
+  EXPECT_EQ(players(), (std::vector<std::string>{"A", "B"}));
+  ASSERT_TRUE(redo(doc));
+  EXPECT_EQ(file(), afterDelete);
+
+  deleteSnapshotFiles(playlist.snapshots, home);
+  EXPECT_TRUE(fs::is_empty(home / "temp"));
+}
+
+}  // namespace
+}  // namespace mokuza::test
