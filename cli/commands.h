@@ -10,5 +10,8 @@ extern const Command kTreeCommand;
 extern const Command kInfoCommand;
 extern const Command kConvertCommand;
 extern const Command kPlaylistCommand;
+extern const Command kNamesCommand;
+extern const Command kScoreCommand;
+extern const Command kLadderCommand;
 
 }  // namespace mokuza::cli

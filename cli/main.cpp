@@ -8,8 +8,11 @@ namespace {
 
 using mokuza::cli::Command;
 
-constexpr std::array kCommands{&mokuza::cli::kShowCommand, &mokuza::cli::kTreeCommand, &mokuza::cli::kInfoCommand,
-                               &mokuza::cli::kConvertCommand, &mokuza::cli::kPlaylistCommand};
+constexpr std::array kCommands{&mokuza::cli::kShowCommand, &mokuza::cli::kTreeCommand,
+                                                  &mokuza::cli::kPlaylistCommand,
+                                                  &mokuza::cli::kScoreCommand, &mokuza::cli::kLadderCommand,
+                                                  &mokuza::cli::kInfoCommand, &mokuza::cli::kConvertCommand,
+                                                  &mokuza::cli::kNamesCommand};
 
 void printHelp(std::ostream& out) {
   out << "mokuza-cli — Go game records from the command line\n\n"

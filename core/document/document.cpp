@@ -22,6 +22,7 @@ bool RangeSelection::containsPoint(int point, int n) const {
 
 Document::Document() {
   globalOptions = {{"histoutput", 1}, {"filefull", 0}};
+  observers.push_back(&classifier);
   resetDocument(*this);
   ReplayFrom(board, state.record.lineCopy, 0, observers);
   showMove(*this, 0);

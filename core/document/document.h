@@ -11,6 +11,7 @@
 
 #include "core/document/playlist_entry.h"
 #include "core/document/recent_files.h"
+#include "core/naming/move_classifier.h"
 #include "core/record/game_record.h"
 #include "core/rules/board.h"
 #include "core/rules/replay.h"
@@ -43,8 +44,8 @@ struct DocumentState {
   Design design;           // the shown design
   OptionMap options = defaultDocumentOptions();
   std::u16string playlistPath;
-  int playlistSnapshot = 0;      // the snapshot slot of the playlist file that goes with this state
   int playlistIndex = 0;         // 1-based index of the loaded playlist game, 0 for none
+  int playlistSnapshot = 0;      // the snapshot slot of the playlist file that goes with this state
   std::u16string fileTitle;      // the file name shown in the window title
   std::u16string currentFileName;  // the path offered by the save dialog
   RangeSelection selection;
@@ -105,6 +106,7 @@ struct DocumentHooks {
 struct Document {
   DocumentState state;
   Board board;
+  naming::MoveClassifier classifier;
   std::vector<ReplayObserver*> observers;  // move naming, music notes
   DocumentHooks hooks;
 

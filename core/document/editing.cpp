@@ -35,10 +35,14 @@ int askInsertionMode(platform::Services& services) {
   return choice < 0 || choice > 2 ? -1 : choice + 1;
 }
 
-// Index within node.records of the record that follows the shown move.
-std::size_t nextRecordIndex(const Document& doc, const VariationNode& node) {
-  const int behind = doc.nodeEndMove - doc.currentMove();
+// Index within node.records of the record that follows move `current`.
+std::size_t nextRecordIndex(const VariationNode& node, int endMove, int current) {
+  const int behind = endMove - current;
   return static_cast<std::size_t>(std::max<int>(0, static_cast<int>(node.records.size()) - behind));
+}
+
+std::size_t nextRecordIndex(const Document& doc, const VariationNode& node) {
+  return nextRecordIndex(node, doc.nodeEndMove, doc.currentMove());
 }
 
 BranchPath pathTo(const BranchPath& prefix, std::int16_t child) {
@@ -49,49 +53,33 @@ BranchPath pathTo(const BranchPath& prefix, std::int16_t child) {
 
 }  // namespace
 
-bool playAt(Document& doc, platform::Services& services, int point, PlayOverrides overrides) {
-  GameRecord& rec = doc.record();
-  if (!isOnBoard(point, rec.boardSize) || doc.autoPlayRunning) return false;
-  const int current = doc.currentMove();
+int insertionModeFor(const Document& doc, platform::Services& services, PlayOverrides overrides) {
+  int mode = intField(doc.state.design, kInsertionModeLabel, kInsertAsk);
+  if (overrides.shiftClick) mode = kInsertVariation;
+  if (overrides.droppedStone) mode = kReplaceNext;
+  if (mode < kInsertAsk || mode > kReplaceNext) mode = kInsertAsk;
+  return mode == kInsertAsk ? askInsertionMode(services) : mode;
+}
 
-  MoveRecord fresh;
-  fresh.point = static_cast<std::uint16_t>(point);
-  fresh.colour = doc.colourToPlay;
-  fresh.moveNumber = current + 1;
-
-  int mode = kAppendAtEnd;
-  if (current < doc.moveCount()) {
-    const MoveRecord& next = rec.lineCopy[static_cast<std::size_t>(current) + 1];
-    if (next.hasMove() && next.point == point) {
-      showMove(doc, current + 1);
-      return false;
-    }
-    VariationNode& node = nodeAt(rec, doc.pathToCurrentNode);
-    if (doc.nodeEndMove == current) {
-      for (std::size_t c = 0; c < node.children.size(); ++c) {
-        const auto& first = node.children[c].records;
-        if (!first.empty() && first[0].hasMove() && first[0].point == point) {
-          rec.branchPath = pathTo(doc.pathToCurrentNode, static_cast<std::int16_t>(c));
-          extendToLeaf(rec, rec.branchPath);
-          rec.currentMove = current + 1;
-          rebuildCurrentLine(rec);
-          recomputePositions(doc, current);
-          return true;
-        }
-      }
-    }
-    mode = intField(doc.state.design, kInsertionModeLabel, kInsertAsk);
-    if (overrides.shiftClick) mode = kInsertVariation;
-    if (overrides.droppedStone) mode = kReplaceNext;
-    if (mode < kInsertAsk || mode > kReplaceNext) mode = kInsertAsk;
-    if (mode == kInsertAsk) {
-      mode = askInsertionMode(services);
-      if (mode < 0) return false;
+bool enterChildAt(GameRecord& rec, const NodeLocation& at, int current, int point) {
+  if (at.endMove != current) return false;
+  VariationNode& node = nodeAt(rec, at.path);
+  for (std::size_t c = 0; c < node.children.size(); ++c) {
+    const auto& first = node.children[c].records;
+    if (!first.empty() && first[0].hasMove() && first[0].point == point) {
+      rec.branchPath = pathTo(at.path, static_cast<std::int16_t>(c));
+      extendToLeaf(rec, rec.branchPath);
+      rec.currentMove = current + 1;
+      rebuildCurrentLine(rec);
+      return true;
     }
   }
+  return false;
+}
 
-  VariationNode& node = nodeAt(rec, doc.pathToCurrentNode);
-  const std::size_t i = nextRecordIndex(doc, node);
+void addMoveAfter(GameRecord& rec, const NodeLocation& at, int current, const MoveRecord& fresh, int mode) {
+  VariationNode& node = nodeAt(rec, at.path);
+  const std::size_t i = nextRecordIndex(node, at.endMove, current);
   rec.currentMove = current + 1;
   switch (mode) {
     case kInsertVariation: {
@@ -107,7 +95,7 @@ bool playAt(Document& doc, platform::Services& services, int point, PlayOverride
       }
       const std::size_t child = appendChild(node);
       node.children[child].records.push_back(fresh);
-      rec.branchPath = pathTo(doc.pathToCurrentNode, static_cast<std::int16_t>(child));
+      rec.branchPath = pathTo(at.path, static_cast<std::int16_t>(child));
       break;
     }
     case kInsertBeforeNext:
@@ -118,7 +106,7 @@ bool playAt(Document& doc, platform::Services& services, int point, PlayOverride
         node.records[i] = fresh;
       } else {
         // The next move opens the child this line takes: replace that one.
-        const std::size_t depth = doc.pathToCurrentNode.size();
+        const std::size_t depth = at.path.size();
         const int child = depth < rec.branchPath.size() ? rec.branchPath[depth] : 0;
         if (child >= 0 && static_cast<std::size_t>(child) < node.children.size() &&
             !node.children[static_cast<std::size_t>(child)].records.empty())
@@ -131,6 +119,35 @@ bool playAt(Document& doc, platform::Services& services, int point, PlayOverride
       node.records.push_back(fresh);
       break;
   }
+}
+
+bool playAt(Document& doc, platform::Services& services, int point, PlayOverrides overrides) {
+  GameRecord& rec = doc.record();
+  if (!isOnBoard(point, rec.boardSize) || doc.autoPlayRunning) return false;
+  const int current = doc.currentMove();
+  const NodeLocation here{doc.pathToCurrentNode, doc.nodeEndMove};
+
+  MoveRecord fresh;
+  fresh.point = static_cast<std::uint16_t>(point);
+  fresh.colour = doc.colourToPlay;
+  fresh.moveNumber = current + 1;
+
+  int mode = kAppendAtEnd;
+  if (current < doc.moveCount()) {
+    const MoveRecord& next = rec.lineCopy[static_cast<std::size_t>(current) + 1];
+    if (next.hasMove() && next.point == point) {
+      showMove(doc, current + 1);
+      return false;
+    }
+    if (enterChildAt(rec, here, current, point)) {
+      recomputePositions(doc, current);
+      return true;
+    }
+    mode = insertionModeFor(doc, services, overrides);
+    if (mode < 0) return false;
+  }
+
+  addMoveAfter(rec, here, current, fresh, mode);
   finishMoveEdit(doc, current + 1, number(current + 1) + u"手目着手");
   return true;
 }

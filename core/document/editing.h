@@ -3,6 +3,7 @@
 // variations, and the three deletions.
 
 #include "core/document/document.h"
+#include "core/document/navigation.h"
 #include "platform/services.h"
 
 namespace mokuza {
@@ -15,6 +16,20 @@ struct PlayOverrides {
 // The user places a stone of the colour to play at an unbordered point.
 // Returns false when nothing changed (cancelled, or not a point on the board).
 bool playAt(Document& doc, platform::Services& services, int point, PlayOverrides overrides = {});
+
+// The steps of playAt that other move-adding features share. They change
+// the tree and the line, never the positions: the caller replays.
+//
+// The insertion mode a stone in the middle of the game uses, asking when the
+// design says so; -1 when the question was cancelled.
+int insertionModeFor(const Document& doc, platform::Services& services, PlayOverrides overrides);
+// When move `current` ends its node (at) and a child starts at `point`: takes
+// that child's line and moves `current` on by one. False otherwise.
+bool enterChildAt(GameRecord& record, const NodeLocation& at, int current, int point);
+// Adds `fresh` after move `current` of the node at `at` by an insertion mode
+// (kAppendAtEnd at the end of the line) and makes it the current move. The
+// caller rebuilds the line.
+void addMoveAfter(GameRecord& record, const NodeLocation& at, int current, const MoveRecord& fresh, int mode);
 
 // The next variation at the branch point before the shown move, or back to the main line.
 void switchVariation(Document& doc, bool toMainLine);

@@ -1,0 +1,73 @@
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/position_args.h"
+#include "core/record/text.h"
+#include "core/rules/info_text.h"
+#include "core/rules/territory.h"
+
+namespace mokuza::cli {
+namespace {
+
+int runScore(const Args& args, Streams streams) {
+  std::string file;
+  std::optional<int> move;
+  std::optional<std::string> dead;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--move" && i + 1 < args.size()) {
+      move = parseInt(args[++i]);
+      if (!move) return usageError(kScoreCommand, "--move takes a whole number", streams);
+    } else if (arg == "--dead" && i + 1 < args.size()) {
+      dead = args[++i];
+    } else if (!arg.empty() && arg[0] == '-') {
+      return usageError(kScoreCommand, "unknown option '" + arg + "'", streams);
+    } else if (file.empty()) {
+      file = arg;
+    } else {
+      return usageError(kScoreCommand, "more than one file given", streams);
+    }
+  }
+  if (file.empty()) return usageError(kScoreCommand, "no file given", streams);
+
+  platform::HeadlessServices services;
+  Document doc;
+  std::string error;
+  if (!loadGame(file, doc, services, error)) {
+    streams.err << "mokuza-cli score: " << error << '\n';
+    return kExitFailure;
+  }
+  const int n = doc.record().boardSize;
+  std::vector<int> deadPoints;
+  if (dead) {
+    auto points = parseSgfPoints(*dead, n);
+    if (!points) return usageError(kScoreCommand, "--dead takes points like dd,pq on the board", streams);
+    deadPoints = std::move(*points);
+  }
+  if (!showRequestedMove(doc, move, kScoreCommand, streams)) return kExitFailure;
+
+  CountingState counting;
+  ToggleCountingMode(counting, doc.board);
+  for (int point : deadPoints) {
+    if (doc.shownPosition.boardGrid.stones[static_cast<std::size_t>(point)] == kStoneEmpty) {
+      streams.err << "mokuza-cli score: no stone at " << sgfPoint(point, n) << '\n';
+      return kExitFailure;
+    }
+    MarkDead(counting, doc.board, point);
+  }
+  const Score score = ComputeScore(counting, doc.board, ParseKomiTenths(doc.record().header(u"コミ")));
+  streams.out << utf16ToUtf8(ScoreText(score)) << '\n' << utf16ToUtf8(ShortResult(score)) << '\n';
+  return kExitOk;
+}
+
+}  // namespace
+
+const Command kScoreCommand{"score", "count territory and print the result",
+                            "mokuza-cli score FILE [--move N] [--dead dd,pq,...]\n"
+                            "  Counts the position after move N (default: the last move of the main\n"
+                            "  line). Each --dead point is clicked as in counting mode: its chain and\n"
+                            "  the chains of its colour around the same areas are marked dead.\n"
+                            "  Prints the score line, then the short result (B+6.5, W+0.5 or 0).",
+                            runScore};
+
+}  // namespace mokuza::cli

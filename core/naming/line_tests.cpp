@@ -1,0 +1,45 @@
+// Pushing and blocking along the lines through the played stone.
+
+#include "core/naming/move_context.h"
+
+namespace mokuza::naming {
+namespace {
+
+bool hasOwnAround(const MoveContext& c) {
+  for (int offset : c.geo.neighbours)
+    if (c.isOwn(c.p + offset)) return true;
+  for (int offset : c.geo.diagonals)
+    if (c.isOwn(c.p + offset)) return true;
+  return false;
+}
+
+// The two directions across `direction`.
+std::array<int, 2> across(int direction) { return isVertical(direction) ? std::array{1, 2} : std::array{0, 3}; }
+
+}  // namespace
+
+void addLineTests(const MoveContext& c, Evidence& ev) {
+  for (int direction = 0; direction < 4; ++direction) {
+    // オシ: a push on the first two lines under a parallel enemy line is a crawl (ハイ), not a push.
+    Crawl crawl;
+    if (findCrawl(c, direction, crawl)) ev.addVeto(kOshi, c.p);
+
+    // オサエ: an enemy line of two on the first two lines runs head-on into the played stone, which has support.
+    const int head = stepFrom(c, c.p, direction);
+    const int second = isEnemyAt(c, head) ? stepFrom(c, head, direction) : -1;
+    if (lineAcross(c, c.p, direction) <= 2 && isEnemyAt(c, second) && c.chainId(second) == c.chainId(head) && hasOwnAround(c))
+      ev.add(kOsae, head);
+
+    // ソイ: extending an own stone alongside an enemy line that starts beside the played stone and runs ahead.
+    const int behind = stepFrom(c, c.p, opposite(direction));
+    if (!isOwnAt(c, behind)) continue;
+    for (int side : across(direction)) {
+      const int enemy = stepFrom(c, c.p, side);
+      const int ahead = isEnemyAt(c, enemy) ? stepFrom(c, enemy, direction) : -1;
+      if (isEnemyAt(c, ahead) && c.chainId(ahead) == c.chainId(enemy) && isEmptyAt(c, stepFrom(c, behind, side)))
+        ev.add(kSoi, enemy);
+    }
+  }
+}
+
+}  // namespace mokuza::naming

@@ -1,0 +1,125 @@
+#include "core/naming/move_classifier.h"
+
+#include <algorithm>
+
+namespace mokuza::naming {
+
+MoveClassifier::MoveClassifier()
+    : moveFigure_(kMaxPositions, 0), moveName_(kMaxPositions), figureLayer_(kMaxPositions) {
+  setFigureTable(FigureTable());
+  figureLayer_[0].fill(kNoFigure);
+}
+
+void MoveClassifier::setFigureTable(FigureTable table) {
+  table_ = std::move(table);
+  for (int f = 0; f < kFigureKindCount; ++f)
+    numbers_[static_cast<std::size_t>(f)] = table_.find(kFigureNames[static_cast<std::size_t>(f)]);
+}
+
+void MoveClassifier::beforeReplay(Board& /*board*/, int from) {
+  if (searchActive) return;
+  if (from <= 0) {
+    longestName_ = 0;
+    figureLayer_[0].fill(kNoFigure);
+  }
+  // Moves the replay does not reach (a shorter line) keep no name of before.
+  const auto first = static_cast<std::size_t>(std::max(from, 1));
+  std::fill(moveFigure_.begin() + static_cast<std::ptrdiff_t>(first), moveFigure_.end(), 0);
+  std::fill(moveName_.begin() + static_cast<std::ptrdiff_t>(first), moveName_.end(), MoveName());
+}
+
+void MoveClassifier::afterMove(Board& board, std::vector<MoveRecord>& line, int move) {
+  ClassifyMove(board, line[static_cast<std::size_t>(move)], move);
+}
+
+void MoveClassifier::record(MoveRecord& moveRecord, int move, int figure, const MoveName& name) {
+  moveFigure_[index(move)] = static_cast<std::int16_t>(figure);
+  moveName_[index(move)] = name;
+  longestName_ = std::max(longestName_, name.length());
+  moveRecord.figureStones.clear();
+}
+
+void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, int move) {
+  if (searchActive || (moveinfo == 0 && kifunarabe == 0)) return;
+  if (move <= 0 || move >= kMaxPositions) return;
+  const auto m = static_cast<std::size_t>(move);
+  figureLayer_[m] = figureLayer_[m - 1];
+
+  // A node without a move names nothing.
+  if (!moveRecord.hasMove()) {
+    record(moveRecord, move, 0, MoveName());
+    return;
+  }
+  const GridGeometry& geo = board.geometry;
+  const PlayGrid& grid = board.position.playGrid;
+  const int p = moveRecord.point < geo.pointCount ? geo.bordered(moveRecord.point) : kPaddedPass;
+  const int own = p == kPaddedPass ? kStoneEmpty : grid[static_cast<std::size_t>(p)];
+  // A pass, or a stone its own move took off the board. An empty chain list
+  // can only mean the same, and is named alike rather than left unnamed.
+  if (own != kStoneBlack && own != kStoneWhite) {
+    record(moveRecord, move, 0, MoveName(kIllegalMoveName));
+    return;
+  }
+
+  const PositionSlot& slot = board.slot(move);
+  const PositionSlot& before = board.slot(move - 1);
+  const std::vector<Chain>& chains = board.position.chains;
+  if (!slot.capturedByMove.empty()) {
+    const int id = slot.chainIds[static_cast<std::size_t>(p)];
+    const bool ko = slot.capturedByMove.size() == 1 && id >= 0 && id < static_cast<int>(chains.size()) &&
+                    chains[static_cast<std::size_t>(id)].libertyCount() == 1;
+    record(moveRecord, move, std::max(number(kTori), 0), captureName(static_cast<int>(slot.capturedByMove.size()), ko));
+    return;
+  }
+
+  MoveContext c(geo, grid, chains, slot.chainIds, before.chains, before.chainIds, figureLayer_[m - 1]);
+  c.move = move;
+  c.p = p;
+  c.own = own;
+  c.kakariFigure = number(kKakari);
+  std::fill_n(c.libertyCounts.begin(), std::min(chains.size(), c.libertyCounts.size()), std::int16_t{-1});
+  for (int offset : geo.neighbours) c.emptyNeighbours += c.isEmpty(p + offset);
+
+  evidence_.reset();
+  addContacts(c, evidence_);
+  addSquares(c, evidence_);
+  addJumps(c, evidence_);
+  addLineTests(c, evidence_);
+  addFrameworkTests(c, evidence_);
+  addFightingTests(c, evidence_);
+  addOpeningPoints(c, evidence_);
+
+  int chosen = kNoFigure;
+  Figure kind = kNanameMikata;
+  const PointBits* stones = nullptr;
+  evidence_.forEachSurviving(p, [&](Figure f, const PointBits& s) {
+    const int n = number(f);
+    if (n > chosen) {
+      chosen = n;
+      kind = f;
+      stones = &s;
+    }
+  });
+  if (!stones) {
+    record(moveRecord, move, 0, plainName(table_.name(0)));
+    return;
+  }
+
+  MoveName name = plainName(table_.name(chosen));
+  int nearest = -1;
+  stones->forEach([&](int b) {
+    if (nearest < 0 || manhattan(c, p, b) < manhattan(c, p, nearest)) nearest = b;
+  });
+  name = compoundName(kind, name.view(), shapeCode(c, p, nearest), c.height(p) == 4);
+
+  record(moveRecord, move, chosen, name);
+  std::array<std::int16_t, kGridCells> points;
+  std::size_t pointCount = 0;
+  stones->forEach([&](int b) {
+    figureLayer_[m][static_cast<std::size_t>(b)] = static_cast<std::int16_t>(chosen);
+    points[pointCount++] = static_cast<std::int16_t>(b);
+  });
+  moveRecord.figureStones.assign(points.begin(), points.begin() + static_cast<std::ptrdiff_t>(pointCount));
+}
+
+}  // namespace mokuza::naming

@@ -1,0 +1,65 @@
+#pragma once
+// Names every played move with a Go term of the figure table, as the replay
+// goes: the chosen figure, the text shown, the stones that make the figure,
+// and a layer of figure numbers per point.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "core/naming/evidence.h"
+#include "core/naming/figure_table.h"
+#include "core/naming/figures.h"
+#include "core/naming/move_context.h"
+#include "core/naming/move_name.h"
+#include "core/rules/replay.h"
+
+namespace mokuza::naming {
+
+inline constexpr std::u16string_view kIllegalMoveName = u"着手禁止点";
+
+class MoveClassifier final : public ReplayObserver {
+ public:
+  MoveClassifier();
+
+  // Set by the caller. While the partial-board search runs, replays of other
+  // games must leave the names of the shown game alone; with both display
+  // options at 0 no name is shown, so none is made.
+  bool searchActive = false;
+  int moveinfo = 0;
+  int kifunarabe = -1;
+
+  const FigureTable& figureTable() const { return table_; }
+  // Names made from now on use this table; the figures are found by name.
+  void setFigureTable(FigureTable table);
+
+  // Per position 1 .. kMaxPositions - 1; position 0 and unnamed moves have
+  // figure 0 and an empty name.
+  int moveFigure(int move) const { return moveFigure_[index(move)]; }
+  std::u16string_view moveName(int move) const { return moveName_[index(move)].view(); }
+  const FigureLayerRow& figureLayer(int move) const { return figureLayer_[index(move)]; }
+  // The longest name made since the last replay from position 0.
+  int longestName() const { return longestName_; }
+
+  void beforeReplay(Board& board, int from) override;
+  void afterMove(Board& board, std::vector<MoveRecord>& line, int move) override;
+
+  // Names move `move` of `record` from the position the board holds after it.
+  void ClassifyMove(const Board& board, MoveRecord& record, int move);
+
+ private:
+  static std::size_t index(int move) { return static_cast<std::size_t>(move < 0 || move >= kMaxPositions ? 0 : move); }
+  int number(Figure f) const { return numbers_[f]; }
+  void record(MoveRecord& record, int move, int figure, const MoveName& name);
+
+  FigureTable table_;
+  std::array<int, kFigureKindCount> numbers_{};  // figure number of each term, kNoFigure when the table lacks it
+  Evidence evidence_;
+  std::vector<std::int16_t> moveFigure_;
+  std::vector<MoveName> moveName_;
+  std::vector<FigureLayerRow> figureLayer_;
+  int longestName_ = 0;
+};
+
+}  // namespace mokuza::naming

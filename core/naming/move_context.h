@@ -1,0 +1,208 @@
+#pragma once
+// What the evidence stages read about one played move: the position after
+// it, the one before, and the measures the tests are written in.
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "core/naming/evidence.h"
+#include "core/naming/figures.h"
+#include "core/rules/board.h"
+
+namespace mokuza::naming {
+
+using FigureLayerRow = std::array<std::int16_t, kGridCells>;
+
+// The size of a point set by walking its points: chains have few liberties,
+// and this stays clear of a library call for the bit count.
+inline int countPoints(const PointSet& points) {
+  int count = 0;
+  points.forEach([&count](int) { ++count; });
+  return count;
+}
+
+// A stone found by the jump stage: k + 2 points straight from the played
+// stone, or beside that point (a knight's move of the same reach).
+struct Partner {
+  std::int16_t point = 0;
+  Figure figure = kTobi;
+  std::int8_t k = 0;
+  std::int8_t direction = 0;  // index into the neighbour order
+  bool knight = false;
+  bool enemy = false;
+};
+
+constexpr int kMaxPartners = 4 * 6 * 3;  // four directions, six reaches, three points
+
+struct MoveContext {
+  // The scratch arrays are left unset: they are filled before they are read.
+  MoveContext(const GridGeometry& geometry, const PlayGrid& playGrid, const std::vector<Chain>& chainList,
+              const ChainIdRow& chainIds, const std::vector<Chain>& chainsBefore, const ChainIdRow& chainIdsBefore,
+              const FigureLayerRow& layerBefore)
+      : geo(geometry), grid(playGrid), chains(chainList), ids(chainIds), previousChains(chainsBefore),
+        previousIds(chainIdsBefore), previousLayer(layerBefore) {}
+
+  const GridGeometry& geo;
+  const PlayGrid& grid;
+  const std::vector<Chain>& chains;
+  const ChainIdRow& ids;
+  const std::vector<Chain>& previousChains;
+  const ChainIdRow& previousIds;
+  const FigureLayerRow& previousLayer;
+  int move = 0;
+  int p = 0;    // bordered played point
+  int own = 0;  // colour of the played stone
+  int kakariFigure = -1;  // number of the approach figure, for answers to it
+  int emptyNeighbours = 0;
+  mutable std::array<std::int16_t, kGridCells> libertyCounts;  // by chain id, -1 until counted
+  std::array<Partner, kMaxPartners> partners;
+  int partnerCount = 0;
+
+  const PointInfo& info(int b) const { return geo.info[static_cast<std::size_t>(b)]; }
+  int stone(int b) const { return grid[static_cast<std::size_t>(b)]; }
+  bool isOwn(int b) const { return stone(b) == own; }
+  bool isEnemy(int b) const { return stone(b) == -own; }
+  bool isEmpty(int b) const { return stone(b) == kStoneEmpty; }
+  bool isStone(int b) const { return stone(b) == kStoneBlack || stone(b) == kStoneWhite; }
+
+  int chainId(int b) const { return ids[static_cast<std::size_t>(b)]; }
+  const Chain* chainAt(int b) const {
+    const int id = chainId(b);
+    return id >= 0 && id < static_cast<int>(chains.size()) ? &chains[static_cast<std::size_t>(id)] : nullptr;
+  }
+  // Counted once per chain and move: the tests ask again and again.
+  int liberties(int b) const {
+    const int id = chainId(b);
+    if (id < 0 || id >= static_cast<int>(chains.size())) return 0;
+    std::int16_t& known = libertyCounts[static_cast<std::size_t>(id)];
+    if (known < 0) known = static_cast<std::int16_t>(countPoints(chains[static_cast<std::size_t>(id)].liberties));
+    return known;
+  }
+  int chainSize(int b) const {
+    const Chain* c = chainAt(b);
+    return c ? c->stones.size() : 0;
+  }
+  // A stone with no neighbour of its colour: cheaper than counting its chain.
+  bool isSingleStone(int b) const {
+    if (!isStone(b)) return false;
+    for (int offset : geo.neighbours)
+      if (stone(b + offset) == stone(b)) return false;
+    return true;
+  }
+  // Liberties the chain holding b had before this move; 0 when it held none.
+  int previousLiberties(int b) const {
+    const int id = previousIds[static_cast<std::size_t>(b)];
+    if (id < 0 || id >= static_cast<int>(previousChains.size())) return 0;
+    return previousChains[static_cast<std::size_t>(id)].libertyCount();
+  }
+
+  int x(int b) const { return info(b).x; }
+  int y(int b) const { return info(b).y; }
+  int height(int b) const { return info(b).height; }
+  bool onBoard(int x, int y) const { return x >= 1 && y >= 1 && x <= geo.n && y <= geo.n; }
+  int pointAt(int x, int y) const { return y * geo.width + x; }
+};
+
+// Direction steps in the neighbour order: up, left, right, down.
+inline constexpr std::array<int, 4> kStepX{0, -1, 1, 0};
+inline constexpr std::array<int, 4> kStepY{-1, 0, 0, 1};
+constexpr int opposite(int direction) { return 3 - direction; }
+constexpr bool isVertical(int direction) { return direction == 0 || direction == 3; }
+
+inline int manhattan(const MoveContext& c, int a, int b) { return std::abs(c.x(a) - c.x(b)) + std::abs(c.y(a) - c.y(b)); }
+inline int chebyshev(const MoveContext& c, int a, int b) {
+  return std::max(std::abs(c.x(a) - c.x(b)), std::abs(c.y(a) - c.y(b)));
+}
+// max(|dx|, |dy|) * 100 + min(|dx|, |dy|): 200 a one-space jump, 201 a knight's move.
+inline int shapeCode(const MoveContext& c, int a, int b) {
+  const int dx = std::abs(c.x(a) - c.x(b)), dy = std::abs(c.y(a) - c.y(b));
+  return std::max(dx, dy) * 100 + std::min(dx, dy);
+}
+// The line a stone stands on counted across a direction: moving up or down
+// the relevant edge is the side one, so the column's line.
+inline int lineAcross(const MoveContext& c, int b, int direction) {
+  return isVertical(direction) ? c.info(b).lineX : c.info(b).lineY;
+}
+// Corner points of the opening: 3-3, 3-4, 4-4, 3-5 and 4-5.
+inline bool isCornerPoint(const MoveContext& c, int b) {
+  const PointInfo& i = c.info(b);
+  return (i.height == 3 || i.height == 4) && i.depth <= 5;
+}
+// Whether any stone of the colour other than the played one stands within
+// `reach` lines of b in both directions.
+inline bool colourNear(const MoveContext& c, int b, int colour, int reach) {
+  for (int dy = -reach; dy <= reach; ++dy)
+    for (int dx = -reach; dx <= reach; ++dx) {
+      const int x = c.x(b) + dx, y = c.y(b) + dy;
+      if (!c.onBoard(x, y)) continue;
+      const int q = c.pointAt(x, y);
+      if (q != c.p && c.stone(q) == colour) return true;
+    }
+  return false;
+}
+
+// The point next to b one line farther from the edge than the line through
+// b in `direction`; -1 when there is none.
+inline int pointAbove(const MoveContext& c, int b, int direction) {
+  const int line = lineAcross(c, b, direction);
+  for (int side : {-1, 1}) {
+    const int x = c.x(b) + (isVertical(direction) ? side : 0), y = c.y(b) + (isVertical(direction) ? 0 : side);
+    if (c.onBoard(x, y) && lineAcross(c, c.pointAt(x, y), direction) == line + 1) return c.pointAt(x, y);
+  }
+  return -1;
+}
+// The point `steps` steps from b in `direction`; -1 off the board.
+inline int stepFrom(const MoveContext& c, int b, int direction, int steps = 1) {
+  const int x = c.x(b) + kStepX[static_cast<std::size_t>(direction)] * steps;
+  const int y = c.y(b) + kStepY[static_cast<std::size_t>(direction)] * steps;
+  return c.onBoard(x, y) ? c.pointAt(x, y) : -1;
+}
+inline bool isOwnAt(const MoveContext& c, int b) { return b >= 0 && c.isOwn(b); }
+inline bool isEnemyAt(const MoveContext& c, int b) { return b >= 0 && c.isEnemy(b); }
+inline bool isEmptyAt(const MoveContext& c, int b) { return b >= 0 && c.isEmpty(b); }
+
+// A crawl in `direction`: the played stone extends the own stone behind it
+// along the first or second line, with enemy stones above both.
+struct Crawl {
+  int behind = -1;
+  int abovePlayed = -1;
+  int aboveBehind = -1;
+};
+inline bool findCrawl(const MoveContext& c, int direction, Crawl& crawl) {
+  if (lineAcross(c, c.p, direction) > 2) return false;
+  crawl.behind = stepFrom(c, c.p, opposite(direction));
+  if (!isOwnAt(c, crawl.behind)) return false;
+  crawl.abovePlayed = pointAbove(c, c.p, direction);
+  crawl.aboveBehind = pointAbove(c, crawl.behind, direction);
+  return isEnemyAt(c, crawl.abovePlayed) && isEnemyAt(c, crawl.aboveBehind);
+}
+
+// An own stone other than the played one within two lines of `enemy`, on the
+// far side of it from the played stone along the main axis between them.
+inline bool ownStoneBeyond(const MoveContext& c, int enemy) {
+  const int dx = c.x(enemy) - c.x(c.p), dy = c.y(enemy) - c.y(c.p);
+  const bool alongX = std::abs(dx) >= std::abs(dy);
+  for (int oy = -2; oy <= 2; ++oy)
+    for (int ox = -2; ox <= 2; ++ox) {
+      const int x = c.x(enemy) + ox, y = c.y(enemy) + oy;
+      if (!c.onBoard(x, y)) continue;
+      const int o = c.pointAt(x, y);
+      if (o == c.p || !c.isOwn(o)) continue;
+      if (alongX ? ox * dx > 0 : oy * dy > 0) return true;
+    }
+  return false;
+}
+
+// The stages of the classifier, in the order they run.
+void addContacts(const MoveContext& c, Evidence& ev);           // contacts, escape, connection, wedge
+void addSquares(const MoveContext& c, Evidence& ev);            // the four 2 x 2 squares around the move
+void addJumps(MoveContext& c, Evidence& ev);                    // jumps and knight's moves
+void addLineTests(const MoveContext& c, Evidence& ev);          // pushing and blocking along lines
+void addFrameworkTests(const MoveContext& c, Evidence& ev);     // opening framework moves
+void addFightingTests(const MoveContext& c, Evidence& ev);      // contact and fighting moves
+void addOpeningPoints(const MoveContext& c, Evidence& ev);      // 3-3, 3-4, 4-4 ...
+
+}  // namespace mokuza::naming

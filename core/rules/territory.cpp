@@ -1,0 +1,208 @@
+#include "core/rules/territory.h"
+
+#include <algorithm>
+#include <array>
+
+namespace mokuza {
+namespace {
+
+std::size_t cell(int b) { return static_cast<std::size_t>(b); }
+
+bool isStone(int v) { return v == kStoneBlack || v == kStoneWhite; }
+
+const ChainIdRow& currentIds(const Board& board) { return board.slot(board.currentPosition).chainIds; }
+
+// The chain index at bordered point b, or -1.
+int chainIndexAt(const Board& board, int b) {
+  const int id = currentIds(board)[cell(b)];
+  return id >= 0 && id < static_cast<int>(board.position.chains.size()) ? id : -1;
+}
+
+bool isLiveStone(const CountingState& state, const Board& board, int b) {
+  return isStone(board.position.playGrid[cell(b)]) && !state.deadStones.contains(b);
+}
+
+void addToBoundary(Region& region, std::int16_t chain) {
+  auto it = std::lower_bound(region.boundary.begin(), region.boundary.end(), chain);
+  if (it == region.boundary.end() || *it != chain) region.boundary.insert(it, chain);
+}
+
+// The owner of two regions joined into one.
+int joinedOwner(int a, int b) {
+  if (a == kRegionUndecided) return b;
+  if (b == kRegionUndecided) return a;
+  return a == b ? a : kRegionNeutral;
+}
+
+bool counted(const CountingState& state, int u) { return !state.rangeMode || state.selection.contains(u); }
+
+}  // namespace
+
+bool ToggleCountingMode(CountingState& state, const Board& board) {
+  if (state.countingMode) {
+    state.countingMode = false;
+    return false;
+  }
+  state.countingMode = true;
+  state.regions.clear();
+  state.deadStones.clear();
+  CountTerritory(state, board);
+  return true;
+}
+
+void CountTerritory(CountingState& state, const Board& board) {
+  if (!state.countingMode) return;
+  const GridGeometry& geo = board.geometry;
+  const PlayGrid& grid = board.position.playGrid;
+
+  state.deadBlackCount = state.deadWhiteCount = 0;
+  state.deadStones.forEach([&](int b) {
+    if (!geo.isBoardPoint(b) || !counted(state, geo.unbordered(b))) return;
+    if (grid[cell(b)] == kStoneBlack) ++state.deadBlackCount;
+    else if (grid[cell(b)] == kStoneWhite) ++state.deadWhiteCount;
+  });
+
+  // Row by row, each point joins the regions of its neighbours scanned
+  // before it; a point that links two regions merges them.
+  std::vector<Region> regions;
+  std::vector<bool> merged;
+  std::array<int, kGridCells> regionOf;
+  regionOf.fill(-1);
+  for (int u = 0; u < geo.pointCount; ++u) {
+    const int b = geo.bordered(u);
+    if (!counted(state, u) || isLiveStone(state, board, b)) continue;
+    int mine = -1;
+    for (int offset : geo.neighbours) {
+      const int theirs = regionOf[cell(b + offset)];
+      if (theirs < 0 || theirs == mine) continue;
+      if (mine < 0) {
+        mine = theirs;
+        continue;
+      }
+      Region& into = regions[static_cast<std::size_t>(mine)];
+      Region& from = regions[static_cast<std::size_t>(theirs)];
+      into.owner = joinedOwner(into.owner, from.owner);
+      into.points |= from.points;
+      for (std::int16_t chain : from.boundary) addToBoundary(into, chain);
+      from.points.forEach([&](int p) { regionOf[cell(p)] = mine; });
+      from = Region{};
+      merged[static_cast<std::size_t>(theirs)] = true;
+    }
+    if (mine < 0) {
+      mine = static_cast<int>(regions.size());
+      regions.emplace_back();
+      merged.push_back(false);
+    }
+    Region& region = regions[static_cast<std::size_t>(mine)];
+    region.points.insert(b);
+    regionOf[cell(b)] = mine;
+    for (int offset : geo.neighbours) {
+      const int n = b + offset;
+      if (!isLiveStone(state, board, n)) continue;
+      const int chain = chainIndexAt(board, n);
+      if (chain >= 0) addToBoundary(region, static_cast<std::int16_t>(chain));
+      region.owner = joinedOwner(region.owner, grid[cell(n)]);
+    }
+  }
+
+  state.regions.clear();
+  for (std::size_t i = 0; i < regions.size(); ++i)
+    if (!merged[i]) state.regions.push_back(std::move(regions[i]));
+}
+
+void MarkDead(CountingState& state, const Board& board, int point) {
+  const GridGeometry& geo = board.geometry;
+  if (!state.countingMode || point < 0 || point >= geo.pointCount) return;
+  const int b = geo.bordered(point);
+  const int colour = board.position.playGrid[cell(b)];
+  if (!isStone(colour)) return;
+  const auto& chains = board.position.chains;
+  const int clicked = chainIndexAt(board, b);
+  if (clicked < 0) {
+    state.deadStones.insert(b);
+  } else {
+    state.deadStones |= chains[static_cast<std::size_t>(clicked)].stones;
+    for (const Region& region : state.regions) {
+      if (!std::binary_search(region.boundary.begin(), region.boundary.end(), static_cast<std::int16_t>(clicked)))
+        continue;
+      for (std::int16_t id : region.boundary) {
+        if (id < 0 || id >= static_cast<int>(chains.size())) continue;
+        const Chain& chain = chains[static_cast<std::size_t>(id)];
+        if (chain.colour == colour) state.deadStones |= chain.stones;
+      }
+    }
+  }
+  CountTerritory(state, board);
+}
+
+void CountRange(CountingState& state, const Board& board) {
+  const GridGeometry& geo = board.geometry;
+  RangeCounts counts;
+  state.selection.forEach([&](int u) {
+    if (u < 0 || u >= geo.pointCount) return;
+    ++counts.points;
+    const int stone = board.position.boardGrid.stones[cell(u)];
+    if (stone == kStoneBlack) ++counts.black;
+    else if (stone == kStoneWhite) ++counts.white;
+    else ++counts.empty;
+  });
+  state.range = counts;
+}
+
+int TerritoryOf(const CountingState& state, int colour) {
+  int total = 0;
+  for (const Region& region : state.regions)
+    if (region.owner == colour) total += region.points.size();
+  return total;
+}
+
+Score ComputeScore(const CountingState& state, const Board& board, int komiTenths) {
+  const GridGeometry& geo = board.geometry;
+  const PositionSlot& slot = board.slot(board.currentPosition);
+  auto prisoners = [&](const std::vector<std::int16_t>& taken) {
+    if (!state.rangeMode) return static_cast<int>(taken.size());
+    return static_cast<int>(std::count_if(taken.begin(), taken.end(), [&](std::int16_t b) {
+      return geo.isBoardPoint(b) && state.selection.contains(geo.unbordered(b));
+    }));
+  };
+  Score score;
+  score.range = state.rangeMode;
+  score.komiTenths = state.rangeMode ? 0 : komiTenths;
+  score.deadBlack = state.deadBlackCount;
+  score.deadWhite = state.deadWhiteCount;
+  score.blackTerritory = TerritoryOf(state, kStoneBlack);
+  score.whiteTerritory = TerritoryOf(state, kStoneWhite);
+  score.blackPrisoners = prisoners(slot.capturedWhite);
+  score.whitePrisoners = prisoners(slot.capturedBlack);
+  score.blackTotal = score.blackTerritory + score.blackPrisoners + score.deadWhite;
+  score.whiteTotal = score.whiteTerritory + score.whitePrisoners + score.deadBlack;
+  const int points = score.blackTotal - score.whiteTotal;
+  score.difference = state.rangeMode ? points : points * 10 - score.komiTenths;
+  return score;
+}
+
+int ParseKomiTenths(std::u16string_view text) {
+  auto isBlank = [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'　'; };
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  int sign = 1;
+  if (!text.empty() && (text.front() == u'-' || text.front() == u'+')) {
+    sign = text.front() == u'-' ? -1 : 1;
+    text.remove_prefix(1);
+  }
+  auto isDigit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
+  int whole = 0, tenths = 0, digits = 0;
+  std::size_t i = 0;
+  for (; i < text.size() && isDigit(text[i]); ++i, ++digits) {
+    whole = whole * 10 + (text[i] - u'0');
+    if (whole > 100000) return 0;  // no komi is that large: the text is not one
+  }
+  if (i < text.size() && text[i] == u'.') {
+    for (++i; i < text.size() && isDigit(text[i]); ++i, ++digits)
+      if (text[i - 1] == u'.') tenths = text[i] - u'0';
+  }
+  if (digits == 0 || i != text.size()) return 0;
+  return sign * (whole * 10 + tenths);
+}
+
+}  // namespace mokuza

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "core/document/ladder.h"
+#include "tests/document/document_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+// Black's move 1 puts White's stone at dd in atari; the ladder runs to the
+// lower right.
+constexpr char16_t kAtari[] = u"(;SZ[9]AB[cd][dc][ce]AW[dd];B[ed])";
+constexpr char16_t kAtariThenMore[] = u"(;SZ[9]AB[cd][dc][ce]AW[dd];B[ed];W[aa];B[ii])";
+constexpr const char* kLadderLine =
+    "W de, B df, W ee, B fe, W ef, B eg, W ff, B gf, W fg, B fh, W gg, B hg, W gh";
+
+class LadderDocumentTest : public DocumentTest {
+ protected:
+  LadderOutcome readLadder(std::string_view point) {
+    return ReadLadder(doc, services, at(point, doc.record().boardSize),
+                      [this](const LadderRun& run) { runs.push_back(run); });
+  }
+  // What must hold whenever the ladder was not added.
+  void expectUnchanged(const std::string& before) {
+    EXPECT_EQ(tree(), before);
+    EXPECT_FALSE(doc.state.modified);
+    EXPECT_TRUE(runs.empty());
+  }
+
+  std::vector<LadderRun> runs;
+};
+
+TEST_F(LadderDocumentTest, AtTheEndTheMovesAreAppended) {
+  load(kAtari);
+  showMove(doc, 1);
+  const std::size_t undoEntries = doc.undoEntries.size();
+  const LadderOutcome outcome = readLadder("dd");
+  ASSERT_EQ(outcome.status, LadderStatus::Added);
+  EXPECT_EQ(line(), std::string("B ed, ") + kLadderLine);
+  EXPECT_EQ(doc.moveCount(), 14);
+  EXPECT_TRUE(doc.state.modified);
+
+  // The start of the run is shown and every added position is ready.
+  EXPECT_EQ(doc.currentMove(), 1);
+  EXPECT_EQ(stone("de"), kStoneEmpty);
+  ASSERT_EQ(doc.board.history.computed(), 15);
+  EXPECT_EQ(doc.board.history.boardGrids[14].stones[static_cast<std::size_t>(at("gh", 9))], kStoneWhite);
+  EXPECT_EQ(doc.board.history.boardGrids[14].stones[static_cast<std::size_t>(at("hg", 9))], kStoneBlack);
+
+  // Auto-play is handed the run; the history entry waits for its end.
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].startMove, 1);
+  EXPECT_EQ(runs[0].lastMove, 14);
+  EXPECT_EQ(runs[0].defender, kStoneWhite);
+  EXPECT_EQ(runs[0].points.size(), 13u);
+  EXPECT_EQ(doc.undoEntries.size(), undoEntries);
+  EXPECT_EQ(u8(ladderRunDescription(runs[0].startMove + 1, runs[0].lastMove)), "〔2手目～14手目〕［シチョウ］");
+}
+
+TEST_F(LadderDocumentTest, InsideTheRecordTheLadderBecomesAVariation) {
+  load(kAtariThenMore);
+  setInsertionMode(kInsertVariation);
+  showMove(doc, 1);
+  ASSERT_EQ(readLadder("dd").status, LadderStatus::Added);
+  EXPECT_EQ(tree(), std::string("B ed (W aa, B ii) (") + kLadderLine + ")");
+  EXPECT_EQ(line(), std::string("B ed, ") + kLadderLine);
+  EXPECT_EQ(doc.currentMove(), 1);
+  EXPECT_TRUE(services.choices.empty());
+  EXPECT_EQ(tidyFault(doc.record()), "");
+}
+
+TEST_F(LadderDocumentTest, TheInsertionQuestionIsAskedOnce) {
+  load(kAtariThenMore);
+  showMove(doc, 1);
+  services.choiceAnswers = {-1};
+  EXPECT_EQ(readLadder("dd").status, LadderStatus::Cancelled);
+  expectUnchanged("B ed, W aa, B ii");
+  EXPECT_EQ(services.choices.size(), 1u);
+
+  services.choiceAnswers = {1};  // "次の手の前に挿入"
+  ASSERT_EQ(readLadder("dd").status, LadderStatus::Added);
+  EXPECT_EQ(services.choices.size(), 2u);
+  EXPECT_EQ(line(), std::string("B ed, ") + kLadderLine + ", W aa, B ii");
+}
+
+TEST_F(LadderDocumentTest, MovesTheLineAlreadyHasAreFollowed) {
+  load(u"(;SZ[9]AB[cd][dc][ce]AW[dd];B[ed];W[de];B[df];W[aa])");
+  setInsertionMode(kInsertVariation);
+  showMove(doc, 1);
+  ASSERT_EQ(readLadder("dd").status, LadderStatus::Added);
+  EXPECT_EQ(tree(), "B ed, W de, B df (W aa) (W ee, B fe, W ef, B eg, W ff, B gf, W fg, B fh, W gg, B hg, W gh)");
+  EXPECT_EQ(line(), std::string("B ed, ") + kLadderLine);
+
+  // Read again from the same move, the whole ladder is already there.
+  doc.state.modified = false;
+  showMove(doc, 1);
+  ASSERT_EQ(readLadder("dd").status, LadderStatus::Added);
+  EXPECT_FALSE(doc.state.modified);
+  EXPECT_EQ(line(), std::string("B ed, ") + kLadderLine);
+}
+
+TEST_F(LadderDocumentTest, OnlyAStoneInAtariOfTheColourToPlayIsRead) {
+  load(kAtari);
+  showMove(doc, 1);
+  const std::string before = tree();
+  EXPECT_EQ(readLadder("ed").status, LadderStatus::NotToPlay);  // Black's stone, White to play
+  expectUnchanged(before);
+  EXPECT_EQ(readLadder("ee").status, LadderStatus::NoStone);
+  expectUnchanged(before);
+  showMove(doc, 0);
+  doc.colourToPlay = kStoneWhite;
+  EXPECT_EQ(readLadder("dd").status, LadderStatus::NotInAtari);  // two liberties before move 1
+  expectUnchanged(before);
+  showMove(doc, 1);
+  doc.autoPlayRunning = true;
+  EXPECT_EQ(readLadder("dd").status, LadderStatus::Busy);
+  expectUnchanged(before);
+  doc.autoPlayRunning = false;
+  EXPECT_EQ(ReadLadder(doc, services, 81, nullptr).status, LadderStatus::NoStone);
+
+  // In atari, but the first extension escapes at once.
+  load(u"(;SZ[9]AB[cd][dc]AW[dd];B[ed])");
+  showMove(doc, 1);
+  EXPECT_EQ(readLadder("dd").status, LadderStatus::NothingRead);
+  expectUnchanged("B ed");
+}
+
+}  // namespace
+}  // namespace mokuza::test

@@ -1,0 +1,110 @@
+// What the classifier keeps per move and when it keeps nothing: the layer of
+// figure numbers, the figure's stones, the longest name, the switches that
+// stop it, tables that lack the names it looks up, and its place in the
+// document.
+
+#include <gtest/gtest.h>
+
+#include "core/document/document.h"
+#include "core/document/game_files.h"
+#include "core/record/text.h"
+#include "core/rules/replay.h"
+#include "tests/naming/naming_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+using naming::FigureRow;
+using naming::FigureTable;
+
+TEST(ClassifierRecords, FigureStonesAndLayerFollowTheChosenFigure) {
+  NamedGame game;
+  game.play("(;SZ[19]AB[dd]AW[ed];B[ec];W[jj])");
+  EXPECT_EQ(game.stones(1), (std::vector<std::string>{"dd", "ed"}));
+  const int dd = bordered19("dd"), ed = bordered19("ed"), ec = bordered19("ec");
+  EXPECT_EQ(game.classifier.figureLayer(1)[static_cast<std::size_t>(dd)], naming::kHane);
+  EXPECT_EQ(game.classifier.figureLayer(1)[static_cast<std::size_t>(ed)], naming::kHane);
+  EXPECT_EQ(game.classifier.figureLayer(1)[static_cast<std::size_t>(ec)], naming::kNoFigure);
+  // The next move starts from this row; an opening point is made by the played stone itself.
+  EXPECT_EQ(game.classifier.figureLayer(2)[static_cast<std::size_t>(dd)], naming::kHane);
+  EXPECT_EQ(game.classifier.figureLayer(2)[static_cast<std::size_t>(bordered19("jj"))], naming::kTengen);
+  EXPECT_EQ(game.stones(2), (std::vector<std::string>{"jj"}));
+}
+
+TEST(ClassifierRecords, LongestNameStartsAgainWithAFullReplay) {
+  NamedGame game;
+  game.play("(;SZ[19];B[dc];W[pd];B[ce])");
+  EXPECT_EQ(game.lastName(), "小ゲイマジマリ");
+  EXPECT_EQ(game.classifier.longestName(), 7);
+  ReplayFrom(game.board, game.line, 2, {&game.classifier});
+  EXPECT_EQ(game.classifier.longestName(), 7) << "a replay from a later move keeps the longest name";
+  game.play("(;SZ[19];B[pd];W[dd])");
+  EXPECT_EQ(game.classifier.longestName(), 1);
+}
+
+TEST(ClassifierSwitches, SearchAndHiddenNamesMakeNoNames) {
+  NamedGame game;
+  game.play("(;SZ[19];B[pd];W[dp])");
+  game.classifier.searchActive = true;
+  game.play("(;SZ[19];B[jj])");
+  EXPECT_EQ(game.name(1), "星") << "a search replaying another game leaves the names alone";
+  EXPECT_EQ(game.name(2), "星");
+
+  game.classifier.searchActive = false;
+  game.classifier.moveinfo = 0;
+  game.classifier.kifunarabe = 0;
+  game.play("(;SZ[19];B[jj])");
+  EXPECT_EQ(game.name(1), "");
+  EXPECT_EQ(game.name(2), "") << "no name of an earlier game stays";
+  game.classifier.moveinfo = 1;
+  game.play("(;SZ[19];B[jj])");
+  EXPECT_EQ(game.name(1), "天元");
+  game.classifier.moveinfo = 0;
+  game.classifier.kifunarabe = 1;
+  game.play("(;SZ[19];B[jj])");
+  EXPECT_EQ(game.name(1), "天元");
+}
+
+TEST(ClassifierTables, NamesMissingFromTheTableAddNothing) {
+  // No row carries a name the classifier looks up: the attachment has no
+  // figure, so figure 0 is shown without stones.
+  NamedGame bare(FigureTable({{u"名無し", {}, {}}, {u"その他", {}, {}}}));
+  bare.play("(;SZ[19]AB[jj];W[jk])");
+  EXPECT_EQ(bare.lastName(), "名無し");
+  EXPECT_EQ(bare.classifier.moveFigure(1), 0);
+  EXPECT_TRUE(bare.stones(1).empty());
+  EXPECT_EQ(bare.classifier.figureLayer(1)[static_cast<std::size_t>(bordered19("jj"))], naming::kNoFigure);
+
+  NamedGame withAttach(FigureTable({{u"名無し", {}, {}}, {u"ツケ", {}, {}}}));
+  withAttach.play("(;SZ[19]AB[jj];W[jk])");
+  EXPECT_EQ(withAttach.lastName(), "ツケ");
+  EXPECT_EQ(withAttach.stones(1), (std::vector<std::string>{"jj"}));
+}
+
+TEST(ClassifierTables, ACaptureWithoutTheCaptureRowTakesFigureZero) {
+  NamedGame game(FigureTable(std::vector<FigureRow>{{u"名無し", {}, {}}}));
+  game.play("(;SZ[19]AB[jj]AW[ij][kj][ji];W[jk])");
+  EXPECT_EQ(game.lastName(), "１目トリ");
+  EXPECT_EQ(game.classifier.moveFigure(1), 0);
+}
+
+TEST(ClassifierInDocument, EveryLoadNamesTheMovesAndForgetsTheLastGame) {
+  Document doc;
+  ASSERT_EQ(doc.observers.size(), 1u);
+  EXPECT_EQ(doc.observers[0], &doc.classifier);
+  ReadOptions options;
+  ASSERT_EQ(loadRecordText(doc, u"(;SZ[19];B[pd];W[dc];B[qp];W[ce])", options), kReadOk);
+  EXPECT_EQ(doc.classifier.moveName(1), u"星");
+  EXPECT_EQ(doc.classifier.moveName(4), u"小ゲイマジマリ");
+  EXPECT_EQ(doc.record().lineCopy[4].figureStones, (std::vector<std::int16_t>{static_cast<std::int16_t>(bordered19("dc"))}));
+
+  // A pass on the empty board leaves no chain at all: it is still named.
+  ASSERT_EQ(loadRecordText(doc, u"(;SZ[19];B[];W[dd])", options), kReadOk);
+  EXPECT_EQ(doc.classifier.moveName(1), u"着手禁止点");
+  EXPECT_EQ(doc.classifier.moveName(2), u"星");
+  EXPECT_EQ(doc.classifier.moveName(3), u"");
+  EXPECT_EQ(doc.classifier.moveName(4), u"");
+}
+
+}  // namespace
+}  // namespace mokuza::test

@@ -1,0 +1,174 @@
+// The built-in figure table, the name map, and the figure list file: what is
+// written reads back the same, and no damaged file costs the program its terms.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "core/naming/figure_list_file.h"
+#include "core/naming/figures.h"
+#include "core/record/text.h"
+#include "tests/naming/naming_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+namespace fs = std::filesystem;
+using naming::FigureRow;
+using naming::FigureTable;
+
+TEST(FigureTableTest, BuiltInRowsAreTheTermsInPriorityOrder) {
+  const FigureTable table;
+  ASSERT_EQ(table.count(), 98);
+  for (int f = 0; f < naming::kBuiltInFigureCount; ++f)
+    EXPECT_EQ(table.find(naming::kFigureNames[static_cast<std::size_t>(f)]), f) << f;
+  EXPECT_EQ(table.name(97), u"トリ");
+  EXPECT_EQ(table.name(37), u"天元");
+  EXPECT_EQ(table.rows()[37].stones[0], u"FR,PX:10,PY:10");
+  EXPECT_EQ(table.rows()[66].stones[0], u"PH:3～4");
+  EXPECT_EQ(table.rows()[66].stones[1], u"EN,PH:3～4,DX:2,DY:0");
+  // ヒキ keeps three descriptions; the third column stays empty.
+  EXPECT_THAT(table.rows()[70].stones,
+              ::testing::ElementsAre(u"FR,PX:n,PY:n,PH:n,DX:0,DY:0,DH;0", u"FR,PX:n,PY:n,DX:0,DY:1,DH:±1", u"",
+                                     u"EN,PX:n,PY:n,DX:1,DY:1,DH:±1", u"FR,PX:n,PY:n,DX:-1,DY:-2～-1,DH:±1"));
+  EXPECT_EQ(table.rows()[40].stones[1], u"FR,PX:5～6,PY:3,DX:2,DY:1");
+  EXPECT_EQ(table.rows()[41].stones[1], u"EN,PX:6～7,PY:3,DX:2,DY:1");
+  EXPECT_EQ(table.rows()[57].stones[1], u"EN,PX:6～7,PY:3,DX:2,DY:1");
+  EXPECT_EQ(table.rows()[58].stones[1], u"FR,PX:6～7,PY:3,DX:2,DY:1");
+  EXPECT_EQ(table.rows()[65].stones[1], u"EN,PX:5～6,PY:4,DX:2,DY:0");
+  EXPECT_EQ(table.rows()[12].music, (naming::FigureMusic{50, 120, 0, 0, -1, -1, 64, 100, 100}));
+}
+
+TEST(FigureTableTest, NamesOutsideTheTableAreNotFoundAndRepeatedNamesFindTheLastRow) {
+  const FigureTable builtIn;
+  for (std::u16string_view name : {u"スベリ", u"打ち込み", u"ボウシ", u"スソガカリ", u"カケ（大斜）", u""})
+    EXPECT_EQ(builtIn.find(name), naming::kNoFigure);
+  EXPECT_TRUE(builtIn.name(98).empty());
+  EXPECT_TRUE(builtIn.name(-1).empty());
+
+  const FigureTable repeated({{u"ツケ", {}, {}}, {u"ハネ", {}, {}}, {u"ツケ", {}, {}}});
+  EXPECT_EQ(repeated.find(u"ツケ"), 2);
+  EXPECT_EQ(repeated.find(u"ハネ"), 1);
+}
+
+TEST(FigureTableTest, TablesAreCutAtTheLargestFigureNumber) {
+  std::vector<FigureRow> rows(40000);
+  for (std::size_t i = 0; i < rows.size(); ++i) rows[i].name = asciiToUtf16("f" + std::to_string(i));
+  const FigureTable table(std::move(rows));
+  EXPECT_EQ(table.count(), 32767);
+  EXPECT_EQ(table.find(u"f32766"), 32766);
+  EXPECT_EQ(table.find(u"f32767"), naming::kNoFigure);
+}
+
+class FigureListFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = fs::temp_directory_path() /
+             ("mokuza-figures-" + std::to_string(::getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(folder / "figurelists");
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  void writeFile(const std::string& bytes) { std::ofstream(naming::figureListPath(folder), std::ios::binary) << bytes; }
+  // A file of figure blocks in the written form: "<name>\nNAME" per row.
+  static std::string fileOf(std::initializer_list<std::string> names) {
+    std::string text = "<figurelist_name>\nfigure.gfg\n<mokuza_version>\n5.5\n";
+    for (const std::string& name : names) text += "\n<name>\n" + name + "\n<in_stone1>\n \n";
+    return text;
+  }
+
+  fs::path folder;
+};
+
+TEST_F(FigureListFileTest, WrittenTableReadsBackTheSame) {
+  std::vector<FigureRow> rows = naming::builtInFigureRows();
+  rows[72].music = {1, 2, 3, -4, 5, 6, 7, 8, 9};
+  rows[0].stones[2] = u"FR,PX:1,PY:1";
+  std::swap(rows[10], rows[20]);
+  const FigureTable table(rows);
+  ASSERT_TRUE(naming::saveFigureList(table, folder));
+
+  const std::string bytes = *readFileBytes(naming::figureListPath(folder));
+  EXPECT_EQ(bytes.rfind("<figurelist_name>\r\nfigure.gfg\r\n<before_folder>\r\n", 0), 0u) << bytes.substr(0, 80);
+  EXPECT_NE(bytes.find("<mokuza_version>\r\n5.5\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("<name>\r\nハネ\r\n<in_stone1>"), std::string::npos);
+  EXPECT_NE(bytes.find("<proglam_change>\r\n1\r\n<gate>\r\n2"), std::string::npos);
+
+  const FigureTable loaded = naming::loadFigureList(folder);
+  ASSERT_EQ(loaded.count(), table.count());
+  for (int f = 0; f < table.count(); ++f) {
+    const FigureRow& want = table.rows()[static_cast<std::size_t>(f)];
+    const FigureRow& got = loaded.rows()[static_cast<std::size_t>(f)];
+    EXPECT_EQ(got.name, want.name) << f;
+    EXPECT_EQ(got.stones, want.stones) << f;
+    EXPECT_EQ(got.music, want.music) << f;
+  }
+}
+
+TEST_F(FigureListFileTest, MissingEmptyOrNamelessFilesLeaveTheBuiltInTable) {
+  EXPECT_EQ(naming::loadFigureList(folder / "nowhere").count(), 98);
+  writeFile("");
+  EXPECT_EQ(naming::loadFigureList(folder).count(), 98);
+  writeFile("<figurelist_name>\nfigure.gfg\n<in_stone1>\nFR\n<gate>\n5\n");
+  EXPECT_EQ(naming::loadFigureList(folder).count(), 98);
+  writeFile(std::string("\xff\xfe\x00<<<>>>\x80garbage", 18));
+  EXPECT_EQ(naming::loadFigureList(folder).count(), 98);
+}
+
+TEST_F(FigureListFileTest, DamagedFilesLoadWhatTheyHold) {
+  // Unknown keys, the list window's column layout, a value over several
+  // lines, a number with junk after it, an unclosed tag at the end.
+  writeFile(
+      "<figurelist_name>\r\nfigure.gfg\r\n<listitem>\r\nname:\r\n[width=80][alliod=1];\r\n"
+      "<colour>\r\nred\r\n<name>\r\nツ\r\nケ\r\n<gate>\r\n240ms\r\n<in_stone2>\r\nEN\r\n"
+      "<name>\r\n\r\n<pitch>\r\n-7\r\n<name>\r\nハネ\r\n<in_stone3");
+  const FigureTable table = naming::loadFigureList(folder);
+  ASSERT_EQ(table.count(), 3);
+  EXPECT_EQ(table.name(0), u"ツケ");
+  EXPECT_EQ(table.rows()[0].music[1], 240);
+  EXPECT_EQ(table.rows()[0].music[0], 50);
+  EXPECT_EQ(table.rows()[0].stones[1], u"EN");
+  EXPECT_EQ(table.name(1), u"");
+  EXPECT_EQ(table.rows()[1].music[3], -7);
+  EXPECT_EQ(table.find(u"ハネ"), 2);
+}
+
+TEST_F(FigureListFileTest, ThousandsOfRowsAndRepeatedNamesLoad) {
+  std::string text = "<figurelist_name>\nfigure.gfg\n";
+  for (int i = 0; i < 40000; ++i) text += "<name>\n" + std::string(i % 2 ? "ハネ" : "ツケ") + "\n";
+  writeFile(text);
+  const FigureTable table = naming::loadFigureList(folder);
+  EXPECT_EQ(table.count(), 32767);
+  EXPECT_EQ(table.find(u"ツケ"), 32766);
+  EXPECT_EQ(table.find(u"ハネ"), 32765);
+
+  // Naming with such a table stays within it.
+  NamedGame game(table);
+  game.play("(;SZ[19]AB[dd]AW[ed];B[ec])");
+  EXPECT_EQ(game.lastName(), "ハネ");
+  EXPECT_EQ(game.classifier.moveFigure(1), 32765);
+}
+
+TEST_F(FigureListFileTest, ReorderedRowsChangeThePriority) {
+  // The hane also touches the enemy stone (トナリ相手). Put that row last:
+  // it now outranks every other figure.
+  std::vector<FigureRow> rows = naming::builtInFigureRows();
+  std::rotate(rows.begin() + 3, rows.begin() + 4, rows.end());
+  ASSERT_TRUE(naming::saveFigureList(FigureTable(rows), folder));
+  const FigureTable loaded = naming::loadFigureList(folder);
+  EXPECT_EQ(loaded.find(u"トナリ相手"), 97);
+  EXPECT_EQ(loaded.find(u"トリ"), 96);
+
+  NamedGame game(loaded);
+  game.play("(;SZ[19]AB[dd]AW[ed];B[ec];AB[ij][kj][ji]W[jj];B[jk])");
+  EXPECT_EQ(game.name(1), "トナリ相手");
+  EXPECT_EQ(game.stones(1), (std::vector<std::string>{"ed"}));
+  EXPECT_EQ(game.classifier.moveFigure(3), 96) << "a capture takes the number of トリ wherever it is";
+}
+
+}  // namespace
+}  // namespace mokuza::test

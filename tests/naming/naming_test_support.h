@@ -1,0 +1,44 @@
+#pragma once
+// Helpers shared by the naming tests: a record read from SGF text and
+// replayed with a classifier, its names as UTF-8, and points by SGF letters.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/naming/figure_table.h"
+#include "core/naming/move_classifier.h"
+#include "core/record/game_record.h"
+#include "core/rules/board.h"
+
+namespace mokuza::test {
+
+struct NamedGame {
+  GameRecord record;
+  Board board;
+  naming::MoveClassifier classifier;
+  std::vector<MoveRecord> line;
+
+  NamedGame() = default;
+  explicit NamedGame(naming::FigureTable table) { classifier.setFigureTable(std::move(table)); }
+
+  // Reads the text, sizes the board and replays the main line from 0.
+  void play(std::string_view sgf);
+  int last() const { return board.history.computed() - 1; }
+  std::string name(int move) const;
+  std::string lastName() const { return name(last()); }
+  // SGF letters of the stones recorded as the move's figure, sorted.
+  std::vector<std::string> stones(int move) const;
+};
+
+// The name of the last move of a record.
+std::string lastName(std::string_view sgf);
+std::string lastName(std::string_view sgf, const naming::FigureTable& table);
+
+// The built-in rows with rows of these names added at the end.
+naming::FigureTable tableWith(std::initializer_list<std::u16string_view> extraNames);
+
+// Bordered index of an SGF point on a 19 x 19 board.
+int bordered19(std::string_view sgfPoint);
+
+}  // namespace mokuza::test

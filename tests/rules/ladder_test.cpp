@@ -1,0 +1,116 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/record/text.h"
+#include "core/rules/ladder.h"
+#include "tests/rules/rules_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// White's stone at dd is in atari; Black's stones drive it towards the
+// lower right corner.
+constexpr char16_t kLadder[] = u"(;SZ[9]AB[cd][dc][ed][ce]AW[dd])";
+
+class LadderTest : public ::testing::Test {
+ protected:
+  // The moves read from the stone at `from` in position m, as "W de".
+  std::vector<std::string> read(std::u16string_view sgf, std::string_view from, int defender, int m = -1,
+                                int maxMoves = kMaxPositions) {
+    game.play(sgf);
+    if (m < 0) m = game.board.history.computed() - 1;
+    const GridGeometry& g = game.board.geometry;
+    points = ReadLadderMoves(game.board, m, g.unbordered(at(g, from)), defender, maxMoves);
+    std::vector<std::string> moves;
+    int colour = defender;
+    for (int u : points) {
+      moves.push_back((colour == kStoneBlack ? "B " : "W ") + name(g, g.bordered(u)));
+      colour = -colour;
+    }
+    return moves;
+  }
+  // The record with the moves read played after its last position.
+  std::string playedOut(std::u16string_view sgf, const std::vector<std::string>& moves) {
+    std::u16string text(sgf.substr(0, sgf.size() - 1));
+    for (const std::string& move : moves)  // "W de" becomes ";W[de]"
+      text += utf8ToUtf16(";" + move.substr(0, 1) + "[" + move.substr(2) + "]");
+    ReplayedGame out;
+    out.play(text + u")");
+    return positionText(out.board, out.board.history.computed() - 1);
+  }
+
+  ReplayedGame game;
+  std::vector<int> points;
+};
+
+TEST_F(LadderTest, LadderRunsToTheEdge) {
+  const auto moves = read(kLadder, "dd", kStoneWhite);
+  EXPECT_THAT(moves, ElementsAre("W de", "B df", "W ee", "B fe", "W ef", "B eg", "W ff", "B gf", "W fg", "B fh",
+                                 "W gg", "B hg", "W gh"));
+  // On the second line either atari would do, so the reading stops there.
+  EXPECT_EQ(playedOut(kLadder, moves), R"(
+. . . . . . . . .
+. . . . . . . . .
+. . . X . . . . .
+. . X O X . . . .
+. . X O O X . . .
+. . . X O O X . .
+. . . . X O O X .
+. . . . . X O . .
+. . . . . . . . .
+)");
+}
+
+TEST_F(LadderTest, StoneOnThePathBreaksTheLadder) {
+  const std::u16string withBreaker = u"(;SZ[9]AB[cd][dc][ed][ce]AW[dd][gg])";
+  const auto moves = read(withBreaker, "dd", kStoneWhite);
+  // The extension to ff would reach gg either way: neither atari holds.
+  EXPECT_THAT(moves, ElementsAre("W de", "B df", "W ee", "B fe", "W ef", "B eg", "W ff"));
+  EXPECT_EQ(playedOut(withBreaker, moves), R"(
+. . . . . . . . .
+. . . . . . . . .
+. . . X . . . . .
+. . X O X . . . .
+. . X O O X . . .
+. . . X O O . . .
+. . . . X . O . .
+. . . . . . . . .
+. . . . . . . . .
+)");
+}
+
+TEST_F(LadderTest, ReadsThePositionAsked) {
+  // White's breaker comes only with move 2; position 1 still has the full ladder.
+  const std::u16string record = u"(;SZ[9]AB[cd][dc][ce]AW[dd];B[ed];W[gg])";
+  EXPECT_EQ(read(record, "dd", kStoneWhite, 1).size(), 13u);
+  EXPECT_EQ(read(record, "dd", kStoneWhite, 2).size(), 7u);
+  // Before Black's move the stone is not in atari.
+  EXPECT_THAT(read(record, "dd", kStoneWhite, 0), IsEmpty());
+}
+
+TEST_F(LadderTest, NothingIsReadWithoutAForcedSequence) {
+  // Two liberties.
+  EXPECT_THAT(read(u"(;SZ[9]AB[cd][dc]AW[dd])", "dd", kStoneWhite), IsEmpty());
+  // The stone is White's; Black's ladder is asked for.
+  EXPECT_THAT(read(kLadder, "dd", kStoneBlack), IsEmpty());
+  // An empty point.
+  EXPECT_THAT(read(kLadder, "ee", kStoneWhite), IsEmpty());
+  // The first extension already has three liberties.
+  EXPECT_THAT(read(u"(;SZ[9]AB[cd][dc][ed]AW[dd])", "dd", kStoneWhite), IsEmpty());
+  // The first extension is left in atari.
+  EXPECT_THAT(read(u"(;SZ[9]AB[ba][bb]AW[aa])", "aa", kStoneWhite), IsEmpty());
+  // Points and positions outside the board and the history.
+  EXPECT_THAT(ReadLadderMoves(game.board, 0, 81, kStoneWhite, 10), IsEmpty());
+  EXPECT_THAT(ReadLadderMoves(game.board, 1, 30, kStoneWhite, 10), IsEmpty());
+}
+
+TEST_F(LadderTest, ReadingStopsAtTheMovesAllowed) {
+  EXPECT_THAT(read(kLadder, "dd", kStoneWhite, -1, 4), ElementsAre("W de", "B df", "W ee", "B fe"));
+  EXPECT_THAT(read(kLadder, "dd", kStoneWhite, -1, 0), IsEmpty());
+}
+
+}  // namespace
+}  // namespace mokuza::test

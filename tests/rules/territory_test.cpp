@@ -1,0 +1,237 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/record/text.h"
+#include "core/rules/info_text.h"
+#include "core/rules/territory.h"
+#include "tests/rules/rules_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// A record counted at its last position.
+class TerritoryTest : public ::testing::Test {
+ protected:
+  void count(std::u16string_view sgf) {
+    game.play(sgf);
+    RestorePosition(game.board, game.board.history.computed() - 1);
+    counting = CountingState{};
+    ASSERT_TRUE(ToggleCountingMode(counting, game.board));
+  }
+  const GridGeometry& geometry() const { return game.board.geometry; }
+  int point(std::string_view sgfPoint) const { return geometry().unbordered(at(geometry(), sgfPoint)); }
+  void click(std::string_view sgfPoint) { MarkDead(counting, game.board, point(sgfPoint)); }
+
+  // The board as the count sees it: X O live stones, x o dead ones, and each
+  // empty point by its region: + Black's, - White's, . neutral, ? undecided,
+  // and , where nothing was counted.
+  std::string map() const {
+    std::array<int, kGridCells> owner;
+    owner.fill(1000);
+    for (const Region& region : counting.regions)
+      region.points.forEach([&](int b) { owner[static_cast<std::size_t>(b)] = region.owner; });
+    std::string text = "\n";
+    for (int y = 0; y < geometry().n; ++y) {
+      for (int x = 0; x < geometry().n; ++x) {
+        const int b = geometry().bordered(x + y * geometry().n);
+        const int stone = game.board.position.playGrid[static_cast<std::size_t>(b)];
+        const bool dead = counting.deadStones.contains(b);
+        const int o = owner[static_cast<std::size_t>(b)];
+        char c = ',';
+        if (stone == kStoneBlack) c = dead ? 'x' : 'X';
+        else if (stone == kStoneWhite) c = dead ? 'o' : 'O';
+        else if (o == kStoneBlack) c = '+';
+        else if (o == kStoneWhite) c = '-';
+        else if (o == kRegionNeutral) c = '.';
+        else if (o == kRegionUndecided) c = '?';
+        text += c;
+        text += x + 1 < geometry().n ? ' ' : '\n';
+      }
+    }
+    return text;
+  }
+  std::vector<std::string> dead() const { return names(geometry(), counting.deadStones); }
+  Score score() const { return ComputeScore(counting, game.board, ParseKomiTenths(game.record.header(u"コミ"))); }
+  std::string scoreText() const { return utf16ToUtf8(ScoreText(score())); }
+  std::string shortResult() const { return utf16ToUtf8(ShortResult(score())); }
+
+  ReplayedGame game;
+  CountingState counting;
+};
+
+TEST_F(TerritoryTest, EmptyBoardIsOneUndecidedRegionAndKomiDecides) {
+  count(u"(;SZ[5]KM[6.5])");
+  ASSERT_EQ(counting.regions.size(), 1u);
+  EXPECT_EQ(counting.regions[0].owner, kRegionUndecided);
+  EXPECT_EQ(counting.regions[0].points.size(), 25);
+  EXPECT_THAT(counting.regions[0].boundary, IsEmpty());
+  EXPECT_EQ(score().difference, -65);
+  EXPECT_EQ(scoreText(), "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　コミ6.5　計6.5目　〈結果〉白6.5目勝ち　　");
+  EXPECT_EQ(shortResult(), "W+6.5");
+}
+
+TEST_F(TerritoryTest, AreasGoToTheColourThatAloneSurroundsThem) {
+  count(u"(;SZ[7]AB[ba][da][ab][bb][db][dc][ad][bd][cd][dd][fe][bg]"
+        u"AW[ea][eb][ec][fc][gc][ed][ae][be][ce][de][ee][ge])");
+  // The left area is found as two pieces that meet at cc; the single black
+  // stone at fe keeps both white areas beside it neutral.
+  EXPECT_EQ(map(), R"(
++ X + X O - -
+X X + X O - -
++ + + X O O O
+X X X X O . .
+O O O O O X O
+. . . . . . .
+. X . . . . .
+)");
+  EXPECT_EQ(TerritoryOf(counting, kStoneBlack), 6);
+  EXPECT_EQ(TerritoryOf(counting, kStoneWhite), 4);
+  EXPECT_EQ(counting.regions.size(), 5u);
+  EXPECT_EQ(scoreText(), "黒：地6　アゲハマ0+0　計6目　　白：地4　アゲハマ0+0　コミ0.0　計4.0目　〈結果〉黒2.0目勝ち　　");
+
+  // Clicking one black stone marks every black chain that borders the same
+  // areas: bg sits in the lower area next to fe.
+  click("fe");
+  EXPECT_THAT(dead(), ElementsAre("bg", "fe"));
+  EXPECT_EQ(map(), R"(
++ X + X O - -
+X X + X O - -
++ + + X O O O
+X X X X O - -
+O O O O O x O
+- - - - - - -
+- x - - - - -
+)");
+  EXPECT_EQ(counting.deadBlackCount, 2);
+  EXPECT_EQ(TerritoryOf(counting, kStoneWhite), 21);
+  EXPECT_EQ(scoreText(), "黒：地6　アゲハマ0+0　計6目　　白：地21　アゲハマ0+2　コミ0.0　計23.0目　〈結果〉白17.0目勝ち　　");
+
+  // Empty points and stones already dead change nothing; leaving and
+  // entering counting mode forgets the marks.
+  click("aa");
+  click("bg");
+  EXPECT_THAT(dead(), ElementsAre("bg", "fe"));
+  EXPECT_FALSE(ToggleCountingMode(counting, game.board));
+  click("ba");
+  EXPECT_THAT(dead(), ElementsAre("bg", "fe"));
+  EXPECT_TRUE(ToggleCountingMode(counting, game.board));
+  EXPECT_THAT(dead(), IsEmpty());
+  EXPECT_EQ(TerritoryOf(counting, kStoneWhite), 4);
+}
+
+TEST_F(TerritoryTest, KomiSettlesACloseCount) {
+  // Black: 10 points of area, two of them dead white stones; White: 5 points.
+  const std::u16string position = u"SZ[5]AB[ca][cb][cc][cd][ce]AW[aa][ae][da][db][dc][dd][de]";
+  struct Case {
+    const char16_t* komi;
+    const char* text;
+    const char* result;
+  };
+  for (const Case& c : {
+           Case{u"6.5", "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ6.5　計11.5目　〈結果〉黒0.5目勝ち　　", "B+0.5"},
+           Case{u"7", "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ7.0　計12.0目　〈結果〉ジゴ　　", "0"},
+           Case{u"7.5", "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ7.5　計12.5目　〈結果〉白0.5目勝ち　　", "W+0.5"},
+       }) {
+    count(u"(;KM[" + std::u16string(c.komi) + u"]" + position + u")");
+    click("aa");
+    EXPECT_THAT(dead(), ElementsAre("aa", "ae"));
+    EXPECT_EQ(scoreText(), c.text);
+    EXPECT_EQ(shortResult(), c.result);
+  }
+}
+
+TEST_F(TerritoryTest, KomiIsReadAsTenthsOfAPoint) {
+  EXPECT_EQ(ParseKomiTenths(u" 5.5 "), 55);
+  EXPECT_EQ(ParseKomiTenths(u"7"), 70);
+  EXPECT_EQ(ParseKomiTenths(u"0.75"), 7);
+  for (const char16_t* bad : {u"", u".", u"abc", u"6.5目", u"99999999"})
+    EXPECT_EQ(ParseKomiTenths(bad), 0) << utf16ToUtf8(bad);
+
+  // A reverse komi keeps its sign below one point.
+  count(u"(;SZ[3]KM[-0.5])");
+  EXPECT_EQ(scoreText(), "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　コミ-0.5　計-0.5目　〈結果〉黒0.5目勝ち　　");
+  EXPECT_EQ(shortResult(), "B+0.5");
+}
+
+TEST_F(TerritoryTest, RangeModeCountsOnlyTheSelection) {
+  // Black takes the white stone at aa (inside the range), White the black
+  // stone at ee (outside it).
+  count(u"(;SZ[5]KM[6.5]AB[ba][ee][cc]AW[aa][de];B[ab];W[ed])");
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 2; ++x) counting.selection.insert(x + y * 5);
+  counting.rangeMode = true;
+  CountTerritory(counting, game.board);
+  CountRange(counting, game.board);
+  EXPECT_EQ(map(), R"(
++ X , , ,
+X + , , ,
++ + X , ,
++ + , , O
++ + , O ,
+)");
+  EXPECT_EQ(scoreText(), "黒：地8　アゲハマ1+0　計9目　　白：地0　アゲハマ0+0　計0目　〈結果〉黒+9目　　");
+  EXPECT_EQ(shortResult(), "");
+  EXPECT_EQ(counting.range.points, 10);
+  EXPECT_EQ(counting.range.black, 2);
+  EXPECT_EQ(counting.range.white, 0);
+  EXPECT_EQ(counting.range.empty, 8);
+
+  // A stone outside the range can be marked, but does not count in it.
+  click("de");
+  EXPECT_THAT(dead(), ElementsAre("de"));
+  EXPECT_EQ(counting.deadWhiteCount, 0);
+
+  // A range that touches no stone counts for nobody.
+  counting.selection.clear();
+  counting.selection.insert(4);
+  CountTerritory(counting, game.board);
+  EXPECT_EQ(scoreText(), "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　計0目　〈結果〉+-0目　　");
+}
+
+// Finished professional games whose results were decided by counting. Each
+// recorded result is reproduced by Japanese counting, as this program counts:
+// territory, plus prisoners, plus the opponent's dead stones, against the
+// game's own komi. The dead stones are marked by the clicks a player would
+// make: one click marks a stone's chain and every chain of its colour around
+// the same areas. Every dame of these games was filled, so no point is left
+// neutral.
+TEST_F(TerritoryTest, FinishedProGamesScoreAsRecorded) {
+  struct Game {
+    const char* file;
+    std::vector<const char*> clicks;
+    std::vector<std::string> dead;
+  };
+  const std::vector<Game> games{
+      // No dead stones at all: the board is counted as it stands.
+      {"Nie_Weiping_Cup/03_9.sgf", {}, {}},
+      // A three-stone white chain on the right and a black stone in White's corner.
+      {"Yugen/02_69.sgf", {"pk", "ns"}, {"ns", "pk", "pl", "pm"}},
+      // Two clicks mark seven stones in four places.
+      {"NHK/51_42.sgf", {"pj", "fr"}, {"fr", "gq", "hq", "ij", "nn", "on", "pj"}},
+      // One click takes a whole dead group of nine stones.
+      {"Go_Seigen_Cup/07_T01.sgf", {"fc"}, {"fc", "gf", "hf", "id", "ie", "if", "jf", "kf", "lf"}},
+  };
+  const std::filesystem::path folder = std::filesystem::path(MOKUZA_CORPUS_DIR) / "pro" / "aeb";
+  if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << "no corpus at " << folder;
+  for (const Game& g : games) {
+    SCOPED_TRACE(g.file);
+    const auto bytes = readFileBytes(folder / g.file);
+    ASSERT_TRUE(bytes);
+    count(decodeBytes(*bytes));
+    for (const char* p : g.clicks) click(p);
+    EXPECT_EQ(dead(), g.dead);
+    int neutral = 0;
+    for (const Region& region : counting.regions)
+      if (region.owner != kStoneBlack && region.owner != kStoneWhite) neutral += region.points.size();
+    EXPECT_EQ(neutral, 0);
+    EXPECT_EQ(shortResult(), utf16ToUtf8(game.record.header(u"結果"))) << scoreText();
+  }
+}
+
+}  // namespace
+}  // namespace mokuza::test
