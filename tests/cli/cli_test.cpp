@@ -1,65 +1,18 @@
 // mokuza-cli as a user runs it: real processes, real files.
 
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "core/record/text.h"
+#include "tests/cli/cli_runner.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  return buffer.str();
-}
-
-class Cli : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("mokuza-cli-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  CliRun run(const std::string& args) {
-    const fs::path errFile = dir / "stderr.txt";
-    const std::string command = std::string(MOKUZA_CLI) + " " + args + " 2>" + errFile.string();
-    CliRun result;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    char buffer[4096];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, got);
-    const int raw = ::pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.err = slurp(errFile);
-    return result;
-  }
-
-  fs::path write(const std::string& name, const std::string& content) {
-    std::ofstream(dir / name, std::ios::binary) << content;
-    return dir / name;
-  }
-
-  fs::path dir;
-  const std::string sample = std::string(MOKUZA_SOURCE_DIR) + "/samples/sample.sgf";
-};
+using namespace mokuza::testing;
+using Cli = CliTest;
 
 TEST_F(Cli, ShowPlainPrintsExactlyTheBoard) {
   const fs::path game = write("g.sgf", "(;SZ[5];B[bb];W[cb];B[dd];W[bc])");

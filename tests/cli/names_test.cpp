@@ -1,59 +1,20 @@
 // mokuza-cli names: the names of one game, the distribution over many, and
 // the errors.
 
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "tests/cli/cli_runner.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using namespace mokuza::testing;
 
-class NamesCommand : public ::testing::Test {
+class NamesCommand : public CliTest {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("mokuza-names-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  CliRun run(const std::string& args) {
-    const fs::path errFile = dir / "stderr.txt";
-    const std::string command = std::string(MOKUZA_CLI) + " names " + args + " 2>" + errFile.string();
-    CliRun result;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    char buffer[4096];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, got);
-    const int raw = ::pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream in(errFile, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    result.err = text.str();
-    return result;
-  }
-
-  fs::path write(const fs::path& name, const std::string& content) {
-    fs::create_directories((dir / name).parent_path());
-    std::ofstream(dir / name, std::ios::binary) << content;
-    return dir / name;
-  }
-
-  fs::path dir;
+  CliRun run(const std::string& args) { return CliTest::run("names " + args); }
 };
 
 TEST_F(NamesCommand, OneLinePerMoveOfTheMainLine) {

@@ -1,62 +1,24 @@
 // mokuza-cli playlist as a user runs it: real processes, real files.
 
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "tests/cli/cli_runner.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct PlaylistRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using namespace mokuza::testing;
 
-std::string slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  return buffer.str();
-}
-
-class CliPlaylist : public ::testing::Test {
+class CliPlaylist : public CliTest {
  protected:
+  CliRun run(const std::string& args) { return CliTest::run("playlist " + args); }
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("mokuza-cli-pl-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir / "games");
+    CliTest::SetUp();
     list = (dir / "my list.gpl").string();
     a = write("games/a.sgf", "(;GM[1]PB[Ann Arbor]PW[Bob Brown]DT[2024-03-01]RE[B+R];B[pd];W[dp])");
     b = write("games/b.sgf", "(;GM[1]PB[Cy Young]PW[Dee Dee]DT[2024-04-02]RE[W+2.5];B[pd];W[dd];B[pp])");
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  PlaylistRun run(const std::string& args) {
-    const fs::path errFile = dir / "stderr.txt";
-    const std::string command = std::string(MOKUZA_CLI) + " playlist " + args + " 2>" + errFile.string();
-    PlaylistRun result;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    char buffer[4096];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, got);
-    const int raw = ::pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.err = slurp(errFile);
-    return result;
-  }
-
-  std::string write(const std::string& name, const std::string& content) {
-    std::ofstream(dir / name, std::ios::binary) << content;
-    return (dir / name).string();
   }
 
   std::string quoted(const std::string& path) const { return "'" + path + "'"; }
@@ -64,16 +26,15 @@ class CliPlaylist : public ::testing::Test {
   // A playlist holding a and b.
   void makeList() {
     ASSERT_EQ(run("new " + quoted(list)).status, 0);
-    const PlaylistRun added = run("add " + quoted(list) + " " + a + " " + b);
+    const CliRun added = run("add " + quoted(list) + " " + a + " " + b);
     ASSERT_EQ(added.status, 0) << added.err;
   }
 
-  fs::path dir;
   std::string list, a, b;
 };
 
 TEST_F(CliPlaylist, NewAddAndListShowTheGamesInListOrder) {
-  PlaylistRun r = run("new " + quoted(list));
+  CliRun r = run("new " + quoted(list));
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(slurp(list), "<playlist>");
   write("notes.txt", "(;B[aa])");
@@ -92,7 +53,7 @@ TEST_F(CliPlaylist, NewAddAndListShowTheGamesInListOrder) {
 TEST_F(CliPlaylist, MistakesAreReportedWithTheirExitCodes) {
   EXPECT_EQ(run("list " + (dir / "absent.gpl").string()).status, 1);
   makeList();
-  PlaylistRun r = run("list " + quoted(list) + " --columns No.,no_such_column");
+  CliRun r = run("list " + quoted(list) + " --columns No.,no_such_column");
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("unknown column 'no_such_column'"), std::string::npos);
   EXPECT_EQ(run("shuffle " + quoted(list)).status, 2);
@@ -111,7 +72,7 @@ TEST_F(CliPlaylist, MistakesAreReportedWithTheirExitCodes) {
 TEST_F(CliPlaylist, RenameSaysWhatItWouldDoUntilConfirmed) {
   makeList();
   const std::string before = slurp(list);
-  PlaylistRun r = run("rename " + quoted(list) + " --pattern '<PB>_<DT>' --select 2");
+  CliRun r = run("rename " + quoted(list) + " --pattern '<PB>_<DT>' --select 2");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "would rename " + b + " -> " + (dir / "games" / "Cy Young_2024-04-02.sgf").string() + "\n");
   EXPECT_NE(r.err.find("add --yes"), std::string::npos);
@@ -134,7 +95,7 @@ TEST_F(CliPlaylist, RenameSaysWhatItWouldDoUntilConfirmed) {
 TEST_F(CliPlaylist, MoveTakesTheSelectedFilesIntoTheFolder) {
   makeList();
   fs::create_directories(dir / "archive");
-  PlaylistRun r = run("move " + quoted(list) + " --to " + (dir / "archive").string() + " --select 2");
+  CliRun r = run("move " + quoted(list) + " --to " + (dir / "archive").string() + " --select 2");
   EXPECT_EQ(r.status, 1);
   EXPECT_TRUE(fs::exists(b));
   r = run("move " + quoted(list) + " --to " + (dir / "archive").string() + " --select 2 --yes");

@@ -1,57 +1,18 @@
 // mokuza-cli score and ladder as a user runs them: real processes, real files.
 
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "tests/cli/cli_runner.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using namespace mokuza::testing;
 
-class ScoreLadderCli : public ::testing::Test {
+class ScoreLadderCli : public CliTest {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("mokuza-score-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  CliRun run(const std::string& args) {
-    const fs::path errFile = dir / "stderr.txt";
-    const std::string command = std::string(MOKUZA_CLI) + " " + args + " 2>" + errFile.string();
-    CliRun result;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    char buffer[4096];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, got);
-    const int raw = ::pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream in(errFile, std::ios::binary);
-    std::stringstream err;
-    err << in.rdbuf();
-    result.err = err.str();
-    return result;
-  }
-
-  std::string write(const std::string& name, const std::string& content) {
-    std::ofstream(dir / name, std::ios::binary) << content;
-    return (dir / name).string();
-  }
-
-  fs::path dir;
 };
 
 TEST_F(ScoreLadderCli, ScorePrintsTheLineAndTheShortResult) {

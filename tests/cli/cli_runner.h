@@ -1,0 +1,68 @@
+#pragma once
+// Runs mokuza-cli as a user does: a real process in a private folder of files.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace mokuza::testing {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+inline std::string slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream buffer;
+  buffer << in.rdbuf();
+  return buffer.str();
+}
+
+class CliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("mokuza-cli-" + std::to_string(::getpid()) + "-" +
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "-" +
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  // args are passed through the shell: quote paths that may hold spaces.
+  CliRun run(const std::string& args) {
+    const fs::path errFile = dir / "stderr.txt";
+    const std::string command = std::string(MOKUZA_CLI) + " " + args + " 2>" + errFile.string();
+    CliRun result;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return result;
+    char buffer[4096];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, got);
+    const int raw = ::pclose(pipe);
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.err = slurp(errFile);
+    return result;
+  }
+
+  fs::path write(const fs::path& name, const std::string& content) {
+    fs::create_directories((dir / name).parent_path());
+    std::ofstream(dir / name, std::ios::binary) << content;
+    return dir / name;
+  }
+
+  fs::path dir;
+  const std::string sample = std::string(MOKUZA_SOURCE_DIR) + "/samples/sample.sgf";
+};
+
+}  // namespace mokuza::testing
