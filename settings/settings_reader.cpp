@@ -7,6 +7,8 @@
 #include "core/record/text.h"
 #include "settings/design_values.h"
 #include "settings/options.h"
+#include "core/record/text.h"
+#include "playlist/decimal.h"
 #include "settings/settings_text.h"
 #include "settings/stored_paths.h"
 
@@ -43,14 +45,14 @@ bool readOption(ReadTarget& target, const std::string& key, std::u16string_view 
                        : isDocumentOptionKey(key) ? &target.doc.state.options
                                                   : nullptr;
   if (!options) return false;
-  (*options)[key] = sanitisedOption(key, parseLeadingInt(value));
+  (*options)[key] = sanitisedOption(key, parseInt32(value));
   return true;
 }
 
 bool readDesign(ReadTarget& target, const std::string& key, std::u16string_view value) {
   DocumentState& state = target.doc.state;
   if (const std::u16string_view label = designLabelForKey(key); !label.empty()) {
-    state.design.intFields.insert_or_assign(std::u16string(label), sanitisedDesignValue(label, parseLeadingInt(value)));
+    state.design.intFields.insert_or_assign(std::u16string(label), sanitisedDesignValue(label, parseInt32(value)));
     return true;
   }
   if (const std::u16string_view label = designFileLabelForKey(key); !label.empty()) {
@@ -59,7 +61,7 @@ bool readDesign(ReadTarget& target, const std::string& key, std::u16string_view 
     return true;
   }
   if (key == kTypefaceKey) {
-    state.gameInfo.textFields.insert_or_assign(std::u16string(kTypefaceLabel), clipText(value, kValueMax));
+    state.gameInfo.textFields.insert_or_assign(std::u16string(kTypefaceLabel), clipUtf16(value, kValueMax));
     return true;
   }
   return false;
@@ -88,7 +90,7 @@ bool readShowState(ReadTarget& target, const std::string& key, std::u16string_vi
                        : key == "figurelist_show" ? &shows.figureList
                                                   : nullptr;
   if (!show) return false;
-  const std::int32_t state = parseLeadingInt(value);
+  const std::int32_t state = parseInt32(value);
   *show = state >= 0 && state <= kListWindowHidden ? state : kListWindowHidden;
   return true;
 }
@@ -122,7 +124,7 @@ bool readPlayerName(ReadTarget& target, const std::string& key, std::u16string_v
   if (!row || !column || *row >= kPlayerNameRowsMax || *column >= kPlayerNameColumns) return true;
   std::vector<PlayerNameRow>& names = target.settings.playerNames;
   if (names.size() <= *row) names.resize(*row + 1);
-  names[*row][*column] = clipText(value, kPlayerNameMax);
+  names[*row][*column] = clipUtf16(value, kPlayerNameMax);
   return true;
 }
 
@@ -130,7 +132,7 @@ bool readRecord(ReadTarget& target, const std::string& key, std::u16string_view 
   constexpr std::string_view kPrefix = "record";
   if (!key.starts_with(kPrefix)) return false;
   const auto k = parseIndex(asciiToUtf16(std::string_view(key).substr(kPrefix.size())));
-  if (k && *k >= 1 && *k <= kRecordSlots) target.settings.records[*k - 1] = parseLeadingInt(value);
+  if (k && *k >= 1 && *k <= kRecordSlots) target.settings.records[*k - 1] = parseInt32(value);
   return true;
 }
 

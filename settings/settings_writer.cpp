@@ -4,6 +4,8 @@
 #include "playlist/design_fields.h"
 #include "settings/design_values.h"
 #include "settings/options.h"
+#include "core/record/text.h"
+#include "playlist/decimal.h"
 #include "settings/settings_text.h"
 #include "settings/stored_paths.h"
 
@@ -33,7 +35,7 @@ std::u16string tag(std::string_view key) { return u"<" + asciiToUtf16(key) + u">
 
 // "<key>\nvalue\n", the form of the option entries.
 void entry(SettingsOutput& out, std::string_view key, std::int64_t value) {
-  out.text += tag(key) + u"\n" + decimal(value) + u"\n";
+  out.text += tag(key) + u"\n" + decimalText(value) + u"\n";
 }
 
 // "\n<key>\nvalue", the form of everything after the option entries.
@@ -78,24 +80,24 @@ std::u16string settingsText(const Document& doc, const Settings& settings, const
 
   out.text += u"\n";
   entry(out, "design_position", optionValue(global, "design_position", 0));
-  out.text += u"<typeface>\n" + clipText(valueText(textField(doc.state.gameInfo, kTypefaceLabel)), kValueMax);
+  out.text += u"<typeface>\n" + clipUtf16(valueText(textField(doc.state.gameInfo, kTypefaceLabel)), kValueMax);
 
   field(out, "playlist_path", stored(out, settings.playlistPath));
   field(out, "history_path", stored(out, settings.historyFolder));
 
-  field(out, "playlist_show", decimal(settings.shows.playlist));
-  field(out, "eventlist_show", decimal(settings.shows.eventList));
-  field(out, "figurelist_show", decimal(settings.shows.figureList));
+  field(out, "playlist_show", decimalText(settings.shows.playlist));
+  field(out, "eventlist_show", decimalText(settings.shows.eventList));
+  field(out, "figurelist_show", decimalText(settings.shows.figureList));
 
   for (std::size_t row = 0; row < settings.playerNames.size(); ++row)
     for (std::size_t column = 0; column < kPlayerNameColumns; ++column) {
-      const std::u16string name = clipText(valueText(settings.playerNames[row][column]), kPlayerNameMax);
+      const std::u16string name = clipUtf16(valueText(settings.playerNames[row][column]), kPlayerNameMax);
       if (!name.empty())
         field(out, "plyrn" + std::to_string(row) + "-" + std::to_string(column), name);
     }
 
   for (int k = 1; k <= kRecordSlots; ++k)
-    field(out, "record" + std::to_string(k), decimal(settings.records[static_cast<std::size_t>(k - 1)]));
+    field(out, "record" + std::to_string(k), decimalText(settings.records[static_cast<std::size_t>(k - 1)]));
 
   writeLayout(out, "pl_listitem", settings.columns.playlist);
   writeLayout(out, "ev_listitem", settings.columns.eventList);

@@ -24,11 +24,7 @@ bool confirmed(platform::Services& services, std::u16string_view text) {
          platform::AnswerOk;
 }
 
-std::u16string clipped(std::u16string_view text) {
-  std::size_t length = std::min(text.size(), kGameInfoTextMax);
-  if (length < text.size() && length > 0 && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) --length;
-  return std::u16string(text.substr(0, length));
-}
+std::u16string clipped(std::u16string_view text) { return clipUtf16(text, kGameInfoTextMax); }
 
 // Handicap stones are black setup stones of the root node, two or more and
 // no white ones; anything else is a set-up position, not a handicap.

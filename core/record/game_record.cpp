@@ -1,4 +1,5 @@
 #include "core/record/game_record.h"
+#include "core/record/text.h"
 
 #include <algorithm>
 #include <utility>
@@ -13,11 +14,7 @@ const std::u16string* StringPool::intern(std::u16string_view value) {
   return &*values_.emplace(value).first;
 }
 
-std::u16string clipMarkText(std::u16string_view text) {
-  std::size_t length = std::min<std::size_t>(text.size(), kMarkTextMax);
-  if (length < text.size() && length > 0 && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) --length;
-  return std::u16string(text.substr(0, length));
-}
+std::u16string clipMarkText(std::u16string_view text) { return clipUtf16(text, kMarkTextMax); }
 
 namespace {
 auto lowerBound(auto& entries, std::int16_t point) {

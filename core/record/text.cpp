@@ -1,5 +1,7 @@
 #include "core/record/text.h"
 
+#include <algorithm>
+
 #include <iconv.h>
 
 #include <cerrno>
@@ -183,6 +185,12 @@ bool writeTextFile(const std::filesystem::path& path, std::u16string_view text) 
     return false;
   }
   return true;
+}
+
+std::u16string clipUtf16(std::u16string_view text, std::size_t limit) {
+  std::size_t length = std::min(text.size(), limit);
+  if (length < text.size() && length > 0 && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) --length;
+  return std::u16string(text.substr(0, length));
 }
 
 std::u16string asciiToUtf16(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
