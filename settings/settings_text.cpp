@@ -1,7 +1,5 @@
 #include "settings/settings_text.h"
 
-
-
 namespace mokuza {
 
 std::optional<std::size_t> parseIndex(std::u16string_view digits) {
