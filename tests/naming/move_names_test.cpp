@@ -8,16 +8,6 @@
 namespace mokuza::test {
 namespace {
 
-struct Case {
-  const char* what;
-  const char* sgf;  // the last move is the one named
-  const char* name;
-};
-
-void expectNames(std::initializer_list<Case> cases) {
-  for (const Case& c : cases) EXPECT_EQ(lastName(c.sgf), c.name) << c.what << ": " << c.sgf;
-}
-
 TEST(TextbookTerms, OpeningPoints) {
   expectNames({
       {"4-4", "(;SZ[19];B[pd])", "星"},

@@ -1,5 +1,7 @@
 #include "tests/naming/naming_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 
 #include "core/record/sgf_reader.h"
@@ -48,5 +50,9 @@ naming::FigureTable tableWith(std::initializer_list<std::u16string_view> extraNa
 }
 
 int bordered19(std::string_view sgfPoint) { return (sgfPoint[1] - 'a' + 1) * 21 + sgfPoint[0] - 'a' + 1; }
+
+void expectNames(std::initializer_list<NameCase> cases, const naming::FigureTable& table) {
+  for (const NameCase& c : cases) EXPECT_EQ(lastName(c.sgf, table), c.name) << c.what << ": " << c.sgf;
+}
 
 }  // namespace mokuza::test

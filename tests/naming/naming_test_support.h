@@ -35,6 +35,15 @@ struct NamedGame {
 std::string lastName(std::string_view sgf);
 std::string lastName(std::string_view sgf, const naming::FigureTable& table);
 
+// A position whose last move must get the given name.
+struct NameCase {
+  const char* what;
+  const char* sgf;
+  const char* name;
+};
+// Checks each case's last name against the table (the built-in one by default).
+void expectNames(std::initializer_list<NameCase> cases, const naming::FigureTable& table = {});
+
 // The built-in rows with rows of these names added at the end.
 naming::FigureTable tableWith(std::initializer_list<std::u16string_view> extraNames);
 

@@ -10,17 +10,8 @@
 namespace mokuza::test {
 namespace {
 
-struct Case {
-  const char* what;
-  const char* sgf;  // the last move is the one named
-  const char* name;
-};
-
 class FurtherShapeTests : public ::testing::Test {
  protected:
-  void expectNames(std::initializer_list<Case> cases, const naming::FigureTable& table = {}) {
-    for (const Case& c : cases) EXPECT_EQ(lastName(c.sgf, table), c.name) << c.what << ": " << c.sgf;
-  }
   const naming::FigureTable extended =
       tableWith({u"スベリ", u"打ち込み", u"ボウシ", u"スソガカリ", u"カケ（大斜）"});
 };
@@ -47,7 +38,7 @@ TEST_F(FurtherShapeTests, FrameworkMoves) {
 }
 
 TEST_F(FurtherShapeTests, FrameworkTermsOutsideTheBuiltInTable) {
-  const std::initializer_list<Case> cases{
+  const std::initializer_list<NameCase> cases{
       {"slide under on the second line", "(;SZ[19]AB[dc]AW[gc];B[fb])", "スベリ"},
       {"invasion between two close enemy stones", "(;SZ[19]AB[cg][cm];W[cj])", "打ち込み"},
       {"cap above a third-line stone", "(;SZ[19]AB[cj];W[ej])", "ボウシ"},
