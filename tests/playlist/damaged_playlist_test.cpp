@@ -12,16 +12,6 @@ namespace {
 
 class DamagedPlaylist : public PlaylistTest {
  protected:
-  PlaylistReadResult parse(std::u16string_view source) {
-    PlaylistReadContext context;
-    context.programFolder = home;
-    context.playlistFolder = playlist.folder;
-    context.beforeFolder = playlist.folder;
-    context.base = initialDesign();
-    context.now = u"20241205120000";
-    return parsePlaylistText(source, context);
-  }
-
   static std::u16string games(int count) {
     std::u16string text = u"<sgf_folder>\n/g\n";
     for (int k = 1; k <= count; ++k) text += u"<Game." + u16(std::to_string(k)) + u">\n<sgf_file>\nx.sgf\n";

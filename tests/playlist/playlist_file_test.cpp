@@ -25,17 +25,6 @@ class PlaylistFile : public PlaylistTest {
     return read;
   }
 
-  // Reads playlist text as if it were the file test.gpl in the lists folder.
-  PlaylistReadResult parse(std::u16string_view source) {
-    PlaylistReadContext context;
-    context.programFolder = home;
-    context.playlistFolder = playlist.folder;
-    context.beforeFolder = playlist.folder;
-    context.base = initialDesign();
-    context.now = u"20241205120000";
-    return parsePlaylistText(source, context);
-  }
-
   std::vector<PlaylistEntry> listed(const Playlist& list) {
     std::vector<PlaylistEntry> entries;
     for (int record : list.displayOrder) entries.push_back(list.entries[static_cast<std::size_t>(record)]);

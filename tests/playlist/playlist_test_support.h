@@ -18,6 +18,7 @@
 #include "platform/headless/headless_services.h"
 #include "playlist/design_fields.h"
 #include "playlist/playlist_context.h"
+#include "playlist/playlist_reader.h"
 
 namespace mokuza::test {
 
@@ -81,6 +82,17 @@ class PlaylistTest : public ::testing::Test {
     std::vector<std::u16string> texts;
     for (const fs::path& file : files) texts.push_back(u16(file));
     return texts;
+  }
+
+  // Reads playlist text as if it were the file test.gpl in the lists folder.
+  PlaylistReadResult parse(std::u16string_view source) {
+    PlaylistReadContext context;
+    context.programFolder = home;
+    context.playlistFolder = playlist.folder;
+    context.beforeFolder = playlist.folder;
+    context.base = initialDesign();
+    context.now = u"20241205120000";
+    return parsePlaylistText(source, context);
   }
 
   // The numbers of the list in display order.
