@@ -13,19 +13,14 @@
 #include "core/record/sgf_reader.h"
 #include "core/record/text.h"
 #include "core/rules/replay.h"
+#include "tests/corpus_files.h"
 
 namespace {
 
 using namespace mokuza;
 
 std::vector<std::string> readCorpus() {
-  std::vector<std::filesystem::path> paths;
-  const std::filesystem::path root = std::filesystem::path(MOKUZA_CORPUS_DIR) / "pro";
-  std::error_code ec;
-  for (auto it = std::filesystem::recursive_directory_iterator(root, ec);
-       !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
-    if (it->path().extension() == ".sgf") paths.push_back(it->path());
-  std::sort(paths.begin(), paths.end());
+  const std::vector<std::filesystem::path> paths = test::corpusGames();
   std::vector<std::string> files;
   for (const auto& path : paths)
     if (auto content = readFileBytes(path)) files.push_back(std::move(*content));

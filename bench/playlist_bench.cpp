@@ -17,6 +17,7 @@
 #include "playlist/list_games.h"
 #include "playlist/playlist_reader.h"
 #include "playlist/playlist_writer.h"
+#include "tests/corpus_files.h"
 
 namespace {
 
@@ -41,12 +42,8 @@ struct Corpus {
 };
 
 Corpus::Corpus() {
-  std::vector<fs::path> sources;
+  const std::vector<fs::path> sources = test::corpusGames();
   std::error_code ec;
-  for (auto it = fs::recursive_directory_iterator(fs::path(MOKUZA_CORPUS_DIR) / "pro", ec);
-       !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
-    if (it->path().extension() == ".sgf") sources.push_back(it->path());
-  std::sort(sources.begin(), sources.end());
   for (int copy = 0; copy < 2 && !sources.empty(); ++copy) {
     const fs::path target = folder / ("set" + std::to_string(copy));
     fs::create_directories(target);

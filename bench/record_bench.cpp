@@ -14,6 +14,7 @@
 #include "core/record/sgf_reader.h"
 #include "core/record/text.h"
 #include "core/rules/replay.h"
+#include "tests/corpus_files.h"
 
 namespace {
 
@@ -22,13 +23,7 @@ using namespace mokuza;
 const std::vector<std::string>& corpusFiles() {
   static const std::vector<std::string> files = [] {
     std::vector<std::string> bytes;
-    std::vector<std::filesystem::path> paths;
-    const std::filesystem::path root = std::filesystem::path(MOKUZA_CORPUS_DIR) / "pro";
-    std::error_code ec;
-    for (auto it = std::filesystem::recursive_directory_iterator(root, ec);
-         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
-      if (it->path().extension() == ".sgf") paths.push_back(it->path());
-    std::sort(paths.begin(), paths.end());
+    const std::vector<std::filesystem::path> paths = test::corpusGames();
     for (const auto& path : paths)
       if (auto content = readFileBytes(path)) bytes.push_back(std::move(*content));
     return bytes;

@@ -10,6 +10,7 @@
 #include "core/naming/move_name.h"
 #include "core/record/text.h"
 #include "tests/naming/naming_test_support.h"
+#include "tests/corpus_files.h"
 
 namespace mokuza::test {
 namespace {
@@ -39,10 +40,7 @@ bool isCaptureName(std::u16string_view name) {
 TEST(CorpusNaming, EveryMoveOfRealGamesGetsAShowableName) {
   const fs::path folder = fs::path(MOKUZA_CORPUS_DIR) / "pro";
   if (!fs::is_directory(folder)) GTEST_SKIP() << "no corpus at " << folder;
-  std::vector<fs::path> files;
-  for (const auto& entry : fs::recursive_directory_iterator(folder))
-    if (entry.is_regular_file() && entry.path().extension() == ".sgf") files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
+  const std::vector<fs::path> files = corpusGames();
 
   const std::set<std::u16string> showable = showableNames();
   std::set<std::u16string> seen;

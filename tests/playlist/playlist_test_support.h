@@ -19,6 +19,7 @@
 #include "playlist/design_fields.h"
 #include "playlist/playlist_context.h"
 #include "playlist/playlist_reader.h"
+#include "tests/corpus_files.h"
 
 namespace mokuza::test {
 
@@ -35,15 +36,9 @@ inline std::string slurp(const fs::path& path) {
   return buffer.str();
 }
 
-// The real games of the corpus, sorted; empty when the corpus is absent.
+// The first `count` real games of the corpus, sorted; empty when the corpus is absent.
 inline std::vector<fs::path> corpusGames(std::size_t count) {
-  std::vector<fs::path> paths;
-  const fs::path root = fs::path(MOKUZA_CORPUS_DIR) / "pro";
-  std::error_code ec;
-  for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != fs::recursive_directory_iterator();
-       it.increment(ec))
-    if (it->path().extension() == ".sgf") paths.push_back(it->path());
-  std::sort(paths.begin(), paths.end());
+  std::vector<fs::path> paths = corpusGames();
   if (paths.size() > count) paths.resize(count);
   return paths;
 }

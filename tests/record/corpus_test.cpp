@@ -11,6 +11,7 @@
 
 #include "core/record/sgf_writer.h"
 #include "record_test_support.h"
+#include "tests/corpus_files.h"
 
 namespace mokuza {
 namespace {
@@ -21,14 +22,6 @@ struct ManifestRow {
   int boardSize = 0;
   std::size_t mainlineMoves = 0;
 };
-
-std::vector<fs::path> gamesBelow(const fs::path& folder) {
-  std::vector<fs::path> files;
-  for (const auto& entry : fs::recursive_directory_iterator(folder))
-    if (entry.is_regular_file() && entry.path().extension() == ".sgf") files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
-  return files;
-}
 
 // Moves (B or W) on the current line, the root record included.
 std::size_t movesOnLine(const GameRecord& record) {
@@ -73,13 +66,13 @@ class RecordCorpus : public ::testing::Test {
 };
 
 TEST_F(RecordCorpus, VarietyFilesReadOnTheirBoardSizeAndSurviveAWriteAndARead) {
-  const std::vector<fs::path> files = gamesBelow(testing::corpusDir() / "variety");
-  EXPECT_EQ(files.size() + gamesBelow(testing::corpusDir() / "pro").size(), manifest.size());
+  const std::vector<fs::path> files = mokuza::test::corpusGames("variety");
+  EXPECT_EQ(files.size() + mokuza::test::corpusGames("pro").size(), manifest.size());
   for (const fs::path& file : files) EXPECT_EQ(problemWith(file, rowFor(file), false), "") << file;
 }
 
 TEST_F(RecordCorpus, ProGamesKeepTheirMovesAndSurviveAWriteAndARead) {
-  const std::vector<fs::path> files = gamesBelow(testing::corpusDir() / "pro");
+  const std::vector<fs::path> files = mokuza::test::corpusGames("pro");
   ASSERT_EQ(files.size(), 5000u);
   // Records share nothing, so the games are spread over the cores.
   const std::size_t workers = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);

@@ -6,6 +6,7 @@
 
 #include "core/record/text.h"
 #include "tests/rules/rules_test_support.h"
+#include "tests/corpus_files.h"
 
 namespace mokuza::test {
 namespace {
@@ -18,10 +19,7 @@ using ::testing::IsEmpty;
 TEST(CorpusReplayTest, ChainsAndCapturesStaySoundInRealGames) {
   const fs::path folder = fs::path(MOKUZA_CORPUS_DIR) / "pro";
   if (!fs::is_directory(folder)) GTEST_SKIP() << "no corpus at " << folder;
-  std::vector<fs::path> files;
-  for (const auto& entry : fs::recursive_directory_iterator(folder))
-    if (entry.is_regular_file() && entry.path().extension() == ".sgf") files.push_back(entry.path());
-  std::sort(files.begin(), files.end());
+  const std::vector<fs::path> files = corpusGames();
 
   int games = 0;
   std::size_t captured = 0;
