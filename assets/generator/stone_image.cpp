@@ -61,7 +61,7 @@ Rgb whiteMarble(double nx, double ny) {
   Rgb albedo = mixRgb({229, 226, 218}, {243, 241, 235}, mottle);
   albedo = mixRgb(albedo, {168, 172, 184}, 0.3 * marbleVein(22, nx, ny, 3.6));
   const Lighting l = lightAt(nx, ny);
-  Rgb c = scaleRgb(albedo, 0.66 + 0.4 * l.diffuse);
+  Rgb c = scaleRgb(albedo, 0.72 + 0.36 * l.diffuse);
   c = scaleRgb(c, 0.86 + 0.14 * l.facing);
   const double shine = 70 * std::pow(l.specular, 45) + 18 * std::pow(l.specular, 6);
   return addRgb(c, {shine, shine, shine});
