@@ -1,6 +1,6 @@
 // Naming the moves of the professional games of the corpus: reading,
 // replaying and classifying every move, as a load does.
-//   build/bench/mokuza_bench --benchmark_filter=Naming --benchmark_counters_tabular=true
+//   build/bin/mokuza_bench --benchmark_filter=Naming --benchmark_counters_tabular=true
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // Playlists of 10,000 corpus games: writing and reading the .gpl file, and
 // adding the games from their files.
-//   build/bench/mokuza_bench --benchmark_filter=Playlist
+//   build/bin/mokuza_bench --benchmark_filter=Playlist
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>

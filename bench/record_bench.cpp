@@ -1,5 +1,5 @@
 // Reading and replaying the professional games of the corpus.
-//   build/bench/mokuza_bench --benchmark_counters_tabular=true
+//   build/bin/mokuza_bench --benchmark_counters_tabular=true
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "platform/default_assets.h"
+
 namespace mokuza::platform {
 namespace {
 
@@ -22,18 +24,19 @@ bool isWritableFolder(const std::filesystem::path& folder) {
 std::filesystem::path resolveProgramFolder(const ProgramFolderInputs& inputs) {
   namespace fs = std::filesystem;
   std::error_code ec;
-  fs::path chosen;
   if (!inputs.mokuzaHome.empty()) {
-    chosen = inputs.mokuzaHome;
-  } else if (!inputs.executableDir.empty() && fs::is_directory(inputs.executableDir / "gra", ec) &&
-             isWritableFolder(inputs.executableDir)) {
-    chosen = inputs.executableDir;
-  } else if (!inputs.xdgDataHome.empty()) {
-    chosen = fs::path(inputs.xdgDataHome) / "mokuza";
-  } else {
-    chosen = fs::path(inputs.home.empty() ? "." : inputs.home) / ".local" / "share" / "mokuza";
+    fs::create_directories(inputs.mokuzaHome, ec);
+    return inputs.mokuzaHome;
   }
+  if (!inputs.executableDir.empty() && fs::is_directory(inputs.executableDir / "gra", ec) &&
+      isWritableFolder(inputs.executableDir)) {
+    return inputs.executableDir;
+  }
+  const fs::path chosen = !inputs.xdgDataHome.empty()
+                              ? fs::path(inputs.xdgDataHome) / "mokuza"
+                              : fs::path(inputs.home.empty() ? "." : inputs.home) / ".local" / "share" / "mokuza";
   fs::create_directories(chosen, ec);
+  seedDefaultAssets(inputs.defaultAssets, chosen);
   return chosen;
 }
 
@@ -45,6 +48,7 @@ std::filesystem::path resolveProgramFolder() {
   inputs.executableDir = ec ? std::filesystem::path() : exe.parent_path();
   inputs.xdgDataHome = envOrEmpty("XDG_DATA_HOME");
   inputs.home = envOrEmpty("HOME");
+  inputs.defaultAssets = findDefaultAssets(envOrEmpty("MOKUZA_ASSET_DIR"), inputs.executableDir);
   return resolveProgramFolder(inputs);
 }
 

@@ -26,13 +26,13 @@ class ProgramFolder : public ::testing::Test {
 
 TEST_F(ProgramFolder, EnvironmentVariableWinsAndIsCreated) {
   fs::create_directories(root / "exe" / "gra");
-  ProgramFolderInputs in{(root / "home-override").string(), root / "exe", (root / "xdg").string(), root.string()};
+  ProgramFolderInputs in{(root / "home-override").string(), root / "exe", (root / "xdg").string(), root.string(), {}};
   EXPECT_EQ(resolveProgramFolder(in), root / "home-override");
   EXPECT_TRUE(fs::is_directory(root / "home-override"));
 }
 
 TEST_F(ProgramFolder, PortableLayoutNeedsGraAndWriteAccess) {
-  ProgramFolderInputs in{"", root / "exe", (root / "xdg").string(), root.string()};
+  ProgramFolderInputs in{"", root / "exe", (root / "xdg").string(), root.string(), {}};
   EXPECT_EQ(resolveProgramFolder(in), root / "xdg" / "mokuza") << "no gra/ beside the program";
 
   fs::create_directories(root / "exe" / "gra");
@@ -45,7 +45,7 @@ TEST_F(ProgramFolder, PortableLayoutNeedsGraAndWriteAccess) {
 }
 
 TEST_F(ProgramFolder, FallsBackToLocalShareUnderHome) {
-  ProgramFolderInputs in{"", root / "exe", "", (root / "user").string()};
+  ProgramFolderInputs in{"", root / "exe", "", (root / "user").string(), {}};
   EXPECT_EQ(resolveProgramFolder(in), root / "user" / ".local" / "share" / "mokuza");
   EXPECT_TRUE(fs::is_directory(root / "user" / ".local" / "share" / "mokuza"));
 }

@@ -1,0 +1,83 @@
+#include "platform/default_assets.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "platform/program_folder.h"
+
+namespace fs = std::filesystem;
+using namespace mokuza::platform;
+
+class DefaultAssets : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root = fs::temp_directory_path() / ("mokuza-seed-" + std::to_string(::getpid()) + "-" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(root);
+    defaults = root / "defaults";
+    write(defaults / "gra" / "stone" / "blackmarble01.jpg", "shipped black");
+    write(defaults / "gra" / "command" / "Mundo.jpg", "shipped undo");
+    write(defaults / "black_sound.wav", "shipped click");
+    write(defaults / "setting.dat", "the build's own settings");
+  }
+  void TearDown() override { fs::remove_all(root); }
+
+  static void write(const fs::path& path, const std::string& text) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+  }
+  static std::string read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  fs::path root, defaults;
+};
+
+TEST_F(DefaultAssets, SeedingFillsInMissingFilesAndKeepsTheUsersOwn) {
+  const fs::path folder = root / "program";
+  write(folder / "gra" / "stone" / "blackmarble01.jpg", "the user's black");
+
+  EXPECT_EQ(seedDefaultAssets(defaults, folder), 2);
+  EXPECT_EQ(read(folder / "gra" / "stone" / "blackmarble01.jpg"), "the user's black");
+  EXPECT_EQ(read(folder / "gra" / "command" / "Mundo.jpg"), "shipped undo");
+  EXPECT_EQ(read(folder / "black_sound.wav"), "shipped click");
+  EXPECT_FALSE(fs::exists(folder / "setting.dat")) << "only images and stone sounds are defaults";
+  EXPECT_FALSE(fs::exists(folder / "white_sound.wav")) << "nothing is made up for a file not shipped";
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    EXPECT_EQ(entry.path().string().find(".part-"), std::string::npos) << "temporary copy left behind";
+  }
+
+  EXPECT_EQ(seedDefaultAssets(defaults, folder), 0) << "a second start copies nothing";
+  EXPECT_EQ(seedDefaultAssets(root / "nowhere", folder), 0);
+  EXPECT_EQ(seedDefaultAssets(defaults, defaults), 0);
+}
+
+TEST_F(DefaultAssets, OnlyTheDataFolderIsSeeded) {
+  const fs::path exe = root / "bin";
+  fs::create_directories(exe);
+  ProgramFolderInputs in{"", exe, (root / "xdg").string(), root.string(), defaults};
+  const fs::path xdg = resolveProgramFolder(in);
+  EXPECT_EQ(xdg, root / "xdg" / "mokuza");
+  EXPECT_EQ(read(xdg / "gra" / "command" / "Mundo.jpg"), "shipped undo");
+
+  in.mokuzaHome = (root / "chosen").string();
+  EXPECT_EQ(resolveProgramFolder(in), root / "chosen");
+  EXPECT_FALSE(fs::exists(root / "chosen" / "gra")) << "an explicitly named folder is left as it is";
+}
+
+TEST_F(DefaultAssets, DefaultsAreFoundBesideTheProgramOrInItsShareFolder) {
+  EXPECT_EQ(findDefaultAssets((root / "override").string(), defaults), root / "override");
+  EXPECT_EQ(findDefaultAssets("", defaults), defaults);
+  const fs::path installed = root / "usr";
+  fs::create_directories(installed / "bin");
+  fs::create_directories(installed / "share" / "mokuza" / "gra");
+  EXPECT_EQ(findDefaultAssets("", installed / "bin"), installed / "share" / "mokuza");
+  EXPECT_EQ(findDefaultAssets("", root / "empty"), fs::path());
+  EXPECT_EQ(findDefaultAssets("", fs::path()), fs::path());
+}
