@@ -1,0 +1,32 @@
+#pragma once
+// The partial-board search over the open playlist.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/naming/move_classifier.h"
+#include "playlist/playlist.h"
+#include "search/search_results.h"
+
+namespace mokuza::search {
+
+using ProgressCaption = std::function<void(const std::u16string& caption)>;
+
+// Searches every listed game for the pattern: each game file is read and its
+// main line replayed once. While it runs the classifier's searchActive flag
+// keeps replays from naming moves; it is cleared afterwards, also when a game
+// throws. `progress` hears the caption before each game. Nothing happens, and
+// nothing is returned, for an empty playlist.
+std::optional<SearchResults> SearchPlaylist(const Playlist& playlist, const SearchPattern& pattern,
+                                            const SearchSettings& settings, naming::MoveClassifier& classifier,
+                                            const ProgressCaption& progress = {});
+
+// "この手を加えて再検索": the pattern with the next stone on `point`, searched
+// again with the same settings. Nothing when the point cannot take a stone or
+// the playlist is empty.
+std::optional<SearchResults> SearchWithAddedMove(const Playlist& playlist, const SearchResults& previous, int point,
+                                                 naming::MoveClassifier& classifier,
+                                                 const ProgressCaption& progress = {});
+
+}  // namespace mokuza::search

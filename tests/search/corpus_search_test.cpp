@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "search/game_scan.h"
+#include "search/stone_replay.h"
+#include "tests/search/search_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+std::vector<fs::path> sgfFiles(const fs::path& folder) {
+  std::vector<fs::path> files;
+  std::error_code ec;
+  for (auto it = fs::recursive_directory_iterator(folder, ec); !ec && it != fs::recursive_directory_iterator();
+       it.increment(ec))
+    if (it->path().extension() == ".sgf") files.push_back(it->path());
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+// Every game in an optimised build, every twentieth under the sanitizers.
+#ifdef NDEBUG
+constexpr std::size_t kStride = 1;
+#else
+constexpr std::size_t kStride = 20;
+#endif
+
+TEST(CorpusSearchTest, EveryGameFindsItsOwnPositionAtMoveThirty) {
+  const auto files = sgfFiles(fs::path(MOKUZA_CORPUS_DIR) / "pro");
+  if (files.empty()) GTEST_SKIP() << "no corpus";
+  int searched = 0;
+  for (std::size_t i = 0; i < files.size(); i += kStride) {
+    const auto bytes = readFileBytes(files[i]);
+    ASSERT_TRUE(bytes) << files[i];
+    ReplayedRecord game(decodeBytes(*bytes));
+    if (game.board.history.computed() <= 30) continue;
+    const auto pattern = search::makePattern(game.board, 30, std::nullopt);
+    const auto match = search::scanGame(game.record.lineCopy, game.record.boardSize, pattern,
+                                        search::makeVariantMasks(pattern), {});
+    ASSERT_EQ(match.ownMatch, 30) << files[i];
+    ASSERT_EQ(match.bestCount, pattern.patternStones) << files[i];
+    ++searched;
+  }
+  EXPECT_GE(searched * kStride, 4900u);
+}
+
+// The search's own replay must leave the same stones as the board logic at
+// every position, setup stones, captures and odd records included.
+TEST(CorpusSearchTest, StoneReplayAgreesWithTheBoardLogic) {
+  auto files = sgfFiles(fs::path(MOKUZA_CORPUS_DIR) / "variety");
+  const auto pro = sgfFiles(fs::path(MOKUZA_CORPUS_DIR) / "pro");
+  for (std::size_t i = 0; i < pro.size(); i += 10 * kStride) files.push_back(pro[i]);
+  if (files.empty()) GTEST_SKIP() << "no corpus";
+  for (const fs::path& file : files) {
+    const auto bytes = readFileBytes(file);
+    ASSERT_TRUE(bytes) << file;
+    ReplayedRecord game(decodeBytes(*bytes));
+    const int n = game.record.boardSize;
+    search::StoneBoard stones(n);
+    for (int m = 0; m < game.board.history.computed(); ++m) {
+      stones.playRecord(game.record.lineCopy[static_cast<std::size_t>(m)], m);
+      const BoardGrid& grid = game.board.history.boardGrids[static_cast<std::size_t>(m)];
+      for (int u = 0; u < n * n; ++u)
+        ASSERT_EQ(stones.stoneAt(u), grid.stones[static_cast<std::size_t>(u)]) << file << " move " << m << " point " << u;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace mokuza::test
