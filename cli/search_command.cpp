@@ -105,7 +105,9 @@ int runSearch(const Args& args, Streams streams) {
                                std::max(r[1], r[3]) - 1};
   }
   const auto pattern = search::makePattern(doc.board, *parsed.move, range);
-  const auto results = search::SearchPlaylist(playlist, pattern, parsed.settings, doc.classifier);
+  search::MainLineCache lines;
+  search::SearchContext searchContext{doc.classifier, lines, {}};
+  const auto results = search::SearchPlaylist(playlist, pattern, parsed.settings, searchContext);
   if (!results) return fail(streams, "the playlist is empty");
   for (const search::GameSearchResult& game : results->games)
     if (game.listed) streams.out << game.number << '\t' << utf16ToUtf8(game.text) << '\n';

@@ -3,26 +3,25 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/rules/replay.h"
 #include "search/stone_replay.h"
 
 namespace mokuza::search {
 namespace {
 
 // The follow-up of a complete match of variant v at position m.
-void findFollowUp(GameMatch& match, const std::vector<MoveRecord>& line, int last, int m, int v,
+void findFollowUp(GameMatch& match, const MainLine& line, int m, int v,
                   const SearchPattern& pattern, const VariantMasks& mask, const ScanSettings& settings) {
   const int n = pattern.boardSize;
   const int expected = v >= kOwnColourVariants ? -nextColour(pattern) : nextColour(pattern);
   const bool withinRange = settings.nextWithin && pattern.rangeStones > 0;
-  for (int k = m + 1; k <= last; ++k) {
-    const MoveRecord& record = line[static_cast<std::size_t>(k)];
-    const bool onBoard = record.hasMove() && isOnBoard(record.point, n);
-    if (withinRange && (!onBoard || !mask.area.test(record.point))) continue;  // outside the range: passed over
-    if (onBoard && record.colour == expected) {
+  for (int k = m + 1; k <= line.lastPosition(); ++k) {
+    const LineStone move = line.moves[static_cast<std::size_t>(k)];
+    const bool onBoard = move.point >= 0 && move.point < n * n;
+    if (withinRange && (!onBoard || !mask.area.test(static_cast<std::size_t>(move.point)))) continue;  // passed over
+    if (onBoard && move.colour == expected) {
       match.followUpMove = k;
-      match.followUpPoint = patternPointOf(record.point, v, n);
-      match.followUpColour = record.colour;
+      match.followUpPoint = patternPointOf(move.point, v, n);
+      match.followUpColour = move.colour;
     }
     return;
   }
@@ -30,17 +29,21 @@ void findFollowUp(GameMatch& match, const std::vector<MoveRecord>& line, int las
 
 }  // namespace
 
-GameMatch scanGame(const std::vector<MoveRecord>& line, int boardSize, const SearchPattern& pattern,
+GameMatch scanGame(const MainLine& line, const SearchPattern& pattern,
                    const std::array<VariantMasks, kVariantCount>& masks, const ScanSettings& settings) {
   GameMatch match;
-  if (boardSize != pattern.boardSize || line.empty()) return match;
-  const int last = lastReplayablePosition(line.size());
+  if (line.boardSize != pattern.boardSize || line.positionEnd.empty()) return match;
+  const int last = line.lastPosition();
   const int first = pattern.rangeStones > 0 ? 1 : 0;
   std::uint32_t open = settings.bwFixed ? 0x00ffu : 0xffffu;
 
-  StoneBoard board(boardSize);
+  StoneBoard board(line.boardSize);
+  std::uint32_t next = 0;
   for (int m = 0; m <= last && open != 0; ++m) {
-    board.playRecord(line[static_cast<std::size_t>(m)], m);
+    for (; next < line.positionEnd[static_cast<std::size_t>(m)]; ++next) {
+      const LineStone stone = line.stones[next];
+      board.place(stone.point, stone.colour);
+    }
     if (m < first) continue;
     const PointBits& black = board.black();
     const PointBits& white = board.white();
@@ -69,7 +72,7 @@ GameMatch scanGame(const std::vector<MoveRecord>& line, int boardSize, const Sea
       (exchanged ? match.exchangedVariant : match.ownVariant) = v;
       if (firstMatch) {
         match.firstMatchExchanged = exchanged;
-        findFollowUp(match, line, last, m, v, pattern, mask, settings);
+        findFollowUp(match, line, m, v, pattern, mask, settings);
       }
     }
   }

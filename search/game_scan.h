@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "core/record/game_record.h"
+#include "search/main_line.h"
 #include "search/search_pattern.h"
 
 namespace mokuza::search {
@@ -35,10 +35,10 @@ struct GameMatch {
   bool found() const { return ownMatch >= 0 || exchangedMatch >= 0; }
 };
 
-// Scans positions from the first (1 when a range holds stones, else 0) up to
-// the last one the board history keeps, until every variant has matched or
+// Scans positions from the first (1 when a range holds stones, else 0) to
+// the last, until every variant has matched or
 // has been ruled out. A game of another board size matches nothing.
-GameMatch scanGame(const std::vector<MoveRecord>& line, int boardSize, const SearchPattern& pattern,
+GameMatch scanGame(const MainLine& line, const SearchPattern& pattern,
                    const std::array<VariantMasks, kVariantCount>& masks, const ScanSettings& settings);
 
 }  // namespace mokuza::search

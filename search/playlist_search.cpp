@@ -1,7 +1,6 @@
 #include "search/playlist_search.h"
 
 #include "core/document/recent_files.h"
-#include "core/record/sgf_reader.h"
 #include "core/record/text.h"
 #include "search/search_summary.h"
 #include "search/search_texts.h"
@@ -12,36 +11,29 @@ namespace {
 // Sets the flag for the time of a search.
 class SearchActiveGuard {
  public:
-  explicit SearchActiveGuard(naming::MoveClassifier& classifier) : classifier_(classifier) {
+  explicit SearchActiveGuard(naming::MoveClassifier& classifier)
+      : classifier_(classifier), before_(classifier.searchActive) {
     classifier_.searchActive = true;
   }
-  ~SearchActiveGuard() { classifier_.searchActive = false; }
+  ~SearchActiveGuard() { classifier_.searchActive = before_; }
   SearchActiveGuard(const SearchActiveGuard&) = delete;
   SearchActiveGuard& operator=(const SearchActiveGuard&) = delete;
 
  private:
   naming::MoveClassifier& classifier_;
+  bool before_;
 };
-
-// Reads an entry's game as it is on disk: no load-time rotation, since every
-// orientation is searched anyway.
-bool readGame(const PlaylistEntry& entry, GameRecord& record) {
-  const auto bytes = readFileBytes(textToPath(FilePath(entry, kSgfFileLabel)));
-  if (!bytes) return false;
-  ReadOptions options;
-  return readSgf(record, decodeBytes(*bytes), options) == kReadOk;
-}
 
 GameSearchResult searchGame(const PlaylistEntry& entry, int index, const SearchPattern& pattern,
                             const std::array<VariantMasks, kVariantCount>& masks, const SearchSettings& settings,
-                            GameRecord& record) {
+                            MainLineCache& lines) {
   GameSearchResult result;
   result.entry = index;
   result.number = entry.number;
-  result.readable = readGame(entry, record);
-  if (result.readable) {
-    result.match = scanGame(record.lineCopy, record.boardSize, pattern, masks, {settings.bwFixed, settings.nextWithin});
-    result.outcome = readOutcome(record.header(u"結果"));
+  if (const MainLine* line = lines.load(textToPath(FilePath(entry, kSgfFileLabel)))) {
+    result.readable = true;
+    result.match = scanGame(*line, pattern, masks, {settings.bwFixed, settings.nextWithin});
+    result.outcome = line->outcome;
   }
   bool rateListed = false;
   if (pattern.patternStones > 0) {
@@ -56,23 +48,21 @@ GameSearchResult searchGame(const PlaylistEntry& entry, int index, const SearchP
 }  // namespace
 
 std::optional<SearchResults> SearchPlaylist(const Playlist& playlist, const SearchPattern& pattern,
-                                            const SearchSettings& settings, naming::MoveClassifier& classifier,
-                                            const ProgressCaption& progress) {
+                                            const SearchSettings& settings, SearchContext& context) {
   if (playlist.displayOrder.empty()) return std::nullopt;
-  SearchActiveGuard guard(classifier);
+  SearchActiveGuard guard(context.classifier);
   SearchResults results;
   results.pattern = pattern;
   results.settings = settings;
   const auto masks = makeVariantMasks(pattern);
   const std::u16string playlistName(fileNameOf(playlist.path));
-  GameRecord record;
   results.games.reserve(playlist.displayOrder.size());
   for (int index : playlist.displayOrder) {
     if (index < 0 || index >= static_cast<int>(playlist.entries.size())) continue;
-    if (progress)
-      progress(progressCaption(playlistName, playlist.gameCount(), static_cast<int>(results.games.size()) + 1));
+    if (context.progress)
+      context.progress(progressCaption(playlistName, playlist.gameCount(), static_cast<int>(results.games.size()) + 1));
     results.games.push_back(
-        searchGame(playlist.entries[static_cast<std::size_t>(index)], index, pattern, masks, settings, record));
+        searchGame(playlist.entries[static_cast<std::size_t>(index)], index, pattern, masks, settings, context.lines));
   }
   results.summary = summarise(results.games, pattern, playlist.gameCount());
   results.texts = composeTexts(results, playlistName);
@@ -80,10 +70,10 @@ std::optional<SearchResults> SearchPlaylist(const Playlist& playlist, const Sear
 }
 
 std::optional<SearchResults> SearchWithAddedMove(const Playlist& playlist, const SearchResults& previous, int point,
-                                                 naming::MoveClassifier& classifier, const ProgressCaption& progress) {
+                                                 SearchContext& context) {
   const std::optional<SearchPattern> next = patternWithMove(previous.pattern, point);
   if (!next) return std::nullopt;
-  return SearchPlaylist(playlist, *next, previous.settings, classifier, progress);
+  return SearchPlaylist(playlist, *next, previous.settings, context);
 }
 
 }  // namespace mokuza::search

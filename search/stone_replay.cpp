@@ -66,10 +66,4 @@ void StoneBoard::place(int u, int c) {
   if (!gatherChain(b)) removeGathered();
 }
 
-void StoneBoard::playRecord(const MoveRecord& record, int moveNumber) {
-  for (const MarkEntry& entry : record.marks)
-    if (entry.stone == kStoneBlack || entry.stone == kStoneWhite) place(entry.point, entry.stone);
-  if (moveNumber >= 1 && record.hasMove()) place(record.point, record.colour);
-}
-
 }  // namespace mokuza::search

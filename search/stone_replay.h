@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/record/game_record.h"
 #include "core/rules/grid_geometry.h"
 #include "search/search_pattern.h"
 
@@ -21,8 +20,6 @@ class StoneBoard {
   // Puts a stone of colour c (+1 or -1) on unbordered point u; points off
   // the board are passes.
   void place(int u, int c);
-  // The setup stones of a record, then its move (move numbers from 1).
-  void playRecord(const MoveRecord& record, int moveNumber);
 
   int size() const { return n_; }
   int stoneAt(int u) const { return cells_[static_cast<std::size_t>(bordered(u))]; }

@@ -36,8 +36,7 @@ TEST(CorpusSearchTest, EveryGameFindsItsOwnPositionAtMoveThirty) {
     ReplayedRecord game(decodeBytes(*bytes));
     if (game.board.history.computed() <= 30) continue;
     const auto pattern = search::makePattern(game.board, 30, std::nullopt);
-    const auto match = search::scanGame(game.record.lineCopy, game.record.boardSize, pattern,
-                                        search::makeVariantMasks(pattern), {});
+    const auto match = search::scanGame(search::mainLineOf(game.record), pattern, search::makeVariantMasks(pattern), {});
     ASSERT_EQ(match.ownMatch, 30) << files[i];
     ASSERT_EQ(match.bestCount, pattern.patternStones) << files[i];
     ++searched;
@@ -57,9 +56,13 @@ TEST(CorpusSearchTest, StoneReplayAgreesWithTheBoardLogic) {
     ASSERT_TRUE(bytes) << file;
     ReplayedRecord game(decodeBytes(*bytes));
     const int n = game.record.boardSize;
+    const search::MainLine line = search::mainLineOf(game.record);
+    ASSERT_EQ(line.lastPosition() + 1, game.board.history.computed()) << file;
     search::StoneBoard stones(n);
+    std::uint32_t next = 0;
     for (int m = 0; m < game.board.history.computed(); ++m) {
-      stones.playRecord(game.record.lineCopy[static_cast<std::size_t>(m)], m);
+      for (; next < line.positionEnd[static_cast<std::size_t>(m)]; ++next)
+        stones.place(line.stones[next].point, line.stones[next].colour);
       const BoardGrid& grid = game.board.history.boardGrids[static_cast<std::size_t>(m)];
       for (int u = 0; u < n * n; ++u)
         ASSERT_EQ(stones.stoneAt(u), grid.stones[static_cast<std::size_t>(u)]) << file << " move " << m << " point " << u;

@@ -16,7 +16,7 @@ constexpr int point(int column, int row) { return row * 19 + column; }
 
 GameMatch scan(const search::SearchPattern& pattern, const std::string& sgf, SearchSettings settings = {}) {
   ReplayedRecord target(sgf);
-  return search::scanGame(target.record.lineCopy, target.record.boardSize, pattern, search::makeVariantMasks(pattern),
+  return search::scanGame(search::mainLineOf(target.record), pattern, search::makeVariantMasks(pattern),
                           {settings.bwFixed, settings.nextWithin});
 }
 
@@ -127,11 +127,13 @@ class PlaylistSearchTest : public SearchFolderTest {
   }
   search::SearchPattern pattern = patternOf(game(moves({"dd"})), 1);
   naming::MoveClassifier classifier;
+  search::MainLineCache lines;
+  search::SearchContext context{classifier, lines, {}};
 };
 
 TEST_F(PlaylistSearchTest, ResultsSummaryAndFollowUps) {
   addFourGames();
-  const auto results = search::SearchPlaylist(playlist, pattern, {}, classifier);
+  const auto results = search::SearchPlaylist(playlist, pattern, {}, context);
   ASSERT_TRUE(results);
   ASSERT_EQ(results->games.size(), 4u);
   EXPECT_EQ(results->games[0].text, u"1");
@@ -160,7 +162,7 @@ TEST_F(PlaylistSearchTest, FixedColoursUseTheShortFormAndThresholdListsPartialMa
   SearchSettings settings;
   settings.bwFixed = true;
   settings.threshold = 0;
-  const auto results = search::SearchPlaylist(playlist, pattern, settings, classifier);
+  const auto results = search::SearchPlaylist(playlist, pattern, settings, context);
   ASSERT_TRUE(results);
   EXPECT_EQ(results->games[1].text, u" 0％") << "the exchanged game is no match with fixed colours";
   EXPECT_EQ(results->games[2].text, u" 0％");
@@ -170,10 +172,10 @@ TEST_F(PlaylistSearchTest, FixedColoursUseTheShortFormAndThresholdListsPartialMa
 
 TEST_F(PlaylistSearchTest, ReSearchAddsTheMoveToPatternAndCaption) {
   addFourGames();
-  const auto first = search::SearchPlaylist(playlist, pattern, {}, classifier);
+  const auto first = search::SearchPlaylist(playlist, pattern, {}, context);
   ASSERT_TRUE(first);
-  EXPECT_FALSE(search::SearchWithAddedMove(playlist, *first, point(3, 3), classifier)) << "an occupied point";
-  const auto again = search::SearchWithAddedMove(playlist, *first, point(15, 15), classifier);
+  EXPECT_FALSE(search::SearchWithAddedMove(playlist, *first, point(3, 3), context)) << "an occupied point";
+  const auto again = search::SearchWithAddedMove(playlist, *first, point(15, 15), context);
   ASSERT_TRUE(again);
   EXPECT_EQ(again->pattern.patternStones, 2);
   EXPECT_EQ(again->games[0].text, u" 2・2") << "the two stones are their own colour-exchanged half turn";
@@ -183,16 +185,17 @@ TEST_F(PlaylistSearchTest, ReSearchAddsTheMoveToPatternAndCaption) {
 }
 
 TEST_F(PlaylistSearchTest, TheFlagIsOnWhileSearchingAndUnreadableGamesMatchNothing) {
-  EXPECT_FALSE(search::SearchPlaylist(playlist, pattern, {}, classifier)) << "an empty playlist";
+  EXPECT_FALSE(search::SearchPlaylist(playlist, pattern, {}, context)) << "an empty playlist";
   addGame(game(moves({"dd"})));
   const int missing = addGame(game(moves({"dd"})));
   fs::remove(textToPath(FilePath(playlist.entries[static_cast<std::size_t>(missing)], kSgfFileLabel)));
   std::vector<std::u16string> captions;
   std::vector<bool> flags;
-  const auto results = search::SearchPlaylist(playlist, pattern, {}, classifier, [&](const std::u16string& caption) {
+  context.progress = [&](const std::u16string& caption) {
     captions.push_back(caption);
     flags.push_back(classifier.searchActive);
-  });
+  };
+  const auto results = search::SearchPlaylist(playlist, pattern, {}, context);
   ASSERT_TRUE(results);
   EXPECT_EQ(flags, (std::vector<bool>{true, true}));
   EXPECT_FALSE(classifier.searchActive);
