@@ -205,5 +205,15 @@ TEST_F(PlaylistSearchTest, TheFlagIsOnWhileSearchingAndUnreadableGamesMatchNothi
   EXPECT_FALSE(results->games[1].match.found());
 }
 
+TEST_F(PlaylistSearchTest, AGameFileChangedSinceTheLastSearchIsReadAgain) {
+  const int index = addGame(game(moves({"cc"})));
+  ASSERT_FALSE(search::SearchPlaylist(playlist, pattern, {}, context)->games[0].match.found());
+  std::ofstream(textToPath(FilePath(playlist.entries[static_cast<std::size_t>(index)], kSgfFileLabel)),
+                std::ios::binary)
+      << game(moves({"dd", "pp"}));
+  EXPECT_TRUE(search::SearchPlaylist(playlist, pattern, {}, context)->games[0].match.found());
+  EXPECT_EQ(lines.size(), 1u);
+}
+
 }  // namespace
 }  // namespace mokuza::test
