@@ -49,7 +49,7 @@ GameSearchResult searchGame(const PlaylistEntry& entry, int index, const SearchP
 
 std::optional<SearchResults> SearchPlaylist(const Playlist& playlist, const SearchPattern& pattern,
                                             const SearchSettings& settings, SearchContext& context) {
-  if (playlist.displayOrder.empty()) return std::nullopt;
+  if (playlist.displayOrder.empty() || pattern.patternPoints.empty()) return std::nullopt;
   SearchActiveGuard guard(context.classifier);
   SearchResults results;
   results.pattern = pattern;

@@ -26,7 +26,8 @@ struct SearchContext {
 // (or taken from the cache) and replayed once. While it runs the classifier's
 // searchActive flag keeps replays from naming moves; it is cleared afterwards,
 // also when a game throws. The progress caption is given before each game.
-// Nothing happens, and nothing is returned, for an empty playlist.
+// Nothing happens, and nothing is returned, for an empty playlist or a
+// pattern without points.
 std::optional<SearchResults> SearchPlaylist(const Playlist& playlist, const SearchPattern& pattern,
                                             const SearchSettings& settings, SearchContext& context);
 

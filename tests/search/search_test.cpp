@@ -187,6 +187,9 @@ TEST_F(PlaylistSearchTest, ReSearchAddsTheMoveToPatternAndCaption) {
 TEST_F(PlaylistSearchTest, TheFlagIsOnWhileSearchingAndUnreadableGamesMatchNothing) {
   EXPECT_FALSE(search::SearchPlaylist(playlist, pattern, {}, context)) << "an empty playlist";
   addGame(game(moves({"dd"})));
+  EXPECT_FALSE(search::SearchPlaylist(playlist, patternOf(game(moves({"dd"})), 1, std::array<int, 4>{5, 5, 4, 4}), {},
+                                      context))
+      << "a range without points";
   const int missing = addGame(game(moves({"dd"})));
   fs::remove(textToPath(FilePath(playlist.entries[static_cast<std::size_t>(missing)], kSgfFileLabel)));
   std::vector<std::u16string> captions;
