@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <ostream>
