@@ -13,5 +13,6 @@ extern const Command kPlaylistCommand;
 extern const Command kNamesCommand;
 extern const Command kScoreCommand;
 extern const Command kLadderCommand;
+extern const Command kSearchCommand;
 
 }  // namespace mokuza::cli

@@ -1,0 +1,127 @@
+// The partial-board search over a playlist of 10,000 professional games (the
+// corpus repeated), read from their files as the list window does.
+//   build/bin/mokuza_bench --benchmark_filter=Search --benchmark_counters_tabular=true
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/record/sgf_reader.h"
+#include "core/record/text.h"
+#include "core/rules/replay.h"
+#include "search/playlist_search.h"
+#include "tests/corpus_files.h"
+
+namespace {
+
+using namespace mokuza;
+
+constexpr int kGames = 10000;
+
+Playlist corpusPlaylist() {
+  const std::vector<std::filesystem::path> paths = test::corpusGames();
+  Playlist playlist;
+  playlist.path = u"corpus.gpl";
+  for (int i = 0; i < kGames && !paths.empty(); ++i) {
+    PlaylistEntry entry;
+    entry.number = i + 1;
+    SetFilePath(entry, kSgfFileLabel, pathToText(paths[static_cast<std::size_t>(i) % paths.size()]));
+    playlist.entries.push_back(entry);
+    playlist.displayOrder.push_back(i);
+  }
+  return playlist;
+}
+
+// The replayed first game of the playlist.
+Board firstGame(const Playlist& playlist) {
+  GameRecord record;
+  ReadOptions options;
+  const auto bytes = readFileBytes(textToPath(FilePath(playlist.entries.front(), kSgfFileLabel)));
+  readSgf(record, decodeBytes(bytes.value_or("")), options);
+  Board board;
+  SetBoardSize(board, record.boardSize);
+  ReplayFrom(board, record.lineCopy, 0);
+  return board;
+}
+
+// The 7 x 7 corner that holds most stones at the move.
+std::array<int, 4> busiestCorner(const Board& board, int move) {
+  const int n = board.geometry.n;
+  std::array<int, 4> best{0, 0, 6, 6};
+  int bestStones = -1;
+  for (const std::array<int, 4>& corner : {std::array<int, 4>{0, 0, 6, 6}, std::array<int, 4>{n - 7, 0, n - 1, 6},
+                                           std::array<int, 4>{0, n - 7, 6, n - 1},
+                                           std::array<int, 4>{n - 7, n - 7, n - 1, n - 1}}) {
+    const int stones = search::makePattern(board, move, corner).patternStones;
+    if (stones > bestStones) {
+      bestStones = stones;
+      best = corner;
+    }
+  }
+  return best;
+}
+
+// Cold: every game file read and parsed, as the first search of a playlist.
+// Warm: the main lines cached by an earlier search, as a re-search.
+void runSearch(benchmark::State& state, int move, bool corner, bool warm) {
+  const Playlist playlist = corpusPlaylist();
+  if (playlist.entries.empty()) {
+    state.SkipWithError("corpus not found");
+    return;
+  }
+  const Board board = firstGame(playlist);
+  const auto range = corner ? std::optional(busiestCorner(board, move)) : std::nullopt;
+  const search::SearchPattern pattern = search::makePattern(board, move, range);
+  naming::MoveClassifier classifier;
+  search::MainLineCache warmLines;
+  search::SearchContext warmContext{classifier, warmLines, {}};
+  if (warm) search::SearchPlaylist(playlist, pattern, {}, warmContext);
+  int found = 0;
+  for (auto _ : state) {
+    search::MainLineCache coldLines;
+    search::SearchContext coldContext{classifier, coldLines, {}};
+    const auto results = search::SearchPlaylist(playlist, pattern, {}, warm ? warmContext : coldContext);
+    found = results ? results->summary.found : 0;
+    benchmark::DoNotOptimize(found);
+  }
+  state.SetItemsProcessed(state.iterations() * playlist.gameCount());
+  state.counters["found"] = found;
+  state.counters["stones"] = pattern.patternStones;
+}
+
+void SearchWholeBoardAtMove40(benchmark::State& state) { runSearch(state, 40, false, false); }
+BENCHMARK(SearchWholeBoardAtMove40)->Unit(benchmark::kMillisecond);
+
+void SearchCornerAtMove10(benchmark::State& state) { runSearch(state, 10, true, false); }
+BENCHMARK(SearchCornerAtMove10)->Unit(benchmark::kMillisecond);
+
+void SearchWholeBoardAtMove40Cached(benchmark::State& state) { runSearch(state, 40, false, true); }
+BENCHMARK(SearchWholeBoardAtMove40Cached)->Unit(benchmark::kMillisecond);
+
+void SearchCornerAtMove10Cached(benchmark::State& state) { runSearch(state, 10, true, true); }
+BENCHMARK(SearchCornerAtMove10Cached)->Unit(benchmark::kMillisecond);
+
+// What reading alone costs: the files read, decoded and parsed, nothing searched.
+void SearchReadingOnly(benchmark::State& state) {
+  const Playlist playlist = corpusPlaylist();
+  if (playlist.entries.empty()) {
+    state.SkipWithError("corpus not found");
+    return;
+  }
+  GameRecord record;
+  for (auto _ : state) {
+    for (const PlaylistEntry& entry : playlist.entries) {
+      const auto bytes = readFileBytes(textToPath(FilePath(entry, kSgfFileLabel)));
+      ReadOptions options;
+      benchmark::DoNotOptimize(readSgf(record, decodeBytes(bytes.value_or("")), options));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * playlist.gameCount());
+}
+BENCHMARK(SearchReadingOnly)->Unit(benchmark::kMillisecond);
+
+}  // namespace

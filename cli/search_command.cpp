@@ -1,0 +1,137 @@
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <system_error>
+
+#include "cli/commands.h"
+#include "cli/position_args.h"
+#include "core/record/text.h"
+#include "platform/program_folder.h"
+#include "playlist/list_games.h"
+#include "search/playlist_search.h"
+
+namespace mokuza::cli {
+namespace {
+
+struct SearchArgs {
+  std::string file;
+  std::optional<int> game;
+  std::optional<int> move;
+  std::optional<std::array<int, 4>> range;  // 1-based as given
+  search::SearchSettings settings;
+};
+
+std::optional<std::array<int, 4>> parseRange(const std::string& text) {
+  std::array<int, 4> values{};
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const std::size_t comma = text.find(',', start);
+    if ((i + 1 < values.size()) == (comma == std::string::npos)) return std::nullopt;
+    const auto value = parseInt(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+    if (!value) return std::nullopt;
+    values[i] = *value;
+    start = comma + 1;
+  }
+  return values;
+}
+
+// Fills `parsed`; a usage error otherwise.
+std::optional<int> parseArgs(const Args& args, SearchArgs& parsed, Streams streams) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (arg == "--game" && hasValue) {
+      parsed.game = parseInt(args[++i]);
+      if (!parsed.game || *parsed.game < 1) return usageError(kSearchCommand, "--game takes a row from 1", streams);
+    } else if (arg == "--move" && hasValue) {
+      parsed.move = parseInt(args[++i]);
+      if (!parsed.move) return usageError(kSearchCommand, "--move takes a whole number", streams);
+    } else if (arg == "--range" && hasValue) {
+      parsed.range = parseRange(args[++i]);
+      if (!parsed.range) return usageError(kSearchCommand, "--range takes x1,y1,x2,y2", streams);
+    } else if (arg == "--threshold" && hasValue) {
+      const auto value = parseInt(args[++i]);
+      if (!value || *value < 0) return usageError(kSearchCommand, "--threshold takes a percentage from 0", streams);
+      parsed.settings.threshold = *value;
+    } else if (arg == "--bw-fixed") {
+      parsed.settings.bwFixed = true;
+    } else if (arg == "--next-within") {
+      parsed.settings.nextWithin = true;
+    } else if (!arg.empty() && arg[0] == '-') {
+      return usageError(kSearchCommand, "unknown option '" + arg + "'", streams);
+    } else if (parsed.file.empty()) {
+      parsed.file = arg;
+    } else {
+      return usageError(kSearchCommand, "more than one file given", streams);
+    }
+  }
+  if (parsed.file.empty()) return usageError(kSearchCommand, "no playlist given", streams);
+  if (!parsed.game || !parsed.move) return usageError(kSearchCommand, "--game and --move are needed", streams);
+  return std::nullopt;
+}
+
+int fail(Streams streams, const std::string& message) {
+  streams.err << "mokuza-cli search: " << message << '\n';
+  return kExitFailure;
+}
+
+int runSearch(const Args& args, Streams streams) {
+  SearchArgs parsed;
+  if (const auto usage = parseArgs(args, parsed, streams)) return *usage;
+
+  platform::HeadlessServices services;
+  Document doc;
+  Playlist playlist;
+  PlaylistContext context{playlist, doc, services, platform::resolveProgramFolder(), {}};
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(parsed.file, ec)) return fail(streams, "cannot open " + parsed.file + ": no such file");
+  if (openPlaylistFile(context, utf8ToUtf16(parsed.file)) != kListDone) return fail(streams, "cannot read " + parsed.file);
+  if (*parsed.game > playlist.gameCount())
+    return usageError(kSearchCommand, "--game takes a row within 1.." + std::to_string(playlist.gameCount()), streams);
+
+  const PlaylistEntry& entry = playlist.entries[static_cast<std::size_t>(playlist.displayOrder[static_cast<std::size_t>(*parsed.game - 1)])];
+  std::string error;
+  if (!loadGame(utf16ToUtf8(FilePath(entry, kSgfFileLabel)), doc, services, error)) return fail(streams, error);
+  if (!showRequestedMove(doc, parsed.move, kSearchCommand, streams)) return kExitFailure;
+
+  std::optional<std::array<int, 4>> range;
+  if (parsed.range) {
+    const auto& r = *parsed.range;
+    const int n = doc.record().boardSize;
+    for (int value : r)
+      if (value < 1 || value > n)
+        return usageError(kSearchCommand, "--range takes columns and rows within 1.." + std::to_string(n), streams);
+    range = std::array<int, 4>{std::min(r[0], r[2]) - 1, std::min(r[1], r[3]) - 1, std::max(r[0], r[2]) - 1,
+                               std::max(r[1], r[3]) - 1};
+  }
+  const auto pattern = search::makePattern(doc.board, *parsed.move, range);
+  search::MainLineCache lines;
+  search::SearchContext searchContext{doc.classifier, lines, {}};
+  const auto results = search::SearchPlaylist(playlist, pattern, parsed.settings, searchContext);
+  if (!results) return fail(streams, "the playlist is empty");
+  for (const search::GameSearchResult& game : results->games)
+    if (game.listed) streams.out << game.number << '\t' << utf16ToUtf8(game.text) << '\n';
+  streams.out << utf16ToUtf8(results->texts.caption) << '\n'
+              << utf16ToUtf8(results->texts.resultLine) << '\n'
+              << utf16ToUtf8(results->texts.followUpLine) << '\n';
+  return kExitOk;
+}
+
+}  // namespace
+
+const Command kSearchCommand{
+    "search", "search a playlist for the stones of a position",
+    "mokuza-cli search PLAYLIST.gpl --game K --move M [--range x1,y1,x2,y2] [--bw-fixed] [--next-within]\n"
+    "       [--threshold P]\n"
+    "  Takes the position after move M of the playlist's K-th game (row K of the list) and looks\n"
+    "  for its stones in every game of the playlist, turned, mirrored and, unless --bw-fixed,\n"
+    "  with the colours exchanged. --range limits the pattern to columns x1..x2 and rows y1..y2,\n"
+    "  counted from 1 at the top left. Prints one tab-separated line per listed game (No. and the\n"
+    "  search result: the move of a match, negative for exchanged colours, or the match rate in\n"
+    "  percent when it reaches --threshold, default 100), then the caption, the result line and\n"
+    "  the follow-up moves. --next-within takes as follow-up the next move inside the range.",
+    runSearch};
+
+}  // namespace mokuza::cli

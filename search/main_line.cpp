@@ -1,0 +1,56 @@
+#include "search/main_line.h"
+
+#include <system_error>
+
+#include "core/record/sgf_reader.h"
+#include "core/record/text.h"
+#include "core/rules/replay.h"
+
+namespace mokuza::search {
+namespace {
+
+LineStone stoneOf(int point, int colour, int n) {
+  if (!isOnBoard(point, n) || (colour != 1 && colour != -1)) return {-1, static_cast<std::int8_t>(colour)};
+  return {static_cast<std::int16_t>(point), static_cast<std::int8_t>(colour)};
+}
+
+}  // namespace
+
+MainLine mainLineOf(const GameRecord& record) {
+  MainLine line;
+  line.boardSize = record.boardSize;
+  line.outcome = readOutcome(record.header(u"結果"));
+  if (record.lineCopy.empty()) return line;
+  const int last = lastReplayablePosition(record.lineCopy.size());
+  const int n = record.boardSize;
+  line.moves.resize(static_cast<std::size_t>(last) + 1);
+  for (int m = 0; m <= last; ++m) {
+    const MoveRecord& node = record.lineCopy[static_cast<std::size_t>(m)];
+    for (const MarkEntry& entry : node.marks)
+      if (const LineStone setup = stoneOf(entry.point, entry.stone, n); setup.point >= 0) line.stones.push_back(setup);
+    if (m >= 1 && node.hasMove()) {
+      const LineStone move = stoneOf(node.point, node.colour, n);
+      line.moves[static_cast<std::size_t>(m)] = move;
+      if (move.point >= 0) line.stones.push_back(move);
+    }
+    line.positionEnd.push_back(static_cast<std::uint32_t>(line.stones.size()));
+  }
+  return line;
+}
+
+const MainLine* MainLineCache::load(const std::filesystem::path& path) {
+  std::error_code timeError, sizeError;
+  const Stamp stamp{std::filesystem::last_write_time(path, timeError), std::filesystem::file_size(path, sizeError)};
+  if (timeError || sizeError) return nullptr;
+  Entry& entry = lines_[path.string()];
+  if (entry.read && entry.stamp == stamp) return entry.line ? &*entry.line : nullptr;
+  entry.stamp = stamp;
+  entry.read = true;
+  entry.line.reset();
+  const auto bytes = readFileBytes(path);
+  ReadOptions options;  // no load-time rotation: every orientation is searched anyway
+  if (bytes && readSgf(scratch_, decodeBytes(*bytes), options) == kReadOk) entry.line = mainLineOf(scratch_);
+  return entry.line ? &*entry.line : nullptr;
+}
+
+}  // namespace mokuza::search

@@ -1,0 +1,52 @@
+#pragma once
+// The stones alone, played with the capture rule of the board logic, for the
+// search: one flat grid and two bit sets, no chains kept, nothing allocated
+// per move. Enemy chains left without liberties go first, then the stone's
+// own chain if it has none; a stone may land on an occupied point.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "core/rules/grid_geometry.h"
+#include "search/search_pattern.h"
+
+namespace mokuza::search {
+
+class StoneBoard {
+ public:
+  explicit StoneBoard(int n);
+
+  // Puts a stone of colour c (+1 or -1) on unbordered point u; points off
+  // the board are passes.
+  void place(int u, int c);
+
+  int size() const { return n_; }
+  int stoneAt(int u) const { return cells_[static_cast<std::size_t>(bordered(u))]; }
+  const PointBits& black() const { return black_; }
+  const PointBits& white() const { return white_; }
+  // Points emptied by the last place().
+  const std::vector<int>& lastCaptures() const { return captures_; }
+
+ private:
+  int bordered(int u) const { return (u / n_ + 1) * width_ + u % n_ + 1; }
+  int unbordered(int b) const { return (b / width_ - 1) * n_ + b % width_ - 1; }
+  // Gathers the chain at b into chain_; true when it touches an empty point.
+  bool gatherChain(int b);
+  void removeGathered();
+  void setStone(int b, int c);
+
+  int n_;
+  int width_;
+  std::array<int, 4> neighbours_{};
+  std::array<std::int8_t, kGridCells> cells_{};
+  std::array<std::uint16_t, kGridCells> seen_{};
+  std::uint16_t stamp_ = 0;
+  std::array<std::int16_t, kGridCells> chain_{};
+  int chainLength_ = 0;
+  PointBits black_;
+  PointBits white_;
+  std::vector<int> captures_;  // capacity reserved once
+};
+
+}  // namespace mokuza::search

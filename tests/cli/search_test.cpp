@@ -1,0 +1,60 @@
+// mokuza-cli search over a small playlist of real files.
+
+#include <filesystem>
+#include <string>
+
+#include "tests/cli/cli_runner.h"
+
+namespace {
+
+using namespace mokuza::testing;
+
+class CliSearch : public CliTest {
+ protected:
+  void SetUp() override {
+    CliTest::SetUp();
+    list = (dir / "list.gpl").string();
+    const std::string a = write("a.sgf", "(;GM[1]SZ[19]RE[B+R];B[pd];W[dc];B[pp])").string();
+    const std::string b = write("b.sgf", "(;GM[1]SZ[19]RE[W+2.5];B[dc];W[pd])").string();  // colours exchanged
+    const std::string c = write("c.sgf", "(;GM[1]SZ[19]RE[ジゴ];B[cc])").string();
+    ASSERT_EQ(run("playlist new " + list).status, 0);
+    const CliRun added = run("playlist add " + list + " " + a + " " + b + " " + c);
+    ASSERT_EQ(added.status, 0) << added.err;
+  }
+  std::string list;
+};
+
+TEST_F(CliSearch, ListsTheFoundGamesThenTheSummaryLines) {
+  const CliRun r = run("search " + list + " --game 1 --move 2");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string summary = "3局中2局 ○：2勝0敗 1.000   □：0勝2敗 .000   黒：1局 1勝0敗 1.000  白：1局 1勝0敗 1.000";
+  EXPECT_EQ(r.out, "1\t2\n"
+                   "2\t-2\n"
+                   "部分図検索［list.gpl］(2例)\n"
+                   " 検索結果 (2手目)：" + summary + " \n"
+                   "○次手　Ａ：1局 1勝0敗 1.000　\n");
+}
+
+TEST_F(CliSearch, ThresholdAndRangeChangeWhatIsListed) {
+  CliRun r = run("search " + list + " --game 1 --move 2 --threshold 0 --bw-fixed");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.substr(0, r.out.find("部分図")), "1\t2\n2\t 0％\n3\t 0％\n");
+
+  // The top right quarter holds only the black stone, which game c lacks.
+  r = run("search " + list + " --game 1 --move 2 --range 10,1,19,9");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.substr(0, r.out.find('\n', r.out.find("部分図"))), "1\t1\n2\t-2\n部分図検索［list.gpl］［ja-si］(2例)");
+}
+
+TEST_F(CliSearch, BadArgumentsAndFilesAreReported) {
+  EXPECT_EQ(run("search " + list + " --game 1").status, 2);
+  EXPECT_EQ(run("search " + list + " --game 4 --move 1").status, 2);
+  EXPECT_EQ(run("search " + list + " --game 1 --move 1 --range 1,1,20,5").status, 2);
+  EXPECT_EQ(run("search " + list + " --game 1 --move 1 --threshold x").status, 2);
+  const CliRun missing = run("search " + (dir / "none.gpl").string() + " --game 1 --move 1");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("no such file"), std::string::npos);
+  EXPECT_EQ(run("search " + list + " --game 1 --move 9").status, 1) << "the game has three moves";
+}
+
+}  // namespace
