@@ -154,14 +154,7 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
   return bytes;
 }
 
-bool writeTextFile(const std::filesystem::path& path, std::u16string_view text) {
-  std::string utf8 = utf16ToUtf8(text);
-  std::string bytes;
-  bytes.reserve(utf8.size() + utf8.size() / 32);
-  for (char c : utf8) {
-    if (c == '\n') bytes.push_back('\r');
-    bytes.push_back(c);
-  }
+bool writeFileBytes(const std::filesystem::path& path, std::string_view bytes) {
   std::filesystem::path temp = path;
   temp += ".tmp" + std::to_string(::getpid());
   {
@@ -183,6 +176,17 @@ bool writeTextFile(const std::filesystem::path& path, std::u16string_view text) 
     return false;
   }
   return true;
+}
+
+bool writeTextFile(const std::filesystem::path& path, std::u16string_view text) {
+  std::string utf8 = utf16ToUtf8(text);
+  std::string bytes;
+  bytes.reserve(utf8.size() + utf8.size() / 32);
+  for (char c : utf8) {
+    if (c == '\n') bytes.push_back('\r');
+    bytes.push_back(c);
+  }
+  return writeFileBytes(path, bytes);
 }
 
 std::u16string asciiToUtf16(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
