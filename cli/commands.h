@@ -13,5 +13,7 @@ extern const Command kPlaylistCommand;
 extern const Command kNamesCommand;
 extern const Command kScoreCommand;
 extern const Command kLadderCommand;
+extern const Command kMidiCommand;
+extern const Command kAutoplayCommand;
 
 }  // namespace mokuza::cli
