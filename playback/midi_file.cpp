@@ -51,6 +51,7 @@ bool endsWithEndOfTrack(const MidiTrack& track) {
 
 void appendTrack(std::string& out, const MidiTrack& track, std::ostream& err) {
   std::string body;
+  body.reserve(track.size() * 5 + 4);
   std::int64_t previous = 0;
   for (const MidiEvent& event : track) {
     const std::int64_t delta = event.tick - previous;
@@ -71,7 +72,11 @@ void appendTrack(std::string& out, const MidiTrack& track, std::ostream& err) {
 
 }  // namespace
 
-void MidiFile::clear() { tracks_.assign(1, MidiTrack()); }
+// The first track keeps its storage: the file is rebuilt on every replay.
+void MidiFile::clear() {
+  tracks_.resize(1);
+  tracks_[0].clear();
+}
 
 void MidiFile::addTrack() {
   tracks_.emplace_back();
@@ -85,6 +90,10 @@ void MidiFile::add(std::size_t track, std::int64_t tick, std::initializer_list<s
   event.size = static_cast<std::uint8_t>(bytes.size());
   std::copy(bytes.begin(), bytes.end(), event.bytes.begin());
   MidiTrack& events = tracks_[track];
+  if (events.empty() || events.back().tick <= tick) {
+    events.push_back(event);
+    return;
+  }
   auto at = std::upper_bound(events.begin(), events.end(), tick,
                              [](std::int64_t t, const MidiEvent& e) { return t < e.tick; });
   events.insert(at, event);
@@ -99,18 +108,21 @@ std::uint32_t microsecondsPerQuarter(std::int32_t tempo) {
 }
 
 void AddNote(MidiFile& file, const std::vector<MoveRecord>& line, std::size_t track, int noteMove, int timeMove) {
+  // A move without a note adds nothing, not even its track.
+  const std::int64_t start = value(line, timeMove, kStartTick);
+  if (start < 0) return;
   while (file.tracks().size() <= track) {
     const auto channel = static_cast<std::uint8_t>(file.tracks().size() & 15);
     file.addTrack();
     file.add(file.tracks().size() - 1, 0,
              {static_cast<std::uint8_t>(kProgramChange | channel), dataByte(value(line, noteMove, kProgram))});
   }
-  const std::int64_t start = value(line, timeMove, kStartTick);
-  if (start < 0) return;
   const std::int64_t end = start + std::max(0, value(line, timeMove, kLength));
 
+  // The tempo map follows the moves' own notes; a resonating stone's note
+  // sounds at the tempo in force.
   const std::int32_t tempo = value(line, noteMove, kTempo);
-  if (tempo != value(line, noteMove - 1, kTempo)) {
+  if (noteMove == timeMove && tempo != value(line, noteMove - 1, kTempo)) {
     const std::uint32_t micros = microsecondsPerQuarter(tempo);
     file.add(0, start,
              {0xFF, 0x51, 0x03, static_cast<std::uint8_t>(micros >> 16), static_cast<std::uint8_t>(micros >> 8),

@@ -62,8 +62,8 @@ std::uint8_t dataByte(std::int64_t value);
 std::uint32_t microsecondsPerQuarter(std::int32_t tempo);
 
 // The note of `noteMove`, timed by the start and length of `timeMove`, on
-// `track` (created, with the note's instrument, when missing). A tempo
-// change of `noteMove` also goes to track 0.
+// `track` (created, with the note's instrument, when missing). When a move's
+// own note has another tempo than the move before, track 0 gets the change.
 void AddNote(MidiFile& file, const std::vector<MoveRecord>& line, std::size_t track, int noteMove, int timeMove);
 
 // The whole game: a first instrument, every move's note on track 0 and the
