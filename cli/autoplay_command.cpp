@@ -81,6 +81,8 @@ int runAutoplay(const Args& args, Streams streams) {
       return kExitFailure;
     }
     for (PlaylistEntry& entry : playlist.entries) applyDesign(entry, options);
+    // The show begins with the first game of the list.
+    playlist.currentGameIndex = 0;
   } else {
     std::string error;
     if (!loadGame(options.file, doc, services, error)) {
@@ -116,8 +118,9 @@ int runAutoplay(const Args& args, Streams streams) {
 const Command kAutoplayCommand{
     "autoplay", "run the auto-play show headless and trace it",
     "mokuza-cli autoplay FILE --ticks N [--update-time MS] [--speed MS] [--start M] [--last M] [--loop MS]\n"
-    "  Runs auto-play of a game (.sgf) or a playlist show (.gpl) for N timer ticks\n"
-    "  of MS milliseconds (default 10) and prints one line per shown move:\n"
+    "  Runs auto-play of a game (.sgf) or a playlist show (.gpl, from its first\n"
+    "  game) for N timer ticks of MS milliseconds (default 10) and prints one\n"
+    "  line per shown move:\n"
     "    tick T game G move M wait W\n"
     "  T is the timer tick (0 when auto-play started), G the playlist number of\n"
     "  the game (0 outside a playlist), W the ticks before the next move.\n"
