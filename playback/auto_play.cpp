@@ -51,7 +51,7 @@ void showDuringPlay(Playback& pb, int m, bool withSound) {
   showMove(pb.doc, m);
   m = pb.doc.currentMove();
   if (m >= 1) s.moveWaitTotal = s.moveWaitTicks = moveWaitFor(pb.doc, m);
-  if (withSound) PlayStoneSound(pb.live, pb.services, pb.doc, m, true);
+  if (withSound) PlayStoneSound(pb.live, pb.services, pb.doc, m, true, pb.programFolder);
   if (pb.actions.moveShown) pb.actions.moveShown(m, s.moveWaitTicks);
 }
 
@@ -130,7 +130,8 @@ void startAutoPlay(Playback& pb, bool keepRunning) {
   const Range r = startRange(pb);
   // Refused before anything changes, so no command stays greyed.
   if (refusesToStart(pb, r)) {
-    setOff(pb);
+    if (wasOff) setOff(pb);
+    else stopAutoPlay(pb);
     return;
   }
 

@@ -103,7 +103,7 @@ void StepForward(Playback& pb) {
   const int next = std::min(pb.doc.currentMove() + 1, showableEnd(pb.doc));
   if (next == pb.doc.currentMove()) return;
   showMove(pb.doc, next);
-  PlayStoneSound(pb.live, pb.services, pb.doc, next, pb.autoPlay.running());
+  PlayStoneSound(pb.live, pb.services, pb.doc, next, pb.autoPlay.running(), pb.programFolder);
 }
 
 void StepBackward(Playback& pb) {

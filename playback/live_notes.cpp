@@ -46,14 +46,15 @@ void closeMusicOutput(LiveNotes& live, platform::Services& services) {
   live = LiveNotes();
 }
 
-void PlayStoneSound(LiveNotes& live, platform::Services& services, const Document& doc, int m, bool autoPlayOn) {
+void PlayStoneSound(LiveNotes& live, platform::Services& services, const Document& doc, int m, bool autoPlayOn,
+                    const std::filesystem::path& programFolder) {
   const auto& line = doc.record().lineCopy;
   if (m < 1 || static_cast<std::size_t>(m) >= line.size()) return;
   const MoveRecord& record = line[static_cast<std::size_t>(m)];
   if (!record.hasMove()) return;
   if (designValue(doc, kStoneSound) == 1) {
     const std::u16string file = FilePath(doc.state.gameInfo, record.colour > 0 ? kBlackSound : kWhiteSound);
-    if (!file.empty()) services.playWave(textToPath(file));
+    if (!file.empty()) services.playWave(programFolder / textToPath(file));
   }
   if (musicMode(doc) && !autoPlayOn) PlayMoveNotes(live, services, doc, m);
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <vector>
 
 #include "core/document/document.h"
@@ -35,9 +36,11 @@ void openMusicOutput(LiveNotes& live, platform::Services& services);
 // Reset and close, when open.
 void closeMusicOutput(LiveNotes& live, platform::Services& services);
 
-// The stone sound of the design for move m ("石音" on, a stone played);
-// in music mode with auto-play off the move's notes follow.
-void PlayStoneSound(LiveNotes& live, platform::Services& services, const Document& doc, int m, bool autoPlayOn);
+// The stone sound of the design for move m ("石音" on, a stone played; a
+// relative file name is in the program folder); in music mode with auto-play
+// off the move's notes follow.
+void PlayStoneSound(LiveNotes& live, platform::Services& services, const Document& doc, int m, bool autoPlayOn,
+                    const std::filesystem::path& programFolder);
 
 // The move's note and the notes of its figure's stones on channel 0; they
 // end after the move's note length, counted down by endNotesOnTick, so the

@@ -170,6 +170,32 @@ TEST_F(AutoPlayTest, StoppingGivesTheCommandsAndTheInformationWindowBack) {
   EXPECT_EQ(doc.currentMove(), 2);
 }
 
+TEST_F(AutoPlayTest, MovesShownForwardSoundTheirStones) {
+  loadText(doc, quietGame(3));
+  SetFilePath(doc.state.gameInfo, playback::kBlackSound, u"black.wav");
+  SetFilePath(doc.state.gameInfo, playback::kWhiteSound, u"sounds/white.wav");
+  playback::ToggleAutoPlay(pb, false);
+  run();
+  EXPECT_TRUE(services.callsOf("playWave").empty()) << "the design's 石音 is off";
+
+  design(playback::kStoneSound, 1);
+  design(playback::kAutoStart, 3);
+  design(playback::kAutoLast, 1);
+  playback::ToggleAutoPlay(pb, false);
+  run();
+  EXPECT_TRUE(services.callsOf("playWave").empty()) << "a backward show takes stones away";
+  design(playback::kAutoStart, 0);
+  design(playback::kAutoLast, -100);
+  showMove(doc, 0);
+  playback::ToggleAutoPlay(pb, false);
+  run();
+  const auto waves = services.callsOf("playWave");
+  ASSERT_EQ(waves.size(), 3u);
+  EXPECT_EQ(fs::path(waves[0].text), folder.path() / "black.wav");
+  EXPECT_EQ(fs::path(waves[1].text), folder.path() / "sounds/white.wav");
+  EXPECT_EQ(fs::path(waves[2].text), folder.path() / "black.wav");
+}
+
 TEST_F(AutoPlayTest, ARefusedTimerIsReportedAndTheShowStillStops) {
   loadText(doc, quietGame(5));
   pb.actions.armTimer = [](int) { return false; };
