@@ -323,8 +323,8 @@ void onPlaybackTimer(Playback& pb) {
   if (!s.running()) return;
   if (s.moveWaitTicks > 0) {
     --s.moveWaitTicks;
-    const int total = std::max(1, s.moveWaitTotal);
-    const int opacity = std::clamp((total - s.moveWaitTicks) * 255 / total, 0, 255);
+    const std::int64_t total = std::max(1, s.moveWaitTotal);
+    const auto opacity = static_cast<int>(std::clamp<std::int64_t>((total - s.moveWaitTicks) * 255 / total, 0, 255));
     if (pb.actions.fadeStep) pb.actions.fadeStep(opacity);
     return;
   }

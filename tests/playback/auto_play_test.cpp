@@ -152,6 +152,17 @@ TEST_F(AutoPlayTest, ADisplayTimeShorterThanTheTimerPeriodWaitsOneTick) {
   EXPECT_EQ(playback::MoveWaitTicks(1400, 0, 10), 1) << "a note without tempo";
 }
 
+TEST_F(AutoPlayTest, TheWaitAfterAMoveDrivesItsFade) {
+  design(playback::kAutoSpeed, 50);
+  loadText(doc, quietGame(2));
+  std::vector<int> opacities;
+  pb.actions.fadeStep = [&](int opacity) { opacities.push_back(opacity); };
+  playback::ToggleAutoPlay(pb, false);
+  run();
+  EXPECT_EQ(moves(), "1 2");
+  EXPECT_EQ(opacities, (std::vector<int>{51, 102, 153, 204, 255, 51, 102, 153, 204, 255}));
+}
+
 TEST_F(AutoPlayTest, StoppingGivesTheCommandsAndTheInformationWindowBack) {
   loadText(doc, quietGame(5));
   pb.autoPlay.infoWindowHideState = 1;
