@@ -207,17 +207,6 @@ TEST_F(AutoPlayTest, MovesShownForwardSoundTheirStones) {
   EXPECT_EQ(fs::path(waves[2].text), folder.path() / "black.wav");
 }
 
-TEST_F(AutoPlayTest, ARefusedTimerIsReportedAndTheShowStillStops) {
-  loadText(doc, quietGame(5));
-  pb.actions.armTimer = [](int) { return false; };
-  playback::ToggleAutoPlay(pb, false);
-  ASSERT_EQ(services.callsOf("messageBox").size(), 1u);
-  EXPECT_EQ(services.callsOf("messageBox")[0].text, u"タイマー失敗！");
-  EXPECT_EQ(services.callsOf("messageBox")[0].title, u"失敗");
-  playback::ToggleAutoPlay(pb, false);
-  EXPECT_FALSE(pb.autoPlay.running());
-}
-
 TEST_F(AutoPlayTest, AFigureRunPlaysOneFigureAndStopsAtItsEnd) {
   doc.state.options["kifunarabe"] = 1;
   doc.state.options["auto_kifu"] = 1;

@@ -88,18 +88,6 @@ TEST_F(NoteBlockTest, PanRunsFromTheLeftEdgeToTheRightOne) {
   EXPECT_EQ(line[3].notes[1][playback::kPan], 63);
 }
 
-TEST_F(NoteBlockTest, RequestedValuesAreKept) {
-  auto line = emptyLine(1);
-  line[1].notes[0][kNote] = 70;
-  line[1].notes[0][kLength] = 33;
-  line[1].notes[0][kStartTick] = 5;
-  fill(line, 1, 3, 3);
-  EXPECT_EQ(line[1].notes[1][kNote], 70);
-  EXPECT_EQ(line[1].notes[1][kLength], 33);
-  EXPECT_EQ(line[1].notes[1][kStartTick], 5);
-  EXPECT_EQ(line[1].notes[1][playback::kVelocity], 100);
-}
-
 // Documents replayed with the note observer after the classifier.
 class MusicReplayTest : public ::testing::Test {
  protected:
@@ -233,22 +221,6 @@ TEST(MidiFileTest, DeltasBeyondFourBytesAreReportedAndWrittenAsTheLargest) {
   file.add(0, 0x80, {0x90, 60, 0});
   err.str("");
   EXPECT_TRUE(contains(playback::midiFileBytes(file, err), bytesOf({0x81, 0x00, 0x90, 60, 0})));
-  EXPECT_TRUE(err.str().empty());
-}
-
-TEST(MidiFileTest, EventsAddedOutOfOrderAreWrittenInOrder) {
-  playback::MidiFile file;
-  file.add(0, 50, {0x90, 61, 0});
-  file.add(0, 10, {0x90, 60, 100});
-  file.add(0, 50, {0x90, 62, 0});
-  std::ostringstream err;
-  const SmfResult smf = readSmf(playback::midiFileBytes(file, err));
-  ASSERT_TRUE(smf.ok()) << smf.error;
-  const auto& events = smf.file.tracks[0];
-  ASSERT_EQ(events.size(), 4u);
-  EXPECT_EQ(events[0].tick, 10);
-  EXPECT_EQ(events[1].byte(1), 61);
-  EXPECT_EQ(events[2].byte(1), 62);
   EXPECT_TRUE(err.str().empty());
 }
 

