@@ -46,7 +46,9 @@ struct AutoPlayState {
 };
 
 // What the engine asks of the window. Unset actions do nothing (a query
-// answers no).
+// answers no). The window hands every tick of its timer to onPlaybackTimer,
+// which counts the waits down itself: painting only draws the opacity that
+// fadeStep reports.
 struct PlaybackActions {
   // (Re)arms the one window timer with this period; false when refused.
   std::function<bool(int periodMs)> armTimer;

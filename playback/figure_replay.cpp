@@ -104,6 +104,8 @@ void StepForward(Playback& pb) {
   if (next == pb.doc.currentMove()) return;
   showMove(pb.doc, next);
   PlayStoneSound(pb.live, pb.services, pb.doc, next, pb.autoPlay.running(), pb.programFolder);
+  // The timer ends the step's notes.
+  if (!pb.live.sounding.empty() && pb.actions.armTimer) pb.actions.armTimer(updateTime(pb.doc));
 }
 
 void StepBackward(Playback& pb) {

@@ -63,7 +63,13 @@ TEST_F(LiveNotesTest, AManualStepSoundsTheMoveAndItsFigureUntilTheTimerEndsThem)
   ASSERT_FALSE(doc.record().lineCopy[3].figureStones.empty());
   const int note1 = doc.record().lineCopy[1].notes[1][playback::kNote];
   const int note3 = doc.record().lineCopy[3].notes[1][playback::kNote];
+  std::vector<int> periods;
+  pb.actions.armTimer = [&](int period) {
+    periods.push_back(period);
+    return true;
+  };
   playback::StepForward(pb);
+  EXPECT_EQ(periods, std::vector<int>{10});
   EXPECT_EQ(sent(), (std::vector<Message>{{0x90, note1, 100}, {0x90, note3, 100}}));
   EXPECT_TRUE(services.callsOf("sleepMs").empty()) << "the note never holds the window";
 
