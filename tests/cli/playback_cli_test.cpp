@@ -32,8 +32,12 @@ TEST_F(PlaybackCli, MidiWritesAStandardMidiFileAtTheTempoOfTheDisplayTime) {
 }
 
 TEST_F(PlaybackCli, MidiWritesOutputMidInTheProgramFolderByDefault) {
+  const char* home = ::getenv("MOKUZA_HOME");
+  const std::string previous = home ? home : "";
   ::setenv("MOKUZA_HOME", dir.c_str(), 1);
   CliRun r = run("midi " + sample);
+  if (home) ::setenv("MOKUZA_HOME", previous.c_str(), 1);
+  else ::unsetenv("MOKUZA_HOME");
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(fs::exists(dir / "output.mid"));
 }
