@@ -14,5 +14,7 @@ extern const Command kNamesCommand;
 extern const Command kScoreCommand;
 extern const Command kLadderCommand;
 extern const Command kSearchCommand;
+extern const Command kMidiCommand;
+extern const Command kAutoplayCommand;
 
 }  // namespace mokuza::cli

@@ -90,20 +90,22 @@ bool chooseHistoryItem(Document& doc, int commandId) {
 
 void refreshUndoMenu(Document& doc) {
   UndoMenu& menu = doc.undoMenu;
-  auto description = [&](int index) -> const std::u16string& {
-    return doc.undoEntries[static_cast<std::size_t>(index)].description;
+  // An empty history (nothing recorded yet) has no entry to describe.
+  const int stored = static_cast<int>(doc.undoEntries.size());
+  auto description = [&](int index) -> std::u16string {
+    return index >= 0 && index < stored ? doc.undoEntries[static_cast<std::size_t>(index)].description : u"";
   };
 
   menu.redo.id = kRedoCommand;
   menu.redo.text = u"やりなおし";
-  menu.redo.enabled = doc.undoIndex < doc.undoCount;
+  menu.redo.enabled = doc.undoIndex < doc.undoCount && doc.undoIndex + 1 < stored;
   if (menu.redo.enabled)
     menu.redo.text += u" " + number(doc.undoIndex + 1) + u"/" + number(doc.undoCount) + u" - " + description(doc.undoIndex + 1);
   menu.redo.text += u"(&Y)\tCtrl+Y";
 
   menu.undo.id = kUndoCommand;
   menu.undo.text = u"取り消し";
-  menu.undo.enabled = doc.undoIndex > 0;
+  menu.undo.enabled = doc.undoIndex > 0 && doc.undoIndex < stored;
   if (menu.undo.enabled)
     menu.undo.text += u"  " + number(doc.undoIndex) + u"/" + number(doc.undoCount) + u" - " + description(doc.undoIndex);
   menu.undo.text += u"(&Z)\tCtrl+Z";

@@ -156,14 +156,7 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
   return bytes;
 }
 
-bool writeTextFile(const std::filesystem::path& path, std::u16string_view text) {
-  std::string utf8 = utf16ToUtf8(text);
-  std::string bytes;
-  bytes.reserve(utf8.size() + utf8.size() / 32);
-  for (char c : utf8) {
-    if (c == '\n') bytes.push_back('\r');
-    bytes.push_back(c);
-  }
+bool writeFileBytes(const std::filesystem::path& path, std::string_view bytes) {
   std::filesystem::path temp = path;
   temp += ".tmp" + std::to_string(::getpid());
   {
@@ -191,6 +184,17 @@ std::u16string clipUtf16(std::u16string_view text, std::size_t limit) {
   std::size_t length = std::min(text.size(), limit);
   if (length < text.size() && length > 0 && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) --length;
   return std::u16string(text.substr(0, length));
+}
+
+bool writeTextFile(const std::filesystem::path& path, std::u16string_view text) {
+  std::string utf8 = utf16ToUtf8(text);
+  std::string bytes;
+  bytes.reserve(utf8.size() + utf8.size() / 32);
+  for (char c : utf8) {
+    if (c == '\n') bytes.push_back('\r');
+    bytes.push_back(c);
+  }
+  return writeFileBytes(path, bytes);
 }
 
 std::u16string asciiToUtf16(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }

@@ -22,9 +22,13 @@ std::u16string decodeBytes(std::string_view bytes);
 // The whole file, or nothing when it cannot be read.
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
-// LF becomes CR LF, then UTF-8 without a byte-order mark; written to a
-// temporary file in the same folder and renamed into place so that a failed
-// write never leaves a half-written file. Returns false on failure.
+// Bytes written to a temporary file in the same folder and renamed into
+// place, so that a failed write never leaves a half-written file. Returns
+// false on failure.
+bool writeFileBytes(const std::filesystem::path& path, std::string_view bytes);
+
+// LF becomes CR LF, then UTF-8 without a byte-order mark, written as
+// writeFileBytes does.
 bool writeTextFile(const std::filesystem::path& path, std::u16string_view text);
 
 // ASCII-only helpers for the many short literals of the program.

@@ -98,6 +98,7 @@ void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::v
     }
     snapshot(board, m);
   }
+  for (ReplayObserver* observer : observers) observer->afterReplay(board, line);
 
   RestorePosition(board, std::clamp(previous, 0, last));
 }

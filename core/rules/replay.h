@@ -16,6 +16,8 @@ class ReplayObserver {
   // A replay starts at position `from` (0 for a full replay).
   virtual void beforeReplay(Board& /*board*/, int /*from*/) {}
   virtual void afterMove(Board& board, std::vector<MoveRecord>& line, int move) = 0;
+  // Every position of the line is computed; the board still holds the last one.
+  virtual void afterReplay(Board& /*board*/, std::vector<MoveRecord>& /*line*/) {}
 };
 
 // Rebuilds the history from position k to the end of the line (at most

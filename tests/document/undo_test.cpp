@@ -169,3 +169,17 @@ TEST_F(UndoTest, TheLetterNRecordsNothingAndTheLogFollowsTheOption) {
 
 }  // namespace
 }  // namespace mokuza::test
+
+namespace mokuza::test {
+namespace {
+
+TEST(UndoMenuTest, AHistoryWithNothingRecordedOffersNothing) {
+  Document doc;
+  refreshUndoMenu(doc);
+  EXPECT_FALSE(doc.undoMenu.undo.enabled);
+  EXPECT_FALSE(doc.undoMenu.redo.enabled);
+  EXPECT_EQ(u8(doc.undoMenu.redo.text), "やりなおし(&Y)\tCtrl+Y");
+}
+
+}  // namespace
+}  // namespace mokuza::test

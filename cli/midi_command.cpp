@@ -1,0 +1,63 @@
+#include <filesystem>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "platform/program_folder.h"
+#include "playback/design_values.h"
+#include "playback/music_mode.h"
+#include "playback/note_blocks.h"
+
+namespace mokuza::cli {
+namespace {
+
+int runMidi(const Args& args, Streams streams) {
+  std::string file;
+  std::string output;
+  std::optional<int> speed;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "-o" && i + 1 < args.size()) {
+      output = args[++i];
+    } else if (arg == "--speed" && i + 1 < args.size()) {
+      speed = parseInt(args[++i]);
+      if (!speed || *speed < 1) return usageError(kMidiCommand, "--speed takes milliseconds above 0", streams);
+    } else if (!arg.empty() && arg[0] == '-') {
+      return usageError(kMidiCommand, "unknown option '" + arg + "'", streams);
+    } else if (file.empty()) {
+      file = arg;
+    } else {
+      return usageError(kMidiCommand, "more than one file given", streams);
+    }
+  }
+  if (file.empty()) return usageError(kMidiCommand, "no file given", streams);
+
+  platform::HeadlessServices services;
+  Document doc;
+  doc.state.options["kigaku_mode"] = 1;
+  if (speed) doc.state.design.intFields.insert_or_assign(std::u16string(playback::kAutoSpeed), *speed);
+  playback::NoteBlockObserver notes(doc, {}, streams.err);
+  doc.observers.push_back(&notes);
+  std::string error;
+  if (!loadGame(file, doc, services, error)) {
+    streams.err << "mokuza-cli midi: " << error << '\n';
+    return kExitFailure;
+  }
+  const std::filesystem::path target =
+      output.empty() ? platform::resolveProgramFolder() / playback::kMidiFileName : std::filesystem::path(output);
+  if (!playback::WriteMidiFile(notes.midiFile(), target, streams.err)) return kExitFailure;
+  streams.out << "wrote " << target.string() << " (" << notes.midiFile().tracks().size() << " tracks)\n";
+  return kExitOk;
+}
+
+}  // namespace
+
+const Command kMidiCommand{"midi", "write the game's music as a Standard MIDI File",
+                           "mokuza-cli midi FILE [-o OUT.mid] [--speed MS]\n"
+                           "  Turns on music mode: every move of the main line becomes a note made\n"
+                           "  from its move name, the stones of its figure resonate on tracks of\n"
+                           "  their own. Writes OUT.mid (default: output.mid in the program folder).\n"
+                           "  --speed sets the display time per move, which gives the tempo\n"
+                           "  (60000 / MS beats per minute; default 1400).",
+                           runMidi};
+
+}  // namespace mokuza::cli

@@ -1,0 +1,355 @@
+#include "playback/auto_play.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "core/document/game_files.h"
+#include "core/document/navigation.h"
+#include "core/document/undo.h"
+#include "core/record/text.h"
+#include "playback/design_values.h"
+#include "playback/figure_replay.h"
+#include "playback/move_wait.h"
+#include "playback/playlist_games.h"
+
+namespace mokuza::playback {
+namespace {
+
+inline constexpr std::u16string_view kPlaylistShowHistory = u"プレイリスト自動再生";
+
+void call(const std::function<void()>& action) {
+  if (action) action();
+}
+
+bool armTimer(Playback& pb) { return !pb.actions.armTimer || pb.actions.armTimer(updateTime(pb.doc)); }
+
+struct Range {
+  int start = 0;
+  int end = 0;
+  bool forward() const { return start <= end; }
+};
+
+// The range a tick plays: the figure run, the ladder run or the design's;
+// both ends below 1 mean the whole game. Ends are kept on showable moves so
+// that a backward range ending below 0 still ends.
+Range tickRange(Playback& pb) {
+  AutoPlayState& s = pb.autoPlay;
+  Range r{designValue(pb.doc, kAutoStart), designValue(pb.doc, kAutoLast)};
+  if (s.ladderRun()) r = {s.lapAnchorMove, s.ladderRunLine};
+  if (s.figureRun()) {
+    r = {s.figureRunStart, s.figureRunEnd};
+    s.gameSwitchDelay = 0;
+  }
+  const int last = showableEnd(pb.doc);
+  if (r.start < 1 && r.end < 1) return {0, last};
+  return {std::clamp(r.start, 0, last), std::clamp(r.end, 0, last)};
+}
+
+// Positions move m during the show; a move after the start sets the wait.
+void showDuringPlay(Playback& pb, int m, bool withSound) {
+  AutoPlayState& s = pb.autoPlay;
+  showMove(pb.doc, m);
+  m = pb.doc.currentMove();
+  if (m >= 1) s.moveWaitTotal = s.moveWaitTicks = moveWaitFor(pb.doc, m);
+  if (withSound) PlayStoneSound(pb.live, pb.services, pb.doc, m, true, pb.programFolder);
+  if (pb.actions.moveShown) pb.actions.moveShown(m, s.moveWaitTicks);
+}
+
+void restoreInfoWindow(Playback& pb) {
+  AutoPlayState& s = pb.autoPlay;
+  if (s.infoWindowHideState != 2) return;
+  s.infoWindowHideState = 1;
+  s.infoWindowHidden = s.savedInfoWindowHidden;
+  call(pb.actions.relayout);
+}
+
+void setOff(Playback& pb) {
+  AutoPlayState& s = pb.autoPlay;
+  s.autoPlayLap = kAutoPlayOff;
+  s.figureRunStart = -1;
+  s.gameSwitchDelay = 0;
+  s.gamePauseTicks = 0;
+  pb.doc.autoPlayRunning = false;
+}
+
+void stopAutoPlay(Playback& pb) {
+  AutoPlayState& s = pb.autoPlay;
+  const bool figureRun = s.figureRun();
+  setOff(pb);
+  s.ladderRunLine = -1;
+  s.stepAfterRun = false;
+  s.moveWaitTicks = 0;
+  call(pb.actions.endFades);
+  SilenceAll(pb.live, pb.services, pb.doc);
+  if (s.playlistAutoPlay) {
+    // A stopped figure run records nothing.
+    if (!figureRun) recordUndo(pb.doc, kPlaylistShowHistory);
+    s.playlistAutoPlay = false;
+    call(pb.actions.refreshMainWindow);
+  }
+  endShow(pb);
+}
+
+// The range of a start: the running figure or ladder run, or the design's.
+Range startRange(Playback& pb) {
+  AutoPlayState& s = pb.autoPlay;
+  if (s.figureRun()) return {s.figureRunStart, s.figureRunEnd};
+  s.figureRunEnd = showableEnd(pb.doc);
+  if (s.ladderRun()) return {s.ladderStartMove, s.ladderRunLine};
+  return {designValue(pb.doc, kAutoStart), designValue(pb.doc, kAutoLast)};
+}
+
+bool refusesToStart(const Playback& pb, const Range& r) {
+  if (pb.autoPlay.playlistAutoPlay || pb.doc.moveCount() == 0) return false;
+  const int last = pb.doc.moveCount();
+  return (r.start > last && r.end > last) || r.start == r.end;
+}
+
+// The current move brought into the range before the first tick.
+int moveInRange(const Playback& pb, const Range& r) {
+  const int current = pb.doc.currentMove();
+  if (r.forward()) return current < r.start || current > r.end ? r.start : current;
+  if (current > r.start) return r.start;
+  if (current < r.end) return r.start < pb.doc.moveCount() ? r.start : pb.doc.moveCount();
+  return current;
+}
+
+void beginRunning(Playback& pb) {
+  AutoPlayState& s = pb.autoPlay;
+  s.lapAnchorMove = pb.doc.currentMove();
+  s.movedSinceStart = false;
+  if (!armTimer(pb))
+    pb.services.messageBox({u"タイマー失敗！", u"失敗", platform::Buttons::Ok, platform::Icon::Error});
+  call(pb.actions.updateCursor);
+}
+
+void startAutoPlay(Playback& pb, bool keepRunning) {
+  AutoPlayState& s = pb.autoPlay;
+  Document& doc = pb.doc;
+  const bool wasOff = !s.running();
+  const Range r = startRange(pb);
+  // Refused before anything changes, so no command stays greyed.
+  if (refusesToStart(pb, r)) {
+    if (wasOff) setOff(pb);
+    else stopAutoPlay(pb);
+    return;
+  }
+
+  if (pb.actions.enableHistoryCommands) pb.actions.enableHistoryCommands(false);
+  if (s.infoWindowHideState == 1) {
+    s.savedInfoWindowHidden = s.infoWindowHidden;
+    s.infoWindowHidden = true;
+    call(pb.actions.relayout);
+    s.infoWindowHideState = 2;
+  }
+  if (!keepRunning || wasOff) s.autoPlayLap = 0;
+  doc.autoPlayRunning = true;
+
+  Playlist& playlist = pb.playlist;
+  if (s.playlistAutoPlay && playlist.gameCount() > 0 && wasOff) {
+    s.movesPlayedCount = 0;
+    if (playlist.currentGameIndex <= 0) {
+      // The show resumes at the entry last shown, or begins with the first.
+      int number = std::abs(playlist.currentGameIndex);
+      if (number == 0 || placeOf(playlist, number - 1) < 0) number = playlist.displayOrder.front() + 1;
+      if (OpenPlaylistGame(pb, number, u"") != 0) {
+        stopAutoPlay(pb);
+        return;
+      }
+      call(pb.actions.repaint);
+      beginRunning(pb);
+      return;
+    }
+  }
+
+  if (!s.ladderRun() && r.end > 0) {
+    const int target = moveInRange(pb, r);
+    if (target != doc.currentMove()) showDuringPlay(pb, target, false);
+  }
+  beginRunning(pb);
+}
+
+// The end of a run that does not go on (tick step 6).
+void finishRun(Playback& pb) {
+  AutoPlayState& s = pb.autoPlay;
+  const bool ladderRun = s.ladderRun();
+  const bool stepAgain = s.stepAfterRun;
+  setOff(pb);
+  s.stepAfterRun = false;
+  if (ladderRun) {
+    s.ladderRunLine = -1;
+    recordUndo(pb.doc, ladderRunDescription(s.ladderStartMove + 1, pb.doc.currentMove()));
+  }
+  endShow(pb);
+  if (stepAgain) FigureReplayNext(pb);
+}
+
+bool isLastPlaylistGame(const Playback& pb) {
+  const Playlist& playlist = pb.playlist;
+  return placeOf(playlist, std::abs(playlist.currentGameIndex) - 1) == playlist.gameCount() - 1;
+}
+
+void endPlaylistShow(Playback& pb) {
+  AutoPlayState& s = pb.autoPlay;
+  const bool figureRun = s.figureRun();
+  setOff(pb);
+  if (!figureRun) recordUndo(pb.doc, kPlaylistShowHistory);
+  s.playlistAutoPlay = false;
+  endShow(pb);
+  call(pb.actions.refreshPlaylistTitle);
+}
+
+// The pause is over or was never needed: the next game opens, and the pause
+// follows as timer ticks so the window stays live.
+void switchGame(Playback& pb) {
+  AutoPlayState& s = pb.autoPlay;
+  const int delay = s.gameSwitchDelay;
+  s.gameSwitchDelay = 0;
+  SilenceAll(pb.live, pb.services, pb.doc);
+  if (StepPlaylistGame(pb, 1) != 0) {
+    // A game that cannot be opened would stop the show on the same spot forever.
+    stopAutoPlay(pb);
+    return;
+  }
+  call(pb.actions.refreshPlaylistTitle);
+  const int period = updateTime(pb.doc);
+  s.gamePauseTicks = (delay + period - 1) / period;
+  call(pb.actions.fullRedraw);
+  call(pb.actions.repaint);
+}
+
+}  // namespace
+
+int showableEnd(const Document& doc) { return std::min(computeViewLimit(doc), lastShowableMove(doc)); }
+
+void endShow(Playback& pb) {
+  restoreInfoWindow(pb);
+  showMove(pb.doc, pb.doc.currentMove());
+  if (pb.actions.enableHistoryCommands) pb.actions.enableHistoryCommands(true);
+  refreshUndoMenu(pb.doc);
+  call(pb.actions.repaint);
+  call(pb.actions.updateCursor);
+}
+
+void ToggleAutoPlay(Playback& pb, bool keepRunning) {
+  if (pb.autoPlay.running() && !keepRunning) stopAutoPlay(pb);
+  else startAutoPlay(pb, keepRunning);
+}
+
+void StartPlaylistAutoPlay(Playback& pb) {
+  if (pb.autoPlay.running()) {
+    ToggleAutoPlay(pb, false);
+    return;
+  }
+  // The show opens other games: the changes of this one are saved or given up first.
+  if (pb.doc.state.modified) {
+    const int shown = pb.doc.currentMove();
+    if (askSave(pb.doc, pb.services) == platform::AnswerCancel) return;
+    showMove(pb.doc, shown);
+  }
+  pb.autoPlay.playlistAutoPlay = true;
+  ToggleAutoPlay(pb, false);
+  if (!pb.autoPlay.running()) pb.autoPlay.playlistAutoPlay = false;
+}
+
+void AutoPlayTick(Playback& pb) {
+  AutoPlayState& s = pb.autoPlay;
+  Document& doc = pb.doc;
+  if (!s.running()) return;
+  if (s.gamePauseTicks > 0) {
+    --s.gamePauseTicks;
+    armTimer(pb);
+    return;
+  }
+  const int period = updateTime(doc);
+  const int autoSpeed = designValue(doc, kAutoSpeed);
+  // Runs twice only when a playlist game ends: the second pass waits for the next.
+  for (int pass = 0; pass < 2; ++pass) {
+    const Range r = tickRange(pb);
+    armTimer(pb);
+    const int current = doc.currentMove();
+    if (r.forward() ? current < r.end : current > r.end) {
+      ++s.movesPlayedCount;
+      s.movedSinceStart = true;
+      showDuringPlay(pb, r.forward() ? current + 1 : current - 1, r.forward());
+      call(pb.actions.repaint);
+      return;
+    }
+
+    if (s.gameSwitchDelay > 0) {
+      if (!pb.actions.fadeRunning || !pb.actions.fadeRunning()) {
+        switchGame(pb);
+        return;
+      }
+      if (s.moveWaitTicks == 0) s.moveWaitTicks = autoSpeed / period;
+      call(pb.actions.repaint);
+      s.gameSwitchDelay = std::max(1, s.gameSwitchDelay - period);
+      return;
+    }
+
+    const int looptime = designValue(doc, kLoopTime);
+    const bool startedAtEnd = s.autoPlayLap == 0 && current == s.lapAnchorMove && !s.movedSinceStart;
+    const bool goesOn = !s.ladderRun() && ((!s.figureRun() && looptime >= 0) || startedAtEnd || s.playlistAutoPlay);
+    if (!goesOn) {
+      if (s.figureRun() && pb.actions.fadeRunning && pb.actions.fadeRunning()) {
+        s.moveWaitTicks = autoSpeed / period;
+        call(pb.actions.fullRedraw);
+        call(pb.actions.repaint);
+        return;
+      }
+      finishRun(pb);
+      return;
+    }
+
+    if (!s.playlistAutoPlay) {
+      const int target = std::min(r.start, showableEnd(doc));
+      showDuringPlay(pb, target, false);
+      armTimer(pb);
+      if (target == s.lapAnchorMove) ++s.autoPlayLap;
+      return;
+    }
+    if (isLastPlaylistGame(pb) && looptime < 0) {
+      endPlaylistShow(pb);
+      return;
+    }
+    s.gameSwitchDelay = std::max(1, autoSpeed + std::abs(looptime));
+    armTimer(pb);
+  }
+}
+
+void onPlaybackTimer(Playback& pb) {
+  endNotesOnTick(pb.live, pb.services);
+  AutoPlayState& s = pb.autoPlay;
+  if (!s.running()) return;
+  if (s.moveWaitTicks > 0) {
+    --s.moveWaitTicks;
+    const std::int64_t total = std::max(1, s.moveWaitTotal);
+    const auto opacity = static_cast<int>(std::clamp<std::int64_t>((total - s.moveWaitTicks) * 255 / total, 0, 255));
+    if (pb.actions.fadeStep) pb.actions.fadeStep(opacity);
+    return;
+  }
+  AutoPlayTick(pb);
+}
+
+StartLadderRun ladderRunStarter(Playback& pb) {
+  return [&pb](const LadderRun& run) {
+    AutoPlayState& s = pb.autoPlay;
+    if (s.running() || run.lastMove <= run.startMove) return;
+    s.ladderRunLine = run.lastMove;
+    s.ladderStartMove = run.startMove;
+    ToggleAutoPlay(pb, false);
+    if (!s.running()) s.ladderRunLine = -1;
+  };
+}
+
+std::u16string autoPlayStatusText(const Playback& pb) {
+  const AutoPlayState& s = pb.autoPlay;
+  if (!s.running()) return {};
+  std::u16string text = u"《自動再生》  ";
+  if (designValue(pb.doc, kLoopTime) >= 0 && s.autoPlayLap > 0)
+    text = u"《自動再生" + asciiToUtf16(std::to_string(s.autoPlayLap + 1)) + u"周目》  ";
+  if (s.playlistAutoPlay) text += u"計" + asciiToUtf16(std::to_string(s.movesPlayedCount)) + u"手";
+  return text;
+}
+
+}  // namespace mokuza::playback

@@ -1,0 +1,35 @@
+#pragma once
+// The stones that resonate with a move: those of its figure, each with the
+// move that placed it.
+
+#include <array>
+#include <cstdint>
+
+#include "core/record/game_record.h"
+#include "core/rules/board.h"
+
+namespace mokuza::playback {
+
+using PlacedByRow = std::array<std::int16_t, kGridCells>;
+
+// Calls visit(placedBy, borderedPoint) for each stone of the record's figure
+// other than the move's own, in the figure's order; placedBy comes from
+// `placedBy` (the layer of a position that names the move, or setup
+// position, that put each stone there).
+template <typename Visit>
+void forEachResonance(const GridGeometry& geo, const MoveRecord& record, const PlacedByRow& placedBy, Visit&& visit) {
+  const int own = record.point < geo.pointCount ? geo.bordered(record.point) : kPaddedPass;
+  for (std::int16_t b : record.figureStones) {
+    if (b == own || !geo.isBoardPoint(b)) continue;
+    visit(static_cast<int>(placedBy[static_cast<std::size_t>(geo.unbordered(b))]), static_cast<int>(b));
+  }
+}
+
+// The layer of computed position m that tells which move placed each stone;
+// null when the position is not computed.
+inline const PlacedByRow* placedByRow(const Board& board, int m) {
+  if (m < 0 || m >= board.history.computed()) return nullptr;
+  return &board.history.boardGrids[static_cast<std::size_t>(m)].layers[0];
+}
+
+}  // namespace mokuza::playback

@@ -1,0 +1,101 @@
+// mokuza-cli midi and autoplay as a user runs them: real processes, real files.
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+
+#include "tests/cli/cli_runner.h"
+#include "tests/playback/smf_reader.h"
+
+namespace {
+
+using namespace mokuza::testing;
+
+class PlaybackCli : public CliTest {
+ protected:
+  const std::string threeMoves = "(;SZ[9];B[aa];W[ii];B[ab])";
+};
+
+TEST_F(PlaybackCli, MidiWritesAStandardMidiFileAtTheTempoOfTheDisplayTime) {
+  const fs::path out = dir / "out.mid";
+  CliRun r = run("midi " + sample + " -o " + out.string());
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("wrote " + out.string() + " (", 0), 0u) << r.out;
+  const mokuza::test::SmfResult smf = mokuza::test::readSmf(slurp(out));
+  ASSERT_TRUE(smf.ok()) << smf.error;
+  EXPECT_NE(slurp(out).find(std::string("\xFF\x51\x03\x15\xCC\x5B", 6)), std::string::npos) << "tempo 42";
+
+  r = run("midi " + sample + " --speed 1000 -o " + out.string());
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(slurp(out).find(std::string("\xFF\x51\x03\x0F\x42\x40", 6)), std::string::npos) << "tempo 60";
+}
+
+TEST_F(PlaybackCli, MidiWritesOutputMidInTheProgramFolderByDefault) {
+  const char* home = ::getenv("MOKUZA_HOME");
+  const std::string previous = home ? home : "";
+  ::setenv("MOKUZA_HOME", dir.c_str(), 1);
+  CliRun r = run("midi " + sample);
+  if (home) ::setenv("MOKUZA_HOME", previous.c_str(), 1);
+  else ::unsetenv("MOKUZA_HOME");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(fs::exists(dir / "output.mid"));
+}
+
+TEST_F(PlaybackCli, MidiFailuresAreReported) {
+  EXPECT_EQ(run("midi").status, 2);
+  EXPECT_EQ(run("midi " + sample + " --speed 0").status, 2);
+  CliRun r = run("midi " + (dir / "none.sgf").string());
+  EXPECT_EQ(r.status, 1);
+  const fs::path blocked = dir / "no-folder" / "out.mid";
+  r = run("midi " + sample + " -o " + blocked.string());
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("Error: could not write: " + blocked.string()), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(blocked.parent_path()));
+}
+
+TEST_F(PlaybackCli, AutoplayTracesEveryShownMoveWithItsWait) {
+  const std::string game = write("g.sgf", threeMoves).string();
+  CliRun r = run("autoplay " + game + " --ticks 35 --speed 100");
+  ASSERT_EQ(r.status, 0) << r.err;
+  // 100 ms per move in 10 ms ticks; the design loops, back to move 0.
+  EXPECT_EQ(r.out,
+            "tick 1 game 0 move 1 wait 10\n"
+            "tick 12 game 0 move 2 wait 10\n"
+            "tick 23 game 0 move 3 wait 10\n"
+            "tick 34 game 0 move 0 wait 0\n"
+            "tick 35 game 0 move 1 wait 10\n");
+
+  r = run("autoplay " + game + " --ticks 1000 --speed 100 --loop -1 --update-time 50");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "tick 1 game 0 move 1 wait 2\ntick 4 game 0 move 2 wait 2\ntick 7 game 0 move 3 wait 2\n");
+}
+
+TEST_F(PlaybackCli, AutoplayRunsAPlaylistShow) {
+  const std::string g1 = write("g1.sgf", threeMoves).string();
+  const std::string g2 = write("g2.sgf", "(;SZ[9];B[ee])").string();
+  const std::string list = (dir / "p.gpl").string();
+  ASSERT_EQ(run("playlist new " + list).status, 0);
+  ASSERT_EQ(run("playlist add " + list + " " + g1 + " " + g2).status, 0);
+  CliRun r = run("autoplay " + list + " --ticks 10000 --speed 100 --loop -200");
+  ASSERT_EQ(r.status, 0) << r.err;
+  // The next game opens after the last wait and shows its first move after
+  // 100 + 200 ms of pause.
+  EXPECT_EQ(r.out,
+            "tick 1 game 1 move 1 wait 10\n"
+            "tick 12 game 1 move 2 wait 10\n"
+            "tick 23 game 1 move 3 wait 10\n"
+            "tick 65 game 2 move 1 wait 10\n");
+}
+
+TEST_F(PlaybackCli, AutoplayRefusesWhatCannotPlay) {
+  const std::string game = write("g.sgf", threeMoves).string();
+  EXPECT_EQ(run("autoplay " + game).status, 2) << "--ticks is required";
+  EXPECT_EQ(run("autoplay " + game + " --ticks 5 --update-time 0").status, 2);
+  CliRun r = run("autoplay " + game + " --ticks 100 --start 0 --last 0");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("does not start"), std::string::npos) << r.err;
+}
+
+}  // namespace

@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "core/naming/figure_table.h"
+#include "playback/midi_file.h"
+#include "playback/note_blocks.h"
+#include "tests/playback/playback_test_support.h"
+#include "tests/playback/smf_reader.h"
+
+namespace mokuza::test {
+namespace {
+
+using playback::kLength;
+using playback::kNote;
+using playback::kStartTick;
+using playback::kTempo;
+
+std::string bytesOf(std::initializer_list<int> values) {
+  std::string text;
+  for (int v : values) text.push_back(static_cast<char>(v));
+  return text;
+}
+
+bool contains(const std::string& haystack, const std::string& needle) {
+  return haystack.find(needle) != std::string::npos;
+}
+
+std::vector<MoveRecord> emptyLine(int moves) { return std::vector<MoveRecord>(static_cast<std::size_t>(moves) + 1); }
+
+// Tempo events (FF 51) of a track.
+std::vector<SmfEvent> tempoEvents(const std::vector<SmfEvent>& track) {
+  std::vector<SmfEvent> events;
+  for (const SmfEvent& e : track)
+    if (e.bytes.size() == 6 && e.byte(0) == 0xFF && e.byte(1) == 0x51) events.push_back(e);
+  return events;
+}
+
+// Sounding notes (note on with a velocity) of a track.
+std::vector<SmfEvent> notesOn(const std::vector<SmfEvent>& track) {
+  std::vector<SmfEvent> events;
+  for (const SmfEvent& e : track)
+    if (e.bytes.size() == 3 && (e.byte(0) & 0xF0) == 0x90 && e.byte(2) > 0) events.push_back(e);
+  return events;
+}
+
+class NoteBlockTest : public ::testing::Test {
+ protected:
+  NoteBlockTest() { placedBy.fill(-1); }
+
+  int fill(std::vector<MoveRecord>& line, int m, int x, int y) {
+    MoveRecord& record = line[static_cast<std::size_t>(m)];
+    record.colour = static_cast<std::int8_t>(m % 2 ? 1 : -1);
+    record.point = static_cast<std::uint16_t>(x + y * 19);
+    playback::NoteInputs inputs;
+    inputs.figures = &figures;
+    playback::FillNoteBlock(line, m, geo, placedBy, inputs);
+    placedBy[record.point] = static_cast<std::int16_t>(m);
+    return record.notes[1][kNote];
+  }
+
+  GridGeometry geo = makeGridGeometry(19);
+  naming::FigureTable figures;
+  playback::PlacedByRow placedBy{};
+};
+
+TEST_F(NoteBlockTest, TheNoteComesFromTheHeightOfThePointAndTheStonesOfTheFigure) {
+  auto line = emptyLine(3);
+  EXPECT_EQ(fill(line, 1, 3, 3), 56);  // 4-4 point: 4 × 8 + 20 + 4
+
+  // One line away from the figure's stone: its note plus a whole tone.
+  line[2].figureStones = {static_cast<std::int16_t>(geo.bordered(3 + 3 * 19))};
+  EXPECT_EQ(fill(line, 2, 4, 3), 58);
+  // Two lines diagonally from move 2's stone, the last stone of the set decides.
+  line[3].figureStones = {static_cast<std::int16_t>(geo.bordered(3 + 3 * 19)),
+                          static_cast<std::int16_t>(geo.bordered(4 + 3 * 19))};
+  EXPECT_EQ(fill(line, 3, 6, 5), 62);
+}
+
+TEST_F(NoteBlockTest, PanRunsFromTheLeftEdgeToTheRightOne) {
+  auto line = emptyLine(3);
+  fill(line, 1, 0, 9);
+  fill(line, 2, 18, 9);
+  fill(line, 3, 9, 9);
+  EXPECT_EQ(line[1].notes[1][playback::kPan], 0);
+  EXPECT_EQ(line[2].notes[1][playback::kPan], 127);
+  EXPECT_EQ(line[3].notes[1][playback::kPan], 63);
+}
+
+// Documents replayed with the note observer after the classifier.
+class MusicReplayTest : public ::testing::Test {
+ protected:
+  void SetUp() override { doc.observers.push_back(&notes); }
+  std::string fileBytes() { return playback::midiFileBytes(notes.midiFile(), err); }
+
+  TempFolder folder;
+  std::ostringstream err;
+  Document doc;
+  playback::NoteBlockObserver notes{doc, folder.path() / "output.mid", err};
+};
+
+TEST_F(MusicReplayTest, EveryMoveGetsTheTempoOfTheDisplayTimeAndFollowsThePreviousNote) {
+  doc.state.design.intFields[u"１手ごとの表示時間"] = 1400;
+  loadText(doc, quietGame(3));
+  const GameRecord& record = doc.record();
+  for (int m = 1; m <= 3; ++m) {
+    EXPECT_EQ(record.lineCopy[static_cast<std::size_t>(m)].notes[1][kTempo], 42) << m;
+    EXPECT_EQ(record.lineRecords[static_cast<std::size_t>(m)]->notes, record.lineCopy[static_cast<std::size_t>(m)].notes)
+        << "the tree keeps the block too";
+  }
+  EXPECT_EQ(record.lineCopy[1].notes[1][kStartTick], 480);
+  EXPECT_EQ(record.lineCopy[2].notes[1][kStartTick], 600);
+  EXPECT_EQ(record.lineCopy[3].notes[1][kStartTick], 720);
+
+  // The replay wrote output.mid; its one tempo event is 60 / 42 s per quarter.
+  const auto written = readFileBytes(folder.path() / "output.mid");
+  ASSERT_TRUE(written);
+  EXPECT_EQ(*written, fileBytes());
+  const SmfResult smf = readSmf(*written);
+  ASSERT_TRUE(smf.ok()) << smf.error;
+  EXPECT_EQ(smf.file.ticksPerQuarter, 120);
+  const auto tempos = tempoEvents(smf.file.tracks[0]);
+  ASSERT_EQ(tempos.size(), 1u);
+  EXPECT_EQ(tempos[0].tick, 480);
+  EXPECT_EQ(tempos[0].bytes, bytesOf({0xFF, 0x51, 0x03, 0x15, 0xCC, 0x5B}));
+  EXPECT_EQ(notesOn(smf.file.tracks[0]).size(), 3u);
+}
+
+TEST_F(MusicReplayTest, StonesOfTheFigureSoundOnTracksOfTheirOwnAtTheMovesStart) {
+  loadText(doc, quietGame(4));
+  std::vector<MoveRecord>& line = doc.record().lineCopy;
+  const GridGeometry& geo = doc.board.geometry;
+  line[4].figureStones.clear();
+  for (int m = 1; m <= 3; ++m) line[4].figureStones.push_back(static_cast<std::int16_t>(geo.bordered(line[static_cast<std::size_t>(m)].point)));
+  line[4].figureStones.push_back(static_cast<std::int16_t>(geo.bordered(line[4].point)));  // its own stone plays on track 0 only
+
+  playback::MidiFile file;
+  playback::BuildMidiFile(file, line, doc.board);
+  const SmfResult smf = readSmf(playback::midiFileBytes(file, err));
+  ASSERT_TRUE(smf.ok()) << smf.error;
+  EXPECT_EQ(smf.file.format, 1);
+  ASSERT_EQ(smf.file.tracks.size(), 4u);
+  const std::int64_t start = line[4].notes[1][kStartTick];
+  for (std::size_t t = 1; t <= 3; ++t) {
+    const auto notes = notesOn(smf.file.tracks[t]);
+    auto at = std::find_if(notes.begin(), notes.end(), [&](const SmfEvent& e) { return e.tick == start; });
+    ASSERT_NE(at, notes.end()) << "track " << t;
+    EXPECT_EQ(at->byte(0), 0x90 | t);
+    EXPECT_EQ(at->byte(1), line[t].notes[1][kNote]);
+  }
+  EXPECT_EQ(tempoEvents(smf.file.tracks[0]).size(), 1u) << "resonating notes change no tempo";
+}
+
+TEST_F(MusicReplayTest, AMoveWithoutAStartTickLeavesNoTraceInTheFile) {
+  doc.observers.clear();
+  loadText(doc, quietGame(2));
+  std::vector<MoveRecord>& line = doc.record().lineCopy;
+  line[2].notes[0][kStartTick] = -7;
+  doc.observers = {&doc.classifier, &notes};
+  recomputePositions(doc, 0);
+  EXPECT_EQ(line[2].notes[1][kStartTick], -7);
+  line[2].figureStones = {static_cast<std::int16_t>(doc.board.geometry.bordered(line[1].point))};
+
+  playback::MidiFile file;
+  playback::BuildMidiFile(file, line, doc.board);
+  EXPECT_EQ(file.tracks().size(), 1u);
+  const SmfResult smf = readSmf(playback::midiFileBytes(file, err));
+  ASSERT_TRUE(smf.ok()) << smf.error;
+  EXPECT_EQ(notesOn(smf.file.tracks[0]).size(), 1u);
+}
+
+TEST(MidiFileTest, ATempoChangeAddsOneTempoEvent) {
+  auto line = emptyLine(3);
+  const std::int32_t tempos[] = {0, 120, 120, 60};
+  for (int m = 1; m <= 3; ++m) {
+    NoteBlock& block = line[static_cast<std::size_t>(m)].notes[1];
+    block = {50, 120, 100, 60, tempos[m], 480 + 120 * (m - 1), 64, 0, 0};
+  }
+  playback::MidiFile file;
+  for (int m = 1; m <= 3; ++m) playback::AddNote(file, line, 0, m, m);
+  std::ostringstream err;
+  const SmfResult smf = readSmf(playback::midiFileBytes(file, err));
+  ASSERT_TRUE(smf.ok()) << smf.error;
+  EXPECT_EQ(smf.file.format, 0);
+  const auto tempos_ = tempoEvents(smf.file.tracks[0]);
+  ASSERT_EQ(tempos_.size(), 2u);
+  EXPECT_EQ(tempos_[0].bytes, bytesOf({0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20}));
+  EXPECT_EQ(tempos_[1].tick, 720);
+  EXPECT_EQ(tempos_[1].bytes, bytesOf({0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40}));
+  EXPECT_TRUE(err.str().empty());
+}
+
+TEST(MidiFileTest, TheFadeInRampsTheExpressionOncePerLevel) {
+  auto line = emptyLine(1);
+  line[1].notes[1] = {50, 10, 100, 60, 120, 0, 64, 4, 0};
+  playback::MidiFile file;
+  playback::AddNote(file, line, 0, 1, 1);
+  std::vector<std::pair<std::int64_t, int>> ramp;
+  for (const auto& e : file.tracks()[0])
+    if (e.size == 3 && e.bytes[0] == 0xB0 && e.bytes[1] == 11) ramp.emplace_back(e.tick, e.bytes[2]);
+  EXPECT_EQ(ramp, (std::vector<std::pair<std::int64_t, int>>{{0, 0}, {1, 31}, {2, 63}, {3, 95}, {4, 127}}));
+
+  // A fade far longer than 127 ticks still takes one event per level.
+  line[1].notes[1][7] = 1'000'000'000;
+  file.clear();
+  playback::AddNote(file, line, 0, 1, 1);
+  EXPECT_LT(file.tracks()[0].size(), 140u);
+}
+
+TEST(MidiFileTest, DeltasBeyondFourBytesAreReportedAndWrittenAsTheLargest) {
+  playback::MidiFile file;
+  file.add(0, 0x10000000, {0x90, 60, 0});
+  std::ostringstream err;
+  const std::string bytes = playback::midiFileBytes(file, err);
+  EXPECT_TRUE(contains(bytes, bytesOf({0xFF, 0xFF, 0xFF, 0x7F, 0x90, 60, 0})));
+  EXPECT_EQ(err.str(), "Error: number too large to convert to VLV\n");
+  ASSERT_TRUE(readSmf(bytes).ok());
+
+  file.clear();
+  file.add(0, 0x80, {0x90, 60, 0});
+  err.str("");
+  EXPECT_TRUE(contains(playback::midiFileBytes(file, err), bytesOf({0x81, 0x00, 0x90, 60, 0})));
+  EXPECT_TRUE(err.str().empty());
+}
+
+TEST(MidiFileTest, AFailedWriteIsReportedAndLeavesNoPartFile) {
+  TempFolder folder;
+  const fs::path target = folder.path() / "output.mid";
+  fs::create_directories(target / "in the way");
+  playback::MidiFile file;
+  std::ostringstream err;
+  EXPECT_FALSE(playback::WriteMidiFile(file, target, err));
+  EXPECT_EQ(err.str(), "Error: could not write: " + target.string() + "\n");
+  int entries = 0;
+  for (const auto& entry : fs::directory_iterator(folder.path())) entries += entry.path() != target;
+  EXPECT_EQ(entries, 0) << "no temporary file is left behind";
+}
+
+}  // namespace
+}  // namespace mokuza::test

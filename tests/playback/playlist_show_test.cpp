@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "playback/auto_play.h"
+#include "playback/design_values.h"
+#include "playback/pair_go.h"
+#include "playback/playlist_games.h"
+#include "platform/headless/headless_services.h"
+#include "tests/playback/playback_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+using playback::Playback;
+
+// A playlist of three games (3, 4 and 2 moves) shown as a show: every shown
+// move and every opened game is traced with its tick.
+class PlaylistShowTest : public ::testing::Test {
+ protected:
+  PlaylistShowTest() {
+    doc.globalOptions["update_time"] = 10;
+    PlaylistEntry design;
+    design.intFields = {{std::u16string(playback::kAutoSpeed), 1000}, {std::u16string(playback::kLoopTime), -500}};
+    const int lengths[] = {3, 4, 2};
+    for (int g = 0; g < 3; ++g) {
+      const fs::path file = folder.write("g" + std::to_string(g + 1) + ".sgf", quietGame(lengths[g]));
+      AddGame(playlist, design, pathToText(file), u"20260101000000", false);
+    }
+    pb.actions.moveShown = [this](int move, int wait) {
+      trace.push_back({tick, playlist.currentGameIndex, move, wait});
+    };
+    pb.actions.playlistGameOpened = [this](int number) { opened.push_back({tick, number, 0, 0}); };
+  }
+
+  void setAll(std::u16string_view label, int value) {
+    for (PlaylistEntry& entry : playlist.entries) entry.intFields.insert_or_assign(std::u16string(label), value);
+  }
+  void run(int limit = 100000) {
+    for (int i = 0; i < limit && pb.autoPlay.running(); ++i) {
+      ++tick;
+      playback::onPlaybackTimer(pb);
+    }
+  }
+  // "game:move" of every shown move.
+  std::string show() const {
+    std::string text;
+    for (const Event& e : trace) text += (text.empty() ? "" : " ") + std::to_string(e.game) + ":" + std::to_string(e.move);
+    return text;
+  }
+  // The tick at which game `number` showed move `move` (after tick `after`).
+  int tickOf(int number, int move, int after = -1) const {
+    for (const Event& e : trace)
+      if (e.game == number && e.move == move && e.tick > after) return e.tick;
+    return -1;
+  }
+  std::u16string lastHistory() const {
+    return doc.undoEntries.empty() ? u"" : doc.undoEntries[static_cast<std::size_t>(doc.undoIndex)].description;
+  }
+
+  struct Event {
+    int tick, game, move, wait;
+  };
+  TempFolder folder;
+  platform::HeadlessServices services;
+  Document doc;
+  Playlist playlist;
+  Playback pb{doc, playlist, services, folder.path()};
+  int tick = 0;
+  std::vector<Event> trace;
+  std::vector<Event> opened;
+};
+
+TEST_F(PlaylistShowTest, WithoutLoopingItPausesBetweenGamesAndStopsAfterTheLast) {
+  playback::StartPlaylistAutoPlay(pb);
+  ASSERT_TRUE(pb.autoPlay.running());
+  run();
+  EXPECT_EQ(show(), "1:1 1:2 1:3 2:1 2:2 2:3 2:4 3:1 3:2");
+  EXPECT_FALSE(pb.autoPlay.running());
+  EXPECT_FALSE(pb.autoPlay.playlistAutoPlay);
+  EXPECT_EQ(lastHistory(), u"プレイリスト自動再生");
+  EXPECT_EQ(pb.autoPlay.movesPlayedCount, 9);
+
+  // 1000 ms per move; after the last move's wait the next game opens, and
+  // auto_speed + |looptime| = 1500 ms later its first move shows.
+  ASSERT_EQ(opened.size(), 3u);
+  EXPECT_EQ(opened[1].tick, tickOf(1, 3) + 101);
+  EXPECT_EQ(tickOf(2, 1) - opened[1].tick, 150 + 1);
+  EXPECT_EQ(tickOf(3, 1) - opened[2].tick, 150 + 1);
+  EXPECT_TRUE(services.callsOf("sleepMs").empty()) << "the pause never blocks the window";
+}
+
+TEST_F(PlaylistShowTest, WithLoopingItWrapsToTheFirstGameAndTurnsTheBoard) {
+  setAll(playback::kLoopTime, 500);
+  doc.state.options["gobanroll"] = 3;
+  playback::StartPlaylistAutoPlay(pb);
+  while (opened.size() < 4 && pb.autoPlay.running()) run(1);
+  run(200);
+  EXPECT_TRUE(pb.autoPlay.running());
+  EXPECT_EQ(show(), "1:1 1:2 1:3 2:1 2:2 2:3 2:4 3:1 3:2 1:1");
+  EXPECT_EQ(optionValue(doc.state.options, "gobanroll", 0), 4) << "one more turn at the playlist loop";
+  EXPECT_EQ(tickOf(1, 1, tickOf(3, 2)) - opened[3].tick, 150 + 1) << "pause of auto_speed + |looptime|";
+  playback::ToggleAutoPlay(pb, false);
+  EXPECT_FALSE(pb.autoPlay.running());
+  EXPECT_EQ(lastHistory(), u"プレイリスト自動再生");
+}
+
+TEST_F(PlaylistShowTest, AShowStartedOutsideThePlaylistResumesAtTheEntryLastShown) {
+  playlist.currentGameIndex = -2;
+  playback::StartPlaylistAutoPlay(pb);
+  EXPECT_EQ(playlist.currentGameIndex, 2);
+  run();
+  EXPECT_EQ(show(), "2:1 2:2 2:3 2:4 3:1 3:2");
+}
+
+TEST_F(PlaylistShowTest, AGameFileThatIsGoneStopsTheShow) {
+  fs::remove(folder.path() / "g2.sgf");
+  playback::StartPlaylistAutoPlay(pb);
+  run();
+  EXPECT_EQ(show(), "1:1 1:2 1:3");
+  EXPECT_FALSE(pb.autoPlay.running());
+  const auto messages = services.callsOf("messageBox");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, u"ファイルが見つかりませんでした");
+  EXPECT_EQ(playlist.currentGameIndex, 1) << "the shown game stays";
+}
+
+TEST_F(PlaylistShowTest, NextAndPreviousGameWrapAndStampTheAccessDate) {
+  services.clock = 1'780'000'000;  // 2026-05-28 20:26:40 UTC
+  ASSERT_EQ(playback::OpenPlaylistGame(pb, 3, playback::kOpenHistoryText), 0);
+  EXPECT_EQ(lastHistory(), u"対局を開く - g3 [No.3] ");
+  EXPECT_EQ(playlist.entries[2].textFields[std::u16string(kAccessedLabel)], u"20260528202640");
+  EXPECT_EQ(playlist.list.selected, std::set<int>{2});
+
+  ASSERT_EQ(playback::StepPlaylistGame(pb, 1), 0);
+  EXPECT_EQ(playlist.currentGameIndex, 1);
+  ASSERT_EQ(playback::StepPlaylistGame(pb, -1), 0);
+  EXPECT_EQ(playlist.currentGameIndex, 3);
+  EXPECT_EQ(doc.moveCount(), 2);
+  EXPECT_EQ(optionValue(doc.state.options, "gobanroll", 0), -8) << "rotation off stays off";
+  EXPECT_EQ(playback::rotationAfterLoop(7, 1), 0);
+  EXPECT_EQ(playback::rotationAfterLoop(0, -1), 7);
+  EXPECT_EQ(playback::rotationAfterLoop(15, 1), 15) << "first move to the upper right";
+
+  playlist.displayOrder = {0};
+  EXPECT_NE(playback::StepPlaylistGame(pb, 1), 0);
+  EXPECT_EQ(services.callsOf("messageBox").back().text, u"プレイリストに２局以上登録されていません");
+}
+
+TEST_F(PlaylistShowTest, PairGoColoursGoIntoTheDesignAndTheHistory) {
+  EXPECT_EQ(playback::pairColourDigits(1010), (playback::PairColourDigits{0, 1, 0, 1}));
+  EXPECT_EQ(playback::pairColourValue({3, 2, 1, 0}), 123);
+  EXPECT_EQ(playback::pairColourDigits(9), (playback::PairColourDigits{3, 0, 0, 0})) << "no radio button offers 9";
+
+  playback::PairGoColours colours;
+  colours.mode = true;
+  colours.change = 2;
+  colours.moves = {1, 2, 3, 0};
+  colours.lastMoves = {0, 0, 1, 1};
+  playback::ApplyPairGoColours(pb, colours);
+  EXPECT_EQ(lastHistory(), u"ペア碁カラー設定  [リスト外]");
+
+  ASSERT_EQ(playback::OpenPlaylistGame(pb, 2, u""), 0);
+  playback::ApplyPairGoColours(pb, colours);
+  EXPECT_EQ(lastHistory(), u"ペア碁カラー設定  [No.2]");
+  EXPECT_EQ(intField(playlist.entries[1], u"ペア碁着手", 0), 321);
+  EXPECT_EQ(intField(playlist.entries[1], u"ペア碁最終着手", 0), 1100);
+  const playback::PairGoColours read = playback::readPairGoColours(doc);
+  EXPECT_TRUE(read.mode);
+  EXPECT_EQ(read.change, 2);
+  EXPECT_EQ(read.moves, colours.moves);
+
+  playlist.list.selected = {0, 1, 2};
+  EXPECT_EQ(playback::pairGoHistoryText(playlist), u" [No.1～No.3]");
+}
+
+}  // namespace
+}  // namespace mokuza::test
