@@ -13,5 +13,7 @@ extern const Command kPlaylistCommand;
 extern const Command kNamesCommand;
 extern const Command kScoreCommand;
 extern const Command kLadderCommand;
+extern const Command kRenderCommand;
+extern const Command kExportCommand;
 
 }  // namespace mokuza::cli

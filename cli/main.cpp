@@ -12,7 +12,8 @@ constexpr std::array kCommands{&mokuza::cli::kShowCommand, &mokuza::cli::kTreeCo
                                                   &mokuza::cli::kPlaylistCommand,
                                                   &mokuza::cli::kScoreCommand, &mokuza::cli::kLadderCommand,
                                                   &mokuza::cli::kInfoCommand, &mokuza::cli::kConvertCommand,
-                                                  &mokuza::cli::kNamesCommand};
+                                                  &mokuza::cli::kNamesCommand, &mokuza::cli::kRenderCommand,
+                                                  &mokuza::cli::kExportCommand};
 
 void printHelp(std::ostream& out) {
   out << "mokuza-cli — Go game records from the command line\n\n"

@@ -1,0 +1,31 @@
+#pragma once
+// Text on the board: the face of the design's "書体", and outlined text
+// with a halo, drawn as paths so it scales with the pitch.
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QString>
+#include <functional>
+#include <string>
+
+namespace mokuza::render {
+
+inline constexpr char kFallbackFace[] = "IPAGothic";
+
+// The design's face when it is installed, else IPAGothic.
+QString boardFontFamily(const std::u16string& typeface);
+
+QFont boardFont(const QString& family, int pixelHeight, bool bold);
+
+// The outline of a text centred in a square cell.
+QPainterPath centredTextPath(const QString& text, const QFont& font, int cell);
+
+// Strokes the halo around `path`, then paints the text body by calling
+// `body` with the path set as clip.
+void drawHaloText(QPainter& painter, const QPainterPath& path, const QColor& halo, int pitch,
+                  const std::function<void(QPainter&)>& body);
+
+}  // namespace mokuza::render
