@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cstring>
 
 #include "render/board_surfaces.h"
 #include "render/board_text.h"
@@ -27,6 +28,16 @@ std::vector<std::int8_t> territoryOwners(const CountingState& counting, int n) {
   return owners;
 }
 
+// Copies into the buffer the target already has: a repaint then touches no
+// fresh memory.
+void copyInto(QImage& target, const QImage& source) {
+  if (target.size() != source.size() || target.format() != source.format() || target.isDetached() == false) {
+    target = source.copy();
+    return;
+  }
+  std::memcpy(target.bits(), source.constBits(), static_cast<std::size_t>(source.sizeInBytes()));
+}
+
 }  // namespace
 
 QColor TerritoryColour(int owner, int tint) {
@@ -46,6 +57,7 @@ void BoardPainter::rebuild(const RenderState& state, const BoardGeometry& g, QSi
   background_ = PaintBackground(surface, *state.design, images_.background);
   cleanBoard_ = PaintCleanBoard(background_, g, *state.design, images_, star_);
   icons_.clear();
+  pointCaches_.clear();
   cachedDesign_ = *state.design;
   cachedFolder_ = state.programFolder;
   cachedGeometry_ = g;
@@ -54,9 +66,9 @@ void BoardPainter::rebuild(const RenderState& state, const BoardGeometry& g, QSi
 }
 
 void BoardPainter::paintPoints(const RenderState& state, const BoardGeometry& g) {
-  board_ = cleanBoard_.copy();
+  copyInto(board_, cleanBoard_);
   const int n = g.boardSize;
-  PointPainter points(state, g, stones_);
+  PointPainter points(state, g, stones_, pointCaches_);
   const bool counting = state.counting != nullptr && state.counting->countingMode;
   const std::vector<std::int8_t> owners = counting ? territoryOwners(*state.counting, n) : std::vector<std::int8_t>{};
   const std::array<int, 2> tints{designValue(*state.design, u"黒石の色"), designValue(*state.design, u"白石の色")};
@@ -84,8 +96,9 @@ const QImage& BoardPainter::Repaint(const RenderState& state, const BoardGeometr
       !(cachedGeometry_ == g) || cachedClient_ != client)
     rebuild(state, g, client);
 
-  picture_ = background_.copy();
-  const QString family = boardFontFamily(state.typeface);
+  copyInto(picture_, background_);
+  pointCaches_.useTypeface(state.typeface);
+  const QString family = pointCaches_.family;
   {
     QPainter painter(&picture_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

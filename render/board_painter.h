@@ -12,6 +12,7 @@
 
 #include "render/board_geometry.h"
 #include "render/design_images.h"
+#include "render/point_painter.h"
 #include "render/render_state.h"
 #include "render/stone_images.h"
 
@@ -32,6 +33,7 @@ class BoardPainter {
   // The board square with its image, grid and star points only.
   const QImage& cleanBoard() const { return cleanBoard_; }
   const StoneImages& stones() const { return stones_; }
+  PointCaches& pointCaches() { return pointCaches_; }
   // Design files that could not be read at the last rebuild.
   const std::vector<std::filesystem::path>& missingImages() const { return images_.missing; }
   // Where the icons of the strip were drawn, for hit-testing.
@@ -55,6 +57,7 @@ class BoardPainter {
   QImage board_;
   QImage picture_;
   std::map<std::filesystem::path, QImage> icons_;
+  PointCaches pointCaches_;
   std::array<QRect, 15> iconRects_{};
 };
 

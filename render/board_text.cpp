@@ -28,16 +28,14 @@ QPainterPath centredTextPath(const QString& text, const QFont& font, int cell) {
   return path;
 }
 
-void drawHaloText(QPainter& painter, const QPainterPath& path, const QColor& halo, int pitch,
-                  const std::function<void(QPainter&)>& body) {
+void drawHaloText(QPainter& painter, const QPainterPath& path, const QColor& halo, int pitch, const QBrush& body) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   const double width = std::max(pitch / 32, 1) + std::max(pitch / 48, 1);
   painter.setPen(QPen(halo, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   painter.setBrush(Qt::NoBrush);
   painter.drawPath(path);
-  painter.setClipPath(path, Qt::IntersectClip);
-  body(painter);
+  painter.fillPath(path, body);
   painter.restore();
 }
 

@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QString>
-#include <functional>
 #include <string>
 
 namespace mokuza::render {
@@ -23,9 +22,7 @@ QFont boardFont(const QString& family, int pixelHeight, bool bold);
 // The outline of a text centred in a square cell.
 QPainterPath centredTextPath(const QString& text, const QFont& font, int cell);
 
-// Strokes the halo around `path`, then paints the text body by calling
-// `body` with the path set as clip.
-void drawHaloText(QPainter& painter, const QPainterPath& path, const QColor& halo, int pitch,
-                  const std::function<void(QPainter&)>& body);
+// Strokes the halo around `path`, then fills the text body with `body`.
+void drawHaloText(QPainter& painter, const QPainterPath& path, const QColor& halo, int pitch, const QBrush& body);
 
 }  // namespace mokuza::render

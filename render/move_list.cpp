@@ -2,15 +2,20 @@
 
 #include <algorithm>
 
+#include "render/design_reading.h"
+
 namespace mokuza::render {
 
 void PaintMoveList(QPainter& painter, const RenderState& s, const BoardGeometry& g, const QString& family) {
   const Document& doc = *s.doc;
   const int h = g.infoWidth / 42;
-  if (h <= 0 || g.infoHeight < h) return;
+  // The column labels stand in the top of the info area; the list goes under them.
+  const int labels = designValue(*s.design, u"碁盤座標") != 0 ? g.halfPitch + 6 : 0;
+  const int top = g.infoTop + labels, height = g.infoHeight - labels;
+  if (h <= 0 || height < h) return;
   const int columnWidth = g.extent / 3;
   const int current = doc.currentMove();
-  const int rows = g.infoHeight / h;
+  const int rows = height / h;
   int first = replayMode(s) ? std::max(s.figureStart + 1, 1) : 1;
   // The list moves on by one row of three until the current move fits.
   while ((current - first) / 3 + 1 > rows) first += 3;
@@ -18,7 +23,7 @@ void PaintMoveList(QPainter& painter, const RenderState& s, const BoardGeometry&
   QFont font(family);
   font.setPixelSize(h);
   painter.save();
-  int x = g.infoLeft, y = g.infoTop;
+  int x = g.infoLeft, y = top;
   for (int m = first; m <= current && static_cast<std::size_t>(m) < line.size(); ++m) {
     const MoveRecord& move = line[static_cast<std::size_t>(m)];
     const QString text = QString::fromStdU16String(move.colour > 0 ? u"黒" : u"白") + QString::number(m) + ' ' +

@@ -26,8 +26,17 @@ int capturedColour(const Document& doc) {
 
 }  // namespace
 
-PointPainter::PointPainter(const RenderState& state, const BoardGeometry& geometry, const StoneImages& stones)
-    : s_(state), g_(geometry), stones_(stones), family_(boardFontFamily(state.typeface)) {
+void PointCaches::useTypeface(const std::u16string& face) {
+  if (!family.isEmpty() && typeface == face) return;
+  texts.clear();
+  typeface = face;
+  family = boardFontFamily(face);
+}
+
+PointPainter::PointPainter(const RenderState& state, const BoardGeometry& geometry, const StoneImages& stones,
+                           PointCaches& caches)
+    : s_(state), g_(geometry), stones_(stones), caches_(caches) {
+  caches_.useTypeface(s_.typeface);
   const Design& d = *s_.design;
   const std::array<int, 2> tint{designValue(d, u"黒石の色"), designValue(d, u"白石の色")};
   for (std::size_t c = 0; c < 2; ++c) {
@@ -115,19 +124,20 @@ ColourMatrix PointPainter::markMatrixFor(int colour, int placingMove) const {
 
 const QImage& PointPainter::tinted(int source, int size, const ColourMatrix& m) {
   const auto key = std::make_tuple(source, size, m);
-  auto it = cache_.find(key);
-  if (it != cache_.end()) return it->second;
+  auto it = caches_.tinted.find(key);
+  if (it != caches_.tinted.end()) return it->second;
   const std::size_t colour = static_cast<std::size_t>(source % 2);
   const QImage& base = source < 2 ? stones_.stone[colour] : (source < 4 ? stones_.ringThin[colour] : stones_.ringThick[colour]);
   QImage scaled = base.size() == QSize(size, size)
                       ? base
                       : base.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  return cache_.emplace(key, TintedImage(scaled, m)).first->second;
+  return caches_.tinted.emplace(key, TintedImage(scaled, m)).first->second;
 }
 
 void PointPainter::PaintPoint(QPainter& painter, int point, int kind) {
   if (kind == kPointEmpty) return;
   const Shown shown = shownAt(point, kind);
+  const std::u16string text = textAt(point, shown, kind);
   bool lastMoveStone = false;
   if (shown.colour != 0) {
     const std::size_t idx = static_cast<std::size_t>(stoneIndex(shown.colour));
@@ -153,10 +163,11 @@ void PointPainter::PaintPoint(QPainter& painter, int point, int kind) {
       const bool thick = shown.placingMove == figureLastMove_;
       painter.drawImage(0, 0, tinted(static_cast<int>(idx) + (thick ? 4 : 2), g_.pitch, mark));
     }
-    if (shown.placed && LastMoveTest(squareOption_, shown.placingMove, lastMove_))
+    // The square gives way to a number or label on the stone: both in the
+    // middle of the cell would make the text unreadable.
+    if (shown.placed && text.empty() && LastMoveTest(squareOption_, shown.placingMove, lastMove_))
       painter.drawImage(g_.markInset, g_.markInset, tinted(static_cast<int>(1 - idx), g_.markSize, mark));
   }
-  const std::u16string text = textAt(point, shown, kind);
   if (!text.empty()) drawText(painter, text, shown, lastMoveStone);
 }
 
@@ -188,30 +199,42 @@ std::u16string PointPainter::textAt(int point, const Shown& shown, int kind) con
 }
 
 void PointPainter::drawText(QPainter& painter, const std::u16string& text, const Shown& shown, bool lastMoveStone) {
-  const int p = g_.pitch;
-  const int length = static_cast<int>(text.size());
-  const int size = length <= 1 ? 2 * p / 3 : (length == 2 ? 5 * p / 8 : 5 * p / 9);
-  const QPainterPath path = centredTextPath(QString::fromStdU16String(text), boardFont(family_, size, length <= 2), p);
   bool light = searchShown(s_);
   if (shown.colour != 0) {
     const std::size_t own = static_cast<std::size_t>(stoneIndex(shown.colour));
     light = stones_.brightness[own] < stones_.brightness[1 - own];
   }
+  const bool lastText = lastMoveStone && lasColourW_ != 4 && s_.dragSource < 0 && numberColour_ != 0;
+  const auto key = std::make_tuple(text, light, lastText, numberColour_);
+  auto it = caches_.texts.find(key);
+  if (it == caches_.texts.end()) it = caches_.texts.emplace(key, makeTextImage(text, light, lastText)).first;
+  painter.drawImage(0, 0, it->second);
+}
+
+QImage PointPainter::makeTextImage(const std::u16string& text, bool light, bool lastText) {
+  const int p = g_.pitch;
+  const int length = static_cast<int>(text.size());
+  const int size = length <= 1 ? 2 * p / 3 : (length == 2 ? 5 * p / 8 : 5 * p / 9);
+  const QPainterPath path =
+      centredTextPath(QString::fromStdU16String(text), boardFont(caches_.family, size, length <= 2), p);
+  QImage image(p, p, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
   const QColor halo = light ? Qt::black : Qt::white;
-  drawHaloText(painter, path, halo, p, [&](QPainter& body) {
-    if (numberColour_ == 0) {
-      body.fillRect(0, 0, p, p, light ? Qt::white : Qt::black);
-      return;
-    }
-    // The body is cut from the lighter or darker stone image, drawn large
-    // enough that its disc covers the whole cell.
-    const bool lastText = lastMoveStone && lasColourW_ != 4 && s_.dragSource < 0;
-    const ColourMatrix& m = light ? (lastText ? kLastTextLight : kTextLight) : (lastText ? kLastTextDark : kTextDark);
-    const bool blackIsDarker = stones_.brightness[0] <= stones_.brightness[1];
-    const int source = light == blackIsDarker ? 1 : 0;
-    const int big = p * 3 / 2;
-    body.drawImage((p - big) / 2, (p - big) / 2, tinted(source, big, m));
-  });
+  if (numberColour_ == 0) {
+    drawHaloText(painter, path, halo, p, QBrush(light ? Qt::white : Qt::black));
+    return image;
+  }
+  // The body is cut from the lighter or darker stone image, laid large
+  // enough that its disc covers the whole cell.
+  const ColourMatrix& m = light ? (lastText ? kLastTextLight : kTextLight) : (lastText ? kLastTextDark : kTextDark);
+  const bool blackIsDarker = stones_.brightness[0] <= stones_.brightness[1];
+  const int source = light == blackIsDarker ? 1 : 0;
+  const int big = p * 3 / 2;
+  QBrush body(tinted(source, big, m));
+  body.setTransform(QTransform::fromTranslate((p - big) / 2, (p - big) / 2));
+  drawHaloText(painter, path, halo, p, body);
+  return image;
 }
 
 }  // namespace mokuza::render

@@ -7,6 +7,7 @@
 #include <QString>
 #include <array>
 #include <map>
+#include <string>
 #include <tuple>
 
 #include "render/board_geometry.h"
@@ -22,11 +23,28 @@ namespace mokuza::render {
 // capture fade, 4 a music-mode layer.
 enum PointKind : int { kPointFull = 0, kPointEmpty = 1, kPointChange = 2, kPointCaptured = 3, kPointMusic = 4 };
 
-// Prepared once per repaint: tints, last-move options and a cache of the
-// stone images through the matrices used.
+// What stays valid from one repaint to the next while the stone images and
+// the face stay the same: stone images through the matrices used, and the
+// texts of points drawn once into cell-sized images (outlining and stroking
+// a text costs far more than copying it). Whoever rebuilds the stone images
+// clears it.
+struct PointCaches {
+  // (source image: 0/1 stones, 2/3 thin rings, 4/5 thick rings; size; matrix)
+  std::map<std::tuple<int, int, ColourMatrix>, QImage> tinted;
+  // (text, light, last move's text matrices, "マーク・手数の色")
+  std::map<std::tuple<std::u16string, bool, bool, int>, QImage> texts;
+  std::u16string typeface;  // the face the paths were made in
+  QString family;
+
+  void clear() { *this = PointCaches{}; }
+  // Resolves the face once; another face drops the texts made in the old one.
+  void useTypeface(const std::u16string& face);
+};
+
+// Prepared once per repaint: tints and last-move options.
 class PointPainter {
  public:
-  PointPainter(const RenderState& state, const BoardGeometry& geometry, const StoneImages& stones);
+  PointPainter(const RenderState& state, const BoardGeometry& geometry, const StoneImages& stones, PointCaches& caches);
 
   void PaintPoint(QPainter& painter, int point, int kind);
 
@@ -49,10 +67,12 @@ class PointPainter {
   int stoneAt(int point) const;
   int lastShowable() const;
 
+  QImage makeTextImage(const std::u16string& text, bool light, bool lastText);
+
   const RenderState& s_;
   const BoardGeometry& g_;
   const StoneImages& stones_;
-  QString family_;
+  PointCaches& caches_;
   std::array<ColourMatrix, 2> stoneMatrix_{};
   std::array<ColourMatrix, 2> markMatrix_{};
   std::array<ColourMatrix, 4> pairStone_{};
@@ -64,8 +84,6 @@ class PointPainter {
   int numberDisplay_ = 0, numberColour_ = 1, lasColourW_ = 0, figureLastMove_ = 0;
   std::array<double, 2> opacity_{1, 1};
   int preview_ = 0;
-  // (source image: 0/1 stones, 2/3 thin rings, 4/5 thick rings; size; matrix)
-  std::map<std::tuple<int, int, ColourMatrix>, QImage> cache_;
 };
 
 }  // namespace mokuza::render

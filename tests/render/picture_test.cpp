@@ -174,7 +174,7 @@ TEST_F(PictureTest, FadeFramesEndAtThePaintedCell) {
   }
   FadeQueues queues;
   queues.add(6 + 6 * 9, kFadeMoveIn, FadeTimes{40, 40, 40, 10});
-  PointPainter points(state, g, painter.stones());
+  PointPainter points(state, g, painter.stones(), painter.pointCaches());
   EXPECT_TRUE(FadeFrame(queues, window, painter.cleanBoard(), points, g));
   const int firstFrame = brightness(window.pixel(cell.center()));
   int frames = 1;
