@@ -66,13 +66,6 @@ TEST_F(PictureTest, MarksAndNumbersAreDrawnInsideTheirCells) {
   EXPECT_GT(changedPixels(4, 4), 10);  // label "A" on an empty point
   EXPECT_GT(changedPixels(6, 2), 10);  // triangle
   EXPECT_EQ(changedPixels(4, 1), 0);
-  const auto lightPixels = [&](int column, int row) {
-    int light = 0;
-    for (int y = 0; y < g.pitch; ++y)
-      for (int x = 0; x < g.pitch; ++x)
-        if (brightness(painter.board().pixel(column * g.pitch + x, row * g.pitch + y)) > 150) ++light;
-    return light;
-  };
   const int withoutNumber = lightPixels(2, 2);
   design.intFields[u"手数表示"] = 2;
   paint();
@@ -147,6 +140,32 @@ TEST_F(PictureTest, TerritoryAndSelectionTintCells) {
   const int boardRed = qRed(offCentre(painter.cleanBoard(), 0, 0));
   EXPECT_LT(qRed(offCentre(painter.board(), 0, 0)), boardRed - 20);   // black area, darker
   EXPECT_GT(qBlue(offCentre(painter.board(), 8, 0)), qBlue(offCentre(painter.cleanBoard(), 8, 0)) + 20);  // white, lighter
+}
+
+TEST_F(PictureTest, SearchResultShowsCandidatesAndCaption) {
+  load(u"(;SZ[9];B[cc];W[gg])");
+  design.intFields[u"碁盤サイズ指定"] = 31;
+  design.intFields[u"最終手-■印"] = 0;
+  SearchDisplay search;
+  search.shown = true;
+  search.matchedPoints = {2 + 2 * 9};
+  search.candidates[0] = 4 + 4 * 9;
+  search.blackPlayer = u"黒川";
+  search.total = 3;
+  state.search = &search;
+  state.inputMode = kInputRange;
+  paint();
+  EXPECT_GT(changedPixels(4, 4), 10);  // a faint candidate stone lettered "Ａ"
+  const int withCircle = lightPixels(2, 2);
+  int caption = 0;
+  for (int y = g.infoTop; y < std::min(g.infoTop + 60, 480); ++y)
+    for (int x = g.infoLeft; x < g.infoLeft + g.extent; ++x)
+      if (painter.picture().pixel(x, y) != kClientBackground.rgb()) ++caption;
+  EXPECT_GT(caption, 100);
+  state.search = nullptr;
+  paint();
+  EXPECT_EQ(changedPixels(4, 4), 0);
+  EXPECT_GT(withCircle, lightPixels(2, 2) + 5);  // "○" in light text on the matched black stone
 }
 
 TEST_F(PictureTest, BackgroundModesPlaceTheImage) {

@@ -90,6 +90,15 @@ class PictureTest : public ::testing::Test {
     return changed;
   }
 
+  // Light pixels of a cell of the painted board.
+  int lightPixels(int column, int row) const {
+    int light = 0;
+    for (int y = 0; y < g.pitch; ++y)
+      for (int x = 0; x < g.pitch; ++x)
+        if (brightness(painter.board().pixel(column * g.pitch + x, row * g.pitch + y)) > 150) ++light;
+    return light;
+  }
+
   fs::path folder;
   Document doc;
   Design design;
