@@ -3,20 +3,29 @@
 #include <algorithm>
 
 namespace mokuza::render {
+namespace {
+
+constexpr int kLargestExtent = 4096;
+constexpr int kLargestMargin = 100000;
+
+}  // namespace
 
 BoardGeometry ComputeBoardGeometry(const GeometryInputs& in) {
   BoardGeometry g;
   const int n = std::clamp(in.boardSize, 1, 19);
-  const int w = in.clientWidth, h = in.clientHeight, p = in.panelWidth;
+  const int w = std::clamp(in.clientWidth, 0, kLargestMargin), h = std::clamp(in.clientHeight, 0, kLargestMargin);
+  const int p = std::clamp(in.panelWidth, 0, kLargestMargin);
   g.boardSize = n;
 
   const int cell = std::min(h * 9 / 10, w * 9 / 10 - p) / n;
-  int v = (in.boardSizeStep + 45) * std::min(cell, 230) / 50;
+  int v = (std::clamp(in.boardSizeStep, -45, 1000) + 45) * std::min(cell, 230) / 50;
   v = std::max(v, 7);
   g.pitch = v % 2 == 0 ? v + 1 : v;
-  // An explicit pitch is taken as given, but kept odd and sane so that the
-  // cell centre stays a whole pixel and surfaces stay allocatable.
-  if (in.absolutePitch > 0) g.pitch = std::clamp(in.absolutePitch | 1, 7, 999);
+  if (in.absolutePitch > 0) g.pitch = in.absolutePitch | 1;
+  // Whatever a design asks for, the cell centre stays a whole pixel and the
+  // board surfaces stay within 4096 pixels, so that they can be allocated.
+  const int largest = (kLargestExtent / n - 1) | 1;
+  g.pitch = std::clamp(g.pitch, 7, std::max(largest, 7));
 
   g.halfPitch = g.pitch / 2;
   g.extent = n * g.pitch;
@@ -35,13 +44,13 @@ BoardGeometry ComputeBoardGeometry(const GeometryInputs& in) {
     g.boardLeft = panelAtLeft && p > 0 ? p + 16 : 0;
     g.boardLeft = std::max(g.boardLeft, (w - g.extent) / 2);
   } else {
-    g.boardLeft = in.marginX - 16 + p19 + (panelAtLeft ? 312 : 0) - 2 * p19 / 3;
+    g.boardLeft = std::min(in.marginX, kLargestMargin) - 16 + p19 + (panelAtLeft ? 312 : 0) - 2 * p19 / 3;
   }
   if (in.marginY <= 0) {
     g.boardTop = std::max((h - g.extent) / 2, 0);
     if (in.statusBarShown && g.boardTop >= in.statusBarHeight / 2) g.boardTop -= in.statusBarHeight / 2;
   } else {
-    g.boardTop = in.marginY - 2 * p19 / 3 - 16 + p19;
+    g.boardTop = std::min(in.marginY, kLargestMargin) - 2 * p19 / 3 - 16 + p19;
   }
 
   int s = (std::clamp(in.starSizeStep, 0, 20) + 2) * g.pitch / 16;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "render/board_geometry.h"
 #include "render/export_region.h"
 
@@ -45,6 +47,13 @@ TEST(BoardGeometryTest, AbsoluteSizeFixesThePitch) {
   small.absolutePitch = large.absolutePitch = 41;
   EXPECT_EQ(ComputeBoardGeometry(small).pitch, 41);
   EXPECT_EQ(ComputeBoardGeometry(large).pitch, 41);
+  large.absolutePitch = 1000000;  // a damaged design: the board stays allocatable
+  EXPECT_LE(ComputeBoardGeometry(large).extent, 4096);
+  EXPECT_EQ(ComputeBoardGeometry(large).pitch % 2, 1);
+  large.absolutePitch = 0;
+  large.boardSizeStep = INT32_MAX;
+  large.marginX = large.marginY = INT32_MAX;
+  EXPECT_LE(ComputeBoardGeometry(large).extent, 4096);
 }
 
 TEST(BoardGeometryTest, AutomaticPlacementCentresAndMovesUpForTheStatusBar) {
