@@ -31,7 +31,7 @@ std::vector<std::int8_t> territoryOwners(const CountingState& counting, int n) {
 // Copies into the buffer the target already has: a repaint then touches no
 // fresh memory.
 void copyInto(QImage& target, const QImage& source) {
-  if (target.size() != source.size() || target.format() != source.format() || target.isDetached() == false) {
+  if (target.size() != source.size() || target.format() != source.format() || !target.isDetached()) {
     target = source.copy();
     return;
   }
