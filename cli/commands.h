@@ -16,5 +16,7 @@ extern const Command kLadderCommand;
 extern const Command kSearchCommand;
 extern const Command kMidiCommand;
 extern const Command kAutoplayCommand;
+extern const Command kRenderCommand;
+extern const Command kExportCommand;
 
 }  // namespace mokuza::cli

@@ -13,7 +13,8 @@ constexpr std::array kCommands{&mokuza::cli::kShowCommand, &mokuza::cli::kTreeCo
                                                   &mokuza::cli::kScoreCommand, &mokuza::cli::kLadderCommand,
                                                   &mokuza::cli::kInfoCommand, &mokuza::cli::kConvertCommand,
                                                   &mokuza::cli::kNamesCommand, &mokuza::cli::kSearchCommand,
-                                                  &mokuza::cli::kMidiCommand, &mokuza::cli::kAutoplayCommand};
+                                                  &mokuza::cli::kMidiCommand, &mokuza::cli::kAutoplayCommand,
+                                                  &mokuza::cli::kRenderCommand, &mokuza::cli::kExportCommand};
 
 void printHelp(std::ostream& out) {
   out << "mokuza-cli — Go game records from the command line\n\n"

@@ -1,0 +1,134 @@
+#include "cli/board_picture.h"
+
+#include <cstdlib>
+#include <ostream>
+
+#include "cli/position_args.h"
+#include "core/record/text.h"
+#include "platform/program_folder.h"
+#include "playlist/design_fields.h"
+#include "playlist/playlist_reader.h"
+#include "render/geometry_inputs.h"
+#include "settings/design_values.h"
+
+namespace mokuza::cli {
+namespace {
+
+bool takeNumber(const Args& args, std::size_t& i, int low, int high, int& value, std::string& error) {
+  const std::string name = args[i];
+  const auto number = i + 1 < args.size() ? parseInt(args[++i]) : std::nullopt;
+  if (!number || *number < low || *number > high) {
+    error = name + " takes a whole number from " + std::to_string(low) + " to " + std::to_string(high);
+    return false;
+  }
+  value = *number;
+  return true;
+}
+
+int loadDesign(const PictureOptions& options, const std::filesystem::path& programFolder, Design& design,
+               const Command& command, Streams streams) {
+  design = initialDesign();
+  if (options.designPlaylist.empty()) return kExitOk;
+  Playlist playlist;
+  platform::HeadlessServices services;
+  PlaylistEntry shown;
+  if (ReadPlaylist(playlist, shown, pathToText(options.designPlaylist), false, services, programFolder) != kPlaylistReadOk ||
+      playlist.displayOrder.empty()) {
+    streams.err << "mokuza-cli " << command.name << ": no games in " << options.designPlaylist << '\n';
+    return kExitFailure;
+  }
+  if (options.game < 1 || options.game > playlist.gameCount()) {
+    streams.err << "mokuza-cli " << command.name << ": --game " << options.game << " is outside 1.."
+                << playlist.gameCount() << '\n';
+    return kExitFailure;
+  }
+  design = playlist.entries[static_cast<std::size_t>(playlist.displayOrder[static_cast<std::size_t>(options.game - 1)])];
+  return kExitOk;
+}
+
+}  // namespace
+
+bool takePictureOption(const Args& args, std::size_t& i, PictureOptions& options, std::string& error) {
+  const std::string& arg = args[i];
+  int value = 0;
+  if (arg == "--move") {
+    if (!takeNumber(args, i, 0, 100000, value, error)) return true;
+    options.move = value;
+  } else if (arg == "--width") {
+    takeNumber(args, i, 64, 8192, options.width, error);
+  } else if (arg == "--height") {
+    takeNumber(args, i, 64, 8192, options.height, error);
+  } else if (arg == "--game") {
+    takeNumber(args, i, 1, 10000, options.game, error);
+  } else if (arg == "--coords") {
+    if (takeNumber(args, i, 0, 3, value, error)) options.coords = value;
+  } else if (arg == "--numbers") {
+    if (takeNumber(args, i, 0, 2, value, error)) options.numbers = value;
+  } else if (arg == "--design" || arg == "-o" || arg == "--dead") {
+    if (i + 1 >= args.size()) {
+      error = arg + " takes a value";
+      return true;
+    }
+    std::string& into = arg == "--design" ? options.designPlaylist : (arg == "-o" ? options.output : options.dead);
+    into = args[++i];
+  } else if (arg == "--territory") {
+    options.territory = true;
+  } else if (arg == "--move-list") {
+    options.moveList = true;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+QtSession::QtSession() {
+  // Qt stops without a display unless it is told to draw off screen.
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  if (QGuiApplication::instance() == nullptr) app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+}
+
+int composePicture(const PictureOptions& options, const Command& command, Streams streams, ComposedPicture& out) {
+  platform::HeadlessServices services;
+  std::string error;
+  if (!loadGame(options.file, out.doc, services, error)) {
+    streams.err << "mokuza-cli " << command.name << ": " << error << '\n';
+    return kExitFailure;
+  }
+  if (!showRequestedMove(out.doc, options.move, command, streams)) return kExitFailure;
+  const std::filesystem::path programFolder = platform::resolveProgramFolder();
+  if (const int status = loadDesign(options, programFolder, out.design, command, streams); status != kExitOk) return status;
+  if (options.coords) out.design.intFields[u"碁盤座標"] = *options.coords;
+  if (options.numbers) out.design.intFields[u"手数表示"] = *options.numbers;
+  if (options.moveList) out.doc.globalOptions["moveinfo"] = 1;
+
+  const int n = out.doc.record().boardSize;
+  if (options.territory) {
+    ToggleCountingMode(out.counting, out.doc.board);
+    if (!options.dead.empty()) {
+      const auto points = parseSgfPoints(options.dead, n);
+      if (!points) {
+        streams.err << "mokuza-cli " << command.name << ": --dead takes points like dd,pq on the board\n";
+        return kExitUsage;
+      }
+      for (int point : *points) MarkDead(out.counting, out.doc.board, point);
+    }
+    out.state.counting = &out.counting;
+  }
+
+  render::RenderState& state = out.state;
+  state.doc = &out.doc;
+  state.design = &out.design;
+  state.typeface = std::u16string(textField(out.doc.state.gameInfo, kTypefaceLabel));
+  state.programFolder = programFolder;
+  const int scale = render::textScale(state);
+  state.panelWidth = render::PanelWidth(scale);
+  render::WindowLayout window{options.width, options.height, state.panelWidth, 0,
+                              render::documentOption(state, "layoutno", 1)};
+  out.geometry = render::ComputeBoardGeometry(render::DesignGeometryInputs(out.design, n, window));
+  out.painter.Repaint(state, out.geometry, QSize(options.width, options.height));
+  for (const auto& missing : out.painter.missingImages())
+    streams.err << "mokuza-cli " << command.name << ": cannot read image " << missing.string() << "; drawn without it\n";
+  return kExitOk;
+}
+
+}  // namespace mokuza::cli

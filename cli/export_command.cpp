@@ -1,0 +1,76 @@
+#include <map>
+#include <ostream>
+
+#include "cli/board_picture.h"
+#include "cli/commands.h"
+#include "render/image_export.h"
+
+namespace mokuza::cli {
+namespace {
+
+const std::map<std::string, int> kModes{
+    {"board", render::kOutputBoard},
+    {"lowerleft", render::kOutputLowerLeft},
+    {"lowerleft-coords", render::kOutputLowerLeftCoords},
+    {"whole", render::kOutputWhole},
+    {"stones-current", render::kOutputStonesCurrent},
+    {"stones-source", render::kOutputStonesSource},
+};
+
+int runExport(const Args& args, Streams streams) {
+  PictureOptions options;
+  std::string mode = "board";
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string error;
+    if (takePictureOption(args, i, options, error)) {
+      if (!error.empty()) return usageError(kExportCommand, error, streams);
+    } else if (args[i] == "--mode" && i + 1 < args.size()) {
+      mode = args[++i];
+    } else if (!args[i].empty() && args[i][0] == '-') {
+      return usageError(kExportCommand, "unknown option '" + args[i] + "'", streams);
+    } else if (options.file.empty()) {
+      options.file = args[i];
+    } else {
+      return usageError(kExportCommand, "more than one file given", streams);
+    }
+  }
+  if (options.file.empty()) return usageError(kExportCommand, "no file given", streams);
+  const auto choice = kModes.find(mode);
+  if (choice == kModes.end()) return usageError(kExportCommand, "unknown mode '" + mode + "'", streams);
+  std::error_code ec;
+  if (options.output.empty() || !std::filesystem::is_directory(options.output, ec))
+    return usageError(kExportCommand, "-o takes an existing folder", streams);
+
+  QtSession qt;
+  auto picture = std::make_unique<ComposedPicture>();
+  if (const int status = composePicture(options, kExportCommand, streams, *picture); status != kExitOk) return status;
+  render::ExportCut cut;
+  cut.choice = choice->second;
+  cut.clientWidth = options.width;
+  cut.clientHeight = options.height;
+  const int n = picture->geometry.boardSize;
+  const auto& stones = picture->doc.shownPosition.boardGrid.stones;
+  cut.stones.assign(stones.begin(), stones.begin() + n * n);
+  const auto written = render::ExportBoardImage(cut, picture->painter.picture(), picture->geometry, picture->design,
+                                                picture->state.programFolder, options.output);
+  if (written.empty()) {
+    streams.err << "mokuza-cli export: nothing written to " << options.output << '\n';
+    return kExitFailure;
+  }
+  for (const auto& file : written) streams.out << file.string() << '\n';
+  return kExitOk;
+}
+
+}  // namespace
+
+const Command kExportCommand{
+    "export", "write the board image files the program keeps",
+    "mokuza-cli export FILE --move N --mode MODE [--width W --height H] [--design PLAYLIST.gpl --game K]\n"
+    "                  [--coords 0..3] [--numbers 0..2] -o DIR\n"
+    "  Writes into DIR what the image output setting writes: output.jpg cut as MODE says\n"
+    "  (board, lowerleft, lowerleft-coords, whole), or the two stone images as round PNGs\n"
+    "  c_NAME.png (stones-current at the board's stone size, stones-source at the size of\n"
+    "  the image files). Prints the files written.",
+    runExport};
+
+}  // namespace mokuza::cli

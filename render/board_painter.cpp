@@ -1,0 +1,118 @@
+#include "render/board_painter.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cstring>
+
+#include "render/board_surfaces.h"
+#include "render/board_text.h"
+#include "render/design_reading.h"
+#include "render/overlays.h"
+#include "render/point_painter.h"
+
+namespace mokuza::render {
+namespace {
+
+const QColor kSelectionColour(160, 200, 220, 48);
+
+// Territory owner by unbordered point (+1, -1, 0 for none).
+std::vector<std::int8_t> territoryOwners(const CountingState& counting, int n) {
+  std::vector<std::int8_t> owners(static_cast<std::size_t>(n * n), 0);
+  for (const Region& region : counting.regions) {
+    if (region.owner != kStoneBlack && region.owner != kStoneWhite) continue;
+    region.points.forEach([&](int bordered) {
+      const int x = bordered % (n + 2) - 1, y = bordered / (n + 2) - 1;
+      if (x >= 0 && x < n && y >= 0 && y < n) owners[static_cast<std::size_t>(x + y * n)] = static_cast<std::int8_t>(region.owner);
+    });
+  }
+  return owners;
+}
+
+// Copies into the buffer the target already has: a repaint then touches no
+// fresh memory.
+void copyInto(QImage& target, const QImage& source) {
+  if (target.size() != source.size() || target.format() != source.format() || !target.isDetached()) {
+    target = source.copy();
+    return;
+  }
+  std::memcpy(target.bits(), source.constBits(), static_cast<std::size_t>(source.sizeInBytes()));
+}
+
+}  // namespace
+
+QColor TerritoryColour(int owner, int tint) {
+  static constexpr std::array<std::array<int, 3>, 6> kBlack{{{90, 90, 90}, {60, 90, 120}, {60, 120, 90}, {120, 65, 85}, {95, 95, 80}, {110, 60, 100}}};
+  static constexpr std::array<std::array<int, 3>, 6> kWhite{
+      {{180, 180, 180}, {125, 190, 255}, {125, 235, 210}, {230, 170, 180}, {210, 210, 160}, {225, 125, 220}}};
+  const auto& table = owner > 0 ? kBlack : kWhite;
+  const auto& c = table[static_cast<std::size_t>(tint >= 1 && tint <= 5 ? tint : 0)];
+  return QColor(c[0], c[1], c[2], 100);
+}
+
+void BoardPainter::rebuild(const RenderState& state, const BoardGeometry& g, QSize client) {
+  images_ = LoadDesignImages(*state.design, state.programFolder);
+  stones_ = LoadStoneImages(images_.black, images_.white, g);
+  star_ = PrepareStarImage(images_.star, g);
+  const QSize surface(std::max(client.width(), g.extent), std::max(client.height(), g.extent));
+  background_ = PaintBackground(surface, *state.design, images_.background);
+  cleanBoard_ = PaintCleanBoard(background_, g, *state.design, images_, star_);
+  icons_.clear();
+  pointCaches_.clear();
+  cachedDesign_ = *state.design;
+  cachedFolder_ = state.programFolder;
+  cachedGeometry_ = g;
+  cachedClient_ = client;
+  cacheValid_ = true;
+}
+
+void BoardPainter::paintPoints(const RenderState& state, const BoardGeometry& g) {
+  copyInto(board_, cleanBoard_);
+  const int n = g.boardSize;
+  PointPainter points(state, g, stones_, pointCaches_);
+  const bool counting = state.counting != nullptr && state.counting->countingMode;
+  const std::vector<std::int8_t> owners = counting ? territoryOwners(*state.counting, n) : std::vector<std::int8_t>{};
+  const std::array<int, 2> tints{designValue(*state.design, u"黒石の色"), designValue(*state.design, u"白石の色")};
+  const bool selecting = state.inputMode == kInputRange && state.doc->state.selection.active;
+  QPainter painter(&board_);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  for (int p = 0; p < n * n; ++p) {
+    const QRect cell((p % n) * g.pitch, (p / n) * g.pitch, g.pitch, g.pitch);
+    painter.save();
+    painter.translate(cell.topLeft());
+    painter.setClipRect(0, 0, g.pitch, g.pitch);
+    points.PaintPoint(painter, p, 0);
+    painter.restore();
+    if (counting && owners[static_cast<std::size_t>(p)] != 0) {
+      const int owner = owners[static_cast<std::size_t>(p)];
+      painter.fillRect(cell, TerritoryColour(owner, tints[owner > 0 ? 0 : 1]));
+    }
+    if (selecting && !searchShown(state) && state.doc->state.selection.containsPoint(p, n))
+      painter.fillRect(cell, kSelectionColour);
+  }
+}
+
+const QImage& BoardPainter::Repaint(const RenderState& state, const BoardGeometry& g, QSize client) {
+  if (!cacheValid_ || !(cachedDesign_ == *state.design) || cachedFolder_ != state.programFolder ||
+      !(cachedGeometry_ == g) || cachedClient_ != client)
+    rebuild(state, g, client);
+
+  copyInto(picture_, background_);
+  pointCaches_.useTypeface(state.typeface);
+  const QString family = pointCaches_.family;
+  {
+    QPainter painter(&picture_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    PaintIconStrip(painter, state, client.width(), icons_);
+    for (std::size_t i = 0; i < iconRects_.size(); ++i) iconRects_[i] = iconRect(state, i, client.width());
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    PaintCoordinates(painter, g, designValue(*state.design, u"碁盤座標"), family, textScale(state));
+    if (searchShown(state)) PaintSearchCaption(painter, *state.search, g, family);
+    else if (globalOption(state, "moveinfo", 0) == 1) PaintMoveList(painter, state, g, family);
+    paintPoints(state, g);
+    painter.drawImage(g.boardLeft, g.boardTop, board_);
+  }
+  if (picture_.size() != client) picture_ = picture_.copy(0, 0, client.width(), client.height());
+  return picture_;
+}
+
+}  // namespace mokuza::render

@@ -1,0 +1,60 @@
+#pragma once
+// The fade queues of the auto-play wait: per board point an ordered list of
+// layers that blend in, frame by frame, over the cell the window shows.
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+namespace mokuza::render {
+
+enum FadeKind : int {
+  kFadeMoveIn = 0,       // a played stone appears ("着手フェード")
+  kFadeCaptureOut = 1,   // a captured stone's point empties ("抜きフェード")
+  kFadeChange = 2,       // the stone display changes ("変化フェード")
+  kFadeCaptureHalf = 3,  // the captured stone, over half the capture time
+  kFadeMusic = 4,        // a move layer of the music mode
+};
+
+// The design times of the fades, in milliseconds, and the timer period.
+struct FadeTimes {
+  int moveFade = 1000;    // "着手フェード"
+  int captureFade = 1000;  // "抜きフェード"
+  int changeFade = 200;   // "変化フェード"
+  int updateTime = 10;    // "update_time"
+};
+
+// A time in milliseconds as a number of frames, at least 1.
+int FadeFrameCount(int milliseconds, int updateTime);
+int FadeFramesForKind(int kind, const FadeTimes& times);
+
+struct FadeLayer {
+  int kind = kFadeMoveIn;
+  int total = 1;
+  int remaining = 1;
+  bool rendered = false;             // the cell below is made on the first frame
+  std::vector<std::uint32_t> cell;   // pitch x pitch ARGB: clean cell with this layer's point drawn
+};
+
+// The constant alpha a layer is blended with after its count went down.
+int FadeLayerAlpha(const FadeLayer& layer);
+
+// Layers by unbordered point, in point order; within a point the layers keep
+// the order they were added in and are drawn from the last to the first, so
+// the first one added lies on top (a capture adds the emptying layer, then
+// the half-length layer of the captured stone under it).
+class FadeQueues {
+ public:
+  void add(int point, int kind, const FadeTimes& times);
+  bool empty() const { return queues_.empty(); }
+  void clear() { queues_.clear(); }
+  std::map<int, std::vector<FadeLayer>>& queues() { return queues_; }
+  const std::map<int, std::vector<FadeLayer>>& queues() const { return queues_; }
+  // Removes layers that have no frames left and points without layers.
+  void dropFinished();
+
+ private:
+  std::map<int, std::vector<FadeLayer>> queues_;
+};
+
+}  // namespace mokuza::render

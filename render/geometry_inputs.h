@@ -1,0 +1,23 @@
+#pragma once
+// The geometry inputs of a window: the design's size and position values,
+// the board size and the side panel by the text size.
+
+#include "core/document/playlist_entry.h"
+#include "render/board_geometry.h"
+
+namespace mokuza::render {
+
+// Width of the side panel at text-size scale s (2..5).
+int PanelWidth(int textScale);
+
+struct WindowLayout {
+  int clientWidth = 0;
+  int clientHeight = 0;
+  int panelWidth = 0;  // 0 when hidden
+  int statusBarHeight = 0;
+  int layoutNo = 1;
+};
+
+GeometryInputs DesignGeometryInputs(const Design& design, int boardSize, const WindowLayout& window);
+
+}  // namespace mokuza::render

@@ -1,0 +1,81 @@
+#include "render/overlays.h"
+
+#include <string_view>
+
+#include "core/document/navigation.h"
+#include "render/colour_matrix.h"
+#include "render/design_images.h"
+#include "render/stone_images.h"
+
+namespace mokuza::render {
+namespace {
+
+bool canStepBack(const RenderState& s) { return s.doc->currentMove() > (replayMode(s) ? s.figureStart : 0); }
+bool canStepForward(const RenderState& s) {
+  return s.doc->currentMove() < std::min(computeViewLimit(*s.doc), lastShowableMove(*s.doc));
+}
+
+int iconSize(const RenderState& s) { return 16 * textScale(s); }
+
+// A drawn stand-in for an icon file that cannot be read: a raised grey key.
+QImage drawnIcon(int size, bool pressed) {
+  QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+  icon.fill(pressed ? QColor(170, 180, 195) : QColor(225, 228, 235));
+  QPainter painter(&icon);
+  painter.setPen(pressed ? QColor(90, 95, 105) : QColor(255, 255, 255));
+  painter.drawLine(0, 0, size - 1, 0);
+  painter.drawLine(0, 0, 0, size - 1);
+  painter.setPen(pressed ? QColor(255, 255, 255) : QColor(120, 125, 135));
+  painter.drawLine(size - 1, 0, size - 1, size - 1);
+  painter.drawLine(0, size - 1, size - 1, size - 1);
+  return icon;
+}
+
+}  // namespace
+
+std::filesystem::path iconFile(const RenderState& s, std::size_t i) {
+  const std::string_view name = kIconNames[i];
+  const bool back = name.ends_with("modo"), forward = name.ends_with("susu");
+  std::string prefix = "M";
+  if ((back && !canStepBack(s)) || (forward && !canStepForward(s))) prefix = replayMode(s) ? "F" : "H";
+  const std::string file = prefix + std::string(name) + (s.pressedIcons.test(i) ? "_N" : "") + ".jpg";
+  return s.programFolder / "gra" / "command" / file;
+}
+
+QRect iconRect(const RenderState& s, std::size_t i, int clientWidth) {
+  const int size = iconSize(s);
+  const int index = static_cast<int>(i);
+  if (documentOption(s, "layoutno", 1) == 2) {
+    // Two rows of seven and eight over the panel at the right edge.
+    int x = clientWidth - s.panelWidth + index * size, y = 0;
+    if (index > 6) {
+      x -= 7 * size;
+      y += size;
+    }
+    return {x, y, size, size};
+  }
+  return {(index < 12 ? index + 3 : index - 12) * size, 0, size, size};
+}
+
+void PaintIconStrip(QPainter& painter, const RenderState& s, int clientWidth,
+                    std::map<std::filesystem::path, QImage>& loaded) {
+  if (!s.panelShown) return;
+  const bool brightSusu = s.doc->currentMove() > 0 && canStepForward(s);
+  for (std::size_t i = 0; i < kIconNames.size(); ++i) {
+    const std::filesystem::path file = iconFile(s, i);
+    auto it = loaded.find(file);
+    if (it == loaded.end()) it = loaded.emplace(file, loadImageFile(file)).first;
+    const QRect rect = iconRect(s, i, clientWidth);
+    if (it->second.isNull()) {
+      painter.drawImage(rect, drawnIcon(rect.width(), s.pressedIcons.test(i)));
+    } else if (brightSusu && std::string_view(kIconNames[i]) == "susu") {
+      ColourMatrix m = kIdentityMatrix;
+      scaleColour(m, 1.1f, 1.1f, 0.8f);
+      painter.drawImage(rect, TintedImage(it->second, m));
+    } else {
+      painter.drawImage(rect, it->second);
+    }
+  }
+}
+
+}  // namespace mokuza::render

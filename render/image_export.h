@@ -1,0 +1,31 @@
+#pragma once
+// Writes the board as "output.jpg", or the two stone images as round PNGs,
+// as the setting "imgoutput" chooses.
+
+#include <QImage>
+#include <filesystem>
+#include <vector>
+
+#include "core/document/playlist_entry.h"
+#include "render/export_region.h"
+
+namespace mokuza::render {
+
+// Saves as JPEG at quality 100; false when nothing could be written.
+bool SaveBitmapAsJpeg(const std::filesystem::path& path, const QImage& image);
+
+// The image file cut to a disc of diameter `size` (0: the image's width),
+// saved as PNG with transparent corners; false when nothing was written.
+bool SaveRoundStonePng(const std::filesystem::path& imageFile, int size, const std::filesystem::path& output);
+
+// Where a stone image is exported: "c_" + its name with ".png".
+std::filesystem::path roundStoneOutput(const std::filesystem::path& folder, const std::filesystem::path& imageFile);
+
+// Writes what `cut.choice` asks for into `folder` from the composed picture;
+// stone images are taken from the design's files (relative ones from the
+// program folder). Returns the files written.
+std::vector<std::filesystem::path> ExportBoardImage(const ExportCut& cut, const QImage& picture, const BoardGeometry& g,
+                                                    const Design& design, const std::filesystem::path& programFolder,
+                                                    const std::filesystem::path& folder);
+
+}  // namespace mokuza::render

@@ -1,0 +1,48 @@
+#include "render/overlays.h"
+
+#include <algorithm>
+
+#include "render/design_reading.h"
+
+namespace mokuza::render {
+
+void PaintMoveList(QPainter& painter, const RenderState& s, const BoardGeometry& g, const QString& family) {
+  const Document& doc = *s.doc;
+  const int h = g.infoWidth / 42;
+  // The column labels stand in the top of the info area; the list goes under them.
+  const int labels = designValue(*s.design, u"碁盤座標") != 0 ? g.halfPitch + 6 : 0;
+  const int top = g.infoTop + labels, height = g.infoHeight - labels;
+  if (h <= 0 || height < h) return;
+  const int columnWidth = g.extent / 3;
+  const int current = doc.currentMove();
+  const int rows = height / h;
+  int first = replayMode(s) ? std::max(s.figureStart + 1, 1) : 1;
+  // The list moves on by one row of three until the current move fits.
+  while ((current - first) / 3 + 1 > rows) first += 3;
+  const auto& line = doc.record().lineCopy;
+  QFont font(family);
+  font.setPixelSize(h);
+  painter.save();
+  int x = g.infoLeft, y = top;
+  for (int m = first; m <= current && static_cast<std::size_t>(m) < line.size(); ++m) {
+    const MoveRecord& move = line[static_cast<std::size_t>(m)];
+    const QString text = QString::fromStdU16String(move.colour > 0 ? u"黒" : u"白") + QString::number(m) + ' ' +
+                         QString::fromStdU16String(std::u16string(doc.classifier.moveName(m)));
+    const bool black = text.startsWith(QChar(u'黒'));
+    const bool highlighted = replayMode(s) && globalOption(s, "moveinfo", 0) == 1 && m == current;
+    const QColor colour = highlighted ? (black ? QColor(210, 60, 160) : QColor(80, 200, 255))
+                                      : (black ? QColor(150, 0, 100) : QColor(0, 80, 255));
+    font.setBold(m == current);
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(QRect(x, y, columnWidth, h), Qt::AlignLeft | Qt::AlignVCenter, text);
+    x += columnWidth;
+    if (x + columnWidth > g.infoLeft + (g.boardSize + 1) * g.pitch) {
+      x = g.infoLeft;
+      y += h;
+    }
+  }
+  painter.restore();
+}
+
+}  // namespace mokuza::render

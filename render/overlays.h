@@ -1,0 +1,42 @@
+#pragma once
+// What is drawn around the board: coordinates, the move list under the
+// board, the search caption and the command icon strip.
+
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <array>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "render/board_geometry.h"
+#include "render/render_state.h"
+
+namespace mokuza::render {
+
+// Styles of "碁盤座標": 1 numbers from the top-left, 2 letters A.. with rows
+// counted from the bottom, 3 letters a.. both ways.
+void PaintCoordinates(QPainter& painter, const BoardGeometry& g, int style, const QString& family, int textScale);
+
+// The names of the moves up to the current one, three to a row.
+void PaintMoveList(QPainter& painter, const RenderState& s, const BoardGeometry& g, const QString& family);
+
+// The caption of a partial-board search result, in the info area.
+void PaintSearchCaption(QPainter& painter, const SearchDisplay& search, const BoardGeometry& g, const QString& family);
+
+inline constexpr std::array<const char*, 15> kIconNames{"Lmodo", "10modo", "01modo", "01susu", "10susu",
+                                                        "Lsusu", "Cmodo",  "Csusu",  "modo",   "susu",
+                                                        "henka", "honpu",  "uwgk",   "undo",   "redo"};
+
+// The file of icon i: "gra/command/" + prefix + name + ("_N" when pressed) + ".jpg".
+std::filesystem::path iconFile(const RenderState& s, std::size_t i);
+
+// Where icon i stands in the client area.
+QRect iconRect(const RenderState& s, std::size_t i, int clientWidth);
+
+// Draws the fifteen icons; files already read are kept in `loaded`.
+void PaintIconStrip(QPainter& painter, const RenderState& s, int clientWidth,
+                    std::map<std::filesystem::path, QImage>& loaded);
+
+}  // namespace mokuza::render

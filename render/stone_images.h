@@ -1,0 +1,35 @@
+#pragma once
+// The two stone images at the current pitch, their brightness and the ring
+// images of the last-move frame.
+
+#include <QImage>
+#include <array>
+
+#include "render/board_geometry.h"
+#include "render/colour_matrix.h"
+
+namespace mokuza::render {
+
+struct StoneImages {
+  std::array<QImage, 2> stone;       // index 0 black, 1 white; pitch x pitch ARGB32 soft discs
+  std::array<double, 2> brightness{};  // mean channel value of the source, 0..255
+  std::array<QImage, 2> ringThin;    // frame of a black (0) or white (1) stone, cut from the other stone
+  std::array<QImage, 2> ringThick;
+};
+
+inline int stoneIndex(int colour) { return colour < 0 ? 1 : 0; }
+
+// Makes the stone discs from the design's images; a null source is replaced
+// by a drawn stone of that colour.
+StoneImages LoadStoneImages(const QImage& blackSource, const QImage& whiteSource, const BoardGeometry& g);
+
+// The mean of B + G + R over a 10 x 10 sampling of the image, / 3.
+double MeasureBrightness(const QImage& image);
+
+// A substitute for a missing stone file: a shaded disc of that colour.
+QImage DrawnStone(int colour, int size);
+
+// A copy of an ARGB image through a colour matrix, premultiplied for drawing.
+QImage TintedImage(const QImage& image, const ColourMatrix& m);
+
+}  // namespace mokuza::render

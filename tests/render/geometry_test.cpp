@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "render/board_geometry.h"
+#include "render/export_region.h"
+
+namespace mokuza::render {
+namespace {
+
+GeometryInputs window(int w, int h, int n, int panel = 0) {
+  GeometryInputs in;
+  in.clientWidth = w;
+  in.clientHeight = h;
+  in.panelWidth = panel;
+  in.boardSize = n;
+  return in;
+}
+
+TEST(BoardGeometryTest, PitchIsOddForEveryWindowAndBoard) {
+  for (int n = 2; n <= 19; ++n)
+    for (int w = 120; w < 2400; w += 53)
+      for (int h = 90; h < 1600; h += 71) {
+        const BoardGeometry g = ComputeBoardGeometry(window(w, h, n, w / 5));
+        ASSERT_EQ(g.pitch % 2, 1) << n << " " << w << "x" << h;
+        ASSERT_GE(g.pitch, 7);
+        ASSERT_EQ(g.extent, n * g.pitch);
+        ASSERT_GT(g.stoneSize, 0);
+      }
+}
+
+TEST(BoardGeometryTest, DefaultWindowFollowsTheSizeSteps) {
+  // 1280 x 960 with the panel of text size 2: cell = min(864, 1152 - 486) / 19 = 35,
+  // v = 49 * 35 / 50 = 34, rounded up to the odd 35.
+  const BoardGeometry g = ComputeBoardGeometry(window(1280, 960, 19, 486));
+  EXPECT_EQ(g.pitch, 35);
+  EXPECT_EQ(g.halfPitch, 17);
+  EXPECT_EQ(g.boardLeft, 486 + 16);  // margin "碁盤Ｘ" -200 is automatic
+  EXPECT_EQ(g.boardTop, 55 - 2 * 41 / 3 - 16 + 41);  // p19 = min(816, 792) / 19 = 41
+  EXPECT_EQ(g.stoneInset, 1);
+  EXPECT_EQ(g.markInset, 10);
+  EXPECT_EQ(g.infoTop, g.boardTop + g.extent + 35 / 4);
+}
+
+TEST(BoardGeometryTest, AbsoluteSizeFixesThePitch) {
+  GeometryInputs small = window(640, 480, 19), large = window(2000, 1500, 19);
+  small.absolutePitch = large.absolutePitch = 41;
+  EXPECT_EQ(ComputeBoardGeometry(small).pitch, 41);
+  EXPECT_EQ(ComputeBoardGeometry(large).pitch, 41);
+  large.absolutePitch = 1000000;  // a damaged design: the board stays allocatable
+  EXPECT_LE(ComputeBoardGeometry(large).extent, 4096);
+  EXPECT_EQ(ComputeBoardGeometry(large).pitch % 2, 1);
+  large.absolutePitch = 0;
+  large.boardSizeStep = INT32_MAX;
+  large.marginX = large.marginY = INT32_MAX;
+  EXPECT_LE(ComputeBoardGeometry(large).extent, 4096);
+}
+
+TEST(BoardGeometryTest, AutomaticPlacementCentresAndMovesUpForTheStatusBar) {
+  GeometryInputs in = window(1000, 800, 9);
+  in.marginX = in.marginY = 0;
+  BoardGeometry g = ComputeBoardGeometry(in);
+  EXPECT_EQ(g.boardLeft, (1000 - g.extent) / 2);
+  EXPECT_EQ(g.boardTop, (800 - g.extent) / 2);
+  in.statusBarShown = true;
+  in.statusBarHeight = 20;
+  EXPECT_EQ(ComputeBoardGeometry(in).boardTop, (800 - g.extent) / 2 - 10);
+}
+
+TEST(BoardGeometryTest, StarPointsByBoardSize) {
+  const auto count = [](int n) { return StarPointCorners(ComputeBoardGeometry(window(800, 600, n))).size(); };
+  EXPECT_EQ(count(19), 9u);
+  EXPECT_EQ(count(13), 5u);
+  EXPECT_EQ(count(9), 5u);
+  EXPECT_EQ(count(10), 4u);
+  EXPECT_EQ(count(7), 0u);
+  const BoardGeometry g13 = ComputeBoardGeometry(window(800, 600, 13));
+  EXPECT_EQ(StarPointCorners(g13)[0][0], 3 * g13.pitch + g13.starOffset);  // fourth line
+  const BoardGeometry g9 = ComputeBoardGeometry(window(800, 600, 9));
+  EXPECT_EQ(StarPointCorners(g9)[0][0], 2 * g9.pitch + g9.starOffset);  // third line
+}
+
+TEST(BoardGeometryTest, StarSizeParityFollowsThePitch) {
+  GeometryInputs in = window(800, 600, 19);
+  in.absolutePitch = 101;
+  EXPECT_EQ(ComputeBoardGeometry(in).starSize % 2, 1);
+  in.absolutePitch = 41;
+  EXPECT_EQ(ComputeBoardGeometry(in).starSize % 2, 0);
+  in.absolutePitch = 221;
+  EXPECT_EQ(ComputeBoardGeometry(in).starSize % 2, 0);
+}
+
+TEST(BoardGeometryTest, GridBarsRunFromFirstToLastCentre) {
+  GeometryInputs in = window(800, 600, 19);
+  in.absolutePitch = 31;
+  const BoardGeometry g = ComputeBoardGeometry(in);
+  const GridBars bars = ComputeGridBars(g);
+  EXPECT_EQ(bars.thickness, 31 / 40 + 1);
+  EXPECT_EQ(bars.offset, 15);
+  EXPECT_EQ(bars.offset + bars.length - bars.thickness, 18 * 31 + 15);
+}
+
+class ExportRegionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    GeometryInputs in = window(1280, 960, 19);
+    in.absolutePitch = 31;
+    g = ComputeBoardGeometry(in);
+    cut.clientWidth = 1280;
+    cut.clientHeight = 960;
+    cut.stones.assign(361, 0);
+  }
+  BoardGeometry g;
+  ExportCut cut;
+};
+
+TEST_F(ExportRegionTest, BoardIsTheBoardSquare) {
+  EXPECT_EQ(ExportRegion(cut, g), (PixelRect{g.boardLeft, g.boardTop, 589, 589}));
+}
+
+TEST_F(ExportRegionTest, LowerLeftHoldsEveryStone) {
+  cut.stones[3 + 15 * 19] = 1;
+  cut.choice = kOutputLowerLeft;
+  EXPECT_EQ(ExportRegion(cut, g), (PixelRect{g.boardLeft, g.boardTop + 14 * 31, 5 * 31, 5 * 31}));
+  cut.choice = kOutputLowerLeftCoords;
+  EXPECT_EQ(ExportRegion(cut, g), (PixelRect{g.boardLeft - 31, g.boardTop + 14 * 31, 6 * 31, 6 * 31}));
+  cut.stones[10 + 2 * 19] = -1;
+  cut.choice = kOutputLowerLeft;
+  EXPECT_EQ(ExportRegion(cut, g), (PixelRect{g.boardLeft, g.boardTop + 31, 12 * 31, 18 * 31}));
+}
+
+TEST_F(ExportRegionTest, SelectionCutsTheSelectedRectangle) {
+  cut.selection = true;
+  cut.x1 = 5, cut.y1 = 1, cut.x2 = 2, cut.y2 = 3;
+  EXPECT_EQ(ExportRegion(cut, g), (PixelRect{g.boardLeft + 2 * 31, g.boardTop + 31, 4 * 31, 3 * 31}));
+}
+
+TEST_F(ExportRegionTest, WholeStonesAndNone) {
+  cut.choice = kOutputWhole;
+  EXPECT_EQ(ExportRegion(cut, g), (PixelRect{0, 0, 1280, 960}));
+  for (int choice : {kOutputNone, kOutputStonesCurrent, kOutputStonesSource}) {
+    cut.choice = choice;
+    EXPECT_EQ(ExportRegion(cut, g).width, 0);
+  }
+}
+
+}  // namespace
+}  // namespace mokuza::render

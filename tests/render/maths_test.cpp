@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "render/colour_matrix.h"
+#include "render/fade_queue.h"
+#include "render/last_move.h"
+#include "render/soft_disc.h"
+
+namespace mokuza::render {
+namespace {
+
+std::uint32_t grey(std::uint32_t v) { return 0xff000000u | v << 16 | v << 8 | v; }
+int red(std::uint32_t c) { return static_cast<int>((c >> 16) & 0xff); }
+int green(std::uint32_t c) { return static_cast<int>((c >> 8) & 0xff); }
+int alpha(std::uint32_t c) { return static_cast<int>(c >> 24); }
+
+TEST(ColourMatrixTest, TintZeroLeavesPixelsUnchanged) {
+  for (double b : {0.0, 60.0, 250.0})
+    for (std::uint32_t c : {0xff000000u, 0x80123456u, 0xffffffffu, 0xff7f3f1fu})
+      EXPECT_EQ(applyColourMatrix(TintMatrix(0, b), c), c);
+  EXPECT_EQ(applyColourMatrix(TintMatrix(9, 100), 0xff336699u), 0xff336699u);
+}
+
+TEST(ColourMatrixTest, RedTintReddensADarkImageMoreThanALightOne) {
+  const std::uint32_t dark = grey(60), light = grey(200);
+  const std::uint32_t darkOut = applyColourMatrix(TintMatrix(3, 60), dark);
+  const std::uint32_t lightOut = applyColourMatrix(TintMatrix(3, 200), light);
+  EXPECT_GT(red(darkOut), 60);
+  EXPECT_LT(green(darkOut), 60);
+  EXPECT_GT(static_cast<double>(red(darkOut)) / 60, static_cast<double>(red(lightOut)) / 200);
+  EXPECT_GT(red(lightOut), 200);
+}
+
+TEST(ColourMatrixTest, OffsetsAndAlphaScale) {
+  std::uint32_t c = applyColourMatrix(kTextLight, grey(0));
+  EXPECT_EQ(red(c), 128);  // half of the light text is the fixed offset
+  ColourMatrix m = kIdentityMatrix;
+  scaleAlpha(m, 128.0f / 255 * 0.5f);  // "黒石透明度" 128 and the preview factor
+  EXPECT_NEAR(alpha(applyColourMatrix(m, grey(30))), 64, 1);
+  EXPECT_NEAR(BrightFactor(0), 1.7, 1e-9);
+  EXPECT_GT(BrightFactor(20), BrightFactor(230));
+}
+
+TEST(ColourMatrixTest, PairGoPlayersAndDigits) {
+  // With change 1 the four players are moves 1, 2, 3, 4 of every four.
+  EXPECT_EQ(PairGoPlayer(1, 1, 1), 0);
+  EXPECT_EQ(PairGoPlayer(-1, 2, 1), 1);
+  EXPECT_EQ(PairGoPlayer(1, 3, 1), 2);
+  EXPECT_EQ(PairGoPlayer(-1, 4, 1), 3);
+  EXPECT_EQ(PairGoPlayer(1, 5, 1), 0);
+  EXPECT_EQ(PairGoPlayer(1, 4, 2), 0);
+  EXPECT_EQ(PairGoPlayer(-1, 8, 2), 3);
+  EXPECT_EQ(PairGoPlayer(1, 5, 0), 0);  // a change below 1 counts as 1
+  EXPECT_EQ(PairGoDigit(3210, 0), 0);
+  EXPECT_EQ(PairGoDigit(3210, 1), 1);
+  EXPECT_EQ(PairGoDigit(3210, 2), 2);
+  EXPECT_EQ(PairGoDigit(3210, 3), 3);
+}
+
+TEST(SoftDiscTest, CentreRimAndCorner) {
+  const int size = 31;
+  std::vector<std::uint32_t> pixels(size * size, 0xffffffffu);
+  MakeSoftDisc(pixels.data(), size, 3.5);
+  const auto at = [&](int x, int y) { return alpha(pixels[static_cast<std::size_t>(y * size + x)]); };
+  EXPECT_EQ(at(15, 15), 255);
+  EXPECT_EQ(at(15, 0), 78);  // r = 32: (30.07 - 32 + 3.5) * 50 = 78.5
+  EXPECT_LE(at(0, 0), 1);
+  EXPECT_EQ(at(0, 15), at(15, 0));
+  MakeSoftDisc(nullptr, 0, 1.5);
+}
+
+TEST(LastMoveTestTest, OptionsChooseTheMove) {
+  LastMoveContext context{120, 80, 80, false};
+  EXPECT_TRUE(LastMoveTest(kLastMoveAllStones, 3, context));
+  EXPECT_FALSE(LastMoveTest(kLastMoveNone, 80, context));
+  EXPECT_TRUE(LastMoveTest(kLastMoveCurrent, 80, context));
+  EXPECT_FALSE(LastMoveTest(kLastMoveCurrent, 79, context));
+  EXPECT_FALSE(LastMoveTest(kLastMoveFinalPosition, 80, context));  // the last move is not played yet
+  EXPECT_FALSE(LastMoveTest(kLastMoveEachFigure, 80, context));
+  context.replayMode = true;
+  EXPECT_TRUE(LastMoveTest(kLastMoveEachFigure, 80, context));
+  context = {120, 80, 120, false};
+  EXPECT_TRUE(LastMoveTest(kLastMoveFinalPosition, 120, context));
+  EXPECT_FALSE(LastMoveTest(kLastMoveCurrent, 0, {0, 0, 0, false}));
+}
+
+TEST(FadeQueueTest, FramesAlphaAndDropping) {
+  EXPECT_EQ(FadeFrameCount(1000, 10), 100);
+  EXPECT_EQ(FadeFrameCount(5, 10), 1);
+  EXPECT_EQ(FadeFrameCount(1000, 0), 1000);
+  FadeTimes times{300, 200, 50, 10};
+  EXPECT_EQ(FadeFramesForKind(kFadeMoveIn, times), 30);
+  EXPECT_EQ(FadeFramesForKind(kFadeCaptureOut, times), 20);
+  EXPECT_EQ(FadeFramesForKind(kFadeCaptureHalf, times), 10);
+  EXPECT_EQ(FadeFramesForKind(kFadeChange, times), 5);
+
+  FadeQueues queues;
+  queues.add(7, kFadeCaptureOut, times);
+  queues.add(7, kFadeCaptureHalf, times);
+  ASSERT_EQ(queues.queues().at(7).size(), 2u);
+  EXPECT_EQ(queues.queues().at(7)[0].kind, kFadeCaptureOut);
+  FadeLayer& half = queues.queues().at(7)[1];
+  half.remaining = 5;
+  EXPECT_EQ(FadeLayerAlpha(half), 127);
+  half.remaining = 0;
+  EXPECT_EQ(FadeLayerAlpha(half), 255);
+  queues.dropFinished();
+  EXPECT_EQ(queues.queues().at(7).size(), 1u);
+  queues.queues().at(7)[0].remaining = 0;
+  queues.dropFinished();
+  EXPECT_TRUE(queues.empty());
+}
+
+}  // namespace
+}  // namespace mokuza::render

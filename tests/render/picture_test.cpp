@@ -1,0 +1,223 @@
+#include <QPainter>
+
+#include "render/board_surfaces.h"
+#include "render/fade_frames.h"
+#include "render/point_painter.h"
+#include "render_test_support.h"
+
+namespace mokuza::render::test {
+namespace {
+
+// Black cc, white gg, black ce (the current move); a label and a triangle at move 3.
+constexpr std::u16string_view kGame = u"(;SZ[9];B[cc];W[gg];B[ce]LB[ee:A]TR[gc])";
+
+TEST_F(PictureTest, StonesStandOnTheirCells) {
+  load(kGame);
+  paint();
+  EXPECT_LT(brightness(centre(2, 2)), 60);
+  EXPECT_GT(brightness(centre(6, 6)), 200);
+  EXPECT_TRUE(painter.missingImages().empty());
+  // An empty cell off the grid shows the board image.
+  EXPECT_NEAR(qRed(offCentre(painter.picture(), 4, 1, g.boardLeft, g.boardTop)), kBoard.red(), 8);
+}
+
+TEST_F(PictureTest, LastMoveSquareFollowsItsOption) {
+  load(kGame);
+  design.intFields[u"最終手-■印"] = 3;
+  paint();
+  EXPECT_GT(brightness(centre(2, 4)), 180);  // a small white disc on the black stone of the current move
+  EXPECT_LT(brightness(centre(2, 2)), 60);
+  design.intFields[u"最終手-■印"] = 0;
+  paint();
+  EXPECT_LT(brightness(centre(2, 4)), 60);
+}
+
+TEST_F(PictureTest, FrameRingFollowsItsOption) {
+  load(kGame);
+  design.intFields[u"最終手-■印"] = 0;
+  design.intFields[u"最終手-○枠"] = 0;
+  paint();
+  const QImage plain = painter.board();
+  // Pixels of a cell that the ring changed, and whether they turned lighter.
+  const auto ringPixels = [&](int column, int row, bool lighter) {
+    int changed = 0;
+    for (int y = 0; y < g.pitch; ++y)
+      for (int x = 0; x < g.pitch; ++x) {
+        const int before = brightness(plain.pixel(column * g.pitch + x, row * g.pitch + y));
+        const int after = brightness(painter.board().pixel(column * g.pitch + x, row * g.pitch + y));
+        if (lighter ? after > before + 40 : after < before - 40) ++changed;
+      }
+    return changed;
+  };
+  design.intFields[u"最終手-○枠"] = 4;
+  paint();
+  EXPECT_GT(ringPixels(2, 2, true), g.pitch);   // cut from the white stone
+  EXPECT_GT(ringPixels(6, 6, false), g.pitch);  // cut from the black stone
+  design.intFields[u"最終手-○枠"] = 3;
+  paint();
+  EXPECT_EQ(ringPixels(2, 2, true), 0);
+  EXPECT_GT(ringPixels(2, 4, true), g.pitch);
+}
+
+TEST_F(PictureTest, MarksAndNumbersAreDrawnInsideTheirCells) {
+  load(kGame);
+  design.intFields[u"最終手-■印"] = 0;
+  paint();
+  EXPECT_GT(changedPixels(4, 4), 10);  // label "A" on an empty point
+  EXPECT_GT(changedPixels(6, 2), 10);  // triangle
+  EXPECT_EQ(changedPixels(4, 1), 0);
+  const int withoutNumber = lightPixels(2, 2);
+  design.intFields[u"手数表示"] = 2;
+  paint();
+  EXPECT_GT(lightPixels(2, 2), withoutNumber + 5);  // "1" in light text on the black stone
+}
+
+TEST_F(PictureTest, CoordinatesForEachStyle) {
+  load(kGame);
+  design.intFields[u"碁盤サイズ指定"] = 31;
+  const auto darkLeftAndBelow = [&] {
+    int dark = 0;
+    const QImage& picture = painter.picture();
+    for (int y = g.boardTop; y < g.boardTop + g.extent; ++y)
+      for (int x = g.boardLeft - g.pitch; x < g.boardLeft; ++x)
+        if (brightness(picture.pixel(x, y)) < 100) ++dark;
+    for (int y = g.boardTop + g.extent; y < g.boardTop + g.extent + g.pitch; ++y)
+      for (int x = g.boardLeft; x < g.boardLeft + g.extent; ++x)
+        if (brightness(picture.pixel(x, y)) < 100) ++dark;
+    return dark;
+  };
+  design.intFields[u"碁盤座標"] = 0;
+  paint();
+  EXPECT_EQ(darkLeftAndBelow(), 0);
+  for (int style : {1, 2, 3}) {
+    design.intFields[u"碁盤座標"] = style;
+    paint();
+    EXPECT_GT(darkLeftAndBelow(), 50) << style;
+  }
+}
+
+TEST_F(PictureTest, NothingOutsideTheBoardWithoutCoordinatesOrPanel) {
+  load(kGame);
+  const QImage& picture = paint();
+  const QRect board(g.boardLeft, g.boardTop, g.extent, g.extent);
+  int stray = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x)
+      if (!board.contains(x, y) && picture.pixel(x, y) != kClientBackground.rgb()) ++stray;
+  EXPECT_EQ(stray, 0);
+}
+
+TEST_F(PictureTest, PreviewStoneIsAQuarterOpaqueAtHalfTransparency) {
+  load(u"(;SZ[9];B[cc];W[gg])");
+  design.intFields[u"黒石透明度"] = 128;
+  state.hoverPoint = 4 + 4 * 9;
+  paint();
+  const int board = qRed(offCentre(painter.cleanBoard(), 4, 4));
+  const int expected = (board * 3 + kBlackStone.red()) / 4;
+  EXPECT_NEAR(qRed(offCentre(painter.board(), 4, 4)), expected, 8);
+  state.shiftHeld = true;
+  paint();
+  EXPECT_EQ(qRed(offCentre(painter.board(), 4, 4)), board);
+}
+
+TEST_F(PictureTest, MissingImagesAreDrawnPlainlyAndListed) {
+  fs::remove_all(folder / "gra");
+  load(kGame);
+  design.intFields[u"背景画像表示"] = 1;
+  paint();
+  EXPECT_EQ(painter.missingImages().size(), 5u);
+  EXPECT_LT(brightness(centre(2, 2)), 80);
+  EXPECT_GT(brightness(centre(6, 6)), 180);
+  EXPECT_EQ(offCentre(painter.picture(), 4, 1, g.boardLeft, g.boardTop), kPlainBoardColour.rgb());
+}
+
+TEST_F(PictureTest, TerritoryAndSelectionTintCells) {
+  load(u"(;SZ[9];B[ca];W[da];B[cb];W[db];B[cc];W[dc];B[cd];W[dd];B[ce];W[de];B[cf];W[df];B[cg];W[dg];B[ch];W[dh];B[ci];W[di])");
+  CountingState counting;
+  ToggleCountingMode(counting, doc.board);
+  state.counting = &counting;
+  paint();
+  const int boardRed = qRed(offCentre(painter.cleanBoard(), 0, 0));
+  EXPECT_LT(qRed(offCentre(painter.board(), 0, 0)), boardRed - 20);   // black area, darker
+  EXPECT_GT(qBlue(offCentre(painter.board(), 8, 0)), qBlue(offCentre(painter.cleanBoard(), 8, 0)) + 20);  // white, lighter
+}
+
+TEST_F(PictureTest, SearchResultShowsCandidatesAndCaption) {
+  load(u"(;SZ[9];B[cc];W[gg])");
+  design.intFields[u"碁盤サイズ指定"] = 31;
+  design.intFields[u"最終手-■印"] = 0;
+  SearchDisplay search;
+  search.shown = true;
+  search.matchedPoints = {2 + 2 * 9};
+  search.candidates[0] = 4 + 4 * 9;
+  search.blackPlayer = u"黒川";
+  search.total = 3;
+  state.search = &search;
+  state.inputMode = kInputRange;
+  paint();
+  EXPECT_GT(changedPixels(4, 4), 10);  // a faint candidate stone lettered "Ａ"
+  const int withCircle = lightPixels(2, 2);
+  int caption = 0;
+  for (int y = g.infoTop; y < std::min(g.infoTop + 60, 480); ++y)
+    for (int x = g.infoLeft; x < g.infoLeft + g.extent; ++x)
+      if (painter.picture().pixel(x, y) != kClientBackground.rgb()) ++caption;
+  EXPECT_GT(caption, 100);
+  state.search = nullptr;
+  paint();
+  EXPECT_EQ(changedPixels(4, 4), 0);
+  EXPECT_GT(withCircle, lightPixels(2, 2) + 5);  // "○" in light text on the matched black stone
+}
+
+TEST_F(PictureTest, BackgroundModesPlaceTheImage) {
+  load(kGame);
+  design.intFields[u"背景画像表示"] = 2;
+  design.intFields[u"背景Ｘ"] = 20;
+  design.intFields[u"背景Ｙ"] = -1;
+  paint();
+  EXPECT_EQ(painter.picture().pixel(5, 5), kClientBackground.rgb());
+  EXPECT_NEAR(qGreen(painter.picture().pixel(30, 5)), 140, 8);
+  design.intFields[u"背景画像表示"] = 1;  // 64 x 48 is as wide as 640 x 480: covers all
+  paint();
+  EXPECT_NEAR(qGreen(painter.picture().pixel(5, 5)), 140, 8);
+  EXPECT_NEAR(qGreen(painter.picture().pixel(635, 475)), 140, 8);
+}
+
+TEST_F(PictureTest, FadeFramesEndAtThePaintedCell) {
+  load(kGame);
+  paint();
+  QImage window = painter.picture().copy();
+  const QRect cell(g.boardLeft + 6 * g.pitch, g.boardTop + 6 * g.pitch, g.pitch, g.pitch);
+  {
+    QPainter clear(&window);
+    clear.drawImage(cell.topLeft(), painter.cleanBoard(), QRect(6 * g.pitch, 6 * g.pitch, g.pitch, g.pitch));
+  }
+  FadeQueues queues;
+  queues.add(6 + 6 * 9, kFadeMoveIn, FadeTimes{40, 40, 40, 10});
+  PointPainter points(state, g, painter.stones(), painter.pointCaches());
+  EXPECT_TRUE(FadeFrame(queues, window, painter.cleanBoard(), points, g));
+  const int firstFrame = brightness(window.pixel(cell.center()));
+  int frames = 1;
+  while (FadeFrame(queues, window, painter.cleanBoard(), points, g)) ++frames;
+  EXPECT_EQ(frames + 1, 4);
+  EXPECT_LT(firstFrame, brightness(window.pixel(cell.center())));
+  EXPECT_EQ(window.copy(cell), painter.picture().copy(cell));
+}
+
+TEST_F(PictureTest, CrossFadeEndsAtTheNewPicture) {
+  load(kGame);
+  const QImage picture = paint();
+  QImage window(picture.size(), picture.format());
+  window.fill(Qt::black);
+  int counter = 255, steps = 0;
+  EXPECT_EQ(CrossFadeAlpha(counter), 1);
+  while (counter > 0) {
+    counter = CrossFadeStep(window, picture, counter);
+    ++steps;
+  }
+  EXPECT_EQ(steps, 51);
+  CrossFadeStep(window, picture, counter);
+  EXPECT_EQ(window, picture);
+}
+
+}  // namespace
+}  // namespace mokuza::render::test

@@ -1,0 +1,58 @@
+// The pictures mokuza-cli draws: each command must write its file.
+#include "../cli/cli_runner.h"
+
+namespace mokuza::testing {
+namespace {
+
+const std::string kCorpus = MOKUZA_CORPUS_DIR;
+const std::string kProGame = kCorpus + "/pro/aeb/Tri/01_16.sgf";
+const std::string kMarks =
+    "(;GM[1]SZ[19];B[pd];W[dp];B[pq];W[dd];B[qk];W[nc]LB[pd:A][dp:B][jj:C]TR[nc]SQ[qk]CR[dd]MA[pq])";
+
+class RenderCliTest : public CliTest {
+ protected:
+  void expectPicture(const std::string& args, const std::string& output) {
+    const CliRun result = run(args + " -o " + (dir / output).string());
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_GT(fs::exists(dir / output) ? fs::file_size(dir / output) : 0, 1000u) << args;
+  }
+};
+
+TEST_F(RenderCliTest, ProGameAtMove100WithNumbers) {
+  if (!fs::exists(kProGame)) GTEST_SKIP() << "no corpus";
+  expectPicture("render " + kProGame + " --move 100 --numbers 2", "pro100.png");
+}
+
+TEST_F(RenderCliTest, SmallBoardsAndTerritory) {
+  expectPicture("render " + kCorpus + "/variety/aeb__9x9_nhk-newyear2002-1.sgf --coords 1", "nine.png");
+  expectPicture("render " + kCorpus + "/variety/aeb__13x13_2014-1.sgf --numbers 2 --move-list", "thirteen.jpg");
+  expectPicture("render " + kCorpus + "/variety/aeb__9x9_nhk-newyear2002-1.sgf --territory", "territory.png");
+}
+
+TEST_F(RenderCliTest, MarksLabelsAndEachCoordinateStyle) {
+  const fs::path game = write("marks.sgf", kMarks);
+  for (int style = 1; style <= 3; ++style)
+    expectPicture("render " + game.string() + " --coords " + std::to_string(style), "coords" + std::to_string(style) + ".png");
+}
+
+TEST_F(RenderCliTest, BadArgumentsAreUsageErrors) {
+  const fs::path game = write("marks.sgf", kMarks);
+  EXPECT_EQ(run("render " + game.string() + " --coords 4 -o " + (dir / "x.png").string()).status, 2);
+  EXPECT_EQ(run("render " + game.string() + " -o " + (dir / "x.gif").string()).status, 2);
+  EXPECT_EQ(run("render " + game.string() + " --move 99 -o " + (dir / "x.png").string()).status, 1);
+  EXPECT_EQ(run("export " + game.string() + " --mode sideways -o " + dir.string()).status, 2);
+  EXPECT_FALSE(fs::exists(dir / "x.png"));
+}
+
+TEST_F(RenderCliTest, ExportWritesOutputJpg) {
+  const fs::path game = write("marks.sgf", kMarks);
+  for (const char* mode : {"board", "lowerleft", "lowerleft-coords", "whole"}) {
+    fs::remove(dir / "output.jpg");
+    const CliRun result = run("export " + game.string() + " --move 4 --mode " + mode + " -o " + dir.string());
+    EXPECT_EQ(result.status, 0) << mode << result.err;
+    EXPECT_TRUE(fs::exists(dir / "output.jpg")) << mode;
+  }
+}
+
+}  // namespace
+}  // namespace mokuza::testing
