@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include "tests/test_folder.h"
 
 namespace mokuza::testing {
 
@@ -31,11 +32,7 @@ inline std::string slurp(const fs::path& path) {
 class CliTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("mokuza-cli-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = mokuza::test::freshTestFolder("mokuza-cli");
   }
   void TearDown() override { fs::remove_all(dir); }
 

@@ -12,6 +12,7 @@
 #include "core/naming/figures.h"
 #include "core/record/text.h"
 #include "tests/naming/naming_test_support.h"
+#include "tests/test_folder.h"
 
 namespace mokuza::test {
 namespace {
@@ -66,9 +67,7 @@ TEST(FigureTableTest, TablesAreCutAtTheLargestFigureNumber) {
 class FigureListFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() /
-             ("mokuza-figures-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder = freshTestFolder("mokuza-figures");
     fs::create_directories(folder / "figurelists");
   }
   void TearDown() override { fs::remove_all(folder); }

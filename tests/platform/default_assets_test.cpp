@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/program_folder.h"
+#include "tests/test_folder.h"
 
 namespace fs = std::filesystem;
 using namespace mokuza::platform;
@@ -16,9 +17,7 @@ using namespace mokuza::platform;
 class DefaultAssets : public ::testing::Test {
  protected:
   void SetUp() override {
-    root = fs::temp_directory_path() / ("mokuza-seed-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root);
+    root = mokuza::test::freshTestFolder("mokuza-seed");
     defaults = root / "defaults";
     write(defaults / "gra" / "stone" / "blackmarble01.jpg", "shipped black");
     write(defaults / "gra" / "command" / "Mundo.jpg", "shipped undo");

@@ -1,4 +1,5 @@
 #include "platform/program_folder.h"
+#include "tests/test_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -12,9 +13,7 @@ using mokuza::platform::resolveProgramFolder;
 class ProgramFolder : public ::testing::Test {
  protected:
   void SetUp() override {
-    root = fs::temp_directory_path() / ("mokuza-folder-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root);
+    root = mokuza::test::freshTestFolder("mokuza-folder");
     fs::create_directories(root / "exe");
   }
   void TearDown() override {

@@ -12,6 +12,7 @@
 #include "core/document/game_files.h"
 #include "core/document/navigation.h"
 #include "core/record/text.h"
+#include "tests/test_folder.h"
 
 namespace mokuza::test {
 
@@ -44,11 +45,7 @@ inline void loadText(Document& doc, const std::string& sgf) {
 class TempFolder {
  public:
   TempFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = fs::temp_directory_path() /
-            ("mokuza-playback-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" + info->name());
-    fs::remove_all(path_);
-    fs::create_directories(path_);
+    path_ = freshTestFolder("mokuza-playback");
   }
   ~TempFolder() {
     std::error_code ec;

@@ -20,6 +20,7 @@
 #include "playlist/playlist_context.h"
 #include "playlist/playlist_reader.h"
 #include "tests/corpus_files.h"
+#include "tests/test_folder.h"
 
 namespace mokuza::test {
 
@@ -46,9 +47,7 @@ inline std::vector<fs::path> corpusGames(std::size_t count) {
 class PlaylistTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("mokuza-pl-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
+    dir = freshTestFolder("mokuza-pl");
     home = dir / "home";
     fs::create_directories(home);
     fs::create_directories(dir / "lists");

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "record_test_support.h"
+#include "tests/test_folder.h"
 
 namespace mokuza {
 namespace {
@@ -55,10 +56,7 @@ TEST(RecordText, Cp932CorpusFilesDecodeLikeTheirUtf8Originals) {
 class RecordTextFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("mokuza-text-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = test::freshTestFolder("mokuza-text");
   }
   void TearDown() override { fs::remove_all(dir); }
   std::size_t files() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }

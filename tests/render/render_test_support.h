@@ -16,6 +16,7 @@
 #include "playlist/design_fields.h"
 #include "render/board_painter.h"
 #include "render/geometry_inputs.h"
+#include "tests/test_folder.h"
 
 namespace mokuza::render::test {
 
@@ -31,9 +32,7 @@ inline int brightness(QRgb c) { return (qRed(c) + qGreen(c) + qBlue(c)) / 3; }
 class PictureTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() / ("mokuza-render-" + std::to_string(::getpid()) + "-" +
-                                          ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
+    folder = mokuza::test::freshTestFolder("mokuza-render");
     fs::create_directories(folder / "gra" / "stone");
     fs::create_directories(folder / "gra" / "goban");
     fs::create_directories(folder / "gra" / "back");

@@ -15,6 +15,7 @@
 #include "core/rules/replay.h"
 #include "playlist/playlist.h"
 #include "search/search_pattern.h"
+#include "tests/test_folder.h"
 
 namespace mokuza::test {
 
@@ -58,10 +59,7 @@ inline std::string game(const std::string& body, const std::string& result = "")
 class SearchFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = fs::temp_directory_path() / ("mokuza-search-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = freshTestFolder("mokuza-search");
     playlist.path = pathToText(dir / "games.gpl");
   }
   void TearDown() override { fs::remove_all(dir); }
