@@ -1,5 +1,8 @@
+#include "platform/headless/headless_services.h"
+#include "playback/music_mode.h"
 #include "render/board_surfaces.h"
 #include "render/fade_frames.h"
+#include "render/fade_sound.h"
 #include "render/overlays.h"
 #include "render_test_support.h"
 
@@ -129,6 +132,35 @@ TEST_F(FadePaintTest, EveryAdvancingLayerSoundsInMusicModeOnly) {
   playOut();
   EXPECT_EQ(advanced, 3 + 2 + 1);
   EXPECT_EQ(removed, 3);
+}
+
+TEST_F(FadePaintTest, LiveSoundPlaysTheNoteOfTheFadingStoneAndFreesItsChannel) {
+  platform::HeadlessServices services;
+  Playlist playlist;
+  doc.state.options["kigaku_mode"] = 1;
+  playback::Playback pb{doc, playlist, services, folder};
+  playback::syncMusicMode(pb);
+  load(kGame);
+  ASSERT_TRUE(pb.live.outputOpen);
+  const int note = doc.record().lineCopy[3].notes[1][playback::kNote] & 127;
+  const FadeLayerSound live = LiveFadeSound(pb.live, services, doc);
+  painter.fades().add(2 + 4 * 9, kFadeMoveIn, FadeTimes{30, 30, 30, 10});  // the stone of move 3
+  painter.fades().add(4 + 4 * 9, kFadeMoveIn, FadeTimes{30, 30, 30, 10});  // an empty point stays silent
+  AutoPlayWait wait{50, 50, 10};
+  PaintFlags none;
+  while (!painter.fades().empty())
+    wait.moveWaitTicks = painter.Paint(window, state, g, QSize(640, 480), none, wait, &live).moveWaitTicks;
+  std::vector<std::array<std::uint32_t, 3>> sent;
+  for (const auto& call : services.callsOf("midiShortMessage"))
+    sent.push_back({call.answer & 0xF0u, (call.answer >> 8) & 0x7Fu, (call.answer >> 16) & 0x7Fu});
+  ASSERT_GE(sent.size(), 3u);
+  EXPECT_EQ(sent[0][0], 0xC0u);
+  EXPECT_EQ(sent[1][0], 0x90u);
+  EXPECT_EQ(sent[1][1], static_cast<std::uint32_t>(note));
+  EXPECT_GT(sent[1][2], 0u);
+  const auto ending = sent.back();
+  EXPECT_TRUE(ending[0] == 0x80u || (ending[0] == 0x90u && ending[2] == 0u)) << "the note ends with its layer";
+  EXPECT_EQ(std::count(pb.live.channelBusy.begin(), pb.live.channelBusy.end(), true), 0);
 }
 
 TEST_F(FadePaintTest, LayoutChangeRebuildsAndCancelsTheWait) {
