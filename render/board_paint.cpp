@@ -32,7 +32,10 @@ PaintResult BoardPainter::Paint(QImage& window, const RenderState& state, const 
   // not from the picture of the old layout.
   const bool clearFirst = flags.layoutChanged && replayMode(state) && state.autoPlayIdle;
   flags = PaintFlags{};
-  if (running.moveWaitTicks > 0 && cacheMatches(state, g, client)) return PaintFades(window, state, g, running, music);
+  // Fade frames draw over the picture the window holds; without one at this
+  // layout the full repaint comes first.
+  if (running.moveWaitTicks > 0 && cacheMatches(state, g, client) && window.size() == client)
+    return PaintFades(window, state, g, running, music);
 
   PaintResult result;
   result.moveWaitTicks = std::max(running.moveWaitTicks, 0);

