@@ -9,6 +9,7 @@
 
 #include "core/document/document.h"
 #include "platform/services.h"
+#include "playback/fade_note.h"
 
 namespace mokuza::playback {
 
@@ -21,15 +22,6 @@ struct LiveNotes {
   // The notes of a manual step on channel 0, ended by the timer.
   std::vector<std::uint8_t> sounding;
   int ticksLeft = 0;
-};
-
-// The music of one stone fade layer.
-struct FadeNote {
-  int channel = -1;  // -1: no free channel, the fade is silent
-  std::uint8_t note = 0;
-  int kind = 0;
-  int frames = 0;  // the fade's length in timer ticks
-  int volume = 0;  // the expression last sent
 };
 
 void openMusicOutput(LiveNotes& live, platform::Services& services);

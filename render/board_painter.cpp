@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <algorithm>
-#include <cstring>
 
 #include "render/board_surfaces.h"
 #include "render/board_text.h"
@@ -26,16 +25,6 @@ std::vector<std::int8_t> territoryOwners(const CountingState& counting, int n) {
     });
   }
   return owners;
-}
-
-// Copies into the buffer the target already has: a repaint then touches no
-// fresh memory.
-void copyInto(QImage& target, const QImage& source) {
-  if (target.size() != source.size() || target.format() != source.format() || !target.isDetached()) {
-    target = source.copy();
-    return;
-  }
-  std::memcpy(target.bits(), source.constBits(), static_cast<std::size_t>(source.sizeInBytes()));
 }
 
 }  // namespace
@@ -66,7 +55,7 @@ void BoardPainter::rebuild(const RenderState& state, const BoardGeometry& g, QSi
 }
 
 void BoardPainter::paintPoints(const RenderState& state, const BoardGeometry& g) {
-  copyInto(board_, cleanBoard_);
+  CopyInto(board_, cleanBoard_);
   const int n = g.boardSize;
   PointPainter points(state, g, stones_, pointCaches_);
   const bool counting = state.counting != nullptr && state.counting->countingMode;
@@ -91,12 +80,15 @@ void BoardPainter::paintPoints(const RenderState& state, const BoardGeometry& g)
   }
 }
 
-const QImage& BoardPainter::Repaint(const RenderState& state, const BoardGeometry& g, QSize client) {
-  if (!cacheValid_ || !(cachedDesign_ == *state.design) || cachedFolder_ != state.programFolder ||
-      !(cachedGeometry_ == g) || cachedClient_ != client)
-    rebuild(state, g, client);
+bool BoardPainter::cacheMatches(const RenderState& state, const BoardGeometry& g, QSize client) const {
+  return cacheValid_ && cachedDesign_ == *state.design && cachedFolder_ == state.programFolder &&
+         cachedGeometry_ == g && cachedClient_ == client;
+}
 
-  copyInto(picture_, background_);
+const QImage& BoardPainter::Repaint(const RenderState& state, const BoardGeometry& g, QSize client) {
+  if (!cacheMatches(state, g, client)) rebuild(state, g, client);
+
+  CopyInto(picture_, background_);
   pointCaches_.useTypeface(state.typeface);
   const QString family = pointCaches_.family;
   {

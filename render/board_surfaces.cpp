@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <algorithm>
+#include <cstring>
 
 #include "render/design_reading.h"
 #include "render/soft_disc.h"
@@ -23,6 +24,14 @@ QImage patternImage(const QImage& star) {
 }
 
 }  // namespace
+
+void CopyInto(QImage& target, const QImage& source) {
+  if (target.size() != source.size() || target.format() != source.format() || !target.isDetached()) {
+    target = source.copy();
+    return;
+  }
+  std::memcpy(target.bits(), source.constBits(), static_cast<std::size_t>(source.sizeInBytes()));
+}
 
 QImage PaintBackground(QSize client, const Design& design, const QImage& image) {
   QImage surface(client, QImage::Format_ARGB32_Premultiplied);

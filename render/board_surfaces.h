@@ -17,6 +17,10 @@ inline const QColor kClientBackground{200, 222, 244};
 // Drawn when the board image cannot be read.
 inline const QColor kPlainBoardColour{219, 182, 112};
 
+// Copies `source` into the buffer `target` already has when it fits and
+// nobody else holds it, so a repaint touches no fresh memory.
+void CopyInto(QImage& target, const QImage& source);
+
 // Background modes 0 (plain colour), 1 (image covering the client area,
 // centred) and 2 (image fitted to the height, placed by "背景Ｘ"/"背景Ｙ").
 QImage PaintBackground(QSize client, const Design& design, const QImage& image);

@@ -23,12 +23,15 @@ void renderLayer(FadeLayer& layer, int point, const QImage& cleanBoard, PointPai
 
 }  // namespace
 
-bool FadeFrame(FadeQueues& queues, QImage& window, const QImage& cleanBoard, PointPainter& points, const BoardGeometry& g) {
+bool FadeFrame(FadeQueues& queues, QImage& window, const QImage& cleanBoard, PointPainter& points, const BoardGeometry& g,
+               const FadeLayerSound* sound) {
+  const bool sounding = sound != nullptr && sound->advanced;
   const int p = g.pitch, n = g.boardSize;
   QPainter windowPainter(&window);
   for (auto& [point, layers] : queues.queues()) {
     if (point < 0 || point >= n * n) {
-      layers.clear();
+      // Off the board: nothing to draw, the layers end now.
+      for (FadeLayer& layer : layers) layer.remaining = 0;
       continue;
     }
     const QRect target(g.boardLeft + (point % n) * p, g.boardTop + (point / n) * p, p, p);
@@ -38,13 +41,14 @@ bool FadeFrame(FadeQueues& queues, QImage& window, const QImage& cleanBoard, Poi
       for (auto it = layers.rbegin(); it != layers.rend(); ++it) {
         if (!it->rendered) renderLayer(*it, point, cleanBoard, points, g);
         it->remaining = std::max(it->remaining - 1, 0);
+        if (sounding) sound->advanced(point, *it);
         painter.setOpacity(FadeLayerAlpha(*it) / 255.0);
         painter.drawImage(0, 0, wrapCell(it->cell, p));
       }
     }
     windowPainter.drawImage(target.topLeft(), cell);
   }
-  queues.dropFinished();
+  queues.dropFinished(sound);
   return !queues.empty();
 }
 

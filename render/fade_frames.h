@@ -12,9 +12,11 @@ namespace mokuza::render {
 
 // Advances every queue by one frame and draws the changed cells into the
 // window picture. A layer's cell is made on its first frame from the clean
-// board cell with its point drawn in the layer's kind. Returns whether any
-// queue is left.
-bool FadeFrame(FadeQueues& queues, QImage& window, const QImage& cleanBoard, PointPainter& points, const BoardGeometry& g);
+// board cell with its point drawn in the layer's kind. `sound` (music mode
+// only) hears of every layer that advances and of every layer removed.
+// Returns whether any queue is left.
+bool FadeFrame(FadeQueues& queues, QImage& window, const QImage& cleanBoard, PointPainter& points, const BoardGeometry& g,
+               const FadeLayerSound* sound = nullptr);
 
 // The constant alpha of a cross-fade step while the counter runs down from 255.
 int CrossFadeAlpha(int counter);

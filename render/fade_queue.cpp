@@ -19,10 +19,13 @@ int FadeFramesForKind(int kind, const FadeTimes& times) {
   }
 }
 
-int FadeLayerAlpha(const FadeLayer& layer) {
-  if (layer.remaining <= 0 || layer.total <= 0) return 255;
-  return (layer.total - layer.remaining) * 255 / layer.total;
+int FadeAlpha(int total, int remaining) {
+  if (remaining <= 0 || total <= 0) return 255;
+  const long long passed = static_cast<long long>(total) - remaining;
+  return static_cast<int>(std::clamp(passed * 255 / total, 0LL, 255LL));
 }
+
+int FadeLayerAlpha(const FadeLayer& layer) { return FadeAlpha(layer.total, layer.remaining); }
 
 void FadeQueues::add(int point, int kind, const FadeTimes& times) {
   FadeLayer layer;
@@ -31,11 +34,21 @@ void FadeQueues::add(int point, int kind, const FadeTimes& times) {
   queues_[point].push_back(std::move(layer));
 }
 
-void FadeQueues::dropFinished() {
+void FadeQueues::clear(const FadeLayerSound* sound) {
+  if (sound != nullptr && sound->removed)
+    for (auto& [point, layers] : queues_)
+      for (FadeLayer& layer : layers) sound->removed(layer);
+  queues_.clear();
+}
+
+void FadeQueues::dropFinished(const FadeLayerSound* sound) {
+  const auto finished = [](const FadeLayer& l) { return l.remaining <= 0; };
   for (auto it = queues_.begin(); it != queues_.end();) {
     auto& layers = it->second;
-    layers.erase(std::remove_if(layers.begin(), layers.end(), [](const FadeLayer& l) { return l.remaining <= 0; }),
-                 layers.end());
+    if (sound != nullptr && sound->removed)
+      for (FadeLayer& layer : layers)
+        if (finished(layer)) sound->removed(layer);
+    layers.erase(std::remove_if(layers.begin(), layers.end(), finished), layers.end());
     it = layers.empty() ? queues_.erase(it) : std::next(it);
   }
 }

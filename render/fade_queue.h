@@ -3,8 +3,11 @@
 // layers that blend in, frame by frame, over the cell the window shows.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <vector>
+
+#include "playback/fade_note.h"
 
 namespace mokuza::render {
 
@@ -34,10 +37,21 @@ struct FadeLayer {
   int remaining = 1;
   bool rendered = false;             // the cell below is made on the first frame
   std::vector<std::uint32_t> cell;   // pitch x pitch ARGB: clean cell with this layer's point drawn
+  playback::FadeNote note;           // the layer's sound in music mode
 };
 
+// The constant alpha of a fade with `remaining` of `total` frames left:
+// (total - remaining) x 255 / total, opaque at the end.
+int FadeAlpha(int total, int remaining);
 // The constant alpha a layer is blended with after its count went down.
 int FadeLayerAlpha(const FadeLayer& layer);
+
+// The music of the layers in music mode: a layer advanced by one frame, a
+// layer was removed. Unset members do nothing.
+struct FadeLayerSound {
+  std::function<void(int point, FadeLayer& layer)> advanced;
+  std::function<void(FadeLayer& layer)> removed;
+};
 
 // Layers by unbordered point, in point order; within a point the layers keep
 // the order they were added in and are drawn from the last to the first, so
@@ -47,11 +61,13 @@ class FadeQueues {
  public:
   void add(int point, int kind, const FadeTimes& times);
   bool empty() const { return queues_.empty(); }
-  void clear() { queues_.clear(); }
+  // Removes every layer; `sound` hears of each.
+  void clear(const FadeLayerSound* sound = nullptr);
   std::map<int, std::vector<FadeLayer>>& queues() { return queues_; }
   const std::map<int, std::vector<FadeLayer>>& queues() const { return queues_; }
-  // Removes layers that have no frames left and points without layers.
-  void dropFinished();
+  // Removes layers that have no frames left and points without layers;
+  // `sound` hears of each removed layer.
+  void dropFinished(const FadeLayerSound* sound = nullptr);
 
  private:
   std::map<int, std::vector<FadeLayer>> queues_;

@@ -2,9 +2,28 @@
 
 #include <algorithm>
 
+#include "render/board_text.h"
 #include "render/design_reading.h"
 
 namespace mokuza::render {
+namespace {
+
+// "黒12 ツケ": colour, number and name of move m.
+QString moveEntryText(const Document& doc, const MoveRecord& move, int m) {
+  return QString::fromStdU16String(move.colour > 0 ? u"黒" : u"白") + QString::number(m) + ' ' +
+         QString::fromStdU16String(std::u16string(doc.classifier.moveName(m)));
+}
+
+// Black's moves in purple, White's in blue; brighter for the highlighted move
+// of replay mode.
+QColor moveEntryColour(const RenderState& s, const QString& text, bool current) {
+  const bool black = text.startsWith(QChar(u'黒'));
+  const bool highlighted = replayMode(s) && globalOption(s, "moveinfo", 0) == 1 && current;
+  return highlighted ? (black ? QColor(210, 60, 160) : QColor(80, 200, 255))
+                     : (black ? QColor(150, 0, 100) : QColor(0, 80, 255));
+}
+
+}  // namespace
 
 void PaintMoveList(QPainter& painter, const RenderState& s, const BoardGeometry& g, const QString& family) {
   const Document& doc = *s.doc;
@@ -26,15 +45,10 @@ void PaintMoveList(QPainter& painter, const RenderState& s, const BoardGeometry&
   int x = g.infoLeft, y = top;
   for (int m = first; m <= current && static_cast<std::size_t>(m) < line.size(); ++m) {
     const MoveRecord& move = line[static_cast<std::size_t>(m)];
-    const QString text = QString::fromStdU16String(move.colour > 0 ? u"黒" : u"白") + QString::number(m) + ' ' +
-                         QString::fromStdU16String(std::u16string(doc.classifier.moveName(m)));
-    const bool black = text.startsWith(QChar(u'黒'));
-    const bool highlighted = replayMode(s) && globalOption(s, "moveinfo", 0) == 1 && m == current;
-    const QColor colour = highlighted ? (black ? QColor(210, 60, 160) : QColor(80, 200, 255))
-                                      : (black ? QColor(150, 0, 100) : QColor(0, 80, 255));
+    const QString text = moveEntryText(doc, move, m);
     font.setBold(m == current);
     painter.setFont(font);
-    painter.setPen(colour);
+    painter.setPen(moveEntryColour(s, text, m == current));
     painter.drawText(QRect(x, y, columnWidth, h), Qt::AlignLeft | Qt::AlignVCenter, text);
     x += columnWidth;
     if (x + columnWidth > g.infoLeft + (g.boardSize + 1) * g.pitch) {
@@ -42,6 +56,24 @@ void PaintMoveList(QPainter& painter, const RenderState& s, const BoardGeometry&
       y += h;
     }
   }
+  painter.restore();
+}
+
+QRect MoveTextBand(const BoardGeometry& g) {
+  return QRect(g.infoLeft, g.infoTop, std::min(3 * g.pitch + 4, g.infoWidth), g.infoHeight);
+}
+
+void PaintMoveText(QPainter& painter, const RenderState& s, const QString& family, const QRect& band) {
+  const Document& doc = *s.doc;
+  const int m = doc.currentMove();
+  const auto& line = doc.record().lineCopy;
+  if (m < 1 || static_cast<std::size_t>(m) >= line.size() || band.isEmpty()) return;
+  const QString text = moveEntryText(doc, line[static_cast<std::size_t>(m)], m);
+  painter.save();
+  painter.setClipRect(band);
+  painter.setFont(boardFont(family, kMoveTextHeight, true));
+  painter.setPen(moveEntryColour(s, text, true));
+  painter.drawText(band, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
   painter.restore();
 }
 

@@ -22,6 +22,16 @@ void PaintCoordinates(QPainter& painter, const BoardGeometry& g, int style, cons
 // The names of the moves up to the current one, three to a row.
 void PaintMoveList(QPainter& painter, const RenderState& s, const BoardGeometry& g, const QString& family);
 
+// The band of the info area that takes the shown move's text while auto-play
+// waits: 3 x pitch + 4 wide, as tall as the info area.
+QRect MoveTextBand(const BoardGeometry& g);
+
+inline constexpr int kMoveTextHeight = 50;
+
+// The shown move's entry of the move list ("黒12 ツケ") in the large bold
+// move-text font, from the top-left of `band`, wrapped inside it.
+void PaintMoveText(QPainter& painter, const RenderState& s, const QString& family, const QRect& band);
+
 // The caption of a partial-board search result, in the info area.
 void PaintSearchCaption(QPainter& painter, const SearchDisplay& search, const BoardGeometry& g, const QString& family);
 

@@ -66,6 +66,7 @@ struct RenderState {
   bool shiftHeld = false;
   int dragSource = -1;            // point of the stone being dragged, -1 for none
   bool autoPlayIdle = true;
+  bool gameTransition = false;    // the new picture cross-fades in over the window's old one
   const CountingState* counting = nullptr;  // territory tints while its countingMode is on
   const SearchDisplay* search = nullptr;
   std::bitset<15> pressedIcons;   // icons of the strip drawn as pressed ("_N")

@@ -1,0 +1,184 @@
+#include "platform/headless/headless_services.h"
+#include "playback/music_mode.h"
+#include "render/board_surfaces.h"
+#include "render/fade_frames.h"
+#include "render/fade_sound.h"
+#include "render/overlays.h"
+#include "render_test_support.h"
+
+namespace mokuza::render::test {
+namespace {
+
+constexpr std::u16string_view kGame = u"(;SZ[9];B[cc];W[gg];B[ce])";
+
+class FadePaintTest : public PictureTest {
+ protected:
+  void SetUp() override {
+    PictureTest::SetUp();
+    load(kGame);
+    paint();
+    PaintFlags none;
+    painter.Paint(window, state, g, QSize(640, 480), none, AutoPlayWait{});
+  }
+
+  PaintResult frame(AutoPlayWait& wait) {
+    PaintFlags none;
+    const PaintResult result = painter.Paint(window, state, g, QSize(640, 480), none, wait, &sound);
+    wait.moveWaitTicks = result.moveWaitTicks;
+    return result;
+  }
+
+  // Pixels that changed by more than the rounding of a blend.
+  int changedInside(const QImage& before, const QRect& area) const {
+    int changed = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x) {
+        const QRgb a = before.pixel(x, y), b = window.pixel(x, y);
+        changed += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) > 6;
+      }
+    return changed;
+  }
+
+  QImage window;
+  int advanced = 0, removed = 0;
+  FadeLayerSound sound{[this](int, FadeLayer&) { ++advanced; }, [this](FadeLayer&) { ++removed; }};
+};
+
+TEST_F(FadePaintTest, MoveTextGoesIntoTheInfoAreaOnTheFirstFrameOnly) {
+  doc.globalOptions["moveinfo"] = 1;
+  const QImage before = window.copy();
+  AutoPlayWait joined{3, 4, 10};  // a wait already under way
+  EXPECT_TRUE(frame(joined).fadeFrame);
+  EXPECT_EQ(changedInside(before, window.rect()), 0);
+
+  AutoPlayWait wait{4, 4, 10};
+  frame(wait);
+  const int inBand = changedInside(before, MoveTextBand(g));
+  EXPECT_GT(inBand, 20);
+  EXPECT_EQ(changedInside(before, window.rect()), inBand) << "nothing outside the band changes";
+}
+
+TEST_F(FadePaintTest, InfoAreaBlendsInAsTheWaitPasses) {
+  EXPECT_EQ((std::array{FadeAlpha(4, 3), FadeAlpha(4, 2), FadeAlpha(4, 1), FadeAlpha(4, 0)}), (std::array{63, 127, 191, 255}));
+
+  doc.globalOptions["moveinfo"] = 1;
+  const QImage before = window.copy();
+  painter.fades().add(40, kFadeMoveIn, FadeTimes{1000, 1000, 1000, 10});
+  AutoPlayWait wait{4, 4, 10};
+  std::vector<QImage> frames;
+  while (wait.moveWaitTicks > 0) {
+    frame(wait);
+    frames.push_back(window.copy(MoveTextBand(g)));
+  }
+  ASSERT_EQ(frames.size(), 4u);
+  const auto distance = [&](const QImage& a) {
+    long long sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+      for (int x = 0; x < a.width(); ++x) sum += std::abs(brightness(a.pixel(x, y)) - brightness(frames.back().pixel(x, y)));
+    return sum;
+  };
+  EXPECT_GT(distance(before.copy(MoveTextBand(g))), distance(frames[0]));
+  for (int i = 0; i < 2; ++i) EXPECT_GT(distance(frames[i]), distance(frames[i + 1])) << "frame " << i;
+  EXPECT_GT(distance(frames[2]), 0) << "only the last frame is opaque";
+}
+
+TEST_F(FadePaintTest, TimerPeriodFollowsTheQueues) {
+  AutoPlayWait idle{5, 5, 10};
+  PaintResult result = frame(idle);
+  EXPECT_EQ(result.framesDrawn, 1);
+  EXPECT_EQ(result.period, 40) << "no queue: the rest of the wait in one period";
+  EXPECT_EQ(result.moveWaitTicks, 0);
+
+  painter.fades().add(40, kFadeMoveIn, FadeTimes{300, 300, 300, 10});
+  AutoPlayWait wait{100, 100, 10};
+  int paints = 0;
+  do {
+    result = frame(wait);
+    ++paints;
+    if (wait.moveWaitTicks > 0) {
+      EXPECT_EQ(result.period, 10);
+    }
+  } while (wait.moveWaitTicks > 0 && paints < 200);
+  EXPECT_EQ(paints, 30) << "one frame per paint";
+  EXPECT_EQ(result.period, 700);
+  EXPECT_TRUE(painter.fades().empty());
+
+  painter.fades().add(40, kFadeMoveIn, FadeTimes{300, 300, 300, 10});
+  AutoPlayWait shortWait{2, 2, 10};
+  frame(shortWait);
+  result = frame(shortWait);
+  EXPECT_EQ(result.moveWaitTicks, 0);
+  EXPECT_EQ(result.period, 0) << "the wait is over while layers remain: the next move comes at once";
+}
+
+TEST_F(FadePaintTest, EveryAdvancingLayerSoundsInMusicModeOnly) {
+  const FadeTimes times{30, 20, 30, 10};
+  const auto playOut = [&] {
+    painter.fades().add(40, kFadeMoveIn, times);
+    painter.fades().add(10, kFadeCaptureOut, times);
+    painter.fades().add(10, kFadeCaptureHalf, times);
+    AutoPlayWait wait{50, 50, 10};
+    while (!painter.fades().empty()) frame(wait);
+  };
+  playOut();
+  EXPECT_EQ(advanced + removed, 0);
+  doc.state.options["kigaku_mode"] = 1;
+  playOut();
+  EXPECT_EQ(advanced, 3 + 2 + 1);
+  EXPECT_EQ(removed, 3);
+}
+
+TEST_F(FadePaintTest, LiveSoundPlaysTheNoteOfTheFadingStoneAndFreesItsChannel) {
+  platform::HeadlessServices services;
+  Playlist playlist;
+  doc.state.options["kigaku_mode"] = 1;
+  playback::Playback pb{doc, playlist, services, folder};
+  playback::syncMusicMode(pb);
+  load(kGame);
+  ASSERT_TRUE(pb.live.outputOpen);
+  const int note = doc.record().lineCopy[3].notes[1][playback::kNote] & 127;
+  const FadeLayerSound live = LiveFadeSound(pb.live, services, doc);
+  painter.fades().add(2 + 4 * 9, kFadeMoveIn, FadeTimes{30, 30, 30, 10});  // the stone of move 3
+  painter.fades().add(4 + 4 * 9, kFadeMoveIn, FadeTimes{30, 30, 30, 10});  // an empty point stays silent
+  AutoPlayWait wait{50, 50, 10};
+  PaintFlags none;
+  while (!painter.fades().empty())
+    wait.moveWaitTicks = painter.Paint(window, state, g, QSize(640, 480), none, wait, &live).moveWaitTicks;
+  std::vector<std::array<int, 3>> sent;  // status without channel, data 1, data 2
+  for (const auto& call : services.callsOf("midiShortMessage"))
+    sent.push_back({call.answer & 0xF0, (call.answer >> 8) & 0x7F, (call.answer >> 16) & 0x7F});
+  ASSERT_GE(sent.size(), 3u);
+  EXPECT_EQ(sent[0][0], 0xC0);
+  EXPECT_EQ((std::array{sent[1][0], sent[1][1]}), (std::array{0x90, note}));
+  EXPECT_GT(sent[1][2], 0);
+  const auto ending = sent.back();
+  EXPECT_TRUE(ending[0] == 0x80 || (ending[0] == 0x90 && ending[2] == 0)) << "the note ends with its layer";
+  EXPECT_EQ(std::count(pb.live.channelBusy.begin(), pb.live.channelBusy.end(), true), 0);
+}
+
+TEST_F(FadePaintTest, LayoutChangeRebuildsAndCancelsTheWait) {
+  painter.fades().add(40, kFadeMoveIn, FadeTimes{});
+  writeImage("gra/goban/goban.jpg", QColor(60, 200, 60));
+  AutoPlayWait wait{5, 5, 10};
+  PaintFlags flags;
+  flags.layoutChanged = true;
+  const PaintResult result = painter.Paint(window, state, g, QSize(640, 480), flags, wait, &sound);
+  EXPECT_TRUE(!result.fadeFrame && result.moveWaitTicks == 0);
+  EXPECT_FALSE(flags.layoutChanged || flags.rebuildImages) << "consumed by the paint";
+  EXPECT_TRUE(painter.fades().empty());
+  EXPECT_NEAR(qGreen(offCentre(window, 4, 1, g.boardLeft, g.boardTop)), 200, 8) << "the board image was read again";
+
+  // A game transition keeps the old picture for the cross-fade; in replay
+  // mode a new layout fades in from the plain background instead.
+  state.gameTransition = true;
+  flags.layoutChanged = true;
+  painter.Paint(window, state, g, QSize(640, 480), flags, AutoPlayWait{}, &sound);
+  EXPECT_NEAR(qGreen(offCentre(window, 4, 1, g.boardLeft, g.boardTop)), 200, 8);
+  doc.state.options["kifunarabe"] = 1;
+  flags.layoutChanged = true;
+  painter.Paint(window, state, g, QSize(640, 480), flags, AutoPlayWait{}, &sound);
+  EXPECT_EQ(offCentre(window, 4, 1, g.boardLeft, g.boardTop), kClientBackground.rgb());
+}
+
+}  // namespace
+}  // namespace mokuza::render::test
