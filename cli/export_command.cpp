@@ -37,9 +37,13 @@ int runExport(const Args& args, Streams streams) {
   if (options.file.empty()) return usageError(kExportCommand, "no file given", streams);
   const auto choice = kModes.find(mode);
   if (choice == kModes.end()) return usageError(kExportCommand, "unknown mode '" + mode + "'", streams);
+  if (options.output.empty()) return usageError(kExportCommand, "-o takes a folder", streams);
   std::error_code ec;
-  if (options.output.empty() || !std::filesystem::is_directory(options.output, ec))
-    return usageError(kExportCommand, "-o takes an existing folder", streams);
+  std::filesystem::create_directories(options.output, ec);
+  if (!std::filesystem::is_directory(options.output, ec)) {
+    streams.err << "mokuza-cli export: cannot make the folder " << options.output << '\n';
+    return kExitFailure;
+  }
 
   QtSession qt;
   auto picture = std::make_unique<ComposedPicture>();
@@ -67,7 +71,7 @@ const Command kExportCommand{
     "export", "write the board image files the program keeps",
     "mokuza-cli export FILE --move N --mode MODE [--width W --height H] [--design PLAYLIST.gpl --game K]\n"
     "                  [--coords 0..3] [--numbers 0..2] -o DIR\n"
-    "  Writes into DIR what the image output setting writes: output.jpg cut as MODE says\n"
+    "  Writes into DIR (made when missing) what the image output setting writes: output.jpg cut as MODE says\n"
     "  (board, lowerleft, lowerleft-coords, whole), or the two stone images as round PNGs\n"
     "  c_NAME.png (stones-current at the board's stone size, stones-source at the size of\n"
     "  the image files). Prints the files written.",

@@ -52,6 +52,11 @@ TEST_F(RenderCliTest, ExportWritesOutputJpg) {
     EXPECT_EQ(result.status, 0) << mode << result.err;
     EXPECT_TRUE(fs::exists(dir / "output.jpg")) << mode;
   }
+  const CliRun fresh = run("export " + game.string() + " --mode board -o " + (dir / "new" / "folder").string());
+  EXPECT_EQ(fresh.status, 0) << fresh.err;
+  EXPECT_TRUE(fs::exists(dir / "new" / "folder" / "output.jpg"));
+  write("file", "");
+  EXPECT_EQ(run("export " + game.string() + " --mode board -o " + (dir / "file").string()).status, 1);
 }
 
 }  // namespace
