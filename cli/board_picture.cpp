@@ -1,7 +1,12 @@
 #include "cli/board_picture.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
+#include <filesystem>
 #include <ostream>
+#include <string>
+#include <system_error>
 
 #include "cli/position_args.h"
 #include "core/record/text.h"
@@ -84,6 +89,15 @@ bool takePictureOption(const Args& args, std::size_t& i, PictureOptions& options
 QtSession::QtSession() {
   // Qt stops without a display unless it is told to draw off screen.
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  // Without a runtime folder of the user's own Qt warns on stderr at every start.
+  if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
+    const std::filesystem::path runtime =
+        std::filesystem::temp_directory_path() / ("mokuza-runtime-" + std::to_string(::getuid()));
+    std::error_code ec;
+    std::filesystem::create_directory(runtime, ec);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all, ec);
+    if (!ec && std::filesystem::is_directory(runtime, ec)) ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 0);
+  }
   if (QGuiApplication::instance() == nullptr) app_ = std::make_unique<QGuiApplication>(argc_, argv_);
 }
 
