@@ -1,10 +1,11 @@
-#include <stdlib.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <ostream>
 #include <set>
+#include <string>
 #include <system_error>
 
 #include "cli/commands.h"
@@ -20,9 +21,18 @@ namespace {
 
 // A folder of its own for the undo copies of one run, so that a run never
 // touches the copies of a program that is open at the same time.
+// The folder is new (mkdir fails on any existing name) and only ours to read.
 std::filesystem::path privateFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "mokuza-cli-XXXXXX").string();
-  return ::mkdtemp(pattern.data()) ? std::filesystem::path(pattern) : std::filesystem::path();
+  const std::filesystem::path base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::filesystem::path folder =
+        base / ("mokuza-cli-" + std::to_string(::getpid()) + "-" + std::to_string(attempt));
+    std::error_code ec;
+    if (!std::filesystem::create_directory(folder, ec)) continue;
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ec);
+    return folder;
+  }
+  return {};
 }
 
 // The playlist of one run: read from its file, changed through the same

@@ -16,6 +16,7 @@
 #include "core/document/undo.h"
 #include "core/record/sgf_writer.h"
 #include "document_test_support.h"
+#include "tests/test_folder.h"
 
 namespace mokuza::test {
 namespace {
@@ -25,9 +26,7 @@ namespace fs = std::filesystem;
 class GameFileTest : public DocumentTest {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "mokuza-document-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
+    dir = freshTestFolder("mokuza-document");
   }
   void TearDown() override { fs::remove_all(dir); }
 

@@ -15,6 +15,7 @@
 #include "core/document/game_info_apply.h"
 #include "core/document/undo.h"
 #include "document_test_support.h"
+#include "tests/test_folder.h"
 
 namespace mokuza::test {
 namespace {
@@ -142,9 +143,7 @@ TEST_F(ApplyGameInfoTest, ANewBoardSizeAsksBeforeErasingTheMovesAndCancelKeepsEv
 class BatchGameInfoTest : public DocumentTest {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "mokuza-gameinfo-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir = pattern;
+    dir = freshTestFolder("mokuza-gameinfo");
   }
   void TearDown() override { fs::remove_all(dir); }
 

@@ -15,6 +15,7 @@
 #include "settings/options.h"
 #include "settings/placement.h"
 #include "settings/settings_file.h"
+#include "tests/test_folder.h"
 
 namespace mokuza {
 
@@ -33,9 +34,7 @@ inline std::string u8(std::u16string_view text) { return utf16ToUtf8(text); }
 class SettingsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "mokuza-settings-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root = pattern;
+    root = freshTestFolder("mokuza-settings");
     program = root / "program";
     fs::create_directories(program);
     context.programFolder = program;
