@@ -15,6 +15,7 @@
 #include "playlist/file_moves.h"
 #include "playlist/list_cells.h"
 #include "playlist/list_games.h"
+#include "playlist/regular_file.h"
 
 namespace mokuza::cli {
 namespace {
@@ -59,9 +60,8 @@ int fail(Streams streams, const std::string& message) {
 }
 
 bool open(Session& session, const std::string& file, Streams streams) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(file, ec)) {
-    fail(streams, "cannot open " + file + ": no such file");
+  if (const FileRefusal refusal = regularFileRefusal(file, kPlaylistFileBytesMax); refusal != FileRefusal::None) {
+    fail(streams, "cannot open " + file + ": " + refusalText(refusal, kPlaylistFileBytesMax));
     return false;
   }
   if (openPlaylistFile(session.context, utf8ToUtf16(file)) != kListDone) {
@@ -122,17 +122,29 @@ int runNew(const Args& args, Streams streams) {
   return kExitOk;
 }
 
+std::string skipText(const SkippedFile& skip) {
+  switch (skip.reason) {
+    case SkipReason::NotGameFile: return "not an .sgf file";
+    case SkipReason::Listed: return "listed already";
+    case SkipReason::FileRefused: return refusalText(skip.refusal, kGameFileBytesMax);
+    case SkipReason::NoGame: return "holds no game";
+  }
+  return {};
+}
+
 int runAdd(const Args& args, Streams streams) {
   if (args.size() < 2) return usageError(kPlaylistCommand, "add takes FILE and at least one GAME.sgf", streams);
   Session session;
   if (!open(session, args[0], streams)) return kExitFailure;
   std::vector<std::u16string> games;
   for (std::size_t i = 1; i < args.size(); ++i) games.push_back(utf8ToUtf16(args[i]));
-  const int before = session.playlist.gameCount();
-  const int status = AddGames(session.context, games);
-  const int added = session.playlist.gameCount() - before;
+  std::vector<SkippedFile> skipped;
+  const int status = AddGames(session.context, games, {}, &skipped);
+  for (const SkippedFile& skip : skipped)
+    streams.err << "mokuza-cli playlist: skipped " << utf16ToUtf8(skip.path) << ": " << skipText(skip) << '\n';
   if (status == kListRefused) return fail(streams, "the playlist is full (10000 games)");
-  if (added == 0) return fail(streams, "no game could be added (not .sgf, unreadable, no game, or listed already)");
+  const int added = static_cast<int>(session.playlist.list.selected.size());
+  if (status == kListNothing) return fail(streams, "no game could be added");
   if (status == kListWriteFailed) return fail(streams, "cannot write " + args[0]);
   streams.out << "added " << added << (added == 1 ? " game" : " games") << ", " << session.playlist.gameCount()
               << " in the playlist\n";
@@ -231,17 +243,20 @@ int runFileCommand(const Args& args, Streams streams, bool rename) {
                              std::to_string(plan.size()) + " files");
   }
 
-  session.services.messageAnswers.push_back(platform::AnswerOk);  // the window's question, answered by --yes
+  // The window's two questions (history, and the files to touch), answered by --yes.
+  session.services.messageAnswers.assign(2, platform::AnswerOk);
   const FileMoveOutcome outcome = rename ? RenameFiles(session.context, field->label, utf8ToUtf16(pattern))
                                          : MoveFiles(session.context, field->label, folderText);
   for (const PlannedMove& move : outcome.done)
     streams.out << (rename ? "renamed " : "moved ") << utf16ToUtf8(move.oldPath) << " -> " << utf16ToUtf8(move.newPath)
                 << '\n';
+  if (outcome.status == kListWriteFailed)
+    return fail(streams, "cannot write " + file + (outcome.done.empty() ? "; the files were put back"
+                                                                        : "; the files above could not be put back"));
   if (!outcome.error.empty())
     return fail(streams, utf16ToUtf8(outcome.error) + " (" + std::to_string(outcome.done.size()) +
                              " files done; the playlist names them where they are now)");
   if (outcome.done.empty()) return fail(streams, std::string("no file to ") + verb);
-  if (outcome.status == kListWriteFailed) return fail(streams, "the files moved but " + file + " could not be written");
   return kExitOk;
 }
 
@@ -267,7 +282,9 @@ const Command kPlaylistCommand{
     "       mokuza-cli playlist rename FILE --pattern \"<PB>-<PW>_<DT>\" [--select 3-7] [--field KEY] [--tag-max N] [--yes]\n"
     "       mokuza-cli playlist move FILE --to DIR [--select 3-7] [--field KEY] [--yes]\n"
     "  new     creates an empty playlist file.\n"
-    "  add     adds games with their game information; files listed already are skipped.\n"
+    "  add     adds games with their game information; every file skipped is named with the reason\n"
+    "          (not .sgf, listed already, missing, unreadable, a folder, not a regular file, too large,\n"
+    "          no game). Two programs adding to one playlist at once keep each other's games.\n"
     "  list    one tab-separated row per game in list order; the columns are named by their keys\n"
     "          (default: the playlist's visible columns); file columns show full paths.\n"
     "  rename  renames the files of the selected rows (default: all): <XY> is the game's SGF\n"
@@ -275,6 +292,9 @@ const Command kPlaylistCommand{
     "  move    moves the files of the selected rows into DIR.\n"
     "          Both act on disk and in the playlist; without --yes they only say what they would do\n"
     "          and exit 1. A name that is taken gets a numbered suffix; nothing is overwritten.\n"
+    "          Only regular files (or links to them, moved as links) named by a full path and with the\n"
+    "          field's extension are touched (.sgf; .jpg .jpeg .png .bmp .gif; .wav); a name never\n"
+    "          starts with a dot. When the playlist cannot be written, the files are put back.\n"
     "  --field picks the file: sgf_file (default), blackstone_file, whitestone_file, background_file,\n"
     "          goban_file, star_file, blacksound_file, whitesound_file.",
     runPlaylist};

@@ -1,5 +1,7 @@
 #include "playlist/file_moves.h"
 
+#include <algorithm>
+#include <span>
 #include <system_error>
 #include <unordered_map>
 #include <unordered_set>
@@ -81,9 +83,32 @@ std::vector<int> selectedRecords(const Playlist& playlist) {
   return records;
 }
 
-bool isRegularFile(const std::u16string& path) {
+// The extensions a file of each field may have: a playlist from elsewhere
+// must not get any other file of the user's renamed or moved.
+constexpr std::u16string_view kImageExtensions[] = {u".jpg", u".jpeg", u".png", u".bmp", u".gif"};
+constexpr std::u16string_view kSoundExtensions[] = {u".wav"};
+constexpr std::u16string_view kGameExtensions[] = {u".sgf"};
+
+std::span<const std::u16string_view> extensionsOf(std::u16string_view fileLabel) {
+  if (fileLabel == kSgfFileLabel) return kGameExtensions;
+  if (fileLabel == u"黒石音" || fileLabel == u"白石音") return kSoundExtensions;
+  return kImageExtensions;
+}
+
+bool fitsField(std::u16string_view extension, std::u16string_view fileLabel) {
+  std::u16string lower(extension);
+  for (char16_t& c : lower)
+    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+  const auto allowed = extensionsOf(fileLabel);
+  return std::find(allowed.begin(), allowed.end(), lower) != allowed.end();
+}
+
+// Only a regular file (or a link to one) named by its full path, not hidden,
+// with an extension of the field.
+bool mayTouch(const std::u16string& path, const NameParts& parts, std::u16string_view fileLabel) {
   std::error_code ec;
-  return std::filesystem::is_regular_file(textToPath(path), ec);
+  return !path.empty() && path.front() == u'/' && !parts.stem.empty() && parts.stem.front() != u'.' &&
+         fitsField(parts.extension, fileLabel) && std::filesystem::is_regular_file(textToPath(path), ec);
 }
 
 // The files of the selected games, each once, with the path each should get.
@@ -95,8 +120,9 @@ std::vector<PlannedMove> plan(const Playlist& playlist, std::u16string_view file
   for (int record : selectedRecords(playlist)) {
     const PlaylistEntry& entry = playlist.entries[static_cast<std::size_t>(record)];
     const std::u16string path = FilePath(entry, fileLabel);
-    if (path.empty() || !seen.insert(path).second || !isRegularFile(path)) continue;
+    if (path.empty() || !seen.insert(path).second) continue;
     const NameParts parts = splitName(path);
+    if (!mayTouch(path, parts, fileLabel)) continue;
     const std::optional<NameParts> wanted = target(entry, parts);
     if (!wanted || wanted->stem.empty()) continue;
     if (normalisedPath(wanted->folder + wanted->stem + wanted->extension) == normalisedPath(path)) continue;
@@ -111,34 +137,103 @@ void tell(PlaylistContext& context, std::u16string text, std::u16string_view tit
   context.services.messageBox({std::move(text), std::u16string(title), platform::Buttons::Ok, icon});
 }
 
-// Every entry, copied game and the shown game that used a moved file takes its new path.
-void followMoves(PlaylistContext& context, const std::vector<PlannedMove>& done) {
+// One file field of one entry that followed a moved file.
+struct PathChange {
+  PlaylistEntry* entry;
+  std::u16string label;
+  std::u16string oldPath;
+  std::u16string movedTo;  // the new path of the file it followed
+};
+
+struct FollowedMoves {
+  std::vector<PathChange> changes;
+  std::vector<MovedFile> movedFilesBefore;
+};
+
+// A link that names nothing since its file moved: the file's new path.
+std::optional<std::u16string> whereLinkedFileWent(const std::u16string& path,
+                                                  const std::unordered_map<std::u16string, std::u16string>& newPaths) {
+  std::error_code ec;
+  const std::filesystem::path link = textToPath(path);
+  if (!std::filesystem::is_symlink(std::filesystem::symlink_status(link, ec)) || std::filesystem::exists(link, ec))
+    return std::nullopt;
+  const std::filesystem::path target = std::filesystem::read_symlink(link, ec);
+  if (ec) return std::nullopt;
+  const auto it = newPaths.find(normalisedPath(pathToText(link.parent_path() / target)));
+  if (it == newPaths.end()) return std::nullopt;
+  return it->second;
+}
+
+// Every entry, copied game and the shown game that used a moved file takes its
+// new path; so does one that used a link to a moved file.
+FollowedMoves followMoves(PlaylistContext& context, const std::vector<PlannedMove>& done) {
   std::unordered_map<std::u16string, std::u16string> newPaths;
   for (const PlannedMove& move : done) newPaths.emplace(move.oldPath, move.newPath);
+  FollowedMoves followed;
   auto update = [&](PlaylistEntry& entry) {
     std::vector<std::u16string> labels;
     for (const auto& [label, folder] : entry.fileFolders) labels.push_back(label);
-    for (const std::u16string& label : labels)
-      if (auto it = newPaths.find(FilePath(entry, label)); it != newPaths.end()) SetFilePath(entry, label, it->second);
+    for (const std::u16string& label : labels) {
+      const std::u16string path = FilePath(entry, label);
+      std::optional<std::u16string> newPath;
+      if (auto it = newPaths.find(path); it != newPaths.end()) newPath = it->second;
+      if (auto linked = whereLinkedFileWent(newPath.value_or(path), newPaths)) newPath = linked;
+      if (!newPath) continue;
+      followed.changes.push_back({&entry, label, path, *newPath});
+      SetFilePath(entry, label, *newPath);
+    }
   };
   Playlist& playlist = context.playlist;
   for (int record : playlist.displayOrder) update(playlist.entries[static_cast<std::size_t>(record)]);
   for (PlaylistEntry& copy : playlist.list.copiedGames) update(copy);
   update(context.doc.state.gameInfo);
+  followed.movedFilesBefore = playlist.movedFiles;
   for (const PlannedMove& move : done) playlist.movedFiles.push_back({move.oldPath, move.newPath});
   // A long table is no longer worth carrying: the entries hold the new paths.
   if (playlist.movedFiles.size() > static_cast<std::size_t>(kFileMoveLimit)) playlist.movedFiles.clear();
+  return followed;
 }
 
-void clearHistory(PlaylistContext& context) {
+// The playlist could not be written: the files go back to their old names and
+// the entries with them, so that the file on disk still names them. What could
+// not be put back stays in `done`, its entries following it.
+void putBack(PlaylistContext& context, FileMoveOutcome& outcome, const FollowedMoves& followed) {
+  std::unordered_set<std::u16string> back;
+  std::vector<PlannedMove> stayed;
+  for (auto move = outcome.done.rbegin(); move != outcome.done.rend(); ++move) {
+    if (moveFileNoReplace(textToPath(move->newPath), textToPath(move->oldPath))) stayed.push_back(*move);
+    else back.insert(move->newPath);
+  }
+  for (const PathChange& change : followed.changes)
+    if (back.contains(change.movedTo)) SetFilePath(*change.entry, change.label, change.oldPath);
+  outcome.done.assign(stayed.rbegin(), stayed.rend());
+  context.playlist.movedFiles = followed.movedFilesBefore;
+  for (const PlannedMove& move : outcome.done) context.playlist.movedFiles.push_back({move.oldPath, move.newPath});
+}
+
+// Undo cannot reach across files that moved: the history keeps only the
+// entry of the operation itself, which is logged like every other change.
+void clearHistory(PlaylistContext& context, std::u16string_view description) {
   Document& doc = context.doc;
-  doc.undoEntries.clear();
-  doc.undoIndex = -1;
+  recordUndo(doc, description);
+  if (doc.undoEntries.size() > 1) doc.undoEntries.erase(doc.undoEntries.begin(), doc.undoEntries.end() - 1);
+  doc.undoIndex = doc.undoEntries.empty() ? -1 : 0;
   doc.undoCount = 0;
   SnapshotTable& table = context.playlist.snapshots;
   deleteSnapshotFiles(table, context.programFolder);
   table.current = table.counter;
   doc.state.playlistSnapshot = table.counter;
+  if (!doc.undoEntries.empty()) doc.undoEntries.back().state.playlistSnapshot = table.counter;
+  refreshUndoMenu(doc);
+}
+
+// Every file the command will touch, by its full path, before anything moves.
+bool confirmedWithPaths(PlaylistContext& context, const std::vector<PlannedMove>& moves, std::u16string_view action) {
+  std::u16string text = u"次の" + decimalText(static_cast<std::int64_t>(moves.size())) + u"個のファイルを" +
+                        std::u16string(action) + u"します。よろしいですか？\n";
+  for (const PlannedMove& move : moves) text += u"\n" + move.oldPath + u"\n　→ " + move.newPath;
+  return context.services.messageBox({std::move(text), u"Mokuza", platform::Buttons::OkCancel,
+                                      platform::Icon::Question}) == platform::AnswerOk;
 }
 
 // Steps 1 and 2 of both commands: the limit and the question.
@@ -175,6 +270,7 @@ FileMoveOutcome run(PlaylistContext& context, std::u16string_view actionName, st
     tell(context, std::u16string(noneName) + u"可能なファイルがありませんでした", u"エラー", platform::Icon::Error);
     return outcome;
   }
+  if (!confirmedWithPaths(context, moves, noneName)) return outcome;
 
   storeShownDesign(context);
   const std::u16string shownFile = FilePath(context.doc.state.gameInfo, kSgfFileLabel);
@@ -186,23 +282,44 @@ FileMoveOutcome run(PlaylistContext& context, std::u16string_view actionName, st
     }
     outcome.done.push_back(move);
   }
+  if (outcome.done.empty()) {
+    tell(context, outcome.error, u"エラー", platform::Icon::Error);
+    return outcome;
+  }
+
+  // Named before the file is read again, which loses the selection.
+  const std::u16string description = std::u16string(actionName) + u" " + selectionText(playlist);
+  bool written = false;
+  FollowedMoves followed;
+  {
+    const FileLock lock(textToPath(playlist.path));
+    if (changedOnDisk(playlist)) readPlaylistAgain(context);
+    followed = followMoves(context, outcome.done);
+    written = WritePlaylist(playlist, {context.programFolder, context.doc.currentMove()});
+    if (written) noteFileWritten(playlist);
+  }
+  if (!written) {
+    putBack(context, outcome, followed);
+    outcome.status = kListWriteFailed;
+    std::u16string text = u"プレイリストを保存できなかったため、ファイルを元に戻しました";
+    if (!outcome.done.empty()) {
+      text = u"プレイリストを保存できませんでした。次のファイルは元に戻せませんでした";
+      for (const PlannedMove& move : outcome.done) text += u"\n" + move.newPath;
+    }
+    tell(context, text, u"エラー", platform::Icon::Error);
+    return outcome;
+  }
 
   const std::u16string report =
       decimalText(static_cast<std::int64_t>(outcome.done.size())) + u"個の" + std::u16string(actionName) + u"をおこないました";
-  if (!outcome.done.empty()) {
-    followMoves(context, outcome.done);
-    const bool written = WritePlaylist(playlist, {context.programFolder, context.doc.currentMove()});
-    clearHistory(context);
-    recordUndo(context.doc, std::u16string(actionName) + u" " + selectionText(playlist));
-    if (FilePath(context.doc.state.gameInfo, kSgfFileLabel) != shownFile && context.reopenShownGame)
-      context.reopenShownGame();
-    outcome.status = written ? kListDone : kListWriteFailed;
-    if (!written) reportWriteFailure(context);
-  }
+  clearHistory(context, description);
+  if (FilePath(context.doc.state.gameInfo, kSgfFileLabel) != shownFile && context.reopenShownGame)
+    context.reopenShownGame();
   if (!outcome.error.empty()) {
     tell(context, outcome.error + u"\n" + report, u"エラー", platform::Icon::Error);
-    if (outcome.status == kListDone) outcome.status = kListRefused;
+    outcome.status = kListRefused;
   } else {
+    outcome.status = kListDone;
     tell(context, report, u"完了", platform::Icon::Information);
   }
   return outcome;
@@ -232,6 +349,8 @@ std::u16string expandRenamePattern(std::u16string_view pattern, const PlaylistEn
     expanded.push_back(pattern[i]);
   }
   for (char16_t& c : expanded) c = safeChar(c);
+  // A leading dot would hide the file (".", ".." and "../x" give no name).
+  expanded.erase(0, expanded.find_first_not_of(u'.'));
   return cutToBytes(std::move(expanded), kStemBytesMax);
 }
 

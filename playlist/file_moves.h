@@ -30,8 +30,11 @@ std::u16string expandRenamePattern(std::u16string_view pattern, const PlaylistEn
 // name of the anchor's file without its extension.
 std::u16string initialRenamePattern(const Playlist& playlist, std::u16string_view fileLabel);
 
-// What renaming or moving would do for the selected games: each existing file
-// once, to a name that no file has (a taken name gets " (2)", " (3)", ...).
+// What renaming or moving would do for the selected games: each file once, to
+// a name that no file has (a taken name gets " (2)", " (3)", ...). Only a
+// regular file (or a link to one) named by its full path is touched, with an
+// extension of its field (.sgf; .jpg, .jpeg, .png, .bmp, .gif; .wav), which it
+// keeps, and never under a hidden name.
 std::vector<PlannedMove> planRenames(const Playlist& playlist, std::u16string_view fileLabel,
                                      std::u16string_view pattern, int tagMax);
 std::vector<PlannedMove> planMoves(const Playlist& playlist, std::u16string_view fileLabel,
@@ -45,10 +48,13 @@ struct FileMoveOutcome {
 
 // The window commands once the pattern or the folder is known: refused over
 // kFileMoveLimit selected games; asks first while first_confirmation is a
-// multiple of 10; then moves the files, gives every entry that used a file its
-// new path, writes the playlist with the moved-file records, clears the
-// operation history and reports the count. A failure part-way keeps what was
-// done, in the files and the playlist alike, and says which.
+// multiple of 10; shows every file it will touch, old and new full path, and
+// goes on only on OK; then moves the files, gives every entry that used a
+// file (or a link to it) its new path, writes the playlist with the moved-file
+// records, and logs the operation as the one entry the history keeps. A
+// failure part-way keeps what was done, in the files and the playlist alike,
+// and says which. When the playlist cannot be written, the files are put back
+// (kListWriteFailed; `done` names any that could not be).
 FileMoveOutcome RenameFiles(PlaylistContext& context, std::u16string_view fileLabel, std::u16string_view pattern);
 FileMoveOutcome MoveFiles(PlaylistContext& context, std::u16string_view fileLabel, std::u16string_view folder);
 

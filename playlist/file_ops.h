@@ -13,7 +13,8 @@ bool copyFileAtomically(const std::filesystem::path& from, const std::filesystem
 
 // Moves `from` to `to` unless `to` exists. Across file systems the file is
 // copied beside `to` first and the original removed only once the copy stands
-// under its name. Returns the error, empty on success.
+// under its name. A symbolic link moves as a link that still names the same
+// file. Returns the error, empty on success.
 std::error_code moveFileNoReplace(const std::filesystem::path& from, const std::filesystem::path& to);
 
 }  // namespace mokuza

@@ -31,9 +31,10 @@ std::u16string fullPath(const std::u16string& path) {
   return normalisedPath(ec ? path : pathToText(absolute));
 }
 
-bool readGameInformation(const std::u16string& path, PlaylistEntry& entry, GameRecord& scratch) {
-  const auto bytes = readFileBytes(textToPath(path));
-  if (!bytes) return false;
+// Nothing when the game was read, else why not.
+std::optional<SkippedFile> readGameInformation(const std::u16string& path, PlaylistEntry& entry, GameRecord& scratch) {
+  const RegularFileRead file = readRegularFile(textToPath(path), kGameFileBytesMax);
+  if (file.refusal != FileRefusal::None) return SkippedFile{path, SkipReason::FileRefused, file.refusal};
   ReadOptions options;
   options.playlistGame = true;
   options.onPlaylistInfo = [&entry](std::u16string_view label, std::u16string_view value) {
@@ -41,7 +42,59 @@ bool readGameInformation(const std::u16string& path, PlaylistEntry& entry, GameR
     if (value.empty()) entry.textFields.erase(std::u16string(label));
     else entry.textFields.insert_or_assign(std::u16string(label), std::u16string(value));
   };
-  return readSgf(scratch, decodeBytes(*bytes), options) == kReadOk;
+  if (readSgf(scratch, decodeBytes(file.bytes), options) != kReadOk) return SkippedFile{path, SkipReason::NoGame};
+  return std::nullopt;
+}
+
+std::unordered_set<std::u16string> listedFiles(const Playlist& playlist) {
+  std::unordered_set<std::u16string> listed;
+  for (int record : playlist.displayOrder)
+    listed.insert(FilePath(playlist.entries[static_cast<std::size_t>(record)], kSgfFileLabel));
+  return listed;
+}
+
+struct GameFile {
+  std::u16string path;
+  PlaylistEntry information;
+};
+
+struct GameFiles {
+  std::vector<GameFile> games;
+  std::vector<SkippedFile> skipped;
+  bool roomRanOut = false;  // more games were given than the list can take
+};
+
+// The games among `paths` that may be added, read before the playlist's file
+// is locked: reading many games takes a while.
+GameFiles readGameFiles(const Playlist& playlist, const std::vector<std::u16string>& paths,
+                        const std::function<void(int read)>& progress) {
+  GameFiles files;
+  std::unordered_set<std::u16string> listed = listedFiles(playlist);
+  const std::size_t room = static_cast<std::size_t>(kPlaylistCapacity - playlist.gameCount());
+  GameRecord scratch;
+  for (const std::u16string& given : paths) {
+    if (!isGamePath(given)) {
+      files.skipped.push_back({given, SkipReason::NotGameFile});
+      continue;
+    }
+    const std::u16string path = fullPath(given);
+    if (!listed.insert(path).second) {
+      files.skipped.push_back({path, SkipReason::Listed});
+      continue;
+    }
+    if (files.games.size() == room) {
+      files.roomRanOut = true;
+      break;
+    }
+    GameFile game{path, {}};
+    if (auto skip = readGameInformation(path, game.information, scratch)) {
+      files.skipped.push_back(std::move(*skip));
+      continue;
+    }
+    files.games.push_back(std::move(game));
+    if (progress) progress(static_cast<int>(files.games.size()));
+  }
+  return files;
 }
 
 std::u16string folderOf(const std::u16string& path) {
@@ -53,11 +106,11 @@ std::u16string folderOf(const std::u16string& path) {
 
 bool readGameInformation(const std::u16string& path, PlaylistEntry& entry) {
   GameRecord scratch;
-  return readGameInformation(path, entry, scratch);
+  return !readGameInformation(path, entry, scratch);
 }
 
 int AddGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
-             const std::function<void(int added)>& progress) {
+             const std::function<void(int read)>& progress, std::vector<SkippedFile>* skipped) {
   Playlist& playlist = context.playlist;
   const std::u16string capacityText =
       u"プレイリストは" + decimalText(kPlaylistCapacity) + u"局までです";
@@ -66,40 +119,45 @@ int AddGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
     return kListRefused;
   }
   storeShownDesign(context);
-  std::unordered_set<std::u16string> listed;
-  for (int record : playlist.displayOrder)
-    listed.insert(FilePath(playlist.entries[static_cast<std::size_t>(record)], kSgfFileLabel));
+  GameFiles files = readGameFiles(playlist, paths, progress);
 
-  const PlaylistEntry design = shownDesign(context.doc.state);
-  const std::u16string now = localTimeText(context.services);
-  std::int32_t number = largestNumber(playlist);
   std::set<int> added;
-  GameRecord scratch;
-  for (const std::u16string& given : paths) {
-    if (!isGamePath(given)) continue;
-    const std::u16string path = fullPath(given);
-    if (listed.contains(path)) continue;
-    if (playlist.isFull()) {
-      tell(context, capacityText, u"Mokuza", platform::Icon::Warning);
-      break;
+  bool written = false;
+  {
+    const FileLock lock(textToPath(playlist.path));
+    if (changedOnDisk(playlist)) readPlaylistAgain(context);
+    std::unordered_set<std::u16string> listed = listedFiles(playlist);
+    const PlaylistEntry design = shownDesign(context.doc.state);
+    const std::u16string now = localTimeText(context.services);
+    std::int32_t number = largestNumber(playlist);
+    for (GameFile& game : files.games) {
+      if (!listed.insert(game.path).second) {
+        files.skipped.push_back({game.path, SkipReason::Listed});
+        continue;
+      }
+      if (playlist.isFull()) {
+        files.roomRanOut = true;
+        break;
+      }
+      const int record = addGameNumbered(playlist, design, game.path, now, ++number);
+      PlaylistEntry& entry = playlist.entries[static_cast<std::size_t>(record)];
+      for (auto& [label, value] : game.information.textFields) entry.textFields.insert_or_assign(label, std::move(value));
+      added.insert(record);
     }
-    PlaylistEntry information;
-    if (!readGameInformation(path, information, scratch)) continue;
-    const int record = addGameNumbered(playlist, design, path, now, ++number);
-    PlaylistEntry& entry = playlist.entries[static_cast<std::size_t>(record)];
-    for (auto& [label, value] : information.textFields) entry.textFields.insert_or_assign(label, std::move(value));
-    listed.insert(path);
-    added.insert(record);
-    if (progress) progress(static_cast<int>(added.size()));
+    if (!added.empty()) {
+      renumber(playlist, numbersFixed(context));
+      playlist.list.selected = added;
+      playlist.list.anchor = *added.rbegin();
+      written = saveLockedPlaylist(context);
+    }
   }
+  if (skipped) *skipped = std::move(files.skipped);
+  if (files.roomRanOut) tell(context, capacityText, u"Mokuza", platform::Icon::Warning);
   if (added.empty()) {
     tell(context, u"追加可能なSGFファイルがありませんでした", u"エラー", platform::Icon::Error);
     return kListNothing;
   }
-  renumber(playlist, numbersFixed(context));
-  playlist.list.selected = added;
-  playlist.list.anchor = *added.rbegin();
-  const int status = commitListChange(context, u"対局を追加 " + selectionText(playlist));
+  const int status = recordListChange(context, u"対局を追加 " + selectionText(playlist), written);
   tell(context, decimalText(static_cast<std::int64_t>(added.size())) + u"個のSGFファイルの追加をおこないました", u"完了",
        platform::Icon::Information);
   return status;
@@ -118,6 +176,7 @@ int createPlaylistAt(PlaylistContext& context, const std::u16string& path) {
   playlist.path = full;
   playlist.folder = folderOf(full);
   playlist.beforeFolder = playlist.folder;
+  noteFileWritten(playlist);
   // The shown game is no longer one of the playlist's.
   context.doc.state.playlistIndex = 0;
   context.doc.state.design.intFields.insert_or_assign(std::u16string(kLastMoveField.label), kLastMoveField.initial);
@@ -155,9 +214,13 @@ int savePlaylistAs(PlaylistContext& context, const std::u16string& path) {
   playlist.path = full;
   playlist.folder = folderOf(full);
   playlist.beforeFolder = playlist.folder;
-  const bool written = playlist.displayOrder.empty()
-                           ? writeTextFile(textToPath(full), kEmptyPlaylistText)
-                           : WritePlaylist(playlist, {context.programFolder, context.doc.currentMove()});
+  bool written = false;
+  {
+    const FileLock lock(textToPath(full));
+    written = playlist.displayOrder.empty()
+                  ? writeTextFile(textToPath(full), kEmptyPlaylistText)
+                  : WritePlaylist(playlist, {context.programFolder, context.doc.currentMove()});
+  }
   if (!written) {
     playlist.path = oldPath;
     playlist.folder = oldFolder;
@@ -165,6 +228,7 @@ int savePlaylistAs(PlaylistContext& context, const std::u16string& path) {
     reportWriteFailure(context);
     return kListWriteFailed;
   }
+  noteFileWritten(playlist);
   addRecent(context.doc.recentPlaylists, full);
   return kListDone;
 }

@@ -7,19 +7,37 @@
 #include <vector>
 
 #include "playlist/list_changes.h"
+#include "playlist/regular_file.h"
 
 namespace mokuza {
 
+// Why a file given to AddGames was not added.
+enum class SkipReason {
+  NotGameFile,  // no ".sgf" name
+  Listed,       // the list has it already
+  FileRefused,  // missing, unreadable, a folder, not a regular file, too large
+  NoGame,       // read, but it holds no game
+};
+
+struct SkippedFile {
+  std::u16string path;
+  SkipReason reason = SkipReason::NotGameFile;
+  FileRefusal refusal = FileRefusal::None;  // for FileRefused
+  bool operator==(const SkippedFile&) const = default;
+};
+
 // Adds the SGF files among `paths` that are not listed yet, each with its game
-// information and total moves read from the file; files that cannot be read
-// are skipped. The added games become the selection. `progress` hears the
-// count so far. Reports the count ("%zd個のSGFファイルの追加をおこないました"),
-// or that none qualified.
+// information and total moves read from the file; the files that were not
+// added go to `skipped` with the reason. The added games become the
+// selection. `progress` hears the count of games read so far. The games are
+// read first and merged into the playlist's file under its lock, after the
+// file is read again when another program changed it. Reports the count
+// ("%zd個のSGFファイルの追加をおこないました"), or that none qualified.
 int AddGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
-             const std::function<void(int added)>& progress = {});
+             const std::function<void(int read)>& progress = {}, std::vector<SkippedFile>* skipped = nullptr);
 
 // Reads a game file's information into an entry: the game-information values
-// and "総手数". False when the file holds no game.
+// and "総手数". False when the file holds no game or is refused.
 bool readGameInformation(const std::u16string& path, PlaylistEntry& entry);
 
 // "プレイリストの作成": the save dialog, then createPlaylistAt.

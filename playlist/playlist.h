@@ -13,6 +13,7 @@
 
 #include "core/document/playlist_entry.h"
 #include "playlist/column_layout.h"
+#include "playlist/file_lock.h"
 
 namespace mokuza {
 
@@ -67,6 +68,7 @@ struct Playlist {
   std::u16string path;          // the .gpl file
   std::u16string folder;        // its folder, ending in a separator
   std::u16string beforeFolder;  // the folder the file was written in, for files that moved with it
+  std::optional<FileStamp> fileStamp;  // the file as this playlist last read or wrote it
 
   ColumnLayout columns = defaultPlaylistColumns();
   std::vector<AliasGroup> aliasGroups;

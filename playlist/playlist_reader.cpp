@@ -2,12 +2,12 @@
 
 #include <system_error>
 
-#include "core/record/sgf_reader.h"
 #include "core/record/text.h"
 #include "playlist/decimal.h"
 #include "playlist/design_fields.h"
 #include "playlist/local_time.h"
 #include "playlist/playlist_paths.h"
+#include "playlist/regular_file.h"
 
 namespace mokuza {
 namespace {
@@ -220,6 +220,14 @@ PlaylistEntry designBase(const PlaylistEntry& shownDesign) {
   return base;
 }
 
+// The file's text, or none when it cannot be read or is no regular file.
+std::u16string readPlaylistFileText(const std::filesystem::path& path, platform::Services& services) {
+  const RegularFileRead file = readRegularFile(path, kPlaylistFileBytesMax);
+  if (file.refusal != FileRefusal::None)
+    services.diagnostic("File Open Error: " + path.string() + " " + refusalText(file.refusal, kPlaylistFileBytesMax));
+  return file.bytes.empty() ? std::u16string() : decodeBytes(file.bytes);
+}
+
 }  // namespace
 
 PlaylistReadResult parsePlaylistText(std::u16string_view text, const PlaylistReadContext& context) {
@@ -239,13 +247,15 @@ int ReadPlaylist(Playlist& playlist, PlaylistEntry& shownDesign, const std::u16s
                  platform::Services& services, const std::filesystem::path& programFolder) {
   std::u16string fullPath;
   std::u16string text;
+  std::optional<FileStamp> stamp;
   if (fromClipboard) {
     text = services.clipboardText();
   } else {
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(textToPath(source), ec);
     fullPath = normalisedPath(pathToText(ec ? textToPath(source) : absolute));
-    text = loadTextFile(textToPath(fullPath), services);
+    stamp = fileStampOf(textToPath(fullPath));
+    text = readPlaylistFileText(textToPath(fullPath), services);
   }
   if (withoutLineBreaks(text).empty()) return kPlaylistReadEmpty;
 
@@ -287,6 +297,7 @@ int ReadPlaylist(Playlist& playlist, PlaylistEntry& shownDesign, const std::u16s
   playlist.list.selected.clear();
   playlist.list.anchor = -1;
   playlist.list.savedOrder.reset();
+  playlist.fileStamp = stamp;
   return kPlaylistReadOk;
 }
 

@@ -1,5 +1,8 @@
 // mokuza-cli playlist as a user runs it: real processes, real files.
 
+#include <sys/stat.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -41,6 +44,8 @@ TEST_F(CliPlaylist, NewAddAndListShowTheGamesInListOrder) {
   r = run("add " + quoted(list) + " " + a + " " + (dir / "notes.txt").string() + " " + b + " " + a);
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "added 2 games, 2 in the playlist\n");
+  EXPECT_EQ(r.err, "mokuza-cli playlist: skipped " + (dir / "notes.txt").string() + ": not an .sgf file\n" +
+                       "mokuza-cli playlist: skipped " + a + ": listed already\n");
 
   r = run("list " + quoted(list));
   ASSERT_EQ(r.status, 0) << r.err;
@@ -52,8 +57,12 @@ TEST_F(CliPlaylist, NewAddAndListShowTheGamesInListOrder) {
 
 TEST_F(CliPlaylist, MistakesAreReportedWithTheirExitCodes) {
   EXPECT_EQ(run("list " + (dir / "absent.gpl").string()).status, 1);
+  ASSERT_EQ(::mkfifo((dir / "fifo.gpl").c_str(), 0600), 0);
+  CliRun r = run("add " + (dir / "fifo.gpl").string() + " " + a);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "mokuza-cli playlist: cannot open " + (dir / "fifo.gpl").string() + ": is not a regular file\n");
   makeList();
-  CliRun r = run("list " + quoted(list) + " --columns No.,no_such_column");
+  r = run("list " + quoted(list) + " --columns No.,no_such_column");
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("unknown column 'no_such_column'"), std::string::npos);
   EXPECT_EQ(run("shuffle " + quoted(list)).status, 2);
@@ -67,6 +76,19 @@ TEST_F(CliPlaylist, MistakesAreReportedWithTheirExitCodes) {
   r = run("rename --help");
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.out.find("mokuza-cli playlist rename FILE --pattern"), std::string::npos);
+}
+
+TEST_F(CliPlaylist, TwoAddsRunningAtOnceKeepEachOthersGames) {
+  ASSERT_EQ(run("new " + quoted(list)).status, 0);
+  for (const char* folder : {"x", "y"})
+    for (int k = 0; k < 400; ++k)
+      write(fs::path(folder) / (std::to_string(k) + ".sgf"), "(;GM[1]PB[" + std::to_string(k) + "];B[pd])");
+  const std::string add = std::string(MOKUZA_CLI) + " playlist add " + quoted(list) + " ";
+  const std::string both = "(" + add + (dir / "x").string() + "/*.sgf >/dev/null 2>&1 & " + add +
+                           (dir / "y").string() + "/*.sgf >/dev/null 2>&1; wait)";
+  ASSERT_EQ(std::system(both.c_str()), 0);
+  const std::string listed = run("list " + quoted(list) + " --columns No.").out;
+  EXPECT_EQ(std::count(listed.begin(), listed.end(), '\n'), 800);
 }
 
 TEST_F(CliPlaylist, RenameSaysWhatItWouldDoUntilConfirmed) {

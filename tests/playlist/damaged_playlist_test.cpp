@@ -2,9 +2,11 @@
 // hurt: they read as far as is safe and never write anywhere.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "playlist/playlist_paths.h"
 #include "playlist/playlist_reader.h"
+#include "playlist/regular_file.h"
 #include "playlist_test_support.h"
 
 namespace mokuza::test {
@@ -106,6 +108,25 @@ TEST_F(DamagedPlaylist, BytesThatAreNoTextAtAllReadWithoutHarm) {
   Playlist read;
   ReadPlaylist(read, design, playlist.path, false, services, home);
   EXPECT_LE(read.gameCount(), kPlaylistCapacity);
+}
+
+TEST_F(DamagedPlaylist, WhatIsNoRegularFileOfBoundedSizeIsNeverRead) {
+  ASSERT_EQ(::mkfifo((dir / "fifo.gpl").c_str(), 0600), 0);
+  fs::create_directories(dir / "folder.gpl");
+  std::ofstream(dir / "huge.gpl") << "<Game.1>";
+  fs::resize_file(dir / "huge.gpl", kPlaylistFileBytesMax + 1);
+  fs::create_symlink("/dev/zero", dir / "zero.gpl");
+  for (const auto& [name, reason] : std::vector<std::pair<std::string, std::string>>{
+           {"fifo.gpl", "is not a regular file"},
+           {"folder.gpl", "is a folder"},
+           {"huge.gpl", "is larger than 64 MB"},
+           {"zero.gpl", "is not a regular file"}}) {
+    Playlist read;
+    PlaylistEntry design = initialDesign();
+    services.diagnostics.clear();
+    EXPECT_EQ(ReadPlaylist(read, design, u16(dir / name), false, services, home), kPlaylistReadEmpty) << name;
+    EXPECT_EQ(services.diagnostics, std::vector<std::string>{"File Open Error: " + (dir / name).string() + " " + reason});
+  }
 }
 
 TEST_F(DamagedPlaylist, AMovedFileTableOfLoopsAndLongPathsStaysBounded) {

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "playlist/file_moves.h"
+#include "playlist/history_log.h"
 #include "playlist/list_games.h"
 #include "playlist/playlist_reader.h"
 #include "playlist_test_support.h"
@@ -43,7 +46,10 @@ TEST_F(FileMoves, PatternsTakeGameInformationCutAndMadeSafe) {
   EXPECT_EQ(u8(expandRenamePattern(u"<PB>-<PW>_<DT>", entry, kSgfFileLabel, 10)), "Iyama Yuta-a_b_c_d_2024-05-01");
   EXPECT_EQ(u8(expandRenamePattern(u"<PB>-<PW>", entry, kSgfFileLabel, 4)), "Iyam-a_b_");
   EXPECT_EQ(u8(expandRenamePattern(u"<fn>+<XX>", entry, kSgfFileLabel, -1)), "old name+");
-  EXPECT_EQ(u8(expandRenamePattern(u"../<PB>", entry, kSgfFileLabel, 2)), ".._Iy");
+  // Never a hidden name.
+  for (const auto& [pattern, name] : std::vector<std::pair<std::u16string, std::string>>{
+           {u".", ""}, {u"..", ""}, {u"...<FN>", "old name"}, {u"../<PB>", "_Iy"}})
+    EXPECT_EQ(u8(expandRenamePattern(pattern, entry, kSgfFileLabel, 2)), name) << u8(pattern);
 }
 
 TEST_F(FileMoves, TheInitialPatternDependsOnHowManyFilesAreSelected) {
@@ -54,9 +60,11 @@ TEST_F(FileMoves, TheInitialPatternDependsOnHowManyFilesAreSelected) {
 }
 
 TEST_F(FileMoves, RenamingNeverOverwritesAndKeepsPlaylistAndDiskInStep) {
+  HistoryLog log{dir / "history"};
+  connectHistoryLog(doc, services, log);
   std::ofstream(dir / "g" / "Iyama Yuta-Cho U.sgf") << "someone else's";
   select({1, 2, 3});
-  services.messageAnswers.push_back(platform::AnswerOk);
+  services.messageAnswers.assign(2, platform::AnswerOk);
   PlaylistContext ctx = context();
   const FileMoveOutcome outcome = RenameFiles(ctx, kSgfFileLabel, u"<PB>-<PW>");
   ASSERT_EQ(outcome.status, kListDone);
@@ -75,21 +83,97 @@ TEST_F(FileMoves, RenamingNeverOverwritesAndKeepsPlaylistAndDiskInStep) {
   ASSERT_EQ(ReadPlaylist(read, design, playlist.path, false, services, home), kPlaylistReadOk);
   EXPECT_EQ(u8(FilePath(read.entries[1], kSgfFileLabel)), (dir / "g" / "Shin Jinse-Ke Jie.sgf").string());
 
-  EXPECT_EQ(messages(), (std::vector<std::string>{"Mokuza: ファイルの移動・名前変更を行うと完了後に履歴が消去されます",
-                                                  "完了: 3個の名前変更をおこないました"}));
+  const std::string one = (dir / "g" / "one.sgf").string(), two = (dir / "g" / "two.sgf").string();
+  EXPECT_EQ(messages(),
+            (std::vector<std::string>{
+                "Mokuza: ファイルの移動・名前変更を行うと完了後に履歴が消去されます",
+                "Mokuza: 次の3個のファイルを名前変更します。よろしいですか？\n\n" + one + "\n　→ " + sgfPath(1) + "\n" +
+                    two + "\n　→ " + sgfPath(2) + "\n" + (dir / "g" / "three.sgf").string() + "\n　→ " + sgfPath(3),
+                "完了: 3個の名前変更をおこないました"}));
   ASSERT_EQ(doc.undoEntries.size(), 1u) << "the history starts again after the operation";
   EXPECT_EQ(u8(doc.undoEntries[0].description), "名前変更  [No.1～No.3]");
+  EXPECT_NE(slurp(historyFilePath(log.folder, services.localTime(services.now()))).find(". 名前変更  [No.1～No.3]"),
+            std::string::npos);
 }
 
-TEST_F(FileMoves, CancellingTheQuestionChangesNothingAndTheQuestionReturnsEveryTenthTime) {
+TEST_F(FileMoves, OnlyRegularFilesWithAnExtensionOfTheFieldAreTouched) {
+  fs::create_directories(dir / "f" / "folder.sgf");
+  ASSERT_EQ(::mkfifo((dir / "f" / "fifo.sgf").c_str(), 0600), 0);
+  for (const char* name : {"x.SGF", "authorized_keys", "notes.txt", ".hidden.sgf", "s.JPEG", "s.wav", "s.png"})
+    std::ofstream(dir / "f" / name) << "x";
+  fs::create_symlink(dir / "f" / "authorized_keys", dir / "f" / "link.sgf");
+  const struct {
+    std::u16string_view label;
+    std::string name;
+    bool touched;
+  } cases[] = {
+      {kSgfFileLabel, "x.SGF", true},        {kSgfFileLabel, "authorized_keys", false},
+      {kSgfFileLabel, "notes.txt", false},   {kSgfFileLabel, ".hidden.sgf", false},
+      {kSgfFileLabel, "folder.sgf", false},  {kSgfFileLabel, "fifo.sgf", false},
+      {kSgfFileLabel, "link.sgf", true},     {u"黒石画像", "s.JPEG", true},
+      {u"黒石画像", "s.wav", false},          {u"黒石音", "s.wav", true},
+      {u"白石音", "s.png", false},
+  };
+  select({1});
+  for (const auto& c : cases) {
+    SetFilePath(playlist.entries[0], c.label, u16(dir / "f" / c.name));
+    const std::vector<PlannedMove> plan = planMoves(playlist, c.label, u16(dir));
+    ASSERT_EQ(plan.size(), c.touched ? 1u : 0u) << c.name;
+    if (c.touched) {
+      EXPECT_EQ(u8(plan[0].newPath), (dir / c.name).string()) << "the extension stays";
+    }
+  }
+  SetFilePath(playlist.entries[0], kSgfFileLabel, u"f/x.SGF");
+  EXPECT_TRUE(planMoves(playlist, kSgfFileLabel, u16(dir)).empty()) << "only a full path shows what is touched";
+}
+
+TEST_F(FileMoves, ALinkMovesAsALinkAndEntriesKeepReachingTheirFile) {
+  fs::create_directories(dir / "archive" / "2024");
+  fs::create_symlink("three.sgf", dir / "g" / "link.sgf");
+  SetFilePath(playlist.entries[1], kSgfFileLabel, u16(dir / "g" / "link.sgf"));
+  select({2});
+  services.messageAnswers.assign(2, platform::AnswerOk);
+  PlaylistContext ctx = context();
+  ASSERT_EQ(MoveFiles(ctx, kSgfFileLabel, u16(dir / "archive" / "2024")).status, kListDone);
+  const fs::path moved = dir / "archive" / "2024" / "link.sgf";
+  EXPECT_TRUE(fs::is_symlink(moved));
+  EXPECT_EQ(slurp(moved), slurp(dir / "g" / "three.sgf"));
+  EXPECT_EQ(sgfPath(2), moved.string());
+
+  // The file the link names is renamed: the entry of the link follows it.
+  select({3});
+  services.messageAnswers.push_back(platform::AnswerOk);
+  ASSERT_EQ(RenameFiles(ctx, kSgfFileLabel, u"renamed").status, kListDone);
+  EXPECT_EQ(sgfPath(2), (dir / "g" / "renamed.sgf").string());
+  EXPECT_EQ(sgfPath(3), (dir / "g" / "renamed.sgf").string());
+}
+
+TEST_F(FileMoves, WhenThePlaylistCannotBeWrittenTheFilesGoBack) {
+  fs::remove_all(dir / "lists");
+  select({1, 2});
+  services.messageAnswers.assign(2, platform::AnswerOk);
+  PlaylistContext ctx = context();
+  const FileMoveOutcome outcome = RenameFiles(ctx, kSgfFileLabel, u"<PW>");
+  EXPECT_EQ(outcome.status, kListWriteFailed);
+  EXPECT_TRUE(outcome.done.empty());
+  EXPECT_EQ(names(dir / "g"), (std::vector<std::string>{"one.sgf", "three.sgf", "two.sgf"}));
+  EXPECT_EQ(sgfPath(1), (dir / "g" / "one.sgf").string());
+  EXPECT_EQ(sgfPath(2), (dir / "g" / "two.sgf").string());
+  EXPECT_TRUE(playlist.movedFiles.empty());
+  EXPECT_EQ(messages().back(), "エラー: プレイリストを保存できなかったため、ファイルを元に戻しました");
+}
+
+TEST_F(FileMoves, CancellingEitherQuestionChangesNothingAndTheFirstReturnsEveryTenthTime) {
   select({1});
   PlaylistContext ctx = context();
   EXPECT_EQ(RenameFiles(ctx, kSgfFileLabel, u"x").status, kListNothing);
-  EXPECT_TRUE(fs::exists(dir / "g" / "one.sgf"));
   EXPECT_EQ(doc.globalOptions["first_confirmation"], 1);
-  ASSERT_EQ(RenameFiles(ctx, kSgfFileLabel, u"x").status, kListDone) << "not asked the second time";
+  EXPECT_EQ(RenameFiles(ctx, kSgfFileLabel, u"x").status, kListNothing) << "the files to touch are always shown";
+  EXPECT_TRUE(fs::exists(dir / "g" / "one.sgf"));
+  services.messageAnswers.push_back(platform::AnswerOk);
+  ASSERT_EQ(RenameFiles(ctx, kSgfFileLabel, u"x").status, kListDone);
   EXPECT_TRUE(fs::exists(dir / "g" / "x.sgf"));
-  EXPECT_EQ(services.callsOf("messageBox").size(), 2u);
+  EXPECT_EQ(services.callsOf("messageBox").size(), 4u);
 }
 
 TEST_F(FileMoves, MovingGoesToTheChosenFolderAndUpdatesEveryEntryUsingTheFile) {
@@ -98,7 +182,7 @@ TEST_F(FileMoves, MovingGoesToTheChosenFolderAndUpdatesEveryEntryUsingTheFile) {
   const std::u16string twoPath = u16(dir / "g" / "two.sgf");
   SetFilePath(playlist.entries[0], u"黒石画像", twoPath);  // an odd design that uses the game file
   select({2});
-  services.messageAnswers.push_back(platform::AnswerOk);
+  services.messageAnswers.assign(2, platform::AnswerOk);
   PlaylistContext ctx = context();
   const FileMoveOutcome outcome = MoveFiles(ctx, kSgfFileLabel, u16(dir / "archive"));
   ASSERT_EQ(outcome.status, kListDone);
@@ -110,23 +194,26 @@ TEST_F(FileMoves, MovingGoesToTheChosenFolderAndUpdatesEveryEntryUsingTheFile) {
 }
 
 TEST_F(FileMoves, AFailurePartWayKeepsWhatWasDoneAndSaysSo) {
-  // The second stone image's new name would be too long for the file system.
-  fs::create_directories(dir / "img");
-  const std::string longName = "b." + std::string(249, 'x');
+  // The second stone image's new path would be longer than the system allows.
+  fs::path deep = dir / "img";
+  while (deep.string().size() < 3900) deep /= std::string(49, 'd');
+  fs::create_directories(deep);
+  const std::string longName = std::string(4080 - deep.string().size(), 'b') + ".png";
   std::ofstream(dir / "img" / "a.png") << "a";
-  std::ofstream(dir / "img" / longName) << "b";
+  std::ofstream(deep / longName) << "b";
   SetFilePath(playlist.entries[0], u"黒石画像", u16(dir / "img" / "a.png"));
-  SetFilePath(playlist.entries[1], u"黒石画像", u16(dir / "img" / longName));
+  SetFilePath(playlist.entries[1], u"黒石画像", u16(deep / longName));
   select({1, 2});
-  services.messageAnswers.push_back(platform::AnswerOk);
+  services.messageAnswers.assign(2, platform::AnswerOk);
   PlaylistContext ctx = context();
-  const FileMoveOutcome outcome = RenameFiles(ctx, u"黒石画像", u"<PB>x");
+  const FileMoveOutcome outcome = RenameFiles(ctx, u"黒石画像", u"<FN>-<PB>x");
   EXPECT_NE(outcome.status, kListDone);
   ASSERT_EQ(outcome.done.size(), 1u);
-  EXPECT_EQ(names(dir / "img"), (std::vector<std::string>{"Iyama Yutax.png", longName}));
-  EXPECT_EQ(u8(FilePath(playlist.entries[0], u"黒石画像")), (dir / "img" / "Iyama Yutax.png").string());
-  EXPECT_EQ(u8(FilePath(playlist.entries[1], u"黒石画像")), (dir / "img" / longName).string());
-  EXPECT_NE(slurp(u8(playlist.path)).find("Iyama Yutax.png"), std::string::npos) << "the file says what the disk holds";
+  EXPECT_TRUE(fs::exists(dir / "img" / "a-Iyama Yutax.png"));
+  EXPECT_TRUE(fs::exists(deep / longName));
+  EXPECT_EQ(u8(FilePath(playlist.entries[0], u"黒石画像")), (dir / "img" / "a-Iyama Yutax.png").string());
+  EXPECT_EQ(u8(FilePath(playlist.entries[1], u"黒石画像")), (deep / longName).string());
+  EXPECT_NE(slurp(u8(playlist.path)).find("a-Iyama Yutax.png"), std::string::npos) << "the file says what the disk holds";
   EXPECT_EQ(messages().back().rfind("エラー: ", 0), 0u);
   EXPECT_NE(messages().back().find("1個の名前変更をおこないました"), std::string::npos);
 }
@@ -145,7 +232,7 @@ TEST_F(FileMoves, MoreThanFiveThousandSelectedGamesAreRefusedBeforeAnyQuestion) 
 TEST_F(FileMoves, NothingQualifiesWhenTheNameStaysOrTheFileIsGone) {
   fs::remove(dir / "g" / "two.sgf");
   select({1, 2});
-  services.messageAnswers.push_back(platform::AnswerOk);
+  services.messageAnswers.assign(2, platform::AnswerOk);
   PlaylistContext ctx = context();
   EXPECT_EQ(RenameFiles(ctx, kSgfFileLabel, u"<FN>").status, kListNothing);
   EXPECT_EQ(messages().back(), "エラー: 名前変更可能なファイルがありませんでした");

@@ -3,12 +3,14 @@
 // the window and the history show.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "playlist/list_clipboard.h"
 #include "playlist/list_columns.h"
 #include "playlist/list_games.h"
 #include "playlist/list_order.h"
 #include "playlist/list_texts.h"
+#include "playlist/regular_file.h"
 #include "playlist_test_support.h"
 
 namespace mokuza::test {
@@ -30,12 +32,33 @@ class ListOperations : public PlaylistTest {
   }
 };
 
-TEST_F(ListOperations, AddingReadsEachGamesInformationAndSkipsWhatIsListedOrNoGame) {
+TEST_F(ListOperations, AddingReadsEachGamesInformationAndNamesEveryFileItSkipped) {
   PlaylistContext ctx = context();
   const fs::path a = game("a.sgf", "Ann", "Bob", 5, "RE[B+R]");
   std::ofstream(dir / "notes.txt") << "(;B[aa])";
   std::ofstream(dir / "empty.sgf") << "no game here";
-  ASSERT_EQ(AddGames(ctx, paths({a, dir / "notes.txt", dir / "empty.sgf", dir / "absent.sgf"})), kListDone);
+  fs::create_directories(dir / "folder.sgf");
+  ASSERT_EQ(::mkfifo((dir / "fifo.sgf").c_str(), 0600), 0);
+  fs::create_symlink("/dev/zero", dir / "zero.sgf");
+  std::ofstream(dir / "huge.sgf") << "(;B[aa])";
+  fs::resize_file(dir / "huge.sgf", kGameFileBytesMax + 1);
+  const std::vector<std::string> names = {"notes.txt", "empty.sgf", "absent.sgf", "folder.sgf",
+                                          "fifo.sgf",  "zero.sgf",  "huge.sgf",   "a.sgf"};
+  std::vector<fs::path> given = {a};
+  for (const std::string& name : names) given.push_back(dir / name);
+  std::vector<SkippedFile> skipped;
+  ASSERT_EQ(AddGames(ctx, paths(given), {}, &skipped), kListDone);
+  const auto refused = [&](const char* name, FileRefusal why) {
+    return SkippedFile{u16(dir / name), SkipReason::FileRefused, why};
+  };
+  EXPECT_EQ(skipped, (std::vector<SkippedFile>{{u16(dir / "notes.txt"), SkipReason::NotGameFile},
+                                               {u16(dir / "empty.sgf"), SkipReason::NoGame},
+                                               refused("absent.sgf", FileRefusal::Missing),
+                                               refused("folder.sgf", FileRefusal::Folder),
+                                               refused("fifo.sgf", FileRefusal::NotRegular),
+                                               refused("zero.sgf", FileRefusal::NotRegular),
+                                               refused("huge.sgf", FileRefusal::TooLarge),
+                                               {u16(a), SkipReason::Listed}}));
   ASSERT_EQ(playlist.gameCount(), 1);
   EXPECT_EQ(textField(at(1), u"黒対局者"), u"Ann");
   EXPECT_EQ(textField(at(1), u"結果"), u"B+R");
@@ -47,6 +70,38 @@ TEST_F(ListOperations, AddingReadsEachGamesInformationAndSkipsWhatIsListedOrNoGa
   EXPECT_EQ(AddGames(ctx, paths({a})), kListNothing);
   EXPECT_EQ(messages().back(), "エラー: 追加可能なSGFファイルがありませんでした");
   EXPECT_EQ(playlist.gameCount(), 1);
+}
+
+TEST_F(ListOperations, TwoWritersOfOnePlaylistNeverLoseEachOthersGames) {
+  PlaylistContext ctx = context();
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A")})), kListDone);
+  // A second program on the same file.
+  Playlist otherList;
+  Document otherDoc;
+  platform::HeadlessServices otherServices;
+  otherList.snapshots.folder = dir / "other-temp";
+  PlaylistContext other{otherList, otherDoc, otherServices, home, {}};
+  ASSERT_EQ(openPlaylistFile(other, playlist.path), kListDone);
+
+  ASSERT_EQ(AddGames(ctx, paths({game("b.sgf", "B")})), kListDone);
+  ASSERT_EQ(AddGames(other, paths({game("c.sgf", "C")})), kListDone) << "reads the file again first";
+  PlaylistEntry design = initialDesign();
+  Playlist onDisk;
+  ASSERT_EQ(ReadPlaylist(onDisk, design, playlist.path, false, services, home), kPlaylistReadOk);
+  EXPECT_EQ(onDisk.gameCount(), 3);
+
+  // A change that cannot be merged asks first; No reads the file again.
+  select({1});
+  EXPECT_EQ(MoveSelectedRows(ctx, 1), kListNothing);
+  EXPECT_EQ(messages().back(),
+            "Mokuza: プレイリスト〈test.gpl〉は読み込んだ後に他のプログラムで変更されています。\n上書きしますか？\n"
+            "（いいえ：ファイルを読み直し、この変更は取り消します）");
+  EXPECT_EQ(players(), (std::vector<std::string>{"A", "B", "C"}));
+  services.messageAnswers.push_back(platform::AnswerYes);
+  ASSERT_EQ(AddGames(other, paths({game("d.sgf", "D")})), kListDone);
+  select({1});
+  EXPECT_EQ(MoveSelectedRows(ctx, 1), kListDone) << "Yes overwrites";
+  EXPECT_EQ(players(), (std::vector<std::string>{"B", "A", "C"}));
 }
 
 TEST_F(ListOperations, AFullPlaylistRefusesAdditions) {
