@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <cstring>
 #include <random>
 #include <system_error>
@@ -62,6 +63,24 @@ std::string kindError(FileProblem problem, const std::string& name) {
 
 bool isMissing(int error) { return error == ENOENT || error == ENOTDIR; }
 
+std::string tooLargeError(const std::string& name, std::uintmax_t maxBytes) {
+  return name + " is larger than " + sizeText(maxBytes);
+}
+
+// Fills st; a problem when the path names no regular file of at most maxBytes.
+FileStatus checkStat(const fs::path& path, std::uintmax_t maxBytes, struct stat& st) {
+  const std::string name = path.string();
+  if (::stat(path.c_str(), &st) != 0) {
+    if (isMissing(errno)) return failure<FileStatus>(FileProblem::Missing, "cannot open " + name + ": no such file");
+    return failure<FileStatus>(FileProblem::Failed, "cannot read " + name + ": " + std::strerror(errno));
+  }
+  if (const FileProblem problem = kindProblem(st.st_mode); problem != FileProblem::None)
+    return failure<FileStatus>(problem, kindError(problem, name));
+  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes)
+    return failure<FileStatus>(FileProblem::TooLarge, tooLargeError(name, maxBytes));
+  return {};
+}
+
 // The file a path finally names, every symbolic link followed (a relative
 // link from its own folder). Empty after too many links.
 fs::path finalTarget(fs::path path) {
@@ -116,18 +135,15 @@ void syncFolder(const fs::path& file) {
 
 }  // namespace
 
-FileRead readUserFile(const fs::path& path, std::uintmax_t maxBytes) {
-  const std::string name = path.string();
+FileStatus checkUserFile(const fs::path& path, std::uintmax_t maxBytes) {
   struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) {
-    if (isMissing(errno)) return failure<FileRead>(FileProblem::Missing, "cannot open " + name + ": no such file");
-    return failure<FileRead>(FileProblem::Failed, "cannot read " + name + ": " + std::strerror(errno));
-  }
-  if (const FileProblem problem = kindProblem(st.st_mode); problem != FileProblem::None)
-    return failure<FileRead>(problem, kindError(problem, name));
-  const std::string tooLarge = name + " is larger than " + sizeText(maxBytes);
-  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) return failure<FileRead>(FileProblem::TooLarge, tooLarge);
+  return checkStat(path, maxBytes, st);
+}
 
+FileRead readUserFile(const fs::path& path, std::uintmax_t maxBytes) {
+  struct stat st {};
+  if (const FileStatus status = checkStat(path, maxBytes, st); !status) return failure<FileRead>(status.problem, status.error);
+  const std::string name = path.string();
   // O_NONBLOCK: should the name have become a FIFO since, opening it must not wait for a writer.
   Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
   if (fd.get() < 0) return failure<FileRead>(FileProblem::Failed, "cannot read " + name + ": " + std::strerror(errno));
@@ -138,9 +154,10 @@ FileRead readUserFile(const fs::path& path, std::uintmax_t maxBytes) {
   result.bytes.resize(static_cast<std::size_t>(std::min<std::uintmax_t>(st.st_size, maxBytes)) + 1);
   std::size_t held = 0;
   while (true) {
-    // The file may grow while it is read: the limit holds all the same.
+    // The file may grow while it is read, or claim no size at all (files of
+    // /proc): the limit holds all the same.
     if (held == result.bytes.size()) {
-      if (held > maxBytes) return failure<FileRead>(FileProblem::TooLarge, tooLarge);
+      if (held > maxBytes) return failure<FileRead>(FileProblem::TooLarge, tooLargeError(name, maxBytes));
       result.bytes.resize(std::min<std::uintmax_t>(held * 2, maxBytes + 1));
     }
     const ssize_t got = ::read(fd.get(), result.bytes.data() + held, result.bytes.size() - held);
@@ -149,26 +166,26 @@ FileRead readUserFile(const fs::path& path, std::uintmax_t maxBytes) {
     if (got == 0) break;
     held += static_cast<std::size_t>(got);
   }
-  if (held > maxBytes) return failure<FileRead>(FileProblem::TooLarge, tooLarge);
+  if (held > maxBytes) return failure<FileRead>(FileProblem::TooLarge, tooLargeError(name, maxBytes));
   result.bytes.resize(held);
   return result;
 }
 
-FileWrite writeUserFile(const fs::path& path, std::string_view bytes) {
+FileStatus writeUserFile(const fs::path& path, std::string_view bytes) {
   const std::string name = path.string();
   const fs::path target = finalTarget(path);
-  if (target.empty()) return failure<FileWrite>(FileProblem::Failed, "cannot write " + name + ": too many symbolic links");
+  if (target.empty()) return failure<FileStatus>(FileProblem::Failed, "cannot write " + name + ": too many symbolic links");
 
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
   if (!exists && !isMissing(errno))
-    return failure<FileWrite>(FileProblem::Failed, "cannot write " + name + ": " + std::strerror(errno));
+    return failure<FileStatus>(FileProblem::Failed, "cannot write " + name + ": " + std::strerror(errno));
   if (exists) {
     if (const FileProblem problem = kindProblem(st.st_mode); problem != FileProblem::None)
-      return failure<FileWrite>(problem, kindError(problem, name));
+      return failure<FileStatus>(problem, kindError(problem, name));
     // Checked by the bits as well, because the superuser passes access().
     if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(target.c_str(), W_OK) != 0)
-      return failure<FileWrite>(FileProblem::ReadOnly, name + " is read-only");
+      return failure<FileStatus>(FileProblem::ReadOnly, name + " is read-only");
   }
 
   fs::path temp;
@@ -176,8 +193,8 @@ FileWrite writeUserFile(const fs::path& path, std::string_view bytes) {
   // is private until it has the old file's bits.
   Descriptor fd(createTemporary(target, exists ? S_IRUSR | S_IWUSR : 0666, temp));
   if (fd.get() < 0) {
-    if (isMissing(errno)) return failure<FileWrite>(FileProblem::Missing, "cannot write " + name + ": no such folder");
-    return failure<FileWrite>(FileProblem::Failed, "cannot write " + name + ": " + std::strerror(errno));
+    if (isMissing(errno)) return failure<FileStatus>(FileProblem::Missing, "cannot write " + name + ": no such folder");
+    return failure<FileStatus>(FileProblem::Failed, "cannot write " + name + ": " + std::strerror(errno));
   }
   int error = 0;
   // Another user's file that the superuser edits stays theirs (before the
@@ -191,10 +208,15 @@ FileWrite writeUserFile(const fs::path& path, std::string_view bytes) {
   if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) {
     ::unlink(temp.c_str());
-    return failure<FileWrite>(FileProblem::Failed, "cannot write " + name + ": " + std::strerror(error));
+    return failure<FileStatus>(FileProblem::Failed, "cannot write " + name + ": " + std::strerror(error));
   }
   syncFolder(target);
   return {};
+}
+
+bool isSameFile(const fs::path& a, const fs::path& b) {
+  std::error_code ec;
+  return fs::equivalent(a, b, ec) && !ec;
 }
 
 }  // namespace mokuza::platform

@@ -23,22 +23,22 @@ enum class FileProblem {
   Failed,      // the system refused or failed: no permission, disk full ...
 };
 
-struct FileRead {
+// Whether a file could be read or written, and if not why.
+struct FileStatus {
+  FileProblem problem = FileProblem::None;
+  std::string error;  // names the path and the reason; empty when all went well
+
+  bool ok() const { return problem == FileProblem::None; }
+  explicit operator bool() const { return ok(); }
+};
+
+struct FileRead : FileStatus {
   std::string bytes;
-  FileProblem problem = FileProblem::None;
-  std::string error;  // names the path and the reason; empty when read
-
-  bool ok() const { return problem == FileProblem::None; }
-  explicit operator bool() const { return ok(); }
 };
 
-struct FileWrite {
-  FileProblem problem = FileProblem::None;
-  std::string error;  // names the path and the reason; empty when written
-
-  bool ok() const { return problem == FileProblem::None; }
-  explicit operator bool() const { return ok(); }
-};
+// Whether readUserFile would take the file, without opening it: for callers
+// that hand the path on to a reader that stays silent about failures.
+FileStatus checkUserFile(const std::filesystem::path& path, std::uintmax_t maxBytes);
 
 // The whole of a regular file of at most maxBytes bytes. Never opens what is
 // not a regular file.
@@ -49,6 +49,9 @@ FileRead readUserFile(const std::filesystem::path& path, std::uintmax_t maxBytes
 // and renamed over the old file, which keeps its permission bits. A symbolic
 // link is followed and its target replaced. A target that is not a regular
 // file, or is read-only, is refused.
-FileWrite writeUserFile(const std::filesystem::path& path, std::string_view bytes);
+FileStatus writeUserFile(const std::filesystem::path& path, std::string_view bytes);
+
+// Whether two paths name one file (through links, too); false when either is missing.
+bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
 }  // namespace mokuza::platform
