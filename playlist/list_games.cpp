@@ -156,7 +156,7 @@ int savePlaylistAs(PlaylistContext& context, const std::u16string& path) {
   playlist.folder = folderOf(full);
   playlist.beforeFolder = playlist.folder;
   const bool written = playlist.displayOrder.empty()
-                           ? writeTextFile(textToPath(full), kEmptyPlaylistText)
+                           ? writeTextFile(textToPath(full), kEmptyPlaylistText).ok()
                            : WritePlaylist(playlist, {context.programFolder, context.doc.currentMove()});
   if (!written) {
     playlist.path = oldPath;
