@@ -148,7 +148,8 @@ int composePicture(const PictureOptions& options, const Command& command, Stream
   out.painter.Repaint(state, out.geometry, QSize(options.width, options.height));
   for (const auto& missing : out.painter.missingImages()) {
     const auto status = platform::checkUserFile(missing, render::kImageFileMax);
-    streams.err << "mokuza-cli " << command.name << ": " << (status ? "cannot read image " + missing.string() : status.error)
+    const bool plain = status || status.problem == platform::FileProblem::Missing;
+    streams.err << "mokuza-cli " << command.name << ": " << (plain ? "cannot read image " + missing.string() : status.error)
                 << "; drawn without it\n";
   }
   return kExitOk;

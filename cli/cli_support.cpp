@@ -2,8 +2,8 @@
 
 #include <cctype>
 #include <charconv>
-#include <string_view>
 #include <ostream>
+#include <string_view>
 
 #include "core/document/game_files.h"
 #include "core/record/text.h"
