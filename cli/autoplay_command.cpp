@@ -6,7 +6,7 @@
 #include "core/document/navigation.h"
 #include "core/document/recent_files.h"
 #include "core/record/text.h"
-#include "platform/program_folder.h"
+#include "platform/user_files.h"
 #include "playback/auto_play.h"
 #include "playback/design_values.h"
 #include "playlist/list_games.h"
@@ -37,7 +37,7 @@ std::string parse(const Args& args, AutoplayOptions& options) {
       else if (arg == "--update-time") options.updateTime = *value;
       else options.design[designOptions.at(arg)] = *value;
     } else if (!arg.empty() && arg[0] == '-') {
-      return "unknown option '" + arg + "'";
+      return optionProblem(kAutoplayCommand, arg);
     } else if (options.file.empty()) {
       options.file = arg;
     } else {
@@ -66,17 +66,20 @@ int runAutoplay(const Args& args, Streams streams) {
   if (const std::string error = parse(args, options); !error.empty())
     return usageError(kAutoplayCommand, error, streams);
 
+  const std::filesystem::path folder = programFolder(kAutoplayCommand, streams);
+  if (folder.empty()) return kExitFailure;
   platform::HeadlessServices services;
   Document doc;
   doc.globalOptions["update_time"] = options.updateTime;
   Playlist playlist;
-  const std::filesystem::path programFolder = platform::resolveProgramFolder();
   const bool playlistShow = isPlaylistPath(utf8ToUtf16(options.file));
   if (playlistShow) {
-    std::error_code ec;
-    PlaylistContext context{playlist, doc, services, programFolder, {}};
-    if (!std::filesystem::is_regular_file(options.file, ec) ||
-        openPlaylistFile(context, utf8ToUtf16(options.file)) != kListDone || playlist.gameCount() == 0) {
+    PlaylistContext context{playlist, doc, services, folder, {}};
+    if (const auto status = platform::checkUserFile(options.file, kTextFileMax); !status) {
+      streams.err << "mokuza-cli autoplay: " << status.error << '\n';
+      return kExitFailure;
+    }
+    if (openPlaylistFile(context, utf8ToUtf16(options.file)) != kListDone || playlist.gameCount() == 0) {
       streams.err << "mokuza-cli autoplay: cannot read a game list from " << options.file << '\n';
       return kExitFailure;
     }
@@ -93,7 +96,7 @@ int runAutoplay(const Args& args, Streams streams) {
     applyDesign(doc.state.design, options);
   }
 
-  playback::Playback pb(doc, playlist, services, programFolder, streams.err);
+  playback::Playback pb(doc, playlist, services, folder, streams.err);
   int tick = 0;
   pb.actions.moveShown = [&](int move, int wait) {
     streams.out << "tick " << tick << " game " << shownGameNumber(playlist) << " move " << move << " wait " << wait

@@ -10,9 +10,10 @@
 
 #include "cli/position_args.h"
 #include "core/record/text.h"
-#include "platform/program_folder.h"
+#include "platform/user_files.h"
 #include "playlist/design_fields.h"
 #include "playlist/playlist_reader.h"
+#include "render/design_images.h"
 #include "render/geometry_inputs.h"
 #include "settings/design_values.h"
 
@@ -34,6 +35,10 @@ int loadDesign(const PictureOptions& options, const std::filesystem::path& progr
                const Command& command, Streams streams) {
   design = initialDesign();
   if (options.designPlaylist.empty()) return kExitOk;
+  if (const auto status = platform::checkUserFile(options.designPlaylist, kTextFileMax); !status) {
+    streams.err << "mokuza-cli " << command.name << ": " << status.error << '\n';
+    return kExitFailure;
+  }
   Playlist playlist;
   platform::HeadlessServices services;
   PlaylistEntry shown;
@@ -90,10 +95,10 @@ QtSession::QtSession() {
   // Qt stops without a display unless it is told to draw off screen.
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
   // Without a runtime folder of the user's own Qt warns on stderr at every start.
-  if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
-    const std::filesystem::path runtime =
-        std::filesystem::temp_directory_path() / ("mokuza-runtime-" + std::to_string(::getuid()));
-    std::error_code ec;
+  std::error_code ec;
+  const std::filesystem::path temp = std::filesystem::temp_directory_path(ec);
+  if (std::getenv("XDG_RUNTIME_DIR") == nullptr && !ec) {
+    const std::filesystem::path runtime = temp / ("mokuza-runtime-" + std::to_string(::getuid()));
     std::filesystem::create_directory(runtime, ec);
     std::filesystem::permissions(runtime, std::filesystem::perms::owner_all, ec);
     if (!ec && std::filesystem::is_directory(runtime, ec)) ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 0);
@@ -109,8 +114,9 @@ int composePicture(const PictureOptions& options, const Command& command, Stream
     return kExitFailure;
   }
   if (!showRequestedMove(out.doc, options.move, command, streams)) return kExitFailure;
-  const std::filesystem::path programFolder = platform::resolveProgramFolder();
-  if (const int status = loadDesign(options, programFolder, out.design, command, streams); status != kExitOk) return status;
+  const std::filesystem::path folder = programFolder(command, streams);
+  if (folder.empty()) return kExitFailure;
+  if (const int status = loadDesign(options, folder, out.design, command, streams); status != kExitOk) return status;
   if (options.coords) out.design.intFields[u"碁盤座標"] = *options.coords;
   if (options.numbers) out.design.intFields[u"手数表示"] = *options.numbers;
   if (options.moveList) out.doc.globalOptions["moveinfo"] = 1;
@@ -133,15 +139,19 @@ int composePicture(const PictureOptions& options, const Command& command, Stream
   state.doc = &out.doc;
   state.design = &out.design;
   state.typeface = std::u16string(textField(out.doc.state.gameInfo, kTypefaceLabel));
-  state.programFolder = programFolder;
+  state.programFolder = folder;
   const int scale = render::textScale(state);
   state.panelWidth = render::PanelWidth(scale);
   render::WindowLayout window{options.width, options.height, state.panelWidth, 0,
                               render::documentOption(state, "layoutno", 1)};
   out.geometry = render::ComputeBoardGeometry(render::DesignGeometryInputs(out.design, n, window));
   out.painter.Repaint(state, out.geometry, QSize(options.width, options.height));
-  for (const auto& missing : out.painter.missingImages())
-    streams.err << "mokuza-cli " << command.name << ": cannot read image " << missing.string() << "; drawn without it\n";
+  for (const auto& missing : out.painter.missingImages()) {
+    const auto status = platform::checkUserFile(missing, render::kImageFileMax);
+    const bool plain = status || status.problem == platform::FileProblem::Missing;
+    streams.err << "mokuza-cli " << command.name << ": " << (plain ? "cannot read image " + missing.string() : status.error)
+                << "; drawn without it\n";
+  }
   return kExitOk;
 }
 

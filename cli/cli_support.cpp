@@ -1,11 +1,14 @@
 #include "cli/cli_support.h"
 
+#include <cctype>
 #include <charconv>
-#include <filesystem>
 #include <ostream>
+#include <string_view>
 
 #include "core/document/game_files.h"
 #include "core/record/text.h"
+#include "platform/program_folder.h"
+#include "platform/user_files.h"
 
 namespace mokuza::cli {
 
@@ -15,30 +18,43 @@ bool wantsHelp(const Args& args) {
   return false;
 }
 
+std::string optionProblem(const Command& command, const std::string& arg) {
+  if (arg.size() < 2) return "unknown option '" + arg + "'";
+  const std::string_view usage = command.usage;
+  const auto isNameChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '-'; };
+  for (std::size_t at = usage.find(arg); at != std::string_view::npos; at = usage.find(arg, at + 1)) {
+    const std::size_t end = at + arg.size();
+    if ((at == 0 || !isNameChar(usage[at - 1])) && (end == usage.size() || !isNameChar(usage[end])))
+      return arg + " needs a value";
+  }
+  return "unknown option '" + arg + "'";
+}
+
 int usageError(const Command& command, const std::string& message, Streams streams) {
   streams.err << "mokuza-cli " << command.name << ": " << message << "\nusage: " << command.usage << "\n";
   return kExitUsage;
 }
 
 bool loadGame(const std::string& path, Document& doc, platform::HeadlessServices& services, std::string& error) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) {
-    error = "cannot open " + path + ": no such file";
-    return false;
-  }
-  auto bytes = readFileBytes(path);
-  if (!bytes) {
-    error = "cannot read " + path;
+  const platform::FileRead read = platform::readUserFile(path, kTextFileMax);
+  if (!read) {
+    error = read.error;
     return false;
   }
   ReadOptions options;
   options.randomSeed = services.now();
-  if (loadRecordText(doc, decodeBytes(*bytes), options) != kReadOk) {
+  if (loadRecordText(doc, decodeBytes(read.bytes), options) != kReadOk) {
     error = "no game in " + path;
     return false;
   }
   SetFilePath(doc.state.gameInfo, kSgfFileLabel, pathToText(path));
   return true;
+}
+
+std::filesystem::path programFolder(const Command& command, Streams streams) {
+  std::filesystem::path folder = platform::resolveProgramFolder();
+  if (folder.empty()) streams.err << "mokuza-cli " << command.name << ": " << platform::kNoProgramFolder << '\n';
+  return folder;
 }
 
 std::optional<int> parseInt(const std::string& text) {

@@ -1,6 +1,7 @@
 #pragma once
 // What every subcommand shares: argument handling, loading a game, errors.
 
+#include <filesystem>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -31,12 +32,19 @@ struct Command {
 };
 
 bool wantsHelp(const Args& args);
+// What is wrong with an argument starting with '-' that the command did not
+// take: an option of its usage text lacks its value (it came last), any other
+// is unknown.
+std::string optionProblem(const Command& command, const std::string& arg);
 // Prints "mokuza-cli NAME: message" and the usage line; returns kExitUsage.
 int usageError(const Command& command, const std::string& message, Streams streams);
 
 // Reads the game of a file into doc with every position computed. On failure
 // the message says why (missing file, no game in it).
 bool loadGame(const std::string& path, Document& doc, platform::HeadlessServices& services, std::string& error);
+
+// The program folder; empty, after saying so on err, when none can be formed.
+std::filesystem::path programFolder(const Command& command, Streams streams);
 
 // A whole decimal number, or nothing.
 std::optional<int> parseInt(const std::string& text);

@@ -27,7 +27,7 @@ int runExport(const Args& args, Streams streams) {
     } else if (args[i] == "--mode" && i + 1 < args.size()) {
       mode = args[++i];
     } else if (!args[i].empty() && args[i][0] == '-') {
-      return usageError(kExportCommand, "unknown option '" + args[i] + "'", streams);
+      return usageError(kExportCommand, optionProblem(kExportCommand, args[i]), streams);
     } else if (options.file.empty()) {
       options.file = args[i];
     } else {
@@ -55,13 +55,14 @@ int runExport(const Args& args, Streams streams) {
   const int n = picture->geometry.boardSize;
   const auto& stones = picture->doc.shownPosition.boardGrid.stones;
   cut.stones.assign(stones.begin(), stones.begin() + n * n);
-  const auto written = render::ExportBoardImage(cut, picture->painter.picture(), picture->geometry, picture->design,
-                                                picture->state.programFolder, options.output);
-  if (written.empty()) {
+  const auto files = render::ExportBoardImage(cut, picture->painter.picture(), picture->geometry, picture->design,
+                                              picture->state.programFolder, options.output);
+  for (const auto& error : files.errors) streams.err << "mokuza-cli export: " << error << '\n';
+  for (const auto& file : files.written) streams.out << file.string() << '\n';
+  if (files.written.empty()) {
     streams.err << "mokuza-cli export: nothing written to " << options.output << '\n';
     return kExitFailure;
   }
-  for (const auto& file : written) streams.out << file.string() << '\n';
   return kExitOk;
 }
 

@@ -37,7 +37,7 @@ int runLadder(const Args& args, Streams streams) {
     } else if (arg == "--at" && i + 1 < args.size()) {
       at = args[++i];
     } else if (!arg.empty() && arg[0] == '-') {
-      return usageError(kLadderCommand, "unknown option '" + arg + "'", streams);
+      return usageError(kLadderCommand, optionProblem(kLadderCommand, arg), streams);
     } else if (file.empty()) {
       file = arg;
     } else {

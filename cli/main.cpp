@@ -1,5 +1,6 @@
 #include <array>
 #include <iostream>
+#include <new>
 #include <string>
 
 #include "cli/commands.h"
@@ -42,12 +43,16 @@ int main(int argc, char** argv) {
       std::cout << "usage: " << command->usage << '\n';
       return mokuza::cli::kExitOk;
     }
+    // A library's exception text means nothing to the user; every failure
+    // the commands foresee is reported by them with the path and the reason.
     try {
       return command->run(args, {std::cout, std::cerr});
-    } catch (const std::exception& e) {
-      std::cerr << "mokuza-cli " << name << ": " << e.what() << '\n';
-      return mokuza::cli::kExitFailure;
+    } catch (const std::bad_alloc&) {
+      std::cerr << "mokuza-cli " << name << ": out of memory\n";
+    } catch (const std::exception&) {
+      std::cerr << "mokuza-cli " << name << ": stopped by an unexpected failure\n";
     }
+    return mokuza::cli::kExitFailure;
   }
   std::cerr << "mokuza-cli: unknown command '" << name << "'\n";
   printHelp(std::cerr);

@@ -2,7 +2,6 @@
 #include <ostream>
 
 #include "cli/commands.h"
-#include "platform/program_folder.h"
 #include "playback/design_values.h"
 #include "playback/music_mode.h"
 #include "playback/note_blocks.h"
@@ -22,7 +21,7 @@ int runMidi(const Args& args, Streams streams) {
       speed = parseInt(args[++i]);
       if (!speed || *speed < 1) return usageError(kMidiCommand, "--speed takes milliseconds above 0", streams);
     } else if (!arg.empty() && arg[0] == '-') {
-      return usageError(kMidiCommand, "unknown option '" + arg + "'", streams);
+      return usageError(kMidiCommand, optionProblem(kMidiCommand, arg), streams);
     } else if (file.empty()) {
       file = arg;
     } else {
@@ -42,8 +41,9 @@ int runMidi(const Args& args, Streams streams) {
     streams.err << "mokuza-cli midi: " << error << '\n';
     return kExitFailure;
   }
-  const std::filesystem::path target =
-      output.empty() ? platform::resolveProgramFolder() / playback::kMidiFileName : std::filesystem::path(output);
+  const std::filesystem::path folder = output.empty() ? programFolder(kMidiCommand, streams) : std::filesystem::path();
+  if (output.empty() && folder.empty()) return kExitFailure;
+  const std::filesystem::path target = output.empty() ? folder / playback::kMidiFileName : std::filesystem::path(output);
   if (!playback::WriteMidiFile(notes.midiFile(), target, streams.err)) return kExitFailure;
   streams.out << "wrote " << target.string() << " (" << notes.midiFile().tracks().size() << " tracks)\n";
   return kExitOk;

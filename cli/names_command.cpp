@@ -93,7 +93,7 @@ int runNames(const Args& args, Streams streams) {
   std::vector<std::string> paths;
   for (const std::string& arg : args) {
     if (arg == "--summary") summary = true;
-    else if (!arg.empty() && arg[0] == '-') return usageError(kNamesCommand, "unknown option '" + arg + "'", streams);
+    else if (!arg.empty() && arg[0] == '-') return usageError(kNamesCommand, optionProblem(kNamesCommand, arg), streams);
     else paths.push_back(arg);
   }
   if (paths.empty()) return usageError(kNamesCommand, summary ? "no file or folder given" : "no file given", streams);

@@ -10,12 +10,11 @@
 
 #include "cli/commands.h"
 #include "core/record/text.h"
-#include "platform/program_folder.h"
+#include "platform/user_files.h"
 #include "playlist/design_fields.h"
 #include "playlist/file_moves.h"
 #include "playlist/list_cells.h"
 #include "playlist/list_games.h"
-#include "playlist/regular_file.h"
 
 namespace mokuza::cli {
 namespace {
@@ -24,8 +23,9 @@ namespace {
 // touches the copies of a program that is open at the same time.
 // The folder is new (mkdir fails on any existing name) and only ours to read.
 std::filesystem::path privateFolder() {
-  const std::filesystem::path base = std::filesystem::temp_directory_path();
-  for (int attempt = 0; attempt < 100; ++attempt) {
+  std::error_code noTemp;
+  const std::filesystem::path base = std::filesystem::temp_directory_path(noTemp);
+  for (int attempt = 0; attempt < 100 && !noTemp; ++attempt) {
     const std::filesystem::path folder =
         base / ("mokuza-cli-" + std::to_string(::getpid()) + "-" + std::to_string(attempt));
     std::error_code ec;
@@ -42,10 +42,12 @@ struct Session {
   platform::HeadlessServices services;
   Document doc;
   Playlist playlist;
-  std::filesystem::path programFolder = platform::resolveProgramFolder();
+  std::filesystem::path programFolder;
   PlaylistContext context{playlist, doc, services, programFolder, {}};
 
-  Session() { playlist.snapshots.folder = privateFolder(); }
+  explicit Session(std::filesystem::path home) : programFolder(std::move(home)) {
+    playlist.snapshots.folder = privateFolder();
+  }
   ~Session() {
     std::error_code ec;
     if (!playlist.snapshots.folder.empty()) std::filesystem::remove_all(playlist.snapshots.folder, ec);
@@ -60,8 +62,8 @@ int fail(Streams streams, const std::string& message) {
 }
 
 bool open(Session& session, const std::string& file, Streams streams) {
-  if (const FileRefusal refusal = regularFileRefusal(file, kPlaylistFileBytesMax); refusal != FileRefusal::None) {
-    fail(streams, "cannot open " + file + ": " + refusalText(refusal, kPlaylistFileBytesMax));
+  if (const auto status = platform::checkUserFile(file, kPlaylistFileMax); !status) {
+    fail(streams, status.error);
     return false;
   }
   if (openPlaylistFile(session.context, utf8ToUtf16(file)) != kListDone) {
@@ -111,11 +113,11 @@ std::string cell(const PlaylistEntry& entry, const std::string& key) {
   return utf16ToUtf8(text);
 }
 
-int runNew(const Args& args, Streams streams) {
+int runNew(const Args& args, const std::filesystem::path& home, Streams streams) {
   if (args.size() != 1) return usageError(kPlaylistCommand, "new takes one FILE", streams);
   std::error_code ec;
   if (std::filesystem::exists(args[0], ec)) return fail(streams, args[0] + " already exists");
-  Session session;
+  Session session(home);
   if (createPlaylistAt(session.context, utf8ToUtf16(args[0])) != kListDone)
     return fail(streams, "cannot write " + args[0]);
   streams.out << "created " << utf16ToUtf8(session.playlist.path) << '\n';
@@ -126,15 +128,15 @@ std::string skipText(const SkippedFile& skip) {
   switch (skip.reason) {
     case SkipReason::NotGameFile: return "not an .sgf file";
     case SkipReason::Listed: return "listed already";
-    case SkipReason::FileRefused: return refusalText(skip.refusal, kGameFileBytesMax);
+    case SkipReason::FileRefused: return skip.error;
     case SkipReason::NoGame: return "holds no game";
   }
   return {};
 }
 
-int runAdd(const Args& args, Streams streams) {
+int runAdd(const Args& args, const std::filesystem::path& home, Streams streams) {
   if (args.size() < 2) return usageError(kPlaylistCommand, "add takes FILE and at least one GAME.sgf", streams);
-  Session session;
+  Session session(home);
   if (!open(session, args[0], streams)) return kExitFailure;
   std::vector<std::u16string> games;
   for (std::size_t i = 1; i < args.size(); ++i) games.push_back(utf8ToUtf16(args[i]));
@@ -153,7 +155,7 @@ int runAdd(const Args& args, Streams streams) {
   return kExitOk;
 }
 
-int runList(const Args& args, Streams streams) {
+int runList(const Args& args, const std::filesystem::path& home, Streams streams) {
   std::string file;
   std::optional<std::vector<std::string>> columns;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -163,7 +165,7 @@ int runList(const Args& args, Streams streams) {
         if (key != "No." && !fieldForKey(key))
           return usageError(kPlaylistCommand, "unknown column '" + key + "'", streams);
     } else if (!args[i].empty() && args[i][0] == '-') {
-      return usageError(kPlaylistCommand, "unknown option '" + args[i] + "'", streams);
+      return usageError(kPlaylistCommand, optionProblem(kPlaylistCommand, args[i]), streams);
     } else if (file.empty()) {
       file = args[i];
     } else {
@@ -171,7 +173,7 @@ int runList(const Args& args, Streams streams) {
     }
   }
   if (file.empty()) return usageError(kPlaylistCommand, "no file given", streams);
-  Session session;
+  Session session(home);
   if (!open(session, file, streams)) return kExitFailure;
   const std::vector<std::string> keys = columns ? *columns : visibleColumnKeys(session.playlist.columns);
   for (int record : session.playlist.displayOrder) {
@@ -183,7 +185,7 @@ int runList(const Args& args, Streams streams) {
 }
 
 // rename and move: the same options, the same confirmation.
-int runFileCommand(const Args& args, Streams streams, bool rename) {
+int runFileCommand(const Args& args, const std::filesystem::path& home, Streams streams, bool rename) {
   std::string file, pattern, folder, select, fieldKey = "sgf_file";
   std::optional<int> tagMax;
   bool yes = false;
@@ -198,7 +200,7 @@ int runFileCommand(const Args& args, Streams streams, bool rename) {
       tagMax = parseInt(args[++i]);
       if (!tagMax || *tagMax < -1) return usageError(kPlaylistCommand, "--tag-max takes -1 or more", streams);
     } else if (arg == "--yes") yes = true;
-    else if (!arg.empty() && arg[0] == '-') return usageError(kPlaylistCommand, "unknown option '" + arg + "'", streams);
+    else if (!arg.empty() && arg[0] == '-') return usageError(kPlaylistCommand, optionProblem(kPlaylistCommand, arg), streams);
     else if (file.empty()) file = arg;
     else return usageError(kPlaylistCommand, "more than one file given", streams);
   }
@@ -211,7 +213,7 @@ int runFileCommand(const Args& args, Streams streams, bool rename) {
   std::error_code ec;
   if (!rename && !std::filesystem::is_directory(folder, ec)) return fail(streams, folder + " is not a folder");
 
-  Session session;
+  Session session(home);
   if (!open(session, file, streams)) return kExitFailure;
   Playlist& playlist = session.playlist;
   std::set<int> rows;
@@ -264,12 +266,14 @@ int runPlaylist(const Args& args, Streams streams) {
   if (args.empty()) return usageError(kPlaylistCommand, "no subcommand given", streams);
   const std::string& sub = args[0];
   const Args rest(args.begin() + 1, args.end());
-  if (sub == "new") return runNew(rest, streams);
-  if (sub == "add") return runAdd(rest, streams);
-  if (sub == "list") return runList(rest, streams);
-  if (sub == "rename") return runFileCommand(rest, streams, true);
-  if (sub == "move") return runFileCommand(rest, streams, false);
-  return usageError(kPlaylistCommand, "unknown subcommand '" + sub + "'", streams);
+  if (sub != "new" && sub != "add" && sub != "list" && sub != "rename" && sub != "move")
+    return usageError(kPlaylistCommand, "unknown subcommand '" + sub + "'", streams);
+  const std::filesystem::path home = programFolder(kPlaylistCommand, streams);
+  if (home.empty()) return kExitFailure;
+  if (sub == "new") return runNew(rest, home, streams);
+  if (sub == "add") return runAdd(rest, home, streams);
+  if (sub == "list") return runList(rest, home, streams);
+  return runFileCommand(rest, home, streams, sub == "rename");
 }
 
 }  // namespace

@@ -1,4 +1,3 @@
-#include <QImageWriter>
 #include <ostream>
 
 #include "cli/board_picture.h"
@@ -15,7 +14,7 @@ int runRender(const Args& args, Streams streams) {
     if (takePictureOption(args, i, options, error)) {
       if (!error.empty()) return usageError(kRenderCommand, error, streams);
     } else if (!args[i].empty() && args[i][0] == '-') {
-      return usageError(kRenderCommand, "unknown option '" + args[i] + "'", streams);
+      return usageError(kRenderCommand, optionProblem(kRenderCommand, args[i]), streams);
     } else if (options.file.empty()) {
       options.file = args[i];
     } else {
@@ -31,11 +30,12 @@ int runRender(const Args& args, Streams streams) {
   QtSession qt;
   auto picture = std::make_unique<ComposedPicture>();
   if (const int status = composePicture(options, kRenderCommand, streams, *picture); status != kExitOk) return status;
-  const bool saved = extension == ".png" ? QImageWriter(QString::fromStdString(output.string()), "png")
-                                               .write(picture->painter.picture().convertToFormat(QImage::Format_RGB32))
-                                         : render::SaveBitmapAsJpeg(output, picture->painter.picture());
+  const QImage& image = picture->painter.picture();
+  const platform::FileStatus saved = extension == ".png"
+                                         ? render::SaveImageFile(output, image.convertToFormat(QImage::Format_RGB32), "png")
+                                         : render::SaveBitmapAsJpeg(output, image);
   if (!saved) {
-    streams.err << "mokuza-cli render: cannot write " << output.string() << '\n';
+    streams.err << "mokuza-cli render: " << saved.error << '\n';
     return kExitFailure;
   }
   return kExitOk;

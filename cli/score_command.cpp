@@ -21,7 +21,7 @@ int runScore(const Args& args, Streams streams) {
     } else if (arg == "--dead" && i + 1 < args.size()) {
       dead = args[++i];
     } else if (!arg.empty() && arg[0] == '-') {
-      return usageError(kScoreCommand, "unknown option '" + arg + "'", streams);
+      return usageError(kScoreCommand, optionProblem(kScoreCommand, arg), streams);
     } else if (file.empty()) {
       file = arg;
     } else {

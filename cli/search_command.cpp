@@ -3,12 +3,11 @@
 #include <filesystem>
 #include <optional>
 #include <ostream>
-#include <system_error>
 
 #include "cli/commands.h"
 #include "cli/position_args.h"
 #include "core/record/text.h"
-#include "platform/program_folder.h"
+#include "platform/user_files.h"
 #include "playlist/list_games.h"
 #include "search/playlist_search.h"
 
@@ -60,7 +59,7 @@ std::optional<int> parseArgs(const Args& args, SearchArgs& parsed, Streams strea
     } else if (arg == "--next-within") {
       parsed.settings.nextWithin = true;
     } else if (!arg.empty() && arg[0] == '-') {
-      return usageError(kSearchCommand, "unknown option '" + arg + "'", streams);
+      return usageError(kSearchCommand, optionProblem(kSearchCommand, arg), streams);
     } else if (parsed.file.empty()) {
       parsed.file = arg;
     } else {
@@ -81,13 +80,15 @@ int runSearch(const Args& args, Streams streams) {
   SearchArgs parsed;
   if (const auto usage = parseArgs(args, parsed, streams)) return *usage;
 
+  const std::filesystem::path folder = programFolder(kSearchCommand, streams);
+  if (folder.empty()) return kExitFailure;
   platform::HeadlessServices services;
   Document doc;
   Playlist playlist;
-  PlaylistContext context{playlist, doc, services, platform::resolveProgramFolder(), {}};
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(parsed.file, ec)) return fail(streams, "cannot open " + parsed.file + ": no such file");
-  if (openPlaylistFile(context, utf8ToUtf16(parsed.file)) != kListDone) return fail(streams, "cannot read " + parsed.file);
+  PlaylistContext context{playlist, doc, services, folder, {}};
+  if (const auto status = platform::checkUserFile(parsed.file, kTextFileMax); !status) return fail(streams, status.error);
+  if (openPlaylistFile(context, utf8ToUtf16(parsed.file)) != kListDone || playlist.gameCount() == 0)
+    return fail(streams, "no games in " + parsed.file);
   if (*parsed.game > playlist.gameCount())
     return usageError(kSearchCommand, "--game takes a row within 1.." + std::to_string(playlist.gameCount()), streams);
 

@@ -60,7 +60,7 @@ int runShow(const Args& args, Streams streams) {
       if (format != "plain") return usageError(kShowCommand, "unknown format '" + format + "'", streams);
       plain = true;
     } else if (!arg.empty() && arg[0] == '-') {
-      return usageError(kShowCommand, "unknown option '" + arg + "'", streams);
+      return usageError(kShowCommand, optionProblem(kShowCommand, arg), streams);
     } else if (file.empty()) {
       file = arg;
     } else {

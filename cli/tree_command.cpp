@@ -12,6 +12,15 @@ struct Item {
   int variation;  // 1-based place among its siblings, 0 when it has none
 };
 
+// Deeper levels than this are not indented further but numbered, so that the
+// output grows with the tree and not with the square of its depth.
+constexpr int kIndentLevels = 20;
+
+std::string indentation(int level) {
+  if (level <= kIndentLevels) return std::string(static_cast<std::size_t>(level) * 2, ' ');
+  return std::string(kIndentLevels * 2, ' ') + "[level " + std::to_string(level) + "] ";
+}
+
 std::string moveRange(int first, std::size_t count) {
   if (count == 0) return "no moves";
   if (count == 1) return "move " + std::to_string(first);
@@ -31,7 +40,7 @@ void printTree(const GameRecord& record, std::ostream& out) {
     const Item item = stack.back();
     stack.pop_back();
     const auto& records = item.node->records;
-    const std::string pad(static_cast<std::size_t>(item.indent) * 2, ' ');
+    const std::string pad = indentation(item.indent);
     out << pad;
     if (item.variation > 0) out << "variation " << item.variation << ": ";
     out << moveRange(item.firstMove, records.size());
@@ -75,7 +84,8 @@ int runTree(const Args& args, Streams streams) {
 const Command kTreeCommand{"tree", "print the variation tree",
                            "mokuza-cli tree FILE\n"
                            "  The variation tree as an indented outline: each run of moves with its\n"
-                           "  move numbers, and at each branch point its variations, indented.",
+                           "  move numbers, and at each branch point its variations, indented; past 20\n"
+                           "  levels the level is written as a number instead.",
                            runTree};
 
 }  // namespace mokuza::cli

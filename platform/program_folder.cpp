@@ -25,16 +25,22 @@ std::filesystem::path resolveProgramFolder(const ProgramFolderInputs& inputs) {
   namespace fs = std::filesystem;
   std::error_code ec;
   if (!inputs.mokuzaHome.empty()) {
-    fs::create_directories(inputs.mokuzaHome, ec);
-    return inputs.mokuzaHome;
+    // Made absolute once, so that a later change of the working folder cannot move it.
+    const fs::path home = fs::absolute(inputs.mokuzaHome, ec);
+    if (ec) return {};
+    fs::create_directories(home, ec);
+    return home;
   }
   if (!inputs.executableDir.empty() && fs::is_directory(inputs.executableDir / "gra", ec) &&
       isWritableFolder(inputs.executableDir)) {
     return inputs.executableDir;
   }
-  const fs::path chosen = !inputs.xdgDataHome.empty()
-                              ? fs::path(inputs.xdgDataHome) / "mokuza"
-                              : fs::path(inputs.home.empty() ? "." : inputs.home) / ".local" / "share" / "mokuza";
+  // Relative values are ignored, as the base-directory convention asks.
+  const fs::path xdg = inputs.xdgDataHome, home = inputs.home;
+  const fs::path chosen = xdg.is_absolute()    ? xdg / "mokuza"
+                          : home.is_absolute() ? home / ".local" / "share" / "mokuza"
+                                               : fs::path();
+  if (chosen.empty()) return {};
   fs::create_directories(chosen, ec);
   seedDefaultAssets(inputs.defaultAssets, chosen);
   return chosen;

@@ -15,11 +15,16 @@ struct ProgramFolderInputs {
   std::filesystem::path defaultAssets;  // shipped gra/ and stone sounds, empty when none (default_assets.h)
 };
 
-// $MOKUZA_HOME when set; else the executable's folder when it holds gra/ and
-// is writable (portable layout); else $XDG_DATA_HOME/mokuza or
-// ~/.local/share/mokuza. The chosen folder is created when missing; the
-// last two are seeded with the default images and sounds they lack.
+// $MOKUZA_HOME when set (made absolute); else the executable's folder when it
+// holds gra/ and is writable (portable layout); else $XDG_DATA_HOME/mokuza or
+// ~/.local/share/mokuza, from absolute values only. The chosen folder is
+// created when missing; the last two are seeded with the default images and
+// sounds they lack. Empty when no folder can be formed (kNoProgramFolder):
+// never one relative to the working folder.
 std::filesystem::path resolveProgramFolder(const ProgramFolderInputs& inputs);
+
+inline constexpr const char* kNoProgramFolder =
+    "no program folder: set HOME (or MOKUZA_HOME) to an absolute path";
 
 // The same, reading the environment ($MOKUZA_ASSET_DIR names the defaults
 // folder) and /proc/self/exe.

@@ -5,6 +5,7 @@
 
 #include "core/record/text.h"
 #include "core/rules/replay.h"
+#include "platform/user_files.h"
 #include "playback/resonance.h"
 
 namespace mokuza::playback {
@@ -180,9 +181,9 @@ std::string midiFileBytes(const MidiFile& file, std::ostream& err) {
 }
 
 bool WriteMidiFile(const MidiFile& file, const std::filesystem::path& path, std::ostream& err) {
-  if (writeFileBytes(path, midiFileBytes(file, err))) return true;
-  err << "Error: could not write: " << path.string() << '\n';
-  return false;
+  const platform::FileStatus written = platform::writeUserFile(path, midiFileBytes(file, err));
+  if (!written) err << "Error: could not write: " << path.string() << " (" << written.error << ")\n";
+  return written.ok();
 }
 
 }  // namespace mokuza::playback

@@ -75,9 +75,9 @@ void BuildMidiFile(MidiFile& file, const std::vector<MoveRecord>& line, const Bo
 // `err` and written as the largest one.
 std::string midiFileBytes(const MidiFile& file, std::ostream& err);
 
-// Writes the file through a temporary file and a rename; a failure is
-// reported on `err` ("Error: could not write: ...") and leaves any older file
-// in place.
+// Writes the file whole or not at all (platform::writeUserFile); a failure is
+// reported on `err` ("Error: could not write: PATH (why)") and leaves any
+// older file in place.
 bool WriteMidiFile(const MidiFile& file, const std::filesystem::path& path, std::ostream& err);
 
 }  // namespace mokuza::playback

@@ -7,6 +7,9 @@
 #include <cerrno>
 #include <string>
 
+#include "core/record/text.h"
+#include "platform/user_files.h"
+
 namespace mokuza {
 namespace {
 
@@ -52,16 +55,8 @@ std::error_code moveLink(const std::filesystem::path& from, const std::filesyste
 }  // namespace
 
 bool copyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to) {
-  const std::filesystem::path temp = temporaryBeside(to);
-  std::error_code ec;
-  std::filesystem::copy_file(from, temp, std::filesystem::copy_options::overwrite_existing, ec);
-  if (!ec) std::filesystem::rename(temp, to, ec);
-  if (ec) {
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
-    return false;
-  }
-  return true;
+  const platform::FileRead read = platform::readUserFile(from, kTextFileMax);
+  return read && platform::writeUserFile(to, read.bytes);
 }
 
 std::error_code moveFileNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {

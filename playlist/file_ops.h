@@ -7,8 +7,8 @@
 
 namespace mokuza {
 
-// Copies through a temporary file beside `to`, then renames it into place
-// (replacing `to`). False when anything failed; `to` is then as it was.
+// Copies a text file (a playlist and its snapshots) as platform::writeUserFile
+// writes: whole or not at all. False when anything failed; `to` is then as it was.
 bool copyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // Moves `from` to `to` unless `to` exists. Across file systems the file is

@@ -20,13 +20,15 @@ bool AppendHistoryLine(const HistoryLog& log, platform::Services& services, std:
   const std::tm local = services.localTime(services.now());
   const std::filesystem::path file = historyFilePath(log.folder, local);
 
-  std::u16string content;
-  if (auto bytes = readFileBytes(file); bytes && !bytes->empty()) content = decodeBytes(*bytes);
+  // A log that is there but cannot be read is not replaced by the new line alone.
+  const platform::FileRead read = platform::readUserFile(file, kTextFileMax);
+  if (!read && read.problem != platform::FileProblem::Missing) return false;
+  std::u16string content = read.bytes.empty() ? std::u16string() : decodeBytes(read.bytes);
   const std::u16string header = formatTime(local, "<%m-%d>\n");
   const std::u16string prefix = content.find(header) == std::u16string::npos ? u"\n" + header : u"";
   const std::string number = (position < 10 ? " " : "") + std::to_string(position);
   content += prefix + formatTime(local, "%H:%M:%S") + u"  " + asciiToUtf16(number) + u". " + std::u16string(text) + u"\n";
-  return writeTextFile(file, content);
+  return writeTextFile(file, content).ok();
 }
 
 void connectHistoryLog(Document& doc, platform::Services& services, const HistoryLog& log) {

@@ -33,8 +33,8 @@ std::u16string fullPath(const std::u16string& path) {
 
 // Nothing when the game was read, else why not.
 std::optional<SkippedFile> readGameInformation(const std::u16string& path, PlaylistEntry& entry, GameRecord& scratch) {
-  const RegularFileRead file = readRegularFile(textToPath(path), kGameFileBytesMax);
-  if (file.refusal != FileRefusal::None) return SkippedFile{path, SkipReason::FileRefused, file.refusal};
+  const platform::FileRead file = platform::readUserFile(textToPath(path), kTextFileMax);
+  if (!file) return SkippedFile{path, SkipReason::FileRefused, file.problem, file.error};
   ReadOptions options;
   options.playlistGame = true;
   options.onPlaylistInfo = [&entry](std::u16string_view label, std::u16string_view value) {
@@ -218,7 +218,7 @@ int savePlaylistAs(PlaylistContext& context, const std::u16string& path) {
   {
     const FileLock lock(textToPath(full));
     written = playlist.displayOrder.empty()
-                  ? writeTextFile(textToPath(full), kEmptyPlaylistText)
+                  ? writeTextFile(textToPath(full), kEmptyPlaylistText).ok()
                   : WritePlaylist(playlist, {context.programFolder, context.doc.currentMove()});
   }
   if (!written) {

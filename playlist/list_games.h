@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "playlist/list_changes.h"
-#include "playlist/regular_file.h"
+#include "platform/user_files.h"
 
 namespace mokuza {
 
@@ -22,7 +22,8 @@ enum class SkipReason {
 struct SkippedFile {
   std::u16string path;
   SkipReason reason = SkipReason::NotGameFile;
-  FileRefusal refusal = FileRefusal::None;  // for FileRefused
+  platform::FileProblem problem = platform::FileProblem::None;  // for FileRefused
+  std::string error{};  // for FileRefused: the path and the reason
   bool operator==(const SkippedFile&) const = default;
 };
 

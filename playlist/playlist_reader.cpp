@@ -7,7 +7,7 @@
 #include "playlist/design_fields.h"
 #include "playlist/local_time.h"
 #include "playlist/playlist_paths.h"
-#include "playlist/regular_file.h"
+#include "platform/user_files.h"
 
 namespace mokuza {
 namespace {
@@ -222,9 +222,8 @@ PlaylistEntry designBase(const PlaylistEntry& shownDesign) {
 
 // The file's text, or none when it cannot be read or is no regular file.
 std::u16string readPlaylistFileText(const std::filesystem::path& path, platform::Services& services) {
-  const RegularFileRead file = readRegularFile(path, kPlaylistFileBytesMax);
-  if (file.refusal != FileRefusal::None)
-    services.diagnostic("File Open Error: " + path.string() + " " + refusalText(file.refusal, kPlaylistFileBytesMax));
+  const platform::FileRead file = platform::readUserFile(path, kPlaylistFileMax);
+  if (!file) services.diagnostic("File Open Error: " + file.error);
   return file.bytes.empty() ? std::u16string() : decodeBytes(file.bytes);
 }
 

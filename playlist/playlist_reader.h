@@ -3,6 +3,7 @@
 // the game before unless the block names it again, and the paths looked up
 // where the files are now.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,6 +19,8 @@ namespace mokuza {
 // that would make the entries hold more than this many characters is read only
 // up to the game that reaches it.
 constexpr std::size_t kReadTextBudget = std::size_t{64} << 20;
+// The largest .gpl file that is read at all.
+constexpr std::uintmax_t kPlaylistFileMax = std::uintmax_t{64} << 20;
 
 struct PlaylistReadContext {
   std::filesystem::path programFolder;

@@ -259,7 +259,7 @@ std::u16string playlistClipboardText(const Playlist& playlist, const std::vector
 
 bool WritePlaylist(const Playlist& playlist, const PlaylistWriteContext& context) {
   if (playlist.displayOrder.empty()) return true;
-  return writeTextFile(textToPath(playlist.path), playlistFileText(playlist, context));
+  return writeTextFile(textToPath(playlist.path), playlistFileText(playlist, context)).ok();
 }
 
 }  // namespace mokuza

@@ -1,17 +1,25 @@
 #include "render/design_images.h"
 
+#include <QBuffer>
 #include <QImageReader>
 
+#include "platform/user_files.h"
 #include "render/design_reading.h"
 
 namespace mokuza::render {
 
-QImage loadImageFile(const std::filesystem::path& path) {
-  if (path.empty()) return {};
-  QImageReader reader(QString::fromStdString(path.string()));
-  QImage image = reader.read();
+QImage decodeImage(std::string_view bytes) {
+  QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  QBuffer buffer(&data);
+  QImage image = QImageReader(&buffer).read();
   if (image.isNull() || image.width() <= 0 || image.height() <= 0) return {};
   return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage loadImageFile(const std::filesystem::path& path) {
+  if (path.empty()) return {};
+  const platform::FileRead read = platform::readUserFile(path, kImageFileMax);
+  return read ? decodeImage(read.bytes) : QImage();
 }
 
 DesignImages LoadDesignImages(const Design& design, const std::filesystem::path& programFolder) {

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/document/playlist_entry.h"
@@ -24,7 +25,14 @@ struct DesignImages {
 // Reads the images (as ARGB32). The background is read only when it is shown.
 DesignImages LoadDesignImages(const Design& design, const std::filesystem::path& programFolder);
 
-// One image file as ARGB32; a null image when it cannot be read.
+// The largest image file a design may name.
+constexpr std::uintmax_t kImageFileMax = std::uintmax_t{64} << 20;
+
+// One image file as ARGB32; a null image when it cannot be read (not a
+// regular file, larger than kImageFileMax, not an image).
 QImage loadImageFile(const std::filesystem::path& path);
+
+// The bytes of an image file as ARGB32; a null image when they hold none.
+QImage decodeImage(std::string_view bytes);
 
 }  // namespace mokuza::render

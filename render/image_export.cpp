@@ -1,5 +1,6 @@
 #include "render/image_export.h"
 
+#include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
@@ -8,26 +9,34 @@
 #include "render/design_reading.h"
 
 namespace mokuza::render {
-namespace {
 
-QString qtPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+platform::FileStatus SaveImageFile(const std::filesystem::path& path, const QImage& image, const char* format,
+                                   int quality) {
+  // Encoded in memory first: the old file is replaced only by a whole picture.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, format);
+  writer.setQuality(quality);
+  if (image.isNull() || !writer.write(image))
+    return {platform::FileProblem::Failed, "cannot encode the picture for " + path.string()};
+  return platform::writeUserFile(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
 
-}  // namespace
-
-bool SaveBitmapAsJpeg(const std::filesystem::path& path, const QImage& image) {
-  if (image.isNull()) return false;
-  QImageWriter writer(qtPath(path), "jpeg");
-  writer.setQuality(100);
-  return writer.write(image.convertToFormat(QImage::Format_RGB32));
+platform::FileStatus SaveBitmapAsJpeg(const std::filesystem::path& path, const QImage& image) {
+  return SaveImageFile(path, image.convertToFormat(QImage::Format_RGB32), "jpeg", 100);
 }
 
 std::filesystem::path roundStoneOutput(const std::filesystem::path& folder, const std::filesystem::path& imageFile) {
   return folder / ("c_" + imageFile.stem().string() + ".png");
 }
 
-bool SaveRoundStonePng(const std::filesystem::path& imageFile, int size, const std::filesystem::path& output) {
-  const QImage source = loadImageFile(imageFile);
-  if (source.isNull()) return false;
+platform::FileStatus SaveRoundStonePng(const std::filesystem::path& imageFile, int size,
+                                       const std::filesystem::path& output) {
+  const platform::FileRead read = platform::readUserFile(imageFile, kImageFileMax);
+  if (!read) return read;
+  const QImage source = decodeImage(read.bytes);
+  if (source.isNull()) return {platform::FileProblem::Failed, imageFile.string() + " is not an image"};
   const int d = size > 0 ? size : source.width();
   QImage disc(d, d, QImage::Format_ARGB32);
   disc.fill(0x00ffffff);
@@ -39,26 +48,28 @@ bool SaveRoundStonePng(const std::filesystem::path& imageFile, int size, const s
     painter.setClipPath(clip);
     painter.drawImage(QRect(0, 0, d, d), source);
   }
-  QImageWriter writer(qtPath(output), "png");
-  return writer.write(disc);
+  return SaveImageFile(output, disc, "png");
 }
 
-std::vector<std::filesystem::path> ExportBoardImage(const ExportCut& cut, const QImage& picture, const BoardGeometry& g,
-                                                    const Design& design, const std::filesystem::path& programFolder,
-                                                    const std::filesystem::path& folder) {
-  std::vector<std::filesystem::path> written;
-  if (cut.choice == kOutputNone) return written;
+ExportedFiles ExportBoardImage(const ExportCut& cut, const QImage& picture, const BoardGeometry& g, const Design& design,
+                               const std::filesystem::path& programFolder, const std::filesystem::path& folder) {
+  ExportedFiles files;
+  auto save = [&files](const std::filesystem::path& output, const platform::FileStatus& status) {
+    if (status) files.written.push_back(output);
+    else files.errors.push_back(status.error);
+  };
+  if (cut.choice == kOutputNone) return files;
   if (cut.choice == kOutputStonesCurrent || cut.choice == kOutputStonesSource) {
     const int size = cut.choice == kOutputStonesCurrent ? g.pitch : 0;
     for (std::u16string_view label : {u"黒石画像", u"白石画像"}) {
       const std::filesystem::path file = designFilePath(design, label, programFolder);
       const std::filesystem::path output = roundStoneOutput(folder, file);
-      if (SaveRoundStonePng(file, size, output)) written.push_back(output);
+      save(output, SaveRoundStonePng(file, size, output));
     }
-    return written;
+    return files;
   }
   const PixelRect r = ExportRegion(cut, g);
-  if (r.width <= 0 || r.height <= 0) return written;
+  if (r.width <= 0 || r.height <= 0) return files;
   // Parts outside the picture (a cut reaching past the window) come out white.
   QImage part(r.width, r.height, QImage::Format_RGB32);
   part.fill(Qt::white);
@@ -67,8 +78,8 @@ std::vector<std::filesystem::path> ExportBoardImage(const ExportCut& cut, const 
     painter.drawImage(QPoint(0, 0), picture, QRect(r.x, r.y, r.width, r.height));
   }
   const std::filesystem::path output = folder / "output.jpg";
-  if (SaveBitmapAsJpeg(output, part)) written.push_back(output);
-  return written;
+  save(output, SaveBitmapAsJpeg(output, part));
+  return files;
 }
 
 }  // namespace mokuza::render

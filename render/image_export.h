@@ -4,28 +4,40 @@
 
 #include <QImage>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "core/document/playlist_entry.h"
+#include "platform/user_files.h"
 #include "render/export_region.h"
 
 namespace mokuza::render {
 
-// Saves as JPEG at quality 100; false when nothing could be written.
-bool SaveBitmapAsJpeg(const std::filesystem::path& path, const QImage& image);
+// Encodes the image ("png", or "jpeg" at `quality`) and writes the bytes
+// through platform::writeUserFile.
+platform::FileStatus SaveImageFile(const std::filesystem::path& path, const QImage& image, const char* format,
+                                   int quality = -1);
+
+// Saves as JPEG at quality 100.
+platform::FileStatus SaveBitmapAsJpeg(const std::filesystem::path& path, const QImage& image);
 
 // The image file cut to a disc of diameter `size` (0: the image's width),
-// saved as PNG with transparent corners; false when nothing was written.
-bool SaveRoundStonePng(const std::filesystem::path& imageFile, int size, const std::filesystem::path& output);
+// saved as PNG with transparent corners.
+platform::FileStatus SaveRoundStonePng(const std::filesystem::path& imageFile, int size,
+                                       const std::filesystem::path& output);
 
 // Where a stone image is exported: "c_" + its name with ".png".
 std::filesystem::path roundStoneOutput(const std::filesystem::path& folder, const std::filesystem::path& imageFile);
 
+struct ExportedFiles {
+  std::vector<std::filesystem::path> written;
+  std::vector<std::string> errors;  // why a file was not written
+};
+
 // Writes what `cut.choice` asks for into `folder` from the composed picture;
 // stone images are taken from the design's files (relative ones from the
-// program folder). Returns the files written.
-std::vector<std::filesystem::path> ExportBoardImage(const ExportCut& cut, const QImage& picture, const BoardGeometry& g,
-                                                    const Design& design, const std::filesystem::path& programFolder,
-                                                    const std::filesystem::path& folder);
+// program folder).
+ExportedFiles ExportBoardImage(const ExportCut& cut, const QImage& picture, const BoardGeometry& g, const Design& design,
+                               const std::filesystem::path& programFolder, const std::filesystem::path& folder);
 
 }  // namespace mokuza::render

@@ -18,12 +18,9 @@ namespace {
 namespace fs = std::filesystem;
 
 std::u16string loadSettingsText(const fs::path& file) {
-  std::error_code ec;
-  const std::uintmax_t size = fs::file_size(file, ec);
-  if (ec || size == 0 || size > kSettingsFileMax) return {};
-  const auto bytes = readFileBytes(file);
-  if (!bytes || bytes->empty()) return {};
-  return decodeBytes(*bytes);
+  const platform::FileRead read = platform::readUserFile(file, kSettingsFileMax);
+  if (!read || read.bytes.empty()) return {};
+  return decodeBytes(read.bytes);
 }
 
 std::u16string withoutLineBreaks(std::u16string_view text) {

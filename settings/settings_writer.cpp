@@ -109,7 +109,7 @@ std::u16string settingsText(const Document& doc, const Settings& settings, const
 }
 
 bool writeSettings(const Document& doc, const Settings& settings, const fs::path& programFolder, const fs::path& file) {
-  return writeTextFile(file, settingsText(doc, settings, programFolder));
+  return writeTextFile(file, settingsText(doc, settings, programFolder)).ok();
 }
 
 }  // namespace mokuza

@@ -13,6 +13,7 @@
 #include "core/document/recent_files.h"
 #include "core/naming/move_classifier.h"
 #include "core/record/game_record.h"
+#include "core/record/sgf_reader.h"
 #include "core/rules/board.h"
 #include "core/rules/replay.h"
 
@@ -50,6 +51,8 @@ struct DocumentState {
   std::u16string currentFileName;  // the path offered by the save dialog
   RangeSelection selection;
   bool modified = false;
+  // What reading the game's file lost: saving over that file asks first.
+  ReadLoss readLoss;
 };
 
 struct UndoEntry {

@@ -37,17 +37,27 @@ ReadOptions readOptionsFor(const Document& doc, platform::Services& services, bo
   return options;
 }
 
+// Saving over the file the game was read from with losses asks first.
+bool mayOverwrite(Document& doc, platform::Services& services, const std::u16string& path) {
+  if (!doc.state.readLoss.any() ||
+      !platform::isSameFile(textToPath(path), textToPath(FilePath(doc.state.gameInfo, kSgfFileLabel))))
+    return true;
+  return services.messageBox({std::u16string(kLossyOverwriteQuestion), u"Mokuza", platform::Buttons::YesNo,
+                              platform::Icon::Warning}) == platform::AnswerYes;
+}
+
 }  // namespace
 
 int loadRecordText(Document& doc, std::u16string_view text, ReadOptions& options) {
   const int result = readSgf(doc.record(), text, options);
+  doc.state.readLoss = options.loss;
   matchBoardSize(doc);
   doc.record().currentMove = static_cast<std::int32_t>(doc.record().moveCount);
   recomputePositions(doc, 0);
   return result;
 }
 
-bool writeGameFile(const GameRecord& record, const std::u16string& path) {
+platform::FileStatus writeGameFile(const GameRecord& record, const std::u16string& path) {
   return writeTextFile(textToPath(path), writeSgf(record));
 }
 
@@ -138,11 +148,13 @@ int saveGame(Document& doc, platform::Services& services) {
     doc.state.currentFileName.clear();
     return saveGameAs(doc, services);
   }
+  if (!mayOverwrite(doc, services, path)) return kSaveCancelled;
   if (!writeGameFile(doc.record(), path)) {
     // Keep the changes marked: the file on disk does not hold them.
     showFailure(services, u"保存できませんでした", u"エラー");
     return kSaveFailed;
   }
+  doc.state.readLoss = {};  // the file now holds what the game holds
   doc.state.modified = false;
   if (doc.undoIndex >= 0 && doc.undoIndex < static_cast<int>(doc.undoEntries.size()))
     doc.undoEntries[static_cast<std::size_t>(doc.undoIndex)].modified = false;
@@ -165,6 +177,7 @@ int saveGameAs(Document& doc, platform::Services& services) {
   if (!chosen) return kSaveCancelled;
 
   const std::u16string path = pathToText(*chosen);
+  if (!mayOverwrite(doc, services, path)) return kSaveCancelled;
   if (!writeGameFile(doc.record(), path)) {
     showFailure(services, u"保存できませんでした", u"エラー");
     return kSaveFailed;
@@ -174,6 +187,7 @@ int saveGameAs(Document& doc, platform::Services& services) {
     // A playlist game saved elsewhere: the entry keeps its own file.
     doc.state.currentFileName = stored;
   } else {
+    doc.state.readLoss = {};  // the game's file is now one that holds it whole
     doc.state.modified = false;
     SetFilePath(doc.state.gameInfo, kSgfFileLabel, path);
     if (!doc.batchMode) setTitleFile(doc, path);

@@ -6,6 +6,7 @@
 #include "core/document/document.h"
 #include "core/record/sgf_reader.h"
 #include "platform/services.h"
+#include "platform/user_files.h"
 
 namespace mokuza {
 
@@ -29,6 +30,12 @@ constexpr int kSaved = 0;
 constexpr int kSaveCancelled = -1;
 constexpr int kSaveFailed = -2;
 
+// Asked before a game read with losses is saved over its file.
+inline constexpr std::u16string_view kLossyOverwriteQuestion =
+    u"この棋譜は正しく読み込めなかった部分があります。上書きすると失われます。保存しますか？";
+
+// Saving over the file the game was read from asks kLossyOverwriteQuestion
+// first when reading it lost something; No saves nothing (kSaveCancelled).
 int saveGame(Document& doc, platform::Services& services);
 int saveGameAs(Document& doc, platform::Services& services);
 
@@ -39,7 +46,7 @@ int askSave(Document& doc, platform::Services& services);
 // is left at the last move. kReadOk or kReadNoGame (the record is then empty).
 int loadRecordText(Document& doc, std::u16string_view text, ReadOptions& options);
 
-// Writes the game to a file (UTF-8, CR LF); false when it could not be written.
-bool writeGameFile(const GameRecord& record, const std::u16string& path);
+// Writes the game to a file (UTF-8, CR LF); the status says why it could not.
+platform::FileStatus writeGameFile(const GameRecord& record, const std::u16string& path);
 
 }  // namespace mokuza

@@ -134,7 +134,7 @@ bool saveFigureList(const FigureTable& table, const std::filesystem::path& progr
   FigureListHeader header;
   header.programFolder = pathToText(programFolder);
   header.figureListFolder = pathToText(path.parent_path()) + u"/";
-  return writeTextFile(path, figureListText(table, header));
+  return writeTextFile(path, figureListText(table, header)).ok();
 }
 
 }  // namespace mokuza::naming

@@ -17,14 +17,28 @@ int setupBalance(const MarkList& marks) {
   return balance;
 }
 
+std::string ReadLoss::describe() const {
+  std::string text;
+  auto add = [&text](int count, const char* one, const char* many) {
+    if (count > 0) text += (text.empty() ? "" : ", ") + std::to_string(count) + " " + (count == 1 ? one : many);
+  };
+  if (largerBoard > 0) text = "a board of " + std::to_string(largerBoard) + " lines read as 19";
+  add(movesOffBoard, "move beyond 19 lines turned into a pass", "moves beyond 19 lines turned into passes");
+  add(pointsOffBoard, "setup stone or mark beyond 19 lines dropped", "setup stones or marks beyond 19 lines dropped");
+  add(cutLabels, "label cut to 3 characters", "labels cut to 3 characters");
+  add(extraMoves, "node with two moves read as its last one", "nodes with two moves read as their last one");
+  if (moreGames) text += (text.empty() ? "" : ", ") + std::string("the games after the first of the collection");
+  return text;
+}
+
 std::u16string loadTextFile(const std::filesystem::path& path, platform::Services& services) {
-  auto bytes = readFileBytes(path);
-  if (!bytes) {
-    services.diagnostic("File Open Error");
+  const platform::FileRead read = platform::readUserFile(path, kTextFileMax);
+  if (!read) {
+    services.diagnostic("File Open Error: " + read.error);
     return {};
   }
-  if (bytes->empty()) return {};
-  return decodeBytes(*bytes);
+  if (read.bytes.empty()) return {};
+  return decodeBytes(read.bytes);
 }
 
 namespace {
@@ -50,6 +64,15 @@ int parseLeadingInt(std::u16string_view value, int fallback) {
   return static_cast<int>(negative ? -result : result);
 }
 
+// Whether the text after a game opens another one: "(" and, after white space, ";".
+bool holdsAnotherGame(std::u16string_view rest) {
+  for (std::size_t open = rest.find(u'('); open != std::u16string_view::npos; open = rest.find(u'(', open + 1)) {
+    const std::size_t next = rest.find_first_not_of(u" \t\r\n", open + 1);
+    if (next != std::u16string_view::npos && rest[next] == u';') return true;
+  }
+  return false;
+}
+
 class SgfReader {
  public:
   SgfReader(GameRecord& record, ReadOptions& options) : record_(record), options_(options) {}
@@ -63,6 +86,8 @@ class SgfReader {
   bool isKnownId() const;
   void applyPoint(int p, int colourIndex, std::u16string_view markText);
   int decodePoint(std::u16string_view twoLetters) const;
+  bool isBeyondKeptBoard(std::u16string_view twoLetters) const;
+  void noteLostPoints();
   int transformed(int p);
   MoveRecord* currentRecord();
 
@@ -121,6 +146,21 @@ int SgfReader::decodePoint(std::u16string_view v) const {
   return x + y * n;
 }
 
+// A point of a declared board larger than 19 lines that the 19 lines do not hold.
+bool SgfReader::isBeyondKeptBoard(std::u16string_view v) const {
+  const int declared = options_.loss.largerBoard;
+  if (declared == 0 || v.size() < 2) return false;
+  const int x = v[0] - u'a', y = v[1] - u'a';
+  return x >= 0 && y >= 0 && x < declared && y < declared && (x >= record_.boardSize || y >= record_.boardSize);
+}
+
+void SgfReader::noteLostPoints() {
+  const std::u16string_view value(value_);
+  const bool lost = isBeyondKeptBoard(value) || (value.size() == 5 && value[2] == u':' && isBeyondKeptBoard(value.substr(3)));
+  if (!lost || !currentRecord()) return;
+  ++(ident_ == u"B" || ident_ == u"W" ? options_.loss.movesOffBoard : options_.loss.pointsOffBoard);
+}
+
 int SgfReader::transformed(int p) {
   const int n = record_.boardSize;
   if (transform_ < 0) {
@@ -148,7 +188,10 @@ void SgfReader::applyPoint(int p, int colourIndex, std::u16string_view markText)
   if (!rec) return;
   const bool onBoard = isOnBoard(p, record_.boardSize);
   if (!markText.empty()) {
-    if (onBoard) rec->marks.at(static_cast<std::int16_t>(p)).text = clipMarkText(markText);
+    if (!onBoard) return;
+    std::u16string& text = rec->marks.at(static_cast<std::int16_t>(p)).text;
+    text = clipMarkText(markText);
+    if (text.size() < markText.size()) ++options_.loss.cutLabels;
     return;
   }
   if (colourIndex < 0) return;
@@ -158,6 +201,7 @@ void SgfReader::applyPoint(int p, int colourIndex, std::u16string_view markText)
     if (onBoard) rec->marks.at(static_cast<std::int16_t>(p)).stone = code;
     return;
   }
+  if (rec->hasMove()) ++options_.loss.extraMoves;
   rec->point = static_cast<std::uint16_t>(onBoard ? p : kPassPoint);
   rec->colour = code;
   ++(code == 1 ? record_.blackMoveCount : record_.whiteMoveCount);
@@ -195,6 +239,7 @@ void SgfReader::processProperty() {
 
   const bool isStoneOrMove = ident_ == u"B" || ident_ == u"W" || ident_ == u"AB" || ident_ == u"AW";
   if (isStoneOrMove || !markText.empty()) {
+    noteLostPoints();
     const int colourIndex = contains(ident_, u'B') ? 0 : contains(ident_, u'W') ? 1 : -1;
     const bool isList = !isLabel && ident_ != u"B" && ident_ != u"W";
     if (isList && value_.size() == 5 && value_[2] == u':') {
@@ -216,6 +261,7 @@ void SgfReader::processProperty() {
   if (ident_ == u"SZ") {
     int size = parseLeadingInt(value_, options_.defaultBoardSize);
     options_.defaultBoardSize = size;
+    if (size > kMaxBoardSize) options_.loss.largerBoard = size;
     if (!isValidBoardSize(size)) {
       options_.defaultBoardSize = kDefaultBoardSize;
       size = kDefaultBoardSize;
@@ -247,6 +293,7 @@ void SgfReader::processProperty() {
 int SgfReader::run(std::u16string_view text) {
   // A game without SZ is 19 x 19; only moves pasted onto the open game keep its board.
   if (!options_.movesOnly) record_.boardSize = kDefaultBoardSize;
+  options_.loss = {};
   resetRecord(record_);
   record_.blackMoveCount = 0;
   record_.whiteMoveCount = 0;
@@ -307,7 +354,10 @@ int SgfReader::run(std::u16string_view text) {
       ++depth_;
     } else if (c == u')' && next < 128 && depth_ >= 1 && started_) {
       closeVariation();
-      if (depth_ == 0) break;
+      if (depth_ == 0) {
+        options_.loss.moreGames = holdsAnotherGame(text.substr(i + 1));
+        break;
+      }
     }
   }
 

@@ -5,9 +5,6 @@
 #include <iconv.h>
 
 #include <cerrno>
-#include <fstream>
-#include <system_error>
-#include <unistd.h>
 
 namespace mokuza {
 namespace {
@@ -145,39 +142,9 @@ std::u16string decodeBytes(std::string_view bytes) {
 }
 
 std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes;
-  std::error_code ec;
-  auto size = std::filesystem::file_size(path, ec);
-  if (!ec) bytes.reserve(static_cast<std::size_t>(size));
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return bytes;
-}
-
-bool writeFileBytes(const std::filesystem::path& path, std::string_view bytes) {
-  std::filesystem::path temp = path;
-  temp += ".tmp" + std::to_string(::getpid());
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(temp, ignored);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    return false;
-  }
-  return true;
+  platform::FileRead read = platform::readUserFile(path, kTextFileMax);
+  if (!read) return std::nullopt;
+  return std::move(read.bytes);
 }
 
 std::u16string clipUtf16(std::u16string_view text, std::size_t limit) {
@@ -186,7 +153,7 @@ std::u16string clipUtf16(std::u16string_view text, std::size_t limit) {
   return std::u16string(text.substr(0, length));
 }
 
-bool writeTextFile(const std::filesystem::path& path, std::u16string_view text) {
+platform::FileStatus writeTextFile(const std::filesystem::path& path, std::u16string_view text) {
   std::string utf8 = utf16ToUtf8(text);
   std::string bytes;
   bytes.reserve(utf8.size() + utf8.size() / 32);
@@ -194,7 +161,7 @@ bool writeTextFile(const std::filesystem::path& path, std::u16string_view text) 
     if (c == '\n') bytes.push_back('\r');
     bytes.push_back(c);
   }
-  return writeFileBytes(path, bytes);
+  return platform::writeUserFile(path, bytes);
 }
 
 std::u16string asciiToUtf16(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/user_files.h"
+
 namespace mokuza {
 
 // UTF-8 to UTF-16. Malformed sequences become U+FFFD.
@@ -19,17 +21,16 @@ std::u16string cp932ToUtf16(std::string_view bytes);
 // and bytes that are not clean UTF-8 are decoded again as CP932.
 std::u16string decodeBytes(std::string_view bytes);
 
-// The whole file, or nothing when it cannot be read.
+// The largest text file the program reads: a game, a playlist, a list, a log.
+constexpr std::uintmax_t kTextFileMax = std::uintmax_t{256} << 20;
+
+// The whole of a regular file of at most kTextFileMax bytes, or nothing; for
+// readers that stay silent about failures (platform::readUserFile says why).
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
-// Bytes written to a temporary file in the same folder and renamed into
-// place, so that a failed write never leaves a half-written file. Returns
-// false on failure.
-bool writeFileBytes(const std::filesystem::path& path, std::string_view bytes);
-
-// LF becomes CR LF, then UTF-8 without a byte-order mark, written as
-// writeFileBytes does.
-bool writeTextFile(const std::filesystem::path& path, std::u16string_view text);
+// LF becomes CR LF, then UTF-8 without a byte-order mark, written whole or not
+// at all by platform::writeUserFile.
+platform::FileStatus writeTextFile(const std::filesystem::path& path, std::u16string_view text);
 
 // ASCII-only helpers for the many short literals of the program.
 std::u16string asciiToUtf16(std::string_view ascii);

@@ -1,8 +1,16 @@
 // mokuza-cli as a user runs it: real processes, real files.
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 
 #include "core/record/text.h"
 #include "tests/cli/cli_runner.h"
@@ -13,6 +21,27 @@ namespace {
 
 using namespace mokuza::testing;
 using Cli = CliTest;
+
+// Should a command wait on the FIFO for a writer (the fault under test), this
+// writer ends its wait at once, so that the test fails instead of hanging.
+class FifoRelease {
+ public:
+  explicit FifoRelease(const fs::path& fifo)
+      : thread_([this, fifo] {
+          while (!done_) {
+            if (const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0) ::close(fd);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+          }
+        }) {}
+  ~FifoRelease() {
+    done_ = true;
+    thread_.join();
+  }
+
+ private:
+  std::atomic<bool> done_{false};
+  std::thread thread_;
+};
 
 TEST_F(Cli, ShowPlainPrintsExactlyTheBoard) {
   const fs::path game = write("g.sgf", "(;SZ[5];B[bb];W[cb];B[dd];W[bc])");
@@ -95,6 +124,72 @@ TEST_F(Cli, FailuresSayWhyAndExitNonZero) {
   CliRun cannotWrite = run("convert " + sample + " " + (dir / "no" / "such" / "dir.sgf").string());
   EXPECT_EQ(cannotWrite.status, 1);
   EXPECT_NE(cannotWrite.err.find("cannot write"), std::string::npos);
+}
+
+TEST_F(Cli, HostileFilesAreRefusedWithThePathAndTheReason) {
+  const std::string game = write("g.sgf", "(;SZ[9];B[cc])").string();
+  const std::string fifo = (dir / "pipe").string(), folder = (dir / "folder.sgf").string();
+  const std::string locked = write("locked.sgf", "keep").string(), big = (dir / "big.sgf").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  fs::create_directory(folder);
+  fs::resize_file(write("big.sgf", "(;B[aa])"), (std::uintmax_t{256} << 20) + 1);  // sparse: no disk used
+  fs::permissions(locked, fs::perms(0444));
+  write("empty.gpl", "<playlist>\n");
+  const FifoRelease release(fifo);
+  const struct {
+    std::string args;
+    int status;
+    std::string error;
+  } cases[] = {
+      {"show " + folder, 1, folder + " is a folder"},
+      {"show " + fifo, 1, fifo + " is not a regular file"},
+      {"show " + big, 1, big + " is larger than 256 MB"},
+      {"render " + game + " --design " + fifo + " -o " + (dir / "x.png").string(), 1, fifo + " is not a regular file"},
+      {"search " + (dir / "empty.gpl").string() + " --game 1 --move 1", 1, "no games in "},
+      {"show " + game + " --move", 2, "--move needs a value"},
+      {"convert " + game + " " + locked, 1, locked + " is read-only"},
+      {"midi " + game + " -o " + locked, 1, locked + " is read-only"},
+      {"convert " + game + " " + fifo, 1, fifo + " is not a regular file"},
+  };
+  for (const auto& c : cases) {
+    const CliRun r = run(c.args);
+    EXPECT_EQ(r.status, c.status) << c.args;
+    EXPECT_NE(r.err.find(c.error), std::string::npos) << c.args << "\n" << r.err;
+  }
+  EXPECT_EQ(slurp(locked), "keep");
+  EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+TEST_F(Cli, ConvertNeverWritesALossyReadOverItsFile) {
+  const std::string original = "(;SZ[21];B[aa];W[tt])";
+  const fs::path game = write("big.sgf", original);
+  fs::permissions(game, fs::perms(0600));
+  const std::string loss = "big.sgf was not read whole: a board of 21 lines read as 19, 1 move beyond 19 lines";
+  CliRun r = run("convert " + game.string() + " " + game.string());
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find(loss), std::string::npos) << r.err;
+  EXPECT_EQ(slurp(game), original);
+
+  r = run("convert " + game.string() + " " + (dir / "copy.sgf").string());
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.err.find(loss), std::string::npos) << "said even when the original stays";
+  r = run("convert " + game.string() + " " + game.string() + " --force");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(slurp(game), slurp(dir / "copy.sgf"));
+  EXPECT_EQ(fs::status(game).permissions(), fs::perms(0600)) << "a file written in place keeps its permissions";
+}
+
+TEST_F(Cli, DeepTreesAreIndentedOnlyToALimit) {
+  std::string text = "(;GM[1];B[dd]";
+  for (int level = 0; level < 30; ++level) text += "(;B[aa]";
+  for (int level = 0; level < 30; ++level) text += ")(;W[bb])";
+  const CliRun r = run("tree " + write("deep.sgf", text + ")").string());
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::size_t longest = 0;
+  for (std::size_t start = 0, end; (end = r.out.find('\n', start)) != std::string::npos; start = end + 1)
+    longest = std::max(longest, end - start);
+  EXPECT_LE(longest, 90u);
+  EXPECT_NE(r.out.find(std::string(40, ' ') + "[level 30] variation 2: move 31 (W bb)\n"), std::string::npos) << r.out;
 }
 
 TEST_F(Cli, HelpForTheToolAndEverySubcommand) {

@@ -270,6 +270,36 @@ TEST_F(GameFileTest, AFailedWriteIsReportedAndTheGameStaysModified) {
   EXPECT_EQ(doc.recentGames.paths.size(), 1u) << "a failed save is no recent file";
 }
 
+TEST_F(GameFileTest, AGameReadWithLossesIsNotSavedOverItsFileUnasked) {
+  const std::string original = "(;GM[1]SZ[21];B[dd];W[tt])";  // W[tt] lies beyond 19 lines
+  const fs::path path = writeFile("big.sgf", original);
+  openAndEdit(path);
+  EXPECT_EQ(doc.state.readLoss.movesOffBoard, 1);
+  const std::string question = "Mokuza: " + u8(kLossyOverwriteQuestion);
+
+  services.messageAnswers = {platform::AnswerNo};
+  EXPECT_EQ(saveGame(doc, services), kSaveCancelled);
+  EXPECT_EQ(messages(), std::vector<std::string>{question});
+  EXPECT_EQ(readFile(path), original);
+  EXPECT_TRUE(doc.state.modified);
+
+  services.saveDialogAnswers = {dir / "copy.sgf", path};
+  ASSERT_EQ(saveGameAs(doc, services), kSaved) << "another file loses nothing: no question";
+  EXPECT_EQ(messages().size(), 1u);
+  EXPECT_FALSE(doc.state.readLoss.any()) << "the game's file is now the copy, which holds it whole";
+  ASSERT_EQ(saveGameAs(doc, services), kSaved);
+  EXPECT_NE(readFile(path), original);
+
+  ASSERT_EQ(open(path), 0);
+  EXPECT_FALSE(doc.state.readLoss.any());
+  services.messageAnswers = {platform::AnswerYes};
+  ASSERT_EQ(open(writeFile("two.sgf", "(;GM[1];B[aa])(;GM[1];B[bb])")), 0);
+  EXPECT_TRUE(doc.state.readLoss.moreGames);
+  EXPECT_EQ(saveGame(doc, services), kSaved);
+  EXPECT_EQ(messages().back(), question);
+  EXPECT_FALSE(doc.state.readLoss.any());
+}
+
 // ---- clipboard ----
 
 using ClipboardTest = GameFileTest;

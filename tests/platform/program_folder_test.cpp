@@ -48,3 +48,23 @@ TEST_F(ProgramFolder, FallsBackToLocalShareUnderHome) {
   EXPECT_EQ(resolveProgramFolder(in), root / "user" / ".local" / "share" / "mokuza");
   EXPECT_TRUE(fs::is_directory(root / "user" / ".local" / "share" / "mokuza"));
 }
+
+TEST_F(ProgramFolder, NeverRelativeToTheWorkingFolder) {
+  const fs::path working = fs::current_path();
+  fs::current_path(root);
+  const struct {
+    std::string mokuzaHome, xdg, home;
+    fs::path expected;
+  } cases[] = {
+      {"", "", "", {}},
+      {"", "relative/xdg", "relative/home", {}},
+      {"", "relative/xdg", (root / "user").string(), root / "user" / ".local" / "share" / "mokuza"},
+      {"chosen", "", "", root / "chosen"},
+  };
+  for (const auto& c : cases) {
+    ProgramFolderInputs in{c.mokuzaHome, root / "exe", c.xdg, c.home, {}};
+    EXPECT_EQ(resolveProgramFolder(in), c.expected) << c.mokuzaHome << "|" << c.xdg << "|" << c.home;
+  }
+  EXPECT_FALSE(fs::exists(root / ".local")) << "nothing made in the working folder";
+  fs::current_path(working);
+}

@@ -231,7 +231,7 @@ TEST(MidiFileTest, AFailedWriteIsReportedAndLeavesNoPartFile) {
   playback::MidiFile file;
   std::ostringstream err;
   EXPECT_FALSE(playback::WriteMidiFile(file, target, err));
-  EXPECT_EQ(err.str(), "Error: could not write: " + target.string() + "\n");
+  EXPECT_EQ(err.str(), "Error: could not write: " + target.string() + " (" + target.string() + " is a folder)\n");
   int entries = 0;
   for (const auto& entry : fs::directory_iterator(folder.path())) entries += entry.path() != target;
   EXPECT_EQ(entries, 0) << "no temporary file is left behind";

@@ -6,7 +6,6 @@
 
 #include "playlist/playlist_paths.h"
 #include "playlist/playlist_reader.h"
-#include "playlist/regular_file.h"
 #include "playlist_test_support.h"
 
 namespace mokuza::test {
@@ -114,7 +113,7 @@ TEST_F(DamagedPlaylist, WhatIsNoRegularFileOfBoundedSizeIsNeverRead) {
   ASSERT_EQ(::mkfifo((dir / "fifo.gpl").c_str(), 0600), 0);
   fs::create_directories(dir / "folder.gpl");
   std::ofstream(dir / "huge.gpl") << "<Game.1>";
-  fs::resize_file(dir / "huge.gpl", kPlaylistFileBytesMax + 1);
+  fs::resize_file(dir / "huge.gpl", kPlaylistFileMax + 1);
   fs::create_symlink("/dev/zero", dir / "zero.gpl");
   for (const auto& [name, reason] : std::vector<std::pair<std::string, std::string>>{
            {"fifo.gpl", "is not a regular file"},

@@ -10,7 +10,7 @@
 #include "playlist/list_games.h"
 #include "playlist/list_order.h"
 #include "playlist/list_texts.h"
-#include "playlist/regular_file.h"
+#include "core/record/text.h"
 #include "playlist_test_support.h"
 
 namespace mokuza::test {
@@ -41,23 +41,27 @@ TEST_F(ListOperations, AddingReadsEachGamesInformationAndNamesEveryFileItSkipped
   ASSERT_EQ(::mkfifo((dir / "fifo.sgf").c_str(), 0600), 0);
   fs::create_symlink("/dev/zero", dir / "zero.sgf");
   std::ofstream(dir / "huge.sgf") << "(;B[aa])";
-  fs::resize_file(dir / "huge.sgf", kGameFileBytesMax + 1);
+  fs::resize_file(dir / "huge.sgf", kTextFileMax + 1);
   const std::vector<std::string> names = {"notes.txt", "empty.sgf", "absent.sgf", "folder.sgf",
                                           "fifo.sgf",  "zero.sgf",  "huge.sgf",   "a.sgf"};
   std::vector<fs::path> given = {a};
   for (const std::string& name : names) given.push_back(dir / name);
   std::vector<SkippedFile> skipped;
   ASSERT_EQ(AddGames(ctx, paths(given), {}, &skipped), kListDone);
-  const auto refused = [&](const char* name, FileRefusal why) {
+  const auto refused = [&](const char* name, platform::FileProblem why) {
     return SkippedFile{u16(dir / name), SkipReason::FileRefused, why};
   };
+  for (SkippedFile& skip : skipped) {
+    EXPECT_EQ(skip.error.empty(), skip.reason != SkipReason::FileRefused) << u8(skip.path);
+    skip.error.clear();
+  }
   EXPECT_EQ(skipped, (std::vector<SkippedFile>{{u16(dir / "notes.txt"), SkipReason::NotGameFile},
                                                {u16(dir / "empty.sgf"), SkipReason::NoGame},
-                                               refused("absent.sgf", FileRefusal::Missing),
-                                               refused("folder.sgf", FileRefusal::Folder),
-                                               refused("fifo.sgf", FileRefusal::NotRegular),
-                                               refused("zero.sgf", FileRefusal::NotRegular),
-                                               refused("huge.sgf", FileRefusal::TooLarge),
+                                               refused("absent.sgf", platform::FileProblem::Missing),
+                                               refused("folder.sgf", platform::FileProblem::Folder),
+                                               refused("fifo.sgf", platform::FileProblem::NotRegular),
+                                               refused("zero.sgf", platform::FileProblem::NotRegular),
+                                               refused("huge.sgf", platform::FileProblem::TooLarge),
                                                {u16(a), SkipReason::Listed}}));
   ASSERT_EQ(playlist.gameCount(), 1);
   EXPECT_EQ(textField(at(1), u"黒対局者"), u"Ann");

@@ -83,6 +83,28 @@ TEST_F(RecordReader, BoardSizes) {
   EXPECT_EQ(lineText(record), "B[bb] W[]");
 }
 
+TEST_F(RecordReader, WhatTheRecordCannotHoldIsReportedAsALoss) {
+  const struct {
+    std::u16string_view text;
+    std::string loss;
+  } cases[] = {
+      {u"(;GM[1];B[];W[tt];B[ta]LB[aa:abc])\n(x)", ""},
+      {u"(;SZ[1];B[aa])", ""},
+      {u"(;SZ[21];B[aa];W[tt];B[ua];W[ss])",
+       "a board of 21 lines read as 19, 2 moves beyond 19 lines turned into passes"},
+      {u"(;SZ[20]AB[tt][aa]LB[ta:x];B[aa]AW[aa:tt])",
+       "a board of 20 lines read as 19, 3 setup stones or marks beyond 19 lines dropped"},
+      {u"(;GM[1];B[aa]LB[bb:long][cc:four])", "2 labels cut to 3 characters"},
+      {u"(;GM[1];B[aa]W[bb])", "1 node with two moves read as its last one"},
+      {u"(;GM[1];B[aa])\n( ;GM[1];B[bb])", "the games after the first of the collection"},
+  };
+  for (const auto& c : cases) {
+    ASSERT_EQ(readSgf(record, c.text, options), kReadOk);
+    EXPECT_EQ(options.loss.describe(), c.loss) << utf16ToUtf8(c.text);
+    EXPECT_EQ(options.loss.any(), !c.loss.empty());
+  }
+}
+
 TEST_F(RecordReader, VariationsAtTheRootHangBelowAnEmptyTrunk) {
   read(u"(;GM[1](;B[aa];W[bb])(;B[cc]))");
   ASSERT_EQ(record.root.children.size(), 1u);

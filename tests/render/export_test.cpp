@@ -17,7 +17,7 @@ class ExportTest : public PictureTest {
     cut.clientHeight = 480;
     const int n = g.boardSize;
     cut.stones.assign(doc.shownPosition.boardGrid.stones.begin(), doc.shownPosition.boardGrid.stones.begin() + n * n);
-    return ExportBoardImage(cut, painter.picture(), g, design, folder, folder);
+    return ExportBoardImage(cut, painter.picture(), g, design, folder, folder).written;
   }
 };
 
@@ -63,7 +63,7 @@ TEST_F(ExportTest, UnwritableFolderWritesNothing) {
   load(u"(;SZ[9];B[cc])");
   paint();
   ExportCut cut;
-  EXPECT_TRUE(ExportBoardImage(cut, painter.picture(), g, design, folder, folder / "missing" / "deeper").empty());
+  EXPECT_TRUE(ExportBoardImage(cut, painter.picture(), g, design, folder, folder / "missing" / "deeper").written.empty());
 }
 
 }  // namespace

@@ -59,5 +59,22 @@ TEST_F(RenderCliTest, ExportWritesOutputJpg) {
   EXPECT_EQ(run("export " + game.string() + " --mode board -o " + (dir / "file").string()).status, 1);
 }
 
+TEST_F(RenderCliTest, ReadOnlyPicturesAreRefusedAndKept) {
+  const std::string game = write("marks.sgf", kMarks).string();
+  fs::create_directory(dir / "out");
+  for (const fs::path& locked : {dir / "locked.png", dir / "out" / "output.jpg"}) {
+    write(locked.lexically_relative(dir), "old picture");
+    fs::permissions(locked, fs::perms(0444));
+  }
+  for (const std::string& args : {"render " + game + " -o " + (dir / "locked.png").string(),
+                                  "export " + game + " --mode board -o " + (dir / "out").string()}) {
+    const CliRun result = run(args);
+    EXPECT_EQ(result.status, 1) << args;
+    EXPECT_NE(result.err.find(" is read-only"), std::string::npos) << result.err;
+  }
+  EXPECT_EQ(slurp(dir / "locked.png"), "old picture");
+  EXPECT_EQ(slurp(dir / "out" / "output.jpg"), "old picture");
+}
+
 }  // namespace
 }  // namespace mokuza::testing
