@@ -33,7 +33,7 @@ bool loadGame(const std::string& path, Document& doc, platform::HeadlessServices
   }
   ReadOptions options;
   options.randomSeed = services.now();
-  if (loadRecordText(doc, decodeBytes(*bytes), options) != kReadOk) {
+  if (loadRecordText(doc, decodeBytes(*bytes, TextKind::GameRecord), options) != kReadOk) {
     error = "no game in " + path;
     return false;
   }

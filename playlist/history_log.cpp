@@ -21,7 +21,7 @@ bool AppendHistoryLine(const HistoryLog& log, platform::Services& services, std:
   const std::filesystem::path file = historyFilePath(log.folder, local);
 
   std::u16string content;
-  if (auto bytes = readFileBytes(file); bytes && !bytes->empty()) content = decodeBytes(*bytes);
+  if (auto bytes = readFileBytes(file); bytes && !bytes->empty()) content = decodeBytes(*bytes, TextKind::Plain);
   const std::u16string header = formatTime(local, "<%m-%d>\n");
   const std::u16string prefix = content.find(header) == std::u16string::npos ? u"\n" + header : u"";
   const std::string number = (position < 10 ? " " : "") + std::to_string(position);

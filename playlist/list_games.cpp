@@ -41,7 +41,7 @@ bool readGameInformation(const std::u16string& path, PlaylistEntry& entry, GameR
     if (value.empty()) entry.textFields.erase(std::u16string(label));
     else entry.textFields.insert_or_assign(std::u16string(label), std::u16string(value));
   };
-  return readSgf(scratch, decodeBytes(*bytes), options) == kReadOk;
+  return readSgf(scratch, decodeBytes(*bytes, TextKind::GameRecord), options) == kReadOk;
 }
 
 std::u16string folderOf(const std::u16string& path) {

@@ -245,7 +245,7 @@ int ReadPlaylist(Playlist& playlist, PlaylistEntry& shownDesign, const std::u16s
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(textToPath(source), ec);
     fullPath = normalisedPath(pathToText(ec ? textToPath(source) : absolute));
-    text = loadTextFile(textToPath(fullPath), services);
+    text = loadTextFile(textToPath(fullPath), services, TextKind::Plain);
   }
   if (withoutLineBreaks(text).empty()) return kPlaylistReadEmpty;
 

@@ -23,7 +23,7 @@ std::u16string loadSettingsText(const fs::path& file) {
   if (ec || size == 0 || size > kSettingsFileMax) return {};
   const auto bytes = readFileBytes(file);
   if (!bytes || bytes->empty()) return {};
-  return decodeBytes(*bytes);
+  return decodeBytes(*bytes, TextKind::Plain);
 }
 
 std::u16string withoutLineBreaks(std::u16string_view text) {

@@ -17,14 +17,14 @@ int setupBalance(const MarkList& marks) {
   return balance;
 }
 
-std::u16string loadTextFile(const std::filesystem::path& path, platform::Services& services) {
+std::u16string loadTextFile(const std::filesystem::path& path, platform::Services& services, TextKind kind) {
   auto bytes = readFileBytes(path);
   if (!bytes) {
     services.diagnostic("File Open Error");
     return {};
   }
   if (bytes->empty()) return {};
-  return decodeBytes(*bytes);
+  return decodeBytes(*bytes, kind);
 }
 
 namespace {

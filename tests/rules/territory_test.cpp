@@ -222,7 +222,7 @@ TEST_F(TerritoryTest, FinishedProGamesScoreAsRecorded) {
     SCOPED_TRACE(g.file);
     const auto bytes = readFileBytes(folder / g.file);
     ASSERT_TRUE(bytes);
-    count(decodeBytes(*bytes));
+    count(decodeBytes(*bytes, TextKind::GameRecord));
     for (const char* p : g.clicks) click(p);
     EXPECT_EQ(dead(), g.dead);
     int neutral = 0;
