@@ -37,7 +37,7 @@ void ParseReplayAndName(benchmark::State& state) {
   for (auto _ : state) {
     for (const std::string& file : files) {
       ReadOptions options;
-      readSgf(record, decodeBytes(file), options);
+      readSgf(record, decodeBytes(file, TextKind::GameRecord), options);
       if (board.geometry.n != record.boardSize) SetBoardSize(board, record.boardSize);
       ReplayFrom(board, record.lineCopy, 0, observers);
       benchmark::DoNotOptimize(classifier.longestName());

@@ -24,7 +24,7 @@ std::vector<std::u16string> corpusTexts(std::size_t count) {
   const std::vector<std::filesystem::path> paths = test::corpusGames();
   std::vector<std::u16string> games;
   for (std::size_t i = 0; i < paths.size() && games.size() < count; ++i)
-    if (auto bytes = readFileBytes(paths[i])) games.push_back(decodeBytes(*bytes));
+    if (auto bytes = readFileBytes(paths[i])) games.push_back(decodeBytes(*bytes, TextKind::GameRecord));
   return games;
 }
 

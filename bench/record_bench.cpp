@@ -44,7 +44,7 @@ void DecodeAndParse(benchmark::State& state) {
   for (auto _ : state) {
     for (const std::string& file : files) {
       ReadOptions options;
-      benchmark::DoNotOptimize(readSgf(record, decodeBytes(file), options));
+      benchmark::DoNotOptimize(readSgf(record, decodeBytes(file, TextKind::GameRecord), options));
     }
   }
   state.SetBytesProcessed(state.iterations() * totalBytes(files));
@@ -60,7 +60,7 @@ void DecodeParseAndReplay(benchmark::State& state) {
   for (auto _ : state) {
     for (const std::string& file : files) {
       ReadOptions options;
-      readSgf(record, decodeBytes(file), options);
+      readSgf(record, decodeBytes(file, TextKind::GameRecord), options);
       if (board.geometry.n != record.boardSize) SetBoardSize(board, record.boardSize);
       ReplayFrom(board, record.lineCopy, 0);
       benchmark::DoNotOptimize(board.history.computed());
@@ -80,7 +80,7 @@ void LoadedGameMemory(benchmark::State& state) {
   for (const std::string& file : files) {
     GameRecord record;
     ReadOptions options;
-    readSgf(record, decodeBytes(file), options);
+    readSgf(record, decodeBytes(file, TextKind::GameRecord), options);
     if (record.moveCount >= 300 && (longest.empty() || record.moveCount < longestMoves)) {
       longest = file;
       longestMoves = record.moveCount;
@@ -92,7 +92,7 @@ void LoadedGameMemory(benchmark::State& state) {
     {
       auto doc = std::make_unique<Document>();
       ReadOptions options;
-      loadRecordText(*doc, decodeBytes(longest), options);
+      loadRecordText(*doc, decodeBytes(longest, TextKind::GameRecord), options);
       megabytes = static_cast<double>(mallinfo2().uordblks - before) / (1024.0 * 1024.0);
       benchmark::DoNotOptimize(doc->moveCount());
     }

@@ -51,7 +51,7 @@ struct RenderSetup {
     const fs::path game = fs::path(MOKUZA_CORPUS_DIR) / "pro" / "aeb" / "Tri" / "01_16.sgf";
     if (auto bytes = readFileBytes(game)) {
       ReadOptions options;
-      loaded = loadRecordText(doc, decodeBytes(*bytes), options) == kReadOk;
+      loaded = loadRecordText(doc, decodeBytes(*bytes, TextKind::GameRecord), options) == kReadOk;
     }
     showMove(doc, 100);
     design.intFields[u"手数表示"] = 2;

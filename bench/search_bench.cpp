@@ -41,7 +41,7 @@ Board firstGame(const Playlist& playlist) {
   GameRecord record;
   ReadOptions options;
   const auto bytes = readFileBytes(textToPath(FilePath(playlist.entries.front(), kSgfFileLabel)));
-  readSgf(record, decodeBytes(bytes.value_or("")), options);
+  readSgf(record, decodeBytes(bytes.value_or(""), TextKind::GameRecord), options);
   Board board;
   SetBoardSize(board, record.boardSize);
   ReplayFrom(board, record.lineCopy, 0);
@@ -117,7 +117,7 @@ void SearchReadingOnly(benchmark::State& state) {
     for (const PlaylistEntry& entry : playlist.entries) {
       const auto bytes = readFileBytes(textToPath(FilePath(entry, kSgfFileLabel)));
       ReadOptions options;
-      benchmark::DoNotOptimize(readSgf(record, decodeBytes(bytes.value_or("")), options));
+      benchmark::DoNotOptimize(readSgf(record, decodeBytes(bytes.value_or(""), TextKind::GameRecord), options));
     }
   }
   state.SetItemsProcessed(state.iterations() * playlist.gameCount());

@@ -43,7 +43,7 @@ bool loadGame(const std::string& path, Document& doc, platform::HeadlessServices
   }
   ReadOptions options;
   options.randomSeed = services.now();
-  if (loadRecordText(doc, decodeBytes(read.bytes), options) != kReadOk) {
+  if (loadRecordText(doc, decodeBytes(read.bytes, TextKind::GameRecord), options) != kReadOk) {
     error = "no game in " + path;
     return false;
   }

@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::u16string wide = utf8ToUtf16(bytes);
   if (wide.find(u'\uFFFD') == std::u16string::npos && utf16ToUtf8(wide) != bytes) fail("utf-8 round trip");
 
-  const std::u16string text = decodeBytes(bytes);
+  const std::u16string text = decodeBytes(bytes, TextKind::GameRecord);
 
   // The input's length picks the reading mode, so every mode sees every shape of text.
   ReadOptions options;

@@ -23,7 +23,7 @@ bool AppendHistoryLine(const HistoryLog& log, platform::Services& services, std:
   // A log that is there but cannot be read is not replaced by the new line alone.
   const platform::FileRead read = platform::readUserFile(file, kTextFileMax);
   if (!read && read.problem != platform::FileProblem::Missing) return false;
-  std::u16string content = read.bytes.empty() ? std::u16string() : decodeBytes(read.bytes);
+  std::u16string content = read.bytes.empty() ? std::u16string() : decodeBytes(read.bytes, TextKind::Plain);
   const std::u16string header = formatTime(local, "<%m-%d>\n");
   const std::u16string prefix = content.find(header) == std::u16string::npos ? u"\n" + header : u"";
   const std::string number = (position < 10 ? " " : "") + std::to_string(position);

@@ -42,7 +42,7 @@ std::optional<SkippedFile> readGameInformation(const std::u16string& path, Playl
     if (value.empty()) entry.textFields.erase(std::u16string(label));
     else entry.textFields.insert_or_assign(std::u16string(label), std::u16string(value));
   };
-  if (readSgf(scratch, decodeBytes(file.bytes), options) != kReadOk) return SkippedFile{path, SkipReason::NoGame};
+  if (readSgf(scratch, decodeBytes(file.bytes, TextKind::GameRecord), options) != kReadOk) return SkippedFile{path, SkipReason::NoGame};
   return std::nullopt;
 }
 

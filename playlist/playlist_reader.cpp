@@ -224,7 +224,7 @@ PlaylistEntry designBase(const PlaylistEntry& shownDesign) {
 std::u16string readPlaylistFileText(const std::filesystem::path& path, platform::Services& services) {
   const platform::FileRead file = platform::readUserFile(path, kPlaylistFileMax);
   if (!file) services.diagnostic("File Open Error: " + file.error);
-  return file.bytes.empty() ? std::u16string() : decodeBytes(file.bytes);
+  return file.bytes.empty() ? std::u16string() : decodeBytes(file.bytes, TextKind::Plain);
 }
 
 }  // namespace

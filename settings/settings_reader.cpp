@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 std::u16string loadSettingsText(const fs::path& file) {
   const platform::FileRead read = platform::readUserFile(file, kSettingsFileMax);
   if (!read || read.bytes.empty()) return {};
-  return decodeBytes(read.bytes);
+  return decodeBytes(read.bytes, TextKind::Plain);
 }
 
 std::u16string withoutLineBreaks(std::u16string_view text) {

@@ -73,6 +73,7 @@ int openFromClipboard(Document& doc, platform::Services& services, bool movesOnl
     return -1;
   }
 
+  doc.state.options["boardsize"] = options.defaultBoardSize;
   std::u16string label = u"クリップボードから開く";
   if (movesOnly) label += u"〈手順のみ〉";
   if (doc.board.geometry.n != doc.record().boardSize) SetBoardSize(doc.board, doc.record().boardSize);

@@ -61,12 +61,16 @@ int insertionModeFor(const Document& doc, platform::Services& services, PlayOver
   return mode == kInsertAsk ? askInsertionMode(services) : mode;
 }
 
-bool enterChildAt(GameRecord& rec, const NodeLocation& at, int current, int point) {
+bool isMoveOf(const MoveRecord& record, int point, int colour) {
+  return record.hasMove() && record.point == point && record.colour == colour;
+}
+
+bool enterChildAt(GameRecord& rec, const NodeLocation& at, int current, int point, int colour) {
   if (at.endMove != current) return false;
   VariationNode& node = nodeAt(rec, at.path);
   for (std::size_t c = 0; c < node.children.size(); ++c) {
     const auto& first = node.children[c].records;
-    if (!first.empty() && first[0].hasMove() && first[0].point == point) {
+    if (!first.empty() && isMoveOf(first[0], point, colour)) {
       rec.branchPath = pathTo(at.path, static_cast<std::int16_t>(c));
       extendToLeaf(rec, rec.branchPath);
       rec.currentMove = current + 1;
@@ -134,12 +138,11 @@ bool playAt(Document& doc, platform::Services& services, int point, PlayOverride
 
   int mode = kAppendAtEnd;
   if (current < doc.moveCount()) {
-    const MoveRecord& next = rec.lineCopy[static_cast<std::size_t>(current) + 1];
-    if (next.hasMove() && next.point == point) {
+    if (isMoveOf(rec.lineCopy[static_cast<std::size_t>(current) + 1], point, doc.colourToPlay)) {
       showMove(doc, current + 1);
       return false;
     }
-    if (enterChildAt(rec, here, current, point)) {
+    if (enterChildAt(rec, here, current, point, doc.colourToPlay)) {
       recomputePositions(doc, current);
       return true;
     }

@@ -23,9 +23,12 @@ bool playAt(Document& doc, platform::Services& services, int point, PlayOverride
 // The insertion mode a stone in the middle of the game uses, asking when the
 // design says so; -1 when the question was cancelled.
 int insertionModeFor(const Document& doc, platform::Services& services, PlayOverrides overrides);
-// When move `current` ends its node (at) and a child starts at `point`: takes
-// that child's line and moves `current` on by one. False otherwise.
-bool enterChildAt(GameRecord& record, const NodeLocation& at, int current, int point);
+// Whether the record is a move of that colour at that point.
+bool isMoveOf(const MoveRecord& record, int point, int colour);
+// When move `current` ends its node (at) and a child starts with a move of
+// `colour` at `point`: takes that child's line and moves `current` on by one.
+// False otherwise.
+bool enterChildAt(GameRecord& record, const NodeLocation& at, int current, int point, int colour);
 // Adds `fresh` after move `current` of the node at `at` by an insertion mode
 // (kAppendAtEnd at the end of the line) and makes it the current move. The
 // caller rebuilds the line.

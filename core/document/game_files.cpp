@@ -95,7 +95,7 @@ int openGame(Document& doc, platform::Services& services, const OpenRequest& req
   if (isPlaylistPath(path)) return doc.hooks.openPlaylist ? doc.hooks.openPlaylist(path) : kOpenFailed;
   if (!isGamePath(path)) return kOpenFailed;
 
-  const std::u16string text = loadTextFile(textToPath(path), services);
+  const std::u16string text = loadTextFile(textToPath(path), services, TextKind::GameRecord);
   if (text.empty()) return kOpenFailed;
 
   // Kept so that a file without a game leaves the open game as it was.

@@ -27,10 +27,9 @@ bool addLadderMoves(GameRecord& rec, int start, const LadderRun& run, int mode) 
   for (int point : run.points) {
     const NodeLocation here = locateMove(rec, current);
     const bool inside = current < static_cast<int>(rec.moveCount);
-    const MoveRecord* next = inside ? &rec.lineCopy[static_cast<std::size_t>(current) + 1] : nullptr;
-    if (next && next->point == point && next->colour == colour) {
+    if (inside && isMoveOf(rec.lineCopy[static_cast<std::size_t>(current) + 1], point, colour)) {
       ++current;
-    } else if (inside && enterChildAt(rec, here, current, point)) {
+    } else if (inside && enterChildAt(rec, here, current, point, colour)) {
       ++current;
     } else {
       MoveRecord fresh;

@@ -230,6 +230,12 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
     }
   }
 
+  // A crawl off the first line blocks rather than crawls: ハイ becomes オサエ.
+  if (ev.has(kHai) && pHeight >= 2) {
+    ev.setMatch(kOsae, ev.match(kHai));
+    ev.clearMatch(kHai);
+  }
+
   // ツケコシ: attaching through the gap of an enemy knight's move.
   enemyTouching.forEach([&](int e1) {
     for (int offset : c.geo.diagonals) {

@@ -122,7 +122,7 @@ std::optional<std::vector<FigureRow>> parseFigureList(std::u16string_view text) 
 FigureTable loadFigureList(const std::filesystem::path& programFolder) {
   const auto bytes = readFileBytes(figureListPath(programFolder));
   if (!bytes || bytes->empty()) return FigureTable();
-  auto rows = parseFigureList(decodeBytes(*bytes));
+  auto rows = parseFigureList(decodeBytes(*bytes, TextKind::Plain));
   if (!rows) return FigureTable();
   return FigureTable(std::move(*rows));
 }

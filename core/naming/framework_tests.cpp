@@ -59,6 +59,7 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
       if (c.previousLayer[static_cast<std::size_t>(s)] != c.kakariFigure) return;
       const PointInfo& i = c.info(s);
       const PointInfo& pi = c.info(c.p);
+      // The other axis: on the axis where the 3-4 stone is on its fourth line, no enclosing stone reaches the sixth.
       if (i.cornerStar || (i.komoku && ((i.lineX == 4 && pi.lineY >= 6) || (i.lineY == 4 && pi.lineX >= 6))))
         ev.add(kUke, s);
     });

@@ -60,13 +60,11 @@ MoveName plainName(std::u16string_view figureName) {
 
 MoveName compoundName(Figure figure, std::u16string_view plain, int shape, bool fourthLine) {
   std::u16string_view voiced;
-  bool high = false;
   switch (figure) {
     case kShimari: voiced = u"ジマリ"; break;
-    case kKakari: voiced = u"ガカリ"; high = fourthLine; break;
+    case kKakari: voiced = u"ガカリ"; break;
     case kHasami:
       voiced = u"バサミ";
-      high = fourthLine;
       shape -= shape % 100;
       break;
     case kHiraki: voiced = u"ビラキ"; break;
@@ -75,7 +73,7 @@ MoveName compoundName(Figure figure, std::u16string_view plain, int shape, bool 
   const std::u16string_view prefix = distancePrefix(shape);
   if (prefix.empty()) return MoveName(plain);
   MoveName name(prefix);
-  if (high) name.append(u"高");
+  if (fourthLine) name.append(u"高");
   name.append(voiced);
   return name;
 }

@@ -38,7 +38,8 @@ MoveName plainName(std::u16string_view figureName);
 
 // The name of a corner or side move by the distance to its partner stone:
 // "小ゲイマジマリ", "一間高ガカリ", "二間ビラキ". `shape` is the shape code
-// between the two stones; `fourthLine` whether the played stone is on it.
+// between the two stones; `fourthLine` whether the played stone is on it,
+// which adds "高" ("一間高ジマリ").
 // A pincer counts the spaces along the side only: one line up is what "高"
 // says ("一間高バサミ", not a knight's move). The plain name when the
 // distance has no prefix or the figure no compound.

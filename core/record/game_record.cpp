@@ -196,6 +196,9 @@ void rebuildCurrentLine(GameRecord& record) {
     }
     VariationNode& child = node->children[static_cast<std::size_t>(c)];
     for (std::size_t i = 0; i < child.records.size(); ++i) {
+      // A record that opened a branch before an edit merged it away is no branch point now.
+      child.records[i].branchCount = 0;
+      child.records[i].branchChoice = 0;
       record.lineRecords.push_back(&child.records[i]);
       record.lineNode.push_back(&child);
       record.lineIndex.push_back(static_cast<std::int32_t>(i));

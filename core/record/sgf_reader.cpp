@@ -31,14 +31,14 @@ std::string ReadLoss::describe() const {
   return text;
 }
 
-std::u16string loadTextFile(const std::filesystem::path& path, platform::Services& services) {
+std::u16string loadTextFile(const std::filesystem::path& path, platform::Services& services, TextKind kind) {
   const platform::FileRead read = platform::readUserFile(path, kTextFileMax);
   if (!read) {
     services.diagnostic("File Open Error: " + read.error);
     return {};
   }
   if (read.bytes.empty()) return {};
-  return decodeBytes(read.bytes);
+  return decodeBytes(read.bytes, kind);
 }
 
 namespace {

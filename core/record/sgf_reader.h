@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/record/game_record.h"
+#include "core/record/text.h"
 #include "platform/services.h"
 
 namespace mokuza {
@@ -52,7 +53,7 @@ int readSgf(GameRecord& record, std::u16string_view text, ReadOptions& options);
 
 // The decoded text of a file, empty when it cannot be read ("File Open Error"
 // and the reason go to the diagnostics).
-std::u16string loadTextFile(const std::filesystem::path& path, platform::Services& services);
+std::u16string loadTextFile(const std::filesystem::path& path, platform::Services& services, TextKind kind);
 
 // +1 per black setup stone, -1 per white, -10000 once both colours appear.
 int setupBalance(const MarkList& marks);

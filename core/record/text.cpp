@@ -1,10 +1,11 @@
 #include "core/record/text.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <utility>
 
 #include <iconv.h>
-
-#include <cerrno>
 
 namespace mokuza {
 namespace {
@@ -41,11 +42,11 @@ std::size_t decodeSequence(std::string_view in, std::size_t i, char32_t& cp) {
   return length;
 }
 
-}  // namespace
-
-std::u16string utf8ToUtf16(std::string_view in) {
-  std::u16string out;
-  out.reserve(in.size());
+// UTF-8 to UTF-16 appended to `out`; false when a sequence was malformed
+// (each malformed byte becomes U+FFFD).
+bool decodeUtf8(std::string_view in, std::u16string& out) {
+  out.reserve(out.size() + in.size());
+  bool clean = true;
   std::size_t i = 0;
   while (i < in.size()) {
     // ASCII runs dominate game records; copy them without decoding.
@@ -59,12 +60,192 @@ std::u16string utf8ToUtf16(std::string_view in) {
     std::size_t length = decodeSequence(in, i, cp);
     if (length == 0) {
       out.push_back(kReplacement);
+      clean = false;
       ++i;
     } else {
       appendCodePoint(out, cp);
       i += length;
     }
   }
+  return clean;
+}
+
+// One iconv conversion from a charset to UTF-16.
+class Converter {
+ public:
+  explicit Converter(const char* charset) : cd_(iconv_open("UTF-16LE", charset)) {}
+  ~Converter() {
+    if (known()) iconv_close(cd_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  bool known() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+  // Invalid and cut-off sequences become U+FFFD, one per skipped byte.
+  std::u16string convert(std::string_view bytes) {
+    std::u16string out;
+    out.reserve(bytes.size());
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    std::string buffer(bytes.size() * 2 + 16, '\0');
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    while (inLeft > 0) {
+      char* outPtr = buffer.data();
+      std::size_t outLeft = buffer.size();
+      std::size_t result = iconv(cd_, &in, &inLeft, &outPtr, &outLeft);
+      std::size_t produced = buffer.size() - outLeft;
+      for (std::size_t k = 0; k + 1 < produced; k += 2)
+        out.push_back(static_cast<char16_t>(static_cast<unsigned char>(buffer[k]) |
+                                            (static_cast<unsigned char>(buffer[k + 1]) << 8)));
+      if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
+        out.push_back(kReplacement);
+        ++in;
+        --inLeft;
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+      }
+    }
+    return out;
+  }
+
+  // A charset that does not read SGF's brackets and backslash as themselves
+  // cannot describe a file whose structure was found in ASCII (a 16-bit
+  // charset named in an 8-bit file, or Shift_JIS taken with the yen sign).
+  bool readsSgfStructure() {
+    constexpr std::string_view kStructure = "(;[]\\)";
+    return convert(kStructure) == u"(;[]\\)";
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+// A 16-bit or UTF-8 file shows itself by its byte-order mark, and a 16-bit
+// file without one by the NUL high bytes of the ASCII it begins with: from
+// its first character on, and on one side only (an 8-bit file may hold
+// 16-bit text further on). Returns the charset, nullptr when the bytes carry
+// no such sign, and the length of the mark.
+const char* unicodeSignature(std::string_view bytes, std::size_t& markLength) {
+  markLength = 0;
+  for (const auto& [mark, charset] : {std::pair<std::string_view, const char*>{"\xEF\xBB\xBF", "UTF-8"},
+                                      {"\xFF\xFE", "UTF-16LE"},
+                                      {"\xFE\xFF", "UTF-16BE"}})
+    if (bytes.starts_with(mark)) {
+      markLength = mark.size();
+      return charset;
+    }
+  if (bytes.size() < 2 || (bytes[0] == '\0') == (bytes[1] == '\0')) return nullptr;
+  const std::size_t high = bytes[0] == '\0' ? 0 : 1;  // the side of the NULs
+  const std::size_t window = std::min<std::size_t>(bytes.size(), 64) & ~std::size_t{1};
+  std::size_t nuls = 0;
+  for (std::size_t i = 0; i < window; ++i) {
+    if (bytes[i] != '\0') continue;
+    if (i % 2 != high) return nullptr;
+    ++nuls;
+  }
+  if (nuls * 4 < window) return nullptr;
+  return high == 1 ? "UTF-16LE" : "UTF-16BE";
+}
+
+bool isNameByte(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
+         c == '.' || c == ':';
+}
+
+// The value of CA[...] in the root node of the first game, seen as the
+// reader sees it: the first ';' inside parentheses opens the node and the
+// next ';', '(' or ')' outside a value ends it. Empty when there is none.
+std::string declaredCharset(std::string_view bytes) {
+  constexpr std::size_t kLongestKept = 64;
+  const auto asciiAfter = [&](std::size_t i) {
+    return i + 1 >= bytes.size() || static_cast<unsigned char>(bytes[i + 1]) < 0x80;
+  };
+  int depth = 0;
+  bool started = false, inValue = false, escaped = false, restartIdent = false;
+  std::string ident, value;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    if (inValue) {
+      if (!escaped && c == '\\') {
+        escaped = true;
+        continue;
+      }
+      if (!escaped && c == ']' && asciiAfter(i)) {
+        if (ident == "CA") return value;
+        inValue = false;
+        continue;
+      }
+      escaped = false;
+      if (ident == "CA" && value.size() < kLongestKept) value.push_back(c);
+      continue;
+    }
+    if (c == '(') {
+      if (started) break;
+      ++depth;
+    } else if (c == ')' && started && asciiAfter(i)) {
+      break;
+    } else if (c == ';' && depth >= 1) {
+      if (started) break;
+      started = true;
+    } else if (c == '[' && started) {
+      inValue = true;
+      restartIdent = true;
+      escaped = false;
+      value.clear();
+    } else if (c >= 'A' && c <= 'Z' && started) {
+      if (restartIdent) ident.clear();
+      restartIdent = false;
+      if (ident.size() < 3) ident.push_back(c);
+    }
+  }
+  return {};
+}
+
+// The iconv name for a declared charset: the Windows supersets that writers
+// of these labels produce (Shift_JIS files carry NEC symbols and a backslash,
+// GB2312 files GBK characters), and empty where the declaration adds nothing
+// to the fallback rule (ASCII) or is no plain charset name.
+std::string iconvNameFor(std::string_view declared) {
+  while (!declared.empty() && (declared.front() == ' ' || declared.front() == '\t')) declared.remove_prefix(1);
+  while (!declared.empty() && (declared.back() == ' ' || declared.back() == '\t')) declared.remove_suffix(1);
+  if (declared.empty() || declared.size() > 40 || !std::all_of(declared.begin(), declared.end(), isNameByte)) return {};
+  std::string key;
+  for (char c : declared)
+    if (c != '-' && c != '_' && c != '.') key.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+  if (key == "ASCII" || key == "USASCII") return {};
+  if (key == "SJIS" || key == "SHIFTJIS" || key == "MSKANJI" || key == "WINDOWS31J" || key == "CP932" || key == "XSJIS")
+    return "CP932";
+  if (key == "GB2312" || key == "GBK" || key == "CP936" || key == "EUCCN") return "GB18030";
+  if (key == "UTF8") return "UTF-8";
+  return std::string(declared);
+}
+
+std::u16string decodeWhole(std::string_view bytes, TextKind kind) {
+  std::size_t markLength = 0;
+  if (const char* signature = unicodeSignature(bytes, markLength)) {
+    const std::string_view content = bytes.substr(markLength);
+    if (std::string_view(signature) == "UTF-8") return utf8ToUtf16(content);
+    Converter converter(signature);
+    if (converter.known()) return converter.convert(content);
+  }
+  if (kind == TextKind::GameRecord) {
+    const std::string charset = iconvNameFor(declaredCharset(bytes));
+    if (charset == "UTF-8") return utf8ToUtf16(bytes);
+    if (!charset.empty()) {
+      Converter converter(charset.c_str());
+      if (converter.known() && converter.readsSgfStructure()) return converter.convert(bytes);
+    }
+  }
+  std::u16string text;
+  if (decodeUtf8(bytes, text)) return text;
+  return cp932ToUtf16(bytes);
+}
+
+}  // namespace
+
+std::u16string utf8ToUtf16(std::string_view in) {
+  std::u16string out;
+  decodeUtf8(in, out);
   return out;
 }
 
@@ -99,45 +280,21 @@ std::string utf16ToUtf8(std::u16string_view in) {
 }
 
 std::u16string cp932ToUtf16(std::string_view bytes) {
+  Converter converter("CP932");
+  if (converter.known()) return converter.convert(bytes);
   std::u16string out;
-  iconv_t cd = iconv_open("UTF-16LE", "CP932");
-  if (cd == reinterpret_cast<iconv_t>(-1)) {
-    for (unsigned char b : bytes) out.push_back(b < 0x80 ? b : kReplacement);
-    return out;
-  }
-  std::string buffer(bytes.size() * 2 + 16, '\0');
-  char* in = const_cast<char*>(bytes.data());
-  std::size_t inLeft = bytes.size();
-  while (inLeft > 0) {
-    char* outPtr = buffer.data();
-    std::size_t outLeft = buffer.size();
-    std::size_t result = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-    std::size_t produced = buffer.size() - outLeft;
-    for (std::size_t k = 0; k + 1 < produced; k += 2)
-      out.push_back(static_cast<char16_t>(static_cast<unsigned char>(buffer[k]) |
-                                          (static_cast<unsigned char>(buffer[k + 1]) << 8)));
-    if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
-      // An invalid or truncated sequence: replace one byte and go on.
-      out.push_back(kReplacement);
-      ++in;
-      --inLeft;
-      iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    }
-  }
-  iconv_close(cd);
+  for (unsigned char b : bytes) out.push_back(b < 0x80 ? b : kReplacement);
   return out;
 }
 
-std::u16string decodeBytes(std::string_view bytes) {
-  std::string normalised;
-  normalised.reserve(bytes.size() + 1);
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
-    normalised.push_back(bytes[i]);
-  }
-  if (normalised.empty() || normalised.back() != '\n') normalised.push_back('\n');
-  std::u16string text = utf8ToUtf16(normalised);
-  if (text.find(kReplacement) != std::u16string::npos) return cp932ToUtf16(normalised);
+std::u16string decodeBytes(std::string_view bytes, TextKind kind) {
+  std::u16string text = decodeWhole(bytes, kind);
+  // Readers drop the CR of CR LF; a lone CR is text.
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (text[i] != u'\r' || i + 1 >= text.size() || text[i + 1] != u'\n') text[kept++] = text[i];
+  text.resize(kept);
+  if (text.empty() || text.back() != u'\n') text.push_back(u'\n');
   return text;
 }
 

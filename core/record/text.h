@@ -17,9 +17,16 @@ std::string utf16ToUtf8(std::u16string_view text);
 // CP932 (Shift_JIS as Windows writes it) to UTF-16; undecodable bytes become U+FFFD.
 std::u16string cp932ToUtf16(std::string_view bytes);
 
-// File bytes to text: CR LF pairs become LF, the text ends with a line feed,
-// and bytes that are not clean UTF-8 are decoded again as CP932.
-std::u16string decodeBytes(std::string_view bytes);
+// What a file holds: only a game record can name its charset (CA[...] in the
+// root node of its first game).
+enum class TextKind { Plain, GameRecord };
+
+// File bytes to text: CR LF pairs become LF and the text ends with a line
+// feed. A byte-order mark, or the NUL bytes of a 16-bit file, decide first;
+// then a charset the game record names that iconv knows (invalid sequences
+// become U+FFFD); otherwise clean UTF-8 is UTF-8, even when it holds U+FFFD
+// itself, and anything else is CP932.
+std::u16string decodeBytes(std::string_view bytes, TextKind kind);
 
 // The largest text file the program reads: a game, a playlist, a list, a log.
 constexpr std::uintmax_t kTextFileMax = std::uintmax_t{256} << 20;

@@ -182,27 +182,37 @@ Score ComputeScore(const CountingState& state, const Board& board, int komiTenth
 }
 
 int ParseKomiTenths(std::u16string_view text) {
-  auto isBlank = [](char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'　'; };
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  int sign = 1;
-  if (!text.empty() && (text.front() == u'-' || text.front() == u'+')) {
-    sign = text.front() == u'-' ? -1 : 1;
-    text.remove_prefix(1);
-  }
-  auto isDigit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
-  int whole = 0, tenths = 0, digits = 0;
+  const auto digitAt = [&](std::size_t i) {
+    if (i >= text.size()) return -1;
+    if (text[i] >= u'0' && text[i] <= u'9') return text[i] - u'0';
+    if (text[i] >= u'０' && text[i] <= u'９') return text[i] - u'０';
+    return -1;
+  };
   std::size_t i = 0;
-  for (; i < text.size() && isDigit(text[i]); ++i, ++digits) {
-    whole = whole * 10 + (text[i] - u'0');
+  while (i < text.size() && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r' || text[i] == u'　'))
+    ++i;
+  int sign = 1;
+  if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) sign = text[i++] == u'-' ? -1 : 1;
+  int whole = 0, tenths = 0;
+  bool number = false;
+  for (; digitAt(i) >= 0; ++i, number = true) {
+    whole = whole * 10 + digitAt(i);
     if (whole > 100000) return 0;  // no komi is that large: the text is not one
   }
-  if (i < text.size() && text[i] == u'.') {
-    for (++i; i < text.size() && isDigit(text[i]); ++i, ++digits)
-      if (text[i - 1] == u'.') tenths = text[i] - u'0';
+  if (i < text.size() && (text[i] == u'.' || text[i] == u'．')) {
+    if (digitAt(i + 1) >= 0) {
+      tenths = digitAt(i + 1);
+      number = true;
+    }
+  } else {
+    // "6目半", "半目": 半 is a half point.
+    if (number && i < text.size() && text[i] == u'目') ++i;
+    if (i < text.size() && text[i] == u'半') {
+      tenths = 5;
+      number = true;
+    }
   }
-  if (digits == 0 || i != text.size()) return 0;
-  return sign * (whole * 10 + tenths);
+  return number ? sign * (whole * 10 + tenths) : 0;
 }
 
 }  // namespace mokuza

@@ -87,8 +87,9 @@ struct Score {
 // taken from inside the selection and no komi.
 Score ComputeScore(const CountingState& state, const Board& board, int komiTenths);
 
-// The game-information komi as tenths of a point, truncated ("6.5" is 65,
-// "-0.75" is -7); 0 when the text is not a number.
+// The game-information komi as tenths of a point, truncated, read from its
+// leading number whatever follows ("6.5" and "6.5目" are 65, "6目半" too,
+// "-0.75" is -7); 0 when the text starts with no number.
 int ParseKomiTenths(std::u16string_view text);
 
 }  // namespace mokuza

@@ -123,6 +123,23 @@ TEST_F(PlayAtTest, TheFirstMoveOfAnotherVariationSwitchesToIt) {
   EXPECT_TRUE(services.choices.empty());
 }
 
+TEST_F(PlayAtTest, AMoveOfTheOtherColourOnTheNextPointIsANewMove) {
+  // Inserting keeps White to play after B dd, and the next move is Black's on pp.
+  load(u"(;GM[1];B[dd];B[pp];W[dp])");
+  setInsertionMode(kInsertBeforeNext);
+  showMove(doc, 1);
+  ASSERT_EQ(doc.colourToPlay, -1);
+  EXPECT_TRUE(playAt(doc, services, at("pp")));
+  EXPECT_EQ(tree(), "B dd, W pp, B pp, W dp");
+  // Black to play: a variation that opens with White's move on qd is not followed.
+  load(u"(;GM[1];B[dd];W[pp](;B[dp])(;W[qd]))");
+  setInsertionMode(kInsertVariation);
+  showMove(doc, 2);
+  ASSERT_EQ(doc.colourToPlay, 1);
+  EXPECT_TRUE(playAt(doc, services, at("qd")));
+  EXPECT_EQ(tree(), "B dd, W pp (B dp) (W qd) (B qd)");
+}
+
 TEST_F(PlayAtTest, VariationModeSplitsTheNode) {
   load(u"(;GM[1];B[dd];W[pp];B[dp];W[pd])");
   setInsertionMode(kInsertVariation);
@@ -333,6 +350,8 @@ TEST_F(DeletionTest, DeletingTheOnlyMoveOfAVariationReturnsToTheMainLine) {
   EXPECT_EQ(doc.currentMove(), 3);
   EXPECT_EQ(stone("dp"), 1);
   EXPECT_EQ(stone("qd"), 0);
+  EXPECT_EQ(doc.record().lineCopy[3].branchCount, 0) << "the merged move opens no branch";
+  EXPECT_EQ(doc.previousBranchMove, -1);
 }
 
 TEST_F(DeletionTest, DeleteFromHereAsksFirst) {

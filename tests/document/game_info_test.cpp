@@ -157,7 +157,7 @@ class BatchGameInfoTest : public DocumentTest {
   std::unique_ptr<GameRecord> readBack(const std::string& name) {
     auto record = std::make_unique<GameRecord>();
     ReadOptions options;
-    EXPECT_EQ(readSgf(*record, loadTextFile(dir / name, services), options), kReadOk) << name;
+    EXPECT_EQ(readSgf(*record, loadTextFile(dir / name, services, TextKind::GameRecord), options), kReadOk) << name;
     return record;
   }
   std::string info(const std::string& name, std::u16string_view label) { return u8(readBack(name)->header(label)); }

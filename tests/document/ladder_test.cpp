@@ -68,6 +68,14 @@ TEST_F(LadderDocumentTest, InsideTheRecordTheLadderBecomesAVariation) {
   EXPECT_EQ(tidyFault(doc.record()), "");
 }
 
+TEST_F(LadderDocumentTest, AVariationOpeningWithTheOtherColourIsNotFollowed) {
+  load(u"(;SZ[9]AB[cd][dc][ce]AW[dd];B[ed](;W[aa])(;B[de]))");
+  setInsertionMode(kInsertVariation);
+  showMove(doc, 1);
+  ASSERT_EQ(readLadder("dd").status, LadderStatus::Added);
+  EXPECT_EQ(tree(), std::string("B ed (W aa) (B de) (") + kLadderLine + ")");
+}
+
 TEST_F(LadderDocumentTest, TheInsertionQuestionIsAskedOnce) {
   load(kAtariThenMore);
   showMove(doc, 1);

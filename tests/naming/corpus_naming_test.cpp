@@ -49,7 +49,7 @@ TEST(CorpusNaming, EveryMoveOfRealGamesGetsAShowableName) {
   for (std::size_t i = 0; i < files.size(); i += 20) {
     const auto bytes = readFileBytes(files[i]);
     ASSERT_TRUE(bytes) << files[i];
-    game.play(utf16ToUtf8(decodeBytes(*bytes)));
+    game.play(utf16ToUtf8(decodeBytes(*bytes, TextKind::GameRecord)));
     for (int m = 1; m <= game.last(); ++m) {
       const MoveRecord& move = game.line[static_cast<std::size_t>(m)];
       const std::u16string_view name = game.classifier.moveName(m);

@@ -48,11 +48,14 @@ TEST(TextbookTerms, ShapeMoves) {
 TEST(TextbookTerms, CornerAndSideMoves) {
   expectNames({
       {"small knight's enclosure of a 3-4 point", "(;SZ[19]AB[dc];B[ce])", "小ゲイマジマリ"},
-      {"one-space enclosure", "(;SZ[19]AB[qd];B[od])", "一間ジマリ"},
-      {"two-space enclosure is no extension", "(;SZ[19]AB[qd];B[nd])", "二間ジマリ"},
+      {"large knight's enclosure of a 3-4 point", "(;SZ[19]AB[dc];B[cf])", "大ゲイマジマリ"},
+      {"one-space enclosure played high, on the fourth line", "(;SZ[19]AB[cd];B[ed])", "一間高ジマリ"},
+      {"the same enclosure played low, on the 3-4 point", "(;SZ[19]AB[ed];B[cd])", "一間ジマリ"},
+      {"two-space enclosure is no extension", "(;SZ[19]AB[qd];B[nd])", "二間高ジマリ"},
       {"small knight's approach to a 4-4 point", "(;SZ[19]AB[pd];W[nc])", "小ゲイマガカリ"},
       {"one-space high approach to a 3-4 point", "(;SZ[19]AB[qd];W[od])", "一間高ガカリ"},
       {"two-space extension on the third line", "(;SZ[19]AB[cj];B[cm])", "二間ビラキ"},
+      {"the same on the fourth line", "(;SZ[19]AB[dj];B[dm])", "二間高ビラキ"},
       {"two-space low pincer", "(;SZ[19]AB[qd]AW[oc];B[lc])", "二間バサミ"},
       {"one-space high pincer, one line up and two along", "(;SZ[19]AB[qd]AW[oc];B[md])", "一間高バサミ"},
       {"enclosure that answers an approach", "(;SZ[19];B[pd];W[nc];B[qf])", "受け"},
@@ -71,6 +74,7 @@ TEST(EarlyOutcomes, CapturesAreCountedOrKo) {
        "AW[aa][ab][bb][cb][db][eb][fb][gb][hb][ib][jb][kb][lb][mb];W[na])",
        "１２目トリ"},
       {"taking a ko", "(;SZ[19]AB[ba][ab][cb]AW[ca][bb][db][cc];W[aa])", "コウトリ"},
+      {"two stones, the taker left in atari", "(;SZ[19]AB[aa][ba][cb][da]AW[ab][bb];W[ca])", "２目トリ"},
       {"taking the ko back", "(;SZ[19]AB[ba][ab][cb]AW[ca][bb][db][cc];W[aa];B[ba])", "コウトリ"},
   });
 }

@@ -18,7 +18,8 @@ class FurtherShapeTests : public ::testing::Test {
 
 TEST_F(FurtherShapeTests, PushingAndBlockingAlongLines) {
   expectNames({
-      {"a push on the second line under enemy stones is a crawl", "(;SZ[19]AB[cb]AW[cc][dc];B[db])", "ハイ"},
+      {"a push on the first line under enemy stones is a crawl", "(;SZ[19]AB[ca]AW[cb][db];B[da])", "ハイ"},
+      {"the same push on the second line blocks", "(;SZ[19]AB[bn]AW[cn][co];B[bo])", "オサエ"},
       {"the same push on the fourth line", "(;SZ[19]AB[cd]AW[ce][de];B[dd])", "オシ"},
       {"blocking a crawl head-on", "(;SZ[19]AB[dc][ec]AW[cb][db];B[eb])", "オサエ"},
       {"running alongside an enemy line", "(;SZ[19]AB[cd]AW[de][ee];B[dd])", "ソイ"},
@@ -32,7 +33,7 @@ TEST_F(FurtherShapeTests, FrameworkMoves) {
       {"no ツメ under an enemy stone two lines higher", "(;SZ[19]AB[cg]AW[cp][ej];B[cj])", "二間ビラキ"},
       {"placement among enemy stones", "(;SZ[19]AW[ac][ca][cc];B[bb])", "オキ"},
       {"answer to a low approach: the wide enclosure", "(;SZ[19];B[qd];W[qf];B[nc])", "受け"},
-      {"the narrow enclosure keeps its name", "(;SZ[19];B[qd];W[qf];B[od])", "一間ジマリ"},
+      {"the narrow enclosure keeps its name", "(;SZ[19];B[qd];W[qf];B[od])", "一間高ジマリ"},
       {"an approach from the short side presses instead", "(;SZ[19]AB[dc];W[fd])", "カケ"},
   });
 }

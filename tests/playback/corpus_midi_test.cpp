@@ -35,7 +35,7 @@ TEST(CorpusMidiTest, EveryGameWritesAValidMidiFile) {
     ASSERT_TRUE(bytes) << files[i];
     fs::remove(output);
     ReadOptions options;
-    ASSERT_EQ(loadRecordText(doc, decodeBytes(*bytes), options), kReadOk) << files[i];
+    ASSERT_EQ(loadRecordText(doc, decodeBytes(*bytes, TextKind::GameRecord), options), kReadOk) << files[i];
 
     const auto written = readFileBytes(output);
     ASSERT_TRUE(written) << files[i];

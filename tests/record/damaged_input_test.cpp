@@ -18,7 +18,7 @@ std::string survive(std::string_view bytes, int mode) {
   options.playlistGame = mode == 1;
   options.movesOnly = mode == 3;
   GameRecord record, again;
-  if (readSgf(record, decodeBytes(bytes), options) != kReadOk) return {};
+  if (readSgf(record, decodeBytes(bytes, TextKind::GameRecord), options) != kReadOk) return {};
   const std::u16string first = writeSgf(record);
   if (readSgf(again, first, plain) != kReadOk) return "the written text does not read";
   if (again.moveCount != record.moveCount) return "the main line changed length";

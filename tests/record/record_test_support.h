@@ -86,7 +86,7 @@ inline std::filesystem::path corpusDir() { return MOKUZA_CORPUS_DIR; }
 
 inline std::u16string loadCorpusText(const std::filesystem::path& path) {
   auto bytes = readFileBytes(path);
-  return bytes ? decodeBytes(*bytes) : std::u16string();
+  return bytes ? decodeBytes(*bytes, TextKind::GameRecord) : std::u16string();
 }
 
 }  // namespace mokuza::testing

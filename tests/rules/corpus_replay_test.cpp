@@ -27,7 +27,7 @@ TEST(CorpusReplayTest, ChainsAndCapturesStaySoundInRealGames) {
     const auto bytes = readFileBytes(files[i]);
     ASSERT_TRUE(bytes) << files[i];
     ReplayedGame game;
-    game.play(decodeBytes(*bytes));
+    game.play(decodeBytes(*bytes, TextKind::GameRecord));
     // The first broken game ends the run: one game's faults say enough.
     ASSERT_THAT(game.allFaults(), IsEmpty()) << files[i];
     const PositionSlot& last = game.board.slot(game.board.history.computed() - 1);

@@ -149,7 +149,10 @@ TEST_F(TerritoryTest, KomiIsReadAsTenthsOfAPoint) {
   EXPECT_EQ(ParseKomiTenths(u" 5.5 "), 55);
   EXPECT_EQ(ParseKomiTenths(u"7"), 70);
   EXPECT_EQ(ParseKomiTenths(u"0.75"), 7);
-  for (const char16_t* bad : {u"", u".", u"abc", u"6.5目", u"99999999"})
+  for (const auto& [text, tenths] : {std::pair<const char16_t*, int>{u"6目半", 65}, {u"6.5目", 65}, {u"6.5 ", 65},
+                                     {u"６目半", 65}, {u"半目", 5}, {u"7 points", 70}})
+    EXPECT_EQ(ParseKomiTenths(text), tenths) << utf16ToUtf8(text);
+  for (const char16_t* bad : {u"", u".", u"abc", u"目半", u"99999999"})
     EXPECT_EQ(ParseKomiTenths(bad), 0) << utf16ToUtf8(bad);
 
   // A reverse komi keeps its sign below one point.
@@ -222,7 +225,7 @@ TEST_F(TerritoryTest, FinishedProGamesScoreAsRecorded) {
     SCOPED_TRACE(g.file);
     const auto bytes = readFileBytes(folder / g.file);
     ASSERT_TRUE(bytes);
-    count(decodeBytes(*bytes));
+    count(decodeBytes(*bytes, TextKind::GameRecord));
     for (const char* p : g.clicks) click(p);
     EXPECT_EQ(dead(), g.dead);
     int neutral = 0;

@@ -24,7 +24,7 @@ TEST(CorpusSearchTest, EveryGameFindsItsOwnPositionAtMoveThirty) {
   for (std::size_t i = 0; i < files.size(); i += kStride) {
     const auto bytes = readFileBytes(files[i]);
     ASSERT_TRUE(bytes) << files[i];
-    ReplayedRecord game(decodeBytes(*bytes));
+    ReplayedRecord game(decodeBytes(*bytes, TextKind::GameRecord));
     if (game.board.history.computed() <= 30) continue;
     const auto pattern = search::makePattern(game.board, 30, std::nullopt);
     const auto match = search::scanGame(search::mainLineOf(game.record), pattern, search::makeVariantMasks(pattern), {});
@@ -45,7 +45,7 @@ TEST(CorpusSearchTest, StoneReplayAgreesWithTheBoardLogic) {
   for (const fs::path& file : files) {
     const auto bytes = readFileBytes(file);
     ASSERT_TRUE(bytes) << file;
-    ReplayedRecord game(decodeBytes(*bytes));
+    ReplayedRecord game(decodeBytes(*bytes, TextKind::GameRecord));
     const int n = game.record.boardSize;
     const search::MainLine line = search::mainLineOf(game.record);
     ASSERT_EQ(line.lastPosition() + 1, game.board.history.computed()) << file;

@@ -89,6 +89,17 @@ TEST(SearchScanTest, TheFollowUpInsideTheRangeSkipsMovesElsewhere) {
   EXPECT_EQ(inside.followUpPoint, point(2, 4));
 }
 
+TEST(SearchScanTest, TheLastRowAndColumnOfTheRangeBelongToThePattern) {
+  // A white stone on the range's last row, then on its last column: without it
+  // the game matches only half.
+  for (const char* edge : {"ce", "ec"}) {
+    const auto pattern = patternOf(game(moves({"dd", edge})), 2, std::array<int, 4>{0, 0, 4, 4});
+    EXPECT_EQ(pattern.rangeStones, 2) << edge;
+    EXPECT_EQ(scan(pattern, game(moves({"dd", edge}))).ownMatch, 2) << edge;
+    EXPECT_FALSE(scan(pattern, game(moves({"dd", "pp"}))).found()) << edge;
+  }
+}
+
 TEST(SearchScanTest, ASymmetricPatternIsFoundOncePerGame) {
   const auto pattern = patternOf(game(moves({"jj"})), 1);
   const GameMatch match = scan(pattern, game(moves({"jj", "dd"})));
