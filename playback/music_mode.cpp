@@ -26,7 +26,7 @@ Playback::~Playback() {
 void syncMusicMode(Playback& pb) {
   std::vector<ReplayObserver*>& observers = pb.doc.observers;
   std::erase(observers, &pb.notes);
-  if (!musicMode(pb.doc)) {
+  if (!musicModeOn(pb.doc.state.options)) {
     closeMusicOutput(pb.live, pb.services);
     return;
   }
@@ -37,7 +37,7 @@ void syncMusicMode(Playback& pb) {
 }
 
 void ToggleMusicMode(Playback& pb) {
-  const bool wasOn = musicMode(pb.doc);
+  const bool wasOn = musicModeOn(pb.doc.state.options);
   pb.doc.state.options["kigaku_mode"] = wasOn ? 0 : 1;
   syncMusicMode(pb);
   recomputePositions(pb.doc, 0);

@@ -104,7 +104,7 @@ int OpenPlaylistGame(Playback& pb, int number, std::u16string_view historyText, 
   // A new game on the board stops plain auto-play; a playlist show goes on
   // with the new game's range.
   if (s.running() && !s.figureRun()) ToggleAutoPlay(pb, s.playlistAutoPlay);
-  if (direction == 1 && figureReplayMode(doc) && autoNextFigure(doc) && (s.figureRun() || !s.running()))
+  if (direction == 1 && replayModeOn(doc.state.options) && autoNextFigure(doc) && (s.figureRun() || !s.running()))
     playFirstFigure(pb);
   call(pb.actions.refreshPlaylistTitle);
   if (pb.actions.playlistGameOpened) pb.actions.playlistGameOpened(number);

@@ -24,6 +24,12 @@ using OptionMap = std::map<std::string, std::int32_t, std::less<>>;
 // keep the magnitude of the last choice.
 OptionMap defaultDocumentOptions();
 std::int32_t optionValue(const OptionMap& options, std::string_view key, std::int32_t fallback);
+// A switch is on at 1 or more; `fallback` stands for a missing key.
+bool switchOn(const OptionMap& options, std::string_view key, std::int32_t fallback = -1);
+// The two modes every layer asks about, from the document's options:
+// replay mode ("kifunarabe") and music mode ("kigaku_mode").
+bool replayModeOn(const OptionMap& documentOptions);
+bool musicModeOn(const OptionMap& documentOptions);
 
 // A rectangle of board points (columns and rows from 0, inclusive) and,
 // optionally, a range of moves it applies to.

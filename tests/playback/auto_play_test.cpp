@@ -208,8 +208,8 @@ TEST_F(AutoPlayTest, MovesShownForwardSoundTheirStones) {
 }
 
 TEST_F(AutoPlayTest, AFigureRunPlaysOneFigureAndStopsAtItsEnd) {
-  doc.state.options["kifunarabe"] = 1;
-  doc.state.options["auto_kifu"] = 1;
+  doc.state.options["kifunarabe"] = 2;  // switches are on at 1 or more
+  doc.state.options["auto_kifu"] = 2;
   design(playback::kRcFraction, 3);
   doc.state.design.figureEnds = {0, 5, 12, 18};
   loadText(doc, quietGame(20));
