@@ -26,7 +26,7 @@ struct AutoPlayState {
   int moveWaitTicks = 0;  // ticks before the next move; the fade of the shown move runs meanwhile
   int moveWaitTotal = 0;
   int gameSwitchDelay = 0;  // milliseconds still to wait before the next playlist game
-  int gamePauseTicks = 0;   // the pause after a playlist game was opened, in ticks
+  int gamePauseTicks = 0;   // ticks of the pause left; the next playlist game opens when it ends
   int movesPlayedCount = 0;
   int lapAnchorMove = 0;
   bool movedSinceStart = false;

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <set>
+#include <utility>
+
 #include "playback/auto_play.h"
 #include "playback/design_values.h"
 #include "playback/pair_go.h"
@@ -38,6 +42,7 @@ class PlaylistShowTest : public ::testing::Test {
     for (int i = 0; i < limit && pb.autoPlay.running(); ++i) {
       ++tick;
       playback::onPlaybackTimer(pb);
+      if (pb.autoPlay.gamePauseTicks > 0) shownInPauses.insert({playlist.currentGameIndex, doc.currentMove()});
     }
   }
   // "game:move" of every shown move.
@@ -67,6 +72,7 @@ class PlaylistShowTest : public ::testing::Test {
   int tick = 0;
   std::vector<Event> trace;
   std::vector<Event> opened;
+  std::set<std::pair<int, int>> shownInPauses;  // (game, move) on the board while a pause ran
 };
 
 TEST_F(PlaylistShowTest, WithoutLoopingItPausesBetweenGamesAndStopsAfterTheLast) {
@@ -79,13 +85,32 @@ TEST_F(PlaylistShowTest, WithoutLoopingItPausesBetweenGamesAndStopsAfterTheLast)
   EXPECT_EQ(lastHistory(), u"プレイリスト自動再生");
   EXPECT_EQ(pb.autoPlay.movesPlayedCount, 9);
 
-  // 1000 ms per move; after the last move's wait the next game opens, and
-  // auto_speed + |looptime| = 1500 ms later its first move shows.
+  // 1000 ms per move; after the last move's wait the finished game stays for
+  // auto_speed + |looptime| = 1500 ms, then the next game opens and its
+  // first move shows on the following tick.
   ASSERT_EQ(opened.size(), 3u);
-  EXPECT_EQ(opened[1].tick, tickOf(1, 3) + 101);
-  EXPECT_EQ(tickOf(2, 1) - opened[1].tick, 150 + 1);
-  EXPECT_EQ(tickOf(3, 1) - opened[2].tick, 150 + 1);
+  EXPECT_EQ(opened[1].tick, tickOf(1, 3) + 101 + 150);
+  EXPECT_EQ(tickOf(2, 1) - opened[1].tick, 1);
+  EXPECT_EQ(opened[2].tick, tickOf(2, 4) + 101 + 150);
+  EXPECT_EQ(shownInPauses, (std::set<std::pair<int, int>>{{1, 3}, {2, 4}}));
   EXPECT_TRUE(services.callsOf("sleepMs").empty()) << "the pause never blocks the window";
+}
+
+TEST_F(PlaylistShowTest, APauseThatIsNoWholeNumberOfTicksIsRoundedUp) {
+  const std::array<std::array<int, 3>, 2> cases{{{10, -505, 151}, {7, -500, 215}}};  // period, looptime, pause
+  for (const auto& [period, looptime, pause] : cases) {
+    doc.globalOptions["update_time"] = period;
+    setAll(playback::kLoopTime, looptime);
+    playlist.currentGameIndex = 0;
+    trace.clear();
+    opened.clear();
+    playback::StartPlaylistAutoPlay(pb);
+    while (opened.size() < 2 && pb.autoPlay.running()) run(1);
+    ASSERT_EQ(opened.size(), 2u);
+    const Event& last = trace.back();
+    EXPECT_EQ(opened[1].tick - (last.tick + last.wait + 1), pause) << period << " ms, " << looptime;
+    playback::ToggleAutoPlay(pb, false);
+  }
 }
 
 TEST_F(PlaylistShowTest, WithLoopingItWrapsToTheFirstGameAndTurnsTheBoard) {
@@ -93,11 +118,12 @@ TEST_F(PlaylistShowTest, WithLoopingItWrapsToTheFirstGameAndTurnsTheBoard) {
   doc.state.options["gobanroll"] = 3;
   playback::StartPlaylistAutoPlay(pb);
   while (opened.size() < 4 && pb.autoPlay.running()) run(1);
-  run(200);
+  run(100);
   EXPECT_TRUE(pb.autoPlay.running());
   EXPECT_EQ(show(), "1:1 1:2 1:3 2:1 2:2 2:3 2:4 3:1 3:2 1:1");
   EXPECT_EQ(optionValue(doc.state.options, "gobanroll", 0), 4) << "one more turn at the playlist loop";
-  EXPECT_EQ(tickOf(1, 1, tickOf(3, 2)) - opened[3].tick, 150 + 1) << "pause of auto_speed + |looptime|";
+  EXPECT_EQ(opened[3].tick - tickOf(3, 2), 101 + 150) << "pause of auto_speed + |looptime|";
+  EXPECT_EQ(tickOf(1, 1, tickOf(3, 2)) - opened[3].tick, 1);
   playback::ToggleAutoPlay(pb, false);
   EXPECT_FALSE(pb.autoPlay.running());
   EXPECT_EQ(lastHistory(), u"プレイリスト自動再生");
