@@ -236,6 +236,10 @@ void endShow(Playback& pb) {
   call(pb.actions.updateCursor);
 }
 
+void StopAutoPlay(Playback& pb) {
+  if (pb.autoPlay.running()) stopAutoPlay(pb);
+}
+
 void ToggleAutoPlay(Playback& pb, bool keepRunning) {
   if (pb.autoPlay.running() && !keepRunning) stopAutoPlay(pb);
   else startAutoPlay(pb, keepRunning);

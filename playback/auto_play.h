@@ -93,6 +93,10 @@ struct Playback {
 
 // Starts auto-play when it is off or `keepRunning` is set, stops it otherwise.
 void ToggleAutoPlay(Playback& pb, bool keepRunning);
+// Stops auto-play as the stop command does; nothing when it is off. The
+// document's open flows reach it through doc.hooks.stopAutoPlay, which the
+// Playback sets for its lifetime.
+void StopAutoPlay(Playback& pb);
 // "プレイリスト自動再生": auto-play through the games of the playlist.
 void StartPlaylistAutoPlay(Playback& pb);
 // One step of the show.

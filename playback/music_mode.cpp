@@ -16,9 +16,11 @@ Playback::Playback(Document& document, Playlist& list, platform::Services& platf
       programFolder(std::move(folder)),
       notes(document, programFolder / kMidiFileName, err) {
   syncMusicMode(*this);
+  doc.hooks.stopAutoPlay = [this] { StopAutoPlay(*this); };
 }
 
 Playback::~Playback() {
+  doc.hooks.stopAutoPlay = nullptr;
   std::erase(doc.observers, &notes);
   closeMusicOutput(live, services);
 }

@@ -107,6 +107,9 @@ struct DocumentHooks {
   std::function<void(const std::vector<PlaylistEntry>&)> restorePlaylist;
   // Opens a ".gpl" file; returns 0 or a negative status.
   std::function<int(const std::u16string& path)> openPlaylist;
+  // Auto-play stops as its stop command stops it: another game is about to
+  // replace the shown one.
+  std::function<void()> stopAutoPlay;
 };
 
 struct Document {

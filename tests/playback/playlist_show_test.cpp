@@ -129,6 +129,16 @@ TEST_F(PlaylistShowTest, WithLoopingItWrapsToTheFirstGameAndTurnsTheBoard) {
   EXPECT_EQ(lastHistory(), u"プレイリスト自動再生");
 }
 
+TEST_F(PlaylistShowTest, OpeningAGameFromOutsideEndsTheShowFirst) {
+  playback::StartPlaylistAutoPlay(pb);
+  run(5);
+  ASSERT_EQ(openGameFile(doc, services, pathToText(folder.write("other.sgf", quietGame(6)))), 0);
+  EXPECT_FALSE(pb.autoPlay.running() || pb.autoPlay.playlistAutoPlay);
+  ASSERT_GE(doc.undoIndex, 1);
+  EXPECT_EQ(doc.undoEntries[static_cast<std::size_t>(doc.undoIndex) - 1].description, u"プレイリスト自動再生");
+  EXPECT_EQ(lastHistory(), u"対局を開く - other");
+}
+
 TEST_F(PlaylistShowTest, AShowStartedOutsideThePlaylistResumesAtTheEntryLastShown) {
   playlist.currentGameIndex = -2;
   playback::StartPlaylistAutoPlay(pb);
