@@ -9,6 +9,7 @@
 #include "playback/pair_go.h"
 #include "playback/playlist_games.h"
 #include "platform/headless/headless_services.h"
+#include "playlist/playlist_writer.h"
 #include "tests/playback/playback_test_support.h"
 
 namespace mokuza::test {
@@ -137,6 +138,19 @@ TEST_F(PlaylistShowTest, OpeningAGameFromOutsideEndsTheShowFirst) {
   ASSERT_GE(doc.undoIndex, 1);
   EXPECT_EQ(doc.undoEntries[static_cast<std::size_t>(doc.undoIndex) - 1].description, u"プレイリスト自動再生");
   EXPECT_EQ(lastHistory(), u"対局を開く - other");
+}
+
+TEST_F(PlaylistShowTest, WhileAGameFromOutsideIsShownTheListIsReadFromItsFileFirst) {
+  playlist.path = pathToText(folder.path() / "list.gpl");
+  playlist.folder = pathToText(folder.path()) + u"/";
+  playlist.displayOrder = {2, 0, 1};
+  ASSERT_TRUE(WritePlaylist(playlist, {folder.path(), 0}));
+  // The entry of g2 went wrong in memory only.
+  SetFilePath(playlist.entries[1], kSgfFileLabel, pathToText(folder.write("other.sgf", quietGame(6))));
+  playlist.currentGameIndex = -1;
+  ASSERT_EQ(playback::OpenPlaylistGame(pb, 2, u""), 0);
+  EXPECT_EQ(doc.moveCount(), 4) << "g2 as the file holds it, at its place in the list";
+  EXPECT_EQ(playlist.currentGameIndex, 3) << "read back in list order: g3 g1 g2";
 }
 
 TEST_F(PlaylistShowTest, AShowStartedOutsideThePlaylistResumesAtTheEntryLastShown) {
