@@ -112,4 +112,25 @@ void RenderFadeFrame(benchmark::State& st) {
 }
 BENCHMARK(RenderFadeFrame)->Unit(benchmark::kMicrosecond);
 
+// A frame in the middle of the fades: the cells and their bases are made.
+void RenderFadeFrameSteady(benchmark::State& st) {
+  RenderSetup setup;
+  if (!setup.loaded) st.SkipWithError("corpus not found");
+  render::BoardPainter painter;
+  QImage window = painter.Repaint(setup.state, setup.geometry, QSize(1920, 1080)).copy();
+  render::PointPainter points(setup.state, setup.geometry, painter.stones(), painter.pointCaches());
+  const render::FadeTimes times{100000, 100000, 100000, 10};
+  render::FadeQueues queues;
+  for (auto _ : st) {
+    if (queues.empty()) {
+      st.PauseTiming();
+      for (int point : {60, 61, 62}) queues.add(point, render::kFadeMoveIn, times);
+      render::FadeFrame(queues, window, painter.cleanBoard(), points, setup.geometry);
+      st.ResumeTiming();
+    }
+    render::FadeFrame(queues, window, painter.cleanBoard(), points, setup.geometry);
+  }
+}
+BENCHMARK(RenderFadeFrameSteady)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cstring>
 
 namespace mokuza::render {
 namespace {
@@ -23,11 +24,12 @@ void renderLayer(FadeLayer& layer, int point, const QImage& cleanBoard, PointPai
 
 // The window's cell as the point's base.
 void takeBase(std::vector<std::uint32_t>& base, const QImage& window, const QRect& target) {
-  base.assign(static_cast<std::size_t>(target.width()) * static_cast<std::size_t>(target.height()), 0);
-  QImage cell = wrapCell(base, target.width());
-  QPainter painter(&cell);
-  painter.setCompositionMode(QPainter::CompositionMode_Source);
-  painter.drawImage(QPoint(0, 0), window, target);
+  const int p = target.width();
+  const QImage cell = window.copy(target).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  base.resize(static_cast<std::size_t>(p) * static_cast<std::size_t>(p));
+  for (int y = 0; y < p; ++y)
+    std::memcpy(base.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(p), cell.constScanLine(y),
+                static_cast<std::size_t>(p) * 4);
 }
 
 // Layers that end this frame stay on screen once they are dropped: the base
