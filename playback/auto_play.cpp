@@ -1,6 +1,7 @@
 #include "playback/auto_play.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "core/document/game_files.h"
@@ -199,21 +200,25 @@ void endPlaylistShow(Playback& pb) {
   call(pb.actions.refreshPlaylistTitle);
 }
 
-// The pause is over or was never needed: the next game opens, and the pause
-// follows as timer ticks so the window stays live.
-void switchGame(Playback& pb) {
+// No fade is left: the finished game stays on the screen for the pause, which
+// runs as timer ticks so the window stays live.
+void beginGamePause(Playback& pb) {
   AutoPlayState& s = pb.autoPlay;
-  const int delay = s.gameSwitchDelay;
+  const std::int64_t period = updateTime(pb.doc);
+  // Whole ticks, a part of a tick counting as one: the pause is never cut short.
+  s.gamePauseTicks = static_cast<int>((s.gameSwitchDelay + period - 1) / period);
   s.gameSwitchDelay = 0;
   SilenceAll(pb.live, pb.services, pb.doc);
+}
+
+// The pause is over: the next game opens.
+void openNextGame(Playback& pb) {
   if (StepPlaylistGame(pb, 1) != 0) {
     // A game that cannot be opened would stop the show on the same spot forever.
     stopAutoPlay(pb);
     return;
   }
   call(pb.actions.refreshPlaylistTitle);
-  const int period = updateTime(pb.doc);
-  s.gamePauseTicks = (delay + period - 1) / period;
   call(pb.actions.fullRedraw);
   call(pb.actions.repaint);
 }
@@ -229,6 +234,10 @@ void endShow(Playback& pb) {
   refreshUndoMenu(pb.doc);
   call(pb.actions.repaint);
   call(pb.actions.updateCursor);
+}
+
+void StopAutoPlay(Playback& pb) {
+  if (pb.autoPlay.running()) stopAutoPlay(pb);
 }
 
 void ToggleAutoPlay(Playback& pb, bool keepRunning) {
@@ -257,8 +266,8 @@ void AutoPlayTick(Playback& pb) {
   Document& doc = pb.doc;
   if (!s.running()) return;
   if (s.gamePauseTicks > 0) {
-    --s.gamePauseTicks;
     armTimer(pb);
+    if (--s.gamePauseTicks == 0) openNextGame(pb);
     return;
   }
   const int period = updateTime(doc);
@@ -278,7 +287,7 @@ void AutoPlayTick(Playback& pb) {
 
     if (s.gameSwitchDelay > 0) {
       if (!pb.actions.fadeRunning || !pb.actions.fadeRunning()) {
-        switchGame(pb);
+        beginGamePause(pb);
         return;
       }
       if (s.moveWaitTicks == 0) s.moveWaitTicks = autoSpeed / period;
@@ -312,7 +321,8 @@ void AutoPlayTick(Playback& pb) {
       endPlaylistShow(pb);
       return;
     }
-    s.gameSwitchDelay = std::max(1, autoSpeed + std::abs(looptime));
+    s.gameSwitchDelay = static_cast<int>(
+        std::clamp<std::int64_t>(std::int64_t{autoSpeed} + std::abs(std::int64_t{looptime}), 1, INT32_MAX));
     armTimer(pb);
   }
 }

@@ -26,7 +26,7 @@ struct AutoPlayState {
   int moveWaitTicks = 0;  // ticks before the next move; the fade of the shown move runs meanwhile
   int moveWaitTotal = 0;
   int gameSwitchDelay = 0;  // milliseconds still to wait before the next playlist game
-  int gamePauseTicks = 0;   // the pause after a playlist game was opened, in ticks
+  int gamePauseTicks = 0;   // ticks of the pause left; the next playlist game opens when it ends
   int movesPlayedCount = 0;
   int lapAnchorMove = 0;
   bool movedSinceStart = false;
@@ -93,6 +93,10 @@ struct Playback {
 
 // Starts auto-play when it is off or `keepRunning` is set, stops it otherwise.
 void ToggleAutoPlay(Playback& pb, bool keepRunning);
+// Stops auto-play as the stop command does; nothing when it is off. The
+// document's open flows reach it through doc.hooks.stopAutoPlay, which the
+// Playback sets for its lifetime.
+void StopAutoPlay(Playback& pb);
 // "プレイリスト自動再生": auto-play through the games of the playlist.
 void StartPlaylistAutoPlay(Playback& pb);
 // One step of the show.

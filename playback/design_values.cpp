@@ -14,8 +14,6 @@ std::int32_t designValue(const Document& doc, std::u16string_view label) {
 }
 
 int updateTime(const Document& doc) { return std::max(1, optionValue(doc.globalOptions, "update_time", 10)); }
-bool musicMode(const Document& doc) { return optionValue(doc.state.options, "kigaku_mode", -1) == 1; }
-bool figureReplayMode(const Document& doc) { return optionValue(doc.state.options, "kifunarabe", -1) == 1; }
-bool autoNextFigure(const Document& doc) { return optionValue(doc.state.options, "auto_kifu", -1) == 1; }
+bool autoNextFigure(const Document& doc) { return switchOn(doc.state.options, "auto_kifu"); }
 
 }  // namespace mokuza::playback

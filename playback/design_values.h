@@ -24,8 +24,7 @@ std::int32_t designValue(const Document& doc, std::u16string_view label);
 
 // The timer period in milliseconds (global option "update_time"), at least 1.
 int updateTime(const Document& doc);
-bool musicMode(const Document& doc);
-bool figureReplayMode(const Document& doc);
+// "次譜自動再生": in replay mode a figure plays by itself.
 bool autoNextFigure(const Document& doc);
 
 }  // namespace mokuza::playback

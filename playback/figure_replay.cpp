@@ -96,7 +96,7 @@ void StepForward(Playback& pb) {
     StepPlaylistGame(pb, 1);
     return;
   }
-  if (figureReplayMode(pb.doc)) {
+  if (replayModeOn(pb.doc.state.options)) {
     FigureReplayNext(pb);
     return;
   }
@@ -113,7 +113,7 @@ void StepBackward(Playback& pb) {
     StepPlaylistGame(pb, -1);
     return;
   }
-  if (figureReplayMode(pb.doc)) {
+  if (replayModeOn(pb.doc.state.options)) {
     FigureReplayPrevious(pb);
     return;
   }

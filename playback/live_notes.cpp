@@ -56,7 +56,7 @@ void PlayStoneSound(LiveNotes& live, platform::Services& services, const Documen
     const std::u16string file = FilePath(doc.state.gameInfo, record.colour > 0 ? kBlackSound : kWhiteSound);
     if (!file.empty()) services.playWave(programFolder / textToPath(file));
   }
-  if (musicMode(doc) && !autoPlayOn) PlayMoveNotes(live, services, doc, m);
+  if (musicModeOn(doc.state.options) && !autoPlayOn) PlayMoveNotes(live, services, doc, m);
 }
 
 void PlayMoveNotes(LiveNotes& live, platform::Services& services, const Document& doc, int m) {
@@ -87,7 +87,7 @@ bool endNotesOnTick(LiveNotes& live, platform::Services& services) {
 }
 
 void SilenceAll(LiveNotes& live, platform::Services& services, const Document& doc) {
-  if (!musicMode(doc)) return;
+  if (!musicModeOn(doc.state.options)) return;
   live.sounding.clear();
   live.ticksLeft = 0;
   if (!live.outputOpen) return;

@@ -14,7 +14,7 @@ int MoveWaitTicks(std::int64_t milliseconds, std::int64_t divisor, int updateTim
 int moveWaitFor(const Document& doc, int m) {
   const int period = updateTime(doc);
   const auto& line = doc.record().lineCopy;
-  if (musicMode(doc) && m >= 0 && static_cast<std::size_t>(m) < line.size()) {
+  if (musicModeOn(doc.state.options) && m >= 0 && static_cast<std::size_t>(m) < line.size()) {
     const NoteBlock& block = line[static_cast<std::size_t>(m)].notes[1];
     return MoveWaitTicks(std::int64_t{block[kLength]} * 10, block[kTempo], period);
   }

@@ -16,9 +16,11 @@ Playback::Playback(Document& document, Playlist& list, platform::Services& platf
       programFolder(std::move(folder)),
       notes(document, programFolder / kMidiFileName, err) {
   syncMusicMode(*this);
+  doc.hooks.stopAutoPlay = [this] { StopAutoPlay(*this); };
 }
 
 Playback::~Playback() {
+  doc.hooks.stopAutoPlay = nullptr;
   std::erase(doc.observers, &notes);
   closeMusicOutput(live, services);
 }
@@ -26,7 +28,7 @@ Playback::~Playback() {
 void syncMusicMode(Playback& pb) {
   std::vector<ReplayObserver*>& observers = pb.doc.observers;
   std::erase(observers, &pb.notes);
-  if (!musicMode(pb.doc)) {
+  if (!musicModeOn(pb.doc.state.options)) {
     closeMusicOutput(pb.live, pb.services);
     return;
   }
@@ -37,7 +39,7 @@ void syncMusicMode(Playback& pb) {
 }
 
 void ToggleMusicMode(Playback& pb) {
-  const bool wasOn = musicMode(pb.doc);
+  const bool wasOn = musicModeOn(pb.doc.state.options);
   pb.doc.state.options["kigaku_mode"] = wasOn ? 0 : 1;
   syncMusicMode(pb);
   recomputePositions(pb.doc, 0);

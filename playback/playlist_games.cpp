@@ -12,6 +12,7 @@
 #include "playback/figure_replay.h"
 #include "playlist/decimal.h"
 #include "playlist/local_time.h"
+#include "playlist/playlist_reader.h"
 
 namespace mokuza::playback {
 namespace {
@@ -48,6 +49,25 @@ void recordOpening(Playback& pb, PlaylistEntry& entry, std::u16string_view histo
   recordUndo(pb.doc, u"対局を開く - " + std::u16string(stemOf(path)) + u" [No." + decimalText(entry.number) + u"] ");
 }
 
+// The shown game came from outside the list: the list is read again from its
+// file, which every change of the list was written to, so the game opens as
+// the file holds it. Returns the number of the entry that now stands at the
+// place of `number` in the list, 0 when none does. A list without a readable
+// file stays as it is.
+int rereadPlaylist(Playback& pb, int number) {
+  Playlist& playlist = pb.playlist;
+  const int place = placeOf(playlist, number - 1);
+  if (playlist.path.empty() || place < 0) return number;
+  // The shown design stays: the opened game brings its own.
+  PlaylistEntry discarded;
+  if (ReadPlaylist(playlist, discarded, playlist.path, false, pb.services, pb.programFolder) != kPlaylistReadOk)
+    return number;
+  // Still outside until a game of the list is open; the file's shown entry is
+  // the one last shown.
+  playlist.currentGameIndex = -std::abs(playlist.currentGameIndex);
+  return place < playlist.gameCount() ? playlist.displayOrder[static_cast<std::size_t>(place)] + 1 : 0;
+}
+
 // Figure replay reached by the next-game command plays the first figure.
 void playFirstFigure(Playback& pb) {
   AutoPlayState& s = pb.autoPlay;
@@ -68,6 +88,10 @@ void playFirstFigure(Playback& pb) {
 int OpenPlaylistGame(Playback& pb, int number, std::u16string_view historyText, int direction) {
   Playlist& playlist = pb.playlist;
   Document& doc = pb.doc;
+  if (playlist.currentGameIndex < 0) {
+    if (playlist.gameCount() == 0) return kOpenFailed;
+    number = rereadPlaylist(pb, number);
+  }
   const int record = number - 1;
   if (record < 0 || record >= static_cast<int>(playlist.entries.size()) || placeOf(playlist, record) < 0)
     return kOpenFailed;
@@ -104,7 +128,7 @@ int OpenPlaylistGame(Playback& pb, int number, std::u16string_view historyText, 
   // A new game on the board stops plain auto-play; a playlist show goes on
   // with the new game's range.
   if (s.running() && !s.figureRun()) ToggleAutoPlay(pb, s.playlistAutoPlay);
-  if (direction == 1 && figureReplayMode(doc) && autoNextFigure(doc) && (s.figureRun() || !s.running()))
+  if (direction == 1 && replayModeOn(doc.state.options) && autoNextFigure(doc) && (s.figureRun() || !s.running()))
     playFirstFigure(pb);
   call(pb.actions.refreshPlaylistTitle);
   if (pb.actions.playlistGameOpened) pb.actions.playlistGameOpened(number);

@@ -10,9 +10,11 @@ namespace mokuza::playback {
 
 inline constexpr std::u16string_view kOpenHistoryText = u"開";
 
-// Opens the 1-based entry `number` with its design. `historyText`: empty
-// records nothing, "開" stamps the access date and records the standard open
-// line, any other text is recorded as it is. `direction` is +1 when the
+// Opens the 1-based entry `number` with its design; while the shown game is
+// from outside the list (a negative currentGameIndex) the list is first read
+// again from its file and the entry at `number`'s place opens. `historyText`:
+// empty records nothing, "開" stamps the access date and records the standard
+// open line, any other text is recorded as it is. `direction` is +1 when the
 // next-game command opened it (figure replay may then play the first figure).
 // 0, or kOpenFailed when the entry or its file is missing (the shown game
 // stays).

@@ -12,7 +12,9 @@ namespace {
 
 // The move text is written while auto-play waits when the move list is on or
 // in music mode.
-bool moveTextShown(const RenderState& s) { return globalOption(s, "moveinfo", 0) == 1 || musicMode(s); }
+bool moveTextShown(const RenderState& s) {
+  return switchOn(s.doc->globalOptions, "moveinfo", 0) || musicModeOn(s.doc->state.options);
+}
 
 QRect infoArea(const BoardGeometry& g) { return QRect(g.infoLeft, g.infoTop, g.infoWidth, g.infoHeight); }
 
@@ -20,7 +22,7 @@ QRect infoArea(const BoardGeometry& g) { return QRect(g.infoLeft, g.infoTop, g.i
 
 PaintResult BoardPainter::Paint(QImage& window, const RenderState& state, const BoardGeometry& g, QSize client,
                                 PaintFlags& flags, const AutoPlayWait& wait, const FadeLayerSound* sound) {
-  const FadeLayerSound* music = musicMode(state) ? sound : nullptr;
+  const FadeLayerSound* music = musicModeOn(state.doc->state.options) ? sound : nullptr;
   if (flags.layoutChanged) flags.rebuildImages = true;
   AutoPlayWait running = wait;
   if (flags.rebuildImages) {
@@ -30,7 +32,7 @@ PaintResult BoardPainter::Paint(QImage& window, const RenderState& state, const 
   }
   // Replay mode: a new layout (a new game) fades in from the plain background,
   // not from the picture of the old layout.
-  const bool clearFirst = flags.layoutChanged && replayMode(state) && state.autoPlayIdle;
+  const bool clearFirst = flags.layoutChanged && replayModeOn(state.doc->state.options) && state.autoPlayIdle;
   flags = PaintFlags{};
   // Fade frames draw over the picture the window holds; without one at this
   // layout the full repaint comes first.

@@ -99,7 +99,7 @@ const QImage& BoardPainter::Repaint(const RenderState& state, const BoardGeometr
     painter.setRenderHint(QPainter::TextAntialiasing);
     PaintCoordinates(painter, g, designValue(*state.design, u"碁盤座標"), family, textScale(state));
     if (searchShown(state)) PaintSearchCaption(painter, *state.search, g, family);
-    else if (globalOption(state, "moveinfo", 0) == 1) PaintMoveList(painter, state, g, family);
+    else if (switchOn(state.doc->globalOptions, "moveinfo", 0)) PaintMoveList(painter, state, g, family);
     paintPoints(state, g);
     painter.drawImage(g.boardLeft, g.boardTop, board_);
   }

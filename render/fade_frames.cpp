@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cstring>
 
 namespace mokuza::render {
 namespace {
@@ -21,32 +22,61 @@ void renderLayer(FadeLayer& layer, int point, const QImage& cleanBoard, PointPai
   layer.rendered = true;
 }
 
+// The window's cell as the point's base.
+void takeBase(std::vector<std::uint32_t>& base, const QImage& window, const QRect& target) {
+  const int p = target.width();
+  const QImage cell = window.copy(target).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  base.resize(static_cast<std::size_t>(p) * static_cast<std::size_t>(p));
+  for (int y = 0; y < p; ++y)
+    std::memcpy(base.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(p), cell.constScanLine(y),
+                static_cast<std::size_t>(p) * 4);
+}
+
+// Layers that end this frame stay on screen once they are dropped: the base
+// takes them, drawn opaque in their order.
+void layFinishedLayers(FadePoint& fade, int pitch) {
+  QImage base = wrapCell(fade.base, pitch);
+  QPainter painter(&base);
+  for (auto it = fade.layers.rbegin(); it != fade.layers.rend(); ++it)
+    if (it->remaining == 0) painter.drawImage(0, 0, wrapCell(it->cell, pitch));
+}
+
 }  // namespace
 
 bool FadeFrame(FadeQueues& queues, QImage& window, const QImage& cleanBoard, PointPainter& points, const BoardGeometry& g,
                const FadeLayerSound* sound) {
   const bool sounding = sound != nullptr && sound->advanced;
   const int p = g.pitch, n = g.boardSize;
+  std::vector<std::uint32_t> composed;
   QPainter windowPainter(&window);
-  for (auto& [point, layers] : queues.queues()) {
+  windowPainter.setCompositionMode(QPainter::CompositionMode_Source);
+  for (auto& [point, fade] : queues.queues()) {
+    std::vector<FadeLayer>& layers = fade.layers;
     if (point < 0 || point >= n * n) {
       // Off the board: nothing to draw, the layers end now.
       for (FadeLayer& layer : layers) layer.remaining = 0;
       continue;
     }
     const QRect target(g.boardLeft + (point % n) * p, g.boardTop + (point / n) * p, p, p);
-    QImage cell = window.copy(target).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (fade.base.empty()) takeBase(fade.base, window, target);
+    // Every frame blends from the cell before the fade, so a layer's opacity
+    // is its own and the fade keeps an even pace.
+    composed = fade.base;
+    bool finishing = false;
     {
+      QImage cell = wrapCell(composed, p);
       QPainter painter(&cell);
       for (auto it = layers.rbegin(); it != layers.rend(); ++it) {
         if (!it->rendered) renderLayer(*it, point, cleanBoard, points, g);
         it->remaining = std::max(it->remaining - 1, 0);
+        finishing = finishing || it->remaining == 0;
         if (sounding) sound->advanced(point, *it);
         painter.setOpacity(FadeLayerAlpha(*it) / 255.0);
         painter.drawImage(0, 0, wrapCell(it->cell, p));
       }
     }
-    windowPainter.drawImage(target.topLeft(), cell);
+    windowPainter.drawImage(target.topLeft(), wrapCell(composed, p));
+    if (finishing) layFinishedLayers(fade, p);
   }
   queues.dropFinished(sound);
   return !queues.empty();

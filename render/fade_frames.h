@@ -11,8 +11,9 @@
 namespace mokuza::render {
 
 // Advances every queue by one frame and draws the changed cells into the
-// window picture. A layer's cell is made on its first frame from the clean
-// board cell with its point drawn in the layer's kind. `sound` (music mode
+// window picture, each blended afresh from the cell the window showed before
+// the point's fade began. A layer's cell is made on its first frame from the
+// clean board cell with its point drawn in the layer's kind. `sound` (music mode
 // only) hears of every layer that advances and of every layer removed.
 // Returns whether any queue is left.
 bool FadeFrame(FadeQueues& queues, QImage& window, const QImage& cleanBoard, PointPainter& points, const BoardGeometry& g,

@@ -31,20 +31,20 @@ void FadeQueues::add(int point, int kind, const FadeTimes& times) {
   FadeLayer layer;
   layer.kind = kind;
   layer.total = layer.remaining = FadeFramesForKind(kind, times);
-  queues_[point].push_back(std::move(layer));
+  queues_[point].layers.push_back(std::move(layer));
 }
 
 void FadeQueues::clear(const FadeLayerSound* sound) {
   if (sound != nullptr && sound->removed)
-    for (auto& [point, layers] : queues_)
-      for (FadeLayer& layer : layers) sound->removed(layer);
+    for (auto& [point, fade] : queues_)
+      for (FadeLayer& layer : fade.layers) sound->removed(layer);
   queues_.clear();
 }
 
 void FadeQueues::dropFinished(const FadeLayerSound* sound) {
   const auto finished = [](const FadeLayer& l) { return l.remaining <= 0; };
   for (auto it = queues_.begin(); it != queues_.end();) {
-    auto& layers = it->second;
+    auto& layers = it->second.layers;
     if (sound != nullptr && sound->removed)
       for (FadeLayer& layer : layers)
         if (finished(layer)) sound->removed(layer);

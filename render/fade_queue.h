@@ -1,6 +1,7 @@
 #pragma once
 // The fade queues of the auto-play wait: per board point an ordered list of
-// layers that blend in, frame by frame, over the cell the window shows.
+// layers that blend in, frame by frame, over the cell the window showed
+// before the fade.
 
 #include <cstdint>
 #include <functional>
@@ -53,24 +54,32 @@ struct FadeLayerSound {
   std::function<void(FadeLayer& layer)> removed;
 };
 
-// Layers by unbordered point, in point order; within a point the layers keep
-// the order they were added in and are drawn from the last to the first, so
-// the first one added lies on top (a capture adds the emptying layer, then
-// the half-length layer of the captured stone under it).
+// The fade of one point: its layers in the order they were added, drawn from
+// the last to the first so that the first one added lies on top (a capture
+// adds the emptying layer, then the half-length layer of the captured stone
+// under it), and the cell every frame starts from.
+struct FadePoint {
+  std::vector<FadeLayer> layers;
+  // pitch x pitch ARGB: the window's cell before the fade, taken on the
+  // point's first frame; a finished layer is laid into it before it goes.
+  std::vector<std::uint32_t> base;
+};
+
+// Fades by unbordered point, in point order.
 class FadeQueues {
  public:
   void add(int point, int kind, const FadeTimes& times);
   bool empty() const { return queues_.empty(); }
   // Removes every layer; `sound` hears of each.
   void clear(const FadeLayerSound* sound = nullptr);
-  std::map<int, std::vector<FadeLayer>>& queues() { return queues_; }
-  const std::map<int, std::vector<FadeLayer>>& queues() const { return queues_; }
+  std::map<int, FadePoint>& queues() { return queues_; }
+  const std::map<int, FadePoint>& queues() const { return queues_; }
   // Removes layers that have no frames left and points without layers;
   // `sound` hears of each removed layer.
   void dropFinished(const FadeLayerSound* sound = nullptr);
 
  private:
-  std::map<int, std::vector<FadeLayer>> queues_;
+  std::map<int, FadePoint> queues_;
 };
 
 }  // namespace mokuza::render

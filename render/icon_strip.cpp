@@ -10,7 +10,9 @@
 namespace mokuza::render {
 namespace {
 
-bool canStepBack(const RenderState& s) { return s.doc->currentMove() > (replayMode(s) ? s.figureStart : 0); }
+bool canStepBack(const RenderState& s) {
+  return s.doc->currentMove() > (replayModeOn(s.doc->state.options) ? s.figureStart : 0);
+}
 bool canStepForward(const RenderState& s) {
   return s.doc->currentMove() < std::min(computeViewLimit(*s.doc), lastShowableMove(*s.doc));
 }
@@ -37,7 +39,7 @@ std::filesystem::path iconFile(const RenderState& s, std::size_t i) {
   const std::string_view name = kIconNames[i];
   const bool back = name.ends_with("modo"), forward = name.ends_with("susu");
   std::string prefix = "M";
-  if ((back && !canStepBack(s)) || (forward && !canStepForward(s))) prefix = replayMode(s) ? "F" : "H";
+  if ((back && !canStepBack(s)) || (forward && !canStepForward(s))) prefix = replayModeOn(s.doc->state.options) ? "F" : "H";
   const std::string file = prefix + std::string(name) + (s.pressedIcons.test(i) ? "_N" : "") + ".jpg";
   return s.programFolder / "gra" / "command" / file;
 }

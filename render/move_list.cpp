@@ -18,7 +18,8 @@ QString moveEntryText(const Document& doc, const MoveRecord& move, int m) {
 // of replay mode.
 QColor moveEntryColour(const RenderState& s, const QString& text, bool current) {
   const bool black = text.startsWith(QChar(u'黒'));
-  const bool highlighted = replayMode(s) && globalOption(s, "moveinfo", 0) == 1 && current;
+  const bool highlighted =
+      replayModeOn(s.doc->state.options) && switchOn(s.doc->globalOptions, "moveinfo", 0) && current;
   return highlighted ? (black ? QColor(210, 60, 160) : QColor(80, 200, 255))
                      : (black ? QColor(150, 0, 100) : QColor(0, 80, 255));
 }
@@ -35,7 +36,7 @@ void PaintMoveList(QPainter& painter, const RenderState& s, const BoardGeometry&
   const int columnWidth = g.extent / 3;
   const int current = doc.currentMove();
   const int rows = height / h;
-  int first = replayMode(s) ? std::max(s.figureStart + 1, 1) : 1;
+  int first = replayModeOn(s.doc->state.options) ? std::max(s.figureStart + 1, 1) : 1;
   // The list moves on by one row of three until the current move fits.
   while ((current - first) / 3 + 1 > rows) first += 3;
   const auto& line = doc.record().lineCopy;

@@ -54,7 +54,7 @@ PointPainter::PointPainter(const RenderState& state, const BoardGeometry& geomet
   }
   const Document& doc = *s_.doc;
   lastMove_.gameLastMove = std::min(doc.moveCount(), lastShowable());
-  lastMove_.replayMode = replayMode(s_);
+  lastMove_.replayMode = replayModeOn(s_.doc->state.options);
   figureLastMove_ = std::min(designValue(d, u"棋譜並べ最終手"), lastMove_.gameLastMove);
   lastMove_.figureLastMove = figureLastMove_;
   lastMove_.currentMove = doc.currentMove();
@@ -185,7 +185,7 @@ std::u16string PointPainter::textAt(int point, const Shown& shown, int kind) con
       return mark->text;
   }
   if (!shown.placed) return {};
-  if (musicMode(s_) && (kind == kPointFull || kind == kPointMusic)) return u"♪";
+  if (musicModeOn(s_.doc->state.options) && (kind == kPointFull || kind == kPointMusic)) return u"♪";
   const int m = shown.placingMove;
   if (m <= 0 || static_cast<std::size_t>(m) >= line.size()) return {};
   const MoveRecord& move = line[static_cast<std::size_t>(m)];

@@ -12,8 +12,6 @@ int globalOption(const RenderState& s, std::string_view key, int fallback) {
   return s.doc == nullptr ? fallback : optionValue(s.doc->globalOptions, key, fallback);
 }
 
-bool replayMode(const RenderState& s) { return documentOption(s, "kifunarabe", -1) == 1; }
-bool musicMode(const RenderState& s) { return documentOption(s, "kigaku_mode", -1) >= 1; }
 int textScale(const RenderState& s) { return std::clamp(documentOption(s, "textsize", 2), 1, 4) + 1; }
 bool searchShown(const RenderState& s) { return s.search != nullptr && s.search->shown; }
 

@@ -7,10 +7,6 @@
 namespace mokuza {
 namespace {
 
-bool isOn(const OptionMap& options, std::string_view key, std::int32_t fallback) {
-  return optionValue(options, key, fallback) >= 1;
-}
-
 void addRadioGroup(std::vector<MenuCheck>& items, int first, int last, int selected) {
   for (int id = first; id <= last; ++id) items.push_back({id, id == selected});
 }
@@ -22,14 +18,14 @@ constexpr std::array<std::u16string_view, 4> kRotationLabels{
 
 std::vector<MenuCheck> applyMenuStates(const GlobalOptions& global, const DocumentOptions& document) {
   std::vector<MenuCheck> items;
-  const bool replayMode = isOn(document, "kifunarabe", -1);
+  const bool replayMode = replayModeOn(document);
   items.push_back({kReplayModeItem, replayMode});
   // Playing the next game on is part of replay mode.
-  items.push_back({kAutoNextGameItem, isOn(document, "auto_kifu", -1), replayMode});
-  items.push_back({kMoveNamesItem, isOn(global, "moveinfo", 0)});
-  items.push_back({kFullPathsItem, isOn(global, "filefull", 0)});
-  items.push_back({kHistoryOutputItem, isOn(global, "histoutput", 1)});
-  items.push_back({kMusicModeItem, isOn(document, "kigaku_mode", -1)});
+  items.push_back({kAutoNextGameItem, switchOn(document, "auto_kifu"), replayMode});
+  items.push_back({kMoveNamesItem, switchOn(global, "moveinfo", 0)});
+  items.push_back({kFullPathsItem, switchOn(global, "filefull", 0)});
+  items.push_back({kHistoryOutputItem, switchOn(global, "histoutput", 1)});
+  items.push_back({kMusicModeItem, musicModeOn(document)});
 
   addRadioGroup(items, kImageOutputFirstItem, kImageOutputLastItem, optionValue(global, "imgoutput", 33800));
   addRadioGroup(items, kTextSizeBase + 1, kTextSizeBase + 4, kTextSizeBase + optionValue(document, "textsize", 2));

@@ -14,6 +14,13 @@ std::int32_t optionValue(const OptionMap& options, std::string_view key, std::in
   return it == options.end() ? fallback : it->second;
 }
 
+bool switchOn(const OptionMap& options, std::string_view key, std::int32_t fallback) {
+  return optionValue(options, key, fallback) >= 1;
+}
+
+bool replayModeOn(const OptionMap& documentOptions) { return switchOn(documentOptions, "kifunarabe"); }
+bool musicModeOn(const OptionMap& documentOptions) { return switchOn(documentOptions, "kigaku_mode"); }
+
 bool RangeSelection::containsPoint(int point, int n) const {
   if (!active || point < 0 || point >= n * n) return false;
   const int x = point % n, y = point / n;

@@ -25,6 +25,12 @@ using OptionMap = std::map<std::string, std::int32_t, std::less<>>;
 // keep the magnitude of the last choice.
 OptionMap defaultDocumentOptions();
 std::int32_t optionValue(const OptionMap& options, std::string_view key, std::int32_t fallback);
+// A switch is on at 1 or more; `fallback` stands for a missing key.
+bool switchOn(const OptionMap& options, std::string_view key, std::int32_t fallback = -1);
+// The two modes every layer asks about, from the document's options:
+// replay mode ("kifunarabe") and music mode ("kigaku_mode").
+bool replayModeOn(const OptionMap& documentOptions);
+bool musicModeOn(const OptionMap& documentOptions);
 
 // A rectangle of board points (columns and rows from 0, inclusive) and,
 // optionally, a range of moves it applies to.
@@ -104,6 +110,9 @@ struct DocumentHooks {
   std::function<void(const std::vector<PlaylistEntry>&)> restorePlaylist;
   // Opens a ".gpl" file; returns 0 or a negative status.
   std::function<int(const std::u16string& path)> openPlaylist;
+  // Auto-play stops as its stop command stops it: another game is about to
+  // replace the shown one.
+  std::function<void()> stopAutoPlay;
 };
 
 struct Document {

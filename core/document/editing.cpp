@@ -13,7 +13,7 @@ namespace {
 std::u16string number(int value) { return asciiToUtf16(std::to_string(value)); }
 
 bool editingAllowed(const Document& doc) {
-  return !doc.autoPlayRunning && optionValue(doc.state.options, "kifunarabe", -1) != 1;
+  return !doc.autoPlayRunning && !replayModeOn(doc.state.options);
 }
 
 // Every change of the moves ends the same way.

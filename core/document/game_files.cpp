@@ -76,7 +76,6 @@ int openGame(Document& doc, platform::Services& services, const OpenRequest& req
         return kOpenFailed;
       }
       path = pathToText(*chosen);
-      doc.autoPlayRunning = false;
       break;
     }
     case OpenRequest::Source::Recent: {
@@ -97,13 +96,16 @@ int openGame(Document& doc, platform::Services& services, const OpenRequest& req
 
   const std::u16string text = loadTextFile(textToPath(path), services, TextKind::GameRecord);
   if (text.empty()) return kOpenFailed;
+  const bool playlistGame = request.playlistEntry != nullptr;
+  // A playlist game is opened by the show or the list, which decide whether
+  // auto-play goes on; any other game ends it before the board changes.
+  if (!playlistGame && doc.autoPlayRunning) callHook(doc.hooks.stopAutoPlay);
 
   // Kept so that a file without a game leaves the open game as it was.
   const DocumentState previous = doc.state;
   const int previousMove = doc.currentMove();
   const int oldSize = doc.record().boardSize;
 
-  const bool playlistGame = request.playlistEntry != nullptr;
   if (playlistGame) doc.state.gameInfo = *request.playlistEntry;
   SetFilePath(doc.state.gameInfo, kSgfFileLabel, path);
   ReadOptions options = readOptionsFor(doc, services, playlistGame);

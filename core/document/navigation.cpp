@@ -21,7 +21,7 @@ int lastShowableMove(const Document& doc) {
 }
 
 int computeViewLimit(const Document& doc) {
-  if (optionValue(doc.state.options, "kifunarabe", -1) == 1)
+  if (replayModeOn(doc.state.options))
     return std::min(doc.moveCount(), static_cast<int>(intField(doc.state.design, kLastMoveLabel, 999)));
   return doc.moveCount();
 }
@@ -59,7 +59,7 @@ void showMove(Document& doc, int n) {
   rec.currentMove = n;
   if (doc.autoPlayRunning || doc.batchMode) return;
 
-  const bool replayMode = optionValue(doc.state.options, "kifunarabe", -1) == 1;
+  const bool replayMode = replayModeOn(doc.state.options);
   doc.deleteButtonsEnabled = n > 0 && !replayMode;
 
   if (shown.hasMove()) doc.colourToPlay = static_cast<std::int8_t>(-shown.colour);

@@ -323,7 +323,7 @@ TEST_F(DeletionTest, NothingIsDeletedInReplayModeOrDuringAutoPlay) {
   load(u"(;GM[1];B[dd];W[pp])");
   showMove(doc, 2);
   EXPECT_TRUE(doc.deleteButtonsEnabled);
-  doc.state.options["kifunarabe"] = 1;
+  doc.state.options["kifunarabe"] = 2;  // on at 1 or more
   showMove(doc, 2);
   EXPECT_FALSE(doc.deleteButtonsEnabled);
   EXPECT_FALSE(deleteMove(doc));

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
+#include "core/document/clipboard_commands.h"
 #include "core/document/ladder.h"
 #include "playback/auto_play.h"
 #include "playback/design_values.h"
@@ -208,8 +212,8 @@ TEST_F(AutoPlayTest, MovesShownForwardSoundTheirStones) {
 }
 
 TEST_F(AutoPlayTest, AFigureRunPlaysOneFigureAndStopsAtItsEnd) {
-  doc.state.options["kifunarabe"] = 1;
-  doc.state.options["auto_kifu"] = 1;
+  doc.state.options["kifunarabe"] = 2;  // switches are on at 1 or more
+  doc.state.options["auto_kifu"] = 2;
   design(playback::kRcFraction, 3);
   doc.state.design.figureEnds = {0, 5, 12, 18};
   loadText(doc, quietGame(20));
@@ -229,6 +233,34 @@ TEST_F(AutoPlayTest, AFigureRunPlaysOneFigureAndStopsAtItsEnd) {
   doc.state.options["auto_kifu"] = -1;
   playback::StepForward(pb);
   EXPECT_EQ(doc.currentMove(), 12) << "without 次譜自動再生 a step jumps to the next figure's end";
+}
+
+TEST_F(AutoPlayTest, OpeningAnotherGameByAnyRouteStopsAutoPlay) {
+  const fs::path other = folder.write("other.sgf", quietGame(4));
+  const auto request = [&](OpenRequest::Source source) {
+    OpenRequest r;
+    r.source = source;
+    r.recentCommand = kRecentGamesFirstCommand;
+    return openGame(doc, services, r);
+  };
+  const std::vector<std::pair<std::string, std::function<int()>>> routes{
+      {"dialog", [&] { services.openDialogAnswers = {other}; return request(OpenRequest::Source::Dialog); }},
+      {"recent", [&] { doc.recentGames.paths = {pathToText(other)}; return request(OpenRequest::Source::Recent); }},
+      {"drop", [&] { return openGameFile(doc, services, pathToText(other)); }},
+      {"clipboard", [&] { services.clipboard = utf8ToUtf16(quietGame(4)); return openFromClipboard(doc, services, false); }},
+  };
+  for (const auto& [route, open] : routes) {
+    loadText(doc, quietGame(5));
+    playback::ToggleAutoPlay(pb, false);
+    run(150);
+    ASSERT_EQ(doc.currentMove(), 2) << route;
+    ASSERT_EQ(open(), 0) << route;
+    EXPECT_FALSE(pb.autoPlay.running() || doc.autoPlayRunning) << route;
+    EXPECT_NE(lastHistory().find(u"開く"), std::u16string::npos) << route << ": recorded as with auto-play off";
+    const int shownMove = doc.currentMove();
+    for (int i = 0; i < 300; ++i) playback::onPlaybackTimer(pb);
+    EXPECT_EQ(doc.currentMove(), shownMove) << route << ": no tick steps the new game";
+  }
 }
 
 TEST_F(AutoPlayTest, ALadderIsPlayedOutAndRecorded) {

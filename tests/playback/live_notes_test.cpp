@@ -19,7 +19,7 @@ class LiveNotesTest : public ::testing::Test {
  protected:
   LiveNotesTest() {
     doc.globalOptions["update_time"] = 10;
-    doc.state.options["kigaku_mode"] = 1;
+    doc.state.options["kigaku_mode"] = 2;  // a switch is on at 1 or more
     playback::syncMusicMode(pb);
   }
 

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <set>
+#include <utility>
+
 #include "playback/auto_play.h"
 #include "playback/design_values.h"
 #include "playback/pair_go.h"
 #include "playback/playlist_games.h"
 #include "platform/headless/headless_services.h"
+#include "playlist/playlist_writer.h"
 #include "tests/playback/playback_test_support.h"
 
 namespace mokuza::test {
@@ -38,6 +43,7 @@ class PlaylistShowTest : public ::testing::Test {
     for (int i = 0; i < limit && pb.autoPlay.running(); ++i) {
       ++tick;
       playback::onPlaybackTimer(pb);
+      if (pb.autoPlay.gamePauseTicks > 0) shownInPauses.insert({playlist.currentGameIndex, doc.currentMove()});
     }
   }
   // "game:move" of every shown move.
@@ -67,6 +73,7 @@ class PlaylistShowTest : public ::testing::Test {
   int tick = 0;
   std::vector<Event> trace;
   std::vector<Event> opened;
+  std::set<std::pair<int, int>> shownInPauses;  // (game, move) on the board while a pause ran
 };
 
 TEST_F(PlaylistShowTest, WithoutLoopingItPausesBetweenGamesAndStopsAfterTheLast) {
@@ -79,13 +86,32 @@ TEST_F(PlaylistShowTest, WithoutLoopingItPausesBetweenGamesAndStopsAfterTheLast)
   EXPECT_EQ(lastHistory(), u"プレイリスト自動再生");
   EXPECT_EQ(pb.autoPlay.movesPlayedCount, 9);
 
-  // 1000 ms per move; after the last move's wait the next game opens, and
-  // auto_speed + |looptime| = 1500 ms later its first move shows.
+  // 1000 ms per move; after the last move's wait the finished game stays for
+  // auto_speed + |looptime| = 1500 ms, then the next game opens and its
+  // first move shows on the following tick.
   ASSERT_EQ(opened.size(), 3u);
-  EXPECT_EQ(opened[1].tick, tickOf(1, 3) + 101);
-  EXPECT_EQ(tickOf(2, 1) - opened[1].tick, 150 + 1);
-  EXPECT_EQ(tickOf(3, 1) - opened[2].tick, 150 + 1);
+  EXPECT_EQ(opened[1].tick, tickOf(1, 3) + 101 + 150);
+  EXPECT_EQ(tickOf(2, 1) - opened[1].tick, 1);
+  EXPECT_EQ(opened[2].tick, tickOf(2, 4) + 101 + 150);
+  EXPECT_EQ(shownInPauses, (std::set<std::pair<int, int>>{{1, 3}, {2, 4}}));
   EXPECT_TRUE(services.callsOf("sleepMs").empty()) << "the pause never blocks the window";
+}
+
+TEST_F(PlaylistShowTest, APauseThatIsNoWholeNumberOfTicksIsRoundedUp) {
+  const std::array<std::array<int, 3>, 2> cases{{{10, -505, 151}, {7, -500, 215}}};  // period, looptime, pause
+  for (const auto& [period, looptime, pause] : cases) {
+    doc.globalOptions["update_time"] = period;
+    setAll(playback::kLoopTime, looptime);
+    playlist.currentGameIndex = 0;
+    trace.clear();
+    opened.clear();
+    playback::StartPlaylistAutoPlay(pb);
+    while (opened.size() < 2 && pb.autoPlay.running()) run(1);
+    ASSERT_EQ(opened.size(), 2u);
+    const Event& last = trace.back();
+    EXPECT_EQ(opened[1].tick - (last.tick + last.wait + 1), pause) << period << " ms, " << looptime;
+    playback::ToggleAutoPlay(pb, false);
+  }
 }
 
 TEST_F(PlaylistShowTest, WithLoopingItWrapsToTheFirstGameAndTurnsTheBoard) {
@@ -93,14 +119,38 @@ TEST_F(PlaylistShowTest, WithLoopingItWrapsToTheFirstGameAndTurnsTheBoard) {
   doc.state.options["gobanroll"] = 3;
   playback::StartPlaylistAutoPlay(pb);
   while (opened.size() < 4 && pb.autoPlay.running()) run(1);
-  run(200);
+  run(100);
   EXPECT_TRUE(pb.autoPlay.running());
   EXPECT_EQ(show(), "1:1 1:2 1:3 2:1 2:2 2:3 2:4 3:1 3:2 1:1");
   EXPECT_EQ(optionValue(doc.state.options, "gobanroll", 0), 4) << "one more turn at the playlist loop";
-  EXPECT_EQ(tickOf(1, 1, tickOf(3, 2)) - opened[3].tick, 150 + 1) << "pause of auto_speed + |looptime|";
+  EXPECT_EQ(opened[3].tick - tickOf(3, 2), 101 + 150) << "pause of auto_speed + |looptime|";
+  EXPECT_EQ(tickOf(1, 1, tickOf(3, 2)) - opened[3].tick, 1);
   playback::ToggleAutoPlay(pb, false);
   EXPECT_FALSE(pb.autoPlay.running());
   EXPECT_EQ(lastHistory(), u"プレイリスト自動再生");
+}
+
+TEST_F(PlaylistShowTest, OpeningAGameFromOutsideEndsTheShowFirst) {
+  playback::StartPlaylistAutoPlay(pb);
+  run(5);
+  ASSERT_EQ(openGameFile(doc, services, pathToText(folder.write("other.sgf", quietGame(6)))), 0);
+  EXPECT_FALSE(pb.autoPlay.running() || pb.autoPlay.playlistAutoPlay);
+  ASSERT_GE(doc.undoIndex, 1);
+  EXPECT_EQ(doc.undoEntries[static_cast<std::size_t>(doc.undoIndex) - 1].description, u"プレイリスト自動再生");
+  EXPECT_EQ(lastHistory(), u"対局を開く - other");
+}
+
+TEST_F(PlaylistShowTest, WhileAGameFromOutsideIsShownTheListIsReadFromItsFileFirst) {
+  playlist.path = pathToText(folder.path() / "list.gpl");
+  playlist.folder = pathToText(folder.path()) + u"/";
+  playlist.displayOrder = {2, 0, 1};
+  ASSERT_TRUE(WritePlaylist(playlist, {folder.path(), 0}));
+  // The entry of g2 went wrong in memory only.
+  SetFilePath(playlist.entries[1], kSgfFileLabel, pathToText(folder.write("other.sgf", quietGame(6))));
+  playlist.currentGameIndex = -1;
+  ASSERT_EQ(playback::OpenPlaylistGame(pb, 2, u""), 0);
+  EXPECT_EQ(doc.moveCount(), 4) << "g2 as the file holds it, at its place in the list";
+  EXPECT_EQ(playlist.currentGameIndex, 3) << "read back in list order: g3 g1 g2";
 }
 
 TEST_F(PlaylistShowTest, AShowStartedOutsideThePlaylistResumesAtTheEntryLastShown) {

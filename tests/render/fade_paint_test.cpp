@@ -174,7 +174,7 @@ TEST_F(FadePaintTest, LayoutChangeRebuildsAndCancelsTheWait) {
   flags.layoutChanged = true;
   painter.Paint(window, state, g, QSize(640, 480), flags, AutoPlayWait{}, &sound);
   EXPECT_NEAR(qGreen(offCentre(window, 4, 1, g.boardLeft, g.boardTop)), 200, 8);
-  doc.state.options["kifunarabe"] = 1;
+  doc.state.options["kifunarabe"] = 2;  // on at 1 or more
   flags.layoutChanged = true;
   painter.Paint(window, state, g, QSize(640, 480), flags, AutoPlayWait{}, &sound);
   EXPECT_EQ(offCentre(window, 4, 1, g.boardLeft, g.boardTop), kClientBackground.rgb());

@@ -98,16 +98,16 @@ TEST(FadeQueueTest, FramesAlphaAndDropping) {
   FadeQueues queues;
   queues.add(7, kFadeCaptureOut, times);
   queues.add(7, kFadeCaptureHalf, times);
-  ASSERT_EQ(queues.queues().at(7).size(), 2u);
-  EXPECT_EQ(queues.queues().at(7)[0].kind, kFadeCaptureOut);
-  FadeLayer& half = queues.queues().at(7)[1];
+  ASSERT_EQ(queues.queues().at(7).layers.size(), 2u);
+  EXPECT_EQ(queues.queues().at(7).layers[0].kind, kFadeCaptureOut);
+  FadeLayer& half = queues.queues().at(7).layers[1];
   half.remaining = 5;
   EXPECT_EQ(FadeLayerAlpha(half), 127);
   half.remaining = 0;
   EXPECT_EQ(FadeLayerAlpha(half), 255);
   queues.dropFinished();
-  EXPECT_EQ(queues.queues().at(7).size(), 1u);
-  queues.queues().at(7)[0].remaining = 0;
+  EXPECT_EQ(queues.queues().at(7).layers.size(), 1u);
+  queues.queues().at(7).layers[0].remaining = 0;
   queues.dropFinished();
   EXPECT_TRUE(queues.empty());
 }

@@ -182,7 +182,7 @@ TEST_F(PictureTest, BackgroundModesPlaceTheImage) {
   EXPECT_NEAR(qGreen(painter.picture().pixel(635, 475)), 140, 8);
 }
 
-TEST_F(PictureTest, FadeFramesEndAtThePaintedCell) {
+TEST_F(PictureTest, FadeFramesBlendFromTheCellBeforeTheFade) {
   load(kGame);
   paint();
   QImage window = painter.picture().copy();
@@ -191,16 +191,31 @@ TEST_F(PictureTest, FadeFramesEndAtThePaintedCell) {
     QPainter clear(&window);
     clear.drawImage(cell.topLeft(), painter.cleanBoard(), QRect(6 * g.pitch, 6 * g.pitch, g.pitch, g.pitch));
   }
-  FadeQueues queues;
-  queues.add(6 + 6 * 9, kFadeMoveIn, FadeTimes{40, 40, 40, 10});
+  const auto blue = [&] { return qBlue(offCentre(window, 6, 6, g.boardLeft, g.boardTop)); };
+  const int empty = blue(), stone = qBlue(offCentre(painter.picture(), 6, 6, g.boardLeft, g.boardTop));
+  ASSERT_GT(stone - empty, 100);
   PointPainter points(state, g, painter.stones(), painter.pointCaches());
-  EXPECT_TRUE(FadeFrame(queues, window, painter.cleanBoard(), points, g));
-  const int firstFrame = brightness(window.pixel(cell.center()));
-  int frames = 1;
-  while (FadeFrame(queues, window, painter.cleanBoard(), points, g)) ++frames;
-  EXPECT_EQ(frames + 1, 4);
-  EXPECT_LT(firstFrame, brightness(window.pixel(cell.center())));
+  FadeQueues queues;
+  // The white stone of gg fades in over 10 frames, a tenth more opaque each.
+  queues.add(6 + 6 * 9, kFadeMoveIn, FadeTimes{100, 100, 100, 10});
+  for (int frame = 1; frame <= 10; ++frame) {
+    EXPECT_EQ(FadeFrame(queues, window, painter.cleanBoard(), points, g), frame < 10);
+    EXPECT_NEAR((blue() - empty) / double(stone - empty), frame / 10.0, 0.02) << "frame " << frame;
+  }
   EXPECT_EQ(window.copy(cell), painter.picture().copy(cell));
+
+  // A capture: the point empties over 20 frames; the brightened stone under it
+  // ends after 10 and stays as the ground of the last 10.
+  queues.add(6 + 6 * 9, kFadeCaptureOut, FadeTimes{100, 200, 100, 10});
+  queues.add(6 + 6 * 9, kFadeCaptureHalf, FadeTimes{100, 200, 100, 10});
+  for (int frame = 1; frame <= 10; ++frame) FadeFrame(queues, window, painter.cleanBoard(), points, g);
+  const int bright = 2 * blue() - empty;  // frame 10: half bright stone, half empty
+  FadeFrame(queues, window, painter.cleanBoard(), points, g);
+  EXPECT_NEAR(blue(), bright + (empty - bright) * FadeAlpha(20, 9) / 255, 3);
+  int rest = 1;
+  while (FadeFrame(queues, window, painter.cleanBoard(), points, g)) ++rest;
+  EXPECT_EQ(rest, 9);
+  EXPECT_EQ(blue(), empty);
 }
 
 TEST_F(PictureTest, CrossFadeEndsAtTheNewPicture) {
