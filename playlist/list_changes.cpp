@@ -1,6 +1,7 @@
 #include "playlist/list_changes.h"
 
 #include "core/document/undo.h"
+#include "playlist/playlist_writer.h"
 #include "playlist/snapshots.h"
 
 namespace mokuza {
@@ -11,9 +12,11 @@ void reportWriteFailure(PlaylistContext& context) {
 }
 
 int commitListChange(PlaylistContext& context, std::u16string_view description) {
-  const bool written = SavePlaylistWithSnapshots(context);
+  const bool confirmed = confirmShortenedWrite(context.playlist, context.services);
+  const bool written = confirmed && SavePlaylistWithSnapshots(context);
   recordUndo(context.doc, description);
   if (written) return kListDone;
+  if (!confirmed) return kListNotWritten;
   reportWriteFailure(context);
   return kListWriteFailed;
 }
