@@ -1,6 +1,7 @@
 #include "cli/cli_support.h"
 
 #include <charconv>
+#include <ctime>
 #include <filesystem>
 #include <ostream>
 
@@ -8,6 +9,14 @@
 #include "core/record/text.h"
 
 namespace mokuza::cli {
+
+std::time_t ClockServices::now() { return std::time(nullptr); }
+
+std::tm ClockServices::localTime(std::time_t when) {
+  std::tm local{};
+  localtime_r(&when, &local);
+  return local;
+}
 
 bool wantsHelp(const Args& args) {
   for (const std::string& arg : args)

@@ -30,6 +30,14 @@ struct Command {
   int (*run)(const Args& args, Streams streams);
 };
 
+// Headless services on the real clock, in local time: what a command stamps
+// into a playlist as a date is the user's own time.
+class ClockServices : public platform::HeadlessServices {
+ public:
+  std::time_t now() override;
+  std::tm localTime(std::time_t when) override;
+};
+
 bool wantsHelp(const Args& args);
 // Prints "mokuza-cli NAME: message" and the usage line; returns kExitUsage.
 int usageError(const Command& command, const std::string& message, Streams streams);

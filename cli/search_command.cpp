@@ -81,7 +81,7 @@ int runSearch(const Args& args, Streams streams) {
   SearchArgs parsed;
   if (const auto usage = parseArgs(args, parsed, streams)) return *usage;
 
-  platform::HeadlessServices services;
+  ClockServices services;
   Document doc;
   Playlist playlist;
   PlaylistContext context{playlist, doc, services, platform::resolveProgramFolder(), {}};
