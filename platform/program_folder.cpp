@@ -26,6 +26,7 @@ std::filesystem::path resolveProgramFolder(const ProgramFolderInputs& inputs) {
   std::error_code ec;
   if (!inputs.mokuzaHome.empty()) {
     fs::create_directories(inputs.mokuzaHome, ec);
+    seedDefaultAssets(inputs.defaultAssets, inputs.mokuzaHome);
     return inputs.mokuzaHome;
   }
   if (!inputs.executableDir.empty() && fs::is_directory(inputs.executableDir / "gra", ec) &&

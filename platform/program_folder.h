@@ -17,8 +17,8 @@ struct ProgramFolderInputs {
 
 // $MOKUZA_HOME when set; else the executable's folder when it holds gra/ and
 // is writable (portable layout); else $XDG_DATA_HOME/mokuza or
-// ~/.local/share/mokuza. The chosen folder is created when missing; the
-// last two are seeded with the default images and sounds they lack.
+// ~/.local/share/mokuza. The chosen folder is created when missing; all but
+// the portable one are seeded with the default images and sounds they lack.
 std::filesystem::path resolveProgramFolder(const ProgramFolderInputs& inputs);
 
 // The same, reading the environment ($MOKUZA_ASSET_DIR names the defaults
