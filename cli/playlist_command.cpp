@@ -15,6 +15,7 @@
 #include "playlist/file_moves.h"
 #include "playlist/list_cells.h"
 #include "playlist/list_games.h"
+#include "playlist/playlist_reader.h"
 
 namespace mokuza::cli {
 namespace {
@@ -70,7 +71,8 @@ bool open(Session& session, const std::string& file, Streams streams) {
   }
   if (session.playlist.gamesLeftOut > 0)
     streams.err << "mokuza-cli playlist: " << file << ": read " << session.playlist.gameCount() << " games; "
-                << session.playlist.gamesLeftOut << " more are beyond what a playlist holds and were left out\n";
+                << session.playlist.gamesLeftOut << " more were left out (a playlist is read up to "
+                << kPlaylistCapacity << " games and " << (kReadTextBudget >> 20) << " M characters of text)\n";
   return true;
 }
 
