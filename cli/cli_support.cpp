@@ -2,6 +2,8 @@
 
 #include <cctype>
 #include <charconv>
+#include <ctime>
+#include <filesystem>
 #include <ostream>
 #include <string_view>
 
@@ -11,6 +13,14 @@
 #include "platform/user_files.h"
 
 namespace mokuza::cli {
+
+std::time_t ClockServices::now() { return std::time(nullptr); }
+
+std::tm ClockServices::localTime(std::time_t when) {
+  std::tm local{};
+  localtime_r(&when, &local);
+  return local;
+}
 
 bool wantsHelp(const Args& args) {
   for (const std::string& arg : args)

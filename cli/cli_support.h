@@ -31,6 +31,14 @@ struct Command {
   int (*run)(const Args& args, Streams streams);
 };
 
+// Headless services on the real clock, in local time: what a command stamps
+// into a playlist as a date is the user's own time.
+class ClockServices : public platform::HeadlessServices {
+ public:
+  std::time_t now() override;
+  std::tm localTime(std::time_t when) override;
+};
+
 bool wantsHelp(const Args& args);
 // What is wrong with an argument starting with '-' that the command did not
 // take: an option of its usage text lacks its value (it came last), any other

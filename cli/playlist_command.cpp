@@ -15,6 +15,7 @@
 #include "playlist/file_moves.h"
 #include "playlist/list_cells.h"
 #include "playlist/list_games.h"
+#include "playlist/playlist_reader.h"
 
 namespace mokuza::cli {
 namespace {
@@ -39,7 +40,7 @@ std::filesystem::path privateFolder() {
 // The playlist of one run: read from its file, changed through the same
 // commands as the list window, its undo copies removed at the end.
 struct Session {
-  platform::HeadlessServices services;
+  ClockServices services;
   Document doc;
   Playlist playlist;
   std::filesystem::path programFolder;
@@ -70,6 +71,23 @@ bool open(Session& session, const std::string& file, Streams streams) {
     fail(streams, "cannot read " + file);
     return false;
   }
+  if (session.playlist.gamesLeftOut > 0)
+    streams.err << "mokuza-cli playlist: " << file << ": read " << session.playlist.gameCount() << " games; "
+                << session.playlist.gamesLeftOut << " more were left out (a playlist is read up to "
+                << kPlaylistCapacity << " games and " << (kReadTextBudget >> 20) << " M characters of text)\n";
+  return true;
+}
+
+// Writing a playlist that was read in part loses the games left out: only
+// with --yes, which the user gives knowing that.
+bool mayWrite(Session& session, const std::string& file, bool yes, Streams streams) {
+  if (session.playlist.gamesLeftOut == 0) return true;
+  if (!yes) {
+    fail(streams, "nothing changed: writing " + file + " would lose the " +
+                      std::to_string(session.playlist.gamesLeftOut) + " games left out; add --yes to write it anyway");
+    return false;
+  }
+  session.playlist.gamesLeftOut = 0;
   return true;
 }
 
@@ -135,11 +153,17 @@ std::string skipText(const SkippedFile& skip) {
 }
 
 int runAdd(const Args& args, const std::filesystem::path& home, Streams streams) {
-  if (args.size() < 2) return usageError(kPlaylistCommand, "add takes FILE and at least one GAME.sgf", streams);
+  Args files;
+  bool yes = false;
+  for (const std::string& arg : args) {
+    if (arg == "--yes") yes = true;
+    else files.push_back(arg);
+  }
+  if (files.size() < 2) return usageError(kPlaylistCommand, "add takes FILE and at least one GAME.sgf", streams);
   Session session(home);
-  if (!open(session, args[0], streams)) return kExitFailure;
+  if (!open(session, files[0], streams) || !mayWrite(session, files[0], yes, streams)) return kExitFailure;
   std::vector<std::u16string> games;
-  for (std::size_t i = 1; i < args.size(); ++i) games.push_back(utf8ToUtf16(args[i]));
+  for (std::size_t i = 1; i < files.size(); ++i) games.push_back(utf8ToUtf16(files[i]));
   std::vector<SkippedFile> skipped;
   const int status = AddGames(session.context, games, {}, &skipped);
   for (const SkippedFile& skip : skipped)
@@ -147,7 +171,7 @@ int runAdd(const Args& args, const std::filesystem::path& home, Streams streams)
   if (status == kListRefused) return fail(streams, "the playlist is full (10000 games)");
   const int added = static_cast<int>(session.playlist.list.selected.size());
   if (status == kListNothing) return fail(streams, "no game could be added");
-  if (status == kListWriteFailed) return fail(streams, "cannot write " + args[0]);
+  if (status == kListWriteFailed) return fail(streams, "cannot write " + files[0]);
   streams.out << "added " << added << (added == 1 ? " game" : " games") << ", " << session.playlist.gameCount()
               << " in the playlist\n";
   if (session.playlist.isFull() && added < static_cast<int>(games.size()))
@@ -245,6 +269,7 @@ int runFileCommand(const Args& args, const std::filesystem::path& home, Streams 
                              std::to_string(plan.size()) + " files");
   }
 
+  if (!mayWrite(session, file, yes, streams)) return kExitFailure;
   // The window's two questions (history, and the files to touch), answered by --yes.
   session.services.messageAnswers.assign(2, platform::AnswerOk);
   const FileMoveOutcome outcome = rename ? RenameFiles(session.context, field->label, utf8ToUtf16(pattern))
@@ -281,7 +306,7 @@ int runPlaylist(const Args& args, Streams streams) {
 const Command kPlaylistCommand{
     "playlist", "create, fill, list and reorganise .gpl playlists",
     "mokuza-cli playlist new FILE\n"
-    "       mokuza-cli playlist add FILE GAME.sgf...\n"
+    "       mokuza-cli playlist add FILE GAME.sgf... [--yes]\n"
     "       mokuza-cli playlist list FILE [--columns No.,bname,wname,...]\n"
     "       mokuza-cli playlist rename FILE --pattern \"<PB>-<PW>_<DT>\" [--select 3-7] [--field KEY] [--tag-max N] [--yes]\n"
     "       mokuza-cli playlist move FILE --to DIR [--select 3-7] [--field KEY] [--yes]\n"
@@ -300,7 +325,10 @@ const Command kPlaylistCommand{
     "          field's extension are touched (.sgf; .jpg .jpeg .png .bmp .gif; .wav); a name never\n"
     "          starts with a dot. When the playlist cannot be written, the files are put back.\n"
     "  --field picks the file: sgf_file (default), blackstone_file, whitestone_file, background_file,\n"
-    "          goban_file, star_file, blacksound_file, whitesound_file.",
+    "          goban_file, star_file, blacksound_file, whitesound_file.\n"
+    "  A file with more games than a playlist holds (10000, or more text than the reader takes) is\n"
+    "  read in part and says so; add, rename and move refuse to write it without --yes, since\n"
+    "  writing it loses the games left out.",
     runPlaylist};
 
 }  // namespace mokuza::cli

@@ -82,7 +82,7 @@ int runSearch(const Args& args, Streams streams) {
 
   const std::filesystem::path folder = programFolder(kSearchCommand, streams);
   if (folder.empty()) return kExitFailure;
-  platform::HeadlessServices services;
+  ClockServices services;
   Document doc;
   Playlist playlist;
   PlaylistContext context{playlist, doc, services, folder, {}};

@@ -29,6 +29,7 @@ std::filesystem::path resolveProgramFolder(const ProgramFolderInputs& inputs) {
     const fs::path home = fs::absolute(inputs.mokuzaHome, ec);
     if (ec) return {};
     fs::create_directories(home, ec);
+    seedDefaultAssets(inputs.defaultAssets, home);
     return home;
   }
   if (!inputs.executableDir.empty() && fs::is_directory(inputs.executableDir / "gra", ec) &&

@@ -18,9 +18,9 @@ struct ProgramFolderInputs {
 // $MOKUZA_HOME when set (made absolute); else the executable's folder when it
 // holds gra/ and is writable (portable layout); else $XDG_DATA_HOME/mokuza or
 // ~/.local/share/mokuza, from absolute values only. The chosen folder is
-// created when missing; the last two are seeded with the default images and
-// sounds they lack. Empty when no folder can be formed (kNoProgramFolder):
-// never one relative to the working folder.
+// created when missing; all but the portable one are seeded with the default
+// images and sounds they lack. Empty when no folder can be formed
+// (kNoProgramFolder): never one relative to the working folder.
 std::filesystem::path resolveProgramFolder(const ProgramFolderInputs& inputs);
 
 inline constexpr const char* kNoProgramFolder =

@@ -1,5 +1,6 @@
 #include "playlist/history_log.h"
 
+#include <optional>
 #include <system_error>
 
 #include "core/document/undo.h"
@@ -7,6 +8,18 @@
 #include "playlist/local_time.h"
 
 namespace mokuza {
+namespace {
+
+// The month's log as it stands (empty when there is none yet); nothing when a
+// file is there that cannot be read.
+std::optional<std::u16string> currentLog(const std::filesystem::path& file) {
+  const platform::FileRead read = platform::readUserFile(file, kTextFileMax);
+  if (read.problem == platform::FileProblem::Missing) return std::u16string();
+  if (!read) return std::nullopt;
+  return decodeBytes(read.bytes, TextKind::Plain);
+}
+
+}  // namespace
 
 std::filesystem::path historyFilePath(const std::filesystem::path& folder, const std::tm& local) {
   const std::filesystem::path year = folder / textToPath(formatTime(local, "%Y"));
@@ -15,23 +28,30 @@ std::filesystem::path historyFilePath(const std::filesystem::path& folder, const
   return year / textToPath(formatTime(local, "history - %Y-%m.txt"));
 }
 
-bool AppendHistoryLine(const HistoryLog& log, platform::Services& services, std::u16string_view text, int position) {
+bool AppendHistoryLine(HistoryLog& log, platform::Services& services, std::u16string_view text, int position) {
   if (position <= 0) return false;
   const std::tm local = services.localTime(services.now());
   const std::filesystem::path file = historyFilePath(log.folder, local);
 
-  // A log that is there but cannot be read is not replaced by the new line alone.
-  const platform::FileRead read = platform::readUserFile(file, kTextFileMax);
-  if (!read && read.problem != platform::FileProblem::Missing) return false;
-  std::u16string content = read.bytes.empty() ? std::u16string() : decodeBytes(read.bytes, TextKind::Plain);
+  std::optional<std::u16string> read = currentLog(file);
+  if (!read) {
+    if (!log.failureShown)
+      services.messageBox({u"履歴ファイルを読み込めないため、履歴を書き込みませんでした\n" + pathToText(file), u"エラー",
+                           platform::Buttons::Ok, platform::Icon::Error});
+    log.failureShown = true;
+    return false;
+  }
+  std::u16string& content = *read;
   const std::u16string header = formatTime(local, "<%m-%d>\n");
   const std::u16string prefix = content.find(header) == std::u16string::npos ? u"\n" + header : u"";
   const std::string number = (position < 10 ? " " : "") + std::to_string(position);
   content += prefix + formatTime(local, "%H:%M:%S") + u"  " + asciiToUtf16(number) + u". " + std::u16string(text) + u"\n";
-  return writeTextFile(file, content).ok();
+  if (!writeTextFile(file, content)) return false;
+  log.failureShown = false;
+  return true;
 }
 
-void connectHistoryLog(Document& doc, platform::Services& services, const HistoryLog& log) {
+void connectHistoryLog(Document& doc, platform::Services& services, HistoryLog& log) {
   doc.hooks.appendHistoryLine = [&services, &log](std::u16string_view text, int position) {
     AppendHistoryLine(log, services, text, position);
   };

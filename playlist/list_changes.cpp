@@ -7,6 +7,7 @@
 #include "core/record/text.h"
 #include "playlist/design_fields.h"
 #include "playlist/playlist_reader.h"
+#include "playlist/playlist_writer.h"
 #include "playlist/snapshots.h"
 
 namespace mokuza {
@@ -66,6 +67,11 @@ int recordListChange(PlaylistContext& context, std::u16string_view description, 
 }
 
 int commitListChange(PlaylistContext& context, std::u16string_view description) {
+  // Asked before the lock is taken, as every question is.
+  if (!confirmShortenedWrite(context.playlist, context.services)) {
+    recordUndo(context.doc, description);
+    return kListNotWritten;
+  }
   const std::filesystem::path file = textToPath(context.playlist.path);
   std::optional<bool> written;
   {

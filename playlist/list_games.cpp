@@ -207,6 +207,7 @@ int openPlaylistFile(PlaylistContext& context, const std::u16string& path) {
 }
 
 int savePlaylistAs(PlaylistContext& context, const std::u16string& path) {
+  if (!confirmShortenedWrite(context.playlist, context.services)) return kListNotWritten;
   storeShownDesign(context);
   Playlist& playlist = context.playlist;
   const std::u16string full = fullPath(path);

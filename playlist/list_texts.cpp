@@ -40,7 +40,9 @@ std::u16string playlistWindowTitle(const Playlist& playlist) {
   const int shown = playlist.currentGameIndex - 1;
   if (playlist.currentGameIndex > 0 && shown < static_cast<int>(playlist.entries.size()))
     title += u"No." + numberOf(playlist, shown) + u"　";
-  return title + u"全" + decimalText(playlist.gameCount()) + u"局";
+  title += u"全" + decimalText(playlist.gameCount()) + u"局";
+  if (playlist.gamesLeftOut > 0) title += u"（ほか" + decimalText(playlist.gamesLeftOut) + u"局は読み込めませんでした）";
+  return title;
 }
 
 std::u16string addingWindowTitle(const Playlist& playlist, int added) {

@@ -18,7 +18,8 @@ std::vector<int> selectedPlaces(const Playlist& playlist);
 std::u16string selectionText(const Playlist& playlist);
 
 // "プレイリスト　〈name〉 - No.%d　全%d局", or without the number when no
-// playlist game is shown.
+// playlist game is shown; followed by "（ほか%d局は読み込めませんでした）" when
+// the file holds games the reader left out.
 std::u16string playlistWindowTitle(const Playlist& playlist);
 // "プレイリスト　〈name〉 - 追加処理中（%d局）" while games are added.
 std::u16string addingWindowTitle(const Playlist& playlist, int added);

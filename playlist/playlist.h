@@ -64,6 +64,7 @@ struct Playlist {
   std::vector<int> freeRecords;        // records of deleted games, taken first by additions
   int currentGameIndex = 0;  // 1-based entry of the shown game; negative while the shown game is from outside
   int shownMove = 0;         // the move shown when the file was written
+  int gamesLeftOut = 0;      // games its file holds beyond what the reader could take: writing loses them
 
   std::u16string path;          // the .gpl file
   std::u16string folder;        // its folder, ending in a separator

@@ -1,5 +1,7 @@
 #include "playlist/playlist_context.h"
 
+#include <cstdlib>
+
 namespace mokuza {
 
 PlaylistEntry shownDesign(const DocumentState& state) {
@@ -41,6 +43,10 @@ void showEntryDesign(PlaylistContext& context) {
 
 bool numbersFixed(const PlaylistContext& context) {
   return optionValue(context.doc.globalOptions, "pl_number_fixed", 0) == 1;
+}
+
+void connectOutsideGames(Document& doc, Playlist& playlist) {
+  doc.hooks.outsideGameOpened = [&playlist] { playlist.currentGameIndex = -std::abs(playlist.currentGameIndex); };
 }
 
 }  // namespace mokuza

@@ -37,4 +37,10 @@ void showEntryDesign(PlaylistContext& context);
 
 bool numbersFixed(const PlaylistContext& context);
 
+// Makes a game opened from outside the playlist turn currentGameIndex
+// negative (keeping the place the show goes on from), so that no later change
+// of the list stores that game into the entry shown before. The playlist must
+// outlive the document's hooks.
+void connectOutsideGames(Document& doc, Playlist& playlist);
+
 }  // namespace mokuza

@@ -26,11 +26,15 @@ constexpr int kMoveChainMax = 64;
 
 }  // namespace
 
-std::u16string normalisedPath(std::u16string_view path) {
-  if (path.empty()) return {};
+std::u16string withSlashes(std::u16string_view path) {
   std::u16string slashes(path);
   std::replace(slashes.begin(), slashes.end(), u'\\', u'/');
-  return pathToText(textToPath(slashes).lexically_normal());
+  return slashes;
+}
+
+std::u16string normalisedPath(std::u16string_view path) {
+  if (path.empty()) return {};
+  return pathToText(textToPath(withSlashes(path)).lexically_normal());
 }
 
 std::u16string joinPath(std::u16string_view base, std::u16string_view rest) {
@@ -65,21 +69,23 @@ bool pathExists(std::u16string_view path) {
 }
 
 std::vector<MovedFile> parseMovedFiles(std::u16string_view text) {
+  // The table ends at the first tag: every search stays inside it, so one
+  // pass over the table reads it whatever its records look like.
+  const std::u16string_view table = text.substr(0, std::min(text.find(u'<'), text.size()));
   std::vector<MovedFile> records;
   std::size_t allowance = 1000;
   std::size_t i = 0;
-  while (i < text.size() && i < allowance && text[i] != u'<') {
-    if (text[i] != u'$') {
+  while (i < table.size() && i < allowance) {
+    if (table[i] != u'$') {
       ++i;
       continue;
     }
     allowance += 1000;
-    const std::size_t arrow = text.find(u'>', i + 1);
-    const std::size_t bar = arrow == std::u16string_view::npos ? arrow : text.find(u'|', arrow + 1);
-    const std::size_t tag = text.find(u'<', i + 1);
-    if (bar == std::u16string_view::npos || (tag != std::u16string_view::npos && bar > tag)) break;
-    const std::u16string_view oldPath = text.substr(i + 1, arrow - i - 1);
-    const std::u16string_view newPath = text.substr(arrow + 1, bar - arrow - 1);
+    const std::size_t arrow = table.find(u'>', i + 1);
+    const std::size_t bar = arrow == std::u16string_view::npos ? arrow : table.find(u'|', arrow + 1);
+    if (bar == std::u16string_view::npos) break;
+    const std::u16string_view oldPath = table.substr(i + 1, arrow - i - 1);
+    const std::u16string_view newPath = table.substr(arrow + 1, bar - arrow - 1);
     if (records.size() < kMovedFilesMax && oldPath != newPath && oldPath.size() <= kMovedPathMax &&
         newPath.size() <= kMovedPathMax && !oldPath.empty() && !newPath.empty())
       records.push_back({std::u16string(oldPath), std::u16string(newPath)});
@@ -110,7 +116,10 @@ void followMovedFiles(std::vector<MovedFile>& records) {
 
 std::u16string formatMovedFiles(const std::vector<MovedFile>& records) {
   std::u16string text;
-  for (const MovedFile& record : records) text += u"$" + record.oldPath + u">" + record.newPath + u"|\n";
+  for (const MovedFile& record : records)
+    if (record.oldPath.find_first_of(u"<>") == std::u16string::npos &&
+        record.newPath.find_first_of(u"<|") == std::u16string::npos)
+      text += u"$" + record.oldPath + u">" + record.newPath + u"|\n";
   return text;
 }
 
@@ -125,9 +134,9 @@ PathResolver::PathResolver(std::u16string playlistFolder, std::u16string beforeF
 }
 
 std::u16string PathResolver::resolve(std::u16string_view value, std::u16string_view folderPart) const {
-  std::u16string combined(folderPart);
+  std::u16string combined = withSlashes(folderPart);
   if (combined.size() >= 2 && !isSeparator(combined.back())) combined += u'/';
-  combined += value;
+  combined += withSlashes(value);
 
   if (!combined.empty() && isSeparator(combined.front())) {
     if (pathExists(combined)) return normalisedPath(combined);
@@ -139,7 +148,7 @@ std::u16string PathResolver::resolve(std::u16string_view value, std::u16string_v
     }
   }
   if (auto it = movedByName_.find(std::u16string(value)); it != movedByName_.end()) {
-    const std::u16string candidate = joinPath(playlistFolder_, movedFiles_[it->second].newPath);
+    const std::u16string candidate = joinPath(playlistFolder_, withSlashes(movedFiles_[it->second].newPath));
     if (pathExists(candidate)) return normalisedPath(candidate);
   }
   return {};

@@ -16,6 +16,8 @@ namespace mokuza {
 constexpr std::size_t kMovedFilesMax = 10000;
 constexpr std::size_t kMovedPathMax = 511;
 
+// '\' becomes '/': stored paths may come from the Windows form of these files.
+std::u16string withSlashes(std::u16string_view path);
 // '\' becomes '/', "." and ".." are worked out; a trailing separator stays.
 std::u16string normalisedPath(std::u16string_view path);
 // `rest` below `base`, or `rest` itself when it is absolute.
@@ -38,7 +40,8 @@ std::vector<MovedFile> parseMovedFiles(std::u16string_view text);
 // Each new path that is some record's old path becomes that record's new path
 // in turn, so that a file moved twice is found where it went last.
 void followMovedFiles(std::vector<MovedFile>& records);
-// One "$old>new|\n" line per record.
+// One "$old>new|\n" line per record; a record that could not be read back
+// (a '<' anywhere, a '>' in the old path, a '|' in the new one) is left out.
 std::u16string formatMovedFiles(const std::vector<MovedFile>& records);
 
 // Finds what a playlist file's path values name.
@@ -52,7 +55,8 @@ class PathResolver {
   // The first existing candidate as a full path: the playlist's folder +
   // folderPart + value, the before folder + folderPart + value, folderPart +
   // value (from the program folder); then, for a value that is the name of a
-  // moved file, where it went. Empty when nothing exists.
+  // moved file, where it went. '\' separates folders as '/' does. Empty when
+  // nothing exists.
   std::u16string resolve(std::u16string_view value, std::u16string_view folderPart) const;
 
   const std::u16string& playlistFolder() const { return playlistFolder_; }

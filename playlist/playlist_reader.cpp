@@ -1,5 +1,8 @@
 #include "playlist/playlist_reader.h"
 
+#include <algorithm>
+#include <map>
+#include <set>
 #include <system_error>
 
 #include "core/record/text.h"
@@ -20,6 +23,13 @@ bool startsWith(std::u16string_view text, std::u16string_view prefix) {
 
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
+// The next '<' that opens a tag: "<>" stands for a '<' inside a path value.
+std::size_t nextTagOpen(std::u16string_view text, std::size_t from) {
+  std::size_t at = text.find(u'<', from);
+  while (at != std::u16string_view::npos && at + 1 < text.size() && text[at + 1] == u'>') at = text.find(u'<', at + 2);
+  return at;
+}
+
 // The characters an entry holds, for the text budget.
 std::size_t entrySize(const PlaylistEntry& entry) {
   std::size_t size = 0;
@@ -38,13 +48,13 @@ class Reader {
   }
 
   PlaylistReadResult run(std::u16string_view text) {
-    std::size_t pos = text.find(u'<');
-    while (pos != std::u16string_view::npos && !result_.stoppedEarly) {
+    std::size_t pos = nextTagOpen(text, 0);
+    while (pos != std::u16string_view::npos) {
       const std::size_t close = text.find(u'>', pos + 1);
       if (close == std::u16string_view::npos) break;
-      const std::size_t next = text.find(u'<', close + 1);
+      const std::size_t next = nextTagOpen(text, close + 1);
       const std::size_t end = next == std::u16string_view::npos ? text.size() : next;
-      handle(text.substr(pos + 1, close - pos - 1), text.substr(close + 1, end - close - 1));
+      handle(text.substr(pos + 1, close - pos - 1), unescaped(text.substr(close + 1, end - close - 1)));
       pos = next;
     }
     flushAliasGroup();
@@ -54,7 +64,23 @@ class Reader {
   }
 
  private:
+  // The value with each "<>" back as '<'; values without one are used as they stand.
+  std::u16string_view unescaped(std::u16string_view value) {
+    if (value.find(u'<') == std::u16string_view::npos) return value;
+    unescaped_.clear();
+    for (std::size_t i = 0; i < value.size(); ++i) {
+      unescaped_.push_back(value[i]);
+      if (value[i] == u'<') ++i;
+    }
+    return unescaped_;
+  }
+
   void handle(std::u16string_view name, std::u16string_view value) {
+    if (result_.stoppedEarly) {
+      // Only counted from here on: the games the list cannot hold.
+      if (const std::size_t at = name.find(u"Game."); at != std::u16string_view::npos) startGame(name.substr(at + 5));
+      return;
+    }
     if (startsWith(name, u"plyrn")) {
       aliasName(name.substr(5), value);
       return;
@@ -69,12 +95,12 @@ class Reader {
     } else if (name == u"plmove") {
       result_.shownMove = parseInt32(value);
     } else if (name == u"before_folder") {
-      const std::u16string folder = asFolder(normalisedPath(joinPath(pathToText(context_.programFolder),
-                                                                     isEmptyValue(value) ? u"" : value)));
-      result_.beforeFolder = folder;
-      resolver_.setBeforeFolder(folder);
+      result_.beforeFolder = asFolder(normalisedPath(joinPath(pathToText(context_.programFolder),
+                                                              isEmptyValue(value) ? u"" : value)));
+      useBeforeFolder();
     } else if (name == u"before_folderA") {
       result_.beforeFolderAbsolute = isEmptyValue(value) ? std::u16string() : asFolder(normalisedPath(value));
+      useBeforeFolder();
     } else if (name == u"listitem") {
       result_.columns = parseColumnLayout(value);
     } else if (startsWith(name, u"record") && (name.size() == 7 || name.size() == 8) && isDigit(name[6]) &&
@@ -88,26 +114,48 @@ class Reader {
     }
   }
 
+  // The folder the playlist was written in, where files that stayed behind
+  // are looked for: before_folder, or its absolute form when only that exists
+  // (the program folder of the reader may not be the writer's).
+  void useBeforeFolder() {
+    const std::u16string& relative = result_.beforeFolder;
+    const std::u16string& absolute = result_.beforeFolderAbsolute;
+    const std::u16string& folder = !pathExists(relative) && pathExists(absolute) ? absolute : relative;
+    if (!folder.empty()) resolver_.setBeforeFolder(folder);
+  }
+
   void startGame(std::u16string_view digits) {
     if (inGame_) commit();
-    if (result_.stoppedEarly) return;
-    inGame_ = digits != u"end";
-    if (inGame_) working_.number = parseInt32(digits.substr(0, 255));
+    const bool starts = digits != u"end";
+    if (result_.stoppedEarly) {
+      if (starts) ++result_.gamesLeftOut;
+      return;
+    }
+    inGame_ = starts;
+    if (inGame_)
+      working_.number = static_cast<std::int32_t>(
+          std::clamp<std::int64_t>(parseLeadingNumber(digits.substr(0, 255), INT32_MIN, INT32_MAX), 1, kPlaylistCapacity));
   }
 
   void commit() {
     inGame_ = false;
     if (result_.entries.size() >= static_cast<std::size_t>(kPlaylistCapacity)) {
-      result_.stoppedEarly = true;
+      leaveOut();
       return;
     }
+    resolvePendingFiles();
     textHeld_ += entrySize(working_);
     if (textHeld_ > kReadTextBudget) {
-      result_.stoppedEarly = true;
+      leaveOut();
       return;
     }
     result_.entries.push_back(working_);
     if (working_.number == position_) result_.shownIndex = static_cast<int>(result_.entries.size());
+  }
+
+  void leaveOut() {
+    result_.stoppedEarly = true;
+    ++result_.gamesLeftOut;
   }
 
   void field(std::u16string_view name, std::u16string_view value) {
@@ -121,25 +169,21 @@ class Reader {
     if (!keyed) return;
     const std::u16string label(keyed->label);
     switch (keyed->kind) {
-      case FieldKind::Folder: {
-        const std::u16string_view folder = isEmptyValue(value) ? std::u16string_view() : value;
-        std::u16string found = resolver_.resolve(folder, u"");
-        if (found.empty()) found = normalisedPath(joinPath(resolver_.playlistFolder(), folder));
-        working_.fileFolders.insert_or_assign(label, asFolder(found));
+      case FieldKind::Folder:
+        storedFolders_.insert_or_assign(label, std::u16string(isEmptyValue(value) ? u"" : value));
+        pending_.insert(label);
         break;
-      }
-      case FieldKind::FileName: {
+      case FieldKind::FileName:
         if (isEmptyValue(value)) {
           working_.fileFolders.erase(label);
           working_.fileNames.erase(label);
+          pendingNames_.erase(label);
+          pending_.erase(label);
           break;
         }
-        const std::u16string folder = FilePathFolder(label);
-        std::u16string found = resolver_.resolve(value, folder);
-        if (found.empty()) found = joinPath(folder, value);
-        SetFilePath(working_, label, found);
+        pendingNames_.insert_or_assign(label, std::u16string(value));
+        pending_.insert(label);
         break;
-      }
       case FieldKind::Text:
         if ((label == kRegisteredLabel || label == kAccessedLabel) && (isEmptyValue(value) || value == u"0"))
           working_.textFields.insert_or_assign(label, context_.now);
@@ -157,7 +201,38 @@ class Reader {
     }
   }
 
-  std::u16string FilePathFolder(const std::u16string& label) const {
+  // A folder value as a full folder: the first candidate that exists, else
+  // below the playlist's folder.
+  std::u16string folderFor(std::u16string_view stored) const {
+    std::u16string found = resolver_.resolve(stored, u"");
+    if (found.empty()) found = normalisedPath(joinPath(resolver_.playlistFolder(), stored));
+    return asFolder(found);
+  }
+
+  // The file fields the block named, resolved once it is complete. A file is
+  // looked for as its stored folder and name together below each base folder
+  // (an empty folder is the playlist's own, which the file may have left); a
+  // field whose folder the text never named keeps the folder it has.
+  void resolvePendingFiles() {
+    for (const std::u16string& label : pending_) {
+      const auto stored = storedFolders_.find(label);
+      const auto named = pendingNames_.find(label);
+      const auto held = working_.fileNames.find(label);
+      if (named == pendingNames_.end() && held == working_.fileNames.end()) {
+        working_.fileFolders.insert_or_assign(label, folderFor(stored->second));
+        continue;
+      }
+      const std::u16string name = named != pendingNames_.end() ? named->second : held->second;
+      const std::u16string folder = stored != storedFolders_.end() ? stored->second : currentFolder(label);
+      std::u16string found = resolver_.resolve(name, folder);
+      if (found.empty()) found = withSlashes(joinPath(stored != storedFolders_.end() ? folderFor(folder) : folder, name));
+      SetFilePath(working_, label, found);
+    }
+    pending_.clear();
+    pendingNames_.clear();
+  }
+
+  std::u16string currentFolder(const std::u16string& label) const {
     auto it = working_.fileFolders.find(label);
     return it == working_.fileFolders.end() ? std::u16string() : it->second;
   }
@@ -192,6 +267,10 @@ class Reader {
   const PlaylistReadContext& context_;
   PathResolver resolver_;
   PlaylistEntry working_;
+  std::map<std::u16string, std::u16string, std::less<>> storedFolders_;  // folder values as the text gives them
+  std::map<std::u16string, std::u16string, std::less<>> pendingNames_;   // file values of the block
+  std::set<std::u16string, std::less<>> pending_;                         // file fields the block named
+  std::u16string unescaped_;
   PlaylistReadResult result_;
   std::int32_t position_ = 0;
   bool inGame_ = false;
@@ -287,6 +366,7 @@ int ReadPlaylist(Playlist& playlist, PlaylistEntry& shownDesign, const std::u16s
   playlist.freeRecords.clear();
   playlist.currentGameIndex = result.shownIndex;
   playlist.shownMove = result.shownMove;
+  playlist.gamesLeftOut = result.gamesLeftOut;
   playlist.columns = result.columns ? std::move(*result.columns) : defaultPlaylistColumns();
   playlist.aliasGroups = std::move(result.aliasGroups);
   playlist.movedFiles = std::move(result.movedFiles);

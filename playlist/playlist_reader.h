@@ -40,6 +40,7 @@ struct PlaylistReadResult {
   std::vector<AliasGroup> aliasGroups;
   std::vector<MovedFile> movedFiles;
   bool stoppedEarly = false;  // capacity or text budget reached
+  int gamesLeftOut = 0;       // games of the text after that point, not read
 };
 
 PlaylistReadResult parsePlaylistText(std::u16string_view text, const PlaylistReadContext& context);
@@ -49,8 +50,9 @@ constexpr int kPlaylistReadEmpty = -1;  // no text: nothing changed
 
 // Reads the file `source`, or the clipboard text when fromClipboard. From a
 // file, the text's games replace the playlist's, the playlist takes the file's
-// path, and the shown design goes back to the initial design; from the
-// clipboard, the games become the copied games and nothing else changes.
+// path and notes the games the reader had to leave out, and the shown design
+// goes back to the initial design; from the clipboard, the games become the
+// copied games and nothing else changes.
 int ReadPlaylist(Playlist& playlist, PlaylistEntry& shownDesign, const std::u16string& source, bool fromClipboard,
                  platform::Services& services, const std::filesystem::path& programFolder);
 

@@ -13,17 +13,21 @@ namespace mokuza {
 namespace {
 
 // A value on one line that cannot end early: line breaks go, and '<' (which
-// would start a tag) becomes its full-width form. Empty values are " ".
-std::u16string cleanValue(std::u16string_view value) {
+// would start a tag) becomes its full-width form in a free text and "<>",
+// which the reader turns back, in a path. Empty values are " ".
+std::u16string cleanValue(std::u16string_view value, bool path = false) {
   std::u16string text;
   text.reserve(value.size());
   for (char16_t c : value) {
     if (c == u'\r' || c == u'\n') continue;
-    text.push_back(c == u'<' ? u'＜' : c);
+    if (c != u'<') text.push_back(c);
+    else if (path) text += u"<>";
+    else text.push_back(u'＜');
   }
   if (text.empty()) text = u" ";
   return text;
 }
+
 
 struct FileRow {
   std::u16string_view label;
@@ -59,9 +63,6 @@ class BlockWriter {
     for (const FileField& field : kFileFields)
       fileRows_.push_back({field.label, asciiToUtf16(field.key), asciiToUtf16(folderKeyOf(field.key))});
     std::sort(fileRows_.begin(), fileRows_.end(), [](const FileRow& x, const FileRow& y) { return x.label < y.label; });
-    const PlaylistEntry initial = initialDesign();
-    tableIntegers_ = initial.intFields;
-    for (const LabelKey& row : kOptionalIntFields) tableIntegers_.emplace(row.label, 0);
   }
 
   // One game, compared with the one written before it (none for the first).
@@ -79,11 +80,11 @@ class BlockWriter {
   }
 
  private:
-  void field(std::u16string_view key, std::u16string_view value) {
+  void field(std::u16string_view key, std::u16string_view value, bool path = false) {
     out_ += u"\n<";
     out_ += key;
     out_ += u">\n";
-    out_ += cleanValue(value);
+    out_ += cleanValue(value, path);
   }
 
   static const std::u16string* find(const LabelMap& map, std::u16string_view label) {
@@ -125,7 +126,7 @@ class BlockWriter {
       if (!hasFile(entry, row.label)) continue;
       const std::u16string now = part(entry.fileFolders, row.label);
       if (previous && hasFile(*previous, row.label) && part(previous->fileFolders, row.label) == now) continue;
-      field(row.folderKey, folderValue(now));
+      field(row.folderKey, folderValue(now), true);
     }
   }
 
@@ -138,7 +139,7 @@ class BlockWriter {
       }
       const std::u16string now = part(entry.fileNames, row.label);
       if (had && part(previous->fileNames, row.label) == now) continue;
-      field(row.fileKey, now);
+      field(row.fileKey, now, true);
     }
   }
 
@@ -157,15 +158,15 @@ class BlockWriter {
                  });
   }
 
-  // In the first block every integer field of the tables is named: the value,
-  // or an empty value that clears it in the design the reader starts from.
+  // Integers are always numbers: the first block names every one the game
+  // has, a later block those that are new or changed. One the game lacks is
+  // not named, and a reader carries over the value of the game before.
   void writeIntegers(const PlaylistEntry& entry, const PlaylistEntry* previous) {
-    forEachLabel(previous ? &previous->intFields : &tableIntegers_, entry.intFields,
+    forEachLabel(previous ? &previous->intFields : nullptr, entry.intFields,
                  [&](const std::u16string& label, const std::int32_t* before, const std::int32_t* now) {
-                   if (kindOfLabel(label) != FieldKind::Integer) return;
-                   if (now ? (previous && before && *before == *now) : !before) return;
+                   if (!now || (before && *before == *now) || kindOfLabel(label) != FieldKind::Integer) return;
                    const std::u16string& key = keyOf(label);
-                   if (!key.empty()) field(key, now ? decimalText(*now) : std::u16string());
+                   if (!key.empty()) field(key, decimalText(*now));
                  });
   }
 
@@ -173,7 +174,6 @@ class BlockWriter {
   std::u16string playlistFolder_;
   std::u16string programFolder_;
   std::vector<FileRow> fileRows_;
-  std::map<std::u16string, std::int32_t, std::less<>> tableIntegers_;
   std::unordered_map<std::u16string, std::u16string> keys_;
 };
 
@@ -188,7 +188,7 @@ void writeHeader(std::u16string& out, const Playlist& playlist, const PlaylistWr
     out += u"<";
     out += tag;
     out += u">\n";
-    out += cleanValue(value);
+    out += cleanValue(value, true);
     out += u"\n";
   };
   line(u"playlist_name", fileNamePart(playlist.path));
@@ -257,7 +257,17 @@ std::u16string playlistClipboardText(const Playlist& playlist, const std::vector
   return out;
 }
 
+bool confirmShortenedWrite(Playlist& playlist, platform::Services& services) {
+  if (playlist.gamesLeftOut <= 0) return true;
+  const int answer = services.messageBox({decimalText(playlist.gamesLeftOut) + u"局を読み込めませんでした。保存すると失われます。保存しますか？",
+                                          u"Mokuza", platform::Buttons::YesNo, platform::Icon::Warning});
+  if (answer != platform::AnswerYes) return false;
+  playlist.gamesLeftOut = 0;
+  return true;
+}
+
 bool WritePlaylist(const Playlist& playlist, const PlaylistWriteContext& context) {
+  if (playlist.gamesLeftOut > 0) return false;
   if (playlist.displayOrder.empty()) return true;
   return writeTextFile(textToPath(playlist.path), playlistFileText(playlist, context)).ok();
 }

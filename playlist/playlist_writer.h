@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/services.h"
 #include "playlist/playlist.h"
 
 namespace mokuza {
@@ -27,9 +28,15 @@ std::u16string playlistFileText(const Playlist& playlist, const PlaylistWriteCon
 std::u16string playlistClipboardText(const Playlist& playlist, const std::vector<PlaylistEntry>& games,
                                      const PlaylistWriteContext& context);
 
+// Whether the playlist may be written: yes, unless its file holds games the
+// reader left out, which a write loses; then the user is asked, and a Yes
+// clears the mark.
+bool confirmShortenedWrite(Playlist& playlist, platform::Services& services);
+
 // Writes the file text to the playlist's path through a temporary file, so
 // that a failed write leaves the old file whole. Nothing is written for an
-// empty playlist. False when the file could not be written.
+// empty playlist, nor for one whose file holds games the reader left out
+// (confirmShortenedWrite first). False when the file was not written.
 bool WritePlaylist(const Playlist& playlist, const PlaylistWriteContext& context);
 
 }  // namespace mokuza

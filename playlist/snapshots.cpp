@@ -74,6 +74,11 @@ bool restoreSnapshotSlot(SnapshotTable& table, const std::filesystem::path& prog
   return copied;
 }
 
+void dropSnapshotsThrough(SnapshotTable& table, const std::filesystem::path& programFolder, int slot) {
+  const std::filesystem::path folder = snapshotFolder(table, programFolder);
+  while (!table.paths.empty() && table.paths.begin()->first <= slot) removeSlot(table, folder, table.paths.begin()->first);
+}
+
 void deleteSnapshotFiles(SnapshotTable& table, const std::filesystem::path& programFolder) {
   const std::filesystem::path folder = snapshotFolder(table, programFolder);
   while (!table.paths.empty()) removeSlot(table, folder, table.paths.begin()->first);
@@ -90,6 +95,9 @@ void connectPlaylistUndo(Document& doc, Playlist& playlist, platform::Services& 
     // The shown design is the document's own: only the list is read again.
     PlaylistEntry unused;
     ReadPlaylist(playlist, unused, playlist.path, false, services, programFolder);
+  };
+  doc.hooks.dropPlaylistSnapshots = [&playlist, programFolder](int oldestKept) {
+    dropSnapshotsThrough(playlist.snapshots, programFolder, oldestKept);
   };
 }
 

@@ -25,12 +25,17 @@ bool SavePlaylistWithSnapshots(PlaylistContext& context);
 // before-copies, upwards the after-copies. Returns whether a file was copied.
 bool restoreSnapshotSlot(SnapshotTable& table, const std::filesystem::path& programFolder, int slot);
 
+// Removes the copies of every slot up to `slot`, once the history holds no
+// state before it.
+void dropSnapshotsThrough(SnapshotTable& table, const std::filesystem::path& programFolder, int slot);
+
 // Removes every copy (at exit, and when the history is cleared).
 void deleteSnapshotFiles(SnapshotTable& table, const std::filesystem::path& programFolder);
 
 // Lets the document's undo and redo restore the playlist through the copies:
 // after the state is restored, the files are walked to its slot and the
-// playlist is read again. The references must outlive the document's hooks.
+// playlist is read again; the copies of states that left the history go.
+// The references must outlive the document's hooks.
 void connectPlaylistUndo(Document& doc, Playlist& playlist, platform::Services& services,
                          const std::filesystem::path& programFolder);
 

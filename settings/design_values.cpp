@@ -6,21 +6,23 @@
 
 namespace mokuza {
 
-std::u16string_view designLabelForKey(std::string_view key) {
-  for (const IntField& row : kDesignIntFields)
-    if (row.key == key) return row.label;
-  if (kLastMoveField.key == key) return kLastMoveField.label;
-  for (const IntField& row : kDisplayIntFields)
-    if (row.key == key) return row.label;
-  for (const LabelKey& row : kOptionalIntFields)
-    if (row.key == key) return row.label;
+DesignKey designKey(std::string_view key) {
+  const std::u16string_view label = labelForKey(key);
+  if (label.empty()) return {};
+  const std::optional<FieldKind> kind = kindOfLabel(label);
+  if (kind == FieldKind::Integer) return {label, false};
+  if (kind == FieldKind::FileName && label != kSgfFileLabel) return {label, true};
   return {};
 }
 
+std::u16string_view designLabelForKey(std::string_view key) {
+  const DesignKey design = designKey(key);
+  return design.file ? std::u16string_view() : design.label;
+}
+
 std::u16string_view designFileLabelForKey(std::string_view key) {
-  for (const FileField& row : kFileFields)
-    if (row.key == key && row.label != kSgfFileLabel) return row.label;
-  return {};
+  const DesignKey design = designKey(key);
+  return design.file ? design.label : std::u16string_view();
 }
 
 std::int32_t sanitisedDesignValue(std::u16string_view label, std::int32_t value) {

@@ -10,8 +10,16 @@ namespace mokuza {
 inline constexpr std::u16string_view kTypefaceLabel = u"書体";
 inline constexpr std::string_view kTypefaceKey = "typeface";
 
-// The label of an integer design key (design fields, display options), empty
-// for any other key.
+// What a key names in the design: an integer value (design fields, display
+// options) or a file (images and sounds; the game file is not a design file).
+// The label is empty for any other key.
+struct DesignKey {
+  std::u16string_view label;
+  bool file = false;
+};
+DesignKey designKey(std::string_view key);
+
+// The label of an integer design key, empty for any other key.
 std::u16string_view designLabelForKey(std::string_view key);
 
 // The label of a design file key (images and sounds; the game file is not a

@@ -1,6 +1,7 @@
 #include "settings/options.h"
 
 #include <array>
+#include <unordered_map>
 
 namespace mokuza {
 namespace {
@@ -42,8 +43,21 @@ GlobalOptions defaultGlobalOptions() {
   };
 }
 
-bool isGlobalOptionKey(std::string_view key) { return defaultGlobalOptions().contains(key); }
-bool isDocumentOptionKey(std::string_view key) { return defaultDocumentOptions().contains(key); }
+// Asked for every tag of a settings file: the table is built once.
+OptionScope optionScope(std::string_view key) {
+  static const GlobalOptions global = defaultGlobalOptions();
+  static const DocumentOptions document = defaultDocumentOptions();
+  static const std::unordered_map<std::string_view, OptionScope> scopes = [] {
+    std::unordered_map<std::string_view, OptionScope> table;
+    for (const auto& [name, value] : global) table.emplace(name, OptionScope::Global);
+    for (const auto& [name, value] : document) table.emplace(name, OptionScope::Document);
+    return table;
+  }();
+  auto it = scopes.find(key);
+  return it == scopes.end() ? OptionScope::None : it->second;
+}
+
+bool isGlobalOptionKey(std::string_view key) { return optionScope(key) == OptionScope::Global; }
 
 GlobalOptions completeGlobalOptions(const GlobalOptions& options) { return complete(defaultGlobalOptions(), options); }
 

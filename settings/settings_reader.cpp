@@ -16,6 +16,8 @@ namespace mokuza {
 namespace {
 
 namespace fs = std::filesystem;
+// Keys are compared as views: a key of another length is passed over at once.
+using namespace std::string_view_literals;
 
 std::u16string loadSettingsText(const fs::path& file) {
   const platform::FileRead read = platform::readUserFile(file, kSettingsFileMax);
@@ -37,24 +39,25 @@ struct ReadTarget {
   const SettingsContext& context;
 };
 
-bool readOption(ReadTarget& target, const std::string& key, std::u16string_view value) {
-  OptionMap* options = isGlobalOptionKey(key)     ? &target.doc.globalOptions
-                       : isDocumentOptionKey(key) ? &target.doc.state.options
-                                                  : nullptr;
-  if (!options) return false;
-  (*options)[key] = sanitisedOption(key, parseInt32(value));
+bool readOption(ReadTarget& target, std::string_view key, std::u16string_view value) {
+  const OptionScope scope = optionScope(key);
+  if (scope == OptionScope::None) return false;
+  OptionMap* options = scope == OptionScope::Global ? &target.doc.globalOptions : &target.doc.state.options;
+  options->insert_or_assign(std::string(key), sanitisedOption(key, parseInt32(value)));
   return true;
 }
 
-bool readDesign(ReadTarget& target, const std::string& key, std::u16string_view value) {
+bool readDesign(ReadTarget& target, std::string_view key, std::u16string_view value) {
   DocumentState& state = target.doc.state;
-  if (const std::u16string_view label = designLabelForKey(key); !label.empty()) {
-    state.design.intFields.insert_or_assign(std::u16string(label), sanitisedDesignValue(label, parseInt32(value)));
+  const DesignKey design = designKey(key);
+  if (!design.label.empty() && !design.file) {
+    state.design.intFields.insert_or_assign(std::u16string(design.label),
+                                            sanitisedDesignValue(design.label, parseInt32(value)));
     return true;
   }
-  if (const std::u16string_view label = designFileLabelForKey(key); !label.empty()) {
+  if (!design.label.empty()) {
     const auto path = resolveStoredPath(value, target.context.programFolder, PathKind::File);
-    SetFilePath(state.gameInfo, label, path.value_or(u""));
+    SetFilePath(state.gameInfo, design.label, path.value_or(u""));
     return true;
   }
   if (key == kTypefaceKey) {
@@ -64,15 +67,15 @@ bool readDesign(ReadTarget& target, const std::string& key, std::u16string_view 
   return false;
 }
 
-bool readPaths(ReadTarget& target, const std::string& key, std::u16string_view value) {
-  if (key == "playlist_path") {
+bool readPaths(ReadTarget& target, std::string_view key, std::u16string_view value) {
+  if (key == "playlist_path"sv) {
     // The playlist is written back to this path after every change, so it
     // must be a playlist file: never any other file a settings file names.
     const auto path = resolveStoredPath(value, target.context.programFolder, PathKind::File);
     if (path && isPlaylistPath(*path)) target.settings.playlistPath = *path;
     return true;
   }
-  if (key == "history_path") {
+  if (key == "history_path"sv) {
     if (const auto path = resolveStoredPath(value, target.context.programFolder, PathKind::Folder))
       target.settings.historyFolder = *path;
     return true;
@@ -80,11 +83,11 @@ bool readPaths(ReadTarget& target, const std::string& key, std::u16string_view v
   return false;
 }
 
-bool readShowState(ReadTarget& target, const std::string& key, std::u16string_view value) {
+bool readShowState(ReadTarget& target, std::string_view key, std::u16string_view value) {
   ListShowStates& shows = target.settings.shows;
-  std::int32_t* show = key == "playlist_show"     ? &shows.playlist
-                       : key == "eventlist_show"  ? &shows.eventList
-                       : key == "figurelist_show" ? &shows.figureList
+  std::int32_t* show = key == "playlist_show"sv     ? &shows.playlist
+                       : key == "eventlist_show"sv  ? &shows.eventList
+                       : key == "figurelist_show"sv ? &shows.figureList
                                                   : nullptr;
   if (!show) return false;
   const std::int32_t state = parseInt32(value);
@@ -94,11 +97,11 @@ bool readShowState(ReadTarget& target, const std::string& key, std::u16string_vi
 
 // A layout block keeps its line feeds, less the one after its tag and the
 // one before the next tag.
-bool readLayout(ReadTarget& target, const std::string& key, std::u16string_view rawValue) {
+bool readLayout(ReadTarget& target, std::string_view key, std::u16string_view rawValue) {
   ListLayouts& columns = target.settings.columns;
-  std::u16string* block = key == "pl_listitem"   ? &columns.playlist
-                          : key == "ev_listitem" ? &columns.eventList
-                          : key == "fg_listitem" ? &columns.figureList
+  std::u16string* block = key == "pl_listitem"sv   ? &columns.playlist
+                          : key == "ev_listitem"sv ? &columns.eventList
+                          : key == "fg_listitem"sv ? &columns.figureList
                                                  : nullptr;
   if (!block) return false;
   if (rawValue.starts_with(u'\n')) rawValue.remove_prefix(1);
@@ -110,7 +113,7 @@ bool readLayout(ReadTarget& target, const std::string& key, std::u16string_view 
 }
 
 // "plyrn" row "-" column.
-bool readPlayerName(ReadTarget& target, const std::string& key, std::u16string_view value) {
+bool readPlayerName(ReadTarget& target, std::string_view key, std::u16string_view value) {
   constexpr std::string_view kPrefix = "plyrn";
   if (!key.starts_with(kPrefix)) return false;
   const std::u16string rest = asciiToUtf16(std::string_view(key).substr(kPrefix.size()));
@@ -125,7 +128,7 @@ bool readPlayerName(ReadTarget& target, const std::string& key, std::u16string_v
   return true;
 }
 
-bool readRecord(ReadTarget& target, const std::string& key, std::u16string_view value) {
+bool readRecord(ReadTarget& target, std::string_view key, std::u16string_view value) {
   constexpr std::string_view kPrefix = "record";
   if (!key.starts_with(kPrefix)) return false;
   const auto k = parseIndex(asciiToUtf16(std::string_view(key).substr(kPrefix.size())));
@@ -154,8 +157,8 @@ void readRecentList(ReadTarget& target, std::u16string_view lines, RecentFiles& 
 void handleTag(ReadTarget& target, std::u16string_view tag, std::u16string_view rawValue) {
   const auto key = asciiKey(tag);
   if (!key) return;
-  if (*key == "recent_files") return readRecentList(target, rawValue, target.doc.recentGames, true);
-  if (*key == "playlist_list") return readRecentList(target, rawValue, target.doc.recentPlaylists, false);
+  if (std::string_view(*key) == "recent_files"sv) return readRecentList(target, rawValue, target.doc.recentGames, true);
+  if (std::string_view(*key) == "playlist_list"sv) return readRecentList(target, rawValue, target.doc.recentPlaylists, false);
   if (readLayout(target, *key, rawValue)) return;
   const std::u16string value = withoutLineBreaks(rawValue);
   if (readOption(target, *key, value) || readDesign(target, *key, value) || readPaths(target, *key, value)) return;

@@ -4,17 +4,12 @@
 #include <system_error>
 
 #include "core/record/text.h"
+#include "playlist/playlist_paths.h"
 
 namespace mokuza {
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path withSlashes(std::u16string_view text) {
-  std::u16string copy(text);
-  std::replace(copy.begin(), copy.end(), u'\\', u'/');
-  return textToPath(copy);
-}
 
 // The folder without a trailing separator, so that relative paths are taken
 // from the folder itself.
@@ -32,7 +27,7 @@ std::u16string withoutTrailingSeparator(std::u16string text) {
 }  // namespace
 
 std::u16string storedPath(std::u16string_view path, const fs::path& programFolder) {
-  const fs::path target = withSlashes(path).lexically_normal();
+  const fs::path target = textToPath(withSlashes(path)).lexically_normal();
   if (target.is_relative()) return withoutTrailingSeparator(pathToText(target));
   const fs::path relative = target.lexically_relative(normalFolder(programFolder));
   return withoutTrailingSeparator(pathToText(relative.empty() ? target : relative));
@@ -46,7 +41,7 @@ bool isStorablePath(std::u16string_view path) {
 std::optional<std::u16string> resolveStoredPath(std::u16string_view value, const fs::path& programFolder,
                                                 PathKind kind) {
   if (!isStorablePath(value)) return std::nullopt;
-  fs::path path = withSlashes(value);
+  fs::path path = textToPath(withSlashes(value));
   if (path.is_relative()) path = normalFolder(programFolder) / path;
   path = path.lexically_normal();
   std::error_code ec;

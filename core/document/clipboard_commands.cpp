@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/document/game_files.h"
 #include "core/document/navigation.h"
 #include "core/document/undo.h"
 #include "core/record/sgf_reader.h"
@@ -82,6 +83,7 @@ int openFromClipboard(Document& doc, platform::Services& services, bool movesOnl
   recomputePositions(doc, 0);
   callHook(doc.hooks.refreshLists);
   doc.state.currentFileName.clear();
+  leavePlaylistGame(doc);
   doc.state.gameInfo.fileFolders.erase(std::u16string(kSgfFileLabel));
   doc.state.gameInfo.fileNames.erase(std::u16string(kSgfFileLabel));
   doc.state.fileTitle.clear();

@@ -98,6 +98,7 @@ enum InsertionMode : int {
 };
 inline constexpr std::u16string_view kInsertionModeLabel = u"途中局面での着手";
 inline constexpr std::u16string_view kLastMoveLabel = u"棋譜並べ最終手";
+inline constexpr std::int32_t kLastMoveWhole = 999;  // figure replay shows the whole game
 
 // Calls into the layers above the document (window, playlist, history log).
 // Unset hooks do nothing.
@@ -108,11 +109,16 @@ struct DocumentHooks {
   std::function<void(std::u16string_view description, int position)> appendHistoryLine;
   std::function<std::vector<PlaylistEntry>()> snapshotPlaylist;
   std::function<void(const std::vector<PlaylistEntry>&)> restorePlaylist;
+  // The oldest entries left the history: no state before the playlist
+  // snapshot `oldestKept` can come back.
+  std::function<void(int oldestKept)> dropPlaylistSnapshots;
   // Opens a ".gpl" file; returns 0 or a negative status.
   std::function<int(const std::u16string& path)> openPlaylist;
   // Auto-play stops as its stop command stops it: another game is about to
   // replace the shown one.
   std::function<void()> stopAutoPlay;
+  // A game from outside the playlist is now shown.
+  std::function<void()> outsideGameOpened;
 };
 
 struct Document {

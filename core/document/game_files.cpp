@@ -124,6 +124,7 @@ int openGame(Document& doc, platform::Services& services, const OpenRequest& req
   doc.state.options["boardsize"] = options.defaultBoardSize;
   doc.state.modified = false;
   doc.state.currentFileName = path;
+  if (!playlistGame) leavePlaylistGame(doc);
   if (!doc.batchMode) setTitleFile(doc, path);
 
   if (!playlistGame && !doc.autoPlayRunning) recordUndo(doc, u"対局を開く - " + std::u16string(stemOf(path)));
@@ -135,6 +136,12 @@ int openGame(Document& doc, platform::Services& services, const OpenRequest& req
     callHook(doc.hooks.repaint);
   }
   return 0;
+}
+
+void leavePlaylistGame(Document& doc) {
+  doc.state.playlistIndex = 0;
+  doc.state.design.intFields.insert_or_assign(std::u16string(kLastMoveLabel), kLastMoveWhole);
+  callHook(doc.hooks.outsideGameOpened);
 }
 
 int openGameFile(Document& doc, platform::Services& services, const std::u16string& path) {

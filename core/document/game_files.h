@@ -23,6 +23,11 @@ constexpr int kOpenFailed = -1;
 // Opens a game (or hands a playlist to hooks.openPlaylist): 0 on success.
 int openGame(Document& doc, platform::Services& services, const OpenRequest& request);
 
+// The shown game is one from outside the playlist now (a file, the clipboard):
+// no playlist entry takes its information, figure replay shows it whole, and
+// hooks.outsideGameOpened tells the playlist.
+void leavePlaylistGame(Document& doc);
+
 // Loads a game from a path without the open dialog; shows move 0.
 int openGameFile(Document& doc, platform::Services& services, const std::u16string& path);
 

@@ -18,6 +18,21 @@ std::size_t storedPlaylistEntries(const Document& doc) {
 
 std::u16string number(int value) { return asciiToUtf16(std::to_string(value)); }
 
+// The window layout stays as the user left it when the history moves.
+constexpr std::string_view kLayoutOptions[] = {"layoutno", "textsize"};
+constexpr std::u16string_view kLayoutDesignValues[] = {u"碁盤Ｘ", u"碁盤Ｙ", u"碁盤サイズ指定", u"背景Ｘ", u"背景Ｙ"};
+
+void keepLayout(DocumentState& restored, const DocumentState& current) {
+  for (std::string_view key : kLayoutOptions) {
+    if (auto it = current.options.find(key); it != current.options.end())
+      restored.options.insert_or_assign(it->first, it->second);
+  }
+  for (std::u16string_view label : kLayoutDesignValues) {
+    if (auto it = current.design.intFields.find(label); it != current.design.intFields.end())
+      restored.design.intFields.insert_or_assign(it->first, it->second);
+  }
+}
+
 }  // namespace
 
 void recordUndo(Document& doc, std::u16string_view description) {
@@ -36,11 +51,15 @@ void recordUndo(Document& doc, std::u16string_view description) {
   doc.undoEntries.push_back(std::move(entry));
   doc.undoIndex = static_cast<int>(doc.undoEntries.size()) - 1;
 
+  bool dropped = false;
   while (doc.undoIndex > 0 &&
          (doc.undoIndex + storedPlaylistEntries(doc) >= kUndoPlaylistEntryLimit + 1 || doc.undoIndex >= kUndoLimit)) {
     doc.undoEntries.erase(doc.undoEntries.begin());
     --doc.undoIndex;
+    dropped = true;
   }
+  if (dropped && doc.hooks.dropPlaylistSnapshots)
+    doc.hooks.dropPlaylistSnapshots(doc.undoEntries.front().state.playlistSnapshot);
   doc.undoCount = doc.undoIndex;
 
   if (optionValue(doc.globalOptions, "histoutput", 1) == 1 && doc.hooks.appendHistoryLine)
@@ -53,7 +72,9 @@ void restoreUndo(Document& doc) {
   if (doc.undoIndex < 0 || doc.undoIndex >= static_cast<int>(doc.undoEntries.size())) return;
   const UndoEntry& entry = doc.undoEntries[static_cast<std::size_t>(doc.undoIndex)];
   const int oldSize = doc.record().boardSize;
-  doc.state = entry.state;
+  DocumentState restored = entry.state;
+  keepLayout(restored, doc.state);
+  doc.state = std::move(restored);
   doc.state.modified = entry.modified;
   if (doc.hooks.restorePlaylist) doc.hooks.restorePlaylist(entry.playlistEntries);
   if (doc.record().boardSize != oldSize || doc.board.geometry.n != doc.record().boardSize)

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <string>
 
@@ -53,6 +54,49 @@ TEST_F(CliPlaylist, NewAddAndListShowTheGamesInListOrder) {
                        "2\t" + b + "\tCy Young\tDee Dee\t2024-04-02\tW+2.5\n");
   r = run("list " + quoted(list) + " --columns wname,totalmove,No.");
   EXPECT_EQ(r.out, "Bob Brown\t2\t1\nDee Dee\t3\t2\n");
+}
+
+TEST_F(CliPlaylist, AddedGamesAreDatedWithTheLocalTimeOfNow) {
+  ASSERT_EQ(run("new " + quoted(list)).status, 0);
+  // Nine hours east of UTC, so that local time and UTC differ.
+  const char* zone = std::getenv("TZ");
+  const std::string saved = zone ? zone : "";
+  ::setenv("TZ", "JST-9", 1);
+  auto jst = [](std::time_t when) {
+    when += 9 * 3600;
+    char text[16];
+    std::tm utc{};
+    std::strftime(text, sizeof text, "%Y%m%d%H%M%S", gmtime_r(&when, &utc));
+    return std::string(text);
+  };
+  const std::string before = jst(std::time(nullptr));
+  const CliRun added = run("add " + quoted(list) + " " + a);
+  const std::string after = jst(std::time(nullptr));
+  zone ? ::setenv("TZ", saved.c_str(), 1) : ::unsetenv("TZ");
+  ASSERT_EQ(added.status, 0) << added.err;
+  const std::string date = run("list " + quoted(list) + " --columns Regist_date").out;
+  EXPECT_GE(date, before + "\n");
+  EXPECT_LE(date, after + "\n");
+}
+
+TEST_F(CliPlaylist, AFileReadInPartIsWrittenOnlyWithYes) {
+  // Every game carries the first one's megabyte of comment: the reader's text budget ends the list early.
+  std::string text = "<game_comment>\n" + std::string(1 << 20, 'x') + "\n<sgf_folder>\n/g\n";
+  for (int k = 1; k <= 100; ++k) text += "<Game." + std::to_string(k) + ">\n<sgf_file>\n" + std::to_string(k) + ".sgf\n";
+  write("big.gpl", text + "<Game.end>\n");
+  const std::string big = (dir / "big.gpl").string();
+
+  CliRun r = run("list " + big + " --columns No.");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.err.find("more were left out"), std::string::npos) << r.err;
+  r = run("add " + big + " " + a);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("add --yes to write it anyway"), std::string::npos) << r.err;
+  EXPECT_EQ(slurp(big), text + "<Game.end>\n");
+  r = run("add " + big + " " + a + " --yes");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(slurp(big), text + "<Game.end>\n");
+  EXPECT_NE(run("add --help").out.find("refuse to write it without --yes"), std::string::npos);
 }
 
 TEST_F(CliPlaylist, MistakesAreReportedWithTheirExitCodes) {

@@ -65,6 +65,26 @@ TEST_F(UndoTest, UndoReachesBackThroughBranchesAndDeletions) {
   EXPECT_EQ(doc.currentMove(), 3);
 }
 
+TEST_F(UndoTest, TheWindowLayoutStaysAsItIsThroughUndoAndRedo) {
+  doc.state.design.intFields[u"黒石透明度"] = 100;
+  recordUndo(doc, u"a");
+  doc.state.design.intFields[u"黒石透明度"] = 200;
+  const std::pair<const char16_t*, std::int32_t> layout[] = {
+      {u"碁盤Ｘ", 31}, {u"碁盤Ｙ", 32}, {u"碁盤サイズ指定", 33}, {u"背景Ｘ", 34}, {u"背景Ｙ", 35}};
+  for (const auto& [label, value] : layout) doc.state.design.intFields[label] = value;
+  doc.state.options["layoutno"] = 3;
+  doc.state.options["textsize"] = 4;
+  recordUndo(doc, u"b");
+  for (const auto& [label, value] : layout) doc.state.design.intFields[label] = value + 10;
+  ASSERT_TRUE(undo(doc));
+  EXPECT_EQ(doc.state.design.intFields[u"黒石透明度"], 100) << "the rest of the design goes back";
+  for (const auto& [label, value] : layout) EXPECT_EQ(doc.state.design.intFields[label], value + 10) << u8(label);
+  EXPECT_EQ(optionValue(doc.state.options, "layoutno", 0), 3);
+  EXPECT_EQ(optionValue(doc.state.options, "textsize", 0), 4);
+  ASSERT_TRUE(redo(doc));
+  EXPECT_EQ(doc.state.design.intFields[u"碁盤Ｘ"], 41);
+}
+
 TEST_F(UndoTest, ANewChangeDiscardsTheRedoSide) {
   record({u"a", u"b", u"c"});
   ASSERT_TRUE(undo(doc));

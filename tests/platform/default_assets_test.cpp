@@ -57,7 +57,7 @@ TEST_F(DefaultAssets, SeedingFillsInMissingFilesAndKeepsTheUsersOwn) {
   EXPECT_EQ(seedDefaultAssets(defaults, defaults), 0);
 }
 
-TEST_F(DefaultAssets, OnlyTheDataFolderIsSeeded) {
+TEST_F(DefaultAssets, TheDataFolderAndAChosenFolderAreSeededAlike) {
   const fs::path exe = root / "bin";
   fs::create_directories(exe);
   ProgramFolderInputs in{"", exe, (root / "xdg").string(), root.string(), defaults};
@@ -65,9 +65,11 @@ TEST_F(DefaultAssets, OnlyTheDataFolderIsSeeded) {
   EXPECT_EQ(xdg, root / "xdg" / "mokuza");
   EXPECT_EQ(read(xdg / "gra" / "command" / "Mundo.jpg"), "shipped undo");
 
+  write(root / "chosen" / "black_sound.wav", "the user's click");
   in.mokuzaHome = (root / "chosen").string();
   EXPECT_EQ(resolveProgramFolder(in), root / "chosen");
-  EXPECT_FALSE(fs::exists(root / "chosen" / "gra")) << "an explicitly named folder is left as it is";
+  EXPECT_EQ(read(root / "chosen" / "gra" / "command" / "Mundo.jpg"), "shipped undo");
+  EXPECT_EQ(read(root / "chosen" / "black_sound.wav"), "the user's click");
 }
 
 TEST_F(DefaultAssets, DefaultsAreFoundBesideTheProgramOrInItsShareFolder) {

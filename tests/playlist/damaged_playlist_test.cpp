@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "playlist/list_games.h"
+#include "playlist/list_order.h"
+#include "playlist/list_texts.h"
 #include "playlist/playlist_paths.h"
 #include "playlist/playlist_reader.h"
+#include "playlist/playlist_writer.h"
 #include "playlist_test_support.h"
 
 namespace mokuza::test {
@@ -32,6 +36,7 @@ TEST_F(DamagedPlaylist, AHundredThousandGamesStopAtTheCapacity) {
   const PlaylistReadResult result = parse(games(100000));
   EXPECT_EQ(result.entries.size(), static_cast<std::size_t>(kPlaylistCapacity));
   EXPECT_TRUE(result.stoppedEarly);
+  EXPECT_EQ(result.gamesLeftOut, 90000);
 }
 
 TEST_F(DamagedPlaylist, ATruncatedFileKeepsTheGamesItCompleted) {
@@ -47,10 +52,12 @@ TEST_F(DamagedPlaylist, AbsurdNumbersAreHeldToTheirRange) {
   const PlaylistReadResult result = parse(
       u"<position>\n99999999999999999999\n<plmove>\n-99999999999999999999\n"
       u"<Game.999999999999999999999999>\n<margin_x>\n123456789012345\n<record9>\n-5\n<record3>\n99999999999\n"
-      u"<Game.end>\n");
-  ASSERT_EQ(result.entries.size(), 1u);
-  EXPECT_EQ(result.entries[0].number, INT32_MAX);
-  EXPECT_EQ(result.shownIndex, 1) << "position names that game";
+      u"<Game.-1>\n<Game.0>\n<Game.end>\n");
+  ASSERT_EQ(result.entries.size(), 3u);
+  EXPECT_EQ(result.entries[0].number, kPlaylistCapacity) << "game numbers lie within 1..10000";
+  EXPECT_EQ(result.entries[1].number, 1);
+  EXPECT_EQ(result.entries[2].number, 1);
+  EXPECT_EQ(result.shownIndex, 1);
   EXPECT_EQ(result.shownMove, INT32_MIN);
   EXPECT_EQ(intField(result.entries[0], u"碁盤Ｘ", 0), INT32_MAX);
   EXPECT_EQ(result.entries[0].figureEnds[9], 0u);
@@ -97,6 +104,32 @@ TEST_F(DamagedPlaylist, AHugeValueCarriedOverStopsAtTheTextBudget) {
   EXPECT_TRUE(result.stoppedEarly);
   EXPECT_LT(result.entries.size(), 200u);
   EXPECT_GT(result.entries.size(), 10u);
+}
+
+TEST_F(DamagedPlaylist, AFileReadInPartIsWrittenBackOnlyWhenTheUserAgrees) {
+  // Every game carries the first one's megabyte of text: the reader's budget ends the list early.
+  ASSERT_TRUE(writeTextFile(u8(playlist.path), u"<game_comment>\n" + std::u16string(1 << 20, u'x') + u"\n" + games(100)));
+  const std::string whole = slurp(u8(playlist.path));
+  PlaylistEntry design = initialDesign();
+  ASSERT_EQ(ReadPlaylist(playlist, design, playlist.path, false, services, home), kPlaylistReadOk);
+  const int read = playlist.gameCount(), left = 100 - read;
+  ASSERT_GT(left, 0);
+  EXPECT_EQ(playlist.gamesLeftOut, left);
+  EXPECT_NE(u8(playlistWindowTitle(playlist)).find("（ほか" + std::to_string(left) + "局は読み込めませんでした）"),
+            std::string::npos);
+
+  PlaylistContext ctx = context();
+  EXPECT_EQ(AddGames(ctx, paths({game("new.sgf")})), kListNotWritten);
+  EXPECT_EQ(messages().at(0), "Mokuza: " + std::to_string(left) + "局を読み込めませんでした。保存すると失われます。保存しますか？");
+  EXPECT_FALSE(WritePlaylist(playlist, {home, 0}));
+  EXPECT_EQ(slurp(u8(playlist.path)), whole) << "No writes nothing";
+
+  services.messageAnswers.push_back(platform::AnswerYes);
+  select({1});
+  ASSERT_EQ(MoveSelectedRows(ctx, 1), kListDone);
+  ASSERT_EQ(ReadPlaylist(playlist, design, playlist.path, false, services, home), kPlaylistReadOk);
+  EXPECT_EQ(playlist.gameCount(), read + 1) << "the added game has no comment to carry";
+  EXPECT_EQ(playlist.gamesLeftOut, 0);
 }
 
 TEST_F(DamagedPlaylist, BytesThatAreNoTextAtAllReadWithoutHarm) {

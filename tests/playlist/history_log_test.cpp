@@ -79,6 +79,23 @@ TEST_F(HistoryLogTest, ChangingTheFolderIsLoggedInTheOldOneAndLaterLinesGoToTheN
   EXPECT_NE(slurp(dir / "elsewhere" / "2024" / "history - 2024-12.txt").find("after"), std::string::npos);
 }
 
+TEST_F(HistoryLogTest, AMonthsFileThatCannotBeReadIsNeverReplacedAndSaidOnce) {
+  const fs::path file = log.folder / "2024" / "history - 2024-12.txt";
+  fs::create_directories(file.parent_path());
+  fs::create_symlink(file.filename(), file);  // a link to itself: there, but no text to read
+  EXPECT_FALSE(AppendHistoryLine(log, services, u"first", 1));
+  EXPECT_FALSE(AppendHistoryLine(log, services, u"second", 2));
+  EXPECT_TRUE(fs::is_symlink(file));
+  EXPECT_EQ(messages(), std::vector<std::string>{"エラー: 履歴ファイルを読み込めないため、履歴を書き込みませんでした\n" + file.string()});
+  if (::geteuid() == 0) return;  // root reads every file
+  fs::remove(file);
+  std::ofstream(file) << "kept";
+  fs::permissions(file, fs::perms::none);
+  EXPECT_FALSE(AppendHistoryLine(log, services, u"third", 3));
+  fs::permissions(file, fs::perms::owner_read);
+  EXPECT_EQ(slurp(file), "kept");
+}
+
 TEST_F(HistoryLogTest, AnOldFileInTheWindowsCodePageIsKeptReadable) {
   fs::create_directories(log.folder / "2024");
   std::ofstream(log.folder / "2024" / "history - 2024-12.txt", std::ios::binary)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "core/document/game_files.h"
 #include "playlist/list_clipboard.h"
 #include "playlist/list_columns.h"
 #include "playlist/list_games.h"
@@ -137,6 +138,26 @@ TEST_F(ListOperations, SeparateRowsKeepTheirOrderWhenTheyMeetAnEnd) {
   EXPECT_EQ(orderAfterMove({0, 1, 2, 3, 4, 5}, {1, 4}, 10), (std::vector<int>{0, 2, 3, 5, 1, 4}));
   EXPECT_EQ(orderAfterMove({0, 1, 2, 3, 4, 5}, {1, 4}, -1), (std::vector<int>{1, 0, 2, 4, 3, 5}));
   EXPECT_EQ(orderAfterMove({0, 1, 2, 3, 4, 5}, {0, 2}, -10), (std::vector<int>{0, 2, 1, 3, 4, 5}));
+  EXPECT_EQ(orderAfterMove({5, 4, 3, 2, 1, 0}, {0, 1}, -3), (std::vector<int>{5, 4, 3, 2, 1, 0})) << "at the top already";
+  EXPECT_EQ(orderAfterMove({5, 4, 3, 2, 1, 0}, {0, 1, 4}, -2), (std::vector<int>{5, 4, 1, 3, 2, 0}));
+}
+
+TEST_F(ListOperations, AGameFromOutsideNeverTakesTheEntryShownBefore) {
+  addTen();
+  connectOutsideGames(doc, playlist);
+  const int record = playlist.displayOrder[2];
+  playlist.currentGameIndex = doc.state.playlistIndex = record + 1;  // playlist game 3 is shown
+  setShownDesign(doc.state, at(3));
+  ASSERT_EQ(openGameFile(doc, services, u16(game("outside.sgf", "Outsider"))), 0);
+  EXPECT_EQ(playlist.currentGameIndex, -(record + 1));
+  EXPECT_EQ(doc.state.playlistIndex, 0);
+  EXPECT_EQ(intField(doc.state.design, kLastMoveLabel, 0), 999);
+
+  PlaylistContext ctx = context();
+  select({1});
+  ASSERT_EQ(MoveSelectedRows(ctx, 1), kListDone);
+  EXPECT_EQ(FilePath(at(3), kSgfFileLabel), u16(dir / "g" / "3.sgf"));
+  EXPECT_EQ(players(), (std::vector<std::string>{"P2", "P1", "P3", "P4", "P5", "P6", "P7", "P8", "P9", "P10"}));
 }
 
 TEST_F(ListOperations, FixedNumbersTravelWithTheirGames) {

@@ -51,7 +51,7 @@ TEST_F(PlaylistFile, TwoHundredCorpusGamesWithVariedDesignsComeBackIdentical) {
     PlaylistEntry& entry = playlist.entries[static_cast<std::size_t>(playlist.displayOrder[static_cast<std::size_t>(place)])];
     entry.intFields[u"黒石透明度"] = 100 + (place % 3) * 50;
     entry.intFields[u"１手ごとの表示時間"] = 1000 + (place / 10) * 100;
-    if (place % 5 == 0) entry.intFields[u"手数表示"] = place % 2;
+    if (place >= 100) entry.intFields[u"手数表示"] = place % 2;  // set from the middle of the list on
     if (place % 7 == 0) SetFilePath(entry, u"碁盤画像", u16(dir / "boards" / "kaya.png"));
     if (place % 11 == 0) SetFilePath(entry, u"黒石音", u16(dir / "sounds" / "missing.wav"));
     entry.figureEnds[3] = static_cast<std::uint32_t>(place);
@@ -107,14 +107,27 @@ TEST_F(PlaylistFile, AFieldTheNextGameLacksIsWrittenEmptyAndClearedOnReading) {
 
 TEST_F(PlaylistFile, LineBreaksAndTagOpenersInValuesCannotBreakTheFile) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf"), game("b.sgf")})), kListDone);
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf"), game("b.sgf"), game("x<y/<Game.2>.sgf")})), kListDone);
   playlist.entries[0].textFields[u"ゲームコメント"] = u"line one\r\nline two";
   playlist.entries[1].textFields[u"黒対局者"] = u"<Game.99>";
   WritePlaylist(playlist, {home, 0});
   const Playlist read = readBack(playlist.path);
-  ASSERT_EQ(read.gameCount(), 2);
+  ASSERT_EQ(read.gameCount(), 3);
   EXPECT_EQ(textField(read.entries[0], u"ゲームコメント"), u"line oneline two");
-  EXPECT_EQ(textField(read.entries[1], u"黒対局者"), u"＜Game.99>");
+  EXPECT_EQ(textField(read.entries[1], u"黒対局者"), u"＜Game.99>") << "a free text keeps the full-width form";
+  EXPECT_EQ(FilePath(read.entries[2], kSgfFileLabel), u16(dir / "x<y" / "<Game.2>.sgf")) << "a path comes back whole";
+}
+
+TEST_F(PlaylistFile, IntegersAreAlwaysNumbersAndOneAGameLacksComesFromTheGameBefore) {
+  PlaylistContext ctx = context();
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf"), game("b.sgf")})), kListDone);
+  playlist.entries[0].intFields[u"ステータスバー"] = 1;
+  const std::u16string out = text();
+  for (const LabelKey& row : kOptionalIntFields)
+    EXPECT_EQ(out.find(u"<" + asciiToUtf16(row.key) + u">\n \n"), std::u16string::npos) << row.key;
+  EXPECT_EQ(out.find(u"<menu_show>"), std::u16string::npos) << "no game has it";
+  WritePlaylist(playlist, {home, 0});
+  EXPECT_EQ(intField(readBack(playlist.path).entries[1], u"ステータスバー", 0), 1);
 }
 
 TEST_F(PlaylistFile, PathsAreRelativeToThePlaylistAndFoundAgainWhenBothMoved) {
@@ -151,6 +164,36 @@ TEST_F(PlaylistFile, AGameInTheOldFolderOfAMovedPlaylistIsFoundThroughBeforeFold
   EXPECT_EQ(FilePath(result.entries[0], kSgfFileLabel), u16(oldGames / "x.sgf"));
 }
 
+TEST_F(PlaylistFile, ACopiedPlaylistStillFindsTheGamesBesideTheOriginal) {
+  PlaylistContext ctx = context();
+  ASSERT_EQ(AddGames(ctx, paths({game("lists/a.sgf"), game("lists/b.sgf")})), kListDone);
+  ASSERT_TRUE(WritePlaylist(playlist, {home, 0}));
+  fs::create_directories(dir / "elsewhere");
+  fs::copy_file(u8(playlist.path), dir / "elsewhere" / "copy.gpl");
+  const Playlist read = readBack(u16(dir / "elsewhere" / "copy.gpl"));
+  ASSERT_EQ(read.gameCount(), 2);
+  EXPECT_EQ(FilePath(read.entries[1], kSgfFileLabel), u16(dir / "lists" / "b.sgf"));
+}
+
+TEST_F(PlaylistFile, BackslashesSeparateFoldersInEveryStoredPath) {
+  const struct {
+    const char* file;       // below the test folder
+    const char16_t* games;  // the text after the header
+  } cases[] = {
+      {"home/oldlists/kifu/deep/x.sgf", u"<sgf_folder>\nkifu\\deep\n<sgf_file>\nx.sgf\n"},  // through before_folder
+      {"home/gra/stone/x.sgf", u"<sgf_folder>\ngra\\stone\n<sgf_file>\nx.sgf\n"},           // on its own
+      {"lists/moved/new_b.sgf", u"<sgf_folder>\n/old\n<sgf_file>\nb.sgf\n"},                  // a moved file
+  };
+  for (const auto& c : cases) {
+    fs::create_directories((dir / c.file).parent_path());
+    std::ofstream(dir / c.file) << "(;B[aa])";
+    const PlaylistReadResult result = parse(u"$/old/b.sgf>moved\\new_b.sgf|<before_folder>\noldlists\n<Game.1>" +
+                                            std::u16string(c.games) + u"<Game.end>");
+    ASSERT_EQ(result.entries.size(), 1u) << c.file;
+    EXPECT_EQ(FilePath(result.entries[0], kSgfFileLabel), u16(dir / c.file));
+  }
+}
+
 TEST_F(PlaylistFile, TheMovedFileTableFindsAGameUnderItsNewName) {
   std::ofstream(dir / "lists" / "B.sgf") << "(;B[aa])";
   const std::u16string source =
@@ -170,6 +213,7 @@ TEST_F(PlaylistFile, MovedFileRecordsFollowLaterMovesAndDropTheUseless) {
   EXPECT_EQ(records[1].newPath, u"d");
   EXPECT_EQ(records[2].newPath, u"d");
   EXPECT_TRUE(parseMovedFiles(u"<playlist_name>").empty());
+  EXPECT_EQ(formatMovedFiles({{u"a<b", u"c"}, {u"d", u"e|f"}, {u"g", u"h"}}), u"$g>h|\n") << "what cannot be read back";
 }
 
 TEST_F(PlaylistFile, RelativePathsOfTheWriterResolveToTheSameFolder) {

@@ -78,5 +78,19 @@ TEST_F(Snapshots, ANewChangeAfterUndoDiscardsTheUndoneCopies) {
   EXPECT_TRUE(fs::is_empty(home / "temp"));
 }
 
+TEST_F(Snapshots, TheCopiesOfStatesThatLeftTheHistoryGoAtOnce) {
+  PlaylistContext ctx = context();
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A"), game("b.sgf", "B")})), kListDone);
+  for (int change = 1; change <= kUndoLimit + 5; ++change) {
+    select({1});
+    ASSERT_EQ(MoveSelectedRows(ctx, 1), kListDone);
+    states.push_back(file());
+  }
+  const auto copies = std::distance(fs::directory_iterator(home / "temp"), fs::directory_iterator());
+  EXPECT_EQ(copies, 2 * (kUndoLimit - 1)) << "two copies for each change the history can still undo";
+  ASSERT_TRUE(chooseHistoryItem(doc, kHistoryFirstCommand + doc.undoCount));
+  EXPECT_EQ(file(), states[states.size() - kUndoLimit]) << "the oldest state kept comes back";
+}
+
 }  // namespace
 }  // namespace mokuza::test

@@ -35,9 +35,13 @@ TEST_F(LoadSettingsDialogTest, ReadsOverTheCurrentSettingsAndKeepsTheRecentLists
   EXPECT_EQ(u8(services.calls.at(0).text), "設定読み込み");
 
   doc.recentGames.paths = {u"/kept.sgf"};
+  settings.playerNames.assign(3, PlayerNameRow{});
+  settings.playerNames[2][5] = u"古い名前";
   touch("program/new.sgf");
-  EXPECT_EQ(load("other.dat", u"<textsize>\n4\n<recent_files>\nnew.sgf\n"), kSettingsLoaded);
+  EXPECT_EQ(load("other.dat", u"<textsize>\n4\n<plyrn0-1>\n新しい名前\n<recent_files>\nnew.sgf\n"), kSettingsLoaded);
   EXPECT_EQ(option("textsize"), 4);
+  ASSERT_EQ(settings.playerNames.size(), 1u) << "the loaded table replaces the old one";
+  EXPECT_EQ(u8(settings.playerNames[0][1]), "新しい名前");
   EXPECT_EQ(doc.recentGames.paths, (std::vector<std::u16string>{u"/kept.sgf", text(program / "new.sgf")}));
   EXPECT_EQ(u8(doc.undoEntries.back().description), "設定読み込み - other");
 }
