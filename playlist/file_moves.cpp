@@ -253,7 +253,9 @@ bool mayProceed(PlaylistContext& context, std::size_t selected) {
                                              platform::Buttons::OkCancel, platform::Icon::Warning}) ==
                 platform::AnswerOk;
   options["first_confirmation"] = asked + 1;
-  return confirmed;
+  // Asked before anything moves: files renamed for a list that then cannot be
+  // written would have to be put back.
+  return confirmed && confirmShortenedWrite(context.playlist, context.services);
 }
 
 template <typename Planner>

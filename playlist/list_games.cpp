@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "core/document/recent_files.h"
+#include "core/document/undo.h"
 #include "core/record/sgf_reader.h"
 #include "core/record/text.h"
 #include "playlist/decimal.h"
@@ -120,6 +121,8 @@ int AddGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
   }
   storeShownDesign(context);
   GameFiles files = readGameFiles(playlist, paths, progress);
+  // Asked before the lock is taken; No keeps the added games in memory only.
+  const bool confirmed = files.games.empty() || confirmShortenedWrite(playlist, context.services);
 
   std::set<int> added;
   bool written = false;
@@ -148,7 +151,7 @@ int AddGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
       renumber(playlist, numbersFixed(context));
       playlist.list.selected = added;
       playlist.list.anchor = *added.rbegin();
-      written = saveLockedPlaylist(context);
+      written = confirmed && saveLockedPlaylist(context);
     }
   }
   if (skipped) *skipped = std::move(files.skipped);
@@ -157,7 +160,12 @@ int AddGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
     tell(context, u"追加可能なSGFファイルがありませんでした", u"エラー", platform::Icon::Error);
     return kListNothing;
   }
-  const int status = recordListChange(context, u"対局を追加 " + selectionText(playlist), written);
+  const std::u16string description = u"対局を追加 " + selectionText(playlist);
+  if (!confirmed) {
+    recordUndo(context.doc, description);
+    return kListNotWritten;
+  }
+  const int status = recordListChange(context, description, written);
   tell(context, decimalText(static_cast<std::int64_t>(added.size())) + u"個のSGFファイルの追加をおこないました", u"完了",
        platform::Icon::Information);
   return status;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "playlist/file_moves.h"
 #include "playlist/list_games.h"
 #include "playlist/list_order.h"
 #include "playlist/list_texts.h"
@@ -123,6 +124,10 @@ TEST_F(DamagedPlaylist, AFileReadInPartIsWrittenBackOnlyWhenTheUserAgrees) {
   EXPECT_EQ(messages().at(0), "Mokuza: " + std::to_string(left) + "局を読み込めませんでした。保存すると失われます。保存しますか？");
   EXPECT_FALSE(WritePlaylist(playlist, {home, 0}));
   EXPECT_EQ(slurp(u8(playlist.path)), whole) << "No writes nothing";
+  services.messageAnswers = {platform::AnswerOk, platform::AnswerNo};
+  select({1});
+  EXPECT_TRUE(RenameFiles(ctx, kSgfFileLabel, u"<PB>").done.empty());
+  EXPECT_EQ(messages().back(), messages().at(0)) << "asked before any file is renamed";
 
   services.messageAnswers.push_back(platform::AnswerYes);
   select({1});
