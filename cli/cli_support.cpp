@@ -26,6 +26,10 @@ bool loadGame(const std::string& path, Document& doc, platform::HeadlessServices
     error = "cannot open " + path + ": no such file";
     return false;
   }
+  if (isOversizedSgfFile(path)) {
+    error = "cannot open " + path + ": larger than " + std::to_string(kSgfFileMax >> 20) + " MB";
+    return false;
+  }
   auto bytes = readFileBytes(path);
   if (!bytes) {
     error = "cannot read " + path;

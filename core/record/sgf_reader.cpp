@@ -17,7 +17,19 @@ int setupBalance(const MarkList& marks) {
   return balance;
 }
 
+bool isOversizedSgfFile(const std::filesystem::path& path) {
+  std::error_code ec;
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  return !ec && size > kSgfFileMax;
+}
+
 std::u16string loadTextFile(const std::filesystem::path& path, platform::Services& services) {
+  if (isOversizedSgfFile(path)) {
+    const std::u16string limit = asciiToUtf16(std::to_string(kSgfFileMax >> 20));
+    services.messageBox({u"ファイルが大きすぎるため開けません（" + limit + u" MB まで）:\n" + pathToText(path), u"失敗",
+                         platform::Buttons::Ok, platform::Icon::Warning});
+    return {};
+  }
   auto bytes = readFileBytes(path);
   if (!bytes) {
     services.diagnostic("File Open Error");
@@ -236,7 +248,7 @@ void SgfReader::processProperty() {
       if (options_.playlistGame && options_.onPlaylistInfo) options_.onPlaylistInfo(kGameInfoFields[*index].label, value_);
     } else if (!isKnownId()) {
       if (MoveRecord* rec = currentRecord()) {
-        auto& extras = rec->extraProperties;
+        auto& extras = rec->extraPropertiesToEdit();
         if (extras.empty() || extras.back().id != ident_) extras.push_back({ident_, {}});
         extras.back().values.push_back(record_.intern(value_));
       }
@@ -315,6 +327,7 @@ int SgfReader::run(std::u16string_view text) {
   if (!isValidBoardSize(record_.boardSize)) record_.boardSize = kDefaultBoardSize;
   record_.branchPath.clear();
   extendToLeaf(record_, record_.branchPath);
+  shrinkTree(record_.root);
   rebuildCurrentLine(record_);
   if (options_.playlistGame) {
     std::u16string total = asciiToUtf16(std::to_string(record_.moveCount));

@@ -32,8 +32,14 @@ constexpr int kReadNoGame = -1;
 // the text holds no ';' inside parentheses.
 int readSgf(GameRecord& record, std::u16string_view text, ReadOptions& options);
 
+// A game file larger than this is refused before it is read: the record of
+// so many moves would take gigabytes.
+constexpr std::uintmax_t kSgfFileMax = std::uintmax_t{256} << 20;
+// True when the file is there and larger than kSgfFileMax.
+bool isOversizedSgfFile(const std::filesystem::path& path);
+
 // The decoded text of a file, empty when it cannot be read ("File Open Error"
-// goes to the diagnostics).
+// goes to the diagnostics) or is refused as oversized (the user is told).
 std::u16string loadTextFile(const std::filesystem::path& path, platform::Services& services);
 
 // +1 per black setup stone, -1 per white, -10000 once both colours appear.

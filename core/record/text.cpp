@@ -44,9 +44,10 @@ std::size_t decodeSequence(std::string_view in, std::size_t i, char32_t& cp) {
   return length;
 }
 
-}  // namespace
-
-std::u16string utf8ToUtf16(std::string_view in) {
+// As utf8ToUtf16, and tells whether any byte was malformed: a U+FFFD that
+// the text holds itself is no sign of another encoding.
+std::u16string decodeUtf8(std::string_view in, bool& malformed) {
+  malformed = false;
   std::u16string out;
   out.reserve(in.size());
   std::size_t i = 0;
@@ -62,6 +63,7 @@ std::u16string utf8ToUtf16(std::string_view in) {
     std::size_t length = decodeSequence(in, i, cp);
     if (length == 0) {
       out.push_back(kReplacement);
+      malformed = true;
       ++i;
     } else {
       appendCodePoint(out, cp);
@@ -69,6 +71,13 @@ std::u16string utf8ToUtf16(std::string_view in) {
     }
   }
   return out;
+}
+
+}  // namespace
+
+std::u16string utf8ToUtf16(std::string_view in) {
+  bool malformed = false;
+  return decodeUtf8(in, malformed);
 }
 
 std::string utf16ToUtf8(std::u16string_view in) {
@@ -139,9 +148,9 @@ std::u16string decodeBytes(std::string_view bytes) {
     normalised.push_back(bytes[i]);
   }
   if (normalised.empty() || normalised.back() != '\n') normalised.push_back('\n');
-  std::u16string text = utf8ToUtf16(normalised);
-  if (text.find(kReplacement) != std::u16string::npos) return cp932ToUtf16(normalised);
-  return text;
+  bool malformed = false;
+  std::u16string text = decodeUtf8(normalised, malformed);
+  return malformed ? cp932ToUtf16(normalised) : text;
 }
 
 std::optional<std::string> readFileBytes(const std::filesystem::path& path) {

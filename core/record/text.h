@@ -16,7 +16,8 @@ std::string utf16ToUtf8(std::u16string_view text);
 std::u16string cp932ToUtf16(std::string_view bytes);
 
 // File bytes to text: CR LF pairs become LF, the text ends with a line feed,
-// and bytes that are not clean UTF-8 are decoded again as CP932.
+// and bytes that are not well-formed UTF-8 are decoded again as CP932 (a
+// U+FFFD written as UTF-8 is well-formed).
 std::u16string decodeBytes(std::string_view bytes);
 
 // The whole file, or nothing when it cannot be read.

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <string>
 
+#include "core/record/sgf_reader.h"
 #include "core/record/text.h"
 #include "tests/cli/cli_runner.h"
 
@@ -76,6 +77,12 @@ TEST_F(Cli, FailuresSayWhyAndExitNonZero) {
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("no such file"), std::string::npos) << missing.err;
   EXPECT_TRUE(missing.out.empty());
+
+  const fs::path huge = write("huge.sgf", "(;B[aa])");
+  fs::resize_file(huge, kSgfFileMax + 1);  // sparse: no room taken on disk
+  CliRun tooLarge = run("info " + huge.string());
+  EXPECT_EQ(tooLarge.status, 1);
+  EXPECT_NE(tooLarge.err.find(huge.string() + ": larger than 256 MB"), std::string::npos) << tooLarge.err;
 
   CliRun noGame = run("info " + write("empty.sgf", "just some text, no game\n").string());
   EXPECT_EQ(noGame.status, 1);

@@ -37,6 +37,7 @@ TEST(RecordText, DecodeBytesEndsLinesWithLfAndFallsBackToCp932) {
   // wave dash that CP932, unlike plain Shift_JIS, maps to U+FF5E.
   EXPECT_EQ(decodeBytes("PB[\x8D\x95\x91\xCE\x8B\xC7\x8E\xD2]C[\x95\x5C\x81\x60]"), u"PB[黒対局者]C[表\uFF5E]\n");
   EXPECT_EQ(decodeBytes("PB[\xE9\xBB\x92]"), u"PB[黒]\n");  // clean UTF-8 stays UTF-8
+  EXPECT_EQ(decodeBytes("PB[\xEF\xBF\xBD\xE9\xBB\x92]"), u"PB[\uFFFD黒]\n");  // even holding U+FFFD itself
   EXPECT_EQ(cp932ToUtf16("a\x8D\x95\x80z\x8D"), u"a黒\uFFFDz\uFFFD");
 }
 
