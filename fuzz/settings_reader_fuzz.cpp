@@ -4,6 +4,7 @@
 // Run it seeded with a settings file the program wrote (new inputs go to the first folder):
 //   mkdir -p build-fuzz/found-dat && build-fuzz/bin/settings_reader_fuzz -max_len=65536 -timeout=10 \
 //     -rss_limit_mb=2048 -max_total_time=600 build-fuzz/found-dat SEEDS
+// where SEEDS is a folder holding a setting.dat the program wrote.
 //
 // Each input is read as the settings file of an empty program folder; what
 // was read is written, read again and written again. Besides memory errors
@@ -19,6 +20,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "core/record/text.h"
 #include "settings/options.h"
@@ -28,18 +30,26 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One empty program folder for the whole run; it only ever holds the file read.
-const mokuza::SettingsContext& fuzzContext() {
-  static const mokuza::SettingsContext context = [] {
+// One empty program folder for the whole run; it only ever holds the file
+// read, and goes when the run ends.
+struct FuzzFolder {
+  FuzzFolder() {
     std::string folder = (fs::temp_directory_path() / "mokuza-settings-fuzz-XXXXXX").string();
     if (!mkdtemp(folder.data())) std::abort();
-    mokuza::SettingsContext made;
-    made.programFolder = folder;
-    made.settingsFile = made.programFolder / "setting.dat";
-    made.screen = {1920, 1080, {{0, 0, 1920, 1040}}};
-    return made;
-  }();
-  return context;
+    context.programFolder = folder;
+    context.settingsFile = context.programFolder / "setting.dat";
+    context.screen = {1920, 1080, {{0, 0, 1920, 1040}}};
+  }
+  ~FuzzFolder() {
+    std::error_code ignored;
+    fs::remove_all(context.programFolder, ignored);
+  }
+  mokuza::SettingsContext context;
+};
+
+const mokuza::SettingsContext& fuzzContext() {
+  static const FuzzFolder folder;
+  return folder.context;
 }
 
 // Reads the settings file over a fresh document and writes it back in its
