@@ -79,7 +79,7 @@ TEST_F(Cli, FailuresSayWhyAndExitNonZero) {
   EXPECT_TRUE(missing.out.empty());
 
   const fs::path huge = write("huge.sgf", "(;B[aa])");
-  fs::resize_file(huge, kSgfFileMax + 1);  // sparse: no room taken on disk
+  fs::resize_file(huge, mokuza::kSgfFileMax + 1);  // sparse: no room taken on disk
   CliRun tooLarge = run("info " + huge.string());
   EXPECT_EQ(tooLarge.status, 1);
   EXPECT_NE(tooLarge.err.find(huge.string() + ": larger than 256 MB"), std::string::npos) << tooLarge.err;
