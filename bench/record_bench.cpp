@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,12 @@ const std::vector<std::string>& corpusFiles() {
     return bytes;
   }();
   return files;
+}
+
+// Heap in use, large blocks that malloc maps on their own included.
+std::size_t heapInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return info.uordblks + info.hblkhd;
 }
 
 std::int64_t totalBytes(const std::vector<std::string>& files) {
@@ -88,12 +95,12 @@ void LoadedGameMemory(benchmark::State& state) {
   }
   double megabytes = 0;
   for (auto _ : state) {
-    const std::size_t before = mallinfo2().uordblks;
+    const std::size_t before = heapInUse();
     {
       auto doc = std::make_unique<Document>();
       ReadOptions options;
       loadRecordText(*doc, decodeBytes(longest, TextKind::GameRecord), options);
-      megabytes = static_cast<double>(mallinfo2().uordblks - before) / (1024.0 * 1024.0);
+      megabytes = static_cast<double>(heapInUse() - before) / (1024.0 * 1024.0);
       benchmark::DoNotOptimize(doc->moveCount());
     }
   }
@@ -101,5 +108,34 @@ void LoadedGameMemory(benchmark::State& state) {
   state.counters["heap_MB"] = megabytes;
 }
 BENCHMARK(LoadedGameMemory)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A long game of plain moves only, as a generated file that is mostly moves.
+std::u16string plainMovesText(int moves) {
+  std::u16string text = u"(;GM[1]SZ[19]";
+  for (int m = 0; m < moves; ++m) {
+    const char16_t colour = m % 2 == 0 ? u'B' : u'W';
+    text += {u';', colour, u'[', static_cast<char16_t>(u'a' + m % 19), static_cast<char16_t>(u'a' + m / 19 % 19), u']'};
+  }
+  return text + u")";
+}
+
+// Reading a long game of plain moves, and the heap its record holds per move:
+// the tree and the current line together.
+void ReadPlainMoves(benchmark::State& state) {
+  const int moves = static_cast<int>(state.range(0));
+  const std::u16string text = plainMovesText(moves);
+  double bytesPerMove = 0;
+  for (auto _ : state) {
+    const std::size_t before = heapInUse();
+    auto record = std::make_unique<GameRecord>();
+    ReadOptions options;
+    readSgf(*record, text, options);
+    bytesPerMove = static_cast<double>(heapInUse() - before) / moves;
+    benchmark::DoNotOptimize(record->moveCount);
+  }
+  state.counters["bytes_per_move"] = bytesPerMove;
+  state.SetItemsProcessed(state.iterations() * moves);
+}
+BENCHMARK(ReadPlainMoves)->Arg(200000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,12 +1,8 @@
 // libFuzzer harness for the SGF reader and writer.
 //
-// Built by hand from the checkout root:
-//   mkdir -p build-fuzz && clang++-14 -std=c++20 -g -O1 \
-//     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-//     -I. fuzz/sgf_reader_fuzz.cpp core/record/*.cpp -o build-fuzz/sgf_reader_fuzz
-// or through CMake: configure with CXX=clang++-14 -DMOKUZA_FUZZ=ON, build sgf_reader_fuzz.
+// Built through CMake: configure with CXX=clang++ -DMOKUZA_FUZZ=ON, build sgf_reader_fuzz.
 // Run it seeded with the real games (new inputs go to the first folder):
-//   mkdir -p build-fuzz/found && build-fuzz/sgf_reader_fuzz -max_len=16384 \
+//   mkdir -p build-fuzz/found && build-fuzz/bin/sgf_reader_fuzz -max_len=16384 \
 //     -timeout=10 -max_total_time=600 build-fuzz/found ../shared/corpus/variety ../shared/corpus/pro/aeb/Kisei
 //
 // Each input is decoded as a file would be, read, written, read and written
@@ -51,10 +47,10 @@ bool sameRecord(const mokuza::MoveRecord& a, const mokuza::MoveRecord& b, int n)
   const auto value = [](const std::u16string* v) { return v ? std::u16string_view(*v) : std::u16string_view(); };
   for (std::size_t i = 0; i < a.properties.size(); ++i)
     if (value(a.properties[i]) != value(b.properties[i])) return false;
-  if (a.extraProperties.size() != b.extraProperties.size()) return false;
-  for (std::size_t i = 0; i < a.extraProperties.size(); ++i) {
-    const ExtraProperty& ea = a.extraProperties[i];
-    const ExtraProperty& eb = b.extraProperties[i];
+  if (a.extraProperties().size() != b.extraProperties().size()) return false;
+  for (std::size_t i = 0; i < a.extraProperties().size(); ++i) {
+    const ExtraProperty& ea = a.extraProperties()[i];
+    const ExtraProperty& eb = b.extraProperties()[i];
     if (ea.id != eb.id || ea.values.size() != eb.values.size()) return false;
     for (std::size_t k = 0; k < ea.values.size(); ++k)
       if (*ea.values[k] != *eb.values[k]) return false;

@@ -19,7 +19,7 @@ using PlacedByRow = std::array<std::int16_t, kGridCells>;
 template <typename Visit>
 void forEachResonance(const GridGeometry& geo, const MoveRecord& record, const PlacedByRow& placedBy, Visit&& visit) {
   const int own = record.point < geo.pointCount ? geo.bordered(record.point) : kPaddedPass;
-  for (std::int16_t b : record.figureStones) {
+  for (std::int16_t b : record.figureStones()) {
     if (b == own || !geo.isBoardPoint(b)) continue;
     visit(static_cast<int>(placedBy[static_cast<std::size_t>(geo.unbordered(b))]), static_cast<int>(b));
   }

@@ -36,7 +36,7 @@ void MoveClassifier::record(MoveRecord& moveRecord, int move, int figure, const 
   moveFigure_[index(move)] = static_cast<std::int16_t>(figure);
   moveName_[index(move)] = name;
   longestName_ = std::max(longestName_, name.length());
-  moveRecord.figureStones.clear();
+  moveRecord.setFigureStones({});
 }
 
 void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, int move) {
@@ -119,7 +119,7 @@ void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, in
     figureLayer_[m][static_cast<std::size_t>(b)] = static_cast<std::int16_t>(chosen);
     points[pointCount++] = static_cast<std::int16_t>(b);
   });
-  moveRecord.figureStones.assign(points.begin(), points.begin() + static_cast<std::ptrdiff_t>(pointCount));
+  moveRecord.setFigureStones({points.begin(), points.begin() + static_cast<std::ptrdiff_t>(pointCount)});
 }
 
 }  // namespace mokuza::naming

@@ -24,26 +24,39 @@ auto lowerBound(auto& entries, std::int16_t point) {
 }  // namespace
 
 MarkEntry& MarkList::at(std::int16_t point) {
-  auto it = lowerBound(entries_, point);
-  if (it != entries_.end() && it->point == point) return *it;
+  std::vector<MarkEntry>& entries = entries_.getOrMake();
+  auto it = lowerBound(entries, point);
+  if (it != entries.end() && it->point == point) return *it;
   MarkEntry entry;
   entry.point = point;
-  return *entries_.insert(it, entry);
+  return *entries.insert(it, entry);
 }
 
 const MarkEntry* MarkList::find(std::int16_t point) const {
-  auto it = lowerBound(entries_, point);
-  return it != entries_.end() && it->point == point ? &*it : nullptr;
+  const std::vector<MarkEntry>* entries = entries_.get();
+  if (!entries) return nullptr;
+  auto it = lowerBound(*entries, point);
+  return it != entries->end() && it->point == point ? &*it : nullptr;
 }
 
 void MarkList::erase(std::int16_t point) {
-  auto it = lowerBound(entries_, point);
-  if (it != entries_.end() && it->point == point) entries_.erase(it);
+  std::vector<MarkEntry>* entries = entries_.get();
+  if (!entries) return;
+  auto it = lowerBound(*entries, point);
+  if (it != entries->end() && it->point == point) entries->erase(it);
+  if (entries->empty()) entries_.reset();
 }
 
 void MarkList::removeEmpty() {
-  std::erase_if(entries_, [](const MarkEntry& entry) { return entry.isEmpty(); });
+  std::vector<MarkEntry>* entries = entries_.get();
+  if (!entries) return;
+  std::erase_if(*entries, [](const MarkEntry& entry) { return entry.isEmpty(); });
+  if (entries->empty()) entries_.reset();
 }
+
+// A plain move is its scalars and three empty pointers; the line holds a copy
+// of each record besides the tree's, so this size counts twice per move.
+static_assert(sizeof(MoveRecord) <= 40);
 
 const std::u16string* MoveRecord::property(std::u16string_view label) const {
   auto index = moveInfoIndexByLabel(label);
@@ -52,6 +65,22 @@ const std::u16string* MoveRecord::property(std::u16string_view label) const {
 
 void MoveRecord::setProperty(std::u16string_view label, const std::u16string* value) {
   if (auto index = moveInfoIndexByLabel(label)) properties[*index] = value;
+}
+
+const std::vector<ExtraProperty>& MoveRecord::extraProperties() const {
+  static const std::vector<ExtraProperty> kNone;
+  return properties.block_.get() ? properties.block_.get()->extras : kNone;
+}
+
+std::vector<ExtraProperty>& MoveRecord::extraPropertiesToEdit() { return properties.block_.getOrMake().extras; }
+
+const std::vector<std::int16_t>& MoveRecord::figureStones() const {
+  static const std::vector<std::int16_t> kNone;
+  return properties.block_.get() ? properties.block_.get()->figureStones : kNone;
+}
+
+void MoveRecord::setFigureStones(std::vector<std::int16_t> points) {
+  if (!points.empty() || properties.block_.get()) properties.block_.getOrMake().figureStones = std::move(points);
 }
 
 // ---- VariationNode: copying and destroying without recursion ----
@@ -177,10 +206,43 @@ void extendToLeaf(GameRecord& record, BranchPath& path) {
   }
 }
 
+void shrinkTree(VariationNode& root) {
+  std::vector<VariationNode*> work{&root};
+  while (!work.empty()) {
+    VariationNode* node = work.back();
+    work.pop_back();
+    node->records.shrink_to_fit();
+    node->children.shrink_to_fit();
+    for (VariationNode& child : node->children) work.push_back(&child);
+  }
+}
+
+namespace {
+
+// The number of records on the line the path selects, the root record included.
+std::size_t lineLength(const GameRecord& record) {
+  std::size_t length = 1;
+  const VariationNode* node = &record.root;
+  for (std::int16_t c : record.branchPath) {
+    if (c < 0 || static_cast<std::size_t>(c) >= node->children.size()) break;
+    node = &node->children[static_cast<std::size_t>(c)];
+    length += node->records.size();
+  }
+  return length;
+}
+
+}  // namespace
+
 void rebuildCurrentLine(GameRecord& record) {
+  // Sized before filling: a long game's line would otherwise hold up to
+  // twice the room it needs in each of its arrays.
+  const std::size_t length = lineLength(record);
   record.lineRecords.clear();
   record.lineNode.clear();
   record.lineIndex.clear();
+  record.lineRecords.reserve(length);
+  record.lineNode.reserve(length);
+  record.lineIndex.reserve(length);
   record.lineRecords.push_back(&record.root.records[0]);
   record.lineNode.push_back(&record.root);
   record.lineIndex.push_back(0);
@@ -228,7 +290,7 @@ void rebuildCurrentLine(GameRecord& record) {
     record.lineRecords[i]->moveNumber = static_cast<std::int32_t>(i);
 
   record.lineCopy.clear();
-  record.lineCopy.reserve(record.lineRecords.size());
+  record.lineCopy.reserve(length);
   for (const MoveRecord* rec : record.lineRecords) record.lineCopy.push_back(*rec);
 }
 

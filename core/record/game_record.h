@@ -2,6 +2,7 @@
 // The loaded game: the tree of nodes, the selected line through it, and the
 // game information.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <map>
@@ -9,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "core/record/property_tables.h"
@@ -56,6 +58,34 @@ struct MarkEntry {
 // Cuts a label to what a mark holds, never splitting a surrogate pair.
 std::u16string clipMarkText(std::u16string_view text);
 
+// An optional part of a record, held out of line and allocated only once it
+// is set: a game is mostly plain moves, and a plain move must cost little more
+// than its point and colour. Copies are deep.
+template <typename T>
+class OutOfLine {
+ public:
+  OutOfLine() = default;
+  OutOfLine(const OutOfLine& other) : value_(other.value_ ? std::make_unique<T>(*other.value_) : nullptr) {}
+  OutOfLine(OutOfLine&&) noexcept = default;
+  OutOfLine& operator=(const OutOfLine& other) {
+    if (this != &other) value_ = other.value_ ? std::make_unique<T>(*other.value_) : nullptr;
+    return *this;
+  }
+  OutOfLine& operator=(OutOfLine&&) noexcept = default;
+  ~OutOfLine() = default;
+
+  const T* get() const { return value_.get(); }
+  T* get() { return value_.get(); }
+  T& getOrMake() {
+    if (!value_) value_ = std::make_unique<T>();
+    return *value_;
+  }
+  void reset() { value_.reset(); }
+
+ private:
+  std::unique_ptr<T> value_;
+};
+
 // The marks of one node, kept sorted by point so that every walk over them
 // (writing, replaying setup stones) is in one fixed order.
 class MarkList {
@@ -64,21 +94,42 @@ class MarkList {
   const MarkEntry* find(std::int16_t point) const;
   void erase(std::int16_t point);
   void removeEmpty();
-  bool empty() const { return entries_.empty(); }
-  std::size_t size() const { return entries_.size(); }
-  auto begin() const { return entries_.begin(); }
-  auto end() const { return entries_.end(); }
-  auto begin() { return entries_.begin(); }
-  auto end() { return entries_.end(); }
-  bool operator==(const MarkList&) const = default;
+  bool empty() const { return size() == 0; }
+  std::size_t size() const { return entries_.get() ? entries_.get()->size() : 0; }
+  const MarkEntry* begin() const { return entries_.get() ? entries_.get()->data() : nullptr; }
+  const MarkEntry* end() const { return begin() + size(); }
+  MarkEntry* begin() { return entries_.get() ? entries_.get()->data() : nullptr; }
+  MarkEntry* end() { return begin() + size(); }
+  bool operator==(const MarkList& other) const { return std::equal(begin(), end(), other.begin(), other.end()); }
 
  private:
-  std::vector<MarkEntry> entries_;
+  OutOfLine<std::vector<MarkEntry>> entries_;  // never empty when allocated
 };
 
 // Music-note parameters of one move; a negative timing value plays no note.
 using NoteBlock = std::array<std::int32_t, 9>;
 inline constexpr NoteBlock kDefaultNoteBlock{50, 0, 0, 0, -1, -1, -1, -1, -1};
+
+// The two note blocks of a move: the one asked for and the one played.
+using NoteBlockPair = std::array<NoteBlock, 2>;
+inline constexpr NoteBlockPair kDefaultNoteBlocks{kDefaultNoteBlock, kDefaultNoteBlock};
+
+// A move's note blocks, at their defaults until one is written.
+class NoteBlocks {
+ public:
+  static constexpr std::size_t size() { return kDefaultNoteBlocks.size(); }
+  const NoteBlock& operator[](std::size_t which) const {
+    return blocks_.get() ? (*blocks_.get())[which] : kDefaultNoteBlocks[which];
+  }
+  NoteBlock& operator[](std::size_t which) {
+    if (!blocks_.get()) blocks_.getOrMake() = kDefaultNoteBlocks;
+    return (*blocks_.get())[which];
+  }
+  bool operator==(const NoteBlocks& other) const { return (*this)[0] == other[0] && (*this)[1] == other[1]; }
+
+ private:
+  OutOfLine<NoteBlockPair> blocks_;
+};
 
 // A property this program does not model, kept as read so that saving does
 // not drop what another program wrote.
@@ -87,10 +138,42 @@ struct ExtraProperty {
   std::vector<const std::u16string*> values;
 };
 
-// Per-move properties by their row in kMoveInfoFields; null when absent.
-using MoveProperties = std::array<const std::u16string*, kMoveInfoFields.size()>;
+// Per-move properties by their row in kMoveInfoFields (null when absent),
+// together with the rarer parts of a move that have no member of their own
+// in MoveRecord: its unmodelled properties and the stones of its figure.
+class MoveProperties {
+ public:
+  // One row, read as a pointer and written by assignment.
+  class Row {
+   public:
+    Row(MoveProperties& owner, std::size_t row) : owner_(owner), row_(row) {}
+    operator const std::u16string*() const { return std::as_const(owner_)[row_]; }
+    const std::u16string& operator*() const { return *std::as_const(owner_)[row_]; }
+    Row& operator=(const std::u16string* value) {
+      if (value || owner_.block_.get()) owner_.block_.getOrMake().rows[row_] = value;
+      return *this;
+    }
 
-// One SGF node.
+   private:
+    MoveProperties& owner_;
+    std::size_t row_;
+  };
+
+  static constexpr std::size_t size() { return kMoveInfoFields.size(); }
+  const std::u16string* operator[](std::size_t row) const { return block_.get() ? block_.get()->rows[row] : nullptr; }
+  Row operator[](std::size_t row) { return Row(*this, row); }
+
+ private:
+  friend struct MoveRecord;
+  struct Block {
+    std::array<const std::u16string*, kMoveInfoFields.size()> rows{};
+    std::vector<ExtraProperty> extras;
+    std::vector<std::int16_t> figureStones;
+  };
+  OutOfLine<Block> block_;
+};
+
+// One SGF node. What a plain move does not have is held out of line.
 struct MoveRecord {
   std::int32_t moveNumber = 0;  // index along the current line
   std::uint16_t branchCount = 0;
@@ -98,14 +181,18 @@ struct MoveRecord {
   std::uint16_t point = 0;  // kPassPoint for a pass
   std::int8_t colour = 0;   // +1 black move, -1 white move, 0 no move
   MarkList marks;
-  MoveProperties properties{};
-  std::array<NoteBlock, 2> notes{kDefaultNoteBlock, kDefaultNoteBlock};
-  std::vector<std::int16_t> figureStones;  // padded points of the move's figure
-  std::vector<ExtraProperty> extraProperties;
+  MoveProperties properties;
+  NoteBlocks notes;
 
   const std::u16string* property(std::u16string_view label) const;
   void setProperty(std::u16string_view label, const std::u16string* value);
   bool hasMove() const { return colour == 1 || colour == -1; }
+
+  const std::vector<ExtraProperty>& extraProperties() const;
+  std::vector<ExtraProperty>& extraPropertiesToEdit();
+  // Padded points of the move's figure, set by the move classifier.
+  const std::vector<std::int16_t>& figureStones() const;
+  void setFigureStones(std::vector<std::int16_t> points);
 };
 
 // A run of records without a branch, and its continuations: child 0 goes on
@@ -175,5 +262,8 @@ std::size_t appendChild(VariationNode& node);
 VariationNode& nodeAt(GameRecord& record, const BranchPath& path);
 // Extends a path with zeros down to a leaf.
 void extendToLeaf(GameRecord& record, BranchPath& path);
+// Gives back what the tree's arrays hold beyond their records and children,
+// once a whole game has been read into it. Pointers into the tree go stale.
+void shrinkTree(VariationNode& root);
 
 }  // namespace mokuza

@@ -282,7 +282,7 @@ void SgfReader::processProperty() {
       if (options_.playlistGame && options_.onPlaylistInfo) options_.onPlaylistInfo(kGameInfoFields[*index].label, value_);
     } else if (!isKnownId()) {
       if (MoveRecord* rec = currentRecord()) {
-        auto& extras = rec->extraProperties;
+        auto& extras = rec->extraPropertiesToEdit();
         if (extras.empty() || extras.back().id != ident_) extras.push_back({ident_, {}});
         extras.back().values.push_back(record_.intern(value_));
       }
@@ -365,6 +365,7 @@ int SgfReader::run(std::u16string_view text) {
   if (!isValidBoardSize(record_.boardSize)) record_.boardSize = kDefaultBoardSize;
   record_.branchPath.clear();
   extendToLeaf(record_, record_.branchPath);
+  shrinkTree(record_.root);
   rebuildCurrentLine(record_);
   if (options_.playlistGame) {
     std::u16string total = asciiToUtf16(std::to_string(record_.moveCount));

@@ -76,7 +76,7 @@ void SgfWriter::writeRecord(const MoveRecord& rec, bool isRoot) {
     if (rec.properties[i]) out_ += formatProperty(kMoveInfoFields[i].sgfId, *rec.properties[i]);
 
   // What other programs wrote and this one does not model goes back as read.
-  for (const ExtraProperty& extra : rec.extraProperties) {
+  for (const ExtraProperty& extra : rec.extraProperties()) {
     if (extra.id.empty() || extra.values.empty()) continue;
     out_ += extra.id;
     for (const std::u16string* value : extra.values) {

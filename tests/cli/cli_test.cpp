@@ -12,6 +12,7 @@
 #include <string>
 #include <thread>
 
+#include "core/record/sgf_reader.h"
 #include "core/record/text.h"
 #include "tests/cli/cli_runner.h"
 

@@ -62,7 +62,7 @@ TEST(CorpusNaming, EveryMoveOfRealGamesGetsAShowableName) {
       ASSERT_LE(name.size(), 19u);
       ASSERT_TRUE(showable.contains(std::u16string(name)) || isCaptureName(name))
           << files[i] << " move " << m << ": " << utf16ToUtf8(name);
-      for (int b : move.figureStones) {
+      for (int b : move.figureStones()) {
         const int stone = game.board.history.playGrids[static_cast<std::size_t>(m)][static_cast<std::size_t>(b)];
         ASSERT_TRUE(stone == kStoneBlack || stone == kStoneWhite) << files[i] << " move " << m << " stone " << b;
       }

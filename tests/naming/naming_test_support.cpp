@@ -23,7 +23,7 @@ std::string NamedGame::name(int move) const { return utf16ToUtf8(classifier.move
 
 std::vector<std::string> NamedGame::stones(int move) const {
   std::vector<std::string> names;
-  for (int b : line.at(static_cast<std::size_t>(move)).figureStones) {
+  for (int b : line.at(static_cast<std::size_t>(move)).figureStones()) {
     const PointInfo& p = board.geometry.info[static_cast<std::size_t>(b)];
     names.push_back({static_cast<char>('a' + p.x - 1), static_cast<char>('a' + p.y - 1)});
   }

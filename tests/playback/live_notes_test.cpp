@@ -60,7 +60,7 @@ TEST_F(LiveNotesTest, AManualStepSoundsTheMoveAndItsFigureUntilTheTimerEndsThem)
   loadText(doc, quietGame(3));
   showMove(doc, 2);
   // Move 3 (Black next to move 1) resonates with the stone of move 1.
-  ASSERT_FALSE(doc.record().lineCopy[3].figureStones.empty());
+  ASSERT_FALSE(doc.record().lineCopy[3].figureStones().empty());
   const int note1 = doc.record().lineCopy[1].notes[1][playback::kNote];
   const int note3 = doc.record().lineCopy[3].notes[1][playback::kNote];
   std::vector<int> periods;

@@ -70,11 +70,11 @@ TEST_F(NoteBlockTest, TheNoteComesFromTheHeightOfThePointAndTheStonesOfTheFigure
   EXPECT_EQ(fill(line, 1, 3, 3), 56);  // 4-4 point: 4 × 8 + 20 + 4
 
   // One line away from the figure's stone: its note plus a whole tone.
-  line[2].figureStones = {static_cast<std::int16_t>(geo.bordered(3 + 3 * 19))};
+  line[2].setFigureStones({static_cast<std::int16_t>(geo.bordered(3 + 3 * 19))});
   EXPECT_EQ(fill(line, 2, 4, 3), 58);
   // Two lines diagonally from move 2's stone, the last stone of the set decides.
-  line[3].figureStones = {static_cast<std::int16_t>(geo.bordered(3 + 3 * 19)),
-                          static_cast<std::int16_t>(geo.bordered(4 + 3 * 19))};
+  line[3].setFigureStones(
+      {static_cast<std::int16_t>(geo.bordered(3 + 3 * 19)), static_cast<std::int16_t>(geo.bordered(4 + 3 * 19))});
   EXPECT_EQ(fill(line, 3, 6, 5), 62);
 }
 
@@ -131,9 +131,10 @@ TEST_F(MusicReplayTest, StonesOfTheFigureSoundOnTracksOfTheirOwnAtTheMovesStart)
   loadText(doc, quietGame(4));
   std::vector<MoveRecord>& line = doc.record().lineCopy;
   const GridGeometry& geo = doc.board.geometry;
-  line[4].figureStones.clear();
-  for (int m = 1; m <= 3; ++m) line[4].figureStones.push_back(static_cast<std::int16_t>(geo.bordered(line[static_cast<std::size_t>(m)].point)));
-  line[4].figureStones.push_back(static_cast<std::int16_t>(geo.bordered(line[4].point)));  // its own stone plays on track 0 only
+  std::vector<std::int16_t> figure;
+  for (int m = 1; m <= 3; ++m) figure.push_back(static_cast<std::int16_t>(geo.bordered(line[static_cast<std::size_t>(m)].point)));
+  figure.push_back(static_cast<std::int16_t>(geo.bordered(line[4].point)));  // its own stone plays on track 0 only
+  line[4].setFigureStones(figure);
 
   playback::MidiFile file;
   playback::BuildMidiFile(file, line, doc.board);
@@ -160,7 +161,7 @@ TEST_F(MusicReplayTest, AMoveWithoutAStartTickLeavesNoTraceInTheFile) {
   doc.observers = {&doc.classifier, &notes};
   recomputePositions(doc, 0);
   EXPECT_EQ(line[2].notes[1][kStartTick], -7);
-  line[2].figureStones = {static_cast<std::int16_t>(doc.board.geometry.bordered(line[1].point))};
+  line[2].setFigureStones({static_cast<std::int16_t>(doc.board.geometry.bordered(line[1].point))});
 
   playback::MidiFile file;
   playback::BuildMidiFile(file, line, doc.board);

@@ -12,6 +12,7 @@
 #include "playlist/playlist_reader.h"
 #include "playlist/playlist_writer.h"
 #include "playlist_test_support.h"
+#include "tests/seeded_mutations.h"
 
 namespace mokuza::test {
 namespace {
@@ -176,6 +177,35 @@ TEST_F(DamagedPlaylist, AMovedFileTableOfLoopsAndLongPathsStaysBounded) {
   EXPECT_EQ(records[0], (MovedFile{u"a", u"b"})) << "the record with an overlong path is dropped";
   followMovedFiles(records);
   EXPECT_EQ(records[2].newPath, u"p0");
+}
+
+TEST_F(DamagedPlaylist, SeededMutantsReadAndKeepEveryGameThroughAWrite) {
+  game("lists/a.sgf");
+  const std::vector<std::string> sources = {
+      u8(games(4)),
+      "$/old/a.sgf>a.sgf|\r\n$x>y|$y>x|\r\n<plyrn0-0>\r\nA\r\n<plyrn0-1>\r\nB\r\n<position>\r\n2\r\n<Game.1>\r\n"
+      "<sgf_folder>\r\n/old\r\n<sgf_file>\r\na.sgf\r\n<record3>\r\n40\r\n<gname>\r\n\xe5\x90\x8d\r\n<Game.2>\r\n"
+      "<margin_x>\r\n12\r\n<Regist_date>\r\n0\r\n<Game.end>\r\n",
+      "<listitem>\n:;;No.:[width=abc][iorder=-4];bname:[width=50][alliod=1][iorder=0];\n<before_folder>\n..\n"
+      "<Game.7>\n<game_comment>\nabc\n<blackstone_file>\n../x.png\n<Game.end>\n"};
+  test::Mutator mutate("<>\n$|.-:;[]=");
+  int failures = 0;
+  for (int m = 0; m < 1500 && failures < 5; ++m) {
+    const std::string bytes = mutate(sources[static_cast<std::size_t>(m) % sources.size()]);
+    PlaylistReadResult first = parse(decodeBytes(bytes, TextKind::Plain));
+    playlist.displayOrder.clear();
+    for (int k = 0; k < static_cast<int>(first.entries.size()); ++k) playlist.displayOrder.push_back(k);
+    playlist.entries = std::move(first.entries);
+    playlist.aliasGroups = std::move(first.aliasGroups);
+    playlist.movedFiles = std::move(first.movedFiles);
+    playlist.columns = first.columns ? std::move(*first.columns) : defaultPlaylistColumns();
+    const std::size_t again = parse(playlistFileText(playlist, {home, 0})).entries.size();
+    if (again != playlist.entries.size()) {
+      ++failures;
+      ADD_FAILURE() << "mutant " << m << ": " << playlist.entries.size() << " games, " << again
+                    << " after a write\ninput: " << printable(bytes);
+    }
+  }
 }
 
 }  // namespace

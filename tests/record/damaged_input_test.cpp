@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
+#include <fstream>
 
 #include "core/record/sgf_writer.h"
+#include "platform/headless/headless_services.h"
 #include "record_test_support.h"
+#include "tests/seeded_mutations.h"
+#include "tests/test_folder.h"
 
 namespace mokuza {
 namespace {
@@ -26,13 +29,6 @@ std::string survive(std::string_view bytes, int mode) {
   return {};
 }
 
-std::string printable(std::string_view bytes) {
-  std::string out;
-  for (unsigned char c : bytes.substr(0, 400))
-    out += c >= 32 && c < 127 ? std::string(1, static_cast<char>(c)) : "\\" + std::to_string(c);
-  return out;
-}
-
 TEST(RecordDamagedInput, HandWrittenBreakage) {
   std::vector<std::string> cases = {
       "(", "((((((", "))))((", "(;", "(;B[", "(;B[aa]\\", "(;LB[aa:", "(;AB[aa:zz]", "(;TR[:]",
@@ -44,7 +40,7 @@ TEST(RecordDamagedInput, HandWrittenBreakage) {
   for (int i = 0; i < 400; ++i) labels += "LB[" + std::string(1, static_cast<char>('a' + i % 19)) + "a]";
   cases.push_back(labels + ")");
   for (const std::string& bytes : cases)
-    for (int mode = 0; mode < 4; ++mode) EXPECT_EQ(survive(bytes, mode), "") << printable(bytes) << " mode " << mode;
+    for (int mode = 0; mode < 4; ++mode) EXPECT_EQ(survive(bytes, mode), "") << test::printable(bytes) << " mode " << mode;
 }
 
 TEST(RecordDamagedInput, SeededMutationsOfRealAndSyntheticGames) {
@@ -57,29 +53,27 @@ TEST(RecordDamagedInput, SeededMutationsOfRealAndSyntheticGames) {
                            "sgfc__reorder_variation-levels.sgf", "derived__hoensha_E18-7_cp932_no-CA.sgf"})
     if (auto bytes = readFileBytes(testing::corpusDir() / "variety" / name)) sources.push_back(*bytes);
 
-  std::mt19937 random(20240531);  // its sequence is fixed by the standard
-  const auto below = [&random](std::size_t n) { return n == 0 ? 0 : static_cast<std::size_t>(random() % n); };
-  constexpr std::string_view kSyntax = "()[]\\;:";
+  test::Mutator mutate("()[]\\;:");
   int failures = 0;
   for (int m = 0; m < 3000 && failures < 5; ++m) {
-    std::string bytes = sources[static_cast<std::size_t>(m) % sources.size()];
-    for (std::size_t edits = 1 + below(4); edits > 0; --edits) {
-      const std::size_t at = below(bytes.size() + 1);
-      switch (below(6)) {
-        case 0: if (at < bytes.size()) bytes[at] = static_cast<char>(bytes[at] ^ (1 << below(8))); break;
-        case 1: if (at < bytes.size()) bytes[at] = static_cast<char>(below(256)); break;
-        case 2: bytes.resize(at); break;
-        case 3: bytes.insert(at, 1, kSyntax[below(kSyntax.size())]); break;
-        case 4: bytes.insert(at, bytes.substr(below(bytes.size() + 1), 1 + below(64))); break;
-        default: bytes.erase(at, 1 + below(32)); break;
-      }
-    }
+    const std::string bytes = mutate(sources[static_cast<std::size_t>(m) % sources.size()]);
     const std::string result = survive(bytes, m % 4);
     if (!result.empty()) {
       ++failures;
-      ADD_FAILURE() << "mutant " << m << " mode " << m % 4 << ": " << result << "\ninput: " << printable(bytes);
+      ADD_FAILURE() << "mutant " << m << " mode " << m % 4 << ": " << result << "\ninput: " << test::printable(bytes);
     }
   }
+}
+
+TEST(RecordDamagedInput, AFileOverTheSizeLimitIsRefusedUnreadNamingItsPath) {
+  const std::filesystem::path folder = test::freshTestFolder("mokuza-record");
+  const std::filesystem::path path = folder / "huge.sgf";
+  std::ofstream(path) << "(;B[aa])";
+  std::filesystem::resize_file(path, kTextFileMax + 1);  // sparse: no room taken on disk
+  platform::HeadlessServices services;
+  EXPECT_TRUE(loadTextFile(path, services, TextKind::GameRecord).empty());
+  EXPECT_EQ(services.diagnostics, std::vector<std::string>{"File Open Error: " + path.string() + " is larger than 256 MB"});
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

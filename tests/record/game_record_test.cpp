@@ -1,8 +1,10 @@
 // The record model: reset, the current line, pooled values, copies, depth.
 
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include <memory>
+#include <utility>
 
 #include "core/record/sgf_writer.h"
 #include "record_test_support.h"
@@ -128,6 +130,57 @@ TEST(RecordModel, TreesNestedVeryDeeplyNeedNoDeepStack) {
   std::erase(written, u'\n');
   EXPECT_TRUE(written == u"(;GM[1]CA[utf-8]AP[Mokuza:5.5]" + text.substr(7));
   deep.reset();
+}
+
+// Heap in use, large blocks that malloc maps on their own included.
+std::size_t heapInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return info.uordblks + info.hblkhd;
+}
+
+TEST(RecordModel, APlainMoveHoldsAtMost120BytesOfTreeAndLine) {
+  constexpr int kMoves = 60000;
+  std::u16string text = u"(;GM[1]";
+  for (int m = 0; m < kMoves; ++m)
+    text += {u';', m % 2 ? u'W' : u'B', u'[', static_cast<char16_t>(u'a' + m % 19), static_cast<char16_t>(u'a' + m / 19 % 19), u']'};
+  text += u")";
+  const std::size_t before = heapInUse();
+  auto record = std::make_unique<GameRecord>();
+  testing::readInto(*record, text);
+  const std::size_t held = heapInUse() - before;
+  if (held == 0) GTEST_SKIP() << "the heap is not malloc's here (a sanitiser build)";
+  EXPECT_LE(static_cast<double>(held) / kMoves, 120.0);
+}
+
+TEST(RecordModel, OptionalPartsOfAMoveReadAsAbsentUntilSetAndCopyDeeply) {
+  const std::u16string comment = u"c";
+  const MoveRecord plain;
+  EXPECT_TRUE(plain.marks.empty());
+  EXPECT_EQ(plain.properties[1], nullptr);
+  EXPECT_EQ(plain.notes[1], kDefaultNoteBlock);
+  EXPECT_TRUE(plain.figureStones().empty());
+  EXPECT_TRUE(plain.extraProperties().empty());
+
+  MoveRecord rich;
+  rich.marks.at(3).stone = 1;
+  rich.properties[1] = &comment;
+  rich.notes[1][0] = 7;
+  rich.setFigureStones({5});
+  rich.extraPropertiesToEdit().push_back({u"XX", {&comment}});
+  MoveRecord copy = rich;
+  copy.marks.erase(3);
+  copy.properties[1] = nullptr;
+  copy.notes[1][0] = 8;
+  copy.setFigureStones({});
+  copy.extraPropertiesToEdit().clear();
+  EXPECT_EQ(rich.marks.find(3)->stone, 1);
+  EXPECT_EQ(rich.properties[1], &comment);
+  EXPECT_EQ(std::as_const(rich).notes[1][0], 7);
+  EXPECT_EQ(rich.figureStones(), std::vector<std::int16_t>{5});
+  EXPECT_EQ(rich.extraProperties().size(), 1u);
+  EXPECT_EQ(copy.marks, plain.marks);
+  EXPECT_EQ(copy.properties[1], nullptr);
+  EXPECT_EQ(copy.notes[1][0], 8);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ inline std::string describe(const MoveRecord& r) {
   for (std::size_t i = 0; i < r.properties.size(); ++i)
     if (!valueText(r.properties[i]).empty())
       out += " " + utf16ToUtf8(kMoveInfoFields[i].sgfId) + "[" + valueText(r.properties[i]) + "]";
-  for (const ExtraProperty& extra : r.extraProperties) {
+  for (const ExtraProperty& extra : r.extraProperties()) {
     out += " " + utf16ToUtf8(extra.id);
     for (const std::u16string* value : extra.values) out += "[" + utf16ToUtf8(*value) + "]";
   }

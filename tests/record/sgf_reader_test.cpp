@@ -131,7 +131,7 @@ TEST_F(RecordReader, LowerCaseLettersInIdentifiersAreSkipped) {
   read(u"(;GaMe[1]CoPyright[c]PlayerBlack[kuro];AddBlack[aa][bb]Comment[hi]Black[cc]AddWhite[dd])");
   EXPECT_EQ(testing::headerText(record), "著作権[c]黒対局者[kuro]");
   EXPECT_EQ(testing::describe(move(1)), "1@40 0=1'' 20=1'' 60=-1'' C[hi]");
-  EXPECT_TRUE(move(0).extraProperties.empty());
+  EXPECT_TRUE(move(0).extraProperties().empty());
 }
 
 TEST_F(RecordReader, UnknownPropertiesAreKeptAndWrittenBack) {

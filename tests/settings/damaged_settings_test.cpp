@@ -7,11 +7,23 @@
 #include <climits>
 
 #include "settings_test_support.h"
+#include "tests/seeded_mutations.h"
 
 namespace mokuza::test {
 namespace {
 
-class DamagedSettingsTest : public SettingsTest {};
+class DamagedSettingsTest : public SettingsTest {
+ protected:
+  // A settings file with an option, a player name, a layout and a recent game set.
+  std::u16string fullText() {
+    doc.state.options["textsize"] = 4;
+    settings.playerNames.resize(2);
+    settings.playerNames[1][3] = u"名前";
+    settings.columns.playlist = u"No.:\n[width=40];\n";
+    doc.recentGames.paths = {text(touch("program/a.sgf"))};
+    return settingsText(doc, settings, program);
+  }
+};
 
 TEST_F(DamagedSettingsTest, NumbersTheProgramCannotUseFallBackToDefaults) {
   readText(u"<boardsize>\n25\n<textsize>\n99\n<update_time>\n0\n<imgoutput>\n5\n<rename_tag_max>\n-7\n"
@@ -82,12 +94,7 @@ TEST_F(DamagedSettingsTest, RecentListsTakeExistingGamesOnceAndNoMoreThanTheyHol
 }
 
 TEST_F(DamagedSettingsTest, AFileCutOffAnywhereReads) {
-  doc.state.options["textsize"] = 4;
-  settings.playerNames.resize(2);
-  settings.playerNames[1][3] = u"名前";
-  settings.columns.playlist = u"No.:\n[width=40];\n";
-  doc.recentGames.paths = {text(touch("program/a.sgf"))};
-  const std::u16string full = settingsText(doc, settings, program);
+  const std::u16string full = fullText();
   for (std::size_t length = 0; length <= full.size(); length += 3) {
     readText(full.substr(0, length));
     ASSERT_TRUE(option("textsize") >= 1 && option("textsize") <= 4) << length;
@@ -96,6 +103,33 @@ TEST_F(DamagedSettingsTest, AFileCutOffAnywhereReads) {
   readText(full);
   EXPECT_EQ(option("textsize"), 4);
   EXPECT_EQ(u8(settings.playerNames[1][3]), "名前");
+}
+
+TEST_F(DamagedSettingsTest, SeededMutantsReadAndWhatIsWrittenReadsBackAsItself) {
+  const std::vector<std::string> sources = {
+      u8(fullText()),
+      "[boardsize]\n13\n[plyrn0-1]\nx\n[record3]\n7\n[playlist_show]\n2\n[recent_files]\na.sgf\n",
+      "<margin_x>\n 12px\n<pl_listitem>\n\nNo.:\n[width=40];\n\n<history_path>\n../\n<typeface>\n\xe6\x98\x8e\n"};
+  // The file a fresh program would write after reading the one at `file`.
+  const auto readAndWriteBack = [this](const fs::path& file) {
+    Document fresh;
+    Settings read;
+    setGlobalDefaults(fresh);
+    readSettings(fresh, read, context, file, true);
+    EXPECT_TRUE(writeSettings(fresh, read, program, file));
+    return bytesOf(file);
+  };
+  test::Mutator mutate("<>[]\n-0");
+  int failures = 0;
+  for (int m = 0; m < 300 && failures < 5; ++m) {
+    const std::string bytes = mutate(sources[static_cast<std::size_t>(m) % sources.size()]);
+    const fs::path file = touch("program/mutant.dat", bytes);
+    const std::string first = readAndWriteBack(file);
+    if (readAndWriteBack(file) != first) {
+      ++failures;
+      ADD_FAILURE() << "mutant " << m << " reads back differently once written\ninput: " << printable(bytes);
+    }
+  }
 }
 
 }  // namespace
