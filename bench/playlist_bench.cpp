@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "playlist/list_games.h"
 #include "playlist/playlist_reader.h"
 #include "playlist/playlist_writer.h"
+#include "settings/settings_file.h"
 #include "tests/corpus_files.h"
 
 namespace {
@@ -126,3 +128,34 @@ void PlaylistAdd10000Files(benchmark::State& state) {
 BENCHMARK(PlaylistAdd10000Files)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
+
+// A moved-file table of 100,000 records ahead of one game: the table is read
+// in one pass whatever its size.
+void PlaylistMovedFileTable100000(benchmark::State& state) {
+  std::u16string text;
+  for (int k = 0; k < 100000; ++k) {
+    const std::u16string n = asciiToUtf16(std::to_string(k));
+    text += u"$/old/" + n + u".sgf>/new/" + n + u".sgf|";
+  }
+  text += u"<Game.1>\n<sgf_file>\n/old/1.sgf\n<Game.end>\n";
+  const PlaylistReadContext context{corpus().folder, u"/lists/", u"/lists/", initialDesign(), u"20260101000000"};
+  for (auto _ : state) benchmark::DoNotOptimize(parsePlaylistText(text, context));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size() * 2));
+}
+BENCHMARK(PlaylistMovedFileTable100000)->Unit(benchmark::kMillisecond);
+
+// 30 MB of empty tags in setting.dat: ten million tags that name nothing.
+void SettingsFileOfEmptyTags(benchmark::State& state) {
+  const fs::path file = corpus().folder / "setting-empty-tags.dat";
+  std::string tags;
+  for (int k = 0; k < 10'000'000; ++k) tags += "<a>";
+  std::ofstream(file, std::ios::binary) << tags;
+  for (auto _ : state) {
+    Document doc;
+    Settings settings;
+    readSettings(doc, settings, {corpus().folder, file, {}}, file, true);
+    benchmark::DoNotOptimize(settings);
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(tags.size()));
+}
+BENCHMARK(SettingsFileOfEmptyTags)->Unit(benchmark::kMillisecond);
