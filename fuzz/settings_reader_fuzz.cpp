@@ -23,6 +23,7 @@
 #include <system_error>
 
 #include "core/record/text.h"
+#include "platform/user_files.h"
 #include "settings/options.h"
 #include "settings/settings_file.h"
 
@@ -67,7 +68,7 @@ std::string readAndWriteBack() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (!mokuza::writeFileBytes(fuzzContext().settingsFile, std::string_view(reinterpret_cast<const char*>(data), size)))
+  if (!mokuza::platform::writeUserFile(fuzzContext().settingsFile, std::string_view(reinterpret_cast<const char*>(data), size)))
     std::abort();
   const std::string first = readAndWriteBack();
   const std::string second = readAndWriteBack();
