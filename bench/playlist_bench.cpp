@@ -138,7 +138,7 @@ void PlaylistMovedFileTable100000(benchmark::State& state) {
     text += u"$/old/" + n + u".sgf>/new/" + n + u".sgf|";
   }
   text += u"<Game.1>\n<sgf_file>\n/old/1.sgf\n<Game.end>\n";
-  const PlaylistReadContext context{corpus().folder, u"/lists/", u"/lists/", initialDesign(), u"20260101000000"};
+  const PlaylistReadContext context{fs::temp_directory_path(), u"/lists/", u"/lists/", initialDesign(), u"20260101000000"};
   for (auto _ : state) benchmark::DoNotOptimize(parsePlaylistText(text, context));
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size() * 2));
 }
@@ -146,16 +146,20 @@ BENCHMARK(PlaylistMovedFileTable100000)->Unit(benchmark::kMillisecond);
 
 // 30 MB of empty tags in setting.dat: ten million tags that name nothing.
 void SettingsFileOfEmptyTags(benchmark::State& state) {
-  const fs::path file = corpus().folder / "setting-empty-tags.dat";
+  const fs::path folder = fs::temp_directory_path() / ("mokuza-bench-settings-" + std::to_string(::getpid()));
+  fs::create_directories(folder);
+  const fs::path file = folder / "setting.dat";
   std::string tags;
   for (int k = 0; k < 10'000'000; ++k) tags += "<a>";
   std::ofstream(file, std::ios::binary) << tags;
   for (auto _ : state) {
     Document doc;
     Settings settings;
-    readSettings(doc, settings, {corpus().folder, file, {}}, file, true);
+    readSettings(doc, settings, {folder, file, {}}, file, true);
     benchmark::DoNotOptimize(settings);
   }
+  std::error_code ec;
+  fs::remove_all(folder, ec);
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(tags.size()));
 }
 BENCHMARK(SettingsFileOfEmptyTags)->Unit(benchmark::kMillisecond);
