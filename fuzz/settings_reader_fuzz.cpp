@@ -11,7 +11,7 @@
 // and hangs it stops when the two written texts differ: a value the program
 // writes must read back as itself.
 
-#include <stdlib.h>
+#include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -35,9 +35,10 @@ namespace fs = std::filesystem;
 // read, and goes when the run ends.
 struct FuzzFolder {
   FuzzFolder() {
-    std::string folder = (fs::temp_directory_path() / "mokuza-settings-fuzz-XXXXXX").string();
-    if (!mkdtemp(folder.data())) std::abort();
-    context.programFolder = folder;
+    // Named by the process: one run, one folder; a leftover of an earlier run is refused.
+    context.programFolder = fs::temp_directory_path() / ("mokuza-settings-fuzz-" + std::to_string(::getpid()));
+    std::error_code ec;
+    if (!fs::create_directory(context.programFolder, ec)) std::abort();
     context.settingsFile = context.programFolder / "setting.dat";
     context.screen = {1920, 1080, {{0, 0, 1920, 1040}}};
   }
