@@ -43,8 +43,8 @@ void LoadGames(benchmark::State& state, bool music) {
       if (music) bytes += playback::midiFileBytes(notes.midiFile(), err).size();
     }
   }
-  state.counters["games/s"] = benchmark::Counter(static_cast<double>(state.iterations() * games.size()),
-                                                 benchmark::Counter::kIsRate);
+  state.counters["games/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations() * games.size()), benchmark::Counter::kIsRate);
   state.counters["MIDI bytes/game"] =
       static_cast<double>(bytes) / static_cast<double>(std::max<std::size_t>(1, state.iterations() * games.size()));
 }

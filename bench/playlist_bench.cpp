@@ -138,7 +138,8 @@ void PlaylistMovedFileTable100000(benchmark::State& state) {
     text += u"$/old/" + n + u".sgf>/new/" + n + u".sgf|";
   }
   text += u"<Game.1>\n<sgf_file>\n/old/1.sgf\n<Game.end>\n";
-  const PlaylistReadContext context{fs::temp_directory_path(), u"/lists/", u"/lists/", initialDesign(), u"20260101000000"};
+  const PlaylistReadContext context{fs::temp_directory_path(), u"/lists/", u"/lists/", initialDesign(),
+                                    u"20260101000000"};
   for (auto _ : state) benchmark::DoNotOptimize(parsePlaylistText(text, context));
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size() * 2));
 }

@@ -53,9 +53,9 @@ std::array<int, 4> busiestCorner(const Board& board, int move) {
   const int n = board.geometry.n;
   std::array<int, 4> best{0, 0, 6, 6};
   int bestStones = -1;
-  for (const std::array<int, 4>& corner : {std::array<int, 4>{0, 0, 6, 6}, std::array<int, 4>{n - 7, 0, n - 1, 6},
-                                           std::array<int, 4>{0, n - 7, 6, n - 1},
-                                           std::array<int, 4>{n - 7, n - 7, n - 1, n - 1}}) {
+  for (const std::array<int, 4>& corner :
+       {std::array<int, 4>{0, 0, 6, 6}, std::array<int, 4>{n - 7, 0, n - 1, 6}, std::array<int, 4>{0, n - 7, 6, n - 1},
+        std::array<int, 4>{n - 7, n - 7, n - 1, n - 1}}) {
     const int stones = search::makePattern(board, move, corner).patternStones;
     if (stones > bestStones) {
       bestStones = stones;

@@ -24,9 +24,9 @@ struct AutoplayOptions {
 // Parses the arguments; an error text when they are wrong.
 std::string parse(const Args& args, AutoplayOptions& options) {
   const std::map<std::string, std::u16string_view> designOptions{{"--speed", playback::kAutoSpeed},
-                                                                  {"--start", playback::kAutoStart},
-                                                                  {"--last", playback::kAutoLast},
-                                                                  {"--loop", playback::kLoopTime}};
+                                                                 {"--start", playback::kAutoStart},
+                                                                 {"--last", playback::kAutoLast},
+                                                                 {"--loop", playback::kLoopTime}};
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool hasValue = i + 1 < args.size();

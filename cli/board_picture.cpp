@@ -42,7 +42,8 @@ int loadDesign(const PictureOptions& options, const std::filesystem::path& progr
   Playlist playlist;
   platform::HeadlessServices services;
   PlaylistEntry shown;
-  if (ReadPlaylist(playlist, shown, pathToText(options.designPlaylist), false, services, programFolder) != kPlaylistReadOk ||
+  if (ReadPlaylist(playlist, shown, pathToText(options.designPlaylist), false, services, programFolder) !=
+          kPlaylistReadOk ||
       playlist.displayOrder.empty()) {
     streams.err << "mokuza-cli " << command.name << ": no games in " << options.designPlaylist << '\n';
     return kExitFailure;
@@ -52,7 +53,8 @@ int loadDesign(const PictureOptions& options, const std::filesystem::path& progr
                 << playlist.gameCount() << '\n';
     return kExitFailure;
   }
-  design = playlist.entries[static_cast<std::size_t>(playlist.displayOrder[static_cast<std::size_t>(options.game - 1)])];
+  design =
+      playlist.entries[static_cast<std::size_t>(playlist.displayOrder[static_cast<std::size_t>(options.game - 1)])];
   return kExitOk;
 }
 
@@ -149,8 +151,8 @@ int composePicture(const PictureOptions& options, const Command& command, Stream
   for (const auto& missing : out.painter.missingImages()) {
     const auto status = platform::checkUserFile(missing, render::kImageFileMax);
     const bool plain = status || status.problem == platform::FileProblem::Missing;
-    streams.err << "mokuza-cli " << command.name << ": " << (plain ? "cannot read image " + missing.string() : status.error)
-                << "; drawn without it\n";
+    streams.err << "mokuza-cli " << command.name << ": "
+                << (plain ? "cannot read image " + missing.string() : status.error) << "; drawn without it\n";
   }
   return kExitOk;
 }

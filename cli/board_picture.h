@@ -27,8 +27,8 @@ struct PictureOptions {
   std::optional<int> coords;   // "碁盤座標"
   std::optional<int> numbers;  // "手数表示"
   bool territory = false;
-  std::string dead;            // points marked dead in territory counting
-  bool moveList = false;       // the move names under the board
+  std::string dead;       // points marked dead in territory counting
+  bool moveList = false;  // the move names under the board
   std::string output;
 };
 

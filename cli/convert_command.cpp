@@ -15,7 +15,8 @@ int runConvert(const Args& args, Streams streams) {
   bool force = false;
   for (const std::string& arg : args) {
     if (arg == "--force") force = true;
-    else if (arg.empty() || arg[0] == '-') return usageError(kConvertCommand, optionProblem(kConvertCommand, arg), streams);
+    else if (arg.empty() || arg[0] == '-')
+      return usageError(kConvertCommand, optionProblem(kConvertCommand, arg), streams);
     else files.push_back(arg);
   }
   if (files.size() != 2) return usageError(kConvertCommand, "expects an input and an output file", streams);
@@ -29,7 +30,8 @@ int runConvert(const Args& args, Streams streams) {
   if (const ReadLoss& loss = doc.state.readLoss; loss.any()) {
     streams.err << "mokuza-cli convert: " << files[0] << " was not read whole: " << loss.describe() << '\n';
     if (!force && platform::isSameFile(files[0], files[1])) {
-      streams.err << "mokuza-cli convert: writing it over itself would lose that; nothing written (--force writes all the same)\n";
+      streams.err << "mokuza-cli convert: writing it over itself would lose that; nothing written (--force writes all "
+                     "the same)\n";
       return kExitFailure;
     }
   }

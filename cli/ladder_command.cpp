@@ -14,15 +14,12 @@ std::string colourName(int colour) { return colour == kStoneBlack ? "Black" : "W
 
 std::string failure(LadderStatus status, const std::string& at, const Document& doc) {
   switch (status) {
-    case LadderStatus::NoStone:
-      return "no stone at " + at;
+    case LadderStatus::NoStone: return "no stone at " + at;
     case LadderStatus::NotToPlay:
-      return "the stone at " + at + " is " + colourName(-doc.colourToPlay) + "'s, and " +
-             colourName(doc.colourToPlay) + " is to play";
-    case LadderStatus::NotInAtari:
-      return "the stone at " + at + " is not in atari";
-    default:
-      return "no ladder from " + at + ": the first extension already escapes or is captured";
+      return "the stone at " + at + " is " + colourName(-doc.colourToPlay) + "'s, and " + colourName(doc.colourToPlay) +
+             " is to play";
+    case LadderStatus::NotInAtari: return "the stone at " + at + " is not in atari";
+    default: return "no ladder from " + at + ": the first extension already escapes or is captured";
   }
 }
 

@@ -9,19 +9,20 @@ namespace {
 
 using mokuza::cli::Command;
 
-constexpr std::array kCommands{&mokuza::cli::kShowCommand, &mokuza::cli::kTreeCommand,
-                                                  &mokuza::cli::kPlaylistCommand,
-                                                  &mokuza::cli::kScoreCommand, &mokuza::cli::kLadderCommand,
-                                                  &mokuza::cli::kInfoCommand, &mokuza::cli::kConvertCommand,
-                                                  &mokuza::cli::kNamesCommand, &mokuza::cli::kSearchCommand,
-                                                  &mokuza::cli::kMidiCommand, &mokuza::cli::kAutoplayCommand,
-                                                  &mokuza::cli::kRenderCommand, &mokuza::cli::kExportCommand};
+constexpr std::array kCommands{
+    &mokuza::cli::kShowCommand,    &mokuza::cli::kTreeCommand,     &mokuza::cli::kPlaylistCommand,
+    &mokuza::cli::kScoreCommand,   &mokuza::cli::kLadderCommand,   &mokuza::cli::kInfoCommand,
+    &mokuza::cli::kConvertCommand, &mokuza::cli::kNamesCommand,    &mokuza::cli::kSearchCommand,
+    &mokuza::cli::kMidiCommand,    &mokuza::cli::kAutoplayCommand, &mokuza::cli::kRenderCommand,
+    &mokuza::cli::kExportCommand};
 
 void printHelp(std::ostream& out) {
   out << "mokuza-cli — Go game records from the command line\n\n"
          "usage: mokuza-cli COMMAND [ARGS...]\n"
          "       mokuza-cli COMMAND --help\n\ncommands:\n";
-  for (const Command* command : kCommands) out << "  " << command->name << std::string(10 - std::string(command->name).size(), ' ') << command->summary << '\n';
+  for (const Command* command : kCommands)
+    out << "  " << command->name << std::string(10 - std::string(command->name).size(), ' ') << command->summary
+        << '\n';
 }
 
 }  // namespace

@@ -43,7 +43,8 @@ int runMidi(const Args& args, Streams streams) {
   }
   const std::filesystem::path folder = output.empty() ? programFolder(kMidiCommand, streams) : std::filesystem::path();
   if (output.empty() && folder.empty()) return kExitFailure;
-  const std::filesystem::path target = output.empty() ? folder / playback::kMidiFileName : std::filesystem::path(output);
+  const std::filesystem::path target =
+      output.empty() ? folder / playback::kMidiFileName : std::filesystem::path(output);
   if (!playback::WriteMidiFile(notes.midiFile(), target, streams.err)) return kExitFailure;
   streams.out << "wrote " << target.string() << " (" << notes.midiFile().tracks().size() << " tracks)\n";
   return kExitOk;

@@ -57,7 +57,8 @@ bool collectGames(const std::string& path, std::vector<fs::path>& games, Streams
     return false;
   }
   std::vector<fs::path> found;
-  for (auto it = fs::recursive_directory_iterator(path, ec); !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
+  for (auto it = fs::recursive_directory_iterator(path, ec); !ec && it != fs::recursive_directory_iterator();
+       it.increment(ec))
     if (it->is_regular_file(ec) && it->path().extension() == ".sgf") found.push_back(it->path());
   std::sort(found.begin(), found.end());
   games.insert(games.end(), found.begin(), found.end());
@@ -93,7 +94,8 @@ int runNames(const Args& args, Streams streams) {
   std::vector<std::string> paths;
   for (const std::string& arg : args) {
     if (arg == "--summary") summary = true;
-    else if (!arg.empty() && arg[0] == '-') return usageError(kNamesCommand, optionProblem(kNamesCommand, arg), streams);
+    else if (!arg.empty() && arg[0] == '-')
+      return usageError(kNamesCommand, optionProblem(kNamesCommand, arg), streams);
     else paths.push_back(arg);
   }
   if (paths.empty()) return usageError(kNamesCommand, summary ? "no file or folder given" : "no file given", streams);

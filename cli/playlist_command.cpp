@@ -224,7 +224,8 @@ int runFileCommand(const Args& args, const std::filesystem::path& home, Streams 
       tagMax = parseInt(args[++i]);
       if (!tagMax || *tagMax < -1) return usageError(kPlaylistCommand, "--tag-max takes -1 or more", streams);
     } else if (arg == "--yes") yes = true;
-    else if (!arg.empty() && arg[0] == '-') return usageError(kPlaylistCommand, optionProblem(kPlaylistCommand, arg), streams);
+    else if (!arg.empty() && arg[0] == '-')
+      return usageError(kPlaylistCommand, optionProblem(kPlaylistCommand, arg), streams);
     else if (file.empty()) file = arg;
     else return usageError(kPlaylistCommand, "more than one file given", streams);
   }
@@ -246,8 +247,8 @@ int runFileCommand(const Args& args, const std::filesystem::path& home, Streams 
   } else if (auto parsed = parseRows(select, playlist.gameCount())) {
     rows = *parsed;
   } else {
-    return usageError(kPlaylistCommand, "--select takes rows such as 3-7,9 within 1.." +
-                                            std::to_string(playlist.gameCount()), streams);
+    return usageError(kPlaylistCommand,
+                      "--select takes rows such as 3-7,9 within 1.." + std::to_string(playlist.gameCount()), streams);
   }
   for (int row : rows) playlist.list.selected.insert(playlist.displayOrder[static_cast<std::size_t>(row - 1)]);
   if (!rows.empty()) playlist.list.anchor = playlist.displayOrder[static_cast<std::size_t>(*rows.begin() - 1)];
@@ -264,7 +265,8 @@ int runFileCommand(const Args& args, const std::filesystem::path& home, Streams 
                                                  : planMoves(playlist, field->label, folderText);
     if (plan.empty()) return fail(streams, std::string("no file to ") + verb);
     for (const PlannedMove& move : plan)
-      streams.out << "would " << verb << ' ' << utf16ToUtf8(move.oldPath) << " -> " << utf16ToUtf8(move.newPath) << '\n';
+      streams.out << "would " << verb << ' ' << utf16ToUtf8(move.oldPath) << " -> " << utf16ToUtf8(move.newPath)
+                  << '\n';
     return fail(streams, "nothing changed; add --yes to " + std::string(verb) + " these " +
                              std::to_string(plan.size()) + " files");
   }
@@ -278,8 +280,9 @@ int runFileCommand(const Args& args, const std::filesystem::path& home, Streams 
     streams.out << (rename ? "renamed " : "moved ") << utf16ToUtf8(move.oldPath) << " -> " << utf16ToUtf8(move.newPath)
                 << '\n';
   if (outcome.status == kListWriteFailed)
-    return fail(streams, "cannot write " + file + (outcome.done.empty() ? "; the files were put back"
-                                                                        : "; the files above could not be put back"));
+    return fail(streams,
+                "cannot write " + file +
+                    (outcome.done.empty() ? "; the files were put back" : "; the files above could not be put back"));
   if (!outcome.error.empty())
     return fail(streams, utf16ToUtf8(outcome.error) + " (" + std::to_string(outcome.done.size()) +
                              " files done; the playlist names them where they are now)");
@@ -308,7 +311,8 @@ const Command kPlaylistCommand{
     "mokuza-cli playlist new FILE\n"
     "       mokuza-cli playlist add FILE GAME.sgf... [--yes]\n"
     "       mokuza-cli playlist list FILE [--columns No.,bname,wname,...]\n"
-    "       mokuza-cli playlist rename FILE --pattern \"<PB>-<PW>_<DT>\" [--select 3-7] [--field KEY] [--tag-max N] [--yes]\n"
+    "       mokuza-cli playlist rename FILE --pattern \"<PB>-<PW>_<DT>\" [--select 3-7] [--field KEY] [--tag-max N] "
+    "[--yes]\n"
     "       mokuza-cli playlist move FILE --to DIR [--select 3-7] [--field KEY] [--yes]\n"
     "  new     creates an empty playlist file.\n"
     "  add     adds games with their game information; every file skipped is named with the reason\n"

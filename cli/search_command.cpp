@@ -86,13 +86,15 @@ int runSearch(const Args& args, Streams streams) {
   Document doc;
   Playlist playlist;
   PlaylistContext context{playlist, doc, services, folder, {}};
-  if (const auto status = platform::checkUserFile(parsed.file, kTextFileMax); !status) return fail(streams, status.error);
+  if (const auto status = platform::checkUserFile(parsed.file, kTextFileMax); !status)
+    return fail(streams, status.error);
   if (openPlaylistFile(context, utf8ToUtf16(parsed.file)) != kListDone || playlist.gameCount() == 0)
     return fail(streams, "no games in " + parsed.file);
   if (*parsed.game > playlist.gameCount())
     return usageError(kSearchCommand, "--game takes a row within 1.." + std::to_string(playlist.gameCount()), streams);
 
-  const PlaylistEntry& entry = playlist.entries[static_cast<std::size_t>(playlist.displayOrder[static_cast<std::size_t>(*parsed.game - 1)])];
+  const PlaylistEntry& entry =
+      playlist.entries[static_cast<std::size_t>(playlist.displayOrder[static_cast<std::size_t>(*parsed.game - 1)])];
   std::string error;
   if (!loadGame(utf16ToUtf8(FilePath(entry, kSgfFileLabel)), doc, services, error)) return fail(streams, error);
   if (!showRequestedMove(doc, parsed.move, kSearchCommand, streams)) return kExitFailure;

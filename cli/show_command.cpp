@@ -11,7 +11,8 @@ char stoneChar(int stone) { return stone == kStoneBlack ? 'X' : stone == kStoneW
 void printPlain(const Document& doc, std::ostream& out) {
   const int n = doc.record().boardSize;
   for (int y = 0; y < n; ++y) {
-    for (int x = 0; x < n; ++x) out << stoneChar(doc.shownPosition.boardGrid.stones[static_cast<std::size_t>(x + y * n)]);
+    for (int x = 0; x < n; ++x)
+      out << stoneChar(doc.shownPosition.boardGrid.stones[static_cast<std::size_t>(x + y * n)]);
     out << '\n';
   }
 }
@@ -30,7 +31,8 @@ void printForPeople(const Document& doc, std::ostream& out) {
     for (int x = 0; x < n; ++x) {
       const int u = x + y * n;
       char c = stoneChar(doc.shownPosition.boardGrid.stones[static_cast<std::size_t>(u)]);
-      if (c == '.' && doc.board.geometry.info[static_cast<std::size_t>(doc.board.geometry.bordered(u))].cornerStar) c = '+';
+      if (c == '.' && doc.board.geometry.info[static_cast<std::size_t>(doc.board.geometry.bordered(u))].cornerStar)
+        c = '+';
       out << c << (u == doc.lastMovePointUnbordered ? ')' : ' ');
     }
     out << row << '\n';
@@ -77,8 +79,8 @@ int runShow(const Args& args, Streams streams) {
     return kExitFailure;
   }
   if (!move && lastShowableMove(doc) < doc.moveCount())
-    streams.err << "mokuza-cli show: the game has " << doc.moveCount() << " moves; showing move " << lastShowableMove(doc)
-                << ", the last one kept\n";
+    streams.err << "mokuza-cli show: the game has " << doc.moveCount() << " moves; showing move "
+                << lastShowableMove(doc) << ", the last one kept\n";
   const int target = move.value_or(lastShowableMove(doc));
   if (target < 0 || target > doc.moveCount()) {
     streams.err << "mokuza-cli show: move " << target << " is outside 0.." << doc.moveCount() << '\n';

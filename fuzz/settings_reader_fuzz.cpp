@@ -69,7 +69,8 @@ std::string readAndWriteBack() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (!mokuza::platform::writeUserFile(fuzzContext().settingsFile, std::string_view(reinterpret_cast<const char*>(data), size)))
+  if (!mokuza::platform::writeUserFile(fuzzContext().settingsFile,
+                                       std::string_view(reinterpret_cast<const char*>(data), size)))
     std::abort();
   const std::string first = readAndWriteBack();
   const std::string second = readAndWriteBack();

@@ -86,9 +86,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The input's length picks the reading mode, so every mode sees every shape of text.
   ReadOptions options;
   switch (size % 5) {
-    case 1: options.gobanroll = 5; options.playlistGame = true; break;
+    case 1:
+      options.gobanroll = 5;
+      options.playlistGame = true;
+      break;
     case 2: options.gobanroll = 12; break;
-    case 3: options.gobanroll = 25; options.randomSeed = static_cast<std::time_t>(size); break;
+    case 3:
+      options.gobanroll = 25;
+      options.randomSeed = static_cast<std::time_t>(size);
+      break;
     case 4: options.movesOnly = true; break;
     default: break;
   }

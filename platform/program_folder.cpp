@@ -15,9 +15,7 @@ std::string envOrEmpty(const char* name) {
   return value ? std::string(value) : std::string();
 }
 
-bool isWritableFolder(const std::filesystem::path& folder) {
-  return ::access(folder.c_str(), W_OK) == 0;
-}
+bool isWritableFolder(const std::filesystem::path& folder) { return ::access(folder.c_str(), W_OK) == 0; }
 
 }  // namespace
 

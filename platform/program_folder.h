@@ -23,8 +23,7 @@ struct ProgramFolderInputs {
 // (kNoProgramFolder): never one relative to the working folder.
 std::filesystem::path resolveProgramFolder(const ProgramFolderInputs& inputs);
 
-inline constexpr const char* kNoProgramFolder =
-    "no program folder: set HOME (or MOKUZA_HOME) to an absolute path";
+inline constexpr const char* kNoProgramFolder = "no program folder: set HOME (or MOKUZA_HOME) to an absolute path";
 
 // The same, reading the environment ($MOKUZA_ASSET_DIR names the defaults
 // folder) and /proc/self/exe.

@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <random>
 #include <system_error>
@@ -142,7 +142,8 @@ FileStatus checkUserFile(const fs::path& path, std::uintmax_t maxBytes) {
 
 FileRead readUserFile(const fs::path& path, std::uintmax_t maxBytes) {
   struct stat st {};
-  if (const FileStatus status = checkStat(path, maxBytes, st); !status) return failure<FileRead>(status.problem, status.error);
+  if (const FileStatus status = checkStat(path, maxBytes, st); !status)
+    return failure<FileRead>(status.problem, status.error);
   const std::string name = path.string();
   // O_NONBLOCK: should the name have become a FIFO since, opening it must not wait for a writer.
   Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
@@ -174,7 +175,8 @@ FileRead readUserFile(const fs::path& path, std::uintmax_t maxBytes) {
 FileStatus writeUserFile(const fs::path& path, std::string_view bytes) {
   const std::string name = path.string();
   const fs::path target = finalTarget(path);
-  if (target.empty()) return failure<FileStatus>(FileProblem::Failed, "cannot write " + name + ": too many symbolic links");
+  if (target.empty())
+    return failure<FileStatus>(FileProblem::Failed, "cannot write " + name + ": too many symbolic links");
 
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;

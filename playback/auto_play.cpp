@@ -119,8 +119,7 @@ void beginRunning(Playback& pb) {
   AutoPlayState& s = pb.autoPlay;
   s.lapAnchorMove = pb.doc.currentMove();
   s.movedSinceStart = false;
-  if (!armTimer(pb))
-    pb.services.messageBox({u"タイマー失敗！", u"失敗", platform::Buttons::Ok, platform::Icon::Error});
+  if (!armTimer(pb)) pb.services.messageBox({u"タイマー失敗！", u"失敗", platform::Buttons::Ok, platform::Icon::Error});
   call(pb.actions.updateCursor);
 }
 

@@ -29,7 +29,8 @@ void endSounding(LiveNotes& live, platform::Services& services) {
 }
 
 void freeChannel(LiveNotes& live, FadeNote& fade) {
-  if (fade.channel >= 0 && fade.channel < kMidiChannels) live.channelBusy[static_cast<std::size_t>(fade.channel)] = false;
+  if (fade.channel >= 0 && fade.channel < kMidiChannels)
+    live.channelBusy[static_cast<std::size_t>(fade.channel)] = false;
   fade.channel = -1;
 }
 
@@ -95,7 +96,8 @@ void SilenceAll(LiveNotes& live, platform::Services& services, const Document& d
   for (int c = 0; c < kMidiChannels; ++c) send(live, services, static_cast<std::uint8_t>(0x90 | c), 0, 0);
 }
 
-FadeNote StartStoneNote(LiveNotes& live, platform::Services& services, const NoteBlock& block, int kind, int updateTime) {
+FadeNote StartStoneNote(LiveNotes& live, platform::Services& services, const NoteBlock& block, int kind,
+                        int updateTime) {
   FadeNote fade;
   fade.kind = kind;
   fade.note = noteOf(block);

@@ -47,7 +47,8 @@ void SilenceAll(LiveNotes& live, platform::Services& services, const Document& d
 
 // A stone fade layer of `kind` starts for a move with `block`: kinds 0 and 4
 // sound on a free channel and last the fade-in length at the move's tempo.
-FadeNote StartStoneNote(LiveNotes& live, platform::Services& services, const NoteBlock& block, int kind, int updateTime);
+FadeNote StartStoneNote(LiveNotes& live, platform::Services& services, const NoteBlock& block, int kind,
+                        int updateTime);
 // Step `step` of the layer's fade: the expression follows it; at the end
 // (or at silence) the channel is freed.
 void FadeStep(LiveNotes& live, platform::Services& services, FadeNote& fade, const NoteBlock& block, int step);

@@ -132,10 +132,12 @@ void AddNote(MidiFile& file, const std::vector<MoveRecord>& line, std::size_t tr
 
   const auto channel = static_cast<std::uint8_t>(track & 15);
   const auto note = static_cast<std::uint8_t>(value(line, noteMove, kNote) & 127);
-  file.add(track, start, {static_cast<std::uint8_t>(kControlChange | channel), kPanController,
-                          dataByte(value(line, noteMove, kPan))});
-  file.add(track, start, {static_cast<std::uint8_t>(kNoteOn | channel), note,
-                          static_cast<std::uint8_t>(value(line, noteMove, kVelocity) & 127)});
+  file.add(
+      track, start,
+      {static_cast<std::uint8_t>(kControlChange | channel), kPanController, dataByte(value(line, noteMove, kPan))});
+  file.add(track, start,
+           {static_cast<std::uint8_t>(kNoteOn | channel), note,
+            static_cast<std::uint8_t>(value(line, noteMove, kVelocity) & 127)});
 
   // The expression ramp of the fade-in: one event per new level, so a long
   // fade costs at most 127 events.

@@ -50,7 +50,8 @@ void FillNoteBlock(std::vector<MoveRecord>& line, int m, const GridGeometry& geo
   if (requested[kLength] == 0) block[kLength] = figure[kLength];
   if (requested[kPan] == -1) {
     const int c = inputs.panCentre;
-    block[kPan] = c == -1 ? (at.x * 127 - 127) / std::max(1, geo.width - 3) : (at.x - c) * 63 / (c == 1 ? 1 : c - 1) + 64;
+    block[kPan] =
+        c == -1 ? (at.x * 127 - 127) / std::max(1, geo.width - 3) : (at.x - c) * 63 / (c == 1 ? 1 : c - 1) + 64;
   }
 
   // One quarter note per displayed move.

@@ -14,10 +14,10 @@ namespace mokuza::playback {
 // What the note of a move is made from besides its own record.
 struct NoteInputs {
   const naming::FigureTable* figures = nullptr;
-  int figure = 0;            // the figure that names the move
-  std::int32_t autoSpeed = 1400;    // "１手ごとの表示時間" of the shown design
-  std::int32_t moveFadeTime = 1000; // "着手フェード"
-  std::int32_t lightOffTime = 200;  // "変化フェード"
+  int figure = 0;                    // the figure that names the move
+  std::int32_t autoSpeed = 1400;     // "１手ごとの表示時間" of the shown design
+  std::int32_t moveFadeTime = 1000;  // "着手フェード"
+  std::int32_t lightOffTime = 200;   // "変化フェード"
   int panCentre = -1;
 };
 

@@ -17,10 +17,10 @@ PairColourDigits pairColourDigits(std::int32_t value);
 std::int32_t pairColourValue(const PairColourDigits& digits);
 
 struct PairGoColours {
-  bool mode = false;        // "ペア碁モード"
-  int change = 1;           // "ペア碁交代手数", two digits
-  PairColourDigits moves{};     // "ペア碁着手"
-  PairColourDigits lastMoves{}; // "ペア碁最終着手"
+  bool mode = false;             // "ペア碁モード"
+  int change = 1;                // "ペア碁交代手数", two digits
+  PairColourDigits moves{};      // "ペア碁着手"
+  PairColourDigits lastMoves{};  // "ペア碁最終着手"
 };
 
 PairGoColours readPairGoColours(const Document& doc);

@@ -9,10 +9,10 @@
 namespace mokuza {
 
 struct ListColumn {
-  std::string key;   // the column's key ("No.", "bname", ...)
+  std::string key;  // the column's key ("No.", "bname", ...)
   int width = 0;
-  int alliod = 0;    // place in the remembered order of all columns, hidden ones included
-  int iorder = -1;   // place among the visible columns; -1 when hidden
+  int alliod = 0;   // place in the remembered order of all columns, hidden ones included
+  int iorder = -1;  // place among the visible columns; -1 when hidden
 
   bool operator==(const ListColumn&) const = default;
 };

@@ -112,11 +112,11 @@ std::u16string_view labelForKey(std::string_view key);
 
 // What a key of a playlist file stands for.
 enum class FieldKind {
-  Integer,  // an integer design field or display option
-  Text,     // game information, total moves, the two dates
-  FileName, // the file-name part of a file field ("sgf_file")
-  Folder,   // the folder part of a file field ("sgf_folder")
-  Column,   // a list column that is no stored field ("No.", "search")
+  Integer,   // an integer design field or display option
+  Text,      // game information, total moves, the two dates
+  FileName,  // the file-name part of a file field ("sgf_file")
+  Folder,    // the folder part of a file field ("sgf_folder")
+  Column,    // a list column that is no stored field ("No.", "search")
 };
 
 struct KeyedField {

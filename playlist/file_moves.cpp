@@ -47,10 +47,16 @@ bool isLetter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <
 char16_t safeChar(char16_t c) {
   if (c < 0x20 || c == 0x7F) return u'_';
   switch (c) {
-    case u'\\': case u'/': case u':': case u'*': case u'?': case u'"': case u'<': case u'>': case u'|':
-      return u'_';
-    default:
-      return c;
+    case u'\\':
+    case u'/':
+    case u':':
+    case u'*':
+    case u'?':
+    case u'"':
+    case u'<':
+    case u'>':
+    case u'|': return u'_';
+    default: return c;
   }
 }
 
@@ -232,8 +238,8 @@ bool confirmedWithPaths(PlaylistContext& context, const std::vector<PlannedMove>
   std::u16string text = u"次の" + decimalText(static_cast<std::int64_t>(moves.size())) + u"個のファイルを" +
                         std::u16string(action) + u"します。よろしいですか？\n";
   for (const PlannedMove& move : moves) text += u"\n" + move.oldPath + u"\n　→ " + move.newPath;
-  return context.services.messageBox({std::move(text), u"Mokuza", platform::Buttons::OkCancel,
-                                      platform::Icon::Question}) == platform::AnswerOk;
+  return context.services.messageBox(
+             {std::move(text), u"Mokuza", platform::Buttons::OkCancel, platform::Icon::Question}) == platform::AnswerOk;
 }
 
 // Steps 1 and 2 of both commands: the limit and the question.
@@ -249,9 +255,9 @@ bool mayProceed(PlaylistContext& context, std::size_t selected) {
   const std::int32_t asked = optionValue(options, "first_confirmation", 0);
   bool confirmed = true;
   if (asked % 10 == 0)
-    confirmed = context.services.messageBox({u"ファイルの移動・名前変更を行うと完了後に履歴が消去されます", u"Mokuza",
-                                             platform::Buttons::OkCancel, platform::Icon::Warning}) ==
-                platform::AnswerOk;
+    confirmed =
+        context.services.messageBox({u"ファイルの移動・名前変更を行うと完了後に履歴が消去されます", u"Mokuza",
+                                     platform::Buttons::OkCancel, platform::Icon::Warning}) == platform::AnswerOk;
   options["first_confirmation"] = asked + 1;
   // Asked before anything moves: files renamed for a list that then cannot be
   // written would have to be put back.
@@ -312,8 +318,8 @@ FileMoveOutcome run(PlaylistContext& context, std::u16string_view actionName, st
     return outcome;
   }
 
-  const std::u16string report =
-      decimalText(static_cast<std::int64_t>(outcome.done.size())) + u"個の" + std::u16string(actionName) + u"をおこないました";
+  const std::u16string report = decimalText(static_cast<std::int64_t>(outcome.done.size())) + u"個の" +
+                                std::u16string(actionName) + u"をおこないました";
   clearHistory(context, description);
   if (FilePath(context.doc.state.gameInfo, kSgfFileLabel) != shownFile && context.reopenShownGame)
     context.reopenShownGame();
@@ -342,7 +348,8 @@ std::u16string expandRenamePattern(std::u16string_view pattern, const PlaylistEn
         expanded += splitName(FilePath(entry, fileLabel)).stem;
       } else if (const auto index = gameInfoIndexById(code)) {
         std::u16string value(textField(entry, kGameInfoFields[*index].label));
-        if (tagMax >= 0 && value.size() > static_cast<std::size_t>(tagMax)) value.resize(static_cast<std::size_t>(tagMax));
+        if (tagMax >= 0 && value.size() > static_cast<std::size_t>(tagMax))
+          value.resize(static_cast<std::size_t>(tagMax));
         expanded += value;
       }
       i += 3;

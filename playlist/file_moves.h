@@ -37,8 +37,7 @@ std::u16string initialRenamePattern(const Playlist& playlist, std::u16string_vie
 // keeps, and never under a hidden name.
 std::vector<PlannedMove> planRenames(const Playlist& playlist, std::u16string_view fileLabel,
                                      std::u16string_view pattern, int tagMax);
-std::vector<PlannedMove> planMoves(const Playlist& playlist, std::u16string_view fileLabel,
-                                   std::u16string_view folder);
+std::vector<PlannedMove> planMoves(const Playlist& playlist, std::u16string_view fileLabel, std::u16string_view folder);
 
 struct FileMoveOutcome {
   int status = kListNothing;

@@ -36,8 +36,8 @@ bool AppendHistoryLine(HistoryLog& log, platform::Services& services, std::u16st
   std::optional<std::u16string> read = currentLog(file);
   if (!read) {
     if (!log.failureShown)
-      services.messageBox({u"履歴ファイルを読み込めないため、履歴を書き込みませんでした\n" + pathToText(file), u"エラー",
-                           platform::Buttons::Ok, platform::Icon::Error});
+      services.messageBox({u"履歴ファイルを読み込めないため、履歴を書き込みませんでした\n" + pathToText(file),
+                           u"エラー", platform::Buttons::Ok, platform::Icon::Error});
     log.failureShown = true;
     return false;
   }
@@ -45,7 +45,8 @@ bool AppendHistoryLine(HistoryLog& log, platform::Services& services, std::u16st
   const std::u16string header = formatTime(local, "<%m-%d>\n");
   const std::u16string prefix = content.find(header) == std::u16string::npos ? u"\n" + header : u"";
   const std::string number = (position < 10 ? " " : "") + std::to_string(position);
-  content += prefix + formatTime(local, "%H:%M:%S") + u"  " + asciiToUtf16(number) + u". " + std::u16string(text) + u"\n";
+  content +=
+      prefix + formatTime(local, "%H:%M:%S") + u"  " + asciiToUtf16(number) + u". " + std::u16string(text) + u"\n";
   if (!writeTextFile(file, content)) return false;
   log.failureShown = false;
   return true;

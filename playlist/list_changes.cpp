@@ -41,7 +41,8 @@ void readPlaylistAgain(PlaylistContext& context) {
   const bool showingListed = state.playlistIndex > 0;
   const std::u16string shownFile = FilePath(state.gameInfo, kSgfFileLabel);
   PlaylistEntry unused;
-  if (ReadPlaylist(playlist, unused, playlist.path, false, context.services, context.programFolder) != kPlaylistReadOk ||
+  if (ReadPlaylist(playlist, unused, playlist.path, false, context.services, context.programFolder) !=
+          kPlaylistReadOk ||
       !showingListed)
     return;
   state.playlistIndex = 0;

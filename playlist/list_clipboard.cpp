@@ -135,8 +135,8 @@ int SwapDesigns(PlaylistContext& context) {
   pasteDesignInto(a, b);
   pasteDesignInto(b, before);
   if (shownAmong(playlist, {copied, selected})) showEntryDesign(context);
-  return commitListChange(context, u"デザインを入れ替え [No." + decimalText(a.number) + u",No." +
-                                       decimalText(b.number) + u"]");
+  return commitListChange(context,
+                          u"デザインを入れ替え [No." + decimalText(a.number) + u",No." + decimalText(b.number) + u"]");
 }
 
 }  // namespace mokuza

@@ -60,8 +60,9 @@ int MoveColumn(PlaylistContext& context, std::string_view key, int visiblePlace)
   // In the order of all columns it stands before the visible column that now follows it.
   std::vector<ListColumn*> all = orderedBy(layout, &ListColumn::alliod, false);
   all.erase(std::find(all.begin(), all.end(), moved));
-  const auto follower = visiblePlace < last ? std::find(all.begin(), all.end(), visible[static_cast<std::size_t>(visiblePlace) + 1])
-                                            : all.end();
+  const auto follower = visiblePlace < last
+                            ? std::find(all.begin(), all.end(), visible[static_cast<std::size_t>(visiblePlace) + 1])
+                            : all.end();
   all.insert(follower, moved);
   number(all, &ListColumn::alliod);
   return commitListChange(context, u"リスト並び変更〈" + labelOf(key) + u"〉");
@@ -82,8 +83,8 @@ int ToggleColumn(PlaylistContext& context, std::string_view key) {
     }
     column->iorder = static_cast<int>(orderedBy(layout, &ListColumn::iorder, true).size());
   }
-  return commitListChange(context, std::u16string(u"プレイリスト項目") + (hide ? u"削除 " : u"追加 ") + u"[" +
-                                       labelOf(key) + u"]");
+  return commitListChange(
+      context, std::u16string(u"プレイリスト項目") + (hide ? u"削除 " : u"追加 ") + u"[" + labelOf(key) + u"]");
 }
 
 }  // namespace mokuza

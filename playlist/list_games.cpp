@@ -43,7 +43,8 @@ std::optional<SkippedFile> readGameInformation(const std::u16string& path, Playl
     if (value.empty()) entry.textFields.erase(std::u16string(label));
     else entry.textFields.insert_or_assign(std::u16string(label), std::u16string(value));
   };
-  if (readSgf(scratch, decodeBytes(file.bytes, TextKind::GameRecord), options) != kReadOk) return SkippedFile{path, SkipReason::NoGame};
+  if (readSgf(scratch, decodeBytes(file.bytes, TextKind::GameRecord), options) != kReadOk)
+    return SkippedFile{path, SkipReason::NoGame};
   return std::nullopt;
 }
 
@@ -113,8 +114,7 @@ bool readGameInformation(const std::u16string& path, PlaylistEntry& entry) {
 int AddGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
              const std::function<void(int read)>& progress, std::vector<SkippedFile>* skipped) {
   Playlist& playlist = context.playlist;
-  const std::u16string capacityText =
-      u"プレイリストは" + decimalText(kPlaylistCapacity) + u"局までです";
+  const std::u16string capacityText = u"プレイリストは" + decimalText(kPlaylistCapacity) + u"局までです";
   if (playlist.isFull()) {
     tell(context, capacityText, u"Mokuza", platform::Icon::Warning);
     return kListRefused;
@@ -144,7 +144,8 @@ int AddGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
       }
       const int record = addGameNumbered(playlist, design, game.path, now, ++number);
       PlaylistEntry& entry = playlist.entries[static_cast<std::size_t>(record)];
-      for (auto& [label, value] : game.information.textFields) entry.textFields.insert_or_assign(label, std::move(value));
+      for (auto& [label, value] : game.information.textFields)
+        entry.textFields.insert_or_assign(label, std::move(value));
       added.insert(record);
     }
     if (!added.empty()) {
@@ -166,8 +167,8 @@ int AddGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
     return kListNotWritten;
   }
   const int status = recordListChange(context, description, written);
-  tell(context, decimalText(static_cast<std::int64_t>(added.size())) + u"個のSGFファイルの追加をおこないました", u"完了",
-       platform::Icon::Information);
+  tell(context, decimalText(static_cast<std::int64_t>(added.size())) + u"個のSGFファイルの追加をおこないました",
+       u"完了", platform::Icon::Information);
   return status;
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "playlist/list_changes.h"
 #include "platform/user_files.h"
+#include "playlist/list_changes.h"
 
 namespace mokuza {
 
@@ -23,7 +23,7 @@ struct SkippedFile {
   std::u16string path;
   SkipReason reason = SkipReason::NotGameFile;
   platform::FileProblem problem = platform::FileProblem::None;  // for FileRefused
-  std::string error{};  // for FileRefused: the path and the reason
+  std::string error{};                                          // for FileRefused: the path and the reason
   bool operator==(const SkippedFile&) const = default;
 };
 

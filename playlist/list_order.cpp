@@ -86,11 +86,10 @@ int MoveSelectedRows(PlaylistContext& context, int step) {
 
   const std::vector<int> now = selectedPlaces(playlist);
   std::u16string description = std::u16string(kPlaylistListName) + u"並べ替え [";
-  if (places.size() == 1)
-    description += placeText(places.front()) + u"→" + placeText(now.front());
+  if (places.size() == 1) description += placeText(places.front()) + u"→" + placeText(now.front());
   else
-    description += placeText(places.front()) + u"～" + placeText(places.back()) + u"→" + placeText(now.front()) + u"～" +
-                   placeText(now.back());
+    description += placeText(places.front()) + u"～" + placeText(places.back()) + u"→" + placeText(now.front()) +
+                   u"～" + placeText(now.back());
   return commitListChange(context, description + u"]");
 }
 
@@ -98,7 +97,8 @@ int SortByColumn(PlaylistContext& context, std::u16string_view label) {
   Playlist& playlist = context.playlist;
   if (context.doc.autoPlayRunning || playlist.currentGameIndex <= 0) return kListRefused;
   std::stable_sort(playlist.displayOrder.begin(), playlist.displayOrder.end(), [&](int a, int b) {
-    return cellLess(playlist.entries[static_cast<std::size_t>(a)], playlist.entries[static_cast<std::size_t>(b)], label);
+    return cellLess(playlist.entries[static_cast<std::size_t>(a)], playlist.entries[static_cast<std::size_t>(b)],
+                    label);
   });
   renumber(playlist, numbersFixed(context));
   return commitListChange(context, u"並べ替え〈" + std::u16string(label) + u"〉 " + selectionText(playlist));

@@ -18,7 +18,8 @@ std::vector<int> selectedPlaces(const Playlist& playlist) {
   std::vector<int> places;
   if (playlist.list.selected.empty()) return places;
   for (int place = 0; place < playlist.gameCount(); ++place)
-    if (playlist.list.selected.contains(playlist.displayOrder[static_cast<std::size_t>(place)])) places.push_back(place);
+    if (playlist.list.selected.contains(playlist.displayOrder[static_cast<std::size_t>(place)]))
+      places.push_back(place);
   return places;
 }
 
@@ -41,7 +42,8 @@ std::u16string playlistWindowTitle(const Playlist& playlist) {
   if (playlist.currentGameIndex > 0 && shown < static_cast<int>(playlist.entries.size()))
     title += u"No." + numberOf(playlist, shown) + u"　";
   title += u"全" + decimalText(playlist.gameCount()) + u"局";
-  if (playlist.gamesLeftOut > 0) title += u"（ほか" + decimalText(playlist.gamesLeftOut) + u"局は読み込めませんでした）";
+  if (playlist.gamesLeftOut > 0)
+    title += u"（ほか" + decimalText(playlist.gamesLeftOut) + u"局は読み込めませんでした）";
   return title;
 }
 
@@ -60,8 +62,8 @@ std::u16string playlistStatusText(const Playlist& playlist) {
     auto name = entry.fileNames.find(kSgfFileLabel);
     if (name != entry.fileNames.end()) game = name->second;
   }
-  return u"〈プレイリスト - " + std::u16string(fileNameOf(playlist.path)) + u"〉　 " + decimalText(playlist.gameCount()) +
-         u"局中" + number + u"局目 - " + game + u"    ";
+  return u"〈プレイリスト - " + std::u16string(fileNameOf(playlist.path)) + u"〉　 " +
+         decimalText(playlist.gameCount()) + u"局中" + number + u"局目 - " + game + u"    ";
 }
 
 std::u16string stepButtonLabel(int step) {

@@ -43,9 +43,9 @@ struct MovedFile {
 // Before and after copies of the playlist file for every recorded change, so
 // that undo and redo can put the file back.
 struct SnapshotTable {
-  std::filesystem::path folder;  // where the copies go; empty for the program folder's "temp"
-  int counter = 0;  // the last slot handed out
-  int current = 0;  // the slot whose state the files on disk hold
+  std::filesystem::path folder;         // where the copies go; empty for the program folder's "temp"
+  int counter = 0;                      // the last slot handed out
+  int current = 0;                      // the slot whose state the files on disk hold
   std::map<int, std::u16string> paths;  // slot -> the playlist file it copied
 };
 
@@ -62,13 +62,13 @@ struct Playlist {
   std::vector<PlaylistEntry> entries;  // records, deleted ones included until reused
   std::vector<int> displayOrder;       // indices into entries, in the order of the list and the file
   std::vector<int> freeRecords;        // records of deleted games, taken first by additions
-  int currentGameIndex = 0;  // 1-based entry of the shown game; negative while the shown game is from outside
-  int shownMove = 0;         // the move shown when the file was written
-  int gamesLeftOut = 0;      // games its file holds beyond what the reader could take: writing loses them
+  int currentGameIndex = 0;            // 1-based entry of the shown game; negative while the shown game is from outside
+  int shownMove = 0;                   // the move shown when the file was written
+  int gamesLeftOut = 0;                // games its file holds beyond what the reader could take: writing loses them
 
-  std::u16string path;          // the .gpl file
-  std::u16string folder;        // its folder, ending in a separator
-  std::u16string beforeFolder;  // the folder the file was written in, for files that moved with it
+  std::u16string path;                 // the .gpl file
+  std::u16string folder;               // its folder, ending in a separator
+  std::u16string beforeFolder;         // the folder the file was written in, for files that moved with it
   std::optional<FileStamp> fileStamp;  // the file as this playlist last read or wrote it
 
   ColumnLayout columns = defaultPlaylistColumns();

@@ -6,11 +6,11 @@
 #include <system_error>
 
 #include "core/record/text.h"
+#include "platform/user_files.h"
 #include "playlist/decimal.h"
 #include "playlist/design_fields.h"
 #include "playlist/local_time.h"
 #include "playlist/playlist_paths.h"
-#include "platform/user_files.h"
 
 namespace mokuza {
 namespace {
@@ -95,8 +95,8 @@ class Reader {
     } else if (name == u"plmove") {
       result_.shownMove = parseInt32(value);
     } else if (name == u"before_folder") {
-      result_.beforeFolder = asFolder(normalisedPath(joinPath(pathToText(context_.programFolder),
-                                                              isEmptyValue(value) ? u"" : value)));
+      result_.beforeFolder =
+          asFolder(normalisedPath(joinPath(pathToText(context_.programFolder), isEmptyValue(value) ? u"" : value)));
       useBeforeFolder();
     } else if (name == u"before_folderA") {
       result_.beforeFolderAbsolute = isEmptyValue(value) ? std::u16string() : asFolder(normalisedPath(value));
@@ -133,8 +133,8 @@ class Reader {
     }
     inGame_ = starts;
     if (inGame_)
-      working_.number = static_cast<std::int32_t>(
-          std::clamp<std::int64_t>(parseLeadingNumber(digits.substr(0, 255), INT32_MIN, INT32_MAX), 1, kPlaylistCapacity));
+      working_.number = static_cast<std::int32_t>(std::clamp<std::int64_t>(
+          parseLeadingNumber(digits.substr(0, 255), INT32_MIN, INT32_MAX), 1, kPlaylistCapacity));
   }
 
   void commit() {
@@ -187,17 +187,14 @@ class Reader {
       case FieldKind::Text:
         if ((label == kRegisteredLabel || label == kAccessedLabel) && (isEmptyValue(value) || value == u"0"))
           working_.textFields.insert_or_assign(label, context_.now);
-        else if (isEmptyValue(value))
-          working_.textFields.erase(label);
-        else
-          working_.textFields.insert_or_assign(label, std::u16string(value));
+        else if (isEmptyValue(value)) working_.textFields.erase(label);
+        else working_.textFields.insert_or_assign(label, std::u16string(value));
         break;
       case FieldKind::Integer:
         if (isEmptyValue(value)) working_.intFields.erase(label);
         else working_.intFields.insert_or_assign(label, parseInt32(value));
         break;
-      case FieldKind::Column:
-        break;
+      case FieldKind::Column: break;
     }
   }
 
@@ -225,7 +222,8 @@ class Reader {
       const std::u16string name = named != pendingNames_.end() ? named->second : held->second;
       const std::u16string folder = stored != storedFolders_.end() ? stored->second : currentFolder(label);
       std::u16string found = resolver_.resolve(name, folder);
-      if (found.empty()) found = withSlashes(joinPath(stored != storedFolders_.end() ? folderFor(folder) : folder, name));
+      if (found.empty())
+        found = withSlashes(joinPath(stored != storedFolders_.end() ? folderFor(folder) : folder, name));
       SetFilePath(working_, label, found);
     }
     pending_.clear();
@@ -269,7 +267,7 @@ class Reader {
   PlaylistEntry working_;
   std::map<std::u16string, std::u16string, std::less<>> storedFolders_;  // folder values as the text gives them
   std::map<std::u16string, std::u16string, std::less<>> pendingNames_;   // file values of the block
-  std::set<std::u16string, std::less<>> pending_;                         // file fields the block named
+  std::set<std::u16string, std::less<>> pending_;                        // file fields the block named
   std::u16string unescaped_;
   PlaylistReadResult result_;
   std::int32_t position_ = 0;

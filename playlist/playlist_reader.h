@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "playlist/playlist.h"
 #include "platform/services.h"
+#include "playlist/playlist.h"
 
 namespace mokuza {
 

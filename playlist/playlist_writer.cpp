@@ -28,7 +28,6 @@ std::u16string cleanValue(std::u16string_view value, bool path = false) {
   return text;
 }
 
-
 struct FileRow {
   std::u16string_view label;
   std::u16string fileKey;
@@ -218,9 +217,9 @@ std::u16string playlistFileText(const Playlist& playlist, const PlaylistWriteCon
   writeHeader(out, playlist, context);
 
   const int shown = std::abs(playlist.currentGameIndex) - 1;
-  const bool shownListed = shown >= 0 && shown < static_cast<int>(playlist.entries.size()) &&
-                           std::find(playlist.displayOrder.begin(), playlist.displayOrder.end(), shown) !=
-                               playlist.displayOrder.end();
+  const bool shownListed =
+      shown >= 0 && shown < static_cast<int>(playlist.entries.size()) &&
+      std::find(playlist.displayOrder.begin(), playlist.displayOrder.end(), shown) != playlist.displayOrder.end();
   const std::int32_t position = shownListed ? playlist.entries[static_cast<std::size_t>(shown)].number : 0;
   out += u"<position>\n" + decimalText(position) + u"\n";
   if (playlist.currentGameIndex > 0) out += u"<plmove>\n" + decimalText(context.shownMove) + u"\n";
@@ -259,8 +258,9 @@ std::u16string playlistClipboardText(const Playlist& playlist, const std::vector
 
 bool confirmShortenedWrite(Playlist& playlist, platform::Services& services) {
   if (playlist.gamesLeftOut <= 0) return true;
-  const int answer = services.messageBox({decimalText(playlist.gamesLeftOut) + u"局を読み込めませんでした。保存すると失われます。保存しますか？",
-                                          u"Mokuza", platform::Buttons::YesNo, platform::Icon::Warning});
+  const int answer = services.messageBox(
+      {decimalText(playlist.gamesLeftOut) + u"局を読み込めませんでした。保存すると失われます。保存しますか？",
+       u"Mokuza", platform::Buttons::YesNo, platform::Icon::Warning});
   if (answer != platform::AnswerYes) return false;
   playlist.gamesLeftOut = 0;
   return true;

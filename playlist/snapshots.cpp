@@ -76,7 +76,8 @@ bool restoreSnapshotSlot(SnapshotTable& table, const std::filesystem::path& prog
 
 void dropSnapshotsThrough(SnapshotTable& table, const std::filesystem::path& programFolder, int slot) {
   const std::filesystem::path folder = snapshotFolder(table, programFolder);
-  while (!table.paths.empty() && table.paths.begin()->first <= slot) removeSlot(table, folder, table.paths.begin()->first);
+  while (!table.paths.empty() && table.paths.begin()->first <= slot)
+    removeSlot(table, folder, table.paths.begin()->first);
 }
 
 void deleteSnapshotFiles(SnapshotTable& table, const std::filesystem::path& programFolder) {

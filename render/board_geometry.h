@@ -14,8 +14,8 @@ struct GeometryInputs {
   int panelWidth = 0;  // 0 when the panel is hidden
   int statusBarHeight = 0;
   bool statusBarShown = false;
-  int layoutNo = 1;      // below 2: panel at the left edge; 2: at the right edge
-  int boardSize = 19;    // N
+  int layoutNo = 1;       // below 2: panel at the left edge; 2: at the right edge
+  int boardSize = 19;     // N
   int boardSizeStep = 4;  // "碁盤の大きさ"
   int absolutePitch = 0;  // "碁盤サイズ指定", 0 or less = automatic
   int stoneSizeStep = 4;  // "碁石の大きさ"
@@ -26,10 +26,10 @@ struct GeometryInputs {
 
 struct BoardGeometry {
   int boardSize = 19;
-  int pitch = 7;       // one cell; always odd so the cell centre is a whole pixel
+  int pitch = 7;  // one cell; always odd so the cell centre is a whole pixel
   int halfPitch = 3;
-  int extent = 133;    // boardSize * pitch
-  int lineWidth = 1;   // margin of the stone disc
+  int extent = 133;   // boardSize * pitch
+  int lineWidth = 1;  // margin of the stone disc
   int boardLeft = 0;
   int boardTop = 0;
   int stoneInset = 0;

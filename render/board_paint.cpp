@@ -83,7 +83,8 @@ PaintResult BoardPainter::PaintFades(QImage& window, const RenderState& state, c
   result.framesDrawn = 1;
   if (!layersLeft) {
     // Nothing moves any more: the rest of the wait is one timer period.
-    result.period = static_cast<int>(std::min<long long>(static_cast<long long>(result.moveWaitTicks) * updateTime, INT_MAX));
+    result.period =
+        static_cast<int>(std::min<long long>(static_cast<long long>(result.moveWaitTicks) * updateTime, INT_MAX));
     result.moveWaitTicks = 0;
   } else if (result.moveWaitTicks > 0) {
     result.period = updateTime;

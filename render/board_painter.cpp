@@ -21,7 +21,8 @@ std::vector<std::int8_t> territoryOwners(const CountingState& counting, int n) {
     if (region.owner != kStoneBlack && region.owner != kStoneWhite) continue;
     region.points.forEach([&](int bordered) {
       const int x = bordered % (n + 2) - 1, y = bordered / (n + 2) - 1;
-      if (x >= 0 && x < n && y >= 0 && y < n) owners[static_cast<std::size_t>(x + y * n)] = static_cast<std::int8_t>(region.owner);
+      if (x >= 0 && x < n && y >= 0 && y < n)
+        owners[static_cast<std::size_t>(x + y * n)] = static_cast<std::int8_t>(region.owner);
     });
   }
   return owners;
@@ -30,7 +31,8 @@ std::vector<std::int8_t> territoryOwners(const CountingState& counting, int n) {
 }  // namespace
 
 QColor TerritoryColour(int owner, int tint) {
-  static constexpr std::array<std::array<int, 3>, 6> kBlack{{{90, 90, 90}, {60, 90, 120}, {60, 120, 90}, {120, 65, 85}, {95, 95, 80}, {110, 60, 100}}};
+  static constexpr std::array<std::array<int, 3>, 6> kBlack{
+      {{90, 90, 90}, {60, 90, 120}, {60, 120, 90}, {120, 65, 85}, {95, 95, 80}, {110, 60, 100}}};
   static constexpr std::array<std::array<int, 3>, 6> kWhite{
       {{180, 180, 180}, {125, 190, 255}, {125, 235, 210}, {230, 170, 180}, {210, 210, 160}, {225, 125, 220}}};
   const auto& table = owner > 0 ? kBlack : kWhite;

@@ -37,7 +37,7 @@ struct PaintResult {
   bool fadeFrame = false;  // a fade frame was drawn instead of the full repaint
   int period = 0;          // fade frames: the timer period to arm in ms (0: as soon as possible)
   int framesDrawn = 0;
-  int moveWaitTicks = 0;   // the wait left after this paint (0 when it was cancelled)
+  int moveWaitTicks = 0;  // the wait left after this paint (0 when it was cancelled)
 };
 
 class BoardPainter {

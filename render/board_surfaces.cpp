@@ -74,8 +74,8 @@ QImage PrepareStarImage(const QImage& star, const BoardGeometry& g) {
   return prepared.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-QImage PaintCleanBoard(const QImage& background, const BoardGeometry& g, const Design& design, const DesignImages& images,
-                       const QImage& preparedStar) {
+QImage PaintCleanBoard(const QImage& background, const BoardGeometry& g, const Design& design,
+                       const DesignImages& images, const QImage& preparedStar) {
   const int e = g.extent;
   QImage board = background.copy(g.boardLeft, g.boardTop, e, e);
   QPainter painter(&board);

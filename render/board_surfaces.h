@@ -30,7 +30,7 @@ QImage PrepareStarImage(const QImage& star, const BoardGeometry& g);
 
 // The board square cut from the background with the board image, the grid
 // through its clip and the star points on it.
-QImage PaintCleanBoard(const QImage& background, const BoardGeometry& g, const Design& design, const DesignImages& images,
-                       const QImage& preparedStar);
+QImage PaintCleanBoard(const QImage& background, const BoardGeometry& g, const Design& design,
+                       const DesignImages& images, const QImage& preparedStar);
 
 }  // namespace mokuza::render

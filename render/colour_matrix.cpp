@@ -37,8 +37,9 @@ void scaleColour(ColourMatrix& m, float r, float g, float b) {
 void scaleAlpha(ColourMatrix& m, float factor) { m[3][3] *= factor; }
 
 std::uint32_t applyColourMatrix(const ColourMatrix& m, std::uint32_t argb) {
-  const float in[4] = {static_cast<float>((argb >> 16) & 0xff) / 255.0f, static_cast<float>((argb >> 8) & 0xff) / 255.0f,
-                       static_cast<float>(argb & 0xff) / 255.0f, static_cast<float>(argb >> 24) / 255.0f};
+  const float in[4] = {static_cast<float>((argb >> 16) & 0xff) / 255.0f,
+                       static_cast<float>((argb >> 8) & 0xff) / 255.0f, static_cast<float>(argb & 0xff) / 255.0f,
+                       static_cast<float>(argb >> 24) / 255.0f};
   std::uint32_t out[4];
   for (std::size_t j = 0; j < 4; ++j) {
     float v = m[4][j];

@@ -11,10 +11,12 @@ namespace mokuza::render {
 
 using ColourMatrix = std::array<std::array<float, 5>, 5>;
 
-constexpr ColourMatrix kIdentityMatrix{{{1, 0, 0, 0, 0}, {0, 1, 0, 0, 0}, {0, 0, 1, 0, 0}, {0, 0, 0, 1, 0}, {0, 0, 0, 0, 1}}};
+constexpr ColourMatrix kIdentityMatrix{
+    {{1, 0, 0, 0, 0}, {0, 1, 0, 0, 0}, {0, 0, 1, 0, 0}, {0, 0, 0, 1, 0}, {0, 0, 0, 0, 1}}};
 
 // Text bodies cut from a stone image.
-constexpr ColourMatrix kTextDark{{{0.7f, 0, 0, 0, 0}, {0, 0.7f, 0, 0, 0}, {0, 0, 0.7f, 0, 0}, {0, 0, 0, 1, 0}, {0, 0, 0, 0, 1}}};
+constexpr ColourMatrix kTextDark{
+    {{0.7f, 0, 0, 0, 0}, {0, 0.7f, 0, 0, 0}, {0, 0, 0.7f, 0, 0}, {0, 0, 0, 1, 0}, {0, 0, 0, 0, 1}}};
 constexpr ColourMatrix kTextLight{
     {{0.5f, 0, 0, 0, 0}, {0, 0.5f, 0, 0, 0}, {0, 0, 0.5f, 0, 0}, {0, 0, 0, 1, 0}, {0.5f, 0.5f, 0.5f, 0, 1}}};
 constexpr ColourMatrix kLastTextDark{

@@ -10,10 +10,8 @@ PixelRect ExportRegion(const ExportCut& cut, const BoardGeometry& g) {
   switch (cut.choice) {
     case kOutputNone:
     case kOutputStonesCurrent:
-    case kOutputStonesSource:
-      return {};
-    case kOutputWhole:
-      return {0, 0, cut.clientWidth, cut.clientHeight};
+    case kOutputStonesSource: return {};
+    case kOutputWhole: return {0, 0, cut.clientWidth, cut.clientHeight};
     case kOutputLowerLeft:
     case kOutputLowerLeftCoords: {
       int c = 0, r = n - 1;

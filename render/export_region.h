@@ -10,13 +10,13 @@ namespace mokuza::render {
 
 // The values of the setting "imgoutput": the command ids of its sub-menu.
 enum ImageOutput : int {
-  kOutputBoard = 33794,           // "盤面(&B)"
-  kOutputLowerLeft = 33795,       // "左下(&L)"
-  kOutputLowerLeftCoords = 33796, // "左下＆座標(&H)"
-  kOutputWhole = 33797,           // "全体(&Z)"
-  kOutputStonesCurrent = 33798,   // "碁石 - 現在の大きさ (&G)"
-  kOutputStonesSource = 33799,    // "碁石 - 元画像の大きさ (&O)"
-  kOutputNone = 33800,            // "なし(&N)"
+  kOutputBoard = 33794,            // "盤面(&B)"
+  kOutputLowerLeft = 33795,        // "左下(&L)"
+  kOutputLowerLeftCoords = 33796,  // "左下＆座標(&H)"
+  kOutputWhole = 33797,            // "全体(&Z)"
+  kOutputStonesCurrent = 33798,    // "碁石 - 現在の大きさ (&G)"
+  kOutputStonesSource = 33799,     // "碁石 - 元画像の大きさ (&O)"
+  kOutputNone = 33800,             // "なし(&N)"
 };
 
 struct PixelRect {

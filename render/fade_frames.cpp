@@ -43,8 +43,8 @@ void layFinishedLayers(FadePoint& fade, int pitch) {
 
 }  // namespace
 
-bool FadeFrame(FadeQueues& queues, QImage& window, const QImage& cleanBoard, PointPainter& points, const BoardGeometry& g,
-               const FadeLayerSound* sound) {
+bool FadeFrame(FadeQueues& queues, QImage& window, const QImage& cleanBoard, PointPainter& points,
+               const BoardGeometry& g, const FadeLayerSound* sound) {
   const bool sounding = sound != nullptr && sound->advanced;
   const int p = g.pitch, n = g.boardSize;
   std::vector<std::uint32_t> composed;

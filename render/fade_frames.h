@@ -16,8 +16,8 @@ namespace mokuza::render {
 // clean board cell with its point drawn in the layer's kind. `sound` (music mode
 // only) hears of every layer that advances and of every layer removed.
 // Returns whether any queue is left.
-bool FadeFrame(FadeQueues& queues, QImage& window, const QImage& cleanBoard, PointPainter& points, const BoardGeometry& g,
-               const FadeLayerSound* sound = nullptr);
+bool FadeFrame(FadeQueues& queues, QImage& window, const QImage& cleanBoard, PointPainter& points,
+               const BoardGeometry& g, const FadeLayerSound* sound = nullptr);
 
 // The constant alpha of a cross-fade step while the counter runs down from 255.
 int CrossFadeAlpha(int counter);

@@ -8,14 +8,10 @@ int FadeFrameCount(int milliseconds, int updateTime) { return std::max(1, millis
 
 int FadeFramesForKind(int kind, const FadeTimes& times) {
   switch (kind) {
-    case kFadeCaptureOut:
-      return FadeFrameCount(times.captureFade, times.updateTime);
-    case kFadeChange:
-      return FadeFrameCount(times.changeFade, times.updateTime);
-    case kFadeCaptureHalf:
-      return std::max(1, FadeFrameCount(times.captureFade, times.updateTime) / 2);
-    default:
-      return FadeFrameCount(times.moveFade, times.updateTime);
+    case kFadeCaptureOut: return FadeFrameCount(times.captureFade, times.updateTime);
+    case kFadeChange: return FadeFrameCount(times.changeFade, times.updateTime);
+    case kFadeCaptureHalf: return std::max(1, FadeFrameCount(times.captureFade, times.updateTime) / 2);
+    default: return FadeFrameCount(times.moveFade, times.updateTime);
   }
 }
 

@@ -22,10 +22,10 @@ enum FadeKind : int {
 
 // The design times of the fades, in milliseconds, and the timer period.
 struct FadeTimes {
-  int moveFade = 1000;    // "着手フェード"
+  int moveFade = 1000;     // "着手フェード"
   int captureFade = 1000;  // "抜きフェード"
-  int changeFade = 200;   // "変化フェード"
-  int updateTime = 10;    // "update_time"
+  int changeFade = 200;    // "変化フェード"
+  int updateTime = 10;     // "update_time"
 };
 
 // A time in milliseconds as a number of frames, at least 1.
@@ -36,9 +36,9 @@ struct FadeLayer {
   int kind = kFadeMoveIn;
   int total = 1;
   int remaining = 1;
-  bool rendered = false;             // the cell below is made on the first frame
-  std::vector<std::uint32_t> cell;   // pitch x pitch ARGB: clean cell with this layer's point drawn
-  playback::FadeNote note;           // the layer's sound in music mode
+  bool rendered = false;            // the cell below is made on the first frame
+  std::vector<std::uint32_t> cell;  // pitch x pitch ARGB: clean cell with this layer's point drawn
+  playback::FadeNote note;          // the layer's sound in music mode
 };
 
 // The constant alpha of a fade with `remaining` of `total` frames left:

@@ -39,7 +39,8 @@ std::filesystem::path iconFile(const RenderState& s, std::size_t i) {
   const std::string_view name = kIconNames[i];
   const bool back = name.ends_with("modo"), forward = name.ends_with("susu");
   std::string prefix = "M";
-  if ((back && !canStepBack(s)) || (forward && !canStepForward(s))) prefix = replayModeOn(s.doc->state.options) ? "F" : "H";
+  if ((back && !canStepBack(s)) || (forward && !canStepForward(s)))
+    prefix = replayModeOn(s.doc->state.options) ? "F" : "H";
   const std::string file = prefix + std::string(name) + (s.pressedIcons.test(i) ? "_N" : "") + ".jpg";
   return s.programFolder / "gra" / "command" / file;
 }

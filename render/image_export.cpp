@@ -51,8 +51,9 @@ platform::FileStatus SaveRoundStonePng(const std::filesystem::path& imageFile, i
   return SaveImageFile(output, disc, "png");
 }
 
-ExportedFiles ExportBoardImage(const ExportCut& cut, const QImage& picture, const BoardGeometry& g, const Design& design,
-                               const std::filesystem::path& programFolder, const std::filesystem::path& folder) {
+ExportedFiles ExportBoardImage(const ExportCut& cut, const QImage& picture, const BoardGeometry& g,
+                               const Design& design, const std::filesystem::path& programFolder,
+                               const std::filesystem::path& folder) {
   ExportedFiles files;
   auto save = [&files](const std::filesystem::path& output, const platform::FileStatus& status) {
     if (status) files.written.push_back(output);

@@ -37,7 +37,8 @@ struct ExportedFiles {
 // Writes what `cut.choice` asks for into `folder` from the composed picture;
 // stone images are taken from the design's files (relative ones from the
 // program folder).
-ExportedFiles ExportBoardImage(const ExportCut& cut, const QImage& picture, const BoardGeometry& g, const Design& design,
-                               const std::filesystem::path& programFolder, const std::filesystem::path& folder);
+ExportedFiles ExportBoardImage(const ExportCut& cut, const QImage& picture, const BoardGeometry& g,
+                               const Design& design, const std::filesystem::path& programFolder,
+                               const std::filesystem::path& folder);
 
 }  // namespace mokuza::render

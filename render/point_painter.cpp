@@ -94,8 +94,7 @@ PointPainter::Shown PointPainter::shownAt(int point, int kind) const {
   Shown shown;
   shown.colour = stoneAt(point);
   shown.placed = shown.colour != 0;
-  if (shown.placed)
-    shown.placingMove = s_.doc->shownPosition.boardGrid.layers[0][static_cast<std::size_t>(point)];
+  if (shown.placed) shown.placingMove = s_.doc->shownPosition.boardGrid.layers[0][static_cast<std::size_t>(point)];
   if (kind == kPointCaptured && shown.colour == 0) shown.colour = capturedColour(*s_.doc);
   if (point == s_.dragSource && s_.dragSource >= 0) {
     shown.factor = 0.9;
@@ -127,7 +126,8 @@ const QImage& PointPainter::tinted(int source, int size, const ColourMatrix& m) 
   auto it = caches_.tinted.find(key);
   if (it != caches_.tinted.end()) return it->second;
   const std::size_t colour = static_cast<std::size_t>(source % 2);
-  const QImage& base = source < 2 ? stones_.stone[colour] : (source < 4 ? stones_.ringThin[colour] : stones_.ringThick[colour]);
+  const QImage& base =
+      source < 2 ? stones_.stone[colour] : (source < 4 ? stones_.ringThin[colour] : stones_.ringThick[colour]);
   QImage scaled = base.size() == QSize(size, size)
                       ? base
                       : base.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -47,33 +47,33 @@ struct SearchDisplay {
   std::u16string blackPlayer, whitePlayer;
   std::u16string moveCountText;  // "%s手"
   std::u16string dateText;
-  std::u16string result;         // after "　結果："
-  char16_t resultMark = 0;       // " %c", 0 for none
-  int example = 0, total = 0;    // "%d例目／全%d局面"
-  int gameNumber = 0;            // "No.%d"
-  int blackMove = 0, whiteMove = 0;  // "黒%d手目", "白%d手目"
+  std::u16string result;                  // after "　結果："
+  char16_t resultMark = 0;                // " %c", 0 for none
+  int example = 0, total = 0;             // "%d例目／全%d局面"
+  int gameNumber = 0;                     // "No.%d"
+  int blackMove = 0, whiteMove = 0;       // "黒%d手目", "白%d手目"
   int otherMatches = 0, followMoves = 0;  // "他の一致局面（%d）", "後続手表示手数（%d）"
   std::bitset<kSearchKeyCount> heldKeys;
 };
 
 struct RenderState {
-  const Document* doc = nullptr;  // record, shown position, move names, options
-  const Design* design = nullptr; // the shown design
-  std::u16string typeface;        // "書体"; an uninstalled face falls back to IPAGothic
+  const Document* doc = nullptr;   // record, shown position, move names, options
+  const Design* design = nullptr;  // the shown design
+  std::u16string typeface;         // "書体"; an uninstalled face falls back to IPAGothic
   std::filesystem::path programFolder;
   int inputMode = kInputPlay;
-  int hoverPoint = -1;            // unbordered point under the mouse, -1 for none
+  int hoverPoint = -1;  // unbordered point under the mouse, -1 for none
   bool shiftHeld = false;
-  int dragSource = -1;            // point of the stone being dragged, -1 for none
+  int dragSource = -1;  // point of the stone being dragged, -1 for none
   bool autoPlayIdle = true;
-  bool gameTransition = false;    // the new picture cross-fades in over the window's old one
+  bool gameTransition = false;              // the new picture cross-fades in over the window's old one
   const CountingState* counting = nullptr;  // territory tints while its countingMode is on
   const SearchDisplay* search = nullptr;
-  std::bitset<15> pressedIcons;   // icons of the strip drawn as pressed ("_N")
+  std::bitset<15> pressedIcons;  // icons of the strip drawn as pressed ("_N")
   bool panelShown = true;
   int panelWidth = 0;
   int statusBarHeight = 0;
-  int figureStart = 0;            // first move of the figure shown in replay mode
+  int figureStart = 0;  // first move of the figure shown in replay mode
 };
 
 // Option helpers over the document's two maps.

@@ -40,10 +40,11 @@ std::vector<std::vector<Run>> captionLines(const SearchDisplay& s) {
   if (s.resultMark != 0) game.push_back({QStringLiteral(" ") + QChar(s.resultMark), kMark});
   lines.push_back(std::move(game));
 
-  lines.push_back({{u(u"  ") + QString::number(s.example) + u(u"例目／全") + QString::number(s.total) + u(u"局面"), kPlain},
-                   {u(u"　No.") + QString::number(s.gameNumber) + u(u"　"), kNumber},
-                   {u(u"黒") + QString::number(s.blackMove) + u(u"手目 "), kBlackPlayer},
-                   {u(u"白") + QString::number(s.whiteMove) + u(u"手目"), kWhitePlayer}});
+  lines.push_back(
+      {{u(u"  ") + QString::number(s.example) + u(u"例目／全") + QString::number(s.total) + u(u"局面"), kPlain},
+       {u(u"　No.") + QString::number(s.gameNumber) + u(u"　"), kNumber},
+       {u(u"黒") + QString::number(s.blackMove) + u(u"手目 "), kBlackPlayer},
+       {u(u"白") + QString::number(s.whiteMove) + u(u"手目"), kWhitePlayer}});
 
   lines.push_back({{u(u"←→"), keyColour(s, {kKeyLeft, kKeyRight})},
                    {u(u"他の一致局面　"), keyColour(s, {kKeyLeft, kKeyRight})},

@@ -16,7 +16,8 @@ void MakeSoftDisc(std::uint32_t* pixels, int size, double edge) {
       double k = (size * 0.97 - r + edge) * 50.0;
       if (k < 1) k = 1;
       if (k > 255) continue;
-      std::uint32_t& pixel = pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(size) + static_cast<std::size_t>(x)];
+      std::uint32_t& pixel =
+          pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(size) + static_cast<std::size_t>(x)];
       const auto alpha = static_cast<std::uint32_t>(static_cast<double>(pixel >> 24) * k / 255.0);
       pixel = (pixel & 0x00ffffffu) | alpha << 24;
     }

@@ -11,9 +11,9 @@
 namespace mokuza::render {
 
 struct StoneImages {
-  std::array<QImage, 2> stone;       // index 0 black, 1 white; pitch x pitch ARGB32 soft discs
+  std::array<QImage, 2> stone;         // index 0 black, 1 white; pitch x pitch ARGB32 soft discs
   std::array<double, 2> brightness{};  // mean channel value of the source, 0..255
-  std::array<QImage, 2> ringThin;    // frame of a black (0) or white (1) stone, cut from the other stone
+  std::array<QImage, 2> ringThin;      // frame of a black (0) or white (1) stone, cut from the other stone
   std::array<QImage, 2> ringThick;
 };
 

@@ -9,8 +9,8 @@ namespace mokuza::search {
 namespace {
 
 // The follow-up of a complete match of variant v at position m.
-void findFollowUp(GameMatch& match, const MainLine& line, int m, int v,
-                  const SearchPattern& pattern, const VariantMasks& mask, const ScanSettings& settings) {
+void findFollowUp(GameMatch& match, const MainLine& line, int m, int v, const SearchPattern& pattern,
+                  const VariantMasks& mask, const ScanSettings& settings) {
   const int n = pattern.boardSize;
   const int expected = v >= kOwnColourVariants ? -nextColour(pattern) : nextColour(pattern);
   const bool withinRange = settings.nextWithin && pattern.rangeStones > 0;

@@ -18,10 +18,10 @@ struct ScanSettings {
 // What one game gave. Positions are move numbers of the game's main line;
 // points are unbordered; -1 means none.
 struct GameMatch {
-  int bestCount = 0;       // most matched stones of any variant at any position
-  int bestPosition = -1;   // the first position that reached it
+  int bestCount = 0;      // most matched stones of any variant at any position
+  int bestPosition = -1;  // the first position that reached it
   int bestVariant = -1;
-  int ownMatch = -1;       // first complete match with the pattern's colours
+  int ownMatch = -1;  // first complete match with the pattern's colours
   int ownVariant = -1;
   int exchangedMatch = -1;  // first complete match with the colours exchanged
   int exchangedVariant = -1;
@@ -29,8 +29,8 @@ struct GameMatch {
   // the pattern's Black side had in the game.
   bool firstMatchExchanged = false;
   int followUpMove = -1;
-  int followUpPoint = -1;   // in the pattern's orientation
-  int followUpColour = 0;   // the colour that played it in the game
+  int followUpPoint = -1;  // in the pattern's orientation
+  int followUpColour = 0;  // the colour that played it in the game
 
   bool found() const { return ownMatch >= 0 || exchangedMatch >= 0; }
 };

@@ -49,7 +49,8 @@ const MainLine* MainLineCache::load(const std::filesystem::path& path) {
   entry.line.reset();
   const auto bytes = readFileBytes(path);
   ReadOptions options;  // no load-time rotation: every orientation is searched anyway
-  if (bytes && readSgf(scratch_, decodeBytes(*bytes, TextKind::GameRecord), options) == kReadOk) entry.line = mainLineOf(scratch_);
+  if (bytes && readSgf(scratch_, decodeBytes(*bytes, TextKind::GameRecord), options) == kReadOk)
+    entry.line = mainLineOf(scratch_);
   return entry.line ? &*entry.line : nullptr;
 }
 

@@ -24,7 +24,8 @@ int groupOf(const Playlist& playlist, std::u16string_view name) {
 template <typename F>
 void forEachListedGame(const Playlist& playlist, F&& f) {
   for (int index : playlist.displayOrder)
-    if (index >= 0 && index < static_cast<int>(playlist.entries.size())) f(playlist.entries[static_cast<std::size_t>(index)]);
+    if (index >= 0 && index < static_cast<int>(playlist.entries.size()))
+      f(playlist.entries[static_cast<std::size_t>(index)]);
 }
 
 bool playedEachOther(const Playlist& playlist, const std::vector<std::u16string>& player, std::u16string_view other) {

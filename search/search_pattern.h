@@ -37,11 +37,11 @@ struct AddedMove {
 
 struct SearchPattern {
   int boardSize = kDefaultBoardSize;
-  int moveNumber = 0;                 // the position the pattern was taken from
-  std::vector<int> patternPoints;     // unbordered points searched, ascending
+  int moveNumber = 0;                                       // the position the pattern was taken from
+  std::vector<int> patternPoints;                           // unbordered points searched, ascending
   std::array<std::int8_t, kMaxBoardPoints> patternValue{};  // +1, -1, kMustBeEmpty or kWasCaptured
-  int patternStones = 0;              // black plus white stones among the points
-  int lastColour = 0;                 // colour of the stone placed last, 0 without stones
+  int patternStones = 0;                                    // black plus white stones among the points
+  int lastColour = 0;                                       // colour of the stone placed last, 0 without stones
   // The range tool's rectangle when one limits the pattern (columns and rows
   // from 0, inclusive); rangeStones is its stone count, 0 without a range.
   std::optional<std::array<int, 4>> range;

@@ -22,8 +22,8 @@ namespace mokuza::search {
 struct SearchSettings {
   bool bwFixed = false;
   bool nextWithin = false;
-  int threshold = 100;     // whole percent; partial matches below it are not listed
-  int followUpCount = 6;   // candidates shown in the follow-up line, at most six
+  int threshold = 100;    // whole percent; partial matches below it are not listed
+  int followUpCount = 6;  // candidates shown in the follow-up line, at most six
 };
 
 struct GameSearchResult {
@@ -32,9 +32,9 @@ struct GameSearchResult {
   bool readable = false;    // the game file could be read
   GameMatch match;
   GameOutcome outcome = GameOutcome::Undecided;
-  int rate = 0;             // best count * 100 / pattern stones (0 without stones)
-  bool listed = false;      // found, or a partial match at or above the threshold
-  std::u16string text;      // the "検索結果" cell: "12", "-12", " 12・30", " 85％" or empty
+  int rate = 0;         // best count * 100 / pattern stones (0 without stones)
+  bool listed = false;  // found, or a partial match at or above the threshold
+  std::u16string text;  // the "検索結果" cell: "12", "-12", " 12・30", " 85％" or empty
 };
 
 // One of the six most frequent follow-up points, drawn with its letter.
@@ -59,9 +59,9 @@ struct SearchSummary {
 };
 
 struct SearchTexts {
-  std::u16string caption;       // "部分図検索［playlist.gpl］［aa-gg］(12例)" or "再検索〔…〕［playlist.gpl］(5例)"
-  std::u16string summary;       // "%zd局中%d局" and the win and loss texts
-  std::u16string resultLine;    // " 検索結果 (%d手目)：" summary " "
+  std::u16string caption;  // "部分図検索［playlist.gpl］［aa-gg］(12例)" or "再検索〔…〕［playlist.gpl］(5例)"
+  std::u16string summary;     // "%zd局中%d局" and the win and loss texts
+  std::u16string resultLine;  // " 検索結果 (%d手目)：" summary " "
   std::u16string followUpLine;  // "○次手　Ａ：12局 7勝5敗 .583　…", "□…" when the pattern's last stone is black
 };
 

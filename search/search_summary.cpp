@@ -16,7 +16,8 @@ std::vector<FollowUpCandidate> rankCandidates(const std::vector<WinLoss>& byPoin
   for (std::size_t rank = 0; rank < kLetters.size(); ++rank) {
     int best = -1;
     for (std::size_t p = 0; p < byPoint.size(); ++p)
-      if (!taken[p] && byPoint[p].games > 0 && (best < 0 || byPoint[p].games > byPoint[static_cast<std::size_t>(best)].games))
+      if (!taken[p] && byPoint[p].games > 0 &&
+          (best < 0 || byPoint[p].games > byPoint[static_cast<std::size_t>(best)].games))
         best = static_cast<int>(p);
     if (best < 0) break;
     taken[static_cast<std::size_t>(best)] = true;

@@ -25,14 +25,12 @@ std::u16string colourGames(std::u16string_view colour, const WinLoss& record) {
 
 std::u16string winLossText(const SearchResults& results) {
   const SearchSummary& s = results.summary;
-  if (results.settings.bwFixed)
-    return u" 黒：" + winsAndRate(s.black) + u" " + u" 白：" + winsAndRate(s.white) + u" ";
+  if (results.settings.bwFixed) return u" 黒：" + winsAndRate(s.black) + u" " + u" 白：" + winsAndRate(s.white) + u" ";
   std::u16string text = u" ○：" + winsAndRate(s.circle) + u"  " + u" □：" + winsAndRate(s.square) + u"  ";
   // The side to play next, first with the colour it has in the pattern.
   if (nextColour(results.pattern) > 0)
     text += colourGames(u"黒", s.nextAsBlack) + u"  " + colourGames(u"白", s.nextAsWhite);
-  else
-    text += colourGames(u"白", s.nextAsWhite) + u"  " + colourGames(u"黒", s.nextAsBlack);
+  else text += colourGames(u"白", s.nextAsWhite) + u"  " + colourGames(u"黒", s.nextAsBlack);
   return text;
 }
 

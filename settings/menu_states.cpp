@@ -11,8 +11,8 @@ void addRadioGroup(std::vector<MenuCheck>& items, int first, int last, int selec
   for (int id = first; id <= last; ++id) items.push_back({id, id == selected});
 }
 
-constexpr std::array<std::u16string_view, 4> kRotationLabels{
-    u"なし(&N)", u"プレイリストループの度に回転(&L)", u"初手右上になるように回転(&F)", u"ランダム回転(&R)"};
+constexpr std::array<std::u16string_view, 4> kRotationLabels{u"なし(&N)", u"プレイリストループの度に回転(&L)",
+                                                             u"初手右上になるように回転(&F)", u"ランダム回転(&R)"};
 
 }  // namespace
 
@@ -53,20 +53,13 @@ std::int32_t chooseRotation(std::int32_t gobanroll, int itemId) {
       // 0 is the loop choice with transform 0; its off state must still be negative.
       if (gobanroll >= 0) result = gobanroll == 0 ? -10 : -magnitude;
       break;
-    case kRotationLoopItem:
-      result = lastDigit;
-      break;
-    case kRotationFirstMoveItem:
-      result = 10 + lastDigit;
-      break;
-    case kRotationRandomItem:
-      result = magnitude >= 20 ? magnitude : 20 + lastDigit;
-      break;
-    default:
-      break;
+    case kRotationLoopItem: result = lastDigit; break;
+    case kRotationFirstMoveItem: result = 10 + lastDigit; break;
+    case kRotationRandomItem: result = magnitude >= 20 ? magnitude : 20 + lastDigit; break;
+    default: break;
   }
-  return static_cast<std::int32_t>(
-      std::clamp<std::int64_t>(result, -std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::max()));
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(result, -std::numeric_limits<std::int32_t>::max(),
+                                                            std::numeric_limits<std::int32_t>::max()));
 }
 
 std::u16string_view rotationItemLabel(int itemId) {

@@ -32,14 +32,13 @@ OptionMap complete(const OptionMap& defaults, const OptionMap& options) {
 
 GlobalOptions defaultGlobalOptions() {
   return {
-      {"main_window_left", 0}, {"main_window_top", 0}, {"main_window_right", 0}, {"main_window_bottom", 0},
-      {"monitor_width", 1920}, {"monitor_height", 1080},
-      {"ev_window_left", 0},   {"ev_window_top", 0},   {"ev_window_right", 0},   {"ev_window_bottom", 0},
-      {"pl_window_left", 0},   {"pl_window_top", 0},   {"pl_window_right", 0},   {"pl_window_bottom", 0},
-      {"bw_fixed", 0},         {"next_within", 0},     {"stop_base", 25},        {"imgoutput", 33800},
-      {"histoutput", 1},       {"moveinfo", 0},        {"filefull", 0},          {"startup_design", 1},
-      {"design_position", 0},  {"first_confirmation", 0}, {"result_display", 0}, {"update_time", 10},
-      {"pl_number_fixed", 0},  {"ev_number_fixed", 0},
+      {"main_window_left", 0}, {"main_window_top", 0},   {"main_window_right", 0}, {"main_window_bottom", 0},
+      {"monitor_width", 1920}, {"monitor_height", 1080}, {"ev_window_left", 0},    {"ev_window_top", 0},
+      {"ev_window_right", 0},  {"ev_window_bottom", 0},  {"pl_window_left", 0},    {"pl_window_top", 0},
+      {"pl_window_right", 0},  {"pl_window_bottom", 0},  {"bw_fixed", 0},          {"next_within", 0},
+      {"stop_base", 25},       {"imgoutput", 33800},     {"histoutput", 1},        {"moveinfo", 0},
+      {"filefull", 0},         {"startup_design", 1},    {"design_position", 0},   {"first_confirmation", 0},
+      {"result_display", 0},   {"update_time", 10},      {"pl_number_fixed", 0},   {"ev_number_fixed", 0},
   };
 }
 

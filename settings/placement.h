@@ -29,8 +29,8 @@ struct ScreenInfo {
 
 // The windows as they stand when the settings are written.
 struct WindowSnapshot {
-  Rect main;                      // normal position, not minimised or maximised
-  std::optional<Rect> playlist;   // absent when the window does not exist
+  Rect main;                     // normal position, not minimised or maximised
+  std::optional<Rect> playlist;  // absent when the window does not exist
   std::optional<Rect> eventList;
 };
 

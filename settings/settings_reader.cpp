@@ -5,10 +5,9 @@
 
 #include "core/document/recent_files.h"
 #include "core/record/text.h"
+#include "playlist/decimal.h"
 #include "settings/design_values.h"
 #include "settings/options.h"
-#include "core/record/text.h"
-#include "playlist/decimal.h"
 #include "settings/settings_text.h"
 #include "settings/stored_paths.h"
 
@@ -88,7 +87,7 @@ bool readShowState(ReadTarget& target, std::string_view key, std::u16string_view
   std::int32_t* show = key == "playlist_show"sv     ? &shows.playlist
                        : key == "eventlist_show"sv  ? &shows.eventList
                        : key == "figurelist_show"sv ? &shows.figureList
-                                                  : nullptr;
+                                                    : nullptr;
   if (!show) return false;
   const std::int32_t state = parseInt32(value);
   *show = state >= 0 && state <= kListWindowHidden ? state : kListWindowHidden;
@@ -102,7 +101,7 @@ bool readLayout(ReadTarget& target, std::string_view key, std::u16string_view ra
   std::u16string* block = key == "pl_listitem"sv   ? &columns.playlist
                           : key == "ev_listitem"sv ? &columns.eventList
                           : key == "fg_listitem"sv ? &columns.figureList
-                                                 : nullptr;
+                                                   : nullptr;
   if (!block) return false;
   if (rawValue.starts_with(u'\n')) rawValue.remove_prefix(1);
   if (rawValue.ends_with(u'\n')) rawValue.remove_suffix(1);
@@ -158,7 +157,8 @@ void handleTag(ReadTarget& target, std::u16string_view tag, std::u16string_view 
   const auto key = asciiKey(tag);
   if (!key) return;
   if (std::string_view(*key) == "recent_files"sv) return readRecentList(target, rawValue, target.doc.recentGames, true);
-  if (std::string_view(*key) == "playlist_list"sv) return readRecentList(target, rawValue, target.doc.recentPlaylists, false);
+  if (std::string_view(*key) == "playlist_list"sv)
+    return readRecentList(target, rawValue, target.doc.recentPlaylists, false);
   if (readLayout(target, *key, rawValue)) return;
   const std::u16string value = withoutLineBreaks(rawValue);
   if (readOption(target, *key, value) || readDesign(target, *key, value) || readPaths(target, *key, value)) return;
@@ -190,7 +190,7 @@ void readSettings(Document& doc, Settings& settings, const SettingsContext& cont
       const std::size_t next = text.find(open, tagEnd + 1);
       const std::size_t valueEnd = next == std::u16string::npos ? text.size() : next;
       handleTag(target, std::u16string_view(text).substr(tagStart + 1, tagEnd - tagStart - 1),
-                    std::u16string_view(text).substr(tagEnd + 1, valueEnd - tagEnd - 1));
+                std::u16string_view(text).substr(tagEnd + 1, valueEnd - tagEnd - 1));
       tagStart = next;
     }
   }

@@ -1,11 +1,10 @@
 #include "settings/settings_file.h"
 
 #include "core/record/text.h"
+#include "playlist/decimal.h"
 #include "playlist/design_fields.h"
 #include "settings/design_values.h"
 #include "settings/options.h"
-#include "core/record/text.h"
-#include "playlist/decimal.h"
 #include "settings/settings_text.h"
 #include "settings/stored_paths.h"
 
@@ -92,8 +91,7 @@ std::u16string settingsText(const Document& doc, const Settings& settings, const
   for (std::size_t row = 0; row < settings.playerNames.size(); ++row)
     for (std::size_t column = 0; column < kPlayerNameColumns; ++column) {
       const std::u16string name = clipUtf16(valueText(settings.playerNames[row][column]), kPlayerNameMax);
-      if (!name.empty())
-        field(out, "plyrn" + std::to_string(row) + "-" + std::to_string(column), name);
+      if (!name.empty()) field(out, "plyrn" + std::to_string(row) + "-" + std::to_string(column), name);
     }
 
   for (int k = 1; k <= kRecordSlots; ++k)

@@ -20,8 +20,12 @@ class Mutator {
     for (std::size_t edits = 1 + below(4); edits > 0; --edits) {
       const std::size_t at = below(bytes.size() + 1);
       switch (below(6)) {
-        case 0: if (at < bytes.size()) bytes[at] = static_cast<char>(bytes[at] ^ (1 << below(8))); break;
-        case 1: if (at < bytes.size()) bytes[at] = static_cast<char>(below(256)); break;
+        case 0:
+          if (at < bytes.size()) bytes[at] = static_cast<char>(bytes[at] ^ (1 << below(8)));
+          break;
+        case 1:
+          if (at < bytes.size()) bytes[at] = static_cast<char>(below(256));
+          break;
         case 2: bytes.resize(at); break;
         case 3: bytes.insert(at, 1, syntax_[below(syntax_.size())]); break;
         case 4: bytes.insert(at, bytes.substr(below(bytes.size() + 1), 1 + below(64))); break;

@@ -18,8 +18,8 @@ struct Mode {
 };
 
 // Wood rings inharmonically; a higher pitch for the white shell stone.
-constexpr std::array<Mode, 5> kBlackModes = {{
-    {420, 0.30, 12}, {1180, 1.0, 9}, {2710, 0.55, 5}, {4320, 0.3, 3}, {6100, 0.15, 1.8}}};
+constexpr std::array<Mode, 5> kBlackModes = {
+    {{420, 0.30, 12}, {1180, 1.0, 9}, {2710, 0.55, 5}, {4320, 0.3, 3}, {6100, 0.15, 1.8}}};
 constexpr double kWhitePitch = 1.35;
 constexpr double kLengthMs = 70;
 constexpr double kAttackMs = 0.25;

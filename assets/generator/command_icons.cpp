@@ -27,13 +27,20 @@ constexpr Rgb kSaveInk{52, 64, 90};
 constexpr Rgb kHistoryInk{116, 64, 156};
 
 constexpr std::array<IconShape, 15> kShapes = {{
-    {Glyph::ToStart, false, kMoveInk},        {Glyph::BackTen, false, kMoveInk},
-    {Glyph::BackOne, false, kMoveInk},        {Glyph::BackOne, true, kMoveInk},
-    {Glyph::BackTen, true, kMoveInk},         {Glyph::ToStart, true, kMoveInk},
-    {Glyph::PreviousStop, false, kStopInk},   {Glyph::PreviousStop, true, kStopInk},
-    {Glyph::PreviousFigure, false, kFigureInk}, {Glyph::PreviousFigure, true, kFigureInk},
-    {Glyph::Variation, false, kBranchInk},    {Glyph::MainLine, false, kBranchInk},
-    {Glyph::Save, false, kSaveInk},           {Glyph::Undo, false, kHistoryInk},
+    {Glyph::ToStart, false, kMoveInk},
+    {Glyph::BackTen, false, kMoveInk},
+    {Glyph::BackOne, false, kMoveInk},
+    {Glyph::BackOne, true, kMoveInk},
+    {Glyph::BackTen, true, kMoveInk},
+    {Glyph::ToStart, true, kMoveInk},
+    {Glyph::PreviousStop, false, kStopInk},
+    {Glyph::PreviousStop, true, kStopInk},
+    {Glyph::PreviousFigure, false, kFigureInk},
+    {Glyph::PreviousFigure, true, kFigureInk},
+    {Glyph::Variation, false, kBranchInk},
+    {Glyph::MainLine, false, kBranchInk},
+    {Glyph::Save, false, kSaveInk},
+    {Glyph::Undo, false, kHistoryInk},
     {Glyph::Undo, true, kHistoryInk},
 }};
 
@@ -44,8 +51,8 @@ struct TileLook {
   Rgb top;
   Rgb bottom;
   Rgb border;
-  Rgb ink;      // glyph colour
-  Rgb cutout;   // light parts inside a glyph
+  Rgb ink;     // glyph colour
+  Rgb cutout;  // light parts inside a glyph
 };
 
 TileLook lookFor(IconState state, bool pressed, Rgb activeInk) {
@@ -62,8 +69,8 @@ TileLook lookFor(IconState state, bool pressed, Rgb activeInk) {
       break;
   }
   if (pressed) {
-    look = {scaleRgb(look.bottom, 0.86), scaleRgb(look.top, 0.9), scaleRgb(look.border, 0.75),
-            scaleRgb(look.ink, 0.8), scaleRgb(look.cutout, 0.92)};
+    look = {scaleRgb(look.bottom, 0.86), scaleRgb(look.top, 0.9), scaleRgb(look.border, 0.75), scaleRgb(look.ink, 0.8),
+            scaleRgb(look.cutout, 0.92)};
   }
   return look;
 }
@@ -128,9 +135,7 @@ void drawGlyph(QPainter& p, Glyph glyph, const TileLook& look) {
       fillShape(p, leftTriangle(0.2, 0.5, 0.21), ink);
       fillShape(p, leftTriangle(0.5, 0.8, 0.21), ink);
       break;
-    case Glyph::BackOne:
-      fillShape(p, leftTriangle(0.32, 0.66, 0.21), ink);
-      break;
+    case Glyph::BackOne: fillShape(p, leftTriangle(0.32, 0.66, 0.21), ink); break;
     case Glyph::PreviousStop: {
       fillShape(p, leftTriangle(0.14, 0.38, 0.17), ink);
       const QRectF board(0.46, 0.3, 0.38, 0.4);
@@ -155,12 +160,8 @@ void drawGlyph(QPainter& p, Glyph glyph, const TileLook& look) {
                            QPointF(0.85, 0.63), QPointF(0.47, 0.63), QPointF(0.47, 0.82)}),
                 ink);
       break;
-    case Glyph::Variation:
-      drawBranches(p, look, true);
-      break;
-    case Glyph::MainLine:
-      drawBranches(p, look, false);
-      break;
+    case Glyph::Variation: drawBranches(p, look, true); break;
+    case Glyph::MainLine: drawBranches(p, look, false); break;
     case Glyph::Save: {
       p.setPen(Qt::NoPen);
       p.setBrush(ink);

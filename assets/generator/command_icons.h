@@ -9,9 +9,9 @@
 
 namespace mokuza::assets {
 
-inline constexpr std::array<std::string_view, 15> kCommandIconNames = {
-    "Lmodo", "10modo", "01modo", "01susu", "10susu", "Lsusu", "Cmodo", "Csusu",
-    "modo",  "susu",   "henka",  "honpu",  "uwgk",   "undo",  "redo"};
+inline constexpr std::array<std::string_view, 15> kCommandIconNames = {"Lmodo", "10modo", "01modo", "01susu", "10susu",
+                                                                       "Lsusu", "Cmodo",  "Csusu",  "modo",   "susu",
+                                                                       "henka", "honpu",  "uwgk",   "undo",   "redo"};
 
 // M: the command can act; F: it cannot, in replay mode; H: it cannot, otherwise.
 enum class IconState { Available, ReplayUnavailable, Unavailable };

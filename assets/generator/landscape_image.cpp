@@ -13,10 +13,10 @@ namespace {
 struct Scene {
   int width;
   int height;
-  double lakeTop;      // pixel row of the far shore
-  double peakTop;      // pixel row of the summit
-  double peakCentre;   // pixel column of the summit
-  double summitHalf;   // half width of the flat crater rim
+  double lakeTop;     // pixel row of the far shore
+  double peakTop;     // pixel row of the summit
+  double peakCentre;  // pixel column of the summit
+  double summitHalf;  // half width of the flat crater rim
 };
 
 Rgb skyAt(const Scene& s, double x, double y) {
@@ -81,7 +81,8 @@ Rgb lakeAt(const Scene& s, const std::vector<Rgb>& upper, double x, double y) {
   const double ripple = (valueNoise(81, x * 0.008, y * 0.3) - 0.5) * (2 + 9 * nearness);
   const int sx = std::clamp(static_cast<int>(x + ripple), 0, s.width - 1);
   const int sy = std::clamp(static_cast<int>(2 * s.lakeTop - y - 1), 0, static_cast<int>(s.lakeTop) - 1);
-  const Rgb mirrored = upper[static_cast<std::size_t>(sy) * static_cast<std::size_t>(s.width) + static_cast<std::size_t>(sx)];
+  const Rgb mirrored =
+      upper[static_cast<std::size_t>(sy) * static_cast<std::size_t>(s.width) + static_cast<std::size_t>(sx)];
   Rgb c = mixRgb(mirrored, {36, 66, 96}, 0.3 + 0.35 * nearness);
   const double glint = smoothStep(0.8, 0.95, valueNoise(82, x * 0.01, y * 0.6)) * (1 - nearness);
   return mixRgb(c, {220, 226, 236}, 0.25 * glint);
@@ -124,9 +125,11 @@ QImage paintLandscape(int width, int height) {
   for (int y = 0; y < height; ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < width; ++x) {
-      Rgb c = y < lakeRow ? upper[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]
-                          : lakeAt(s, upper, x + 0.5, y + 0.5);
-      if (nearTree(s, x + 0.5, y + 0.5)) c = mixRgb({18, 32, 26}, {30, 46, 36}, fractalNoise(92, x * 0.08, y * 0.08, 2));
+      Rgb c = y < lakeRow
+                  ? upper[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]
+                  : lakeAt(s, upper, x + 0.5, y + 0.5);
+      if (nearTree(s, x + 0.5, y + 0.5))
+        c = mixRgb({18, 32, 26}, {30, 46, 36}, fractalNoise(92, x * 0.08, y * 0.08, 2));
       line[x] = toPixel(c);
     }
   }

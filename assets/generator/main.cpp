@@ -47,7 +47,8 @@ bool writeCommandIcons(const fs::path& folder) {
     for (IconState state : kIconStates) {
       for (bool pressed : {false, true}) {
         ok = writeJpeg(folder / commandIconFileName(i, state, pressed), paintCommandIcon(i, state, pressed, kIconSize),
-                       95) && ok;
+                       95) &&
+             ok;
       }
     }
   }

@@ -145,8 +145,8 @@ void countBracketsInClipboard(platform::Services& services) {
   }
   auto n = [](int v) { return asciiToUtf16(std::to_string(v)); };
   tell(services,
-       u"「(」の数: " + n(open) + u"\n「)」の数: " + n(close) + u"\n「;B」の数: " + n(black) + u"\n「;W」の数: " + n(white) +
-           u"\n",
+       u"「(」の数: " + n(open) + u"\n「)」の数: " + n(close) + u"\n「;B」の数: " + n(black) + u"\n「;W」の数: " +
+           n(white) + u"\n",
        u"括弧の数", platform::Icon::Information);
 }
 

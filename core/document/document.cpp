@@ -5,7 +5,7 @@
 namespace mokuza {
 
 OptionMap defaultDocumentOptions() {
-  return {{"kifunarabe", -1}, {"auto_kifu", -1}, {"textsize", 2},      {"gobanroll", -8},
+  return {{"kifunarabe", -1}, {"auto_kifu", -1},      {"textsize", 2},     {"gobanroll", -8},
           {"layoutno", 1},    {"rename_tag_max", 10}, {"kigaku_mode", -1}, {"boardsize", 19}};
 }
 

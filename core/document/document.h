@@ -51,9 +51,9 @@ struct DocumentState {
   Design design;           // the shown design
   OptionMap options = defaultDocumentOptions();
   std::u16string playlistPath;
-  int playlistIndex = 0;         // 1-based index of the loaded playlist game, 0 for none
-  int playlistSnapshot = 0;      // the snapshot slot of the playlist file that goes with this state
-  std::u16string fileTitle;      // the file name shown in the window title
+  int playlistIndex = 0;           // 1-based index of the loaded playlist game, 0 for none
+  int playlistSnapshot = 0;        // the snapshot slot of the playlist file that goes with this state
+  std::u16string fileTitle;        // the file name shown in the window title
   std::u16string currentFileName;  // the path offered by the save dialog
   RangeSelection selection;
   bool modified = false;
@@ -131,7 +131,7 @@ struct Document {
   // What is shown.
   BoardPosition shownPosition;
   BoardPosition previousShownPosition;
-  int lastMovePoint = kPaddedPass;        // bordered
+  int lastMovePoint = kPaddedPass;  // bordered
   int lastMovePointUnbordered = kPassPoint;
   std::int8_t colourToPlay = 1;
   BranchPath pathToCurrentNode;  // leads to the node holding the shown move

@@ -12,9 +12,7 @@ namespace {
 
 std::u16string number(int value) { return asciiToUtf16(std::to_string(value)); }
 
-bool editingAllowed(const Document& doc) {
-  return !doc.autoPlayRunning && !replayModeOn(doc.state.options);
-}
+bool editingAllowed(const Document& doc) { return !doc.autoPlayRunning && !replayModeOn(doc.state.options); }
 
 // Every change of the moves ends the same way.
 void finishMoveEdit(Document& doc, int replayFrom, std::u16string_view description) {
@@ -102,9 +100,7 @@ void addMoveAfter(GameRecord& rec, const NodeLocation& at, int current, const Mo
       rec.branchPath = pathTo(at.path, static_cast<std::int16_t>(child));
       break;
     }
-    case kInsertBeforeNext:
-      node.records.insert(node.records.begin() + static_cast<std::ptrdiff_t>(i), fresh);
-      break;
+    case kInsertBeforeNext: node.records.insert(node.records.begin() + static_cast<std::ptrdiff_t>(i), fresh); break;
     case kReplaceNext:
       if (i < node.records.size()) {
         node.records[i] = fresh;
@@ -115,13 +111,10 @@ void addMoveAfter(GameRecord& rec, const NodeLocation& at, int current, const Mo
         if (child >= 0 && static_cast<std::size_t>(child) < node.children.size() &&
             !node.children[static_cast<std::size_t>(child)].records.empty())
           node.children[static_cast<std::size_t>(child)].records[0] = fresh;
-        else
-          node.records.push_back(fresh);
+        else node.records.push_back(fresh);
       }
       break;
-    default:
-      node.records.push_back(fresh);
-      break;
+    default: node.records.push_back(fresh); break;
   }
 }
 

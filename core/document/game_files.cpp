@@ -86,9 +86,7 @@ int openGame(Document& doc, platform::Services& services, const OpenRequest& req
       path = list.paths[static_cast<std::size_t>(index)];
       break;
     }
-    case OpenRequest::Source::Path:
-      path = request.path;
-      break;
+    case OpenRequest::Source::Path: path = request.path; break;
   }
 
   if (isPlaylistPath(path)) return doc.hooks.openPlaylist ? doc.hooks.openPlaylist(path) : kOpenFailed;
@@ -212,8 +210,8 @@ int saveGameAs(Document& doc, platform::Services& services) {
 
 int askSave(Document& doc, platform::Services& services) {
   if (!doc.state.modified) return 1;
-  const int answer = services.messageBox(
-      {u"保存しますか？", u"Mokuza", platform::Buttons::YesNoCancel, platform::Icon::Question});
+  const int answer =
+      services.messageBox({u"保存しますか？", u"Mokuza", platform::Buttons::YesNoCancel, platform::Icon::Question});
   if (answer == platform::AnswerYes) {
     const int saved = saveGame(doc, services);
     if (saved == kSaveCancelled || saved == kSaveFailed) return platform::AnswerCancel;

@@ -13,8 +13,8 @@ namespace mokuza {
 struct OpenRequest {
   enum class Source { Dialog, Recent, Path };
   Source source = Source::Path;
-  int recentCommand = 0;  // 32841.. recent games, 52841.. recent playlists
-  std::u16string path;    // for Source::Path (the command line, a drop)
+  int recentCommand = 0;                         // 32841.. recent games, 52841.. recent playlists
+  std::u16string path;                           // for Source::Path (the command line, a drop)
   const PlaylistEntry* playlistEntry = nullptr;  // set when a playlist game is opened
 };
 

@@ -33,11 +33,11 @@ struct GameInfoDialogField {
 };
 
 inline constexpr std::array<GameInfoDialogField, 22> kGameInfoDialogFields{{
-    {u"黒対局者", 10000, 1},     {u"白対局者", 10001, 1},   {u"黒棋力", 10002, 1},     {u"白棋力", 10003, 1},
-    {u"コミ", 10004, 1},         {u"置石", 10005, 1},       {u"結果", 10006, 1},       {u"持ち時間", 10007, 1},
-    {u"秒読み・手", 10008, 1},   {u"秒読み・秒", 10011, 1}, {u"路数", 10009, 1},       {u"考慮時間・秒", 10010, 1},
-    {u"考慮時間・回", 10012, 1}, {u"ゲーム名", 10013, 2},   {u"大会名", 10014, 2},     {u"ラウンド", 10015, 2},
-    {u"対局日", 10016, 2},       {u"対局場", 10017, 2},     {u"著作権", 10018, 2},     {u"記録者", 10019, 2},
+    {u"黒対局者", 10000, 1},     {u"白対局者", 10001, 1},       {u"黒棋力", 10002, 1}, {u"白棋力", 10003, 1},
+    {u"コミ", 10004, 1},         {u"置石", 10005, 1},           {u"結果", 10006, 1},   {u"持ち時間", 10007, 1},
+    {u"秒読み・手", 10008, 1},   {u"秒読み・秒", 10011, 1},     {u"路数", 10009, 1},   {u"考慮時間・秒", 10010, 1},
+    {u"考慮時間・回", 10012, 1}, {u"ゲーム名", 10013, 2},       {u"大会名", 10014, 2}, {u"ラウンド", 10015, 2},
+    {u"対局日", 10016, 2},       {u"対局場", 10017, 2},         {u"著作権", 10018, 2}, {u"記録者", 10019, 2},
     {u"出典", 10020, 2},         {u"ゲームコメント", 10021, 2},
 }};
 constexpr std::size_t kGameInfoFieldCount = kGameInfoDialogFields.size();
@@ -60,8 +60,8 @@ struct GameInfoForm {
   std::u16string title;
   std::array<std::u16string, kGameInfoFieldCount> values;
   std::array<bool, kGameInfoFieldCount> ticked{};  // the batch tick boxes
-  bool autoHandicap = false;  // "置石自動入力": each game's handicap from its setup stones
-  bool swapAvailable = true;  // "対局者入替" works once per showing
+  bool autoHandicap = false;                       // "置石自動入力": each game's handicap from its setup stones
+  bool swapAvailable = true;                       // "対局者入替" works once per showing
 
   // Mode 1 shows the swap, automatic-result and board-size controls; mode 2
   // shows the tick boxes and "置石自動入力" instead.

@@ -129,8 +129,8 @@ int applyBatch(Document& doc, platform::Services& services, GameInfoForm& form, 
   if (failed.empty()) return kGameInfoApplied;
   std::u16string names;
   for (const std::u16string& path : failed) names += u"\n" + std::u16string(fileNameOf(path));
-  services.messageBox({u"ゲーム情報を保存できなかった対局があります" + names, u"エラー", platform::Buttons::Ok,
-                       platform::Icon::Error});
+  services.messageBox(
+      {u"ゲーム情報を保存できなかった対局があります" + names, u"エラー", platform::Buttons::Ok, platform::Icon::Error});
   return kGameInfoPartlyFailed;
 }
 

@@ -121,14 +121,16 @@ void refreshUndoMenu(Document& doc) {
   menu.redo.text = u"やりなおし";
   menu.redo.enabled = doc.undoIndex < doc.undoCount && doc.undoIndex + 1 < stored;
   if (menu.redo.enabled)
-    menu.redo.text += u" " + number(doc.undoIndex + 1) + u"/" + number(doc.undoCount) + u" - " + description(doc.undoIndex + 1);
+    menu.redo.text +=
+        u" " + number(doc.undoIndex + 1) + u"/" + number(doc.undoCount) + u" - " + description(doc.undoIndex + 1);
   menu.redo.text += u"(&Y)\tCtrl+Y";
 
   menu.undo.id = kUndoCommand;
   menu.undo.text = u"取り消し";
   menu.undo.enabled = doc.undoIndex > 0 && doc.undoIndex < stored;
   if (menu.undo.enabled)
-    menu.undo.text += u"  " + number(doc.undoIndex) + u"/" + number(doc.undoCount) + u" - " + description(doc.undoIndex);
+    menu.undo.text +=
+        u"  " + number(doc.undoIndex) + u"/" + number(doc.undoCount) + u" - " + description(doc.undoIndex);
   menu.undo.text += u"(&Z)\tCtrl+Z";
 
   menu.history.clear();

@@ -18,8 +18,7 @@ void addContacts(const MoveContext& c, Evidence& ev) {
 
   // A chain whose only liberties are the new stone's own: it was in atari
   // at this point and has run out.
-  if (c.emptyNeighbours > 1 && !c.isSingleStone(c.p) && c.liberties(c.p) == c.emptyNeighbours)
-    ev.add(kNigedashi, c.p);
+  if (c.emptyNeighbours > 1 && !c.isSingleStone(c.p) && c.liberties(c.p) == c.emptyNeighbours) ev.add(kNigedashi, c.p);
 
   if (c.chains.size() < c.previousChains.size()) ev.add(kTsugi, c.p);
 

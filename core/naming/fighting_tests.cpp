@@ -27,7 +27,8 @@ bool enemyAround(const MoveContext& c, int b) {
 // named by what it mainly does. Saving an own chain that was short of
 // liberties makes it a connection; touching two enemy stones it is no atari.
 void weighAtariAgainstConnection(const MoveContext& c, Evidence& ev) {
-  const bool connects = (ev.has(kTsugi) && ev.veto(kTsugi).empty()) || (ev.has(kNigedashi) && ev.veto(kNigedashi).empty());
+  const bool connects =
+      (ev.has(kTsugi) && ev.veto(kTsugi).empty()) || (ev.has(kNigedashi) && ev.veto(kNigedashi).empty());
   if (!ev.has(kAte) || !connects) return;
   int enemies = 0;
   for (int offset : c.geo.neighbours) {
@@ -70,7 +71,8 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
   // サガリ: a descent to the first line from an own stone on the second line, next to enemy stones.
   for (int offset : neighbours) {
     const int s = c.p + offset;
-    if (c.isOwn(s) && pHeight == 1 && c.height(s) == 2 && (enemyAround(c, c.p) || enemyAround(c, s))) ev.add(kSagari, s);
+    if (c.isOwn(s) && pHeight == 1 && c.height(s) == 2 && (enemyAround(c, c.p) || enemyAround(c, s)))
+      ev.add(kSagari, s);
   }
 
   // Clump: a move that makes an empty triangle or a solid square connects nothing worth the name.
@@ -122,8 +124,8 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
     if (a.k != 0 || ev.vetoes(a.figure, a.point)) continue;
     // カケ: a press one line above an enemy stone on the third or fourth line, a knight's move away, that no own
     // stone beyond it turns into a pincer.
-    if (a.enemy && a.knight && (c.height(a.point) == 3 || c.height(a.point) == 4) &&
-        pHeight == c.height(a.point) + 1 && !ownStoneBeyond(c, a.point))
+    if (a.enemy && a.knight && (c.height(a.point) == 3 || c.height(a.point) == 4) && pHeight == c.height(a.point) + 1 &&
+        !ownStoneBeyond(c, a.point))
       ev.add(kKake, a.point);
     // 一間: a one-space jump along the line of the nearest edge, on the fourth line or lower.
     if (!a.enemy && !a.knight && pHeight <= 4 && c.height(a.point) == pHeight &&

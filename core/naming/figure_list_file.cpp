@@ -53,7 +53,8 @@ bool keyIs(std::u16string_view key, std::string_view ascii) {
 
 // 1 .. kMaxStoneDescriptions for in_stoneN, 0 otherwise.
 std::size_t stoneKeyIndex(std::u16string_view key) {
-  if (key.size() != kStoneKeyPrefix.size() + 1 || !keyIs(key.substr(0, kStoneKeyPrefix.size()), kStoneKeyPrefix)) return 0;
+  if (key.size() != kStoneKeyPrefix.size() + 1 || !keyIs(key.substr(0, kStoneKeyPrefix.size()), kStoneKeyPrefix))
+    return 0;
   const char16_t digit = key.back();
   return digit >= u'1' && digit <= u'9' ? static_cast<std::size_t>(digit - u'0') : 0;
 }

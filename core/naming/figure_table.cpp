@@ -21,6 +21,7 @@ constexpr std::array<std::u16string_view, 8> kFrameworkDescriptions{
     u"FR,PX:5～6,PY:4,DX:2,DY:0", u"EN,PX:6～7,PY:3,DX:2,DY:1", u"EN,PX:6～7,PY:4,DX:2,DY:0",
     u"EN,PX:5～6,PY:3,DX:2,DY:1", u"EN,PX:5～6,PY:4,DX:2,DY:0"};
 
+// clang-format off
 constexpr std::array<BuiltInDescriptions, 38> kLeadingRows{{
     {{}, u"FR,PX:n,PY:n,DX:1,DY:1", {}},
     {{}, u"EN,PX:n,PY:n,DX:1,DY:1", {}},
@@ -61,6 +62,7 @@ constexpr std::array<BuiltInDescriptions, 38> kLeadingRows{{
     {u"FR,PX:5,PY:5", {}, {}},
     {u"FR,PX:10,PY:10", {}, {}},
 }};
+// clang-format on
 
 constexpr std::array<BuiltInDescriptions, 32> kTrailingRows{{
     {u"PH:3～4", u"EN,PH:3～4,DX:2,DY:0", {}},
@@ -99,9 +101,10 @@ constexpr std::array<BuiltInDescriptions, 32> kTrailingRows{{
 
 // Which of them each of rows 38 .. 65 shows.
 constexpr std::array<std::uint8_t, 28> kFrameworkDescriptionOfRow{0, 1, 2, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6,
-                                                                 7, 0, 1, 2, 3, 4, 0, 1, 2, 3, 4, 5, 6, 7};
+                                                                  7, 0, 1, 2, 3, 4, 0, 1, 2, 3, 4, 5, 6, 7};
 
-static_assert(kLeadingRows.size() == kShimari && kShimari + 28 == kTsume && kTsume + kTrailingRows.size() == kBuiltInFigureCount);
+static_assert(kLeadingRows.size() == kShimari && kShimari + 28 == kTsume &&
+              kTsume + kTrailingRows.size() == kBuiltInFigureCount);
 
 FigureRow makeRow(int number, const BuiltInDescriptions& d) {
   FigureRow row;
@@ -119,7 +122,8 @@ std::vector<FigureRow> builtInFigureRows() {
   rows.reserve(kBuiltInFigureCount);
   for (std::size_t i = 0; i < kLeadingRows.size(); ++i) rows.push_back(makeRow(static_cast<int>(i), kLeadingRows[i]));
   for (int i = 0; i < 28; ++i)
-    rows.push_back(makeRow(kShimari + i, {{}, kFrameworkDescriptions[kFrameworkDescriptionOfRow[static_cast<std::size_t>(i)]], {}}));
+    rows.push_back(makeRow(kShimari + i,
+                           {{}, kFrameworkDescriptions[kFrameworkDescriptionOfRow[static_cast<std::size_t>(i)]], {}}));
   for (std::size_t i = 0; i < kTrailingRows.size(); ++i)
     rows.push_back(makeRow(kTsume + static_cast<int>(i), kTrailingRows[i]));
   return rows;

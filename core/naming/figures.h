@@ -9,6 +9,7 @@
 
 namespace mokuza::naming {
 
+// clang-format off
 enum Figure : std::uint8_t {
   kNanameMikata, kNanameAite, kTonariMikata, kTonariAite,
   kTaiRokkenGeima, kTaiRokken, kTaiGokenGeima, kTaiGoken, kTaiYonkenGeima, kTaiYonken,
@@ -51,5 +52,6 @@ inline constexpr std::array<std::u16string_view, kFigureKindCount> kFigureNames{
     u"キリ", u"ホウリコミ", u"トリ",
     u"スベリ", u"打ち込み", u"ボウシ", u"スソガカリ", u"カケ（大斜）",
 };
+// clang-format on
 
 }  // namespace mokuza::naming

@@ -29,7 +29,8 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
       const int middle = stepFrom(c, c.p, a.direction);
       if (ev.matches(kTsuke, middle) && c.isSingleStone(middle)) ev.add(kHasamitsuke, middle);
     }
-    // スベリ: a slide along the first two lines from an own stone a knight's move away one line higher, near enemy stones.
+    // スベリ: a slide along the first two lines from an own stone a knight's move away one line higher, near enemy
+    // stones.
     if (!a.enemy && a.knight && a.k <= 1 && pHeight <= 2 && c.height(b) == pHeight + 1 && colourNear(c, c.p, -c.own, 2))
       ev.add(kSuberi, b);
     // ヒラキ: an extension of two spaces or more along the third or fourth line from an own stone.
@@ -81,7 +82,8 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
         if (e1.k >= 2 && e2.k >= 2 && shapeCode(c, e1.point, e2.point) >= 800) {
           ev.add(kWariuchi, e1.point);
           ev.add(kWariuchi, e2.point);
-        } else if (e1.k <= 2 && e2.k <= 2 && manhattan(c, c.p, e1.point) < between && manhattan(c, c.p, e2.point) < between) {
+        } else if (e1.k <= 2 && e2.k <= 2 && manhattan(c, c.p, e1.point) < between &&
+                   manhattan(c, c.p, e2.point) < between) {
           ev.add(kUchikomi, e1.point);
           ev.add(kUchikomi, e2.point);
         }
@@ -109,7 +111,8 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   std::array<bool, 4> ownStraightTowards{};
   for (int i = 0; i < count; ++i) {
     const Partner& own = partners[static_cast<std::size_t>(i)];
-    if (!own.enemy && !own.knight && isLive(ev, own)) ownStraightTowards[static_cast<std::size_t>(own.direction)] = true;
+    if (!own.enemy && !own.knight && isLive(ev, own))
+      ownStraightTowards[static_cast<std::size_t>(own.direction)] = true;
   }
   for (int i = 0; i < count; ++i) {
     const Partner& a = partners[static_cast<std::size_t>(i)];
@@ -132,8 +135,8 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
       }
     }
     // スソガカリ: an approach one line below an enemy stone on the fourth line or higher, away from the corners.
-    if (a.knight && a.k <= 1 && isLive(ev, a) && c.height(e) >= 4 && !isCornerPoint(c, e) && pHeight == c.height(e) - 1 &&
-        c.isSingleStone(e))
+    if (a.knight && a.k <= 1 && isLive(ev, a) && c.height(e) >= 4 && !isCornerPoint(c, e) &&
+        pHeight == c.height(e) - 1 && c.isSingleStone(e))
       ev.add(kSusogakari, e);
     // ハサミ: a pincer of a small enemy group on the third or fourth line against an own stone beyond it.
     if (a.k <= 3 && isLive(ev, a) && onThirdOrFourth(c, c.p) && onThirdOrFourth(c, e) && c.chainSize(e) <= 2 &&
@@ -141,7 +144,8 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
       ev.add(kHasami, e);
     // カケ（大斜）: a press one line above an enemy stone on the third or fourth line, a large knight's move away,
     // that is no pincer.
-    if (a.knight && a.k == 1 && isLive(ev, a) && onThirdOrFourth(c, e) && pHeight == c.height(e) + 1 && !ownStoneBeyond(c, e))
+    if (a.knight && a.k == 1 && isLive(ev, a) && onThirdOrFourth(c, e) && pHeight == c.height(e) + 1 &&
+        !ownStoneBeyond(c, e))
       ev.add(kKakeTaisha, e);
   }
 

@@ -9,9 +9,10 @@ namespace {
 constexpr int kReaches = 6;
 constexpr std::array<Figure, kReaches> kOwnStraight{kTobi, kNikenTobi, kSankenTobi, kYonken, kGoken, kRokken};
 constexpr std::array<Figure, kReaches> kOwnKnight{kKeima, kOogeima, kOoogeima, kYonkenGeima, kGokenGeima, kRokkenGeima};
-constexpr std::array<Figure, kReaches> kEnemyStraight{kTaiIkken, kTaiNiken, kTaiSanken, kTaiYonken, kTaiGoken, kTaiRokken};
-constexpr std::array<Figure, kReaches> kEnemyKnight{kTaiKeima, kTaiOogeima, kTaiOoogeima, kTaiYonkenGeima, kTaiGokenGeima,
-                                                    kTaiRokkenGeima};
+constexpr std::array<Figure, kReaches> kEnemyStraight{kTaiIkken,  kTaiNiken, kTaiSanken,
+                                                      kTaiYonken, kTaiGoken, kTaiRokken};
+constexpr std::array<Figure, kReaches> kEnemyKnight{kTaiKeima,       kTaiOogeima,    kTaiOoogeima,
+                                                    kTaiYonkenGeima, kTaiGokenGeima, kTaiRokkenGeima};
 
 // A stone in the strip three points wide that runs out from the played
 // stone: `line` steps along the direction, `side` -1, 0 or +1 across it.
@@ -52,14 +53,15 @@ void addJumps(MoveContext& c, Evidence& ev) {
       const auto ki = static_cast<std::size_t>(k);
       const bool enemy = partner.colour != c.own;
       const bool knight = partner.side != 0;
-      const Figure f = knight ? (enemy ? kEnemyKnight[ki] : kOwnKnight[ki]) : (enemy ? kEnemyStraight[ki] : kOwnStraight[ki]);
+      const Figure f =
+          knight ? (enemy ? kEnemyKnight[ki] : kOwnKnight[ki]) : (enemy ? kEnemyStraight[ki] : kOwnStraight[ki]);
       ev.add(f, partner.point);
       ev.removeVeto(f, partner.point);
       // A stone in atari is no partner.
       if (c.liberties(partner.point) == 1) ev.addVeto(f, partner.point);
-      c.partners[static_cast<std::size_t>(c.partnerCount++)] = Partner{
-          static_cast<std::int16_t>(partner.point), f, static_cast<std::int8_t>(k), static_cast<std::int8_t>(direction),
-          knight, enemy};
+      c.partners[static_cast<std::size_t>(c.partnerCount++)] =
+          Partner{static_cast<std::int16_t>(partner.point), f,      static_cast<std::int8_t>(k),
+                  static_cast<std::int8_t>(direction),      knight, enemy};
 
       // A stone of the other colour between the two, nearer to the partner
       // than the played stone is, cuts the jump. One two lines across from

@@ -27,7 +27,8 @@ void addLineTests(const MoveContext& c, Evidence& ev) {
     // オサエ: an enemy line of two on the first two lines runs head-on into the played stone, which has support.
     const int head = stepFrom(c, c.p, direction);
     const int second = isEnemyAt(c, head) ? stepFrom(c, head, direction) : -1;
-    if (lineAcross(c, c.p, direction) <= 2 && isEnemyAt(c, second) && c.chainId(second) == c.chainId(head) && hasOwnAround(c))
+    if (lineAcross(c, c.p, direction) <= 2 && isEnemyAt(c, second) && c.chainId(second) == c.chainId(head) &&
+        hasOwnAround(c))
       ev.add(kOsae, head);
 
     // ソイ: extending an own stone alongside an enemy line that starts beside the played stone and runs ahead.

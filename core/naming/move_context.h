@@ -42,8 +42,13 @@ struct MoveContext {
   MoveContext(const GridGeometry& geometry, const PlayGrid& playGrid, const std::vector<Chain>& chainList,
               const ChainIdRow& chainIds, const std::vector<Chain>& chainsBefore, const ChainIdRow& chainIdsBefore,
               const FigureLayerRow& layerBefore)
-      : geo(geometry), grid(playGrid), chains(chainList), ids(chainIds), previousChains(chainsBefore),
-        previousIds(chainIdsBefore), previousLayer(layerBefore) {}
+      : geo(geometry),
+        grid(playGrid),
+        chains(chainList),
+        ids(chainIds),
+        previousChains(chainsBefore),
+        previousIds(chainIdsBefore),
+        previousLayer(layerBefore) {}
 
   const GridGeometry& geo;
   const PlayGrid& grid;
@@ -53,8 +58,8 @@ struct MoveContext {
   const ChainIdRow& previousIds;
   const FigureLayerRow& previousLayer;
   int move = 0;
-  int p = 0;    // bordered played point
-  int own = 0;  // colour of the played stone
+  int p = 0;              // bordered played point
+  int own = 0;            // colour of the played stone
   int kakariFigure = -1;  // number of the approach figure, for answers to it
   int emptyNeighbours = 0;
   mutable std::array<std::int16_t, kGridCells> libertyCounts;  // by chain id, -1 until counted
@@ -112,7 +117,9 @@ inline constexpr std::array<int, 4> kStepY{-1, 0, 0, 1};
 constexpr int opposite(int direction) { return 3 - direction; }
 constexpr bool isVertical(int direction) { return direction == 0 || direction == 3; }
 
-inline int manhattan(const MoveContext& c, int a, int b) { return std::abs(c.x(a) - c.x(b)) + std::abs(c.y(a) - c.y(b)); }
+inline int manhattan(const MoveContext& c, int a, int b) {
+  return std::abs(c.x(a) - c.x(b)) + std::abs(c.y(a) - c.y(b));
+}
 inline int chebyshev(const MoveContext& c, int a, int b) {
   return std::max(std::abs(c.x(a) - c.x(b)), std::abs(c.y(a) - c.y(b)));
 }
@@ -197,12 +204,12 @@ inline bool ownStoneBeyond(const MoveContext& c, int enemy) {
 }
 
 // The stages of the classifier, in the order they run.
-void addContacts(const MoveContext& c, Evidence& ev);           // contacts, escape, connection, wedge
-void addSquares(const MoveContext& c, Evidence& ev);            // the four 2 x 2 squares around the move
-void addJumps(MoveContext& c, Evidence& ev);                    // jumps and knight's moves
-void addLineTests(const MoveContext& c, Evidence& ev);          // pushing and blocking along lines
-void addFrameworkTests(const MoveContext& c, Evidence& ev);     // opening framework moves
-void addFightingTests(const MoveContext& c, Evidence& ev);      // contact and fighting moves
-void addOpeningPoints(const MoveContext& c, Evidence& ev);      // 3-3, 3-4, 4-4 ...
+void addContacts(const MoveContext& c, Evidence& ev);        // contacts, escape, connection, wedge
+void addSquares(const MoveContext& c, Evidence& ev);         // the four 2 x 2 squares around the move
+void addJumps(MoveContext& c, Evidence& ev);                 // jumps and knight's moves
+void addLineTests(const MoveContext& c, Evidence& ev);       // pushing and blocking along lines
+void addFrameworkTests(const MoveContext& c, Evidence& ev);  // opening framework moves
+void addFightingTests(const MoveContext& c, Evidence& ev);   // contact and fighting moves
+void addOpeningPoints(const MoveContext& c, Evidence& ev);   // 3-3, 3-4, 4-4 ...
 
 }  // namespace mokuza::naming

@@ -19,7 +19,8 @@ std::u16string_view distancePrefix(int shape) {
   if (shape % 100 != 0) return {};
   static constexpr std::array<std::u16string_view, 6> kJumps{u"一間", u"二間", u"三間", u"四間", u"五間", u"六間"};
   const int index = shape / 100 - 2;
-  return index >= 0 && index < static_cast<int>(kJumps.size()) ? kJumps[static_cast<std::size_t>(index)] : std::u16string_view();
+  return index >= 0 && index < static_cast<int>(kJumps.size()) ? kJumps[static_cast<std::size_t>(index)]
+                                                               : std::u16string_view();
 }
 
 }  // namespace

@@ -11,13 +11,11 @@ constexpr Figure kNone = kFigureKindCount;
 // The shape by the diagonal point and the counts of own and enemy stones on
 // the two side points, indexed [sOwn][sEnemy] (sOwn + sEnemy <= 2).
 using ShapeTable = std::array<std::array<Figure, 3>, 3>;
-constexpr ShapeTable kEnemyDiagonal{{{kKado, kTsukeSujiba, kAtekomiDoubleSujiba},
-                                     {kNobi, kOshi, kNone},
-                                     {kTsugiMagari, kNone, kNone}}};
+constexpr ShapeTable kEnemyDiagonal{
+    {{kKado, kTsukeSujiba, kAtekomiDoubleSujiba}, {kNobi, kOshi, kNone}, {kTsugiMagari, kNone, kNone}}};
 constexpr ShapeTable kEmptyDiagonal{{{kNone, kTsuke, kAtekomi}, {kNarabi, kOsae, kNone}, {kGuzumi, kNone, kNone}}};
-constexpr ShapeTable kOwnDiagonal{{{kKosumi, kHane, kKiri},
-                                   {kMagariAkiSankaku, kMagari, kNone},
-                                   {kGuzumiShushi, kNone, kNone}}};
+constexpr ShapeTable kOwnDiagonal{
+    {{kKosumi, kHane, kKiri}, {kMagariAkiSankaku, kMagari, kNone}, {kGuzumiShushi, kNone, kNone}}};
 
 // Whether an enemy chain in atari stays caught when it runs out at its last
 // liberty: after the run it still has at most one liberty, and the run

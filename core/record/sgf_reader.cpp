@@ -156,7 +156,8 @@ bool SgfReader::isBeyondKeptBoard(std::u16string_view v) const {
 
 void SgfReader::noteLostPoints() {
   const std::u16string_view value(value_);
-  const bool lost = isBeyondKeptBoard(value) || (value.size() == 5 && value[2] == u':' && isBeyondKeptBoard(value.substr(3)));
+  const bool lost =
+      isBeyondKeptBoard(value) || (value.size() == 5 && value[2] == u':' && isBeyondKeptBoard(value.substr(3)));
   if (!lost || !currentRecord()) return;
   ++(ident_ == u"B" || ident_ == u"W" ? options_.loss.movesOffBoard : options_.loss.pointsOffBoard);
 }
@@ -208,8 +209,7 @@ void SgfReader::applyPoint(int p, int colourIndex, std::u16string_view markText)
 }
 
 bool SgfReader::isKnownId() const {
-  if (ident_ == u"B" || ident_ == u"W" || ident_ == u"AB" || ident_ == u"AW" || ident_ == u"LB" ||
-      ident_ == u"SZ")
+  if (ident_ == u"B" || ident_ == u"W" || ident_ == u"AB" || ident_ == u"AW" || ident_ == u"LB" || ident_ == u"SZ")
     return true;
   for (auto id : kMarkIds)
     if (ident_ == id) return true;
@@ -279,7 +279,8 @@ void SgfReader::processProperty() {
   if (!options_.movesOnly) {
     if (auto index = gameInfoIndexById(ident_)) {
       record_.setHeader(kGameInfoFields[*index].label, value_);
-      if (options_.playlistGame && options_.onPlaylistInfo) options_.onPlaylistInfo(kGameInfoFields[*index].label, value_);
+      if (options_.playlistGame && options_.onPlaylistInfo)
+        options_.onPlaylistInfo(kGameInfoFields[*index].label, value_);
     } else if (!isKnownId()) {
       if (MoveRecord* rec = currentRecord()) {
         auto& extras = rec->extraPropertiesToEdit();

@@ -33,9 +33,9 @@ struct ReadLoss {
 };
 
 struct ReadOptions {
-  int gobanroll = -8;         // the load-time rotation setting
-  bool movesOnly = false;     // keep the header; read no game or move information
-  bool playlistGame = false;  // a playlist entry is being loaded
+  int gobanroll = -8;                        // the load-time rotation setting
+  bool movesOnly = false;                    // keep the header; read no game or move information
+  bool playlistGame = false;                 // a playlist entry is being loaded
   int defaultBoardSize = kDefaultBoardSize;  // updated by SZ
   std::time_t randomSeed = 0;                // for the random rotation
   // Receives each game-information value (and the total move count) while a

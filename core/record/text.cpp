@@ -28,10 +28,19 @@ std::size_t decodeSequence(std::string_view in, std::size_t i, char32_t& cp) {
   unsigned char b0 = byte(i);
   std::size_t length;
   char32_t min;
-  if (b0 >= 0xC2 && b0 <= 0xDF) { length = 2; cp = b0 & 0x1F; min = 0x80; }
-  else if (b0 >= 0xE0 && b0 <= 0xEF) { length = 3; cp = b0 & 0x0F; min = 0x800; }
-  else if (b0 >= 0xF0 && b0 <= 0xF4) { length = 4; cp = b0 & 0x07; min = 0x10000; }
-  else return 0;
+  if (b0 >= 0xC2 && b0 <= 0xDF) {
+    length = 2;
+    cp = b0 & 0x1F;
+    min = 0x80;
+  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+    length = 3;
+    cp = b0 & 0x0F;
+    min = 0x800;
+  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+    length = 4;
+    cp = b0 & 0x07;
+    min = 0x10000;
+  } else return 0;
   if (i + length > in.size()) return 0;
   for (std::size_t k = 1; k < length; ++k) {
     unsigned char b = byte(i + k);

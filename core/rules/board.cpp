@@ -53,7 +53,8 @@ void RemoveChain(Board& board, int g) {
       const int stone = grid[static_cast<std::size_t>(q)];
       if (stone != kStoneBlack && stone != kStoneWhite) continue;
       const int owner = ids[static_cast<std::size_t>(q)];
-      if (owner >= 0 && owner < static_cast<int>(chains.size())) chains[static_cast<std::size_t>(owner)].liberties.insert(s);
+      if (owner >= 0 && owner < static_cast<int>(chains.size()))
+        chains[static_cast<std::size_t>(owner)].liberties.insert(s);
     }
   });
   for (std::int16_t& id : ids)

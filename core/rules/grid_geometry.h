@@ -33,11 +33,11 @@ struct PointInfo {
 };
 
 struct GridGeometry {
-  int n = 19;          // board size N
-  int width = 21;      // N + 2, also the height
+  int n = 19;      // board size N
+  int width = 21;  // N + 2, also the height
   int pointCount = 361;
   int borderedCount = 441;
-  int centreLine = 10;  // N/2 + 1 for odd N, -1 for even N
+  int centreLine = 10;              // N/2 + 1 for odd N, -1 for even N
   std::array<int, 4> neighbours{};  // up, left, right, down
   std::array<int, 4> diagonals{};   // up-left, down-left, up-right, down-right
   std::array<PointInfo, kGridCells> info{};

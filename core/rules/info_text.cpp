@@ -21,10 +21,8 @@ std::u16string coordinates(int point, int n, int style) {
   if (!isOnBoard(point, n)) return u"パス";
   const int column = point % n, row = point / n;
   switch (style) {
-    case 2:
-      return letter(column) + u"-" + num(n - row);
-    case 3:
-      return letter(column) + u"-" + letter(row);
+    case 2: return letter(column) + u"-" + num(n - row);
+    case 3: return letter(column) + u"-" + letter(row);
     default: {
       std::u16string text = num(column + 1) + u"-" + num(row + 1);
       if (column + 1 < 10) text += u"  ";
@@ -53,8 +51,8 @@ std::u16string moveLine(const Board& board, const GameRecord& record, const Info
 }
 
 std::u16string whitePart(const Score& score) {
-  std::u16string text = u"地" + num(score.whiteTerritory) + u"　アゲハマ" + num(score.whitePrisoners) + u"+" +
-                        num(score.deadBlack);
+  std::u16string text =
+      u"地" + num(score.whiteTerritory) + u"　アゲハマ" + num(score.whitePrisoners) + u"+" + num(score.deadBlack);
   if (score.range) return text + u"　計" + num(score.whiteTotal) + u"目";
   return text + u"　コミ" + tenths(score.komiTenths) + u"　計" + tenths(score.whiteTotal * 10 + score.komiTenths) +
          u"目";

@@ -28,8 +28,7 @@ void placeSetupStones(Board& board, const MoveRecord& record, int m, bool countB
       if (countBalance && board.setupStoneBalance != kMixedSetup) {
         if (board.setupStoneBalance != 0 && (board.setupStoneBalance > 0) != (entry.stone > 0))
           board.setupStoneBalance = kMixedSetup;
-        else
-          board.setupStoneBalance += entry.stone;
+        else board.setupStoneBalance += entry.stone;
       }
     }
     if (!entry.text.empty()) grid.textLayer[static_cast<std::size_t>(u)] = 1;
@@ -89,7 +88,8 @@ void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::v
         const int u = record.point < geo.pointCount ? record.point : kPaddedPass;
         board.colourToPlay = record.colour;
         PlayMove(board, u);
-        if (u != kPaddedPass) board.position.boardGrid.layers[0][static_cast<std::size_t>(u)] = static_cast<std::int16_t>(m);
+        if (u != kPaddedPass)
+          board.position.boardGrid.layers[0][static_cast<std::size_t>(u)] = static_cast<std::int16_t>(m);
         board.colourToPlay = static_cast<std::int8_t>(-record.colour);
       } else {
         PlayMove(board, kPaddedPass);  // a node without a move changes nothing

@@ -23,8 +23,7 @@ class ReplayObserver {
 // Rebuilds the history from position k to the end of the line (at most
 // position kMaxPositions - 1), placing each record's setup stones and move.
 // The board's current position is restored afterwards.
-void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k,
-                const std::vector<ReplayObserver*>& observers = {});
+void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::vector<ReplayObserver*>& observers = {});
 
 // The last position the history can hold for a line of this many records.
 int lastReplayablePosition(std::size_t lineLength);

@@ -189,7 +189,8 @@ int ParseKomiTenths(std::u16string_view text) {
     return -1;
   };
   std::size_t i = 0;
-  while (i < text.size() && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r' || text[i] == u'　'))
+  while (i < text.size() &&
+         (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r' || text[i] == u'　'))
     ++i;
   int sign = 1;
   if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) sign = text[i++] == u'-' ? -1 : 1;

@@ -1,6 +1,6 @@
-#include <QImage>
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <QImage>
 
 #include <array>
 #include <cstdlib>
@@ -17,8 +17,9 @@ namespace {
 
 const fs::path kAssets = MOKUZA_ASSET_DIR;
 
-const std::array<std::string, 15> kCommands = {"Lmodo", "10modo", "01modo", "01susu", "10susu", "Lsusu", "Cmodo", "Csusu",
-                                               "modo",  "susu",   "henka",  "honpu",  "uwgk",   "undo",  "redo"};
+const std::array<std::string, 15> kCommands = {"Lmodo", "10modo", "01modo", "01susu", "10susu",
+                                               "Lsusu", "Cmodo",  "Csusu",  "modo",   "susu",
+                                               "henka", "honpu",  "uwgk",   "undo",   "redo"};
 
 struct Mean {
   double r = 0, g = 0, b = 0;
@@ -40,7 +41,8 @@ Mean meanOf(const QImage& image, const QRect& area) {
 // A square of `fraction` of the image's width, centred on (cx, cy) in fractions.
 QRect patch(const QImage& image, double cx, double cy, double fraction) {
   const int side = std::max(1, static_cast<int>(image.width() * fraction));
-  return QRect(static_cast<int>(cx * (image.width() - side)), static_cast<int>(cy * (image.height() - side)), side, side);
+  return QRect(static_cast<int>(cx * (image.width() - side)), static_cast<int>(cy * (image.height() - side)), side,
+               side);
 }
 
 bool looksLikeWood(const Mean& m) { return m.r > 170 && m.r > m.g + 15 && m.g > m.b + 25; }
@@ -73,7 +75,8 @@ class DefaultImages : public ::testing::Test {
 };
 
 TEST_F(DefaultImages, StonesAreDarkOrLightDiscsOnTheBoardColour) {
-  for (const char* name : {"gra/stone/blackmarble01.jpg", "gra/stone/whitemarble01.jpg", "gra/stone/lapislazuli01.jpg"}) {
+  for (const char* name :
+       {"gra/stone/blackmarble01.jpg", "gra/stone/whitemarble01.jpg", "gra/stone/lapislazuli01.jpg"}) {
     const QImage stone = load(name);
     ASSERT_FALSE(stone.isNull());
     EXPECT_EQ(stone.width(), stone.height()) << name;
@@ -120,7 +123,8 @@ TEST_F(DefaultImages, BackgroundIsSkyOverMountainWithDarkShore) {
   const Mean sky = meanOf(back, QRect(0, 0, back.width(), back.height() / 20));
   EXPECT_GT(sky.b, sky.r + 40);
   int brightestSummit = 0;
-  for (int y = back.height() / 5; y < back.height() / 3; ++y) brightestSummit = std::max(brightestSummit, qGray(back.pixel(back.width() / 2, y)));
+  for (int y = back.height() / 5; y < back.height() / 3; ++y)
+    brightestSummit = std::max(brightestSummit, qGray(back.pixel(back.width() / 2, y)));
   EXPECT_GT(brightestSummit, 220) << "snow on the summit";
   EXPECT_LT(meanOf(back, patch(back, 0.0, 1.0, 0.05)).luminance(), 70);
 }
@@ -136,7 +140,8 @@ TEST_F(DefaultImages, EveryCommandIconExistsAndTellsItsCommandAndStateApart) {
       }
       for (std::size_t i = 0; i < icons.size(); ++i) {
         for (std::size_t j = i + 1; j < icons.size(); ++j) {
-          EXPECT_GT(meanPixelDifference(icons[i], icons[j]), 2.0) << state << kCommands[i] << " and " << kCommands[j] << pressed;
+          EXPECT_GT(meanPixelDifference(icons[i], icons[j]), 2.0)
+              << state << kCommands[i] << " and " << kCommands[j] << pressed;
         }
       }
     }
@@ -144,7 +149,8 @@ TEST_F(DefaultImages, EveryCommandIconExistsAndTellsItsCommandAndStateApart) {
   for (const std::string& name : kCommands) {
     const QImage active = load("gra/command/M" + name + ".jpg");
     EXPECT_GT(meanPixelDifference(active, load("gra/command/H" + name + ".jpg")), 3.0) << name;
-    EXPECT_GT(meanPixelDifference(load("gra/command/F" + name + ".jpg"), load("gra/command/H" + name + ".jpg")), 3.0) << name;
+    EXPECT_GT(meanPixelDifference(load("gra/command/F" + name + ".jpg"), load("gra/command/H" + name + ".jpg")), 3.0)
+        << name;
     EXPECT_GT(meanPixelDifference(active, load("gra/command/M" + name + "_N.jpg")), 3.0) << name;
   }
 }

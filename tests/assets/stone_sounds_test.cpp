@@ -18,7 +18,8 @@ struct Wave {
 
 std::uint32_t little(const std::string& bytes, std::size_t at, int size) {
   std::uint32_t v = 0;
-  for (int i = size - 1; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+  for (int i = size - 1; i >= 0; --i)
+    v = (v << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
   return v;
 }
 
@@ -41,7 +42,8 @@ std::optional<Wave> readWave(const std::filesystem::path& path) {
       w.bitsPerSample = static_cast<int>(little(b, at + 22, 2));
       haveFormat = true;
     } else if (id == "data" && haveFormat) {
-      for (std::size_t i = 0; i + 1 < size; i += 2) w.samples.push_back(static_cast<std::int16_t>(little(b, at + 8 + i, 2)));
+      for (std::size_t i = 0; i + 1 < size; i += 2)
+        w.samples.push_back(static_cast<std::int16_t>(little(b, at + 8 + i, 2)));
       return w;
     }
     at += 8 + size + (size & 1);

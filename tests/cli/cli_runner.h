@@ -31,9 +31,7 @@ inline std::string slurp(const fs::path& path) {
 
 class CliTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = mokuza::test::freshTestFolder("mokuza-cli");
-  }
+  void SetUp() override { dir = mokuza::test::freshTestFolder("mokuza-cli"); }
   void TearDown() override { fs::remove_all(dir); }
 
   // args are passed through the shell: quote paths that may hold spaces.

@@ -50,8 +50,8 @@ TEST_F(CliPlaylist, NewAddAndListShowTheGamesInListOrder) {
 
   r = run("list " + quoted(list));
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "1\t" + a + "\tAnn Arbor\tBob Brown\t2024-03-01\tB+R\n" +
-                       "2\t" + b + "\tCy Young\tDee Dee\t2024-04-02\tW+2.5\n");
+  EXPECT_EQ(r.out, "1\t" + a + "\tAnn Arbor\tBob Brown\t2024-03-01\tB+R\n" + "2\t" + b +
+                       "\tCy Young\tDee Dee\t2024-04-02\tW+2.5\n");
   r = run("list " + quoted(list) + " --columns wname,totalmove,No.");
   EXPECT_EQ(r.out, "Bob Brown\t2\t1\nDee Dee\t3\t2\n");
 }
@@ -82,7 +82,8 @@ TEST_F(CliPlaylist, AddedGamesAreDatedWithTheLocalTimeOfNow) {
 TEST_F(CliPlaylist, AFileReadInPartIsWrittenOnlyWithYes) {
   // Every game carries the first one's megabyte of comment: the reader's text budget ends the list early.
   std::string text = "<game_comment>\n" + std::string(1 << 20, 'x') + "\n<sgf_folder>\n/g\n";
-  for (int k = 1; k <= 100; ++k) text += "<Game." + std::to_string(k) + ">\n<sgf_file>\n" + std::to_string(k) + ".sgf\n";
+  for (int k = 1; k <= 100; ++k)
+    text += "<Game." + std::to_string(k) + ">\n<sgf_file>\n" + std::to_string(k) + ".sgf\n";
   write("big.gpl", text + "<Game.end>\n");
   const std::string big = (dir / "big.gpl").string();
 
@@ -128,8 +129,8 @@ TEST_F(CliPlaylist, TwoAddsRunningAtOnceKeepEachOthersGames) {
     for (int k = 0; k < 400; ++k)
       write(fs::path(folder) / (std::to_string(k) + ".sgf"), "(;GM[1]PB[" + std::to_string(k) + "];B[pd])");
   const std::string add = std::string(MOKUZA_CLI) + " playlist add " + quoted(list) + " ";
-  const std::string both = "(" + add + (dir / "x").string() + "/*.sgf >/dev/null 2>&1 & " + add +
-                           (dir / "y").string() + "/*.sgf >/dev/null 2>&1; wait)";
+  const std::string both = "(" + add + (dir / "x").string() + "/*.sgf >/dev/null 2>&1 & " + add + (dir / "y").string() +
+                           "/*.sgf >/dev/null 2>&1; wait)";
   ASSERT_EQ(std::system(both.c_str()), 0);
   const std::string listed = run("list " + quoted(list) + " --columns No.").out;
   EXPECT_EQ(std::count(listed.begin(), listed.end(), '\n'), 800);

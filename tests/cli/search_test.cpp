@@ -28,11 +28,14 @@ TEST_F(CliSearch, ListsTheFoundGamesThenTheSummaryLines) {
   const CliRun r = run("search " + list + " --game 1 --move 2");
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string summary = "3局中2局 ○：2勝0敗 1.000   □：0勝2敗 .000   黒：1局 1勝0敗 1.000  白：1局 1勝0敗 1.000";
-  EXPECT_EQ(r.out, "1\t2\n"
-                   "2\t-2\n"
-                   "部分図検索［list.gpl］(2例)\n"
-                   " 検索結果 (2手目)：" + summary + " \n"
-                   "○次手　Ａ：1局 1勝0敗 1.000　\n");
+  EXPECT_EQ(r.out,
+            "1\t2\n"
+            "2\t-2\n"
+            "部分図検索［list.gpl］(2例)\n"
+            " 検索結果 (2手目)：" +
+                summary +
+                " \n"
+                "○次手　Ａ：1局 1勝0敗 1.000　\n");
 }
 
 TEST_F(CliSearch, ThresholdAndRangeChangeWhatIsListed) {
@@ -43,7 +46,8 @@ TEST_F(CliSearch, ThresholdAndRangeChangeWhatIsListed) {
   // The top right quarter holds only the black stone, which game c lacks.
   r = run("search " + list + " --game 1 --move 2 --range 10,1,19,9");
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out.substr(0, r.out.find('\n', r.out.find("部分図"))), "1\t1\n2\t-2\n部分図検索［list.gpl］［ja-si］(2例)");
+  EXPECT_EQ(r.out.substr(0, r.out.find('\n', r.out.find("部分図"))),
+            "1\t1\n2\t-2\n部分図検索［list.gpl］［ja-si］(2例)");
 }
 
 TEST_F(CliSearch, BadArgumentsAndFilesAreReported) {

@@ -59,7 +59,8 @@ inline std::string nodeText(const VariationNode& node, int n) {
 // The tree below the root record, starting with the trunk.
 inline std::string treeText(const GameRecord& record) {
   std::string text;
-  for (const VariationNode& trunk : record.root.children) text += (text.empty() ? "" : " | ") + nodeText(trunk, record.boardSize);
+  for (const VariationNode& trunk : record.root.children)
+    text += (text.empty() ? "" : " | ") + nodeText(trunk, record.boardSize);
   return text;
 }
 

@@ -394,8 +394,14 @@ TEST_F(DeletionTest, DeleteRangeRemovesMovesAndSetupStonesInTheArea) {
 
   // Limited to a move range, only the moves inside it go.
   load(u"(;GM[1];B[dd];W[pp];B[dp];W[pd];B[qq])");
-  doc.state.selection = {.active = true, .left = 0, .top = 0, .right = 18, .bottom = 18,
-                         .movesLimited = true, .firstMove = 2, .lastMove = 4};
+  doc.state.selection = {.active = true,
+                         .left = 0,
+                         .top = 0,
+                         .right = 18,
+                         .bottom = 18,
+                         .movesLimited = true,
+                         .firstMove = 2,
+                         .lastMove = 4};
   showMove(doc, 3);
   ASSERT_TRUE(deleteRange(doc));
   EXPECT_EQ(line(), "B dd, W pd, B qq");

@@ -25,9 +25,7 @@ namespace fs = std::filesystem;
 
 class GameFileTest : public DocumentTest {
  protected:
-  void SetUp() override {
-    dir = freshTestFolder("mokuza-document");
-  }
+  void SetUp() override { dir = freshTestFolder("mokuza-document"); }
   void TearDown() override { fs::remove_all(dir); }
 
   fs::path writeFile(const std::string& name, const std::string& bytes) {
@@ -165,9 +163,9 @@ TEST(RecentFilesTest, OrderCapacityAndMenuTexts) {
 // ---- saving ----
 
 TEST_F(GameFileTest, SaveWritesCrLfUtf8ThatReadsBackTheSame) {
-  const fs::path path = writeFile(
-      "game.sgf", "(;GM[1]PB[山田]PW[川上]GN[長い対局名で一行を超える];B[dd]C[初手\\]です];W[pp];B[dp]"
-                  "(;W[pd];B[qf];W[nc])(;W[qd]))");
+  const fs::path path = writeFile("game.sgf",
+                                  "(;GM[1]PB[山田]PW[川上]GN[長い対局名で一行を超える];B[dd]C[初手\\]です];W[pp];B[dp]"
+                                  "(;W[pd];B[qf];W[nc])(;W[qd]))");
   openAndEdit(path);
   ASSERT_TRUE(doc.state.modified);
   ASSERT_EQ(saveGame(doc, services), kSaved);
@@ -403,8 +401,8 @@ TEST_F(ClipboardCommandTest, EraseCommentsInTheClipboard) {
 TEST_F(ClipboardCommandTest, CountBrackets) {
   services.clipboard = u"(;GM[1];B[dd](;W[pp];B[qq])(;W[dp]C[(]))";
   countBracketsInClipboard(services);
-  EXPECT_EQ(messages(), (std::vector<std::string>{
-                            "括弧の数: 「(」の数: 4\n「)」の数: 3\n「;B」の数: 2\n「;W」の数: 2\n"}));
+  EXPECT_EQ(messages(),
+            (std::vector<std::string>{"括弧の数: 「(」の数: 4\n「)」の数: 3\n「;B」の数: 2\n「;W」の数: 2\n"}));
 
   services.calls.clear();
   services.clipboard.clear();

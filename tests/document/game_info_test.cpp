@@ -45,7 +45,8 @@ TEST_F(GameInfoFormTest, ShowingFillsTheFieldsFromTheGameOrTheFirstSelectedEntry
   EXPECT_EQ(u8(batch.title), "ゲーム情報一括編集  [No.3～No.8]");
   EXPECT_EQ(u8(batch.values[kBlackPlayerField]), "一番");
   for (std::size_t i = 0; i < kGameInfoFieldCount; ++i) EXPECT_FALSE(batch.fieldEnabled(i)) << i;
-  for (int box : {kHandicapField, kBoardSizeField}) gameInfoCommand(batch, kBatchBoxFirst + box, true, doc, services, {});
+  for (int box : {kHandicapField, kBoardSizeField})
+    gameInfoCommand(batch, kBatchBoxFirst + box, true, doc, services, {});
   EXPECT_TRUE(batch.fieldEnabled(kHandicapField));
   EXPECT_FALSE(batch.fieldEnabled(kBoardSizeField)) << "a batch never resizes boards";
   gameInfoCommand(batch, kAutoHandicapBox, true, doc, services, {});
@@ -142,9 +143,7 @@ TEST_F(ApplyGameInfoTest, ANewBoardSizeAsksBeforeErasingTheMovesAndCancelKeepsEv
 
 class BatchGameInfoTest : public DocumentTest {
  protected:
-  void SetUp() override {
-    dir = freshTestFolder("mokuza-gameinfo");
-  }
+  void SetUp() override { dir = freshTestFolder("mokuza-gameinfo"); }
   void TearDown() override { fs::remove_all(dir); }
 
   PlaylistEntry& addGame(const std::string& name, const std::string& sgf) {

@@ -10,8 +10,7 @@ namespace {
 // lower right.
 constexpr char16_t kAtari[] = u"(;SZ[9]AB[cd][dc][ce]AW[dd];B[ed])";
 constexpr char16_t kAtariThenMore[] = u"(;SZ[9]AB[cd][dc][ce]AW[dd];B[ed];W[aa];B[ii])";
-constexpr const char* kLadderLine =
-    "W de, B df, W ee, B fe, W ef, B eg, W ff, B gf, W fg, B fh, W gg, B hg, W gh";
+constexpr const char* kLadderLine = "W de, B df, W ee, B fe, W ef, B eg, W ff, B gf, W fg, B fh, W gg, B hg, W gh";
 
 class LadderDocumentTest : public DocumentTest {
  protected:

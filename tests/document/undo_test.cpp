@@ -114,7 +114,9 @@ TEST_F(UndoTest, TheHistoryIsBounded) {
   Document other;
   other.hooks.snapshotPlaylist = [] { return std::vector<PlaylistEntry>(6000); };
   std::vector<std::size_t> restoredSizes;
-  other.hooks.restorePlaylist = [&](const std::vector<PlaylistEntry>& entries) { restoredSizes.push_back(entries.size()); };
+  other.hooks.restorePlaylist = [&](const std::vector<PlaylistEntry>& entries) {
+    restoredSizes.push_back(entries.size());
+  };
   for (const char16_t* description : {u"a", u"b", u"c", u"d", u"e"}) recordUndo(other, description);
   EXPECT_EQ(other.undoEntries.size(), 2u) << "three copies would pass 15000 stored entries";
   EXPECT_EQ(other.undoIndex, 1);

@@ -96,7 +96,8 @@ TEST(ClassifierInDocument, EveryLoadNamesTheMovesAndForgetsTheLastGame) {
   ASSERT_EQ(loadRecordText(doc, u"(;SZ[19];B[pd];W[dc];B[qp];W[ce])", options), kReadOk);
   EXPECT_EQ(doc.classifier.moveName(1), u"星");
   EXPECT_EQ(doc.classifier.moveName(4), u"小ゲイマジマリ");
-  EXPECT_EQ(doc.record().lineCopy[4].figureStones(), (std::vector<std::int16_t>{static_cast<std::int16_t>(bordered19("dc"))}));
+  EXPECT_EQ(doc.record().lineCopy[4].figureStones(),
+            (std::vector<std::int16_t>{static_cast<std::int16_t>(bordered19("dc"))}));
 
   // A pass on the empty board leaves no chain at all: it is still named.
   ASSERT_EQ(loadRecordText(doc, u"(;SZ[19];B[];W[dd])", options), kReadOk);

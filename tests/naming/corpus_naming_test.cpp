@@ -9,8 +9,8 @@
 
 #include "core/naming/move_name.h"
 #include "core/record/text.h"
-#include "tests/naming/naming_test_support.h"
 #include "tests/corpus_files.h"
+#include "tests/naming/naming_test_support.h"
 
 namespace mokuza::test {
 namespace {
@@ -20,8 +20,10 @@ namespace fs = std::filesystem;
 // Every text the classifier may show with the built-in table.
 std::set<std::u16string> showableNames() {
   std::set<std::u16string> names{u"着手禁止点", u"コウトリ"};
-  for (const naming::FigureRow& row : naming::builtInFigureRows()) names.insert(std::u16string(naming::plainName(row.name).view()));
-  for (std::u16string_view prefix : {u"一間", u"二間", u"三間", u"四間", u"五間", u"六間", u"小ゲイマ", u"大ゲイマ", u"大大ゲイマ"})
+  for (const naming::FigureRow& row : naming::builtInFigureRows())
+    names.insert(std::u16string(naming::plainName(row.name).view()));
+  for (std::u16string_view prefix :
+       {u"一間", u"二間", u"三間", u"四間", u"五間", u"六間", u"小ゲイマ", u"大ゲイマ", u"大大ゲイマ"})
     for (std::u16string_view high : {u"", u"高"})
       for (std::u16string_view voiced : {u"ジマリ", u"ガカリ", u"バサミ", u"ビラキ"})
         names.insert(std::u16string(prefix) + std::u16string(high) + std::u16string(voiced));

@@ -4,9 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "core/naming/figure_list_file.h"
 #include "core/naming/figures.h"

@@ -68,7 +68,8 @@ TEST(TextbookTerms, CornerAndSideMoves) {
 TEST(EarlyOutcomes, CapturesAreCountedOrKo) {
   expectNames({
       {"one stone", "(;SZ[19]AB[jj]AW[ij][kj][ji];W[jk])", "１目トリ"},
-      {"seven stones", "(;SZ[19]AB[ba][ca][da][ea][fa][ga][ha]AW[aa][ab][bb][cb][db][eb][fb][gb][hb];W[ia])", "７目トリ"},
+      {"seven stones", "(;SZ[19]AB[ba][ca][da][ea][fa][ga][ha]AW[aa][ab][bb][cb][db][eb][fb][gb][hb];W[ia])",
+       "７目トリ"},
       {"twelve stones in full-width digits",
        "(;SZ[19]AB[ba][ca][da][ea][fa][ga][ha][ia][ja][ka][la][ma]"
        "AW[aa][ab][bb][cb][db][eb][fb][gb][hb][ib][jb][kb][lb][mb];W[na])",

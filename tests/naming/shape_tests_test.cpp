@@ -12,8 +12,7 @@ namespace {
 
 class FurtherShapeTests : public ::testing::Test {
  protected:
-  const naming::FigureTable extended =
-      tableWith({u"スベリ", u"打ち込み", u"ボウシ", u"スソガカリ", u"カケ（大斜）"});
+  const naming::FigureTable extended = tableWith({u"スベリ", u"打ち込み", u"ボウシ", u"スソガカリ", u"カケ（大斜）"});
 };
 
 TEST_F(FurtherShapeTests, PushingAndBlockingAlongLines) {

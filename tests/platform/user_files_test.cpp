@@ -91,7 +91,8 @@ TEST_F(UserFiles, WriteGoesThroughSymbolicLinksToTheirTarget) {
   fs::create_symlink("real/game.sgf", dir / "link.sgf");
   fs::create_symlink("link.sgf", dir / "chain.sgf");
   fs::create_symlink("real/new.sgf", dir / "dangling.sgf");
-  for (const char* name : {"link.sgf", "chain.sgf", "dangling.sgf"}) ASSERT_TRUE(writeUserFile(dir / name, name)) << name;
+  for (const char* name : {"link.sgf", "chain.sgf", "dangling.sgf"})
+    ASSERT_TRUE(writeUserFile(dir / name, name)) << name;
   EXPECT_TRUE(fs::is_symlink(dir / "link.sgf"));
   EXPECT_TRUE(fs::is_symlink(dir / "chain.sgf"));
   EXPECT_EQ(slurp(target), "chain.sgf");
@@ -112,7 +113,8 @@ TEST_F(UserFiles, WriteRefusesAndLeavesTheTargetAsItWas) {
       {dir / "pipe", FileProblem::NotRegular, (dir / "pipe").string() + " is not a regular file"},
       {dir / "to-pipe", FileProblem::NotRegular, (dir / "to-pipe").string() + " is not a regular file"},
       {locked, FileProblem::ReadOnly, locked.string() + " is read-only"},
-      {dir / "none" / "x.sgf", FileProblem::Missing, "cannot write " + (dir / "none" / "x.sgf").string() + ": no such folder"},
+      {dir / "none" / "x.sgf", FileProblem::Missing,
+       "cannot write " + (dir / "none" / "x.sgf").string() + ": no such folder"},
   };
   for (const auto& c : cases) {
     const auto written = writeUserFile(c.path, "new");

@@ -5,11 +5,11 @@
 
 #include "core/document/clipboard_commands.h"
 #include "core/document/ladder.h"
+#include "platform/headless/headless_services.h"
 #include "playback/auto_play.h"
 #include "playback/design_values.h"
 #include "playback/figure_replay.h"
 #include "playback/move_wait.h"
-#include "platform/headless/headless_services.h"
 #include "tests/playback/playback_test_support.h"
 
 namespace mokuza::test {
@@ -244,10 +244,22 @@ TEST_F(AutoPlayTest, OpeningAnotherGameByAnyRouteStopsAutoPlay) {
     return openGame(doc, services, r);
   };
   const std::vector<std::pair<std::string, std::function<int()>>> routes{
-      {"dialog", [&] { services.openDialogAnswers = {other}; return request(OpenRequest::Source::Dialog); }},
-      {"recent", [&] { doc.recentGames.paths = {pathToText(other)}; return request(OpenRequest::Source::Recent); }},
+      {"dialog",
+       [&] {
+         services.openDialogAnswers = {other};
+         return request(OpenRequest::Source::Dialog);
+       }},
+      {"recent",
+       [&] {
+         doc.recentGames.paths = {pathToText(other)};
+         return request(OpenRequest::Source::Recent);
+       }},
       {"drop", [&] { return openGameFile(doc, services, pathToText(other)); }},
-      {"clipboard", [&] { services.clipboard = utf8ToUtf16(quietGame(4)); return openFromClipboard(doc, services, false); }},
+      {"clipboard",
+       [&] {
+         services.clipboard = utf8ToUtf16(quietGame(4));
+         return openFromClipboard(doc, services, false);
+       }},
   };
   for (const auto& [route, open] : routes) {
     loadText(doc, quietGame(5));

@@ -4,9 +4,9 @@
 #include <sstream>
 
 #include "playback/note_blocks.h"
+#include "tests/corpus_files.h"
 #include "tests/playback/playback_test_support.h"
 #include "tests/playback/smf_reader.h"
-#include "tests/corpus_files.h"
 
 namespace mokuza::test {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <sstream>
 
+#include "platform/headless/headless_services.h"
 #include "playback/auto_play.h"
 #include "playback/figure_replay.h"
 #include "playback/midi_file.h"
 #include "playback/music_mode.h"
-#include "platform/headless/headless_services.h"
 #include "tests/playback/playback_test_support.h"
 
 namespace mokuza::test {

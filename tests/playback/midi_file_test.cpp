@@ -106,7 +106,8 @@ TEST_F(MusicReplayTest, EveryMoveGetsTheTempoOfTheDisplayTimeAndFollowsThePrevio
   const GameRecord& record = doc.record();
   for (int m = 1; m <= 3; ++m) {
     EXPECT_EQ(record.lineCopy[static_cast<std::size_t>(m)].notes[1][kTempo], 42) << m;
-    EXPECT_EQ(record.lineRecords[static_cast<std::size_t>(m)]->notes, record.lineCopy[static_cast<std::size_t>(m)].notes)
+    EXPECT_EQ(record.lineRecords[static_cast<std::size_t>(m)]->notes,
+              record.lineCopy[static_cast<std::size_t>(m)].notes)
         << "the tree keeps the block too";
   }
   EXPECT_EQ(record.lineCopy[1].notes[1][kStartTick], 480);
@@ -132,7 +133,8 @@ TEST_F(MusicReplayTest, StonesOfTheFigureSoundOnTracksOfTheirOwnAtTheMovesStart)
   std::vector<MoveRecord>& line = doc.record().lineCopy;
   const GridGeometry& geo = doc.board.geometry;
   std::vector<std::int16_t> figure;
-  for (int m = 1; m <= 3; ++m) figure.push_back(static_cast<std::int16_t>(geo.bordered(line[static_cast<std::size_t>(m)].point)));
+  for (int m = 1; m <= 3; ++m)
+    figure.push_back(static_cast<std::int16_t>(geo.bordered(line[static_cast<std::size_t>(m)].point)));
   figure.push_back(static_cast<std::int16_t>(geo.bordered(line[4].point)));  // its own stone plays on track 0 only
   line[4].setFigureStones(figure);
 

@@ -44,9 +44,7 @@ inline void loadText(Document& doc, const std::string& sgf) {
 // A folder of its own per test, removed afterwards.
 class TempFolder {
  public:
-  TempFolder() {
-    path_ = freshTestFolder("mokuza-playback");
-  }
+  TempFolder() { path_ = freshTestFolder("mokuza-playback"); }
   ~TempFolder() {
     std::error_code ec;
     fs::remove_all(path_, ec);

@@ -4,11 +4,11 @@
 #include <set>
 #include <utility>
 
+#include "platform/headless/headless_services.h"
 #include "playback/auto_play.h"
 #include "playback/design_values.h"
 #include "playback/pair_go.h"
 #include "playback/playlist_games.h"
-#include "platform/headless/headless_services.h"
 #include "playlist/playlist_writer.h"
 #include "tests/playback/playback_test_support.h"
 
@@ -49,7 +49,8 @@ class PlaylistShowTest : public ::testing::Test {
   // "game:move" of every shown move.
   std::string show() const {
     std::string text;
-    for (const Event& e : trace) text += (text.empty() ? "" : " ") + std::to_string(e.game) + ":" + std::to_string(e.move);
+    for (const Event& e : trace)
+      text += (text.empty() ? "" : " ") + std::to_string(e.game) + ":" + std::to_string(e.move);
     return text;
   }
   // The tick at which game `number` showed move `move` (after tick `after`).

@@ -110,7 +110,8 @@ TEST_F(DamagedPlaylist, AHugeValueCarriedOverStopsAtTheTextBudget) {
 
 TEST_F(DamagedPlaylist, AFileReadInPartIsWrittenBackOnlyWhenTheUserAgrees) {
   // Every game carries the first one's megabyte of text: the reader's budget ends the list early.
-  ASSERT_TRUE(writeTextFile(u8(playlist.path), u"<game_comment>\n" + std::u16string(1 << 20, u'x') + u"\n" + games(100)));
+  ASSERT_TRUE(
+      writeTextFile(u8(playlist.path), u"<game_comment>\n" + std::u16string(1 << 20, u'x') + u"\n" + games(100)));
   const std::string whole = slurp(u8(playlist.path));
   PlaylistEntry design = initialDesign();
   ASSERT_EQ(ReadPlaylist(playlist, design, playlist.path, false, services, home), kPlaylistReadOk);
@@ -122,7 +123,8 @@ TEST_F(DamagedPlaylist, AFileReadInPartIsWrittenBackOnlyWhenTheUserAgrees) {
 
   PlaylistContext ctx = context();
   EXPECT_EQ(AddGames(ctx, paths({game("new.sgf")})), kListNotWritten);
-  EXPECT_EQ(messages().at(0), "Mokuza: " + std::to_string(left) + "局を読み込めませんでした。保存すると失われます。保存しますか？");
+  EXPECT_EQ(messages().at(0),
+            "Mokuza: " + std::to_string(left) + "局を読み込めませんでした。保存すると失われます。保存しますか？");
   EXPECT_FALSE(WritePlaylist(playlist, {home, 0}));
   EXPECT_EQ(slurp(u8(playlist.path)), whole) << "No writes nothing";
   services.messageAnswers = {platform::AnswerOk, platform::AnswerNo};
@@ -154,23 +156,23 @@ TEST_F(DamagedPlaylist, WhatIsNoRegularFileOfBoundedSizeIsNeverRead) {
   std::ofstream(dir / "huge.gpl") << "<Game.1>";
   fs::resize_file(dir / "huge.gpl", kPlaylistFileMax + 1);
   fs::create_symlink("/dev/zero", dir / "zero.gpl");
-  for (const auto& [name, reason] : std::vector<std::pair<std::string, std::string>>{
-           {"fifo.gpl", "is not a regular file"},
-           {"folder.gpl", "is a folder"},
-           {"huge.gpl", "is larger than 64 MB"},
-           {"zero.gpl", "is not a regular file"}}) {
+  for (const auto& [name, reason] :
+       std::vector<std::pair<std::string, std::string>>{{"fifo.gpl", "is not a regular file"},
+                                                        {"folder.gpl", "is a folder"},
+                                                        {"huge.gpl", "is larger than 64 MB"},
+                                                        {"zero.gpl", "is not a regular file"}}) {
     Playlist read;
     PlaylistEntry design = initialDesign();
     services.diagnostics.clear();
     EXPECT_EQ(ReadPlaylist(read, design, u16(dir / name), false, services, home), kPlaylistReadEmpty) << name;
-    EXPECT_EQ(services.diagnostics, std::vector<std::string>{"File Open Error: " + (dir / name).string() + " " + reason});
+    EXPECT_EQ(services.diagnostics,
+              std::vector<std::string>{"File Open Error: " + (dir / name).string() + " " + reason});
   }
 }
 
 TEST_F(DamagedPlaylist, AMovedFileTableOfLoopsAndLongPathsStaysBounded) {
   std::u16string source = u"$" + std::u16string(600, u'a') + u">b|$a>b|$b>a|";
-  for (int k = 0; k < 12000; ++k)
-    source += u"$p" + u16(std::to_string(k + 1)) + u">p" + u16(std::to_string(k)) + u"|";
+  for (int k = 0; k < 12000; ++k) source += u"$p" + u16(std::to_string(k + 1)) + u">p" + u16(std::to_string(k)) + u"|";
   source += u"<Game.end>";
   std::vector<MovedFile> records = parseMovedFiles(source);
   EXPECT_EQ(records.size(), kMovedFilesMax);

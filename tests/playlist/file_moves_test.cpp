@@ -26,8 +26,9 @@ class FileMoves : public PlaylistTest {
     services.calls.clear();
   }
   std::string sgfPath(int place) const {
-    return u8(FilePath(playlist.entries[static_cast<std::size_t>(playlist.displayOrder[static_cast<std::size_t>(place - 1)])],
-                       kSgfFileLabel));
+    return u8(
+        FilePath(playlist.entries[static_cast<std::size_t>(playlist.displayOrder[static_cast<std::size_t>(place - 1)])],
+                 kSgfFileLabel));
   }
   std::vector<std::string> names(const fs::path& folder) const {
     std::vector<std::string> list;
@@ -69,7 +70,7 @@ TEST_F(FileMoves, RenamingNeverOverwritesAndKeepsPlaylistAndDiskInStep) {
   const FileMoveOutcome outcome = RenameFiles(ctx, kSgfFileLabel, u"<PB>-<PW>");
   ASSERT_EQ(outcome.status, kListDone);
   EXPECT_EQ(names(dir / "g"), (std::vector<std::string>{"Iyama Yuta-Cho U (2).sgf", "Iyama Yuta-Cho U (3).sgf",
-                                                         "Iyama Yuta-Cho U.sgf", "Shin Jinse-Ke Jie.sgf"}));
+                                                        "Iyama Yuta-Cho U.sgf", "Shin Jinse-Ke Jie.sgf"}));
   EXPECT_EQ(slurp(dir / "g" / "Iyama Yuta-Cho U.sgf"), "someone else's");
   EXPECT_EQ(sgfPath(1), (dir / "g" / "Iyama Yuta-Cho U (2).sgf").string());
   EXPECT_EQ(sgfPath(3), (dir / "g" / "Iyama Yuta-Cho U (3).sgf").string());
@@ -84,12 +85,11 @@ TEST_F(FileMoves, RenamingNeverOverwritesAndKeepsPlaylistAndDiskInStep) {
   EXPECT_EQ(u8(FilePath(read.entries[1], kSgfFileLabel)), (dir / "g" / "Shin Jinse-Ke Jie.sgf").string());
 
   const std::string one = (dir / "g" / "one.sgf").string(), two = (dir / "g" / "two.sgf").string();
-  EXPECT_EQ(messages(),
-            (std::vector<std::string>{
-                "Mokuza: ファイルの移動・名前変更を行うと完了後に履歴が消去されます",
-                "Mokuza: 次の3個のファイルを名前変更します。よろしいですか？\n\n" + one + "\n　→ " + sgfPath(1) + "\n" +
-                    two + "\n　→ " + sgfPath(2) + "\n" + (dir / "g" / "three.sgf").string() + "\n　→ " + sgfPath(3),
-                "完了: 3個の名前変更をおこないました"}));
+  EXPECT_EQ(messages(), (std::vector<std::string>{"Mokuza: ファイルの移動・名前変更を行うと完了後に履歴が消去されます",
+                                                  "Mokuza: 次の3個のファイルを名前変更します。よろしいですか？\n\n" +
+                                                      one + "\n　→ " + sgfPath(1) + "\n" + two + "\n　→ " + sgfPath(2) +
+                                                      "\n" + (dir / "g" / "three.sgf").string() + "\n　→ " + sgfPath(3),
+                                                  "完了: 3個の名前変更をおこないました"}));
   ASSERT_EQ(doc.undoEntries.size(), 1u) << "the history starts again after the operation";
   EXPECT_EQ(u8(doc.undoEntries[0].description), "名前変更  [No.1～No.3]");
   EXPECT_NE(slurp(historyFilePath(log.folder, services.localTime(services.now()))).find(". 名前変更  [No.1～No.3]"),
@@ -107,11 +107,11 @@ TEST_F(FileMoves, OnlyRegularFilesWithAnExtensionOfTheFieldAreTouched) {
     std::string name;
     bool touched;
   } cases[] = {
-      {kSgfFileLabel, "x.SGF", true},        {kSgfFileLabel, "authorized_keys", false},
-      {kSgfFileLabel, "notes.txt", false},   {kSgfFileLabel, ".hidden.sgf", false},
-      {kSgfFileLabel, "folder.sgf", false},  {kSgfFileLabel, "fifo.sgf", false},
-      {kSgfFileLabel, "link.sgf", true},     {u"黒石画像", "s.JPEG", true},
-      {u"黒石画像", "s.wav", false},          {u"黒石音", "s.wav", true},
+      {kSgfFileLabel, "x.SGF", true},       {kSgfFileLabel, "authorized_keys", false},
+      {kSgfFileLabel, "notes.txt", false},  {kSgfFileLabel, ".hidden.sgf", false},
+      {kSgfFileLabel, "folder.sgf", false}, {kSgfFileLabel, "fifo.sgf", false},
+      {kSgfFileLabel, "link.sgf", true},    {u"黒石画像", "s.JPEG", true},
+      {u"黒石画像", "s.wav", false},        {u"黒石音", "s.wav", true},
       {u"白石音", "s.png", false},
   };
   select({1});
@@ -213,7 +213,8 @@ TEST_F(FileMoves, AFailurePartWayKeepsWhatWasDoneAndSaysSo) {
   EXPECT_TRUE(fs::exists(deep / longName));
   EXPECT_EQ(u8(FilePath(playlist.entries[0], u"黒石画像")), (dir / "img" / "a-Iyama Yutax.png").string());
   EXPECT_EQ(u8(FilePath(playlist.entries[1], u"黒石画像")), (deep / longName).string());
-  EXPECT_NE(slurp(u8(playlist.path)).find("a-Iyama Yutax.png"), std::string::npos) << "the file says what the disk holds";
+  EXPECT_NE(slurp(u8(playlist.path)).find("a-Iyama Yutax.png"), std::string::npos)
+      << "the file says what the disk holds";
   EXPECT_EQ(messages().back().rfind("エラー: ", 0), 0u);
   EXPECT_NE(messages().back().find("1個の名前変更をおこないました"), std::string::npos);
 }

@@ -86,7 +86,8 @@ TEST_F(HistoryLogTest, AMonthsFileThatCannotBeReadIsNeverReplacedAndSaidOnce) {
   EXPECT_FALSE(AppendHistoryLine(log, services, u"first", 1));
   EXPECT_FALSE(AppendHistoryLine(log, services, u"second", 2));
   EXPECT_TRUE(fs::is_symlink(file));
-  EXPECT_EQ(messages(), std::vector<std::string>{"エラー: 履歴ファイルを読み込めないため、履歴を書き込みませんでした\n" + file.string()});
+  EXPECT_EQ(messages(), std::vector<std::string>{
+                            "エラー: 履歴ファイルを読み込めないため、履歴を書き込みませんでした\n" + file.string()});
   if (::geteuid() == 0) return;  // root reads every file
   fs::remove(file);
   std::ofstream(file) << "kept";

@@ -6,12 +6,12 @@
 #include <sys/stat.h>
 
 #include "core/document/game_files.h"
+#include "core/record/text.h"
 #include "playlist/list_clipboard.h"
 #include "playlist/list_columns.h"
 #include "playlist/list_games.h"
 #include "playlist/list_order.h"
 #include "playlist/list_texts.h"
-#include "core/record/text.h"
 #include "playlist_test_support.h"
 
 namespace mokuza::test {
@@ -138,7 +138,8 @@ TEST_F(ListOperations, SeparateRowsKeepTheirOrderWhenTheyMeetAnEnd) {
   EXPECT_EQ(orderAfterMove({0, 1, 2, 3, 4, 5}, {1, 4}, 10), (std::vector<int>{0, 2, 3, 5, 1, 4}));
   EXPECT_EQ(orderAfterMove({0, 1, 2, 3, 4, 5}, {1, 4}, -1), (std::vector<int>{1, 0, 2, 4, 3, 5}));
   EXPECT_EQ(orderAfterMove({0, 1, 2, 3, 4, 5}, {0, 2}, -10), (std::vector<int>{0, 2, 1, 3, 4, 5}));
-  EXPECT_EQ(orderAfterMove({5, 4, 3, 2, 1, 0}, {0, 1}, -3), (std::vector<int>{5, 4, 3, 2, 1, 0})) << "at the top already";
+  EXPECT_EQ(orderAfterMove({5, 4, 3, 2, 1, 0}, {0, 1}, -3), (std::vector<int>{5, 4, 3, 2, 1, 0}))
+      << "at the top already";
   EXPECT_EQ(orderAfterMove({5, 4, 3, 2, 1, 0}, {0, 1, 4}, -2), (std::vector<int>{5, 4, 1, 3, 2, 0}));
 }
 
@@ -171,7 +172,8 @@ TEST_F(ListOperations, FixedNumbersTravelWithTheirGames) {
 
 TEST_F(ListOperations, SortingByAColumnComparesNumbersAsNumbers) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "Cy", "W", 12), game("b.sgf", "Ann", "W", 9), game("c.sgf", "Bob", "W", 100)})),
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "Cy", "W", 12), game("b.sgf", "Ann", "W", 9),
+                                 game("c.sgf", "Bob", "W", 100)})),
             kListDone);
   EXPECT_EQ(SortByColumn(ctx, u"総手数"), kListRefused) << "no playlist game is shown";
   playlist.currentGameIndex = 1;

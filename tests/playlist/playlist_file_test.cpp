@@ -33,7 +33,8 @@ class PlaylistFile : public PlaylistTest {
 
   static std::size_t count(std::u16string_view haystack, std::u16string_view needle) {
     std::size_t n = 0;
-    for (std::size_t at = haystack.find(needle); at != std::u16string_view::npos; at = haystack.find(needle, at + 1)) ++n;
+    for (std::size_t at = haystack.find(needle); at != std::u16string_view::npos; at = haystack.find(needle, at + 1))
+      ++n;
     return n;
   }
 };
@@ -48,7 +49,8 @@ TEST_F(PlaylistFile, TwoHundredCorpusGamesWithVariedDesignsComeBackIdentical) {
   fs::create_directories(dir / "boards");
   std::ofstream(dir / "boards" / "kaya.png") << "png";
   for (int place = 0; place < 200; ++place) {
-    PlaylistEntry& entry = playlist.entries[static_cast<std::size_t>(playlist.displayOrder[static_cast<std::size_t>(place)])];
+    PlaylistEntry& entry =
+        playlist.entries[static_cast<std::size_t>(playlist.displayOrder[static_cast<std::size_t>(place)])];
     entry.intFields[u"黒石透明度"] = 100 + (place % 3) * 50;
     entry.intFields[u"１手ごとの表示時間"] = 1000 + (place / 10) * 100;
     if (place >= 100) entry.intFields[u"手数表示"] = place % 2;  // set from the middle of the list on
@@ -75,8 +77,9 @@ TEST_F(PlaylistFile, TwoHundredCorpusGamesWithVariedDesignsComeBackIdentical) {
 
 TEST_F(PlaylistFile, ABlockWritesOnlyTheFieldsThatChanged) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("g/a.sgf", "Ann", "Bob"), game("g/b.sgf", "Ann", "Cy"), game("g/c.sgf", "Dee", "Cy")})),
-            kListDone);
+  ASSERT_EQ(
+      AddGames(ctx, paths({game("g/a.sgf", "Ann", "Bob"), game("g/b.sgf", "Ann", "Cy"), game("g/c.sgf", "Dee", "Cy")})),
+      kListDone);
   const std::u16string out = text();
   EXPECT_EQ(count(out, u"<sgf_folder>"), 1u);
   EXPECT_EQ(count(out, u"<sgf_file>"), 3u);
@@ -182,7 +185,7 @@ TEST_F(PlaylistFile, BackslashesSeparateFoldersInEveryStoredPath) {
   } cases[] = {
       {"home/oldlists/kifu/deep/x.sgf", u"<sgf_folder>\nkifu\\deep\n<sgf_file>\nx.sgf\n"},  // through before_folder
       {"home/gra/stone/x.sgf", u"<sgf_folder>\ngra\\stone\n<sgf_file>\nx.sgf\n"},           // on its own
-      {"lists/moved/new_b.sgf", u"<sgf_folder>\n/old\n<sgf_file>\nb.sgf\n"},                  // a moved file
+      {"lists/moved/new_b.sgf", u"<sgf_folder>\n/old\n<sgf_file>\nb.sgf\n"},                // a moved file
   };
   for (const auto& c : cases) {
     fs::create_directories((dir / c.file).parent_path());

@@ -63,10 +63,11 @@ class PlaylistTest : public ::testing::Test {
   fs::path game(const std::string& name, const std::string& black = "Black", const std::string& white = "White",
                 int moves = 3, const std::string& extra = "") {
     fs::create_directories((dir / name).parent_path());
-    std::string sgf = "(;GM[1]SZ[19]PB[" + black + "]PW[" + white + "]DT[2024-01-0" + std::to_string(moves % 10) +
-                      "]" + extra;
+    std::string sgf =
+        "(;GM[1]SZ[19]PB[" + black + "]PW[" + white + "]DT[2024-01-0" + std::to_string(moves % 10) + "]" + extra;
     for (int m = 0; m < moves; ++m)
-      sgf += std::string(";") + (m % 2 ? "W[" : "B[") + static_cast<char>('a' + m % 19) + static_cast<char>('a' + m / 19) + "]";
+      sgf += std::string(";") + (m % 2 ? "W[" : "B[") + static_cast<char>('a' + m % 19) +
+             static_cast<char>('a' + m / 19) + "]";
     sgf += ")";
     std::ofstream(dir / name, std::ios::binary) << sgf;
     return dir / name;

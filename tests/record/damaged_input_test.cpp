@@ -30,17 +30,34 @@ std::string survive(std::string_view bytes, int mode) {
 }
 
 TEST(RecordDamagedInput, HandWrittenBreakage) {
-  std::vector<std::string> cases = {
-      "(", "((((((", "))))((", "(;", "(;B[", "(;B[aa]\\", "(;LB[aa:", "(;AB[aa:zz]", "(;TR[:]",
-      "(;SZ[99999999999999999999];B[aa])", "(;SZ[2];B[bb];W[zz];AB[aa:bb])", "(;SZ[9]SZ[19]SZ[9];B[ii]SZ[2])",
-      "(;B[aa](;W[bb]))))))(;B[cc])", "(;(;(;(;(;B[aa]", "(;GM[1]()()()(;B[aa])", ";;;;(;;;;", "(;B[aa]])]]]",
-      "(;C[\xff\xfe]\x80)", "\xef\xbb\xbf(;B[aa])", "(;)\xe6\x97\xa5(;B[aa])", "(;B[aa]LB[aa:\\]\\]\\]\\]])",
-      "(;" + std::string(2000, 'L') + "B[aa]" + std::string(400, ']') + ")"};
+  std::vector<std::string> cases = {"(",
+                                    "((((((",
+                                    "))))((",
+                                    "(;",
+                                    "(;B[",
+                                    "(;B[aa]\\",
+                                    "(;LB[aa:",
+                                    "(;AB[aa:zz]",
+                                    "(;TR[:]",
+                                    "(;SZ[99999999999999999999];B[aa])",
+                                    "(;SZ[2];B[bb];W[zz];AB[aa:bb])",
+                                    "(;SZ[9]SZ[19]SZ[9];B[ii]SZ[2])",
+                                    "(;B[aa](;W[bb]))))))(;B[cc])",
+                                    "(;(;(;(;(;B[aa]",
+                                    "(;GM[1]()()()(;B[aa])",
+                                    ";;;;(;;;;",
+                                    "(;B[aa]])]]]",
+                                    "(;C[\xff\xfe]\x80)",
+                                    "\xef\xbb\xbf(;B[aa])",
+                                    "(;)\xe6\x97\xa5(;B[aa])",
+                                    "(;B[aa]LB[aa:\\]\\]\\]\\]])",
+                                    "(;" + std::string(2000, 'L') + "B[aa]" + std::string(400, ']') + ")"};
   std::string labels = "(;";
   for (int i = 0; i < 400; ++i) labels += "LB[" + std::string(1, static_cast<char>('a' + i % 19)) + "a]";
   cases.push_back(labels + ")");
   for (const std::string& bytes : cases)
-    for (int mode = 0; mode < 4; ++mode) EXPECT_EQ(survive(bytes, mode), "") << test::printable(bytes) << " mode " << mode;
+    for (int mode = 0; mode < 4; ++mode)
+      EXPECT_EQ(survive(bytes, mode), "") << test::printable(bytes) << " mode " << mode;
 }
 
 TEST(RecordDamagedInput, SeededMutationsOfRealAndSyntheticGames) {
@@ -72,7 +89,8 @@ TEST(RecordDamagedInput, AFileOverTheSizeLimitIsRefusedUnreadNamingItsPath) {
   std::filesystem::resize_file(path, kTextFileMax + 1);  // sparse: no room taken on disk
   platform::HeadlessServices services;
   EXPECT_TRUE(loadTextFile(path, services, TextKind::GameRecord).empty());
-  EXPECT_EQ(services.diagnostics, std::vector<std::string>{"File Open Error: " + path.string() + " is larger than 256 MB"});
+  EXPECT_EQ(services.diagnostics,
+            std::vector<std::string>{"File Open Error: " + path.string() + " is larger than 256 MB"});
   std::filesystem::remove_all(folder);
 }
 

@@ -72,7 +72,7 @@ TEST(RecordModel, EmptyMarksAreRemovedAtRebuild) {
   marks.at(static_cast<std::int16_t>(testing::pointAt(2, 2))).stone = 0;
   marks.at(static_cast<std::int16_t>(testing::pointAt(3, 3))).text.clear();
   marks.at(static_cast<std::int16_t>(testing::pointAt(4, 4))).stone = 0;  // still labelled
-  marks.at(static_cast<std::int16_t>(testing::pointAt(5, 5)));              // created empty
+  marks.at(static_cast<std::int16_t>(testing::pointAt(5, 5)));            // created empty
   rebuildCurrentLine(record);
   EXPECT_EQ(testing::describe(record.lineCopy[1]), "1@0 80=0'x'");
   EXPECT_EQ(record.lineCopy[1].marks, marks);
@@ -102,7 +102,8 @@ TEST(RecordModel, CopiesAreDeepAndTheirLinePointsIntoTheCopy) {
     ASSERT_EQ(target->lineRecords.size(), 6u);
     EXPECT_EQ(target->lineNode[0], &target->root);
     for (std::size_t i = 0; i < 6; ++i)
-      EXPECT_EQ(target->lineRecords[i], &target->lineNode[i]->records.at(static_cast<std::size_t>(target->lineIndex[i])));
+      EXPECT_EQ(target->lineRecords[i],
+                &target->lineNode[i]->records.at(static_cast<std::size_t>(target->lineIndex[i])));
     EXPECT_EQ(target->boardSize, 19);
     target->lineRecords[5]->point = 0;  // ff, off the main line
   }
@@ -142,7 +143,12 @@ TEST(RecordModel, APlainMoveHoldsAtMost120BytesOfTreeAndLine) {
   constexpr int kMoves = 60000;
   std::u16string text = u"(;GM[1]";
   for (int m = 0; m < kMoves; ++m)
-    text += {u';', m % 2 ? u'W' : u'B', u'[', static_cast<char16_t>(u'a' + m % 19), static_cast<char16_t>(u'a' + m / 19 % 19), u']'};
+    text += {u';',
+             m % 2 ? u'W' : u'B',
+             u'[',
+             static_cast<char16_t>(u'a' + m % 19),
+             static_cast<char16_t>(u'a' + m / 19 % 19),
+             u']'};
   text += u")";
   const std::size_t before = heapInUse();
   auto record = std::make_unique<GameRecord>();

@@ -155,9 +155,11 @@ TEST_F(RecordReader, MovesOnlyKeepsTheHeaderAndSkipsInformation) {
 }
 
 TEST_F(RecordReader, LabelsMarksAndCompressedPointLists) {
-  read(u"(;GM[1]AB[aa:cc]AW[ff:ee]TR[hh:hi]CR[tt:aa]AB[ss:tt]"
-       u";B[aa]LB[aa:AB][bb][cc:ABCDE][dd:][ee:AB\xD834\xDD1E][kk:mm]TR[ba]RT[ca]SQ[da]SL[ea]LO[fa]CR[ga]MA[ha]ST[ia]AB[ia]"
-       u";W[bb]LB[aa])");
+  read(
+      u"(;GM[1]AB[aa:cc]AW[ff:ee]TR[hh:hi]CR[tt:aa]AB[ss:tt]"
+      u";B[aa]LB[aa:AB][bb][cc:ABCDE][dd:][ee:AB\xD834\xDD1E][kk:mm]TR[ba]RT[ca]SQ[da]SL[ea]LO[fa]CR[ga]MA[ha]ST[ia]AB["
+      u"ia]"
+      u";W[bb]LB[aa])");
   EXPECT_EQ(move(0).marks.size(), 9u + 4u + 2u);  // rectangles reaching off the board are dropped
   EXPECT_EQ(stoneAt(0, pointAt(2, 2)), 1);
   EXPECT_EQ(stoneAt(0, pointAt(5, 4)), -1);
@@ -185,8 +187,8 @@ TEST_F(RecordReader, UpperRightRotationMovesTheFirstMoveAndEverythingAfter) {
   read(u"(;GM[1];B[qd])");  // already in the upper right
   EXPECT_EQ(lineText(record), "B[qd]");
   // The centre, setup stones, a white or passed first move: no rotation.
-  for (std::u16string_view text : {u"(;GM[1];B[jj];W[dd])", u"(;GM[1]AB[pd];B[cc];W[dd])",
-                                   u"(;GM[1];W[cc];W[dd])", u"(;GM[1];B[];W[dd])"}) {
+  for (std::u16string_view text :
+       {u"(;GM[1];B[jj];W[dd])", u"(;GM[1]AB[pd];B[cc];W[dd])", u"(;GM[1];W[cc];W[dd])", u"(;GM[1];B[];W[dd])"}) {
     read(text);
     EXPECT_EQ(lineText(record).substr(lineText(record).size() - 5), "W[dd]") << utf16ToUtf8(text);
   }

@@ -47,12 +47,12 @@ TEST(RecordWriter, MovesUseTheBoardSizePassesAreEmptyAndRootMovesStay) {
 
 TEST(RecordWriter, MarksAreLabelsAndStonesKeepTheirLabels) {
   EXPECT_EQ(rewrite(u"(;GM[1];B[aa]TR[dd])"), kHead + u";B[aa]LB[dd:▲])");
-  EXPECT_EQ(rewrite(u"(;GM[1]LB[dd:A]AB[dd]TR[cc]AW[ee]LB[ff:\\]])"),
-            kHead + u"AB[dd]AW[ee]LB[cc:▲][dd:A][ff:\\]])");
+  EXPECT_EQ(rewrite(u"(;GM[1]LB[dd:A]AB[dd]TR[cc]AW[ee]LB[ff:\\]])"), kHead + u"AB[dd]AW[ee]LB[cc:▲][dd:A][ff:\\]])");
 }
 
 TEST(RecordWriter, VariationsKeepTheirParentheses) {
-  for (std::u16string_view tree : {u";B[aa](;W[bb];B[cc](;W[dd])(;W[ee]()))(;W[ff])", u"(;B[aa];W[bb])(;B[cc](;W[dd]))"})
+  for (std::u16string_view tree :
+       {u";B[aa](;W[bb];B[cc](;W[dd])(;W[ee]()))(;W[ff])", u"(;B[aa];W[bb])(;B[cc](;W[dd]))"})
     EXPECT_EQ(rewrite(u"(;GM[1]" + std::u16string(tree) + u")"), kHead + std::u16string(tree) + u")");
 }
 

@@ -26,9 +26,9 @@ TEST(RecordText, Utf8AndUtf16IncludingSurrogatePairs) {
 
 TEST(RecordText, MalformedUtf8BecomesReplacementWithoutLosingNeighbours) {
   EXPECT_EQ(utf8ToUtf16("a\x80z\xFFz"), u"a\uFFFDz\uFFFDz");
-  EXPECT_EQ(utf8ToUtf16("a\xC0\xAFz"), u"a\uFFFD\uFFFDz");              // overlong
-  EXPECT_EQ(utf8ToUtf16("a\xED\xA0\x80z"), u"a\uFFFD\uFFFD\uFFFDz");    // encoded surrogate
-  EXPECT_EQ(utf8ToUtf16("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");  // beyond U+10FFFF
+  EXPECT_EQ(utf8ToUtf16("a\xC0\xAFz"), u"a\uFFFD\uFFFDz");                                // overlong
+  EXPECT_EQ(utf8ToUtf16("a\xED\xA0\x80z"), u"a\uFFFD\uFFFD\uFFFDz");                      // encoded surrogate
+  EXPECT_EQ(utf8ToUtf16("\xF4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");                // beyond U+10FFFF
   EXPECT_EQ(utf8ToUtf16("a\xE6\x97z\xF0\x9D\x84"), u"a\uFFFD\uFFFDz\uFFFD\uFFFD\uFFFD");  // cut short
 }
 
@@ -62,8 +62,10 @@ TEST(RecordText, DecodeBytesChoosesTheEncodingOfTheWholeFile) {
       {"clean UTF-8 holding U+FFFD", "PB[\xEF\xBF\xBD]PW[\xE6\x9D\x8E]", Plain, u"PB[\uFFFD]PW[李]\n"},
       {"declared UTF-8 with a cut character", "(;CA[UTF-8]PB[\xE7\xA5\x9E\xE8\xA1]BR[9\xE6\xAE\xB5])", GameRecord,
        u"(;CA[UTF-8]PB[神\uFFFD\uFFFD]BR[9段])\n"},
-      {"declared charset beats clean UTF-8", "(;CA[ISO-8859-1]PB[\xC3\xA9])", GameRecord, u"(;CA[ISO-8859-1]PB[\u00C3\u00A9])\n"},
-      {"GB2312 is read as its superset", "(;FF[4]CA[ gb2312 ]PW[\xB0\xD7\x81\x40])", GameRecord, u"(;FF[4]CA[ gb2312 ]PW[白丂])\n"},
+      {"declared charset beats clean UTF-8", "(;CA[ISO-8859-1]PB[\xC3\xA9])", GameRecord,
+       u"(;CA[ISO-8859-1]PB[\u00C3\u00A9])\n"},
+      {"GB2312 is read as its superset", "(;FF[4]CA[ gb2312 ]PW[\xB0\xD7\x81\x40])", GameRecord,
+       u"(;FF[4]CA[ gb2312 ]PW[白丂])\n"},
       {"SJIS is read as CP932", "(;CA[SJIS]C[\x95\x5C\x81\x60])", GameRecord, u"(;CA[SJIS]C[表\uFF5E])\n"},
       {"an unknown charset falls back", "(;CA[NO-SUCH]PB[\xE9\xBB\x92])", GameRecord, u"(;CA[NO-SUCH]PB[黒])\n"},
       {"a 16-bit charset named in an 8-bit file falls back", "(;CA[UTF-16LE]C[\x95\x5C])", GameRecord,
@@ -99,9 +101,7 @@ TEST(RecordText, Cp932CorpusFilesDecodeLikeTheirUtf8Originals) {
 
 class RecordTextFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = test::freshTestFolder("mokuza-text");
-  }
+  void SetUp() override { dir = test::freshTestFolder("mokuza-text"); }
   void TearDown() override { fs::remove_all(dir); }
   std::size_t files() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
   fs::path dir;

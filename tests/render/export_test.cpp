@@ -63,7 +63,8 @@ TEST_F(ExportTest, UnwritableFolderWritesNothing) {
   load(u"(;SZ[9];B[cc])");
   paint();
   ExportCut cut;
-  EXPECT_TRUE(ExportBoardImage(cut, painter.picture(), g, design, folder, folder / "missing" / "deeper").written.empty());
+  EXPECT_TRUE(
+      ExportBoardImage(cut, painter.picture(), g, design, folder, folder / "missing" / "deeper").written.empty());
 }
 
 }  // namespace

@@ -59,7 +59,8 @@ TEST_F(FadePaintTest, MoveTextGoesIntoTheInfoAreaOnTheFirstFrameOnly) {
 }
 
 TEST_F(FadePaintTest, InfoAreaBlendsInAsTheWaitPasses) {
-  EXPECT_EQ((std::array{FadeAlpha(4, 3), FadeAlpha(4, 2), FadeAlpha(4, 1), FadeAlpha(4, 0)}), (std::array{63, 127, 191, 255}));
+  EXPECT_EQ((std::array{FadeAlpha(4, 3), FadeAlpha(4, 2), FadeAlpha(4, 1), FadeAlpha(4, 0)}),
+            (std::array{63, 127, 191, 255}));
 
   doc.globalOptions["moveinfo"] = 1;
   const QImage before = window.copy();
@@ -74,7 +75,8 @@ TEST_F(FadePaintTest, InfoAreaBlendsInAsTheWaitPasses) {
   const auto distance = [&](const QImage& a) {
     long long sum = 0;
     for (int y = 0; y < a.height(); ++y)
-      for (int x = 0; x < a.width(); ++x) sum += std::abs(brightness(a.pixel(x, y)) - brightness(frames.back().pixel(x, y)));
+      for (int x = 0; x < a.width(); ++x)
+        sum += std::abs(brightness(a.pixel(x, y)) - brightness(frames.back().pixel(x, y)));
     return sum;
   };
   EXPECT_GT(distance(before.copy(MoveTextBand(g))), distance(frames[0]));

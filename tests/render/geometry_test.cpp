@@ -35,7 +35,7 @@ TEST(BoardGeometryTest, DefaultWindowFollowsTheSizeSteps) {
   const BoardGeometry g = ComputeBoardGeometry(window(1280, 960, 19, 486));
   EXPECT_EQ(g.pitch, 35);
   EXPECT_EQ(g.halfPitch, 17);
-  EXPECT_EQ(g.boardLeft, 486 + 16);  // margin "碁盤Ｘ" -200 is automatic
+  EXPECT_EQ(g.boardLeft, 486 + 16);                  // margin "碁盤Ｘ" -200 is automatic
   EXPECT_EQ(g.boardTop, 55 - 2 * 41 / 3 - 16 + 41);  // p19 = min(816, 792) / 19 = 41
   EXPECT_EQ(g.stoneInset, 1);
   EXPECT_EQ(g.markInset, 10);

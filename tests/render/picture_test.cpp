@@ -132,14 +132,17 @@ TEST_F(PictureTest, MissingImagesAreDrawnPlainlyAndListed) {
 }
 
 TEST_F(PictureTest, TerritoryAndSelectionTintCells) {
-  load(u"(;SZ[9];B[ca];W[da];B[cb];W[db];B[cc];W[dc];B[cd];W[dd];B[ce];W[de];B[cf];W[df];B[cg];W[dg];B[ch];W[dh];B[ci];W[di])");
+  load(
+      u"(;SZ[9];B[ca];W[da];B[cb];W[db];B[cc];W[dc];B[cd];W[dd];B[ce];W[de];B[cf];W[df];B[cg];W[dg];B[ch];W[dh];B[ci];"
+      u"W[di])");
   CountingState counting;
   ToggleCountingMode(counting, doc.board);
   state.counting = &counting;
   paint();
   const int boardRed = qRed(offCentre(painter.cleanBoard(), 0, 0));
-  EXPECT_LT(qRed(offCentre(painter.board(), 0, 0)), boardRed - 20);   // black area, darker
-  EXPECT_GT(qBlue(offCentre(painter.board(), 8, 0)), qBlue(offCentre(painter.cleanBoard(), 8, 0)) + 20);  // white, lighter
+  EXPECT_LT(qRed(offCentre(painter.board(), 0, 0)), boardRed - 20);  // black area, darker
+  EXPECT_GT(qBlue(offCentre(painter.board(), 8, 0)),
+            qBlue(offCentre(painter.cleanBoard(), 8, 0)) + 20);  // white, lighter
 }
 
 TEST_F(PictureTest, SearchResultShowsCandidatesAndCaption) {

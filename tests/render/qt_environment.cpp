@@ -1,6 +1,6 @@
 // The picture tests draw text, which needs a Qt application object.
-#include <QGuiApplication>
 #include <gtest/gtest.h>
+#include <QGuiApplication>
 
 #include <memory>
 

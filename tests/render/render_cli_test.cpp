@@ -32,7 +32,8 @@ TEST_F(RenderCliTest, SmallBoardsAndTerritory) {
 TEST_F(RenderCliTest, MarksLabelsAndEachCoordinateStyle) {
   const fs::path game = write("marks.sgf", kMarks);
   for (int style = 1; style <= 3; ++style)
-    expectPicture("render " + game.string() + " --coords " + std::to_string(style), "coords" + std::to_string(style) + ".png");
+    expectPicture("render " + game.string() + " --coords " + std::to_string(style),
+                  "coords" + std::to_string(style) + ".png");
 }
 
 TEST_F(RenderCliTest, BadArgumentsAreUsageErrors) {

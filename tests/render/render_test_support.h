@@ -72,10 +72,12 @@ class PictureTest : public ::testing::Test {
 
   // The centre pixel of a cell, and a pixel a quarter pitch off it (off the grid).
   QRgb centre(int column, int row) const {
-    return painter.picture().pixel(g.boardLeft + column * g.pitch + g.halfPitch, g.boardTop + row * g.pitch + g.halfPitch);
+    return painter.picture().pixel(g.boardLeft + column * g.pitch + g.halfPitch,
+                                   g.boardTop + row * g.pitch + g.halfPitch);
   }
   QRgb offCentre(const QImage& image, int column, int row, int left = 0, int top = 0) const {
-    return image.pixel(left + column * g.pitch + g.halfPitch + g.pitch / 4, top + row * g.pitch + g.halfPitch + g.pitch / 4);
+    return image.pixel(left + column * g.pitch + g.halfPitch + g.pitch / 4,
+                       top + row * g.pitch + g.halfPitch + g.pitch / 4);
   }
   // Pixels of a cell that differ from the clean board.
   int changedPixels(int column, int row) const {

@@ -201,7 +201,9 @@ X . . . .
   EXPECT_THAT(capturedByMove(1), IsEmpty());
   // Setup stones carry position 0 in both number layers; a move only in the first.
   const BoardGrid& grid = game.board.history.boardGrids[1];
-  const auto u = [&](std::string_view sgfPoint) { return static_cast<std::size_t>(geometry().unbordered(p(sgfPoint))); };
+  const auto u = [&](std::string_view sgfPoint) {
+    return static_cast<std::size_t>(geometry().unbordered(p(sgfPoint)));
+  };
   EXPECT_EQ(grid.layers[0][u("ab")], 0);
   EXPECT_EQ(grid.layers[1][u("ab")], 0);
   EXPECT_EQ(grid.layers[0][u("ee")], 1);

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "core/record/text.h"
-#include "tests/rules/rules_test_support.h"
 #include "tests/corpus_files.h"
+#include "tests/rules/rules_test_support.h"
 
 namespace mokuza::test {
 namespace {

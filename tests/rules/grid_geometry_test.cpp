@@ -57,10 +57,8 @@ TEST(GridGeometryTest, StarPointsFollowTheBoardSize) {
   EXPECT_THAT(pointsWhere(nineteen, sideStar), ElementsAre("dj", "jd", "jp", "pj"));
   EXPECT_THAT(pointsWhere(nineteen, centre), ElementsAre("jj"));
 
-  for (int n = 2; n <= 18; ++n)
-    EXPECT_THAT(pointsWhere(makeGridGeometry(n), sideStar), IsEmpty()) << "N = " << n;
-  for (int n = 10; n <= 18; n += 2)
-    EXPECT_THAT(pointsWhere(makeGridGeometry(n), centre), IsEmpty()) << "N = " << n;
+  for (int n = 2; n <= 18; ++n) EXPECT_THAT(pointsWhere(makeGridGeometry(n), sideStar), IsEmpty()) << "N = " << n;
+  for (int n = 10; n <= 18; n += 2) EXPECT_THAT(pointsWhere(makeGridGeometry(n), centre), IsEmpty()) << "N = " << n;
 }
 
 TEST(GridGeometryTest, CornerApproachPointsOnNineteen) {
@@ -78,7 +76,8 @@ TEST(GridGeometryTest, LineNumbersCountFromTheNearerEdge) {
   const PointInfo& threeThree = g.info[static_cast<std::size_t>(at(g, "qc"))];
   EXPECT_EQ(threeThree.lineX, 3);
   EXPECT_EQ(threeThree.lineY, 3);
-  const PointInfo& p = g.info[static_cast<std::size_t>(at(g, "pr"))];  // fourth line from the right, second from the bottom
+  const PointInfo& p =
+      g.info[static_cast<std::size_t>(at(g, "pr"))];  // fourth line from the right, second from the bottom
   EXPECT_EQ(p.lineX, 4);
   EXPECT_EQ(p.lineY, 2);
   EXPECT_EQ(p.height, 2);

@@ -48,8 +48,8 @@ class LadderTest : public ::testing::Test {
 
 TEST_F(LadderTest, LadderRunsToTheEdge) {
   const auto moves = read(kLadder, "dd", kStoneWhite);
-  EXPECT_THAT(moves, ElementsAre("W de", "B df", "W ee", "B fe", "W ef", "B eg", "W ff", "B gf", "W fg", "B fh",
-                                 "W gg", "B hg", "W gh"));
+  EXPECT_THAT(moves, ElementsAre("W de", "B df", "W ee", "B fe", "W ef", "B eg", "W ff", "B gf", "W fg", "B fh", "W gg",
+                                 "B hg", "W gh"));
   // On the second line either atari would do, so the reading stops there.
   EXPECT_EQ(playedOut(kLadder, moves), R"(
 . . . . . . . . .

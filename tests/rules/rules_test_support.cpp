@@ -1,7 +1,7 @@
 #include "tests/rules/rules_test_support.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <random>
 
 #include "core/record/sgf_reader.h"
@@ -239,9 +239,9 @@ std::vector<std::string> ReplayedGame::allFaults() const {
     for (auto& f : chainFaults(board, m)) faults.push_back(f);
     // Setup stones in a later node may overwrite or capture as well, so only
     // plain moves are held to "what vanished was captured by the move".
-    const bool setup = std::any_of(line[static_cast<std::size_t>(m)].marks.begin(),
-                                   line[static_cast<std::size_t>(m)].marks.end(),
-                                   [](const MarkEntry& e) { return e.stone != 0; });
+    const bool setup =
+        std::any_of(line[static_cast<std::size_t>(m)].marks.begin(), line[static_cast<std::size_t>(m)].marks.end(),
+                    [](const MarkEntry& e) { return e.stone != 0; });
     if (m > 0 && !setup)
       for (auto& f : captureFaults(board, m, line[static_cast<std::size_t>(m)])) faults.push_back(f);
   }

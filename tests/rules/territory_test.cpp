@@ -71,13 +71,15 @@ TEST_F(TerritoryTest, EmptyBoardIsOneUndecidedRegionAndKomiDecides) {
   EXPECT_EQ(counting.regions[0].points.size(), 25);
   EXPECT_THAT(counting.regions[0].boundary, IsEmpty());
   EXPECT_EQ(score().difference, -65);
-  EXPECT_EQ(scoreText(), "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　コミ6.5　計6.5目　〈結果〉白6.5目勝ち　　");
+  EXPECT_EQ(scoreText(),
+            "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　コミ6.5　計6.5目　〈結果〉白6.5目勝ち　　");
   EXPECT_EQ(shortResult(), "W+6.5");
 }
 
 TEST_F(TerritoryTest, AreasGoToTheColourThatAloneSurroundsThem) {
-  count(u"(;SZ[7]AB[ba][da][ab][bb][db][dc][ad][bd][cd][dd][fe][bg]"
-        u"AW[ea][eb][ec][fc][gc][ed][ae][be][ce][de][ee][ge])");
+  count(
+      u"(;SZ[7]AB[ba][da][ab][bb][db][dc][ad][bd][cd][dd][fe][bg]"
+      u"AW[ea][eb][ec][fc][gc][ed][ae][be][ce][de][ee][ge])");
   // The left area is found as two pieces that meet at cc; the single black
   // stone at fe keeps both white areas beside it neutral.
   EXPECT_EQ(map(), R"(
@@ -92,7 +94,8 @@ O O O O O X O
   EXPECT_EQ(TerritoryOf(counting, kStoneBlack), 6);
   EXPECT_EQ(TerritoryOf(counting, kStoneWhite), 4);
   EXPECT_EQ(counting.regions.size(), 5u);
-  EXPECT_EQ(scoreText(), "黒：地6　アゲハマ0+0　計6目　　白：地4　アゲハマ0+0　コミ0.0　計4.0目　〈結果〉黒2.0目勝ち　　");
+  EXPECT_EQ(scoreText(),
+            "黒：地6　アゲハマ0+0　計6目　　白：地4　アゲハマ0+0　コミ0.0　計4.0目　〈結果〉黒2.0目勝ち　　");
 
   // Clicking one black stone marks every black chain that borders the same
   // areas: bg sits in the lower area next to fe.
@@ -109,7 +112,8 @@ O O O O O x O
 )");
   EXPECT_EQ(counting.deadBlackCount, 2);
   EXPECT_EQ(TerritoryOf(counting, kStoneWhite), 21);
-  EXPECT_EQ(scoreText(), "黒：地6　アゲハマ0+0　計6目　　白：地21　アゲハマ0+2　コミ0.0　計23.0目　〈結果〉白17.0目勝ち　　");
+  EXPECT_EQ(scoreText(),
+            "黒：地6　アゲハマ0+0　計6目　　白：地21　アゲハマ0+2　コミ0.0　計23.0目　〈結果〉白17.0目勝ち　　");
 
   // Empty points and stones already dead change nothing; leaving and
   // entering counting mode forgets the marks.
@@ -133,9 +137,14 @@ TEST_F(TerritoryTest, KomiSettlesACloseCount) {
     const char* result;
   };
   for (const Case& c : {
-           Case{u"6.5", "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ6.5　計11.5目　〈結果〉黒0.5目勝ち　　", "B+0.5"},
-           Case{u"7", "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ7.0　計12.0目　〈結果〉ジゴ　　", "0"},
-           Case{u"7.5", "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ7.5　計12.5目　〈結果〉白0.5目勝ち　　", "W+0.5"},
+           Case{u"6.5",
+                "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ6.5　計11.5目　〈結果〉黒0.5目勝ち　　",
+                "B+0.5"},
+           Case{u"7", "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ7.0　計12.0目　〈結果〉ジゴ　　",
+                "0"},
+           Case{u"7.5",
+                "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ7.5　計12.5目　〈結果〉白0.5目勝ち　　",
+                "W+0.5"},
        }) {
     count(u"(;KM[" + std::u16string(c.komi) + u"]" + position + u")");
     click("aa");
@@ -149,15 +158,20 @@ TEST_F(TerritoryTest, KomiIsReadAsTenthsOfAPoint) {
   EXPECT_EQ(ParseKomiTenths(u" 5.5 "), 55);
   EXPECT_EQ(ParseKomiTenths(u"7"), 70);
   EXPECT_EQ(ParseKomiTenths(u"0.75"), 7);
-  for (const auto& [text, tenths] : {std::pair<const char16_t*, int>{u"6目半", 65}, {u"6.5目", 65}, {u"6.5 ", 65},
-                                     {u"６目半", 65}, {u"半目", 5}, {u"7 points", 70}})
+  for (const auto& [text, tenths] : {std::pair<const char16_t*, int>{u"6目半", 65},
+                                     {u"6.5目", 65},
+                                     {u"6.5 ", 65},
+                                     {u"６目半", 65},
+                                     {u"半目", 5},
+                                     {u"7 points", 70}})
     EXPECT_EQ(ParseKomiTenths(text), tenths) << utf16ToUtf8(text);
   for (const char16_t* bad : {u"", u".", u"abc", u"目半", u"99999999"})
     EXPECT_EQ(ParseKomiTenths(bad), 0) << utf16ToUtf8(bad);
 
   // A reverse komi keeps its sign below one point.
   count(u"(;SZ[3]KM[-0.5])");
-  EXPECT_EQ(scoreText(), "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　コミ-0.5　計-0.5目　〈結果〉黒0.5目勝ち　　");
+  EXPECT_EQ(scoreText(),
+            "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　コミ-0.5　計-0.5目　〈結果〉黒0.5目勝ち　　");
   EXPECT_EQ(shortResult(), "B+0.5");
 }
 

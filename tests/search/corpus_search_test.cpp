@@ -4,8 +4,8 @@
 
 #include "search/game_scan.h"
 #include "search/stone_replay.h"
-#include "tests/search/search_test_support.h"
 #include "tests/corpus_files.h"
+#include "tests/search/search_test_support.h"
 
 namespace mokuza::test {
 namespace {
@@ -27,7 +27,8 @@ TEST(CorpusSearchTest, EveryGameFindsItsOwnPositionAtMoveThirty) {
     ReplayedRecord game(decodeBytes(*bytes, TextKind::GameRecord));
     if (game.board.history.computed() <= 30) continue;
     const auto pattern = search::makePattern(game.board, 30, std::nullopt);
-    const auto match = search::scanGame(search::mainLineOf(game.record), pattern, search::makeVariantMasks(pattern), {});
+    const auto match =
+        search::scanGame(search::mainLineOf(game.record), pattern, search::makeVariantMasks(pattern), {});
     ASSERT_EQ(match.ownMatch, 30) << files[i];
     ASSERT_EQ(match.bestCount, pattern.patternStones) << files[i];
     ++searched;
@@ -56,7 +57,8 @@ TEST(CorpusSearchTest, StoneReplayAgreesWithTheBoardLogic) {
         stones.place(line.stones[next].point, line.stones[next].colour);
       const BoardGrid& grid = game.board.history.boardGrids[static_cast<std::size_t>(m)];
       for (int u = 0; u < n * n; ++u)
-        ASSERT_EQ(stones.stoneAt(u), grid.stones[static_cast<std::size_t>(u)]) << file << " move " << m << " point " << u;
+        ASSERT_EQ(stones.stoneAt(u), grid.stones[static_cast<std::size_t>(u)])
+            << file << " move " << m << " point " << u;
     }
   }
 }

@@ -133,7 +133,7 @@ class PlaylistSearchTest : public SearchFolderTest {
   void addFourGames() {
     addGame(game(moves({"dd", "pp"}), "黒中押し勝ち"));  // own colours, White answers on pp
     addGame(game(moves({"pp", "dd"}, false), "W+R"));    // exchanged colours, answered on the same point
-    addGame(game(moves({"cc"}), "ジゴ"));                 // no match
+    addGame(game(moves({"cc"}), "ジゴ"));                // no match
     addGame(game(moves({"dd", "dp"}), "ジゴ"));
   }
   search::SearchPattern pattern = patternOf(game(moves({"dd"})), 1);
@@ -198,8 +198,8 @@ TEST_F(PlaylistSearchTest, ReSearchAddsTheMoveToPatternAndCaption) {
 TEST_F(PlaylistSearchTest, TheFlagIsOnWhileSearchingAndUnreadableGamesMatchNothing) {
   EXPECT_FALSE(search::SearchPlaylist(playlist, pattern, {}, context)) << "an empty playlist";
   addGame(game(moves({"dd"})));
-  EXPECT_FALSE(search::SearchPlaylist(playlist, patternOf(game(moves({"dd"})), 1, std::array<int, 4>{5, 5, 4, 4}), {},
-                                      context))
+  EXPECT_FALSE(
+      search::SearchPlaylist(playlist, patternOf(game(moves({"dd"})), 1, std::array<int, 4>{5, 5, 4, 4}), {}, context))
       << "a range without points";
   const int missing = addGame(game(moves({"dd"})));
   fs::remove(textToPath(FilePath(playlist.entries[static_cast<std::size_t>(missing)], kSgfFileLabel)));

@@ -26,9 +26,10 @@ class DamagedSettingsTest : public SettingsTest {
 };
 
 TEST_F(DamagedSettingsTest, NumbersTheProgramCannotUseFallBackToDefaults) {
-  readText(u"<boardsize>\n25\n<textsize>\n99\n<update_time>\n0\n<imgoutput>\n5\n<rename_tag_max>\n-7\n"
-           u"<black_transparency>\n999\n<stop_base>\nabc\n<first_confirmation>\n99999999999999999999\n"
-           u"<pl_number_fixed>\n-99999999999\n<margin_x>\n 12px\n");
+  readText(
+      u"<boardsize>\n25\n<textsize>\n99\n<update_time>\n0\n<imgoutput>\n5\n<rename_tag_max>\n-7\n"
+      u"<black_transparency>\n999\n<stop_base>\nabc\n<first_confirmation>\n99999999999999999999\n"
+      u"<pl_number_fixed>\n-99999999999\n<margin_x>\n 12px\n");
   EXPECT_EQ(option("boardsize"), 19);
   EXPECT_EQ(option("textsize"), 2);
   EXPECT_EQ(global("update_time"), 10) << "a timer period of 0 would divide by zero";
@@ -44,9 +45,10 @@ TEST_F(DamagedSettingsTest, NumbersTheProgramCannotUseFallBackToDefaults) {
 }
 
 TEST_F(DamagedSettingsTest, KeysFromElsewhereAreIgnored) {
-  readText(u"<mokuza_version>\n9.9\n<future>\n5\n<record99>\n7\n<record0>\n7\n<record15>\n42\n<plyrn999999999-0>\nx\n"
-           u"<plyrn3-14>\nx\n<plyrn-1>\nx\n<plyrn1-2>\n名\n<playlist_show>\n-1\n<" +
-           std::u16string(100, u'k') + u">\n1\n<sgf_file>\nx.sgf\n<textsize>\n3\n");
+  readText(
+      u"<mokuza_version>\n9.9\n<future>\n5\n<record99>\n7\n<record0>\n7\n<record15>\n42\n<plyrn999999999-0>\nx\n"
+      u"<plyrn3-14>\nx\n<plyrn-1>\nx\n<plyrn1-2>\n名\n<playlist_show>\n-1\n<" +
+      std::u16string(100, u'k') + u">\n1\n<sgf_file>\nx.sgf\n<textsize>\n3\n");
   EXPECT_EQ(option("textsize"), 3);
   EXPECT_EQ(settings.records[14], 42);
   EXPECT_EQ(std::count(settings.records.begin(), settings.records.end(), 0), kRecordSlots - 1);
@@ -68,9 +70,10 @@ TEST_F(DamagedSettingsTest, PathsAreTakenOnlyWhenTheyNameWhatTheyShould) {
   EXPECT_EQ(u8(settings.playlistPath), "/previous/list.gpl");
   EXPECT_EQ(settings.historyFolder, u"");
 
-  readText(u"<playlist_path>\n..\\lists\\.\\x.gpl\n<history_path>\n../hist/\n<blackstone_file>\n/dev/zero\n"
-           u"<whitestone_file>\ngra/missing.jpg\n<background_file>\n../images/../images/back.jpg\n"
-           u"<goban_file>\ngra/b\x01.jpg\n<star_file>\n../images\n");
+  readText(
+      u"<playlist_path>\n..\\lists\\.\\x.gpl\n<history_path>\n../hist/\n<blackstone_file>\n/dev/zero\n"
+      u"<whitestone_file>\ngra/missing.jpg\n<background_file>\n../images/../images/back.jpg\n"
+      u"<goban_file>\ngra/b\x01.jpg\n<star_file>\n../images\n");
   EXPECT_EQ(settings.playlistPath, text(root / "lists/x.gpl"));
   EXPECT_EQ(settings.historyFolder, text(root / "hist"));
   EXPECT_EQ(FilePath(doc.state.gameInfo, u"背景画像"), text(root / "images/back.jpg"));
@@ -79,8 +82,9 @@ TEST_F(DamagedSettingsTest, PathsAreTakenOnlyWhenTheyNameWhatTheyShould) {
 }
 
 TEST_F(DamagedSettingsTest, RecentListsTakeExistingGamesOnceAndNoMoreThanTheyHold) {
-  std::u16string lines = u"<recent_files>\n../../../../etc/passwd\n/dev/null.sgf\n../games/g0.sgf\n../games/./g0.sgf\n" +
-                         std::u16string(700, u'a') + u".sgf\n";
+  std::u16string lines =
+      u"<recent_files>\n../../../../etc/passwd\n/dev/null.sgf\n../games/g0.sgf\n../games/./g0.sgf\n" +
+      std::u16string(700, u'a') + u".sgf\n";
   std::vector<std::u16string> expected;
   for (int i = 0; i < 12; ++i) {
     const std::string name = "games/g" + std::to_string(i) + ".sgf";
@@ -107,8 +111,7 @@ TEST_F(DamagedSettingsTest, AFileCutOffAnywhereReads) {
 
 TEST_F(DamagedSettingsTest, SeededMutantsReadAndWhatIsWrittenReadsBackAsItself) {
   const std::vector<std::string> sources = {
-      u8(fullText()),
-      "[boardsize]\n13\n[plyrn0-1]\nx\n[record3]\n7\n[playlist_show]\n2\n[recent_files]\na.sgf\n",
+      u8(fullText()), "[boardsize]\n13\n[plyrn0-1]\nx\n[record3]\n7\n[playlist_show]\n2\n[recent_files]\na.sgf\n",
       "<margin_x>\n 12px\n<pl_listitem>\n\nNo.:\n[width=40];\n\n<history_path>\n../\n<typeface>\n\xe6\x98\x8e\n"};
   // The file a fresh program would write after reading the one at `file`.
   const auto readAndWriteBack = [this](const fs::path& file) {

@@ -31,17 +31,17 @@ TEST(ApplyMenuStates, ChecksFromOneAndOneRadioItemPerGroup) {
   global["histoutput"] = 0;
   global["imgoutput"] = 33796;
   items = applyMenuStates(global, document);
-  EXPECT_EQ(checked(items), (std::vector<int>{kReplayModeItem, kAutoNextGameItem, 33796, 34104, 34201,
-                                              kRotationFirstMoveItem}));
+  EXPECT_EQ(checked(items),
+            (std::vector<int>{kReplayModeItem, kAutoNextGameItem, 33796, 34104, 34201, kRotationFirstMoveItem}));
   EXPECT_TRUE(items[1].enabled);
 }
 
 TEST(Rotation, SwitchingKeepsTheLastDigit) {
   std::int32_t value = -8;
   const std::pair<int, std::int32_t> steps[] = {
-      {kRotationLoopItem, 8},    {kRotationFirstMoveItem, 18}, {kRotationRandomItem, 28}, {kRotationNoneItem, -28},
-      {kRotationLoopItem, 8},    {kRotationRandomItem, 28},    {kRotationFirstMoveItem, 18},
-      {kRotationNoneItem, -18},  {kRotationNoneItem, -18},     {kRotationRandomItem, 28},
+      {kRotationLoopItem, 8},   {kRotationFirstMoveItem, 18}, {kRotationRandomItem, 28},    {kRotationNoneItem, -28},
+      {kRotationLoopItem, 8},   {kRotationRandomItem, 28},    {kRotationFirstMoveItem, 18}, {kRotationNoneItem, -18},
+      {kRotationNoneItem, -18}, {kRotationRandomItem, 28},
   };
   for (const auto& [choice, expected] : steps) {
     value = chooseRotation(value, choice);

@@ -38,7 +38,7 @@ TEST(WindowPlacement, CapturedRectanglesComeBackScaledToTheScreenOfNow) {
 
 TEST(WindowPlacement, WindowsThatCannotBeReachedAreBroughtBack) {
   const ScreenInfo screen{1920, 1080, {{0, 40, 1920, 1080}}};
-  GlobalOptions options{{"monitor_width", 1920}, {"monitor_height", 1040}, {"main_window_left", 5000},
+  GlobalOptions options{{"monitor_width", 1920},   {"monitor_height", 1040},    {"main_window_left", 5000},
                         {"main_window_top", 100},  {"main_window_right", 5800}, {"main_window_bottom", 700},
                         {"pl_window_left", -3000}, {"pl_window_right", -2000},  {"pl_window_bottom", 5000}};
   const WindowPlacement placement = placeWindows(options, screen);

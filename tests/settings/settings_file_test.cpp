@@ -74,8 +74,9 @@ TEST_F(SettingsFileTest, TheFileHasTheProgramsFormInUtf8WithCrLf) {
   std::erase(bytes, '\r');
   EXPECT_NE(bytes.find("<kifunarabe>\n-1\n<kigaku_mode>\n-1\n<layoutno>\n1\n<rename_tag_max>\n10\n<textsize>\n2\n"),
             std::string::npos);
-  std::string tail = "\n<design_position>\n0\n<typeface>\n\n<playlist_path>\n\n<history_path>\n"
-                     "\n<playlist_show>\n65535\n<eventlist_show>\n65535\n<figurelist_show>\n65535";
+  std::string tail =
+      "\n<design_position>\n0\n<typeface>\n\n<playlist_path>\n\n<history_path>\n"
+      "\n<playlist_show>\n65535\n<eventlist_show>\n65535\n<figurelist_show>\n65535";
   for (int k = 1; k <= 15; ++k) tail += "\n<record" + std::to_string(k) + ">\n0";
   EXPECT_TRUE(bytes.ends_with(tail + "\n<recent_files>\n\n<playlist_list>\n")) << bytes;
 }
