@@ -71,7 +71,7 @@ const Playlist& bigPlaylist() {
     playlist.path = pathToText(games.folder / "lists" / "big.gpl");
     playlist.folder = pathToText(games.folder / "lists") + u"/";
     fs::create_directories(games.folder / "lists");
-    Design design = initialDesign();
+    Design design = makeInitialDesign();
     for (std::size_t k = 0; k < games.files.size(); ++k) {
       if (k % 25 == 0) {
         design.intFields[u"１手ごとの表示時間"] = 800 + static_cast<int>(k % 7) * 100;
@@ -102,7 +102,7 @@ void PlaylistRead10000(benchmark::State& state) {
   platform::HeadlessServices services;
   for (auto _ : state) {
     Playlist read;
-    PlaylistEntry design = initialDesign();
+    PlaylistEntry design = makeInitialDesign();
     benchmark::DoNotOptimize(ReadPlaylist(read, design, playlist.path, false, services, corpus().folder));
     if (read.gameCount() != kGames) state.SkipWithError("the playlist did not read back whole");
   }
@@ -138,7 +138,7 @@ void PlaylistMovedFileTable100000(benchmark::State& state) {
     text += u"$/old/" + n + u".sgf>/new/" + n + u".sgf|";
   }
   text += u"<Game.1>\n<sgf_file>\n/old/1.sgf\n<Game.end>\n";
-  const PlaylistReadContext context{fs::temp_directory_path(), u"/lists/", u"/lists/", initialDesign(),
+  const PlaylistReadContext context{fs::temp_directory_path(), u"/lists/", u"/lists/", makeInitialDesign(),
                                     u"20260101000000"};
   for (auto _ : state) benchmark::DoNotOptimize(parsePlaylistText(text, context));
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size() * 2));

@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <cstdlib>
 #include <filesystem>
@@ -19,6 +18,7 @@
 #include "render/board_painter.h"
 #include "render/fade_frames.h"
 #include "render/geometry_inputs.h"
+#include "render/offscreen_qt.h"
 #include "render/point_painter.h"
 
 namespace {
@@ -29,20 +29,15 @@ namespace fs = std::filesystem;
 // A Qt application, a program folder with design images of usual sizes and a
 // game shown at move 100.
 struct RenderSetup {
-  int argc = 1;
-  char name[13] = "mokuza_bench";
-  char* argv[2] = {name, nullptr};
-  std::unique_ptr<QGuiApplication> app;
+  render::OffscreenQt qt;
   fs::path folder = fs::temp_directory_path() / ("mokuza-render-bench-" + std::to_string(::getpid()));
   Document doc;
-  Design design = initialDesign();
+  Design design = makeInitialDesign();
   render::RenderState state;
   render::BoardGeometry geometry;
   bool loaded = false;
 
   RenderSetup() {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    app = std::make_unique<QGuiApplication>(argc, argv);
     writeImage("gra/stone/blackmarble01.jpg", QColor(30, 30, 30), 200, 200);
     writeImage("gra/stone/whitemarble01.jpg", QColor(230, 230, 225), 200, 200);
     writeImage("gra/stone/lapislazuli01.jpg", QColor(30, 60, 160), 100, 100);

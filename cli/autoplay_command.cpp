@@ -27,27 +27,25 @@ std::string parse(const Args& args, AutoplayOptions& options) {
                                                                  {"--start", playback::kAutoStart},
                                                                  {"--last", playback::kAutoLast},
                                                                  {"--loop", playback::kLoopTime}};
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool hasValue = i + 1 < args.size();
-    if (arg == "--ticks" || arg == "--update-time" || designOptions.contains(arg)) {
-      const std::optional<int> value = hasValue ? parseInt(args[++i]) : std::nullopt;
-      if (!value) return arg + " takes a whole number";
-      if (arg == "--ticks") options.ticks = *value;
-      else if (arg == "--update-time") options.updateTime = *value;
-      else options.design[designOptions.at(arg)] = *value;
-    } else if (!arg.empty() && arg[0] == '-') {
-      return optionProblem(kAutoplayCommand, arg);
-    } else if (options.file.empty()) {
-      options.file = arg;
-    } else {
-      return "more than one file given";
-    }
+  ParsedArgs parsed = parseArgs(kAutoplayCommand, args,
+                                {{"--ticks", true},
+                                 {"--update-time", true},
+                                 {"--speed", true},
+                                 {"--start", true},
+                                 {"--last", true},
+                                 {"--loop", true}});
+  options.file = parsed.oneFile();
+  for (const auto& option : parsed.options) {
+    const std::string& name = option.first;
+    const std::optional<int> number = parsed.number(name, name + " takes a whole number");
+    if (!number) continue;
+    if (name == "--ticks") options.ticks = *number;
+    else if (name == "--update-time") options.updateTime = *number;
+    else options.design[designOptions.at(name)] = *number;
   }
-  if (options.file.empty()) return "no file given";
-  if (options.ticks < 0) return "--ticks N is required (N >= 0)";
-  if (options.updateTime < 1 || options.updateTime > 60000) return "--update-time takes 1 to 60000 milliseconds";
-  return {};
+  if (options.ticks < 0) parsed.fail("--ticks N is required (N >= 0)");
+  if (options.updateTime < 1 || options.updateTime > 60000) parsed.fail("--update-time takes 1 to 60000 milliseconds");
+  return parsed.error;
 }
 
 void applyDesign(PlaylistEntry& design, const AutoplayOptions& options) {
@@ -79,7 +77,7 @@ int runAutoplay(const Args& args, Streams streams) {
       streams.err << "mokuza-cli autoplay: " << status.error << '\n';
       return kExitFailure;
     }
-    if (openPlaylistFile(context, utf8ToUtf16(options.file)) != kListDone || playlist.gameCount() == 0) {
+    if (openPlaylistFile(context, utf8ToUtf16(options.file)) != ListOutcome::Done || playlist.gameCount() == 0) {
       streams.err << "mokuza-cli autoplay: cannot read a game list from " << options.file << '\n';
       return kExitFailure;
     }

@@ -1,12 +1,8 @@
 #include "cli/board_picture.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <ostream>
 #include <string>
-#include <system_error>
 
 #include "cli/position_args.h"
 #include "core/record/text.h"
@@ -20,20 +16,9 @@
 namespace mokuza::cli {
 namespace {
 
-bool takeNumber(const Args& args, std::size_t& i, int low, int high, int& value, std::string& error) {
-  const std::string name = args[i];
-  const auto number = i + 1 < args.size() ? parseInt(args[++i]) : std::nullopt;
-  if (!number || *number < low || *number > high) {
-    error = name + " takes a whole number from " + std::to_string(low) + " to " + std::to_string(high);
-    return false;
-  }
-  value = *number;
-  return true;
-}
-
 int loadDesign(const PictureOptions& options, const std::filesystem::path& programFolder, Design& design,
                const Command& command, Streams streams) {
-  design = initialDesign();
+  design = makeInitialDesign();
   if (options.designPlaylist.empty()) return kExitOk;
   if (const auto status = platform::checkUserFile(options.designPlaylist, kTextFileMax); !status) {
     streams.err << "mokuza-cli " << command.name << ": " << status.error << '\n';
@@ -60,52 +45,29 @@ int loadDesign(const PictureOptions& options, const std::filesystem::path& progr
 
 }  // namespace
 
-bool takePictureOption(const Args& args, std::size_t& i, PictureOptions& options, std::string& error) {
-  const std::string& arg = args[i];
-  int value = 0;
-  if (arg == "--move") {
-    if (!takeNumber(args, i, 0, 100000, value, error)) return true;
-    options.move = value;
-  } else if (arg == "--width") {
-    takeNumber(args, i, 64, 8192, options.width, error);
-  } else if (arg == "--height") {
-    takeNumber(args, i, 64, 8192, options.height, error);
-  } else if (arg == "--game") {
-    takeNumber(args, i, 1, 10000, options.game, error);
-  } else if (arg == "--coords") {
-    if (takeNumber(args, i, 0, 3, value, error)) options.coords = value;
-  } else if (arg == "--numbers") {
-    if (takeNumber(args, i, 0, 2, value, error)) options.numbers = value;
-  } else if (arg == "--design" || arg == "-o" || arg == "--dead") {
-    if (i + 1 >= args.size()) {
-      error = arg + " takes a value";
-      return true;
-    }
-    std::string& into = arg == "--design" ? options.designPlaylist : (arg == "-o" ? options.output : options.dead);
-    into = args[++i];
-  } else if (arg == "--territory") {
-    options.territory = true;
-  } else if (arg == "--move-list") {
-    options.moveList = true;
-  } else {
-    return false;
-  }
-  return true;
-}
+const std::vector<OptionSpec> kPictureOptions{{"--move", true},   {"--width", true},  {"--height", true},
+                                              {"--game", true},   {"--coords", true}, {"--numbers", true},
+                                              {"--design", true}, {"-o", true},       {"--dead", true},
+                                              {"--territory"},    {"--move-list"}};
 
-QtSession::QtSession() {
-  // Qt stops without a display unless it is told to draw off screen.
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  // Without a runtime folder of the user's own Qt warns on stderr at every start.
-  std::error_code ec;
-  const std::filesystem::path temp = std::filesystem::temp_directory_path(ec);
-  if (std::getenv("XDG_RUNTIME_DIR") == nullptr && !ec) {
-    const std::filesystem::path runtime = temp / ("mokuza-runtime-" + std::to_string(::getuid()));
-    std::filesystem::create_directory(runtime, ec);
-    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all, ec);
-    if (!ec && std::filesystem::is_directory(runtime, ec)) ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 0);
-  }
-  if (QGuiApplication::instance() == nullptr) app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+void readPictureOptions(ParsedArgs& parsed, PictureOptions& options) {
+  const auto number = [&parsed](std::string_view name, int low, int high) {
+    return parsed.number(
+        name, std::string(name) + " takes a whole number from " + std::to_string(low) + " to " + std::to_string(high),
+        low, high);
+  };
+  options.file = parsed.oneFile();
+  options.move = number("--move", 0, 100000);
+  options.width = number("--width", 64, 8192).value_or(options.width);
+  options.height = number("--height", 64, 8192).value_or(options.height);
+  options.game = number("--game", 1, 10000).value_or(options.game);
+  if (const auto coords = number("--coords", 0, 3)) options.coords = coords;
+  if (const auto numbers = number("--numbers", 0, 2)) options.numbers = numbers;
+  options.designPlaylist = parsed.value("--design").value_or("");
+  options.output = parsed.value("-o").value_or("");
+  options.dead = parsed.value("--dead").value_or("");
+  options.territory = parsed.has("--territory");
+  options.moveList = parsed.has("--move-list");
 }
 
 int composePicture(const PictureOptions& options, const Command& command, Streams streams, ComposedPicture& out) {

@@ -2,7 +2,6 @@
 // What `render` and `export` share: the options that choose a game, a move
 // and a design, and the composed client picture the window would show.
 
-#include <QGuiApplication>
 #include <QImage>
 #include <filesystem>
 #include <memory>
@@ -10,6 +9,7 @@
 #include <string>
 
 #include "cli/cli_support.h"
+#include "cli/option_parser.h"
 #include "core/rules/territory.h"
 #include "render/board_geometry.h"
 #include "render/board_painter.h"
@@ -32,21 +32,10 @@ struct PictureOptions {
   std::string output;
 };
 
-// Takes the option at args[i] (and its value) when it is one of the shared
-// ones; false when it is not. A bad value sets `error`.
-bool takePictureOption(const Args& args, std::size_t& i, PictureOptions& options, std::string& error);
-
-// Qt drawing needs an application object; without a display it draws off screen.
-class QtSession {
- public:
-  QtSession();
-
- private:
-  int argc_ = 1;
-  char name_[12] = "mokuza-cli";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QGuiApplication> app_;
-};
+// The shared options, for parseArgs, and their values read into `options`;
+// a bad value fails `parsed`. The file is the one positional argument.
+extern const std::vector<OptionSpec> kPictureOptions;
+void readPictureOptions(ParsedArgs& parsed, PictureOptions& options);
 
 struct ComposedPicture {
   Document doc;

@@ -22,29 +22,6 @@ std::tm ClockServices::localTime(std::time_t when) {
   return local;
 }
 
-bool wantsHelp(const Args& args) {
-  for (const std::string& arg : args)
-    if (arg == "--help" || arg == "-h") return true;
-  return false;
-}
-
-std::string optionProblem(const Command& command, const std::string& arg) {
-  if (arg.size() < 2) return "unknown option '" + arg + "'";
-  const std::string_view usage = command.usage;
-  const auto isNameChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '-'; };
-  for (std::size_t at = usage.find(arg); at != std::string_view::npos; at = usage.find(arg, at + 1)) {
-    const std::size_t end = at + arg.size();
-    if ((at == 0 || !isNameChar(usage[at - 1])) && (end == usage.size() || !isNameChar(usage[end])))
-      return arg + " needs a value";
-  }
-  return "unknown option '" + arg + "'";
-}
-
-int usageError(const Command& command, const std::string& message, Streams streams) {
-  streams.err << "mokuza-cli " << command.name << ": " << message << "\nusage: " << command.usage << "\n";
-  return kExitUsage;
-}
-
 bool loadGame(const std::string& path, Document& doc, platform::HeadlessServices& services, std::string& error) {
   const platform::FileRead read = platform::readUserFile(path, kTextFileMax);
   if (!read) {
@@ -59,6 +36,14 @@ bool loadGame(const std::string& path, Document& doc, platform::HeadlessServices
   }
   SetFilePath(doc.state.gameInfo, kSgfFileLabel, pathToText(path));
   return true;
+}
+
+bool loadGame(const Command& command, const std::string& path, Document& doc, Streams streams) {
+  platform::HeadlessServices services;
+  std::string error;
+  if (loadGame(path, doc, services, error)) return true;
+  streams.err << "mokuza-cli " << command.name << ": " << error << '\n';
+  return false;
 }
 
 std::filesystem::path programFolder(const Command& command, Streams streams) {

@@ -39,17 +39,11 @@ class ClockServices : public platform::HeadlessServices {
   std::tm localTime(std::time_t when) override;
 };
 
-bool wantsHelp(const Args& args);
-// What is wrong with an argument starting with '-' that the command did not
-// take: an option of its usage text lacks its value (it came last), any other
-// is unknown.
-std::string optionProblem(const Command& command, const std::string& arg);
-// Prints "mokuza-cli NAME: message" and the usage line; returns kExitUsage.
-int usageError(const Command& command, const std::string& message, Streams streams);
-
 // Reads the game of a file into doc with every position computed. On failure
 // the message says why (missing file, no game in it).
 bool loadGame(const std::string& path, Document& doc, platform::HeadlessServices& services, std::string& error);
+// The same, saying why on err as "mokuza-cli NAME: reason".
+bool loadGame(const Command& command, const std::string& path, Document& doc, Streams streams);
 
 // The program folder; empty, after saying so on err, when none can be formed.
 std::filesystem::path programFolder(const Command& command, Streams streams);

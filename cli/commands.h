@@ -2,6 +2,7 @@
 // The subcommands of mokuza-cli.
 
 #include "cli/cli_support.h"
+#include "cli/option_parser.h"
 
 namespace mokuza::cli {
 

@@ -11,22 +11,13 @@ namespace mokuza::cli {
 namespace {
 
 int runConvert(const Args& args, Streams streams) {
-  std::vector<std::string> files;
-  bool force = false;
-  for (const std::string& arg : args) {
-    if (arg == "--force") force = true;
-    else if (arg.empty() || arg[0] == '-')
-      return usageError(kConvertCommand, optionProblem(kConvertCommand, arg), streams);
-    else files.push_back(arg);
-  }
-  if (files.size() != 2) return usageError(kConvertCommand, "expects an input and an output file", streams);
-  platform::HeadlessServices services;
+  ParsedArgs parsed = parseArgs(kConvertCommand, args, {{"--force", false}});
+  if (parsed.positional.size() != 2) parsed.fail("expects an input and an output file");
+  if (!parsed.error.empty()) return usageError(kConvertCommand, parsed.error, streams);
+  const std::vector<std::string>& files = parsed.positional;
+  const bool force = parsed.has("--force");
   Document doc;
-  std::string error;
-  if (!loadGame(files[0], doc, services, error)) {
-    streams.err << "mokuza-cli convert: " << error << '\n';
-    return kExitFailure;
-  }
+  if (!loadGame(kConvertCommand, files[0], doc, streams)) return kExitFailure;
   if (const ReadLoss& loss = doc.state.readLoss; loss.any()) {
     streams.err << "mokuza-cli convert: " << files[0] << " was not read whole: " << loss.describe() << '\n';
     if (!force && platform::isSameFile(files[0], files[1])) {

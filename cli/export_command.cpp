@@ -4,6 +4,7 @@
 #include "cli/board_picture.h"
 #include "cli/commands.h"
 #include "render/image_export.h"
+#include "render/offscreen_qt.h"
 
 namespace mokuza::cli {
 namespace {
@@ -19,22 +20,12 @@ const std::map<std::string, int> kModes{
 
 int runExport(const Args& args, Streams streams) {
   PictureOptions options;
-  std::string mode = "board";
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string error;
-    if (takePictureOption(args, i, options, error)) {
-      if (!error.empty()) return usageError(kExportCommand, error, streams);
-    } else if (args[i] == "--mode" && i + 1 < args.size()) {
-      mode = args[++i];
-    } else if (!args[i].empty() && args[i][0] == '-') {
-      return usageError(kExportCommand, optionProblem(kExportCommand, args[i]), streams);
-    } else if (options.file.empty()) {
-      options.file = args[i];
-    } else {
-      return usageError(kExportCommand, "more than one file given", streams);
-    }
-  }
-  if (options.file.empty()) return usageError(kExportCommand, "no file given", streams);
+  std::vector<OptionSpec> specs = kPictureOptions;
+  specs.push_back({"--mode", true});
+  ParsedArgs parsed = parseArgs(kExportCommand, args, specs);
+  readPictureOptions(parsed, options);
+  if (!parsed.error.empty()) return usageError(kExportCommand, parsed.error, streams);
+  const std::string mode = parsed.value("--mode").value_or("board");
   const auto choice = kModes.find(mode);
   if (choice == kModes.end()) return usageError(kExportCommand, "unknown mode '" + mode + "'", streams);
   if (options.output.empty()) return usageError(kExportCommand, "-o takes a folder", streams);
@@ -45,7 +36,7 @@ int runExport(const Args& args, Streams streams) {
     return kExitFailure;
   }
 
-  QtSession qt;
+  render::OffscreenQt qt;
   auto picture = std::make_unique<ComposedPicture>();
   if (const int status = composePicture(options, kExportCommand, streams, *picture); status != kExitOk) return status;
   render::ExportCut cut;

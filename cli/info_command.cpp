@@ -7,15 +7,12 @@ namespace mokuza::cli {
 namespace {
 
 int runInfo(const Args& args, Streams streams) {
-  if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
+  // Any option, or another count of files, gets the one message.
+  const ParsedArgs parsed = parseArgs(kInfoCommand, args, {});
+  if (!parsed.error.empty() || parsed.positional.size() != 1)
     return usageError(kInfoCommand, args.empty() ? "no file given" : "expects exactly one file", streams);
-  platform::HeadlessServices services;
   Document doc;
-  std::string error;
-  if (!loadGame(args[0], doc, services, error)) {
-    streams.err << "mokuza-cli info: " << error << '\n';
-    return kExitFailure;
-  }
+  if (!loadGame(kInfoCommand, args[0], doc, streams)) return kExitFailure;
   for (const PropertyField& field : kGameInfoFields) {
     std::u16string_view value = doc.record().header(field.label);
     if (value.empty()) continue;

@@ -24,33 +24,15 @@ std::string failure(LadderStatus status, const std::string& at, const Document& 
 }
 
 int runLadder(const Args& args, Streams streams) {
-  std::string file, at;
-  std::optional<int> move;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--move" && i + 1 < args.size()) {
-      move = parseInt(args[++i]);
-      if (!move) return usageError(kLadderCommand, "--move takes a whole number", streams);
-    } else if (arg == "--at" && i + 1 < args.size()) {
-      at = args[++i];
-    } else if (!arg.empty() && arg[0] == '-') {
-      return usageError(kLadderCommand, optionProblem(kLadderCommand, arg), streams);
-    } else if (file.empty()) {
-      file = arg;
-    } else {
-      return usageError(kLadderCommand, "more than one file given", streams);
-    }
-  }
-  if (file.empty()) return usageError(kLadderCommand, "no file given", streams);
-  if (at.empty()) return usageError(kLadderCommand, "--at names the stone in atari", streams);
+  ParsedArgs parsed = parseArgs(kLadderCommand, args, {{"--move", true}, {"--at", true}});
+  const std::string file = parsed.oneFile();
+  const std::optional<int> move = parsed.number("--move", "--move takes a whole number");
+  const std::string at = parsed.value("--at").value_or("");
+  if (at.empty()) parsed.fail("--at names the stone in atari");
+  if (!parsed.error.empty()) return usageError(kLadderCommand, parsed.error, streams);
 
-  platform::HeadlessServices services;
   Document doc;
-  std::string error;
-  if (!loadGame(file, doc, services, error)) {
-    streams.err << "mokuza-cli ladder: " << error << '\n';
-    return kExitFailure;
-  }
+  if (!loadGame(kLadderCommand, file, doc, streams)) return kExitFailure;
   const int n = doc.record().boardSize;
   const auto point = parseSgfPoint(at, n);
   if (!point) return usageError(kLadderCommand, "--at takes a point like dd on the board", streams);
@@ -58,6 +40,7 @@ int runLadder(const Args& args, Streams streams) {
   doc.state.design.intFields.insert_or_assign(std::u16string(kInsertionModeLabel), kInsertVariation);
   if (!showRequestedMove(doc, move, kLadderCommand, streams)) return kExitFailure;
 
+  platform::HeadlessServices services;
   const LadderOutcome outcome = ReadLadder(doc, services, *point, nullptr);
   if (outcome.status != LadderStatus::Added) {
     streams.err << "mokuza-cli ladder: " << failure(outcome.status, at, doc) << '\n';

@@ -10,37 +10,18 @@ namespace mokuza::cli {
 namespace {
 
 int runMidi(const Args& args, Streams streams) {
-  std::string file;
-  std::string output;
-  std::optional<int> speed;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "-o" && i + 1 < args.size()) {
-      output = args[++i];
-    } else if (arg == "--speed" && i + 1 < args.size()) {
-      speed = parseInt(args[++i]);
-      if (!speed || *speed < 1) return usageError(kMidiCommand, "--speed takes milliseconds above 0", streams);
-    } else if (!arg.empty() && arg[0] == '-') {
-      return usageError(kMidiCommand, optionProblem(kMidiCommand, arg), streams);
-    } else if (file.empty()) {
-      file = arg;
-    } else {
-      return usageError(kMidiCommand, "more than one file given", streams);
-    }
-  }
-  if (file.empty()) return usageError(kMidiCommand, "no file given", streams);
+  ParsedArgs parsed = parseArgs(kMidiCommand, args, {{"-o", true}, {"--speed", true}});
+  const std::string file = parsed.oneFile();
+  const std::string output = parsed.value("-o").value_or("");
+  const std::optional<int> speed = parsed.number("--speed", "--speed takes milliseconds above 0", 1);
+  if (!parsed.error.empty()) return usageError(kMidiCommand, parsed.error, streams);
 
-  platform::HeadlessServices services;
   Document doc;
   doc.state.options["kigaku_mode"] = 1;
   if (speed) doc.state.design.intFields.insert_or_assign(std::u16string(playback::kAutoSpeed), *speed);
   playback::NoteBlockObserver notes(doc, {}, streams.err);
   doc.observers.push_back(&notes);
-  std::string error;
-  if (!loadGame(file, doc, services, error)) {
-    streams.err << "mokuza-cli midi: " << error << '\n';
-    return kExitFailure;
-  }
+  if (!loadGame(kMidiCommand, file, doc, streams)) return kExitFailure;
   const std::filesystem::path folder = output.empty() ? programFolder(kMidiCommand, streams) : std::filesystem::path();
   if (output.empty() && folder.empty()) return kExitFailure;
   const std::filesystem::path target =

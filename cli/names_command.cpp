@@ -29,13 +29,8 @@ void noteUnkeptMoves(const Document& doc, const std::string& file, Streams strea
 }
 
 int listNames(const std::string& file, Streams streams) {
-  platform::HeadlessServices services;
   Document doc;
-  std::string error;
-  if (!loadGame(file, doc, services, error)) {
-    streams.err << "mokuza-cli names: " << error << '\n';
-    return kExitFailure;
-  }
+  if (!loadGame(kNamesCommand, file, doc, streams)) return kExitFailure;
   const int n = doc.record().boardSize;
   forEachNamedMove(doc, [&](int m, const MoveRecord& move, std::u16string_view name) {
     streams.out << m << '\t' << (move.colour > 0 ? 'B' : 'W') << '\t' << sgfPoint(move.point, n) << '\t'
@@ -90,14 +85,10 @@ int summarise(const std::vector<std::string>& paths, Streams streams) {
 }
 
 int runNames(const Args& args, Streams streams) {
-  bool summary = false;
-  std::vector<std::string> paths;
-  for (const std::string& arg : args) {
-    if (arg == "--summary") summary = true;
-    else if (!arg.empty() && arg[0] == '-')
-      return usageError(kNamesCommand, optionProblem(kNamesCommand, arg), streams);
-    else paths.push_back(arg);
-  }
+  const ParsedArgs parsed = parseArgs(kNamesCommand, args, {{"--summary", false}});
+  if (!parsed.error.empty()) return usageError(kNamesCommand, parsed.error, streams);
+  const bool summary = parsed.has("--summary");
+  const std::vector<std::string>& paths = parsed.positional;
   if (paths.empty()) return usageError(kNamesCommand, summary ? "no file or folder given" : "no file given", streams);
   if (summary) return summarise(paths, streams);
   if (paths.size() > 1) return usageError(kNamesCommand, "more than one file given (use --summary for many)", streams);

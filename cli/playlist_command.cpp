@@ -67,7 +67,7 @@ bool open(Session& session, const std::string& file, Streams streams) {
     fail(streams, status.error);
     return false;
   }
-  if (openPlaylistFile(session.context, utf8ToUtf16(file)) != kListDone) {
+  if (openPlaylistFile(session.context, utf8ToUtf16(file)) != ListOutcome::Done) {
     fail(streams, "cannot read " + file);
     return false;
   }
@@ -136,7 +136,7 @@ int runNew(const Args& args, const std::filesystem::path& home, Streams streams)
   std::error_code ec;
   if (std::filesystem::exists(args[0], ec)) return fail(streams, args[0] + " already exists");
   Session session(home);
-  if (createPlaylistAt(session.context, utf8ToUtf16(args[0])) != kListDone)
+  if (createPlaylistAt(session.context, utf8ToUtf16(args[0])) != ListOutcome::Done)
     return fail(streams, "cannot write " + args[0]);
   streams.out << "created " << utf16ToUtf8(session.playlist.path) << '\n';
   return kExitOk;
@@ -165,13 +165,13 @@ int runAdd(const Args& args, const std::filesystem::path& home, Streams streams)
   std::vector<std::u16string> games;
   for (std::size_t i = 1; i < files.size(); ++i) games.push_back(utf8ToUtf16(files[i]));
   std::vector<SkippedFile> skipped;
-  const int status = AddGames(session.context, games, {}, &skipped);
+  const ListOutcome status = AddGames(session.context, games, {}, &skipped);
   for (const SkippedFile& skip : skipped)
     streams.err << "mokuza-cli playlist: skipped " << utf16ToUtf8(skip.path) << ": " << skipText(skip) << '\n';
-  if (status == kListRefused) return fail(streams, "the playlist is full (10000 games)");
+  if (status == ListOutcome::Refused) return fail(streams, "the playlist is full (10000 games)");
   const int added = static_cast<int>(session.playlist.list.selected.size());
-  if (status == kListNothing) return fail(streams, "no game could be added");
-  if (status == kListWriteFailed) return fail(streams, "cannot write " + files[0]);
+  if (status == ListOutcome::Nothing) return fail(streams, "no game could be added");
+  if (status == ListOutcome::WriteFailed) return fail(streams, "cannot write " + files[0]);
   streams.out << "added " << added << (added == 1 ? " game" : " games") << ", " << session.playlist.gameCount()
               << " in the playlist\n";
   if (session.playlist.isFull() && added < static_cast<int>(games.size()))
@@ -180,23 +180,13 @@ int runAdd(const Args& args, const std::filesystem::path& home, Streams streams)
 }
 
 int runList(const Args& args, const std::filesystem::path& home, Streams streams) {
-  std::string file;
+  ParsedArgs parsed = parseArgs(kPlaylistCommand, args, {{"--columns", true}});
+  const std::string file = parsed.oneFile();
   std::optional<std::vector<std::string>> columns;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--columns" && i + 1 < args.size()) {
-      columns = split(args[++i], ',');
-      for (const std::string& key : *columns)
-        if (key != "No." && !fieldForKey(key))
-          return usageError(kPlaylistCommand, "unknown column '" + key + "'", streams);
-    } else if (!args[i].empty() && args[i][0] == '-') {
-      return usageError(kPlaylistCommand, optionProblem(kPlaylistCommand, args[i]), streams);
-    } else if (file.empty()) {
-      file = args[i];
-    } else {
-      return usageError(kPlaylistCommand, "more than one file given", streams);
-    }
-  }
-  if (file.empty()) return usageError(kPlaylistCommand, "no file given", streams);
+  if (const auto text = parsed.value("--columns")) columns = split(*text, ',');
+  for (const std::string& key : columns.value_or(std::vector<std::string>{}))
+    if (key != "No." && !fieldForKey(key)) parsed.fail("unknown column '" + key + "'");
+  if (!parsed.error.empty()) return usageError(kPlaylistCommand, parsed.error, streams);
   Session session(home);
   if (!open(session, file, streams)) return kExitFailure;
   const std::vector<std::string> keys = columns ? *columns : visibleColumnKeys(session.playlist.columns);
@@ -210,28 +200,20 @@ int runList(const Args& args, const std::filesystem::path& home, Streams streams
 
 // rename and move: the same options, the same confirmation.
 int runFileCommand(const Args& args, const std::filesystem::path& home, Streams streams, bool rename) {
-  std::string file, pattern, folder, select, fieldKey = "sgf_file";
-  std::optional<int> tagMax;
-  bool yes = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool hasValue = i + 1 < args.size();
-    if (rename && arg == "--pattern" && hasValue) pattern = args[++i];
-    else if (!rename && arg == "--to" && hasValue) folder = args[++i];
-    else if (arg == "--select" && hasValue) select = args[++i];
-    else if (arg == "--field" && hasValue) fieldKey = args[++i];
-    else if (rename && arg == "--tag-max" && hasValue) {
-      tagMax = parseInt(args[++i]);
-      if (!tagMax || *tagMax < -1) return usageError(kPlaylistCommand, "--tag-max takes -1 or more", streams);
-    } else if (arg == "--yes") yes = true;
-    else if (!arg.empty() && arg[0] == '-')
-      return usageError(kPlaylistCommand, optionProblem(kPlaylistCommand, arg), streams);
-    else if (file.empty()) file = arg;
-    else return usageError(kPlaylistCommand, "more than one file given", streams);
-  }
-  if (file.empty()) return usageError(kPlaylistCommand, "no file given", streams);
-  if (rename && pattern.empty()) return usageError(kPlaylistCommand, "rename needs --pattern", streams);
-  if (!rename && folder.empty()) return usageError(kPlaylistCommand, "move needs --to DIR", streams);
+  ParsedArgs parsed =
+      rename ? parseArgs(kPlaylistCommand, args,
+                         {{"--pattern", true}, {"--select", true}, {"--field", true}, {"--tag-max", true}, {"--yes"}})
+             : parseArgs(kPlaylistCommand, args, {{"--to", true}, {"--select", true}, {"--field", true}, {"--yes"}});
+  const std::string file = parsed.oneFile();
+  const std::string pattern = parsed.value("--pattern").value_or("");
+  const std::string folder = parsed.value("--to").value_or("");
+  const std::string select = parsed.value("--select").value_or("");
+  const std::string fieldKey = parsed.value("--field").value_or("sgf_file");
+  const std::optional<int> tagMax = parsed.number("--tag-max", "--tag-max takes -1 or more", -1);
+  const bool yes = parsed.has("--yes");
+  if (rename && pattern.empty()) parsed.fail("rename needs --pattern");
+  if (!rename && folder.empty()) parsed.fail("move needs --to DIR");
+  if (!parsed.error.empty()) return usageError(kPlaylistCommand, parsed.error, streams);
   const auto field = fieldForKey(fieldKey);
   if (!field || field->kind != FieldKind::FileName)
     return usageError(kPlaylistCommand, "--field takes a file key such as sgf_file or blackstone_file", streams);
@@ -273,13 +255,13 @@ int runFileCommand(const Args& args, const std::filesystem::path& home, Streams 
 
   if (!mayWrite(session, file, yes, streams)) return kExitFailure;
   // The window's two questions (history, and the files to touch), answered by --yes.
-  session.services.messageAnswers.assign(2, platform::AnswerOk);
+  session.services.messageAnswers.assign(2, platform::Answer::Ok);
   const FileMoveOutcome outcome = rename ? RenameFiles(session.context, field->label, utf8ToUtf16(pattern))
                                          : MoveFiles(session.context, field->label, folderText);
   for (const PlannedMove& move : outcome.done)
     streams.out << (rename ? "renamed " : "moved ") << utf16ToUtf8(move.oldPath) << " -> " << utf16ToUtf8(move.newPath)
                 << '\n';
-  if (outcome.status == kListWriteFailed)
+  if (outcome.status == ListOutcome::WriteFailed)
     return fail(streams,
                 "cannot write " + file +
                     (outcome.done.empty() ? "; the files were put back" : "; the files above could not be put back"));

@@ -3,31 +3,22 @@
 #include "cli/board_picture.h"
 #include "cli/commands.h"
 #include "render/image_export.h"
+#include "render/offscreen_qt.h"
 
 namespace mokuza::cli {
 namespace {
 
 int runRender(const Args& args, Streams streams) {
   PictureOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string error;
-    if (takePictureOption(args, i, options, error)) {
-      if (!error.empty()) return usageError(kRenderCommand, error, streams);
-    } else if (!args[i].empty() && args[i][0] == '-') {
-      return usageError(kRenderCommand, optionProblem(kRenderCommand, args[i]), streams);
-    } else if (options.file.empty()) {
-      options.file = args[i];
-    } else {
-      return usageError(kRenderCommand, "more than one file given", streams);
-    }
-  }
-  if (options.file.empty()) return usageError(kRenderCommand, "no file given", streams);
+  ParsedArgs parsed = parseArgs(kRenderCommand, args, kPictureOptions);
+  readPictureOptions(parsed, options);
+  if (!parsed.error.empty()) return usageError(kRenderCommand, parsed.error, streams);
   const std::filesystem::path output = options.output;
   const std::string extension = output.extension().string();
   if (extension != ".png" && extension != ".jpg" && extension != ".jpeg")
     return usageError(kRenderCommand, "-o takes a .png or .jpg file", streams);
 
-  QtSession qt;
+  render::OffscreenQt qt;
   auto picture = std::make_unique<ComposedPicture>();
   if (const int status = composePicture(options, kRenderCommand, streams, *picture); status != kExitOk) return status;
   const QImage& image = picture->painter.picture();

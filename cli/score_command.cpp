@@ -10,33 +10,14 @@ namespace mokuza::cli {
 namespace {
 
 int runScore(const Args& args, Streams streams) {
-  std::string file;
-  std::optional<int> move;
-  std::optional<std::string> dead;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--move" && i + 1 < args.size()) {
-      move = parseInt(args[++i]);
-      if (!move) return usageError(kScoreCommand, "--move takes a whole number", streams);
-    } else if (arg == "--dead" && i + 1 < args.size()) {
-      dead = args[++i];
-    } else if (!arg.empty() && arg[0] == '-') {
-      return usageError(kScoreCommand, optionProblem(kScoreCommand, arg), streams);
-    } else if (file.empty()) {
-      file = arg;
-    } else {
-      return usageError(kScoreCommand, "more than one file given", streams);
-    }
-  }
-  if (file.empty()) return usageError(kScoreCommand, "no file given", streams);
+  ParsedArgs parsed = parseArgs(kScoreCommand, args, {{"--move", true}, {"--dead", true}});
+  const std::string file = parsed.oneFile();
+  const std::optional<int> move = parsed.number("--move", "--move takes a whole number");
+  const std::optional<std::string> dead = parsed.value("--dead");
+  if (!parsed.error.empty()) return usageError(kScoreCommand, parsed.error, streams);
 
-  platform::HeadlessServices services;
   Document doc;
-  std::string error;
-  if (!loadGame(file, doc, services, error)) {
-    streams.err << "mokuza-cli score: " << error << '\n';
-    return kExitFailure;
-  }
+  if (!loadGame(kScoreCommand, file, doc, streams)) return kExitFailure;
   const int n = doc.record().boardSize;
   std::vector<int> deadPoints;
   if (dead) {

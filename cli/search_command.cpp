@@ -37,37 +37,27 @@ std::optional<std::array<int, 4>> parseRange(const std::string& text) {
 }
 
 // Fills `parsed`; a usage error otherwise.
-std::optional<int> parseArgs(const Args& args, SearchArgs& parsed, Streams streams) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool hasValue = i + 1 < args.size();
-    if (arg == "--game" && hasValue) {
-      parsed.game = parseInt(args[++i]);
-      if (!parsed.game || *parsed.game < 1) return usageError(kSearchCommand, "--game takes a row from 1", streams);
-    } else if (arg == "--move" && hasValue) {
-      parsed.move = parseInt(args[++i]);
-      if (!parsed.move) return usageError(kSearchCommand, "--move takes a whole number", streams);
-    } else if (arg == "--range" && hasValue) {
-      parsed.range = parseRange(args[++i]);
-      if (!parsed.range) return usageError(kSearchCommand, "--range takes x1,y1,x2,y2", streams);
-    } else if (arg == "--threshold" && hasValue) {
-      const auto value = parseInt(args[++i]);
-      if (!value || *value < 0) return usageError(kSearchCommand, "--threshold takes a percentage from 0", streams);
-      parsed.settings.threshold = *value;
-    } else if (arg == "--bw-fixed") {
-      parsed.settings.bwFixed = true;
-    } else if (arg == "--next-within") {
-      parsed.settings.nextWithin = true;
-    } else if (!arg.empty() && arg[0] == '-') {
-      return usageError(kSearchCommand, optionProblem(kSearchCommand, arg), streams);
-    } else if (parsed.file.empty()) {
-      parsed.file = arg;
-    } else {
-      return usageError(kSearchCommand, "more than one file given", streams);
-    }
+std::optional<int> readArgs(const Args& args, SearchArgs& parsed, Streams streams) {
+  ParsedArgs given = parseArgs(kSearchCommand, args,
+                               {{"--game", true},
+                                {"--move", true},
+                                {"--range", true},
+                                {"--threshold", true},
+                                {"--bw-fixed"},
+                                {"--next-within"}});
+  parsed.file = given.oneFile("no playlist given");
+  parsed.game = given.number("--game", "--game takes a row from 1", 1);
+  parsed.move = given.number("--move", "--move takes a whole number");
+  if (const auto range = given.value("--range")) {
+    parsed.range = parseRange(*range);
+    if (!parsed.range) given.fail("--range takes x1,y1,x2,y2");
   }
-  if (parsed.file.empty()) return usageError(kSearchCommand, "no playlist given", streams);
-  if (!parsed.game || !parsed.move) return usageError(kSearchCommand, "--game and --move are needed", streams);
+  if (const auto threshold = given.number("--threshold", "--threshold takes a percentage from 0", 0))
+    parsed.settings.threshold = *threshold;
+  parsed.settings.bwFixed = given.has("--bw-fixed");
+  parsed.settings.nextWithin = given.has("--next-within");
+  if (!parsed.game || !parsed.move) given.fail("--game and --move are needed");
+  if (!given.error.empty()) return usageError(kSearchCommand, given.error, streams);
   return std::nullopt;
 }
 
@@ -78,7 +68,7 @@ int fail(Streams streams, const std::string& message) {
 
 int runSearch(const Args& args, Streams streams) {
   SearchArgs parsed;
-  if (const auto usage = parseArgs(args, parsed, streams)) return *usage;
+  if (const auto usage = readArgs(args, parsed, streams)) return *usage;
 
   const std::filesystem::path folder = programFolder(kSearchCommand, streams);
   if (folder.empty()) return kExitFailure;
@@ -88,7 +78,7 @@ int runSearch(const Args& args, Streams streams) {
   PlaylistContext context{playlist, doc, services, folder, {}};
   if (const auto status = platform::checkUserFile(parsed.file, kTextFileMax); !status)
     return fail(streams, status.error);
-  if (openPlaylistFile(context, utf8ToUtf16(parsed.file)) != kListDone || playlist.gameCount() == 0)
+  if (openPlaylistFile(context, utf8ToUtf16(parsed.file)) != ListOutcome::Done || playlist.gameCount() == 0)
     return fail(streams, "no games in " + parsed.file);
   if (*parsed.game > playlist.gameCount())
     return usageError(kSearchCommand, "--game takes a row within 1.." + std::to_string(playlist.gameCount()), streams);

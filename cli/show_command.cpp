@@ -49,35 +49,16 @@ void printForPeople(const Document& doc, std::ostream& out) {
 }
 
 int runShow(const Args& args, Streams streams) {
-  std::string file;
-  std::optional<int> move;
-  bool plain = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--move" && i + 1 < args.size()) {
-      move = parseInt(args[++i]);
-      if (!move) return usageError(kShowCommand, "--move takes a whole number", streams);
-    } else if (arg == "--format" && i + 1 < args.size()) {
-      const std::string& format = args[++i];
-      if (format != "plain") return usageError(kShowCommand, "unknown format '" + format + "'", streams);
-      plain = true;
-    } else if (!arg.empty() && arg[0] == '-') {
-      return usageError(kShowCommand, optionProblem(kShowCommand, arg), streams);
-    } else if (file.empty()) {
-      file = arg;
-    } else {
-      return usageError(kShowCommand, "more than one file given", streams);
-    }
-  }
-  if (file.empty()) return usageError(kShowCommand, "no file given", streams);
+  ParsedArgs parsed = parseArgs(kShowCommand, args, {{"--move", true}, {"--format", true}});
+  const std::string file = parsed.oneFile();
+  const std::optional<int> move = parsed.number("--move", "--move takes a whole number");
+  const std::optional<std::string> format = parsed.value("--format");
+  if (format && *format != "plain") parsed.fail("unknown format '" + *format + "'");
+  if (!parsed.error.empty()) return usageError(kShowCommand, parsed.error, streams);
+  const bool plain = format.has_value();
 
-  platform::HeadlessServices services;
   Document doc;
-  std::string error;
-  if (!loadGame(file, doc, services, error)) {
-    streams.err << "mokuza-cli show: " << error << '\n';
-    return kExitFailure;
-  }
+  if (!loadGame(kShowCommand, file, doc, streams)) return kExitFailure;
   if (!move && lastShowableMove(doc) < doc.moveCount())
     streams.err << "mokuza-cli show: the game has " << doc.moveCount() << " moves; showing move "
                 << lastShowableMove(doc) << ", the last one kept\n";

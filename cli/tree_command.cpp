@@ -66,15 +66,12 @@ void printTree(const GameRecord& record, std::ostream& out) {
 }
 
 int runTree(const Args& args, Streams streams) {
-  if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
+  // Any option, or another count of files, gets the one message.
+  const ParsedArgs parsed = parseArgs(kTreeCommand, args, {});
+  if (!parsed.error.empty() || parsed.positional.size() != 1)
     return usageError(kTreeCommand, args.empty() ? "no file given" : "expects exactly one file", streams);
-  platform::HeadlessServices services;
   Document doc;
-  std::string error;
-  if (!loadGame(args[0], doc, services, error)) {
-    streams.err << "mokuza-cli tree: " << error << '\n';
-    return kExitFailure;
-  }
+  if (!loadGame(kTreeCommand, args[0], doc, streams)) return kExitFailure;
   printTree(doc.record(), streams.out);
   return kExitOk;
 }

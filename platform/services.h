@@ -12,11 +12,10 @@
 
 namespace mokuza::platform {
 
-// Button sets and answers keep the numeric values the program's logic
-// compares against (an answer of 6 means Yes, 7 No, 2 Cancel).
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Icon { None, Information, Question, Warning, Error };
-enum Answer : int { AnswerOk = 1, AnswerCancel = 2, AnswerYes = 6, AnswerNo = 7 };
+// The button that closed a message box.
+enum class Answer { Ok, Cancel, Yes, No };
 
 struct MessageBoxRequest {
   std::u16string text;
@@ -47,13 +46,13 @@ struct ChoiceRequest {
 };
 
 // Results of writing the clipboard.
-enum ClipboardStatus : int { ClipboardOk = 0, ClipboardNoMemory = -1, ClipboardUnavailable = -2 };
+enum class ClipboardStatus { Ok, NoMemory, Unavailable };
 
 class Services {
  public:
   virtual ~Services() = default;
 
-  virtual int messageBox(const MessageBoxRequest& request) = 0;
+  virtual Answer messageBox(const MessageBoxRequest& request) = 0;
   // An empty result means the user cancelled.
   virtual std::optional<std::filesystem::path> openFileDialog(const FileDialogRequest& request) = 0;
   virtual std::optional<std::filesystem::path> saveFileDialog(const FileDialogRequest& request) = 0;
@@ -62,7 +61,7 @@ class Services {
   virtual int choose(const ChoiceRequest& request) = 0;
 
   virtual std::u16string clipboardText() = 0;
-  virtual int setClipboardText(const std::u16string& text) = 0;
+  virtual ClipboardStatus setClipboardText(const std::u16string& text) = 0;
 
   // Sound and MIDI fail quietly when there is no device.
   virtual void playWave(const std::filesystem::path& file) = 0;

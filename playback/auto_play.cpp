@@ -152,7 +152,7 @@ void startAutoPlay(Playback& pb, bool keepRunning) {
       // The show resumes at the entry last shown, or begins with the first.
       int number = std::abs(playlist.currentGameIndex);
       if (number == 0 || placeOf(playlist, number - 1) < 0) number = playlist.displayOrder.front() + 1;
-      if (OpenPlaylistGame(pb, number, u"") != 0) {
+      if (OpenPlaylistGame(pb, number, u"") != OpenOutcome::Opened) {
         stopAutoPlay(pb);
         return;
       }
@@ -212,7 +212,7 @@ void beginGamePause(Playback& pb) {
 
 // The pause is over: the next game opens.
 void openNextGame(Playback& pb) {
-  if (StepPlaylistGame(pb, 1) != 0) {
+  if (StepPlaylistGame(pb, 1) != OpenOutcome::Opened) {
     // A game that cannot be opened would stop the show on the same spot forever.
     stopAutoPlay(pb);
     return;
@@ -252,7 +252,7 @@ void StartPlaylistAutoPlay(Playback& pb) {
   // The show opens other games: the changes of this one are saved or given up first.
   if (pb.doc.state.modified) {
     const int shown = pb.doc.currentMove();
-    if (askSave(pb.doc, pb.services) == platform::AnswerCancel) return;
+    if (askSave(pb.doc, pb.services) == SaveQuestion::Cancelled) return;
     showMove(pb.doc, shown);
   }
   pb.autoPlay.playlistAutoPlay = true;

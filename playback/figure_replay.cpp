@@ -35,10 +35,15 @@ int nextFigureEnd(const std::vector<int>& ends, int move, int lastMove) {
   return it == ends.end() ? std::max(lastMove, move) : *it;
 }
 
+namespace {
+
+// The last end before `move` (0 when none is).
 int previousFigureEnd(const std::vector<int>& ends, int move) {
   auto it = std::lower_bound(ends.begin(), ends.end(), move);
   return it == ends.begin() ? 0 : *std::prev(it);
 }
+
+}  // namespace
 
 void FigureReplayNext(Playback& pb) {
   AutoPlayState& s = pb.autoPlay;

@@ -15,10 +15,8 @@ std::vector<int> buildFigureEnds(const Document& doc);
 // Rebuilds pb.autoPlay.figureEnds; called whenever the shown game is positioned.
 void refreshFigureEnds(Playback& pb);
 
-// The first end after `move` (the last showable move when none is), and the
-// last end before it (0 when none is).
+// The first end after `move` (the last showable move when none is).
 int nextFigureEnd(const std::vector<int>& ends, int move, int lastMove);
-int previousFigureEnd(const std::vector<int>& ends, int move);
 
 // The next-move and previous-move commands in figure replay.
 void FigureReplayNext(Playback& pb);

@@ -47,19 +47,12 @@ void closeMusicOutput(LiveNotes& live, platform::Services& services) {
   live = LiveNotes();
 }
 
-void PlayStoneSound(LiveNotes& live, platform::Services& services, const Document& doc, int m, bool autoPlayOn,
-                    const std::filesystem::path& programFolder) {
-  const auto& line = doc.record().lineCopy;
-  if (m < 1 || static_cast<std::size_t>(m) >= line.size()) return;
-  const MoveRecord& record = line[static_cast<std::size_t>(m)];
-  if (!record.hasMove()) return;
-  if (designValue(doc, kStoneSound) == 1) {
-    const std::u16string file = FilePath(doc.state.gameInfo, record.colour > 0 ? kBlackSound : kWhiteSound);
-    if (!file.empty()) services.playWave(programFolder / textToPath(file));
-  }
-  if (musicModeOn(doc.state.options) && !autoPlayOn) PlayMoveNotes(live, services, doc, m);
-}
+namespace {
 
+// The move's note and the notes of its figure's stones on channel 0; they
+// end after the move's note length, counted down by endNotesOnTick, so the
+// window never waits for them. Notes still sounding from the step before
+// end first.
 void PlayMoveNotes(LiveNotes& live, platform::Services& services, const Document& doc, int m) {
   const auto& line = doc.record().lineCopy;
   if (m < 1 || static_cast<std::size_t>(m) >= line.size()) return;
@@ -78,6 +71,21 @@ void PlayMoveNotes(LiveNotes& live, platform::Services& services, const Document
   live.sounding.push_back(noteOf(block));
   const int period = updateTime(doc);
   live.ticksLeft = std::max(1, (std::max(block[kLength], 0) + period - 1) / period);
+}
+
+}  // namespace
+
+void PlayStoneSound(LiveNotes& live, platform::Services& services, const Document& doc, int m, bool autoPlayOn,
+                    const std::filesystem::path& programFolder) {
+  const auto& line = doc.record().lineCopy;
+  if (m < 1 || static_cast<std::size_t>(m) >= line.size()) return;
+  const MoveRecord& record = line[static_cast<std::size_t>(m)];
+  if (!record.hasMove()) return;
+  if (designValue(doc, kStoneSound) == 1) {
+    const std::u16string file = FilePath(doc.state.gameInfo, record.colour > 0 ? kBlackSound : kWhiteSound);
+    if (!file.empty()) services.playWave(programFolder / textToPath(file));
+  }
+  if (musicModeOn(doc.state.options) && !autoPlayOn) PlayMoveNotes(live, services, doc, m);
 }
 
 bool endNotesOnTick(LiveNotes& live, platform::Services& services) {

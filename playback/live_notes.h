@@ -34,11 +34,6 @@ void closeMusicOutput(LiveNotes& live, platform::Services& services);
 void PlayStoneSound(LiveNotes& live, platform::Services& services, const Document& doc, int m, bool autoPlayOn,
                     const std::filesystem::path& programFolder);
 
-// The move's note and the notes of its figure's stones on channel 0; they
-// end after the move's note length, counted down by endNotesOnTick, so the
-// window never waits for them. Notes still sounding from the step before
-// end first.
-void PlayMoveNotes(LiveNotes& live, platform::Services& services, const Document& doc, int m);
 // One timer tick for the notes of a manual step: true while some still sound.
 bool endNotesOnTick(LiveNotes& live, platform::Services& services);
 

@@ -102,11 +102,17 @@ void MidiFile::add(std::size_t track, std::int64_t tick, std::initializer_list<s
 
 std::uint8_t dataByte(std::int64_t value) { return static_cast<std::uint8_t>(std::clamp<std::int64_t>(value, 0, 127)); }
 
+namespace {
+
+// Microseconds per quarter note at `tempo` beats per minute, rounded and kept
+// within the three bytes of the tempo event.
 std::uint32_t microsecondsPerQuarter(std::int32_t tempo) {
   if (tempo <= 0) return 0xFFFFFF;
   const std::int64_t micros = (60'000'000LL + tempo / 2) / tempo;
   return static_cast<std::uint32_t>(std::min<std::int64_t>(micros, 0xFFFFFF));
 }
+
+}  // namespace
 
 void AddNote(MidiFile& file, const std::vector<MoveRecord>& line, std::size_t track, int noteMove, int timeMove) {
   // A move without a note adds nothing, not even its track.

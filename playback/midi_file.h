@@ -57,10 +57,6 @@ class MidiFile {
 // A 7-bit data byte of a MIDI message; values outside 0..127 are held at the ends.
 std::uint8_t dataByte(std::int64_t value);
 
-// Microseconds per quarter note at `tempo` beats per minute, rounded and kept
-// within the three bytes of the tempo event.
-std::uint32_t microsecondsPerQuarter(std::int32_t tempo);
-
 // The note of `noteMove`, timed by the start and length of `timeMove`, on
 // `track` (created, with the note's instrument, when missing). When a move's
 // own note has another tempo than the move before, track 0 gets the change.

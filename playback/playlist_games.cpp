@@ -85,20 +85,20 @@ void playFirstFigure(Playback& pb) {
 
 }  // namespace
 
-int OpenPlaylistGame(Playback& pb, int number, std::u16string_view historyText, int direction) {
+OpenOutcome OpenPlaylistGame(Playback& pb, int number, std::u16string_view historyText, int direction) {
   Playlist& playlist = pb.playlist;
   Document& doc = pb.doc;
   if (playlist.currentGameIndex < 0) {
-    if (playlist.gameCount() == 0) return kOpenFailed;
+    if (playlist.gameCount() == 0) return OpenOutcome::Failed;
     number = rereadPlaylist(pb, number);
   }
   const int record = number - 1;
   if (record < 0 || record >= static_cast<int>(playlist.entries.size()) || placeOf(playlist, record) < 0)
-    return kOpenFailed;
+    return OpenOutcome::Failed;
   PlaylistEntry& entry = playlist.entries[static_cast<std::size_t>(record)];
   if (!gameFileExists(entry)) {
     reportMissingFile(pb);
-    return kOpenFailed;
+    return OpenOutcome::Failed;
   }
 
   // The design comes first: the replay of the game reads its timing.
@@ -109,10 +109,10 @@ int OpenPlaylistGame(Playback& pb, int number, std::u16string_view historyText, 
   OpenRequest request;
   request.path = FilePath(entry, kSgfFileLabel);
   request.playlistEntry = &entry;
-  if (openGame(doc, pb.services, request) != 0) {
+  if (openGame(doc, pb.services, request) != OpenOutcome::Opened) {
     doc.state.design = previousDesign;
     doc.state.playlistIndex = previousIndex;
-    return kOpenFailed;
+    return OpenOutcome::Failed;
   }
   playlist.currentGameIndex = number;
   showMove(doc, doc.currentMove());
@@ -132,7 +132,7 @@ int OpenPlaylistGame(Playback& pb, int number, std::u16string_view historyText, 
     playFirstFigure(pb);
   call(pb.actions.refreshPlaylistTitle);
   if (pb.actions.playlistGameOpened) pb.actions.playlistGameOpened(number);
-  return 0;
+  return OpenOutcome::Opened;
 }
 
 std::int32_t rotationAfterLoop(std::int32_t gobanroll, int direction) {
@@ -140,13 +140,13 @@ std::int32_t rotationAfterLoop(std::int32_t gobanroll, int direction) {
   return ((gobanroll + direction) % 8 + 8) % 8;
 }
 
-int StepPlaylistGame(Playback& pb, int direction) {
+OpenOutcome StepPlaylistGame(Playback& pb, int direction) {
   Playlist& playlist = pb.playlist;
   const int count = playlist.gameCount();
   if (count < 2) {
     pb.services.messageBox(
         {u"プレイリストに２局以上登録されていません", u"失敗", platform::Buttons::Ok, platform::Icon::Error});
-    return kOpenFailed;
+    return OpenOutcome::Failed;
   }
   int place = placeOf(playlist, std::abs(playlist.currentGameIndex) - 1) + direction;
   bool wrapped = false;
@@ -160,7 +160,7 @@ int StepPlaylistGame(Playback& pb, int direction) {
   const int record = playlist.displayOrder[static_cast<std::size_t>(place)];
   if (!gameFileExists(playlist.entries[static_cast<std::size_t>(record)])) {
     reportMissingFile(pb);
-    return kOpenFailed;
+    return OpenOutcome::Failed;
   }
   if (wrapped) {
     auto rotation = pb.doc.state.options.find("gobanroll");

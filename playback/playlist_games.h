@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "core/document/game_files.h"
 #include "playback/auto_play.h"
 
 namespace mokuza::playback {
@@ -16,14 +17,13 @@ inline constexpr std::u16string_view kOpenHistoryText = u"開";
 // empty records nothing, "開" stamps the access date and records the standard
 // open line, any other text is recorded as it is. `direction` is +1 when the
 // next-game command opened it (figure replay may then play the first figure).
-// 0, or kOpenFailed when the entry or its file is missing (the shown game
-// stays).
-int OpenPlaylistGame(Playback& pb, int number, std::u16string_view historyText, int direction = 0);
+// Failed when the entry or its file is missing (the shown game stays).
+OpenOutcome OpenPlaylistGame(Playback& pb, int number, std::u16string_view historyText, int direction = 0);
 
 // "次の対局を開く" (+1) and "前の対局を開く" (-1): the neighbour in the list,
 // wrapping at both ends; a wrap turns the board once more when the rotation
 // setting rotates at each playlist loop.
-int StepPlaylistGame(Playback& pb, int direction);
+OpenOutcome StepPlaylistGame(Playback& pb, int direction);
 
 // The rotation setting after a playlist loop in `direction`: its choice 0..9
 // steps through the transforms 0..7; other values stay.

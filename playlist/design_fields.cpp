@@ -104,7 +104,7 @@ std::string folderKeyOf(std::string_view fileKey) {
   return key;
 }
 
-Design initialDesign() {
+Design makeInitialDesign() {
   Design design;
   for (const IntField& row : kDesignIntFields) design.intFields.emplace(row.label, row.initial);
   design.intFields.emplace(kLastMoveField.label, kLastMoveField.initial);

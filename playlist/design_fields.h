@@ -137,6 +137,6 @@ std::string folderKeyOf(std::string_view fileKey);
 // The initial design: every integer design field and display option at its
 // initial value, and the design files at their initial paths (relative to
 // the program folder).
-Design initialDesign();
+Design makeInitialDesign();
 
 }  // namespace mokuza

@@ -238,8 +238,8 @@ bool confirmedWithPaths(PlaylistContext& context, const std::vector<PlannedMove>
   std::u16string text = u"次の" + decimalText(static_cast<std::int64_t>(moves.size())) + u"個のファイルを" +
                         std::u16string(action) + u"します。よろしいですか？\n";
   for (const PlannedMove& move : moves) text += u"\n" + move.oldPath + u"\n　→ " + move.newPath;
-  return context.services.messageBox(
-             {std::move(text), u"Mokuza", platform::Buttons::OkCancel, platform::Icon::Question}) == platform::AnswerOk;
+  return context.services.messageBox({std::move(text), u"Mokuza", platform::Buttons::OkCancel,
+                                      platform::Icon::Question}) == platform::Answer::Ok;
 }
 
 // Steps 1 and 2 of both commands: the limit and the question.
@@ -257,7 +257,7 @@ bool mayProceed(PlaylistContext& context, std::size_t selected) {
   if (asked % 10 == 0)
     confirmed =
         context.services.messageBox({u"ファイルの移動・名前変更を行うと完了後に履歴が消去されます", u"Mokuza",
-                                     platform::Buttons::OkCancel, platform::Icon::Warning}) == platform::AnswerOk;
+                                     platform::Buttons::OkCancel, platform::Icon::Warning}) == platform::Answer::Ok;
   options["first_confirmation"] = asked + 1;
   // Asked before anything moves: files renamed for a list that then cannot be
   // written would have to be put back.
@@ -271,7 +271,7 @@ FileMoveOutcome run(PlaylistContext& context, std::u16string_view actionName, st
   Playlist& playlist = context.playlist;
   const std::vector<int> places = selectedPlaces(playlist);
   if (places.empty()) return outcome;
-  if (places.size() > static_cast<std::size_t>(kFileMoveLimit)) outcome.status = kListRefused;
+  if (places.size() > static_cast<std::size_t>(kFileMoveLimit)) outcome.status = ListOutcome::Refused;
   if (!mayProceed(context, places.size())) return outcome;
   const std::vector<PlannedMove> moves = planner();
   if (moves.empty()) {
@@ -308,7 +308,7 @@ FileMoveOutcome run(PlaylistContext& context, std::u16string_view actionName, st
   }
   if (!written) {
     putBack(context, outcome, followed);
-    outcome.status = kListWriteFailed;
+    outcome.status = ListOutcome::WriteFailed;
     std::u16string text = u"プレイリストを保存できなかったため、ファイルを元に戻しました";
     if (!outcome.done.empty()) {
       text = u"プレイリストを保存できませんでした。次のファイルは元に戻せませんでした";
@@ -325,9 +325,9 @@ FileMoveOutcome run(PlaylistContext& context, std::u16string_view actionName, st
     context.reopenShownGame();
   if (!outcome.error.empty()) {
     tell(context, outcome.error + u"\n" + report, u"エラー", platform::Icon::Error);
-    outcome.status = kListRefused;
+    outcome.status = ListOutcome::Refused;
   } else {
-    outcome.status = kListDone;
+    outcome.status = ListOutcome::Done;
     tell(context, report, u"完了", platform::Icon::Information);
   }
   return outcome;

@@ -40,7 +40,7 @@ std::vector<PlannedMove> planRenames(const Playlist& playlist, std::u16string_vi
 std::vector<PlannedMove> planMoves(const Playlist& playlist, std::u16string_view fileLabel, std::u16string_view folder);
 
 struct FileMoveOutcome {
-  int status = kListNothing;
+  ListOutcome status = ListOutcome::Nothing;
   std::vector<PlannedMove> done;  // the files now at their new paths
   std::u16string error;           // the system's text when a move failed part-way
 };
@@ -53,7 +53,7 @@ struct FileMoveOutcome {
 // records, and logs the operation as the one entry the history keeps. A
 // failure part-way keeps what was done, in the files and the playlist alike,
 // and says which. When the playlist cannot be written, the files are put back
-// (kListWriteFailed; `done` names any that could not be).
+// (ListOutcome::WriteFailed; `done` names any that could not be).
 FileMoveOutcome RenameFiles(PlaylistContext& context, std::u16string_view fileLabel, std::u16string_view pattern);
 FileMoveOutcome MoveFiles(PlaylistContext& context, std::u16string_view fileLabel, std::u16string_view folder);
 

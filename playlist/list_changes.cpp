@@ -18,7 +18,7 @@ bool mayOverwrite(PlaylistContext& context) {
                               u"〉は読み込んだ後に他のプログラムで変更されています。\n上書きしますか？\n"
                               u"（いいえ：ファイルを読み直し、この変更は取り消します）";
   return context.services.messageBox({text, u"Mokuza", platform::Buttons::YesNo, platform::Icon::Warning}) ==
-         platform::AnswerYes;
+         platform::Answer::Yes;
 }
 
 }  // namespace
@@ -60,18 +60,18 @@ bool saveLockedPlaylist(PlaylistContext& context) {
   return written;
 }
 
-int recordListChange(PlaylistContext& context, std::u16string_view description, bool written) {
+ListOutcome recordListChange(PlaylistContext& context, std::u16string_view description, bool written) {
   recordUndo(context.doc, description);
-  if (written) return kListDone;
+  if (written) return ListOutcome::Done;
   reportWriteFailure(context);
-  return kListWriteFailed;
+  return ListOutcome::WriteFailed;
 }
 
-int commitListChange(PlaylistContext& context, std::u16string_view description) {
+ListOutcome commitListChange(PlaylistContext& context, std::u16string_view description) {
   // Asked before the lock is taken, as every question is.
   if (!confirmShortenedWrite(context.playlist, context.services)) {
     recordUndo(context.doc, description);
-    return kListNotWritten;
+    return ListOutcome::NotWritten;
   }
   const std::filesystem::path file = textToPath(context.playlist.path);
   std::optional<bool> written;
@@ -83,7 +83,7 @@ int commitListChange(PlaylistContext& context, std::u16string_view description) 
     // Asked without the lock: the question may stay open for long.
     if (!mayOverwrite(context)) {
       readPlaylistAgain(context);
-      return kListNothing;
+      return ListOutcome::Nothing;
     }
     const FileLock lock(file);
     written = saveLockedPlaylist(context);

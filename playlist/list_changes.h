@@ -10,25 +10,25 @@
 
 namespace mokuza {
 
-enum ListStatus : int {
-  kListDone = 0,
-  kListRefused = -1,      // a message said why, or the command is not available
-  kListNothing = -2,      // nothing to do: no selection, nothing qualified, a dialog cancelled
-  kListWriteFailed = -3,  // the change stands in memory but its file could not be written
-  kListNotWritten = -4,   // the change stands in memory; the user chose not to write its file
+enum class ListOutcome {
+  Done,
+  Refused,      // a message said why, or the command is not available
+  Nothing,      // nothing to do: no selection, nothing qualified, a dialog cancelled
+  WriteFailed,  // the change stands in memory but its file could not be written
+  NotWritten,   // the change stands in memory; the user chose not to write its file
 };
 
 // Writes the playlist with snapshots and records `description`. A file the
 // reader could not read whole is written only when the user agrees
-// (kListNotWritten otherwise). When another program changed the file since it
+// (ListOutcome::NotWritten otherwise). When another program changed the file since it
 // was read, asks whether to overwrite it; No reads the file again and drops the
-// change (kListNothing). A file that could not be written is reported
+// change (ListOutcome::Nothing). A file that could not be written is reported
 // ("プレイリストを保存できませんでした").
-int commitListChange(PlaylistContext& context, std::u16string_view description);
+ListOutcome commitListChange(PlaylistContext& context, std::u16string_view description);
 
 // Records `description` for a change whose file was written (or not) by the
 // caller, and reports a failed write.
-int recordListChange(PlaylistContext& context, std::u16string_view description, bool written);
+ListOutcome recordListChange(PlaylistContext& context, std::u16string_view description, bool written);
 
 void reportWriteFailure(PlaylistContext& context);
 

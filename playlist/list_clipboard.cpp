@@ -13,18 +13,20 @@ namespace {
 
 constexpr std::u16string_view kFewestLastFigureMovesLabel = u"最終譜最少手数";
 
-int copyToClipboard(PlaylistContext& context) {
+ListOutcome copyToClipboard(PlaylistContext& context) {
   const std::u16string text = playlistClipboardText(context.playlist, context.playlist.list.copiedGames,
                                                     {context.programFolder, context.doc.currentMove()});
-  return context.services.setClipboardText(text) == platform::ClipboardOk ? kListDone : kListRefused;
+  return context.services.setClipboardText(text) == platform::ClipboardStatus::Ok ? ListOutcome::Done
+                                                                                  : ListOutcome::Refused;
 }
 
 bool shownAmong(const Playlist& playlist, const std::set<int>& records) {
   return playlist.currentGameIndex > 0 && records.contains(playlist.currentGameIndex - 1);
 }
 
-}  // namespace
-
+// The paste rule: `target` takes every design field of `source` but keeps its
+// game file, its information and dates, its number, its figure ends,
+// "最終譜最少手数" and "棋譜並べ最終手".
 void pasteDesignInto(PlaylistEntry& target, const PlaylistEntry& source) {
   PlaylistEntry result = source;
   result.number = target.number;
@@ -44,12 +46,14 @@ void pasteDesignInto(PlaylistEntry& target, const PlaylistEntry& source) {
   target = std::move(result);
 }
 
-int CopyGames(PlaylistContext& context) {
+}  // namespace
+
+ListOutcome CopyGames(PlaylistContext& context) {
   Playlist& playlist = context.playlist;
   std::vector<int> records;
   for (int record : playlist.list.selected)
     if (placeOf(playlist, record) >= 0) records.push_back(record);
-  if (records.empty()) return kListNothing;
+  if (records.empty()) return ListOutcome::Nothing;
   storeShownDesign(context);
   playlist.list.copiedGames.clear();
   for (int record : records) playlist.list.copiedGames.push_back(playlist.entries[static_cast<std::size_t>(record)]);
@@ -57,7 +61,7 @@ int CopyGames(PlaylistContext& context) {
   return copyToClipboard(context);
 }
 
-int CopyShownGame(PlaylistContext& context) {
+ListOutcome CopyShownGame(PlaylistContext& context) {
   Playlist& playlist = context.playlist;
   storeShownDesign(context);
   playlist.list.copiedGames = {shownDesign(context.doc.state)};
@@ -65,16 +69,16 @@ int CopyShownGame(PlaylistContext& context) {
   return copyToClipboard(context);
 }
 
-int PasteGames(PlaylistContext& context) {
+ListOutcome PasteGames(PlaylistContext& context) {
   Playlist& playlist = context.playlist;
   PlaylistEntry design = shownDesign(context.doc.state);
   if (ReadPlaylist(playlist, design, u"", true, context.services, context.programFolder) != kPlaylistReadOk ||
       playlist.list.copiedGames.empty())
-    return kListNothing;
+    return ListOutcome::Nothing;
   if (playlist.isFull()) {
     context.services.messageBox({u"プレイリストは" + decimalText(kPlaylistCapacity) + u"局までです", u"Mokuza",
                                  platform::Buttons::Ok, platform::Icon::Warning});
-    return kListRefused;
+    return ListOutcome::Refused;
   }
   storeShownDesign(context);
   const std::vector<int> places = selectedPlaces(playlist);
@@ -95,17 +99,17 @@ int PasteGames(PlaylistContext& context) {
   return commitListChange(context, u"貼り付け" + selectionText(playlist));
 }
 
-int PasteDesign(PlaylistContext& context, bool fromShownDesign) {
+ListOutcome PasteDesign(PlaylistContext& context, bool fromShownDesign) {
   Playlist& playlist = context.playlist;
   std::set<int> targets;
   for (int record : playlist.list.selected)
     if (placeOf(playlist, record) >= 0) targets.insert(record);
-  if (targets.empty()) return kListNothing;
+  if (targets.empty()) return ListOutcome::Nothing;
   storeShownDesign(context);
   PlaylistEntry source;
   if (fromShownDesign) source = shownDesign(context.doc.state);
   else if (!playlist.list.copiedGames.empty()) source = playlist.list.copiedGames.front();
-  else return kListNothing;
+  else return ListOutcome::Nothing;
 
   for (int record : targets) pasteDesignInto(playlist.entries[static_cast<std::size_t>(record)], source);
   if (shownAmong(playlist, targets)) showEntryDesign(context);
@@ -113,10 +117,11 @@ int PasteDesign(PlaylistContext& context, bool fromShownDesign) {
   return commitListChange(context, name + selectionText(playlist));
 }
 
-int SwapDesigns(PlaylistContext& context) {
+ListOutcome SwapDesigns(PlaylistContext& context) {
   Playlist& playlist = context.playlist;
   const ListState& list = playlist.list;
-  if (list.copiedGames.size() != 1 || list.copiedRecords.size() != 1 || list.selected.size() != 1) return kListNothing;
+  if (list.copiedGames.size() != 1 || list.copiedRecords.size() != 1 || list.selected.size() != 1)
+    return ListOutcome::Nothing;
   const int copied = list.copiedRecords.front();
   const int selected = *list.selected.begin();
   const bool copiedListed = copied >= 0 && placeOf(playlist, copied) >= 0 &&
@@ -125,9 +130,9 @@ int SwapDesigns(PlaylistContext& context) {
   if (!copiedListed) {
     context.services.messageBox({u"コピー元の対局が現在のリストにないため\n入れ替えできませんでした", u"エラー",
                                  platform::Buttons::Ok, platform::Icon::Error});
-    return kListRefused;
+    return ListOutcome::Refused;
   }
-  if (placeOf(playlist, selected) < 0 || selected == copied) return kListNothing;
+  if (placeOf(playlist, selected) < 0 || selected == copied) return ListOutcome::Nothing;
   storeShownDesign(context);
   PlaylistEntry& a = playlist.entries[static_cast<std::size_t>(copied)];
   PlaylistEntry& b = playlist.entries[static_cast<std::size_t>(selected)];

@@ -8,25 +8,20 @@ namespace mokuza {
 
 // "対局をコピー": the selected games, in the order of their entries, become the
 // copied games and go to the clipboard as playlist text.
-int CopyGames(PlaylistContext& context);
+ListOutcome CopyGames(PlaylistContext& context);
 // "現在の対局をコピー": the shown design as one game.
-int CopyShownGame(PlaylistContext& context);
+ListOutcome CopyShownGame(PlaylistContext& context);
 
 // "対局を貼り付け": the games of the clipboard's playlist text are inserted
 // after the selection (or at the end) and become the selection.
-int PasteGames(PlaylistContext& context);
+ListOutcome PasteGames(PlaylistContext& context);
 
 // "デザインを貼り付け" (from the first copied game) and "現在のデザインを貼り付け"
 // (from the shown design) into every selected game.
-int PasteDesign(PlaylistContext& context, bool fromShownDesign);
+ListOutcome PasteDesign(PlaylistContext& context, bool fromShownDesign);
 
 // "デザインを入れ替え": the copied game (still listed) and the one selected game
 // exchange their designs.
-int SwapDesigns(PlaylistContext& context);
-
-// The paste rule: `target` takes every design field of `source` but keeps its
-// game file, its information and dates, its number, its figure ends,
-// "最終譜最少手数" and "棋譜並べ最終手".
-void pasteDesignInto(PlaylistEntry& target, const PlaylistEntry& source);
+ListOutcome SwapDesigns(PlaylistContext& context);
 
 }  // namespace mokuza

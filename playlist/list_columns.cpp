@@ -38,21 +38,21 @@ void number(const std::vector<ListColumn*>& columns, int ListColumn::*place) {
 
 }  // namespace
 
-int SetColumnWidth(PlaylistContext& context, std::string_view key, int width) {
+ListOutcome SetColumnWidth(PlaylistContext& context, std::string_view key, int width) {
   ListColumn* column = findColumn(context.playlist.columns, key);
-  if (!column || width < 0 || column->width == width) return kListNothing;
+  if (!column || width < 0 || column->width == width) return ListOutcome::Nothing;
   column->width = width;
   return commitListChange(context, u"リスト幅変更〈" + labelOf(key) + u"〉");
 }
 
-int MoveColumn(PlaylistContext& context, std::string_view key, int visiblePlace) {
+ListOutcome MoveColumn(PlaylistContext& context, std::string_view key, int visiblePlace) {
   ColumnLayout& layout = context.playlist.columns;
   ListColumn* moved = findColumn(layout, key);
-  if (!moved || moved->iorder < 0) return kListNothing;
+  if (!moved || moved->iorder < 0) return ListOutcome::Nothing;
   std::vector<ListColumn*> visible = orderedBy(layout, &ListColumn::iorder, true);
   const int last = static_cast<int>(visible.size()) - 1;
   visiblePlace = std::clamp(visiblePlace, 0, last);
-  if (moved->iorder == visiblePlace) return kListNothing;
+  if (moved->iorder == visiblePlace) return ListOutcome::Nothing;
   visible.erase(std::find(visible.begin(), visible.end(), moved));
   visible.insert(visible.begin() + visiblePlace, moved);
   number(visible, &ListColumn::iorder);
@@ -68,7 +68,7 @@ int MoveColumn(PlaylistContext& context, std::string_view key, int visiblePlace)
   return commitListChange(context, u"リスト並び変更〈" + labelOf(key) + u"〉");
 }
 
-int ToggleColumn(PlaylistContext& context, std::string_view key) {
+ListOutcome ToggleColumn(PlaylistContext& context, std::string_view key) {
   ColumnLayout& layout = context.playlist.columns;
   ListColumn* column = findColumn(layout, key);
   const bool hide = column && column->iorder >= 0;
@@ -77,7 +77,7 @@ int ToggleColumn(PlaylistContext& context, std::string_view key) {
     number(orderedBy(layout, &ListColumn::iorder, true), &ListColumn::iorder);
   } else {
     if (!column) {
-      if (labelForKey(key).empty() || layout.columns.size() >= kMaxListColumns) return kListNothing;
+      if (labelForKey(key).empty() || layout.columns.size() >= kMaxListColumns) return ListOutcome::Nothing;
       layout.columns.push_back({std::string(key), kNewColumnWidth, static_cast<int>(layout.columns.size()), -1});
       column = &layout.columns.back();
     }

@@ -111,13 +111,13 @@ bool readGameInformation(const std::u16string& path, PlaylistEntry& entry) {
   return !readGameInformation(path, entry, scratch);
 }
 
-int AddGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
-             const std::function<void(int read)>& progress, std::vector<SkippedFile>* skipped) {
+ListOutcome AddGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
+                     const std::function<void(int read)>& progress, std::vector<SkippedFile>* skipped) {
   Playlist& playlist = context.playlist;
   const std::u16string capacityText = u"プレイリストは" + decimalText(kPlaylistCapacity) + u"局までです";
   if (playlist.isFull()) {
     tell(context, capacityText, u"Mokuza", platform::Icon::Warning);
-    return kListRefused;
+    return ListOutcome::Refused;
   }
   storeShownDesign(context);
   GameFiles files = readGameFiles(playlist, paths, progress);
@@ -159,24 +159,24 @@ int AddGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
   if (files.roomRanOut) tell(context, capacityText, u"Mokuza", platform::Icon::Warning);
   if (added.empty()) {
     tell(context, u"追加可能なSGFファイルがありませんでした", u"エラー", platform::Icon::Error);
-    return kListNothing;
+    return ListOutcome::Nothing;
   }
   const std::u16string description = u"対局を追加 " + selectionText(playlist);
   if (!confirmed) {
     recordUndo(context.doc, description);
-    return kListNotWritten;
+    return ListOutcome::NotWritten;
   }
-  const int status = recordListChange(context, description, written);
+  const ListOutcome status = recordListChange(context, description, written);
   tell(context, decimalText(static_cast<std::int64_t>(added.size())) + u"個のSGFファイルの追加をおこないました",
        u"完了", platform::Icon::Information);
   return status;
 }
 
-int createPlaylistAt(PlaylistContext& context, const std::u16string& path) {
+ListOutcome createPlaylistAt(PlaylistContext& context, const std::u16string& path) {
   const std::u16string full = fullPath(path);
   if (!writeTextFile(textToPath(full), kEmptyPlaylistText)) {
     reportWriteFailure(context);
-    return kListWriteFailed;
+    return ListOutcome::WriteFailed;
   }
   Playlist& playlist = context.playlist;
   SnapshotTable snapshots = std::move(playlist.snapshots);
@@ -190,10 +190,10 @@ int createPlaylistAt(PlaylistContext& context, const std::u16string& path) {
   context.doc.state.playlistIndex = 0;
   context.doc.state.design.intFields.insert_or_assign(std::u16string(kLastMoveField.label), kLastMoveField.initial);
   addRecent(context.doc.recentPlaylists, full);
-  return kListDone;
+  return ListOutcome::Done;
 }
 
-int CreatePlaylist(PlaylistContext& context) {
+ListOutcome askAndCreatePlaylist(PlaylistContext& context) {
   platform::FileDialogRequest dialog;
   dialog.title = u"プレイリストの作成";
   dialog.filters = playlistFilters();
@@ -201,22 +201,24 @@ int CreatePlaylist(PlaylistContext& context) {
   dialog.initialName = textToPath(u"無題のプレイリスト");
   dialog.overwritePrompt = true;
   const auto chosen = context.services.saveFileDialog(dialog);
-  if (!chosen) return kListNothing;
+  if (!chosen) return ListOutcome::Nothing;
   return createPlaylistAt(context, pathToText(*chosen));
 }
 
-int openPlaylistFile(PlaylistContext& context, const std::u16string& path) {
+ListOutcome openPlaylistFile(PlaylistContext& context, const std::u16string& path) {
   PlaylistEntry design = shownDesign(context.doc.state);
   if (ReadPlaylist(context.playlist, design, path, false, context.services, context.programFolder) != kPlaylistReadOk)
-    return kListNothing;
+    return ListOutcome::Nothing;
   setShownDesign(context.doc.state, design);
   context.doc.state.playlistIndex = 0;
   addRecent(context.doc.recentPlaylists, context.playlist.path);
-  return kListDone;
+  return ListOutcome::Done;
 }
 
-int savePlaylistAs(PlaylistContext& context, const std::u16string& path) {
-  if (!confirmShortenedWrite(context.playlist, context.services)) return kListNotWritten;
+namespace {
+
+ListOutcome savePlaylistAs(PlaylistContext& context, const std::u16string& path) {
+  if (!confirmShortenedWrite(context.playlist, context.services)) return ListOutcome::NotWritten;
   storeShownDesign(context);
   Playlist& playlist = context.playlist;
   const std::u16string full = fullPath(path);
@@ -236,14 +238,16 @@ int savePlaylistAs(PlaylistContext& context, const std::u16string& path) {
     playlist.folder = oldFolder;
     playlist.beforeFolder = oldBefore;
     reportWriteFailure(context);
-    return kListWriteFailed;
+    return ListOutcome::WriteFailed;
   }
   noteFileWritten(playlist);
   addRecent(context.doc.recentPlaylists, full);
-  return kListDone;
+  return ListOutcome::Done;
 }
 
-int SavePlaylistAs(PlaylistContext& context) {
+}  // namespace
+
+ListOutcome askAndSavePlaylistAs(PlaylistContext& context) {
   platform::FileDialogRequest dialog;
   dialog.title = u"プレイリストを別名保存";
   dialog.filters = playlistFilters();
@@ -251,7 +255,7 @@ int SavePlaylistAs(PlaylistContext& context) {
   dialog.initialName = textToPath(fileNameOf(context.playlist.path));
   dialog.overwritePrompt = true;
   const auto chosen = context.services.saveFileDialog(dialog);
-  if (!chosen) return kListNothing;
+  if (!chosen) return ListOutcome::Nothing;
   return savePlaylistAs(context, pathToText(*chosen));
 }
 

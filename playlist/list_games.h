@@ -34,25 +34,24 @@ struct SkippedFile {
 // read first and merged into the playlist's file under its lock, after the
 // file is read again when another program changed it. Reports the count
 // ("%zd個のSGFファイルの追加をおこないました"), or that none qualified.
-int AddGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
-             const std::function<void(int read)>& progress = {}, std::vector<SkippedFile>* skipped = nullptr);
+ListOutcome AddGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
+                     const std::function<void(int read)>& progress = {}, std::vector<SkippedFile>* skipped = nullptr);
 
 // Reads a game file's information into an entry: the game-information values
 // and "総手数". False when the file holds no game or is refused.
 bool readGameInformation(const std::u16string& path, PlaylistEntry& entry);
 
 // "プレイリストの作成": the save dialog, then createPlaylistAt.
-int CreatePlaylist(PlaylistContext& context);
+ListOutcome askAndCreatePlaylist(PlaylistContext& context);
 // A new empty playlist file ("<playlist>") that becomes the playlist; the shown
 // game then counts as one from outside.
-int createPlaylistAt(PlaylistContext& context, const std::u16string& path);
+ListOutcome createPlaylistAt(PlaylistContext& context, const std::u16string& path);
 
 // Reads a playlist file as the playlist; the shown design starts again from
-// the initial design. kListNothing when the file gave no text.
-int openPlaylistFile(PlaylistContext& context, const std::u16string& path);
+// the initial design. ListOutcome::Nothing when the file gave no text.
+ListOutcome openPlaylistFile(PlaylistContext& context, const std::u16string& path);
 
 // "プレイリストを別名保存": the save dialog, then savePlaylistAs.
-int SavePlaylistAs(PlaylistContext& context);
-int savePlaylistAs(PlaylistContext& context, const std::u16string& path);
+ListOutcome askAndSavePlaylistAs(PlaylistContext& context);
 
 }  // namespace mokuza

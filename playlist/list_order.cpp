@@ -15,13 +15,13 @@ std::u16string placeText(int place) { return decimalText(place + 1) + kPlaylistU
 
 }  // namespace
 
-int DeleteGames(PlaylistContext& context) {
+ListOutcome DeleteGames(PlaylistContext& context) {
   Playlist& playlist = context.playlist;
   const std::vector<int> places = selectedPlaces(playlist);
-  if (places.empty()) return kListNothing;
+  if (places.empty()) return ListOutcome::Nothing;
   if (static_cast<int>(places.size()) >= playlist.gameCount()) {
     context.services.messageBox({u"全削除はできません", u"失敗", platform::Buttons::Ok, platform::Icon::Error});
-    return kListRefused;
+    return ListOutcome::Refused;
   }
   storeShownDesign(context);
   const std::u16string description = u"リストから削除 " + selectionText(playlist);
@@ -75,12 +75,12 @@ std::vector<int> orderAfterMove(const std::vector<int>& order, const std::vector
   return moved;
 }
 
-int MoveSelectedRows(PlaylistContext& context, int step) {
+ListOutcome MoveSelectedRows(PlaylistContext& context, int step) {
   Playlist& playlist = context.playlist;
   const std::vector<int> places = selectedPlaces(playlist);
-  if (places.empty() || step == 0) return kListNothing;
+  if (places.empty() || step == 0) return ListOutcome::Nothing;
   std::vector<int> order = orderAfterMove(playlist.displayOrder, places, step);
-  if (order == playlist.displayOrder) return kListNothing;
+  if (order == playlist.displayOrder) return ListOutcome::Nothing;
   playlist.displayOrder = std::move(order);
   renumber(playlist, numbersFixed(context));
 
@@ -93,9 +93,9 @@ int MoveSelectedRows(PlaylistContext& context, int step) {
   return commitListChange(context, description + u"]");
 }
 
-int SortByColumn(PlaylistContext& context, std::u16string_view label) {
+ListOutcome SortByColumn(PlaylistContext& context, std::u16string_view label) {
   Playlist& playlist = context.playlist;
-  if (context.doc.autoPlayRunning || playlist.currentGameIndex <= 0) return kListRefused;
+  if (context.doc.autoPlayRunning || playlist.currentGameIndex <= 0) return ListOutcome::Refused;
   std::stable_sort(playlist.displayOrder.begin(), playlist.displayOrder.end(), [&](int a, int b) {
     return cellLess(playlist.entries[static_cast<std::size_t>(a)], playlist.entries[static_cast<std::size_t>(b)],
                     label);
@@ -115,9 +115,9 @@ bool canRestoreOrder(const Playlist& playlist) {
          std::unordered_set<int>(saved->begin(), saved->end()).size() == saved->size();
 }
 
-int RestoreOrder(PlaylistContext& context) {
+ListOutcome RestoreOrder(PlaylistContext& context) {
   Playlist& playlist = context.playlist;
-  if (!canRestoreOrder(playlist)) return kListRefused;
+  if (!canRestoreOrder(playlist)) return ListOutcome::Refused;
   storeShownDesign(context);
   playlist.displayOrder = *playlist.list.savedOrder;
   renumber(playlist, numbersFixed(context));

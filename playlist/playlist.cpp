@@ -88,7 +88,7 @@ int removeGames(Playlist& playlist, const std::set<int>& records) {
 }
 
 void InitialDesign(PlaylistEntry& shownDesign) {
-  const Design initial = initialDesign();
+  const Design initial = makeInitialDesign();
   shownDesign.intFields = initial.intFields;
   for (const FileField& field : kFileFields) {
     if (field.label == kSgfFileLabel) continue;

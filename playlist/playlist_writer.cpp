@@ -258,10 +258,10 @@ std::u16string playlistClipboardText(const Playlist& playlist, const std::vector
 
 bool confirmShortenedWrite(Playlist& playlist, platform::Services& services) {
   if (playlist.gamesLeftOut <= 0) return true;
-  const int answer = services.messageBox(
+  const platform::Answer answer = services.messageBox(
       {decimalText(playlist.gamesLeftOut) + u"局を読み込めませんでした。保存すると失われます。保存しますか？",
        u"Mokuza", platform::Buttons::YesNo, platform::Icon::Warning});
-  if (answer != platform::AnswerYes) return false;
+  if (answer != platform::Answer::Yes) return false;
   playlist.gamesLeftOut = 0;
   return true;
 }

@@ -27,11 +27,12 @@ void removeSlot(SnapshotTable& table, const std::filesystem::path& folder, int s
   table.paths.erase(slot);
 }
 
-}  // namespace
-
+// The folder of the copies: the table's own, or the program folder's "temp".
 std::filesystem::path snapshotFolder(const SnapshotTable& table, const std::filesystem::path& programFolder) {
   return table.folder.empty() ? programFolder / "temp" : table.folder;
 }
+
+}  // namespace
 
 std::filesystem::path snapshotFile(const std::filesystem::path& folder, int which, int slot) {
   return folder / ("gpl_" + std::to_string(which) + "_" + std::to_string(slot));
@@ -60,6 +61,10 @@ bool SavePlaylistWithSnapshots(PlaylistContext& context) {
   return written;
 }
 
+namespace {
+
+// Puts the playlist files back as they were in `slot`: downwards copying the
+// before-copies, upwards the after-copies. Returns whether a file was copied.
 bool restoreSnapshotSlot(SnapshotTable& table, const std::filesystem::path& programFolder, int slot) {
   const std::filesystem::path folder = snapshotFolder(table, programFolder);
   bool copied = false;
@@ -74,11 +79,15 @@ bool restoreSnapshotSlot(SnapshotTable& table, const std::filesystem::path& prog
   return copied;
 }
 
+// Removes the copies of every slot up to `slot`, once the history holds no
+// state before it.
 void dropSnapshotsThrough(SnapshotTable& table, const std::filesystem::path& programFolder, int slot) {
   const std::filesystem::path folder = snapshotFolder(table, programFolder);
   while (!table.paths.empty() && table.paths.begin()->first <= slot)
     removeSlot(table, folder, table.paths.begin()->first);
 }
+
+}  // namespace
 
 void deleteSnapshotFiles(SnapshotTable& table, const std::filesystem::path& programFolder) {
   const std::filesystem::path folder = snapshotFolder(table, programFolder);

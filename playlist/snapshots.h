@@ -11,8 +11,6 @@
 
 namespace mokuza {
 
-// The folder of the copies: the table's own, or the program folder's "temp".
-std::filesystem::path snapshotFolder(const SnapshotTable& table, const std::filesystem::path& programFolder);
 std::filesystem::path snapshotFile(const std::filesystem::path& folder, int which, int slot);
 
 // Writes the playlist (with the shown design stored back first) and keeps its
@@ -20,14 +18,6 @@ std::filesystem::path snapshotFile(const std::filesystem::path& folder, int whic
 // that its undo entry knows the file that goes with it. False when the
 // playlist could not be written.
 bool SavePlaylistWithSnapshots(PlaylistContext& context);
-
-// Puts the playlist files back as they were in `slot`: downwards copying the
-// before-copies, upwards the after-copies. Returns whether a file was copied.
-bool restoreSnapshotSlot(SnapshotTable& table, const std::filesystem::path& programFolder, int slot);
-
-// Removes the copies of every slot up to `slot`, once the history holds no
-// state before it.
-void dropSnapshotsThrough(SnapshotTable& table, const std::filesystem::path& programFolder, int slot);
 
 // Removes every copy (at exit, and when the history is cleared).
 void deleteSnapshotFiles(SnapshotTable& table, const std::filesystem::path& programFolder);

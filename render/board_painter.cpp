@@ -28,8 +28,7 @@ std::vector<std::int8_t> territoryOwners(const CountingState& counting, int n) {
   return owners;
 }
 
-}  // namespace
-
+// The region colour of counted territory: by owner and the tint of that colour.
 QColor TerritoryColour(int owner, int tint) {
   static constexpr std::array<std::array<int, 3>, 6> kBlack{
       {{90, 90, 90}, {60, 90, 120}, {60, 120, 90}, {120, 65, 85}, {95, 95, 80}, {110, 60, 100}}};
@@ -39,6 +38,8 @@ QColor TerritoryColour(int owner, int tint) {
   const auto& c = table[static_cast<std::size_t>(tint >= 1 && tint <= 5 ? tint : 0)];
   return QColor(c[0], c[1], c[2], 100);
 }
+
+}  // namespace
 
 void BoardPainter::rebuild(const RenderState& state, const BoardGeometry& g, QSize client) {
   images_ = LoadDesignImages(*state.design, state.programFolder);

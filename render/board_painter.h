@@ -105,7 +105,4 @@ class BoardPainter {
   QImage info_;  // the info area of the window with the move text of the wait
 };
 
-// The region colour of counted territory: by owner and the tint of that colour.
-QColor TerritoryColour(int owner, int tint);
-
 }  // namespace mokuza::render

@@ -33,8 +33,7 @@ QImage drawnIcon(int size, bool pressed) {
   return icon;
 }
 
-}  // namespace
-
+// The file of icon i: "gra/command/" + prefix + name + ("_N" when pressed) + ".jpg".
 std::filesystem::path iconFile(const RenderState& s, std::size_t i) {
   const std::string_view name = kIconNames[i];
   const bool back = name.ends_with("modo"), forward = name.ends_with("susu");
@@ -44,6 +43,8 @@ std::filesystem::path iconFile(const RenderState& s, std::size_t i) {
   const std::string file = prefix + std::string(name) + (s.pressedIcons.test(i) ? "_N" : "") + ".jpg";
   return s.programFolder / "gra" / "command" / file;
 }
+
+}  // namespace
 
 QRect iconRect(const RenderState& s, std::size_t i, int clientWidth) {
   const int size = iconSize(s);

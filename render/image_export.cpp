@@ -27,9 +27,14 @@ platform::FileStatus SaveBitmapAsJpeg(const std::filesystem::path& path, const Q
   return SaveImageFile(path, image.convertToFormat(QImage::Format_RGB32), "jpeg", 100);
 }
 
+namespace {
+
+// Where a stone image is exported: "c_" + its name with ".png".
 std::filesystem::path roundStoneOutput(const std::filesystem::path& folder, const std::filesystem::path& imageFile) {
   return folder / ("c_" + imageFile.stem().string() + ".png");
 }
+
+}  // namespace
 
 platform::FileStatus SaveRoundStonePng(const std::filesystem::path& imageFile, int size,
                                        const std::filesystem::path& output) {

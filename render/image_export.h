@@ -26,9 +26,6 @@ platform::FileStatus SaveBitmapAsJpeg(const std::filesystem::path& path, const Q
 platform::FileStatus SaveRoundStonePng(const std::filesystem::path& imageFile, int size,
                                        const std::filesystem::path& output);
 
-// Where a stone image is exported: "c_" + its name with ".png".
-std::filesystem::path roundStoneOutput(const std::filesystem::path& folder, const std::filesystem::path& imageFile);
-
 struct ExportedFiles {
   std::vector<std::filesystem::path> written;
   std::vector<std::string> errors;  // why a file was not written

@@ -39,9 +39,6 @@ inline constexpr std::array<const char*, 15> kIconNames{"Lmodo", "10modo", "01mo
                                                         "Lsusu", "Cmodo",  "Csusu",  "modo",   "susu",
                                                         "henka", "honpu",  "uwgk",   "undo",   "redo"};
 
-// The file of icon i: "gra/command/" + prefix + name + ("_N" when pressed) + ".jpg".
-std::filesystem::path iconFile(const RenderState& s, std::size_t i);
-
 // Where icon i stands in the client area.
 QRect iconRect(const RenderState& s, std::size_t i, int clientWidth);
 

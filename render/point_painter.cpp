@@ -8,6 +8,8 @@
 namespace mokuza::render {
 namespace {
 
+int stoneIndex(int colour) { return colour < 0 ? 1 : 0; }
+
 constexpr std::array<char16_t, 6> kCandidateLetters{u'Ａ', u'Ｂ', u'Ｃ', u'Ｄ', u'Ｅ', u'Ｆ'};
 
 bool inList(const std::vector<int>& points, int point) {

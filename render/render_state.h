@@ -78,7 +78,6 @@ struct RenderState {
 
 // Option helpers over the document's two maps.
 int documentOption(const RenderState& s, std::string_view key, int fallback);
-int globalOption(const RenderState& s, std::string_view key, int fallback);
 // The text-size scale s = "textsize" + 1.
 int textScale(const RenderState& s);
 bool searchShown(const RenderState& s);

@@ -41,8 +41,7 @@ QImage FrameRing(const QImage& otherStone, int p, int d) {
   return ring;
 }
 
-}  // namespace
-
+// The mean of B + G + R over a 10 x 10 sampling of the image, / 3.
 double MeasureBrightness(const QImage& image) {
   if (image.isNull()) return 0;
   const int stepX = std::max(image.width() / 10, 1), stepY = std::max(image.height() / 10, 1);
@@ -57,6 +56,7 @@ double MeasureBrightness(const QImage& image) {
   return samples == 0 ? 0 : sum / (3.0 * static_cast<double>(samples));
 }
 
+// A substitute for a missing stone file: a shaded disc of that colour.
 QImage DrawnStone(int colour, int size) {
   QImage image(size, size, QImage::Format_ARGB32);
   const bool black = colour > 0;
@@ -69,6 +69,8 @@ QImage DrawnStone(int colour, int size) {
   painter.fillRect(image.rect(), shade);
   return image;
 }
+
+}  // namespace
 
 QImage TintedImage(const QImage& image, const ColourMatrix& m) {
   QImage copy = image.convertToFormat(QImage::Format_ARGB32);

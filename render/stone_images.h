@@ -17,17 +17,9 @@ struct StoneImages {
   std::array<QImage, 2> ringThick;
 };
 
-inline int stoneIndex(int colour) { return colour < 0 ? 1 : 0; }
-
 // Makes the stone discs from the design's images; a null source is replaced
 // by a drawn stone of that colour.
 StoneImages LoadStoneImages(const QImage& blackSource, const QImage& whiteSource, const BoardGeometry& g);
-
-// The mean of B + G + R over a 10 x 10 sampling of the image, / 3.
-double MeasureBrightness(const QImage& image);
-
-// A substitute for a missing stone file: a shaded disc of that colour.
-QImage DrawnStone(int colour, int size);
 
 // A copy of an ARGB image through a colour matrix, premultiplied for drawing.
 QImage TintedImage(const QImage& image, const ColourMatrix& m);

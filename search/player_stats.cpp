@@ -37,8 +37,7 @@ bool playedEachOther(const Playlist& playlist, const std::vector<std::u16string>
   return met;
 }
 
-}  // namespace
-
+// The names that denote the player: its alias group, or the name alone.
 std::vector<std::u16string> namesOfPlayer(const Playlist& playlist, std::u16string_view name) {
   const int group = groupOf(playlist, name);
   if (group < 0) return {std::u16string(name)};
@@ -48,6 +47,8 @@ std::vector<std::u16string> namesOfPlayer(const Playlist& playlist, std::u16stri
   return names;
 }
 
+// The listed games the player played with either colour under any of its
+// names, and the wins and losses their results give.
 PlayerRecord playerRecord(const Playlist& playlist, std::u16string_view name) {
   const std::vector<std::u16string> names = namesOfPlayer(playlist, name);
   PlayerRecord record;
@@ -63,6 +64,8 @@ PlayerRecord playerRecord(const Playlist& playlist, std::u16string_view name) {
   });
   return record;
 }
+
+}  // namespace
 
 PlayerDetails playerDetails(const Playlist& playlist, int entry, int side) {
   if (entry < 0 || entry >= static_cast<int>(playlist.entries.size())) return {};

@@ -21,13 +21,6 @@ struct PlayerRecord {
   int losses = 0;
 };
 
-// The names that denote the player: its alias group, or the name alone.
-std::vector<std::u16string> namesOfPlayer(const Playlist& playlist, std::u16string_view name);
-
-// The listed games the player played with either colour under any of its
-// names, and the wins and losses their results give.
-PlayerRecord playerRecord(const Playlist& playlist, std::u16string_view name);
-
 // "対局者詳細" for the Black (side +1) or White player of an entry.
 struct PlayerDetails {
   std::u16string nameLine;    // "PlayerName：" and the name

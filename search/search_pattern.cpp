@@ -42,14 +42,16 @@ void fillPoints(SearchPattern& pattern, const std::vector<int>& order) {
   if (pattern.range) pattern.rangeStones = pattern.patternStones;
 }
 
-}  // namespace
-
+// Variant v (0..7) of point p: 0..3 turn it by 0, 90, 180, 270 degrees
+// clockwise, 4..7 mirror it left to right first. v 8..15 place it as v - 8.
 int variantPoint(int p, int v, int n) {
   v %= kOwnColourVariants;
   int q = v >= 4 ? mirrorPoint(p, n) : p;
   for (int turn = 0; turn < v % 4; ++turn) q = rotatePoint(q, n);
   return q;
 }
+
+}  // namespace
 
 int patternPointOf(int q, int v, int n) {
   v %= kOwnColourVariants;

@@ -64,9 +64,6 @@ SearchPattern makePattern(const Board& board, int position, std::optional<std::a
 // Nothing when the point is off the board or occupied.
 std::optional<SearchPattern> patternWithMove(const SearchPattern& pattern, int point);
 
-// Variant v (0..7) of point p: 0..3 turn it by 0, 90, 180, 270 degrees
-// clockwise, 4..7 mirror it left to right first. v 8..15 place it as v - 8.
-int variantPoint(int p, int v, int n);
 // The inverse: the pattern point that variant v puts on game point q.
 int patternPointOf(int q, int v, int n);
 

@@ -49,11 +49,16 @@ std::u16string progressCaption(std::u16string_view playlistName, int games, int 
          u"局目を検索中";
 }
 
+namespace {
+
+// "〔黒%d手目%s追加〕" or "〔白…〕" with the point as "column-row" from 1.
 std::u16string addedMoveText(const AddedMove& move, int boardSize) {
   const int n = boardSize > 0 ? boardSize : 1;
   return std::u16string(move.colour > 0 ? u"〔黒" : u"〔白") + num(move.moveNumber) + u"手目" +
          num(move.point % n + 1) + u"-" + num(move.point / n + 1) + u"追加〕";
 }
+
+}  // namespace
 
 SearchTexts composeTexts(const SearchResults& results, std::u16string_view playlistName) {
   const SearchSummary& s = results.summary;

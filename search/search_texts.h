@@ -17,9 +17,6 @@ std::u16string gameResultText(const GameMatch& match, int rate, bool rateListed)
 // "部分図検索　〈%s〉 - %d局中%d局目を検索中", shown while game `number` is searched.
 std::u16string progressCaption(std::u16string_view playlistName, int games, int number);
 
-// "〔黒%d手目%s追加〕" or "〔白…〕" with the point as "column-row" from 1.
-std::u16string addedMoveText(const AddedMove& move, int boardSize);
-
 // Every text of the summary, from the summary counts and the pattern.
 SearchTexts composeTexts(const SearchResults& results, std::u16string_view playlistName);
 

@@ -56,7 +56,11 @@ OptionScope optionScope(std::string_view key) {
   return it == scopes.end() ? OptionScope::None : it->second;
 }
 
+namespace {
+
 bool isGlobalOptionKey(std::string_view key) { return optionScope(key) == OptionScope::Global; }
+
+}  // namespace
 
 GlobalOptions completeGlobalOptions(const GlobalOptions& options) { return complete(defaultGlobalOptions(), options); }
 

@@ -19,7 +19,6 @@ GlobalOptions defaultGlobalOptions();
 // The option map a key belongs to, or nothing for a key that is no option.
 enum class OptionScope { None, Global, Document };
 OptionScope optionScope(std::string_view key);
-bool isGlobalOptionKey(std::string_view key);
 
 // The defaults overlaid with what the map holds: every known option once.
 GlobalOptions completeGlobalOptions(const GlobalOptions& options);

@@ -46,7 +46,7 @@ void copyGameToClipboard(Document& doc, platform::Services& services) {
   services.setClipboardText(writeSgf(doc.record()));
 }
 
-int openFromClipboard(Document& doc, platform::Services& services, bool movesOnly) {
+OpenOutcome openFromClipboard(Document& doc, platform::Services& services, bool movesOnly) {
   if (doc.autoPlayRunning) callHook(doc.hooks.stopAutoPlay);
   const std::u16string text = services.clipboardText();
   const std::u16string backup = writeSgf(doc.record());
@@ -72,7 +72,7 @@ int openFromClipboard(Document& doc, platform::Services& services, bool movesOnl
     recomputePositions(doc, 0);
     showMove(doc, remembered);
     tell(services, u"ファイルを開けませんでした", u"失敗", platform::Icon::Error);
-    return -1;
+    return OpenOutcome::Failed;
   }
 
   doc.state.options["boardsize"] = options.defaultBoardSize;
@@ -91,7 +91,7 @@ int openFromClipboard(Document& doc, platform::Services& services, bool movesOnl
   recordUndo(doc, label);
   if (doc.record().boardSize != oldSize) callHook(doc.hooks.relayout);
   callHook(doc.hooks.repaint);
-  return 0;
+  return OpenOutcome::Opened;
 }
 
 std::u16string eraseComments(std::u16string text) {

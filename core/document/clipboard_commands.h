@@ -5,13 +5,14 @@
 #include <string>
 
 #include "core/document/document.h"
+#include "core/document/game_files.h"
 #include "platform/services.h"
 
 namespace mokuza {
 
 void copyGameToClipboard(Document& doc, platform::Services& services);
-// 0 when a game was read, -1 when the clipboard held none (the game stays).
-int openFromClipboard(Document& doc, platform::Services& services, bool movesOnly);
+// Failed when the clipboard held no game (the game stays).
+OpenOutcome openFromClipboard(Document& doc, platform::Services& services, bool movesOnly);
 void eraseCommentsInClipboard(platform::Services& services);
 void countBracketsInClipboard(platform::Services& services);
 

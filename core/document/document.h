@@ -112,8 +112,8 @@ struct DocumentHooks {
   // The oldest entries left the history: no state before the playlist
   // snapshot `oldestKept` can come back.
   std::function<void(int oldestKept)> dropPlaylistSnapshots;
-  // Opens a ".gpl" file; returns 0 or a negative status.
-  std::function<int(const std::u16string& path)> openPlaylist;
+  // Opens a ".gpl" file; false when it did not become the playlist.
+  std::function<bool(const std::u16string& path)> openPlaylist;
   // Auto-play stops as its stop command stops it: another game is about to
   // replace the shown one.
   std::function<void()> stopAutoPlay;

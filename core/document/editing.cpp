@@ -261,7 +261,7 @@ bool deleteFromHere(Document& doc, platform::Services& services) {
   if (!editingAllowed(doc) || current <= 0) return false;
   platform::MessageBoxRequest question{u"この局面から最終手まで削除しますか？", u"Mokuza", platform::Buttons::YesNo,
                                        platform::Icon::Question};
-  if (services.messageBox(question) != platform::AnswerYes) return false;
+  if (services.messageBox(question) != platform::Answer::Yes) return false;
   GameRecord& rec = doc.record();
   VariationNode& node = nodeAt(rec, doc.pathToCurrentNode);
   const std::size_t next = nextRecordIndex(doc, node);

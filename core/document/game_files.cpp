@@ -43,7 +43,7 @@ bool mayOverwrite(Document& doc, platform::Services& services, const std::u16str
       !platform::isSameFile(textToPath(path), textToPath(FilePath(doc.state.gameInfo, kSgfFileLabel))))
     return true;
   return services.messageBox({std::u16string(kLossyOverwriteQuestion), u"Mokuza", platform::Buttons::YesNo,
-                              platform::Icon::Warning}) == platform::AnswerYes;
+                              platform::Icon::Warning}) == platform::Answer::Yes;
 }
 
 }  // namespace
@@ -61,7 +61,7 @@ platform::FileStatus writeGameFile(const GameRecord& record, const std::u16strin
   return writeTextFile(textToPath(path), writeSgf(record));
 }
 
-int openGame(Document& doc, platform::Services& services, const OpenRequest& request) {
+OpenOutcome openGame(Document& doc, platform::Services& services, const OpenRequest& request) {
   std::u16string path;
   switch (request.source) {
     case OpenRequest::Source::Dialog: {
@@ -73,7 +73,7 @@ int openGame(Document& doc, platform::Services& services, const OpenRequest& req
       auto chosen = services.openFileDialog(dialog);
       if (!chosen) {
         callHook(doc.hooks.repaint);
-        return kOpenFailed;
+        return OpenOutcome::Failed;
       }
       path = pathToText(*chosen);
       break;
@@ -82,18 +82,19 @@ int openGame(Document& doc, platform::Services& services, const OpenRequest& req
       const bool playlists = request.recentCommand >= kRecentPlaylistsFirstCommand;
       const RecentFiles& list = playlists ? doc.recentPlaylists : doc.recentGames;
       const int index = request.recentCommand - (playlists ? kRecentPlaylistsFirstCommand : kRecentGamesFirstCommand);
-      if (index < 0 || index >= static_cast<int>(list.paths.size())) return kOpenFailed;
+      if (index < 0 || index >= static_cast<int>(list.paths.size())) return OpenOutcome::Failed;
       path = list.paths[static_cast<std::size_t>(index)];
       break;
     }
     case OpenRequest::Source::Path: path = request.path; break;
   }
 
-  if (isPlaylistPath(path)) return doc.hooks.openPlaylist ? doc.hooks.openPlaylist(path) : kOpenFailed;
-  if (!isGamePath(path)) return kOpenFailed;
+  if (isPlaylistPath(path))
+    return doc.hooks.openPlaylist && doc.hooks.openPlaylist(path) ? OpenOutcome::Opened : OpenOutcome::Failed;
+  if (!isGamePath(path)) return OpenOutcome::Failed;
 
   const std::u16string text = loadTextFile(textToPath(path), services, TextKind::GameRecord);
-  if (text.empty()) return kOpenFailed;
+  if (text.empty()) return OpenOutcome::Failed;
   const bool playlistGame = request.playlistEntry != nullptr;
   // A playlist game is opened by the show or the list, which decide whether
   // auto-play goes on; any other game ends it before the board changes.
@@ -117,7 +118,7 @@ int openGame(Document& doc, platform::Services& services, const OpenRequest& req
     doc.record().currentMove = previousMove;
     recomputePositions(doc, 0);
     showFailure(services, u"ファイルを開けませんでした", u"失敗");
-    return kOpenFailed;
+    return OpenOutcome::Failed;
   }
   doc.state.options["boardsize"] = options.defaultBoardSize;
   doc.state.modified = false;
@@ -133,7 +134,7 @@ int openGame(Document& doc, platform::Services& services, const OpenRequest& req
     showMove(doc, 0);
     callHook(doc.hooks.repaint);
   }
-  return 0;
+  return OpenOutcome::Opened;
 }
 
 void leavePlaylistGame(Document& doc) {
@@ -142,24 +143,24 @@ void leavePlaylistGame(Document& doc) {
   callHook(doc.hooks.outsideGameOpened);
 }
 
-int openGameFile(Document& doc, platform::Services& services, const std::u16string& path) {
+OpenOutcome openGameFile(Document& doc, platform::Services& services, const std::u16string& path) {
   OpenRequest request;
   request.source = OpenRequest::Source::Path;
   request.path = path;
   return openGame(doc, services, request);
 }
 
-int saveGame(Document& doc, platform::Services& services) {
+SaveOutcome saveGame(Document& doc, platform::Services& services) {
   const std::u16string path = FilePath(doc.state.gameInfo, kSgfFileLabel);
   if (!isGamePath(path)) {
     doc.state.currentFileName.clear();
     return saveGameAs(doc, services);
   }
-  if (!mayOverwrite(doc, services, path)) return kSaveCancelled;
+  if (!mayOverwrite(doc, services, path)) return SaveOutcome::Cancelled;
   if (!writeGameFile(doc.record(), path)) {
     // Keep the changes marked: the file on disk does not hold them.
     showFailure(services, u"保存できませんでした", u"エラー");
-    return kSaveFailed;
+    return SaveOutcome::Failed;
   }
   doc.state.readLoss = {};  // the file now holds what the game holds
   doc.state.modified = false;
@@ -169,10 +170,10 @@ int saveGame(Document& doc, platform::Services& services) {
   if (doc.state.playlistIndex > 0) callHook(doc.hooks.refreshLists);
   showMove(doc, doc.currentMove());
   callHook(doc.hooks.repaint);
-  return kSaved;
+  return SaveOutcome::Saved;
 }
 
-int saveGameAs(Document& doc, platform::Services& services) {
+SaveOutcome saveGameAs(Document& doc, platform::Services& services) {
   platform::FileDialogRequest dialog;
   dialog.title = u"名前を付けて保存する";
   dialog.filters = sgfFilters();
@@ -181,13 +182,13 @@ int saveGameAs(Document& doc, platform::Services& services) {
   dialog.overwritePrompt = true;
   auto chosen = services.saveFileDialog(dialog);
   doc.saveDialogCancelled = !chosen;
-  if (!chosen) return kSaveCancelled;
+  if (!chosen) return SaveOutcome::Cancelled;
 
   const std::u16string path = pathToText(*chosen);
-  if (!mayOverwrite(doc, services, path)) return kSaveCancelled;
+  if (!mayOverwrite(doc, services, path)) return SaveOutcome::Cancelled;
   if (!writeGameFile(doc.record(), path)) {
     showFailure(services, u"保存できませんでした", u"エラー");
-    return kSaveFailed;
+    return SaveOutcome::Failed;
   }
   const std::u16string stored = FilePath(doc.state.gameInfo, kSgfFileLabel);
   if (doc.state.playlistIndex > 0 && path != stored) {
@@ -205,21 +206,20 @@ int saveGameAs(Document& doc, platform::Services& services) {
     doc.undoEntries[static_cast<std::size_t>(doc.undoIndex)].modified = doc.state.modified;
   if (doc.state.playlistIndex > 0) callHook(doc.hooks.refreshLists);
   showMove(doc, doc.currentMove());
-  return kSaved;
+  return SaveOutcome::Saved;
 }
 
-int askSave(Document& doc, platform::Services& services) {
-  if (!doc.state.modified) return 1;
-  const int answer =
+SaveQuestion askSave(Document& doc, platform::Services& services) {
+  if (!doc.state.modified) return SaveQuestion::NothingToSave;
+  const platform::Answer answer =
       services.messageBox({u"保存しますか？", u"Mokuza", platform::Buttons::YesNoCancel, platform::Icon::Question});
-  if (answer == platform::AnswerYes) {
-    const int saved = saveGame(doc, services);
-    if (saved == kSaveCancelled || saved == kSaveFailed) return platform::AnswerCancel;
-  } else if (answer != platform::AnswerNo) {
-    return platform::AnswerCancel;
+  if (answer == platform::Answer::Yes) {
+    if (saveGame(doc, services) != SaveOutcome::Saved) return SaveQuestion::Cancelled;
+  } else if (answer != platform::Answer::No) {
+    return SaveQuestion::Cancelled;
   }
   doc.record().currentMove = 0;
-  return answer;
+  return answer == platform::Answer::Yes ? SaveQuestion::Saved : SaveQuestion::Discarded;
 }
 
 }  // namespace mokuza

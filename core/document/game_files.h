@@ -18,10 +18,10 @@ struct OpenRequest {
   const PlaylistEntry* playlistEntry = nullptr;  // set when a playlist game is opened
 };
 
-constexpr int kOpenFailed = -1;
+enum class OpenOutcome { Opened, Failed };
 
-// Opens a game (or hands a playlist to hooks.openPlaylist): 0 on success.
-int openGame(Document& doc, platform::Services& services, const OpenRequest& request);
+// Opens a game (or hands a playlist to hooks.openPlaylist).
+OpenOutcome openGame(Document& doc, platform::Services& services, const OpenRequest& request);
 
 // The shown game is one from outside the playlist now (a file, the clipboard):
 // no playlist entry takes its information, figure replay shows it whole, and
@@ -29,23 +29,24 @@ int openGame(Document& doc, platform::Services& services, const OpenRequest& req
 void leavePlaylistGame(Document& doc);
 
 // Loads a game from a path without the open dialog; shows move 0.
-int openGameFile(Document& doc, platform::Services& services, const std::u16string& path);
+OpenOutcome openGameFile(Document& doc, platform::Services& services, const std::u16string& path);
 
-constexpr int kSaved = 0;
-constexpr int kSaveCancelled = -1;
-constexpr int kSaveFailed = -2;
+enum class SaveOutcome { Saved, Cancelled, Failed };
 
 // Asked before a game read with losses is saved over its file.
 inline constexpr std::u16string_view kLossyOverwriteQuestion =
     u"この棋譜は正しく読み込めなかった部分があります。上書きすると失われます。保存しますか？";
 
 // Saving over the file the game was read from asks kLossyOverwriteQuestion
-// first when reading it lost something; No saves nothing (kSaveCancelled).
-int saveGame(Document& doc, platform::Services& services);
-int saveGameAs(Document& doc, platform::Services& services);
+// first when reading it lost something; No saves nothing (SaveOutcome::Cancelled).
+SaveOutcome saveGame(Document& doc, platform::Services& services);
+SaveOutcome saveGameAs(Document& doc, platform::Services& services);
 
-// 1 nothing to save, 6 saved, 7 not saved, 2 cancel.
-int askSave(Document& doc, platform::Services& services);
+// What the question "保存しますか？" before the game is replaced ended in:
+// Cancelled also when the save it asked for did not happen.
+enum class SaveQuestion { NothingToSave, Saved, Discarded, Cancelled };
+
+SaveQuestion askSave(Document& doc, platform::Services& services);
 
 // Reads SGF text into the document and computes every position; the view
 // is left at the last move. kReadOk or kReadNoGame (the record is then empty).

@@ -74,9 +74,13 @@ std::u16string automaticResult(std::optional<int> territoryMarginTenths, int col
   return colourToPlay > 0 ? u"W+R" : u"B+R";
 }
 
+namespace {
+
 void fillAutomaticResult(GameInfoForm& form, const Document& doc, std::optional<int> territoryMarginTenths) {
   form.values[kResultField] = automaticResult(territoryMarginTenths, doc.colourToPlay);
 }
+
+}  // namespace
 
 bool swapPlayers(GameInfoForm& form) {
   if (!form.swapAvailable) return false;
@@ -86,11 +90,16 @@ bool swapPlayers(GameInfoForm& form) {
   return true;
 }
 
+namespace {
+
+// "現在日時入力": the local time as "%Y-%m-%d-%H" in the date field.
 void enterCurrentDate(GameInfoForm& form, platform::Services& services) {
   const std::tm now = services.localTime(services.now());
   form.values[kDateField] = number(now.tm_year + 1900) + u"-" + twoDigits(now.tm_mon + 1) + u"-" +
                             twoDigits(now.tm_mday) + u"-" + twoDigits(now.tm_hour);
 }
+
+}  // namespace
 
 void tickField(GameInfoForm& form, std::size_t index, bool ticked) {
   if (index < kGameInfoFieldCount) form.ticked[index] = ticked;

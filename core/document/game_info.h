@@ -81,13 +81,9 @@ GameInfoForm showBatchGameInfo(const std::vector<const PlaylistEntry*>& games, s
 // ahead when positive) while territory counting is shown, else a resignation
 // of the side to move.
 std::u16string automaticResult(std::optional<int> territoryMarginTenths, int colourToPlay);
-void fillAutomaticResult(GameInfoForm& form, const Document& doc, std::optional<int> territoryMarginTenths);
 
 // "対局者入替": exchanges names and ranks; false once it was used.
 bool swapPlayers(GameInfoForm& form);
-
-// "現在日時入力": the local time as "%Y-%m-%d-%H" in the date field.
-void enterCurrentDate(GameInfoForm& form, platform::Services& services);
 
 void tickField(GameInfoForm& form, std::size_t index, bool ticked);
 

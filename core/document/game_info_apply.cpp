@@ -21,7 +21,7 @@ std::u16string number(long long value) { return asciiToUtf16(std::to_string(valu
 
 bool confirmed(platform::Services& services, std::u16string_view text) {
   return services.messageBox({std::u16string(text), u"Mokuza", platform::Buttons::OkCancel, platform::Icon::Warning}) ==
-         platform::AnswerOk;
+         platform::Answer::Ok;
 }
 
 std::u16string clipped(std::u16string_view text) { return clipUtf16(text, kGameInfoTextMax); }
@@ -50,9 +50,10 @@ void storeTicked(Document& doc, const GameInfoForm& form, PlaylistEntry* entry) 
   if (form.autoHandicap) store(doc, entry, kHandicapLabel, handicapOf(doc.record()));
 }
 
-int applySingle(Document& doc, platform::Services& services, GameInfoForm& form, const GameInfoTargets& targets) {
+GameInfoOutcome applySingle(Document& doc, platform::Services& services, GameInfoForm& form,
+                            const GameInfoTargets& targets) {
   const int size = boardSizeFromField(form.values[kBoardSizeField], doc.record().boardSize);
-  if (!resizeBoard(doc, services, size, true)) return kGameInfoCancelled;
+  if (!resizeBoard(doc, services, size, true)) return GameInfoOutcome::Cancelled;
   doc.state.options["boardsize"] = size;
   form.values[kBoardSizeField] = number(size);
 
@@ -64,7 +65,7 @@ int applySingle(Document& doc, platform::Services& services, GameInfoForm& form,
     if (playlistGame) doc.state.gameInfo.textFields.insert_or_assign(std::u16string(label), value);
   }
   markModified(doc);
-  return kGameInfoApplied;
+  return GameInfoOutcome::Applied;
 }
 
 std::u16string progressTitle(const GameInfoTargets& targets, const PlaylistEntry& entry) {
@@ -83,8 +84,9 @@ void restore(Document& doc, const DocumentState& state, int move) {
   if (batchSize != doc.record().boardSize) callHook(doc.hooks.relayout);
 }
 
-int applyBatch(Document& doc, platform::Services& services, GameInfoForm& form, const GameInfoTargets& targets) {
-  if (targets.selectedGames.size() >= 2 && !confirmed(services, kBatchWarning)) return kGameInfoCancelled;
+GameInfoOutcome applyBatch(Document& doc, platform::Services& services, GameInfoForm& form,
+                           const GameInfoTargets& targets) {
+  if (targets.selectedGames.size() >= 2 && !confirmed(services, kBatchWarning)) return GameInfoOutcome::Cancelled;
 
   // Every game is opened over the shown one; the shown game comes back afterwards.
   const DocumentState shown = doc.state;
@@ -104,12 +106,12 @@ int applyBatch(Document& doc, platform::Services& services, GameInfoForm& form, 
     request.source = OpenRequest::Source::Path;
     request.path = path;
     request.playlistEntry = entry;
-    if (openGame(doc, services, request) != 0) {
+    if (openGame(doc, services, request) != OpenOutcome::Opened) {
       failed.push_back(path);
       continue;
     }
     storeTicked(doc, form, entry);
-    if (saveGame(doc, services) == kSaved) saved.push_back(path);
+    if (saveGame(doc, services) == SaveOutcome::Saved) saved.push_back(path);
     else failed.push_back(path);
   }
   doc.batchMode = false;
@@ -126,21 +128,22 @@ int applyBatch(Document& doc, platform::Services& services, GameInfoForm& form, 
                                                          clipped(form.values[i]));
   }
 
-  if (failed.empty()) return kGameInfoApplied;
+  if (failed.empty()) return GameInfoOutcome::Applied;
   std::u16string names;
   for (const std::u16string& path : failed) names += u"\n" + std::u16string(fileNameOf(path));
   services.messageBox(
       {u"ゲーム情報を保存できなかった対局があります" + names, u"エラー", platform::Buttons::Ok, platform::Icon::Error});
-  return kGameInfoPartlyFailed;
+  return GameInfoOutcome::PartlyFailed;
 }
 
 }  // namespace
 
-int applyGameInfo(Document& doc, platform::Services& services, GameInfoForm& form, const GameInfoTargets& targets) {
-  int result = kGameInfoCancelled;
+GameInfoOutcome applyGameInfo(Document& doc, platform::Services& services, GameInfoForm& form,
+                              const GameInfoTargets& targets) {
+  GameInfoOutcome result = GameInfoOutcome::Cancelled;
   if (form.mode == kGameInfoSingle) result = applySingle(doc, services, form, targets);
   else if (form.mode == kGameInfoBatch) result = applyBatch(doc, services, form, targets);
-  if (result == kGameInfoCancelled) return result;
+  if (result == GameInfoOutcome::Cancelled) return result;
   recordUndo(doc, kUndoDescription);
   form.mode = kGameInfoIdle;
   return result;

@@ -26,14 +26,13 @@ struct GameInfoTargets {
   std::function<void(const std::u16string& title)> showProgress;
 };
 
-constexpr int kGameInfoApplied = 0;
-constexpr int kGameInfoCancelled = -1;
-// Some selected games could not be opened or saved; the others were.
-constexpr int kGameInfoPartlyFailed = -2;
+// PartlyFailed: some selected games could not be opened or saved; the others were.
+enum class GameInfoOutcome { Applied, Cancelled, PartlyFailed };
 
 // Applies the form (the OK button) and returns the dialog to idle unless the
 // user cancelled a question.
-int applyGameInfo(Document& doc, platform::Services& services, GameInfoForm& form, const GameInfoTargets& targets);
+GameInfoOutcome applyGameInfo(Document& doc, platform::Services& services, GameInfoForm& form,
+                              const GameInfoTargets& targets);
 
 // Gives the board another size; the moves do not fit it and are erased. When
 // `ask` is set and the game has moves, the user is asked first: false when

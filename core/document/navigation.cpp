@@ -41,8 +41,6 @@ NodeLocation locateMove(const GameRecord& record, int n) {
   return location;
 }
 
-VariationNode& nodeOf(GameRecord& record, const NodeLocation& location) { return nodeAt(record, location.path); }
-
 void showMove(Document& doc, int n) {
   GameRecord& rec = doc.record();
   n = std::clamp(n, 0, lastShowableMove(doc));

@@ -26,7 +26,6 @@ struct NodeLocation {
   int endMove = 0;
 };
 NodeLocation locateMove(const GameRecord& record, int n);
-VariationNode& nodeOf(GameRecord& record, const NodeLocation& location);
 
 // The highest move that has a computed position.
 int lastShowableMove(const Document& doc);

@@ -67,6 +67,9 @@ void recordUndo(Document& doc, std::u16string_view description) {
   refreshUndoMenu(doc);
 }
 
+namespace {
+
+// Makes the entry at undoIndex the document state.
 void restoreUndo(Document& doc) {
   if (doc.autoPlayRunning) return;
   if (doc.undoIndex < 0 || doc.undoIndex >= static_cast<int>(doc.undoEntries.size())) return;
@@ -86,6 +89,8 @@ void restoreUndo(Document& doc) {
   recomputePositions(doc, 0);
   refreshUndoMenu(doc);
 }
+
+}  // namespace
 
 bool undo(Document& doc) {
   if (doc.undoIndex <= 0) return false;

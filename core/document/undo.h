@@ -10,8 +10,6 @@ namespace mokuza {
 // Records the state after a change, with its description (also the line of
 // the history log). The single letter "n" records nothing.
 void recordUndo(Document& doc, std::u16string_view description);
-// Makes the entry at undoIndex the document state.
-void restoreUndo(Document& doc);
 bool undo(Document& doc);
 bool redo(Document& doc);
 // The history submenu item with this command identifier was chosen.

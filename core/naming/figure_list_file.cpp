@@ -75,6 +75,9 @@ std::filesystem::path figureListPath(const std::filesystem::path& programFolder)
   return programFolder / "figurelists" / "figure.gfg";
 }
 
+namespace {
+
+// The file text (line feeds only; writing makes them CR LF).
 std::u16string figureListText(const FigureTable& table, const FigureListHeader& header) {
   std::u16string text;
   text += u"<figurelist_name>\n" + header.fileName + u"\n";
@@ -94,6 +97,9 @@ std::u16string figureListText(const FigureTable& table, const FigureListHeader& 
   return text;
 }
 
+// The rows of a figure list text, in file order. A row starts at every
+// `name` tag; tags the reader does not know (the list window's column layout
+// among them) are skipped. Nothing when the text holds no row.
 std::optional<std::vector<FigureRow>> parseFigureList(std::u16string_view text) {
   std::vector<FigureRow> rows;
   std::size_t open = text.find(u'<');
@@ -119,6 +125,8 @@ std::optional<std::vector<FigureRow>> parseFigureList(std::u16string_view text) 
   if (rows.empty()) return std::nullopt;
   return rows;
 }
+
+}  // namespace
 
 FigureTable loadFigureList(const std::filesystem::path& programFolder) {
   const auto bytes = readFileBytes(figureListPath(programFolder));

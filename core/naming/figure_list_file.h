@@ -22,14 +22,6 @@ struct FigureListHeader {
 
 std::filesystem::path figureListPath(const std::filesystem::path& programFolder);
 
-// The file text (line feeds only; writing makes them CR LF).
-std::u16string figureListText(const FigureTable& table, const FigureListHeader& header);
-
-// The rows of a figure list text, in file order. A row starts at every
-// `name` tag; tags the reader does not know (the list window's column layout
-// among them) are skipped. Nothing when the text holds no row.
-std::optional<std::vector<FigureRow>> parseFigureList(std::u16string_view text);
-
 // The table of the file beside the program, or the built-in table when the
 // file is missing, empty or holds no row.
 FigureTable loadFigureList(const std::filesystem::path& programFolder);

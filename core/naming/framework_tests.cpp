@@ -6,6 +6,25 @@
 namespace mokuza::naming {
 namespace {
 
+// Corner points of the opening: 3-3, 3-4, 4-4, 3-5 and 4-5.
+bool isCornerPoint(const MoveContext& c, int b) {
+  const PointInfo& i = c.info(b);
+  return (i.height == 3 || i.height == 4) && i.depth <= 5;
+}
+
+// Whether any stone of the colour other than the played one stands within
+// `reach` lines of b in both directions.
+bool colourNear(const MoveContext& c, int b, int colour, int reach) {
+  for (int dy = -reach; dy <= reach; ++dy)
+    for (int dx = -reach; dx <= reach; ++dx) {
+      const int x = c.x(b) + dx, y = c.y(b) + dy;
+      if (!c.onBoard(x, y)) continue;
+      const int q = c.pointAt(x, y);
+      if (q != c.p && c.stone(q) == colour) return true;
+    }
+  return false;
+}
+
 bool isLive(const Evidence& ev, const Partner& partner) { return !ev.vetoes(partner.figure, partner.point); }
 bool onThirdOrFourth(const MoveContext& c, int b) { return c.height(b) == 3 || c.height(b) == 4; }
 

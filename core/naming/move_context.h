@@ -120,9 +120,6 @@ constexpr bool isVertical(int direction) { return direction == 0 || direction ==
 inline int manhattan(const MoveContext& c, int a, int b) {
   return std::abs(c.x(a) - c.x(b)) + std::abs(c.y(a) - c.y(b));
 }
-inline int chebyshev(const MoveContext& c, int a, int b) {
-  return std::max(std::abs(c.x(a) - c.x(b)), std::abs(c.y(a) - c.y(b)));
-}
 // max(|dx|, |dy|) * 100 + min(|dx|, |dy|): 200 a one-space jump, 201 a knight's move.
 inline int shapeCode(const MoveContext& c, int a, int b) {
   const int dx = std::abs(c.x(a) - c.x(b)), dy = std::abs(c.y(a) - c.y(b));
@@ -132,23 +129,6 @@ inline int shapeCode(const MoveContext& c, int a, int b) {
 // the relevant edge is the side one, so the column's line.
 inline int lineAcross(const MoveContext& c, int b, int direction) {
   return isVertical(direction) ? c.info(b).lineX : c.info(b).lineY;
-}
-// Corner points of the opening: 3-3, 3-4, 4-4, 3-5 and 4-5.
-inline bool isCornerPoint(const MoveContext& c, int b) {
-  const PointInfo& i = c.info(b);
-  return (i.height == 3 || i.height == 4) && i.depth <= 5;
-}
-// Whether any stone of the colour other than the played one stands within
-// `reach` lines of b in both directions.
-inline bool colourNear(const MoveContext& c, int b, int colour, int reach) {
-  for (int dy = -reach; dy <= reach; ++dy)
-    for (int dx = -reach; dx <= reach; ++dx) {
-      const int x = c.x(b) + dx, y = c.y(b) + dy;
-      if (!c.onBoard(x, y)) continue;
-      const int q = c.pointAt(x, y);
-      if (q != c.p && c.stone(q) == colour) return true;
-    }
-  return false;
 }
 
 // The point next to b one line farther from the edge than the line through

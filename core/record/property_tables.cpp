@@ -25,16 +25,4 @@ std::optional<std::size_t> gameInfoIndexById(std::u16string_view sgfId) {
   return indexOf(kGameInfoFields, &PropertyField::sgfId, sgfId);
 }
 
-std::u16string_view labelFor(std::u16string_view sgfId) {
-  if (auto i = gameInfoIndexById(sgfId)) return kGameInfoFields[*i].label;
-  if (auto i = moveInfoIndexById(sgfId)) return kMoveInfoFields[*i].label;
-  return {};
-}
-
-std::u16string_view idFor(std::u16string_view label) {
-  if (auto i = indexOf(kGameInfoFields, &PropertyField::label, label)) return kGameInfoFields[*i].sgfId;
-  if (auto i = moveInfoIndexByLabel(label)) return kMoveInfoFields[*i].sgfId;
-  return {};
-}
-
 }  // namespace mokuza

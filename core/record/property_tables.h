@@ -58,8 +58,4 @@ std::optional<std::size_t> moveInfoIndexById(std::u16string_view sgfId);
 // Index into kGameInfoFields of an SGF identifier.
 std::optional<std::size_t> gameInfoIndexById(std::u16string_view sgfId);
 
-// SGF identifier to label over both tables, and back; empty when unknown.
-std::u16string_view labelFor(std::u16string_view sgfId);
-std::u16string_view idFor(std::u16string_view label);
-
 }  // namespace mokuza

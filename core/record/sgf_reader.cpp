@@ -7,6 +7,9 @@
 
 namespace mokuza {
 
+namespace {
+
+// +1 per black setup stone, -1 per white, -10000 once both colours appear.
 int setupBalance(const MarkList& marks) {
   int balance = 0;
   for (const MarkEntry& entry : marks) {
@@ -16,6 +19,8 @@ int setupBalance(const MarkList& marks) {
   }
   return balance;
 }
+
+}  // namespace
 
 std::string ReadLoss::describe() const {
   std::string text;

@@ -55,8 +55,6 @@ int readSgf(GameRecord& record, std::u16string_view text, ReadOptions& options);
 // and the reason go to the diagnostics).
 std::u16string loadTextFile(const std::filesystem::path& path, platform::Services& services, TextKind kind);
 
-// +1 per black setup stone, -1 per white, -10000 once both colours appear.
-int setupBalance(const MarkList& marks);
 constexpr int kMixedSetup = -10000;
 
 }  // namespace mokuza

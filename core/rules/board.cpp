@@ -10,7 +10,7 @@ void BoardGrid::clear() {
   textLayer.fill(0);
 }
 
-void Board::setBoardSize(int n) { SetBoardSize(*this, n); }
+Board::Board() { SetBoardSize(*this, 19); }
 
 PositionSlot& Board::slot(int m) {
   if (static_cast<int>(history.slots.size()) <= m) history.slots.resize(static_cast<std::size_t>(m) + 1);

@@ -76,8 +76,7 @@ struct Board {
   PointSet capturedScratch;
   std::int8_t lastRemovedColour = 0;
 
-  Board() { setBoardSize(19); }
-  void setBoardSize(int n);
+  Board();  // a 19×19 board with the empty position 0
   PositionSlot& slot(int m);
   const PositionSlot& slot(int m) const;
 };

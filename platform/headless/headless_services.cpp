@@ -3,14 +3,14 @@
 namespace mokuza::platform {
 namespace {
 
-int harmlessAnswer(Buttons buttons) {
+Answer harmlessAnswer(Buttons buttons) {
   switch (buttons) {
-    case Buttons::Ok: return AnswerOk;
-    case Buttons::YesNo: return AnswerNo;
+    case Buttons::Ok: return Answer::Ok;
+    case Buttons::YesNo: return Answer::No;
     case Buttons::OkCancel:
-    case Buttons::YesNoCancel: return AnswerCancel;
+    case Buttons::YesNoCancel: return Answer::Cancel;
   }
-  return AnswerCancel;
+  return Answer::Cancel;
 }
 
 template <typename T>
@@ -27,9 +27,9 @@ std::u16string pathText(const std::optional<std::filesystem::path>& path) {
 
 }  // namespace
 
-int HeadlessServices::messageBox(const MessageBoxRequest& request) {
-  int answer = takeFront(messageAnswers, harmlessAnswer(request.buttons));
-  calls.push_back({"messageBox", request.text, request.title, answer});
+Answer HeadlessServices::messageBox(const MessageBoxRequest& request) {
+  const Answer answer = takeFront(messageAnswers, harmlessAnswer(request.buttons));
+  calls.push_back({"messageBox", request.text, request.title, 0, answer});
   return answer;
 }
 
@@ -62,10 +62,10 @@ std::u16string HeadlessServices::clipboardText() {
   return clipboardAvailable ? clipboard : std::u16string();
 }
 
-int HeadlessServices::setClipboardText(const std::u16string& text) {
-  int status = clipboardAvailable ? ClipboardOk : ClipboardUnavailable;
+ClipboardStatus HeadlessServices::setClipboardText(const std::u16string& text) {
+  const ClipboardStatus status = clipboardAvailable ? ClipboardStatus::Ok : ClipboardStatus::Unavailable;
   if (clipboardAvailable) clipboard = text;
-  calls.push_back({"setClipboardText", text, u"", status});
+  calls.push_back({"setClipboardText", text, u"", 0, Answer::Ok, status});
   return status;
 }
 

@@ -14,10 +14,12 @@
 namespace mokuza::platform {
 
 struct LoggedCall {
-  std::string kind;      // "messageBox", "openFileDialog", "choose", "setClipboardText", ...
-  std::u16string text;   // message text, dialog title, clipboard text, path
-  std::u16string title;  // message box title
-  int answer = 0;        // the answer given, where there is one
+  std::string kind;           // "messageBox", "openFileDialog", "choose", "setClipboardText", ...
+  std::u16string text;        // message text, dialog title, clipboard text, path
+  std::u16string title;       // message box title
+  int answer = 0;             // the answer given, where there is one
+  Answer reply = Answer::Ok;  // a message box's answer
+  ClipboardStatus clipboardStatus = ClipboardStatus::Ok;
 };
 
 class HeadlessServices : public Services {
@@ -25,7 +27,7 @@ class HeadlessServices : public Services {
   // Scripts, consumed in order. Without a scripted answer a message box
   // answers OK for an OK box and the harmless choice (No, Cancel) otherwise;
   // a dialog cancels; a choice cancels.
-  std::deque<int> messageAnswers;
+  std::deque<Answer> messageAnswers;
   std::deque<std::optional<std::filesystem::path>> openDialogAnswers;
   std::deque<std::optional<std::filesystem::path>> saveDialogAnswers;
   std::deque<std::optional<std::filesystem::path>> folderAnswers;
@@ -38,14 +40,14 @@ class HeadlessServices : public Services {
   std::vector<std::string> diagnostics;
   int midiMessagesSent = 0;
 
-  int messageBox(const MessageBoxRequest& request) override;
+  Answer messageBox(const MessageBoxRequest& request) override;
   std::optional<std::filesystem::path> openFileDialog(const FileDialogRequest& request) override;
   std::optional<std::filesystem::path> saveFileDialog(const FileDialogRequest& request) override;
   std::optional<std::filesystem::path> browseFolder(const std::u16string& title) override;
   int choose(const ChoiceRequest& request) override;
 
   std::u16string clipboardText() override;
-  int setClipboardText(const std::u16string& text) override;
+  ClipboardStatus setClipboardText(const std::u16string& text) override;
 
   void playWave(const std::filesystem::path& file) override;
   bool midiOpen() override;

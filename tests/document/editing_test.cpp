@@ -331,7 +331,7 @@ TEST_F(DeletionTest, NothingIsDeletedInReplayModeOrDuringAutoPlay) {
   EXPECT_FALSE(deleteRange(doc));
   doc.state.options["kifunarabe"] = -1;
   doc.autoPlayRunning = true;
-  services.messageAnswers = {platform::AnswerYes};
+  services.messageAnswers = {platform::Answer::Yes};
   EXPECT_FALSE(deleteFromHere(doc, services));
   EXPECT_EQ(line(), "B dd, W pp");
   EXPECT_FALSE(doc.state.modified);
@@ -362,7 +362,7 @@ TEST_F(DeletionTest, DeleteFromHereAsksFirst) {
   EXPECT_EQ(line(), "B dd, W pp, B dp, W pd");
   EXPECT_FALSE(doc.state.modified);
 
-  services.messageAnswers = {platform::AnswerYes};
+  services.messageAnswers = {platform::Answer::Yes};
   ASSERT_TRUE(deleteFromHere(doc, services));
   EXPECT_EQ(line(), "B dd, W pp");
   EXPECT_EQ(doc.currentMove(), 2);
@@ -372,7 +372,7 @@ TEST_F(DeletionTest, DeleteFromHereAsksFirst) {
   load(kBranched);
   showMove(doc, 3);
   switchVariation(doc, false);
-  services.messageAnswers = {platform::AnswerYes};
+  services.messageAnswers = {platform::Answer::Yes};
   ASSERT_TRUE(deleteFromHere(doc, services));
   EXPECT_EQ(tree(), "B dd, W pp, B dp, W pd");
   EXPECT_EQ(doc.currentMove(), 2);

@@ -38,8 +38,8 @@ class GameFileTest : public DocumentTest {
     bytes << std::ifstream(path, std::ios::binary).rdbuf();
     return bytes.str();
   }
-  int open(const fs::path& path) { return openGameFile(doc, services, pathToText(path)); }
-  int openRecent(int index) {
+  OpenOutcome open(const fs::path& path) { return openGameFile(doc, services, pathToText(path)); }
+  OpenOutcome openRecent(int index) {
     OpenRequest request;
     request.source = OpenRequest::Source::Recent;
     request.recentCommand = kRecentGamesFirstCommand + index;
@@ -47,7 +47,7 @@ class GameFileTest : public DocumentTest {
   }
   // The game open, with one move played at its end.
   void openAndEdit(const fs::path& path) {
-    ASSERT_EQ(open(path), 0);
+    ASSERT_EQ(open(path), OpenOutcome::Opened);
     showMove(doc, doc.moveCount());
     ASSERT_TRUE(playAt(doc, services, at("qq")));
   }
@@ -62,7 +62,7 @@ TEST_F(GameFileTest, OpenThroughTheDialog) {
   services.openDialogAnswers.push_back(path);
   OpenRequest request;
   request.source = OpenRequest::Source::Dialog;
-  ASSERT_EQ(openGame(doc, services, request), 0);
+  ASSERT_EQ(openGame(doc, services, request), OpenOutcome::Opened);
   ASSERT_EQ(services.callsOf("openFileDialog").size(), 1u);
   EXPECT_EQ(u8(services.callsOf("openFileDialog")[0].text), "対局を開く");
 
@@ -84,46 +84,46 @@ TEST_F(GameFileTest, OpenThroughTheDialog) {
   EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
 
   // Cancelling the dialog changes nothing.
-  EXPECT_EQ(openGame(doc, services, request), kOpenFailed);
+  EXPECT_EQ(openGame(doc, services, request), OpenOutcome::Failed);
   EXPECT_EQ(line(), "B dd, W pp, B dp");
 }
 
 TEST_F(GameFileTest, OpenFromTheRecentList) {
   const fs::path a = writeFile("a.sgf", "(;GM[1];B[aa])");
   const fs::path b = writeFile("b.sgf", "(;GM[1];B[bb])");
-  ASSERT_EQ(open(a), 0);
-  ASSERT_EQ(open(b), 0);
+  ASSERT_EQ(open(a), OpenOutcome::Opened);
+  ASSERT_EQ(open(b), OpenOutcome::Opened);
   EXPECT_EQ(doc.recentGames.paths, (std::vector<std::u16string>{pathToText(b), pathToText(a)}));
-  ASSERT_EQ(openRecent(1), 0);
+  ASSERT_EQ(openRecent(1), OpenOutcome::Opened);
   EXPECT_EQ(line(), "B aa");
   EXPECT_EQ(u8(doc.windowTitle), "a.sgf - Mokuza");
   EXPECT_EQ(doc.recentGames.paths, (std::vector<std::u16string>{pathToText(a), pathToText(b)}));
-  EXPECT_EQ(openRecent(2), kOpenFailed);
+  EXPECT_EQ(openRecent(2), OpenOutcome::Failed);
   EXPECT_EQ(line(), "B aa");
 
   std::u16string playlistOpened;
   doc.hooks.openPlaylist = [&](const std::u16string& path) {
     playlistOpened = path;
-    return 0;
+    return true;
   };
   OpenRequest request;
   request.source = OpenRequest::Source::Path;
   request.path = pathToText(dir / "list.GPL");
-  EXPECT_EQ(openGame(doc, services, request), 0);
+  EXPECT_EQ(openGame(doc, services, request), OpenOutcome::Opened);
   EXPECT_EQ(playlistOpened, request.path);
 }
 
 TEST_F(GameFileTest, WhatCannotBeReadLeavesThePreviousGame) {
-  ASSERT_EQ(open(writeFile("game.sgf", "(;GM[1];B[dd];W[pp])")), 0);
+  ASSERT_EQ(open(writeFile("game.sgf", "(;GM[1];B[dd];W[pp])")), OpenOutcome::Opened);
   showMove(doc, 1);
 
-  EXPECT_EQ(open(dir / "missing.sgf"), kOpenFailed);
-  EXPECT_EQ(open(writeFile("empty.sgf", "")), kOpenFailed);
-  EXPECT_EQ(open(writeFile("other.txt", "(;GM[1];B[aa])")), kOpenFailed);
+  EXPECT_EQ(open(dir / "missing.sgf"), OpenOutcome::Failed);
+  EXPECT_EQ(open(writeFile("empty.sgf", "")), OpenOutcome::Failed);
+  EXPECT_EQ(open(writeFile("other.txt", "(;GM[1];B[aa])")), OpenOutcome::Failed);
   EXPECT_TRUE(messages().empty()) << "these fail silently";
   EXPECT_EQ(line(), "B dd, W pp");
 
-  EXPECT_EQ(open(writeFile("nogame.sgf", "GM[1] B[aa] no game here")), kOpenFailed);
+  EXPECT_EQ(open(writeFile("nogame.sgf", "GM[1] B[aa] no game here")), OpenOutcome::Failed);
   EXPECT_EQ(messages(), (std::vector<std::string>{"失敗: ファイルを開けませんでした"}));
   EXPECT_EQ(line(), "B dd, W pp");
   EXPECT_EQ(doc.currentMove(), 1);
@@ -168,7 +168,7 @@ TEST_F(GameFileTest, SaveWritesCrLfUtf8ThatReadsBackTheSame) {
                                   "(;W[pd];B[qf];W[nc])(;W[qd]))");
   openAndEdit(path);
   ASSERT_TRUE(doc.state.modified);
-  ASSERT_EQ(saveGame(doc, services), kSaved);
+  ASSERT_EQ(saveGame(doc, services), SaveOutcome::Saved);
   EXPECT_FALSE(doc.state.modified);
   EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
 
@@ -181,7 +181,7 @@ TEST_F(GameFileTest, SaveWritesCrLfUtf8ThatReadsBackTheSame) {
   EXPECT_NE(bytes.find("C[初手\\]です]"), std::string::npos);
 
   Document reread;
-  ASSERT_EQ(openGameFile(reread, services, pathToText(path)), 0);
+  ASSERT_EQ(openGameFile(reread, services, pathToText(path)), OpenOutcome::Opened);
   EXPECT_EQ(treeText(reread.record()), tree());
   EXPECT_EQ(writeSgf(reread.record()), writeSgf(doc.record()));
 
@@ -196,7 +196,7 @@ TEST_F(GameFileTest, SaveWithoutAFileGoesThroughTheDialog) {
   ASSERT_TRUE(playAt(doc, services, at("dd")));
   const fs::path path = dir / "new.sgf";
   services.saveDialogAnswers.push_back(path);
-  ASSERT_EQ(saveGame(doc, services), kSaved);
+  ASSERT_EQ(saveGame(doc, services), SaveOutcome::Saved);
   ASSERT_EQ(services.callsOf("saveFileDialog").size(), 1u);
   EXPECT_EQ(u8(services.callsOf("saveFileDialog")[0].text), "名前を付けて保存する");
   EXPECT_TRUE(fs::exists(path));
@@ -207,42 +207,42 @@ TEST_F(GameFileTest, SaveWithoutAFileGoesThroughTheDialog) {
 
   // The next save overwrites without asking.
   ASSERT_TRUE(playAt(doc, services, at("pp")));
-  ASSERT_EQ(saveGame(doc, services), kSaved);
+  ASSERT_EQ(saveGame(doc, services), SaveOutcome::Saved);
   EXPECT_EQ(services.callsOf("saveFileDialog").size(), 1u);
   EXPECT_NE(readFile(path).find("W[pp]"), std::string::npos);
 }
 
 TEST_F(GameFileTest, AskSaveAnswers) {
-  EXPECT_EQ(askSave(doc, services), 1);
+  EXPECT_EQ(askSave(doc, services), SaveQuestion::NothingToSave);
   EXPECT_TRUE(messages().empty()) << "nothing to save, nothing asked";
 
   openAndEdit(writeFile("game.sgf", "(;GM[1];B[dd])"));
-  EXPECT_EQ(askSave(doc, services), platform::AnswerCancel);
+  EXPECT_EQ(askSave(doc, services), SaveQuestion::Cancelled);
   EXPECT_EQ(messages(), (std::vector<std::string>{"Mokuza: 保存しますか？"}));
   EXPECT_EQ(doc.currentMove(), 2) << "cancel leaves the view alone";
   EXPECT_TRUE(doc.state.modified);
 
-  services.messageAnswers = {platform::AnswerNo};
-  EXPECT_EQ(askSave(doc, services), platform::AnswerNo);
+  services.messageAnswers = {platform::Answer::No};
+  EXPECT_EQ(askSave(doc, services), SaveQuestion::Discarded);
   EXPECT_EQ(doc.currentMove(), 0);
   EXPECT_TRUE(doc.state.modified);
   EXPECT_EQ(readFile(dir / "game.sgf"), "(;GM[1];B[dd])");
 
-  services.messageAnswers = {platform::AnswerYes};
-  EXPECT_EQ(askSave(doc, services), platform::AnswerYes);
+  services.messageAnswers = {platform::Answer::Yes};
+  EXPECT_EQ(askSave(doc, services), SaveQuestion::Saved);
   EXPECT_FALSE(doc.state.modified);
   EXPECT_NE(readFile(dir / "game.sgf").find("W[qq]"), std::string::npos);
-  EXPECT_EQ(askSave(doc, services), 1);
+  EXPECT_EQ(askSave(doc, services), SaveQuestion::NothingToSave);
 }
 
 TEST_F(GameFileTest, ACancelledSaveDialogMakesAskSaveCancel) {
   ASSERT_TRUE(playAt(doc, services, at("dd")));
-  EXPECT_EQ(saveGameAs(doc, services), kSaveCancelled);
+  EXPECT_EQ(saveGameAs(doc, services), SaveOutcome::Cancelled);
   EXPECT_TRUE(doc.saveDialogCancelled);
   EXPECT_TRUE(doc.state.modified);
 
-  services.messageAnswers = {platform::AnswerYes};
-  EXPECT_EQ(askSave(doc, services), platform::AnswerCancel);
+  services.messageAnswers = {platform::Answer::Yes};
+  EXPECT_EQ(askSave(doc, services), SaveQuestion::Cancelled);
   EXPECT_EQ(services.callsOf("saveFileDialog").size(), 2u);
   EXPECT_TRUE(doc.state.modified);
 }
@@ -253,17 +253,17 @@ TEST_F(GameFileTest, AFailedWriteIsReportedAndTheGameStaysModified) {
   // A regular file where the folder should be makes the write fail, even for root.
   const fs::path blocker = writeFile("blocker", "");
   SetFilePath(doc.state.gameInfo, kSgfFileLabel, pathToText(blocker / "game.sgf"));
-  EXPECT_NE(saveGame(doc, services), kSaved);
+  EXPECT_NE(saveGame(doc, services), SaveOutcome::Saved);
   EXPECT_EQ(messages().size(), 1u);
   EXPECT_EQ(services.callsOf("messageBox").at(0).title, u"エラー");
   EXPECT_TRUE(doc.state.modified);
   EXPECT_EQ(u8(doc.windowTitle), "game.sgf（更新） - Mokuza");
 
-  services.messageAnswers = {platform::AnswerYes};
-  EXPECT_EQ(askSave(doc, services), platform::AnswerCancel) << "closing must not lose the changes";
+  services.messageAnswers = {platform::Answer::Yes};
+  EXPECT_EQ(askSave(doc, services), SaveQuestion::Cancelled) << "closing must not lose the changes";
 
   services.saveDialogAnswers.push_back(blocker / "other.sgf");
-  EXPECT_NE(saveGameAs(doc, services), kSaved);
+  EXPECT_NE(saveGameAs(doc, services), SaveOutcome::Saved);
   EXPECT_TRUE(doc.state.modified);
   EXPECT_EQ(doc.recentGames.paths.size(), 1u) << "a failed save is no recent file";
 }
@@ -275,25 +275,25 @@ TEST_F(GameFileTest, AGameReadWithLossesIsNotSavedOverItsFileUnasked) {
   EXPECT_EQ(doc.state.readLoss.movesOffBoard, 1);
   const std::string question = "Mokuza: " + u8(kLossyOverwriteQuestion);
 
-  services.messageAnswers = {platform::AnswerNo};
-  EXPECT_EQ(saveGame(doc, services), kSaveCancelled);
+  services.messageAnswers = {platform::Answer::No};
+  EXPECT_EQ(saveGame(doc, services), SaveOutcome::Cancelled);
   EXPECT_EQ(messages(), std::vector<std::string>{question});
   EXPECT_EQ(readFile(path), original);
   EXPECT_TRUE(doc.state.modified);
 
   services.saveDialogAnswers = {dir / "copy.sgf", path};
-  ASSERT_EQ(saveGameAs(doc, services), kSaved) << "another file loses nothing: no question";
+  ASSERT_EQ(saveGameAs(doc, services), SaveOutcome::Saved) << "another file loses nothing: no question";
   EXPECT_EQ(messages().size(), 1u);
   EXPECT_FALSE(doc.state.readLoss.any()) << "the game's file is now the copy, which holds it whole";
-  ASSERT_EQ(saveGameAs(doc, services), kSaved);
+  ASSERT_EQ(saveGameAs(doc, services), SaveOutcome::Saved);
   EXPECT_NE(readFile(path), original);
 
-  ASSERT_EQ(open(path), 0);
+  ASSERT_EQ(open(path), OpenOutcome::Opened);
   EXPECT_FALSE(doc.state.readLoss.any());
-  services.messageAnswers = {platform::AnswerYes};
-  ASSERT_EQ(open(writeFile("two.sgf", "(;GM[1];B[aa])(;GM[1];B[bb])")), 0);
+  services.messageAnswers = {platform::Answer::Yes};
+  ASSERT_EQ(open(writeFile("two.sgf", "(;GM[1];B[aa])(;GM[1];B[bb])")), OpenOutcome::Opened);
   EXPECT_TRUE(doc.state.readLoss.moreGames);
-  EXPECT_EQ(saveGame(doc, services), kSaved);
+  EXPECT_EQ(saveGame(doc, services), SaveOutcome::Saved);
   EXPECT_EQ(messages().back(), question);
   EXPECT_FALSE(doc.state.readLoss.any());
 }
@@ -310,9 +310,9 @@ TEST_F(ClipboardTest, CopyPutsTheGameOnTheClipboard) {
 }
 
 TEST_F(ClipboardTest, OpenFromTheClipboard) {
-  ASSERT_EQ(open(writeFile("game.sgf", "(;GM[1]PB[甲];B[dd];W[pp])")), 0);
+  ASSERT_EQ(open(writeFile("game.sgf", "(;GM[1]PB[甲];B[dd];W[pp])")), OpenOutcome::Opened);
   services.clipboard = u"(;GM[1]PB[乙]SZ[9];B[cc];W[gg])";
-  ASSERT_EQ(openFromClipboard(doc, services, false), 0);
+  ASSERT_EQ(openFromClipboard(doc, services, false), OpenOutcome::Opened);
   EXPECT_EQ(line(), "B cc, W gg");
   EXPECT_EQ(doc.record().boardSize, 9);
   EXPECT_EQ(doc.board.geometry.n, 9);
@@ -335,11 +335,11 @@ TEST_F(ClipboardTest, OpenFromTheClipboard) {
 }
 
 TEST_F(ClipboardTest, AClipboardWithoutAGameRestoresThePreviousOne) {
-  ASSERT_EQ(open(writeFile("game.sgf", "(;GM[1]PB[甲]SZ[13];B[dd]C[注];W[jj])")), 0);
+  ASSERT_EQ(open(writeFile("game.sgf", "(;GM[1]PB[甲]SZ[13];B[dd]C[注];W[jj])")), OpenOutcome::Opened);
   showMove(doc, 1);
   const std::u16string before = writeSgf(doc.record());
   services.clipboard = u"no game here";
-  EXPECT_EQ(openFromClipboard(doc, services, false), -1);
+  EXPECT_EQ(openFromClipboard(doc, services, false), OpenOutcome::Failed);
   EXPECT_EQ(messages(), (std::vector<std::string>{"失敗: ファイルを開けませんでした"}));
   EXPECT_EQ(writeSgf(doc.record()), before);
   EXPECT_EQ(doc.record().boardSize, 13);
@@ -353,16 +353,16 @@ TEST_F(ClipboardTest, AClipboardWithoutAGameRestoresThePreviousOne) {
   showMove(doc, 3);
   switchVariation(doc, false);
   showMove(doc, 4);
-  EXPECT_EQ(openFromClipboard(doc, services, false), -1);
+  EXPECT_EQ(openFromClipboard(doc, services, false), OpenOutcome::Failed);
   EXPECT_EQ(line(), "B dd, W pp, B qd, W qq");
   EXPECT_EQ(doc.currentMove(), 4);
   EXPECT_EQ(stone("qq"), -1);
 }
 
 TEST_F(ClipboardTest, MovesOnlyKeepsTheGameInformation) {
-  ASSERT_EQ(open(writeFile("game.sgf", "(;GM[1]PB[甲]PW[丙];B[dd];W[pp])")), 0);
+  ASSERT_EQ(open(writeFile("game.sgf", "(;GM[1]PB[甲]PW[丙];B[dd];W[pp])")), OpenOutcome::Opened);
   services.clipboard = u"(;GM[1]PB[乙]GN[別の対局];B[cc]C[comment];W[qq])";
-  ASSERT_EQ(openFromClipboard(doc, services, true), 0);
+  ASSERT_EQ(openFromClipboard(doc, services, true), OpenOutcome::Opened);
   EXPECT_EQ(line(), "B cc, W qq");
   EXPECT_EQ(u8(doc.record().header(u"黒対局者")), "甲");
   EXPECT_EQ(u8(doc.record().header(u"白対局者")), "丙");

@@ -105,7 +105,7 @@ TEST_F(ApplyGameInfoTest, StoresEveryFieldInTheGameAndItsPlaylistEntry) {
   form.values[kEventField] = std::u16string(600, u'長');
   GameInfoTargets targets;
   targets.loadedEntry = &entry;
-  ASSERT_EQ(applyGameInfo(doc, services, form, targets), kGameInfoApplied);
+  ASSERT_EQ(applyGameInfo(doc, services, form, targets), GameInfoOutcome::Applied);
   EXPECT_EQ(u8(doc.record().header(u"黒対局者")), "新しい");
   EXPECT_EQ(u8(textField(entry, u"黒対局者")), "新しい");
   EXPECT_EQ(u8(textField(doc.state.gameInfo, u"黒対局者")), "新しい");
@@ -121,14 +121,14 @@ TEST_F(ApplyGameInfoTest, ANewBoardSizeAsksBeforeErasingTheMovesAndCancelKeepsEv
   GameInfoForm form = showGameInfo(doc);
   form.values[kBoardSizeField] = u"9";
   form.values[kBlackPlayerField] = u"別人";
-  services.messageAnswers = {platform::AnswerCancel, platform::AnswerOk};
-  EXPECT_EQ(applyGameInfo(doc, services, form, {}), kGameInfoCancelled);
+  services.messageAnswers = {platform::Answer::Cancel, platform::Answer::Ok};
+  EXPECT_EQ(applyGameInfo(doc, services, form, {}), GameInfoOutcome::Cancelled);
   EXPECT_EQ(messages(), std::vector<std::string>{"Mokuza: 路数を変えると手順が消去されます"});
   EXPECT_EQ(line(), "B dd, W pp");
   EXPECT_EQ(u8(doc.record().header(u"黒対局者")), "山田");
   EXPECT_EQ(optionValue(doc.state.options, "boardsize", 0), 19);
 
-  EXPECT_EQ(applyGameInfo(doc, services, form, {}), kGameInfoApplied);
+  EXPECT_EQ(applyGameInfo(doc, services, form, {}), GameInfoOutcome::Applied);
   EXPECT_EQ(doc.board.geometry.n, 9);
   EXPECT_EQ(doc.moveCount(), 0);
   EXPECT_EQ(u8(doc.record().header(u"路数")) + u8(doc.record().header(u"黒対局者")), "9別人");
@@ -161,7 +161,7 @@ class BatchGameInfoTest : public DocumentTest {
   }
   std::string info(const std::string& name, std::u16string_view label) { return u8(readBack(name)->header(label)); }
   // Every game selected, "大会名" ticked and set to "新".
-  int applyToAll(bool autoHandicap = false) {
+  GameInfoOutcome applyToAll(bool autoHandicap = false) {
     std::vector<const PlaylistEntry*> games(entries.size());
     GameInfoTargets targets;
     targets.playlistName = u"名局集.gpl";
@@ -187,8 +187,8 @@ class BatchGameInfoTest : public DocumentTest {
 TEST_F(BatchGameInfoTest, WritesOnlyTickedFieldsIntoEverySelectedGameAndSavesEach) {
   addGame("a.sgf", "(;GM[1]PB[甲]EV[旧];B[dd];W[pp])");
   addGame("b.sgf", "(;GM[1]SZ[9]PB[丁];B[cc];W[gg])");
-  services.messageAnswers.push_back(platform::AnswerOk);
-  ASSERT_EQ(applyToAll(), kGameInfoApplied);
+  services.messageAnswers.push_back(platform::Answer::Ok);
+  ASSERT_EQ(applyToAll(), GameInfoOutcome::Applied);
   EXPECT_EQ(messages(), std::vector<std::string>{
                             "Mokuza: 選択されている対局のゲーム情報を書き換えてそれぞれのSGFファイルへ上書き保存します"
                             "（完了後に取り消しをしても保存されたファイルは修正されません）"});
@@ -201,9 +201,9 @@ TEST_F(BatchGameInfoTest, WritesOnlyTickedFieldsIntoEverySelectedGameAndSavesEac
   EXPECT_FALSE(doc.batchMode);
   EXPECT_EQ(u8(doc.undoEntries.back().description), "ゲーム情報編集");
 
-  services.messageAnswers.push_back(platform::AnswerCancel);
+  services.messageAnswers.push_back(platform::Answer::Cancel);
   std::ofstream(dir / "a.sgf", std::ios::binary) << "(;GM[1]EV[旧];B[dd])";
-  EXPECT_EQ(applyToAll(), kGameInfoCancelled);
+  EXPECT_EQ(applyToAll(), GameInfoOutcome::Cancelled);
   EXPECT_EQ(info("a.sgf", u"大会名"), "旧");
 }
 
@@ -212,10 +212,10 @@ TEST_F(BatchGameInfoTest, TheShownGameComesBackWithItsUnsavedChangesAndTheNewVal
   OpenRequest request;
   request.path = FilePath(shown, kSgfFileLabel);
   request.playlistEntry = &shown;
-  ASSERT_EQ(openGame(doc, services, request), 0);
+  ASSERT_EQ(openGame(doc, services, request), OpenOutcome::Opened);
   showMove(doc, 1);
   ASSERT_TRUE(playAt(doc, services, at("pp")));
-  ASSERT_EQ(applyToAll(), kGameInfoApplied);
+  ASSERT_EQ(applyToAll(), GameInfoOutcome::Applied);
   EXPECT_EQ(line(), "B dd, W pp");
   EXPECT_EQ(doc.currentMove(), 2);
   EXPECT_TRUE(doc.state.modified);
@@ -226,7 +226,7 @@ TEST_F(BatchGameInfoTest, TheShownGameComesBackWithItsUnsavedChangesAndTheNewVal
 TEST_F(BatchGameInfoTest, LoadTimeRotationNeverTurnsTheSavedGames) {
   addGame("a.sgf", "(;GM[1];B[dd];W[pp])");
   doc.state.options["gobanroll"] = 10;  // first move to the upper right
-  ASSERT_EQ(applyToAll(), kGameInfoApplied);
+  ASSERT_EQ(applyToAll(), GameInfoOutcome::Applied);
   EXPECT_EQ(lineText(*readBack("a.sgf")), "B dd, W pp");
   EXPECT_EQ(optionValue(doc.state.options, "gobanroll", 0), 10);
 }
@@ -236,8 +236,8 @@ TEST_F(BatchGameInfoTest, AGameThatCannotBeOpenedIsReportedAndTheOthersAreSaved)
   addGame("gone.sgf", "");
   fs::remove(dir / "gone.sgf");
   addGame("c.sgf", "(;GM[1]HA[2];B[dd])");
-  services.messageAnswers.push_back(platform::AnswerOk);
-  EXPECT_EQ(applyToAll(true), kGameInfoPartlyFailed);
+  services.messageAnswers.push_back(platform::Answer::Ok);
+  EXPECT_EQ(applyToAll(true), GameInfoOutcome::PartlyFailed);
   EXPECT_EQ(info("a.sgf", u"大会名") + info("a.sgf", u"置石"), "新2") << "the handicap from the setup stones";
   EXPECT_EQ(info("c.sgf", u"大会名") + info("c.sgf", u"置石"), "新");
   ASSERT_EQ(messages().size(), 2u);

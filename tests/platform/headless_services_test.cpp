@@ -6,19 +6,19 @@ using namespace mokuza::platform;
 
 TEST(HeadlessServices, ScriptedAnswersAreUsedInOrderThenHarmlessDefaults) {
   HeadlessServices services;
-  services.messageAnswers = {AnswerYes, AnswerNo};
+  services.messageAnswers = {Answer::Yes, Answer::No};
   MessageBoxRequest question{u"保存しますか？", u"Mokuza", Buttons::YesNoCancel, Icon::Question};
-  EXPECT_EQ(services.messageBox(question), AnswerYes);
-  EXPECT_EQ(services.messageBox(question), AnswerNo);
-  EXPECT_EQ(services.messageBox(question), AnswerCancel);
-  EXPECT_EQ(services.messageBox({u"x", u"y", Buttons::YesNo, Icon::None}), AnswerNo);
-  EXPECT_EQ(services.messageBox({u"x", u"y", Buttons::Ok, Icon::None}), AnswerOk);
+  EXPECT_EQ(services.messageBox(question), Answer::Yes);
+  EXPECT_EQ(services.messageBox(question), Answer::No);
+  EXPECT_EQ(services.messageBox(question), Answer::Cancel);
+  EXPECT_EQ(services.messageBox({u"x", u"y", Buttons::YesNo, Icon::None}), Answer::No);
+  EXPECT_EQ(services.messageBox({u"x", u"y", Buttons::Ok, Icon::None}), Answer::Ok);
 
   const auto asked = services.callsOf("messageBox");
   ASSERT_EQ(asked.size(), 5u);
   EXPECT_EQ(asked[0].text, u"保存しますか？");
   EXPECT_EQ(asked[0].title, u"Mokuza");
-  EXPECT_EQ(asked[1].answer, AnswerNo);
+  EXPECT_EQ(asked[1].reply, Answer::No);
 }
 
 TEST(HeadlessServices, DialogsCancelUnlessScripted) {
@@ -36,10 +36,10 @@ TEST(HeadlessServices, DialogsCancelUnlessScripted) {
 
 TEST(HeadlessServices, ClipboardCanBeUnavailable) {
   HeadlessServices services;
-  EXPECT_EQ(services.setClipboardText(u"(;GM[1])"), ClipboardOk);
+  EXPECT_EQ(services.setClipboardText(u"(;GM[1])"), ClipboardStatus::Ok);
   EXPECT_EQ(services.clipboardText(), u"(;GM[1])");
   services.clipboardAvailable = false;
-  EXPECT_EQ(services.setClipboardText(u"other"), ClipboardUnavailable);
+  EXPECT_EQ(services.setClipboardText(u"other"), ClipboardStatus::Unavailable);
   EXPECT_EQ(services.clipboardText(), u"");
   services.clipboardAvailable = true;
   EXPECT_EQ(services.clipboardText(), u"(;GM[1])") << "a failed write leaves the old text";

@@ -243,7 +243,7 @@ TEST_F(AutoPlayTest, OpeningAnotherGameByAnyRouteStopsAutoPlay) {
     r.recentCommand = kRecentGamesFirstCommand;
     return openGame(doc, services, r);
   };
-  const std::vector<std::pair<std::string, std::function<int()>>> routes{
+  const std::vector<std::pair<std::string, std::function<OpenOutcome()>>> routes{
       {"dialog",
        [&] {
          services.openDialogAnswers = {other};
@@ -266,7 +266,7 @@ TEST_F(AutoPlayTest, OpeningAnotherGameByAnyRouteStopsAutoPlay) {
     playback::ToggleAutoPlay(pb, false);
     run(150);
     ASSERT_EQ(doc.currentMove(), 2) << route;
-    ASSERT_EQ(open(), 0) << route;
+    ASSERT_EQ(open(), OpenOutcome::Opened) << route;
     EXPECT_FALSE(pb.autoPlay.running() || doc.autoPlayRunning) << route;
     EXPECT_NE(lastHistory().find(u"開く"), std::u16string::npos) << route << ": recorded as with auto-play off";
     const int shownMove = doc.currentMove();

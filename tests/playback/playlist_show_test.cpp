@@ -134,7 +134,7 @@ TEST_F(PlaylistShowTest, WithLoopingItWrapsToTheFirstGameAndTurnsTheBoard) {
 TEST_F(PlaylistShowTest, OpeningAGameFromOutsideEndsTheShowFirst) {
   playback::StartPlaylistAutoPlay(pb);
   run(5);
-  ASSERT_EQ(openGameFile(doc, services, pathToText(folder.write("other.sgf", quietGame(6)))), 0);
+  ASSERT_EQ(openGameFile(doc, services, pathToText(folder.write("other.sgf", quietGame(6)))), OpenOutcome::Opened);
   EXPECT_FALSE(pb.autoPlay.running() || pb.autoPlay.playlistAutoPlay);
   ASSERT_GE(doc.undoIndex, 1);
   EXPECT_EQ(doc.undoEntries[static_cast<std::size_t>(doc.undoIndex) - 1].description, u"プレイリスト自動再生");
@@ -149,7 +149,7 @@ TEST_F(PlaylistShowTest, WhileAGameFromOutsideIsShownTheListIsReadFromItsFileFir
   // The entry of g2 went wrong in memory only.
   SetFilePath(playlist.entries[1], kSgfFileLabel, pathToText(folder.write("other.sgf", quietGame(6))));
   playlist.currentGameIndex = -1;
-  ASSERT_EQ(playback::OpenPlaylistGame(pb, 2, u""), 0);
+  ASSERT_EQ(playback::OpenPlaylistGame(pb, 2, u""), OpenOutcome::Opened);
   EXPECT_EQ(doc.moveCount(), 4) << "g2 as the file holds it, at its place in the list";
   EXPECT_EQ(playlist.currentGameIndex, 3) << "read back in list order: g3 g1 g2";
 }
@@ -176,14 +176,14 @@ TEST_F(PlaylistShowTest, AGameFileThatIsGoneStopsTheShow) {
 
 TEST_F(PlaylistShowTest, NextAndPreviousGameWrapAndStampTheAccessDate) {
   services.clock = 1'780'000'000;  // 2026-05-28 20:26:40 UTC
-  ASSERT_EQ(playback::OpenPlaylistGame(pb, 3, playback::kOpenHistoryText), 0);
+  ASSERT_EQ(playback::OpenPlaylistGame(pb, 3, playback::kOpenHistoryText), OpenOutcome::Opened);
   EXPECT_EQ(lastHistory(), u"対局を開く - g3 [No.3] ");
   EXPECT_EQ(playlist.entries[2].textFields[std::u16string(kAccessedLabel)], u"20260528202640");
   EXPECT_EQ(playlist.list.selected, std::set<int>{2});
 
-  ASSERT_EQ(playback::StepPlaylistGame(pb, 1), 0);
+  ASSERT_EQ(playback::StepPlaylistGame(pb, 1), OpenOutcome::Opened);
   EXPECT_EQ(playlist.currentGameIndex, 1);
-  ASSERT_EQ(playback::StepPlaylistGame(pb, -1), 0);
+  ASSERT_EQ(playback::StepPlaylistGame(pb, -1), OpenOutcome::Opened);
   EXPECT_EQ(playlist.currentGameIndex, 3);
   EXPECT_EQ(doc.moveCount(), 2);
   EXPECT_EQ(optionValue(doc.state.options, "gobanroll", 0), -8) << "rotation off stays off";
@@ -192,7 +192,7 @@ TEST_F(PlaylistShowTest, NextAndPreviousGameWrapAndStampTheAccessDate) {
   EXPECT_EQ(playback::rotationAfterLoop(15, 1), 15) << "first move to the upper right";
 
   playlist.displayOrder = {0};
-  EXPECT_NE(playback::StepPlaylistGame(pb, 1), 0);
+  EXPECT_NE(playback::StepPlaylistGame(pb, 1), OpenOutcome::Opened);
   EXPECT_EQ(services.callsOf("messageBox").back().text, u"プレイリストに２局以上登録されていません");
 }
 
@@ -209,7 +209,7 @@ TEST_F(PlaylistShowTest, PairGoColoursGoIntoTheDesignAndTheHistory) {
   playback::ApplyPairGoColours(pb, colours);
   EXPECT_EQ(lastHistory(), u"ペア碁カラー設定  [リスト外]");
 
-  ASSERT_EQ(playback::OpenPlaylistGame(pb, 2, u""), 0);
+  ASSERT_EQ(playback::OpenPlaylistGame(pb, 2, u""), OpenOutcome::Opened);
   playback::ApplyPairGoColours(pb, colours);
   EXPECT_EQ(lastHistory(), u"ペア碁カラー設定  [No.2]");
   EXPECT_EQ(intField(playlist.entries[1], u"ペア碁着手", 0), 321);

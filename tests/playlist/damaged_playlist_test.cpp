@@ -113,7 +113,7 @@ TEST_F(DamagedPlaylist, AFileReadInPartIsWrittenBackOnlyWhenTheUserAgrees) {
   ASSERT_TRUE(
       writeTextFile(u8(playlist.path), u"<game_comment>\n" + std::u16string(1 << 20, u'x') + u"\n" + games(100)));
   const std::string whole = slurp(u8(playlist.path));
-  PlaylistEntry design = initialDesign();
+  PlaylistEntry design = makeInitialDesign();
   ASSERT_EQ(ReadPlaylist(playlist, design, playlist.path, false, services, home), kPlaylistReadOk);
   const int read = playlist.gameCount(), left = 100 - read;
   ASSERT_GT(left, 0);
@@ -122,19 +122,19 @@ TEST_F(DamagedPlaylist, AFileReadInPartIsWrittenBackOnlyWhenTheUserAgrees) {
             std::string::npos);
 
   PlaylistContext ctx = context();
-  EXPECT_EQ(AddGames(ctx, paths({game("new.sgf")})), kListNotWritten);
+  EXPECT_EQ(AddGames(ctx, paths({game("new.sgf")})), ListOutcome::NotWritten);
   EXPECT_EQ(messages().at(0),
             "Mokuza: " + std::to_string(left) + "局を読み込めませんでした。保存すると失われます。保存しますか？");
   EXPECT_FALSE(WritePlaylist(playlist, {home, 0}));
   EXPECT_EQ(slurp(u8(playlist.path)), whole) << "No writes nothing";
-  services.messageAnswers = {platform::AnswerOk, platform::AnswerNo};
+  services.messageAnswers = {platform::Answer::Ok, platform::Answer::No};
   select({1});
   EXPECT_TRUE(RenameFiles(ctx, kSgfFileLabel, u"<PB>").done.empty());
   EXPECT_EQ(messages().back(), messages().at(0)) << "asked before any file is renamed";
 
-  services.messageAnswers.push_back(platform::AnswerYes);
+  services.messageAnswers.push_back(platform::Answer::Yes);
   select({1});
-  ASSERT_EQ(MoveSelectedRows(ctx, 1), kListDone);
+  ASSERT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Done);
   ASSERT_EQ(ReadPlaylist(playlist, design, playlist.path, false, services, home), kPlaylistReadOk);
   EXPECT_EQ(playlist.gameCount(), read + 1) << "the added game has no comment to carry";
   EXPECT_EQ(playlist.gamesLeftOut, 0);
@@ -144,7 +144,7 @@ TEST_F(DamagedPlaylist, BytesThatAreNoTextAtAllReadWithoutHarm) {
   std::string noise;
   for (int k = 0; k < 20000; ++k) noise.push_back(static_cast<char>((k * 7919) % 256));
   std::ofstream(u8(playlist.path), std::ios::binary) << noise;
-  PlaylistEntry design = initialDesign();
+  PlaylistEntry design = makeInitialDesign();
   Playlist read;
   ReadPlaylist(read, design, playlist.path, false, services, home);
   EXPECT_LE(read.gameCount(), kPlaylistCapacity);
@@ -162,7 +162,7 @@ TEST_F(DamagedPlaylist, WhatIsNoRegularFileOfBoundedSizeIsNeverRead) {
                                                         {"huge.gpl", "is larger than 64 MB"},
                                                         {"zero.gpl", "is not a regular file"}}) {
     Playlist read;
-    PlaylistEntry design = initialDesign();
+    PlaylistEntry design = makeInitialDesign();
     services.diagnostics.clear();
     EXPECT_EQ(ReadPlaylist(read, design, u16(dir / name), false, services, home), kPlaylistReadEmpty) << name;
     EXPECT_EQ(services.diagnostics,

@@ -22,7 +22,7 @@ class FileMoves : public PlaylistTest {
     ASSERT_EQ(AddGames(ctx, paths({game("g/one.sgf", "Iyama Yuta", "Cho U", 3, "DT[2024-05-01]"),
                                    game("g/two.sgf", "Shin Jinseo", "Ke Jie", 4, "DT[2024-06-02]"),
                                    game("g/three.sgf", "Iyama Yuta", "Cho U", 5, "DT[2024-05-01]")})),
-              kListDone);
+              ListOutcome::Done);
     services.calls.clear();
   }
   std::string sgfPath(int place) const {
@@ -65,10 +65,10 @@ TEST_F(FileMoves, RenamingNeverOverwritesAndKeepsPlaylistAndDiskInStep) {
   connectHistoryLog(doc, services, log);
   std::ofstream(dir / "g" / "Iyama Yuta-Cho U.sgf") << "someone else's";
   select({1, 2, 3});
-  services.messageAnswers.assign(2, platform::AnswerOk);
+  services.messageAnswers.assign(2, platform::Answer::Ok);
   PlaylistContext ctx = context();
   const FileMoveOutcome outcome = RenameFiles(ctx, kSgfFileLabel, u"<PB>-<PW>");
-  ASSERT_EQ(outcome.status, kListDone);
+  ASSERT_EQ(outcome.status, ListOutcome::Done);
   EXPECT_EQ(names(dir / "g"), (std::vector<std::string>{"Iyama Yuta-Cho U (2).sgf", "Iyama Yuta-Cho U (3).sgf",
                                                         "Iyama Yuta-Cho U.sgf", "Shin Jinse-Ke Jie.sgf"}));
   EXPECT_EQ(slurp(dir / "g" / "Iyama Yuta-Cho U.sgf"), "someone else's");
@@ -80,7 +80,7 @@ TEST_F(FileMoves, RenamingNeverOverwritesAndKeepsPlaylistAndDiskInStep) {
       "$" + (dir / "g" / "one.sgf").string() + ">" + (dir / "g" / "Iyama Yuta-Cho U (2).sgf").string() + "|\r\n";
   EXPECT_EQ(file.rfind(record, 0), 0u) << file.substr(0, 300);
   Playlist read;
-  PlaylistEntry design = initialDesign();
+  PlaylistEntry design = makeInitialDesign();
   ASSERT_EQ(ReadPlaylist(read, design, playlist.path, false, services, home), kPlaylistReadOk);
   EXPECT_EQ(u8(FilePath(read.entries[1], kSgfFileLabel)), (dir / "g" / "Shin Jinse-Ke Jie.sgf").string());
 
@@ -132,9 +132,9 @@ TEST_F(FileMoves, ALinkMovesAsALinkAndEntriesKeepReachingTheirFile) {
   fs::create_symlink("three.sgf", dir / "g" / "link.sgf");
   SetFilePath(playlist.entries[1], kSgfFileLabel, u16(dir / "g" / "link.sgf"));
   select({2});
-  services.messageAnswers.assign(2, platform::AnswerOk);
+  services.messageAnswers.assign(2, platform::Answer::Ok);
   PlaylistContext ctx = context();
-  ASSERT_EQ(MoveFiles(ctx, kSgfFileLabel, u16(dir / "archive" / "2024")).status, kListDone);
+  ASSERT_EQ(MoveFiles(ctx, kSgfFileLabel, u16(dir / "archive" / "2024")).status, ListOutcome::Done);
   const fs::path moved = dir / "archive" / "2024" / "link.sgf";
   EXPECT_TRUE(fs::is_symlink(moved));
   EXPECT_EQ(slurp(moved), slurp(dir / "g" / "three.sgf"));
@@ -142,8 +142,8 @@ TEST_F(FileMoves, ALinkMovesAsALinkAndEntriesKeepReachingTheirFile) {
 
   // The file the link names is renamed: the entry of the link follows it.
   select({3});
-  services.messageAnswers.push_back(platform::AnswerOk);
-  ASSERT_EQ(RenameFiles(ctx, kSgfFileLabel, u"renamed").status, kListDone);
+  services.messageAnswers.push_back(platform::Answer::Ok);
+  ASSERT_EQ(RenameFiles(ctx, kSgfFileLabel, u"renamed").status, ListOutcome::Done);
   EXPECT_EQ(sgfPath(2), (dir / "g" / "renamed.sgf").string());
   EXPECT_EQ(sgfPath(3), (dir / "g" / "renamed.sgf").string());
 }
@@ -151,10 +151,10 @@ TEST_F(FileMoves, ALinkMovesAsALinkAndEntriesKeepReachingTheirFile) {
 TEST_F(FileMoves, WhenThePlaylistCannotBeWrittenTheFilesGoBack) {
   fs::remove_all(dir / "lists");
   select({1, 2});
-  services.messageAnswers.assign(2, platform::AnswerOk);
+  services.messageAnswers.assign(2, platform::Answer::Ok);
   PlaylistContext ctx = context();
   const FileMoveOutcome outcome = RenameFiles(ctx, kSgfFileLabel, u"<PW>");
-  EXPECT_EQ(outcome.status, kListWriteFailed);
+  EXPECT_EQ(outcome.status, ListOutcome::WriteFailed);
   EXPECT_TRUE(outcome.done.empty());
   EXPECT_EQ(names(dir / "g"), (std::vector<std::string>{"one.sgf", "three.sgf", "two.sgf"}));
   EXPECT_EQ(sgfPath(1), (dir / "g" / "one.sgf").string());
@@ -166,12 +166,13 @@ TEST_F(FileMoves, WhenThePlaylistCannotBeWrittenTheFilesGoBack) {
 TEST_F(FileMoves, CancellingEitherQuestionChangesNothingAndTheFirstReturnsEveryTenthTime) {
   select({1});
   PlaylistContext ctx = context();
-  EXPECT_EQ(RenameFiles(ctx, kSgfFileLabel, u"x").status, kListNothing);
+  EXPECT_EQ(RenameFiles(ctx, kSgfFileLabel, u"x").status, ListOutcome::Nothing);
   EXPECT_EQ(doc.globalOptions["first_confirmation"], 1);
-  EXPECT_EQ(RenameFiles(ctx, kSgfFileLabel, u"x").status, kListNothing) << "the files to touch are always shown";
+  EXPECT_EQ(RenameFiles(ctx, kSgfFileLabel, u"x").status, ListOutcome::Nothing)
+      << "the files to touch are always shown";
   EXPECT_TRUE(fs::exists(dir / "g" / "one.sgf"));
-  services.messageAnswers.push_back(platform::AnswerOk);
-  ASSERT_EQ(RenameFiles(ctx, kSgfFileLabel, u"x").status, kListDone);
+  services.messageAnswers.push_back(platform::Answer::Ok);
+  ASSERT_EQ(RenameFiles(ctx, kSgfFileLabel, u"x").status, ListOutcome::Done);
   EXPECT_TRUE(fs::exists(dir / "g" / "x.sgf"));
   EXPECT_EQ(services.callsOf("messageBox").size(), 4u);
 }
@@ -182,10 +183,10 @@ TEST_F(FileMoves, MovingGoesToTheChosenFolderAndUpdatesEveryEntryUsingTheFile) {
   const std::u16string twoPath = u16(dir / "g" / "two.sgf");
   SetFilePath(playlist.entries[0], u"黒石画像", twoPath);  // an odd design that uses the game file
   select({2});
-  services.messageAnswers.assign(2, platform::AnswerOk);
+  services.messageAnswers.assign(2, platform::Answer::Ok);
   PlaylistContext ctx = context();
   const FileMoveOutcome outcome = MoveFiles(ctx, kSgfFileLabel, u16(dir / "archive"));
-  ASSERT_EQ(outcome.status, kListDone);
+  ASSERT_EQ(outcome.status, ListOutcome::Done);
   ASSERT_EQ(outcome.done.size(), 1u);
   EXPECT_EQ(sgfPath(2), (dir / "archive" / "two (2).sgf").string());
   EXPECT_EQ(u8(FilePath(playlist.entries[0], u"黒石画像")), (dir / "archive" / "two (2).sgf").string());
@@ -204,10 +205,10 @@ TEST_F(FileMoves, AFailurePartWayKeepsWhatWasDoneAndSaysSo) {
   SetFilePath(playlist.entries[0], u"黒石画像", u16(dir / "img" / "a.png"));
   SetFilePath(playlist.entries[1], u"黒石画像", u16(deep / longName));
   select({1, 2});
-  services.messageAnswers.assign(2, platform::AnswerOk);
+  services.messageAnswers.assign(2, platform::Answer::Ok);
   PlaylistContext ctx = context();
   const FileMoveOutcome outcome = RenameFiles(ctx, u"黒石画像", u"<FN>-<PB>x");
-  EXPECT_NE(outcome.status, kListDone);
+  EXPECT_NE(outcome.status, ListOutcome::Done);
   ASSERT_EQ(outcome.done.size(), 1u);
   EXPECT_TRUE(fs::exists(dir / "img" / "a-Iyama Yutax.png"));
   EXPECT_TRUE(fs::exists(deep / longName));
@@ -221,11 +222,11 @@ TEST_F(FileMoves, AFailurePartWayKeepsWhatWasDoneAndSaysSo) {
 
 TEST_F(FileMoves, MoreThanFiveThousandSelectedGamesAreRefusedBeforeAnyQuestion) {
   for (int k = 0; k < 5001; ++k)
-    addGameNumbered(playlist, initialDesign(), u"/nowhere/" + u16(std::to_string(k)) + u".sgf", u"d", k + 10);
+    addGameNumbered(playlist, makeInitialDesign(), u"/nowhere/" + u16(std::to_string(k)) + u".sgf", u"d", k + 10);
   playlist.list.selected.clear();
   for (int k = 3; k < 5004; ++k) playlist.list.selected.insert(playlist.displayOrder[static_cast<std::size_t>(k)]);
   PlaylistContext ctx = context();
-  EXPECT_EQ(RenameFiles(ctx, kSgfFileLabel, u"<PB>").status, kListRefused);
+  EXPECT_EQ(RenameFiles(ctx, kSgfFileLabel, u"<PB>").status, ListOutcome::Refused);
   EXPECT_EQ(messages(), (std::vector<std::string>{"Mokuza: 移動・名前変更は5000ファイルまでです（現在選択数 5001）"}));
   EXPECT_EQ(doc.globalOptions.count("first_confirmation"), 0u);
 }
@@ -233,9 +234,9 @@ TEST_F(FileMoves, MoreThanFiveThousandSelectedGamesAreRefusedBeforeAnyQuestion) 
 TEST_F(FileMoves, NothingQualifiesWhenTheNameStaysOrTheFileIsGone) {
   fs::remove(dir / "g" / "two.sgf");
   select({1, 2});
-  services.messageAnswers.assign(2, platform::AnswerOk);
+  services.messageAnswers.assign(2, platform::Answer::Ok);
   PlaylistContext ctx = context();
-  EXPECT_EQ(RenameFiles(ctx, kSgfFileLabel, u"<FN>").status, kListNothing);
+  EXPECT_EQ(RenameFiles(ctx, kSgfFileLabel, u"<FN>").status, ListOutcome::Nothing);
   EXPECT_EQ(messages().back(), "エラー: 名前変更可能なファイルがありませんでした");
 }
 

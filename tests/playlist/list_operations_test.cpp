@@ -24,7 +24,7 @@ class ListOperations : public PlaylistTest {
     std::vector<fs::path> files;
     for (int k = 1; k <= 10; ++k) files.push_back(game("g/" + std::to_string(k) + ".sgf", "P" + std::to_string(k)));
     PlaylistContext ctx = context();
-    ASSERT_EQ(AddGames(ctx, paths(files)), kListDone);
+    ASSERT_EQ(AddGames(ctx, paths(files)), ListOutcome::Done);
     services.calls.clear();
   }
   std::string lastHistory() const { return doc.undoEntries.empty() ? "" : u8(doc.undoEntries.back().description); }
@@ -48,7 +48,7 @@ TEST_F(ListOperations, AddingReadsEachGamesInformationAndNamesEveryFileItSkipped
   std::vector<fs::path> given = {a};
   for (const std::string& name : names) given.push_back(dir / name);
   std::vector<SkippedFile> skipped;
-  ASSERT_EQ(AddGames(ctx, paths(given), {}, &skipped), kListDone);
+  ASSERT_EQ(AddGames(ctx, paths(given), {}, &skipped), ListOutcome::Done);
   const auto refused = [&](const char* name, platform::FileProblem why) {
     return SkippedFile{u16(dir / name), SkipReason::FileRefused, why};
   };
@@ -72,48 +72,48 @@ TEST_F(ListOperations, AddingReadsEachGamesInformationAndNamesEveryFileItSkipped
   EXPECT_EQ(lastHistory(), "対局を追加  [No.1]");
   EXPECT_EQ(messages().back(), "完了: 1個のSGFファイルの追加をおこないました");
 
-  EXPECT_EQ(AddGames(ctx, paths({a})), kListNothing);
+  EXPECT_EQ(AddGames(ctx, paths({a})), ListOutcome::Nothing);
   EXPECT_EQ(messages().back(), "エラー: 追加可能なSGFファイルがありませんでした");
   EXPECT_EQ(playlist.gameCount(), 1);
 }
 
 TEST_F(ListOperations, TwoWritersOfOnePlaylistNeverLoseEachOthersGames) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A")})), kListDone);
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A")})), ListOutcome::Done);
   // A second program on the same file.
   Playlist otherList;
   Document otherDoc;
   platform::HeadlessServices otherServices;
   otherList.snapshots.folder = dir / "other-temp";
   PlaylistContext other{otherList, otherDoc, otherServices, home, {}};
-  ASSERT_EQ(openPlaylistFile(other, playlist.path), kListDone);
+  ASSERT_EQ(openPlaylistFile(other, playlist.path), ListOutcome::Done);
 
-  ASSERT_EQ(AddGames(ctx, paths({game("b.sgf", "B")})), kListDone);
-  ASSERT_EQ(AddGames(other, paths({game("c.sgf", "C")})), kListDone) << "reads the file again first";
-  PlaylistEntry design = initialDesign();
+  ASSERT_EQ(AddGames(ctx, paths({game("b.sgf", "B")})), ListOutcome::Done);
+  ASSERT_EQ(AddGames(other, paths({game("c.sgf", "C")})), ListOutcome::Done) << "reads the file again first";
+  PlaylistEntry design = makeInitialDesign();
   Playlist onDisk;
   ASSERT_EQ(ReadPlaylist(onDisk, design, playlist.path, false, services, home), kPlaylistReadOk);
   EXPECT_EQ(onDisk.gameCount(), 3);
 
   // A change that cannot be merged asks first; No reads the file again.
   select({1});
-  EXPECT_EQ(MoveSelectedRows(ctx, 1), kListNothing);
+  EXPECT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Nothing);
   EXPECT_EQ(messages().back(),
             "Mokuza: プレイリスト〈test.gpl〉は読み込んだ後に他のプログラムで変更されています。\n上書きしますか？\n"
             "（いいえ：ファイルを読み直し、この変更は取り消します）");
   EXPECT_EQ(players(), (std::vector<std::string>{"A", "B", "C"}));
-  services.messageAnswers.push_back(platform::AnswerYes);
-  ASSERT_EQ(AddGames(other, paths({game("d.sgf", "D")})), kListDone);
+  services.messageAnswers.push_back(platform::Answer::Yes);
+  ASSERT_EQ(AddGames(other, paths({game("d.sgf", "D")})), ListOutcome::Done);
   select({1});
-  EXPECT_EQ(MoveSelectedRows(ctx, 1), kListDone) << "Yes overwrites";
+  EXPECT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Done) << "Yes overwrites";
   EXPECT_EQ(players(), (std::vector<std::string>{"B", "A", "C"}));
 }
 
 TEST_F(ListOperations, AFullPlaylistRefusesAdditions) {
   for (int k = 0; k < kPlaylistCapacity; ++k)
-    addGameNumbered(playlist, initialDesign(), u"/g/" + u16(std::to_string(k)) + u".sgf", u"d", k + 1);
+    addGameNumbered(playlist, makeInitialDesign(), u"/g/" + u16(std::to_string(k)) + u".sgf", u"d", k + 1);
   PlaylistContext ctx = context();
-  EXPECT_EQ(AddGames(ctx, paths({game("a.sgf")})), kListRefused);
+  EXPECT_EQ(AddGames(ctx, paths({game("a.sgf")})), ListOutcome::Refused);
   EXPECT_EQ(messages(), (std::vector<std::string>{"Mokuza: プレイリストは10000局までです"}));
   EXPECT_EQ(playlist.gameCount(), kPlaylistCapacity);
 }
@@ -122,14 +122,14 @@ TEST_F(ListOperations, RowsMoveByStepsAndStopAtTheEnds) {
   addTen();
   PlaylistContext ctx = context();
   select({3, 4});
-  ASSERT_EQ(MoveSelectedRows(ctx, 10), kListDone);
+  ASSERT_EQ(MoveSelectedRows(ctx, 10), ListOutcome::Done);
   EXPECT_EQ(players(), (std::vector<std::string>{"P1", "P2", "P5", "P6", "P7", "P8", "P9", "P10", "P3", "P4"}));
   EXPECT_EQ(numbers(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
   EXPECT_EQ(lastHistory(), "プレイリスト並べ替え [3局目～4局目→9局目～10局目]");
 
-  EXPECT_EQ(MoveSelectedRows(ctx, 1), kListNothing) << "already at the end";
+  EXPECT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Nothing) << "already at the end";
   select({2});
-  ASSERT_EQ(MoveSelectedRows(ctx, -50), kListDone);
+  ASSERT_EQ(MoveSelectedRows(ctx, -50), ListOutcome::Done);
   EXPECT_EQ(players().front(), "P2");
   EXPECT_EQ(lastHistory(), "プレイリスト並べ替え [2局目→1局目]");
 }
@@ -149,14 +149,14 @@ TEST_F(ListOperations, AGameFromOutsideNeverTakesTheEntryShownBefore) {
   const int record = playlist.displayOrder[2];
   playlist.currentGameIndex = doc.state.playlistIndex = record + 1;  // playlist game 3 is shown
   setShownDesign(doc.state, at(3));
-  ASSERT_EQ(openGameFile(doc, services, u16(game("outside.sgf", "Outsider"))), 0);
+  ASSERT_EQ(openGameFile(doc, services, u16(game("outside.sgf", "Outsider"))), OpenOutcome::Opened);
   EXPECT_EQ(playlist.currentGameIndex, -(record + 1));
   EXPECT_EQ(doc.state.playlistIndex, 0);
   EXPECT_EQ(intField(doc.state.design, kLastMoveLabel, 0), 999);
 
   PlaylistContext ctx = context();
   select({1});
-  ASSERT_EQ(MoveSelectedRows(ctx, 1), kListDone);
+  ASSERT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Done);
   EXPECT_EQ(FilePath(at(3), kSgfFileLabel), u16(dir / "g" / "3.sgf"));
   EXPECT_EQ(players(), (std::vector<std::string>{"P2", "P1", "P3", "P4", "P5", "P6", "P7", "P8", "P9", "P10"}));
 }
@@ -166,7 +166,7 @@ TEST_F(ListOperations, FixedNumbersTravelWithTheirGames) {
   doc.globalOptions["pl_number_fixed"] = 1;
   PlaylistContext ctx = context();
   select({1});
-  ASSERT_EQ(MoveSelectedRows(ctx, 1), kListDone);
+  ASSERT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Done);
   EXPECT_EQ(numbers(), (std::vector<int>{2, 1, 3, 4, 5, 6, 7, 8, 9, 10}));
 }
 
@@ -174,12 +174,12 @@ TEST_F(ListOperations, SortingByAColumnComparesNumbersAsNumbers) {
   PlaylistContext ctx = context();
   ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "Cy", "W", 12), game("b.sgf", "Ann", "W", 9),
                                  game("c.sgf", "Bob", "W", 100)})),
-            kListDone);
-  EXPECT_EQ(SortByColumn(ctx, u"総手数"), kListRefused) << "no playlist game is shown";
+            ListOutcome::Done);
+  EXPECT_EQ(SortByColumn(ctx, u"総手数"), ListOutcome::Refused) << "no playlist game is shown";
   playlist.currentGameIndex = 1;
-  ASSERT_EQ(SortByColumn(ctx, u"総手数"), kListDone);
+  ASSERT_EQ(SortByColumn(ctx, u"総手数"), ListOutcome::Done);
   EXPECT_EQ(players(), (std::vector<std::string>{"Ann", "Cy", "Bob"}));
-  ASSERT_EQ(SortByColumn(ctx, u"黒対局者"), kListDone);
+  ASSERT_EQ(SortByColumn(ctx, u"黒対局者"), ListOutcome::Done);
   EXPECT_EQ(players(), (std::vector<std::string>{"Ann", "Bob", "Cy"}));
   EXPECT_EQ(numbers(), (std::vector<int>{1, 2, 3}));
   EXPECT_EQ(lastHistory().rfind("並べ替え〈黒対局者〉 ", 0), 0u);
@@ -190,14 +190,14 @@ TEST_F(ListOperations, ASavedOrderComesBackButNotAfterAnAddition) {
   PlaylistContext ctx = context();
   SaveOrder(playlist);
   select({1});
-  ASSERT_EQ(MoveSelectedRows(ctx, 5), kListDone);
-  ASSERT_EQ(RestoreOrder(ctx), kListDone);
+  ASSERT_EQ(MoveSelectedRows(ctx, 5), ListOutcome::Done);
+  ASSERT_EQ(RestoreOrder(ctx), ListOutcome::Done);
   EXPECT_EQ(players().front(), "P1");
   EXPECT_EQ(lastHistory(), "保存された並び順に戻す");
 
-  ASSERT_EQ(AddGames(ctx, paths({game("extra.sgf")})), kListDone);
+  ASSERT_EQ(AddGames(ctx, paths({game("extra.sgf")})), ListOutcome::Done);
   EXPECT_FALSE(canRestoreOrder(playlist));
-  EXPECT_EQ(RestoreOrder(ctx), kListRefused);
+  EXPECT_EQ(RestoreOrder(ctx), ListOutcome::Refused);
   EXPECT_EQ(playlist.gameCount(), 11);
 }
 
@@ -205,14 +205,14 @@ TEST_F(ListOperations, DeletingLeavesAtLeastOneGameAndTheShownGameMovesOn) {
   addTen();
   PlaylistContext ctx = context();
   select({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-  EXPECT_EQ(DeleteGames(ctx), kListRefused);
+  EXPECT_EQ(DeleteGames(ctx), ListOutcome::Refused);
   EXPECT_EQ(messages(), (std::vector<std::string>{"失敗: 全削除はできません"}));
   EXPECT_EQ(playlist.gameCount(), 10);
 
   SaveOrder(playlist);
   playlist.currentGameIndex = playlist.displayOrder[3] + 1;
   select({4, 5});
-  ASSERT_EQ(DeleteGames(ctx), kListDone);
+  ASSERT_EQ(DeleteGames(ctx), ListOutcome::Done);
   EXPECT_EQ(players(), (std::vector<std::string>{"P1", "P2", "P3", "P6", "P7", "P8", "P9", "P10"}));
   EXPECT_EQ(numbers(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}));
   EXPECT_EQ(textField(playlist.entries[static_cast<std::size_t>(playlist.currentGameIndex - 1)], u"黒対局者"), u"P6");
@@ -230,7 +230,7 @@ TEST_F(ListOperations, PastingTheShownDesignKeepsTheGamesOwnFilePlayersAndNumber
   doc.state.gameInfo.textFields[u"黒対局者"] = u"Shown";
   const PlaylistEntry before = at(2);
   select({2});
-  ASSERT_EQ(PasteDesign(ctx, true), kListDone);
+  ASSERT_EQ(PasteDesign(ctx, true), ListOutcome::Done);
   EXPECT_EQ(intField(at(2), u"黒石透明度", 0), 77);
   EXPECT_EQ(FilePath(at(2), u"碁盤画像"), u"/boards/kaya.png");
   EXPECT_EQ(FilePath(at(2), kSgfFileLabel), FilePath(before, kSgfFileLabel));
@@ -245,24 +245,24 @@ TEST_F(ListOperations, CopiedGamesPasteAfterTheSelectionAndDesignsSwap) {
   PlaylistContext ctx = context();
   at(1).intFields[u"碁盤Ｘ"] = 11;
   select({1});
-  ASSERT_EQ(CopyGames(ctx), kListDone);
+  ASSERT_EQ(CopyGames(ctx), ListOutcome::Done);
   EXPECT_NE(services.clipboard.find(u"<Game.1>"), std::u16string::npos);
 
   select({5});
-  ASSERT_EQ(SwapDesigns(ctx), kListDone);
+  ASSERT_EQ(SwapDesigns(ctx), ListOutcome::Done);
   EXPECT_EQ(intField(at(5), u"碁盤Ｘ", 0), 11);
   EXPECT_EQ(intField(at(1), u"碁盤Ｘ", 0), -200);
   EXPECT_EQ(textField(at(5), u"黒対局者"), u"P5");
   EXPECT_EQ(lastHistory(), "デザインを入れ替え [No.1,No.5]");
 
   select({2});
-  ASSERT_EQ(PasteGames(ctx), kListDone);
+  ASSERT_EQ(PasteGames(ctx), ListOutcome::Done);
   EXPECT_EQ(playlist.gameCount(), 11);
   EXPECT_EQ(players()[2], "P1") << "the pasted copy stands after the selected row";
   EXPECT_EQ(lastHistory(), "貼り付け [No.3]");
 
   select({4});
-  EXPECT_EQ(SwapDesigns(ctx), kListRefused) << "the clipboard's games are no entries of the list";
+  EXPECT_EQ(SwapDesigns(ctx), ListOutcome::Refused) << "the clipboard's games are no entries of the list";
   EXPECT_EQ(messages().back(), "エラー: コピー元の対局が現在のリストにないため\n入れ替えできませんでした");
 }
 
@@ -287,16 +287,16 @@ TEST_F(ListOperations, SelectionAndTitleTexts) {
 TEST_F(ListOperations, ColumnWidthsOrderAndVisibilityAreChangesOfTheList) {
   addTen();
   PlaylistContext ctx = context();
-  ASSERT_EQ(SetColumnWidth(ctx, "bname", 150), kListDone);
+  ASSERT_EQ(SetColumnWidth(ctx, "bname", 150), ListOutcome::Done);
   EXPECT_EQ(lastHistory(), "リスト幅変更〈黒対局者〉");
-  ASSERT_EQ(MoveColumn(ctx, "score", 0), kListDone);
+  ASSERT_EQ(MoveColumn(ctx, "score", 0), ListOutcome::Done);
   EXPECT_EQ(lastHistory(), "リスト並び変更〈結果〉");
   EXPECT_EQ(visibleColumnKeys(playlist.columns),
             (std::vector<std::string>{"score", "No.", "sgf_file", "bname", "wname", "gmdate"}));
   EXPECT_EQ(playlist.columns.columns[5].alliod, 0) << "it also leads the order of all columns";
-  ASSERT_EQ(ToggleColumn(ctx, "sgf_file"), kListDone);
+  ASSERT_EQ(ToggleColumn(ctx, "sgf_file"), ListOutcome::Done);
   EXPECT_EQ(lastHistory(), "プレイリスト項目削除 [SGFファイル]");
-  ASSERT_EQ(ToggleColumn(ctx, "totalmove"), kListDone);
+  ASSERT_EQ(ToggleColumn(ctx, "totalmove"), ListOutcome::Done);
   EXPECT_EQ(lastHistory(), "プレイリスト項目追加 [総手数]");
   EXPECT_EQ(visibleColumnKeys(playlist.columns),
             (std::vector<std::string>{"score", "No.", "bname", "wname", "gmdate", "totalmove"}));
@@ -306,16 +306,16 @@ TEST_F(ListOperations, ColumnWidthsOrderAndVisibilityAreChangesOfTheList) {
 TEST_F(ListOperations, CreatingAndSavingUnderAnotherName) {
   PlaylistContext ctx = context();
   services.saveDialogAnswers.push_back(dir / "lists" / "new.gpl");
-  ASSERT_EQ(CreatePlaylist(ctx), kListDone);
+  ASSERT_EQ(askAndCreatePlaylist(ctx), ListOutcome::Done);
   EXPECT_EQ(slurp(dir / "lists" / "new.gpl"), "<playlist>");
   EXPECT_EQ(u8(playlist.path), (dir / "lists" / "new.gpl").string());
   EXPECT_EQ(doc.recentPlaylists.paths.front(), playlist.path);
   EXPECT_EQ(u8(services.callsOf("saveFileDialog").front().text), "プレイリストの作成");
 
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "Ann")})), kListDone);
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "Ann")})), ListOutcome::Done);
   fs::create_directories(dir / "other");
   services.saveDialogAnswers.push_back(dir / "other" / "copy.gpl");
-  ASSERT_EQ(SavePlaylistAs(ctx), kListDone);
+  ASSERT_EQ(askAndSavePlaylistAs(ctx), ListOutcome::Done);
   EXPECT_EQ(u8(playlist.path), (dir / "other" / "copy.gpl").string());
   EXPECT_NE(slurp(dir / "other" / "copy.gpl").find("<sgf_folder>\r\n..\r\n"), std::string::npos);
 }

@@ -20,7 +20,7 @@ class PlaylistFile : public PlaylistTest {
   // Reads the playlist's file into a fresh playlist.
   Playlist readBack(const std::u16string& path) {
     Playlist read;
-    PlaylistEntry design = initialDesign();
+    PlaylistEntry design = makeInitialDesign();
     EXPECT_EQ(ReadPlaylist(read, design, path, false, services, home), kPlaylistReadOk);
     return read;
   }
@@ -43,7 +43,7 @@ TEST_F(PlaylistFile, TwoHundredCorpusGamesWithVariedDesignsComeBackIdentical) {
   const std::vector<fs::path> games = corpusGames(200);
   if (games.size() < 200) GTEST_SKIP() << "corpus not found";
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths(games)), kListDone);
+  ASSERT_EQ(AddGames(ctx, paths(games)), ListOutcome::Done);
   ASSERT_EQ(playlist.gameCount(), 200);
 
   fs::create_directories(dir / "boards");
@@ -79,7 +79,7 @@ TEST_F(PlaylistFile, ABlockWritesOnlyTheFieldsThatChanged) {
   PlaylistContext ctx = context();
   ASSERT_EQ(
       AddGames(ctx, paths({game("g/a.sgf", "Ann", "Bob"), game("g/b.sgf", "Ann", "Cy"), game("g/c.sgf", "Dee", "Cy")})),
-      kListDone);
+      ListOutcome::Done);
   const std::u16string out = text();
   EXPECT_EQ(count(out, u"<sgf_folder>"), 1u);
   EXPECT_EQ(count(out, u"<sgf_file>"), 3u);
@@ -98,7 +98,7 @@ TEST_F(PlaylistFile, ABlockWritesOnlyTheFieldsThatChanged) {
 
 TEST_F(PlaylistFile, AFieldTheNextGameLacksIsWrittenEmptyAndClearedOnReading) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A", "B", 3, "GC[final]"), game("b.sgf")})), kListDone);
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A", "B", 3, "GC[final]"), game("b.sgf")})), ListOutcome::Done);
   const std::u16string out = text();
   EXPECT_NE(out.find(u"<game_comment>\n \n"), std::u16string::npos);
   WritePlaylist(playlist, {home, 0});
@@ -110,7 +110,7 @@ TEST_F(PlaylistFile, AFieldTheNextGameLacksIsWrittenEmptyAndClearedOnReading) {
 
 TEST_F(PlaylistFile, LineBreaksAndTagOpenersInValuesCannotBreakTheFile) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf"), game("b.sgf"), game("x<y/<Game.2>.sgf")})), kListDone);
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf"), game("b.sgf"), game("x<y/<Game.2>.sgf")})), ListOutcome::Done);
   playlist.entries[0].textFields[u"ゲームコメント"] = u"line one\r\nline two";
   playlist.entries[1].textFields[u"黒対局者"] = u"<Game.99>";
   WritePlaylist(playlist, {home, 0});
@@ -123,7 +123,7 @@ TEST_F(PlaylistFile, LineBreaksAndTagOpenersInValuesCannotBreakTheFile) {
 
 TEST_F(PlaylistFile, IntegersAreAlwaysNumbersAndOneAGameLacksComesFromTheGameBefore) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf"), game("b.sgf")})), kListDone);
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf"), game("b.sgf")})), ListOutcome::Done);
   playlist.entries[0].intFields[u"ステータスバー"] = 1;
   const std::u16string out = text();
   for (const LabelKey& row : kOptionalIntFields)
@@ -135,7 +135,7 @@ TEST_F(PlaylistFile, IntegersAreAlwaysNumbersAndOneAGameLacksComesFromTheGameBef
 
 TEST_F(PlaylistFile, PathsAreRelativeToThePlaylistAndFoundAgainWhenBothMoved) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("games/a.sgf"), game("games/b.sgf")})), kListDone);
+  ASSERT_EQ(AddGames(ctx, paths({game("games/a.sgf"), game("games/b.sgf")})), ListOutcome::Done);
   const std::u16string out = text();
   EXPECT_NE(out.find(u"<sgf_folder>\n../games\n"), std::u16string::npos) << u8(out);
   EXPECT_NE(out.find(u"<before_folderA>\n" + u16(dir / "lists") + u"/\n"), std::u16string::npos);
@@ -146,7 +146,7 @@ TEST_F(PlaylistFile, PathsAreRelativeToThePlaylistAndFoundAgainWhenBothMoved) {
   fs::remove_all(moved);
   fs::rename(dir, moved);
   Playlist read;
-  PlaylistEntry design = initialDesign();
+  PlaylistEntry design = makeInitialDesign();
   const int status = ReadPlaylist(read, design, u16(moved / "lists" / "test.gpl"), false, services, home);
   fs::rename(moved, dir);
   ASSERT_EQ(status, kPlaylistReadOk);
@@ -169,7 +169,7 @@ TEST_F(PlaylistFile, AGameInTheOldFolderOfAMovedPlaylistIsFoundThroughBeforeFold
 
 TEST_F(PlaylistFile, ACopiedPlaylistStillFindsTheGamesBesideTheOriginal) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("lists/a.sgf"), game("lists/b.sgf")})), kListDone);
+  ASSERT_EQ(AddGames(ctx, paths({game("lists/a.sgf"), game("lists/b.sgf")})), ListOutcome::Done);
   ASSERT_TRUE(WritePlaylist(playlist, {home, 0}));
   fs::create_directories(dir / "elsewhere");
   fs::copy_file(u8(playlist.path), dir / "elsewhere" / "copy.gpl");
@@ -260,7 +260,7 @@ TEST_F(PlaylistFile, FieldsCarryOverFromGameToGame) {
 
 TEST_F(PlaylistFile, AliasGroupsKeepTheirOwnNamesAndOnlyGroupsOfTwoAreWritten) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf")})), kListDone);
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf")})), ListOutcome::Done);
   playlist.aliasGroups = {{{u"A1", u"A2"}}, {{u"Lonely"}}, {{u"B1", u"B2", u"", u"B4"}}};
   const std::u16string out = text();
   EXPECT_EQ(out.find(u"Lonely"), std::u16string::npos);
@@ -275,12 +275,12 @@ TEST_F(PlaylistFile, AliasGroupsKeepTheirOwnNamesAndOnlyGroupsOfTwoAreWritten) {
 
 TEST_F(PlaylistFile, ClipboardTextCarriesOnlyTheGamesAndReadsIntoTheCopiedGames) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "Ann"), game("b.sgf", "Ben")})), kListDone);
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "Ann"), game("b.sgf", "Ben")})), ListOutcome::Done);
   const std::u16string clip = playlistClipboardText(playlist, {playlist.entries[1]}, {home, 0});
   EXPECT_EQ(clip.find(u"<position>"), std::u16string::npos);
   EXPECT_EQ(clip.find(u"<listitem>"), std::u16string::npos);
   services.clipboard = clip;
-  PlaylistEntry design = initialDesign();
+  PlaylistEntry design = makeInitialDesign();
   ASSERT_EQ(ReadPlaylist(playlist, design, u"", true, services, home), kPlaylistReadOk);
   ASSERT_EQ(playlist.list.copiedGames.size(), 1u);
   EXPECT_EQ(textField(playlist.list.copiedGames[0], u"黒対局者"), u"Ben");
@@ -292,8 +292,8 @@ TEST_F(PlaylistFile, AnEmptyPlaylistWritesNothingAndAnUnreadableFileChangesNothi
   EXPECT_TRUE(WritePlaylist(playlist, {home, 0}));
   EXPECT_EQ(slurp(u8(playlist.path)), "keep");
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf")})), kListDone);
-  PlaylistEntry design = initialDesign();
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf")})), ListOutcome::Done);
+  PlaylistEntry design = makeInitialDesign();
   EXPECT_EQ(ReadPlaylist(playlist, design, u16(dir / "absent.gpl"), false, services, home), kPlaylistReadEmpty);
   EXPECT_EQ(playlist.gameCount(), 1);
 }

@@ -21,33 +21,33 @@ std::vector<int> numbers(const Playlist& playlist) {
 
 Playlist withNumbers(std::initializer_list<int> given) {
   Playlist playlist;
-  for (int number : given) addGameNumbered(playlist, initialDesign(), path(number), u"20240101000000", number);
+  for (int number : given) addGameNumbered(playlist, makeInitialDesign(), path(number), u"20240101000000", number);
   return playlist;
 }
 
 TEST(PlaylistNumbering, FixedNumbersGiveANewGameTheLargestPlusOne) {
   Playlist playlist = withNumbers({1, 2, 7});
-  AddGame(playlist, initialDesign(), path(8), u"20240101000000", true);
+  AddGame(playlist, makeInitialDesign(), path(8), u"20240101000000", true);
   EXPECT_EQ(numbers(playlist), (std::vector<int>{1, 2, 7, 8}));
 }
 
 TEST(PlaylistNumbering, FreeNumbersFollowThePlacesInTheList) {
   Playlist playlist = withNumbers({1, 2, 7});
-  AddGame(playlist, initialDesign(), path(8), u"20240101000000", false);
+  AddGame(playlist, makeInitialDesign(), path(8), u"20240101000000", false);
   EXPECT_EQ(numbers(playlist), (std::vector<int>{1, 2, 3, 4}));
 }
 
 TEST(PlaylistNumbering, ALoneGameIsZeroWhenFixedAndOneOtherwise) {
   Playlist fixed;
-  AddGame(fixed, initialDesign(), path(1), u"d", true);
+  AddGame(fixed, makeInitialDesign(), path(1), u"d", true);
   Playlist free;
-  AddGame(free, initialDesign(), path(1), u"d", false);
+  AddGame(free, makeInitialDesign(), path(1), u"d", false);
   EXPECT_EQ(numbers(fixed), (std::vector<int>{0}));
   EXPECT_EQ(numbers(free), (std::vector<int>{1}));
 }
 
 TEST(PlaylistRecords, AddedGameCarriesTheDesignButItsOwnFileDatesAndLastMove) {
-  Design shown = initialDesign();
+  Design shown = makeInitialDesign();
   shown.intFields[u"黒石透明度"] = 128;
   shown.intFields[u"棋譜並べ最終手"] = 42;
   SetFilePath(shown, kSgfFileLabel, u"/shown/game.sgf");
@@ -68,7 +68,7 @@ TEST(PlaylistRecords, DeletedRecordsAreReusedBeforeNewOnes) {
   Playlist playlist = withNumbers({1, 2, 3, 4});
   EXPECT_EQ(removeGames(playlist, {1, 2}), 1);
   EXPECT_EQ(playlist.gameCount(), 2);
-  const int reused = AddGame(playlist, initialDesign(), path(9), u"d", false);
+  const int reused = AddGame(playlist, makeInitialDesign(), path(9), u"d", false);
   EXPECT_TRUE(reused == 1 || reused == 2);
   EXPECT_EQ(playlist.entries.size(), 4u);
   EXPECT_EQ(FilePath(playlist.entries[static_cast<std::size_t>(reused)], kSgfFileLabel), path(9));
@@ -95,7 +95,7 @@ TEST(PlaylistRecords, SlashPathsSplitAfterTheLastSlashAndJoinBack) {
 }
 
 TEST(PlaylistRecords, InitialDesignResetsTheDesignButKeepsTheGame) {
-  Design shown = initialDesign();
+  Design shown = makeInitialDesign();
   shown.intFields[u"碁盤Ｘ"] = 5;
   shown.intFields[u"手数表示"] = 1;
   SetFilePath(shown, u"碁盤画像", u"/mine/board.png");

@@ -54,7 +54,7 @@ class PlaylistTest : public ::testing::Test {
     playlist.path = u16(dir / "lists" / "test.gpl");
     playlist.folder = u16(dir / "lists") + u"/";
     playlist.beforeFolder = playlist.folder;
-    doc.state.design.intFields = initialDesign().intFields;
+    doc.state.design.intFields = makeInitialDesign().intFields;
     services.clock = 1733400000;  // 2024-12-05 12:00:00 UTC
   }
   void TearDown() override { fs::remove_all(dir); }
@@ -85,7 +85,7 @@ class PlaylistTest : public ::testing::Test {
     context.programFolder = home;
     context.playlistFolder = playlist.folder;
     context.beforeFolder = playlist.folder;
-    context.base = initialDesign();
+    context.base = makeInitialDesign();
     context.now = u"20241205120000";
     return parsePlaylistText(source, context);
   }

@@ -18,7 +18,7 @@ class Snapshots : public PlaylistTest {
     PlaylistTest::SetUp();
     connectPlaylistUndo(doc, playlist, services, home);
     PlaylistContext ctx = context();
-    ASSERT_EQ(createPlaylistAt(ctx, playlist.path), kListDone);
+    ASSERT_EQ(createPlaylistAt(ctx, playlist.path), ListOutcome::Done);
     recordUndo(doc, u"開始");
     states.push_back(file());
   }
@@ -29,13 +29,13 @@ class Snapshots : public PlaylistTest {
 
 TEST_F(Snapshots, UndoAndRedoRestoreTheExactEarlierFiles) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A"), game("b.sgf", "B"), game("c.sgf", "C")})), kListDone);
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A"), game("b.sgf", "B"), game("c.sgf", "C")})), ListOutcome::Done);
   states.push_back(file());
   select({1});
-  ASSERT_EQ(MoveSelectedRows(ctx, 1), kListDone);
+  ASSERT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Done);
   states.push_back(file());
   select({3});
-  ASSERT_EQ(DeleteGames(ctx), kListDone);
+  ASSERT_EQ(DeleteGames(ctx), ListOutcome::Done);
   states.push_back(file());
   ASSERT_EQ(states.size(), 4u);
   EXPECT_EQ(players(), (std::vector<std::string>{"B", "A"}));
@@ -58,14 +58,14 @@ TEST_F(Snapshots, UndoAndRedoRestoreTheExactEarlierFiles) {
 
 TEST_F(Snapshots, ANewChangeAfterUndoDiscardsTheUndoneCopies) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A"), game("b.sgf", "B")})), kListDone);
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A"), game("b.sgf", "B")})), ListOutcome::Done);
   select({1});
-  ASSERT_EQ(MoveSelectedRows(ctx, 1), kListDone);
+  ASSERT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Done);
   const int undoneSlot = playlist.snapshots.current;
   ASSERT_TRUE(undo(doc));
   EXPECT_TRUE(fs::exists(snapshotFile(home / "temp", 2, undoneSlot)));
   select({2});
-  ASSERT_EQ(DeleteGames(ctx), kListDone);
+  ASSERT_EQ(DeleteGames(ctx), ListOutcome::Done);
   EXPECT_FALSE(fs::exists(snapshotFile(home / "temp", 0, undoneSlot)));
   EXPECT_FALSE(fs::exists(snapshotFile(home / "temp", 2, undoneSlot)));
   const std::string afterDelete = file();
@@ -80,10 +80,10 @@ TEST_F(Snapshots, ANewChangeAfterUndoDiscardsTheUndoneCopies) {
 
 TEST_F(Snapshots, TheCopiesOfStatesThatLeftTheHistoryGoAtOnce) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A"), game("b.sgf", "B")})), kListDone);
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A"), game("b.sgf", "B")})), ListOutcome::Done);
   for (int change = 1; change <= kUndoLimit + 5; ++change) {
     select({1});
-    ASSERT_EQ(MoveSelectedRows(ctx, 1), kListDone);
+    ASSERT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Done);
     states.push_back(file());
   }
   const auto copies = std::distance(fs::directory_iterator(home / "temp"), fs::directory_iterator());

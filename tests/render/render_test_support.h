@@ -41,7 +41,7 @@ class PictureTest : public ::testing::Test {
     writeImage("gra/stone/lapislazuli01.jpg", kStar);
     writeImage("gra/goban/goban.jpg", kBoard);
     writeImage("gra/back/mtfuji_1603.jpg", QColor(90, 140, 60), 64, 48);
-    design = initialDesign();
+    design = makeInitialDesign();
     design.intFields[u"背景画像表示"] = 0;
   }
   void TearDown() override { fs::remove_all(folder); }

@@ -52,7 +52,7 @@ TEST_F(LoadSettingsDialogTest, ANewBoardSizeErasesAModifiedGameOnlyAfterAsking) 
   doc.state.options["textsize"] = 3;  // in memory only; setting.dat on disk says 2
   ASSERT_TRUE(writeTextFile(context.settingsFile, u"<textsize>\n2\n"));
 
-  services.messageAnswers = {platform::AnswerCancel, platform::AnswerOk};
+  services.messageAnswers = {platform::Answer::Cancel, platform::Answer::Ok};
   EXPECT_EQ(load("nine.dat", u"<boardsize>\n9\n<textsize>\n4\n"), kSettingsNotLoaded);
   EXPECT_EQ(u8(services.callsOf("messageBox").at(0).text), "路数を変えると手順が消去されます");
   EXPECT_EQ(option("textsize"), 3) << "the settings of the moment come back, not the file's";

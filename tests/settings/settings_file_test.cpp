@@ -21,7 +21,7 @@ TEST_F(SettingsFileTest, EverythingReadsBackAsItWasWrittenWithPathsRelativeToThe
   doc.globalOptions["imgoutput"] = 33795;
   doc.state.options["gobanroll"] = 12;
   doc.state.options["boardsize"] = 13;
-  doc.state.design = initialDesign();
+  doc.state.design = makeInitialDesign();
   doc.state.design.intFields[u"黒石透明度"] = 128;
   doc.state.design.intFields[u"手数表示"] = 1;
   SetFilePath(doc.state.gameInfo, u"黒石画像", text(touch("program/gra/stone/b.jpg")));
