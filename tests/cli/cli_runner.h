@@ -10,6 +10,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
+
 #include "tests/test_folder.h"
 
 namespace mokuza::testing {
@@ -48,6 +50,21 @@ class CliTest : public ::testing::Test {
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     result.err = slurp(errFile);
     return result;
+  }
+
+  // Each command exits with its status, says why on standard error and prints nothing.
+  struct Refusal {
+    std::string args;
+    int status;
+    std::string err;
+  };
+  void expectRefusals(const std::vector<Refusal>& cases) {
+    for (const Refusal& c : cases) {
+      const CliRun r = run(c.args);
+      EXPECT_EQ(r.status, c.status) << c.args;
+      EXPECT_NE(r.err.find(c.err), std::string::npos) << c.args << "\n" << r.err;
+      EXPECT_EQ(r.out, "") << c.args;
+    }
   }
 
   fs::path write(const fs::path& name, const std::string& content) {

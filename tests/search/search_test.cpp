@@ -109,22 +109,15 @@ TEST(SearchScanTest, ASymmetricPatternIsFoundOncePerGame) {
 }
 
 TEST(GameOutcomeTest, ResultsAndRates) {
-  using search::GameOutcome;
-  EXPECT_EQ(search::readOutcome(u"黒中押し勝ち"), GameOutcome::BlackWin);
-  EXPECT_EQ(search::readOutcome(u"黑胜"), GameOutcome::BlackWin);
-  EXPECT_EQ(search::readOutcome(u"白3目半勝"), GameOutcome::WhiteWin);
-  EXPECT_EQ(search::readOutcome(u"W+R"), GameOutcome::WhiteWin);
-  EXPECT_EQ(search::readOutcome(u"b+0.5"), GameOutcome::BlackWin);
-  EXPECT_EQ(search::readOutcome(u"ジゴ"), GameOutcome::Undecided);
-  EXPECT_EQ(search::readOutcome(u"黒番"), GameOutcome::Undecided);
-  EXPECT_EQ(search::readOutcome(u"Void"), GameOutcome::Undecided);
-
-  EXPECT_EQ(search::winRateText(7, 5), u".583 ");
-  EXPECT_EQ(search::winRateText(1, 1999), u".001 ") << "half a thousandth rounds up";
-  EXPECT_EQ(search::winRateText(1999, 1), u".999 ") << "only all wins show 1.000";
-  EXPECT_EQ(search::winRateText(3, 0), u"1.000");
-  EXPECT_EQ(search::winRateText(0, 2), u".000 ");
-  EXPECT_EQ(search::winRateText(0, 0), u"---");
+  using enum search::GameOutcome;
+  const std::pair<std::u16string_view, search::GameOutcome> results[] = {
+      {u"黒中押し勝ち", BlackWin}, {u"黑胜", BlackWin},  {u"白3目半勝", WhiteWin}, {u"W+R", WhiteWin},
+      {u"b+0.5", BlackWin},        {u"ジゴ", Undecided}, {u"黒番", Undecided},     {u"Void", Undecided}};
+  for (const auto& [text, outcome] : results) EXPECT_EQ(search::readOutcome(text), outcome) << utf16ToUtf8(text);
+  // Half a thousandth rounds up, and only all wins show 1.000.
+  const std::tuple<int, int, std::u16string_view> rates[] = {{7, 5, u".583 "}, {1, 1999, u".001 "}, {1999, 1, u".999 "},
+                                                             {3, 0, u"1.000"}, {0, 2, u".000 "},    {0, 0, u"---"}};
+  for (const auto& [wins, losses, text] : rates) EXPECT_EQ(search::winRateText(wins, losses), text) << wins;
 }
 
 class PlaylistSearchTest : public SearchFolderTest {
