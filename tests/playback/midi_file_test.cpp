@@ -23,27 +23,19 @@ std::string bytesOf(std::initializer_list<int> values) {
   return text;
 }
 
-bool contains(const std::string& haystack, const std::string& needle) {
-  return haystack.find(needle) != std::string::npos;
-}
-
 std::vector<MoveRecord> emptyLine(int moves) { return std::vector<MoveRecord>(static_cast<std::size_t>(moves) + 1); }
 
-// Tempo events (FF 51) of a track.
-std::vector<SmfEvent> tempoEvents(const std::vector<SmfEvent>& track) {
+// Tempo events (FF 51) and sounding notes (note on with a velocity) of a track.
+std::vector<SmfEvent> eventsOf(const std::vector<SmfEvent>& track, bool tempo) {
   std::vector<SmfEvent> events;
   for (const SmfEvent& e : track)
-    if (e.bytes.size() == 6 && e.byte(0) == 0xFF && e.byte(1) == 0x51) events.push_back(e);
+    if (tempo ? e.bytes.size() == 6 && e.byte(0) == 0xFF && e.byte(1) == 0x51
+              : e.bytes.size() == 3 && (e.byte(0) & 0xF0) == 0x90 && e.byte(2) > 0)
+      events.push_back(e);
   return events;
 }
-
-// Sounding notes (note on with a velocity) of a track.
-std::vector<SmfEvent> notesOn(const std::vector<SmfEvent>& track) {
-  std::vector<SmfEvent> events;
-  for (const SmfEvent& e : track)
-    if (e.bytes.size() == 3 && (e.byte(0) & 0xF0) == 0x90 && e.byte(2) > 0) events.push_back(e);
-  return events;
-}
+std::vector<SmfEvent> tempoEvents(const std::vector<SmfEvent>& track) { return eventsOf(track, true); }
+std::vector<SmfEvent> notesOn(const std::vector<SmfEvent>& track) { return eventsOf(track, false); }
 
 class NoteBlockTest : public ::testing::Test {
  protected:
@@ -65,10 +57,9 @@ class NoteBlockTest : public ::testing::Test {
   playback::PlacedByRow placedBy{};
 };
 
-TEST_F(NoteBlockTest, TheNoteComesFromTheHeightOfThePointAndTheStonesOfTheFigure) {
-  auto line = emptyLine(3);
+TEST_F(NoteBlockTest, NoteAndPanComeFromThePointAndTheStonesOfTheFigure) {
+  auto line = emptyLine(6);
   EXPECT_EQ(fill(line, 1, 3, 3), 56);  // 4-4 point: 4 × 8 + 20 + 4
-
   // One line away from the figure's stone: its note plus a whole tone.
   line[2].setFigureStones({static_cast<std::int16_t>(geo.bordered(3 + 3 * 19))});
   EXPECT_EQ(fill(line, 2, 4, 3), 58);
@@ -76,16 +67,13 @@ TEST_F(NoteBlockTest, TheNoteComesFromTheHeightOfThePointAndTheStonesOfTheFigure
   line[3].setFigureStones(
       {static_cast<std::int16_t>(geo.bordered(3 + 3 * 19)), static_cast<std::int16_t>(geo.bordered(4 + 3 * 19))});
   EXPECT_EQ(fill(line, 3, 6, 5), 62);
-}
-
-TEST_F(NoteBlockTest, PanRunsFromTheLeftEdgeToTheRightOne) {
-  auto line = emptyLine(3);
-  fill(line, 1, 0, 9);
-  fill(line, 2, 18, 9);
-  fill(line, 3, 9, 9);
-  EXPECT_EQ(line[1].notes[1][playback::kPan], 0);
-  EXPECT_EQ(line[2].notes[1][playback::kPan], 127);
-  EXPECT_EQ(line[3].notes[1][playback::kPan], 63);
+  // The pan runs from the left edge to the right one.
+  fill(line, 4, 0, 9);
+  fill(line, 5, 18, 9);
+  fill(line, 6, 9, 9);
+  EXPECT_EQ(line[4].notes[1][playback::kPan], 0);
+  EXPECT_EQ(line[5].notes[1][playback::kPan], 127);
+  EXPECT_EQ(line[6].notes[1][playback::kPan], 63);
 }
 
 // Documents replayed with the note observer after the classifier.
@@ -97,7 +85,7 @@ class MusicReplayTest : public ::testing::Test {
   TempFolder folder;
   std::ostringstream err;
   Document doc;
-  playback::NoteBlockObserver notes{doc, folder.path() / "output.mid", err};
+  playback::NoteBlockObserver notes{doc, folder.path / "output.mid", err};
 };
 
 TEST_F(MusicReplayTest, EveryMoveGetsTheTempoOfTheDisplayTimeAndFollowsThePreviousNote) {
@@ -115,7 +103,7 @@ TEST_F(MusicReplayTest, EveryMoveGetsTheTempoOfTheDisplayTimeAndFollowsThePrevio
   EXPECT_EQ(record.lineCopy[3].notes[1][kStartTick], 720);
 
   // The replay wrote output.mid; its one tempo event is 60 / 42 s per quarter.
-  const auto written = readFileBytes(folder.path() / "output.mid");
+  const auto written = readFileBytes(folder.path / "output.mid");
   ASSERT_TRUE(written);
   EXPECT_EQ(*written, fileBytes());
   const SmfResult smf = readSmf(*written);
@@ -216,27 +204,27 @@ TEST(MidiFileTest, DeltasBeyondFourBytesAreReportedAndWrittenAsTheLargest) {
   file.add(0, 0x10000000, {0x90, 60, 0});
   std::ostringstream err;
   const std::string bytes = playback::midiFileBytes(file, err);
-  EXPECT_TRUE(contains(bytes, bytesOf({0xFF, 0xFF, 0xFF, 0x7F, 0x90, 60, 0})));
+  EXPECT_NE(bytes.find(bytesOf({0xFF, 0xFF, 0xFF, 0x7F, 0x90, 60, 0})), std::string::npos);
   EXPECT_EQ(err.str(), "Error: number too large to convert to VLV\n");
   ASSERT_TRUE(readSmf(bytes).ok());
 
   file.clear();
   file.add(0, 0x80, {0x90, 60, 0});
   err.str("");
-  EXPECT_TRUE(contains(playback::midiFileBytes(file, err), bytesOf({0x81, 0x00, 0x90, 60, 0})));
+  EXPECT_NE(playback::midiFileBytes(file, err).find(bytesOf({0x81, 0x00, 0x90, 60, 0})), std::string::npos);
   EXPECT_TRUE(err.str().empty());
 }
 
 TEST(MidiFileTest, AFailedWriteIsReportedAndLeavesNoPartFile) {
   TempFolder folder;
-  const fs::path target = folder.path() / "output.mid";
+  const fs::path target = folder.path / "output.mid";
   fs::create_directories(target / "in the way");
   playback::MidiFile file;
   std::ostringstream err;
   EXPECT_FALSE(playback::WriteMidiFile(file, target, err));
   EXPECT_EQ(err.str(), "Error: could not write: " + target.string() + " (" + target.string() + " is a folder)\n");
   int entries = 0;
-  for (const auto& entry : fs::directory_iterator(folder.path())) entries += entry.path() != target;
+  for (const auto& entry : fs::directory_iterator(folder.path)) entries += entry.path() != target;
   EXPECT_EQ(entries, 0) << "no temporary file is left behind";
 }
 

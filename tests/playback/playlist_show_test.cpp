@@ -4,8 +4,6 @@
 #include <set>
 #include <utility>
 
-#include "platform/headless/headless_services.h"
-#include "playback/auto_play.h"
 #include "playback/design_values.h"
 #include "playback/pair_go.h"
 #include "playback/playlist_games.h"
@@ -15,14 +13,11 @@
 namespace mokuza::test {
 namespace {
 
-using playback::Playback;
-
 // A playlist of three games (3, 4 and 2 moves) shown as a show: every shown
 // move and every opened game is traced with its tick.
-class PlaylistShowTest : public ::testing::Test {
+class PlaylistShowTest : public PlaybackTest {
  protected:
   PlaylistShowTest() {
-    doc.globalOptions["update_time"] = 10;
     PlaylistEntry design;
     design.intFields = {{std::u16string(playback::kAutoSpeed), 1000}, {std::u16string(playback::kLoopTime), -500}};
     const int lengths[] = {3, 4, 2};
@@ -39,12 +34,8 @@ class PlaylistShowTest : public ::testing::Test {
   void setAll(std::u16string_view label, int value) {
     for (PlaylistEntry& entry : playlist.entries) entry.intFields.insert_or_assign(std::u16string(label), value);
   }
-  void run(int limit = 100000) {
-    for (int i = 0; i < limit && pb.autoPlay.running(); ++i) {
-      ++tick;
-      playback::onPlaybackTimer(pb);
-      if (pb.autoPlay.gamePauseTicks > 0) shownInPauses.insert({playlist.currentGameIndex, doc.currentMove()});
-    }
+  void afterTick() override {
+    if (pb.autoPlay.gamePauseTicks > 0) shownInPauses.insert({playlist.currentGameIndex, doc.currentMove()});
   }
   // "game:move" of every shown move.
   std::string show() const {
@@ -59,19 +50,10 @@ class PlaylistShowTest : public ::testing::Test {
       if (e.game == number && e.move == move && e.tick > after) return e.tick;
     return -1;
   }
-  std::u16string lastHistory() const {
-    return doc.undoEntries.empty() ? u"" : doc.undoEntries[static_cast<std::size_t>(doc.undoIndex)].description;
-  }
 
   struct Event {
     int tick, game, move, wait;
   };
-  TempFolder folder;
-  platform::HeadlessServices services;
-  Document doc;
-  Playlist playlist;
-  Playback pb{doc, playlist, services, folder.path()};
-  int tick = 0;
   std::vector<Event> trace;
   std::vector<Event> opened;
   std::set<std::pair<int, int>> shownInPauses;  // (game, move) on the board while a pause ran
@@ -142,10 +124,10 @@ TEST_F(PlaylistShowTest, OpeningAGameFromOutsideEndsTheShowFirst) {
 }
 
 TEST_F(PlaylistShowTest, WhileAGameFromOutsideIsShownTheListIsReadFromItsFileFirst) {
-  playlist.path = pathToText(folder.path() / "list.gpl");
-  playlist.folder = pathToText(folder.path()) + u"/";
+  playlist.path = pathToText(folder.path / "list.gpl");
+  playlist.folder = pathToText(folder.path) + u"/";
   playlist.displayOrder = {2, 0, 1};
-  ASSERT_TRUE(WritePlaylist(playlist, {folder.path(), 0}));
+  ASSERT_TRUE(WritePlaylist(playlist, {folder.path, 0}));
   // The entry of g2 went wrong in memory only.
   SetFilePath(playlist.entries[1], kSgfFileLabel, pathToText(folder.write("other.sgf", quietGame(6))));
   playlist.currentGameIndex = -1;
@@ -163,7 +145,7 @@ TEST_F(PlaylistShowTest, AShowStartedOutsideThePlaylistResumesAtTheEntryLastShow
 }
 
 TEST_F(PlaylistShowTest, AGameFileThatIsGoneStopsTheShow) {
-  fs::remove(folder.path() / "g2.sgf");
+  fs::remove(folder.path / "g2.sgf");
   playback::StartPlaylistAutoPlay(pb);
   run();
   EXPECT_EQ(show(), "1:1 1:2 1:3");
