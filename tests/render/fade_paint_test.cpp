@@ -30,13 +30,10 @@ class FadePaintTest : public PictureTest {
 
   // Pixels that changed by more than the rounding of a blend.
   int changedInside(const QImage& before, const QRect& area) const {
-    int changed = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-      for (int x = area.left(); x <= area.right(); ++x) {
-        const QRgb a = before.pixel(x, y), b = window.pixel(x, y);
-        changed += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) > 6;
-      }
-    return changed;
+    return countPixels(window, area, [&](QRgb b, int x, int y) {
+      const QRgb a = before.pixel(x, y);
+      return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) > 6;
+    });
   }
 
   QImage window;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "render/colour_matrix.h"
@@ -43,19 +44,13 @@ TEST(ColourMatrixTest, OffsetsAndAlphaScale) {
 }
 
 TEST(ColourMatrixTest, PairGoPlayersAndDigits) {
-  // With change 1 the four players are moves 1, 2, 3, 4 of every four.
-  EXPECT_EQ(PairGoPlayer(1, 1, 1), 0);
-  EXPECT_EQ(PairGoPlayer(-1, 2, 1), 1);
-  EXPECT_EQ(PairGoPlayer(1, 3, 1), 2);
-  EXPECT_EQ(PairGoPlayer(-1, 4, 1), 3);
-  EXPECT_EQ(PairGoPlayer(1, 5, 1), 0);
-  EXPECT_EQ(PairGoPlayer(1, 4, 2), 0);
-  EXPECT_EQ(PairGoPlayer(-1, 8, 2), 3);
-  EXPECT_EQ(PairGoPlayer(1, 5, 0), 0);  // a change below 1 counts as 1
-  EXPECT_EQ(PairGoDigit(3210, 0), 0);
-  EXPECT_EQ(PairGoDigit(3210, 1), 1);
-  EXPECT_EQ(PairGoDigit(3210, 2), 2);
-  EXPECT_EQ(PairGoDigit(3210, 3), 3);
+  // {colour, move, change, player}: with change 1 the four players are moves 1, 2, 3, 4 of every four;
+  // a change below 1 counts as 1.
+  const std::array<int, 4> players[] = {{1, 1, 1, 0}, {-1, 2, 1, 1}, {1, 3, 1, 2},  {-1, 4, 1, 3},
+                                        {1, 5, 1, 0}, {1, 4, 2, 0},  {-1, 8, 2, 3}, {1, 5, 0, 0}};
+  for (const auto& [colour, move, change, player] : players)
+    EXPECT_EQ(PairGoPlayer(colour, move, change), player) << move << " " << change;
+  for (int digit = 0; digit < 4; ++digit) EXPECT_EQ(PairGoDigit(3210, digit), digit);
 }
 
 TEST(SoftDiscTest, CentreRimAndCorner) {
@@ -71,18 +66,20 @@ TEST(SoftDiscTest, CentreRimAndCorner) {
 }
 
 TEST(LastMoveTestTest, OptionsChooseTheMove) {
-  LastMoveContext context{120, 80, 80, false};
-  EXPECT_TRUE(LastMoveTest(kLastMoveAllStones, 3, context));
-  EXPECT_FALSE(LastMoveTest(kLastMoveNone, 80, context));
-  EXPECT_TRUE(LastMoveTest(kLastMoveCurrent, 80, context));
-  EXPECT_FALSE(LastMoveTest(kLastMoveCurrent, 79, context));
-  EXPECT_FALSE(LastMoveTest(kLastMoveFinalPosition, 80, context));  // the last move is not played yet
-  EXPECT_FALSE(LastMoveTest(kLastMoveEachFigure, 80, context));
-  context.replayMode = true;
-  EXPECT_TRUE(LastMoveTest(kLastMoveEachFigure, 80, context));
-  context = {120, 80, 120, false};
-  EXPECT_TRUE(LastMoveTest(kLastMoveFinalPosition, 120, context));
-  EXPECT_FALSE(LastMoveTest(kLastMoveCurrent, 0, {0, 0, 0, false}));
+  const LastMoveContext current{120, 80, 80, false}, replay{120, 80, 80, true}, end{120, 80, 120, false};
+  const struct {
+    int option, move;
+    LastMoveContext context;
+    bool marked;
+  } cases[] = {
+      {kLastMoveAllStones, 3, current, true},       {kLastMoveNone, 80, current, false},
+      {kLastMoveCurrent, 80, current, true},        {kLastMoveCurrent, 79, current, false},
+      {kLastMoveFinalPosition, 80, current, false},  // the last move is not played yet
+      {kLastMoveEachFigure, 80, current, false},    {kLastMoveEachFigure, 80, replay, true},
+      {kLastMoveFinalPosition, 120, end, true},     {kLastMoveCurrent, 0, {0, 0, 0, false}, false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(LastMoveTest(c.option, c.move, c.context), c.marked) << c.option << " " << c.move;
 }
 
 TEST(FadeQueueTest, FramesAlphaAndDropping) {
