@@ -161,12 +161,9 @@ TEST(RecordModel, APlainMoveHoldsAtMost120BytesOfTreeAndLine) {
 TEST(RecordModel, OptionalPartsOfAMoveReadAsAbsentUntilSetAndCopyDeeply) {
   const std::u16string comment = u"c";
   const MoveRecord plain;
-  EXPECT_TRUE(plain.marks.empty());
+  EXPECT_TRUE(plain.marks.empty() && plain.figureStones().empty() && plain.extraProperties().empty());
   EXPECT_EQ(plain.properties[1], nullptr);
   EXPECT_EQ(plain.notes[1], kDefaultNoteBlock);
-  EXPECT_TRUE(plain.figureStones().empty());
-  EXPECT_TRUE(plain.extraProperties().empty());
-
   MoveRecord rich;
   rich.marks.at(3).stone = 1;
   rich.properties[1] = &comment;
@@ -184,9 +181,7 @@ TEST(RecordModel, OptionalPartsOfAMoveReadAsAbsentUntilSetAndCopyDeeply) {
   EXPECT_EQ(std::as_const(rich).notes[1][0], 7);
   EXPECT_EQ(rich.figureStones(), std::vector<std::int16_t>{5});
   EXPECT_EQ(rich.extraProperties().size(), 1u);
-  EXPECT_EQ(copy.marks, plain.marks);
-  EXPECT_EQ(copy.properties[1], nullptr);
-  EXPECT_EQ(copy.notes[1][0], 8);
+  EXPECT_TRUE(copy.marks == plain.marks && copy.properties[1] == nullptr && copy.notes[1][0] == 8);
 }
 
 }  // namespace
