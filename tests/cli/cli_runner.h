@@ -36,10 +36,11 @@ class CliTest : public ::testing::Test {
   void SetUp() override { dir = mokuza::test::freshTestFolder("mokuza-cli"); }
   void TearDown() override { fs::remove_all(dir); }
 
-  // args are passed through the shell: quote paths that may hold spaces.
+  // args are passed through the shell: quote paths that may hold spaces. A
+  // command that hangs (on a FIFO, say) is stopped and fails with status 124.
   CliRun run(const std::string& args) {
     const fs::path errFile = dir / "stderr.txt";
-    const std::string command = std::string(MOKUZA_CLI) + " " + args + " 2>" + errFile.string();
+    const std::string command = "timeout 30 " + std::string(MOKUZA_CLI) + " " + args + " 2>" + errFile.string();
     CliRun result;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return result;

@@ -1,16 +1,11 @@
 // mokuza-cli as a user runs it: real processes, real files.
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <thread>
 
 #include "tests/cli/cli_runner.h"
 
@@ -20,27 +15,6 @@ namespace {
 
 using namespace mokuza::testing;
 using Cli = CliTest;
-
-// Should a command wait on the FIFO for a writer (the fault under test), this
-// writer ends its wait at once, so that the test fails instead of hanging.
-class FifoRelease {
- public:
-  explicit FifoRelease(const fs::path& fifo)
-      : thread_([this, fifo] {
-          while (!done_) {
-            if (const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0) ::close(fd);
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-          }
-        }) {}
-  ~FifoRelease() {
-    done_ = true;
-    thread_.join();
-  }
-
- private:
-  std::atomic<bool> done_{false};
-  std::thread thread_;
-};
 
 TEST_F(Cli, ShowPrintsTheBoardPlainOrForPeople) {
   // White captures the black stone at aa on move 4.
@@ -104,7 +78,6 @@ TEST_F(Cli, RefusalsNameThePathAndTheReason) {
   fs::resize_file(write("big.sgf", "(;B[aa])"), (std::uintmax_t{256} << 20) + 1);  // sparse: no disk used
   fs::permissions(locked, fs::perms(0444));
   write("empty.gpl", "<playlist>\n");
-  const FifoRelease release(fifo);
   expectRefusals({
       {"show " + (dir / "none.sgf").string(), 1, "no such file"},
       {"info " + write("text.sgf", "just some text, no game\n").string(), 1, "no game in"},
