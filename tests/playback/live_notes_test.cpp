@@ -29,17 +29,14 @@ class LiveNotesTest : public PlaybackTest {
 };
 
 TEST_F(LiveNotesTest, MusicModeReplaysIntoOutputMidAndOpensTheOutput) {
-  ASSERT_EQ(doc.observers.size(), 2u);
-  EXPECT_EQ(doc.observers[0], &doc.classifier);
-  EXPECT_EQ(doc.observers[1], &pb.notes);
+  EXPECT_EQ(doc.observers, (std::vector<ReplayObserver*>{&doc.classifier, &pb.notes}));
   EXPECT_EQ(services.callsOf("midiOpen").size(), 1u);
   loadText(doc, quietGame(3));
   EXPECT_TRUE(fs::exists(folder.path / "output.mid"));
 
   playback::ToggleMusicMode(pb);
   EXPECT_EQ(doc.observers.size(), 1u);
-  EXPECT_EQ(services.callsOf("midiReset").size(), 1u);
-  EXPECT_EQ(services.callsOf("midiClose").size(), 1u);
+  EXPECT_EQ(std::pair(services.callsOf("midiReset").size(), services.callsOf("midiClose").size()), std::pair(1ul, 1ul));
   EXPECT_EQ(doc.undoEntries.back().description, u"棋楽変換〈オフ〉");
   fs::remove(folder.path / "output.mid");
   playback::ToggleMusicMode(pb);
