@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <tuple>
 
 #include "render/board_geometry.h"
 #include "render/export_region.h"
@@ -34,20 +35,16 @@ TEST(BoardGeometryTest, DefaultWindowFollowsTheSizeSteps) {
   // 1280 x 960 with the panel of text size 2: cell = min(864, 1152 - 486) / 19 = 35,
   // v = 49 * 35 / 50 = 34, rounded up to the odd 35.
   const BoardGeometry g = ComputeBoardGeometry(window(1280, 960, 19, 486));
-  EXPECT_EQ(g.pitch, 35);
-  EXPECT_EQ(g.halfPitch, 17);
-  EXPECT_EQ(g.boardLeft, 486 + 16);                  // margin "碁盤Ｘ" -200 is automatic
-  EXPECT_EQ(g.boardTop, 55 - 2 * 41 / 3 - 16 + 41);  // p19 = min(816, 792) / 19 = 41
-  EXPECT_EQ(g.stoneInset, 1);
-  EXPECT_EQ(g.markInset, 10);
+  // The margin "碁盤Ｘ" -200 is automatic; p19 = min(816, 792) / 19 = 41 places the top.
+  EXPECT_EQ(std::tuple(g.pitch, g.halfPitch, g.boardLeft, g.boardTop, g.stoneInset, g.markInset),
+            std::tuple(35, 17, 486 + 16, 55 - 2 * 41 / 3 - 16 + 41, 1, 10));
   EXPECT_EQ(g.infoTop, g.boardTop + g.extent + 35 / 4);
 }
 
 TEST(BoardGeometryTest, AbsoluteSizeFixesThePitch) {
   GeometryInputs small = window(640, 480, 19), large = window(2000, 1500, 19);
   small.absolutePitch = large.absolutePitch = 41;
-  EXPECT_EQ(ComputeBoardGeometry(small).pitch, 41);
-  EXPECT_EQ(ComputeBoardGeometry(large).pitch, 41);
+  EXPECT_EQ(std::pair(ComputeBoardGeometry(small).pitch, ComputeBoardGeometry(large).pitch), std::pair(41, 41));
   large.absolutePitch = 1000000;  // a damaged design: the board stays allocatable
   EXPECT_LE(ComputeBoardGeometry(large).extent, 4096);
   EXPECT_EQ(ComputeBoardGeometry(large).pitch % 2, 1);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <vector>
 
 #include "render/colour_matrix.h"
@@ -83,14 +84,13 @@ TEST(LastMoveTestTest, OptionsChooseTheMove) {
 }
 
 TEST(FadeQueueTest, FramesAlphaAndDropping) {
-  EXPECT_EQ(FadeFrameCount(1000, 10), 100);
-  EXPECT_EQ(FadeFrameCount(5, 10), 1);
-  EXPECT_EQ(FadeFrameCount(1000, 0), 1000);
+  // At least one frame, and a zero period counts as one millisecond.
+  EXPECT_EQ(std::tuple(FadeFrameCount(1000, 10), FadeFrameCount(5, 10), FadeFrameCount(1000, 0)),
+            std::tuple(100, 1, 1000));
   FadeTimes times{300, 200, 50, 10};
-  EXPECT_EQ(FadeFramesForKind(kFadeMoveIn, times), 30);
-  EXPECT_EQ(FadeFramesForKind(kFadeCaptureOut, times), 20);
-  EXPECT_EQ(FadeFramesForKind(kFadeCaptureHalf, times), 10);
-  EXPECT_EQ(FadeFramesForKind(kFadeChange, times), 5);
+  EXPECT_EQ((std::array{FadeFramesForKind(kFadeMoveIn, times), FadeFramesForKind(kFadeCaptureOut, times),
+                        FadeFramesForKind(kFadeCaptureHalf, times), FadeFramesForKind(kFadeChange, times)}),
+            (std::array{30, 20, 10, 5}));
 
   FadeQueues queues;
   queues.add(7, kFadeCaptureOut, times);
@@ -99,9 +99,9 @@ TEST(FadeQueueTest, FramesAlphaAndDropping) {
   EXPECT_EQ(queues.queues().at(7).layers[0].kind, kFadeCaptureOut);
   FadeLayer& half = queues.queues().at(7).layers[1];
   half.remaining = 5;
-  EXPECT_EQ(FadeLayerAlpha(half), 127);
+  const int halfWay = FadeLayerAlpha(half);
   half.remaining = 0;
-  EXPECT_EQ(FadeLayerAlpha(half), 255);
+  EXPECT_EQ(std::pair(halfWay, FadeLayerAlpha(half)), std::pair(127, 255));
   queues.dropFinished();
   EXPECT_EQ(queues.queues().at(7).layers.size(), 1u);
   queues.queues().at(7).layers[0].remaining = 0;
