@@ -10,6 +10,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
+
 #include "tests/test_folder.h"
 
 namespace mokuza::testing {
@@ -34,10 +36,11 @@ class CliTest : public ::testing::Test {
   void SetUp() override { dir = mokuza::test::freshTestFolder("mokuza-cli"); }
   void TearDown() override { fs::remove_all(dir); }
 
-  // args are passed through the shell: quote paths that may hold spaces.
+  // args are passed through the shell: quote paths that may hold spaces. A
+  // command that hangs (on a FIFO, say) is stopped and fails with status 124.
   CliRun run(const std::string& args) {
     const fs::path errFile = dir / "stderr.txt";
-    const std::string command = std::string(MOKUZA_CLI) + " " + args + " 2>" + errFile.string();
+    const std::string command = "timeout 30 " + std::string(MOKUZA_CLI) + " " + args + " 2>" + errFile.string();
     CliRun result;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return result;
@@ -48,6 +51,21 @@ class CliTest : public ::testing::Test {
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     result.err = slurp(errFile);
     return result;
+  }
+
+  // Each command exits with its status, says why on standard error and prints nothing.
+  struct Refusal {
+    std::string args;
+    int status;
+    std::string err;
+  };
+  void expectRefusals(const std::vector<Refusal>& cases) {
+    for (const Refusal& c : cases) {
+      const CliRun r = run(c.args);
+      EXPECT_EQ(r.status, c.status) << c.args;
+      EXPECT_NE(r.err.find(c.err), std::string::npos) << c.args << "\n" << r.err;
+      EXPECT_EQ(r.out, "") << c.args;
+    }
   }
 
   fs::path write(const fs::path& name, const std::string& content) {

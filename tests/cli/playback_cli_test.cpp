@@ -2,9 +2,6 @@
 
 #include <stdlib.h>
 
-#include <filesystem>
-#include <string>
-
 #include "tests/cli/cli_runner.h"
 #include "tests/playback/smf_reader.h"
 
@@ -42,15 +39,16 @@ TEST_F(PlaybackCli, MidiWritesOutputMidInTheProgramFolderByDefault) {
   EXPECT_TRUE(fs::exists(dir / "output.mid"));
 }
 
-TEST_F(PlaybackCli, MidiFailuresAreReported) {
-  EXPECT_EQ(run("midi").status, 2);
-  EXPECT_EQ(run("midi " + sample + " --speed 0").status, 2);
-  CliRun r = run("midi " + (dir / "none.sgf").string());
-  EXPECT_EQ(r.status, 1);
+TEST_F(PlaybackCli, MidiAndAutoplayRefuseWhatCannotPlay) {
+  const std::string game = write("g.sgf", threeMoves).string();
   const fs::path blocked = dir / "no-folder" / "out.mid";
-  r = run("midi " + sample + " -o " + blocked.string());
-  EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("Error: could not write: " + blocked.string()), std::string::npos) << r.err;
+  expectRefusals({{"midi", 2, ""},
+                  {"midi " + sample + " --speed 0", 2, ""},
+                  {"midi " + (dir / "none.sgf").string(), 1, "no such file"},
+                  {"midi " + sample + " -o " + blocked.string(), 1, "Error: could not write: " + blocked.string()},
+                  {"autoplay " + game, 2, "--ticks"},
+                  {"autoplay " + game + " --ticks 5 --update-time 0", 2, ""},
+                  {"autoplay " + game + " --ticks 100 --start 0 --last 0", 1, "does not start"}});
   EXPECT_FALSE(fs::exists(blocked.parent_path()));
 }
 
@@ -86,16 +84,6 @@ TEST_F(PlaybackCli, AutoplayRunsAPlaylistShow) {
             "tick 12 game 1 move 2 wait 10\n"
             "tick 23 game 1 move 3 wait 10\n"
             "tick 65 game 2 move 1 wait 10\n");
-}
-
-TEST_F(PlaybackCli, AutoplayRefusesWhatCannotPlay) {
-  const std::string game = write("g.sgf", threeMoves).string();
-  EXPECT_EQ(run("autoplay " + game).status, 2) << "--ticks is required";
-  EXPECT_EQ(run("autoplay " + game + " --ticks 5 --update-time 0").status, 2);
-  CliRun r = run("autoplay " + game + " --ticks 100 --start 0 --last 0");
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out, "");
-  EXPECT_NE(r.err.find("does not start"), std::string::npos) << r.err;
 }
 
 }  // namespace

@@ -1,19 +1,12 @@
 // mokuza-cli score and ladder as a user runs them: real processes, real files.
 
-#include <filesystem>
-#include <string>
-
 #include "tests/cli/cli_runner.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
 using namespace mokuza::testing;
 
-class ScoreLadderCli : public CliTest {
- protected:
-};
+using ScoreLadderCli = CliTest;
 
 TEST_F(ScoreLadderCli, ScorePrintsTheLineAndTheShortResult) {
   // Black's wall on column c, White's on d; two white stones in Black's area;
@@ -50,45 +43,23 @@ TEST_F(ScoreLadderCli, LadderPrintsTheMovesThenTheRecord) {
 TEST_F(ScoreLadderCli, FailuresSayWhyAndExitNonZero) {
   const std::string game = write("ladder.sgf", "(;SZ[9]AB[cd][dc][ce]AW[dd];B[ed])");
   const std::string missing = (dir / "none.sgf").string();
-  struct Case {
-    std::string args;
-    int status;
-    std::string message;
-  };
-  for (const Case& c : {
-           Case{"score " + missing, 1, "no such file"},
-           Case{"score " + game + " --dead ee", 1, "no stone at ee"},
-           Case{"score " + game + " --dead dd,zz", 2, "--dead"},
-           Case{"score " + game + " --move 7", 1, "outside 0..1"},
-           Case{"score " + game + " --move x", 2, "whole number"},
-           Case{"score " + game + " --bogus", 2, "unknown option"},
-           Case{"score", 2, "no file given"},
-           Case{"ladder " + missing + " --at dd", 1, "no such file"},
-           Case{"ladder " + game, 2, "--at"},
-           Case{"ladder " + game + " --at d", 2, "--at"},
-           Case{"ladder " + game + " --at ee", 1, "no stone at ee"},
-           Case{"ladder " + game + " --at ed", 1, "is Black's, and White is to play"},
-           Case{"ladder " + game + " --move 0 --at dd", 1, "is White's, and Black is to play"},
-           Case{"ladder " + game + " --move 9 --at dd", 1, "outside 0..1"},
-       }) {
-    const CliRun r = run(c.args);
-    EXPECT_EQ(r.status, c.status) << c.args;
-    EXPECT_NE(r.err.find(c.message), std::string::npos) << c.args << ": " << r.err;
-    EXPECT_TRUE(r.out.empty()) << c.args;
-  }
-  const std::string twoLiberties = write("free.sgf", "(;SZ[9]AB[cd]AW[dd];B[dc])");
-  const CliRun free = run("ladder " + twoLiberties + " --at dd");
-  EXPECT_EQ(free.status, 1);
-  EXPECT_NE(free.err.find("not in atari"), std::string::npos) << free.err;
-}
-
-TEST_F(ScoreLadderCli, HelpForBothCommands) {
-  for (const char* name : {"score", "ladder"}) {
-    const CliRun r = run(std::string(name) + " --help");
-    EXPECT_EQ(r.status, 0) << name;
-    EXPECT_EQ(r.out.rfind(std::string("usage: mokuza-cli ") + name, 0), 0u) << r.out;
-    EXPECT_NE(run("--help").out.find(name), std::string::npos) << name;
-  }
+  expectRefusals({
+      {"score " + missing, 1, "no such file"},
+      {"score " + game + " --dead ee", 1, "no stone at ee"},
+      {"score " + game + " --dead dd,zz", 2, "--dead"},
+      {"score " + game + " --move 7", 1, "outside 0..1"},
+      {"score " + game + " --move x", 2, "whole number"},
+      {"score " + game + " --bogus", 2, "unknown option"},
+      {"score", 2, "no file given"},
+      {"ladder " + missing + " --at dd", 1, "no such file"},
+      {"ladder " + game, 2, "--at"},
+      {"ladder " + game + " --at d", 2, "--at"},
+      {"ladder " + game + " --at ee", 1, "no stone at ee"},
+      {"ladder " + game + " --at ed", 1, "is Black's, and White is to play"},
+      {"ladder " + game + " --move 0 --at dd", 1, "is White's, and Black is to play"},
+      {"ladder " + game + " --move 9 --at dd", 1, "outside 0..1"},
+      {"ladder " + write("free.sgf", "(;SZ[9]AB[cd]AW[dd];B[dc])").string() + " --at dd", 1, "not in atari"},
+  });
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
 // mokuza-cli search over a small playlist of real files.
 
-#include <filesystem>
-#include <string>
-
 #include "tests/cli/cli_runner.h"
 
 namespace {
@@ -51,14 +48,12 @@ TEST_F(CliSearch, ThresholdAndRangeChangeWhatIsListed) {
 }
 
 TEST_F(CliSearch, BadArgumentsAndFilesAreReported) {
-  EXPECT_EQ(run("search " + list + " --game 1").status, 2);
-  EXPECT_EQ(run("search " + list + " --game 4 --move 1").status, 2);
-  EXPECT_EQ(run("search " + list + " --game 1 --move 1 --range 1,1,20,5").status, 2);
-  EXPECT_EQ(run("search " + list + " --game 1 --move 1 --threshold x").status, 2);
-  const CliRun missing = run("search " + (dir / "none.gpl").string() + " --game 1 --move 1");
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_NE(missing.err.find("no such file"), std::string::npos);
-  EXPECT_EQ(run("search " + list + " --game 1 --move 9").status, 1) << "the game has three moves";
+  expectRefusals({{"search " + list + " --game 1", 2, "--move"},
+                  {"search " + list + " --game 4 --move 1", 2, ""},
+                  {"search " + list + " --game 1 --move 1 --range 1,1,20,5", 2, ""},
+                  {"search " + list + " --game 1 --move 1 --threshold x", 2, ""},
+                  {"search " + (dir / "none.gpl").string() + " --game 1 --move 1", 1, "no such file"},
+                  {"search " + list + " --game 1 --move 9", 1, ""}});  // the game has three moves
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 
 #include <sstream>
 
-#include "platform/headless/headless_services.h"
-#include "playback/auto_play.h"
 #include "playback/figure_replay.h"
 #include "playback/midi_file.h"
 #include "playback/music_mode.h"
@@ -15,10 +13,9 @@ namespace {
 // Short messages sent to the MIDI output, as (status, data1, data2).
 using Message = std::array<int, 3>;
 
-class LiveNotesTest : public ::testing::Test {
+class LiveNotesTest : public PlaybackTest {
  protected:
   LiveNotesTest() {
-    doc.globalOptions["update_time"] = 10;
     doc.state.options["kigaku_mode"] = 2;  // a switch is on at 1 or more
     playback::syncMusicMode(pb);
   }
@@ -29,31 +26,22 @@ class LiveNotesTest : public ::testing::Test {
       messages.push_back({call.answer & 0xFF, (call.answer >> 8) & 0xFF, (call.answer >> 16) & 0xFF});
     return messages;
   }
-
-  TempFolder folder;
-  platform::HeadlessServices services;
-  Document doc;
-  Playlist playlist;
-  playback::Playback pb{doc, playlist, services, folder.path()};
 };
 
 TEST_F(LiveNotesTest, MusicModeReplaysIntoOutputMidAndOpensTheOutput) {
-  ASSERT_EQ(doc.observers.size(), 2u);
-  EXPECT_EQ(doc.observers[0], &doc.classifier);
-  EXPECT_EQ(doc.observers[1], &pb.notes);
+  EXPECT_EQ(doc.observers, (std::vector<ReplayObserver*>{&doc.classifier, &pb.notes}));
   EXPECT_EQ(services.callsOf("midiOpen").size(), 1u);
   loadText(doc, quietGame(3));
-  EXPECT_TRUE(fs::exists(folder.path() / "output.mid"));
+  EXPECT_TRUE(fs::exists(folder.path / "output.mid"));
 
   playback::ToggleMusicMode(pb);
   EXPECT_EQ(doc.observers.size(), 1u);
-  EXPECT_EQ(services.callsOf("midiReset").size(), 1u);
-  EXPECT_EQ(services.callsOf("midiClose").size(), 1u);
+  EXPECT_EQ(std::pair(services.callsOf("midiReset").size(), services.callsOf("midiClose").size()), std::pair(1ul, 1ul));
   EXPECT_EQ(doc.undoEntries.back().description, u"棋楽変換〈オフ〉");
-  fs::remove(folder.path() / "output.mid");
+  fs::remove(folder.path / "output.mid");
   playback::ToggleMusicMode(pb);
   EXPECT_EQ(doc.undoEntries.back().description, u"棋楽変換〈オン〉");
-  EXPECT_TRUE(fs::exists(folder.path() / "output.mid")) << "switching on replays the game";
+  EXPECT_TRUE(fs::exists(folder.path / "output.mid")) << "switching on replays the game";
 }
 
 TEST_F(LiveNotesTest, AManualStepSoundsTheMoveAndItsFigureUntilTheTimerEndsThem) {

@@ -23,26 +23,21 @@ std::string bytesOf(std::initializer_list<int> values) {
   return text;
 }
 
-bool contains(const std::string& haystack, const std::string& needle) {
-  return haystack.find(needle) != std::string::npos;
-}
-
 std::vector<MoveRecord> emptyLine(int moves) { return std::vector<MoveRecord>(static_cast<std::size_t>(moves) + 1); }
 
-// Tempo events (FF 51) of a track.
-std::vector<SmfEvent> tempoEvents(const std::vector<SmfEvent>& track) {
-  std::vector<SmfEvent> events;
-  for (const SmfEvent& e : track)
-    if (e.bytes.size() == 6 && e.byte(0) == 0xFF && e.byte(1) == 0x51) events.push_back(e);
-  return events;
-}
+std::string hex(int byte) { return {"0123456789abcdef"[byte >> 4 & 15], "0123456789abcdef"[byte & 15]}; }
 
-// Sounding notes (note on with a velocity) of a track.
-std::vector<SmfEvent> notesOn(const std::vector<SmfEvent>& track) {
-  std::vector<SmfEvent> events;
+// The tempo events (FF 51) or the sounding notes (note on with a velocity) of
+// a track as "tick:bytes" in hex, separated by spaces.
+std::string events(const std::vector<SmfEvent>& track, bool tempo) {
+  std::string out;
   for (const SmfEvent& e : track)
-    if (e.bytes.size() == 3 && (e.byte(0) & 0xF0) == 0x90 && e.byte(2) > 0) events.push_back(e);
-  return events;
+    if (tempo ? e.bytes.size() == 6 && e.byte(0) == 0xFF && e.byte(1) == 0x51
+              : e.bytes.size() == 3 && (e.byte(0) & 0xF0) == 0x90 && e.byte(2) > 0) {
+      out += (out.empty() ? "" : " ") + std::to_string(e.tick) + ":";
+      for (std::size_t i = 0; i < e.bytes.size(); ++i) out += hex(e.byte(i));
+    }
+  return out;
 }
 
 class NoteBlockTest : public ::testing::Test {
@@ -65,10 +60,9 @@ class NoteBlockTest : public ::testing::Test {
   playback::PlacedByRow placedBy{};
 };
 
-TEST_F(NoteBlockTest, TheNoteComesFromTheHeightOfThePointAndTheStonesOfTheFigure) {
-  auto line = emptyLine(3);
+TEST_F(NoteBlockTest, NoteAndPanComeFromThePointAndTheStonesOfTheFigure) {
+  auto line = emptyLine(6);
   EXPECT_EQ(fill(line, 1, 3, 3), 56);  // 4-4 point: 4 × 8 + 20 + 4
-
   // One line away from the figure's stone: its note plus a whole tone.
   line[2].setFigureStones({static_cast<std::int16_t>(geo.bordered(3 + 3 * 19))});
   EXPECT_EQ(fill(line, 2, 4, 3), 58);
@@ -76,16 +70,13 @@ TEST_F(NoteBlockTest, TheNoteComesFromTheHeightOfThePointAndTheStonesOfTheFigure
   line[3].setFigureStones(
       {static_cast<std::int16_t>(geo.bordered(3 + 3 * 19)), static_cast<std::int16_t>(geo.bordered(4 + 3 * 19))});
   EXPECT_EQ(fill(line, 3, 6, 5), 62);
-}
-
-TEST_F(NoteBlockTest, PanRunsFromTheLeftEdgeToTheRightOne) {
-  auto line = emptyLine(3);
-  fill(line, 1, 0, 9);
-  fill(line, 2, 18, 9);
-  fill(line, 3, 9, 9);
-  EXPECT_EQ(line[1].notes[1][playback::kPan], 0);
-  EXPECT_EQ(line[2].notes[1][playback::kPan], 127);
-  EXPECT_EQ(line[3].notes[1][playback::kPan], 63);
+  // The pan runs from the left edge to the right one.
+  fill(line, 4, 0, 9);
+  fill(line, 5, 18, 9);
+  fill(line, 6, 9, 9);
+  EXPECT_EQ(line[4].notes[1][playback::kPan], 0);
+  EXPECT_EQ(line[5].notes[1][playback::kPan], 127);
+  EXPECT_EQ(line[6].notes[1][playback::kPan], 63);
 }
 
 // Documents replayed with the note observer after the classifier.
@@ -97,62 +88,51 @@ class MusicReplayTest : public ::testing::Test {
   TempFolder folder;
   std::ostringstream err;
   Document doc;
-  playback::NoteBlockObserver notes{doc, folder.path() / "output.mid", err};
+  playback::NoteBlockObserver notes{doc, folder.path / "output.mid", err};
 };
 
 TEST_F(MusicReplayTest, EveryMoveGetsTheTempoOfTheDisplayTimeAndFollowsThePreviousNote) {
   doc.state.design.intFields[u"１手ごとの表示時間"] = 1400;
   loadText(doc, quietGame(3));
   const GameRecord& record = doc.record();
-  for (int m = 1; m <= 3; ++m) {
-    EXPECT_EQ(record.lineCopy[static_cast<std::size_t>(m)].notes[1][kTempo], 42) << m;
-    EXPECT_EQ(record.lineRecords[static_cast<std::size_t>(m)]->notes,
-              record.lineCopy[static_cast<std::size_t>(m)].notes)
-        << "the tree keeps the block too";
+  std::string blocks;  // tempo@start of every move
+  for (std::size_t m = 1; m <= 3; ++m) {
+    const NoteBlock& block = record.lineCopy[m].notes[1];
+    blocks += std::to_string(block[kTempo]) + "@" + std::to_string(block[kStartTick]) + " ";
+    EXPECT_EQ(record.lineRecords[m]->notes, record.lineCopy[m].notes) << "the tree keeps the block too";
   }
-  EXPECT_EQ(record.lineCopy[1].notes[1][kStartTick], 480);
-  EXPECT_EQ(record.lineCopy[2].notes[1][kStartTick], 600);
-  EXPECT_EQ(record.lineCopy[3].notes[1][kStartTick], 720);
-
+  EXPECT_EQ(blocks, "42@480 42@600 42@720 ");
   // The replay wrote output.mid; its one tempo event is 60 / 42 s per quarter.
-  const auto written = readFileBytes(folder.path() / "output.mid");
+  const auto written = readFileBytes(folder.path / "output.mid");
   ASSERT_TRUE(written);
   EXPECT_EQ(*written, fileBytes());
   const SmfResult smf = readSmf(*written);
   ASSERT_TRUE(smf.ok()) << smf.error;
   EXPECT_EQ(smf.file.ticksPerQuarter, 120);
-  const auto tempos = tempoEvents(smf.file.tracks[0]);
-  ASSERT_EQ(tempos.size(), 1u);
-  EXPECT_EQ(tempos[0].tick, 480);
-  EXPECT_EQ(tempos[0].bytes, bytesOf({0xFF, 0x51, 0x03, 0x15, 0xCC, 0x5B}));
-  EXPECT_EQ(notesOn(smf.file.tracks[0]).size(), 3u);
+  EXPECT_EQ(events(smf.file.tracks[0], true), "480:ff510315cc5b");
+  EXPECT_EQ(std::ranges::count(events(smf.file.tracks[0], false), ':'), 3);
 }
 
 TEST_F(MusicReplayTest, StonesOfTheFigureSoundOnTracksOfTheirOwnAtTheMovesStart) {
   loadText(doc, quietGame(4));
   std::vector<MoveRecord>& line = doc.record().lineCopy;
-  const GridGeometry& geo = doc.board.geometry;
-  std::vector<std::int16_t> figure;
-  for (int m = 1; m <= 3; ++m)
-    figure.push_back(static_cast<std::int16_t>(geo.bordered(line[static_cast<std::size_t>(m)].point)));
-  figure.push_back(static_cast<std::int16_t>(geo.bordered(line[4].point)));  // its own stone plays on track 0 only
+  std::vector<std::int16_t> figure;  // move 4's own stone, last, plays on track 0 only
+  for (std::size_t m = 1; m <= 4; ++m)
+    figure.push_back(static_cast<std::int16_t>(doc.board.geometry.bordered(line[m].point)));
   line[4].setFigureStones(figure);
-
   playback::MidiFile file;
   playback::BuildMidiFile(file, line, doc.board);
   const SmfResult smf = readSmf(playback::midiFileBytes(file, err));
   ASSERT_TRUE(smf.ok()) << smf.error;
   EXPECT_EQ(smf.file.format, 1);
   ASSERT_EQ(smf.file.tracks.size(), 4u);
-  const std::int64_t start = line[4].notes[1][kStartTick];
+  const std::string start = std::to_string(line[4].notes[1][kStartTick]) + ":9";
   for (std::size_t t = 1; t <= 3; ++t) {
-    const auto notes = notesOn(smf.file.tracks[t]);
-    auto at = std::find_if(notes.begin(), notes.end(), [&](const SmfEvent& e) { return e.tick == start; });
-    ASSERT_NE(at, notes.end()) << "track " << t;
-    EXPECT_EQ(at->byte(0), 0x90 | t);
-    EXPECT_EQ(at->byte(1), line[t].notes[1][kNote]);
+    EXPECT_NE(events(smf.file.tracks[t], false).find(start + std::to_string(t) + hex(line[t].notes[1][kNote])),
+              std::string::npos)
+        << "track " << t;
   }
-  EXPECT_EQ(tempoEvents(smf.file.tracks[0]).size(), 1u) << "resonating notes change no tempo";
+  EXPECT_EQ(std::ranges::count(events(smf.file.tracks[0], true), ':'), 1) << "resonating notes change no tempo";
 }
 
 TEST_F(MusicReplayTest, AMoveWithoutAStartTickLeavesNoTraceInTheFile) {
@@ -164,33 +144,26 @@ TEST_F(MusicReplayTest, AMoveWithoutAStartTickLeavesNoTraceInTheFile) {
   recomputePositions(doc, 0);
   EXPECT_EQ(line[2].notes[1][kStartTick], -7);
   line[2].setFigureStones({static_cast<std::int16_t>(doc.board.geometry.bordered(line[1].point))});
-
   playback::MidiFile file;
   playback::BuildMidiFile(file, line, doc.board);
   EXPECT_EQ(file.tracks().size(), 1u);
   const SmfResult smf = readSmf(playback::midiFileBytes(file, err));
   ASSERT_TRUE(smf.ok()) << smf.error;
-  EXPECT_EQ(notesOn(smf.file.tracks[0]).size(), 1u);
+  EXPECT_EQ(std::ranges::count(events(smf.file.tracks[0], false), ':'), 1);
 }
 
 TEST(MidiFileTest, ATempoChangeAddsOneTempoEvent) {
   auto line = emptyLine(3);
   const std::int32_t tempos[] = {0, 120, 120, 60};
-  for (int m = 1; m <= 3; ++m) {
-    NoteBlock& block = line[static_cast<std::size_t>(m)].notes[1];
-    block = {50, 120, 100, 60, tempos[m], 480 + 120 * (m - 1), 64, 0, 0};
-  }
+  for (std::size_t m = 1; m <= 3; ++m)
+    line[m].notes[1] = {50, 120, 100, 60, tempos[m], 480 + 120 * static_cast<int>(m - 1), 64, 0, 0};
   playback::MidiFile file;
   for (int m = 1; m <= 3; ++m) playback::AddNote(file, line, 0, m, m);
   std::ostringstream err;
   const SmfResult smf = readSmf(playback::midiFileBytes(file, err));
   ASSERT_TRUE(smf.ok()) << smf.error;
   EXPECT_EQ(smf.file.format, 0);
-  const auto tempos_ = tempoEvents(smf.file.tracks[0]);
-  ASSERT_EQ(tempos_.size(), 2u);
-  EXPECT_EQ(tempos_[0].bytes, bytesOf({0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20}));
-  EXPECT_EQ(tempos_[1].tick, 720);
-  EXPECT_EQ(tempos_[1].bytes, bytesOf({0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40}));
+  EXPECT_EQ(events(smf.file.tracks[0], true), "480:ff510307a120 720:ff51030f4240");
   EXPECT_TRUE(err.str().empty());
 }
 
@@ -216,27 +189,27 @@ TEST(MidiFileTest, DeltasBeyondFourBytesAreReportedAndWrittenAsTheLargest) {
   file.add(0, 0x10000000, {0x90, 60, 0});
   std::ostringstream err;
   const std::string bytes = playback::midiFileBytes(file, err);
-  EXPECT_TRUE(contains(bytes, bytesOf({0xFF, 0xFF, 0xFF, 0x7F, 0x90, 60, 0})));
+  EXPECT_NE(bytes.find(bytesOf({0xFF, 0xFF, 0xFF, 0x7F, 0x90, 60, 0})), std::string::npos);
   EXPECT_EQ(err.str(), "Error: number too large to convert to VLV\n");
   ASSERT_TRUE(readSmf(bytes).ok());
 
   file.clear();
   file.add(0, 0x80, {0x90, 60, 0});
   err.str("");
-  EXPECT_TRUE(contains(playback::midiFileBytes(file, err), bytesOf({0x81, 0x00, 0x90, 60, 0})));
+  EXPECT_NE(playback::midiFileBytes(file, err).find(bytesOf({0x81, 0x00, 0x90, 60, 0})), std::string::npos);
   EXPECT_TRUE(err.str().empty());
 }
 
 TEST(MidiFileTest, AFailedWriteIsReportedAndLeavesNoPartFile) {
   TempFolder folder;
-  const fs::path target = folder.path() / "output.mid";
+  const fs::path target = folder.path / "output.mid";
   fs::create_directories(target / "in the way");
   playback::MidiFile file;
   std::ostringstream err;
   EXPECT_FALSE(playback::WriteMidiFile(file, target, err));
   EXPECT_EQ(err.str(), "Error: could not write: " + target.string() + " (" + target.string() + " is a folder)\n");
   int entries = 0;
-  for (const auto& entry : fs::directory_iterator(folder.path())) entries += entry.path() != target;
+  for (const auto& entry : fs::directory_iterator(folder.path)) entries += entry.path() != target;
   EXPECT_EQ(entries, 0) << "no temporary file is left behind";
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 // Helpers of the playback tests: games made of many quiet moves, a private
-// program folder, and documents replayed in music mode.
+// program folder, and a playback driven by the window's timer as a fake clock.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -12,24 +11,22 @@
 #include "core/document/game_files.h"
 #include "core/document/navigation.h"
 #include "core/record/text.h"
+#include "platform/headless/headless_services.h"
+#include "playback/auto_play.h"
 #include "tests/test_folder.h"
 
 namespace mokuza::test {
 
 namespace fs = std::filesystem;
 
-// SGF letters of a point.
-inline std::string sgfLetters(int x, int y) { return {static_cast<char>('a' + x), static_cast<char>('a' + y)}; }
-
 // A 19x19 game of `moves` moves that captures nothing: Black fills rows from
 // the top edge, White from the bottom edge.
 inline std::string quietGame(int moves) {
   std::string sgf = "(;GM[1]SZ[19]";
   for (int i = 0; i < moves; ++i) {
-    const int k = i / 2;
-    const bool black = i % 2 == 0;
-    const int x = k % 19, row = k / 19;
-    sgf += black ? ";B[" + sgfLetters(x, row) + "]" : ";W[" + sgfLetters(x, 18 - row) + "]";
+    const int x = i / 2 % 19, row = i / 2 / 19;
+    sgf += i % 2 == 0 ? ";B[" : ";W[";
+    sgf += {static_cast<char>('a' + x), static_cast<char>('a' + (i % 2 ? 18 - row : row)), ']'};
   }
   return sgf + ")";
 }
@@ -41,25 +38,45 @@ inline void loadText(Document& doc, const std::string& sgf) {
   showMove(doc, 0);
 }
 
-// A folder of its own per test, removed afterwards.
-class TempFolder {
- public:
-  TempFolder() { path_ = freshTestFolder("mokuza-playback"); }
+// A folder of its own, removed afterwards.
+struct TempFolder {
+  fs::path path = freshTestFolder("mokuza-playback");
+  TempFolder() = default;
+  TempFolder(const TempFolder&) = delete;
   ~TempFolder() {
     std::error_code ec;
-    fs::remove_all(path_, ec);
+    fs::remove_all(path, ec);
   }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  const fs::path& path() const { return path_; }
   fs::path write(const std::string& name, const std::string& content) const {
-    std::ofstream(path_ / name, std::ios::binary) << content;
-    return path_ / name;
+    std::ofstream(path / name, std::ios::binary) << content;
+    return path / name;
+  }
+};
+
+// A document and a playlist played by the timer, 10 ms a tick.
+class PlaybackTest : public ::testing::Test {
+ protected:
+  PlaybackTest() { doc.globalOptions["update_time"] = 10; }
+
+  // Timer ticks until auto-play stops, at most `limit`.
+  void run(int limit = 100000) {
+    for (int i = 0; i < limit && pb.autoPlay.running(); ++i) {
+      ++tick;
+      playback::onPlaybackTimer(pb);
+      afterTick();
+    }
+  }
+  virtual void afterTick() {}
+  std::u16string lastHistory() const {
+    return doc.undoEntries.empty() ? u"" : doc.undoEntries[static_cast<std::size_t>(doc.undoIndex)].description;
   }
 
- private:
-  fs::path path_;
+  TempFolder folder;
+  platform::HeadlessServices services;
+  Document doc;
+  Playlist playlist;
+  playback::Playback pb{doc, playlist, services, folder.path};
+  int tick = 0;
 };
 
 }  // namespace mokuza::test

@@ -4,8 +4,6 @@
 #include <set>
 #include <utility>
 
-#include "platform/headless/headless_services.h"
-#include "playback/auto_play.h"
 #include "playback/design_values.h"
 #include "playback/pair_go.h"
 #include "playback/playlist_games.h"
@@ -15,14 +13,11 @@
 namespace mokuza::test {
 namespace {
 
-using playback::Playback;
-
 // A playlist of three games (3, 4 and 2 moves) shown as a show: every shown
 // move and every opened game is traced with its tick.
-class PlaylistShowTest : public ::testing::Test {
+class PlaylistShowTest : public PlaybackTest {
  protected:
   PlaylistShowTest() {
-    doc.globalOptions["update_time"] = 10;
     PlaylistEntry design;
     design.intFields = {{std::u16string(playback::kAutoSpeed), 1000}, {std::u16string(playback::kLoopTime), -500}};
     const int lengths[] = {3, 4, 2};
@@ -31,49 +26,31 @@ class PlaylistShowTest : public ::testing::Test {
       AddGame(playlist, design, pathToText(file), u"20260101000000", false);
     }
     pb.actions.moveShown = [this](int move, int wait) {
-      trace.push_back({tick, playlist.currentGameIndex, move, wait});
+      const std::string at = std::to_string(playlist.currentGameIndex) + ":" + std::to_string(move);
+      shown += (shown.empty() ? "" : " ") + at;
+      timeline += at + "@" + std::to_string(tick) + " ";
+      lastShown = {tick, wait};
     };
-    pb.actions.playlistGameOpened = [this](int number) { opened.push_back({tick, number, 0, 0}); };
+    pb.actions.playlistGameOpened = [this](int number) {
+      timeline += "open" + std::to_string(number) + "@" + std::to_string(tick) + " ";
+      openedAt.push_back(tick);
+    };
   }
 
   void setAll(std::u16string_view label, int value) {
     for (PlaylistEntry& entry : playlist.entries) entry.intFields.insert_or_assign(std::u16string(label), value);
   }
-  void run(int limit = 100000) {
-    for (int i = 0; i < limit && pb.autoPlay.running(); ++i) {
-      ++tick;
-      playback::onPlaybackTimer(pb);
-      if (pb.autoPlay.gamePauseTicks > 0) shownInPauses.insert({playlist.currentGameIndex, doc.currentMove()});
-    }
+  void afterTick() override {
+    if (pb.autoPlay.gamePauseTicks > 0) shownInPauses.insert({playlist.currentGameIndex, doc.currentMove()});
   }
-  // "game:move" of every shown move.
-  std::string show() const {
-    std::string text;
-    for (const Event& e : trace)
-      text += (text.empty() ? "" : " ") + std::to_string(e.game) + ":" + std::to_string(e.move);
-    return text;
-  }
-  // The tick at which game `number` showed move `move` (after tick `after`).
-  int tickOf(int number, int move, int after = -1) const {
-    for (const Event& e : trace)
-      if (e.game == number && e.move == move && e.tick > after) return e.tick;
-    return -1;
-  }
-  std::u16string lastHistory() const {
-    return doc.undoEntries.empty() ? u"" : doc.undoEntries[static_cast<std::size_t>(doc.undoIndex)].description;
+  void runUntilOpened(std::size_t games) {
+    while (openedAt.size() < games && pb.autoPlay.running()) run(1);
   }
 
-  struct Event {
-    int tick, game, move, wait;
-  };
-  TempFolder folder;
-  platform::HeadlessServices services;
-  Document doc;
-  Playlist playlist;
-  Playback pb{doc, playlist, services, folder.path()};
-  int tick = 0;
-  std::vector<Event> trace;
-  std::vector<Event> opened;
+  std::string shown;              // "game:move" of every shown move
+  std::string timeline;           // the shown moves and opened games with their ticks
+  std::pair<int, int> lastShown;  // tick and wait of the last shown move
+  std::vector<int> openedAt;
   std::set<std::pair<int, int>> shownInPauses;  // (game, move) on the board while a pause ran
 };
 
@@ -81,36 +58,29 @@ TEST_F(PlaylistShowTest, WithoutLoopingItPausesBetweenGamesAndStopsAfterTheLast)
   playback::StartPlaylistAutoPlay(pb);
   ASSERT_TRUE(pb.autoPlay.running());
   run();
-  EXPECT_EQ(show(), "1:1 1:2 1:3 2:1 2:2 2:3 2:4 3:1 3:2");
-  EXPECT_FALSE(pb.autoPlay.running());
-  EXPECT_FALSE(pb.autoPlay.playlistAutoPlay);
+  EXPECT_EQ(shown, "1:1 1:2 1:3 2:1 2:2 2:3 2:4 3:1 3:2");
+  EXPECT_FALSE(pb.autoPlay.running() || pb.autoPlay.playlistAutoPlay);
   EXPECT_EQ(lastHistory(), u"プレイリスト自動再生");
   EXPECT_EQ(pb.autoPlay.movesPlayedCount, 9);
-
   // 1000 ms per move; after the last move's wait the finished game stays for
   // auto_speed + |looptime| = 1500 ms, then the next game opens and its
   // first move shows on the following tick.
-  ASSERT_EQ(opened.size(), 3u);
-  EXPECT_EQ(opened[1].tick, tickOf(1, 3) + 101 + 150);
-  EXPECT_EQ(tickOf(2, 1) - opened[1].tick, 1);
-  EXPECT_EQ(opened[2].tick, tickOf(2, 4) + 101 + 150);
+  EXPECT_EQ(timeline,
+            "open1@0 1:1@1 1:2@102 1:3@203 open2@454 2:1@455 2:2@556 2:3@657 2:4@758 open3@1009 3:1@1010 3:2@1111 ");
   EXPECT_EQ(shownInPauses, (std::set<std::pair<int, int>>{{1, 3}, {2, 4}}));
   EXPECT_TRUE(services.callsOf("sleepMs").empty()) << "the pause never blocks the window";
 }
 
 TEST_F(PlaylistShowTest, APauseThatIsNoWholeNumberOfTicksIsRoundedUp) {
-  const std::array<std::array<int, 3>, 2> cases{{{10, -505, 151}, {7, -500, 215}}};  // period, looptime, pause
-  for (const auto& [period, looptime, pause] : cases) {
+  for (const auto& [period, looptime, pause] : {std::array{10, -505, 151}, {7, -500, 215}}) {
     doc.globalOptions["update_time"] = period;
     setAll(playback::kLoopTime, looptime);
     playlist.currentGameIndex = 0;
-    trace.clear();
-    opened.clear();
+    openedAt.clear();
     playback::StartPlaylistAutoPlay(pb);
-    while (opened.size() < 2 && pb.autoPlay.running()) run(1);
-    ASSERT_EQ(opened.size(), 2u);
-    const Event& last = trace.back();
-    EXPECT_EQ(opened[1].tick - (last.tick + last.wait + 1), pause) << period << " ms, " << looptime;
+    runUntilOpened(2);
+    ASSERT_EQ(openedAt.size(), 2u);
+    EXPECT_EQ(openedAt[1] - (lastShown.first + lastShown.second + 1), pause) << period << " ms, " << looptime;
     playback::ToggleAutoPlay(pb, false);
   }
 }
@@ -119,13 +89,13 @@ TEST_F(PlaylistShowTest, WithLoopingItWrapsToTheFirstGameAndTurnsTheBoard) {
   setAll(playback::kLoopTime, 500);
   doc.state.options["gobanroll"] = 3;
   playback::StartPlaylistAutoPlay(pb);
-  while (opened.size() < 4 && pb.autoPlay.running()) run(1);
+  runUntilOpened(4);
   run(100);
   EXPECT_TRUE(pb.autoPlay.running());
-  EXPECT_EQ(show(), "1:1 1:2 1:3 2:1 2:2 2:3 2:4 3:1 3:2 1:1");
+  // After the last game a pause of auto_speed + |looptime|, then the first game again.
+  EXPECT_EQ(shown, "1:1 1:2 1:3 2:1 2:2 2:3 2:4 3:1 3:2 1:1");
+  EXPECT_EQ(timeline.substr(timeline.find("3:2@")), "3:2@1111 open1@1362 1:1@1363 ");
   EXPECT_EQ(optionValue(doc.state.options, "gobanroll", 0), 4) << "one more turn at the playlist loop";
-  EXPECT_EQ(opened[3].tick - tickOf(3, 2), 101 + 150) << "pause of auto_speed + |looptime|";
-  EXPECT_EQ(tickOf(1, 1, tickOf(3, 2)) - opened[3].tick, 1);
   playback::ToggleAutoPlay(pb, false);
   EXPECT_FALSE(pb.autoPlay.running());
   EXPECT_EQ(lastHistory(), u"プレイリスト自動再生");
@@ -142,10 +112,10 @@ TEST_F(PlaylistShowTest, OpeningAGameFromOutsideEndsTheShowFirst) {
 }
 
 TEST_F(PlaylistShowTest, WhileAGameFromOutsideIsShownTheListIsReadFromItsFileFirst) {
-  playlist.path = pathToText(folder.path() / "list.gpl");
-  playlist.folder = pathToText(folder.path()) + u"/";
+  playlist.path = pathToText(folder.path / "list.gpl");
+  playlist.folder = pathToText(folder.path) + u"/";
   playlist.displayOrder = {2, 0, 1};
-  ASSERT_TRUE(WritePlaylist(playlist, {folder.path(), 0}));
+  ASSERT_TRUE(WritePlaylist(playlist, {folder.path, 0}));
   // The entry of g2 went wrong in memory only.
   SetFilePath(playlist.entries[1], kSgfFileLabel, pathToText(folder.write("other.sgf", quietGame(6))));
   playlist.currentGameIndex = -1;
@@ -159,14 +129,14 @@ TEST_F(PlaylistShowTest, AShowStartedOutsideThePlaylistResumesAtTheEntryLastShow
   playback::StartPlaylistAutoPlay(pb);
   EXPECT_EQ(playlist.currentGameIndex, 2);
   run();
-  EXPECT_EQ(show(), "2:1 2:2 2:3 2:4 3:1 3:2");
+  EXPECT_EQ(shown, "2:1 2:2 2:3 2:4 3:1 3:2");
 }
 
 TEST_F(PlaylistShowTest, AGameFileThatIsGoneStopsTheShow) {
-  fs::remove(folder.path() / "g2.sgf");
+  fs::remove(folder.path / "g2.sgf");
   playback::StartPlaylistAutoPlay(pb);
   run();
-  EXPECT_EQ(show(), "1:1 1:2 1:3");
+  EXPECT_EQ(shown, "1:1 1:2 1:3");
   EXPECT_FALSE(pb.autoPlay.running());
   const auto messages = services.callsOf("messageBox");
   ASSERT_EQ(messages.size(), 1u);
@@ -187,9 +157,10 @@ TEST_F(PlaylistShowTest, NextAndPreviousGameWrapAndStampTheAccessDate) {
   EXPECT_EQ(playlist.currentGameIndex, 3);
   EXPECT_EQ(doc.moveCount(), 2);
   EXPECT_EQ(optionValue(doc.state.options, "gobanroll", 0), -8) << "rotation off stays off";
-  EXPECT_EQ(playback::rotationAfterLoop(7, 1), 0);
-  EXPECT_EQ(playback::rotationAfterLoop(0, -1), 7);
-  EXPECT_EQ(playback::rotationAfterLoop(15, 1), 15) << "first move to the upper right";
+  // The turn wraps both ways; 15, first move to the upper right, stays.
+  EXPECT_EQ(std::tuple(playback::rotationAfterLoop(7, 1), playback::rotationAfterLoop(0, -1),
+                       playback::rotationAfterLoop(15, 1)),
+            std::tuple(0, 7, 15));
 
   playlist.displayOrder = {0};
   EXPECT_NE(playback::StepPlaylistGame(pb, 1), OpenOutcome::Opened);

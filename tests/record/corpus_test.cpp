@@ -29,11 +29,11 @@ std::size_t movesOnLine(const GameRecord& record) {
       std::count_if(record.lineRecords.begin(), record.lineRecords.end(), [](auto* r) { return r->hasMove(); }));
 }
 
-// Reads a file and checks it against the manifest and a write-and-read; empty when all is well.
-std::string problemWith(const fs::path& file, const ManifestRow& row, bool countMoves) {
+// Reads a game and checks it against the manifest and a write-and-read; empty when all is well.
+std::string problemWith(const std::u16string& text, const ManifestRow& row, bool countMoves) {
   GameRecord record, again;
   ReadOptions options;
-  if (readSgf(record, testing::loadCorpusText(file), options) != kReadOk) return "no game";
+  if (readSgf(record, text, options) != kReadOk) return "no game";
   if (record.boardSize != (isValidBoardSize(row.boardSize) ? row.boardSize : kDefaultBoardSize))
     return "board size " + std::to_string(record.boardSize);
   // Off-board points are read as passes, so the manifest's count of moves holds.
@@ -51,12 +51,13 @@ class RecordCorpus : public ::testing::Test {
   void SetUp() override {
     std::ifstream in(testing::corpusDir() / "manifest.tsv");
     if (!in) GTEST_SKIP() << "no corpus at " << testing::corpusDir();
-    std::string line, path, bytes, size, moves;
+    std::string line, path, bytes;
     std::getline(in, line);  // column names
     while (std::getline(in, line)) {
       std::istringstream fields(line);
-      std::getline(std::getline(std::getline(std::getline(fields, path, '\t'), bytes, '\t'), size, '\t'), moves, '\t');
-      manifest[path] = {std::stoi(size), std::stoul(moves)};
+      ManifestRow row;
+      std::getline(fields, path, '\t') >> bytes >> row.boardSize >> row.mainlineMoves;
+      manifest[path] = row;
     }
   }
   const ManifestRow& rowFor(const fs::path& file) const {
@@ -66,13 +67,14 @@ class RecordCorpus : public ::testing::Test {
 };
 
 TEST_F(RecordCorpus, VarietyFilesReadOnTheirBoardSizeAndSurviveAWriteAndARead) {
-  const std::vector<fs::path> files = mokuza::test::corpusGames("variety");
-  EXPECT_EQ(files.size() + mokuza::test::corpusGames("pro").size(), manifest.size());
-  for (const fs::path& file : files) EXPECT_EQ(problemWith(file, rowFor(file), false), "") << file;
+  const int games = test::forEachCorpusGame("variety", 1, [&](const fs::path& file, const std::u16string& text) {
+    EXPECT_EQ(problemWith(text, rowFor(file), false), "") << file;
+  });
+  EXPECT_EQ(games + test::corpusGames("pro").size(), manifest.size());
 }
 
 TEST_F(RecordCorpus, ProGamesKeepTheirMovesAndSurviveAWriteAndARead) {
-  const std::vector<fs::path> files = mokuza::test::corpusGames("pro");
+  const std::vector<fs::path> files = test::corpusGames("pro");
   ASSERT_EQ(files.size(), 5000u);
   // Records share nothing, so the games are spread over the cores.
   const std::size_t workers = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
@@ -81,7 +83,7 @@ TEST_F(RecordCorpus, ProGamesKeepTheirMovesAndSurviveAWriteAndARead) {
   for (std::size_t w = 0; w < workers; ++w)
     threads.emplace_back([&, w] {
       for (std::size_t i = w; i < files.size(); i += workers) {
-        std::string problem = problemWith(files[i], rowFor(files[i]), true);
+        std::string problem = problemWith(testing::loadCorpusText(files[i]), rowFor(files[i]), true);
         if (!problem.empty()) failures[w].push_back(files[i].filename().string() + ": " + problem);
       }
     });

@@ -4,6 +4,7 @@
 #include <malloc.h>
 
 #include <memory>
+#include <tuple>
 #include <utility>
 
 #include "core/record/sgf_writer.h"
@@ -31,11 +32,9 @@ TEST(RecordModel, ResetLeavesAnEmptyTreeAndKeepsHeaderValuesAlive) {
   EXPECT_EQ(testing::describe(record.root.records[0]), "0@0");
   ASSERT_EQ(record.root.children.size(), 1u);
   EXPECT_EQ(testing::treeDifference(record.root.children[0], VariationNode()), "");
-  EXPECT_EQ(record.branchPath, BranchPath{0});
-  EXPECT_EQ(record.moveCount, 0u);
-  EXPECT_EQ(record.currentMove, 0);
-  EXPECT_EQ(record.lineCopy.size(), 1u);
-  EXPECT_EQ(record.colourToPlay, 1);
+  EXPECT_EQ(std::tuple(record.branchPath, record.moveCount, record.currentMove, record.lineCopy.size(),
+                       static_cast<int>(record.colourToPlay)),
+            std::tuple(BranchPath{0}, 0u, 0, 1u, 1));
   EXPECT_EQ(record.lineRecords.at(0), &record.root.records[0]);
   // The reset starts a new pool; the header that survives must point into it.
   EXPECT_EQ(record.headerValues.at(u"黒対局者"), record.intern(u"kuro"));
@@ -44,17 +43,16 @@ TEST(RecordModel, ResetLeavesAnEmptyTreeAndKeepsHeaderValuesAlive) {
 TEST(RecordModel, SwitchingBranchesRenumbersAndMarksBranchPoints) {
   GameRecord record;
   testing::readInto(record, kBranching);
+  // The line, and the last move it shares with the line before.
+  const auto line = [&] { return testing::lineText(record) + " after " + std::to_string(record.divergenceMove); };
   EXPECT_EQ(record.branchPath, (BranchPath{0, 0, 0}));
-  EXPECT_EQ(testing::lineText(record), "B[aa] W[bb] B[cc](1/3) W[dd] B[ee](1/2)");
-  EXPECT_EQ(record.divergenceMove, 0u);
+  EXPECT_EQ(line(), "B[aa] W[bb] B[cc](1/3) W[dd] B[ee](1/2) after 0");
   select(record, {0, 2});
-  EXPECT_EQ(testing::lineText(record), "B[aa] W[bb] B[hh](3/3)");
-  EXPECT_EQ(record.divergenceMove, 2u);
+  EXPECT_EQ(line(), "B[aa] W[bb] B[hh](3/3) after 2");
   EXPECT_EQ(testing::valueText(record.lineCopy[3].property(kMoveCommentLabel)), "last");
   EXPECT_EQ(record.moveOrder, (std::vector<std::int32_t>{0, 1, 2, 3}));
   select(record, {0, 0, 1});
-  EXPECT_EQ(testing::lineText(record), "B[aa] W[bb] B[cc](1/3) W[dd] B[ff](2/2)");
-  EXPECT_EQ(record.divergenceMove, 4u);
+  EXPECT_EQ(line(), "B[aa] W[bb] B[cc](1/3) W[dd] B[ff](2/2) after 4");
   for (std::size_t i = 0; i < record.lineCopy.size(); ++i) {
     EXPECT_EQ(record.lineCopy[i].moveNumber, static_cast<std::int32_t>(i));
     EXPECT_EQ(record.lineRecords[i], &record.lineNode[i]->records.at(static_cast<std::size_t>(record.lineIndex[i])));
@@ -161,12 +159,9 @@ TEST(RecordModel, APlainMoveHoldsAtMost120BytesOfTreeAndLine) {
 TEST(RecordModel, OptionalPartsOfAMoveReadAsAbsentUntilSetAndCopyDeeply) {
   const std::u16string comment = u"c";
   const MoveRecord plain;
-  EXPECT_TRUE(plain.marks.empty());
+  EXPECT_TRUE(plain.marks.empty() && plain.figureStones().empty() && plain.extraProperties().empty());
   EXPECT_EQ(plain.properties[1], nullptr);
   EXPECT_EQ(plain.notes[1], kDefaultNoteBlock);
-  EXPECT_TRUE(plain.figureStones().empty());
-  EXPECT_TRUE(plain.extraProperties().empty());
-
   MoveRecord rich;
   rich.marks.at(3).stone = 1;
   rich.properties[1] = &comment;
@@ -184,9 +179,7 @@ TEST(RecordModel, OptionalPartsOfAMoveReadAsAbsentUntilSetAndCopyDeeply) {
   EXPECT_EQ(std::as_const(rich).notes[1][0], 7);
   EXPECT_EQ(rich.figureStones(), std::vector<std::int16_t>{5});
   EXPECT_EQ(rich.extraProperties().size(), 1u);
-  EXPECT_EQ(copy.marks, plain.marks);
-  EXPECT_EQ(copy.properties[1], nullptr);
-  EXPECT_EQ(copy.notes[1][0], 8);
+  EXPECT_TRUE(copy.marks == plain.marks && copy.properties[1] == nullptr && copy.notes[1][0] == 8);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@ namespace mokuza {
 namespace {
 
 using testing::lineText;
-using testing::pointAt;
 
 class RecordReader : public ::testing::Test {
  protected:
@@ -19,68 +18,73 @@ class RecordReader : public ::testing::Test {
     const std::u16string* value = move(number).property(kMoveCommentLabel);
     return value ? *value : u"<none>";
   }
-  // The setup stone at a point, 9 when the point has no entry.
-  int stoneAt(std::size_t number, int point) const {
-    const MarkEntry* entry = move(number).marks.find(static_cast<std::int16_t>(point));
-    return entry ? entry->stone : 9;
-  }
-  std::u16string markText(std::size_t number, int point) const {
-    const MarkEntry* entry = move(number).marks.find(static_cast<std::int16_t>(point));
-    return entry ? entry->text : u"<none>";
-  }
-
   GameRecord record;
   ReadOptions options;
 };
 
-TEST_F(RecordReader, MovesPassesAndPointsOffTheBoard) {
-  // ta on 19x19 would wrap to the second row if the letters were only multiplied out.
-  read(u"(;GM[1];B[];W[tt];B[ta];W[a];B[sa])");
-  EXPECT_EQ(lineText(record), "B[] W[] B[] W[] B[sa]");
+// Each text read on its own, with the board size it was read on, the header
+// and the current line.
+TEST_F(RecordReader, TextsAndTheLinesTheyReadAs) {
+  const struct {
+    std::u16string_view text;
+    std::string read;
+    int defaultSize = 19, gobanroll = -8;
+    bool playlistGame = false;
+  } cases[] = {
+      // ta on 19x19 would wrap to the second row if the letters were only multiplied out.
+      {u"(;GM[1];B[];W[tt];B[ta];W[a];B[sa])", "19  B[] W[] B[] W[] B[sa] | 0@0"},
+      {u"(;GM[1]SZ[9];B[cc];W[gg])", "9 路数[9] B[cc] W[gg] | 0@0"},
+      {u"(;GM[1]SZ[9];B[ka];W[ia];B[aj])", "9 路数[9] B[] W[ia] B[] | 0@0"},
+      {u"(;GM[1]PB[one];B[aa])\n(;GM[1]PB[two];B[bb];W[cc])", "19 黒対局者[one] B[aa] | 0@0"},
+      {u"(;GM[1];B[aa](;W[bb];B[cc])", "19  B[aa] W[bb](1/1) B[cc] | 0@0"},  // a missing ) ends at the end of the text
+      {u"(;B[aa]))(;W[bb])", "19   | 1@0"},  // the first node is the root, whatever it holds
+      {u"(;SZ[1];B[ss])", "19 路数[19] B[ss] | 0@0"},
+      {u"(;SZ[20];B[ss])", "19 路数[19] B[ss] | 0@0"},
+      {u"(;SZ[-9];B[ss])", "19 路数[19] B[ss] | 0@0"},
+      {u"(;SZ[99999999999999];B[ss])", "19 路数[19] B[ss] | 0@0"},
+      // The header is what the writer saves, so it names the board the moves were read on.
+      {u"(;SZ[];B[mm])", "13 路数[13] B[mm] | 0@0", 13},
+      {u"(;SZ[2];B[bb];W[cc])", "2 路数[2] B[bb] W[] | 0@0"},
+      // A quarter turn and a mirror both bring dd to pd for the upper right; the earlier, the turn, wins.
+      {u"(;GM[1];B[dd];W[pq]TR[ab])", "19  B[pd] W[cp] | 0@0; -1@287 17=0'▲'", 19, 10},
+      {u"(;GM[1];B[dd];W[pq]TR[ab])", "19  B[pd] W[cp] | 0@0; -1@287 17=0'▲'", 19, 19},
+      {u"(;GM[1];B[qd])", "19  B[qd] | 0@0", 19, 19},  // already in the upper right
+      // The centre, setup stones, a white or passed first move: no rotation.
+      {u"(;GM[1];B[jj];W[dd])", "19  B[jj] W[dd] | 0@0", 19, 19},
+      {u"(;GM[1]AB[pd];B[cc];W[dd])", "19  B[cc] W[dd] | 0@0 72=1''", 19, 19},
+      {u"(;GM[1];W[cc];W[dd])", "19  W[cc] W[dd] | 0@0", 19, 19},
+      {u"(;GM[1];B[];W[dd])", "19  B[] W[dd] | 0@0", 19, 19},
+      {u"(;GM[1]SZ[9];B[cc])", "9 路数[9] B[gc] | 0@0", 19, 19},
+      // The fixed per-loop choice applies to playlist games only; 5 mirrors top and bottom.
+      {u"(;GM[1];B[dd])", "19  B[dd] | 0@0", 19, 5},
+      {u"(;GM[1];B[cd]AB[ef]AW[aa:bb]TR[gh]LB[ij:X];W[kl]SQ[op])",
+       "19 総手数[2] B[cp] W[kh] | 0@0; 1@287 179=0'X' 215=0'▲' 251=1'' 323=-1'' 324=-1'' 342=-1'' 343=-1''; -1@143 "
+       "71=0'■'",
+       19, 5, true},
+  };
+  for (const auto& c : cases) {
+    options.defaultBoardSize = c.defaultSize;
+    options.gobanroll = c.gobanroll;
+    options.playlistGame = c.playlistGame;
+    read(c.text);
+    std::string marks = testing::describe(move(0));  // and every move with marks
+    for (std::size_t i = 1; i < record.lineCopy.size(); ++i)
+      if (!move(i).marks.empty()) marks += "; " + testing::describe(move(i));
+    EXPECT_EQ(
+        std::to_string(record.boardSize) + " " + testing::headerText(record) + " " + lineText(record) + " | " + marks,
+        c.read)
+        << utf16ToUtf8(c.text);
+  }
+  options = ReadOptions();
   read(u"(;GM[1]SZ[9];B[cc];W[gg])");
-  EXPECT_EQ(record.boardSize, 9);
-  EXPECT_EQ(record.moveCount, 2u);
-  EXPECT_FALSE(move(0).hasMove());
-  EXPECT_EQ(move(2).point, pointAt(6, 6, 9));
-  EXPECT_EQ(lineText(record), "B[cc] W[gg]");
-  EXPECT_EQ(record.blackMoveCount, 1u);
-  EXPECT_EQ(record.whiteMoveCount, 1u);
-  read(u"(;GM[1]SZ[9];B[ka];W[ia];B[aj])");
-  EXPECT_EQ(lineText(record), "B[] W[ia] B[]");
-}
-
-TEST_F(RecordReader, ParenthesesCollectionsAndTextWithoutAGame) {
-  read(u"(;GM[1]PB[one];B[aa])\n(;GM[1]PB[two];B[bb];W[cc])");
-  EXPECT_EQ(lineText(record), "B[aa]");
-  EXPECT_EQ(record.header(u"黒対局者"), u"one");
-  read(u"(;GM[1];B[aa](;W[bb];B[cc])");  // a missing ) ends at the end of the text
-  EXPECT_EQ(lineText(record), "B[aa] W[bb](1/1) B[cc]");
-  read(u"(;B[aa]))(;W[bb])");  // the first node is the root, whatever it holds
-  EXPECT_EQ(record.moveCount, 0u);
-  EXPECT_EQ(move(0).colour, 1);
+  EXPECT_EQ(record.blackMoveCount + 10 * record.whiteMoveCount, 11u);
+  read(u"(;SZ[9]SZ[x];B[ii])");
+  EXPECT_NE(writeSgf(record).find(u"SZ[9];B[ii]"), std::u16string::npos);
   for (std::u16string_view text : {u"", u"hello", u"(GM[1]B[aa])", u";B[aa]", u"[;](x)"}) {
     read(u"(;GM[1]AB[aa];B[bb](;W[cc])(;W[dd]))");
     EXPECT_EQ(readSgf(record, text, options), kReadNoGame) << utf16ToUtf8(text);
     EXPECT_EQ(testing::treeDifference(record.root, GameRecord().root), "");
   }
-}
-
-TEST_F(RecordReader, BoardSizes) {
-  for (std::u16string_view size : {u"1", u"20", u"-9", u"99999999999999"}) {
-    read(u"(;SZ[" + std::u16string(size) + u"];B[ss])");
-    EXPECT_EQ(record.boardSize, 19) << utf16ToUtf8(size);
-    EXPECT_EQ(record.header(u"路数"), u"19");
-    EXPECT_EQ(lineText(record), "B[ss]");
-  }
-  // The header is what the writer saves, so it names the board the moves were read on.
-  options.defaultBoardSize = 13;
-  read(u"(;SZ[];B[mm])");
-  EXPECT_EQ(record.boardSize, 13);
-  EXPECT_EQ(record.header(u"路数"), u"13");
-  read(u"(;SZ[9]SZ[x];B[ii])");
-  EXPECT_NE(writeSgf(record).find(u"SZ[9];B[ii]"), std::u16string::npos);
-  read(u"(;SZ[2];B[bb];W[cc])");
-  EXPECT_EQ(lineText(record), "B[bb] W[]");
 }
 
 TEST_F(RecordReader, WhatTheRecordCannotHoldIsReportedAsALoss) {
@@ -120,10 +124,7 @@ TEST_F(RecordReader, VariationsAtTheRootHangBelowAnEmptyTrunk) {
 
 TEST_F(RecordReader, EscapesAndBracketsBeforeNonAsciiText) {
   read(u"(;C[a\\]b];B[aa]C[x]y];W[bb]C[日本]語];B[cc]C[back\\\\slash\\\nline])日;W[dd])");
-  EXPECT_EQ(comment(0), u"a]b");
-  EXPECT_EQ(comment(1), u"x");
-  EXPECT_EQ(comment(2), u"日本]語");
-  EXPECT_EQ(comment(3), u"back\\slash\nline");
+  EXPECT_EQ(comment(0) + u"|" + comment(1) + u"|" + comment(2) + u"|" + comment(3), u"a]b|x|日本]語|back\\slash\nline");
   EXPECT_EQ(record.moveCount, 4u);  // a ) before a non-ASCII character is text too
 }
 
@@ -160,55 +161,16 @@ TEST_F(RecordReader, LabelsMarksAndCompressedPointLists) {
       u";B[aa]LB[aa:AB][bb][cc:ABCDE][dd:][ee:AB\xD834\xDD1E][kk:mm]TR[ba]RT[ca]SQ[da]SL[ea]LO[fa]CR[ga]MA[ha]ST[ia]AB["
       u"ia]"
       u";W[bb]LB[aa])");
-  EXPECT_EQ(move(0).marks.size(), 9u + 4u + 2u);  // rectangles reaching off the board are dropped
-  EXPECT_EQ(stoneAt(0, pointAt(2, 2)), 1);
-  EXPECT_EQ(stoneAt(0, pointAt(5, 4)), -1);
-  EXPECT_EQ(markText(0, pointAt(7, 8)), u"▲");
-  EXPECT_EQ(markText(1, pointAt(0, 0)), u"AB");
-  EXPECT_EQ(markText(1, pointAt(1, 1)), u"a");
-  EXPECT_EQ(markText(1, pointAt(2, 2)), u"ABC");
-  EXPECT_EQ(markText(1, pointAt(3, 3)), u"b");
-  EXPECT_EQ(markText(1, pointAt(4, 4)), u"AB");    // never half a surrogate pair
-  EXPECT_EQ(markText(1, pointAt(10, 10)), u"mm");  // a label is a point and a text, never a list
-  const std::u16string_view symbols[] = {u"▲", u"▼", u"■", u"□", u"◆", u"●", u"×", u"★"};
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(markText(1, pointAt(i + 1, 0)), symbols[i]) << i;
-  EXPECT_EQ(stoneAt(1, pointAt(8, 0)), 1);
-  EXPECT_EQ(markText(2, pointAt(0, 0)), u"a");  // every node starts its letters again
-}
-
-TEST_F(RecordReader, UpperRightRotationMovesTheFirstMoveAndEverythingAfter) {
-  for (int g : {10, 19}) {
-    options.gobanroll = g;
-    // A quarter turn and a mirror both bring dd to pd; the earlier, the turn, wins.
-    read(u"(;GM[1];B[dd];W[pq]TR[ab])");
-    EXPECT_EQ(lineText(record), "B[pd] W[cp]") << g;
-    EXPECT_EQ(markText(2, pointAt(17, 0)), u"▲") << g;
-  }
-  read(u"(;GM[1];B[qd])");  // already in the upper right
-  EXPECT_EQ(lineText(record), "B[qd]");
-  // The centre, setup stones, a white or passed first move: no rotation.
-  for (std::u16string_view text :
-       {u"(;GM[1];B[jj];W[dd])", u"(;GM[1]AB[pd];B[cc];W[dd])", u"(;GM[1];W[cc];W[dd])", u"(;GM[1];B[];W[dd])"}) {
-    read(text);
-    EXPECT_EQ(lineText(record).substr(lineText(record).size() - 5), "W[dd]") << utf16ToUtf8(text);
-  }
-  read(u"(;GM[1]SZ[9];B[cc])");
-  EXPECT_EQ(lineText(record), "B[gc]");
-}
-
-TEST_F(RecordReader, PlaylistRotationTransformsMovesStonesAndMarks) {
-  options.gobanroll = 5;  // the fixed per-loop choice applies to playlist games only
-  read(u"(;GM[1];B[dd])");
-  EXPECT_EQ(lineText(record), "B[dd]");
-  // 5 mod 8 is the transform that mirrors top and bottom.
-  const auto flip = [](int x, int y) { return pointAt(x, 18 - y); };
-  options.playlistGame = true;
-  read(u"(;GM[1];B[cd]AB[ef]AW[aa:bb]TR[gh]LB[ij:X];W[kl]SQ[op])");
-  EXPECT_EQ(lineText(record), "B[cp] W[kh]");
-  EXPECT_EQ(stoneAt(1, flip(4, 5)), 1);
-  EXPECT_EQ(stoneAt(1, flip(0, 0)) + stoneAt(1, flip(1, 0)) + stoneAt(1, flip(0, 1)) + stoneAt(1, flip(1, 1)), -4);
-  EXPECT_EQ(markText(1, flip(6, 7)) + markText(1, flip(8, 9)), u"▲X");
-  EXPECT_EQ(markText(2, flip(14, 15)), u"■");
+  // Rectangles reaching off the board are dropped; a label is cut to three
+  // characters, never inside a surrogate pair, and is a point and a text,
+  // never a list; every node starts its letters again.
+  EXPECT_EQ(testing::describe(move(0)),
+            "0@0 0=1'' 1=1'' 2=1'' 19=1'' 20=1'' 21=1'' 38=1'' 39=1'' 40=1'' 80=-1'' 81=-1'' 99=-1'' 100=-1'' 140=0'▲' "
+            "159=0'▲'");
+  EXPECT_EQ(testing::describe(move(1)),
+            "1@0 0=0'AB' 1=0'▲' 2=0'▼' 3=0'■' 4=0'□' 5=0'◆' 6=0'●' 7=0'×' 8=1'★' 20=0'a' 40=0'ABC' 60=0'b' 80=0'AB' "
+            "200=0'mm'");
+  EXPECT_EQ(testing::describe(move(2)), "-1@20 0=0'a'");
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "platform/headless/headless_services.h"
 #include "playback/music_mode.h"
 #include "render/board_surfaces.h"
@@ -30,13 +32,10 @@ class FadePaintTest : public PictureTest {
 
   // Pixels that changed by more than the rounding of a blend.
   int changedInside(const QImage& before, const QRect& area) const {
-    int changed = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-      for (int x = area.left(); x <= area.right(); ++x) {
-        const QRgb a = before.pixel(x, y), b = window.pixel(x, y);
-        changed += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) > 6;
-      }
-    return changed;
+    return countPixels(window, area, [&](QRgb b, int x, int y) {
+      const QRgb a = before.pixel(x, y);
+      return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) > 6;
+    });
   }
 
   QImage window;
@@ -73,11 +72,9 @@ TEST_F(FadePaintTest, InfoAreaBlendsInAsTheWaitPasses) {
   }
   ASSERT_EQ(frames.size(), 4u);
   const auto distance = [&](const QImage& a) {
-    long long sum = 0;
-    for (int y = 0; y < a.height(); ++y)
-      for (int x = 0; x < a.width(); ++x)
-        sum += std::abs(brightness(a.pixel(x, y)) - brightness(frames.back().pixel(x, y)));
-    return sum;
+    return countPixels(a, a.rect(), [&](QRgb c, int x, int y) {
+      return std::abs(brightness(c) - brightness(frames.back().pixel(x, y)));
+    });
   };
   EXPECT_GT(distance(before.copy(MoveTextBand(g))), distance(frames[0]));
   for (int i = 0; i < 2; ++i) EXPECT_GT(distance(frames[i]), distance(frames[i + 1])) << "frame " << i;
@@ -87,9 +84,8 @@ TEST_F(FadePaintTest, InfoAreaBlendsInAsTheWaitPasses) {
 TEST_F(FadePaintTest, TimerPeriodFollowsTheQueues) {
   AutoPlayWait idle{5, 5, 10};
   PaintResult result = frame(idle);
-  EXPECT_EQ(result.framesDrawn, 1);
-  EXPECT_EQ(result.period, 40) << "no queue: the rest of the wait in one period";
-  EXPECT_EQ(result.moveWaitTicks, 0);
+  EXPECT_EQ(std::tuple(result.framesDrawn, result.period, result.moveWaitTicks), std::tuple(1, 40, 0))
+      << "no queue: the rest of the wait in one period";
 
   painter.fades().add(40, kFadeMoveIn, FadeTimes{300, 300, 300, 10});
   AutoPlayWait wait{100, 100, 10};
@@ -109,8 +105,8 @@ TEST_F(FadePaintTest, TimerPeriodFollowsTheQueues) {
   AutoPlayWait shortWait{2, 2, 10};
   frame(shortWait);
   result = frame(shortWait);
-  EXPECT_EQ(result.moveWaitTicks, 0);
-  EXPECT_EQ(result.period, 0) << "the wait is over while layers remain: the next move comes at once";
+  EXPECT_EQ(std::pair(result.moveWaitTicks, result.period), std::pair(0, 0))
+      << "the wait is over while layers remain: the next move comes at once";
 }
 
 TEST_F(FadePaintTest, EveryAdvancingLayerSoundsInMusicModeOnly) {
@@ -126,8 +122,7 @@ TEST_F(FadePaintTest, EveryAdvancingLayerSoundsInMusicModeOnly) {
   EXPECT_EQ(advanced + removed, 0);
   doc.state.options["kigaku_mode"] = 1;
   playOut();
-  EXPECT_EQ(advanced, 3 + 2 + 1);
-  EXPECT_EQ(removed, 3);
+  EXPECT_EQ(std::pair(advanced, removed), std::pair(3 + 2 + 1, 3));
 }
 
 TEST_F(FadePaintTest, LiveSoundPlaysTheNoteOfTheFadingStoneAndFreesItsChannel) {

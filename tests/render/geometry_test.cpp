@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
+#include <tuple>
 
 #include "render/board_geometry.h"
 #include "render/export_region.h"
@@ -33,20 +35,16 @@ TEST(BoardGeometryTest, DefaultWindowFollowsTheSizeSteps) {
   // 1280 x 960 with the panel of text size 2: cell = min(864, 1152 - 486) / 19 = 35,
   // v = 49 * 35 / 50 = 34, rounded up to the odd 35.
   const BoardGeometry g = ComputeBoardGeometry(window(1280, 960, 19, 486));
-  EXPECT_EQ(g.pitch, 35);
-  EXPECT_EQ(g.halfPitch, 17);
-  EXPECT_EQ(g.boardLeft, 486 + 16);                  // margin "碁盤Ｘ" -200 is automatic
-  EXPECT_EQ(g.boardTop, 55 - 2 * 41 / 3 - 16 + 41);  // p19 = min(816, 792) / 19 = 41
-  EXPECT_EQ(g.stoneInset, 1);
-  EXPECT_EQ(g.markInset, 10);
+  // The margin "碁盤Ｘ" -200 is automatic; p19 = min(816, 792) / 19 = 41 places the top.
+  EXPECT_EQ(std::tuple(g.pitch, g.halfPitch, g.boardLeft, g.boardTop, g.stoneInset, g.markInset),
+            std::tuple(35, 17, 486 + 16, 55 - 2 * 41 / 3 - 16 + 41, 1, 10));
   EXPECT_EQ(g.infoTop, g.boardTop + g.extent + 35 / 4);
 }
 
 TEST(BoardGeometryTest, AbsoluteSizeFixesThePitch) {
   GeometryInputs small = window(640, 480, 19), large = window(2000, 1500, 19);
   small.absolutePitch = large.absolutePitch = 41;
-  EXPECT_EQ(ComputeBoardGeometry(small).pitch, 41);
-  EXPECT_EQ(ComputeBoardGeometry(large).pitch, 41);
+  EXPECT_EQ(std::pair(ComputeBoardGeometry(small).pitch, ComputeBoardGeometry(large).pitch), std::pair(41, 41));
   large.absolutePitch = 1000000;  // a damaged design: the board stays allocatable
   EXPECT_LE(ComputeBoardGeometry(large).extent, 4096);
   EXPECT_EQ(ComputeBoardGeometry(large).pitch % 2, 1);
@@ -67,27 +65,20 @@ TEST(BoardGeometryTest, AutomaticPlacementCentresAndMovesUpForTheStatusBar) {
   EXPECT_EQ(ComputeBoardGeometry(in).boardTop, (800 - g.extent) / 2 - 10);
 }
 
-TEST(BoardGeometryTest, StarPointsByBoardSize) {
-  const auto count = [](int n) { return StarPointCorners(ComputeBoardGeometry(window(800, 600, n))).size(); };
-  EXPECT_EQ(count(19), 9u);
-  EXPECT_EQ(count(13), 5u);
-  EXPECT_EQ(count(9), 5u);
-  EXPECT_EQ(count(10), 4u);
-  EXPECT_EQ(count(7), 0u);
-  const BoardGeometry g13 = ComputeBoardGeometry(window(800, 600, 13));
-  EXPECT_EQ(StarPointCorners(g13)[0][0], 3 * g13.pitch + g13.starOffset);  // fourth line
-  const BoardGeometry g9 = ComputeBoardGeometry(window(800, 600, 9));
-  EXPECT_EQ(StarPointCorners(g9)[0][0], 2 * g9.pitch + g9.starOffset);  // third line
-}
-
-TEST(BoardGeometryTest, StarSizeParityFollowsThePitch) {
+TEST(BoardGeometryTest, StarPointsByBoardSizeAndTheParityOfTheirSize) {
+  for (const auto& [n, stars, line] : {std::array{19, 9, 3}, {13, 5, 3}, {9, 5, 2}, {10, 4, 2}, {7, 0, 0}}) {
+    const BoardGeometry g = ComputeBoardGeometry(window(800, 600, n));
+    const auto corners = StarPointCorners(g);
+    ASSERT_EQ(corners.size(), static_cast<std::size_t>(stars)) << n;
+    if (stars > 0) {
+      EXPECT_EQ(corners[0][0], line * g.pitch + g.starOffset) << n;  // third or fourth line
+    }
+  }
   GeometryInputs in = window(800, 600, 19);
-  in.absolutePitch = 101;
-  EXPECT_EQ(ComputeBoardGeometry(in).starSize % 2, 1);
-  in.absolutePitch = 41;
-  EXPECT_EQ(ComputeBoardGeometry(in).starSize % 2, 0);
-  in.absolutePitch = 221;
-  EXPECT_EQ(ComputeBoardGeometry(in).starSize % 2, 0);
+  for (const auto& [pitch, parity] : {std::pair{101, 1}, {41, 0}, {221, 0}}) {
+    in.absolutePitch = pitch;
+    EXPECT_EQ(ComputeBoardGeometry(in).starSize % 2, parity) << pitch;
+  }
 }
 
 TEST(BoardGeometryTest, GridBarsRunFromFirstToLastCentre) {
@@ -114,34 +105,26 @@ class ExportRegionTest : public ::testing::Test {
   ExportCut cut;
 };
 
-TEST_F(ExportRegionTest, BoardIsTheBoardSquare) {
+TEST_F(ExportRegionTest, EachChoiceCutsItsRegion) {
   EXPECT_EQ(ExportRegion(cut, g), (PixelRect{g.boardLeft, g.boardTop, 589, 589}));
-}
-
-TEST_F(ExportRegionTest, LowerLeftHoldsEveryStone) {
   cut.stones[3 + 15 * 19] = 1;
-  cut.choice = kOutputLowerLeft;
+  cut.choice = kOutputLowerLeft;  // holds every stone
   EXPECT_EQ(ExportRegion(cut, g), (PixelRect{g.boardLeft, g.boardTop + 14 * 31, 5 * 31, 5 * 31}));
   cut.choice = kOutputLowerLeftCoords;
   EXPECT_EQ(ExportRegion(cut, g), (PixelRect{g.boardLeft - 31, g.boardTop + 14 * 31, 6 * 31, 6 * 31}));
   cut.stones[10 + 2 * 19] = -1;
   cut.choice = kOutputLowerLeft;
   EXPECT_EQ(ExportRegion(cut, g), (PixelRect{g.boardLeft, g.boardTop + 31, 12 * 31, 18 * 31}));
-}
-
-TEST_F(ExportRegionTest, SelectionCutsTheSelectedRectangle) {
-  cut.selection = true;
-  cut.x1 = 5, cut.y1 = 1, cut.x2 = 2, cut.y2 = 3;
-  EXPECT_EQ(ExportRegion(cut, g), (PixelRect{g.boardLeft + 2 * 31, g.boardTop + 31, 4 * 31, 3 * 31}));
-}
-
-TEST_F(ExportRegionTest, WholeStonesAndNone) {
   cut.choice = kOutputWhole;
   EXPECT_EQ(ExportRegion(cut, g), (PixelRect{0, 0, 1280, 960}));
   for (int choice : {kOutputNone, kOutputStonesCurrent, kOutputStonesSource}) {
     cut.choice = choice;
     EXPECT_EQ(ExportRegion(cut, g).width, 0);
   }
+  cut.choice = kOutputBoard;
+  cut.selection = true;  // the selected rectangle, its corners in any order
+  cut.x1 = 5, cut.y1 = 1, cut.x2 = 2, cut.y2 = 3;
+  EXPECT_EQ(ExportRegion(cut, g), (PixelRect{g.boardLeft + 2 * 31, g.boardTop + 31, 4 * 31, 3 * 31}));
 }
 
 }  // namespace

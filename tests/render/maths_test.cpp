@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <tuple>
 #include <vector>
 
 #include "render/colour_matrix.h"
@@ -43,19 +45,13 @@ TEST(ColourMatrixTest, OffsetsAndAlphaScale) {
 }
 
 TEST(ColourMatrixTest, PairGoPlayersAndDigits) {
-  // With change 1 the four players are moves 1, 2, 3, 4 of every four.
-  EXPECT_EQ(PairGoPlayer(1, 1, 1), 0);
-  EXPECT_EQ(PairGoPlayer(-1, 2, 1), 1);
-  EXPECT_EQ(PairGoPlayer(1, 3, 1), 2);
-  EXPECT_EQ(PairGoPlayer(-1, 4, 1), 3);
-  EXPECT_EQ(PairGoPlayer(1, 5, 1), 0);
-  EXPECT_EQ(PairGoPlayer(1, 4, 2), 0);
-  EXPECT_EQ(PairGoPlayer(-1, 8, 2), 3);
-  EXPECT_EQ(PairGoPlayer(1, 5, 0), 0);  // a change below 1 counts as 1
-  EXPECT_EQ(PairGoDigit(3210, 0), 0);
-  EXPECT_EQ(PairGoDigit(3210, 1), 1);
-  EXPECT_EQ(PairGoDigit(3210, 2), 2);
-  EXPECT_EQ(PairGoDigit(3210, 3), 3);
+  // {colour, move, change, player}: with change 1 the four players are moves 1, 2, 3, 4 of every four;
+  // a change below 1 counts as 1.
+  const std::array<int, 4> players[] = {{1, 1, 1, 0}, {-1, 2, 1, 1}, {1, 3, 1, 2},  {-1, 4, 1, 3},
+                                        {1, 5, 1, 0}, {1, 4, 2, 0},  {-1, 8, 2, 3}, {1, 5, 0, 0}};
+  for (const auto& [colour, move, change, player] : players)
+    EXPECT_EQ(PairGoPlayer(colour, move, change), player) << move << " " << change;
+  for (int digit = 0; digit < 4; ++digit) EXPECT_EQ(PairGoDigit(3210, digit), digit);
 }
 
 TEST(SoftDiscTest, CentreRimAndCorner) {
@@ -71,29 +67,30 @@ TEST(SoftDiscTest, CentreRimAndCorner) {
 }
 
 TEST(LastMoveTestTest, OptionsChooseTheMove) {
-  LastMoveContext context{120, 80, 80, false};
-  EXPECT_TRUE(LastMoveTest(kLastMoveAllStones, 3, context));
-  EXPECT_FALSE(LastMoveTest(kLastMoveNone, 80, context));
-  EXPECT_TRUE(LastMoveTest(kLastMoveCurrent, 80, context));
-  EXPECT_FALSE(LastMoveTest(kLastMoveCurrent, 79, context));
-  EXPECT_FALSE(LastMoveTest(kLastMoveFinalPosition, 80, context));  // the last move is not played yet
-  EXPECT_FALSE(LastMoveTest(kLastMoveEachFigure, 80, context));
-  context.replayMode = true;
-  EXPECT_TRUE(LastMoveTest(kLastMoveEachFigure, 80, context));
-  context = {120, 80, 120, false};
-  EXPECT_TRUE(LastMoveTest(kLastMoveFinalPosition, 120, context));
-  EXPECT_FALSE(LastMoveTest(kLastMoveCurrent, 0, {0, 0, 0, false}));
+  const LastMoveContext current{120, 80, 80, false}, replay{120, 80, 80, true}, end{120, 80, 120, false};
+  const struct {
+    int option, move;
+    LastMoveContext context;
+    bool marked;
+  } cases[] = {
+      {kLastMoveAllStones, 3, current, true},       {kLastMoveNone, 80, current, false},
+      {kLastMoveCurrent, 80, current, true},        {kLastMoveCurrent, 79, current, false},
+      {kLastMoveFinalPosition, 80, current, false},  // the last move is not played yet
+      {kLastMoveEachFigure, 80, current, false},    {kLastMoveEachFigure, 80, replay, true},
+      {kLastMoveFinalPosition, 120, end, true},     {kLastMoveCurrent, 0, {0, 0, 0, false}, false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(LastMoveTest(c.option, c.move, c.context), c.marked) << c.option << " " << c.move;
 }
 
 TEST(FadeQueueTest, FramesAlphaAndDropping) {
-  EXPECT_EQ(FadeFrameCount(1000, 10), 100);
-  EXPECT_EQ(FadeFrameCount(5, 10), 1);
-  EXPECT_EQ(FadeFrameCount(1000, 0), 1000);
+  // At least one frame, and a zero period counts as one millisecond.
+  EXPECT_EQ(std::tuple(FadeFrameCount(1000, 10), FadeFrameCount(5, 10), FadeFrameCount(1000, 0)),
+            std::tuple(100, 1, 1000));
   FadeTimes times{300, 200, 50, 10};
-  EXPECT_EQ(FadeFramesForKind(kFadeMoveIn, times), 30);
-  EXPECT_EQ(FadeFramesForKind(kFadeCaptureOut, times), 20);
-  EXPECT_EQ(FadeFramesForKind(kFadeCaptureHalf, times), 10);
-  EXPECT_EQ(FadeFramesForKind(kFadeChange, times), 5);
+  EXPECT_EQ((std::array{FadeFramesForKind(kFadeMoveIn, times), FadeFramesForKind(kFadeCaptureOut, times),
+                        FadeFramesForKind(kFadeCaptureHalf, times), FadeFramesForKind(kFadeChange, times)}),
+            (std::array{30, 20, 10, 5}));
 
   FadeQueues queues;
   queues.add(7, kFadeCaptureOut, times);
@@ -102,9 +99,9 @@ TEST(FadeQueueTest, FramesAlphaAndDropping) {
   EXPECT_EQ(queues.queues().at(7).layers[0].kind, kFadeCaptureOut);
   FadeLayer& half = queues.queues().at(7).layers[1];
   half.remaining = 5;
-  EXPECT_EQ(FadeLayerAlpha(half), 127);
+  const int halfWay = FadeLayerAlpha(half);
   half.remaining = 0;
-  EXPECT_EQ(FadeLayerAlpha(half), 255);
+  EXPECT_EQ(std::pair(halfWay, FadeLayerAlpha(half)), std::pair(127, 255));
   queues.dropFinished();
   EXPECT_EQ(queues.queues().at(7).layers.size(), 1u);
   queues.queues().at(7).layers[0].remaining = 0;

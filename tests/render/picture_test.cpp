@@ -11,43 +11,37 @@ namespace {
 // Black cc, white gg, black ce (the current move); a label and a triangle at move 3.
 constexpr std::u16string_view kGame = u"(;SZ[9];B[cc];W[gg];B[ce]LB[ee:A]TR[gc])";
 
-TEST_F(PictureTest, StonesStandOnTheirCells) {
+TEST_F(PictureTest, StonesStandOnTheirCellsAndNothingLiesOutsideTheBoard) {
   load(kGame);
-  paint();
+  const QImage& picture = paint();
   EXPECT_LT(brightness(centre(2, 2)), 60);
   EXPECT_GT(brightness(centre(6, 6)), 200);
   EXPECT_TRUE(painter.missingImages().empty());
   // An empty cell off the grid shows the board image.
-  EXPECT_NEAR(qRed(offCentre(painter.picture(), 4, 1, g.boardLeft, g.boardTop)), kBoard.red(), 8);
+  EXPECT_NEAR(qRed(offCentre(picture, 4, 1, g.boardLeft, g.boardTop)), kBoard.red(), 8);
+  const QRect board(g.boardLeft, g.boardTop, g.extent, g.extent);
+  EXPECT_EQ(countPixels(picture, picture.rect(),
+                        [&](QRgb c, int x, int y) { return !board.contains(x, y) && c != kClientBackground.rgb(); }),
+            0);
 }
 
-TEST_F(PictureTest, LastMoveSquareFollowsItsOption) {
+TEST_F(PictureTest, LastMoveSquareAndFrameRingFollowTheirOptions) {
   load(kGame);
   design.intFields[u"最終手-■印"] = 3;
   paint();
   EXPECT_GT(brightness(centre(2, 4)), 180);  // a small white disc on the black stone of the current move
   EXPECT_LT(brightness(centre(2, 2)), 60);
   design.intFields[u"最終手-■印"] = 0;
-  paint();
-  EXPECT_LT(brightness(centre(2, 4)), 60);
-}
-
-TEST_F(PictureTest, FrameRingFollowsItsOption) {
-  load(kGame);
-  design.intFields[u"最終手-■印"] = 0;
   design.intFields[u"最終手-○枠"] = 0;
   paint();
+  EXPECT_LT(brightness(centre(2, 4)), 60);
   const QImage plain = painter.board();
   // Pixels of a cell that the ring changed, and whether they turned lighter.
   const auto ringPixels = [&](int column, int row, bool lighter) {
-    int changed = 0;
-    for (int y = 0; y < g.pitch; ++y)
-      for (int x = 0; x < g.pitch; ++x) {
-        const int before = brightness(plain.pixel(column * g.pitch + x, row * g.pitch + y));
-        const int after = brightness(painter.board().pixel(column * g.pitch + x, row * g.pitch + y));
-        if (lighter ? after > before + 40 : after < before - 40) ++changed;
-      }
-    return changed;
+    return countPixels(painter.board(), cell(column, row), [&](QRgb c, int x, int y) {
+      const int before = brightness(plain.pixel(x, y)), after = brightness(c);
+      return lighter ? after > before + 40 : after < before - 40;
+    });
   };
   design.intFields[u"最終手-○枠"] = 4;
   paint();
@@ -59,9 +53,11 @@ TEST_F(PictureTest, FrameRingFollowsItsOption) {
   EXPECT_GT(ringPixels(2, 4, true), g.pitch);
 }
 
-TEST_F(PictureTest, MarksAndNumbersAreDrawnInsideTheirCells) {
+TEST_F(PictureTest, MarksNumbersAndCoordinatesAreDrawnWhereTheyBelong) {
   load(kGame);
   design.intFields[u"最終手-■印"] = 0;
+  design.intFields[u"碁盤サイズ指定"] = 31;
+  design.intFields[u"碁盤座標"] = 0;
   paint();
   EXPECT_GT(changedPixels(4, 4), 10);  // label "A" on an empty point
   EXPECT_GT(changedPixels(6, 2), 10);  // triangle
@@ -70,41 +66,17 @@ TEST_F(PictureTest, MarksAndNumbersAreDrawnInsideTheirCells) {
   design.intFields[u"手数表示"] = 2;
   paint();
   EXPECT_GT(lightPixels(2, 2), withoutNumber + 5);  // "1" in light text on the black stone
-}
-
-TEST_F(PictureTest, CoordinatesForEachStyle) {
-  load(kGame);
-  design.intFields[u"碁盤サイズ指定"] = 31;
   const auto darkLeftAndBelow = [&] {
-    int dark = 0;
-    const QImage& picture = painter.picture();
-    for (int y = g.boardTop; y < g.boardTop + g.extent; ++y)
-      for (int x = g.boardLeft - g.pitch; x < g.boardLeft; ++x)
-        if (brightness(picture.pixel(x, y)) < 100) ++dark;
-    for (int y = g.boardTop + g.extent; y < g.boardTop + g.extent + g.pitch; ++y)
-      for (int x = g.boardLeft; x < g.boardLeft + g.extent; ++x)
-        if (brightness(picture.pixel(x, y)) < 100) ++dark;
-    return dark;
+    const auto dark = [](QRgb c, int, int) { return brightness(c) < 100; };
+    return countPixels(painter.picture(), QRect(g.boardLeft - g.pitch, g.boardTop, g.pitch, g.extent), dark) +
+           countPixels(painter.picture(), QRect(g.boardLeft, g.boardTop + g.extent, g.extent, g.pitch), dark);
   };
-  design.intFields[u"碁盤座標"] = 0;
-  paint();
   EXPECT_EQ(darkLeftAndBelow(), 0);
   for (int style : {1, 2, 3}) {
     design.intFields[u"碁盤座標"] = style;
     paint();
     EXPECT_GT(darkLeftAndBelow(), 50) << style;
   }
-}
-
-TEST_F(PictureTest, NothingOutsideTheBoardWithoutCoordinatesOrPanel) {
-  load(kGame);
-  const QImage& picture = paint();
-  const QRect board(g.boardLeft, g.boardTop, g.extent, g.extent);
-  int stray = 0;
-  for (int y = 0; y < picture.height(); ++y)
-    for (int x = 0; x < picture.width(); ++x)
-      if (!board.contains(x, y) && picture.pixel(x, y) != kClientBackground.rgb()) ++stray;
-  EXPECT_EQ(stray, 0);
 }
 
 TEST_F(PictureTest, PreviewStoneIsAQuarterOpaqueAtHalfTransparency) {
@@ -160,11 +132,9 @@ TEST_F(PictureTest, SearchResultShowsCandidatesAndCaption) {
   paint();
   EXPECT_GT(changedPixels(4, 4), 10);  // a faint candidate stone lettered "Ａ"
   const int withCircle = lightPixels(2, 2);
-  int caption = 0;
-  for (int y = g.infoTop; y < std::min(g.infoTop + 60, 480); ++y)
-    for (int x = g.infoLeft; x < g.infoLeft + g.extent; ++x)
-      if (painter.picture().pixel(x, y) != kClientBackground.rgb()) ++caption;
-  EXPECT_GT(caption, 100);
+  const QRect caption(g.infoLeft, g.infoTop, g.extent, std::min(60, 480 - g.infoTop));
+  EXPECT_GT(countPixels(painter.picture(), caption, [](QRgb c, int, int) { return c != kClientBackground.rgb(); }),
+            100);
   state.search = nullptr;
   paint();
   EXPECT_EQ(changedPixels(4, 4), 0);

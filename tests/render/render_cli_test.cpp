@@ -18,31 +18,20 @@ class RenderCliTest : public CliTest {
   }
 };
 
-TEST_F(RenderCliTest, ProGameAtMove100WithNumbers) {
-  if (!fs::exists(kProGame)) GTEST_SKIP() << "no corpus";
-  expectPicture("render " + kProGame + " --move 100 --numbers 2", "pro100.png");
-}
-
-TEST_F(RenderCliTest, SmallBoardsAndTerritory) {
+TEST_F(RenderCliTest, RenderDrawsRealGamesMarksAndEachCoordinateStyle) {
+  const std::string marks = write("marks.sgf", kMarks).string();
+  if (fs::exists(kProGame)) expectPicture("render " + kProGame + " --move 100 --numbers 2", "pro100.png");
   expectPicture("render " + kCorpus + "/variety/aeb__9x9_nhk-newyear2002-1.sgf --coords 1", "nine.png");
   expectPicture("render " + kCorpus + "/variety/aeb__13x13_2014-1.sgf --numbers 2 --move-list", "thirteen.jpg");
   expectPicture("render " + kCorpus + "/variety/aeb__9x9_nhk-newyear2002-1.sgf --territory", "territory.png");
-}
-
-TEST_F(RenderCliTest, MarksLabelsAndEachCoordinateStyle) {
-  const fs::path game = write("marks.sgf", kMarks);
-  for (int style = 1; style <= 3; ++style)
-    expectPicture("render " + game.string() + " --coords " + std::to_string(style),
-                  "coords" + std::to_string(style) + ".png");
-}
-
-TEST_F(RenderCliTest, BadArgumentsAreUsageErrors) {
-  const fs::path game = write("marks.sgf", kMarks);
-  EXPECT_EQ(run("render " + game.string() + " --coords 4 -o " + (dir / "x.png").string()).status, 2);
-  EXPECT_EQ(run("render " + game.string() + " -o " + (dir / "x.gif").string()).status, 2);
-  EXPECT_EQ(run("render " + game.string() + " --move 99 -o " + (dir / "x.png").string()).status, 1);
-  EXPECT_EQ(run("export " + game.string() + " --mode sideways -o " + dir.string()).status, 2);
-  EXPECT_FALSE(fs::exists(dir / "x.png"));
+  for (const char* style : {"1", "2", "3"})
+    expectPicture("render " + marks + " --coords " + style, std::string("coords") + style + ".png");
+  const std::string x = (dir / "x.png").string();
+  expectRefusals({{"render " + marks + " --coords 4 -o " + x, 2, ""},
+                  {"render " + marks + " -o " + (dir / "x.gif").string(), 2, ""},
+                  {"render " + marks + " --move 99 -o " + x, 1, ""},
+                  {"export " + marks + " --mode sideways -o " + dir.string(), 2, ""}});
+  EXPECT_FALSE(fs::exists(x));
 }
 
 TEST_F(RenderCliTest, ExportWritesOutputJpg) {

@@ -79,25 +79,24 @@ class PictureTest : public ::testing::Test {
     return image.pixel(left + column * g.pitch + g.halfPitch + g.pitch / 4,
                        top + row * g.pitch + g.halfPitch + g.pitch / 4);
   }
-  // Pixels of a cell that differ from the clean board.
-  int changedPixels(int column, int row) const {
-    int changed = 0;
-    for (int y = 0; y < g.pitch; ++y)
-      for (int x = 0; x < g.pitch; ++x) {
-        const QRgb a = painter.board().pixel(column * g.pitch + x, row * g.pitch + y);
-        const QRgb b = painter.cleanBoard().pixel(column * g.pitch + x, row * g.pitch + y);
-        if (std::abs(brightness(a) - brightness(b)) > 40) ++changed;
-      }
-    return changed;
+  // Pixels of an area that pass test(pixel, x, y).
+  template <class Test>
+  static int countPixels(const QImage& image, const QRect& area, Test test) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x) count += test(image.pixel(x, y), x, y);
+    return count;
   }
-
+  QRect cell(int column, int row) const { return QRect(column * g.pitch, row * g.pitch, g.pitch, g.pitch); }
+  // Pixels of a cell of the painted board that differ from the clean board.
+  int changedPixels(int column, int row) const {
+    return countPixels(painter.board(), cell(column, row), [&](QRgb a, int x, int y) {
+      return std::abs(brightness(a) - brightness(painter.cleanBoard().pixel(x, y))) > 40;
+    });
+  }
   // Light pixels of a cell of the painted board.
   int lightPixels(int column, int row) const {
-    int light = 0;
-    for (int y = 0; y < g.pitch; ++y)
-      for (int x = 0; x < g.pitch; ++x)
-        if (brightness(painter.board().pixel(column * g.pitch + x, row * g.pitch + y)) > 150) ++light;
-    return light;
+    return countPixels(painter.board(), cell(column, row), [](QRgb c, int, int) { return brightness(c) > 150; });
   }
 
   fs::path folder;

@@ -20,111 +20,77 @@ GameMatch scan(const search::SearchPattern& pattern, const std::string& sgf, Sea
                           {settings.bwFixed, settings.nextWithin});
 }
 
+// A match as one line: the position found in its own colours (and in which
+// turn of the board), in exchanged colours, and the follow-up move.
+std::string text(const GameMatch& m) {
+  std::string out = "own " + std::to_string(m.ownMatch) + "/" + std::to_string(m.ownVariant) + " exchanged " +
+                    std::to_string(m.exchangedMatch);
+  if (m.followUpMove < 0) return out;
+  return out + " next " + std::to_string(m.followUpMove) + (m.followUpColour == 1 ? " B@" : " W@") +
+         std::to_string(m.followUpPoint % 19) + "-" + std::to_string(m.followUpPoint / 19);
+}
+
 TEST(SearchScanTest, ColoursAreExchangedOnlyWhenNotFixed) {
   const auto pattern = patternOf(game(moves({"dd"})), 1);  // one black stone on a 4-4 point
-  const std::string whiteFirst = game(";W[pp]");
-  const GameMatch free = scan(pattern, whiteFirst);
-  EXPECT_EQ(free.ownMatch, -1);
-  EXPECT_EQ(free.exchangedMatch, 1);
+  const GameMatch free = scan(pattern, game(";W[pp]"));
+  EXPECT_EQ(text(free), "own -1/-1 exchanged 1");
   EXPECT_EQ(search::gameResultText(free, 0, false), u"-1");
-
-  SearchSettings fixed;
-  fixed.bwFixed = true;
-  const GameMatch none = scan(pattern, whiteFirst, fixed);
+  const GameMatch none = scan(pattern, game(";W[pp]"), {.bwFixed = true});
   EXPECT_FALSE(none.found());
   EXPECT_EQ(search::gameResultText(none, 0, false), u"");
 }
 
 TEST(SearchScanTest, TurnedAndMirroredGamesAreFoundWithTheirFollowUpInThePatternsOrientation) {
   const auto pattern = patternOf(game(moves({"cd", "ec"})), 2);  // black (2,3), white (4,2): no symmetry
-  EXPECT_EQ(scan(pattern, game(moves({"pc", "qe"}))).ownMatch, 2) << "a quarter turn clockwise";
-
-  const GameMatch mirrored = scan(pattern, game(moves({"qd", "oc", "cp"})));
-  EXPECT_EQ(mirrored.ownMatch, 2);
-  EXPECT_EQ(mirrored.followUpMove, 3);
-  EXPECT_EQ(mirrored.followUpPoint, point(16, 15)) << "the mirror image of cp";
-  EXPECT_EQ(mirrored.followUpColour, 1);
-
-  const GameMatch exchanged = scan(pattern, game(moves({"oq", "qp"})));  // half a turn, colours swapped
-  EXPECT_EQ(exchanged.ownMatch, -1);
-  EXPECT_EQ(exchanged.exchangedMatch, 2);
+  EXPECT_EQ(text(scan(pattern, game(moves({"pc", "qe"})))), "own 2/1 exchanged -1") << "a quarter turn clockwise";
+  // The follow-up is cp mirrored.
+  EXPECT_EQ(text(scan(pattern, game(moves({"qd", "oc", "cp"})))), "own 2/4 exchanged -1 next 3 B@16-15");
+  EXPECT_EQ(text(scan(pattern, game(moves({"oq", "qp"})))), "own -1/-1 exchanged 2") << "half a turn, colours swapped";
+  // A symmetric pattern is found once per game.
+  EXPECT_EQ(text(scan(patternOf(game(moves({"jj"})), 1), game(moves({"jj", "dd"})))),
+            "own 1/0 exchanged -1 next 2 W@3-3");
 }
 
 TEST(SearchScanTest, AnOccupiedEmptyPointEndsTheGameEvenAfterTheStoneIsTaken) {
   const auto pattern = patternOf(game(moves({"ba", "pp", "ab"})), 3);
-  const std::vector<std::string> passes(19, "");
-  std::vector<std::string> spoiled = passes;
+  std::vector<std::string> spoiled(19, ""), clean(20, "");
   spoiled.insert(spoiled.end(), {"aa", "ba", "pp", "ab"});  // W aa at position 20, taken by B ab at 23
-  std::vector<std::string> clean(20, "");
   clean.insert(clean.end(), {"ba", "pp", "ab"});
-
   ReplayedRecord spoiledGame(game(moves(spoiled)));
   ASSERT_EQ(spoiledGame.board.history.boardGrids[23].stones[point(0, 0)], 0) << "the white stone is captured";
-  const GameMatch late = scan(pattern, game(moves(spoiled)));
-  EXPECT_FALSE(late.found());
+  EXPECT_FALSE(scan(pattern, game(moves(spoiled))).found());
   EXPECT_EQ(scan(pattern, game(moves(clean))).ownMatch, 23);
+  // A point emptied by a capture before the pattern's position spoils only the positions while it is occupied.
+  const auto captured = patternOf(game(";B[ba];W[aa];B[ab]"), 3, std::array<int, 4>{0, 0, 2, 2});
+  EXPECT_EQ(captured.patternValue[point(0, 0)], search::kWasCaptured);
+  EXPECT_EQ(scan(captured, game(";B[ba];W[aa];B[ab]")).ownMatch, 3);
 }
 
-TEST(SearchScanTest, APointEmptiedByACaptureOnlySpoilsPositionsWhileOccupied) {
-  // Black takes the white stone on aa with ab: aa was played on before the pattern position.
-  const auto pattern = patternOf(game(";B[ba];W[aa];B[ab]"), 3, std::array<int, 4>{0, 0, 2, 2});
-  EXPECT_EQ(pattern.patternValue[point(0, 0)], search::kWasCaptured);
-  // The game itself had a stone there one move before: that position fails, the game is still found.
-  EXPECT_EQ(scan(pattern, game(";B[ba];W[aa];B[ab]")).ownMatch, 3);
-}
-
-TEST(SearchScanTest, TheFollowUpInsideTheRangeSkipsMovesElsewhere) {
-  const std::array<int, 4> corner{0, 0, 6, 6};
-  const auto pattern = patternOf(game(moves({"dd", "fc"})), 2, corner);
+TEST(SearchScanTest, TheRangeHoldsItsLastRowAndColumnAndTheFollowUpInsideItSkipsMovesElsewhere) {
+  const auto pattern = patternOf(game(moves({"dd", "fc"})), 2, std::array<int, 4>{0, 0, 6, 6});
   ASSERT_EQ(pattern.rangeStones, 2);
   const std::string target = game(moves({"dd", "fc", "jp", "qq", "ce"}));
-  const GameMatch next = scan(pattern, target);
-  EXPECT_EQ(next.followUpMove, 3);
-  EXPECT_EQ(next.followUpPoint, point(9, 15));
-
-  SearchSettings within;
-  within.nextWithin = true;
-  const GameMatch inside = scan(pattern, target, within);
-  EXPECT_EQ(inside.followUpMove, 5);
-  EXPECT_EQ(inside.followUpPoint, point(2, 4));
-}
-
-TEST(SearchScanTest, TheLastRowAndColumnOfTheRangeBelongToThePattern) {
-  // A white stone on the range's last row, then on its last column: without it
-  // the game matches only half.
+  EXPECT_EQ(text(scan(pattern, target)), "own 2/0 exchanged -1 next 3 B@9-15");
+  EXPECT_EQ(text(scan(pattern, target, {.nextWithin = true})), "own 2/0 exchanged -1 next 5 B@2-4");
+  // A white stone on the range's last row, then on its last column: without it the game matches only half.
   for (const char* edge : {"ce", "ec"}) {
-    const auto pattern = patternOf(game(moves({"dd", edge})), 2, std::array<int, 4>{0, 0, 4, 4});
-    EXPECT_EQ(pattern.rangeStones, 2) << edge;
-    EXPECT_EQ(scan(pattern, game(moves({"dd", edge}))).ownMatch, 2) << edge;
-    EXPECT_FALSE(scan(pattern, game(moves({"dd", "pp"}))).found()) << edge;
+    const auto edged = patternOf(game(moves({"dd", edge})), 2, std::array<int, 4>{0, 0, 4, 4});
+    EXPECT_EQ(edged.rangeStones, 2) << edge;
+    EXPECT_EQ(scan(edged, game(moves({"dd", edge}))).ownMatch, 2) << edge;
+    EXPECT_FALSE(scan(edged, game(moves({"dd", "pp"}))).found()) << edge;
   }
 }
 
-TEST(SearchScanTest, ASymmetricPatternIsFoundOncePerGame) {
-  const auto pattern = patternOf(game(moves({"jj"})), 1);
-  const GameMatch match = scan(pattern, game(moves({"jj", "dd"})));
-  EXPECT_EQ(match.ownMatch, 1);
-  EXPECT_EQ(match.ownVariant, 0);
-  EXPECT_EQ(match.followUpPoint, point(3, 3));
-}
-
 TEST(GameOutcomeTest, ResultsAndRates) {
-  using search::GameOutcome;
-  EXPECT_EQ(search::readOutcome(u"黒中押し勝ち"), GameOutcome::BlackWin);
-  EXPECT_EQ(search::readOutcome(u"黑胜"), GameOutcome::BlackWin);
-  EXPECT_EQ(search::readOutcome(u"白3目半勝"), GameOutcome::WhiteWin);
-  EXPECT_EQ(search::readOutcome(u"W+R"), GameOutcome::WhiteWin);
-  EXPECT_EQ(search::readOutcome(u"b+0.5"), GameOutcome::BlackWin);
-  EXPECT_EQ(search::readOutcome(u"ジゴ"), GameOutcome::Undecided);
-  EXPECT_EQ(search::readOutcome(u"黒番"), GameOutcome::Undecided);
-  EXPECT_EQ(search::readOutcome(u"Void"), GameOutcome::Undecided);
-
-  EXPECT_EQ(search::winRateText(7, 5), u".583 ");
-  EXPECT_EQ(search::winRateText(1, 1999), u".001 ") << "half a thousandth rounds up";
-  EXPECT_EQ(search::winRateText(1999, 1), u".999 ") << "only all wins show 1.000";
-  EXPECT_EQ(search::winRateText(3, 0), u"1.000");
-  EXPECT_EQ(search::winRateText(0, 2), u".000 ");
-  EXPECT_EQ(search::winRateText(0, 0), u"---");
+  using enum search::GameOutcome;
+  const std::pair<std::u16string_view, search::GameOutcome> results[] = {
+      {u"黒中押し勝ち", BlackWin}, {u"黑胜", BlackWin},  {u"白3目半勝", WhiteWin}, {u"W+R", WhiteWin},
+      {u"b+0.5", BlackWin},        {u"ジゴ", Undecided}, {u"黒番", Undecided},     {u"Void", Undecided}};
+  for (const auto& [text, outcome] : results) EXPECT_EQ(search::readOutcome(text), outcome) << utf16ToUtf8(text);
+  // Half a thousandth rounds up, and only all wins show 1.000.
+  const std::tuple<int, int, std::u16string_view> rates[] = {{7, 5, u".583 "}, {1, 1999, u".001 "}, {1999, 1, u".999 "},
+                                                             {3, 0, u"1.000"}, {0, 2, u".000 "},    {0, 0, u"---"}};
+  for (const auto& [wins, losses, text] : rates) EXPECT_EQ(search::winRateText(wins, losses), text) << wins;
 }
 
 class PlaylistSearchTest : public SearchFolderTest {
@@ -146,19 +112,16 @@ TEST_F(PlaylistSearchTest, ResultsSummaryAndFollowUps) {
   addFourGames();
   const auto results = search::SearchPlaylist(playlist, pattern, {}, context);
   ASSERT_TRUE(results);
-  ASSERT_EQ(results->games.size(), 4u);
-  EXPECT_EQ(results->games[0].text, u"1");
-  EXPECT_EQ(results->games[1].text, u"-1");
-  EXPECT_EQ(results->games[2].text, u"");
-  EXPECT_FALSE(results->games[2].listed);
-  EXPECT_EQ(results->games[3].text, u"1");
+  std::u16string listed;
+  for (const auto& g : results->games) listed += g.text + (g.listed ? u"|" : u"-|");
+  EXPECT_EQ(listed, u"1|-1|-|1|");
 
   const auto& summary = results->summary;
   EXPECT_EQ(summary.found, 3);
   ASSERT_EQ(summary.candidates.size(), 2u);
-  EXPECT_EQ(summary.candidates[0].point, point(15, 15));
-  EXPECT_EQ(summary.candidates[0].letter, u"Ａ");
-  EXPECT_EQ(summary.candidates[1].point, point(3, 15));
+  EXPECT_EQ(summary.candidates[0].letter + u"/" + summary.candidates[1].letter, u"Ａ/Ｂ");
+  EXPECT_EQ(std::pair(summary.candidates[0].point, summary.candidates[1].point),
+            std::pair(point(15, 15), point(3, 15)));
 
   const std::u16string expectedSummary =
       u"4局中3局 ○：2勝0敗 1.000   □：0勝2敗 .000   白：2局 0勝1敗 .000   黒：1局 0勝1敗 .000 ";
@@ -170,10 +133,7 @@ TEST_F(PlaylistSearchTest, ResultsSummaryAndFollowUps) {
 
 TEST_F(PlaylistSearchTest, FixedColoursUseTheShortFormAndThresholdListsPartialMatches) {
   addFourGames();
-  SearchSettings settings;
-  settings.bwFixed = true;
-  settings.threshold = 0;
-  const auto results = search::SearchPlaylist(playlist, pattern, settings, context);
+  const auto results = search::SearchPlaylist(playlist, pattern, {.bwFixed = true, .threshold = 0}, context);
   ASSERT_TRUE(results);
   EXPECT_EQ(results->games[1].text, u" 0％") << "the exchanged game is no match with fixed colours";
   EXPECT_EQ(results->games[2].text, u" 0％");
