@@ -222,7 +222,9 @@ int runFileCommand(const Args& args, const std::filesystem::path& home, Streams 
     else if (arg == "--field" && hasValue) fieldKey = args[++i];
     else if (rename && arg == "--tag-max" && hasValue) {
       tagMax = parseInt(args[++i]);
-      if (!tagMax || *tagMax < -1) return usageError(kPlaylistCommand, "--tag-max takes -1 or more", streams);
+      const auto& range = optionInfo(DocumentOption::RenameTagMax);
+      if (!tagMax || *tagMax < range.low || *tagMax > range.high)
+        return usageError(kPlaylistCommand, "--tag-max takes -1 to 1000", streams);
     } else if (arg == "--yes") yes = true;
     else if (!arg.empty() && arg[0] == '-')
       return usageError(kPlaylistCommand, optionProblem(kPlaylistCommand, arg), streams);
@@ -252,7 +254,7 @@ int runFileCommand(const Args& args, const std::filesystem::path& home, Streams 
   }
   for (int row : rows) playlist.list.selected.insert(playlist.displayOrder[static_cast<std::size_t>(row - 1)]);
   if (!rows.empty()) playlist.list.anchor = playlist.displayOrder[static_cast<std::size_t>(*rows.begin() - 1)];
-  if (tagMax) session.doc.state.options["rename_tag_max"] = *tagMax;
+  if (tagMax) session.doc.state.options[DocumentOption::RenameTagMax] = *tagMax;
 
   const char* verb = rename ? "rename" : "move";
   if (rows.size() > static_cast<std::size_t>(kFileMoveLimit))
@@ -260,7 +262,7 @@ int runFileCommand(const Args& args, const std::filesystem::path& home, Streams 
                              std::to_string(rows.size()) + " selected)");
   const std::u16string folderText = folder.empty() ? u"" : pathToText(std::filesystem::absolute(folder, ec));
   if (!yes) {
-    const int tag = optionValue(session.doc.state.options, "rename_tag_max", 10);
+    const int tag = option(session.doc.state.options, DocumentOption::RenameTagMax);
     const std::vector<PlannedMove> plan = rename ? planRenames(playlist, field->label, utf8ToUtf16(pattern), tag)
                                                  : planMoves(playlist, field->label, folderText);
     if (plan.empty()) return fail(streams, std::string("no file to ") + verb);

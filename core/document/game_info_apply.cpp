@@ -53,7 +53,7 @@ void storeTicked(Document& doc, const GameInfoForm& form, PlaylistEntry* entry) 
 int applySingle(Document& doc, platform::Services& services, GameInfoForm& form, const GameInfoTargets& targets) {
   const int size = boardSizeFromField(form.values[kBoardSizeField], doc.record().boardSize);
   if (!resizeBoard(doc, services, size, true)) return kGameInfoCancelled;
-  doc.state.options["boardsize"] = size;
+  doc.state.options[DocumentOption::BoardSize] = size;
   form.values[kBoardSizeField] = number(size);
 
   const bool playlistGame = doc.state.playlistIndex > 0;
@@ -92,7 +92,7 @@ int applyBatch(Document& doc, platform::Services& services, GameInfoForm& form, 
   doc.batchMode = true;
   // Opening turns the board by the load-time rotation, and saving would write
   // the turned moves into every file.
-  doc.state.options["gobanroll"] = -1;
+  doc.state.options[DocumentOption::LoadRotation] = -1;
 
   std::vector<std::u16string> saved;
   std::vector<std::u16string> failed;

@@ -22,8 +22,8 @@ using playback::Playback;
 class AutoPlayTest : public ::testing::Test {
  protected:
   AutoPlayTest() {
-    doc.globalOptions["update_time"] = 10;
-    design(playback::kLoopTime, -1);
+    doc.globalOptions[GlobalOption::UpdateTime] = 10;
+    design(DesignField::LoopTime, -1);
     pb.actions.moveShown = [this](int move, int wait) { shown.push_back({tick, move, wait}); };
     pb.actions.armTimer = [this](int period) {
       periods.push_back(period);
@@ -32,9 +32,7 @@ class AutoPlayTest : public ::testing::Test {
     pb.actions.enableHistoryCommands = [this](bool enabled) { historyEnabled.push_back(enabled); };
   }
 
-  void design(std::u16string_view label, int value) {
-    doc.state.design.intFields.insert_or_assign(std::u16string(label), value);
-  }
+  void design(DesignField field, int value) { setDesignValue(doc.state.design, field, value); }
   // Timer ticks until auto-play stops, at most `limit`.
   void run(int limit = 100000) {
     for (int i = 0; i < limit && pb.autoPlay.running(); ++i) {
@@ -89,7 +87,7 @@ TEST_F(AutoPlayTest, StartedAtTheEndItRewindsOnceAndStopsAtTheNextEnd) {
 }
 
 TEST_F(AutoPlayTest, WithLoopingOnLapsAreCounted) {
-  design(playback::kLoopTime, 0);
+  design(DesignField::LoopTime, 0);
   loadText(doc, quietGame(3));
   playback::ToggleAutoPlay(pb, false);
   EXPECT_EQ(playback::autoPlayStatusText(pb), u"《自動再生》  ");
@@ -106,8 +104,8 @@ TEST_F(AutoPlayTest, WithLoopingOnLapsAreCounted) {
 
 TEST_F(AutoPlayTest, ARangeFromHighToLowPlaysBackwards) {
   loadText(doc, quietGame(60));
-  design(playback::kAutoStart, 50);
-  design(playback::kAutoLast, 10);
+  design(DesignField::AutoStart, 50);
+  design(DesignField::AutoLast, 10);
   playback::ToggleAutoPlay(pb, false);
   ASSERT_EQ(doc.currentMove(), 50) << "the start brings the game into the range";
   run();
@@ -120,8 +118,8 @@ TEST_F(AutoPlayTest, ARangeFromHighToLowPlaysBackwards) {
 
 TEST_F(AutoPlayTest, ABackwardRangeBelowTheFirstMoveStillEnds) {
   loadText(doc, quietGame(4));
-  design(playback::kAutoStart, 3);
-  design(playback::kAutoLast, -100);
+  design(DesignField::AutoStart, 3);
+  design(DesignField::AutoLast, -100);
   playback::ToggleAutoPlay(pb, false);
   run(10000);
   EXPECT_EQ(moves(), "3 2 1 0");
@@ -132,8 +130,8 @@ TEST_F(AutoPlayTest, ARangeWithoutMovesDoesNotStart) {
   loadText(doc, quietGame(60));
   const std::pair<int, int> ranges[] = {{0, 0}, {7, 7}, {300, 400}};
   for (const auto& [start, last] : ranges) {
-    design(playback::kAutoStart, start);
-    design(playback::kAutoLast, last);
+    design(DesignField::AutoStart, start);
+    design(DesignField::AutoLast, last);
     playback::ToggleAutoPlay(pb, false);
     EXPECT_FALSE(pb.autoPlay.running()) << start << ".." << last;
     EXPECT_FALSE(doc.autoPlayRunning);
@@ -144,8 +142,8 @@ TEST_F(AutoPlayTest, ARangeWithoutMovesDoesNotStart) {
 }
 
 TEST_F(AutoPlayTest, ADisplayTimeShorterThanTheTimerPeriodWaitsOneTick) {
-  doc.globalOptions["update_time"] = 2000;
-  design(playback::kAutoSpeed, 1000);
+  doc.globalOptions[GlobalOption::UpdateTime] = 2000;
+  design(DesignField::AutoSpeed, 1000);
   loadText(doc, quietGame(3));
   playback::ToggleAutoPlay(pb, false);
   run();
@@ -157,7 +155,7 @@ TEST_F(AutoPlayTest, ADisplayTimeShorterThanTheTimerPeriodWaitsOneTick) {
 }
 
 TEST_F(AutoPlayTest, TheWaitAfterAMoveDrivesItsFade) {
-  design(playback::kAutoSpeed, 50);
+  design(DesignField::AutoSpeed, 50);
   loadText(doc, quietGame(2));
   std::vector<int> opacities;
   pb.actions.fadeStep = [&](int opacity) { opacities.push_back(opacity); };
@@ -187,20 +185,20 @@ TEST_F(AutoPlayTest, StoppingGivesTheCommandsAndTheInformationWindowBack) {
 
 TEST_F(AutoPlayTest, MovesShownForwardSoundTheirStones) {
   loadText(doc, quietGame(3));
-  SetFilePath(doc.state.gameInfo, playback::kBlackSound, u"black.wav");
-  SetFilePath(doc.state.gameInfo, playback::kWhiteSound, u"sounds/white.wav");
+  SetFilePath(doc.state.gameInfo, FileField::BlackSound, u"black.wav");
+  SetFilePath(doc.state.gameInfo, FileField::WhiteSound, u"sounds/white.wav");
   playback::ToggleAutoPlay(pb, false);
   run();
   EXPECT_TRUE(services.callsOf("playWave").empty()) << "the design's 石音 is off";
 
-  design(playback::kStoneSound, 1);
-  design(playback::kAutoStart, 3);
-  design(playback::kAutoLast, 1);
+  design(DesignField::StoneSound, 1);
+  design(DesignField::AutoStart, 3);
+  design(DesignField::AutoLast, 1);
   playback::ToggleAutoPlay(pb, false);
   run();
   EXPECT_TRUE(services.callsOf("playWave").empty()) << "a backward show takes stones away";
-  design(playback::kAutoStart, 0);
-  design(playback::kAutoLast, -100);
+  design(DesignField::AutoStart, 0);
+  design(DesignField::AutoLast, -100);
   showMove(doc, 0);
   playback::ToggleAutoPlay(pb, false);
   run();
@@ -212,9 +210,9 @@ TEST_F(AutoPlayTest, MovesShownForwardSoundTheirStones) {
 }
 
 TEST_F(AutoPlayTest, AFigureRunPlaysOneFigureAndStopsAtItsEnd) {
-  doc.state.options["kifunarabe"] = 2;  // switches are on at 1 or more
-  doc.state.options["auto_kifu"] = 2;
-  design(playback::kRcFraction, 3);
+  doc.state.options[DocumentOption::ReplayMode] = 2;  // switches are on at 1 or more
+  doc.state.options[DocumentOption::AutoNextGame] = 2;
+  design(DesignField::RcFraction, 3);
   doc.state.design.figureEnds = {0, 5, 12, 18};
   loadText(doc, quietGame(20));
   EXPECT_EQ(playback::buildFigureEnds(doc), (std::vector<int>{0, 5, 12, 20}));
@@ -230,7 +228,7 @@ TEST_F(AutoPlayTest, AFigureRunPlaysOneFigureAndStopsAtItsEnd) {
 
   playback::StepBackward(pb);
   EXPECT_EQ(doc.currentMove(), 5);
-  doc.state.options["auto_kifu"] = -1;
+  doc.state.options[DocumentOption::AutoNextGame] = -1;
   playback::StepForward(pb);
   EXPECT_EQ(doc.currentMove(), 12) << "without 次譜自動再生 a step jumps to the next figure's end";
 }
@@ -280,8 +278,8 @@ TEST_F(AutoPlayTest, ALadderIsPlayedOutAndRecorded) {
   ASSERT_EQ(loadRecordText(doc, u"(;SZ[9]AB[cd][dc][ce]AW[dd];B[ed])", options), kReadOk);
   showMove(doc, 1);
   // The design's range would refuse to start; the run has its own.
-  design(playback::kAutoStart, 0);
-  design(playback::kAutoLast, 0);
+  design(DesignField::AutoStart, 0);
+  design(DesignField::AutoLast, 0);
   const LadderOutcome outcome = ReadLadder(doc, services, 3 + 3 * 9, playback::ladderRunStarter(pb));
   ASSERT_EQ(outcome.status, LadderStatus::Added);
   ASSERT_TRUE(pb.autoPlay.running());

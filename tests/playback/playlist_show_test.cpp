@@ -22,9 +22,11 @@ using playback::Playback;
 class PlaylistShowTest : public ::testing::Test {
  protected:
   PlaylistShowTest() {
-    doc.globalOptions["update_time"] = 10;
+    doc.globalOptions[GlobalOption::UpdateTime] = 10;
     PlaylistEntry design;
-    design.intFields = {{std::u16string(playback::kAutoSpeed), 1000}, {std::u16string(playback::kLoopTime), -500}};
+    design.intFields.clear();
+    setDesignValue(design, DesignField::AutoSpeed, 1000);
+    setDesignValue(design, DesignField::LoopTime, -500);
     const int lengths[] = {3, 4, 2};
     for (int g = 0; g < 3; ++g) {
       const fs::path file = folder.write("g" + std::to_string(g + 1) + ".sgf", quietGame(lengths[g]));
@@ -36,8 +38,8 @@ class PlaylistShowTest : public ::testing::Test {
     pb.actions.playlistGameOpened = [this](int number) { opened.push_back({tick, number, 0, 0}); };
   }
 
-  void setAll(std::u16string_view label, int value) {
-    for (PlaylistEntry& entry : playlist.entries) entry.intFields.insert_or_assign(std::u16string(label), value);
+  void setAll(DesignField field, int value) {
+    for (PlaylistEntry& entry : playlist.entries) setDesignValue(entry, field, value);
   }
   void run(int limit = 100000) {
     for (int i = 0; i < limit && pb.autoPlay.running(); ++i) {
@@ -101,8 +103,8 @@ TEST_F(PlaylistShowTest, WithoutLoopingItPausesBetweenGamesAndStopsAfterTheLast)
 TEST_F(PlaylistShowTest, APauseThatIsNoWholeNumberOfTicksIsRoundedUp) {
   const std::array<std::array<int, 3>, 2> cases{{{10, -505, 151}, {7, -500, 215}}};  // period, looptime, pause
   for (const auto& [period, looptime, pause] : cases) {
-    doc.globalOptions["update_time"] = period;
-    setAll(playback::kLoopTime, looptime);
+    doc.globalOptions[GlobalOption::UpdateTime] = period;
+    setAll(DesignField::LoopTime, looptime);
     playlist.currentGameIndex = 0;
     trace.clear();
     opened.clear();
@@ -116,14 +118,14 @@ TEST_F(PlaylistShowTest, APauseThatIsNoWholeNumberOfTicksIsRoundedUp) {
 }
 
 TEST_F(PlaylistShowTest, WithLoopingItWrapsToTheFirstGameAndTurnsTheBoard) {
-  setAll(playback::kLoopTime, 500);
-  doc.state.options["gobanroll"] = 3;
+  setAll(DesignField::LoopTime, 500);
+  doc.state.options[DocumentOption::LoadRotation] = 3;
   playback::StartPlaylistAutoPlay(pb);
   while (opened.size() < 4 && pb.autoPlay.running()) run(1);
   run(100);
   EXPECT_TRUE(pb.autoPlay.running());
   EXPECT_EQ(show(), "1:1 1:2 1:3 2:1 2:2 2:3 2:4 3:1 3:2 1:1");
-  EXPECT_EQ(optionValue(doc.state.options, "gobanroll", 0), 4) << "one more turn at the playlist loop";
+  EXPECT_EQ(option(doc.state.options, DocumentOption::LoadRotation), 4) << "one more turn at the playlist loop";
   EXPECT_EQ(opened[3].tick - tickOf(3, 2), 101 + 150) << "pause of auto_speed + |looptime|";
   EXPECT_EQ(tickOf(1, 1, tickOf(3, 2)) - opened[3].tick, 1);
   playback::ToggleAutoPlay(pb, false);
@@ -186,7 +188,7 @@ TEST_F(PlaylistShowTest, NextAndPreviousGameWrapAndStampTheAccessDate) {
   ASSERT_EQ(playback::StepPlaylistGame(pb, -1), 0);
   EXPECT_EQ(playlist.currentGameIndex, 3);
   EXPECT_EQ(doc.moveCount(), 2);
-  EXPECT_EQ(optionValue(doc.state.options, "gobanroll", 0), -8) << "rotation off stays off";
+  EXPECT_EQ(option(doc.state.options, DocumentOption::LoadRotation), -8) << "rotation off stays off";
   EXPECT_EQ(playback::rotationAfterLoop(7, 1), 0);
   EXPECT_EQ(playback::rotationAfterLoop(0, -1), 7);
   EXPECT_EQ(playback::rotationAfterLoop(15, 1), 15) << "first move to the upper right";
