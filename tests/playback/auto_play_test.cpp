@@ -289,5 +289,15 @@ TEST_F(AutoPlayTest, ALadderIsPlayedOutAndRecorded) {
   EXPECT_EQ(lastHistory(), u"〔2手目～14手目〕［シチョウ］");
 }
 
+// Playback once read display fields as 0 when the design lacked them.
+TEST(DesignValues, AnUnsetFieldReadsAsItsInitialValueAndOpacitiesStayInRange) {
+  Document doc;
+  doc.state.design = {};
+  for (const DesignFieldInfo& info : kDesignFields)
+    EXPECT_EQ(designValue(doc.state.design, info.field), info.initial) << info.key;
+  setDesignValue(doc.state.design, DesignField::StarTransparency, 300);
+  EXPECT_EQ(designValue(doc.state.design, DesignField::StarTransparency), 255);
+}
+
 }  // namespace
 }  // namespace mokuza::test

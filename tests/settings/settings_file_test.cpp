@@ -13,6 +13,22 @@ namespace {
 
 class SettingsFileTest : public SettingsTest {};
 
+TEST_F(SettingsFileTest, EveryOptionAndDesignValueComesBackByteForByte) {
+  for (const auto& info : kGlobalOptions)
+    doc.globalOptions[info.option] = info.high < kNoHigh ? info.low : 11 + static_cast<int>(info.option);
+  for (const auto& info : kDocumentOptions)
+    doc.state.options[info.option] = info.high < kNoHigh ? info.low : 11 + static_cast<int>(info.option);
+  for (const DesignFieldInfo& info : kDesignFields)
+    if (info.group != DesignGroup::Unlisted)
+      setDesignValue(doc.state.design, info.field, 21 + static_cast<int>(info.field));
+  const std::u16string written = settingsText(doc, settings, program);
+  ASSERT_TRUE(writeSettings(doc, settings, program, context.settingsFile));
+  Document back;
+  Settings backSettings;
+  readSettings(back, backSettings, context, context.settingsFile, true);
+  EXPECT_EQ(u8(settingsText(back, backSettings, program)), u8(written));
+}
+
 TEST_F(SettingsFileTest, EverythingReadsBackAsItWasWrittenWithPathsRelativeToTheProgram) {
   doc.globalOptions[GlobalOption::MainWindowLeft] = 100;
   doc.globalOptions[GlobalOption::MainWindowRight] = 1300;
