@@ -2,22 +2,13 @@
 
 #include <algorithm>
 
+#include "core/document/options.h"
 #include "core/record/text.h"
 
 namespace mokuza {
-namespace {
 
-// The constants index the tables: each row must stand at its constant's place.
-template <typename Table>
-constexpr bool inConstantOrder(const Table& table) {
-  for (std::size_t i = 0; i < table.size(); ++i)
-    if (static_cast<std::size_t>(table[i].field) != i) return false;
-  return true;
-}
-static_assert(inConstantOrder(kDesignFields));
-static_assert(inConstantOrder(kFileFields));
-
-}  // namespace
+static_assert(inConstantOrder(kDesignFields, &DesignFieldInfo::field));
+static_assert(inConstantOrder(kFileFields, &FileFieldInfo::field));
 
 std::int32_t clampedDesignValue(DesignField field, std::int32_t value) {
   const DesignFieldInfo& info = fieldInfo(field);

@@ -3,14 +3,8 @@
 namespace mokuza {
 namespace {
 
-template <typename Table>
-constexpr bool inConstantOrder(const Table& table) {
-  for (std::size_t i = 0; i < table.size(); ++i)
-    if (static_cast<std::size_t>(table[i].option) != i) return false;
-  return true;
-}
-static_assert(inConstantOrder(kGlobalOptions));
-static_assert(inConstantOrder(kDocumentOptions));
+static_assert(inConstantOrder(kGlobalOptions, &OptionInfo<GlobalOption>::option));
+static_assert(inConstantOrder(kDocumentOptions, &OptionInfo<DocumentOption>::option));
 
 template <typename Option, std::size_t N>
 OptionValues<Option> defaults(const std::array<OptionInfo<Option>, N>& table) {

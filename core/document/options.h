@@ -59,6 +59,14 @@ enum class DocumentOption : std::uint8_t {
   BoardSize,
 };
 
+// The constants of a table index it: each row must stand at its constant's place.
+template <typename Table, typename Constant>
+constexpr bool inConstantOrder(const Table& table, Constant Table::value_type::*constant) {
+  for (std::size_t i = 0; i < table.size(); ++i)
+    if (static_cast<std::size_t>(table[i].*constant) != i) return false;
+  return true;
+}
+
 template <typename Option>
 struct OptionInfo {
   Option option;
