@@ -18,15 +18,15 @@ struct AutoplayOptions {
   std::string file;
   int ticks = -1;
   int updateTime = 10;
-  std::map<std::u16string_view, int> design;  // design values to play with
+  std::map<DesignField, int> design;  // design values to play with
 };
 
 // Parses the arguments; an error text when they are wrong.
 std::string parse(const Args& args, AutoplayOptions& options) {
-  const std::map<std::string, std::u16string_view> designOptions{{"--speed", playback::kAutoSpeed},
-                                                                 {"--start", playback::kAutoStart},
-                                                                 {"--last", playback::kAutoLast},
-                                                                 {"--loop", playback::kLoopTime}};
+  const std::map<std::string, DesignField> designOptions{{"--speed", DesignField::AutoSpeed},
+                                                         {"--start", DesignField::AutoStart},
+                                                         {"--last", DesignField::AutoLast},
+                                                         {"--loop", DesignField::LoopTime}};
   ParsedArgs parsed = parseArgs(kAutoplayCommand, args,
                                 {{"--ticks", true},
                                  {"--update-time", true},
@@ -49,7 +49,7 @@ std::string parse(const Args& args, AutoplayOptions& options) {
 }
 
 void applyDesign(PlaylistEntry& design, const AutoplayOptions& options) {
-  for (const auto& [label, value] : options.design) design.intFields.insert_or_assign(std::u16string(label), value);
+  for (const auto& [field, value] : options.design) setDesignValue(design, field, value);
 }
 
 int shownGameNumber(const Playlist& playlist) {
@@ -68,7 +68,7 @@ int runAutoplay(const Args& args, Streams streams) {
   if (folder.empty()) return kExitFailure;
   platform::HeadlessServices services;
   Document doc;
-  doc.globalOptions["update_time"] = options.updateTime;
+  doc.globalOptions[GlobalOption::UpdateTime] = options.updateTime;
   Playlist playlist;
   const bool playlistShow = isPlaylistPath(utf8ToUtf16(options.file));
   if (playlistShow) {

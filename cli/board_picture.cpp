@@ -81,9 +81,9 @@ int composePicture(const PictureOptions& options, const Command& command, Stream
   const std::filesystem::path folder = programFolder(command, streams);
   if (folder.empty()) return kExitFailure;
   if (const int status = loadDesign(options, folder, out.design, command, streams); status != kExitOk) return status;
-  if (options.coords) out.design.intFields[u"碁盤座標"] = *options.coords;
-  if (options.numbers) out.design.intFields[u"手数表示"] = *options.numbers;
-  if (options.moveList) out.doc.globalOptions["moveinfo"] = 1;
+  if (options.coords) setDesignValue(out.design, DesignField::GobanCoordinate, *options.coords);
+  if (options.numbers) setDesignValue(out.design, DesignField::NumberDisplay, *options.numbers);
+  if (options.moveList) out.doc.globalOptions[GlobalOption::MoveInfo] = 1;
 
   const int n = out.doc.record().boardSize;
   if (options.territory) {
@@ -107,7 +107,7 @@ int composePicture(const PictureOptions& options, const Command& command, Stream
   const int scale = render::textScale(state);
   state.panelWidth = render::PanelWidth(scale);
   render::WindowLayout window{options.width, options.height, state.panelWidth, 0,
-                              render::documentOption(state, "layoutno", 1)};
+                              render::documentOption(state, DocumentOption::LayoutNo)};
   out.geometry = render::ComputeBoardGeometry(render::DesignGeometryInputs(out.design, n, window));
   out.painter.Repaint(state, out.geometry, QSize(options.width, options.height));
   for (const auto& missing : out.painter.missingImages()) {

@@ -37,7 +37,7 @@ int runLadder(const Args& args, Streams streams) {
   const auto point = parseSgfPoint(at, n);
   if (!point) return usageError(kLadderCommand, "--at takes a point like dd on the board", streams);
   // Inside the record the ladder becomes a variation: nothing already there is lost.
-  doc.state.design.intFields.insert_or_assign(std::u16string(kInsertionModeLabel), kInsertVariation);
+  setDesignValue(doc.state.design, DesignField::InterruptOperation, kInsertVariation);
   if (!showRequestedMove(doc, move, kLadderCommand, streams)) return kExitFailure;
 
   platform::HeadlessServices services;

@@ -17,8 +17,8 @@ int runMidi(const Args& args, Streams streams) {
   if (!parsed.error.empty()) return usageError(kMidiCommand, parsed.error, streams);
 
   Document doc;
-  doc.state.options["kigaku_mode"] = 1;
-  if (speed) doc.state.design.intFields.insert_or_assign(std::u16string(playback::kAutoSpeed), *speed);
+  doc.state.options[DocumentOption::MusicMode] = 1;
+  if (speed) setDesignValue(doc.state.design, DesignField::AutoSpeed, *speed);
   playback::NoteBlockObserver notes(doc, {}, streams.err);
   doc.observers.push_back(&notes);
   if (!loadGame(kMidiCommand, file, doc, streams)) return kExitFailure;

@@ -209,7 +209,9 @@ int runFileCommand(const Args& args, const std::filesystem::path& home, Streams 
   const std::string folder = parsed.value("--to").value_or("");
   const std::string select = parsed.value("--select").value_or("");
   const std::string fieldKey = parsed.value("--field").value_or("sgf_file");
-  const std::optional<int> tagMax = parsed.number("--tag-max", "--tag-max takes -1 or more", -1);
+  const auto& tagRange = optionInfo(DocumentOption::RenameTagMax);
+  const std::optional<int> tagMax =
+      parsed.number("--tag-max", "--tag-max takes -1 to 1000", tagRange.low, tagRange.high);
   const bool yes = parsed.has("--yes");
   if (rename && pattern.empty()) parsed.fail("rename needs --pattern");
   if (!rename && folder.empty()) parsed.fail("move needs --to DIR");
@@ -234,7 +236,7 @@ int runFileCommand(const Args& args, const std::filesystem::path& home, Streams 
   }
   for (int row : rows) playlist.list.selected.insert(playlist.displayOrder[static_cast<std::size_t>(row - 1)]);
   if (!rows.empty()) playlist.list.anchor = playlist.displayOrder[static_cast<std::size_t>(*rows.begin() - 1)];
-  if (tagMax) session.doc.state.options["rename_tag_max"] = *tagMax;
+  if (tagMax) session.doc.state.options[DocumentOption::RenameTagMax] = *tagMax;
 
   const char* verb = rename ? "rename" : "move";
   if (rows.size() > static_cast<std::size_t>(kFileMoveLimit))
@@ -242,7 +244,7 @@ int runFileCommand(const Args& args, const std::filesystem::path& home, Streams 
                              std::to_string(rows.size()) + " selected)");
   const std::u16string folderText = folder.empty() ? u"" : pathToText(std::filesystem::absolute(folder, ec));
   if (!yes) {
-    const int tag = optionValue(session.doc.state.options, "rename_tag_max", 10);
+    const int tag = option(session.doc.state.options, DocumentOption::RenameTagMax);
     const std::vector<PlannedMove> plan = rename ? planRenames(playlist, field->label, utf8ToUtf16(pattern), tag)
                                                  : planMoves(playlist, field->label, folderText);
     if (plan.empty()) return fail(streams, std::string("no file to ") + verb);

@@ -35,7 +35,8 @@ struct Range {
 // that a backward range ending below 0 still ends.
 Range tickRange(Playback& pb) {
   AutoPlayState& s = pb.autoPlay;
-  Range r{designValue(pb.doc, kAutoStart), designValue(pb.doc, kAutoLast)};
+  Range r{designValue(pb.doc.state.design, DesignField::AutoStart),
+          designValue(pb.doc.state.design, DesignField::AutoLast)};
   if (s.ladderRun()) r = {s.lapAnchorMove, s.ladderRunLine};
   if (s.figureRun()) {
     r = {s.figureRunStart, s.figureRunEnd};
@@ -97,7 +98,8 @@ Range startRange(Playback& pb) {
   if (s.figureRun()) return {s.figureRunStart, s.figureRunEnd};
   s.figureRunEnd = showableEnd(pb.doc);
   if (s.ladderRun()) return {s.ladderStartMove, s.ladderRunLine};
-  return {designValue(pb.doc, kAutoStart), designValue(pb.doc, kAutoLast)};
+  return {designValue(pb.doc.state.design, DesignField::AutoStart),
+          designValue(pb.doc.state.design, DesignField::AutoLast)};
 }
 
 bool refusesToStart(const Playback& pb, const Range& r) {
@@ -270,7 +272,7 @@ void AutoPlayTick(Playback& pb) {
     return;
   }
   const int period = updateTime(doc);
-  const int autoSpeed = designValue(doc, kAutoSpeed);
+  const int autoSpeed = designValue(doc.state.design, DesignField::AutoSpeed);
   // Runs twice only when a playlist game ends: the second pass waits for the next.
   for (int pass = 0; pass < 2; ++pass) {
     const Range r = tickRange(pb);
@@ -295,7 +297,7 @@ void AutoPlayTick(Playback& pb) {
       return;
     }
 
-    const int looptime = designValue(doc, kLoopTime);
+    const int looptime = designValue(doc.state.design, DesignField::LoopTime);
     const bool startedAtEnd = s.autoPlayLap == 0 && current == s.lapAnchorMove && !s.movedSinceStart;
     const bool goesOn = !s.ladderRun() && ((!s.figureRun() && looptime >= 0) || startedAtEnd || s.playlistAutoPlay);
     if (!goesOn) {
@@ -355,7 +357,7 @@ std::u16string autoPlayStatusText(const Playback& pb) {
   const AutoPlayState& s = pb.autoPlay;
   if (!s.running()) return {};
   std::u16string text = u"《自動再生》  ";
-  if (designValue(pb.doc, kLoopTime) >= 0 && s.autoPlayLap > 0)
+  if (designValue(pb.doc.state.design, DesignField::LoopTime) >= 0 && s.autoPlayLap > 0)
     text = u"《自動再生" + asciiToUtf16(std::to_string(s.autoPlayLap + 1)) + u"周目》  ";
   if (s.playlistAutoPlay) text += u"計" + asciiToUtf16(std::to_string(s.movesPlayedCount)) + u"手";
   return text;

@@ -13,7 +13,7 @@ namespace mokuza::playback {
 
 std::vector<int> buildFigureEnds(const Document& doc) {
   const int last = showableEnd(doc);
-  const std::int64_t fewest = designValue(doc, kRcFraction);
+  const std::int64_t fewest = designValue(doc.state.design, DesignField::RcFraction);
   std::vector<int> ends;
   for (std::uint32_t end : doc.state.design.figureEnds) {
     if (std::int64_t{end} + fewest > last) {
@@ -52,7 +52,8 @@ void FigureReplayNext(Playback& pb) {
   const int current = doc.currentMove();
   const int next = nextFigureEnd(s.figureEnds, current, showableEnd(doc));
   if (autoNextFigure(doc) && !s.figureRun()) {
-    s.moveWaitTotal = s.moveWaitTicks = MoveWaitTicks(designValue(doc, kAutoSpeed), 50, updateTime(doc));
+    s.moveWaitTotal = s.moveWaitTicks =
+        MoveWaitTicks(designValue(doc.state.design, DesignField::AutoSpeed), 50, updateTime(doc));
     const int shownFigureEnd = previousFigureEnd(s.figureEnds, current);
     if (pb.actions.fadeInMoves && current > shownFigureEnd) pb.actions.fadeInMoves(shownFigureEnd + 1, current);
     s.figureRunStart = current;

@@ -81,8 +81,9 @@ void PlayStoneSound(LiveNotes& live, platform::Services& services, const Documen
   if (m < 1 || static_cast<std::size_t>(m) >= line.size()) return;
   const MoveRecord& record = line[static_cast<std::size_t>(m)];
   if (!record.hasMove()) return;
-  if (designValue(doc, kStoneSound) == 1) {
-    const std::u16string file = FilePath(doc.state.gameInfo, record.colour > 0 ? kBlackSound : kWhiteSound);
+  if (designValue(doc.state.design, DesignField::StoneSound) == 1) {
+    const std::u16string file =
+        FilePath(doc.state.gameInfo, record.colour > 0 ? FileField::BlackSound : FileField::WhiteSound);
     if (!file.empty()) services.playWave(programFolder / textToPath(file));
   }
   if (musicModeOn(doc.state.options) && !autoPlayOn) PlayMoveNotes(live, services, doc, m);

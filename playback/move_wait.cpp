@@ -18,7 +18,7 @@ int moveWaitFor(const Document& doc, int m) {
     const NoteBlock& block = line[static_cast<std::size_t>(m)].notes[1];
     return MoveWaitTicks(std::int64_t{block[kLength]} * 10, block[kTempo], period);
   }
-  return MoveWaitTicks(designValue(doc, kAutoSpeed), 50, period);
+  return MoveWaitTicks(designValue(doc.state.design, DesignField::AutoSpeed), 50, period);
 }
 
 }  // namespace mokuza::playback

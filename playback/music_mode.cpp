@@ -40,7 +40,7 @@ void syncMusicMode(Playback& pb) {
 
 void ToggleMusicMode(Playback& pb) {
   const bool wasOn = musicModeOn(pb.doc.state.options);
-  pb.doc.state.options["kigaku_mode"] = wasOn ? 0 : 1;
+  pb.doc.state.options[DocumentOption::MusicMode] = wasOn ? 0 : 1;
   syncMusicMode(pb);
   recomputePositions(pb.doc, 0);
   recordUndo(pb.doc, wasOn ? u"棋楽変換〈オフ〉" : u"棋楽変換〈オン〉");

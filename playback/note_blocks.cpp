@@ -74,9 +74,9 @@ void NoteBlockObserver::afterMove(Board& board, std::vector<MoveRecord>& line, i
   NoteInputs inputs;
   inputs.figures = &doc_.classifier.figureTable();
   inputs.figure = doc_.classifier.moveFigure(move);
-  inputs.autoSpeed = designValue(doc_, kAutoSpeed);
-  inputs.moveFadeTime = designValue(doc_, kMoveFadeTime);
-  inputs.lightOffTime = designValue(doc_, kLightOffTime);
+  inputs.autoSpeed = designValue(doc_.state.design, DesignField::AutoSpeed);
+  inputs.moveFadeTime = designValue(doc_.state.design, DesignField::MoveFadeTime);
+  inputs.lightOffTime = designValue(doc_.state.design, DesignField::LightOffTime);
   inputs.panCentre = panCentre;
   FillNoteBlock(line, move, board.geometry, board.position.boardGrid.layers[0], inputs);
 

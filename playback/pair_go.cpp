@@ -10,16 +10,11 @@
 namespace mokuza::playback {
 namespace {
 
-inline constexpr std::u16string_view kPairMode = u"ペア碁モード";
-inline constexpr std::u16string_view kPairChange = u"ペア碁交代手数";
-inline constexpr std::u16string_view kPairColour = u"ペア碁着手";
-inline constexpr std::u16string_view kPairLastColour = u"ペア碁最終着手";
-
 void store(Design& design, const PairGoColours& colours) {
-  design.intFields.insert_or_assign(std::u16string(kPairMode), colours.mode ? 1 : 0);
-  design.intFields.insert_or_assign(std::u16string(kPairChange), std::clamp(colours.change, 0, 99));
-  design.intFields.insert_or_assign(std::u16string(kPairColour), pairColourValue(colours.moves));
-  design.intFields.insert_or_assign(std::u16string(kPairLastColour), pairColourValue(colours.lastMoves));
+  setDesignValue(design, DesignField::PairMode, colours.mode ? 1 : 0);
+  setDesignValue(design, DesignField::PairChange, std::clamp(colours.change, 0, 99));
+  setDesignValue(design, DesignField::PairColour, pairColourValue(colours.moves));
+  setDesignValue(design, DesignField::PairLastColour, pairColourValue(colours.lastMoves));
 }
 
 }  // namespace
@@ -43,10 +38,10 @@ std::int32_t pairColourValue(const PairColourDigits& digits) {
 
 PairGoColours readPairGoColours(const Document& doc) {
   PairGoColours colours;
-  colours.mode = designValue(doc, kPairMode) == 1;
-  colours.change = designValue(doc, kPairChange);
-  colours.moves = pairColourDigits(designValue(doc, kPairColour));
-  colours.lastMoves = pairColourDigits(designValue(doc, kPairLastColour));
+  colours.mode = designValue(doc.state.design, DesignField::PairMode) == 1;
+  colours.change = designValue(doc.state.design, DesignField::PairChange);
+  colours.moves = pairColourDigits(designValue(doc.state.design, DesignField::PairColour));
+  colours.lastMoves = pairColourDigits(designValue(doc.state.design, DesignField::PairLastColour));
   return colours;
 }
 

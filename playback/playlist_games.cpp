@@ -7,10 +7,10 @@
 #include "core/document/navigation.h"
 #include "core/document/recent_files.h"
 #include "core/document/undo.h"
+#include "core/record/decimal.h"
 #include "core/record/text.h"
 #include "playback/design_values.h"
 #include "playback/figure_replay.h"
-#include "playlist/decimal.h"
 #include "playlist/local_time.h"
 #include "playlist/playlist_reader.h"
 
@@ -163,8 +163,9 @@ OpenOutcome StepPlaylistGame(Playback& pb, int direction) {
     return OpenOutcome::Failed;
   }
   if (wrapped) {
-    auto rotation = pb.doc.state.options.find("gobanroll");
-    if (rotation != pb.doc.state.options.end()) rotation->second = rotationAfterLoop(rotation->second, direction);
+    auto& options = pb.doc.state.options.values;
+    auto rotation = options.find(optionInfo(DocumentOption::LoadRotation).key);
+    if (rotation != options.end()) rotation->second = rotationAfterLoop(rotation->second, direction);
   }
   return OpenPlaylistGame(pb, record + 1, kOpenHistoryText, direction);
 }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "core/record/decimal.h"
 #include "core/record/text.h"
-#include "playlist/decimal.h"
 
 namespace mokuza {
 

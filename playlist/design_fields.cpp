@@ -13,14 +13,9 @@ template <typename F>
 bool forEachLabelKey(F&& visit) {
   for (const LabelKey& row : kLeadingColumns)
     if (visit(row.label, row.key)) return true;
-  for (const IntField& row : kDesignIntFields)
-    if (visit(row.label, row.key)) return true;
-  if (visit(kLastMoveField.label, kLastMoveField.key)) return true;
-  for (const IntField& row : kDisplayIntFields)
-    if (visit(row.label, row.key)) return true;
-  for (const LabelKey& row : kOptionalIntFields)
-    if (visit(row.label, row.key)) return true;
-  for (const FileField& row : kFileFields)
+  for (const DesignFieldInfo& row : kDesignFields)
+    if (row.group != DesignGroup::Unlisted && visit(row.label, row.key)) return true;
+  for (const FileFieldInfo& row : kFileFields)
     if (visit(row.label, row.key)) return true;
   for (const PropertyField& row : kGameInfoFields)
     if (visit(row.label, row.key)) return true;
@@ -45,16 +40,14 @@ Tables buildTables() {
   for (const LabelKey& row : kLeadingColumns) tables.kindByLabel.emplace(row.label, FieldKind::Text);
   tables.kindByLabel[u"No."] = FieldKind::Column;
   tables.kindByLabel[u"検索結果"] = FieldKind::Column;
-  for (const IntField& row : kDesignIntFields) tables.kindByLabel.emplace(row.label, FieldKind::Integer);
-  tables.kindByLabel.emplace(kLastMoveField.label, FieldKind::Integer);
-  for (const IntField& row : kDisplayIntFields) tables.kindByLabel.emplace(row.label, FieldKind::Integer);
-  for (const LabelKey& row : kOptionalIntFields) tables.kindByLabel.emplace(row.label, FieldKind::Integer);
-  for (const FileField& row : kFileFields) tables.kindByLabel.insert_or_assign(row.label, FieldKind::FileName);
+  for (const DesignFieldInfo& row : kDesignFields)
+    if (row.group != DesignGroup::Unlisted) tables.kindByLabel.emplace(row.label, FieldKind::Integer);
+  for (const FileFieldInfo& row : kFileFields) tables.kindByLabel.insert_or_assign(row.label, FieldKind::FileName);
   for (const PropertyField& row : kGameInfoFields) tables.kindByLabel.emplace(row.label, FieldKind::Text);
 
   for (const auto& [key, label] : tables.labelByKey)
     tables.fieldByKey.emplace(std::string(key), KeyedField{tables.kindByLabel.at(label), label});
-  for (const FileField& row : kFileFields)
+  for (const FileFieldInfo& row : kFileFields)
     tables.fieldByKey.emplace(folderKeyOf(row.key), KeyedField{FieldKind::Folder, row.label});
   const std::pair<std::string_view, std::string_view> alternatives[] = {
       {"move", "totalmove"}, {"cdate", "Regist_date"}, {"ldate", "Access_date"}, {"lstmv", "last_move"}};
@@ -102,16 +95,6 @@ std::string folderKeyOf(std::string_view fileKey) {
   std::string key(fileKey);
   if (const std::size_t at = key.find("file"); at != std::string::npos) key.replace(at, 4, "folder");
   return key;
-}
-
-Design makeInitialDesign() {
-  Design design;
-  for (const IntField& row : kDesignIntFields) design.intFields.emplace(row.label, row.initial);
-  design.intFields.emplace(kLastMoveField.label, kLastMoveField.initial);
-  for (const IntField& row : kDisplayIntFields) design.intFields.emplace(row.label, row.initial);
-  for (const FileField& row : kFileFields)
-    if (!row.initial.empty()) SetFilePath(design, row.label, row.initial);
-  return design;
 }
 
 }  // namespace mokuza

@@ -7,9 +7,9 @@
 #include <unordered_set>
 
 #include "core/document/undo.h"
+#include "core/record/decimal.h"
 #include "core/record/property_tables.h"
 #include "core/record/text.h"
-#include "playlist/decimal.h"
 #include "playlist/file_ops.h"
 #include "playlist/list_texts.h"
 #include "playlist/playlist_paths.h"
@@ -97,7 +97,8 @@ constexpr std::u16string_view kGameExtensions[] = {u".sgf"};
 
 std::span<const std::u16string_view> extensionsOf(std::u16string_view fileLabel) {
   if (fileLabel == kSgfFileLabel) return kGameExtensions;
-  if (fileLabel == u"黒石音" || fileLabel == u"白石音") return kSoundExtensions;
+  if (fileLabel == fieldInfo(FileField::BlackSound).label || fileLabel == fieldInfo(FileField::WhiteSound).label)
+    return kSoundExtensions;
   return kImageExtensions;
 }
 
@@ -251,14 +252,14 @@ bool mayProceed(PlaylistContext& context, std::size_t selected) {
          u"Mokuza", platform::Icon::Warning);
     return false;
   }
-  OptionMap& options = context.doc.globalOptions;
-  const std::int32_t asked = optionValue(options, "first_confirmation", 0);
+  GlobalOptions& options = context.doc.globalOptions;
+  const std::int32_t asked = option(options, GlobalOption::FirstConfirmation);
   bool confirmed = true;
   if (asked % 10 == 0)
     confirmed =
         context.services.messageBox({u"ファイルの移動・名前変更を行うと完了後に履歴が消去されます", u"Mokuza",
                                      platform::Buttons::OkCancel, platform::Icon::Warning}) == platform::Answer::Ok;
-  options["first_confirmation"] = asked + 1;
+  options[GlobalOption::FirstConfirmation] = asked + 1;
   // Asked before anything moves: files renamed for a list that then cannot be
   // written would have to be put back.
   return confirmed && confirmShortenedWrite(context.playlist, context.services);
@@ -390,7 +391,7 @@ std::vector<PlannedMove> planMoves(const Playlist& playlist, std::u16string_view
 }
 
 FileMoveOutcome RenameFiles(PlaylistContext& context, std::u16string_view fileLabel, std::u16string_view pattern) {
-  const int tagMax = optionValue(context.doc.state.options, "rename_tag_max", 10);
+  const int tagMax = option(context.doc.state.options, DocumentOption::RenameTagMax);
   return run(context, u"名前変更", u"名前変更",
              [&] { return planRenames(context.playlist, fileLabel, pattern, tagMax); });
 }

@@ -1,7 +1,7 @@
 #include "playlist/list_cells.h"
 
+#include "core/record/decimal.h"
 #include "core/record/property_tables.h"
-#include "playlist/decimal.h"
 #include "playlist/design_fields.h"
 
 namespace mokuza {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "playlist/decimal.h"
+#include "core/record/decimal.h"
 #include "playlist/design_fields.h"
 #include "playlist/list_texts.h"
 #include "playlist/playlist_reader.h"
@@ -10,8 +10,6 @@
 
 namespace mokuza {
 namespace {
-
-constexpr std::u16string_view kFewestLastFigureMovesLabel = u"最終譜最少手数";
 
 ListOutcome copyToClipboard(PlaylistContext& context) {
   const std::u16string text = playlistClipboardText(context.playlist, context.playlist.list.copiedGames,
@@ -38,7 +36,8 @@ void pasteDesignInto(PlaylistEntry& target, const PlaylistEntry& source) {
     result.fileFolders.insert_or_assign(it->first, it->second);
   if (auto it = target.fileNames.find(kSgfFileLabel); it != target.fileNames.end())
     result.fileNames.insert_or_assign(it->first, it->second);
-  for (std::u16string_view kept : {kFewestLastFigureMovesLabel, kLastMoveField.label}) {
+  for (DesignField field : {DesignField::RcFraction, DesignField::LastMove}) {
+    const std::u16string_view kept = fieldInfo(field).label;
     result.intFields.erase(std::u16string(kept));
     if (auto it = target.intFields.find(kept); it != target.intFields.end())
       result.intFields.insert_or_assign(it->first, it->second);

@@ -5,9 +5,9 @@
 
 #include "core/document/recent_files.h"
 #include "core/document/undo.h"
+#include "core/record/decimal.h"
 #include "core/record/sgf_reader.h"
 #include "core/record/text.h"
-#include "playlist/decimal.h"
 #include "playlist/design_fields.h"
 #include "playlist/list_texts.h"
 #include "playlist/local_time.h"
@@ -188,7 +188,7 @@ ListOutcome createPlaylistAt(PlaylistContext& context, const std::u16string& pat
   noteFileWritten(playlist);
   // The shown game is no longer one of the playlist's.
   context.doc.state.playlistIndex = 0;
-  context.doc.state.design.intFields.insert_or_assign(std::u16string(kLastMoveField.label), kLastMoveField.initial);
+  setDesignValue(context.doc.state.design, DesignField::LastMove, kLastMoveWhole);
   addRecent(context.doc.recentPlaylists, full);
   return ListOutcome::Done;
 }

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <unordered_set>
 
-#include "playlist/decimal.h"
+#include "core/record/decimal.h"
 #include "playlist/list_cells.h"
 #include "playlist/list_texts.h"
 

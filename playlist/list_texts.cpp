@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "core/document/recent_files.h"
-#include "playlist/decimal.h"
+#include "core/record/decimal.h"
 
 namespace mokuza {
 namespace {

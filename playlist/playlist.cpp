@@ -33,9 +33,9 @@ int addGameNumbered(Playlist& playlist, const PlaylistEntry& shownDesign, std::u
   PlaylistEntry entry;
   entry.number = number;
   entry.intFields = shownDesign.intFields;
-  entry.intFields.insert_or_assign(std::u16string(kLastMoveField.label), kLastMoveField.initial);
-  for (const FileField& field : kFileFields) {
-    if (field.label == kSgfFileLabel) continue;
+  setDesignValue(entry, DesignField::LastMove, kLastMoveWhole);
+  for (const FileFieldInfo& field : kFileFields) {
+    if (field.field == FileField::SgfFile) continue;
     auto folder = shownDesign.fileFolders.find(field.label);
     auto name = shownDesign.fileNames.find(field.label);
     if (folder != shownDesign.fileFolders.end()) entry.fileFolders.emplace(folder->first, folder->second);
@@ -90,9 +90,9 @@ int removeGames(Playlist& playlist, const std::set<int>& records) {
 void InitialDesign(PlaylistEntry& shownDesign) {
   const Design initial = makeInitialDesign();
   shownDesign.intFields = initial.intFields;
-  for (const FileField& field : kFileFields) {
-    if (field.label == kSgfFileLabel) continue;
-    SetFilePath(shownDesign, field.label, FilePath(initial, field.label));
+  for (const FileFieldInfo& field : kFileFields) {
+    if (field.field == FileField::SgfFile) continue;
+    SetFilePath(shownDesign, field.field, FilePath(initial, field.field));
   }
 }
 

@@ -42,7 +42,7 @@ void showEntryDesign(PlaylistContext& context) {
 }
 
 bool numbersFixed(const PlaylistContext& context) {
-  return optionValue(context.doc.globalOptions, "pl_number_fixed", 0) == 1;
+  return option(context.doc.globalOptions, GlobalOption::PlaylistNumberFixed) == 1;
 }
 
 void connectOutsideGames(Document& doc, Playlist& playlist) {

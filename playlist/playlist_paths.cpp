@@ -26,12 +26,6 @@ constexpr int kMoveChainMax = 64;
 
 }  // namespace
 
-std::u16string withSlashes(std::u16string_view path) {
-  std::u16string slashes(path);
-  std::replace(slashes.begin(), slashes.end(), u'\\', u'/');
-  return slashes;
-}
-
 std::u16string normalisedPath(std::u16string_view path) {
   if (path.empty()) return {};
   return pathToText(textToPath(withSlashes(path)).lexically_normal());

@@ -16,8 +16,6 @@ namespace mokuza {
 constexpr std::size_t kMovedFilesMax = 10000;
 constexpr std::size_t kMovedPathMax = 511;
 
-// '\' becomes '/': stored paths may come from the Windows form of these files.
-std::u16string withSlashes(std::u16string_view path);
 // '\' becomes '/', "." and ".." are worked out; a trailing separator stays.
 std::u16string normalisedPath(std::u16string_view path);
 // `rest` below `base`, or `rest` itself when it is absolute.

@@ -5,9 +5,9 @@
 #include <set>
 #include <system_error>
 
+#include "core/record/decimal.h"
 #include "core/record/text.h"
 #include "platform/user_files.h"
-#include "playlist/decimal.h"
 #include "playlist/design_fields.h"
 #include "playlist/local_time.h"
 #include "playlist/playlist_paths.h"

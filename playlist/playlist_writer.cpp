@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <unordered_map>
 
+#include "core/record/decimal.h"
 #include "core/record/text.h"
-#include "playlist/decimal.h"
 #include "playlist/design_fields.h"
 #include "playlist/playlist_paths.h"
 
@@ -59,7 +59,7 @@ class BlockWriter {
  public:
   BlockWriter(std::u16string& out, std::u16string playlistFolder, std::filesystem::path programFolder)
       : out_(out), playlistFolder_(std::move(playlistFolder)), programFolder_(pathToText(programFolder)) {
-    for (const FileField& field : kFileFields)
+    for (const FileFieldInfo& field : kFileFields)
       fileRows_.push_back({field.label, asciiToUtf16(field.key), asciiToUtf16(folderKeyOf(field.key))});
     std::sort(fileRows_.begin(), fileRows_.end(), [](const FileRow& x, const FileRow& y) { return x.label < y.label; });
   }

@@ -13,7 +13,7 @@ namespace {
 // The move text is written while auto-play waits when the move list is on or
 // in music mode.
 bool moveTextShown(const RenderState& s) {
-  return switchOn(s.doc->globalOptions, "moveinfo", 0) || musicModeOn(s.doc->state.options);
+  return switchOn(s.doc->globalOptions, GlobalOption::MoveInfo) || musicModeOn(s.doc->state.options);
 }
 
 QRect infoArea(const BoardGeometry& g) { return QRect(g.infoLeft, g.infoTop, g.infoWidth, g.infoHeight); }

@@ -3,9 +3,9 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "core/document/design_fields.h"
 #include "render/board_surfaces.h"
 #include "render/board_text.h"
-#include "render/design_reading.h"
 #include "render/overlays.h"
 #include "render/point_painter.h"
 
@@ -63,7 +63,8 @@ void BoardPainter::paintPoints(const RenderState& state, const BoardGeometry& g)
   PointPainter points(state, g, stones_, pointCaches_);
   const bool counting = state.counting != nullptr && state.counting->countingMode;
   const std::vector<std::int8_t> owners = counting ? territoryOwners(*state.counting, n) : std::vector<std::int8_t>{};
-  const std::array<int, 2> tints{designValue(*state.design, u"黒石の色"), designValue(*state.design, u"白石の色")};
+  const std::array<int, 2> tints{designValue(*state.design, DesignField::BlackColour),
+                                 designValue(*state.design, DesignField::WhiteColour)};
   const bool selecting = state.inputMode == kInputRange && state.doc->state.selection.active;
   QPainter painter(&board_);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -100,9 +101,9 @@ const QImage& BoardPainter::Repaint(const RenderState& state, const BoardGeometr
     PaintIconStrip(painter, state, client.width(), icons_);
     for (std::size_t i = 0; i < iconRects_.size(); ++i) iconRects_[i] = iconRect(state, i, client.width());
     painter.setRenderHint(QPainter::TextAntialiasing);
-    PaintCoordinates(painter, g, designValue(*state.design, u"碁盤座標"), family, textScale(state));
+    PaintCoordinates(painter, g, designValue(*state.design, DesignField::GobanCoordinate), family, textScale(state));
     if (searchShown(state)) PaintSearchCaption(painter, *state.search, g, family);
-    else if (switchOn(state.doc->globalOptions, "moveinfo", 0)) PaintMoveList(painter, state, g, family);
+    else if (switchOn(state.doc->globalOptions, GlobalOption::MoveInfo)) PaintMoveList(painter, state, g, family);
     paintPoints(state, g);
     painter.drawImage(g.boardLeft, g.boardTop, board_);
   }

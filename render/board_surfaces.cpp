@@ -5,15 +5,13 @@
 #include <algorithm>
 #include <cstring>
 
-#include "render/design_reading.h"
+#include "core/document/design_fields.h"
 #include "render/soft_disc.h"
 
 namespace mokuza::render {
 namespace {
 
-double opacityOf(const Design& design, std::u16string_view label) {
-  return std::clamp(designValue(design, label), 0, 255) / 255.0;
-}
+double opacityOf(const Design& design, DesignField field) { return designValue(design, field) / 255.0; }
 
 // The grid pattern's image: the star image, or a plain dark blue for a missing one.
 QImage patternImage(const QImage& star) {
@@ -36,7 +34,7 @@ void CopyInto(QImage& target, const QImage& source) {
 QImage PaintBackground(QSize client, const Design& design, const QImage& image) {
   QImage surface(client, QImage::Format_ARGB32_Premultiplied);
   surface.fill(kClientBackground);
-  const int mode = designValue(design, u"背景画像表示");
+  const int mode = designValue(design, DesignField::BackgroundExistence);
   if (mode < 1 || image.isNull()) return surface;
   QPainter painter(&surface);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -51,7 +49,7 @@ QImage PaintBackground(QSize client, const Design& design, const QImage& image) 
     }
   } else {
     const long long w = hc * iw / ih;
-    const int bx = designValue(design, u"背景Ｘ"), by = designValue(design, u"背景Ｙ");
+    const int bx = designValue(design, DesignField::BackX), by = designValue(design, DesignField::BackY);
     const long long x = bx < 0 ? std::max(wc - w, 0LL) / 2 : bx;
     const int y = by < 0 ? 0 : by;
     painter.drawImage(QRect(static_cast<int>(x), y, static_cast<int>(w), static_cast<int>(hc)), image);
@@ -81,7 +79,7 @@ QImage PaintCleanBoard(const QImage& background, const BoardGeometry& g, const D
   QPainter painter(&board);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
 
-  const double boardOpacity = opacityOf(design, u"碁盤透明度");
+  const double boardOpacity = opacityOf(design, DesignField::GobanTransparency);
   if (boardOpacity > 0) {
     painter.setOpacity(boardOpacity);
     if (images.board.isNull()) painter.fillRect(0, 0, e + 2, e + 2, kPlainBoardColour);
@@ -95,9 +93,9 @@ QImage PaintCleanBoard(const QImage& background, const BoardGeometry& g, const D
     grid += QRect(bars.offset, i * g.pitch + bars.offset, bars.length, bars.thickness);
     grid += QRect(i * g.pitch + bars.offset, bars.offset, bars.thickness, bars.length);
   }
-  const int lineAlpha = std::clamp(designValue(design, u"マス目透明度"), 0, 255);
+  const int lineAlpha = designValue(design, DesignField::LineTransparency);
   painter.setClipRegion(grid);
-  const int pattern = designValue(design, u"マス目の色");
+  const int pattern = designValue(design, DesignField::LinePattern);
   if (pattern == 1 || pattern == 2 || pattern == 3) {
     const QImage image = patternImage(images.star);
     painter.setOpacity(lineAlpha / 255.0);
@@ -113,7 +111,7 @@ QImage PaintCleanBoard(const QImage& background, const BoardGeometry& g, const D
   }
   painter.setClipping(false);
 
-  const double starOpacity = opacityOf(design, u"星透明度");
+  const double starOpacity = opacityOf(design, DesignField::StarTransparency);
   if (starOpacity > 0) {
     painter.setOpacity(starOpacity);
     for (const auto& [x, y] : StarPointCorners(g)) painter.drawImage(QRect(x, y, g.starSize, g.starSize), preparedStar);

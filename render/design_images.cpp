@@ -3,8 +3,8 @@
 #include <QBuffer>
 #include <QImageReader>
 
+#include "core/document/design_fields.h"
 #include "platform/user_files.h"
-#include "render/design_reading.h"
 
 namespace mokuza::render {
 
@@ -24,16 +24,16 @@ QImage loadImageFile(const std::filesystem::path& path) {
 
 DesignImages LoadDesignImages(const Design& design, const std::filesystem::path& programFolder) {
   DesignImages images;
-  auto load = [&](std::u16string_view label, QImage& into) {
-    const std::filesystem::path path = designFilePath(design, label, programFolder);
+  auto load = [&](FileField field, QImage& into) {
+    const std::filesystem::path path = designFilePath(design, field, programFolder);
     into = loadImageFile(path);
     if (into.isNull()) images.missing.push_back(path);
   };
-  if (designValue(design, u"背景画像表示") >= 1) load(u"背景画像", images.background);
-  if (designValue(design, u"碁盤透明度") > 0) load(u"碁盤画像", images.board);
-  load(u"星画像", images.star);
-  load(u"黒石画像", images.black);
-  load(u"白石画像", images.white);
+  if (designValue(design, DesignField::BackgroundExistence) >= 1) load(FileField::Background, images.background);
+  if (designValue(design, DesignField::GobanTransparency) > 0) load(FileField::Goban, images.board);
+  load(FileField::Star, images.star);
+  load(FileField::BlackStone, images.black);
+  load(FileField::WhiteStone, images.white);
   return images;
 }
 

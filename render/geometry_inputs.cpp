@@ -1,6 +1,6 @@
 #include "render/geometry_inputs.h"
 
-#include "render/design_reading.h"
+#include "core/document/design_fields.h"
 
 namespace mokuza::render {
 
@@ -12,15 +12,15 @@ GeometryInputs DesignGeometryInputs(const Design& design, int boardSize, const W
   in.clientHeight = window.clientHeight;
   in.panelWidth = window.panelWidth;
   in.statusBarHeight = window.statusBarHeight;
-  in.statusBarShown = window.statusBarHeight > 0 && designValue(design, u"ステータスバー") != 0;
+  in.statusBarShown = window.statusBarHeight > 0 && designValue(design, DesignField::StatusShow) != 0;
   in.layoutNo = window.layoutNo;
   in.boardSize = boardSize;
-  in.boardSizeStep = designValue(design, u"碁盤の大きさ");
-  in.absolutePitch = designValue(design, u"碁盤サイズ指定");
-  in.stoneSizeStep = designValue(design, u"碁石の大きさ");
-  in.starSizeStep = designValue(design, u"星の大きさ");
-  in.marginX = designValue(design, u"碁盤Ｘ");
-  in.marginY = designValue(design, u"碁盤Ｙ");
+  in.boardSizeStep = designValue(design, DesignField::GobanSize);
+  in.absolutePitch = designValue(design, DesignField::AbsoluteSize);
+  in.stoneSizeStep = designValue(design, DesignField::StoneSize);
+  in.starSizeStep = designValue(design, DesignField::StarSize);
+  in.marginX = designValue(design, DesignField::MarginX);
+  in.marginY = designValue(design, DesignField::MarginY);
   return in;
 }
 

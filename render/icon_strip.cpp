@@ -49,7 +49,7 @@ std::filesystem::path iconFile(const RenderState& s, std::size_t i) {
 QRect iconRect(const RenderState& s, std::size_t i, int clientWidth) {
   const int size = iconSize(s);
   const int index = static_cast<int>(i);
-  if (documentOption(s, "layoutno", 1) == 2) {
+  if (documentOption(s, DocumentOption::LayoutNo) == 2) {
     // Two rows of seven and eight over the panel at the right edge.
     int x = clientWidth - s.panelWidth + index * size, y = 0;
     if (index > 6) {

@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "core/document/design_fields.h"
 #include "render/design_images.h"
-#include "render/design_reading.h"
 
 namespace mokuza::render {
 
@@ -67,8 +67,8 @@ ExportedFiles ExportBoardImage(const ExportCut& cut, const QImage& picture, cons
   if (cut.choice == kOutputNone) return files;
   if (cut.choice == kOutputStonesCurrent || cut.choice == kOutputStonesSource) {
     const int size = cut.choice == kOutputStonesCurrent ? g.pitch : 0;
-    for (std::u16string_view label : {u"黒石画像", u"白石画像"}) {
-      const std::filesystem::path file = designFilePath(design, label, programFolder);
+    for (FileField field : {FileField::BlackStone, FileField::WhiteStone}) {
+      const std::filesystem::path file = designFilePath(design, field, programFolder);
       const std::filesystem::path output = roundStoneOutput(folder, file);
       save(output, SaveRoundStonePng(file, size, output));
     }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "core/document/design_fields.h"
 #include "render/board_text.h"
-#include "render/design_reading.h"
 
 namespace mokuza::render {
 namespace {
@@ -19,7 +19,7 @@ QString moveEntryText(const Document& doc, const MoveRecord& move, int m) {
 QColor moveEntryColour(const RenderState& s, const QString& text, bool current) {
   const bool black = text.startsWith(QChar(u'黒'));
   const bool highlighted =
-      replayModeOn(s.doc->state.options) && switchOn(s.doc->globalOptions, "moveinfo", 0) && current;
+      replayModeOn(s.doc->state.options) && switchOn(s.doc->globalOptions, GlobalOption::MoveInfo) && current;
   return highlighted ? (black ? QColor(210, 60, 160) : QColor(80, 200, 255))
                      : (black ? QColor(150, 0, 100) : QColor(0, 80, 255));
 }
@@ -30,7 +30,7 @@ void PaintMoveList(QPainter& painter, const RenderState& s, const BoardGeometry&
   const Document& doc = *s.doc;
   const int h = g.infoWidth / 42;
   // The column labels stand in the top of the info area; the list goes under them.
-  const int labels = designValue(*s.design, u"碁盤座標") != 0 ? g.halfPitch + 6 : 0;
+  const int labels = designValue(*s.design, DesignField::GobanCoordinate) != 0 ? g.halfPitch + 6 : 0;
   const int top = g.infoTop + labels, height = g.infoHeight - labels;
   if (h <= 0 || height < h) return;
   const int columnWidth = g.extent / 3;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "core/document/design_fields.h"
 #include "render/board_text.h"
-#include "render/design_reading.h"
 
 namespace mokuza::render {
 namespace {
@@ -40,34 +40,34 @@ PointPainter::PointPainter(const RenderState& state, const BoardGeometry& geomet
     : s_(state), g_(geometry), stones_(stones), caches_(caches) {
   caches_.useTypeface(s_.typeface);
   const Design& d = *s_.design;
-  const std::array<int, 2> tint{designValue(d, u"黒石の色"), designValue(d, u"白石の色")};
+  const std::array<int, 2> tint{designValue(d, DesignField::BlackColour), designValue(d, DesignField::WhiteColour)};
   for (std::size_t c = 0; c < 2; ++c) {
     stoneMatrix_[c] = TintMatrix(tint[c], stones_.brightness[c]);
     markMatrix_[c] = TintMatrix(tint[1 - c], stones_.brightness[1 - c]);
   }
-  pairMode_ = designValue(d, u"ペア碁モード") == 1;
-  pairChange_ = std::max(designValue(d, u"ペア碁交代手数"), 1);
+  pairMode_ = designValue(d, DesignField::PairMode) == 1;
+  pairChange_ = std::max(designValue(d, DesignField::PairChange), 1);
   for (int player = 0; player < 4; ++player) {
     const std::size_t own = static_cast<std::size_t>(player % 2), other = 1 - own;
     pairStone_[static_cast<std::size_t>(player)] =
-        TintMatrix(PairGoDigit(designValue(d, u"ペア碁着手"), player), stones_.brightness[own]);
+        TintMatrix(PairGoDigit(designValue(d, DesignField::PairColour), player), stones_.brightness[own]);
     pairMark_[static_cast<std::size_t>(player)] =
-        TintMatrix(PairGoDigit(designValue(d, u"ペア碁最終着手"), player), stones_.brightness[other]);
+        TintMatrix(PairGoDigit(designValue(d, DesignField::PairLastColour), player), stones_.brightness[other]);
   }
   const Document& doc = *s_.doc;
   lastMove_.gameLastMove = std::min(doc.moveCount(), lastShowable());
   lastMove_.replayMode = replayModeOn(s_.doc->state.options);
-  figureLastMove_ = std::min(designValue(d, u"棋譜並べ最終手"), lastMove_.gameLastMove);
+  figureLastMove_ = std::min(designValue(d, DesignField::LastMove), lastMove_.gameLastMove);
   lastMove_.figureLastMove = figureLastMove_;
   lastMove_.currentMove = doc.currentMove();
-  frameOption_ = designValue(d, u"最終手-○枠");
-  squareOption_ = designValue(d, u"最終手-■印");
-  brightOption_ = designValue(d, u"最終手-明るく表示");
-  numberDisplay_ = designValue(d, u"手数表示");
-  numberColour_ = designValue(d, u"マーク・手数の色");
-  lasColourW_ = intField(d, u"lascolorw", 0);
-  opacity_ = {std::clamp(designValue(d, u"黒石透明度"), 0, 255) / 255.0,
-              std::clamp(designValue(d, u"白石透明度"), 0, 255) / 255.0};
+  frameOption_ = designValue(d, DesignField::LastFrame);
+  squareOption_ = designValue(d, DesignField::LastSquare);
+  brightOption_ = designValue(d, DesignField::LastBright);
+  numberDisplay_ = designValue(d, DesignField::NumberDisplay);
+  numberColour_ = designValue(d, DesignField::NumberColour);
+  lasColourW_ = designValue(d, DesignField::LastTextPlain);
+  opacity_ = {designValue(d, DesignField::BlackTransparency) / 255.0,
+              designValue(d, DesignField::WhiteTransparency) / 255.0};
   preview_ = previewColour();
 }
 

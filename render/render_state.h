@@ -76,8 +76,8 @@ struct RenderState {
   int figureStart = 0;  // first move of the figure shown in replay mode
 };
 
-// Option helpers over the document's two maps.
-int documentOption(const RenderState& s, std::string_view key, int fallback);
+// An option of the document; its default without a document.
+int documentOption(const RenderState& s, DocumentOption option);
 // The text-size scale s = "textsize" + 1.
 int textScale(const RenderState& s);
 bool searchShown(const RenderState& s);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "playlist/decimal.h"
+#include "core/record/decimal.h"
 #include "search/game_outcome.h"
 
 namespace mokuza::search {

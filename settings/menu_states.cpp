@@ -21,18 +21,19 @@ std::vector<MenuCheck> applyMenuStates(const GlobalOptions& global, const Docume
   const bool replayMode = replayModeOn(document);
   items.push_back({kReplayModeItem, replayMode});
   // Playing the next game on is part of replay mode.
-  items.push_back({kAutoNextGameItem, switchOn(document, "auto_kifu"), replayMode});
-  items.push_back({kMoveNamesItem, switchOn(global, "moveinfo", 0)});
-  items.push_back({kFullPathsItem, switchOn(global, "filefull", 0)});
-  items.push_back({kHistoryOutputItem, switchOn(global, "histoutput", 1)});
+  items.push_back({kAutoNextGameItem, switchOn(document, DocumentOption::AutoNextGame), replayMode});
+  items.push_back({kMoveNamesItem, switchOn(global, GlobalOption::MoveInfo)});
+  items.push_back({kFullPathsItem, switchOn(global, GlobalOption::FileFull)});
+  items.push_back({kHistoryOutputItem, switchOn(global, GlobalOption::HistoryOutput)});
   items.push_back({kMusicModeItem, musicModeOn(document)});
 
-  addRadioGroup(items, kImageOutputFirstItem, kImageOutputLastItem, optionValue(global, "imgoutput", 33800));
-  addRadioGroup(items, kTextSizeBase + 1, kTextSizeBase + 4, kTextSizeBase + optionValue(document, "textsize", 2));
+  addRadioGroup(items, kImageOutputFirstItem, kImageOutputLastItem, option(global, GlobalOption::ImageOutput));
+  addRadioGroup(items, kTextSizeBase + 1, kTextSizeBase + 4,
+                kTextSizeBase + option(document, DocumentOption::TextSize));
   addRadioGroup(items, kStartupDesignBase + 1, kStartupDesignBase + 4,
-                kStartupDesignBase + optionValue(global, "startup_design", 1));
+                kStartupDesignBase + option(global, GlobalOption::StartupDesign));
   addRadioGroup(items, kRotationNoneItem, kRotationRandomItem,
-                rotationMenuItem(optionValue(document, "gobanroll", -8)));
+                rotationMenuItem(option(document, DocumentOption::LoadRotation)));
   return items;
 }
 

@@ -1,6 +1,7 @@
 #include "settings/placement.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -35,16 +36,24 @@ std::int64_t gap(const Rect& a, const Rect& b) {
   return dx * dx + dy * dy;
 }
 
-Rect optionRect(const GlobalOptions& options, const std::string& prefix) {
-  return {optionValue(options, prefix + "left", 0), optionValue(options, prefix + "top", 0),
-          optionValue(options, prefix + "right", 0), optionValue(options, prefix + "bottom", 0)};
+// The options of a window rectangle: left, top, right, bottom.
+using RectOptions = std::array<GlobalOption, 4>;
+constexpr RectOptions kMainWindow{GlobalOption::MainWindowLeft, GlobalOption::MainWindowTop,
+                                  GlobalOption::MainWindowRight, GlobalOption::MainWindowBottom};
+constexpr RectOptions kPlaylistWindow{GlobalOption::PlaylistWindowLeft, GlobalOption::PlaylistWindowTop,
+                                      GlobalOption::PlaylistWindowRight, GlobalOption::PlaylistWindowBottom};
+constexpr RectOptions kEventWindow{GlobalOption::EventWindowLeft, GlobalOption::EventWindowTop,
+                                   GlobalOption::EventWindowRight, GlobalOption::EventWindowBottom};
+
+Rect optionRect(const GlobalOptions& options, const RectOptions& sides) {
+  return {option(options, sides[0]), option(options, sides[1]), option(options, sides[2]), option(options, sides[3])};
 }
 
-void storeRect(GlobalOptions& options, const std::string& prefix, const Rect& rect) {
-  options[prefix + "left"] = rect.left;
-  options[prefix + "top"] = rect.top;
-  options[prefix + "right"] = rect.right;
-  options[prefix + "bottom"] = rect.bottom;
+void storeRect(GlobalOptions& options, const RectOptions& sides, const Rect& rect) {
+  options[sides[0]] = rect.left;
+  options[sides[1]] = rect.top;
+  options[sides[2]] = rect.right;
+  options[sides[3]] = rect.bottom;
 }
 
 // A window with area that lies wholly outside its work area cannot be reached
@@ -62,11 +71,11 @@ Rect threeQuarters(const Rect& area) {
           clampToInt(area.top + area.height() * 3 / 4)};
 }
 
-Rect fitted(const GlobalOptions& options, const std::string& prefix, const ScreenInfo& screen) {
-  const Rect saved = optionRect(options, prefix);
+Rect fitted(const GlobalOptions& options, const RectOptions& sides, const ScreenInfo& screen) {
+  const Rect saved = optionRect(options, sides);
   const Rect workArea = nearestWorkArea(screen, saved);
-  const Rect rect = fitRectToMonitor(saved, optionValue(options, "monitor_width", 1920),
-                                     optionValue(options, "monitor_height", 1080), workArea);
+  const Rect rect = fitRectToMonitor(saved, option(options, GlobalOption::MonitorWidth),
+                                     option(options, GlobalOption::MonitorHeight), workArea);
   return keepReachable(rect, workArea);
 }
 
@@ -97,26 +106,26 @@ Rect nearestWorkArea(const ScreenInfo& screen, const Rect& rect) {
 }
 
 void captureWindowPlacement(GlobalOptions& options, const WindowSnapshot& windows, const ScreenInfo& screen) {
-  storeRect(options, "main_window_", windows.main);
+  storeRect(options, kMainWindow, windows.main);
   const Rect workArea = nearestWorkArea(screen, windows.main);
-  options["monitor_width"] = clampToInt(workArea.width());
-  options["monitor_height"] = clampToInt(workArea.height());
-  if (windows.playlist) storeRect(options, "pl_window_", *windows.playlist);
-  if (windows.eventList) storeRect(options, "ev_window_", *windows.eventList);
+  options[GlobalOption::MonitorWidth] = clampToInt(workArea.width());
+  options[GlobalOption::MonitorHeight] = clampToInt(workArea.height());
+  if (windows.playlist) storeRect(options, kPlaylistWindow, *windows.playlist);
+  if (windows.eventList) storeRect(options, kEventWindow, *windows.eventList);
 }
 
 void setMainWindowDefaults(GlobalOptions& options, const ScreenInfo& screen) {
-  storeRect(options, "main_window_", threeQuarters({0, 0, screen.width, screen.height}));
+  storeRect(options, kMainWindow, threeQuarters({0, 0, screen.width, screen.height}));
 }
 
 WindowPlacement placeWindows(const GlobalOptions& options, const ScreenInfo& screen) {
   WindowPlacement placement;
-  placement.main = fitted(options, "main_window_", screen);
+  placement.main = fitted(options, kMainWindow, screen);
   if (placement.main.width() <= 0 || placement.main.height() <= 0) {
     placement.main = threeQuarters(nearestWorkArea(screen, placement.main));
   }
-  placement.playlist = fitted(options, "pl_window_", screen);
-  placement.eventList = fitted(options, "ev_window_", screen);
+  placement.playlist = fitted(options, kPlaylistWindow, screen);
+  placement.eventList = fitted(options, kEventWindow, screen);
   return placement;
 }
 

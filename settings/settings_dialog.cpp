@@ -12,8 +12,8 @@ namespace {
 // Everything a settings file can change, kept so that Cancel brings it back
 // as it was in memory (the file on disk may be older).
 struct SettingsSnapshot {
-  OptionMap globalOptions;
-  OptionMap documentOptions;
+  GlobalOptions globalOptions;
+  DocumentOptions documentOptions;
   Design design;
   PlaylistEntry gameInfo;
   RecentFiles recentGames;
@@ -59,7 +59,7 @@ int loadSettingsFromDialog(Document& doc, Settings& settings, platform::Services
   }
   callHook(doc.hooks.refreshLists);
 
-  const int size = optionValue(doc.state.options, "boardsize", kDefaultBoardSize);
+  const int size = option(doc.state.options, DocumentOption::BoardSize);
   if (!resizeBoard(doc, services, size, doc.state.modified)) {
     restoreSnapshot(doc, settings, std::move(before));
     callHook(doc.hooks.repaint);

@@ -4,8 +4,8 @@
 #include <system_error>
 
 #include "core/document/recent_files.h"
+#include "core/record/decimal.h"
 #include "core/record/text.h"
-#include "playlist/decimal.h"
 #include "settings/design_values.h"
 #include "settings/options.h"
 #include "settings/settings_text.h"
@@ -39,24 +39,27 @@ struct ReadTarget {
 };
 
 bool readOption(ReadTarget& target, std::string_view key, std::u16string_view value) {
-  const OptionScope scope = optionScope(key);
-  if (scope == OptionScope::None) return false;
-  OptionMap* options = scope == OptionScope::Global ? &target.doc.globalOptions : &target.doc.state.options;
-  options->insert_or_assign(std::string(key), sanitisedOption(key, parseInt32(value)));
-  return true;
+  if (const auto* global = globalOptionForKey(key)) {
+    target.doc.globalOptions[global->option] = checkedOption(global->option, parseInt32(value));
+    return true;
+  }
+  if (const auto* document = documentOptionForKey(key)) {
+    target.doc.state.options[document->option] = checkedOption(document->option, parseInt32(value));
+    return true;
+  }
+  return false;
 }
 
 bool readDesign(ReadTarget& target, std::string_view key, std::u16string_view value) {
   DocumentState& state = target.doc.state;
-  const DesignKey design = designKey(key);
-  if (!design.label.empty() && !design.file) {
-    state.design.intFields.insert_or_assign(std::u16string(design.label),
-                                            sanitisedDesignValue(design.label, parseInt32(value)));
+  if (const DesignFieldInfo* field = designFieldForKey(key)) {
+    setDesignValue(state.design, field->field, clampedDesignValue(field->field, parseInt32(value)));
     return true;
   }
-  if (!design.label.empty()) {
+  // The game file is no design file.
+  if (const FileFieldInfo* file = fileFieldForKey(key); file && file->field != FileField::SgfFile) {
     const auto path = resolveStoredPath(value, target.context.programFolder, PathKind::File);
-    SetFilePath(state.gameInfo, design.label, path.value_or(u""));
+    SetFilePath(state.gameInfo, file->field, path.value_or(u""));
     return true;
   }
   if (key == kTypefaceKey) {

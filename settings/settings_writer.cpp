@@ -1,8 +1,7 @@
 #include "settings/settings_file.h"
 
+#include "core/record/decimal.h"
 #include "core/record/text.h"
-#include "playlist/decimal.h"
-#include "playlist/design_fields.h"
 #include "settings/design_values.h"
 #include "settings/options.h"
 #include "settings/settings_text.h"
@@ -65,20 +64,18 @@ void writeLayout(SettingsOutput& out, std::string_view key, std::u16string_view 
 std::u16string settingsText(const Document& doc, const Settings& settings, const fs::path& programFolder) {
   SettingsOutput out{programFolder, u"<mokuza_version>\n5.5\n"};
   const GlobalOptions global = completeGlobalOptions(doc.globalOptions);
-  for (const auto& [key, value] : global) entry(out, key, value);
-  for (const auto& [key, value] : completeDocumentOptions(doc.state.options)) entry(out, key, value);
-  for (const auto& [label, value] : doc.state.design.intFields) {
-    const std::string_view key = keyForLabel(label);
-    if (!key.empty() && designLabelForKey(key) == label) entry(out, key, value);
-  }
+  for (const auto& [key, value] : global.values) entry(out, key, value);
+  for (const auto& [key, value] : completeDocumentOptions(doc.state.options).values) entry(out, key, value);
+  for (const auto& [label, value] : doc.state.design.intFields)
+    if (const DesignFieldInfo* design = designFieldForLabel(label)) entry(out, design->key, value);
 
-  for (const FileField& row : kFileFields) {
-    const std::u16string path = FilePath(doc.state.gameInfo, row.label);
-    if (!designFileLabelForKey(row.key).empty() && isStorablePath(path)) field(out, row.key, stored(out, path));
+  for (const FileFieldInfo& row : kFileFields) {
+    const std::u16string path = FilePath(doc.state.gameInfo, row.field);
+    if (row.field != FileField::SgfFile && isStorablePath(path)) field(out, row.key, stored(out, path));
   }
 
   out.text += u"\n";
-  entry(out, "design_position", optionValue(global, "design_position", 0));
+  entry(out, "design_position", option(global, GlobalOption::DesignPosition));
   out.text += u"<typeface>\n" + clipUtf16(valueText(textField(doc.state.gameInfo, kTypefaceLabel)), kValueMax);
 
   field(out, "playlist_path", stored(out, settings.playlistPath));

@@ -4,7 +4,6 @@
 #include <system_error>
 
 #include "core/record/text.h"
-#include "playlist/playlist_paths.h"
 
 namespace mokuza {
 namespace {

@@ -55,9 +55,9 @@ OpenOutcome openFromClipboard(Document& doc, platform::Services& services, bool 
   const int oldSize = doc.record().boardSize;
 
   ReadOptions options;
-  options.gobanroll = optionValue(doc.state.options, "gobanroll", -8);
+  options.gobanroll = option(doc.state.options, DocumentOption::LoadRotation);
   options.movesOnly = movesOnly;
-  options.defaultBoardSize = optionValue(doc.state.options, "boardsize", kDefaultBoardSize);
+  options.defaultBoardSize = option(doc.state.options, DocumentOption::BoardSize);
   options.randomSeed = services.now();
   if (readSgf(doc.record(), text, options) != kReadOk) {
     ReadOptions restore;  // the backup is read as written, without rotation
@@ -75,7 +75,7 @@ OpenOutcome openFromClipboard(Document& doc, platform::Services& services, bool 
     return OpenOutcome::Failed;
   }
 
-  doc.state.options["boardsize"] = options.defaultBoardSize;
+  doc.state.options[DocumentOption::BoardSize] = options.defaultBoardSize;
   std::u16string label = u"クリップボードから開く";
   if (movesOnly) label += u"〈手順のみ〉";
   if (doc.board.geometry.n != doc.record().boardSize) SetBoardSize(doc.board, doc.record().boardSize);

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/document/design_fields.h"
+#include "core/document/options.h"
 #include "core/document/playlist_entry.h"
 #include "core/document/recent_files.h"
 #include "core/naming/move_classifier.h"
@@ -18,19 +20,6 @@
 #include "core/rules/replay.h"
 
 namespace mokuza {
-
-using OptionMap = std::map<std::string, std::int32_t, std::less<>>;
-
-// Options of the document with their defaults; negative switches are off and
-// keep the magnitude of the last choice.
-OptionMap defaultDocumentOptions();
-std::int32_t optionValue(const OptionMap& options, std::string_view key, std::int32_t fallback);
-// A switch is on at 1 or more; `fallback` stands for a missing key.
-bool switchOn(const OptionMap& options, std::string_view key, std::int32_t fallback = -1);
-// The two modes every layer asks about, from the document's options:
-// replay mode ("kifunarabe") and music mode ("kigaku_mode").
-bool replayModeOn(const OptionMap& documentOptions);
-bool musicModeOn(const OptionMap& documentOptions);
 
 // A rectangle of board points (columns and rows from 0, inclusive) and,
 // optionally, a range of moves it applies to.
@@ -49,7 +38,7 @@ struct DocumentState {
   GameRecord record;
   PlaylistEntry gameInfo;  // the current game's information: its file, design files, dates
   Design design;           // the shown design
-  OptionMap options = defaultDocumentOptions();
+  DocumentOptions options = defaultDocumentOptions();
   std::u16string playlistPath;
   int playlistIndex = 0;           // 1-based index of the loaded playlist game, 0 for none
   int playlistSnapshot = 0;        // the snapshot slot of the playlist file that goes with this state
@@ -96,9 +85,6 @@ enum InsertionMode : int {
   kReplaceNext = 3,
   kAppendAtEnd = 4,
 };
-inline constexpr std::u16string_view kInsertionModeLabel = u"途中局面での着手";
-inline constexpr std::u16string_view kLastMoveLabel = u"棋譜並べ最終手";
-inline constexpr std::int32_t kLastMoveWhole = 999;  // figure replay shows the whole game
 
 // Calls into the layers above the document (window, playlist, history log).
 // Unset hooks do nothing.
@@ -145,7 +131,7 @@ struct Document {
   bool autoPlayRunning = false;
   bool batchMode = false;
   bool saveDialogCancelled = false;
-  OptionMap globalOptions;  // histoutput, filefull, ...
+  GlobalOptions globalOptions;
 
   // Undo history.
   std::vector<UndoEntry> undoEntries;

@@ -26,7 +26,7 @@ void finishMoveEdit(Document& doc, int replayFrom, std::u16string_view descripti
 
 int askInsertionMode(platform::Services& services) {
   platform::ChoiceRequest request;
-  request.title = std::u16string(kInsertionModeLabel);
+  request.title = std::u16string(fieldInfo(DesignField::InterruptOperation).label);
   request.options = {u"変化図作成", u"次の手の前に挿入", u"次の手を置き換える"};
   request.preselected = 0;
   const int choice = services.choose(request);
@@ -52,7 +52,7 @@ BranchPath pathTo(const BranchPath& prefix, std::int16_t child) {
 }  // namespace
 
 int insertionModeFor(const Document& doc, platform::Services& services, PlayOverrides overrides) {
-  int mode = intField(doc.state.design, kInsertionModeLabel, kInsertAsk);
+  int mode = designValue(doc.state.design, DesignField::InterruptOperation);
   if (overrides.shiftClick) mode = kInsertVariation;
   if (overrides.droppedStone) mode = kReplaceNext;
   if (mode < kInsertAsk || mode > kReplaceNext) mode = kInsertAsk;

@@ -30,9 +30,9 @@ void matchBoardSize(Document& doc) {
 
 ReadOptions readOptionsFor(const Document& doc, platform::Services& services, bool playlistGame) {
   ReadOptions options;
-  options.gobanroll = optionValue(doc.state.options, "gobanroll", -8);
+  options.gobanroll = option(doc.state.options, DocumentOption::LoadRotation);
   options.playlistGame = playlistGame;
-  options.defaultBoardSize = optionValue(doc.state.options, "boardsize", kDefaultBoardSize);
+  options.defaultBoardSize = option(doc.state.options, DocumentOption::BoardSize);
   options.randomSeed = services.now();
   return options;
 }
@@ -120,7 +120,7 @@ OpenOutcome openGame(Document& doc, platform::Services& services, const OpenRequ
     showFailure(services, u"ファイルを開けませんでした", u"失敗");
     return OpenOutcome::Failed;
   }
-  doc.state.options["boardsize"] = options.defaultBoardSize;
+  doc.state.options[DocumentOption::BoardSize] = options.defaultBoardSize;
   doc.state.modified = false;
   doc.state.currentFileName = path;
   if (!playlistGame) leavePlaylistGame(doc);
@@ -139,7 +139,7 @@ OpenOutcome openGame(Document& doc, platform::Services& services, const OpenRequ
 
 void leavePlaylistGame(Document& doc) {
   doc.state.playlistIndex = 0;
-  doc.state.design.intFields.insert_or_assign(std::u16string(kLastMoveLabel), kLastMoveWhole);
+  setDesignValue(doc.state.design, DesignField::LastMove, kLastMoveWhole);
   callHook(doc.hooks.outsideGameOpened);
 }
 

@@ -54,7 +54,7 @@ GameInfoOutcome applySingle(Document& doc, platform::Services& services, GameInf
                             const GameInfoTargets& targets) {
   const int size = boardSizeFromField(form.values[kBoardSizeField], doc.record().boardSize);
   if (!resizeBoard(doc, services, size, true)) return GameInfoOutcome::Cancelled;
-  doc.state.options["boardsize"] = size;
+  doc.state.options[DocumentOption::BoardSize] = size;
   form.values[kBoardSizeField] = number(size);
 
   const bool playlistGame = doc.state.playlistIndex > 0;
@@ -94,7 +94,7 @@ GameInfoOutcome applyBatch(Document& doc, platform::Services& services, GameInfo
   doc.batchMode = true;
   // Opening turns the board by the load-time rotation, and saving would write
   // the turned moves into every file.
-  doc.state.options["gobanroll"] = -1;
+  doc.state.options[DocumentOption::LoadRotation] = -1;
 
   std::vector<std::u16string> saved;
   std::vector<std::u16string> failed;

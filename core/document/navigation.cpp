@@ -22,7 +22,7 @@ int lastShowableMove(const Document& doc) {
 
 int computeViewLimit(const Document& doc) {
   if (replayModeOn(doc.state.options))
-    return std::min(doc.moveCount(), static_cast<int>(intField(doc.state.design, kLastMoveLabel, 999)));
+    return std::min(doc.moveCount(), designValue(doc.state.design, DesignField::LastMove));
   return doc.moveCount();
 }
 
@@ -62,7 +62,7 @@ void showMove(Document& doc, int n) {
 
   if (shown.hasMove()) doc.colourToPlay = static_cast<std::int8_t>(-shown.colour);
   else if (n == 0) doc.colourToPlay = doc.board.setupStoneBalance > 0 ? -1 : 1;
-  const int mode = intField(doc.state.design, kInsertionModeLabel, kInsertAsk);
+  const int mode = designValue(doc.state.design, DesignField::InterruptOperation);
   if (n < doc.moveCount() && mode != kInsertBeforeNext) {
     const MoveRecord& next = rec.lineCopy[static_cast<std::size_t>(n) + 1];
     if (next.hasMove()) doc.colourToPlay = next.colour;

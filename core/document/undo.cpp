@@ -19,15 +19,17 @@ std::size_t storedPlaylistEntries(const Document& doc) {
 std::u16string number(int value) { return asciiToUtf16(std::to_string(value)); }
 
 // The window layout stays as the user left it when the history moves.
-constexpr std::string_view kLayoutOptions[] = {"layoutno", "textsize"};
-constexpr std::u16string_view kLayoutDesignValues[] = {u"碁盤Ｘ", u"碁盤Ｙ", u"碁盤サイズ指定", u"背景Ｘ", u"背景Ｙ"};
+constexpr DocumentOption kLayoutOptions[] = {DocumentOption::LayoutNo, DocumentOption::TextSize};
+constexpr DesignField kLayoutDesignValues[] = {DesignField::MarginX, DesignField::MarginY, DesignField::AbsoluteSize,
+                                               DesignField::BackX, DesignField::BackY};
 
 void keepLayout(DocumentState& restored, const DocumentState& current) {
-  for (std::string_view key : kLayoutOptions) {
-    if (auto it = current.options.find(key); it != current.options.end())
-      restored.options.insert_or_assign(it->first, it->second);
+  for (DocumentOption option : kLayoutOptions) {
+    if (auto it = current.options.values.find(optionInfo(option).key); it != current.options.values.end())
+      restored.options.values.insert_or_assign(it->first, it->second);
   }
-  for (std::u16string_view label : kLayoutDesignValues) {
+  for (DesignField field : kLayoutDesignValues) {
+    const std::u16string_view label = fieldInfo(field).label;
     if (auto it = current.design.intFields.find(label); it != current.design.intFields.end())
       restored.design.intFields.insert_or_assign(it->first, it->second);
   }
@@ -62,7 +64,7 @@ void recordUndo(Document& doc, std::u16string_view description) {
     doc.hooks.dropPlaylistSnapshots(doc.undoEntries.front().state.playlistSnapshot);
   doc.undoCount = doc.undoIndex;
 
-  if (optionValue(doc.globalOptions, "histoutput", 1) == 1 && doc.hooks.appendHistoryLine)
+  if (option(doc.globalOptions, GlobalOption::HistoryOutput) == 1 && doc.hooks.appendHistoryLine)
     doc.hooks.appendHistoryLine(doc.undoEntries.back().description, doc.undoIndex);
   refreshUndoMenu(doc);
 }

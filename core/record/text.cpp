@@ -336,4 +336,10 @@ std::u16string pathToText(const std::filesystem::path& path) { return utf8ToUtf1
 
 std::filesystem::path textToPath(std::u16string_view text) { return std::filesystem::path(utf16ToUtf8(text)); }
 
+std::u16string withSlashes(std::u16string_view path) {
+  std::u16string slashes(path);
+  std::replace(slashes.begin(), slashes.end(), u'\\', u'/');
+  return slashes;
+}
+
 }  // namespace mokuza

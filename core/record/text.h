@@ -45,6 +45,9 @@ std::u16string asciiToUtf16(std::string_view ascii);
 // At most `limit` UTF-16 units of a text, never splitting a surrogate pair.
 std::u16string clipUtf16(std::u16string_view text, std::size_t limit);
 
+// '\' becomes '/': stored paths may come from the Windows form of these files.
+std::u16string withSlashes(std::u16string_view path);
+
 // A file name as text, and the reverse; both work on the UTF-8 form of paths.
 std::u16string pathToText(const std::filesystem::path& path);
 std::filesystem::path textToPath(std::u16string_view text);

@@ -99,7 +99,7 @@ class DocumentTest : public ::testing::Test {
     showMove(doc, 0);
   }
   void setInsertionMode(int mode) {
-    doc.state.design.intFields.insert_or_assign(std::u16string(kInsertionModeLabel), mode);
+    setDesignValue(doc.state.design, DesignField::InterruptOperation, mode);
     showMove(doc, doc.currentMove());  // the colour to play depends on the mode
   }
   std::string line() const { return lineText(doc.record()); }

@@ -323,13 +323,13 @@ TEST_F(DeletionTest, NothingIsDeletedInReplayModeOrDuringAutoPlay) {
   load(u"(;GM[1];B[dd];W[pp])");
   showMove(doc, 2);
   EXPECT_TRUE(doc.deleteButtonsEnabled);
-  doc.state.options["kifunarabe"] = 2;  // on at 1 or more
+  doc.state.options[DocumentOption::ReplayMode] = 2;  // on at 1 or more
   showMove(doc, 2);
   EXPECT_FALSE(doc.deleteButtonsEnabled);
   EXPECT_FALSE(deleteMove(doc));
   doc.state.selection = {.active = true, .left = 0, .top = 0, .right = 18, .bottom = 18};
   EXPECT_FALSE(deleteRange(doc));
-  doc.state.options["kifunarabe"] = -1;
+  doc.state.options[DocumentOption::ReplayMode] = -1;
   doc.autoPlayRunning = true;
   services.messageAnswers = {platform::Answer::Yes};
   EXPECT_FALSE(deleteFromHere(doc, services));

@@ -316,7 +316,7 @@ TEST_F(ClipboardTest, OpenFromTheClipboard) {
   EXPECT_EQ(line(), "B cc, W gg");
   EXPECT_EQ(doc.record().boardSize, 9);
   EXPECT_EQ(doc.board.geometry.n, 9);
-  EXPECT_EQ(optionValue(doc.state.options, "boardsize", 0), 9) << "the board-size default, as a file sets it";
+  EXPECT_EQ(option(doc.state.options, DocumentOption::BoardSize), 9) << "the board-size default, as a file sets it";
   EXPECT_EQ(u8(doc.record().header(u"黒対局者")), "乙");
   EXPECT_TRUE(doc.state.modified);
   EXPECT_TRUE(doc.state.currentFileName.empty());

@@ -126,13 +126,13 @@ TEST_F(ApplyGameInfoTest, ANewBoardSizeAsksBeforeErasingTheMovesAndCancelKeepsEv
   EXPECT_EQ(messages(), std::vector<std::string>{"Mokuza: 路数を変えると手順が消去されます"});
   EXPECT_EQ(line(), "B dd, W pp");
   EXPECT_EQ(u8(doc.record().header(u"黒対局者")), "山田");
-  EXPECT_EQ(optionValue(doc.state.options, "boardsize", 0), 19);
+  EXPECT_EQ(option(doc.state.options, DocumentOption::BoardSize), 19);
 
   EXPECT_EQ(applyGameInfo(doc, services, form, {}), GameInfoOutcome::Applied);
   EXPECT_EQ(doc.board.geometry.n, 9);
   EXPECT_EQ(doc.moveCount(), 0);
   EXPECT_EQ(u8(doc.record().header(u"路数")) + u8(doc.record().header(u"黒対局者")), "9別人");
-  EXPECT_EQ(optionValue(doc.state.options, "boardsize", 0), 9);
+  EXPECT_EQ(option(doc.state.options, DocumentOption::BoardSize), 9);
 
   EXPECT_EQ(boardSizeFromField(u"", 9), 9) << "an empty field keeps the board";
   EXPECT_EQ(boardSizeFromField(u"25", 9), 19);
@@ -225,10 +225,10 @@ TEST_F(BatchGameInfoTest, TheShownGameComesBackWithItsUnsavedChangesAndTheNewVal
 
 TEST_F(BatchGameInfoTest, LoadTimeRotationNeverTurnsTheSavedGames) {
   addGame("a.sgf", "(;GM[1];B[dd];W[pp])");
-  doc.state.options["gobanroll"] = 10;  // first move to the upper right
+  doc.state.options[DocumentOption::LoadRotation] = 10;  // first move to the upper right
   ASSERT_EQ(applyToAll(), GameInfoOutcome::Applied);
   EXPECT_EQ(lineText(*readBack("a.sgf")), "B dd, W pp");
-  EXPECT_EQ(optionValue(doc.state.options, "gobanroll", 0), 10);
+  EXPECT_EQ(option(doc.state.options, DocumentOption::LoadRotation), 10);
 }
 
 TEST_F(BatchGameInfoTest, AGameThatCannotBeOpenedIsReportedAndTheOthersAreSaved) {

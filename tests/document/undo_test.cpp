@@ -72,15 +72,15 @@ TEST_F(UndoTest, TheWindowLayoutStaysAsItIsThroughUndoAndRedo) {
   const std::pair<const char16_t*, std::int32_t> layout[] = {
       {u"碁盤Ｘ", 31}, {u"碁盤Ｙ", 32}, {u"碁盤サイズ指定", 33}, {u"背景Ｘ", 34}, {u"背景Ｙ", 35}};
   for (const auto& [label, value] : layout) doc.state.design.intFields[label] = value;
-  doc.state.options["layoutno"] = 3;
-  doc.state.options["textsize"] = 4;
+  doc.state.options[DocumentOption::LayoutNo] = 3;
+  doc.state.options[DocumentOption::TextSize] = 4;
   recordUndo(doc, u"b");
   for (const auto& [label, value] : layout) doc.state.design.intFields[label] = value + 10;
   ASSERT_TRUE(undo(doc));
   EXPECT_EQ(doc.state.design.intFields[u"黒石透明度"], 100) << "the rest of the design goes back";
   for (const auto& [label, value] : layout) EXPECT_EQ(doc.state.design.intFields[label], value + 10) << u8(label);
-  EXPECT_EQ(optionValue(doc.state.options, "layoutno", 0), 3);
-  EXPECT_EQ(optionValue(doc.state.options, "textsize", 0), 4);
+  EXPECT_EQ(option(doc.state.options, DocumentOption::LayoutNo), 3);
+  EXPECT_EQ(option(doc.state.options, DocumentOption::TextSize), 4);
   ASSERT_TRUE(redo(doc));
   EXPECT_EQ(doc.state.design.intFields[u"碁盤Ｘ"], 41);
 }
@@ -177,9 +177,9 @@ TEST_F(UndoTest, TheLetterNRecordsNothingAndTheLogFollowsTheOption) {
   EXPECT_TRUE(logged.empty());
 
   recordUndo(doc, u"記録");
-  doc.globalOptions["histoutput"] = -1;
+  doc.globalOptions[GlobalOption::HistoryOutput] = -1;
   recordUndo(doc, u"記録しない");
-  doc.globalOptions["histoutput"] = 2;
+  doc.globalOptions[GlobalOption::HistoryOutput] = 2;
   recordUndo(doc, u"これも");
   EXPECT_EQ(logged, (std::vector<std::string>{"記録"}));
   EXPECT_EQ(doc.undoEntries.size(), 4u) << "the history keeps them all the same";

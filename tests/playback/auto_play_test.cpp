@@ -17,7 +17,7 @@ namespace {
 class AutoPlayTest : public PlaybackTest {
  protected:
   AutoPlayTest() {
-    design(playback::kLoopTime, -1);
+    design(DesignField::LoopTime, -1);
     pb.actions.moveShown = [this](int move, int wait) {
       moves += (moves.empty() ? "" : " ") + std::to_string(move);
       timed += std::to_string(move) + "@" + std::to_string(tick) + "+" + std::to_string(wait) + " ";
@@ -29,16 +29,14 @@ class AutoPlayTest : public PlaybackTest {
     pb.actions.enableHistoryCommands = [this](bool enabled) { historyEnabled.push_back(enabled); };
   }
 
-  void design(std::u16string_view label, int value) {
-    doc.state.design.intFields.insert_or_assign(std::u16string(label), value);
-  }
+  void design(DesignField field, int value) { setDesignValue(doc.state.design, field, value); }
   void play() {
     playback::ToggleAutoPlay(pb, false);
     run();
   }
   void play(int start, int last) {
-    design(playback::kAutoStart, start);
-    design(playback::kAutoLast, last);
+    design(DesignField::AutoStart, start);
+    design(DesignField::AutoLast, last);
     play();
   }
 
@@ -64,7 +62,7 @@ TEST_F(AutoPlayTest, StartedAtTheEndItRewindsOnceAndStopsAtTheNextEnd) {
 }
 
 TEST_F(AutoPlayTest, WithLoopingOnLapsAreCounted) {
-  design(playback::kLoopTime, 0);
+  design(DesignField::LoopTime, 0);
   loadText(doc, quietGame(3));
   playback::ToggleAutoPlay(pb, false);
   EXPECT_EQ(playback::autoPlayStatusText(pb), u"《自動再生》  ");
@@ -105,8 +103,8 @@ TEST_F(AutoPlayTest, ARangeWithoutMovesDoesNotStart) {
 }
 
 TEST_F(AutoPlayTest, ADisplayTimeShorterThanTheTimerPeriodWaitsOneTick) {
-  doc.globalOptions["update_time"] = 2000;
-  design(playback::kAutoSpeed, 1000);
+  doc.globalOptions[GlobalOption::UpdateTime] = 2000;
+  design(DesignField::AutoSpeed, 1000);
   loadText(doc, quietGame(3));
   play();
   EXPECT_EQ(timed, "1@1+1 2@3+1 3@5+1 ");
@@ -115,7 +113,7 @@ TEST_F(AutoPlayTest, ADisplayTimeShorterThanTheTimerPeriodWaitsOneTick) {
 }
 
 TEST_F(AutoPlayTest, TheWaitAfterAMoveDrivesItsFade) {
-  design(playback::kAutoSpeed, 50);
+  design(DesignField::AutoSpeed, 50);
   loadText(doc, quietGame(2));
   std::vector<int> opacities;
   pb.actions.fadeStep = [&](int opacity) { opacities.push_back(opacity); };
@@ -144,11 +142,11 @@ TEST_F(AutoPlayTest, StoppingGivesTheCommandsAndTheInformationWindowBack) {
 
 TEST_F(AutoPlayTest, MovesShownForwardSoundTheirStones) {
   loadText(doc, quietGame(3));
-  SetFilePath(doc.state.gameInfo, playback::kBlackSound, u"black.wav");
-  SetFilePath(doc.state.gameInfo, playback::kWhiteSound, u"sounds/white.wav");
+  SetFilePath(doc.state.gameInfo, FileField::BlackSound, u"black.wav");
+  SetFilePath(doc.state.gameInfo, FileField::WhiteSound, u"sounds/white.wav");
   play();
   EXPECT_TRUE(services.callsOf("playWave").empty()) << "the design's 石音 is off";
-  design(playback::kStoneSound, 1);
+  design(DesignField::StoneSound, 1);
   play(3, 1);
   EXPECT_TRUE(services.callsOf("playWave").empty()) << "a backward show takes stones away";
   showMove(doc, 0);
@@ -160,9 +158,9 @@ TEST_F(AutoPlayTest, MovesShownForwardSoundTheirStones) {
 }
 
 TEST_F(AutoPlayTest, AFigureRunPlaysOneFigureAndStopsAtItsEnd) {
-  doc.state.options["kifunarabe"] = 2;  // switches are on at 1 or more
-  doc.state.options["auto_kifu"] = 2;
-  design(playback::kRcFraction, 3);
+  doc.state.options[DocumentOption::ReplayMode] = 2;  // switches are on at 1 or more
+  doc.state.options[DocumentOption::AutoNextGame] = 2;
+  design(DesignField::RcFraction, 3);
   doc.state.design.figureEnds = {0, 5, 12, 18};
   loadText(doc, quietGame(20));
   EXPECT_EQ(playback::buildFigureEnds(doc), (std::vector<int>{0, 5, 12, 20}));
@@ -176,7 +174,7 @@ TEST_F(AutoPlayTest, AFigureRunPlaysOneFigureAndStopsAtItsEnd) {
   EXPECT_EQ(moves, "1 2 3 4 5 6 7 8 9 10 11 12");
   playback::StepBackward(pb);
   EXPECT_EQ(doc.currentMove(), 5);
-  doc.state.options["auto_kifu"] = -1;
+  doc.state.options[DocumentOption::AutoNextGame] = -1;
   playback::StepForward(pb);
   EXPECT_EQ(doc.currentMove(), 12) << "without 次譜自動再生 a step jumps to the next figure's end";
 }
@@ -215,8 +213,8 @@ TEST_F(AutoPlayTest, ALadderIsPlayedOutAndRecorded) {
   ASSERT_EQ(loadRecordText(doc, u"(;SZ[9]AB[cd][dc][ce]AW[dd];B[ed])", options), kReadOk);
   showMove(doc, 1);
   // The design's range would refuse to start; the run has its own.
-  design(playback::kAutoStart, 0);
-  design(playback::kAutoLast, 0);
+  design(DesignField::AutoStart, 0);
+  design(DesignField::AutoLast, 0);
   const LadderOutcome outcome = ReadLadder(doc, services, 3 + 3 * 9, playback::ladderRunStarter(pb));
   ASSERT_EQ(outcome.status, LadderStatus::Added);
   ASSERT_TRUE(pb.autoPlay.running());
@@ -224,6 +222,16 @@ TEST_F(AutoPlayTest, ALadderIsPlayedOutAndRecorded) {
   EXPECT_EQ(moves, "2 3 4 5 6 7 8 9 10 11 12 13 14");
   EXPECT_FALSE(pb.autoPlay.ladderRun());
   EXPECT_EQ(lastHistory(), u"〔2手目～14手目〕［シチョウ］");
+}
+
+// Playback once read display fields as 0 when the design lacked them.
+TEST(DesignValues, AnUnsetFieldReadsAsItsInitialValueAndOpacitiesStayInRange) {
+  Document doc;
+  doc.state.design = {};
+  for (const DesignFieldInfo& info : kDesignFields)
+    EXPECT_EQ(designValue(doc.state.design, info.field), info.initial) << info.key;
+  setDesignValue(doc.state.design, DesignField::StarTransparency, 300);
+  EXPECT_EQ(designValue(doc.state.design, DesignField::StarTransparency), 255);
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ using Message = std::array<int, 3>;
 class LiveNotesTest : public PlaybackTest {
  protected:
   LiveNotesTest() {
-    doc.state.options["kigaku_mode"] = 2;  // a switch is on at 1 or more
+    doc.globalOptions[GlobalOption::UpdateTime] = 10;
+    doc.state.options[DocumentOption::MusicMode] = 2;  // a switch is on at 1 or more
     playback::syncMusicMode(pb);
   }
 
@@ -75,7 +76,7 @@ TEST_F(LiveNotesTest, SilenceAllResetsAndQuietsEveryChannel) {
   ASSERT_EQ(messages.size(), 16u);
   for (int c = 0; c < 16; ++c) EXPECT_EQ(messages[static_cast<std::size_t>(c)], (Message{0x90 | c, 0, 0}));
 
-  doc.state.options["kigaku_mode"] = 0;
+  doc.state.options[DocumentOption::MusicMode] = 0;
   playback::SilenceAll(pb.live, services, doc);
   EXPECT_EQ(sent().size(), 16u) << "outside music mode nothing is sent";
 }

@@ -56,7 +56,7 @@ struct TempFolder {
 // A document and a playlist played by the timer, 10 ms a tick.
 class PlaybackTest : public ::testing::Test {
  protected:
-  PlaybackTest() { doc.globalOptions["update_time"] = 10; }
+  PlaybackTest() { doc.globalOptions[GlobalOption::UpdateTime] = 10; }
 
   // Timer ticks until auto-play stops, at most `limit`.
   void run(int limit = 100000) {

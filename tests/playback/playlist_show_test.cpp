@@ -19,7 +19,9 @@ class PlaylistShowTest : public PlaybackTest {
  protected:
   PlaylistShowTest() {
     PlaylistEntry design;
-    design.intFields = {{std::u16string(playback::kAutoSpeed), 1000}, {std::u16string(playback::kLoopTime), -500}};
+    design.intFields.clear();
+    setDesignValue(design, DesignField::AutoSpeed, 1000);
+    setDesignValue(design, DesignField::LoopTime, -500);
     const int lengths[] = {3, 4, 2};
     for (int g = 0; g < 3; ++g) {
       const fs::path file = folder.write("g" + std::to_string(g + 1) + ".sgf", quietGame(lengths[g]));
@@ -37,8 +39,8 @@ class PlaylistShowTest : public PlaybackTest {
     };
   }
 
-  void setAll(std::u16string_view label, int value) {
-    for (PlaylistEntry& entry : playlist.entries) entry.intFields.insert_or_assign(std::u16string(label), value);
+  void setAll(DesignField field, int value) {
+    for (PlaylistEntry& entry : playlist.entries) setDesignValue(entry, field, value);
   }
   void afterTick() override {
     if (pb.autoPlay.gamePauseTicks > 0) shownInPauses.insert({playlist.currentGameIndex, doc.currentMove()});
@@ -73,8 +75,8 @@ TEST_F(PlaylistShowTest, WithoutLoopingItPausesBetweenGamesAndStopsAfterTheLast)
 
 TEST_F(PlaylistShowTest, APauseThatIsNoWholeNumberOfTicksIsRoundedUp) {
   for (const auto& [period, looptime, pause] : {std::array{10, -505, 151}, {7, -500, 215}}) {
-    doc.globalOptions["update_time"] = period;
-    setAll(playback::kLoopTime, looptime);
+    doc.globalOptions[GlobalOption::UpdateTime] = period;
+    setAll(DesignField::LoopTime, looptime);
     playlist.currentGameIndex = 0;
     openedAt.clear();
     playback::StartPlaylistAutoPlay(pb);
@@ -86,8 +88,8 @@ TEST_F(PlaylistShowTest, APauseThatIsNoWholeNumberOfTicksIsRoundedUp) {
 }
 
 TEST_F(PlaylistShowTest, WithLoopingItWrapsToTheFirstGameAndTurnsTheBoard) {
-  setAll(playback::kLoopTime, 500);
-  doc.state.options["gobanroll"] = 3;
+  setAll(DesignField::LoopTime, 500);
+  doc.state.options[DocumentOption::LoadRotation] = 3;
   playback::StartPlaylistAutoPlay(pb);
   runUntilOpened(4);
   run(100);
@@ -95,7 +97,7 @@ TEST_F(PlaylistShowTest, WithLoopingItWrapsToTheFirstGameAndTurnsTheBoard) {
   // After the last game a pause of auto_speed + |looptime|, then the first game again.
   EXPECT_EQ(shown, "1:1 1:2 1:3 2:1 2:2 2:3 2:4 3:1 3:2 1:1");
   EXPECT_EQ(timeline.substr(timeline.find("3:2@")), "3:2@1111 open1@1362 1:1@1363 ");
-  EXPECT_EQ(optionValue(doc.state.options, "gobanroll", 0), 4) << "one more turn at the playlist loop";
+  EXPECT_EQ(option(doc.state.options, DocumentOption::LoadRotation), 4) << "one more turn at the playlist loop";
   playback::ToggleAutoPlay(pb, false);
   EXPECT_FALSE(pb.autoPlay.running());
   EXPECT_EQ(lastHistory(), u"プレイリスト自動再生");
@@ -156,7 +158,7 @@ TEST_F(PlaylistShowTest, NextAndPreviousGameWrapAndStampTheAccessDate) {
   ASSERT_EQ(playback::StepPlaylistGame(pb, -1), OpenOutcome::Opened);
   EXPECT_EQ(playlist.currentGameIndex, 3);
   EXPECT_EQ(doc.moveCount(), 2);
-  EXPECT_EQ(optionValue(doc.state.options, "gobanroll", 0), -8) << "rotation off stays off";
+  EXPECT_EQ(option(doc.state.options, DocumentOption::LoadRotation), -8) << "rotation off stays off";
   // The turn wraps both ways; 15, first move to the upper right, stays.
   EXPECT_EQ(std::tuple(playback::rotationAfterLoop(7, 1), playback::rotationAfterLoop(0, -1),
                        playback::rotationAfterLoop(15, 1)),

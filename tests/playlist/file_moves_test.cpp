@@ -167,9 +167,8 @@ TEST_F(FileMoves, CancellingEitherQuestionChangesNothingAndTheFirstReturnsEveryT
   select({1});
   PlaylistContext ctx = context();
   EXPECT_EQ(RenameFiles(ctx, kSgfFileLabel, u"x").status, ListOutcome::Nothing);
-  EXPECT_EQ(doc.globalOptions["first_confirmation"], 1);
-  EXPECT_EQ(RenameFiles(ctx, kSgfFileLabel, u"x").status, ListOutcome::Nothing)
-      << "the files to touch are always shown";
+  EXPECT_EQ(doc.globalOptions[GlobalOption::FirstConfirmation], 1);
+  EXPECT_EQ(RenameFiles(ctx, kSgfFileLabel, u"x").status, ListOutcome::Nothing) << "the files to touch are always shown";
   EXPECT_TRUE(fs::exists(dir / "g" / "one.sgf"));
   services.messageAnswers.push_back(platform::Answer::Ok);
   ASSERT_EQ(RenameFiles(ctx, kSgfFileLabel, u"x").status, ListOutcome::Done);
@@ -228,7 +227,7 @@ TEST_F(FileMoves, MoreThanFiveThousandSelectedGamesAreRefusedBeforeAnyQuestion) 
   PlaylistContext ctx = context();
   EXPECT_EQ(RenameFiles(ctx, kSgfFileLabel, u"<PB>").status, ListOutcome::Refused);
   EXPECT_EQ(messages(), (std::vector<std::string>{"Mokuza: 移動・名前変更は5000ファイルまでです（現在選択数 5001）"}));
-  EXPECT_EQ(doc.globalOptions.count("first_confirmation"), 0u);
+  EXPECT_EQ(doc.globalOptions.values.count("first_confirmation"), 0u);
 }
 
 TEST_F(FileMoves, NothingQualifiesWhenTheNameStaysOrTheFileIsGone) {

@@ -54,11 +54,11 @@ TEST_F(HistoryLogTest, PositionZeroWritesNothing) {
 
 TEST_F(HistoryLogTest, TheOperationHistoryWritesOnlyWhileTheSwitchIsOn) {
   connectHistoryLog(doc, services, log);
-  doc.globalOptions["histoutput"] = 0;
+  doc.globalOptions[GlobalOption::HistoryOutput] = 0;
   recordUndo(doc, u"first");
   recordUndo(doc, u"second");
   EXPECT_FALSE(fs::exists(log.folder)) << "no file or folder is touched";
-  doc.globalOptions["histoutput"] = 1;
+  doc.globalOptions[GlobalOption::HistoryOutput] = 1;
   recordUndo(doc, u"third");
   EXPECT_EQ(month("2024", "2024-12"), "\r\n<12-05>\r\n10:00:00   2. third\r\n");
 }

@@ -152,7 +152,7 @@ TEST_F(ListOperations, AGameFromOutsideNeverTakesTheEntryShownBefore) {
   ASSERT_EQ(openGameFile(doc, services, u16(game("outside.sgf", "Outsider"))), OpenOutcome::Opened);
   EXPECT_EQ(playlist.currentGameIndex, -(record + 1));
   EXPECT_EQ(doc.state.playlistIndex, 0);
-  EXPECT_EQ(intField(doc.state.design, kLastMoveLabel, 0), 999);
+  EXPECT_EQ(designValue(doc.state.design, DesignField::LastMove), 999);
 
   PlaylistContext ctx = context();
   select({1});
@@ -163,7 +163,7 @@ TEST_F(ListOperations, AGameFromOutsideNeverTakesTheEntryShownBefore) {
 
 TEST_F(ListOperations, FixedNumbersTravelWithTheirGames) {
   addTen();
-  doc.globalOptions["pl_number_fixed"] = 1;
+  doc.globalOptions[GlobalOption::PlaylistNumberFixed] = 1;
   PlaylistContext ctx = context();
   select({1});
   ASSERT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Done);

@@ -126,7 +126,7 @@ TEST_F(PlaylistFile, IntegersAreAlwaysNumbersAndOneAGameLacksComesFromTheGameBef
   ASSERT_EQ(AddGames(ctx, paths({game("a.sgf"), game("b.sgf")})), ListOutcome::Done);
   playlist.entries[0].intFields[u"ステータスバー"] = 1;
   const std::u16string out = text();
-  for (const LabelKey& row : kOptionalIntFields)
+  for (const DesignFieldInfo& row : kDesignFields)
     EXPECT_EQ(out.find(u"<" + asciiToUtf16(row.key) + u">\n \n"), std::u16string::npos) << row.key;
   EXPECT_EQ(out.find(u"<menu_show>"), std::u16string::npos) << "no game has it";
   WritePlaylist(playlist, {home, 0});

@@ -44,7 +44,7 @@ class FadePaintTest : public PictureTest {
 };
 
 TEST_F(FadePaintTest, MoveTextGoesIntoTheInfoAreaOnTheFirstFrameOnly) {
-  doc.globalOptions["moveinfo"] = 1;
+  doc.globalOptions[GlobalOption::MoveInfo] = 1;
   const QImage before = window.copy();
   AutoPlayWait joined{3, 4, 10};  // a wait already under way
   EXPECT_TRUE(frame(joined).fadeFrame);
@@ -61,7 +61,7 @@ TEST_F(FadePaintTest, InfoAreaBlendsInAsTheWaitPasses) {
   EXPECT_EQ((std::array{FadeAlpha(4, 3), FadeAlpha(4, 2), FadeAlpha(4, 1), FadeAlpha(4, 0)}),
             (std::array{63, 127, 191, 255}));
 
-  doc.globalOptions["moveinfo"] = 1;
+  doc.globalOptions[GlobalOption::MoveInfo] = 1;
   const QImage before = window.copy();
   painter.fades().add(40, kFadeMoveIn, FadeTimes{1000, 1000, 1000, 10});
   AutoPlayWait wait{4, 4, 10};
@@ -120,7 +120,7 @@ TEST_F(FadePaintTest, EveryAdvancingLayerSoundsInMusicModeOnly) {
   };
   playOut();
   EXPECT_EQ(advanced + removed, 0);
-  doc.state.options["kigaku_mode"] = 1;
+  doc.state.options[DocumentOption::MusicMode] = 1;
   playOut();
   EXPECT_EQ(std::pair(advanced, removed), std::pair(3 + 2 + 1, 3));
 }
@@ -128,7 +128,7 @@ TEST_F(FadePaintTest, EveryAdvancingLayerSoundsInMusicModeOnly) {
 TEST_F(FadePaintTest, LiveSoundPlaysTheNoteOfTheFadingStoneAndFreesItsChannel) {
   platform::HeadlessServices services;
   Playlist playlist;
-  doc.state.options["kigaku_mode"] = 1;
+  doc.state.options[DocumentOption::MusicMode] = 1;
   playback::Playback pb{doc, playlist, services, folder};
   playback::syncMusicMode(pb);
   load(kGame);
@@ -171,7 +171,7 @@ TEST_F(FadePaintTest, LayoutChangeRebuildsAndCancelsTheWait) {
   flags.layoutChanged = true;
   painter.Paint(window, state, g, QSize(640, 480), flags, AutoPlayWait{}, &sound);
   EXPECT_NEAR(qGreen(offCentre(window, 4, 1, g.boardLeft, g.boardTop)), 200, 8);
-  doc.state.options["kifunarabe"] = 2;  // on at 1 or more
+  doc.state.options[DocumentOption::ReplayMode] = 2;  // on at 1 or more
   flags.layoutChanged = true;
   painter.Paint(window, state, g, QSize(640, 480), flags, AutoPlayWait{}, &sound);
   EXPECT_EQ(offCentre(window, 4, 1, g.boardLeft, g.boardTop), kClientBackground.rgb());

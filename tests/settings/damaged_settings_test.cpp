@@ -16,7 +16,7 @@ class DamagedSettingsTest : public SettingsTest {
  protected:
   // A settings file with an option, a player name, a layout and a recent game set.
   std::u16string fullText() {
-    doc.state.options["textsize"] = 4;
+    doc.state.options[DocumentOption::TextSize] = 4;
     settings.playerNames.resize(2);
     settings.playerNames[1][3] = u"名前";
     settings.columns.playlist = u"No.:\n[width=40];\n";
@@ -55,7 +55,7 @@ TEST_F(DamagedSettingsTest, KeysFromElsewhereAreIgnored) {
   ASSERT_EQ(settings.playerNames.size(), 2u) << "rows only up to the one named by a valid tag";
   EXPECT_EQ(u8(settings.playerNames[1][2]), "名");
   EXPECT_EQ(settings.shows.playlist, kListWindowHidden);
-  EXPECT_FALSE(doc.globalOptions.contains("future"));
+  EXPECT_FALSE(doc.globalOptions.values.contains("future"));
   EXPECT_EQ(FilePath(doc.state.gameInfo, u"SGFファイル"), u"");
 }
 

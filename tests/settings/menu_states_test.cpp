@@ -24,12 +24,12 @@ TEST(ApplyMenuStates, ChecksFromOneAndOneRadioItemPerGroup) {
   EXPECT_EQ(checked(items), (std::vector<int>{kHistoryOutputItem, 33800, 34102, 34201, kRotationNoneItem}));
   EXPECT_FALSE(items[1].enabled) << "次譜自動再生 is greyed outside replay mode";
 
-  document["kifunarabe"] = 1;
-  document["auto_kifu"] = 3;
-  document["textsize"] = 4;
-  document["gobanroll"] = 15;
-  global["histoutput"] = 0;
-  global["imgoutput"] = 33796;
+  document[DocumentOption::ReplayMode] = 1;
+  document[DocumentOption::AutoNextGame] = 3;
+  document[DocumentOption::TextSize] = 4;
+  document[DocumentOption::LoadRotation] = 15;
+  global[GlobalOption::HistoryOutput] = 0;
+  global[GlobalOption::ImageOutput] = 33796;
   items = applyMenuStates(global, document);
   EXPECT_EQ(checked(items),
             (std::vector<int>{kReplayModeItem, kAutoNextGameItem, 33796, 34104, 34201, kRotationFirstMoveItem}));

@@ -30,7 +30,7 @@ TEST(WindowPlacement, CapturedRectanglesComeBackScaledToTheScreenOfNow) {
   GlobalOptions options;
   captureWindowPlacement(options, {{960, 0, 1920, 1080}, Rect{0, 0, 480, 1080}, std::nullopt},
                          {1920, 1080, {{0, 0, 1920, 1080}}});
-  EXPECT_FALSE(options.contains("ev_window_left")) << "a window that does not exist keeps its values";
+  EXPECT_FALSE(options.values.contains("ev_window_left")) << "a window that does not exist keeps its values";
   const WindowPlacement small = placeWindows(options, {1280, 720, {{0, 0, 1280, 720}}});
   EXPECT_EQ(small.main, (Rect{640, 0, 1280, 720}));
   EXPECT_EQ(small.playlist, (Rect{0, 0, 320, 720}));
@@ -38,14 +38,20 @@ TEST(WindowPlacement, CapturedRectanglesComeBackScaledToTheScreenOfNow) {
 
 TEST(WindowPlacement, WindowsThatCannotBeReachedAreBroughtBack) {
   const ScreenInfo screen{1920, 1080, {{0, 40, 1920, 1080}}};
-  GlobalOptions options{{"monitor_width", 1920},   {"monitor_height", 1040},    {"main_window_left", 5000},
-                        {"main_window_top", 100},  {"main_window_right", 5800}, {"main_window_bottom", 700},
-                        {"pl_window_left", -3000}, {"pl_window_right", -2000},  {"pl_window_bottom", 5000}};
+  GlobalOptions options{{{"monitor_width", 1920},
+                         {"monitor_height", 1040},
+                         {"main_window_left", 5000},
+                         {"main_window_top", 100},
+                         {"main_window_right", 5800},
+                         {"main_window_bottom", 700},
+                         {"pl_window_left", -3000},
+                         {"pl_window_right", -2000},
+                         {"pl_window_bottom", 5000}}};
   const WindowPlacement placement = placeWindows(options, screen);
   EXPECT_EQ(placement.main, (Rect{0, 40, 800, 640}));
   EXPECT_EQ(placement.playlist, (Rect{0, 40, 1000, 1080})) << "no larger than the work area";
   EXPECT_EQ(placement.eventList, (Rect{0, 0, 0, 0})) << "an empty list window is sized by its window";
-  options["main_window_right"] = options["main_window_left"];
+  options[GlobalOption::MainWindowRight] = options[GlobalOption::MainWindowLeft];
   EXPECT_EQ(placeWindows(options, screen).main, (Rect{0, 40, 1440, 820})) << "no area: three quarters";
 }
 

@@ -13,14 +13,30 @@ namespace {
 
 class SettingsFileTest : public SettingsTest {};
 
+TEST_F(SettingsFileTest, EveryOptionAndDesignValueComesBackByteForByte) {
+  for (const auto& info : kGlobalOptions)
+    doc.globalOptions[info.option] = info.high < kNoHigh ? info.low : 11 + static_cast<int>(info.option);
+  for (const auto& info : kDocumentOptions)
+    doc.state.options[info.option] = info.high < kNoHigh ? info.low : 11 + static_cast<int>(info.option);
+  for (const DesignFieldInfo& info : kDesignFields)
+    if (info.group != DesignGroup::Unlisted)
+      setDesignValue(doc.state.design, info.field, 21 + static_cast<int>(info.field));
+  const std::u16string written = settingsText(doc, settings, program);
+  ASSERT_TRUE(writeSettings(doc, settings, program, context.settingsFile));
+  Document back;
+  Settings backSettings;
+  readSettings(back, backSettings, context, context.settingsFile, true);
+  EXPECT_EQ(u8(settingsText(back, backSettings, program)), u8(written));
+}
+
 TEST_F(SettingsFileTest, EverythingReadsBackAsItWasWrittenWithPathsRelativeToTheProgram) {
-  doc.globalOptions["main_window_left"] = 100;
-  doc.globalOptions["main_window_right"] = 1300;
-  doc.globalOptions["main_window_bottom"] = 850;
-  doc.globalOptions["monitor_height"] = 1040;
-  doc.globalOptions["imgoutput"] = 33795;
-  doc.state.options["gobanroll"] = 12;
-  doc.state.options["boardsize"] = 13;
+  doc.globalOptions[GlobalOption::MainWindowLeft] = 100;
+  doc.globalOptions[GlobalOption::MainWindowRight] = 1300;
+  doc.globalOptions[GlobalOption::MainWindowBottom] = 850;
+  doc.globalOptions[GlobalOption::MonitorHeight] = 1040;
+  doc.globalOptions[GlobalOption::ImageOutput] = 33795;
+  doc.state.options[DocumentOption::LoadRotation] = 12;
+  doc.state.options[DocumentOption::BoardSize] = 13;
   doc.state.design = makeInitialDesign();
   doc.state.design.intFields[u"黒石透明度"] = 128;
   doc.state.design.intFields[u"手数表示"] = 1;
@@ -122,7 +138,7 @@ TEST_F(SettingsFileTest, RecentListsAreEmptiedOnlyWhenStartingAfresh) {
 
 TEST_F(SettingsFileTest, WritingReplacesTheFileWholeOrFailsWithoutTraces) {
   touch("program/setting.dat", "old settings");
-  doc.state.options["textsize"] = 4;
+  doc.state.options[DocumentOption::TextSize] = 4;
   ASSERT_TRUE(writeSettings(doc, settings, program, context.settingsFile));
   EXPECT_NE(bytesOf(context.settingsFile).find("<textsize>\r\n4\r\n"), std::string::npos);
 

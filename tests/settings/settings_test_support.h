@@ -64,8 +64,14 @@ class SettingsTest : public ::testing::Test {
     ASSERT_TRUE(writeTextFile(file, settingsText));
     readSettings(doc, settings, context, file, startAfresh);
   }
-  std::int32_t global(std::string_view key) const { return optionValue(doc.globalOptions, key, -999999); }
-  std::int32_t option(std::string_view key) const { return optionValue(doc.state.options, key, -999999); }
+  // A stored value by its file key; -999999 when the map lacks it.
+  static std::int32_t optionValue(const std::map<std::string, std::int32_t, std::less<>>& values,
+                                  std::string_view key) {
+    auto it = values.find(key);
+    return it == values.end() ? -999999 : it->second;
+  }
+  std::int32_t global(std::string_view key) const { return optionValue(doc.globalOptions.values, key); }
+  std::int32_t option(std::string_view key) const { return optionValue(doc.state.options.values, key); }
 
   fs::path root;
   fs::path program;

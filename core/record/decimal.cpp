@@ -1,4 +1,4 @@
-#include "playlist/decimal.h"
+#include "core/record/decimal.h"
 
 namespace mokuza {
 

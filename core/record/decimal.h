@@ -1,5 +1,5 @@
 #pragma once
-// Numbers in playlist texts: read as C reads them (leading blanks, a sign,
+// Numbers in playlist and settings texts: read as C reads them (leading blanks, a sign,
 // digits up to the first non-digit), held to the range of the target instead
 // of overflowing.
 
