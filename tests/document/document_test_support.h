@@ -43,16 +43,9 @@ inline std::string lineText(const GameRecord& record) {
 
 // A node's records, then each child in parentheses: "B dd, W pp (B dp) (B qd)".
 inline std::string nodeText(const VariationNode& node, int n) {
-  std::vector<std::string> parts;
-  std::string records;
-  for (const MoveRecord& record : node.records) {
-    if (!records.empty()) records += ", ";
-    records += moveText(record, n);
-  }
-  if (!records.empty()) parts.push_back(records);
-  for (const VariationNode& child : node.children) parts.push_back("(" + nodeText(child, n) + ")");
   std::string text;
-  for (const std::string& part : parts) text += (text.empty() ? "" : " ") + part;
+  for (const MoveRecord& record : node.records) text += (text.empty() ? "" : ", ") + moveText(record, n);
+  for (const VariationNode& child : node.children) text += (text.empty() ? "(" : " (") + nodeText(child, n) + ")";
   return text;
 }
 
@@ -104,8 +97,19 @@ class DocumentTest : public ::testing::Test {
   }
   std::string line() const { return lineText(doc.record()); }
   std::string tree() const { return treeText(doc.record()); }
-  int stone(std::string_view point) const {
-    return doc.shownPosition.boardGrid.stones[static_cast<std::size_t>(at(point, doc.record().boardSize))];
+  // The shown stones at points such as "dd pp": X black, O white, . empty.
+  std::string stones(std::string_view points) const {
+    std::string shown;
+    for (std::size_t i = 0; i + 1 < points.size(); i += 3) {
+      const int value =
+          doc.shownPosition.boardGrid.stones[static_cast<std::size_t>(at(points.substr(i, 2), doc.record().boardSize))];
+      shown += value > 0 ? 'X' : value < 0 ? 'O' : '.';
+    }
+    return shown;
+  }
+  // The current line, the shown move and a star while modified: "B dd, W pp @2 *".
+  std::string view() const {
+    return line() + " @" + std::to_string(doc.currentMove()) + (doc.state.modified ? " *" : "");
   }
   std::vector<std::string> messages() const {
     std::vector<std::string> texts;

@@ -39,17 +39,15 @@ class GameFileTest : public DocumentTest {
     return bytes.str();
   }
   OpenOutcome open(const fs::path& path) { return openGameFile(doc, services, pathToText(path)); }
-  OpenOutcome openRecent(int index) {
-    OpenRequest request;
-    request.source = OpenRequest::Source::Recent;
-    request.recentCommand = kRecentGamesFirstCommand + index;
-    return openGame(doc, services, request);
-  }
   // The game open, with one move played at its end.
   void openAndEdit(const fs::path& path) {
     ASSERT_EQ(open(path), OpenOutcome::Opened);
     showMove(doc, doc.moveCount());
     ASSERT_TRUE(playAt(doc, services, at("qq")));
+  }
+  // The window title and the game's file: "game.sgf - Mokuza|/tmp/.../game.sgf".
+  std::string titleAndFile() const {
+    return u8(doc.windowTitle) + "|" + u8(FilePath(doc.state.gameInfo, kSgfFileLabel));
   }
 
   fs::path dir;
@@ -57,23 +55,16 @@ class GameFileTest : public DocumentTest {
 
 // ---- opening ----
 
-TEST_F(GameFileTest, OpenThroughTheDialog) {
+TEST_F(GameFileTest, OpenThroughTheDialogOrTheRecentList) {
   const fs::path path = writeFile("game.sgf", "(;GM[1]PB[山田];B[dd];W[pp];B[dp])");
   services.openDialogAnswers.push_back(path);
   OpenRequest request;
   request.source = OpenRequest::Source::Dialog;
   ASSERT_EQ(openGame(doc, services, request), OpenOutcome::Opened);
-  ASSERT_EQ(services.callsOf("openFileDialog").size(), 1u);
-  EXPECT_EQ(u8(services.callsOf("openFileDialog")[0].text), "対局を開く");
-
-  EXPECT_EQ(line(), "B dd, W pp, B dp");
+  EXPECT_EQ(u8(services.callsOf("openFileDialog").at(0).text), "対局を開く");
+  EXPECT_EQ(view() + stones("dd"), "B dd, W pp, B dp @0.");
   EXPECT_EQ(u8(doc.record().header(u"黒対局者")), "山田");
-  EXPECT_EQ(doc.currentMove(), 0);
-  EXPECT_EQ(stone("dd"), 0);
-  EXPECT_FALSE(doc.state.modified);
-  EXPECT_EQ(FilePath(doc.state.gameInfo, kSgfFileLabel), pathToText(path));
-  EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
-  EXPECT_EQ(doc.recentGames.paths, (std::vector<std::u16string>{pathToText(path)}));
+  EXPECT_EQ(titleAndFile(), "game.sgf - Mokuza|" + path.string());
   EXPECT_EQ(u8(doc.undoEntries.back().description), "対局を開く - game");
   EXPECT_TRUE(messages().empty());
 
@@ -82,31 +73,27 @@ TEST_F(GameFileTest, OpenThroughTheDialog) {
   EXPECT_EQ(u8(doc.windowTitle), "game.sgf（更新） - Mokuza");
   ASSERT_TRUE(undo(doc));
   EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
-
-  // Cancelling the dialog changes nothing.
-  EXPECT_EQ(openGame(doc, services, request), OpenOutcome::Failed);
+  EXPECT_EQ(openGame(doc, services, request), OpenOutcome::Failed) << "a cancelled dialog";
   EXPECT_EQ(line(), "B dd, W pp, B dp");
-}
 
-TEST_F(GameFileTest, OpenFromTheRecentList) {
-  const fs::path a = writeFile("a.sgf", "(;GM[1];B[aa])");
-  const fs::path b = writeFile("b.sgf", "(;GM[1];B[bb])");
-  ASSERT_EQ(open(a), OpenOutcome::Opened);
-  ASSERT_EQ(open(b), OpenOutcome::Opened);
-  EXPECT_EQ(doc.recentGames.paths, (std::vector<std::u16string>{pathToText(b), pathToText(a)}));
-  ASSERT_EQ(openRecent(1), OpenOutcome::Opened);
-  EXPECT_EQ(line(), "B aa");
-  EXPECT_EQ(u8(doc.windowTitle), "a.sgf - Mokuza");
-  EXPECT_EQ(doc.recentGames.paths, (std::vector<std::u16string>{pathToText(a), pathToText(b)}));
-  EXPECT_EQ(openRecent(2), OpenOutcome::Failed);
-  EXPECT_EQ(line(), "B aa");
+  // The recent list puts the game opened last first.
+  const fs::path other = writeFile("b.sgf", "(;GM[1];B[bb])");
+  ASSERT_EQ(open(other), OpenOutcome::Opened);
+  EXPECT_EQ(doc.recentGames.paths, (std::vector<std::u16string>{pathToText(other), pathToText(path)}));
+  request.source = OpenRequest::Source::Recent;
+  request.recentCommand = kRecentGamesFirstCommand + 1;
+  ASSERT_EQ(openGame(doc, services, request), OpenOutcome::Opened);
+  EXPECT_EQ(u8(doc.windowTitle) + line(), "game.sgf - MokuzaB dd, W pp, B dp");
+  EXPECT_EQ(doc.recentGames.paths, (std::vector<std::u16string>{pathToText(path), pathToText(other)}));
+  request.recentCommand = kRecentGamesFirstCommand + 2;
+  EXPECT_EQ(openGame(doc, services, request), OpenOutcome::Failed);
 
+  // A playlist goes to the playlist window.
   std::u16string playlistOpened;
-  doc.hooks.openPlaylist = [&](const std::u16string& path) {
-    playlistOpened = path;
+  doc.hooks.openPlaylist = [&](const std::u16string& opened) {
+    playlistOpened = opened;
     return true;
   };
-  OpenRequest request;
   request.source = OpenRequest::Source::Path;
   request.path = pathToText(dir / "list.GPL");
   EXPECT_EQ(openGame(doc, services, request), OpenOutcome::Opened);
@@ -121,15 +108,11 @@ TEST_F(GameFileTest, WhatCannotBeReadLeavesThePreviousGame) {
   EXPECT_EQ(open(writeFile("empty.sgf", "")), OpenOutcome::Failed);
   EXPECT_EQ(open(writeFile("other.txt", "(;GM[1];B[aa])")), OpenOutcome::Failed);
   EXPECT_TRUE(messages().empty()) << "these fail silently";
-  EXPECT_EQ(line(), "B dd, W pp");
 
   EXPECT_EQ(open(writeFile("nogame.sgf", "GM[1] B[aa] no game here")), OpenOutcome::Failed);
   EXPECT_EQ(messages(), (std::vector<std::string>{"失敗: ファイルを開けませんでした"}));
-  EXPECT_EQ(line(), "B dd, W pp");
-  EXPECT_EQ(doc.currentMove(), 1);
-  EXPECT_EQ(stone("dd"), 1);
-  EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
-  EXPECT_EQ(FilePath(doc.state.gameInfo, kSgfFileLabel), pathToText(dir / "game.sgf"));
+  EXPECT_EQ(view() + stones("dd"), "B dd, W pp @1X");
+  EXPECT_EQ(titleAndFile(), "game.sgf - Mokuza|" + (dir / "game.sgf").string());
 }
 
 TEST(RecentFilesTest, OrderCapacityAndMenuTexts) {
@@ -137,12 +120,10 @@ TEST(RecentFilesTest, OrderCapacityAndMenuTexts) {
   EXPECT_TRUE(recentMenuItems(games, kRecentGamesFirstCommand, false).empty());
   for (int i = 0; i < 12; ++i) addRecent(games, asciiToUtf16("/games/g" + std::to_string(i) + ".sgf"));
   ASSERT_EQ(games.paths.size(), 10u);
-  EXPECT_EQ(u8(games.paths.front()), "/games/g11.sgf");
-  EXPECT_EQ(u8(games.paths.back()), "/games/g2.sgf");
+  EXPECT_EQ(u8(games.paths.front() + games.paths.back()), "/games/g11.sgf/games/g2.sgf");
   addRecent(games, u"/games/g5.sgf");
   EXPECT_EQ(games.paths.size(), 10u);
-  EXPECT_EQ(u8(games.paths[0]), "/games/g5.sgf");
-  EXPECT_EQ(u8(games.paths[1]), "/games/g11.sgf");
+  EXPECT_EQ(u8(games.paths[0] + games.paths[1]), "/games/g5.sgf/games/g11.sgf");
   EXPECT_EQ(std::count(games.paths.begin(), games.paths.end(), u"/games/g5.sgf"), 1);
   addRecent(games, u"/games/G5.sgf");
   EXPECT_EQ(u8(games.paths[1]), "/games/g5.sgf") << "comparison is case-sensitive";
@@ -153,11 +134,6 @@ TEST(RecentFilesTest, OrderCapacityAndMenuTexts) {
   EXPECT_EQ(u8(recentMenuItems(games, kRecentGamesFirstCommand, true)[1].text), "/games/g5.sgf");
   addRecent(games, u"C:\\棋譜\\名局.sgf");
   EXPECT_EQ(u8(recentMenuItems(games, kRecentGamesFirstCommand, false)[0].text), "名局.sgf");
-
-  RecentFiles playlists{kRecentPlaylistsCapacity, {}};
-  for (int i = 0; i < 105; ++i) addRecent(playlists, asciiToUtf16("p" + std::to_string(i) + ".gpl"));
-  EXPECT_EQ(playlists.paths.size(), 100u);
-  EXPECT_EQ(u8(playlists.paths.back()), "p5.gpl");
 }
 
 // ---- saving ----
@@ -167,9 +143,8 @@ TEST_F(GameFileTest, SaveWritesCrLfUtf8ThatReadsBackTheSame) {
                                   "(;GM[1]PB[山田]PW[川上]GN[長い対局名で一行を超える];B[dd]C[初手\\]です];W[pp];B[dp]"
                                   "(;W[pd];B[qf];W[nc])(;W[qd]))");
   openAndEdit(path);
-  ASSERT_TRUE(doc.state.modified);
   ASSERT_EQ(saveGame(doc, services), SaveOutcome::Saved);
-  EXPECT_FALSE(doc.state.modified);
+  EXPECT_EQ(view(), "B dd, W pp, B dp, W pd, B qf, W nc, B qq @7");
   EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
 
   const std::string bytes = readFile(path);
@@ -192,23 +167,19 @@ TEST_F(GameFileTest, SaveWritesCrLfUtf8ThatReadsBackTheSame) {
   EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
 }
 
-TEST_F(GameFileTest, SaveWithoutAFileGoesThroughTheDialog) {
+TEST_F(GameFileTest, SaveWithoutAFileGoesThroughTheDialogOnce) {
   ASSERT_TRUE(playAt(doc, services, at("dd")));
   const fs::path path = dir / "new.sgf";
   services.saveDialogAnswers.push_back(path);
   ASSERT_EQ(saveGame(doc, services), SaveOutcome::Saved);
-  ASSERT_EQ(services.callsOf("saveFileDialog").size(), 1u);
-  EXPECT_EQ(u8(services.callsOf("saveFileDialog")[0].text), "名前を付けて保存する");
-  EXPECT_TRUE(fs::exists(path));
-  EXPECT_FALSE(doc.state.modified);
-  EXPECT_EQ(FilePath(doc.state.gameInfo, kSgfFileLabel), pathToText(path));
-  EXPECT_EQ(u8(doc.windowTitle), "new.sgf - Mokuza");
+  EXPECT_EQ(u8(services.callsOf("saveFileDialog").at(0).text), "名前を付けて保存する");
+  EXPECT_EQ(view(), "B dd @1");
+  EXPECT_EQ(titleAndFile(), "new.sgf - Mokuza|" + path.string());
   EXPECT_EQ(doc.recentGames.paths.at(0), pathToText(path));
 
-  // The next save overwrites without asking.
   ASSERT_TRUE(playAt(doc, services, at("pp")));
   ASSERT_EQ(saveGame(doc, services), SaveOutcome::Saved);
-  EXPECT_EQ(services.callsOf("saveFileDialog").size(), 1u);
+  EXPECT_EQ(services.callsOf("saveFileDialog").size(), 1u) << "the next save overwrites without asking";
   EXPECT_NE(readFile(path).find("W[pp]"), std::string::npos);
 }
 
@@ -219,13 +190,11 @@ TEST_F(GameFileTest, AskSaveAnswers) {
   openAndEdit(writeFile("game.sgf", "(;GM[1];B[dd])"));
   EXPECT_EQ(askSave(doc, services), SaveQuestion::Cancelled);
   EXPECT_EQ(messages(), (std::vector<std::string>{"Mokuza: 保存しますか？"}));
-  EXPECT_EQ(doc.currentMove(), 2) << "cancel leaves the view alone";
-  EXPECT_TRUE(doc.state.modified);
+  EXPECT_EQ(view(), "B dd, W qq @2 *") << "cancel leaves the view alone";
 
   services.messageAnswers = {platform::Answer::No};
   EXPECT_EQ(askSave(doc, services), SaveQuestion::Discarded);
-  EXPECT_EQ(doc.currentMove(), 0);
-  EXPECT_TRUE(doc.state.modified);
+  EXPECT_EQ(view(), "B dd, W qq @0 *");
   EXPECT_EQ(readFile(dir / "game.sgf"), "(;GM[1];B[dd])");
 
   services.messageAnswers = {platform::Answer::Yes};
@@ -233,30 +202,26 @@ TEST_F(GameFileTest, AskSaveAnswers) {
   EXPECT_FALSE(doc.state.modified);
   EXPECT_NE(readFile(dir / "game.sgf").find("W[qq]"), std::string::npos);
   EXPECT_EQ(askSave(doc, services), SaveQuestion::NothingToSave);
-}
 
-TEST_F(GameFileTest, ACancelledSaveDialogMakesAskSaveCancel) {
-  ASSERT_TRUE(playAt(doc, services, at("dd")));
-  EXPECT_EQ(saveGameAs(doc, services), SaveOutcome::Cancelled);
-  EXPECT_TRUE(doc.saveDialogCancelled);
-  EXPECT_TRUE(doc.state.modified);
-
+  // A cancelled save dialog makes the question cancel.
+  Document fresh;
+  ASSERT_TRUE(playAt(fresh, services, at("dd")));
+  EXPECT_EQ(saveGameAs(fresh, services), SaveOutcome::Cancelled);
+  EXPECT_TRUE(fresh.saveDialogCancelled);
   services.messageAnswers = {platform::Answer::Yes};
-  EXPECT_EQ(askSave(doc, services), SaveQuestion::Cancelled);
+  EXPECT_EQ(askSave(fresh, services), SaveQuestion::Cancelled);
   EXPECT_EQ(services.callsOf("saveFileDialog").size(), 2u);
-  EXPECT_TRUE(doc.state.modified);
+  EXPECT_TRUE(fresh.state.modified);
 }
 
 TEST_F(GameFileTest, AFailedWriteIsReportedAndTheGameStaysModified) {
-  const fs::path path = writeFile("game.sgf", "(;GM[1];B[dd])");
-  openAndEdit(path);
+  openAndEdit(writeFile("game.sgf", "(;GM[1];B[dd])"));
   // A regular file where the folder should be makes the write fail, even for root.
   const fs::path blocker = writeFile("blocker", "");
   SetFilePath(doc.state.gameInfo, kSgfFileLabel, pathToText(blocker / "game.sgf"));
   EXPECT_NE(saveGame(doc, services), SaveOutcome::Saved);
   EXPECT_EQ(messages().size(), 1u);
   EXPECT_EQ(services.callsOf("messageBox").at(0).title, u"エラー");
-  EXPECT_TRUE(doc.state.modified);
   EXPECT_EQ(u8(doc.windowTitle), "game.sgf（更新） - Mokuza");
 
   services.messageAnswers = {platform::Answer::Yes};
@@ -302,36 +267,29 @@ TEST_F(GameFileTest, AGameReadWithLossesIsNotSavedOverItsFileUnasked) {
 
 using ClipboardTest = GameFileTest;
 
-TEST_F(ClipboardTest, CopyPutsTheGameOnTheClipboard) {
-  load(u"(;GM[1]PB[甲];B[dd]C[注];W[pp])");
+TEST_F(ClipboardTest, CopyAndOpenFromTheClipboardWhichUndoTakesBack) {
+  ASSERT_EQ(open(writeFile("game.sgf", "(;GM[1]PB[甲];B[dd];W[pp])")), OpenOutcome::Opened);
   copyGameToClipboard(doc, services);
   EXPECT_EQ(services.clipboard, writeSgf(doc.record()));
-  EXPECT_TRUE(messages().empty());
-}
 
-TEST_F(ClipboardTest, OpenFromTheClipboard) {
-  ASSERT_EQ(open(writeFile("game.sgf", "(;GM[1]PB[甲];B[dd];W[pp])")), OpenOutcome::Opened);
   services.clipboard = u"(;GM[1]PB[乙]SZ[9];B[cc];W[gg])";
   ASSERT_EQ(openFromClipboard(doc, services, false), OpenOutcome::Opened);
-  EXPECT_EQ(line(), "B cc, W gg");
-  EXPECT_EQ(doc.record().boardSize, 9);
-  EXPECT_EQ(doc.board.geometry.n, 9);
+  EXPECT_EQ(view(), "B cc, W gg @0 *");
+  EXPECT_EQ(std::pair(doc.record().boardSize, doc.board.geometry.n), std::pair(9, 9));
   EXPECT_EQ(option(doc.state.options, DocumentOption::BoardSize), 9) << "the board-size default, as a file sets it";
   EXPECT_EQ(u8(doc.record().header(u"黒対局者")), "乙");
-  EXPECT_TRUE(doc.state.modified);
   EXPECT_TRUE(doc.state.currentFileName.empty());
-  EXPECT_TRUE(FilePath(doc.state.gameInfo, kSgfFileLabel).empty());
-  EXPECT_EQ(u8(doc.windowTitle), "Mokuza");
+  EXPECT_EQ(titleAndFile(), "Mokuza|");
   EXPECT_EQ(u8(doc.undoEntries.back().description), "クリップボードから開く");
   showMove(doc, 2);
-  EXPECT_EQ(stone("gg"), -1);
+  EXPECT_EQ(stones("gg"), "O");
+  EXPECT_TRUE(messages().empty());
 
   ASSERT_TRUE(undo(doc));
   EXPECT_EQ(doc.board.geometry.n, 19);
-  EXPECT_EQ(line(), "B dd, W pp");
-  EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
+  EXPECT_EQ(u8(doc.windowTitle) + line(), "game.sgf - MokuzaB dd, W pp");
   showMove(doc, 2);
-  EXPECT_EQ(stone("pp"), -1);
+  EXPECT_EQ(stones("pp"), "O");
 }
 
 TEST_F(ClipboardTest, AClipboardWithoutAGameRestoresThePreviousOne) {
@@ -343,9 +301,7 @@ TEST_F(ClipboardTest, AClipboardWithoutAGameRestoresThePreviousOne) {
   EXPECT_EQ(messages(), (std::vector<std::string>{"失敗: ファイルを開けませんでした"}));
   EXPECT_EQ(writeSgf(doc.record()), before);
   EXPECT_EQ(doc.record().boardSize, 13);
-  EXPECT_EQ(doc.currentMove(), 1);
-  EXPECT_EQ(stone("dd"), 1);
-  EXPECT_FALSE(doc.state.modified);
+  EXPECT_EQ(view() + stones("dd"), "B dd, W jj @1X");
   EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
 
   // The view stays on the variation it was showing.
@@ -354,9 +310,7 @@ TEST_F(ClipboardTest, AClipboardWithoutAGameRestoresThePreviousOne) {
   switchVariation(doc, false);
   showMove(doc, 4);
   EXPECT_EQ(openFromClipboard(doc, services, false), OpenOutcome::Failed);
-  EXPECT_EQ(line(), "B dd, W pp, B qd, W qq");
-  EXPECT_EQ(doc.currentMove(), 4);
-  EXPECT_EQ(stone("qq"), -1);
+  EXPECT_EQ(view() + stones("qq"), "B dd, W pp, B qd, W qq @4O");
 }
 
 TEST_F(ClipboardTest, MovesOnlyKeepsTheGameInformation) {
@@ -364,9 +318,9 @@ TEST_F(ClipboardTest, MovesOnlyKeepsTheGameInformation) {
   services.clipboard = u"(;GM[1]PB[乙]GN[別の対局];B[cc]C[comment];W[qq])";
   ASSERT_EQ(openFromClipboard(doc, services, true), OpenOutcome::Opened);
   EXPECT_EQ(line(), "B cc, W qq");
-  EXPECT_EQ(u8(doc.record().header(u"黒対局者")), "甲");
-  EXPECT_EQ(u8(doc.record().header(u"白対局者")), "丙");
-  EXPECT_TRUE(doc.record().header(u"ゲーム名").empty());
+  EXPECT_EQ(u8(doc.record().header(u"黒対局者")) + u8(doc.record().header(u"白対局者")) +
+                u8(doc.record().header(u"ゲーム名")),
+            "甲丙");
   EXPECT_EQ(u8(doc.undoEntries.back().description), "クリップボードから開く〈手順のみ〉");
 }
 
@@ -381,33 +335,24 @@ TEST(EraseCommentsTest, RemovesCommentsNamesAndLabelsOnly) {
 
 using ClipboardCommandTest = DocumentTest;
 
-TEST_F(ClipboardCommandTest, EraseCommentsInTheClipboard) {
-  eraseCommentsInClipboard(services);
-  EXPECT_EQ(messages(), (std::vector<std::string>{"エラー: クリップボードが空です"}));
+TEST_F(ClipboardCommandTest, EraseCommentsAndCountBracketsInTheClipboard) {
+  const std::string empty = "エラー: クリップボードが空です";
+  const auto after = [&](std::u16string_view clipboard, void (*command)(platform::Services&)) {
+    services.calls.clear();
+    services.clipboard = clipboard;
+    command(services);
+    return messages();
+  };
+  EXPECT_EQ(after(u"", eraseCommentsInClipboard), std::vector<std::string>{empty});
   EXPECT_TRUE(services.callsOf("setClipboardText").empty());
-
-  services.calls.clear();
-  services.clipboard = u"(;GN[x]C[y];B[dd]C[z])";
-  eraseCommentsInClipboard(services);
+  EXPECT_EQ(after(u"C[only a comment]", eraseCommentsInClipboard), std::vector<std::string>{empty});
+  EXPECT_EQ(after(u"(;GN[x]C[y];B[dd]C[z])", eraseCommentsInClipboard),
+            std::vector<std::string>{"完了: コメント等を削除してクリップボードへ書き出しました"});
   EXPECT_EQ(u8(services.clipboard), "(;GN[x];B[dd])\n");
-  EXPECT_EQ(messages(), (std::vector<std::string>{"完了: コメント等を削除してクリップボードへ書き出しました"}));
 
-  services.calls.clear();
-  services.clipboard = u"C[only a comment]";
-  eraseCommentsInClipboard(services);
-  EXPECT_EQ(messages(), (std::vector<std::string>{"エラー: クリップボードが空です"}));
-}
-
-TEST_F(ClipboardCommandTest, CountBrackets) {
-  services.clipboard = u"(;GM[1];B[dd](;W[pp];B[qq])(;W[dp]C[(]))";
-  countBracketsInClipboard(services);
-  EXPECT_EQ(messages(),
-            (std::vector<std::string>{"括弧の数: 「(」の数: 4\n「)」の数: 3\n「;B」の数: 2\n「;W」の数: 2\n"}));
-
-  services.calls.clear();
-  services.clipboard.clear();
-  countBracketsInClipboard(services);
-  EXPECT_EQ(messages(), (std::vector<std::string>{"エラー: クリップボードが空です"}));
+  EXPECT_EQ(after(u"(;GM[1];B[dd](;W[pp];B[qq])(;W[dp]C[(]))", countBracketsInClipboard),
+            std::vector<std::string>{"括弧の数: 「(」の数: 4\n「)」の数: 3\n「;B」の数: 2\n「;W」の数: 2\n"});
+  EXPECT_EQ(after(u"", countBracketsInClipboard), std::vector<std::string>{empty});
 }
 
 }  // namespace

@@ -34,45 +34,35 @@ TEST_F(LadderDocumentTest, AtTheEndTheMovesAreAppended) {
   const std::size_t undoEntries = doc.undoEntries.size();
   const LadderOutcome outcome = readLadder("dd");
   ASSERT_EQ(outcome.status, LadderStatus::Added);
-  EXPECT_EQ(line(), std::string("B ed, ") + kLadderLine);
-  EXPECT_EQ(doc.moveCount(), 14);
-  EXPECT_TRUE(doc.state.modified);
-
   // The start of the run is shown and every added position is ready.
-  EXPECT_EQ(doc.currentMove(), 1);
-  EXPECT_EQ(stone("de"), kStoneEmpty);
+  EXPECT_EQ(view() + stones("de"), std::string("B ed, ") + kLadderLine + " @1 *.");
   ASSERT_EQ(doc.board.history.computed(), 15);
   EXPECT_EQ(doc.board.history.boardGrids[14].stones[static_cast<std::size_t>(at("gh", 9))], kStoneWhite);
   EXPECT_EQ(doc.board.history.boardGrids[14].stones[static_cast<std::size_t>(at("hg", 9))], kStoneBlack);
 
   // Auto-play is handed the run; the history entry waits for its end.
   ASSERT_EQ(runs.size(), 1u);
-  EXPECT_EQ(runs[0].startMove, 1);
-  EXPECT_EQ(runs[0].lastMove, 14);
-  EXPECT_EQ(runs[0].defender, kStoneWhite);
-  EXPECT_EQ(runs[0].points.size(), 13u);
+  EXPECT_EQ(std::tuple(runs[0].startMove, runs[0].lastMove, runs[0].defender, runs[0].points.size()),
+            std::tuple(1, 14, kStoneWhite, std::size_t{13}));
   EXPECT_EQ(doc.undoEntries.size(), undoEntries);
   EXPECT_EQ(u8(ladderRunDescription(runs[0].startMove + 1, runs[0].lastMove)), "〔2手目～14手目〕［シチョウ］");
 }
 
 TEST_F(LadderDocumentTest, InsideTheRecordTheLadderBecomesAVariation) {
-  load(kAtariThenMore);
-  setInsertionMode(kInsertVariation);
-  showMove(doc, 1);
-  ASSERT_EQ(readLadder("dd").status, LadderStatus::Added);
-  EXPECT_EQ(tree(), std::string("B ed (W aa, B ii) (") + kLadderLine + ")");
-  EXPECT_EQ(line(), std::string("B ed, ") + kLadderLine);
-  EXPECT_EQ(doc.currentMove(), 1);
-  EXPECT_TRUE(services.choices.empty());
-  EXPECT_EQ(tidyFault(doc.record()), "");
-}
-
-TEST_F(LadderDocumentTest, AVariationOpeningWithTheOtherColourIsNotFollowed) {
-  load(u"(;SZ[9]AB[cd][dc][ce]AW[dd];B[ed](;W[aa])(;B[de]))");
-  setInsertionMode(kInsertVariation);
-  showMove(doc, 1);
-  ASSERT_EQ(readLadder("dd").status, LadderStatus::Added);
-  EXPECT_EQ(tree(), std::string("B ed (W aa) (B de) (") + kLadderLine + ")");
+  // The second game's variation opens with the other colour and is not followed.
+  const std::pair<std::u16string_view, std::string> cases[] = {
+      {kAtariThenMore, "B ed (W aa, B ii) ("},
+      {u"(;SZ[9]AB[cd][dc][ce]AW[dd];B[ed](;W[aa])(;B[de]))", "B ed (W aa) (B de) ("}};
+  for (const auto& [sgf, trunk] : cases) {
+    load(sgf);
+    setInsertionMode(kInsertVariation);
+    showMove(doc, 1);
+    ASSERT_EQ(readLadder("dd").status, LadderStatus::Added);
+    EXPECT_EQ(tree(), trunk + kLadderLine + ")");
+    EXPECT_EQ(view(), std::string("B ed, ") + kLadderLine + " @1 *");
+    EXPECT_TRUE(services.choices.empty());
+    EXPECT_EQ(tidyFault(doc.record()), "");
+  }
 }
 
 TEST_F(LadderDocumentTest, TheInsertionQuestionIsAskedOnce) {

@@ -23,13 +23,6 @@ class ProgramFolder : public ::testing::Test {
   fs::path root;
 };
 
-TEST_F(ProgramFolder, EnvironmentVariableWinsAndIsCreated) {
-  fs::create_directories(root / "exe" / "gra");
-  ProgramFolderInputs in{(root / "home-override").string(), root / "exe", (root / "xdg").string(), root.string(), {}};
-  EXPECT_EQ(resolveProgramFolder(in), root / "home-override");
-  EXPECT_TRUE(fs::is_directory(root / "home-override"));
-}
-
 TEST_F(ProgramFolder, PortableLayoutNeedsGraAndWriteAccess) {
   ProgramFolderInputs in{"", root / "exe", (root / "xdg").string(), root.string(), {}};
   EXPECT_EQ(resolveProgramFolder(in), root / "xdg" / "mokuza") << "no gra/ beside the program";
@@ -43,28 +36,31 @@ TEST_F(ProgramFolder, PortableLayoutNeedsGraAndWriteAccess) {
   }
 }
 
-TEST_F(ProgramFolder, FallsBackToLocalShareUnderHome) {
-  ProgramFolderInputs in{"", root / "exe", "", (root / "user").string(), {}};
-  EXPECT_EQ(resolveProgramFolder(in), root / "user" / ".local" / "share" / "mokuza");
-  EXPECT_TRUE(fs::is_directory(root / "user" / ".local" / "share" / "mokuza"));
-}
-
-TEST_F(ProgramFolder, NeverRelativeToTheWorkingFolder) {
+// The variable, then XDG_DATA_HOME, then HOME: what is chosen is created, and
+// nothing is relative to the working folder.
+TEST_F(ProgramFolder, ChoosesInOrderAndNeverRelativeToTheWorkingFolder) {
   const fs::path working = fs::current_path();
   fs::current_path(root);
+  const fs::path share = root / "user" / ".local" / "share" / "mokuza";
   const struct {
     std::string mokuzaHome, xdg, home;
     fs::path expected;
   } cases[] = {
+      {(root / "override").string(), (root / "xdg").string(), root.string(), root / "override"},
+      {"", "", (root / "user").string(), share},
       {"", "", "", {}},
       {"", "relative/xdg", "relative/home", {}},
-      {"", "relative/xdg", (root / "user").string(), root / "user" / ".local" / "share" / "mokuza"},
+      {"", "relative/xdg", (root / "user").string(), share},
       {"chosen", "", "", root / "chosen"},
   };
   for (const auto& c : cases) {
     ProgramFolderInputs in{c.mokuzaHome, root / "exe", c.xdg, c.home, {}};
     EXPECT_EQ(resolveProgramFolder(in), c.expected) << c.mokuzaHome << "|" << c.xdg << "|" << c.home;
+    EXPECT_TRUE(c.expected.empty() || fs::is_directory(c.expected)) << c.expected;
   }
   EXPECT_FALSE(fs::exists(root / ".local")) << "nothing made in the working folder";
   fs::current_path(working);
+  fs::create_directories(root / "exe" / "gra");
+  EXPECT_EQ(resolveProgramFolder({(root / "override").string(), root / "exe", "", "", {}}), root / "override")
+      << "the variable beats a portable layout";
 }

@@ -47,16 +47,12 @@ TEST_F(HistoryLogTest, AMonthGetsItsOwnFileAndAYearItsOwnFolder) {
   EXPECT_EQ(month("2025", "2025-01"), "\r\n<01-01>\r\n00:00:01   3. january\r\n");
 }
 
-TEST_F(HistoryLogTest, PositionZeroWritesNothing) {
-  EXPECT_FALSE(AppendHistoryLine(log, services, u"start", 0));
-  EXPECT_FALSE(fs::exists(log.folder / "2024" / "history - 2024-12.txt"));
-}
-
-TEST_F(HistoryLogTest, TheOperationHistoryWritesOnlyWhileTheSwitchIsOn) {
+TEST_F(HistoryLogTest, WritesOnlyWhileTheSwitchIsOnAndNeverForPositionZero) {
   connectHistoryLog(doc, services, log);
   doc.globalOptions[GlobalOption::HistoryOutput] = 0;
   recordUndo(doc, u"first");
   recordUndo(doc, u"second");
+  EXPECT_FALSE(AppendHistoryLine(log, services, u"start", 0)) << "position 0 writes nothing";
   EXPECT_FALSE(fs::exists(log.folder)) << "no file or folder is touched";
   doc.globalOptions[GlobalOption::HistoryOutput] = 1;
   recordUndo(doc, u"third");

@@ -7,6 +7,7 @@
 
 #include "core/record/text.h"
 #include "playlist/design_fields.h"
+#include "playlist_test_support.h"
 
 namespace mokuza {
 namespace {
@@ -19,31 +20,23 @@ std::vector<int> numbers(const Playlist& playlist) {
   return list;
 }
 
-Playlist withNumbers(std::initializer_list<int> given) {
+Playlist withNumbers(const std::vector<int>& given) {
   Playlist playlist;
   for (int number : given) addGameNumbered(playlist, makeInitialDesign(), path(number), u"20240101000000", number);
   return playlist;
 }
 
-TEST(PlaylistNumbering, FixedNumbersGiveANewGameTheLargestPlusOne) {
-  Playlist playlist = withNumbers({1, 2, 7});
-  AddGame(playlist, makeInitialDesign(), path(8), u"20240101000000", true);
-  EXPECT_EQ(numbers(playlist), (std::vector<int>{1, 2, 7, 8}));
-}
-
-TEST(PlaylistNumbering, FreeNumbersFollowThePlacesInTheList) {
-  Playlist playlist = withNumbers({1, 2, 7});
-  AddGame(playlist, makeInitialDesign(), path(8), u"20240101000000", false);
-  EXPECT_EQ(numbers(playlist), (std::vector<int>{1, 2, 3, 4}));
-}
-
-TEST(PlaylistNumbering, ALoneGameIsZeroWhenFixedAndOneOtherwise) {
-  Playlist fixed;
-  AddGame(fixed, makeInitialDesign(), path(1), u"d", true);
-  Playlist free;
-  AddGame(free, makeInitialDesign(), path(1), u"d", false);
-  EXPECT_EQ(numbers(fixed), (std::vector<int>{0}));
-  EXPECT_EQ(numbers(free), (std::vector<int>{1}));
+TEST(PlaylistNumbering, ANewGameIsTheLargestPlusOneWhenFixedElseItsPlace) {
+  const struct {
+    std::vector<int> given;
+    bool fixed;
+    std::vector<int> expected;
+  } cases[] = {{{1, 2, 7}, true, {1, 2, 7, 8}}, {{1, 2, 7}, false, {1, 2, 3, 4}}, {{}, true, {0}}, {{}, false, {1}}};
+  for (const auto& c : cases) {
+    Playlist playlist = withNumbers(c.given);
+    AddGame(playlist, makeInitialDesign(), path(8), u"20240101000000", c.fixed);
+    EXPECT_EQ(numbers(playlist), c.expected) << c.fixed << " " << c.given.size();
+  }
 }
 
 TEST(PlaylistRecords, AddedGameCarriesTheDesignButItsOwnFileDatesAndLastMove) {
@@ -55,13 +48,11 @@ TEST(PlaylistRecords, AddedGameCarriesTheDesignButItsOwnFileDatesAndLastMove) {
   Playlist playlist;
   const int record = AddGame(playlist, shown, u"/games/new.sgf", u"20241205120000", false);
   const PlaylistEntry& entry = playlist.entries[static_cast<std::size_t>(record)];
-  EXPECT_EQ(intField(entry, u"黒石透明度", 0), 128);
-  EXPECT_EQ(intField(entry, u"棋譜並べ最終手", 0), 999);
-  EXPECT_EQ(FilePath(entry, kSgfFileLabel), u"/games/new.sgf");
+  // Game information comes from the file, not the shown game.
+  EXPECT_EQ(
+      test::fieldsOf(entry, {u"黒石透明度", u"棋譜並べ最終手", kSgfFileLabel, u"登録日", u"アクセス日", u"黒対局者"}),
+      "128|999|/games/new.sgf|20241205120000|20241205120000|");
   EXPECT_EQ(FilePath(entry, u"黒石画像"), FilePath(shown, u"黒石画像"));
-  EXPECT_EQ(textField(entry, u"登録日"), u"20241205120000");
-  EXPECT_EQ(textField(entry, u"アクセス日"), u"20241205120000");
-  EXPECT_TRUE(textField(entry, u"黒対局者").empty()) << "game information comes from the file, not the shown game";
 }
 
 TEST(PlaylistRecords, DeletedRecordsAreReusedBeforeNewOnes) {
@@ -86,11 +77,11 @@ TEST(PlaylistRecords, TheTenThousandAndFirstGameIsRefused) {
 TEST(PlaylistRecords, SlashPathsSplitAfterTheLastSlashAndJoinBack) {
   PlaylistEntry entry;
   SetFilePath(entry, u"黒石画像", u"/home/u/stones/black 01.png");
-  EXPECT_EQ(entry.fileFolders.at(u"黒石画像"), u"/home/u/stones/");
-  EXPECT_EQ(entry.fileNames.at(u"黒石画像"), u"black 01.png");
-  EXPECT_EQ(FilePath(entry, u"黒石画像"), u"/home/u/stones/black 01.png");
   SetFilePath(entry, u"白石画像", u"gra\\stone\\white.jpg");
-  EXPECT_EQ(entry.fileFolders.at(u"白石画像"), u"gra\\stone\\");
+  EXPECT_EQ(entry.fileFolders.at(u"黒石画像") + u"|" + entry.fileNames.at(u"黒石画像") + u"|" +
+                entry.fileFolders.at(u"白石画像"),
+            u"/home/u/stones/|black 01.png|gra\\stone\\");
+  EXPECT_EQ(FilePath(entry, u"黒石画像"), u"/home/u/stones/black 01.png");
   EXPECT_EQ(FilePath(entry, u"白石画像"), u"gra\\stone\\white.jpg");
 }
 
@@ -104,22 +95,7 @@ TEST(PlaylistRecords, InitialDesignResetsTheDesignButKeepsTheGame) {
   InitialDesign(shown);
   EXPECT_EQ(intField(shown, u"碁盤Ｘ", 0), -200);
   EXPECT_FALSE(shown.intFields.contains(u"手数表示"));
-  EXPECT_EQ(FilePath(shown, u"碁盤画像"), u"gra\\goban\\goban.jpg");
-  EXPECT_EQ(FilePath(shown, kSgfFileLabel), u"/games/a.sgf");
-  EXPECT_EQ(textField(shown, u"黒対局者"), u"A");
-}
-
-TEST(PlaylistFieldKeys, AlternativeAndOlderKeysNameTheSameFields) {
-  EXPECT_EQ(fieldForKey("move")->label, u"総手数");
-  EXPECT_EQ(fieldForKey("cdate")->label, u"登録日");
-  EXPECT_EQ(fieldForKey("ldate")->label, u"アクセス日");
-  EXPECT_EQ(fieldForKey("lstmv")->label, u"棋譜並べ最終手");
-  EXPECT_EQ(fieldForKey("lstmv")->kind, FieldKind::Integer);
-  EXPECT_EQ(fieldForKey("blackstone_path")->label, u"黒石画像");
-  EXPECT_EQ(fieldForKey("sgf_folder")->kind, FieldKind::Folder);
-  EXPECT_EQ(fieldForKey("sgf_file")->kind, FieldKind::FileName);
-  EXPECT_EQ(fieldForKey("bname")->kind, FieldKind::Text);
-  EXPECT_FALSE(fieldForKey("no_such_key"));
+  EXPECT_EQ(test::fieldsOf(shown, {u"碁盤画像", kSgfFileLabel, u"黒対局者"}), "gra\\goban\\goban.jpg|/games/a.sgf|A");
 }
 
 }  // namespace

@@ -37,11 +37,18 @@ inline std::string slurp(const fs::path& path) {
   return buffer.str();
 }
 
-// The first `count` real games of the corpus, sorted; empty when the corpus is absent.
-inline std::vector<fs::path> corpusGames(std::size_t count) {
-  std::vector<fs::path> paths = corpusGames();
-  if (paths.size() > count) paths.resize(count);
-  return paths;
+// The entry's values under these labels joined by "|": the path of a file
+// field, else the number or the text; empty when absent.
+inline std::string fieldsOf(const PlaylistEntry& entry, std::initializer_list<std::u16string_view> labels) {
+  std::string joined;
+  for (std::u16string_view label : labels) {
+    if (label != *labels.begin()) joined += "|";
+    if (entry.fileNames.contains(label) || entry.fileFolders.contains(label)) joined += u8(FilePath(entry, label));
+    else if (const auto number = entry.intFields.find(label); number != entry.intFields.end())
+      joined += std::to_string(number->second);
+    else joined += u8(textField(entry, label));
+  }
+  return joined;
 }
 
 class PlaylistTest : public ::testing::Test {

@@ -36,7 +36,7 @@ TEST(ApplyMenuStates, ChecksFromOneAndOneRadioItemPerGroup) {
   EXPECT_TRUE(items[1].enabled);
 }
 
-TEST(Rotation, SwitchingKeepsTheLastDigit) {
+TEST(Rotation, SwitchingKeepsTheLastDigitWithoutOverflow) {
   std::int32_t value = -8;
   const std::pair<int, std::int32_t> steps[] = {
       {kRotationLoopItem, 8},   {kRotationFirstMoveItem, 18}, {kRotationRandomItem, 28},    {kRotationNoneItem, -28},
@@ -48,18 +48,16 @@ TEST(Rotation, SwitchingKeepsTheLastDigit) {
     EXPECT_EQ(value, expected) << choice;
     EXPECT_EQ(rotationMenuItem(value), choice);
   }
-  EXPECT_EQ(chooseRotation(35, kRotationFirstMoveItem), 15);
-  EXPECT_EQ(chooseRotation(35, kRotationRandomItem), 35);
-  EXPECT_EQ(rotationMenuItem(9), kRotationLoopItem);
-  EXPECT_EQ(rotationMenuItem(20), kRotationRandomItem);
-}
+  EXPECT_EQ(std::pair(chooseRotation(35, kRotationFirstMoveItem), chooseRotation(35, kRotationRandomItem)),
+            std::pair(15, 35));
+  EXPECT_EQ(std::pair(rotationMenuItem(9), rotationMenuItem(20)), std::pair(kRotationLoopItem, kRotationRandomItem));
 
-TEST(Rotation, TheLoopChoiceZeroCanBeSwitchedOffAndExtremesDoNotOverflow) {
+  // The loop choice 0 can be switched off, and extremes do not overflow.
   const std::int32_t off = chooseRotation(0, kRotationNoneItem);
   EXPECT_EQ(rotationMenuItem(off), kRotationNoneItem);
   EXPECT_EQ(chooseRotation(off, kRotationLoopItem), 0);
-  EXPECT_EQ(chooseRotation(INT_MIN, kRotationLoopItem), 8);
-  EXPECT_EQ(chooseRotation(INT_MIN, kRotationRandomItem), INT_MAX);
+  EXPECT_EQ(std::pair(chooseRotation(INT_MIN, kRotationLoopItem), chooseRotation(INT_MIN, kRotationRandomItem)),
+            std::pair(8, INT_MAX));
 }
 
 }  // namespace

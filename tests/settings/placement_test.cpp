@@ -20,9 +20,9 @@ TEST(FitRectToMonitor, ScalesOffsetAndSizeToTheNewWorkArea) {
 
 TEST(FitRectToMonitor, TheNearestMonitorIsTheOneOverlappedMostElseTheClosest) {
   const ScreenInfo screen{1920, 1080, {{0, 0, 1920, 1040}, {1920, 0, 3200, 720}}};
-  EXPECT_EQ(nearestWorkArea(screen, {1800, 0, 2400, 500}), screen.workAreas[1]);
-  EXPECT_EQ(nearestWorkArea(screen, {4000, 100, 4500, 500}), screen.workAreas[1]);
-  EXPECT_EQ(nearestWorkArea(screen, {-900, 2000, -100, 2500}), screen.workAreas[0]);
+  for (const auto& [rect, area] :
+       {std::pair(Rect{1800, 0, 2400, 500}, 1), {Rect{4000, 100, 4500, 500}, 1}, {Rect{-900, 2000, -100, 2500}, 0}})
+    EXPECT_EQ(nearestWorkArea(screen, rect), screen.workAreas[static_cast<std::size_t>(area)]);
   EXPECT_EQ(nearestWorkArea(ScreenInfo{1366, 768, {}}, {0, 0, 10, 10}), (Rect{0, 0, 1366, 768}));
 }
 
@@ -32,8 +32,7 @@ TEST(WindowPlacement, CapturedRectanglesComeBackScaledToTheScreenOfNow) {
                          {1920, 1080, {{0, 0, 1920, 1080}}});
   EXPECT_FALSE(options.values.contains("ev_window_left")) << "a window that does not exist keeps its values";
   const WindowPlacement small = placeWindows(options, {1280, 720, {{0, 0, 1280, 720}}});
-  EXPECT_EQ(small.main, (Rect{640, 0, 1280, 720}));
-  EXPECT_EQ(small.playlist, (Rect{0, 0, 320, 720}));
+  EXPECT_EQ(std::pair(small.main, small.playlist), std::pair(Rect{640, 0, 1280, 720}, Rect{0, 0, 320, 720}));
 }
 
 TEST(WindowPlacement, WindowsThatCannotBeReachedAreBroughtBack) {

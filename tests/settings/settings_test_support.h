@@ -72,6 +72,14 @@ class SettingsTest : public ::testing::Test {
   }
   std::int32_t global(std::string_view key) const { return optionValue(doc.globalOptions.values, key); }
   std::int32_t option(std::string_view key) const { return optionValue(doc.state.options.values, key); }
+  // "key=value " for each key, from the document's options or else the global ones.
+  std::string values(std::initializer_list<std::string_view> keys) const {
+    std::string text;
+    for (std::string_view key : keys)
+      text +=
+          std::string(key) + "=" + std::to_string(doc.state.options.values.contains(key) ? option(key) : global(key)) + " ";
+    return text;
+  }
 
   fs::path root;
   fs::path program;
