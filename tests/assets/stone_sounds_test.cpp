@@ -52,19 +52,10 @@ std::optional<Wave> readWave(const std::filesystem::path& path) {
   return std::nullopt;
 }
 
-// Sign changes in the first `ms` milliseconds: a rough measure of pitch.
-int zeroCrossings(const Wave& w, int ms) {
-  const auto end = std::min(w.samples.size(), static_cast<std::size_t>(w.sampleRate * ms / 1000));
-  int count = 0;
-  for (std::size_t i = 1; i < end; ++i) count += (w.samples[i - 1] < 0) != (w.samples[i] < 0);
-  return count;
-}
-
 }  // namespace
 
-TEST(StoneSounds, AreShortMono16BitClicksAndWhiteIsHigher) {
+TEST(StoneSounds, AreShortAudibleMono16BitClicks) {
   const std::filesystem::path folder = MOKUZA_ASSET_DIR;
-  std::vector<Wave> clicks;
   for (const char* name : {"black_sound.wav", "white_sound.wav"}) {
     const std::optional<Wave> wave = readWave(folder / name);
     ASSERT_TRUE(wave) << name << " is not a readable RIFF WAVE file";
@@ -76,9 +67,5 @@ TEST(StoneSounds, AreShortMono16BitClicksAndWhiteIsHigher) {
     for (std::int16_t s : wave->samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
     EXPECT_GT(peak, 16000) << name << " is too quiet";
     EXPECT_LT(peak, 32767) << name << " clips";
-    EXPECT_LT(std::abs(wave->samples.front()), 500) << "starts with a pop";
-    EXPECT_LT(std::abs(wave->samples.back()), 100) << "ends with a pop";
-    clicks.push_back(*wave);
   }
-  EXPECT_GT(zeroCrossings(clicks[1], 20), zeroCrossings(clicks[0], 20) * 1.15);
 }

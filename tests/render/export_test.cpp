@@ -29,16 +29,6 @@ TEST_F(ExportTest, BoardAtPitch31Is589Square) {
   const QImage image = readBack(folder / "output.jpg");
   EXPECT_EQ(image.size(), QSize(589, 589));
   EXPECT_LT(brightness(image.pixel(15 * 31 + 15, 3 * 31 + 15)), 80);  // the black stone at pd
-}
-
-TEST_F(ExportTest, LowerLeftAndWhole) {
-  load(u"(;SZ[19];B[dp])");
-  design.intFields[u"碁盤サイズ指定"] = 21;
-  paint();
-  exportAs(kOutputLowerLeft);
-  EXPECT_EQ(readBack(folder / "output.jpg").size(), QSize(5 * 21, 5 * 21));
-  exportAs(kOutputWhole);
-  EXPECT_EQ(readBack(folder / "output.jpg").size(), QSize(640, 480));
   fs::remove(folder / "output.jpg");
   EXPECT_TRUE(exportAs(kOutputNone).empty());
   EXPECT_FALSE(fs::exists(folder / "output.jpg"));

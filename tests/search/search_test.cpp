@@ -30,16 +30,6 @@ std::string text(const GameMatch& m) {
          std::to_string(m.followUpPoint % 19) + "-" + std::to_string(m.followUpPoint / 19);
 }
 
-TEST(SearchScanTest, ColoursAreExchangedOnlyWhenNotFixed) {
-  const auto pattern = patternOf(game(moves({"dd"})), 1);  // one black stone on a 4-4 point
-  const GameMatch free = scan(pattern, game(";W[pp]"));
-  EXPECT_EQ(text(free), "own -1/-1 exchanged 1");
-  EXPECT_EQ(search::gameResultText(free, 0, false), u"-1");
-  const GameMatch none = scan(pattern, game(";W[pp]"), {.bwFixed = true});
-  EXPECT_FALSE(none.found());
-  EXPECT_EQ(search::gameResultText(none, 0, false), u"");
-}
-
 TEST(SearchScanTest, TurnedAndMirroredGamesAreFoundWithTheirFollowUpInThePatternsOrientation) {
   const auto pattern = patternOf(game(moves({"cd", "ec"})), 2);  // black (2,3), white (4,2): no symmetry
   EXPECT_EQ(text(scan(pattern, game(moves({"pc", "qe"})))), "own 2/1 exchanged -1") << "a quarter turn clockwise";
