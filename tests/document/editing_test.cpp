@@ -28,9 +28,8 @@ TEST_F(NavigationTest, ShowMoveClampsAndShowsTheCachedPosition) {
   EXPECT_EQ(stone("dp"), 1);
   showMove(doc, 1);
   EXPECT_EQ(stone("pp"), 0);
-  EXPECT_EQ(doc.previousShownPosition.boardGrid.stones[at("dp")], 1);
-  EXPECT_EQ(doc.lastMovePointUnbordered, at("dd"));
-  EXPECT_EQ(doc.lastMovePoint, 4 * 21 + 4);
+  EXPECT_EQ(doc.previousShownPosition.boardGrid.stones[recordAt("dp")], 1);
+  EXPECT_EQ(doc.lastMovePoint, recordAt("dd"));
 }
 
 TEST_F(NavigationTest, ColourToPlay) {
@@ -68,8 +67,7 @@ TEST_F(NavigationTest, NearestCommentsAndPasses) {
   EXPECT_EQ(doc.nextCommentMove, -1);
 
   showMove(doc, 3);
-  EXPECT_EQ(doc.lastMovePoint, kPaddedPass);
-  EXPECT_EQ(doc.lastMovePointUnbordered, kPassPoint);
+  EXPECT_TRUE(doc.lastMovePoint.isPass());
   EXPECT_EQ(doc.colourToPlay, -1);
 }
 
@@ -101,7 +99,7 @@ using PlayAtTest = DocumentTest;
 TEST_F(PlayAtTest, ThePointOfTheNextMoveOnlyAdvances) {
   load(u"(;GM[1];B[dd];W[pp];B[dp])");
   showMove(doc, 1);
-  EXPECT_FALSE(playAt(doc, services, at("pp")));
+  EXPECT_FALSE(playAt(doc, services, recordAt("pp")));
   EXPECT_EQ(doc.currentMove(), 2);
   EXPECT_EQ(tree(), "B dd, W pp, B dp");
   EXPECT_FALSE(doc.state.modified);
@@ -112,7 +110,7 @@ TEST_F(PlayAtTest, ThePointOfTheNextMoveOnlyAdvances) {
 TEST_F(PlayAtTest, TheFirstMoveOfAnotherVariationSwitchesToIt) {
   load(kBranched);
   showMove(doc, 2);
-  EXPECT_TRUE(playAt(doc, services, at("qd")));
+  EXPECT_TRUE(playAt(doc, services, recordAt("qd")));
   EXPECT_EQ(doc.record().branchPath, (BranchPath{0, 1}));
   EXPECT_EQ(doc.currentMove(), 3);
   EXPECT_EQ(line(), "B dd, W pp, B qd");
@@ -129,14 +127,14 @@ TEST_F(PlayAtTest, AMoveOfTheOtherColourOnTheNextPointIsANewMove) {
   setInsertionMode(kInsertBeforeNext);
   showMove(doc, 1);
   ASSERT_EQ(doc.colourToPlay, -1);
-  EXPECT_TRUE(playAt(doc, services, at("pp")));
+  EXPECT_TRUE(playAt(doc, services, recordAt("pp")));
   EXPECT_EQ(tree(), "B dd, W pp, B pp, W dp");
   // Black to play: a variation that opens with White's move on qd is not followed.
   load(u"(;GM[1];B[dd];W[pp](;B[dp])(;W[qd]))");
   setInsertionMode(kInsertVariation);
   showMove(doc, 2);
   ASSERT_EQ(doc.colourToPlay, 1);
-  EXPECT_TRUE(playAt(doc, services, at("qd")));
+  EXPECT_TRUE(playAt(doc, services, recordAt("qd")));
   EXPECT_EQ(tree(), "B dd, W pp (B dp) (W qd) (B qd)");
 }
 
@@ -144,7 +142,7 @@ TEST_F(PlayAtTest, VariationModeSplitsTheNode) {
   load(u"(;GM[1];B[dd];W[pp];B[dp];W[pd])");
   setInsertionMode(kInsertVariation);
   showMove(doc, 2);
-  ASSERT_TRUE(playAt(doc, services, at("qd")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("qd")));
   EXPECT_EQ(tree(), "B dd, W pp (B dp, W pd) (B qd)");
   EXPECT_EQ(doc.record().branchPath, (BranchPath{0, 1}));
   EXPECT_EQ(line(), "B dd, W pp, B qd");
@@ -156,7 +154,7 @@ TEST_F(PlayAtTest, VariationModeSplitsTheNode) {
 
   // At the end of a node a further alternative joins the others.
   showMove(doc, 2);
-  ASSERT_TRUE(playAt(doc, services, at("cc")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("cc")));
   EXPECT_EQ(tree(), "B dd, W pp (B dp, W pd) (B qd) (B cc)");
   EXPECT_EQ(doc.record().branchPath, (BranchPath{0, 2}));
   EXPECT_EQ(tidyFault(doc.record()), "");
@@ -166,14 +164,14 @@ TEST_F(PlayAtTest, InsertMakesTheLineLongerAndReplaceKeepsItsLength) {
   load(u"(;GM[1];B[dd];W[pp];B[dp];W[pd])");
   setInsertionMode(kInsertBeforeNext);
   showMove(doc, 2);
-  ASSERT_TRUE(playAt(doc, services, at("qd")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("qd")));
   EXPECT_EQ(line(), "B dd, W pp, B qd, B dp, W pd");
   EXPECT_EQ(doc.currentMove(), 3);
 
   load(u"(;GM[1];B[dd];W[pp];B[dp];W[pd])");
   setInsertionMode(kReplaceNext);
   showMove(doc, 2);
-  ASSERT_TRUE(playAt(doc, services, at("qd")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("qd")));
   EXPECT_EQ(line(), "B dd, W pp, B qd, W pd");
   EXPECT_EQ(stone("dp"), 0);
   EXPECT_EQ(stone("qd"), 1);
@@ -186,7 +184,7 @@ TEST_F(PlayAtTest, ReplaceWhenTheNextMoveOpensAChild) {
   load(kBranched);
   setInsertionMode(kReplaceNext);
   showMove(doc, 2);
-  ASSERT_TRUE(playAt(doc, services, at("cc")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("cc")));
   EXPECT_EQ(tree(), "B dd, W pp (B cc, W pd) (B qd)");
   EXPECT_EQ(line(), "B dd, W pp, B cc, W pd");
 }
@@ -194,7 +192,7 @@ TEST_F(PlayAtTest, ReplaceWhenTheNextMoveOpensAChild) {
 TEST_F(PlayAtTest, AskModeOffersThreeEditsAndCancelChangesNothing) {
   load(u"(;GM[1];B[dd];W[pp];B[dp])");
   showMove(doc, 1);
-  EXPECT_FALSE(playAt(doc, services, at("qd")));
+  EXPECT_FALSE(playAt(doc, services, recordAt("qd")));
   ASSERT_EQ(services.choices.size(), 1u);
   const platform::ChoiceRequest& asked = services.choices[0];
   EXPECT_EQ(u8(asked.title), "途中局面での着手");
@@ -208,7 +206,7 @@ TEST_F(PlayAtTest, AskModeOffersThreeEditsAndCancelChangesNothing) {
   EXPECT_FALSE(doc.state.modified);
 
   services.choiceAnswers = {2};  // replace
-  ASSERT_TRUE(playAt(doc, services, at("qd")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("qd")));
   EXPECT_EQ(tree(), "B dd, W qd, B dp");
 }
 
@@ -216,18 +214,18 @@ TEST_F(PlayAtTest, OverridesFromTheBoardEditor) {
   load(u"(;GM[1];B[dd];W[pp];B[dp])");
   setInsertionMode(kInsertBeforeNext);
   showMove(doc, 1);
-  ASSERT_TRUE(playAt(doc, services, at("qq"), {.shiftClick = true, .droppedStone = false}));
+  ASSERT_TRUE(playAt(doc, services, recordAt("qq"), {.shiftClick = true, .droppedStone = false}));
   EXPECT_EQ(tree(), "B dd (W pp, B dp) (W qq)");
   showMove(doc, 0);
-  ASSERT_TRUE(playAt(doc, services, at("cc"), {.shiftClick = true, .droppedStone = true}));
+  ASSERT_TRUE(playAt(doc, services, recordAt("cc"), {.shiftClick = true, .droppedStone = true}));
   EXPECT_EQ(tree(), "B cc (W pp, B dp) (W qq)") << "a dropped stone replaces, even with Shift";
 }
 
 TEST_F(PlayAtTest, AtTheEndOfTheLineTheMoveIsAppended) {
   load(u"(;GM[1];B[dd])");
   showMove(doc, 1);
-  ASSERT_TRUE(playAt(doc, services, at("pp")));
-  ASSERT_TRUE(playAt(doc, services, at("dp")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("pp")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("dp")));
   EXPECT_EQ(tree(), "B dd, W pp, B dp");
   EXPECT_EQ(doc.currentMove(), 3);
   EXPECT_TRUE(services.choices.empty());
@@ -235,15 +233,15 @@ TEST_F(PlayAtTest, AtTheEndOfTheLineTheMoveIsAppended) {
   EXPECT_EQ(doc.undoIndex, 1);
 
   Document empty;
-  ASSERT_TRUE(playAt(empty, services, at("dd")));
+  ASSERT_TRUE(playAt(empty, services, recordAt("dd")));
   EXPECT_EQ(lineText(empty.record()), "B dd");
-  EXPECT_FALSE(playAt(empty, services, 361)) << "not a point of the board";
+  EXPECT_FALSE(playAt(empty, services, RecordPoint{361})) << "not a point of the board";
 }
 
 TEST_F(PlayAtTest, AVariationAtMoveZeroMakesAlternativesBelowAnEmptyTrunk) {
   load(u"(;GM[1];B[dd];W[pp])");
   setInsertionMode(kInsertVariation);
-  ASSERT_TRUE(playAt(doc, services, at("qd")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("qd")));
   const VariationNode& trunk = doc.record().root.children.at(0);
   EXPECT_EQ(doc.record().root.children.size(), 1u);
   EXPECT_TRUE(trunk.records.empty());
@@ -253,7 +251,7 @@ TEST_F(PlayAtTest, AVariationAtMoveZeroMakesAlternativesBelowAnEmptyTrunk) {
 
   // Clicking the first move of the other alternative switches back to it.
   showMove(doc, 0);
-  ASSERT_TRUE(playAt(doc, services, at("dd")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("dd")));
   EXPECT_EQ(line(), "B dd, W pp");
   EXPECT_EQ(doc.currentMove(), 1);
 }
@@ -386,8 +384,8 @@ TEST_F(DeletionTest, DeleteRangeRemovesMovesAndSetupStonesInTheArea) {
   ASSERT_TRUE(deleteRange(doc));
   EXPECT_EQ(line(), "W pp, B dp, W pd, B cc") << "moves after the shown one stay";
   EXPECT_EQ(doc.currentMove(), 3);
-  EXPECT_EQ(doc.record().root.records[0].marks.find(static_cast<std::int16_t>(at("aa"))), nullptr);
-  EXPECT_NE(doc.record().root.records[0].marks.find(static_cast<std::int16_t>(at("ss"))), nullptr);
+  EXPECT_EQ(doc.record().root.records[0].marks.find(static_cast<std::int16_t>(recordAt("aa").index)), nullptr);
+  EXPECT_NE(doc.record().root.records[0].marks.find(static_cast<std::int16_t>(recordAt("ss").index)), nullptr);
   EXPECT_EQ(stone("aa"), 0);
   EXPECT_EQ(stone("ss"), 1);
   EXPECT_EQ(u8(doc.undoEntries.back().description), "範囲削除");
@@ -426,15 +424,15 @@ TEST(TidyTreeTest, EmptyNodesHandTheirChildrenToTheParent) {
   VariationNode& trunk = record.root.children[0];
   MoveRecord move;
   move.colour = 1;
-  move.point = static_cast<std::uint16_t>(at("dd"));
+  move.point = static_cast<std::uint16_t>(recordAt("dd").index);
   trunk.records.push_back(move);
   trunk.children.resize(2);  // child 0 is empty and has two children of its own
   for (const char* point : {"pp", "dp"}) {
     move.colour = -1;
-    move.point = static_cast<std::uint16_t>(at(point));
+    move.point = static_cast<std::uint16_t>(recordAt(point).index);
     trunk.children[0].children.emplace_back().records.push_back(move);
   }
-  move.point = static_cast<std::uint16_t>(at("qd"));
+  move.point = static_cast<std::uint16_t>(recordAt("qd").index);
   trunk.children[1].records.push_back(move);
   record.branchPath = {0, 0, 1};  // through the empty node to its second child
 

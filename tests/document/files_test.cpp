@@ -49,7 +49,7 @@ class GameFileTest : public DocumentTest {
   void openAndEdit(const fs::path& path) {
     ASSERT_EQ(open(path), 0);
     showMove(doc, doc.moveCount());
-    ASSERT_TRUE(playAt(doc, services, at("qq")));
+    ASSERT_TRUE(playAt(doc, services, recordAt("qq")));
   }
 
   fs::path dir;
@@ -78,7 +78,7 @@ TEST_F(GameFileTest, OpenThroughTheDialog) {
   EXPECT_TRUE(messages().empty());
 
   showMove(doc, 3);
-  ASSERT_TRUE(playAt(doc, services, at("pd")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("pd")));
   EXPECT_EQ(u8(doc.windowTitle), "game.sgf（更新） - Mokuza");
   ASSERT_TRUE(undo(doc));
   EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
@@ -193,7 +193,7 @@ TEST_F(GameFileTest, SaveWritesCrLfUtf8ThatReadsBackTheSame) {
 }
 
 TEST_F(GameFileTest, SaveWithoutAFileGoesThroughTheDialog) {
-  ASSERT_TRUE(playAt(doc, services, at("dd")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("dd")));
   const fs::path path = dir / "new.sgf";
   services.saveDialogAnswers.push_back(path);
   ASSERT_EQ(saveGame(doc, services), kSaved);
@@ -206,7 +206,7 @@ TEST_F(GameFileTest, SaveWithoutAFileGoesThroughTheDialog) {
   EXPECT_EQ(doc.recentGames.paths.at(0), pathToText(path));
 
   // The next save overwrites without asking.
-  ASSERT_TRUE(playAt(doc, services, at("pp")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("pp")));
   ASSERT_EQ(saveGame(doc, services), kSaved);
   EXPECT_EQ(services.callsOf("saveFileDialog").size(), 1u);
   EXPECT_NE(readFile(path).find("W[pp]"), std::string::npos);
@@ -236,7 +236,7 @@ TEST_F(GameFileTest, AskSaveAnswers) {
 }
 
 TEST_F(GameFileTest, ACancelledSaveDialogMakesAskSaveCancel) {
-  ASSERT_TRUE(playAt(doc, services, at("dd")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("dd")));
   EXPECT_EQ(saveGameAs(doc, services), kSaveCancelled);
   EXPECT_TRUE(doc.saveDialogCancelled);
   EXPECT_TRUE(doc.state.modified);

@@ -214,7 +214,7 @@ TEST_F(BatchGameInfoTest, TheShownGameComesBackWithItsUnsavedChangesAndTheNewVal
   request.playlistEntry = &shown;
   ASSERT_EQ(openGame(doc, services, request), 0);
   showMove(doc, 1);
-  ASSERT_TRUE(playAt(doc, services, at("pp")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("pp")));
   ASSERT_EQ(applyToAll(), kGameInfoApplied);
   EXPECT_EQ(line(), "B dd, W pp");
   EXPECT_EQ(doc.currentMove(), 2);

@@ -282,7 +282,7 @@ TEST_F(AutoPlayTest, ALadderIsPlayedOutAndRecorded) {
   // The design's range would refuse to start; the run has its own.
   design(playback::kAutoStart, 0);
   design(playback::kAutoLast, 0);
-  const LadderOutcome outcome = ReadLadder(doc, services, 3 + 3 * 9, playback::ladderRunStarter(pb));
+  const LadderOutcome outcome = ReadLadder(doc, services, RecordPoint{3 + 3 * 9}, playback::ladderRunStarter(pb));
   ASSERT_EQ(outcome.status, LadderStatus::Added);
   ASSERT_TRUE(pb.autoPlay.running());
   run();

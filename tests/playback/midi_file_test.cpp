@@ -56,7 +56,7 @@ class NoteBlockTest : public ::testing::Test {
     playback::NoteInputs inputs;
     inputs.figures = &figures;
     playback::FillNoteBlock(line, m, geo, placedBy, inputs);
-    placedBy[record.point] = static_cast<std::int16_t>(m);
+    placedBy[RecordPoint{record.point}] = static_cast<std::int16_t>(m);
     return record.notes[1][kNote];
   }
 
@@ -70,11 +70,11 @@ TEST_F(NoteBlockTest, TheNoteComesFromTheHeightOfThePointAndTheStonesOfTheFigure
   EXPECT_EQ(fill(line, 1, 3, 3), 56);  // 4-4 point: 4 × 8 + 20 + 4
 
   // One line away from the figure's stone: its note plus a whole tone.
-  line[2].setFigureStones({static_cast<std::int16_t>(geo.bordered(3 + 3 * 19))});
+  line[2].setFigureStones({static_cast<std::int16_t>(geo.bordered(RecordPoint{3 + 3 * 19}).index)});
   EXPECT_EQ(fill(line, 2, 4, 3), 58);
   // Two lines diagonally from move 2's stone, the last stone of the set decides.
-  line[3].setFigureStones(
-      {static_cast<std::int16_t>(geo.bordered(3 + 3 * 19)), static_cast<std::int16_t>(geo.bordered(4 + 3 * 19))});
+  line[3].setFigureStones({static_cast<std::int16_t>(geo.bordered(RecordPoint{3 + 3 * 19}).index),
+                           static_cast<std::int16_t>(geo.bordered(RecordPoint{4 + 3 * 19}).index)});
   EXPECT_EQ(fill(line, 3, 6, 5), 62);
 }
 
@@ -134,8 +134,10 @@ TEST_F(MusicReplayTest, StonesOfTheFigureSoundOnTracksOfTheirOwnAtTheMovesStart)
   const GridGeometry& geo = doc.board.geometry;
   std::vector<std::int16_t> figure;
   for (int m = 1; m <= 3; ++m)
-    figure.push_back(static_cast<std::int16_t>(geo.bordered(line[static_cast<std::size_t>(m)].point)));
-  figure.push_back(static_cast<std::int16_t>(geo.bordered(line[4].point)));  // its own stone plays on track 0 only
+    figure.push_back(
+        static_cast<std::int16_t>(geo.bordered(RecordPoint{line[static_cast<std::size_t>(m)].point}).index));
+  figure.push_back(static_cast<std::int16_t>(
+      geo.bordered(RecordPoint{line[4].point}).index));  // its own stone plays on track 0 only
   line[4].setFigureStones(figure);
 
   playback::MidiFile file;
@@ -163,7 +165,7 @@ TEST_F(MusicReplayTest, AMoveWithoutAStartTickLeavesNoTraceInTheFile) {
   doc.observers = {&doc.classifier, &notes};
   recomputePositions(doc, 0);
   EXPECT_EQ(line[2].notes[1][kStartTick], -7);
-  line[2].setFigureStones({static_cast<std::int16_t>(doc.board.geometry.bordered(line[1].point))});
+  line[2].setFigureStones({static_cast<std::int16_t>(doc.board.geometry.bordered(RecordPoint{line[1].point}).index)});
 
   playback::MidiFile file;
   playback::BuildMidiFile(file, line, doc.board);

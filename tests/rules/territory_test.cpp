@@ -24,24 +24,24 @@ class TerritoryTest : public ::testing::Test {
     ASSERT_TRUE(ToggleCountingMode(counting, game.board));
   }
   const GridGeometry& geometry() const { return game.board.geometry; }
-  int point(std::string_view sgfPoint) const { return geometry().unbordered(at(geometry(), sgfPoint)); }
+  RecordPoint point(std::string_view sgfPoint) const { return geometry().unbordered(borderedAt(geometry(), sgfPoint)); }
   void click(std::string_view sgfPoint) { MarkDead(counting, game.board, point(sgfPoint)); }
 
   // The board as the count sees it: X O live stones, x o dead ones, and each
   // empty point by its region: + Black's, - White's, . neutral, ? undecided,
   // and , where nothing was counted.
   std::string map() const {
-    std::array<int, kGridCells> owner;
+    BorderedArray<int> owner;
     owner.fill(1000);
     for (const Region& region : counting.regions)
-      region.points.forEach([&](int b) { owner[static_cast<std::size_t>(b)] = region.owner; });
+      region.points.forEach([&](BorderedPoint b) { owner[b] = region.owner; });
     std::string text = "\n";
     for (int y = 0; y < geometry().n; ++y) {
       for (int x = 0; x < geometry().n; ++x) {
-        const int b = geometry().bordered(x + y * geometry().n);
-        const int stone = game.board.position.playGrid[static_cast<std::size_t>(b)];
+        const BorderedPoint b = geometry().bordered(x, y);
+        const int stone = game.board.position.playGrid[b];
         const bool dead = counting.deadStones.contains(b);
-        const int o = owner[static_cast<std::size_t>(b)];
+        const int o = owner[b];
         char c = ',';
         if (stone == kStoneBlack) c = dead ? 'x' : 'X';
         else if (stone == kStoneWhite) c = dead ? 'o' : 'O';
@@ -180,7 +180,7 @@ TEST_F(TerritoryTest, RangeModeCountsOnlyTheSelection) {
   // stone at ee (outside it).
   count(u"(;SZ[5]KM[6.5]AB[ba][ee][cc]AW[aa][de];B[ab];W[ed])");
   for (int y = 0; y < 5; ++y)
-    for (int x = 0; x < 2; ++x) counting.selection.insert(x + y * 5);
+    for (int x = 0; x < 2; ++x) counting.selection.insert({x + y * 5});
   counting.rangeMode = true;
   CountTerritory(counting, game.board);
   CountRange(counting, game.board);
@@ -205,7 +205,7 @@ X + , , ,
 
   // A range that touches no stone counts for nobody.
   counting.selection.clear();
-  counting.selection.insert(4);
+  counting.selection.insert({4});
   CountTerritory(counting, game.board);
   EXPECT_EQ(scoreText(), "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　計0目　〈結果〉+-0目　　");
 }

@@ -59,7 +59,8 @@ TEST(SearchScanTest, AnOccupiedEmptyPointEndsTheGameEvenAfterTheStoneIsTaken) {
   clean.insert(clean.end(), {"ba", "pp", "ab"});
 
   ReplayedRecord spoiledGame(game(moves(spoiled)));
-  ASSERT_EQ(spoiledGame.board.history.boardGrids[23].stones[point(0, 0)], 0) << "the white stone is captured";
+  ASSERT_EQ(spoiledGame.board.history.boardGrids[23].stones[RecordPoint{point(0, 0)}], 0)
+      << "the white stone is captured";
   const GameMatch late = scan(pattern, game(moves(spoiled)));
   EXPECT_FALSE(late.found());
   EXPECT_EQ(scan(pattern, game(moves(clean))).ownMatch, 23);
