@@ -46,8 +46,8 @@ class LadderTest : public ::testing::Test {
   std::vector<RecordPoint> points;
 };
 
-TEST_F(LadderTest, LadderRunsToTheEdge) {
-  const auto moves = read(kLadder, "dd", kStoneWhite);
+TEST_F(LadderTest, LadderRunsToTheEdgeOrToAStoneOnItsPath) {
+  auto moves = read(kLadder, "dd", kStoneWhite);
   EXPECT_THAT(moves, ElementsAre("W de", "B df", "W ee", "B fe", "W ef", "B eg", "W ff", "B gf", "W fg", "B fh", "W gg",
                                  "B hg", "W gh"));
   // On the second line either atari would do, so the reading stops there.
@@ -62,11 +62,8 @@ TEST_F(LadderTest, LadderRunsToTheEdge) {
 . . . . . X O . .
 . . . . . . . . .
 )");
-}
-
-TEST_F(LadderTest, StoneOnThePathBreaksTheLadder) {
   const std::u16string withBreaker = u"(;SZ[9]AB[cd][dc][ed][ce]AW[dd][gg])";
-  const auto moves = read(withBreaker, "dd", kStoneWhite);
+  moves = read(withBreaker, "dd", kStoneWhite);
   // The extension to ff would reach gg either way: neither atari holds.
   EXPECT_THAT(moves, ElementsAre("W de", "B df", "W ee", "B fe", "W ef", "B eg", "W ff"));
   EXPECT_EQ(playedOut(withBreaker, moves), R"(
@@ -89,6 +86,9 @@ TEST_F(LadderTest, ReadsThePositionAsked) {
   EXPECT_EQ(read(record, "dd", kStoneWhite, 2).size(), 7u);
   // Before Black's move the stone is not in atari.
   EXPECT_THAT(read(record, "dd", kStoneWhite, 0), IsEmpty());
+  // The reading stops at the moves allowed.
+  EXPECT_THAT(read(kLadder, "dd", kStoneWhite, -1, 4), ElementsAre("W de", "B df", "W ee", "B fe"));
+  EXPECT_THAT(read(kLadder, "dd", kStoneWhite, -1, 0), IsEmpty());
 }
 
 TEST_F(LadderTest, NothingIsReadWithoutAForcedSequence) {
@@ -105,11 +105,6 @@ TEST_F(LadderTest, NothingIsReadWithoutAForcedSequence) {
   // Points and positions outside the board and the history.
   EXPECT_THAT(ReadLadderMoves(game.board, 0, RecordPoint{81}, kStoneWhite, 10), IsEmpty());
   EXPECT_THAT(ReadLadderMoves(game.board, 1, RecordPoint{30}, kStoneWhite, 10), IsEmpty());
-}
-
-TEST_F(LadderTest, ReadingStopsAtTheMovesAllowed) {
-  EXPECT_THAT(read(kLadder, "dd", kStoneWhite, -1, 4), ElementsAre("W de", "B df", "W ee", "B fe"));
-  EXPECT_THAT(read(kLadder, "dd", kStoneWhite, -1, 0), IsEmpty());
 }
 
 }  // namespace
