@@ -3,16 +3,17 @@
 // per-point facts (line numbers, star points, corner points) that the rules
 // and the move classifier read.
 //
-// Two numberings of the points, shown on a 5 x 5 board (N = 5):
+// Two numberings of the points, shown on a 5 x 5 board (N = 5); the frame
+// cells of the bordered grid are in brackets:
 //
-//   record numbering: x + y * N        bordered numbering: (y + 1) * (N + 2) + x + 1
-//                                        0  1  2  3  4  5  6   <- frame
-//    0  1  2  3  4                       7  8  9 10 11 12 13
-//    5  6  7  8  9                      14 15 16 17 18 19 20
-//   10 11 12 13 14                      21 22 23 24 25 26 27
-//   15 16 17 18 19                      28 29 30 31 32 33 34
-//   20 21 22 23 24                      35 36 37 38 39 40 41
-//                                       42 43 44 45 46 47 48   <- frame
+//   record: x + y * N       bordered: (y + 1) * (N + 2) + x + 1
+//                           [ 0] [ 1] [ 2] [ 3] [ 4] [ 5] [ 6]
+//    0  1  2  3  4          [ 7]   8    9   10   11   12  [13]
+//    5  6  7  8  9          [14]  15   16   17   18   19  [20]
+//   10 11 12 13 14          [21]  22   23   24   25   26  [27]
+//   15 16 17 18 19          [28]  29   30   31   32   33  [34]
+//   20 21 22 23 24          [35]  36   37   38   39   40  [41]
+//                           [42] [43] [44] [45] [46] [47] [48]
 //
 // A RecordPoint is what the record stores and the user clicks; its pass is
 // kPassPoint (422). A BorderedPoint is what the rules play on: the frame
