@@ -94,7 +94,7 @@ int composePicture(const PictureOptions& options, const Command& command, Stream
         streams.err << "mokuza-cli " << command.name << ": --dead takes points like dd,pq on the board\n";
         return kExitUsage;
       }
-      for (int point : *points) MarkDead(out.counting, out.doc.board, point);
+      for (RecordPoint point : *points) MarkDead(out.counting, out.doc.board, point);
     }
     out.state.counting = &out.counting;
   }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/document/game_files.h"
+#include "core/record/sgf_point.h"
 #include "core/record/text.h"
 #include "platform/program_folder.h"
 #include "platform/user_files.h"
@@ -69,9 +70,9 @@ std::string humanPoint(int point, int boardSize) {
   return text;
 }
 
-std::string sgfPoint(int point, int boardSize) {
-  if (!isOnBoard(point, boardSize)) return "pass";
-  return {static_cast<char>('a' + point % boardSize), static_cast<char>('a' + point / boardSize)};
+std::string sgfPoint(RecordPoint point, int boardSize) {
+  const std::string letters = sgfLetters<char>(point, boardSize);
+  return letters.empty() ? "pass" : letters;
 }
 
 }  // namespace mokuza::cli

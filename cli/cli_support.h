@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/document/document.h"
+#include "core/record/record_point.h"
 #include "platform/headless/headless_services.h"
 
 namespace mokuza::cli {
@@ -54,6 +55,6 @@ std::optional<int> parseInt(const std::string& text);
 // Coordinates as people read them: columns A..T without I, rows from the bottom.
 std::string humanPoint(int point, int boardSize);
 // Two SGF letters, or "pass".
-std::string sgfPoint(int point, int boardSize);
+std::string sgfPoint(RecordPoint point, int boardSize);
 
 }  // namespace mokuza::cli

@@ -47,7 +47,7 @@ int runLadder(const Args& args, Streams streams) {
     return kExitFailure;
   }
   int colour = outcome.run.defender;
-  for (int p : outcome.run.points) {
+  for (RecordPoint p : outcome.run.points) {
     streams.out << (colour == kStoneBlack ? "B " : "W ") << sgfPoint(p, n) << '\n';
     colour = -colour;
   }

@@ -33,7 +33,7 @@ int listNames(const std::string& file, Streams streams) {
   if (!loadGame(kNamesCommand, file, doc, streams)) return kExitFailure;
   const int n = doc.record().boardSize;
   forEachNamedMove(doc, [&](int m, const MoveRecord& move, std::u16string_view name) {
-    streams.out << m << '\t' << (move.colour > 0 ? 'B' : 'W') << '\t' << sgfPoint(move.point, n) << '\t'
+    streams.out << m << '\t' << (move.colour > 0 ? 'B' : 'W') << '\t' << sgfPoint(RecordPoint{move.point}, n) << '\t'
                 << utf16ToUtf8(name) << '\n';
   });
   noteUnkeptMoves(doc, file, streams);

@@ -3,18 +3,18 @@
 #include <ostream>
 
 #include "core/document/navigation.h"
+#include "core/record/sgf_point.h"
 
 namespace mokuza::cli {
 
-std::optional<int> parseSgfPoint(std::string_view text, int n) {
-  if (text.size() != 2) return std::nullopt;
-  const int x = text[0] - 'a', y = text[1] - 'a';
-  if (x < 0 || x >= n || y < 0 || y >= n) return std::nullopt;
-  return x + y * n;
+std::optional<RecordPoint> parseSgfPoint(std::string_view text, int n) {
+  const RecordPoint point = decodeSgfPoint(text, n);
+  if (text.size() != 2 || point.isPass()) return std::nullopt;
+  return point;
 }
 
-std::optional<std::vector<int>> parseSgfPoints(std::string_view text, int n) {
-  std::vector<int> points;
+std::optional<std::vector<RecordPoint>> parseSgfPoints(std::string_view text, int n) {
+  std::vector<RecordPoint> points;
   while (true) {
     const std::size_t comma = text.find(',');
     const auto point = parseSgfPoint(text.substr(0, comma), n);

@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "cli/cli_support.h"
+#include "core/record/record_point.h"
 
 namespace mokuza::cli {
 
-// Unbordered index of two SGF letters ("dd") on an n x n board, or nothing.
-std::optional<int> parseSgfPoint(std::string_view text, int n);
+// Two SGF letters ("dd") as a point of an n x n board, or nothing.
+std::optional<RecordPoint> parseSgfPoint(std::string_view text, int n);
 // A comma-separated list of SGF points ("dd,pq"), or nothing when any is bad.
-std::optional<std::vector<int>> parseSgfPoints(std::string_view text, int n);
+std::optional<std::vector<RecordPoint>> parseSgfPoints(std::string_view text, int n);
 
 // Shows move N, or the last move of the main line when none was asked for.
 // False, with the reason on stderr, when that position is not kept.

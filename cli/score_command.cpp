@@ -19,7 +19,7 @@ int runScore(const Args& args, Streams streams) {
   Document doc;
   if (!loadGame(kScoreCommand, file, doc, streams)) return kExitFailure;
   const int n = doc.record().boardSize;
-  std::vector<int> deadPoints;
+  std::vector<RecordPoint> deadPoints;
   if (dead) {
     auto points = parseSgfPoints(*dead, n);
     if (!points) return usageError(kScoreCommand, "--dead takes points like dd,pq on the board", streams);
@@ -29,8 +29,8 @@ int runScore(const Args& args, Streams streams) {
 
   CountingState counting;
   ToggleCountingMode(counting, doc.board);
-  for (int point : deadPoints) {
-    if (doc.shownPosition.boardGrid.stones[static_cast<std::size_t>(point)] == kStoneEmpty) {
+  for (RecordPoint point : deadPoints) {
+    if (doc.shownPosition.boardGrid.stones[point] == kStoneEmpty) {
       streams.err << "mokuza-cli score: no stone at " << sgfPoint(point, n) << '\n';
       return kExitFailure;
     }

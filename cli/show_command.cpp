@@ -11,8 +11,7 @@ char stoneChar(int stone) { return stone == kStoneBlack ? 'X' : stone == kStoneW
 void printPlain(const Document& doc, std::ostream& out) {
   const int n = doc.record().boardSize;
   for (int y = 0; y < n; ++y) {
-    for (int x = 0; x < n; ++x)
-      out << stoneChar(doc.shownPosition.boardGrid.stones[static_cast<std::size_t>(x + y * n)]);
+    for (int x = 0; x < n; ++x) out << stoneChar(doc.shownPosition.boardGrid.stones[RecordPoint{x + y * n}]);
     out << '\n';
   }
 }
@@ -29,11 +28,10 @@ void printForPeople(const Document& doc, std::ostream& out) {
     const int row = n - y;
     out << (row < 10 ? " " : "") << row << ' ';
     for (int x = 0; x < n; ++x) {
-      const int u = x + y * n;
-      char c = stoneChar(doc.shownPosition.boardGrid.stones[static_cast<std::size_t>(u)]);
-      if (c == '.' && doc.board.geometry.info[static_cast<std::size_t>(doc.board.geometry.bordered(u))].cornerStar)
-        c = '+';
-      out << c << (u == doc.lastMovePointUnbordered ? ')' : ' ');
+      const RecordPoint u{x + y * n};
+      char c = stoneChar(doc.shownPosition.boardGrid.stones[u]);
+      if (c == '.' && doc.board.geometry.info[doc.board.geometry.bordered(u)].cornerStar) c = '+';
+      out << c << (u == doc.lastMovePoint ? ')' : ' ');
     }
     out << row << '\n';
   }

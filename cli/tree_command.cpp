@@ -29,7 +29,7 @@ std::string moveRange(int first, std::size_t count) {
 
 std::string moveText(const MoveRecord& record, int boardSize) {
   if (!record.hasMove()) return "setup";
-  return std::string(record.colour == 1 ? "B " : "W ") + sgfPoint(record.point, boardSize);
+  return std::string(record.colour == 1 ? "B " : "W ") + sgfPoint(RecordPoint{record.point}, boardSize);
 }
 
 void printTree(const GameRecord& record, std::ostream& out) {

@@ -59,7 +59,7 @@ void PlayMoveNotes(LiveNotes& live, platform::Services& services, const Document
   endSounding(live, services);
   const MoveRecord& record = line[static_cast<std::size_t>(m)];
   if (const PlacedByRow* placedBy = placedByRow(doc.board, m)) {
-    forEachResonance(doc.board.geometry, record, *placedBy, [&](int n, int /*point*/) {
+    forEachResonance(doc.board.geometry, record, *placedBy, [&](int n, BorderedPoint /*point*/) {
       if (n < 0 || static_cast<std::size_t>(n) >= line.size()) return;
       const NoteBlock& block = line[static_cast<std::size_t>(n)].notes[1];
       send(live, services, 0x90, noteOf(block), velocityOf(block));

@@ -170,7 +170,7 @@ void BuildMidiFile(MidiFile& file, const std::vector<MoveRecord>& line, const Bo
     const PlacedByRow* placedBy = placedByRow(board, m);
     if (!placedBy) continue;
     std::size_t track = 0;
-    forEachResonance(board.geometry, line[static_cast<std::size_t>(m)], *placedBy, [&](int n, int /*point*/) {
+    forEachResonance(board.geometry, line[static_cast<std::size_t>(m)], *placedBy, [&](int n, BorderedPoint /*point*/) {
       ++track;
       if (n > 0 && n < m) AddNote(file, line, track, n, m);
     });

@@ -37,12 +37,12 @@ void FillNoteBlock(std::vector<MoveRecord>& line, int m, const GridGeometry& geo
   if (inputs.figures && inputs.figure >= 0 && inputs.figure < inputs.figures->count())
     figure = inputs.figures->rows()[static_cast<std::size_t>(inputs.figure)].music;
 
-  const int p = record.hasMove() && record.point < geo.pointCount ? geo.bordered(record.point) : kPaddedPass;
-  const PointInfo& at = geo.info[static_cast<std::size_t>(p)];
+  const BorderedPoint p = geo.bordered(record.hasMove() ? geo.recordPoint(record.point) : RecordPoint{});
+  const PointInfo& at = geo.info[p];
   if (requested[kNote] == 0) block[kNote] = at.height * 8 + 20 + at.depth;
-  forEachResonance(geo, record, placedBy, [&](int n, int b) {
+  forEachResonance(geo, record, placedBy, [&](int n, BorderedPoint b) {
     if (n < 0 || n >= m) return;
-    const PointInfo& stone = geo.info[static_cast<std::size_t>(b)];
+    const PointInfo& stone = geo.info[b];
     const int distance = std::max(std::abs(at.x - stone.x), std::abs(at.y - stone.y));
     block[kNote] = line[static_cast<std::size_t>(n)].notes[1][kNote] + intervalFor(distance);
   });
@@ -78,7 +78,7 @@ void NoteBlockObserver::afterMove(Board& board, std::vector<MoveRecord>& line, i
   inputs.moveFadeTime = designValue(doc_.state.design, DesignField::MoveFadeTime);
   inputs.lightOffTime = designValue(doc_.state.design, DesignField::LightOffTime);
   inputs.panCentre = panCentre;
-  FillNoteBlock(line, move, board.geometry, board.position.boardGrid.layers[0], inputs);
+  FillNoteBlock(line, move, board.geometry, board.position.boardGrid.placedBy, inputs);
 
   // The tree keeps the block too, so that the line and the tree agree.
   GameRecord& record = doc_.record();

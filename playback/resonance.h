@@ -10,18 +10,19 @@
 
 namespace mokuza::playback {
 
-using PlacedByRow = std::array<std::int16_t, kGridCells>;
+using PlacedByRow = RecordArray<std::int16_t>;
 
-// Calls visit(placedBy, borderedPoint) for each stone of the record's figure
+// Calls visit(placedBy, point) for each stone of the record's figure
 // other than the move's own, in the figure's order; placedBy comes from
 // `placedBy` (the layer of a position that names the move, or setup
 // position, that put each stone there).
 template <typename Visit>
 void forEachResonance(const GridGeometry& geo, const MoveRecord& record, const PlacedByRow& placedBy, Visit&& visit) {
-  const int own = record.point < geo.pointCount ? geo.bordered(record.point) : kPaddedPass;
-  for (std::int16_t b : record.figureStones()) {
+  const BorderedPoint own = geo.bordered(geo.recordPoint(record.point));
+  for (std::int16_t stone : record.figureStones()) {
+    const BorderedPoint b{stone};
     if (b == own || !geo.isBoardPoint(b)) continue;
-    visit(static_cast<int>(placedBy[static_cast<std::size_t>(geo.unbordered(b))]), static_cast<int>(b));
+    visit(static_cast<int>(placedBy[geo.unbordered(b)]), b);
   }
 }
 
@@ -29,7 +30,7 @@ void forEachResonance(const GridGeometry& geo, const MoveRecord& record, const P
 // null when the position is not computed.
 inline const PlacedByRow* placedByRow(const Board& board, int m) {
   if (m < 0 || m >= board.history.computed()) return nullptr;
-  return &board.history.boardGrids[static_cast<std::size_t>(m)].layers[0];
+  return &board.history.boardGrids[static_cast<std::size_t>(m)].placedBy;
 }
 
 }  // namespace mokuza::playback

@@ -15,14 +15,12 @@ namespace {
 const QColor kSelectionColour(160, 200, 220, 48);
 
 // Territory owner by unbordered point (+1, -1, 0 for none).
-std::vector<std::int8_t> territoryOwners(const CountingState& counting, int n) {
-  std::vector<std::int8_t> owners(static_cast<std::size_t>(n * n), 0);
+RecordArray<std::int8_t> territoryOwners(const CountingState& counting, const GridGeometry& geo) {
+  RecordArray<std::int8_t> owners{};
   for (const Region& region : counting.regions) {
     if (region.owner != kStoneBlack && region.owner != kStoneWhite) continue;
-    region.points.forEach([&](int bordered) {
-      const int x = bordered % (n + 2) - 1, y = bordered / (n + 2) - 1;
-      if (x >= 0 && x < n && y >= 0 && y < n)
-        owners[static_cast<std::size_t>(x + y * n)] = static_cast<std::int8_t>(region.owner);
+    region.points.forEach([&](BorderedPoint b) {
+      if (geo.isBoardPoint(b)) owners[geo.unbordered(b)] = static_cast<std::int8_t>(region.owner);
     });
   }
   return owners;
@@ -62,7 +60,8 @@ void BoardPainter::paintPoints(const RenderState& state, const BoardGeometry& g)
   const int n = g.boardSize;
   PointPainter points(state, g, stones_, pointCaches_);
   const bool counting = state.counting != nullptr && state.counting->countingMode;
-  const std::vector<std::int8_t> owners = counting ? territoryOwners(*state.counting, n) : std::vector<std::int8_t>{};
+  const RecordArray<std::int8_t> owners =
+      counting ? territoryOwners(*state.counting, state.doc->board.geometry) : RecordArray<std::int8_t>{};
   const std::array<int, 2> tints{designValue(*state.design, DesignField::BlackColour),
                                  designValue(*state.design, DesignField::WhiteColour)};
   const bool selecting = state.inputMode == kInputRange && state.doc->state.selection.active;
@@ -75,8 +74,8 @@ void BoardPainter::paintPoints(const RenderState& state, const BoardGeometry& g)
     painter.setClipRect(0, 0, g.pitch, g.pitch);
     points.PaintPoint(painter, p, 0);
     painter.restore();
-    if (counting && owners[static_cast<std::size_t>(p)] != 0) {
-      const int owner = owners[static_cast<std::size_t>(p)];
+    if (counting && owners[RecordPoint{p}] != 0) {
+      const int owner = owners[RecordPoint{p}];
       painter.fillRect(cell, TerritoryColour(owner, tints[owner > 0 ? 0 : 1]));
     }
     if (selecting && !searchShown(state) && state.doc->state.selection.containsPoint(p, n))

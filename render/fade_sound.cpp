@@ -11,7 +11,7 @@ namespace {
 const NoteBlock* placingBlock(const Document& doc, int point) {
   const playback::PlacedByRow* row = playback::placedByRow(doc.board, doc.currentMove());
   if (row == nullptr || point < 0 || point >= static_cast<int>(row->size())) return nullptr;
-  const int move = (*row)[static_cast<std::size_t>(point)];
+  const int move = (*row)[RecordPoint{point}];
   const auto& line = doc.record().lineCopy;
   if (move < 1 || static_cast<std::size_t>(move) >= line.size()) return nullptr;
   return &line[static_cast<std::size_t>(move)].notes[1];

@@ -78,7 +78,7 @@ int PointPainter::stoneAt(int point) const {
   if (point < 0 || point >= cells) return 0;
   if (searchShown(s_) && s_.search->stones.size() == static_cast<std::size_t>(cells))
     return s_.search->stones[static_cast<std::size_t>(point)];
-  return s_.doc->shownPosition.boardGrid.stones[static_cast<std::size_t>(point)];
+  return s_.doc->shownPosition.boardGrid.stones[RecordPoint{point}];
 }
 
 int PointPainter::previewColour() const {
@@ -96,7 +96,7 @@ PointPainter::Shown PointPainter::shownAt(int point, int kind) const {
   Shown shown;
   shown.colour = stoneAt(point);
   shown.placed = shown.colour != 0;
-  if (shown.placed) shown.placingMove = s_.doc->shownPosition.boardGrid.layers[0][static_cast<std::size_t>(point)];
+  if (shown.placed) shown.placingMove = s_.doc->shownPosition.boardGrid.placedBy[RecordPoint{point}];
   if (kind == kPointCaptured && shown.colour == 0) shown.colour = capturedColour(*s_.doc);
   if (point == s_.dragSource && s_.dragSource >= 0) {
     shown.factor = 0.9;

@@ -74,16 +74,16 @@ SearchPattern makePattern(const Board& board, int position, std::optional<std::a
   if (position < 0 || position >= board.history.computed()) return pattern;
   const BoardGrid& grid = board.history.boardGrids[at(position)];
   std::vector<int> order(kMaxBoardPoints, -1);
-  for (int u = 0; u < geo.pointCount; ++u) {
-    const int stone = grid.stones[at(u)];
-    pattern.stones[at(u)] = static_cast<std::int8_t>(stone == kStoneBlack || stone == kStoneWhite ? stone : 0);
-    order[at(u)] = grid.layers[0][at(u)];
+  for (RecordPoint u{0}; u.index < geo.pointCount; ++u.index) {
+    const int stone = grid.stones[u];
+    pattern.stones[at(u.index)] = static_cast<std::int8_t>(stone == kStoneBlack || stone == kStoneWhite ? stone : 0);
+    order[at(u.index)] = grid.placedBy[u];
   }
   if (position < static_cast<int>(board.history.slots.size())) {
     const PositionSlot& slot = board.slot(position);
     for (const auto* taken : {&slot.capturedBlack, &slot.capturedWhite})
-      for (int b : *taken)
-        if (geo.isBoardPoint(b)) pattern.captured.set(at(geo.unbordered(b)));
+      for (BorderedPoint b : *taken)
+        if (geo.isBoardPoint(b)) pattern.captured.set(at(geo.unbordered(b).index));
   }
   fillPoints(pattern, order);
   return pattern;

@@ -3,15 +3,12 @@
 #include <algorithm>
 
 #include "core/record/decimal.h"
+#include "core/record/sgf_point.h"
 
 namespace mokuza::search {
 namespace {
 
 std::u16string num(std::int64_t value) { return decimalText(value); }
-
-std::u16string sgfLetters(int column, int row) {
-  return {static_cast<char16_t>(u'a' + column), static_cast<char16_t>(u'a' + row)};
-}
 
 // "%d勝%d敗 %s"
 std::u16string winsAndRate(const WinLoss& record) {

@@ -117,8 +117,7 @@ struct Document {
   // What is shown.
   BoardPosition shownPosition;
   BoardPosition previousShownPosition;
-  int lastMovePoint = kPaddedPass;  // bordered
-  int lastMovePointUnbordered = kPassPoint;
+  RecordPoint lastMovePoint;  // the pass when the shown move has no point
   std::int8_t colourToPlay = 1;
   BranchPath pathToCurrentNode;  // leads to the node holding the shown move
   int nodeEndMove = 0;           // move number of that node's last record

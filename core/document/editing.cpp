@@ -59,11 +59,11 @@ int insertionModeFor(const Document& doc, platform::Services& services, PlayOver
   return mode == kInsertAsk ? askInsertionMode(services) : mode;
 }
 
-bool isMoveOf(const MoveRecord& record, int point, int colour) {
-  return record.hasMove() && record.point == point && record.colour == colour;
+bool isMoveOf(const MoveRecord& record, RecordPoint point, int colour) {
+  return record.hasMove() && record.point == point.index && record.colour == colour;
 }
 
-bool enterChildAt(GameRecord& rec, const NodeLocation& at, int current, int point, int colour) {
+bool enterChildAt(GameRecord& rec, const NodeLocation& at, int current, RecordPoint point, int colour) {
   if (at.endMove != current) return false;
   VariationNode& node = nodeAt(rec, at.path);
   for (std::size_t c = 0; c < node.children.size(); ++c) {
@@ -118,14 +118,14 @@ void addMoveAfter(GameRecord& rec, const NodeLocation& at, int current, const Mo
   }
 }
 
-bool playAt(Document& doc, platform::Services& services, int point, PlayOverrides overrides) {
+bool playAt(Document& doc, platform::Services& services, RecordPoint point, PlayOverrides overrides) {
   GameRecord& rec = doc.record();
-  if (!isOnBoard(point, rec.boardSize) || doc.autoPlayRunning) return false;
+  if (!isOnBoard(point.index, rec.boardSize) || doc.autoPlayRunning) return false;
   const int current = doc.currentMove();
   const NodeLocation here{doc.pathToCurrentNode, doc.nodeEndMove};
 
   MoveRecord fresh;
-  fresh.point = static_cast<std::uint16_t>(point);
+  fresh.point = static_cast<std::uint16_t>(point.index);
   fresh.colour = doc.colourToPlay;
   fresh.moveNumber = current + 1;
 

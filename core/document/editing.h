@@ -13,9 +13,9 @@ struct PlayOverrides {
   bool droppedStone = false;  // a stone picked up from the board: replace the next move
 };
 
-// The user places a stone of the colour to play at an unbordered point.
+// The user places a stone of the colour to play at a point.
 // Returns false when nothing changed (cancelled, or not a point on the board).
-bool playAt(Document& doc, platform::Services& services, int point, PlayOverrides overrides = {});
+bool playAt(Document& doc, platform::Services& services, RecordPoint point, PlayOverrides overrides = {});
 
 // The steps of playAt that other move-adding features share. They change
 // the tree and the line, never the positions: the caller replays.
@@ -24,11 +24,11 @@ bool playAt(Document& doc, platform::Services& services, int point, PlayOverride
 // design says so; -1 when the question was cancelled.
 int insertionModeFor(const Document& doc, platform::Services& services, PlayOverrides overrides);
 // Whether the record is a move of that colour at that point.
-bool isMoveOf(const MoveRecord& record, int point, int colour);
+bool isMoveOf(const MoveRecord& record, RecordPoint point, int colour);
 // When move `current` ends its node (at) and a child starts with a move of
 // `colour` at `point`: takes that child's line and moves `current` on by one.
 // False otherwise.
-bool enterChildAt(GameRecord& record, const NodeLocation& at, int current, int point, int colour);
+bool enterChildAt(GameRecord& record, const NodeLocation& at, int current, RecordPoint point, int colour);
 // Adds `fresh` after move `current` of the node at `at` by an insertion mode
 // (kAppendAtEnd at the end of the line) and makes it the current move. The
 // caller rebuilds the line.

@@ -10,10 +10,10 @@ namespace {
 
 std::u16string number(int value) { return asciiToUtf16(std::to_string(value)); }
 
-// Liberties of the chain on unbordered `point` in position m; 0 when empty.
-int libertiesAt(const Board& board, int m, int point) {
+// Liberties of the chain on `point` in position m; 0 when empty.
+int libertiesAt(const Board& board, int m, RecordPoint point) {
   const auto& slot = board.slot(m);
-  const int id = slot.chainIds[static_cast<std::size_t>(board.geometry.bordered(point))];
+  const int id = slot.chainIds[board.geometry.bordered(point)];
   if (id < 0 || id >= static_cast<int>(slot.chains.size())) return 0;
   return slot.chains[static_cast<std::size_t>(id)].libertyCount();
 }
@@ -24,7 +24,7 @@ bool addLadderMoves(GameRecord& rec, int start, const LadderRun& run, int mode) 
   bool changed = false;
   int current = start;
   int colour = run.defender;
-  for (int point : run.points) {
+  for (RecordPoint point : run.points) {
     const NodeLocation here = locateMove(rec, current);
     const bool inside = current < static_cast<int>(rec.moveCount);
     if (inside && isMoveOf(rec.lineCopy[static_cast<std::size_t>(current) + 1], point, colour)) {
@@ -33,7 +33,7 @@ bool addLadderMoves(GameRecord& rec, int start, const LadderRun& run, int mode) 
       ++current;
     } else {
       MoveRecord fresh;
-      fresh.point = static_cast<std::uint16_t>(point);
+      fresh.point = static_cast<std::uint16_t>(point.index);
       fresh.colour = static_cast<std::int8_t>(colour);
       fresh.moveNumber = current + 1;
       addMoveAfter(rec, here, current, fresh, inside ? mode : kAppendAtEnd);
@@ -48,7 +48,8 @@ bool addLadderMoves(GameRecord& rec, int start, const LadderRun& run, int mode) 
 
 }  // namespace
 
-LadderOutcome ReadLadder(Document& doc, platform::Services& services, int point, const StartLadderRun& startRun) {
+LadderOutcome ReadLadder(Document& doc, platform::Services& services, RecordPoint point,
+                         const StartLadderRun& startRun) {
   LadderOutcome outcome;
   if (doc.autoPlayRunning) {
     outcome.status = LadderStatus::Busy;
@@ -57,8 +58,8 @@ LadderOutcome ReadLadder(Document& doc, platform::Services& services, int point,
   GameRecord& rec = doc.record();
   const int start = doc.currentMove();
   const Board& board = doc.board;
-  if (!isOnBoard(point, rec.boardSize) || start >= board.history.computed()) return outcome;
-  const int stone = board.history.boardGrids[static_cast<std::size_t>(start)].stones[static_cast<std::size_t>(point)];
+  if (!isOnBoard(point.index, rec.boardSize) || start >= board.history.computed()) return outcome;
+  const int stone = board.history.boardGrids[static_cast<std::size_t>(start)].stones[point];
   if (stone != kStoneBlack && stone != kStoneWhite) return outcome;
   if (stone != doc.colourToPlay) {
     outcome.status = LadderStatus::NotToPlay;

@@ -22,10 +22,10 @@ enum class LadderStatus {
 };
 
 struct LadderRun {
-  int startMove = 0;        // the move shown when the ladder was read; the run starts here
-  int lastMove = 0;         // the ladder's last move
-  int defender = 0;         // colour of the first move
-  std::vector<int> points;  // unbordered points of the moves, colours alternating
+  int startMove = 0;                // the move shown when the ladder was read; the run starts here
+  int lastMove = 0;                 // the ladder's last move
+  int defender = 0;                 // colour of the first move
+  std::vector<RecordPoint> points;  // the moves, colours alternating
 };
 
 struct LadderOutcome {
@@ -41,7 +41,8 @@ using StartLadderRun = std::function<void(const LadderRun& run)>;
 // or inside it the way a click adds a move there (a move the line already
 // has is followed, not added again). Then the positions are replayed, the
 // start of the run is shown and `startRun` is called.
-LadderOutcome ReadLadder(Document& doc, platform::Services& services, int point, const StartLadderRun& startRun);
+LadderOutcome ReadLadder(Document& doc, platform::Services& services, RecordPoint point,
+                         const StartLadderRun& startRun);
 
 // What the operation history records when the run has been played out.
 std::u16string ladderRunDescription(int firstMove, int lastMove);

@@ -9,8 +9,7 @@ void resetDocument(Document& doc) {
   SetBoardSize(doc.board, doc.record().boardSize);
   doc.shownPosition = doc.board.position;
   doc.previousShownPosition = doc.board.position;
-  doc.lastMovePoint = kPaddedPass;
-  doc.lastMovePointUnbordered = kPassPoint;
+  doc.lastMovePoint = RecordPoint{};
   doc.colourToPlay = 1;
   doc.pathToCurrentNode = {0};
   doc.nodeEndMove = 0;
@@ -46,10 +45,7 @@ void showMove(Document& doc, int n) {
   n = std::clamp(n, 0, lastShowableMove(doc));
 
   const MoveRecord& shown = rec.lineCopy[static_cast<std::size_t>(n)];
-  const int n2 = doc.board.geometry.pointCount;
-  const bool onBoard = shown.hasMove() && shown.point < n2;
-  doc.lastMovePointUnbordered = onBoard ? shown.point : kPassPoint;
-  doc.lastMovePoint = onBoard ? doc.board.geometry.bordered(shown.point) : kPaddedPass;
+  doc.lastMovePoint = shown.hasMove() ? doc.board.geometry.recordPoint(shown.point) : RecordPoint{};
 
   RestorePosition(doc.board, n);
   doc.previousShownPosition = std::move(doc.shownPosition);

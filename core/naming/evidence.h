@@ -1,6 +1,6 @@
 #pragma once
 // The evidence of one move: per figure the stones that make it (match) and
-// the points that speak against it (veto). Only the figures a move touched
+// the points that speak against it (veto), as bordered points. Only the figures a move touched
 // are cleared for the next move, which keeps the per-move cost small.
 
 #include <array>
@@ -8,7 +8,6 @@
 #include <cstdint>
 
 #include "core/naming/figures.h"
-#include "core/naming/point_bits.h"
 #include "core/rules/point_set.h"
 
 namespace mokuza::naming {
@@ -24,29 +23,26 @@ class Evidence {
     vetoed_ = {};
   }
 
-  const PointBits& match(Figure f) const { return match_[f]; }
-  const PointBits& veto(Figure f) const { return veto_[f]; }
+  const PointSet& match(Figure f) const { return match_[f]; }
+  const PointSet& veto(Figure f) const { return veto_[f]; }
   bool has(Figure f) const { return touched(f) && !match_[f].empty(); }
   int count(Figure f) const { return touched(f) ? match_[f].size() : 0; }
-  bool matches(Figure f, int b) const { return touched(f) && match_[f].contains(b); }
-  bool vetoes(Figure f, int b) const { return touched(f) && veto_[f].contains(b); }
+  bool matches(Figure f, int b) const { return touched(f) && match_[f].contains({b}); }
+  bool vetoes(Figure f, int b) const { return touched(f) && veto_[f].contains({b}); }
 
-  void add(Figure f, int b) { mutableMatch(f).insert(b); }
+  void add(Figure f, int b) { mutableMatch(f).insert({b}); }
   void addAll(Figure f, const PointSet& points) { mutableMatch(f) |= points; }
-  void addAll(Figure f, const PointBits& points) {
-    points.forEach([&](int b) { mutableMatch(f).insert(b); });
-  }
-  void setMatch(Figure f, const PointBits& points) { mutableMatch(f) = points; }
+  void setMatch(Figure f, const PointSet& points) { mutableMatch(f) = points; }
   void clearMatch(Figure f) {
     if (touched(f)) match_[f].clear();
   }
   void addVeto(Figure f, int b) {
     touch(f);
     vetoed_[f / 64] |= std::uint64_t{1} << (f % 64);
-    veto_[f].insert(b);
+    veto_[f].insert({b});
   }
   void removeVeto(Figure f, int b) {
-    if (touched(f)) veto_[f].erase(b);
+    if (touched(f)) veto_[f].erase({b});
   }
 
   // Takes the vetoed points out of every figure (all of it when the played
@@ -54,10 +50,10 @@ class Evidence {
   template <typename F>
   void forEachSurviving(int played, F&& f) {
     forEachTouched([&](std::size_t i) {
-      PointBits& m = match_[i];
+      PointSet& m = match_[i];
       if (isSet(vetoed_, i)) {
-        const PointBits& v = veto_[i];
-        if (v.contains(played)) return;
+        const PointSet& v = veto_[i];
+        if (v.contains({played})) return;
         m.subtract(v);
       }
       if (!m.empty()) f(static_cast<Figure>(i), m);
@@ -75,13 +71,13 @@ class Evidence {
   static bool isSet(const Mask& mask, std::size_t f) { return (mask[f / 64] >> (f % 64)) & 1u; }
   bool touched(int f) const { return isSet(touched_, static_cast<std::size_t>(f)); }
   void touch(Figure f) { touched_[f / 64] |= std::uint64_t{1} << (f % 64); }
-  PointBits& mutableMatch(Figure f) {
+  PointSet& mutableMatch(Figure f) {
     touch(f);
     return match_[f];
   }
 
-  std::array<PointBits, kFigureKindCount> match_{};
-  std::array<PointBits, kFigureKindCount> veto_{};
+  std::array<PointSet, kFigureKindCount> match_{};
+  std::array<PointSet, kFigureKindCount> veto_{};
   Mask touched_{};
   Mask vetoed_{};  // figures with a veto, the only ones the choice must subtract from
 };

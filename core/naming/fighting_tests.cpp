@@ -106,13 +106,13 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
     for (int offset : neighbours) {
       const int x = c.p + offset;
       if (!c.isEmpty(x)) continue;
-      PointBits enemies;
+      PointSet enemies;
       int firstChain = -1;
       bool twoChains = false;
       for (int around : neighbours) {
         const int e = x + around;
         if (!c.isEnemy(e)) continue;
-        enemies.insert(e);
+        enemies.insert({e});
         if (firstChain < 0) firstChain = c.chainId(e);
         else twoChains |= c.chainId(e) != firstChain;
       }
@@ -149,9 +149,9 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
   }
   int ownDiagonals = 0;
   for (int offset : c.geo.diagonals) ownDiagonals += c.isOwn(c.p + offset);
-  PointBits enemyTouching;
+  PointSet enemyTouching;
   for (int offset : neighbours)
-    if (c.isEnemy(c.p + offset)) enemyTouching.insert(c.p + offset);
+    if (c.isEnemy(c.p + offset)) enemyTouching.insert({c.p + offset});
 
   for (int offset : c.geo.diagonals) {
     const int q = c.p + offset;
@@ -161,10 +161,10 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
       // コスミツケ: a bare diagonal step from the one own stone near it that attaches to a single enemy stone on
       // the far side without giving atari.
       if (ownNeighbours == 0 && ownDiagonals == 1 && enemyNeighbours == 1)
-        enemyTouching.forEach([&](int e) {
-          if (c.liberties(e) < 2) return;
+        enemyTouching.forEach([&](BorderedPoint e) {
+          if (c.liberties(e.index) < 2) return;
           ev.add(kKosumitsuke, q);
-          ev.add(kKosumitsuke, e);
+          ev.add(kKosumitsuke, e.index);
         });
       // フクラミ: a diagonal step touching nothing that bulges a group, a knight's move from another of its stones.
       if (openNeighbours == 4 && !c.isSingleStone(q))
@@ -207,13 +207,13 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
   for (int offset : neighbours) {
     const int x = c.p + offset;
     if (!c.isEmpty(x)) continue;
-    PointBits guarded;
+    PointSet guarded;
     int firstChain = -1;
     bool twoChains = false;
     for (int around : neighbours) {
       const int s = x + around;
       if (s == c.p || !c.isOwn(s)) continue;
-      guarded.insert(s);
+      guarded.insert({s});
       if (firstChain < 0) firstChain = c.chainId(s);
       else twoChains |= c.chainId(s) != firstChain;
     }
@@ -227,7 +227,7 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
     } else {
       ev.setMatch(kWatari, ev.match(kHane));
       bool caught = false;
-      ev.match(kWatari).forEach([&](int b) { caught |= c.liberties(b) == 1; });
+      ev.match(kWatari).forEach([&](BorderedPoint b) { caught |= c.liberties(b.index) == 1; });
       if (caught) ev.clearMatch(kWatari);
     }
   }
@@ -239,7 +239,8 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
   }
 
   // ツケコシ: attaching through the gap of an enemy knight's move.
-  enemyTouching.forEach([&](int e1) {
+  enemyTouching.forEach([&](BorderedPoint touching) {
+    const int e1 = touching.index;
     for (int offset : c.geo.diagonals) {
       const int e2 = c.p + offset;
       if (c.isEnemy(e2) && c.chainId(e2) != c.chainId(e1) && shapeCode(c, e1, e2) == 201) {
@@ -252,7 +253,7 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
   // 三々入り: the 3-3 invasion under a lone enemy stone diagonally above.
   if (ev.count(kKado) == 1 && c.info(c.p).lineX == 3 && c.info(c.p).lineY == 3) {
     int kado = -1;
-    ev.match(kKado).forEach([&](int b) { kado = b; });
+    ev.match(kKado).forEach([&](BorderedPoint b) { kado = b.index; });
     if (c.isSingleStone(kado)) ev.setMatch(kSansanIri, ev.match(kKado));
   }
 }

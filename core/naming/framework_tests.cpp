@@ -75,8 +75,9 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   // 受け: a closing move next to the own corner stone the opponent approached on the move before. Only the
   // wide closures count on the open side of a 3-4 point.
   if (c.move >= 2 && c.kakariFigure >= 0) {
-    ev.match(kShimari).forEach([&](int s) {
-      if (c.previousLayer[static_cast<std::size_t>(s)] != c.kakariFigure) return;
+    ev.match(kShimari).forEach([&](BorderedPoint shimari) {
+      const int s = shimari.index;
+      if (c.previousLayer[shimari] != c.kakariFigure) return;
       const PointInfo& i = c.info(s);
       const PointInfo& pi = c.info(c.p);
       // The other axis: on the axis where the 3-4 stone is on its fourth line, no enclosing stone reaches the sixth.
@@ -112,14 +113,14 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
 
   // オキ: a placement on the first two lines among three or more enemy stones with no own stone next to it.
   if (pHeight <= 2) {
-    PointBits enemies;
+    PointSet enemies;
     bool ownNear = false;
     for (int offset : c.geo.neighbours) {
-      if (c.isEnemy(c.p + offset)) enemies.insert(c.p + offset);
+      if (c.isEnemy(c.p + offset)) enemies.insert({c.p + offset});
       ownNear |= c.isOwn(c.p + offset);
     }
     for (int offset : c.geo.diagonals) {
-      if (c.isEnemy(c.p + offset)) enemies.insert(c.p + offset);
+      if (c.isEnemy(c.p + offset)) enemies.insert({c.p + offset});
       ownNear |= c.isOwn(c.p + offset);
     }
     if (!ownNear && enemies.size() >= 3) ev.addAll(kOki, enemies);

@@ -52,8 +52,9 @@ void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, in
   }
   const GridGeometry& geo = board.geometry;
   const PlayGrid& grid = board.position.playGrid;
-  const int p = moveRecord.point < geo.pointCount ? geo.bordered(moveRecord.point) : kPaddedPass;
-  const int own = p == kPaddedPass ? kStoneEmpty : grid[static_cast<std::size_t>(p)];
+  const BorderedPoint played = geo.bordered(geo.recordPoint(moveRecord.point));
+  const int p = played.index;
+  const int own = played.isPass() ? kStoneEmpty : grid[played];
   // A pass, or a stone its own move took off the board. An empty chain list
   // can only mean the same, and is named alike rather than left unnamed.
   if (own != kStoneBlack && own != kStoneWhite) {
@@ -65,7 +66,7 @@ void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, in
   const PositionSlot& before = board.slot(move - 1);
   const std::vector<Chain>& chains = board.position.chains;
   if (!slot.capturedByMove.empty()) {
-    const int id = slot.chainIds[static_cast<std::size_t>(p)];
+    const int id = slot.chainIds[played];
     const bool ko = slot.capturedByMove.size() == 1 && id >= 0 && id < static_cast<int>(chains.size()) &&
                     chains[static_cast<std::size_t>(id)].libertyCount() == 1;
     record(moveRecord, move, std::max(number(kTori), 0), captureName(static_cast<int>(slot.capturedByMove.size()), ko));
@@ -91,8 +92,8 @@ void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, in
 
   int chosen = kNoFigure;
   Figure kind = kNanameMikata;
-  const PointBits* stones = nullptr;
-  evidence_.forEachSurviving(p, [&](Figure f, const PointBits& s) {
+  const PointSet* stones = nullptr;
+  evidence_.forEachSurviving(p, [&](Figure f, const PointSet& s) {
     const int n = number(f);
     if (n > chosen) {
       chosen = n;
@@ -107,17 +108,17 @@ void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, in
 
   MoveName name = plainName(table_.name(chosen));
   int nearest = -1;
-  stones->forEach([&](int b) {
-    if (nearest < 0 || manhattan(c, p, b) < manhattan(c, p, nearest)) nearest = b;
+  stones->forEach([&](BorderedPoint b) {
+    if (nearest < 0 || manhattan(c, p, b.index) < manhattan(c, p, nearest)) nearest = b.index;
   });
   name = compoundName(kind, name.view(), shapeCode(c, p, nearest), c.height(p) == 4);
 
   record(moveRecord, move, chosen, name);
   std::array<std::int16_t, kGridCells> points;
   std::size_t pointCount = 0;
-  stones->forEach([&](int b) {
-    figureLayer_[m][static_cast<std::size_t>(b)] = static_cast<std::int16_t>(chosen);
-    points[pointCount++] = static_cast<std::int16_t>(b);
+  stones->forEach([&](BorderedPoint b) {
+    figureLayer_[m][b] = static_cast<std::int16_t>(chosen);
+    points[pointCount++] = static_cast<std::int16_t>(b.index);
   });
   moveRecord.setFigureStones({points.begin(), points.begin() + static_cast<std::ptrdiff_t>(pointCount)});
 }

@@ -14,13 +14,13 @@
 
 namespace mokuza::naming {
 
-using FigureLayerRow = std::array<std::int16_t, kGridCells>;
+using FigureLayerRow = BorderedArray<std::int16_t>;
 
 // The size of a point set by walking its points: chains have few liberties,
 // and this stays clear of a library call for the bit count.
 inline int countPoints(const PointSet& points) {
   int count = 0;
-  points.forEach([&count](int) { ++count; });
+  points.forEach([&count](BorderedPoint) { ++count; });
   return count;
 }
 
@@ -58,7 +58,7 @@ struct MoveContext {
   const ChainIdRow& previousIds;
   const FigureLayerRow& previousLayer;
   int move = 0;
-  int p = 0;              // bordered played point
+  int p = 0;              // the played point; the stages work in the bordered numbering
   int own = 0;            // colour of the played stone
   int kakariFigure = -1;  // number of the approach figure, for answers to it
   int emptyNeighbours = 0;
@@ -66,14 +66,14 @@ struct MoveContext {
   std::array<Partner, kMaxPartners> partners;
   int partnerCount = 0;
 
-  const PointInfo& info(int b) const { return geo.info[static_cast<std::size_t>(b)]; }
-  int stone(int b) const { return grid[static_cast<std::size_t>(b)]; }
+  const PointInfo& info(int b) const { return geo.info[BorderedPoint{b}]; }
+  int stone(int b) const { return grid[BorderedPoint{b}]; }
   bool isOwn(int b) const { return stone(b) == own; }
   bool isEnemy(int b) const { return stone(b) == -own; }
   bool isEmpty(int b) const { return stone(b) == kStoneEmpty; }
   bool isStone(int b) const { return stone(b) == kStoneBlack || stone(b) == kStoneWhite; }
 
-  int chainId(int b) const { return ids[static_cast<std::size_t>(b)]; }
+  int chainId(int b) const { return ids[BorderedPoint{b}]; }
   const Chain* chainAt(int b) const {
     const int id = chainId(b);
     return id >= 0 && id < static_cast<int>(chains.size()) ? &chains[static_cast<std::size_t>(id)] : nullptr;
@@ -99,7 +99,7 @@ struct MoveContext {
   }
   // Liberties the chain holding b had before this move; 0 when it held none.
   int previousLiberties(int b) const {
-    const int id = previousIds[static_cast<std::size_t>(b)];
+    const int id = previousIds[BorderedPoint{b}];
     if (id < 0 || id >= static_cast<int>(previousChains.size())) return 0;
     return previousChains[static_cast<std::size_t>(id)].libertyCount();
   }

@@ -22,16 +22,16 @@ constexpr ShapeTable kOwnDiagonal{
 // takes none of the mover's chains.
 bool cannotEscape(const MoveContext& c, const Chain& caught) {
   int last = -1;
-  caught.liberties.forEach([&](int b) { last = b; });
+  caught.liberties.forEach([&](BorderedPoint b) { last = b.index; });
   if (last < 0) return false;
   PointSet liberties;
   for (int offset : c.geo.neighbours) {
     const int q = last + offset;
-    if (c.isEmpty(q)) liberties.insert(q);
+    if (c.isEmpty(q)) liberties.insert({q});
     else if (const Chain* enemy = c.isEnemy(q) ? c.chainAt(q) : nullptr) liberties |= enemy->liberties;
     else if (c.isOwn(q) && c.liberties(q) == 1) return false;
   }
-  liberties.erase(last);
+  liberties.erase({last});
   return liberties.size() <= 1;
 }
 

@@ -14,14 +14,13 @@
 #include <vector>
 
 #include "core/record/property_tables.h"
+#include "core/record/record_point.h"
 
 namespace mokuza {
 
 constexpr int kDefaultBoardSize = 19;
 constexpr int kMinBoardSize = 2;
 constexpr int kMaxBoardSize = 19;
-// A move without a board point (a pass) in record coordinates.
-constexpr int kPassPoint = 422;
 constexpr int kMarkTextMax = 3;
 
 constexpr bool isValidBoardSize(int n) { return n >= kMinBoardSize && n <= kMaxBoardSize; }

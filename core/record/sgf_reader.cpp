@@ -3,6 +3,7 @@
 #include <random>
 
 #include "core/record/board_transform.h"
+#include "core/record/sgf_point.h"
 #include "core/record/text.h"
 
 namespace mokuza {
@@ -141,15 +142,7 @@ void SgfReader::closeVariation() {
   }
 }
 
-int SgfReader::decodePoint(std::u16string_view v) const {
-  if (v.size() < 2) return kPassPoint;
-  int x = v[0] - u'a';
-  int y = v[1] - u'a';
-  const int n = record_.boardSize;
-  // A letter beyond the board is not a point on it (tt and friends are passes).
-  if (x < 0 || y < 0 || x >= n || y >= n) return kPassPoint;
-  return x + y * n;
-}
+int SgfReader::decodePoint(std::u16string_view v) const { return decodeSgfPoint(v, record_.boardSize).index; }
 
 // A point of a declared board larger than 19 lines that the 19 lines do not hold.
 bool SgfReader::isBeyondKeptBoard(std::u16string_view v) const {

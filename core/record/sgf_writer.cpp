@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "core/record/sgf_point.h"
+
 namespace mokuza {
 namespace {
 
@@ -19,7 +21,6 @@ class SgfWriter {
 
  private:
   void wrapCheck();
-  void appendPoint(int p);
   void writeRecord(const MoveRecord& rec, bool isRoot);
 
   const GameRecord& record_;
@@ -34,12 +35,6 @@ void SgfWriter::wrapCheck() {
   }
 }
 
-void SgfWriter::appendPoint(int p) {
-  const int n = record_.boardSize;
-  out_.push_back(static_cast<char16_t>(u'a' + p % n));
-  out_.push_back(static_cast<char16_t>(u'a' + p / n));
-}
-
 void SgfWriter::writeRecord(const MoveRecord& rec, bool isRoot) {
   wrapCheck();
   if (!isRoot) out_.push_back(u';');
@@ -48,7 +43,7 @@ void SgfWriter::writeRecord(const MoveRecord& rec, bool isRoot) {
     out_.push_back(rec.colour == 1 ? u'B' : u'W');
     out_.push_back(u'[');
     // A pass is an empty value, which every reader takes as a pass.
-    if (isOnBoard(rec.point, record_.boardSize)) appendPoint(rec.point);
+    out_ += sgfLetters(RecordPoint{rec.point}, record_.boardSize);
     out_.push_back(u']');
   }
 
@@ -63,7 +58,7 @@ void SgfWriter::writeRecord(const MoveRecord& rec, bool isRoot) {
       if (!any) out_ += passIds[pass];
       any = true;
       out_.push_back(u'[');
-      appendPoint(entry.point);
+      out_ += sgfLetters(RecordPoint{entry.point}, record_.boardSize);
       if (pass == 2) {
         out_.push_back(u':');
         appendEscaped(out_, entry.text);

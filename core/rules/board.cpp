@@ -6,8 +6,7 @@ namespace mokuza {
 
 void BoardGrid::clear() {
   stones.fill(0);
-  for (auto& layer : layers) layer.fill(-1);
-  textLayer.fill(0);
+  placedBy.fill(-1);
 }
 
 Board::Board() { SetBoardSize(*this, 19); }
@@ -24,8 +23,8 @@ void SetBoardSize(Board& board, int n) {
   const GridGeometry& g = board.geometry;
   board.position.boardGrid.clear();
   board.position.playGrid.fill(0);
-  for (int b = 0; b < g.borderedCount; ++b)
-    if (g.info[static_cast<std::size_t>(b)].frame) board.position.playGrid[static_cast<std::size_t>(b)] = kStoneFrame;
+  for (BorderedPoint b{0}; b.index < g.borderedCount; ++b.index)
+    if (g.info[b].frame) board.position.playGrid[b] = kStoneFrame;
   board.position.chains.clear();
   board.history.boardGrids.assign(1, board.position.boardGrid);
   board.history.playGrids.assign(1, board.position.playGrid);
@@ -45,14 +44,14 @@ void RemoveChain(Board& board, int g) {
   const Chain removed = chains[static_cast<std::size_t>(g)];
   board.capturedScratch |= removed.stones;
   board.lastRemovedColour = removed.colour;
-  removed.stones.forEach([&](int s) {
-    grid[static_cast<std::size_t>(s)] = kStoneEmpty;
-    ids[static_cast<std::size_t>(s)] = -1;
+  removed.stones.forEach([&](BorderedPoint s) {
+    grid[s] = kStoneEmpty;
+    ids[s] = -1;
     for (int offset : board.geometry.neighbours) {
-      const int q = s + offset;
-      const int stone = grid[static_cast<std::size_t>(q)];
+      const BorderedPoint q = s + offset;
+      const int stone = grid[q];
       if (stone != kStoneBlack && stone != kStoneWhite) continue;
-      const int owner = ids[static_cast<std::size_t>(q)];
+      const int owner = ids[q];
       if (owner >= 0 && owner < static_cast<int>(chains.size()))
         chains[static_cast<std::size_t>(owner)].liberties.insert(s);
     }
@@ -75,7 +74,7 @@ void eraseChainEntry(std::vector<Chain>& chains, ChainIdRow& ids, int g) {
 
 }  // namespace
 
-void PlaceStone(Board& board, int b, int c) {
+void PlaceStone(Board& board, BorderedPoint b, int c) {
   const GridGeometry& geo = board.geometry;
   if (!geo.isBoardPoint(b)) return;
   auto& chains = board.position.chains;
@@ -86,29 +85,29 @@ void PlaceStone(Board& board, int b, int c) {
   // Records are trusted, so a stone may land on an occupied point: the old
   // stone's chain gives the point up first. Losing a stone can split a chain
   // and cost it liberties, so what is left is re-formed from the grid.
-  const int previousOwner = ids[static_cast<std::size_t>(b)];
+  const int previousOwner = ids[b];
   if (previousOwner >= 0 && previousOwner < static_cast<int>(chains.size())) {
     PointSet rest = chains[static_cast<std::size_t>(previousOwner)].stones;
     const std::int8_t oldColour = chains[static_cast<std::size_t>(previousOwner)].colour;
     rest.erase(b);
     eraseChainEntry(chains, ids, previousOwner);
-    rest.forEach([&](int s) {
-      if (ids[static_cast<std::size_t>(s)] >= 0) return;  // in a piece already re-formed
+    rest.forEach([&](BorderedPoint s) {
+      if (ids[s] >= 0) return;  // in a piece already re-formed
       const auto pieceId = static_cast<std::int16_t>(chains.size());
       Chain piece;
       piece.colour = oldColour;
       piece.stones.insert(s);
-      std::vector<int> pending{s};
+      std::vector<BorderedPoint> pending{s};
       while (!pending.empty()) {
-        const int t = pending.back();
+        const BorderedPoint t = pending.back();
         pending.pop_back();
-        ids[static_cast<std::size_t>(t)] = pieceId;
+        ids[t] = pieceId;
         for (int offset : geo.neighbours) {
-          const int q = t + offset;
+          const BorderedPoint q = t + offset;
           if (rest.contains(q) && !piece.stones.contains(q)) {
             piece.stones.insert(q);
             pending.push_back(q);
-          } else if (grid[static_cast<std::size_t>(q)] == kStoneEmpty) {
+          } else if (grid[q] == kStoneEmpty) {
             piece.liberties.insert(q);
           }
         }
@@ -117,26 +116,26 @@ void PlaceStone(Board& board, int b, int c) {
     });
   }
 
-  std::array<int, 4> friends{}, enemies{};
+  std::array<BorderedPoint, 4> friends{}, enemies{};
   int friendCount = 0, enemyCount = 0;
   Chain placed;
   placed.colour = static_cast<std::int8_t>(c);
   placed.stones.insert(b);
   for (int offset : geo.neighbours) {
-    const int q = b + offset;
-    const int stone = grid[static_cast<std::size_t>(q)];
+    const BorderedPoint q = b + offset;
+    const int stone = grid[q];
     if (stone == kStoneFrame) continue;
     if (stone == kStoneEmpty) placed.liberties.insert(q);
     else if (stone == c) friends[static_cast<std::size_t>(friendCount++)] = q;
     else enemies[static_cast<std::size_t>(enemyCount++)] = q;
   }
-  grid[static_cast<std::size_t>(b)] = static_cast<std::int8_t>(c);
+  grid[b] = static_cast<std::int8_t>(c);
 
   // Merge the friendly chains into the new one; the others keep their order.
   std::array<int, 4> mergedIds{};
   int mergedCount = 0;
   for (int i = 0; i < friendCount; ++i) {
-    const int id = ids[static_cast<std::size_t>(friends[static_cast<std::size_t>(i)])];
+    const int id = ids[friends[static_cast<std::size_t>(i)]];
     if (id < 0 || id >= static_cast<int>(chains.size())) continue;
     if (std::find(mergedIds.begin(), mergedIds.begin() + mergedCount, id) != mergedIds.begin() + mergedCount) continue;
     mergedIds[static_cast<std::size_t>(mergedCount++)] = id;
@@ -160,47 +159,53 @@ void PlaceStone(Board& board, int b, int c) {
   }
   const auto newId = static_cast<std::int16_t>(chains.size());
   chains.push_back(placed);
-  placed.stones.forEach([&](int s) { ids[static_cast<std::size_t>(s)] = newId; });
+  placed.stones.forEach([&](BorderedPoint s) { ids[s] = newId; });
 
   for (int i = 0; i < enemyCount; ++i) {
-    const int id = ids[static_cast<std::size_t>(enemies[static_cast<std::size_t>(i)])];
+    const int id = ids[enemies[static_cast<std::size_t>(i)]];
     if (id < 0 || id >= static_cast<int>(chains.size())) continue;
     Chain& enemy = chains[static_cast<std::size_t>(id)];
     enemy.liberties.erase(b);
     if (enemy.liberties.empty()) RemoveChain(board, id);
   }
 
-  const int own = ids[static_cast<std::size_t>(b)];
+  const int own = ids[b];
   if (own >= 0 && own < static_cast<int>(chains.size()) && chains[static_cast<std::size_t>(own)].liberties.empty())
     RemoveChain(board, own);
 }
 
-void PlayMove(Board& board, int u) {
+namespace {
+
+// Row by row: the bordered row y + 1 holds the board row y between frame cells.
+std::ptrdiff_t boardRow(const GridGeometry& geo, int y) { return static_cast<std::ptrdiff_t>(y) * geo.n; }
+std::ptrdiff_t gridRow(const GridGeometry& geo, int y) { return static_cast<std::ptrdiff_t>(y + 1) * geo.width + 1; }
+
+}  // namespace
+
+void DerivePlayGrid(Board& board) {
   const GridGeometry& geo = board.geometry;
-  BoardGrid& master = board.position.boardGrid;
-  PlayGrid& grid = board.position.playGrid;
-  const auto n = static_cast<std::size_t>(geo.n);
-  const auto w = static_cast<std::size_t>(geo.width);
-  // Row by row: the bordered row y + 1 holds the board row y between frame cells.
-  for (std::size_t y = 0; y < n; ++y)
-    std::copy_n(master.stones.begin() + static_cast<std::ptrdiff_t>(y * n), n,
-                grid.begin() + static_cast<std::ptrdiff_t>((y + 1) * w + 1));
-  if (u == -1) return;
+  const auto& stones = board.position.boardGrid.stones;
+  auto& grid = board.position.playGrid;
+  for (int y = 0; y < geo.n; ++y) std::copy_n(stones.begin() + boardRow(geo, y), geo.n, grid.begin() + gridRow(geo, y));
+}
+
+void PlayMove(Board& board, RecordPoint u) {
+  const GridGeometry& geo = board.geometry;
+  DerivePlayGrid(board);
   PositionSlot& slot = board.slot(board.currentPosition);
   slot.capturedByMove.clear();
-  if (u >= 0 && u < geo.pointCount) {
-    const int b = geo.bordered(u);
-    PlaceStone(board, b, board.colourToPlay);
-    board.capturedScratch.forEach([&](int p) { slot.capturedByMove.push_back(static_cast<std::int16_t>(p)); });
-    if (!slot.capturedByMove.empty()) {
-      auto& list = board.lastRemovedColour == kStoneBlack ? slot.capturedBlack : slot.capturedWhite;
-      list.insert(list.end(), slot.capturedByMove.begin(), slot.capturedByMove.end());
-    }
-    board.lastPlayedAt[static_cast<std::size_t>(b)] = static_cast<std::int16_t>(board.currentPosition);
+  if (!geo.isOnBoard(u)) return;
+  const BorderedPoint b = geo.bordered(u);
+  PlaceStone(board, b, board.colourToPlay);
+  board.capturedScratch.forEach([&](BorderedPoint p) { slot.capturedByMove.push_back(p); });
+  if (!slot.capturedByMove.empty()) {
+    auto& list = board.lastRemovedColour == kStoneBlack ? slot.capturedBlack : slot.capturedWhite;
+    list.insert(list.end(), slot.capturedByMove.begin(), slot.capturedByMove.end());
   }
-  for (std::size_t y = 0; y < n; ++y)
-    std::copy_n(grid.begin() + static_cast<std::ptrdiff_t>((y + 1) * w + 1), n,
-                master.stones.begin() + static_cast<std::ptrdiff_t>(y * n));
+  board.lastPlayedAt[b] = static_cast<std::int16_t>(board.currentPosition);
+  const auto& grid = board.position.playGrid;
+  auto& stones = board.position.boardGrid.stones;
+  for (int y = 0; y < geo.n; ++y) std::copy_n(grid.begin() + gridRow(geo, y), geo.n, stones.begin() + boardRow(geo, y));
 }
 
 void RestorePosition(Board& board, int m) {

@@ -18,19 +18,17 @@ constexpr int kStoneFrame = 3;
 // Positions 0 .. 998 are kept; moves beyond are in the record but not shown.
 constexpr int kMaxPositions = 999;
 
-// The master copy of a position, by unbordered index.
+// The master copy of a position, by record point.
 struct BoardGrid {
-  std::array<std::int8_t, kGridCells> stones{};
-  // 0: the move (or setup position) that last placed a stone on the point;
-  // 1: the position whose setup list placed it; 2, 3: for the painter.
-  std::array<std::array<std::int16_t, kGridCells>, 4> layers{};
-  std::array<std::uint8_t, kGridCells> textLayer{};  // 1 where the move's marks carry a text
+  RecordArray<std::int8_t> stones{};
+  // The move (or setup position) that last placed a stone on the point; -1 for none.
+  RecordArray<std::int16_t> placedBy{};
 
-  void clear();  // stones 0, layers -1, text 0
+  void clear();  // stones 0, placedBy -1
 };
 
-// Stones by bordered index; the frame holds kStoneFrame.
-using PlayGrid = std::array<std::int8_t, kGridCells>;
+// Stones by bordered point; the frame holds kStoneFrame.
+using PlayGrid = BorderedArray<std::int8_t>;
 
 struct Chain {
   std::int8_t colour = 0;
@@ -45,15 +43,15 @@ struct BoardPosition {
   std::vector<Chain> chains;
 };
 
-using ChainIdRow = std::array<std::int16_t, kGridCells>;
+using ChainIdRow = BorderedArray<std::int16_t>;
 
 // What is kept of one position besides its grids.
 struct PositionSlot {
   std::vector<Chain> chains;
   ChainIdRow chainIds{};
-  std::vector<std::int16_t> capturedByMove;  // bordered points emptied by the move
-  std::vector<std::int16_t> capturedBlack;   // every black stone taken so far
-  std::vector<std::int16_t> capturedWhite;
+  std::vector<BorderedPoint> capturedByMove;  // emptied by the move
+  std::vector<BorderedPoint> capturedBlack;   // every black stone taken so far
+  std::vector<BorderedPoint> capturedWhite;
 };
 
 struct PositionHistory {
@@ -69,7 +67,7 @@ struct Board {
   GridGeometry geometry = makeGridGeometry(19);
   BoardPosition position;
   PositionHistory history;
-  std::array<std::int16_t, kGridCells> lastPlayedAt{};
+  BorderedArray<std::int16_t> lastPlayedAt{};
   int setupStoneBalance = 0;
   std::int8_t colourToPlay = kStoneBlack;
   int currentPosition = 0;  // the slot PlaceStone and RemoveChain write to
@@ -83,15 +81,17 @@ struct Board {
 
 // Rebuilds the geometry for N and resets the history to one empty position 0.
 void SetBoardSize(Board& board, int n);
-// Places a stone of colour c on bordered point b, merges chains and removes
-// the enemy chains left without liberties, then its own chain if it has none.
-void PlaceStone(Board& board, int b, int c);
+// Places a stone of colour c on b, merges chains and removes the enemy
+// chains left without liberties, then its own chain if it has none.
+void PlaceStone(Board& board, BorderedPoint b, int c);
 // Takes chain g off the board.
 void RemoveChain(Board& board, int g);
-// Plays the colour to play at unbordered point u; kPaddedPass passes, -1 only
-// re-derives the play grid. The chain list is snapshotted by the caller once
-// the whole position (setup stones and move) is complete.
-void PlayMove(Board& board, int u);
+// Plays the colour to play at u; a pass changes nothing. The chain list is
+// snapshotted by the caller once the whole position (setup stones and move)
+// is complete.
+void PlayMove(Board& board, RecordPoint u);
+// Copies the board grid's stones into the play grid, inside its frame.
+void DerivePlayGrid(Board& board);
 // Makes position m current (copies its grids and chains).
 void RestorePosition(Board& board, int m);
 

@@ -26,7 +26,7 @@ GridGeometry makeGridGeometry(int n) {
   const int half = w / 2;
   for (int y = 0; y < w; ++y) {
     for (int x = 0; x < w; ++x) {
-      PointInfo& p = g.info[static_cast<std::size_t>(y * w + x)];
+      PointInfo& p = g.info[BorderedPoint{y * w + x}];
       const int lx = std::min(x, w - 1 - x);
       const int ly = std::min(y, w - 1 - y);
       p.lineX = static_cast<std::uint8_t>(lx);

@@ -19,20 +19,21 @@ class LadderBoard {
     board_.currentPosition = 0;
   }
 
-  void play(int b, int colour) {
+  void play(BorderedPoint b, int colour) {
     board_.colourToPlay = static_cast<std::int8_t>(colour);
     PlayMove(board_, board_.geometry.unbordered(b));
   }
 
   // The liberties of the chain holding b, in the chain's order; none when b is empty.
-  std::vector<int> liberties(int b) const {
-    std::vector<int> points;
-    const int id = board_.history.slots[0].chainIds[static_cast<std::size_t>(b)];
+  std::vector<BorderedPoint> liberties(BorderedPoint b) const {
+    std::vector<BorderedPoint> points;
+    const int id = board_.history.slots[0].chainIds[b];
     if (id < 0 || id >= static_cast<int>(board_.position.chains.size())) return points;
-    board_.position.chains[static_cast<std::size_t>(id)].liberties.forEach([&](int p) { points.push_back(p); });
+    board_.position.chains[static_cast<std::size_t>(id)].liberties.forEach(
+        [&](BorderedPoint p) { points.push_back(p); });
     return points;
   }
-  int libertyCount(int b) const { return static_cast<int>(liberties(b).size()); }
+  int libertyCount(BorderedPoint b) const { return static_cast<int>(liberties(b).size()); }
 
   struct Saved {
     BoardPosition position;
@@ -44,7 +45,7 @@ class LadderBoard {
     board_.history.slots[0].chainIds = saved.ids;
   }
 
-  int unbordered(int b) const { return board_.geometry.unbordered(b); }
+  RecordPoint unbordered(BorderedPoint b) const { return board_.geometry.unbordered(b); }
 
  private:
   Board board_;
@@ -52,21 +53,21 @@ class LadderBoard {
 
 }  // namespace
 
-std::vector<int> ReadLadderMoves(const Board& board, int m, int point, int defender, int maxMoves) {
-  std::vector<int> moves;
+std::vector<RecordPoint> ReadLadderMoves(const Board& board, int m, RecordPoint point, int defender, int maxMoves) {
+  std::vector<RecordPoint> moves;
   const GridGeometry& geo = board.geometry;
   const bool known = m >= 0 && m < board.history.computed() && static_cast<std::size_t>(m) < board.history.slots.size();
-  if (!known || point < 0 || point >= geo.pointCount || maxMoves <= 0) return moves;
+  if (!known || !geo.isOnBoard(point) || maxMoves <= 0) return moves;
   if (defender != kStoneBlack && defender != kStoneWhite) return moves;
-  const int s = geo.bordered(point);  // the handle of the defender's chain
-  if (board.history.playGrids[static_cast<std::size_t>(m)][static_cast<std::size_t>(s)] != defender) return moves;
+  const BorderedPoint s = geo.bordered(point);  // the handle of the defender's chain
+  if (board.history.playGrids[static_cast<std::size_t>(m)][s] != defender) return moves;
 
   LadderBoard scratch(board, m);
   if (scratch.libertyCount(s) != 1) return moves;
   const int attacker = -defender;
   const auto full = [&] { return static_cast<int>(moves.size()) >= maxMoves; };
   while (!full()) {
-    const int escape = scratch.liberties(s).front();
+    const BorderedPoint escape = scratch.liberties(s).front();
     scratch.play(escape, defender);
     if (scratch.libertyCount(s) != 2) break;
     moves.push_back(scratch.unbordered(escape));
@@ -74,12 +75,12 @@ std::vector<int> ReadLadderMoves(const Board& board, int m, int point, int defen
 
     // Try the atari on each side; the chase goes on where the defender's
     // extension is left with exactly two liberties.
-    const std::vector<int> ataris = scratch.liberties(s);
+    const std::vector<BorderedPoint> ataris = scratch.liberties(s);
     const LadderBoard::Saved saved = scratch.save();
     std::array<int, 2> after{-1, -1};
     for (std::size_t k = 0; k < 2; ++k) {
       scratch.play(ataris[k], attacker);
-      const std::vector<int> left = scratch.liberties(s);
+      const std::vector<BorderedPoint> left = scratch.liberties(s);
       if (left.size() == 1) {
         scratch.play(left.front(), defender);
         after[k] = scratch.libertyCount(s);
@@ -87,7 +88,7 @@ std::vector<int> ReadLadderMoves(const Board& board, int m, int point, int defen
       scratch.restore(saved);
     }
     if ((after[0] == 2) == (after[1] == 2)) break;
-    const int atari = ataris[after[0] == 2 ? 0 : 1];
+    const BorderedPoint atari = ataris[after[0] == 2 ? 0 : 1];
     scratch.play(atari, attacker);
     moves.push_back(scratch.unbordered(atari));
     if (scratch.libertyCount(s) != 1) break;

@@ -1,55 +1,66 @@
 #pragma once
-// A set of bordered points as a fixed bitset: chains and liberties are
-// merged, counted and copied on every move, so they must not allocate.
+// A set of points of one numbering as a fixed bitset: chains and liberties
+// are merged, counted and copied on every move, so they must not allocate.
 
 #include <array>
 #include <bit>
+#include <cassert>
 #include <cstdint>
 
 #include "core/rules/grid_geometry.h"
 
 namespace mokuza {
 
-class PointSet {
+template <typename Point>
+class BasicPointSet {
  public:
   static constexpr int kWords = (kGridCells + 63) / 64;
 
-  void insert(int b) { words_[index(b)] |= bit(b); }
-  void erase(int b) { words_[index(b)] &= ~bit(b); }
-  bool contains(int b) const { return (words_[index(b)] & bit(b)) != 0; }
+  void insert(Point p) { word(p) |= bit(p); }
+  void erase(Point p) { word(p) &= ~bit(p); }
+  bool contains(Point p) const { return (word(p) & bit(p)) != 0; }
   void clear() { words_.fill(0); }
   bool empty() const {
-    for (std::uint64_t w : words_)
-      if (w) return false;
-    return true;
+    std::uint64_t any = 0;
+    for (std::uint64_t w : words_) any |= w;
+    return any == 0;
   }
   int size() const {
     int count = 0;
     for (std::uint64_t w : words_) count += std::popcount(w);
     return count;
   }
-  PointSet& operator|=(const PointSet& other) {
-    for (int i = 0; i < kWords; ++i) words_[static_cast<std::size_t>(i)] |= other.words_[static_cast<std::size_t>(i)];
+  BasicPointSet& operator|=(const BasicPointSet& other) {
+    for (std::size_t i = 0; i < words_.size(); ++i) words_[i] |= other.words_[i];
     return *this;
   }
-  bool operator==(const PointSet&) const = default;
+  // Removes every point of `other`.
+  void subtract(const BasicPointSet& other) {
+    for (std::size_t i = 0; i < words_.size(); ++i) words_[i] &= ~other.words_[i];
+  }
+  bool operator==(const BasicPointSet&) const = default;
 
-  // Calls f(b) for every point, in increasing order.
+  // Calls f(p) for every point, in increasing order.
   template <typename F>
   void forEach(F&& f) const {
-    for (int i = 0; i < kWords; ++i) {
-      std::uint64_t w = words_[static_cast<std::size_t>(i)];
-      while (w) {
-        f(i * 64 + std::countr_zero(w));
-        w &= w - 1;
-      }
-    }
+    for (std::size_t i = 0; i < words_.size(); ++i)
+      for (std::uint64_t w = words_[i]; w; w &= w - 1) f(Point{static_cast<int>(i * 64) + std::countr_zero(w)});
   }
 
  private:
-  static std::size_t index(int b) { return static_cast<std::size_t>(b) >> 6; }
-  static std::uint64_t bit(int b) { return std::uint64_t{1} << (b & 63); }
+  std::uint64_t& word(Point p) { return words_[slot(p)]; }
+  std::uint64_t word(Point p) const { return words_[slot(p)]; }
+  static std::size_t slot(Point p) {
+    assert(p.index >= 0 && p.index < kGridCells);
+    return static_cast<std::size_t>(p.index) >> 6;
+  }
+  static std::uint64_t bit(Point p) { return std::uint64_t{1} << (p.index & 63); }
   std::array<std::uint64_t, kWords> words_{};
 };
+
+// Chains, liberties, dead stones: bordered points.
+using PointSet = BasicPointSet<BorderedPoint>;
+// A selected range of the board: record points.
+using RecordPointSet = BasicPointSet<RecordPoint>;
 
 }  // namespace mokuza

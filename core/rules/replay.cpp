@@ -18,20 +18,18 @@ void placeSetupStones(Board& board, const MoveRecord& record, int m, bool countB
   const GridGeometry& geo = board.geometry;
   BoardGrid& grid = board.position.boardGrid;
   for (const MarkEntry& entry : record.marks) {
-    const int u = entry.point;
-    if (u < 0 || u >= geo.pointCount) continue;
+    const RecordPoint u{entry.point};
+    if (!geo.isOnBoard(u)) continue;
     if (entry.stone == kStoneBlack || entry.stone == kStoneWhite) {
       board.colourToPlay = entry.stone;
       PlayMove(board, u);
-      grid.layers[0][static_cast<std::size_t>(u)] = static_cast<std::int16_t>(m);
-      grid.layers[1][static_cast<std::size_t>(u)] = static_cast<std::int16_t>(m);
+      grid.placedBy[u] = static_cast<std::int16_t>(m);
       if (countBalance && board.setupStoneBalance != kMixedSetup) {
         if (board.setupStoneBalance != 0 && (board.setupStoneBalance > 0) != (entry.stone > 0))
           board.setupStoneBalance = kMixedSetup;
         else board.setupStoneBalance += entry.stone;
       }
     }
-    if (!entry.text.empty()) grid.textLayer[static_cast<std::size_t>(u)] = 1;
   }
 }
 
@@ -52,7 +50,7 @@ void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::v
     RestorePosition(board, k - 1);
   } else {
     board.position.boardGrid.clear();
-    PlayMove(board, -1);  // the play grid: an empty board in its frame
+    DerivePlayGrid(board);  // an empty board in its frame
     board.position.chains.clear();
     history.slots.assign(1, PositionSlot{});
     history.slots[0].chainIds.fill(-1);
@@ -79,20 +77,18 @@ void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::v
       slot.capturedWhite.clear();
     }
     slot.capturedByMove.clear();
-    std::fill_n(board.position.boardGrid.textLayer.begin(), geo.pointCount, 0);
 
     MoveRecord& record = line[static_cast<std::size_t>(m)];
     placeSetupStones(board, record, m, k == 0 && m == 0);
     if (m >= 1) {
       if (record.hasMove()) {
-        const int u = record.point < geo.pointCount ? record.point : kPaddedPass;
+        const RecordPoint u = geo.recordPoint(record.point);
         board.colourToPlay = record.colour;
         PlayMove(board, u);
-        if (u != kPaddedPass)
-          board.position.boardGrid.layers[0][static_cast<std::size_t>(u)] = static_cast<std::int16_t>(m);
+        if (!u.isPass()) board.position.boardGrid.placedBy[u] = static_cast<std::int16_t>(m);
         board.colourToPlay = static_cast<std::int8_t>(-record.colour);
       } else {
-        PlayMove(board, kPaddedPass);  // a node without a move changes nothing
+        PlayMove(board, RecordPoint{});  // a node without a move changes nothing
       }
       for (ReplayObserver* observer : observers) observer->afterMove(board, line, m);
     }

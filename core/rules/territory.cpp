@@ -6,20 +6,18 @@
 namespace mokuza {
 namespace {
 
-std::size_t cell(int b) { return static_cast<std::size_t>(b); }
-
 bool isStone(int v) { return v == kStoneBlack || v == kStoneWhite; }
 
 const ChainIdRow& currentIds(const Board& board) { return board.slot(board.currentPosition).chainIds; }
 
 // The chain index at bordered point b, or -1.
-int chainIndexAt(const Board& board, int b) {
-  const int id = currentIds(board)[cell(b)];
+int chainIndexAt(const Board& board, BorderedPoint b) {
+  const int id = currentIds(board)[b];
   return id >= 0 && id < static_cast<int>(board.position.chains.size()) ? id : -1;
 }
 
-bool isLiveStone(const CountingState& state, const Board& board, int b) {
-  return isStone(board.position.playGrid[cell(b)]) && !state.deadStones.contains(b);
+bool isLiveStone(const CountingState& state, const Board& board, BorderedPoint b) {
+  return isStone(board.position.playGrid[b]) && !state.deadStones.contains(b);
 }
 
 void addToBoundary(Region& region, std::int16_t chain) {
@@ -34,7 +32,7 @@ int joinedOwner(int a, int b) {
   return a == b ? a : kRegionNeutral;
 }
 
-bool counted(const CountingState& state, int u) { return !state.rangeMode || state.selection.contains(u); }
+bool counted(const CountingState& state, RecordPoint u) { return !state.rangeMode || state.selection.contains(u); }
 
 }  // namespace
 
@@ -56,24 +54,24 @@ void CountTerritory(CountingState& state, const Board& board) {
   const PlayGrid& grid = board.position.playGrid;
 
   state.deadBlackCount = state.deadWhiteCount = 0;
-  state.deadStones.forEach([&](int b) {
+  state.deadStones.forEach([&](BorderedPoint b) {
     if (!geo.isBoardPoint(b) || !counted(state, geo.unbordered(b))) return;
-    if (grid[cell(b)] == kStoneBlack) ++state.deadBlackCount;
-    else if (grid[cell(b)] == kStoneWhite) ++state.deadWhiteCount;
+    if (grid[b] == kStoneBlack) ++state.deadBlackCount;
+    else if (grid[b] == kStoneWhite) ++state.deadWhiteCount;
   });
 
   // Row by row, each point joins the regions of its neighbours scanned
   // before it; a point that links two regions merges them.
   std::vector<Region> regions;
   std::vector<bool> merged;
-  std::array<int, kGridCells> regionOf;
+  BorderedArray<int> regionOf;
   regionOf.fill(-1);
-  for (int u = 0; u < geo.pointCount; ++u) {
-    const int b = geo.bordered(u);
+  for (RecordPoint u{0}; u.index < geo.pointCount; ++u.index) {
+    const BorderedPoint b = geo.bordered(u);
     if (!counted(state, u) || isLiveStone(state, board, b)) continue;
     int mine = -1;
     for (int offset : geo.neighbours) {
-      const int theirs = regionOf[cell(b + offset)];
+      const int theirs = regionOf[b + offset];
       if (theirs < 0 || theirs == mine) continue;
       if (mine < 0) {
         mine = theirs;
@@ -84,7 +82,7 @@ void CountTerritory(CountingState& state, const Board& board) {
       into.owner = joinedOwner(into.owner, from.owner);
       into.points |= from.points;
       for (std::int16_t chain : from.boundary) addToBoundary(into, chain);
-      from.points.forEach([&](int p) { regionOf[cell(p)] = mine; });
+      from.points.forEach([&](BorderedPoint p) { regionOf[p] = mine; });
       from = Region{};
       merged[static_cast<std::size_t>(theirs)] = true;
     }
@@ -95,13 +93,13 @@ void CountTerritory(CountingState& state, const Board& board) {
     }
     Region& region = regions[static_cast<std::size_t>(mine)];
     region.points.insert(b);
-    regionOf[cell(b)] = mine;
+    regionOf[b] = mine;
     for (int offset : geo.neighbours) {
-      const int n = b + offset;
+      const BorderedPoint n = b + offset;
       if (!isLiveStone(state, board, n)) continue;
       const int chain = chainIndexAt(board, n);
       if (chain >= 0) addToBoundary(region, static_cast<std::int16_t>(chain));
-      region.owner = joinedOwner(region.owner, grid[cell(n)]);
+      region.owner = joinedOwner(region.owner, grid[n]);
     }
   }
 
@@ -110,11 +108,11 @@ void CountTerritory(CountingState& state, const Board& board) {
     if (!merged[i]) state.regions.push_back(std::move(regions[i]));
 }
 
-void MarkDead(CountingState& state, const Board& board, int point) {
+void MarkDead(CountingState& state, const Board& board, RecordPoint point) {
   const GridGeometry& geo = board.geometry;
-  if (!state.countingMode || point < 0 || point >= geo.pointCount) return;
-  const int b = geo.bordered(point);
-  const int colour = board.position.playGrid[cell(b)];
+  if (!state.countingMode || !geo.isOnBoard(point)) return;
+  const BorderedPoint b = geo.bordered(point);
+  const int colour = board.position.playGrid[b];
   if (!isStone(colour)) return;
   const auto& chains = board.position.chains;
   const int clicked = chainIndexAt(board, b);
@@ -138,10 +136,10 @@ void MarkDead(CountingState& state, const Board& board, int point) {
 void CountRange(CountingState& state, const Board& board) {
   const GridGeometry& geo = board.geometry;
   RangeCounts counts;
-  state.selection.forEach([&](int u) {
-    if (u < 0 || u >= geo.pointCount) return;
+  state.selection.forEach([&](RecordPoint u) {
+    if (!geo.isOnBoard(u)) return;
     ++counts.points;
-    const int stone = board.position.boardGrid.stones[cell(u)];
+    const int stone = board.position.boardGrid.stones[u];
     if (stone == kStoneBlack) ++counts.black;
     else if (stone == kStoneWhite) ++counts.white;
     else ++counts.empty;
@@ -159,9 +157,9 @@ int TerritoryOf(const CountingState& state, int colour) {
 Score ComputeScore(const CountingState& state, const Board& board, int komiTenths) {
   const GridGeometry& geo = board.geometry;
   const PositionSlot& slot = board.slot(board.currentPosition);
-  auto prisoners = [&](const std::vector<std::int16_t>& taken) {
+  auto prisoners = [&](const std::vector<BorderedPoint>& taken) {
     if (!state.rangeMode) return static_cast<int>(taken.size());
-    return static_cast<int>(std::count_if(taken.begin(), taken.end(), [&](std::int16_t b) {
+    return static_cast<int>(std::count_if(taken.begin(), taken.end(), [&](BorderedPoint b) {
       return geo.isBoardPoint(b) && state.selection.contains(geo.unbordered(b));
     }));
   };

@@ -19,7 +19,7 @@ constexpr int kRegionUndecided = -100;  // touched by no live stone
 // One area of the count.
 struct Region {
   int owner = kRegionUndecided;        // +1 black, -1 white, or the two values above
-  PointSet points;                     // bordered: its empty points and dead stones
+  PointSet points;                     // its empty points and dead stones
   std::vector<std::int16_t> boundary;  // chain indices of the live chains touching it, ascending
 };
 
@@ -33,14 +33,14 @@ struct RangeCounts {
 // Everything counting keeps between clicks; the caller owns one per board.
 struct CountingState {
   bool countingMode = false;
-  PointSet deadStones;  // bordered points of the stones marked dead
+  PointSet deadStones;  // the stones marked dead
   int deadBlackCount = 0;
   int deadWhiteCount = 0;
   std::vector<Region> regions;  // in the order the scan found them
   // The range tool: while it is active only the selected points count, for
   // territory, dead stones and prisoners alike.
   bool rangeMode = false;
-  PointSet selection;  // unbordered points of the selected range
+  RecordPointSet selection;  // the selected range
   RangeCounts range;
 };
 
@@ -50,11 +50,11 @@ struct CountingState {
 // caller's.
 bool ToggleCountingMode(CountingState& state, const Board& board);
 
-// A click on unbordered point `point` in counting mode: the clicked stone's
+// A click on `point` in counting mode: the clicked stone's
 // chain, and every chain of its colour that borders a region it borders, are
 // marked dead; then the board is counted again. Marks only accumulate. An
 // empty point, or a click outside counting mode, changes nothing.
-void MarkDead(CountingState& state, const Board& board, int point);
+void MarkDead(CountingState& state, const Board& board, RecordPoint point);
 
 // Rebuilds the regions and the dead-stone counts for the board's current
 // position; does nothing outside counting mode. Points are scanned row by

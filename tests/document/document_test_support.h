@@ -12,13 +12,14 @@
 #include "core/document/document.h"
 #include "core/document/game_files.h"
 #include "core/document/navigation.h"
+#include "core/record/sgf_point.h"
 #include "core/record/text.h"
 #include "platform/headless/headless_services.h"
 
 namespace mokuza::test {
 
-// Unbordered index of an SGF point such as "dp" (column d, row p).
-inline int at(std::string_view sgfPoint, int n = 19) { return (sgfPoint[0] - 'a') + (sgfPoint[1] - 'a') * n; }
+// The record point of SGF letters such as "dp" (column d, row p).
+inline RecordPoint recordAt(std::string_view sgfPoint, int n = 19) { return decodeSgfPoint(sgfPoint, n); }
 
 inline std::string u8(std::u16string_view text) { return utf16ToUtf8(text); }
 
@@ -26,9 +27,7 @@ inline std::string moveText(const MoveRecord& record, int n) {
   if (!record.hasMove()) return ".";
   std::string text = record.colour > 0 ? "B " : "W ";
   if (!isOnBoard(record.point, n)) return text + "pass";
-  text += static_cast<char>('a' + record.point % n);
-  text += static_cast<char>('a' + record.point / n);
-  return text;
+  return text + sgfLetters<char>(RecordPoint{record.point}, n);
 }
 
 // The current line after the root record: "B dd, W pp, ...".
@@ -101,8 +100,7 @@ class DocumentTest : public ::testing::Test {
   std::string stones(std::string_view points) const {
     std::string shown;
     for (std::size_t i = 0; i + 1 < points.size(); i += 3) {
-      const int value =
-          doc.shownPosition.boardGrid.stones[static_cast<std::size_t>(at(points.substr(i, 2), doc.record().boardSize))];
+      const int value = doc.shownPosition.boardGrid.stones[recordAt(points.substr(i, 2), doc.record().boardSize)];
       shown += value > 0 ? 'X' : value < 0 ? 'O' : '.';
     }
     return shown;

@@ -25,9 +25,8 @@ TEST_F(NavigationTest, ShowMoveClampsAndShowsTheCachedPosition) {
   EXPECT_EQ(view() + stones("dd pp dp"), "B dd, W pp, B dp @3XOX");
   showMove(doc, 1);
   EXPECT_EQ(stones("pp"), ".");
-  EXPECT_EQ(doc.previousShownPosition.boardGrid.stones[at("dp")], 1);
-  EXPECT_EQ(doc.lastMovePointUnbordered, at("dd"));
-  EXPECT_EQ(doc.lastMovePoint, 4 * 21 + 4);
+  EXPECT_EQ(doc.previousShownPosition.boardGrid.stones[recordAt("dp")], 1);
+  EXPECT_EQ(doc.lastMovePoint, recordAt("dd"));
 }
 
 TEST_F(NavigationTest, ColourToPlay) {
@@ -61,8 +60,7 @@ TEST_F(NavigationTest, NearestCommentsAndPasses) {
     EXPECT_EQ(std::pair(doc.previousCommentMove, doc.nextCommentMove), std::pair(previous, next)) << move;
   }
   showMove(doc, 3);
-  EXPECT_EQ(doc.lastMovePoint, kPaddedPass);
-  EXPECT_EQ(doc.lastMovePointUnbordered, kPassPoint);
+  EXPECT_TRUE(doc.lastMovePoint.isPass());
   EXPECT_EQ(doc.colourToPlay, -1);
 }
 
@@ -94,13 +92,13 @@ using PlayAtTest = DocumentTest;
 TEST_F(PlayAtTest, ThePointOfTheNextMoveOrOfAnotherVariationOnlyMovesAlong) {
   load(u"(;GM[1];B[dd];W[pp];B[dp])");
   showMove(doc, 1);
-  EXPECT_FALSE(playAt(doc, services, at("pp")));
+  EXPECT_FALSE(playAt(doc, services, recordAt("pp")));
   EXPECT_EQ(view(), "B dd, W pp, B dp @2");
   EXPECT_TRUE(doc.undoEntries.empty());
 
   load(kBranched);
   showMove(doc, 2);
-  EXPECT_TRUE(playAt(doc, services, at("qd")));
+  EXPECT_TRUE(playAt(doc, services, recordAt("qd")));
   EXPECT_EQ(doc.record().branchPath, (BranchPath{0, 1}));
   EXPECT_EQ(view() + stones("qd dp"), "B dd, W pp, B qd @3X.");
   EXPECT_EQ(tree(), "B dd, W pp (B dp, W pd) (B qd)");
@@ -129,7 +127,7 @@ TEST_F(PlayAtTest, EachInsertionModeChangesTheLineItsOwnWay) {
     load(c.sgf);
     setInsertionMode(c.mode);
     showMove(doc, c.move);
-    ASSERT_TRUE(playAt(doc, services, at(c.point)));
+    ASSERT_TRUE(playAt(doc, services, recordAt(c.point)));
     EXPECT_EQ(tree(), c.tree);
     EXPECT_EQ(view() + " " + stones(c.point + std::string(" dp")), c.view);
     EXPECT_EQ(tidyFault(doc.record()), "");
@@ -141,9 +139,9 @@ TEST_F(PlayAtTest, EachInsertionModeChangesTheLineItsOwnWay) {
   load(kFour);
   setInsertionMode(kInsertVariation);
   showMove(doc, 2);
-  ASSERT_TRUE(playAt(doc, services, at("cc")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("cc")));
   showMove(doc, 2);
-  ASSERT_TRUE(playAt(doc, services, at("qd")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("qd")));
   EXPECT_EQ(tree(), "B dd, W pp (B dp, W pd) (B cc) (B qd)");
   EXPECT_EQ(doc.record().branchPath, (BranchPath{0, 2}));
 }
@@ -151,7 +149,7 @@ TEST_F(PlayAtTest, EachInsertionModeChangesTheLineItsOwnWay) {
 TEST_F(PlayAtTest, AskModeOffersThreeEditsAndCancelChangesNothing) {
   load(u"(;GM[1];B[dd];W[pp];B[dp])");
   showMove(doc, 1);
-  EXPECT_FALSE(playAt(doc, services, at("qd")));
+  EXPECT_FALSE(playAt(doc, services, recordAt("qd")));
   ASSERT_EQ(services.choices.size(), 1u);
   const platform::ChoiceRequest& asked = services.choices[0];
   std::string offered = u8(asked.title);
@@ -161,7 +159,7 @@ TEST_F(PlayAtTest, AskModeOffersThreeEditsAndCancelChangesNothing) {
   EXPECT_EQ(view(), "B dd, W pp, B dp @1");
 
   services.choiceAnswers = {2};  // replace
-  ASSERT_TRUE(playAt(doc, services, at("qd")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("qd")));
   EXPECT_EQ(tree(), "B dd, W qd, B dp");
 }
 
@@ -169,32 +167,32 @@ TEST_F(PlayAtTest, OverridesFromTheBoardEditor) {
   load(u"(;GM[1];B[dd];W[pp];B[dp])");
   setInsertionMode(kInsertBeforeNext);
   showMove(doc, 1);
-  ASSERT_TRUE(playAt(doc, services, at("qq"), {.shiftClick = true, .droppedStone = false}));
+  ASSERT_TRUE(playAt(doc, services, recordAt("qq"), {.shiftClick = true, .droppedStone = false}));
   EXPECT_EQ(tree(), "B dd (W pp, B dp) (W qq)");
   showMove(doc, 0);
-  ASSERT_TRUE(playAt(doc, services, at("cc"), {.shiftClick = true, .droppedStone = true}));
+  ASSERT_TRUE(playAt(doc, services, recordAt("cc"), {.shiftClick = true, .droppedStone = true}));
   EXPECT_EQ(tree(), "B cc (W pp, B dp) (W qq)") << "a dropped stone replaces, even with Shift";
 }
 
 TEST_F(PlayAtTest, AtTheEndOfTheLineTheMoveIsAppended) {
   load(u"(;GM[1];B[dd])");
   showMove(doc, 1);
-  ASSERT_TRUE(playAt(doc, services, at("pp")));
-  ASSERT_TRUE(playAt(doc, services, at("dp")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("pp")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("dp")));
   EXPECT_EQ(view(), "B dd, W pp, B dp @3 *");
   EXPECT_TRUE(services.choices.empty());
   EXPECT_EQ(doc.undoIndex, 1);
 
   Document empty;
-  ASSERT_TRUE(playAt(empty, services, at("dd")));
+  ASSERT_TRUE(playAt(empty, services, recordAt("dd")));
   EXPECT_EQ(lineText(empty.record()), "B dd");
-  EXPECT_FALSE(playAt(empty, services, 361)) << "not a point of the board";
+  EXPECT_FALSE(playAt(empty, services, RecordPoint{361})) << "not a point of the board";
 }
 
 TEST_F(PlayAtTest, AVariationAtMoveZeroMakesAlternativesBelowAnEmptyTrunk) {
   load(u"(;GM[1];B[dd];W[pp])");
   setInsertionMode(kInsertVariation);
-  ASSERT_TRUE(playAt(doc, services, at("qd")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("qd")));
   EXPECT_EQ(doc.record().root.children.size(), 1u);
   EXPECT_TRUE(doc.record().root.children.at(0).records.empty());
   EXPECT_EQ(tree(), "(B dd, W pp) (B qd)");
@@ -202,7 +200,7 @@ TEST_F(PlayAtTest, AVariationAtMoveZeroMakesAlternativesBelowAnEmptyTrunk) {
 
   // Clicking the first move of the other alternative switches back to it.
   showMove(doc, 0);
-  ASSERT_TRUE(playAt(doc, services, at("dd")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("dd")));
   EXPECT_EQ(view(), "B dd, W pp @1 *");
 }
 
@@ -315,8 +313,8 @@ TEST_F(DeletionTest, DeleteRangeRemovesMovesAndSetupStonesInTheArea) {
   showMove(doc, 4);
   ASSERT_TRUE(deleteRange(doc));
   EXPECT_EQ(view(), "W pp, B dp, W pd, B cc @3 *") << "moves after the shown one stay";
-  EXPECT_EQ(doc.record().root.records[0].marks.find(static_cast<std::int16_t>(at("aa"))), nullptr);
-  EXPECT_NE(doc.record().root.records[0].marks.find(static_cast<std::int16_t>(at("ss"))), nullptr);
+  EXPECT_EQ(doc.record().root.records[0].marks.find(static_cast<std::int16_t>(recordAt("aa").index)), nullptr);
+  EXPECT_NE(doc.record().root.records[0].marks.find(static_cast<std::int16_t>(recordAt("ss").index)), nullptr);
   EXPECT_EQ(stones("aa ss"), ".X");
   EXPECT_EQ(u8(doc.undoEntries.back().description), "範囲削除");
 
@@ -347,7 +345,7 @@ TEST(TidyTreeTest, EmptyNodesHandTheirChildrenToTheParent) {
   const auto move = [](int colour, const char* point) {
     MoveRecord made;
     made.colour = static_cast<std::int8_t>(colour);
-    made.point = static_cast<std::uint16_t>(at(point));
+    made.point = static_cast<std::uint16_t>(recordAt(point).index);
     return made;
   };
   trunk.records.push_back(move(1, "dd"));

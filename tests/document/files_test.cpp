@@ -43,7 +43,7 @@ class GameFileTest : public DocumentTest {
   void openAndEdit(const fs::path& path) {
     ASSERT_EQ(open(path), OpenOutcome::Opened);
     showMove(doc, doc.moveCount());
-    ASSERT_TRUE(playAt(doc, services, at("qq")));
+    ASSERT_TRUE(playAt(doc, services, recordAt("qq")));
   }
   // The window title and the game's file: "game.sgf - Mokuza|/tmp/.../game.sgf".
   std::string titleAndFile() const {
@@ -69,7 +69,7 @@ TEST_F(GameFileTest, OpenThroughTheDialogOrTheRecentList) {
   EXPECT_TRUE(messages().empty());
 
   showMove(doc, 3);
-  ASSERT_TRUE(playAt(doc, services, at("pd")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("pd")));
   EXPECT_EQ(u8(doc.windowTitle), "game.sgf（更新） - Mokuza");
   ASSERT_TRUE(undo(doc));
   EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
@@ -168,7 +168,7 @@ TEST_F(GameFileTest, SaveWritesCrLfUtf8ThatReadsBackTheSame) {
 }
 
 TEST_F(GameFileTest, SaveWithoutAFileGoesThroughTheDialogOnce) {
-  ASSERT_TRUE(playAt(doc, services, at("dd")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("dd")));
   const fs::path path = dir / "new.sgf";
   services.saveDialogAnswers.push_back(path);
   ASSERT_EQ(saveGame(doc, services), SaveOutcome::Saved);
@@ -177,7 +177,7 @@ TEST_F(GameFileTest, SaveWithoutAFileGoesThroughTheDialogOnce) {
   EXPECT_EQ(titleAndFile(), "new.sgf - Mokuza|" + path.string());
   EXPECT_EQ(doc.recentGames.paths.at(0), pathToText(path));
 
-  ASSERT_TRUE(playAt(doc, services, at("pp")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("pp")));
   ASSERT_EQ(saveGame(doc, services), SaveOutcome::Saved);
   EXPECT_EQ(services.callsOf("saveFileDialog").size(), 1u) << "the next save overwrites without asking";
   EXPECT_NE(readFile(path).find("W[pp]"), std::string::npos);
@@ -205,7 +205,7 @@ TEST_F(GameFileTest, AskSaveAnswers) {
 
   // A cancelled save dialog makes the question cancel.
   Document fresh;
-  ASSERT_TRUE(playAt(fresh, services, at("dd")));
+  ASSERT_TRUE(playAt(fresh, services, recordAt("dd")));
   EXPECT_EQ(saveGameAs(fresh, services), SaveOutcome::Cancelled);
   EXPECT_TRUE(fresh.saveDialogCancelled);
   services.messageAnswers = {platform::Answer::Yes};

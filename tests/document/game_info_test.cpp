@@ -212,7 +212,7 @@ TEST_F(BatchGameInfoTest, TheShownGameComesBackWithItsUnsavedChangesAndTheNewVal
   request.playlistEntry = &shown;
   ASSERT_EQ(openGame(doc, services, request), OpenOutcome::Opened);
   showMove(doc, 1);
-  ASSERT_TRUE(playAt(doc, services, at("pp")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("pp")));
   ASSERT_EQ(applyToAll(), GameInfoOutcome::Applied);
   EXPECT_EQ(view() + u8(doc.record().header(u"大会名")), "B dd, W pp @2 *新");
   EXPECT_EQ(lineText(*readBack("a.sgf")), "B dd") << "the file gets the values, not the unsaved move";

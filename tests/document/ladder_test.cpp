@@ -15,7 +15,7 @@ constexpr const char* kLadderLine = "W de, B df, W ee, B fe, W ef, B eg, W ff, B
 class LadderDocumentTest : public DocumentTest {
  protected:
   LadderOutcome readLadder(std::string_view point) {
-    return ReadLadder(doc, services, at(point, doc.record().boardSize),
+    return ReadLadder(doc, services, recordAt(point, doc.record().boardSize),
                       [this](const LadderRun& run) { runs.push_back(run); });
   }
   // What must hold whenever the ladder was not added.
@@ -37,8 +37,8 @@ TEST_F(LadderDocumentTest, AtTheEndTheMovesAreAppended) {
   // The start of the run is shown and every added position is ready.
   EXPECT_EQ(view() + stones("de"), std::string("B ed, ") + kLadderLine + " @1 *.");
   ASSERT_EQ(doc.board.history.computed(), 15);
-  EXPECT_EQ(doc.board.history.boardGrids[14].stones[static_cast<std::size_t>(at("gh", 9))], kStoneWhite);
-  EXPECT_EQ(doc.board.history.boardGrids[14].stones[static_cast<std::size_t>(at("hg", 9))], kStoneBlack);
+  EXPECT_EQ(doc.board.history.boardGrids[14].stones[recordAt("gh", 9)], kStoneWhite);
+  EXPECT_EQ(doc.board.history.boardGrids[14].stones[recordAt("hg", 9)], kStoneBlack);
 
   // Auto-play is handed the run; the history entry waits for its end.
   ASSERT_EQ(runs.size(), 1u);
@@ -112,7 +112,7 @@ TEST_F(LadderDocumentTest, OnlyAStoneInAtariOfTheColourToPlayIsRead) {
   EXPECT_EQ(readLadder("dd").status, LadderStatus::Busy);
   expectUnchanged(before);
   doc.autoPlayRunning = false;
-  EXPECT_EQ(ReadLadder(doc, services, 81, nullptr).status, LadderStatus::NoStone);
+  EXPECT_EQ(ReadLadder(doc, services, RecordPoint{81}, nullptr).status, LadderStatus::NoStone);
 
   // In atari, but the first extension escapes at once.
   load(u"(;SZ[9]AB[cd][dc]AW[dd];B[ed])");

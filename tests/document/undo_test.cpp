@@ -23,8 +23,8 @@ class UndoTest : public DocumentTest {
 };
 
 TEST_F(UndoTest, UndoAndRedoRestoreTheTreeAndTheShownMove) {
-  ASSERT_TRUE(playAt(doc, services, at("dp")));
-  ASSERT_TRUE(playAt(doc, services, at("pd")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("dp")));
+  ASSERT_TRUE(playAt(doc, services, recordAt("pd")));
   ASSERT_EQ(line(), "B dd, W pp, B dp, W pd");
   showMove(doc, 1);
 
@@ -142,7 +142,7 @@ TEST_F(UndoTest, HistoryItemsAndChoosingOne) {
   };
   EXPECT_EQ(items(), (std::vector<std::string>{"50001 b *", "50002 a", "50003 開く"}));
 
-  playAt(doc, services, at("dp"));  // an entry of its own, discarded below
+  playAt(doc, services, recordAt("dp"));  // an entry of its own, discarded below
   ASSERT_TRUE(undo(doc));
   EXPECT_TRUE(chooseHistoryItem(doc, kHistoryFirstCommand + 3));
   EXPECT_EQ(doc.undoIndex, 0);

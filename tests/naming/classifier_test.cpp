@@ -21,13 +21,13 @@ TEST(ClassifierRecords, FigureStonesAndLayerFollowTheChosenFigure) {
   NamedGame game;
   game.play("(;SZ[19]AB[dd]AW[ed];B[ec];W[jj])");
   EXPECT_EQ(game.stones(1), (std::vector<std::string>{"dd", "ed"}));
-  const int dd = bordered19("dd"), ed = bordered19("ed"), ec = bordered19("ec");
-  EXPECT_EQ(game.classifier.figureLayer(1)[static_cast<std::size_t>(dd)], naming::kHane);
-  EXPECT_EQ(game.classifier.figureLayer(1)[static_cast<std::size_t>(ed)], naming::kHane);
-  EXPECT_EQ(game.classifier.figureLayer(1)[static_cast<std::size_t>(ec)], naming::kNoFigure);
+  const BorderedPoint dd = bordered19("dd"), ed = bordered19("ed"), ec = bordered19("ec");
+  EXPECT_EQ(game.classifier.figureLayer(1)[dd], naming::kHane);
+  EXPECT_EQ(game.classifier.figureLayer(1)[ed], naming::kHane);
+  EXPECT_EQ(game.classifier.figureLayer(1)[ec], naming::kNoFigure);
   // The next move starts from this row; an opening point is made by the played stone itself.
-  EXPECT_EQ(game.classifier.figureLayer(2)[static_cast<std::size_t>(dd)], naming::kHane);
-  EXPECT_EQ(game.classifier.figureLayer(2)[static_cast<std::size_t>(bordered19("jj"))], naming::kTengen);
+  EXPECT_EQ(game.classifier.figureLayer(2)[dd], naming::kHane);
+  EXPECT_EQ(game.classifier.figureLayer(2)[bordered19("jj")], naming::kTengen);
   EXPECT_EQ(game.stones(2), (std::vector<std::string>{"jj"}));
 }
 
@@ -73,7 +73,7 @@ TEST(ClassifierTables, NamesMissingFromTheTableAddNothing) {
   EXPECT_EQ(bare.lastName(), "名無し");
   EXPECT_EQ(bare.classifier.moveFigure(1), 0);
   EXPECT_TRUE(bare.stones(1).empty());
-  EXPECT_EQ(bare.classifier.figureLayer(1)[static_cast<std::size_t>(bordered19("jj"))], naming::kNoFigure);
+  EXPECT_EQ(bare.classifier.figureLayer(1)[bordered19("jj")], naming::kNoFigure);
 
   NamedGame withAttach(FigureTable({{u"名無し", {}, {}}, {u"ツケ", {}, {}}}));
   withAttach.play("(;SZ[19]AB[jj];W[jk])");
@@ -97,7 +97,7 @@ TEST(ClassifierInDocument, EveryLoadNamesTheMovesAndForgetsTheLastGame) {
   EXPECT_EQ(doc.classifier.moveName(1), u"星");
   EXPECT_EQ(doc.classifier.moveName(4), u"小ゲイマジマリ");
   EXPECT_EQ(doc.record().lineCopy[4].figureStones(),
-            (std::vector<std::int16_t>{static_cast<std::int16_t>(bordered19("dc"))}));
+            (std::vector<std::int16_t>{static_cast<std::int16_t>(bordered19("dc").index)}));
 
   // A pass on the empty board leaves no chain at all: it is still named.
   ASSERT_EQ(loadRecordText(doc, u"(;SZ[19];B[];W[dd])", options), kReadOk);

@@ -65,7 +65,7 @@ TEST(CorpusNaming, EveryMoveOfRealGamesGetsAShowableName) {
       ASSERT_TRUE(showable.contains(std::u16string(name)) || isCaptureName(name))
           << files[i] << " move " << m << ": " << utf16ToUtf8(name);
       for (int b : move.figureStones()) {
-        const int stone = game.board.history.playGrids[static_cast<std::size_t>(m)][static_cast<std::size_t>(b)];
+        const int stone = game.board.history.playGrids[static_cast<std::size_t>(m)][BorderedPoint{b}];
         ASSERT_TRUE(stone == kStoneBlack || stone == kStoneWhite) << files[i] << " move " << m << " stone " << b;
       }
     }

@@ -43,25 +43,12 @@ TEST(FigureTableTest, BuiltInRowsAreTheTermsInPriorityOrder) {
   EXPECT_EQ(table.rows()[12].music, (naming::FigureMusic{50, 120, 0, 0, -1, -1, 64, 100, 100}));
 }
 
-TEST(FigureTableTest, NamesOutsideTheTableAreNotFoundAndRepeatedNamesFindTheLastRow) {
+TEST(FigureTableTest, NamesOutsideTheTableAreNotFound) {
   const FigureTable builtIn;
   for (std::u16string_view name : {u"スベリ", u"打ち込み", u"ボウシ", u"スソガカリ", u"カケ（大斜）", u""})
     EXPECT_EQ(builtIn.find(name), naming::kNoFigure);
   EXPECT_TRUE(builtIn.name(98).empty());
   EXPECT_TRUE(builtIn.name(-1).empty());
-
-  const FigureTable repeated({{u"ツケ", {}, {}}, {u"ハネ", {}, {}}, {u"ツケ", {}, {}}});
-  EXPECT_EQ(repeated.find(u"ツケ"), 2);
-  EXPECT_EQ(repeated.find(u"ハネ"), 1);
-}
-
-TEST(FigureTableTest, TablesAreCutAtTheLargestFigureNumber) {
-  std::vector<FigureRow> rows(40000);
-  for (std::size_t i = 0; i < rows.size(); ++i) rows[i].name = asciiToUtf16("f" + std::to_string(i));
-  const FigureTable table(std::move(rows));
-  EXPECT_EQ(table.count(), 32767);
-  EXPECT_EQ(table.find(u"f32766"), 32766);
-  EXPECT_EQ(table.find(u"f32767"), naming::kNoFigure);
 }
 
 class FigureListFileTest : public ::testing::Test {
@@ -136,6 +123,7 @@ TEST_F(FigureListFileTest, DamagedFilesLoadWhatTheyHold) {
   EXPECT_EQ(table.find(u"ハネ"), 2);
 }
 
+// The table is cut at the largest figure number; a repeated name finds its last row.
 TEST_F(FigureListFileTest, ThousandsOfRowsAndRepeatedNamesLoad) {
   std::string text = "<figurelist_name>\nfigure.gfg\n";
   for (int i = 0; i < 40000; ++i) text += "<name>\n" + std::string(i % 2 ? "ハネ" : "ツケ") + "\n";

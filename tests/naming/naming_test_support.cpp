@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/record/sgf_point.h"
 #include "core/record/sgf_reader.h"
 #include "core/record/text.h"
 #include "core/rules/replay.h"
@@ -23,10 +24,8 @@ std::string NamedGame::name(int move) const { return utf16ToUtf8(classifier.move
 
 std::vector<std::string> NamedGame::stones(int move) const {
   std::vector<std::string> names;
-  for (int b : line.at(static_cast<std::size_t>(move)).figureStones()) {
-    const PointInfo& p = board.geometry.info[static_cast<std::size_t>(b)];
-    names.push_back({static_cast<char>('a' + p.x - 1), static_cast<char>('a' + p.y - 1)});
-  }
+  for (int b : line.at(static_cast<std::size_t>(move)).figureStones())
+    names.push_back(sgfLetters<char>(board.geometry.unbordered(BorderedPoint{b}), board.geometry.n));
   std::sort(names.begin(), names.end());
   return names;
 }
@@ -49,7 +48,9 @@ naming::FigureTable tableWith(std::initializer_list<std::u16string_view> extraNa
   return naming::FigureTable(std::move(rows));
 }
 
-int bordered19(std::string_view sgfPoint) { return (sgfPoint[1] - 'a' + 1) * 21 + sgfPoint[0] - 'a' + 1; }
+BorderedPoint bordered19(std::string_view sgfPoint) {
+  return makeGridGeometry(19).bordered(decodeSgfPoint(sgfPoint, 19));
+}
 
 void expectNames(std::initializer_list<NameCase> cases, const naming::FigureTable& table) {
   for (const NameCase& c : cases) EXPECT_EQ(lastName(c.sgf, table), c.name) << c.what << ": " << c.sgf;

@@ -47,7 +47,7 @@ void expectNames(std::initializer_list<NameCase> cases, const naming::FigureTabl
 // The built-in rows with rows of these names added at the end.
 naming::FigureTable tableWith(std::initializer_list<std::u16string_view> extraNames);
 
-// Bordered index of an SGF point on a 19 x 19 board.
-int bordered19(std::string_view sgfPoint);
+// The bordered point of SGF letters on a 19 x 19 board.
+BorderedPoint bordered19(std::string_view sgfPoint);
 
 }  // namespace mokuza::test

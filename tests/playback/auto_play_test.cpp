@@ -215,7 +215,7 @@ TEST_F(AutoPlayTest, ALadderIsPlayedOutAndRecorded) {
   // The design's range would refuse to start; the run has its own.
   design(DesignField::AutoStart, 0);
   design(DesignField::AutoLast, 0);
-  const LadderOutcome outcome = ReadLadder(doc, services, 3 + 3 * 9, playback::ladderRunStarter(pb));
+  const LadderOutcome outcome = ReadLadder(doc, services, RecordPoint{3 + 3 * 9}, playback::ladderRunStarter(pb));
   ASSERT_EQ(outcome.status, LadderStatus::Added);
   ASSERT_TRUE(pb.autoPlay.running());
   run();

@@ -51,7 +51,7 @@ class NoteBlockTest : public ::testing::Test {
     playback::NoteInputs inputs;
     inputs.figures = &figures;
     playback::FillNoteBlock(line, m, geo, placedBy, inputs);
-    placedBy[record.point] = static_cast<std::int16_t>(m);
+    placedBy[RecordPoint{record.point}] = static_cast<std::int16_t>(m);
     return record.notes[1][kNote];
   }
 
@@ -64,11 +64,11 @@ TEST_F(NoteBlockTest, NoteAndPanComeFromThePointAndTheStonesOfTheFigure) {
   auto line = emptyLine(6);
   EXPECT_EQ(fill(line, 1, 3, 3), 56);  // 4-4 point: 4 × 8 + 20 + 4
   // One line away from the figure's stone: its note plus a whole tone.
-  line[2].setFigureStones({static_cast<std::int16_t>(geo.bordered(3 + 3 * 19))});
+  line[2].setFigureStones({static_cast<std::int16_t>(geo.bordered(RecordPoint{3 + 3 * 19}).index)});
   EXPECT_EQ(fill(line, 2, 4, 3), 58);
   // Two lines diagonally from move 2's stone, the last stone of the set decides.
-  line[3].setFigureStones(
-      {static_cast<std::int16_t>(geo.bordered(3 + 3 * 19)), static_cast<std::int16_t>(geo.bordered(4 + 3 * 19))});
+  line[3].setFigureStones({static_cast<std::int16_t>(geo.bordered(RecordPoint{3 + 3 * 19}).index),
+                           static_cast<std::int16_t>(geo.bordered(RecordPoint{4 + 3 * 19}).index)});
   EXPECT_EQ(fill(line, 3, 6, 5), 62);
   // The pan runs from the left edge to the right one.
   fill(line, 4, 0, 9);
@@ -118,7 +118,7 @@ TEST_F(MusicReplayTest, StonesOfTheFigureSoundOnTracksOfTheirOwnAtTheMovesStart)
   std::vector<MoveRecord>& line = doc.record().lineCopy;
   std::vector<std::int16_t> figure;  // move 4's own stone, last, plays on track 0 only
   for (std::size_t m = 1; m <= 4; ++m)
-    figure.push_back(static_cast<std::int16_t>(doc.board.geometry.bordered(line[m].point)));
+    figure.push_back(static_cast<std::int16_t>(doc.board.geometry.bordered(RecordPoint{line[m].point}).index));
   line[4].setFigureStones(figure);
   playback::MidiFile file;
   playback::BuildMidiFile(file, line, doc.board);
@@ -143,7 +143,7 @@ TEST_F(MusicReplayTest, AMoveWithoutAStartTickLeavesNoTraceInTheFile) {
   doc.observers = {&doc.classifier, &notes};
   recomputePositions(doc, 0);
   EXPECT_EQ(line[2].notes[1][kStartTick], -7);
-  line[2].setFigureStones({static_cast<std::int16_t>(doc.board.geometry.bordered(line[1].point))});
+  line[2].setFigureStones({static_cast<std::int16_t>(doc.board.geometry.bordered(RecordPoint{line[1].point}).index)});
   playback::MidiFile file;
   playback::BuildMidiFile(file, line, doc.board);
   EXPECT_EQ(file.tracks().size(), 1u);

@@ -11,154 +11,126 @@ namespace mokuza::test {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
+
+using Names = std::vector<std::string>;
 
 class CaptureTest : public ::testing::Test {
  protected:
   const GridGeometry& geometry() const { return game.board.geometry; }
-  int p(std::string_view sgfPoint) const { return at(geometry(), sgfPoint); }
+  BorderedPoint p(std::string_view sgfPoint) const { return borderedAt(geometry(), sgfPoint); }
   const PositionSlot& slot(int m) const { return game.board.slot(m); }
-  std::vector<std::string> capturedByMove(int m) const { return names(geometry(), slot(m).capturedByMove); }
-  std::vector<std::string> capturedBlack(int m) const { return names(geometry(), slot(m).capturedBlack); }
-  std::vector<std::string> capturedWhite(int m) const { return names(geometry(), slot(m).capturedWhite); }
-  std::vector<std::string> libertiesAt(int m, std::string_view sgfPoint) {
+  Names capturedByMove(int m) const { return names(geometry(), slot(m).capturedByMove); }
+  Names capturedBlack(int m) const { return names(geometry(), slot(m).capturedBlack); }
+  Names capturedWhite(int m) const { return names(geometry(), slot(m).capturedWhite); }
+  Names libertiesAt(int m, std::string_view sgfPoint) {
     RestorePosition(game.board, m);
     const Chain* chain = chainAt(game.board, p(sgfPoint));
-    if (!chain) return {"no chain"};
-    return names(geometry(), chain->liberties);
+    return chain ? names(geometry(), chain->liberties) : Names{"no chain"};
   }
 
   ReplayedGame game;
 };
 
-TEST_F(CaptureTest, StoneInAtariIsTakenFromTheCorner) {
-  game.play(u"(;SZ[5];B[ba];W[aa];B[ab];W[])");
-  EXPECT_EQ(positionText(game.board, 3), R"(
-. X . . .
-X . . . .
-. . . . .
-. . . . .
-. . . . .
-)");
-  EXPECT_THAT(capturedByMove(3), ElementsAre("aa"));
-  EXPECT_THAT(capturedWhite(3), ElementsAre("aa"));
-  EXPECT_THAT(capturedBlack(3), IsEmpty());
-  EXPECT_THAT(capturedWhite(2), IsEmpty());
-  EXPECT_THAT(libertiesAt(3, "ba"), ElementsAre("aa", "bb", "ca"));
-  EXPECT_THAT(libertiesAt(3, "ab"), ElementsAre("aa", "ac", "bb"));
+TEST_F(CaptureTest, CapturesAndSuicidesAreRecordedByColour) {
+  struct Case {
+    const char16_t* sgf;
+    int m;
+    const char* position;
+    Names byMove, black, white;
+    const char* chain;  // a chain beside the taken stones and its liberties after
+    Names liberties;
+  };
+  const Case cases[] = {
+      {u"(;SZ[5];B[ba];W[aa];B[ab];W[])",
+       3,
+       "\n. X . . .\nX . . . .\n. . . . .\n. . . . .\n. . . . .\n",
+       {"aa"},
+       {},
+       {"aa"},
+       "ab",
+       {"aa", "ac", "bb"}},
+      // A single stone without liberties takes itself off.
+      {u"(;SZ[5];B[ee];W[ba];B[ed];W[ab];B[aa])",
+       5,
+       "\n. O . . .\nO . . . .\n. . . . .\n. . . . X\n. . . . X\n",
+       {"aa"},
+       {"aa"},
+       {},
+       "ba",
+       {"aa", "bb", "ca"}},
+      // Joining two chains into suicide removes both.
+      {u"(;SZ[5]AB[aa][ac]AW[ba][bb][bc][ad];B[ab])",
+       1,
+       "\n. O . . .\n. O . . .\n. O . . .\nO . . . .\n. . . . .\n",
+       {"aa", "ab", "ac"},
+       {"aa", "ab", "ac"},
+       {},
+       "bb",
+       {"aa", "ab", "ac", "bd", "ca", "cb", "cc"}},
+      // Capturing first saves a stone that has no liberty of its own.
+      {u"(;SZ[5]AW[ba][ab]AB[ca][bb][ac];B[aa])",
+       1,
+       "\nX . X . .\n. X . . .\nX . . . .\n. . . . .\n. . . . .\n",
+       {"ab", "ba"},
+       {},
+       {"ab", "ba"},
+       "aa",
+       {"ab", "ba"}},
+      // White lands on the black stone ba; what is left of its chain, aa, has
+      // no liberty and is taken like any chain next to the new stone.
+      {u"(;SZ[5]AW[ab][ca]AB[aa][ba];W[ba])",
+       1,
+       "\n. O O . .\nO . . . .\n. . . . .\n. . . . .\n. . . . .\n",
+       {"aa"},
+       {"aa"},
+       {},
+       "ba",
+       {"aa", "bb", "cb", "da"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(utf16ToUtf8(c.sgf));
+    game.play(c.sgf);
+    EXPECT_EQ(positionText(game.board, c.m), c.position);
+    EXPECT_THAT(capturedByMove(c.m), ElementsAreArray(c.byMove));
+    EXPECT_THAT(capturedBlack(c.m), ElementsAreArray(c.black));
+    EXPECT_THAT(capturedWhite(c.m), ElementsAreArray(c.white));
+    EXPECT_THAT(libertiesAt(c.m, c.chain), ElementsAreArray(c.liberties));
+    EXPECT_THAT(game.allFaults(), IsEmpty());
+  }
   // The prisoners stay counted after the move that took them.
+  game.play(cases[0].sgf);
   EXPECT_THAT(capturedByMove(4), IsEmpty());
   EXPECT_THAT(capturedWhite(4), ElementsAre("aa"));
-  EXPECT_THAT(game.allFaults(), IsEmpty());
 }
 
-TEST_F(CaptureTest, MoveJoiningThreeChainsLeavesOneChain) {
+TEST_F(CaptureTest, MergedChainComesLastAndOthersKeepTheirOrder) {
   // White chains before, between and after the black ones shuffle the list.
   game.play(u"(;SZ[5];B[bc];W[aa];B[cb];W[ee];B[dc];W[ae];B[cc])");
-  EXPECT_EQ(positionText(game.board, 7), R"(
-O . . . .
-. . X . .
-. X X X .
-. . . . .
-O . . . O
-)");
   RestorePosition(game.board, 7);
   const Chain* joined = chainAt(game.board, p("cc"));
   ASSERT_NE(joined, nullptr);
   EXPECT_THAT(names(geometry(), joined->stones), ElementsAre("bc", "cb", "cc", "dc"));
   EXPECT_THAT(names(geometry(), joined->liberties), ElementsAre("ac", "bb", "bd", "ca", "cd", "db", "dd", "ec"));
-  // The untouched chains keep their order; the joined chain comes last.
   const ChainIdRow& ids = slot(7).chainIds;
   EXPECT_EQ(game.board.position.chains.size(), 4u);
-  EXPECT_EQ(ids[static_cast<std::size_t>(p("aa"))], 0);
-  EXPECT_EQ(ids[static_cast<std::size_t>(p("ee"))], 1);
-  EXPECT_EQ(ids[static_cast<std::size_t>(p("ae"))], 2);
-  EXPECT_EQ(ids[static_cast<std::size_t>(p("bc"))], 3);
-  EXPECT_THAT(game.allFaults(), IsEmpty());
-}
-
-TEST_F(CaptureTest, MoveTouchingOneChainTwiceMergesItOnce) {
+  EXPECT_THAT((std::vector<int>{ids[p("aa")], ids[p("ee")], ids[p("ae")], ids[p("bc")]}), ElementsAre(0, 1, 2, 3));
+  // A move touching one chain twice merges it once.
   game.play(u"(;SZ[5];B[bb];W[aa];B[cb];W[ee];B[bc];B[cc])");
   RestorePosition(game.board, 6);
   EXPECT_EQ(game.board.position.chains.size(), 3u);
-  const Chain* joined = chainAt(game.board, p("cc"));
-  ASSERT_NE(joined, nullptr);
-  EXPECT_THAT(names(geometry(), joined->stones), ElementsAre("bb", "bc", "cb", "cc"));
+  EXPECT_THAT(names(geometry(), chainAt(game.board, p("cc"))->stones), ElementsAre("bb", "bc", "cb", "cc"));
   EXPECT_THAT(game.allFaults(), IsEmpty());
 }
 
-TEST_F(CaptureTest, SingleStoneSuicideIsPlayedOut) {
-  game.play(u"(;SZ[5];B[ee];W[ba];B[ed];W[ab];B[aa])");
-  EXPECT_EQ(positionText(game.board, 5), R"(
-. O . . .
-O . . . .
-. . . . .
-. . . . X
-. . . . X
-)");
-  EXPECT_THAT(capturedByMove(5), ElementsAre("aa"));
-  EXPECT_THAT(capturedBlack(5), ElementsAre("aa"));
-  EXPECT_THAT(capturedWhite(5), IsEmpty());
-  EXPECT_THAT(libertiesAt(5, "ba"), ElementsAre("aa", "bb", "ca"));
-  EXPECT_THAT(game.allFaults(), IsEmpty());
-}
-
-TEST_F(CaptureTest, JoiningTwoChainsIntoSuicideRemovesAll) {
-  game.play(u"(;SZ[5]AB[aa][ac]AW[ba][bb][bc][ad];B[ab])");
-  EXPECT_EQ(positionText(game.board, 1), R"(
-. O . . .
-. O . . .
-. O . . .
-O . . . .
-. . . . .
-)");
-  EXPECT_THAT(capturedByMove(1), ElementsAre("aa", "ab", "ac"));
-  EXPECT_THAT(capturedBlack(1), ElementsAre("aa", "ab", "ac"));
-  EXPECT_THAT(capturedWhite(1), IsEmpty());
-  EXPECT_THAT(libertiesAt(1, "bb"), ElementsAre("aa", "ab", "ac", "bd", "ca", "cb", "cc"));
-  EXPECT_THAT(game.allFaults(), IsEmpty());
-}
-
-TEST_F(CaptureTest, CaptureSavesAStoneWithoutLiberties) {
-  game.play(u"(;SZ[5]AW[ba][ab]AB[ca][bb][ac];B[aa])");
-  EXPECT_EQ(positionText(game.board, 1), R"(
-X . X . .
-. X . . .
-X . . . .
-. . . . .
-. . . . .
-)");
-  EXPECT_THAT(capturedByMove(1), ElementsAre("ab", "ba"));
-  EXPECT_THAT(capturedWhite(1), ElementsAre("ab", "ba"));
-  EXPECT_THAT(capturedBlack(1), IsEmpty());
-  EXPECT_THAT(libertiesAt(1, "aa"), ElementsAre("ab", "ba"));
-  EXPECT_THAT(game.allFaults(), IsEmpty());
-}
-
-TEST_F(CaptureTest, KoRecaptureIsPlayedAndCaptures) {
+TEST_F(CaptureTest, KoRecaptureIsPlayedAndCountedTwice) {
   game.play(u"(;SZ[5]AB[ba][ab][bc]AW[ca][db][cc][bb];B[cb];W[bb];B[cb])");
-  const char* beforeKo = R"(
-. X O . .
-X O . O .
-. X O . .
-. . . . .
-. . . . .
-)";
-  const char* afterKo = R"(
-. X O . .
-X . X O .
-. X O . .
-. . . . .
-. . . . .
-)";
-  EXPECT_EQ(positionText(game.board, 0), beforeKo);
-  EXPECT_EQ(positionText(game.board, 1), afterKo);
-  EXPECT_EQ(positionText(game.board, 2), beforeKo);
-  EXPECT_EQ(positionText(game.board, 3), afterKo);
+  const char* beforeKo = "\n. X O . .\nX O . O .\n. X O . .\n. . . . .\n. . . . .\n";
+  const char* afterKo = "\n. X O . .\nX . X O .\n. X O . .\n. . . . .\n. . . . .\n";
+  for (int m = 0; m <= 3; ++m) EXPECT_EQ(positionText(game.board, m), m % 2 ? afterKo : beforeKo) << m;
   EXPECT_THAT(capturedByMove(2), ElementsAre("cb"));
   EXPECT_THAT(capturedBlack(2), ElementsAre("cb"));
-  EXPECT_THAT(capturedWhite(2), ElementsAre("bb"));
-  // A point taken twice is counted twice.
   EXPECT_THAT(capturedWhite(3), ElementsAre("bb", "bb"));
   EXPECT_THAT(game.allFaults(), IsEmpty());
 }
@@ -170,45 +142,27 @@ TEST_F(CaptureTest, PassesKeepThePosition) {
   EXPECT_EQ(game.line[2].point, kPassPoint);
   EXPECT_EQ(game.line[3].point, kPassPoint);
   const auto& history = game.board.history;
-  for (int m : {2, 3}) {
-    const auto i = static_cast<std::size_t>(m);
-    EXPECT_EQ(history.playGrids[i], history.playGrids[1]) << m;
-    EXPECT_EQ(history.boardGrids[i].stones, history.boardGrids[1].stones) << m;
-    EXPECT_EQ(history.boardGrids[i].layers, history.boardGrids[1].layers) << m;
-    EXPECT_EQ(slot(m).chainIds, slot(1).chainIds) << m;
-    ASSERT_EQ(slot(m).chains.size(), 1u) << m;
-    EXPECT_EQ(slot(m).chains[0].stones, slot(1).chains[0].stones) << m;
-    EXPECT_EQ(slot(m).chains[0].liberties, slot(1).chains[0].liberties) << m;
-    EXPECT_THAT(capturedByMove(m), IsEmpty()) << m;
+  for (std::size_t m : {2u, 3u}) {
+    EXPECT_EQ(history.playGrids[m], history.playGrids[1]) << m;
+    EXPECT_EQ(history.boardGrids[m].stones, history.boardGrids[1].stones) << m;
+    EXPECT_EQ(history.boardGrids[m].placedBy, history.boardGrids[1].placedBy) << m;
+    EXPECT_EQ(slot(static_cast<int>(m)).chainIds, slot(1).chainIds) << m;
+    EXPECT_EQ(slot(static_cast<int>(m)).chains[0].liberties, slot(1).chains[0].liberties) << m;
+    EXPECT_THAT(capturedByMove(static_cast<int>(m)), IsEmpty()) << m;
   }
-  EXPECT_EQ(history.playGrids[4][static_cast<std::size_t>(p("pp"))], kStoneWhite);
-  EXPECT_EQ(history.boardGrids[4].layers[0][static_cast<std::size_t>(geometry().unbordered(p("pp")))], 4);
+  EXPECT_EQ(history.boardGrids[4].placedBy[geometry().unbordered(p("pp"))], 4);
   EXPECT_THAT(game.allFaults(), IsEmpty());
 }
 
 TEST_F(CaptureTest, RootSetupCapturesBeforeTheFirstMove) {
   // Setup stones go down in point order: aa, ba, then ab takes aa.
   game.play(u"(;SZ[5]AW[aa]AB[ba][ab];B[ee])");
-  EXPECT_EQ(positionText(game.board, 0), R"(
-. X . . .
-X . . . .
-. . . . .
-. . . . .
-. . . . .
-)");
-  EXPECT_THAT(capturedWhite(0), ElementsAre("aa"));
+  EXPECT_EQ(positionText(game.board, 0), "\n. X . . .\nX . . . .\n. . . . .\n. . . . .\n. . . . .\n");
   EXPECT_THAT(capturedWhite(1), ElementsAre("aa"));
   EXPECT_THAT(capturedByMove(1), IsEmpty());
-  // Setup stones carry position 0 in both number layers; a move only in the first.
   const BoardGrid& grid = game.board.history.boardGrids[1];
-  const auto u = [&](std::string_view sgfPoint) {
-    return static_cast<std::size_t>(geometry().unbordered(p(sgfPoint)));
-  };
-  EXPECT_EQ(grid.layers[0][u("ab")], 0);
-  EXPECT_EQ(grid.layers[1][u("ab")], 0);
-  EXPECT_EQ(grid.layers[0][u("ee")], 1);
-  EXPECT_EQ(grid.layers[1][u("ee")], -1);
-  EXPECT_THAT(game.allFaults(), IsEmpty());
+  EXPECT_EQ(grid.placedBy[geometry().unbordered(p("ab"))], 0);
+  EXPECT_EQ(grid.placedBy[geometry().unbordered(p("ee"))], 1);
 }
 
 TEST(SetupStoneBalanceTest, CountsOneColourAndFlagsBoth) {
@@ -233,35 +187,8 @@ TEST(SetupStoneBalanceTest, CountsOneColourAndFlagsBoth) {
 // stay sound whatever lands where.
 TEST_F(CaptureTest, StoneOnAnOccupiedPointKeepsTheChainsSound) {
   game.play(u"(;SZ[5];B[bb];W[ee];B[cb];W[ed];B[db];W[cb];B[cb];B[bb];W[ab])");
-  EXPECT_EQ(positionText(game.board, 6), R"(
-. . . . .
-. X O X .
-. . . . .
-. . . . O
-. . . . O
-)");
-  EXPECT_EQ(positionText(game.board, 9), R"(
-. . . . .
-O X X X .
-. . . . .
-. . . . O
-. . . . O
-)");
-  EXPECT_THAT(game.allFaults(), IsEmpty());
-}
-
-TEST_F(CaptureTest, OverwrittenStoneCanLeaveItsChainCaptured) {
-  // White lands on the black stone ba; what is left of the black chain, aa,
-  // has no liberty and is taken like any chain next to the new stone.
-  game.play(u"(;SZ[5]AW[ab][ca]AB[aa][ba];W[ba])");
-  EXPECT_EQ(positionText(game.board, 1), R"(
-. O O . .
-O . . . .
-. . . . .
-. . . . .
-. . . . .
-)");
-  EXPECT_THAT(capturedBlack(1), ElementsAre("aa"));
+  EXPECT_EQ(positionText(game.board, 6), "\n. . . . .\n. X O X .\n. . . . .\n. . . . O\n. . . . O\n");
+  EXPECT_EQ(positionText(game.board, 9), "\n. . . . .\nO X X X .\n. . . . .\n. . . . O\n. . . . O\n");
   EXPECT_THAT(game.allFaults(), IsEmpty());
 }
 

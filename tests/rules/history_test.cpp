@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/record/sgf_point.h"
 #include "core/record/text.h"
 #include "core/rules/board.h"
 #include "core/rules/replay.h"
@@ -31,7 +32,7 @@ void expectSameHistory(const Board& replayed, const Board& fresh) {
     const PositionSlot& sa = replayed.slot(m);
     const PositionSlot& sb = fresh.slot(m);
     ASSERT_EQ(positionText(replayed, m), positionText(fresh, m)) << "position " << m;
-    ASSERT_TRUE(a.stones == b.stones && a.layers == b.layers && a.textLayer == b.textLayer) << "position " << m;
+    ASSERT_TRUE(a.stones == b.stones && a.placedBy == b.placedBy) << "position " << m;
     ASSERT_TRUE(sameChains(sa.chains, sb.chains)) << "position " << m;
     ASSERT_EQ(sa.chainIds, sb.chainIds) << "position " << m;
     ASSERT_EQ(sa.capturedByMove, sb.capturedByMove) << "position " << m;
@@ -40,9 +41,11 @@ void expectSameHistory(const Board& replayed, const Board& fresh) {
   }
 }
 
-void freshReplay(Board& board, int n, std::vector<MoveRecord>& line) {
-  SetBoardSize(board, n);
-  ReplayFrom(board, line, 0);
+void expectSameAsFreshReplay(const Board& replayed, int n, std::vector<MoveRecord>& line) {
+  Board fresh;
+  SetBoardSize(fresh, n);
+  ReplayFrom(fresh, line, 0);
+  expectSameHistory(replayed, fresh);
 }
 
 class PositionHistoryTest : public ::testing::Test {
@@ -56,13 +59,7 @@ TEST_F(PositionHistoryTest, RestorePositionShowsThatMove) {
   EXPECT_EQ(board.currentPosition, 0) << "the replay leaves the shown position alone";
   RestorePosition(board, 2);
   EXPECT_EQ(board.currentPosition, 2);
-  EXPECT_EQ(currentText(board), R"(
-O X . . .
-. . . . .
-. . . . .
-. . . . .
-. . . . .
-)");
+  EXPECT_EQ(currentText(board), "\nO X . . .\n. . . . .\n. . . . .\n. . . . .\n. . . . .\n");
   EXPECT_TRUE(sameChains(board.position.chains, board.slot(2).chains));
   EXPECT_EQ(board.position.boardGrid.stones, board.history.boardGrids[2].stones);
 
@@ -72,13 +69,7 @@ O X . . .
   EXPECT_EQ(currentText(board), positionText(board, 2));
 
   RestorePosition(board, 3);
-  EXPECT_EQ(currentText(board), R"(
-. X . . .
-X . . . .
-. . . . .
-. . . . .
-. . . . .
-)");
+  EXPECT_EQ(currentText(board), "\n. X . . .\nX . . . .\n. . . . .\n. . . . .\n. . . . .\n");
   RestorePosition(board, 99);  // beyond the history: nothing changes
   EXPECT_EQ(board.currentPosition, 3);
 }
@@ -95,30 +86,18 @@ TEST_F(PositionHistoryTest, ReplayFromAnEditMatchesAFullReplay) {
     line[60].colour = static_cast<std::int8_t>(-line[60].colour);
     ReplayFrom(game.board, line, 60);
     EXPECT_EQ(game.board.currentPosition, 120);
-    {
-      Board fresh;
-      freshReplay(fresh, 9, line);
-      expectSameHistory(game.board, fresh);
-    }
+    expectSameAsFreshReplay(game.board, 9, line);
 
     // Cut the line short.
     line.resize(100);
     ReplayFrom(game.board, line, 100);
     EXPECT_EQ(game.board.currentPosition, 99);
-    {
-      Board fresh;
-      freshReplay(fresh, 9, line);
-      expectSameHistory(game.board, fresh);
-    }
+    expectSameAsFreshReplay(game.board, 9, line);
 
     // Extend it with moves taken from the other end of the game.
     for (int m = 1; m <= 30; ++m) line.push_back(line[static_cast<std::size_t>(m)]);
     ReplayFrom(game.board, line, 100);
-    {
-      Board fresh;
-      freshReplay(fresh, 9, line);
-      expectSameHistory(game.board, fresh);
-    }
+    expectSameAsFreshReplay(game.board, 9, line);
   }
 }
 
@@ -148,13 +127,7 @@ TEST_F(PositionHistoryTest, ObserverSeesEachMoveOnceAfterItIsPlayed) {
     EXPECT_EQ(boardText(game.board.geometry, all.grids[i]), positionText(game.board, static_cast<int>(i) + 1))
         << "move " << i + 1;
   // The capture of aa is already done when move 3 is observed.
-  EXPECT_EQ(boardText(game.board.geometry, all.grids[2]), R"(
-. X . . .
-X . . . .
-. . . . .
-. . . . .
-. . . . .
-)");
+  EXPECT_EQ(boardText(game.board.geometry, all.grids[2]), "\n. X . . .\nX . . . .\n. . . . .\n. . . . .\n. . . . .\n");
 
   RecordingObserver tail, second;
   ReplayFrom(game.board, game.line, 3, {&tail, &second});
@@ -166,9 +139,7 @@ TEST_F(PositionHistoryTest, LongRecordKeepsPositionsUpTo998) {
   // 1100 moves stepping around a 19 x 19 board, with captures and refills.
   std::string sgf = "(;SZ[19]";
   for (int m = 1; m <= 1100; ++m) {
-    const int u = (m * 37) % 361;
-    sgf += m % 2 ? ";B[" : ";W[";
-    sgf += {static_cast<char>('a' + u % 19), static_cast<char>('a' + u / 19), ']'};
+    sgf += (m % 2 ? ";B[" : ";W[") + sgfLetters<char>(RecordPoint{(m * 37) % 361}, 19) + "]";
   }
   sgf += ")";
   game.play(asciiToUtf16(sgf));

@@ -14,8 +14,8 @@ class InfoTextTest : public ::testing::Test {
     game.record.currentMove = m;
     RestorePosition(game.board, m);
   }
-  int point(std::string_view sgfPoint) const {
-    return game.board.geometry.unbordered(at(game.board.geometry, sgfPoint));
+  RecordPoint point(std::string_view sgfPoint) const {
+    return game.board.geometry.unbordered(borderedAt(game.board.geometry, sgfPoint));
   }
   InfoTexts texts() const { return ComposeInfoText(game.board, game.record, counting, inputs); }
   std::string line() const { return utf16ToUtf8(texts().line); }

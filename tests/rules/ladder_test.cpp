@@ -23,10 +23,10 @@ class LadderTest : public ::testing::Test {
     game.play(sgf);
     if (m < 0) m = game.board.history.computed() - 1;
     const GridGeometry& g = game.board.geometry;
-    points = ReadLadderMoves(game.board, m, g.unbordered(at(g, from)), defender, maxMoves);
+    points = ReadLadderMoves(game.board, m, g.unbordered(borderedAt(g, from)), defender, maxMoves);
     std::vector<std::string> moves;
     int colour = defender;
-    for (int u : points) {
+    for (RecordPoint u : points) {
       moves.push_back((colour == kStoneBlack ? "B " : "W ") + name(g, g.bordered(u)));
       colour = -colour;
     }
@@ -43,11 +43,11 @@ class LadderTest : public ::testing::Test {
   }
 
   ReplayedGame game;
-  std::vector<int> points;
+  std::vector<RecordPoint> points;
 };
 
-TEST_F(LadderTest, LadderRunsToTheEdge) {
-  const auto moves = read(kLadder, "dd", kStoneWhite);
+TEST_F(LadderTest, LadderRunsToTheEdgeOrToAStoneOnItsPath) {
+  auto moves = read(kLadder, "dd", kStoneWhite);
   EXPECT_THAT(moves, ElementsAre("W de", "B df", "W ee", "B fe", "W ef", "B eg", "W ff", "B gf", "W fg", "B fh", "W gg",
                                  "B hg", "W gh"));
   // On the second line either atari would do, so the reading stops there.
@@ -62,11 +62,8 @@ TEST_F(LadderTest, LadderRunsToTheEdge) {
 . . . . . X O . .
 . . . . . . . . .
 )");
-}
-
-TEST_F(LadderTest, StoneOnThePathBreaksTheLadder) {
   const std::u16string withBreaker = u"(;SZ[9]AB[cd][dc][ed][ce]AW[dd][gg])";
-  const auto moves = read(withBreaker, "dd", kStoneWhite);
+  moves = read(withBreaker, "dd", kStoneWhite);
   // The extension to ff would reach gg either way: neither atari holds.
   EXPECT_THAT(moves, ElementsAre("W de", "B df", "W ee", "B fe", "W ef", "B eg", "W ff"));
   EXPECT_EQ(playedOut(withBreaker, moves), R"(
@@ -89,6 +86,9 @@ TEST_F(LadderTest, ReadsThePositionAsked) {
   EXPECT_EQ(read(record, "dd", kStoneWhite, 2).size(), 7u);
   // Before Black's move the stone is not in atari.
   EXPECT_THAT(read(record, "dd", kStoneWhite, 0), IsEmpty());
+  // The reading stops at the moves allowed.
+  EXPECT_THAT(read(kLadder, "dd", kStoneWhite, -1, 4), ElementsAre("W de", "B df", "W ee", "B fe"));
+  EXPECT_THAT(read(kLadder, "dd", kStoneWhite, -1, 0), IsEmpty());
 }
 
 TEST_F(LadderTest, NothingIsReadWithoutAForcedSequence) {
@@ -103,13 +103,8 @@ TEST_F(LadderTest, NothingIsReadWithoutAForcedSequence) {
   // The first extension is left in atari.
   EXPECT_THAT(read(u"(;SZ[9]AB[ba][bb]AW[aa])", "aa", kStoneWhite), IsEmpty());
   // Points and positions outside the board and the history.
-  EXPECT_THAT(ReadLadderMoves(game.board, 0, 81, kStoneWhite, 10), IsEmpty());
-  EXPECT_THAT(ReadLadderMoves(game.board, 1, 30, kStoneWhite, 10), IsEmpty());
-}
-
-TEST_F(LadderTest, ReadingStopsAtTheMovesAllowed) {
-  EXPECT_THAT(read(kLadder, "dd", kStoneWhite, -1, 4), ElementsAre("W de", "B df", "W ee", "B fe"));
-  EXPECT_THAT(read(kLadder, "dd", kStoneWhite, -1, 0), IsEmpty());
+  EXPECT_THAT(ReadLadderMoves(game.board, 0, RecordPoint{81}, kStoneWhite, 10), IsEmpty());
+  EXPECT_THAT(ReadLadderMoves(game.board, 1, RecordPoint{30}, kStoneWhite, 10), IsEmpty());
 }
 
 }  // namespace

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <random>
 
+#include "core/record/sgf_point.h"
 #include "core/record/sgf_reader.h"
 
 namespace mokuza::test {
 namespace {
-
-std::size_t cell(int b) { return static_cast<std::size_t>(b); }
 
 bool isStone(int v) { return v == kStoneBlack || v == kStoneWhite; }
 
@@ -19,7 +19,7 @@ std::string boardText(const GridGeometry& geometry, const PlayGrid& grid) {
   std::string text = "\n";
   for (int y = 1; y <= geometry.n; ++y) {
     for (int x = 1; x <= geometry.n; ++x) {
-      const int v = grid[cell(y * geometry.width + x)];
+      const int v = grid[BorderedPoint{y * geometry.width + x}];
       text += v == kStoneBlack ? 'X' : v == kStoneWhite ? 'O' : v == kStoneEmpty ? '.' : '?';
       text += x < geometry.n ? ' ' : '\n';
     }
@@ -33,32 +33,30 @@ std::string positionText(const Board& board, int m) {
 
 std::string currentText(const Board& board) { return boardText(board.geometry, board.position.playGrid); }
 
-int at(const GridGeometry& geometry, std::string_view sgfPoint) {
-  return (sgfPoint[1] - 'a' + 1) * geometry.width + sgfPoint[0] - 'a' + 1;
+BorderedPoint borderedAt(const GridGeometry& geometry, std::string_view sgfPoint) {
+  return geometry.bordered(decodeSgfPoint(sgfPoint, geometry.n));
 }
 
-std::string name(const GridGeometry& geometry, int b) {
-  if (b == kPaddedPass) return "pass";
-  const PointInfo& p = geometry.info[cell(b)];
-  return {static_cast<char>('a' + p.x - 1), static_cast<char>('a' + p.y - 1)};
+std::string name(const GridGeometry& geometry, BorderedPoint b) {
+  return b.isPass() ? "pass" : sgfLetters<char>(geometry.unbordered(b), geometry.n);
 }
 
-std::vector<std::string> names(const GridGeometry& geometry, const std::vector<std::int16_t>& points) {
+std::vector<std::string> names(const GridGeometry& geometry, const std::vector<BorderedPoint>& points) {
   std::vector<std::string> result;
-  for (int b : points) result.push_back(name(geometry, b));
+  for (BorderedPoint b : points) result.push_back(name(geometry, b));
   std::sort(result.begin(), result.end());
   return result;
 }
 
 std::vector<std::string> names(const GridGeometry& geometry, const PointSet& points) {
   std::vector<std::string> result;
-  points.forEach([&](int b) { result.push_back(name(geometry, b)); });
+  points.forEach([&](BorderedPoint b) { result.push_back(name(geometry, b)); });
   std::sort(result.begin(), result.end());
   return result;
 }
 
-const Chain* chainAt(const Board& board, int b) {
-  const int id = board.slot(board.currentPosition).chainIds[cell(b)];
+const Chain* chainAt(const Board& board, BorderedPoint b) {
+  const int id = board.slot(board.currentPosition).chainIds[b];
   const auto& chains = board.position.chains;
   if (id < 0 || id >= static_cast<int>(chains.size())) return nullptr;
   return &chains[static_cast<std::size_t>(id)];
@@ -67,7 +65,7 @@ const Chain* chainAt(const Board& board, int b) {
 std::vector<std::string> chainFaults(const GridGeometry& geometry, const PlayGrid& grid,
                                      const std::vector<Chain>& chains, const ChainIdRow& ids) {
   std::vector<std::string> faults;
-  auto fault = [&](const std::string& what, int b) { faults.push_back(what + " at " + name(geometry, b)); };
+  auto fault = [&](const std::string& what, BorderedPoint b) { faults.push_back(what + " at " + name(geometry, b)); };
   auto list = [&](const PointSet& points) {
     std::string text;
     for (const auto& n : names(geometry, points)) text += (text.empty() ? "" : " ") + n;
@@ -84,28 +82,28 @@ std::vector<std::string> chainFaults(const GridGeometry& geometry, const PlayGri
   };
   std::vector<Group> groups;
   groups.reserve(static_cast<std::size_t>(geometry.pointCount));
-  std::array<int, kGridCells> groupOf;
+  BorderedArray<int> groupOf;
   groupOf.fill(-1);
-  std::vector<int> pending;
-  for (int y = 1; y <= geometry.n; ++y) {
-    for (int x = 1; x <= geometry.n; ++x) {
-      const int b = y * geometry.width + x;
-      const int v = grid[cell(b)];
-      if (!isStone(v) || groupOf[cell(b)] >= 0) continue;
+  std::vector<BorderedPoint> pending;
+  for (int y = 0; y < geometry.n; ++y) {
+    for (int x = 0; x < geometry.n; ++x) {
+      const BorderedPoint b = geometry.bordered(x, y);
+      const int v = grid[b];
+      if (!isStone(v) || groupOf[b] >= 0) continue;
       Group group{v, {}, {}};
       const int index = static_cast<int>(groups.size());
-      groupOf[cell(b)] = index;
+      groupOf[b] = index;
       pending.push_back(b);
       while (!pending.empty()) {
-        const int s = pending.back();
+        const BorderedPoint s = pending.back();
         pending.pop_back();
         group.stones.insert(s);
         for (int offset : geometry.neighbours) {
-          const int q = s + offset;
-          if (grid[cell(q)] == kStoneEmpty) {
+          const BorderedPoint q = s + offset;
+          if (grid[q] == kStoneEmpty) {
             group.liberties.insert(q);
-          } else if (grid[cell(q)] == v && groupOf[cell(q)] < 0) {
-            groupOf[cell(q)] = index;
+          } else if (grid[q] == v && groupOf[q] < 0) {
+            groupOf[q] = index;
             pending.push_back(q);
           }
         }
@@ -114,18 +112,19 @@ std::vector<std::string> chainFaults(const GridGeometry& geometry, const PlayGri
     }
   }
 
-  for (int y = 1; y <= geometry.n; ++y) {
-    for (int x = 1; x <= geometry.n; ++x) {
-      const int b = y * geometry.width + x;
-      const int v = grid[cell(b)];
-      const int id = ids[cell(b)];
+  for (int y = 0; y < geometry.n; ++y) {
+    for (int x = 0; x < geometry.n; ++x) {
+      const BorderedPoint b = geometry.bordered(x, y);
+      const int v = grid[b];
+      const int id = ids[b];
       const bool inRange = id >= 0 && id < chainCount;
       if (isStone(v)) {
         if (!inRange) fault("stone with chain id " + std::to_string(id) + " of " + std::to_string(chainCount), b);
-        else if (!chains[cell(id)].stones.contains(b)) fault("chain " + std::to_string(id) + " lacks its stone", b);
+        else if (!chains[static_cast<std::size_t>(id)].stones.contains(b))
+          fault("chain " + std::to_string(id) + " lacks its stone", b);
       } else if (v != kStoneEmpty) {
         fault("cell value " + std::to_string(v), b);
-      } else if (inRange && chains[cell(id)].stones.contains(b)) {
+      } else if (inRange && chains[static_cast<std::size_t>(id)].stones.contains(b)) {
         fault("empty point held by chain " + std::to_string(id), b);
       }
     }
@@ -134,16 +133,16 @@ std::vector<std::string> chainFaults(const GridGeometry& geometry, const PlayGri
   // Each chain must be exactly one of those groups (so connected and
   // maximal), with the same colour and liberties, and no group twice.
   for (int i = 0; i < chainCount; ++i) {
-    const Chain& chain = chains[cell(i)];
+    const Chain& chain = chains[static_cast<std::size_t>(i)];
     auto label = [i] { return "chain " + std::to_string(i); };
-    int first = -1;
-    chain.stones.forEach([&](int s) { first = first < 0 ? s : first; });
-    const int g = first >= 0 && first < kGridCells ? groupOf[cell(first)] : -1;
+    std::optional<BorderedPoint> first;
+    chain.stones.forEach([&](BorderedPoint s) { first = first ? first : s; });
+    const int g = first ? groupOf[*first] : -1;
     if (g < 0) {
       faults.push_back(label() + " " + list(chain.stones) + " is not a group of stones on the grid");
       continue;
     }
-    Group& group = groups[cell(g)];
+    Group& group = groups[static_cast<std::size_t>(g)];
     if (!(chain.stones == group.stones))
       faults.push_back(label() + " holds " + list(chain.stones) + " instead of the group " + list(group.stones));
     if (chain.colour != group.colour)
@@ -163,9 +162,9 @@ std::vector<std::string> chainFaults(const Board& board, int m) {
       chainFaults(board.geometry, board.history.playGrids.at(i), board.slot(m).chains, board.slot(m).chainIds);
   // The master grid is the same position by unbordered index.
   const BoardGrid& master = board.history.boardGrids.at(i);
-  for (int u = 0; u < board.geometry.pointCount; ++u) {
-    const int b = board.geometry.bordered(u);
-    if (master.stones[cell(u)] != board.history.playGrids[i][cell(b)])
+  for (RecordPoint u{0}; u.index < board.geometry.pointCount; ++u.index) {
+    const BorderedPoint b = board.geometry.bordered(u);
+    if (master.stones[u] != board.history.playGrids[i][b])
       faults.push_back("board grid differs from play grid at " + name(board.geometry, b));
   }
   for (auto& f : faults) f = "position " + std::to_string(m) + ": " + f;
@@ -177,29 +176,29 @@ std::vector<std::string> captureFaults(const Board& board, int m, const MoveReco
   const PlayGrid& before = board.history.playGrids.at(static_cast<std::size_t>(m - 1));
   const PlayGrid& after = board.history.playGrids.at(static_cast<std::size_t>(m));
   // The move's own point holds the move's stone, whatever was there before.
-  const int played = move.hasMove() && move.point < g.pointCount ? g.bordered(move.point) : -1;
-  std::vector<std::int16_t> vanished, black, white;  // in increasing order
-  for (int b = 0; b < g.borderedCount; ++b) {
-    if (!g.isBoardPoint(b) || after[cell(b)] != kStoneEmpty) continue;
-    const int colour = b == played ? move.colour : before[cell(b)];
+  const BorderedPoint played = move.hasMove() ? g.bordered(g.recordPoint(move.point)) : BorderedPoint{};
+  std::vector<BorderedPoint> vanished, black, white;  // in increasing order
+  for (BorderedPoint b{0}; b.index < g.borderedCount; ++b.index) {
+    if (!g.isBoardPoint(b) || after[b] != kStoneEmpty) continue;
+    const int colour = b == played ? move.colour : before[b];
     if (!isStone(colour)) continue;
-    vanished.push_back(static_cast<std::int16_t>(b));
-    (colour == kStoneBlack ? black : white).push_back(static_cast<std::int16_t>(b));
+    vanished.push_back(b);
+    (colour == kStoneBlack ? black : white).push_back(b);
   }
   std::vector<std::string> faults;
   const std::string where = "position " + std::to_string(m) + ": ";
   const PositionSlot& was = board.slot(m - 1);
   const PositionSlot& now = board.slot(m);
-  auto sorted = [](std::vector<std::int16_t> points) {
+  auto sorted = [](std::vector<BorderedPoint> points) {
     std::sort(points.begin(), points.end());
     return points;
   };
   if (sorted(now.capturedByMove) != vanished) faults.push_back(where + "capturedByMove is not what vanished");
-  auto checkList = [&](const std::vector<std::int16_t>& old, const std::vector<std::int16_t>& list,
-                       const std::vector<std::int16_t>& added, const char* colour) {
+  auto checkList = [&](const std::vector<BorderedPoint>& old, const std::vector<BorderedPoint>& list,
+                       const std::vector<BorderedPoint>& added, const char* colour) {
     const bool extended = list.size() == old.size() + added.size() && std::equal(old.begin(), old.end(), list.begin());
     if (!extended ||
-        sorted(std::vector<std::int16_t>(list.begin() + static_cast<std::ptrdiff_t>(old.size()), list.end())) != added)
+        sorted(std::vector<BorderedPoint>(list.begin() + static_cast<std::ptrdiff_t>(old.size()), list.end())) != added)
       faults.push_back(where + colour + " capture list not extended by the " + colour + " stones taken");
   };
   checkList(was.capturedBlack, now.capturedBlack, black, "black");
@@ -211,8 +210,8 @@ std::string randomSgf(unsigned seed, int n, int moves) {
   std::minstd_rand random(seed);
   std::string sgf = "(;SZ[" + std::to_string(n) + "]";
   auto point = [&] {
-    const int u = static_cast<int>(random() % static_cast<unsigned>(n * n));
-    return std::string{static_cast<char>('a' + u % n), static_cast<char>('a' + u / n), ']'};
+    const RecordPoint u{static_cast<int>(random() % static_cast<unsigned>(n * n))};
+    return sgfLetters<char>(u, n) + ']';
   };
   if (seed % 2) sgf += "AB[" + point() + "AW[" + point();
   for (int move = 0; move < moves; ++move) {

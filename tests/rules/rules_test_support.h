@@ -20,16 +20,16 @@ std::string boardText(const GridGeometry& geometry, const PlayGrid& grid);
 std::string positionText(const Board& board, int m);  // snapshot m
 std::string currentText(const Board& board);
 
-// Bordered index of an SGF point such as "cd" (column c, row d).
-int at(const GridGeometry& geometry, std::string_view sgfPoint);
-// SGF letters of a bordered index ("pass" for the pass index).
-std::string name(const GridGeometry& geometry, int b);
+// The bordered point of SGF letters such as "cd" (column c, row d).
+BorderedPoint borderedAt(const GridGeometry& geometry, std::string_view sgfPoint);
+// SGF letters of a bordered point ("pass" for the pass).
+std::string name(const GridGeometry& geometry, BorderedPoint b);
 // Sorted SGF names of a list or set of bordered points.
-std::vector<std::string> names(const GridGeometry& geometry, const std::vector<std::int16_t>& points);
+std::vector<std::string> names(const GridGeometry& geometry, const std::vector<BorderedPoint>& points);
 std::vector<std::string> names(const GridGeometry& geometry, const PointSet& points);
 
-// The chain that holds bordered point b in the current position, or null.
-const Chain* chainAt(const Board& board, int b);
+// The chain that holds b in the current position, or null.
+const Chain* chainAt(const Board& board, BorderedPoint b);
 
 // Every fault in the chain bookkeeping of one position, one line each:
 // ids in range and pointing at a chain that holds the stone, chains disjoint

@@ -24,24 +24,24 @@ class TerritoryTest : public ::testing::Test {
     ASSERT_TRUE(ToggleCountingMode(counting, game.board));
   }
   const GridGeometry& geometry() const { return game.board.geometry; }
-  int point(std::string_view sgfPoint) const { return geometry().unbordered(at(geometry(), sgfPoint)); }
+  RecordPoint point(std::string_view sgfPoint) const { return geometry().unbordered(borderedAt(geometry(), sgfPoint)); }
   void click(std::string_view sgfPoint) { MarkDead(counting, game.board, point(sgfPoint)); }
 
   // The board as the count sees it: X O live stones, x o dead ones, and each
   // empty point by its region: + Black's, - White's, . neutral, ? undecided,
   // and , where nothing was counted.
   std::string map() const {
-    std::array<int, kGridCells> owner;
+    BorderedArray<int> owner;
     owner.fill(1000);
     for (const Region& region : counting.regions)
-      region.points.forEach([&](int b) { owner[static_cast<std::size_t>(b)] = region.owner; });
+      region.points.forEach([&](BorderedPoint b) { owner[b] = region.owner; });
     std::string text = "\n";
     for (int y = 0; y < geometry().n; ++y) {
       for (int x = 0; x < geometry().n; ++x) {
-        const int b = geometry().bordered(x + y * geometry().n);
-        const int stone = game.board.position.playGrid[static_cast<std::size_t>(b)];
+        const BorderedPoint b = geometry().bordered(x, y);
+        const int stone = game.board.position.playGrid[b];
         const bool dead = counting.deadStones.contains(b);
-        const int o = owner[static_cast<std::size_t>(b)];
+        const int o = owner[b];
         char c = ',';
         if (stone == kStoneBlack) c = dead ? 'x' : 'X';
         else if (stone == kStoneWhite) c = dead ? 'o' : 'O';
@@ -128,37 +128,38 @@ O O O O O x O
   EXPECT_EQ(TerritoryOf(counting, kStoneWhite), 4);
 }
 
-TEST_F(TerritoryTest, KomiSettlesACloseCount) {
+TEST_F(TerritoryTest, KomiSettlesTheCount) {
   // Black: 10 points of area, two of them dead white stones; White: 5 points.
-  const std::u16string position = u"SZ[5]AB[ca][cb][cc][cd][ce]AW[aa][ae][da][db][dc][dd][de]";
-  struct Case {
-    const char16_t* komi;
+  const std::u16string close = u"SZ[5]AB[ca][cb][cc][cd][ce]AW[aa][ae][da][db][dc][dd][de]";
+  const struct {
+    std::u16string sgf;
     const char* text;
     const char* result;
+  } cases[] = {
+      {u"(;KM[6.5]" + close + u")",
+       "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ6.5　計11.5目　〈結果〉黒0.5目勝ち　　", "B+0.5"},
+      {u"(;KM[7]" + close + u")",
+       "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ7.0　計12.0目　〈結果〉ジゴ　　", "0"},
+      {u"(;KM[7.5]" + close + u")",
+       "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ7.5　計12.5目　〈結果〉白0.5目勝ち　　", "W+0.5"},
+      // A reverse komi keeps its sign below one point.
+      {u"(;SZ[3]KM[-0.5])",
+       "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　コミ-0.5　計-0.5目　〈結果〉黒0.5目勝ち　　", "B+0.5"},
   };
-  for (const Case& c : {
-           Case{u"6.5",
-                "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ6.5　計11.5目　〈結果〉黒0.5目勝ち　　",
-                "B+0.5"},
-           Case{u"7", "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ7.0　計12.0目　〈結果〉ジゴ　　",
-                "0"},
-           Case{u"7.5",
-                "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ7.5　計12.5目　〈結果〉白0.5目勝ち　　",
-                "W+0.5"},
-       }) {
-    count(u"(;KM[" + std::u16string(c.komi) + u"]" + position + u")");
+  for (const auto& c : cases) {
+    count(c.sgf);
     click("aa");
-    EXPECT_THAT(dead(), ElementsAre("aa", "ae"));
     EXPECT_EQ(scoreText(), c.text);
     EXPECT_EQ(shortResult(), c.result);
   }
+  EXPECT_THAT(dead(), IsEmpty()) << "a click on an empty point marks nothing";
 }
 
-TEST_F(TerritoryTest, KomiIsReadAsTenthsOfAPoint) {
-  EXPECT_EQ(ParseKomiTenths(u" 5.5 "), 55);
-  EXPECT_EQ(ParseKomiTenths(u"7"), 70);
-  EXPECT_EQ(ParseKomiTenths(u"0.75"), 7);
-  for (const auto& [text, tenths] : {std::pair<const char16_t*, int>{u"6目半", 65},
+TEST(KomiTest, KomiIsReadAsTenthsOfAPoint) {
+  for (const auto& [text, tenths] : {std::pair<const char16_t*, int>{u" 5.5 ", 55},
+                                     {u"7", 70},
+                                     {u"0.75", 7},
+                                     {u"6目半", 65},
                                      {u"6.5目", 65},
                                      {u"6.5 ", 65},
                                      {u"６目半", 65},
@@ -167,12 +168,6 @@ TEST_F(TerritoryTest, KomiIsReadAsTenthsOfAPoint) {
     EXPECT_EQ(ParseKomiTenths(text), tenths) << utf16ToUtf8(text);
   for (const char16_t* bad : {u"", u".", u"abc", u"目半", u"99999999"})
     EXPECT_EQ(ParseKomiTenths(bad), 0) << utf16ToUtf8(bad);
-
-  // A reverse komi keeps its sign below one point.
-  count(u"(;SZ[3]KM[-0.5])");
-  EXPECT_EQ(scoreText(),
-            "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　コミ-0.5　計-0.5目　〈結果〉黒0.5目勝ち　　");
-  EXPECT_EQ(shortResult(), "B+0.5");
 }
 
 TEST_F(TerritoryTest, RangeModeCountsOnlyTheSelection) {
@@ -180,7 +175,7 @@ TEST_F(TerritoryTest, RangeModeCountsOnlyTheSelection) {
   // stone at ee (outside it).
   count(u"(;SZ[5]KM[6.5]AB[ba][ee][cc]AW[aa][de];B[ab];W[ed])");
   for (int y = 0; y < 5; ++y)
-    for (int x = 0; x < 2; ++x) counting.selection.insert(x + y * 5);
+    for (int x = 0; x < 2; ++x) counting.selection.insert({x + y * 5});
   counting.rangeMode = true;
   CountTerritory(counting, game.board);
   CountRange(counting, game.board);
@@ -205,7 +200,7 @@ X + , , ,
 
   // A range that touches no stone counts for nobody.
   counting.selection.clear();
-  counting.selection.insert(4);
+  counting.selection.insert({4});
   CountTerritory(counting, game.board);
   EXPECT_EQ(scoreText(), "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　計0目　〈結果〉+-0目　　");
 }

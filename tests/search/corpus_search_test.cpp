@@ -46,8 +46,7 @@ TEST(CorpusSearchTest, StoneReplayAgreesWithTheBoardLogic) {
         stones.place(line.stones[next].point, line.stones[next].colour);
       const BoardGrid& grid = game.board.history.boardGrids[static_cast<std::size_t>(m)];
       for (int u = 0; u < n * n; ++u)
-        ASSERT_EQ(stones.stoneAt(u), grid.stones[static_cast<std::size_t>(u)])
-            << file << " move " << m << " point " << u;
+        ASSERT_EQ(stones.stoneAt(u), grid.stones[RecordPoint{u}]) << file << " move " << m << " point " << u;
     }
   };
   if (forEachCorpusGame("variety", 1, check) + forEachCorpusGame("pro", 10 * kStride, check) == 0)

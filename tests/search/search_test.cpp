@@ -47,7 +47,8 @@ TEST(SearchScanTest, AnOccupiedEmptyPointEndsTheGameEvenAfterTheStoneIsTaken) {
   spoiled.insert(spoiled.end(), {"aa", "ba", "pp", "ab"});  // W aa at position 20, taken by B ab at 23
   clean.insert(clean.end(), {"ba", "pp", "ab"});
   ReplayedRecord spoiledGame(game(moves(spoiled)));
-  ASSERT_EQ(spoiledGame.board.history.boardGrids[23].stones[point(0, 0)], 0) << "the white stone is captured";
+  ASSERT_EQ(spoiledGame.board.history.boardGrids[23].stones[RecordPoint{point(0, 0)}], 0)
+      << "the white stone is captured";
   EXPECT_FALSE(scan(pattern, game(moves(spoiled))).found());
   EXPECT_EQ(scan(pattern, game(moves(clean))).ownMatch, 23);
   // A point emptied by a capture before the pattern's position spoils only the positions while it is occupied.

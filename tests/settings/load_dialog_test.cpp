@@ -48,7 +48,7 @@ TEST_F(LoadSettingsDialogTest, ReadsOverTheCurrentSettingsAndKeepsTheRecentLists
 
 TEST_F(LoadSettingsDialogTest, ANewBoardSizeErasesAModifiedGameOnlyAfterAsking) {
   loadGame(u"(;GM[1];B[dd];W[pp])");
-  ASSERT_TRUE(playAt(doc, services, 3 + 15 * 19));
+  ASSERT_TRUE(playAt(doc, services, RecordPoint{3 + 15 * 19}));
   doc.state.options[DocumentOption::TextSize] = 3;  // in memory only; setting.dat on disk says 2
   ASSERT_TRUE(writeTextFile(context.settingsFile, u"<textsize>\n2\n"));
 
