@@ -23,21 +23,9 @@ class ProgramFolder : public ::testing::Test {
   fs::path root;
 };
 
-TEST_F(ProgramFolder, PortableLayoutNeedsGraAndWriteAccess) {
-  ProgramFolderInputs in{"", root / "exe", (root / "xdg").string(), root.string(), {}};
-  EXPECT_EQ(resolveProgramFolder(in), root / "xdg" / "mokuza") << "no gra/ beside the program";
-
-  fs::create_directories(root / "exe" / "gra");
-  EXPECT_EQ(resolveProgramFolder(in), root / "exe");
-
-  if (::geteuid() != 0) {  // root writes everywhere, so the read-only case cannot be shown
-    fs::permissions(root / "exe", fs::perms::owner_write, fs::perm_options::remove);
-    EXPECT_EQ(resolveProgramFolder(in), root / "xdg" / "mokuza");
-  }
-}
-
-// The variable, then XDG_DATA_HOME, then HOME: what is chosen is created, and
-// nothing is relative to the working folder.
+// The variable, then a writable program folder with gra/ beside it, then
+// XDG_DATA_HOME, then HOME: what is chosen is created, and nothing is relative
+// to the working folder.
 TEST_F(ProgramFolder, ChoosesInOrderAndNeverRelativeToTheWorkingFolder) {
   const fs::path working = fs::current_path();
   fs::current_path(root);
@@ -46,11 +34,8 @@ TEST_F(ProgramFolder, ChoosesInOrderAndNeverRelativeToTheWorkingFolder) {
     std::string mokuzaHome, xdg, home;
     fs::path expected;
   } cases[] = {
-      {(root / "override").string(), (root / "xdg").string(), root.string(), root / "override"},
-      {"", "", (root / "user").string(), share},
-      {"", "", "", {}},
-      {"", "relative/xdg", "relative/home", {}},
-      {"", "relative/xdg", (root / "user").string(), share},
+      {"", "", (root / "user").string(), share}, {"", "", "", {}},
+      {"", "relative/xdg", "relative/home", {}}, {"", "relative/xdg", (root / "user").string(), share},
       {"chosen", "", "", root / "chosen"},
   };
   for (const auto& c : cases) {
@@ -60,7 +45,14 @@ TEST_F(ProgramFolder, ChoosesInOrderAndNeverRelativeToTheWorkingFolder) {
   }
   EXPECT_FALSE(fs::exists(root / ".local")) << "nothing made in the working folder";
   fs::current_path(working);
+
   fs::create_directories(root / "exe" / "gra");
-  EXPECT_EQ(resolveProgramFolder({(root / "override").string(), root / "exe", "", "", {}}), root / "override")
-      << "the variable beats a portable layout";
+  ProgramFolderInputs in{"", root / "exe", (root / "xdg").string(), "", {}};
+  EXPECT_EQ(resolveProgramFolder(in), root / "exe");
+  if (::geteuid() != 0) {  // root writes everywhere, so the read-only case cannot be shown
+    fs::permissions(root / "exe", fs::perms::owner_write, fs::perm_options::remove);
+    EXPECT_EQ(resolveProgramFolder(in), root / "xdg" / "mokuza");
+  }
+  in.mokuzaHome = (root / "override").string();
+  EXPECT_EQ(resolveProgramFolder(in), root / "override") << "the variable beats a portable layout";
 }
