@@ -25,27 +25,21 @@ class DamagedSettingsTest : public SettingsTest {
   }
 };
 
-TEST_F(DamagedSettingsTest, NumbersTheProgramCannotUseFallBackToDefaults) {
+// Numbers fall back to defaults or are clamped; keys from elsewhere are ignored.
+TEST_F(DamagedSettingsTest, NumbersTheProgramCannotUseAndKeysFromElsewhere) {
   readText(
       u"<boardsize>\n25\n<textsize>\n99\n<update_time>\n0\n<imgoutput>\n5\n<rename_tag_max>\n-7\n"
       u"<black_transparency>\n999\n<stop_base>\nabc\n<first_confirmation>\n99999999999999999999\n"
-      u"<pl_number_fixed>\n-99999999999\n<margin_x>\n 12px\n");
+      u"<pl_number_fixed>\n-99999999999\n<margin_x>\n 12px\n"
+      u"<mokuza_version>\n9.9\n<future>\n5\n<record99>\n7\n<record0>\n7\n<record15>\n42\n<plyrn999999999-0>\nx\n"
+      u"<plyrn3-14>\nx\n<plyrn-1>\nx\n<plyrn1-2>\n名\n<playlist_show>\n-1\n<" +
+      std::u16string(100, u'k') + u">\n1\n<sgf_file>\nx.sgf\n");
   // A timer period of 0 would divide by zero.
   EXPECT_EQ(values({"boardsize", "textsize", "update_time", "imgoutput", "rename_tag_max", "stop_base"}),
             "boardsize=19 textsize=2 update_time=10 imgoutput=33800 rename_tag_max=10 stop_base=0 ");
-  EXPECT_EQ(std::pair(global("first_confirmation"), global("pl_number_fixed")), std::pair(INT_MAX, INT_MIN));
+  EXPECT_EQ(std::pair(option("first_confirmation"), option("pl_number_fixed")), std::pair(INT_MAX, INT_MIN));
   EXPECT_EQ(std::pair(intField(doc.state.design, u"黒石透明度", 0), intField(doc.state.design, u"碁盤Ｘ", 0)),
             std::pair(255, 12));
-  readText(u"<boardsize>\n13\n");
-  EXPECT_EQ(option("boardsize"), 13);
-}
-
-TEST_F(DamagedSettingsTest, KeysFromElsewhereAreIgnored) {
-  readText(
-      u"<mokuza_version>\n9.9\n<future>\n5\n<record99>\n7\n<record0>\n7\n<record15>\n42\n<plyrn999999999-0>\nx\n"
-      u"<plyrn3-14>\nx\n<plyrn-1>\nx\n<plyrn1-2>\n名\n<playlist_show>\n-1\n<" +
-      std::u16string(100, u'k') + u">\n1\n<sgf_file>\nx.sgf\n<textsize>\n3\n");
-  EXPECT_EQ(option("textsize"), 3);
   EXPECT_EQ(settings.records[14], 42);
   EXPECT_EQ(std::count(settings.records.begin(), settings.records.end(), 0), kRecordSlots - 1);
   ASSERT_EQ(settings.playerNames.size(), 2u) << "rows only up to the one named by a valid tag";

@@ -46,7 +46,7 @@ TEST_F(LoadSettingsDialogTest, ReadsOverTheCurrentSettingsAndKeepsTheRecentLists
   EXPECT_EQ(u8(doc.undoEntries.back().description), "設定読み込み - other");
 }
 
-TEST_F(LoadSettingsDialogTest, ANewBoardSizeErasesAModifiedGameOnlyAfterAsking) {
+TEST_F(LoadSettingsDialogTest, ANewBoardSizeErasesTheMovesAskingFirstWhenTheGameIsModified) {
   loadGame(u"(;GM[1];B[dd];W[pp])");
   ASSERT_TRUE(playAt(doc, services, RecordPoint{3 + 15 * 19}));
   doc.state.options[DocumentOption::TextSize] = 3;  // in memory only; setting.dat on disk says 2
@@ -62,14 +62,12 @@ TEST_F(LoadSettingsDialogTest, ANewBoardSizeErasesAModifiedGameOnlyAfterAsking) 
   EXPECT_EQ(values({"textsize"}) + std::to_string(doc.moveCount()), "textsize=4 0");
   EXPECT_EQ(doc.board.geometry.n, 9);
   EXPECT_EQ(u8(doc.record().header(u"路数")), "9");
-}
 
-TEST_F(LoadSettingsDialogTest, AnUnmodifiedGameIsResizedWithoutAQuestion) {
-  loadGame(u"(;GM[1];B[dd];W[pp])");
-  EXPECT_EQ(load("same.dat", u"<boardsize>\n19\n"), kSettingsLoaded);
-  EXPECT_EQ(doc.moveCount(), 2);
+  // An unmodified game is resized without a question.
+  loadGame(u"(;GM[1]SZ[9];B[dd];W[ee])");
+  doc.state.modified = false;  // as after saving
   EXPECT_EQ(load("thirteen.dat", u"<boardsize>\n13\n"), kSettingsLoaded);
-  EXPECT_EQ(questions(), 0u);
+  EXPECT_EQ(questions(), 2u) << "only the two asked above";
   EXPECT_EQ(std::pair(doc.record().boardSize, doc.moveCount()), std::pair(13, 0));
 }
 

@@ -9,16 +9,15 @@
 namespace mokuza {
 namespace {
 
-TEST(FitRectToMonitor, ScalesOffsetAndSizeToTheNewWorkArea) {
+TEST(FitRectToMonitor, ScalesToTheWorkAreaOfTheNearestMonitor) {
   EXPECT_EQ(fitRectToMonitor({960, 0, 1920, 1080}, 1920, 1080, {0, 0, 1280, 720}), (Rect{640, 0, 1280, 720}));
   EXPECT_EQ(fitRectToMonitor({2880, 0, 3840, 1080}, 1920, 1080, {1920, 0, 3200, 720}), (Rect{2560, 0, 3200, 720}));
   EXPECT_EQ(fitRectToMonitor({960, 540, 1920, 1080}, 0, 1080, {0, 0, 1280, 720}), (Rect{960, 360, 1920, 720}))
       << "an axis saved without size is left alone";
   EXPECT_EQ(fitRectToMonitor({INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 1, 1, {0, 0, 1920, 1080}),
             (Rect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}));
-}
 
-TEST(FitRectToMonitor, TheNearestMonitorIsTheOneOverlappedMostElseTheClosest) {
+  // The nearest monitor is the one overlapped most, else the closest.
   const ScreenInfo screen{1920, 1080, {{0, 0, 1920, 1040}, {1920, 0, 3200, 720}}};
   for (const auto& [rect, area] :
        {std::pair(Rect{1800, 0, 2400, 500}, 1), {Rect{4000, 100, 4500, 500}, 1}, {Rect{-900, 2000, -100, 2500}, 0}})
@@ -26,16 +25,7 @@ TEST(FitRectToMonitor, TheNearestMonitorIsTheOneOverlappedMostElseTheClosest) {
   EXPECT_EQ(nearestWorkArea(ScreenInfo{1366, 768, {}}, {0, 0, 10, 10}), (Rect{0, 0, 1366, 768}));
 }
 
-TEST(WindowPlacement, CapturedRectanglesComeBackScaledToTheScreenOfNow) {
-  GlobalOptions options;
-  captureWindowPlacement(options, {{960, 0, 1920, 1080}, Rect{0, 0, 480, 1080}, std::nullopt},
-                         {1920, 1080, {{0, 0, 1920, 1080}}});
-  EXPECT_FALSE(options.values.contains("ev_window_left")) << "a window that does not exist keeps its values";
-  const WindowPlacement small = placeWindows(options, {1280, 720, {{0, 0, 1280, 720}}});
-  EXPECT_EQ(std::pair(small.main, small.playlist), std::pair(Rect{640, 0, 1280, 720}, Rect{0, 0, 320, 720}));
-}
-
-TEST(WindowPlacement, WindowsThatCannotBeReachedAreBroughtBack) {
+TEST(WindowPlacement, WindowsThatCannotBeReachedAreBroughtBackAndCapturedOnesScaled) {
   const ScreenInfo screen{1920, 1080, {{0, 40, 1920, 1080}}};
   GlobalOptions options{{{"monitor_width", 1920},
                          {"monitor_height", 1040},
@@ -52,6 +42,13 @@ TEST(WindowPlacement, WindowsThatCannotBeReachedAreBroughtBack) {
   EXPECT_EQ(placement.eventList, (Rect{0, 0, 0, 0})) << "an empty list window is sized by its window";
   options[GlobalOption::MainWindowRight] = options[GlobalOption::MainWindowLeft];
   EXPECT_EQ(placeWindows(options, screen).main, (Rect{0, 40, 1440, 820})) << "no area: three quarters";
+
+  // Captured rectangles come back scaled to the screen of now.
+  captureWindowPlacement(options, {{960, 0, 1920, 1080}, Rect{0, 0, 480, 1080}, std::nullopt},
+                         {1920, 1080, {{0, 0, 1920, 1080}}});
+  EXPECT_FALSE(options.values.contains("ev_window_left")) << "a window that does not exist keeps its values";
+  const WindowPlacement small = placeWindows(options, {1280, 720, {{0, 0, 1280, 720}}});
+  EXPECT_EQ(std::pair(small.main, small.playlist), std::pair(Rect{640, 0, 1280, 720}, Rect{0, 0, 320, 720}));
 }
 
 }  // namespace

@@ -64,20 +64,17 @@ class SettingsTest : public ::testing::Test {
     ASSERT_TRUE(writeTextFile(file, settingsText));
     readSettings(doc, settings, context, file, startAfresh);
   }
-  // A stored value by its file key; -999999 when the map lacks it.
-  static std::int32_t optionValue(const std::map<std::string, std::int32_t, std::less<>>& values,
-                                  std::string_view key) {
-    auto it = values.find(key);
-    return it == values.end() ? -999999 : it->second;
+  // A stored value by its file key, from the document's options or else the
+  // global ones; -999999 when neither has it.
+  std::int32_t option(std::string_view key) const {
+    const auto& stored = doc.state.options.values.contains(key) ? doc.state.options.values : doc.globalOptions.values;
+    const auto it = stored.find(key);
+    return it == stored.end() ? -999999 : it->second;
   }
-  std::int32_t global(std::string_view key) const { return optionValue(doc.globalOptions.values, key); }
-  std::int32_t option(std::string_view key) const { return optionValue(doc.state.options.values, key); }
-  // "key=value " for each key, from the document's options or else the global ones.
+  // "key=value " for each key.
   std::string values(std::initializer_list<std::string_view> keys) const {
     std::string text;
-    for (std::string_view key : keys)
-      text +=
-          std::string(key) + "=" + std::to_string(doc.state.options.values.contains(key) ? option(key) : global(key)) + " ";
+    for (std::string_view key : keys) text += std::string(key) + "=" + std::to_string(option(key)) + " ";
     return text;
   }
 
