@@ -77,12 +77,6 @@ TEST_F(NavigationTest, CurrentNodeAroundABranchPoint) {
   EXPECT_EQ(doc.nextBranchMove, 3);
   showMove(doc, 4);
   EXPECT_EQ(doc.previousBranchMove, 3);
-
-  doc.record().branchPath = {0, 1};
-  rebuildCurrentLine(doc.record());
-  const NodeLocation second = locateMove(doc.record(), 3);
-  EXPECT_EQ(second.path, (BranchPath{0, 1}));
-  EXPECT_EQ(second.endMove, 3);
 }
 
 // ---- playing a stone ----
@@ -337,34 +331,6 @@ TEST_F(DeletionTest, DeleteRangeRemovesMovesAndSetupStonesInTheArea) {
   EXPECT_EQ(tidyFault(doc.record()), "");
   EXPECT_EQ(line(), "W pp, W qq");
   EXPECT_EQ(tree(), "W pp (B dp, W pd) (W qq)");
-}
-
-TEST(TidyTreeTest, EmptyNodesHandTheirChildrenToTheParent) {
-  GameRecord record;
-  VariationNode& trunk = record.root.children[0];
-  const auto move = [](int colour, const char* point) {
-    MoveRecord made;
-    made.colour = static_cast<std::int8_t>(colour);
-    made.point = static_cast<std::uint16_t>(recordAt(point).index);
-    return made;
-  };
-  trunk.records.push_back(move(1, "dd"));
-  trunk.children.resize(2);  // child 0 is empty and has two children of its own
-  for (const char* point : {"pp", "dp"}) trunk.children[0].children.emplace_back().records.push_back(move(-1, point));
-  trunk.children[1].records.push_back(move(-1, "qd"));
-  record.branchPath = {0, 0, 1};  // through the empty node to its second child
-
-  tidyTree(record);
-  rebuildCurrentLine(record);
-  EXPECT_EQ(treeText(record), "B dd (W pp) (W dp) (W qd)");
-  EXPECT_EQ(lineText(record), "B dd, W dp") << "the path follows the same node";
-  EXPECT_EQ(tidyFault(record), "");
-
-  record.root.children.clear();
-  record.branchPath = {0, 3};
-  tidyTree(record);
-  EXPECT_EQ(record.root.children.size(), 1u);
-  EXPECT_EQ(record.branchPath, (BranchPath{0}));
 }
 
 }  // namespace

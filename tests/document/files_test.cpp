@@ -68,11 +68,6 @@ TEST_F(GameFileTest, OpenThroughTheDialogOrTheRecentList) {
   EXPECT_EQ(u8(doc.undoEntries.back().description), "対局を開く - game");
   EXPECT_TRUE(messages().empty());
 
-  showMove(doc, 3);
-  ASSERT_TRUE(playAt(doc, services, recordAt("pd")));
-  EXPECT_EQ(u8(doc.windowTitle), "game.sgf（更新） - Mokuza");
-  ASSERT_TRUE(undo(doc));
-  EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
   EXPECT_EQ(openGame(doc, services, request), OpenOutcome::Failed) << "a cancelled dialog";
   EXPECT_EQ(line(), "B dd, W pp, B dp");
 
@@ -124,16 +119,11 @@ TEST(RecentFilesTest, OrderCapacityAndMenuTexts) {
   addRecent(games, u"/games/g5.sgf");
   EXPECT_EQ(games.paths.size(), 10u);
   EXPECT_EQ(u8(games.paths[0] + games.paths[1]), "/games/g5.sgf/games/g11.sgf");
-  EXPECT_EQ(std::count(games.paths.begin(), games.paths.end(), u"/games/g5.sgf"), 1);
-  addRecent(games, u"/games/G5.sgf");
-  EXPECT_EQ(u8(games.paths[1]), "/games/g5.sgf") << "comparison is case-sensitive";
 
   const auto names = recentMenuItems(games, kRecentGamesFirstCommand, false);
   EXPECT_EQ(names[1].id, 32842);
-  EXPECT_EQ(u8(names[1].text), "g5.sgf");
-  EXPECT_EQ(u8(recentMenuItems(games, kRecentGamesFirstCommand, true)[1].text), "/games/g5.sgf");
-  addRecent(games, u"C:\\棋譜\\名局.sgf");
-  EXPECT_EQ(u8(recentMenuItems(games, kRecentGamesFirstCommand, false)[0].text), "名局.sgf");
+  EXPECT_EQ(u8(names[0].text), "g5.sgf");
+  EXPECT_EQ(u8(recentMenuItems(games, kRecentGamesFirstCommand, true)[0].text), "/games/g5.sgf");
 }
 
 // ---- saving ----
@@ -148,12 +138,9 @@ TEST_F(GameFileTest, SaveWritesCrLfUtf8ThatReadsBackTheSame) {
   EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
 
   const std::string bytes = readFile(path);
-  EXPECT_FALSE(bytes.starts_with("\xEF\xBB\xBF"));
   EXPECT_NE(bytes.find("\r\n"), std::string::npos);
   for (std::size_t i = bytes.find('\n'); i != std::string::npos; i = bytes.find('\n', i + 1))
     ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "a bare line feed at byte " << i;
-  EXPECT_NE(bytes.find("PB[山田]"), std::string::npos);
-  EXPECT_NE(bytes.find("C[初手\\]です]"), std::string::npos);
 
   Document reread;
   ASSERT_EQ(openGameFile(reread, services, pathToText(path)), OpenOutcome::Opened);
@@ -303,14 +290,6 @@ TEST_F(ClipboardTest, AClipboardWithoutAGameRestoresThePreviousOne) {
   EXPECT_EQ(doc.record().boardSize, 13);
   EXPECT_EQ(view() + stones("dd"), "B dd, W jj @1X");
   EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
-
-  // The view stays on the variation it was showing.
-  load(u"(;GM[1];B[dd];W[pp](;B[dp];W[pd])(;B[qd];W[qq]))");
-  showMove(doc, 3);
-  switchVariation(doc, false);
-  showMove(doc, 4);
-  EXPECT_EQ(openFromClipboard(doc, services, false), OpenOutcome::Failed);
-  EXPECT_EQ(view() + stones("qq"), "B dd, W pp, B qd, W qq @4O");
 }
 
 TEST_F(ClipboardTest, MovesOnlyKeepsTheGameInformation) {
@@ -324,35 +303,39 @@ TEST_F(ClipboardTest, MovesOnlyKeepsTheGameInformation) {
   EXPECT_EQ(u8(doc.undoEntries.back().description), "クリップボードから開く〈手順のみ〉");
 }
 
-TEST(EraseCommentsTest, RemovesCommentsNamesAndLabelsOnly) {
-  EXPECT_EQ(u8(eraseComments(u"(;GN[x]C[y])")), "(;GN[x])\n");
-  EXPECT_EQ(u8(eraseComments(u"(;B[dd]C[a\\]b]N[名前];W[pp]GC[game])")), "(;B[dd];W[pp]GC[game])");
-  EXPECT_EQ(u8(eraseComments(u"(;LB[aa:A][bb:B][cc:C]AB[dd];B[ee]LZ[1])")), "(;AB[dd];B[ee])\n");
-  EXPECT_EQ(u8(eraseComments(u"(;C[日本]語];B[dd])")), "(;;B[dd])") << "a ']' before a non-ASCII character is text";
-  EXPECT_EQ(u8(eraseComments(u"(;C[[nested]]B[dd])")), "(;B[dd])");
-  EXPECT_EQ(u8(eraseComments(u"(;PC[Tokyo]C[x];B[dd])")), "(;PC[Tokyo];B[dd])");
-}
-
 using ClipboardCommandTest = DocumentTest;
 
 TEST_F(ClipboardCommandTest, EraseCommentsAndCountBracketsInTheClipboard) {
-  const std::string empty = "エラー: クリップボードが空です";
-  const auto after = [&](std::u16string_view clipboard, void (*command)(platform::Services&)) {
+  // Each clipboard text, what the command left there and what it said, on one
+  // line with line feeds shown as "/".
+  std::string seen;
+  const auto run = [&](std::u16string_view clipboard, void (*command)(platform::Services&)) {
     services.calls.clear();
     services.clipboard = clipboard;
     command(services);
-    return messages();
+    std::string line = u8(clipboard) + " → " + u8(services.clipboard) + " |";
+    for (const std::string& message : messages()) line += " " + message;
+    std::replace(line.begin(), line.end(), '\n', '/');
+    seen += line + "\n";
   };
-  EXPECT_EQ(after(u"", eraseCommentsInClipboard), std::vector<std::string>{empty});
+  // Comments, names and labels go; a ']' before a non-ASCII character is text.
+  for (std::u16string_view text :
+       {u"(;GN[x]C[y];B[dd]C[z])", u"(;B[dd]C[a\\]b]N[名前];W[pp]GC[game])", u"(;LB[aa:A][bb:B]AB[dd];B[ee]LZ[1])",
+        u"(;C[日本]語];B[dd])", u"(;C[[nested]]B[dd])", u"C[only a comment]", u""})
+    run(text, eraseCommentsInClipboard);
+  run(u"(;GM[1];B[dd](;W[pp];B[qq])(;W[dp]C[(]))", countBracketsInClipboard);
+  run(u"", countBracketsInClipboard);
+  EXPECT_EQ(seen, R"((;GN[x]C[y];B[dd]C[z]) → (;GN[x];B[dd])/ | 完了: コメント等を削除してクリップボードへ書き出しました
+(;B[dd]C[a\]b]N[名前];W[pp]GC[game]) → (;B[dd];W[pp]GC[game]) | 完了: コメント等を削除してクリップボードへ書き出しました
+(;LB[aa:A][bb:B]AB[dd];B[ee]LZ[1]) → (;AB[dd];B[ee])/ | 完了: コメント等を削除してクリップボードへ書き出しました
+(;C[日本]語];B[dd]) → (;;B[dd]) | 完了: コメント等を削除してクリップボードへ書き出しました
+(;C[[nested]]B[dd]) → (;B[dd]) | 完了: コメント等を削除してクリップボードへ書き出しました
+C[only a comment] → C[only a comment] | エラー: クリップボードが空です
+ →  | エラー: クリップボードが空です
+(;GM[1];B[dd](;W[pp];B[qq])(;W[dp]C[(])) → (;GM[1];B[dd](;W[pp];B[qq])(;W[dp]C[(])) | 括弧の数: 「(」の数: 4/「)」の数: 3/「;B」の数: 2/「;W」の数: 2/
+ →  | エラー: クリップボードが空です
+)");
   EXPECT_TRUE(services.callsOf("setClipboardText").empty());
-  EXPECT_EQ(after(u"C[only a comment]", eraseCommentsInClipboard), std::vector<std::string>{empty});
-  EXPECT_EQ(after(u"(;GN[x]C[y];B[dd]C[z])", eraseCommentsInClipboard),
-            std::vector<std::string>{"完了: コメント等を削除してクリップボードへ書き出しました"});
-  EXPECT_EQ(u8(services.clipboard), "(;GN[x];B[dd])\n");
-
-  EXPECT_EQ(after(u"(;GM[1];B[dd](;W[pp];B[qq])(;W[dp]C[(]))", countBracketsInClipboard),
-            std::vector<std::string>{"括弧の数: 「(」の数: 4\n「)」の数: 3\n「;B」の数: 2\n「;W」の数: 2\n"});
-  EXPECT_EQ(after(u"", countBracketsInClipboard), std::vector<std::string>{empty});
 }
 
 }  // namespace

@@ -68,7 +68,8 @@ TEST_F(UndoTest, TheWindowLayoutStaysAsItIsThroughUndoAndRedo) {
   ASSERT_TRUE(undo(doc));
   EXPECT_EQ(doc.state.design.intFields[u"黒石透明度"], 100) << "the rest of the design goes back";
   for (const auto& [label, value] : layout) EXPECT_EQ(doc.state.design.intFields[label], value + 10) << u8(label);
-  EXPECT_EQ(std::pair(option(doc.state.options, DocumentOption::LayoutNo), option(doc.state.options, DocumentOption::TextSize)),
+  EXPECT_EQ(std::pair(option(doc.state.options, DocumentOption::LayoutNo),
+                      option(doc.state.options, DocumentOption::TextSize)),
             std::pair(3, 4));
   ASSERT_TRUE(redo(doc));
   EXPECT_EQ(doc.state.design.intFields[u"碁盤Ｘ"], 41);
