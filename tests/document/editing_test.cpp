@@ -255,8 +255,6 @@ TEST_F(DeletionTest, NothingIsDeletedInReplayModeOrDuringAutoPlay) {
   showMove(doc, 2);
   EXPECT_FALSE(doc.deleteButtonsEnabled);
   EXPECT_FALSE(deleteMove(doc));
-  doc.state.selection = {.active = true, .left = 0, .top = 0, .right = 18, .bottom = 18};
-  EXPECT_FALSE(deleteRange(doc));
   doc.state.options[DocumentOption::ReplayMode] = -1;
   doc.autoPlayRunning = true;
   services.messageAnswers = {platform::Answer::Yes};
@@ -264,7 +262,7 @@ TEST_F(DeletionTest, NothingIsDeletedInReplayModeOrDuringAutoPlay) {
   EXPECT_EQ(view(), "B dd, W pp @2");
 }
 
-TEST_F(DeletionTest, DeletingTheOnlyMoveOfAVariationReturnsToTheMainLine) {
+TEST_F(DeletionTest, DeletingTheOnlyMoveOfANodeKeepsTheTreeTidy) {
   load(kBranched);
   showMove(doc, 3);
   switchVariation(doc, false);
@@ -276,6 +274,16 @@ TEST_F(DeletionTest, DeletingTheOnlyMoveOfAVariationReturnsToTheMainLine) {
   EXPECT_EQ(view() + stones("dp qd"), "B dd, W pp, B dp, W pd @3 *X.");
   EXPECT_EQ(doc.record().lineCopy[3].branchCount, 0) << "the merged move opens no branch";
   EXPECT_EQ(doc.previousBranchMove, -1);
+
+  // A node left empty hands its children to its parent; the line stays on the same one.
+  load(u"(;GM[1];B[dd](;W[pp](;B[dp])(;B[pd]))(;W[qd]))");
+  showMove(doc, 3);
+  switchVariation(doc, false);
+  showMove(doc, 2);
+  ASSERT_TRUE(deleteMove(doc));
+  EXPECT_EQ(tree(), "B dd (B dp) (B pd) (W qd)");
+  EXPECT_EQ(line(), "B dd, B pd");
+  EXPECT_EQ(tidyFault(doc.record()), "");
 }
 
 TEST_F(DeletionTest, DeleteFromHereAsksFirst) {

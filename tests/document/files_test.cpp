@@ -240,8 +240,6 @@ TEST_F(GameFileTest, AGameReadWithLossesIsNotSavedOverItsFileUnasked) {
   ASSERT_EQ(saveGameAs(doc, services), SaveOutcome::Saved);
   EXPECT_NE(readFile(path), original);
 
-  ASSERT_EQ(open(path), OpenOutcome::Opened);
-  EXPECT_FALSE(doc.state.readLoss.any());
   services.messageAnswers = {platform::Answer::Yes};
   ASSERT_EQ(open(writeFile("two.sgf", "(;GM[1];B[aa])(;GM[1];B[bb])")), OpenOutcome::Opened);
   EXPECT_TRUE(doc.state.readLoss.moreGames);
@@ -265,12 +263,10 @@ TEST_F(ClipboardTest, CopyAndOpenFromTheClipboardWhichUndoTakesBack) {
   EXPECT_EQ(std::pair(doc.record().boardSize, doc.board.geometry.n), std::pair(9, 9));
   EXPECT_EQ(option(doc.state.options, DocumentOption::BoardSize), 9) << "the board-size default, as a file sets it";
   EXPECT_EQ(u8(doc.record().header(u"黒対局者")), "乙");
-  EXPECT_TRUE(doc.state.currentFileName.empty());
   EXPECT_EQ(titleAndFile(), "Mokuza|");
   EXPECT_EQ(u8(doc.undoEntries.back().description), "クリップボードから開く");
   showMove(doc, 2);
   EXPECT_EQ(stones("gg"), "O");
-  EXPECT_TRUE(messages().empty());
 
   ASSERT_TRUE(undo(doc));
   EXPECT_EQ(doc.board.geometry.n, 19);

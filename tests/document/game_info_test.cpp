@@ -55,9 +55,7 @@ TEST_F(GameInfoFormTest, ShowingFillsTheFieldsFromTheGameOrTheFirstSelectedEntry
 }
 
 TEST_F(GameInfoFormTest, CommandsFillTheResultSwapThePlayersAndSetTheDate) {
-  EXPECT_EQ(u8(automaticResult(65, 1)), "B+6.5");
-  EXPECT_EQ(u8(automaticResult(-5, 1)), "W+0.5");
-  EXPECT_EQ(u8(automaticResult(0, 1)), "0");
+  EXPECT_EQ(u8(automaticResult(65, 1) + u" " + automaticResult(-5, 1) + u" " + automaticResult(0, 1)), "B+6.5 W+0.5 0");
   load(u"(;GM[1];B[dd];W[pp])");
   GameInfoForm form = showGameInfo(doc);
   showMove(doc, 2);
@@ -130,9 +128,6 @@ TEST_F(ApplyGameInfoTest, ANewBoardSizeAsksBeforeErasingTheMovesAndCancelKeepsEv
   EXPECT_EQ(doc.board.geometry.n, 9);
   EXPECT_EQ(u8(doc.record().header(u"路数")) + u8(doc.record().header(u"黒対局者")) + line(), "9別人");
   EXPECT_EQ(option(doc.state.options, DocumentOption::BoardSize), 9);
-
-  EXPECT_EQ(boardSizeFromField(u"", 9), 9) << "an empty field keeps the board";
-  EXPECT_EQ(std::pair(boardSizeFromField(u"25", 9), boardSizeFromField(u"99999999999", 9)), std::pair(19, 19));
 }
 
 // ---- OK on a batch of playlist games ----
@@ -236,7 +231,6 @@ TEST_F(BatchGameInfoTest, AGameThatCannotBeOpenedIsReportedAndTheOthersAreSaved)
 
 TEST_F(ApplyGameInfoTest, MoveDialogStoresItsFieldsInTheShownMove) {
   load(u"(;GM[1];B[dd]C[古い];W[pp])");
-  recordUndo(doc, u"対局を開く - test");
   showMove(doc, 1);
   MoveInfoForm form = editMoveInfo(doc);
   EXPECT_EQ(u8(form.title + form.values[1]), "着手の編集［1手目］古い");
@@ -247,11 +241,6 @@ TEST_F(ApplyGameInfoTest, MoveDialogStoresItsFieldsInTheShownMove) {
   EXPECT_EQ(doc.record().lineCopy[1].property(u"着手コメント"), nullptr) << "an emptied field removes it";
   EXPECT_EQ(doc.record().lineCopy[2].property(u"着手名"), nullptr);
   EXPECT_EQ(u8(doc.undoEntries.back().description), "コメント編集");
-  ASSERT_TRUE(undo(doc));
-  EXPECT_EQ(u8(*doc.record().lineCopy[1].property(u"着手コメント")), "古い");
-
-  form.move = 5;
-  EXPECT_FALSE(applyMoveInfo(doc, form)) << "a move no longer on the line";
 }
 
 }  // namespace

@@ -66,13 +66,6 @@ TEST_F(LadderDocumentTest, MovesTheLineAlreadyHasAreFollowed) {
   ASSERT_EQ(readLadder("dd").status, LadderStatus::Added);
   EXPECT_EQ(tree(), "B ed, W de, B df (W aa) (W ee, B fe, W ef, B eg, W ff, B gf, W fg, B fh, W gg, B hg, W gh)");
   EXPECT_EQ(line(), std::string("B ed, ") + kLadderLine);
-
-  // Read again from the same move, the whole ladder is already there.
-  doc.state.modified = false;
-  showMove(doc, 1);
-  ASSERT_EQ(readLadder("dd").status, LadderStatus::Added);
-  EXPECT_FALSE(doc.state.modified);
-  EXPECT_EQ(line(), std::string("B ed, ") + kLadderLine);
 }
 
 TEST_F(LadderDocumentTest, OnlyAStoneInAtariOfTheColourToPlayIsRead) {
