@@ -47,8 +47,6 @@ TEST(Rotation, SwitchingKeepsTheLastDigitWithoutOverflow) {
     EXPECT_EQ(value, expected) << choice;
     EXPECT_EQ(rotationMenuItem(value), choice);
   }
-  EXPECT_EQ(std::pair(chooseRotation(35, kRotationFirstMoveItem), chooseRotation(35, kRotationRandomItem)),
-            std::pair(15, 35));
 
   // The loop choice 0 can be switched off, and extremes do not overflow.
   const std::int32_t off = chooseRotation(0, kRotationNoneItem);
