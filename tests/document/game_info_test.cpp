@@ -175,22 +175,28 @@ class BatchGameInfoTest : public DocumentTest {
   std::vector<std::string> progress;
 };
 
+// A game that cannot be opened is reported and the others are saved.
 TEST_F(BatchGameInfoTest, WritesOnlyTickedFieldsIntoEverySelectedGameAndSavesEach) {
-  addGame("a.sgf", "(;GM[1]PB[甲]EV[旧];B[dd];W[pp])");
-  addGame("b.sgf", "(;GM[1]SZ[9]PB[丁];B[cc];W[gg])");
+  addGame("a.sgf", "(;GM[1]PB[甲]EV[旧]HA[9]AB[cc][qq];B[dd];W[pp])");
+  addGame("gone.sgf", "");
+  fs::remove(dir / "gone.sgf");
+  addGame("b.sgf", "(;GM[1]SZ[9]PB[丁]HA[2];B[cc];W[gg])");
   doc.state.options[DocumentOption::LoadRotation] = 10;  // load-time rotation never turns the saved games
   services.messageAnswers.push_back(platform::Answer::Ok);
-  ASSERT_EQ(applyToAll(), GameInfoOutcome::Applied);
-  EXPECT_EQ(messages(), std::vector<std::string>{
+  ASSERT_EQ(applyToAll(true), GameInfoOutcome::PartlyFailed);
+  EXPECT_EQ(messages(), (std::vector<std::string>{
                             "Mokuza: 選択されている対局のゲーム情報を書き換えてそれぞれのSGFファイルへ上書き保存します"
-                            "（完了後に取り消しをしても保存されたファイルは修正されません）"});
-  EXPECT_EQ(info("a.sgf", u"大会名") + info("a.sgf", u"黒対局者"), "新甲");
-  EXPECT_EQ(info("b.sgf", u"大会名") + info("b.sgf", u"黒対局者"), "新丁");
+                            "（完了後に取り消しをしても保存されたファイルは修正されません）",
+                            "エラー: ゲーム情報を保存できなかった対局があります\ngone.sgf"}));
+  // The handicap comes from the setup stones.
+  EXPECT_EQ(info("a.sgf", u"大会名") + info("a.sgf", u"黒対局者") + info("a.sgf", u"置石"), "新甲2");
+  EXPECT_EQ(info("b.sgf", u"大会名") + info("b.sgf", u"黒対局者") + info("b.sgf", u"置石"), "新丁");
   EXPECT_EQ(lineText(*readBack("a.sgf")) + "|" + lineText(*readBack("b.sgf")), "B dd, W pp|B cc, W gg");
+  EXPECT_FALSE(fs::exists(dir / "gone.sgf"));
   EXPECT_EQ(option(doc.state.options, DocumentOption::LoadRotation), 10);
-  EXPECT_EQ(u8(textField(entries[1], u"大会名")), "新");
-  EXPECT_EQ(progress, (std::vector<std::string>{"プレイリスト　〈名局集.gpl〉 No.1を編集中 - 全12局",
-                                                "プレイリスト　〈名局集.gpl〉 No.2を編集中 - 全12局"}));
+  EXPECT_EQ(u8(textField(entries[2], u"大会名")), "新");
+  ASSERT_EQ(progress.size(), 3u) << "one line per game, opened or not";
+  EXPECT_EQ(progress[2], "プレイリスト　〈名局集.gpl〉 No.3を編集中 - 全12局");
   EXPECT_FALSE(doc.batchMode);
   EXPECT_EQ(u8(doc.undoEntries.back().description), "ゲーム情報編集");
 
@@ -211,20 +217,6 @@ TEST_F(BatchGameInfoTest, TheShownGameComesBackWithItsUnsavedChangesAndTheNewVal
   ASSERT_EQ(applyToAll(), GameInfoOutcome::Applied);
   EXPECT_EQ(view() + u8(doc.record().header(u"大会名")), "B dd, W pp @2 *新");
   EXPECT_EQ(lineText(*readBack("a.sgf")), "B dd") << "the file gets the values, not the unsaved move";
-}
-
-TEST_F(BatchGameInfoTest, AGameThatCannotBeOpenedIsReportedAndTheOthersAreSaved) {
-  addGame("a.sgf", "(;GM[1]HA[9]AB[dd][pp];B[dd])");
-  addGame("gone.sgf", "");
-  fs::remove(dir / "gone.sgf");
-  addGame("c.sgf", "(;GM[1]HA[2];B[dd])");
-  services.messageAnswers.push_back(platform::Answer::Ok);
-  EXPECT_EQ(applyToAll(true), GameInfoOutcome::PartlyFailed);
-  EXPECT_EQ(info("a.sgf", u"大会名") + info("a.sgf", u"置石"), "新2") << "the handicap from the setup stones";
-  EXPECT_EQ(info("c.sgf", u"大会名") + info("c.sgf", u"置石"), "新");
-  ASSERT_EQ(messages().size(), 2u);
-  EXPECT_EQ(messages()[1], "エラー: ゲーム情報を保存できなかった対局があります\ngone.sgf");
-  EXPECT_FALSE(fs::exists(dir / "gone.sgf"));
 }
 
 // ---- the move dialog ----
