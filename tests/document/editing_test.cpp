@@ -102,6 +102,7 @@ TEST_F(PlayAtTest, EachInsertionModeChangesTheLineItsOwnWay) {
     std::u16string_view sgf;
     int mode, move;
     const char *point, *tree, *view;
+    PlayOverrides overrides = {};
   } cases[] = {
       {kFour, kInsertVariation, 2, "cc", "B dd, W pp (B dp, W pd) (B cc)", "B dd, W pp, B cc @3 * X."},
       {kFour, kInsertBeforeNext, 2, "cc", "B dd, W pp, B cc, B dp, W pd", "B dd, W pp, B cc, B dp, W pd @3 * X."},
@@ -111,19 +112,30 @@ TEST_F(PlayAtTest, EachInsertionModeChangesTheLineItsOwnWay) {
       {u"(;GM[1];B[dd];W[pp](;B[dp])(;W[qd]))", kInsertVariation, 2, "qd", "B dd, W pp (B dp) (W qd) (B qd)",
        "B dd, W pp, B qd @3 * X."},
       {kBranched, kReplaceNext, 2, "cc", "B dd, W pp (B cc, W pd) (B qd)", "B dd, W pp, B cc, W pd @3 * X."},
+      // At move 0 a variation makes alternatives below an empty trunk.
+      {kFour, kInsertVariation, 0, "qd", "(B dd, W pp, B dp, W pd) (B qd)", "B qd @1 * X."},
+      // From the board editor: Shift makes a variation, a dropped stone replaces even with Shift.
+      {kFour, kInsertBeforeNext, 1, "qq", "B dd (W pp, B dp, W pd) (W qq)", "B dd, W qq @2 * O.", {.shiftClick = true}},
+      {kFour,
+       kInsertBeforeNext,
+       0,
+       "cc",
+       "B cc, W pp, B dp, W pd",
+       "B cc, W pp, B dp, W pd @1 * X.",
+       {.shiftClick = true, .droppedStone = true}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.tree);
     load(c.sgf);
     setInsertionMode(c.mode);
     showMove(doc, c.move);
-    ASSERT_TRUE(playAt(doc, services, recordAt(c.point)));
+    ASSERT_TRUE(playAt(doc, services, recordAt(c.point), c.overrides));
     EXPECT_EQ(tree(), c.tree);
     EXPECT_EQ(view() + " " + stones(c.point + std::string(" dp")), c.view);
     EXPECT_EQ(tidyFault(doc.record()), "");
   }
   showMove(doc, 4);
-  EXPECT_EQ(stones("dp pd"), ".O") << "later positions are replayed on the new move";
+  EXPECT_EQ(stones("dd cc"), ".X") << "later positions are replayed on the new move";
 
   // At the end of a node a further alternative joins the others.
   load(kFour);
@@ -153,17 +165,6 @@ TEST_F(PlayAtTest, AskModeOffersThreeEditsAndCancelChangesNothing) {
   EXPECT_EQ(tree(), "B dd, W qd, B dp");
 }
 
-TEST_F(PlayAtTest, OverridesFromTheBoardEditor) {
-  load(u"(;GM[1];B[dd];W[pp];B[dp])");
-  setInsertionMode(kInsertBeforeNext);
-  showMove(doc, 1);
-  ASSERT_TRUE(playAt(doc, services, recordAt("qq"), {.shiftClick = true, .droppedStone = false}));
-  EXPECT_EQ(tree(), "B dd (W pp, B dp) (W qq)");
-  showMove(doc, 0);
-  ASSERT_TRUE(playAt(doc, services, recordAt("cc"), {.shiftClick = true, .droppedStone = true}));
-  EXPECT_EQ(tree(), "B cc (W pp, B dp) (W qq)") << "a dropped stone replaces, even with Shift";
-}
-
 TEST_F(PlayAtTest, AtTheEndOfTheLineTheMoveIsAppended) {
   load(u"(;GM[1];B[dd])");
   showMove(doc, 1);
@@ -179,18 +180,12 @@ TEST_F(PlayAtTest, AtTheEndOfTheLineTheMoveIsAppended) {
   EXPECT_FALSE(playAt(empty, services, RecordPoint{361})) << "not a point of the board";
 }
 
-TEST_F(PlayAtTest, AVariationAtMoveZeroMakesAlternativesBelowAnEmptyTrunk) {
-  load(u"(;GM[1];B[dd];W[pp])");
-  setInsertionMode(kInsertVariation);
+// Clicking the first move of the other alternative at move 0 switches to it.
+TEST_F(PlayAtTest, AtMoveZeroTheFirstMoveOfAnotherAlternativeSwitchesToIt) {
+  load(u"(;GM[1](;B[dd];W[pp])(;B[qd]))");
   ASSERT_TRUE(playAt(doc, services, recordAt("qd")));
-  EXPECT_EQ(tree(), "(B dd, W pp) (B qd)");
+  EXPECT_EQ(view(), "B qd @1");
   EXPECT_EQ(tidyFault(doc.record()), "");
-  EXPECT_EQ(view(), "B qd @1 *");
-
-  // Clicking the first move of the other alternative switches back to it.
-  showMove(doc, 0);
-  ASSERT_TRUE(playAt(doc, services, recordAt("dd")));
-  EXPECT_EQ(view(), "B dd, W pp @1 *");
 }
 
 // ---- switching variations ----
