@@ -1,10 +1,7 @@
 #include <tuple>
 
-#include "platform/headless/headless_services.h"
-#include "playback/music_mode.h"
 #include "render/board_surfaces.h"
 #include "render/fade_frames.h"
-#include "render/fade_sound.h"
 #include "render/overlays.h"
 #include "render_test_support.h"
 
@@ -57,30 +54,6 @@ TEST_F(FadePaintTest, MoveTextGoesIntoTheInfoAreaOnTheFirstFrameOnly) {
   EXPECT_EQ(changedInside(before, window.rect()), inBand) << "nothing outside the band changes";
 }
 
-TEST_F(FadePaintTest, InfoAreaBlendsInAsTheWaitPasses) {
-  EXPECT_EQ((std::array{FadeAlpha(4, 3), FadeAlpha(4, 2), FadeAlpha(4, 1), FadeAlpha(4, 0)}),
-            (std::array{63, 127, 191, 255}));
-
-  doc.globalOptions[GlobalOption::MoveInfo] = 1;
-  const QImage before = window.copy();
-  painter.fades().add(40, kFadeMoveIn, FadeTimes{1000, 1000, 1000, 10});
-  AutoPlayWait wait{4, 4, 10};
-  std::vector<QImage> frames;
-  while (wait.moveWaitTicks > 0) {
-    frame(wait);
-    frames.push_back(window.copy(MoveTextBand(g)));
-  }
-  ASSERT_EQ(frames.size(), 4u);
-  const auto distance = [&](const QImage& a) {
-    return countPixels(a, a.rect(), [&](QRgb c, int x, int y) {
-      return std::abs(brightness(c) - brightness(frames.back().pixel(x, y)));
-    });
-  };
-  EXPECT_GT(distance(before.copy(MoveTextBand(g))), distance(frames[0]));
-  for (int i = 0; i < 2; ++i) EXPECT_GT(distance(frames[i]), distance(frames[i + 1])) << "frame " << i;
-  EXPECT_GT(distance(frames[2]), 0) << "only the last frame is opaque";
-}
-
 TEST_F(FadePaintTest, TimerPeriodFollowsTheQueues) {
   AutoPlayWait idle{5, 5, 10};
   PaintResult result = frame(idle);
@@ -100,13 +73,6 @@ TEST_F(FadePaintTest, TimerPeriodFollowsTheQueues) {
   EXPECT_EQ(paints, 30) << "one frame per paint";
   EXPECT_EQ(result.period, 700);
   EXPECT_TRUE(painter.fades().empty());
-
-  painter.fades().add(40, kFadeMoveIn, FadeTimes{300, 300, 300, 10});
-  AutoPlayWait shortWait{2, 2, 10};
-  frame(shortWait);
-  result = frame(shortWait);
-  EXPECT_EQ(std::pair(result.moveWaitTicks, result.period), std::pair(0, 0))
-      << "the wait is over while layers remain: the next move comes at once";
 }
 
 TEST_F(FadePaintTest, EveryAdvancingLayerSoundsInMusicModeOnly) {
@@ -125,34 +91,6 @@ TEST_F(FadePaintTest, EveryAdvancingLayerSoundsInMusicModeOnly) {
   EXPECT_EQ(std::pair(advanced, removed), std::pair(3 + 2 + 1, 3));
 }
 
-TEST_F(FadePaintTest, LiveSoundPlaysTheNoteOfTheFadingStoneAndFreesItsChannel) {
-  platform::HeadlessServices services;
-  Playlist playlist;
-  doc.state.options[DocumentOption::MusicMode] = 1;
-  playback::Playback pb{doc, playlist, services, folder};
-  playback::syncMusicMode(pb);
-  load(kGame);
-  ASSERT_TRUE(pb.live.outputOpen);
-  const int note = doc.record().lineCopy[3].notes[1][playback::kNote] & 127;
-  const FadeLayerSound live = LiveFadeSound(pb.live, services, doc);
-  painter.fades().add(2 + 4 * 9, kFadeMoveIn, FadeTimes{30, 30, 30, 10});  // the stone of move 3
-  painter.fades().add(4 + 4 * 9, kFadeMoveIn, FadeTimes{30, 30, 30, 10});  // an empty point stays silent
-  AutoPlayWait wait{50, 50, 10};
-  PaintFlags none;
-  while (!painter.fades().empty())
-    wait.moveWaitTicks = painter.Paint(window, state, g, QSize(640, 480), none, wait, &live).moveWaitTicks;
-  std::vector<std::array<int, 3>> sent;  // status without channel, data 1, data 2
-  for (const auto& call : services.callsOf("midiShortMessage"))
-    sent.push_back({call.answer & 0xF0, (call.answer >> 8) & 0x7F, (call.answer >> 16) & 0x7F});
-  ASSERT_GE(sent.size(), 3u);
-  EXPECT_EQ(sent[0][0], 0xC0);
-  EXPECT_EQ((std::array{sent[1][0], sent[1][1]}), (std::array{0x90, note}));
-  EXPECT_GT(sent[1][2], 0);
-  const auto ending = sent.back();
-  EXPECT_TRUE(ending[0] == 0x80 || (ending[0] == 0x90 && ending[2] == 0)) << "the note ends with its layer";
-  EXPECT_EQ(std::count(pb.live.channelBusy.begin(), pb.live.channelBusy.end(), true), 0);
-}
-
 TEST_F(FadePaintTest, LayoutChangeRebuildsAndCancelsTheWait) {
   painter.fades().add(40, kFadeMoveIn, FadeTimes{});
   writeImage("gra/goban/goban.jpg", QColor(60, 200, 60));
@@ -165,12 +103,8 @@ TEST_F(FadePaintTest, LayoutChangeRebuildsAndCancelsTheWait) {
   EXPECT_TRUE(painter.fades().empty());
   EXPECT_NEAR(qGreen(offCentre(window, 4, 1, g.boardLeft, g.boardTop)), 200, 8) << "the board image was read again";
 
-  // A game transition keeps the old picture for the cross-fade; in replay
-  // mode a new layout fades in from the plain background instead.
+  // A game transition in replay mode fades the new layout in from the plain background.
   state.gameTransition = true;
-  flags.layoutChanged = true;
-  painter.Paint(window, state, g, QSize(640, 480), flags, AutoPlayWait{}, &sound);
-  EXPECT_NEAR(qGreen(offCentre(window, 4, 1, g.boardLeft, g.boardTop)), 200, 8);
   doc.state.options[DocumentOption::ReplayMode] = 2;  // on at 1 or more
   flags.layoutChanged = true;
   painter.Paint(window, state, g, QSize(640, 480), flags, AutoPlayWait{}, &sound);
