@@ -88,8 +88,6 @@ TEST_F(RecordReader, TextsAndTheLinesTheyReadAs) {
         << utf16ToUtf8(c.text);
   }
   options = ReadOptions();
-  read(u"(;GM[1]SZ[9];B[cc];W[gg])");
-  EXPECT_EQ(record.blackMoveCount + 10 * record.whiteMoveCount, 11u);
   read(u"(;SZ[9]SZ[x];B[ii])");
   EXPECT_NE(writeSgf(record).find(u"SZ[9];B[ii]"), std::u16string::npos);
   for (std::u16string_view text : {u"", u"hello", u"(GM[1]B[aa])", u";B[aa]", u"[;](x)"}) {

@@ -27,8 +27,6 @@ std::u16string rewrite(std::u16string_view text) {
 TEST(RecordWriter, ValuesAreEscapedAndEmptyOnesLeftOut) {
   EXPECT_EQ(writeSgf(GameRecord()), u"(;GM[1]CA[utf-8]AP[Mokuza:5.5])");
   EXPECT_EQ(rewrite(u"(;GM[1]FF[4]CA[UTF-8]AP[Other:2.0])"), kHead + u")");
-  EXPECT_EQ(formatProperty(u"C", u"a]b\\c[d"), u"C[a\\]b\\\\c[d]");
-  EXPECT_EQ(formatProperty(u"C", u"") + formatProperty(u"", u"x"), u"");
   GameRecord record;
   record.setHeader(u"黒対局者", u"黒]\\");
   record.setHeader(u"白対局者", u"");

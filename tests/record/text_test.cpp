@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <utility>
 
+#include "platform/headless/headless_services.h"
 #include "record_test_support.h"
 #include "tests/seeded_mutations.h"
 #include "tests/test_folder.h"
@@ -78,23 +80,26 @@ TEST(RecordText, DecodeBytesChoosesTheEncodingOfTheWholeFile) {
   EXPECT_EQ(cp932ToUtf16("a\x8D\x95\x80z\x8D"), u"a黒\uFFFDz\uFFFD");
 }
 
-TEST(RecordText, WritesCrLfUtf8WithoutBomWholeOrNotAtAll) {
+TEST(RecordText, FilesAreWrittenCrLfUtf8WholeOrNotAtAllAndReadWithinTheSizeLimit) {
   const fs::path dir = test::freshTestFolder("mokuza-text");
-  const auto files = [&] { return std::distance(fs::directory_iterator(dir), {}); };
-  const std::u16string text = u"(;PB[黒]\n;B[aa]C[\xD834\xDD1E])\n";
-  ASSERT_TRUE(writeTextFile(dir / "game.sgf", text));
-  auto bytes = readFileBytes(dir / "game.sgf");
-  ASSERT_TRUE(bytes);
-  EXPECT_EQ(*bytes, "(;PB[\xE9\xBB\x92]\r\n;B[aa]C[\xF0\x9D\x84\x9E])\r\n");
-  EXPECT_EQ(decodeBytes(*bytes, TextKind::GameRecord), text);
+  ASSERT_TRUE(writeTextFile(dir / "game.sgf", u"(;PB[黒]\n;B[aa]C[\xD834\xDD1E])\n"));
+  EXPECT_EQ(readFileBytes(dir / "game.sgf"),
+            std::optional<std::string>("(;PB[\xE9\xBB\x92]\r\n;B[aa]C[\xF0\x9D\x84\x9E])\r\n"));
   ASSERT_TRUE(writeTextFile(dir / "game.sgf", u"x"));  // a shorter text replaces it whole
   EXPECT_EQ(readFileBytes(dir / "game.sgf"), std::optional<std::string>("x"));
 
   EXPECT_FALSE(writeTextFile(dir / "missing" / "game.sgf", u"(;)"));
   fs::create_directories(dir / "taken.sgf" / "inner");  // the rename into place fails
   EXPECT_FALSE(writeTextFile(dir / "taken.sgf", u"(;)"));
-  EXPECT_EQ(files(), 2) << "no temporary file is left behind";
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2) << "no temporary file is left behind";
   EXPECT_FALSE(readFileBytes(dir / "absent.sgf"));
+
+  std::ofstream(dir / "huge.sgf") << "(;B[aa])";
+  fs::resize_file(dir / "huge.sgf", kTextFileMax + 1);  // sparse: no room taken on disk
+  platform::HeadlessServices services;
+  EXPECT_TRUE(loadTextFile(dir / "huge.sgf", services, TextKind::GameRecord).empty());
+  EXPECT_EQ(services.diagnostics,
+            std::vector<std::string>{"File Open Error: " + (dir / "huge.sgf").string() + " is larger than 256 MB"});
   fs::remove_all(dir);
 }
 
