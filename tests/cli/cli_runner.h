@@ -3,15 +3,14 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "core/record/text.h"
 #include "tests/test_folder.h"
 
 namespace mokuza::testing {
@@ -24,33 +23,21 @@ struct CliRun {
   std::string err;
 };
 
-inline std::string slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  return buffer.str();
-}
+inline std::string slurp(const fs::path& path) { return mokuza::readFileBytes(path).value_or(""); }
 
 class CliTest : public ::testing::Test {
  protected:
   void SetUp() override { dir = mokuza::test::freshTestFolder("mokuza-cli"); }
   void TearDown() override { fs::remove_all(dir); }
 
-  // args are passed through the shell: quote paths that may hold spaces. A
-  // command that hangs (on a FIFO, say) is stopped and fails with status 124.
-  CliRun run(const std::string& args) {
-    const fs::path errFile = dir / "stderr.txt";
-    const std::string command = "timeout 30 " + std::string(MOKUZA_CLI) + " " + args + " 2>" + errFile.string();
-    CliRun result;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return result;
-    char buffer[4096];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, got);
-    const int raw = ::pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.err = slurp(errFile);
-    return result;
+  // args are passed through the shell: quote paths that may hold spaces; env
+  // ("NAME=value") is set for this run only. A command that hangs (on a FIFO,
+  // say) is stopped and fails with status 124.
+  CliRun run(const std::string& args, const std::string& env = "") {
+    const std::string out = (dir / "stdout.txt").string(), err = (dir / "stderr.txt").string();
+    const std::string command = env + " timeout 30 " + MOKUZA_CLI + " " + args + " >" + out + " 2>" + err;
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
   }
 
   // Each command exits with its status, says why on standard error and prints nothing.

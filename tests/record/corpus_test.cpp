@@ -23,12 +23,6 @@ struct ManifestRow {
   std::size_t mainlineMoves = 0;
 };
 
-// Moves (B or W) on the current line, the root record included.
-std::size_t movesOnLine(const GameRecord& record) {
-  return static_cast<std::size_t>(
-      std::count_if(record.lineRecords.begin(), record.lineRecords.end(), [](auto* r) { return r->hasMove(); }));
-}
-
 // Reads a game and checks it against the manifest and a write-and-read; empty when all is well.
 std::string problemWith(const std::u16string& text, const ManifestRow& row, bool countMoves) {
   GameRecord record, again;
@@ -36,9 +30,12 @@ std::string problemWith(const std::u16string& text, const ManifestRow& row, bool
   if (readSgf(record, text, options) != kReadOk) return "no game";
   if (record.boardSize != (isValidBoardSize(row.boardSize) ? row.boardSize : kDefaultBoardSize))
     return "board size " + std::to_string(record.boardSize);
-  // Off-board points are read as passes, so the manifest's count of moves holds.
-  if (countMoves && movesOnLine(record) != row.mainlineMoves)
-    return std::to_string(movesOnLine(record)) + " moves, manifest " + std::to_string(row.mainlineMoves);
+  // Moves (B or W) on the current line, the root record included. Off-board
+  // points are read as passes, so the manifest's count of moves holds.
+  const auto moves = static_cast<std::size_t>(
+      std::count_if(record.lineRecords.begin(), record.lineRecords.end(), [](auto* r) { return r->hasMove(); }));
+  if (countMoves && moves != row.mainlineMoves)
+    return std::to_string(moves) + " moves, manifest " + std::to_string(row.mainlineMoves);
   if (readSgf(again, writeSgf(record), options) != kReadOk) return "the written text does not read";
   std::string diff = testing::treeDifference(record.root, again.root);
   if (diff.empty() && testing::headerText(again) != testing::headerText(record)) diff = "header";

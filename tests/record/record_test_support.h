@@ -15,8 +15,6 @@
 
 namespace mokuza::testing {
 
-inline int pointAt(int x, int y, int n = 19) { return x + y * n; }
-
 inline void readInto(GameRecord& record, std::u16string_view text, ReadOptions options = {}) {
   ASSERT_EQ(readSgf(record, text, options), kReadOk) << utf16ToUtf8(text);
 }
