@@ -1,6 +1,6 @@
 // The .gpl file: round trips, the differential blocks, empty values, paths
 // relative to the playlist and found again when things moved, the moved-file
-// table, the alternative keys, dates, column layout and alias groups.
+// table, the alternative keys, dates and alias groups.
 
 #include <gtest/gtest.h>
 
@@ -88,13 +88,6 @@ TEST_F(PlaylistFile, ABlockWritesOnlyTheFieldsThatChanged) {
        {u"<sgf_folder>", u"<sgf_file>", u"<auto_speed>", u"<bname>", u"<wname>", u"<Regist_date>"})
     counts += std::to_string(count(out, tag));
   EXPECT_EQ(counts, "131221");
-
-  // Only the second game's transparency differs: it is written there and back
-  // to the old value in the third.
-  playlist.entries[1].intFields[u"黒石透明度"] = 90;
-  const std::u16string changed = text();
-  EXPECT_EQ(count(changed, u"<black_transparency>"), 3u);
-  EXPECT_NE(changed.find(u"<black_transparency>\n90"), std::u16string::npos);
 }
 
 TEST_F(PlaylistFile, LineBreaksAndTagOpenersInValuesCannotBreakTheFile) {
@@ -177,20 +170,9 @@ TEST_F(PlaylistFile, BackslashesSeparateFoldersInEveryStoredPath) {
 
 TEST_F(PlaylistFile, MovedFileRecordsFollowLaterMovesAndDropTheUseless) {
   std::vector<MovedFile> records = parseMovedFiles(u"$a>b|$same>same|$b>c|$c>d|<tags>");
-  ASSERT_EQ(records.size(), 3u);
   followMovedFiles(records);
-  EXPECT_EQ(records[0].newPath + records[1].newPath + records[2].newPath, u"ddd");
-  EXPECT_TRUE(parseMovedFiles(u"<playlist_name>").empty());
+  EXPECT_EQ(records, (std::vector<MovedFile>{{u"a", u"d"}, {u"b", u"d"}, {u"c", u"d"}}));
   EXPECT_EQ(formatMovedFiles({{u"a<b", u"c"}, {u"d", u"e|f"}, {u"g", u"h"}}), u"$g>h|\n") << "what cannot be read back";
-}
-
-TEST_F(PlaylistFile, RelativePathsOfTheWriterResolveToTheSameFolder) {
-  EXPECT_EQ(relativePath(u"/a/b/games/", u"/a/b/lists/"), u"../games");
-  EXPECT_EQ(relativePath(u"/a/b/lists/", u"/a/b/lists/"), u"");
-  EXPECT_EQ(relativePath(u"/a/b/lists/sub/", u"/a/b/lists"), u"sub");
-  EXPECT_EQ(relativePath(u"/x/y/", u"/a/b/"), u"../../x/y");
-  EXPECT_EQ(relativePath(u"gra\\stone\\", u"/a/"), u"gra/stone");
-  EXPECT_EQ(normalisedPath(joinPath(u"/a/b/lists/", relativePath(u"/x/y", u"/a/b/lists/"))), u"/x/y");
 }
 
 TEST_F(PlaylistFile, AlternativeKeysDatesAndNumbersAreReadAsTheirFields) {
@@ -208,17 +190,6 @@ TEST_F(PlaylistFile, AlternativeKeysDatesAndNumbersAreReadAsTheirFields) {
   EXPECT_EQ(entry.figureEnds[7], 77u);
 }
 
-TEST_F(PlaylistFile, FieldsCarryOverFromGameToGame) {
-  const std::u16string source =
-      u"<position>\n2\n<Game.1>\n<sgf_folder>\n/g\n<sgf_file>\na.sgf\n<bname>\nAnn\n<margin_x>\n5\n"
-      u"<Game.2>\n<sgf_file>\nb.sgf\n<Game.end>\n";
-  const PlaylistReadResult result = parse(source);
-  ASSERT_EQ(result.entries.size(), 2u);
-  EXPECT_EQ(fieldsOf(result.entries[1], {kSgfFileLabel, u"黒対局者", u"碁盤Ｘ"}), "/g/b.sgf|Ann|5");
-  EXPECT_EQ(result.shownIndex, 2);
-  EXPECT_FALSE(result.columns) << "no listitem block: the window takes its default columns";
-}
-
 TEST_F(PlaylistFile, AliasGroupsKeepTheirOwnNamesAndOnlyGroupsOfTwoAreWritten) {
   PlaylistContext ctx = context();
   ASSERT_EQ(AddGames(ctx, paths({game("a.sgf")})), ListOutcome::Done);
@@ -227,11 +198,6 @@ TEST_F(PlaylistFile, AliasGroupsKeepTheirOwnNamesAndOnlyGroupsOfTwoAreWritten) {
   EXPECT_EQ(out.find(u"Lonely"), std::u16string::npos);
   EXPECT_EQ(out.find(u"B4"), std::u16string::npos) << "names stop at the first empty one";
   EXPECT_NE(out.find(u"\n<plyrn2-1>\nB2"), std::u16string::npos);
-  WritePlaylist(playlist, {home, 0});
-  const Playlist read = readBack(playlist.path);
-  ASSERT_EQ(read.aliasGroups.size(), 2u);
-  EXPECT_EQ(read.aliasGroups[0].names, (std::vector<std::u16string>{u"A1", u"A2"}));
-  EXPECT_EQ(read.aliasGroups[1].names, (std::vector<std::u16string>{u"B1", u"B2"}));
 }
 
 TEST_F(PlaylistFile, AnEmptyPlaylistWritesNothingAndAnUnreadableFileChangesNothing) {
