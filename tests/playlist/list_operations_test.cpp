@@ -3,7 +3,6 @@
 // the window and the history show, and undoing them.
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "core/document/game_files.h"
 #include "core/document/undo.h"

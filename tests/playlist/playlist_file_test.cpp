@@ -105,6 +105,8 @@ TEST_F(PlaylistFile, PathsAreRelativeToThePlaylistAndFoundAgainWhenCopiedOrMoved
   ASSERT_EQ(AddGames(ctx, paths({game("games/a.sgf"), game("games/b.sgf")})), ListOutcome::Done);
   const std::u16string out = text();
   EXPECT_NE(out.find(u"<sgf_folder>\n../games\n"), std::u16string::npos) << u8(out);
+  EXPECT_EQ(relativePath(u"/a/b/lists/", u"/a/b/lists/"), u"") << "the playlist's own folder";
+  EXPECT_EQ(relativePath(u"gra\\stone\\", u"/a/"), u"gra/stone") << "a relative path stays relative";
   EXPECT_NE(out.find(u"<before_folderA>\n" + u16(dir / "lists") + u"/\n"), std::u16string::npos);
   WritePlaylist(playlist, {home, 0});
 
