@@ -69,23 +69,13 @@ TEST_F(PlaylistFile, TwoHundredCorpusGamesWithVariedDesignsComeBackIdentical) {
   EXPECT_EQ(playlistFileText(read, {home, 0}), written) << "a second write gives the same text";
 }
 
-TEST_F(PlaylistFile, LineBreaksAndTagOpenersInValuesCannotBreakTheFile) {
+TEST_F(PlaylistFile, ValuesCannotBreakTheFileATextTheNextGameLacksIsWrittenEmptyAnIntegerCarriesOver) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf"), game("b.sgf"), game("x<y/<Game.2>.sgf")})), ListOutcome::Done);
-  playlist.entries[0].textFields[u"ゲームコメント"] = u"line one\r\nline two";
-  playlist.entries[1].textFields[u"黒対局者"] = u"<Game.99>";
-  WritePlaylist(playlist, {home, 0});
-  const Playlist read = readBack(playlist.path);
-  ASSERT_EQ(read.gameCount(), 3);
-  EXPECT_EQ(textField(read.entries[0], u"ゲームコメント"), u"line oneline two");
-  EXPECT_EQ(textField(read.entries[1], u"黒対局者"), u"＜Game.99>") << "a free text keeps the full-width form";
-  EXPECT_EQ(FilePath(read.entries[2], kSgfFileLabel), u16(dir / "x<y" / "<Game.2>.sgf")) << "a path comes back whole";
-}
-
-TEST_F(PlaylistFile, ATextTheNextGameLacksIsWrittenEmptyAnIntegerCarriesOver) {
-  PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A", "B", 3, "GC[final]"), game("b.sgf")})), ListOutcome::Done);
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A", "B", 3, "GC[final]"), game("b.sgf"), game("x<y/<Game.2>.sgf")})),
+            ListOutcome::Done);
   playlist.entries[0].intFields[u"ステータスバー"] = 1;
+  playlist.entries[1].textFields[u"黒対局者"] = u"<Game.99>";
+  playlist.entries[2].textFields[u"ゲームコメント"] = u"line one\r\nline two";
   const std::u16string out = text();
   EXPECT_NE(out.find(u"<game_comment>\n \n"), std::u16string::npos);
   for (const DesignFieldInfo& row : kDesignFields)
@@ -93,11 +83,13 @@ TEST_F(PlaylistFile, ATextTheNextGameLacksIsWrittenEmptyAnIntegerCarriesOver) {
   EXPECT_EQ(out.find(u"<menu_show>"), std::u16string::npos) << "no game has it";
   WritePlaylist(playlist, {home, 0});
   const Playlist read = readBack(playlist.path);
-  EXPECT_EQ(textField(read.entries[0], u"ゲームコメント"), u"final");
-  EXPECT_FALSE(read.entries[1].textFields.contains(u"ゲームコメント"))
-      << "the second game must not inherit the first game's comment";
-  EXPECT_EQ(intField(read.entries[1], u"ステータスバー", 0), 1)
-      << "an integer the game lacks comes from the one before";
+  ASSERT_EQ(read.gameCount(), 3);
+  EXPECT_EQ(fieldsOf(read.entries[0], {u"ゲームコメント", u"ステータスバー"}), "final|1");
+  EXPECT_EQ(fieldsOf(read.entries[1], {u"ゲームコメント", u"黒対局者", u"ステータスバー"}), "|＜Game.99>|1")
+      << "no comment from the game before, a free text in its full-width form, the integer carried over";
+  EXPECT_EQ(fieldsOf(read.entries[2], {u"ゲームコメント", kSgfFileLabel}),
+            "line oneline two|" + (dir / "x<y" / "<Game.2>.sgf").string())
+      << "a path comes back whole";
 }
 
 TEST_F(PlaylistFile, PathsAreRelativeToThePlaylistAndFoundAgainWhenCopiedOrMoved) {
