@@ -1,6 +1,6 @@
-// The .gpl file: round trips, the differential blocks, empty values, paths
-// relative to the playlist and found again when things moved, the moved-file
-// table, the alternative keys, dates, column layout and alias groups.
+// The playlist model and its .gpl file: numbering, round trips, empty values,
+// paths relative to the playlist and found again when things moved, the
+// moved-file table, alternative keys and aliases.
 
 #include <gtest/gtest.h>
 
@@ -29,13 +29,6 @@ class PlaylistFile : public PlaylistTest {
     std::vector<PlaylistEntry> entries;
     for (int record : list.displayOrder) entries.push_back(list.entries[static_cast<std::size_t>(record)]);
     return entries;
-  }
-
-  static std::size_t count(std::u16string_view haystack, std::u16string_view needle) {
-    std::size_t n = 0;
-    for (std::size_t at = haystack.find(needle); at != std::u16string_view::npos; at = haystack.find(needle, at + 1))
-      ++n;
-    return n;
   }
 };
 
@@ -76,44 +69,13 @@ TEST_F(PlaylistFile, TwoHundredCorpusGamesWithVariedDesignsComeBackIdentical) {
   EXPECT_EQ(playlistFileText(read, {home, 0}), written) << "a second write gives the same text";
 }
 
-TEST_F(PlaylistFile, ABlockWritesOnlyTheFieldsThatChanged) {
+TEST_F(PlaylistFile, ValuesCannotBreakTheFileATextTheNextGameLacksIsWrittenEmptyAnIntegerCarriesOver) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(
-      AddGames(ctx, paths({game("g/a.sgf", "Ann", "Bob"), game("g/b.sgf", "Ann", "Cy"), game("g/c.sgf", "Dee", "Cy")})),
-      ListOutcome::Done);
-  // Ann twice, then Dee; Bob, then Cy twice; all three added at the same time.
-  const std::u16string out = text();
-  std::string counts;
-  for (std::u16string_view tag :
-       {u"<sgf_folder>", u"<sgf_file>", u"<auto_speed>", u"<bname>", u"<wname>", u"<Regist_date>"})
-    counts += std::to_string(count(out, tag));
-  EXPECT_EQ(counts, "131221");
-
-  // Only the second game's transparency differs: it is written there and back
-  // to the old value in the third.
-  playlist.entries[1].intFields[u"黒石透明度"] = 90;
-  const std::u16string changed = text();
-  EXPECT_EQ(count(changed, u"<black_transparency>"), 3u);
-  EXPECT_NE(changed.find(u"<black_transparency>\n90"), std::u16string::npos);
-}
-
-TEST_F(PlaylistFile, LineBreaksAndTagOpenersInValuesCannotBreakTheFile) {
-  PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf"), game("b.sgf"), game("x<y/<Game.2>.sgf")})), ListOutcome::Done);
-  playlist.entries[0].textFields[u"ゲームコメント"] = u"line one\r\nline two";
-  playlist.entries[1].textFields[u"黒対局者"] = u"<Game.99>";
-  WritePlaylist(playlist, {home, 0});
-  const Playlist read = readBack(playlist.path);
-  ASSERT_EQ(read.gameCount(), 3);
-  EXPECT_EQ(textField(read.entries[0], u"ゲームコメント"), u"line oneline two");
-  EXPECT_EQ(textField(read.entries[1], u"黒対局者"), u"＜Game.99>") << "a free text keeps the full-width form";
-  EXPECT_EQ(FilePath(read.entries[2], kSgfFileLabel), u16(dir / "x<y" / "<Game.2>.sgf")) << "a path comes back whole";
-}
-
-TEST_F(PlaylistFile, ATextTheNextGameLacksIsWrittenEmptyAnIntegerCarriesOver) {
-  PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A", "B", 3, "GC[final]"), game("b.sgf")})), ListOutcome::Done);
+  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A", "B", 3, "GC[final]"), game("b.sgf"), game("x<y/<Game.2>.sgf")})),
+            ListOutcome::Done);
   playlist.entries[0].intFields[u"ステータスバー"] = 1;
+  playlist.entries[1].textFields[u"黒対局者"] = u"<Game.99>";
+  playlist.entries[2].textFields[u"ゲームコメント"] = u"line one\r\nline two";
   const std::u16string out = text();
   EXPECT_NE(out.find(u"<game_comment>\n \n"), std::u16string::npos);
   for (const DesignFieldInfo& row : kDesignFields)
@@ -121,11 +83,13 @@ TEST_F(PlaylistFile, ATextTheNextGameLacksIsWrittenEmptyAnIntegerCarriesOver) {
   EXPECT_EQ(out.find(u"<menu_show>"), std::u16string::npos) << "no game has it";
   WritePlaylist(playlist, {home, 0});
   const Playlist read = readBack(playlist.path);
-  EXPECT_EQ(textField(read.entries[0], u"ゲームコメント"), u"final");
-  EXPECT_FALSE(read.entries[1].textFields.contains(u"ゲームコメント"))
-      << "the second game must not inherit the first game's comment";
-  EXPECT_EQ(intField(read.entries[1], u"ステータスバー", 0), 1)
-      << "an integer the game lacks comes from the one before";
+  ASSERT_EQ(read.gameCount(), 3);
+  EXPECT_EQ(fieldsOf(read.entries[0], {u"ゲームコメント", u"ステータスバー"}), "final|1");
+  EXPECT_EQ(fieldsOf(read.entries[1], {u"ゲームコメント", u"黒対局者", u"ステータスバー"}), "|＜Game.99>|1")
+      << "no comment from the game before, a free text in its full-width form, the integer carried over";
+  EXPECT_EQ(fieldsOf(read.entries[2], {u"ゲームコメント", kSgfFileLabel}),
+            "line oneline two|" + (dir / "x<y" / "<Game.2>.sgf").string())
+      << "a path comes back whole";
 }
 
 TEST_F(PlaylistFile, PathsAreRelativeToThePlaylistAndFoundAgainWhenCopiedOrMoved) {
@@ -133,6 +97,8 @@ TEST_F(PlaylistFile, PathsAreRelativeToThePlaylistAndFoundAgainWhenCopiedOrMoved
   ASSERT_EQ(AddGames(ctx, paths({game("games/a.sgf"), game("games/b.sgf")})), ListOutcome::Done);
   const std::u16string out = text();
   EXPECT_NE(out.find(u"<sgf_folder>\n../games\n"), std::u16string::npos) << u8(out);
+  EXPECT_EQ(relativePath(u"/a/b/lists/", u"/a/b/lists/"), u"") << "the playlist's own folder";
+  EXPECT_EQ(relativePath(u"gra\\stone\\", u"/a/"), u"gra/stone") << "a relative path stays relative";
   EXPECT_NE(out.find(u"<before_folderA>\n" + u16(dir / "lists") + u"/\n"), std::u16string::npos);
   WritePlaylist(playlist, {home, 0});
 
@@ -177,20 +143,9 @@ TEST_F(PlaylistFile, BackslashesSeparateFoldersInEveryStoredPath) {
 
 TEST_F(PlaylistFile, MovedFileRecordsFollowLaterMovesAndDropTheUseless) {
   std::vector<MovedFile> records = parseMovedFiles(u"$a>b|$same>same|$b>c|$c>d|<tags>");
-  ASSERT_EQ(records.size(), 3u);
   followMovedFiles(records);
-  EXPECT_EQ(records[0].newPath + records[1].newPath + records[2].newPath, u"ddd");
-  EXPECT_TRUE(parseMovedFiles(u"<playlist_name>").empty());
+  EXPECT_EQ(records, (std::vector<MovedFile>{{u"a", u"d"}, {u"b", u"d"}, {u"c", u"d"}}));
   EXPECT_EQ(formatMovedFiles({{u"a<b", u"c"}, {u"d", u"e|f"}, {u"g", u"h"}}), u"$g>h|\n") << "what cannot be read back";
-}
-
-TEST_F(PlaylistFile, RelativePathsOfTheWriterResolveToTheSameFolder) {
-  EXPECT_EQ(relativePath(u"/a/b/games/", u"/a/b/lists/"), u"../games");
-  EXPECT_EQ(relativePath(u"/a/b/lists/", u"/a/b/lists/"), u"");
-  EXPECT_EQ(relativePath(u"/a/b/lists/sub/", u"/a/b/lists"), u"sub");
-  EXPECT_EQ(relativePath(u"/x/y/", u"/a/b/"), u"../../x/y");
-  EXPECT_EQ(relativePath(u"gra\\stone\\", u"/a/"), u"gra/stone");
-  EXPECT_EQ(normalisedPath(joinPath(u"/a/b/lists/", relativePath(u"/x/y", u"/a/b/lists/"))), u"/x/y");
 }
 
 TEST_F(PlaylistFile, AlternativeKeysDatesAndNumbersAreReadAsTheirFields) {
@@ -208,17 +163,6 @@ TEST_F(PlaylistFile, AlternativeKeysDatesAndNumbersAreReadAsTheirFields) {
   EXPECT_EQ(entry.figureEnds[7], 77u);
 }
 
-TEST_F(PlaylistFile, FieldsCarryOverFromGameToGame) {
-  const std::u16string source =
-      u"<position>\n2\n<Game.1>\n<sgf_folder>\n/g\n<sgf_file>\na.sgf\n<bname>\nAnn\n<margin_x>\n5\n"
-      u"<Game.2>\n<sgf_file>\nb.sgf\n<Game.end>\n";
-  const PlaylistReadResult result = parse(source);
-  ASSERT_EQ(result.entries.size(), 2u);
-  EXPECT_EQ(fieldsOf(result.entries[1], {kSgfFileLabel, u"黒対局者", u"碁盤Ｘ"}), "/g/b.sgf|Ann|5");
-  EXPECT_EQ(result.shownIndex, 2);
-  EXPECT_FALSE(result.columns) << "no listitem block: the window takes its default columns";
-}
-
 TEST_F(PlaylistFile, AliasGroupsKeepTheirOwnNamesAndOnlyGroupsOfTwoAreWritten) {
   PlaylistContext ctx = context();
   ASSERT_EQ(AddGames(ctx, paths({game("a.sgf")})), ListOutcome::Done);
@@ -227,11 +171,6 @@ TEST_F(PlaylistFile, AliasGroupsKeepTheirOwnNamesAndOnlyGroupsOfTwoAreWritten) {
   EXPECT_EQ(out.find(u"Lonely"), std::u16string::npos);
   EXPECT_EQ(out.find(u"B4"), std::u16string::npos) << "names stop at the first empty one";
   EXPECT_NE(out.find(u"\n<plyrn2-1>\nB2"), std::u16string::npos);
-  WritePlaylist(playlist, {home, 0});
-  const Playlist read = readBack(playlist.path);
-  ASSERT_EQ(read.aliasGroups.size(), 2u);
-  EXPECT_EQ(read.aliasGroups[0].names, (std::vector<std::u16string>{u"A1", u"A2"}));
-  EXPECT_EQ(read.aliasGroups[1].names, (std::vector<std::u16string>{u"B1", u"B2"}));
 }
 
 TEST_F(PlaylistFile, AnEmptyPlaylistWritesNothingAndAnUnreadableFileChangesNothing) {
@@ -243,6 +182,63 @@ TEST_F(PlaylistFile, AnEmptyPlaylistWritesNothingAndAnUnreadableFileChangesNothi
   PlaylistEntry design = makeInitialDesign();
   EXPECT_EQ(ReadPlaylist(playlist, design, u16(dir / "absent.gpl"), false, services, home), kPlaylistReadEmpty);
   EXPECT_EQ(playlist.gameCount(), 1);
+}
+
+// The model behind the file: numbering and the design a new game takes.
+
+std::u16string path(int k) { return u"/games/g" + asciiToUtf16(std::to_string(k)) + u".sgf"; }
+
+std::vector<int> numbers(const Playlist& playlist) {
+  std::vector<int> list;
+  for (int record : playlist.displayOrder) list.push_back(playlist.entries[static_cast<std::size_t>(record)].number);
+  return list;
+}
+
+Playlist withNumbers(const std::vector<int>& given) {
+  Playlist playlist;
+  for (int number : given) addGameNumbered(playlist, makeInitialDesign(), path(number), u"20240101000000", number);
+  return playlist;
+}
+
+TEST(PlaylistNumbering, ANewGameIsTheLargestPlusOneWhenFixedElseItsPlace) {
+  const struct {
+    std::vector<int> given;
+    bool fixed;
+    std::vector<int> expected;
+  } cases[] = {{{1, 2, 7}, true, {1, 2, 7, 8}}, {{1, 2, 7}, false, {1, 2, 3, 4}}, {{}, true, {0}}, {{}, false, {1}}};
+  for (const auto& c : cases) {
+    Playlist playlist = withNumbers(c.given);
+    AddGame(playlist, makeInitialDesign(), path(8), u"20240101000000", c.fixed);
+    EXPECT_EQ(numbers(playlist), c.expected) << c.fixed << " " << c.given.size();
+  }
+}
+
+TEST(PlaylistRecords, AddedGameCarriesTheDesignButItsOwnFileDatesAndLastMove) {
+  Design shown = makeInitialDesign();
+  shown.intFields[u"黒石透明度"] = 128;
+  shown.intFields[u"棋譜並べ最終手"] = 42;
+  SetFilePath(shown, kSgfFileLabel, u"/shown/game.sgf");
+  shown.textFields[u"黒対局者"] = u"Shown player";
+  Playlist playlist;
+  const int record = AddGame(playlist, shown, u"/games/new.sgf", u"20241205120000", false);
+  const PlaylistEntry& entry = playlist.entries[static_cast<std::size_t>(record)];
+  // Game information comes from the file, not the shown game.
+  EXPECT_EQ(fieldsOf(entry, {u"黒石透明度", u"棋譜並べ最終手", kSgfFileLabel, u"登録日", u"アクセス日", u"黒対局者"}),
+            "128|999|/games/new.sgf|20241205120000|20241205120000|");
+  EXPECT_EQ(FilePath(entry, u"黒石画像"), FilePath(shown, u"黒石画像"));
+}
+
+TEST(PlaylistRecords, InitialDesignResetsTheDesignButKeepsTheGame) {
+  Design shown = makeInitialDesign();
+  shown.intFields[u"碁盤Ｘ"] = 5;
+  shown.intFields[u"手数表示"] = 1;
+  SetFilePath(shown, u"碁盤画像", u"/mine/board.png");
+  SetFilePath(shown, kSgfFileLabel, u"/games/a.sgf");
+  shown.textFields[u"黒対局者"] = u"A";
+  InitialDesign(shown);
+  EXPECT_EQ(intField(shown, u"碁盤Ｘ", 0), -200);
+  EXPECT_FALSE(shown.intFields.contains(u"手数表示"));
+  EXPECT_EQ(fieldsOf(shown, {u"碁盤画像", kSgfFileLabel, u"黒対局者"}), "gra\\goban\\goban.jpg|/games/a.sgf|A");
 }
 
 }  // namespace

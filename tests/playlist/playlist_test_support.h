@@ -97,13 +97,6 @@ class PlaylistTest : public ::testing::Test {
     return parsePlaylistText(source, context);
   }
 
-  // The numbers of the list in display order.
-  std::vector<int> numbers() const {
-    std::vector<int> list;
-    for (int record : playlist.displayOrder) list.push_back(playlist.entries[static_cast<std::size_t>(record)].number);
-    return list;
-  }
-
   // The black players of the list in display order.
   std::vector<std::string> players() const {
     std::vector<std::string> list;

@@ -3,7 +3,6 @@
 // patterns taken from them, and playlists of game files in a private folder.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
