@@ -120,7 +120,7 @@ void PlaylistAdd10000Files(benchmark::State& state) {
     Document doc;
     platform::HeadlessServices services;
     PlaylistContext context{playlist, doc, services, games.folder, {}};
-    benchmark::DoNotOptimize(AddGames(context, games.files));
+    benchmark::DoNotOptimize(addGames(context, games.files));
     if (playlist.gameCount() != kGames) state.SkipWithError("not every game was added");
   }
   state.SetItemsProcessed(state.iterations() * kGames);

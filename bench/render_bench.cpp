@@ -53,9 +53,9 @@ struct RenderSetup {
     state.doc = &doc;
     state.design = &design;
     state.programFolder = folder;
-    state.panelWidth = render::PanelWidth(3);
+    state.panelWidth = render::panelWidth(3);
     const render::WindowLayout window{1920, 1080, state.panelWidth, 0, 1};
-    geometry = render::ComputeBoardGeometry(render::DesignGeometryInputs(design, doc.record().boardSize, window));
+    geometry = render::ComputeBoardGeometry(render::designGeometryInputs(design, doc.record().boardSize, window));
   }
   ~RenderSetup() { fs::remove_all(folder); }
 
@@ -106,10 +106,10 @@ void RenderFadeFrame(benchmark::State& st) {
       st.PauseTiming();
       queues.clear();
       for (int point : {60, 61, 62}) queues.add(point, render::kFadeMoveIn, times);
-      if (middle) render::FadeFrame(queues, window, painter.cleanBoard(), points, setup.geometry);
+      if (middle) render::fadeFrame(queues, window, painter.cleanBoard(), points, setup.geometry);
       st.ResumeTiming();
     }
-    render::FadeFrame(queues, window, painter.cleanBoard(), points, setup.geometry);
+    render::fadeFrame(queues, window, painter.cleanBoard(), points, setup.geometry);
   }
 }
 BENCHMARK(RenderFadeFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

@@ -79,12 +79,12 @@ void runSearch(benchmark::State& state, int move, bool corner, bool warm) {
   naming::MoveClassifier classifier;
   search::MainLineCache warmLines;
   search::SearchContext warmContext{classifier, warmLines, {}};
-  if (warm) search::SearchPlaylist(playlist, pattern, {}, warmContext);
+  if (warm) search::searchPlaylist(playlist, pattern, {}, warmContext);
   int found = 0;
   for (auto _ : state) {
     search::MainLineCache coldLines;
     search::SearchContext coldContext{classifier, coldLines, {}};
-    const auto results = search::SearchPlaylist(playlist, pattern, {}, warm ? warmContext : coldContext);
+    const auto results = search::searchPlaylist(playlist, pattern, {}, warm ? warmContext : coldContext);
     found = results ? results->summary.found : 0;
     benchmark::DoNotOptimize(found);
   }

@@ -100,7 +100,7 @@ int runAutoplay(const Args& args, Streams streams) {
     streams.out << "tick " << tick << " game " << shownGameNumber(playlist) << " move " << move << " wait " << wait
                 << '\n';
   };
-  if (playlistShow) playback::StartPlaylistAutoPlay(pb);
+  if (playlistShow) playback::startPlaylistAutoPlay(pb);
   else playback::ToggleAutoPlay(pb, false);
   const bool started = pb.autoPlay.running();
   for (tick = 1; tick <= options.ticks && pb.autoPlay.running(); ++tick) playback::onPlaybackTimer(pb);

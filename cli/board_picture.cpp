@@ -105,10 +105,10 @@ int composePicture(const PictureOptions& options, const Command& command, Stream
   state.typeface = std::u16string(textField(out.doc.state.gameInfo, kTypefaceLabel));
   state.programFolder = folder;
   const int scale = render::textScale(state);
-  state.panelWidth = render::PanelWidth(scale);
+  state.panelWidth = render::panelWidth(scale);
   render::WindowLayout window{options.width, options.height, state.panelWidth, 0,
                               render::documentOption(state, DocumentOption::LayoutNo)};
-  out.geometry = render::ComputeBoardGeometry(render::DesignGeometryInputs(out.design, n, window));
+  out.geometry = render::ComputeBoardGeometry(render::designGeometryInputs(out.design, n, window));
   out.painter.Repaint(state, out.geometry, QSize(options.width, options.height));
   for (const auto& missing : out.painter.missingImages()) {
     const auto status = platform::checkUserFile(missing, render::kImageFileMax);

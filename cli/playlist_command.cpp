@@ -165,7 +165,7 @@ int runAdd(const Args& args, const std::filesystem::path& home, Streams streams)
   std::vector<std::u16string> games;
   for (std::size_t i = 1; i < files.size(); ++i) games.push_back(utf8ToUtf16(files[i]));
   std::vector<SkippedFile> skipped;
-  const ListOutcome status = AddGames(session.context, games, {}, &skipped);
+  const ListOutcome status = addGames(session.context, games, {}, &skipped);
   for (const SkippedFile& skip : skipped)
     streams.err << "mokuza-cli playlist: skipped " << utf16ToUtf8(skip.path) << ": " << skipText(skip) << '\n';
   if (status == ListOutcome::Refused) return fail(streams, "the playlist is full (10000 games)");
@@ -258,8 +258,8 @@ int runFileCommand(const Args& args, const std::filesystem::path& home, Streams 
   if (!mayWrite(session, file, yes, streams)) return kExitFailure;
   // The window's two questions (history, and the files to touch), answered by --yes.
   session.services.messageAnswers.assign(2, platform::Answer::Ok);
-  const FileMoveOutcome outcome = rename ? RenameFiles(session.context, field->label, utf8ToUtf16(pattern))
-                                         : MoveFiles(session.context, field->label, folderText);
+  const FileMoveOutcome outcome = rename ? renameFiles(session.context, field->label, utf8ToUtf16(pattern))
+                                         : moveFiles(session.context, field->label, folderText);
   for (const PlannedMove& move : outcome.done)
     streams.out << (rename ? "renamed " : "moved ") << utf16ToUtf8(move.oldPath) << " -> " << utf16ToUtf8(move.newPath)
                 << '\n';

@@ -23,7 +23,7 @@ int runRender(const Args& args, Streams streams) {
   if (const int status = composePicture(options, kRenderCommand, streams, *picture); status != kExitOk) return status;
   const QImage& image = picture->painter.picture();
   const platform::FileStatus saved =
-      extension == ".png" ? render::SaveImageFile(output, image.convertToFormat(QImage::Format_RGB32), "png")
+      extension == ".png" ? render::saveImageFile(output, image.convertToFormat(QImage::Format_RGB32), "png")
                           : render::SaveBitmapAsJpeg(output, image);
   if (!saved) {
     streams.err << "mokuza-cli render: " << saved.error << '\n';

@@ -36,7 +36,7 @@ int runScore(const Args& args, Streams streams) {
     }
     MarkDead(counting, doc.board, point);
   }
-  const Score score = ComputeScore(counting, doc.board, ParseKomiTenths(doc.record().header(u"コミ")));
+  const Score score = computeScore(counting, doc.board, parseKomiTenths(doc.record().header(u"コミ")));
   streams.out << utf16ToUtf8(ScoreText(score)) << '\n' << utf16ToUtf8(ShortResult(score)) << '\n';
   return kExitOk;
 }

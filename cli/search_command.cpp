@@ -102,7 +102,7 @@ int runSearch(const Args& args, Streams streams) {
   const auto pattern = search::makePattern(doc.board, *parsed.move, range);
   search::MainLineCache lines;
   search::SearchContext searchContext{doc.classifier, lines, {}};
-  const auto results = search::SearchPlaylist(playlist, pattern, parsed.settings, searchContext);
+  const auto results = search::searchPlaylist(playlist, pattern, parsed.settings, searchContext);
   if (!results) return fail(streams, "the playlist is empty");
   for (const search::GameSearchResult& game : results->games)
     if (game.listed) streams.out << game.number << '\t' << utf16ToUtf8(game.text) << '\n';

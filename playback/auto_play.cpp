@@ -74,7 +74,7 @@ void setOff(Playback& pb) {
   pb.doc.autoPlayRunning = false;
 }
 
-void stopAutoPlay(Playback& pb) {
+void endAutoPlay(Playback& pb) {
   AutoPlayState& s = pb.autoPlay;
   const bool figureRun = s.figureRun();
   setOff(pb);
@@ -133,7 +133,7 @@ void startAutoPlay(Playback& pb, bool keepRunning) {
   // Refused before anything changes, so no command stays greyed.
   if (refusesToStart(pb, r)) {
     if (wasOff) setOff(pb);
-    else stopAutoPlay(pb);
+    else endAutoPlay(pb);
     return;
   }
 
@@ -155,7 +155,7 @@ void startAutoPlay(Playback& pb, bool keepRunning) {
       int number = std::abs(playlist.currentGameIndex);
       if (number == 0 || placeOf(playlist, number - 1) < 0) number = playlist.displayOrder.front() + 1;
       if (OpenPlaylistGame(pb, number, u"") != OpenOutcome::Opened) {
-        stopAutoPlay(pb);
+        endAutoPlay(pb);
         return;
       }
       call(pb.actions.repaint);
@@ -183,7 +183,7 @@ void finishRun(Playback& pb) {
     recordUndo(pb.doc, ladderRunDescription(s.ladderStartMove + 1, pb.doc.currentMove()));
   }
   endShow(pb);
-  if (stepAgain) FigureReplayNext(pb);
+  if (stepAgain) figureReplayNext(pb);
 }
 
 bool isLastPlaylistGame(const Playback& pb) {
@@ -214,9 +214,9 @@ void beginGamePause(Playback& pb) {
 
 // The pause is over: the next game opens.
 void openNextGame(Playback& pb) {
-  if (StepPlaylistGame(pb, 1) != OpenOutcome::Opened) {
+  if (stepPlaylistGame(pb, 1) != OpenOutcome::Opened) {
     // A game that cannot be opened would stop the show on the same spot forever.
-    stopAutoPlay(pb);
+    endAutoPlay(pb);
     return;
   }
   call(pb.actions.refreshPlaylistTitle);
@@ -237,16 +237,16 @@ void endShow(Playback& pb) {
   call(pb.actions.updateCursor);
 }
 
-void StopAutoPlay(Playback& pb) {
-  if (pb.autoPlay.running()) stopAutoPlay(pb);
+void stopAutoPlay(Playback& pb) {
+  if (pb.autoPlay.running()) endAutoPlay(pb);
 }
 
 void ToggleAutoPlay(Playback& pb, bool keepRunning) {
-  if (pb.autoPlay.running() && !keepRunning) stopAutoPlay(pb);
+  if (pb.autoPlay.running() && !keepRunning) endAutoPlay(pb);
   else startAutoPlay(pb, keepRunning);
 }
 
-void StartPlaylistAutoPlay(Playback& pb) {
+void startPlaylistAutoPlay(Playback& pb) {
   if (pb.autoPlay.running()) {
     ToggleAutoPlay(pb, false);
     return;

@@ -96,9 +96,9 @@ void ToggleAutoPlay(Playback& pb, bool keepRunning);
 // Stops auto-play as the stop command does; nothing when it is off. The
 // document's open flows reach it through doc.hooks.stopAutoPlay, which the
 // Playback sets for its lifetime.
-void StopAutoPlay(Playback& pb);
+void stopAutoPlay(Playback& pb);
 // "プレイリスト自動再生": auto-play through the games of the playlist.
-void StartPlaylistAutoPlay(Playback& pb);
+void startPlaylistAutoPlay(Playback& pb);
 // One step of the show.
 void AutoPlayTick(Playback& pb);
 // The window's timer message: counts down the wait after a move (with its

@@ -45,7 +45,7 @@ int previousFigureEnd(const std::vector<int>& ends, int move) {
 
 }  // namespace
 
-void FigureReplayNext(Playback& pb) {
+void figureReplayNext(Playback& pb) {
   AutoPlayState& s = pb.autoPlay;
   Document& doc = pb.doc;
   refreshFigureEnds(pb);
@@ -75,7 +75,7 @@ void FigureReplayNext(Playback& pb) {
   showMove(doc, next);
 }
 
-void FigureReplayPrevious(Playback& pb) {
+void figureReplayPrevious(Playback& pb) {
   AutoPlayState& s = pb.autoPlay;
   refreshFigureEnds(pb);
   const int current = pb.doc.currentMove();
@@ -97,13 +97,13 @@ bool stepsToOtherGame(const Playback& pb, bool forward) {
 
 }  // namespace
 
-void StepForward(Playback& pb) {
+void stepForward(Playback& pb) {
   if (stepsToOtherGame(pb, true)) {
-    StepPlaylistGame(pb, 1);
+    stepPlaylistGame(pb, 1);
     return;
   }
   if (replayModeOn(pb.doc.state.options)) {
-    FigureReplayNext(pb);
+    figureReplayNext(pb);
     return;
   }
   const int next = std::min(pb.doc.currentMove() + 1, showableEnd(pb.doc));
@@ -114,13 +114,13 @@ void StepForward(Playback& pb) {
   if (!pb.live.sounding.empty() && pb.actions.armTimer) pb.actions.armTimer(updateTime(pb.doc));
 }
 
-void StepBackward(Playback& pb) {
+void stepBackward(Playback& pb) {
   if (stepsToOtherGame(pb, false)) {
-    StepPlaylistGame(pb, -1);
+    stepPlaylistGame(pb, -1);
     return;
   }
   if (replayModeOn(pb.doc.state.options)) {
-    FigureReplayPrevious(pb);
+    figureReplayPrevious(pb);
     return;
   }
   showMove(pb.doc, pb.doc.currentMove() - 1);

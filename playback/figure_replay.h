@@ -19,13 +19,13 @@ void refreshFigureEnds(Playback& pb);
 int nextFigureEnd(const std::vector<int>& ends, int move, int lastMove);
 
 // The next-move and previous-move commands in figure replay.
-void FigureReplayNext(Playback& pb);
-void FigureReplayPrevious(Playback& pb);
+void figureReplayNext(Playback& pb);
+void figureReplayPrevious(Playback& pb);
 
 // The next-move and previous-move commands: past the ends of a playlist game
 // (or on a game without moves) they open the neighbouring game; in figure
 // replay they step by figures; otherwise by one move with its sound.
-void StepForward(Playback& pb);
-void StepBackward(Playback& pb);
+void stepForward(Playback& pb);
+void stepBackward(Playback& pb);
 
 }  // namespace mokuza::playback

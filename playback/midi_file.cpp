@@ -161,7 +161,7 @@ void AddNote(MidiFile& file, const std::vector<MoveRecord>& line, std::size_t tr
   file.add(track, end, {static_cast<std::uint8_t>(kNoteOn | channel), note, 0});
 }
 
-void BuildMidiFile(MidiFile& file, const std::vector<MoveRecord>& line, const Board& board) {
+void buildMidiFile(MidiFile& file, const std::vector<MoveRecord>& line, const Board& board) {
   file.clear();
   file.add(0, 0, {kProgramChange, kFirstProgram});
   const int last = std::min(lastReplayablePosition(line.size()), board.history.computed() - 1);

@@ -65,7 +65,7 @@ void AddNote(MidiFile& file, const std::vector<MoveRecord>& line, std::size_t tr
 // The whole game: a first instrument, every move's note on track 0 and the
 // notes of the stones of its figure on tracks 1, 2, ...; `board` holds the
 // positions of the line, which tell what move placed each stone.
-void BuildMidiFile(MidiFile& file, const std::vector<MoveRecord>& line, const Board& board);
+void buildMidiFile(MidiFile& file, const std::vector<MoveRecord>& line, const Board& board);
 
 // The bytes of the file. A delta too large for four bytes is reported on
 // `err` and written as the largest one.

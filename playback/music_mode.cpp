@@ -16,7 +16,7 @@ Playback::Playback(Document& document, Playlist& list, platform::Services& platf
       programFolder(std::move(folder)),
       notes(document, programFolder / kMidiFileName, err) {
   syncMusicMode(*this);
-  doc.hooks.stopAutoPlay = [this] { StopAutoPlay(*this); };
+  doc.hooks.stopAutoPlay = [this] { stopAutoPlay(*this); };
 }
 
 Playback::~Playback() {
@@ -38,7 +38,7 @@ void syncMusicMode(Playback& pb) {
   openMusicOutput(pb.live, pb.services);
 }
 
-void ToggleMusicMode(Playback& pb) {
+void toggleMusicMode(Playback& pb) {
   const bool wasOn = musicModeOn(pb.doc.state.options);
   pb.doc.state.options[DocumentOption::MusicMode] = wasOn ? 0 : 1;
   syncMusicMode(pb);

@@ -14,6 +14,6 @@ void syncMusicMode(Playback& pb);
 // The menu command: switches the mode, replays the game from move 0 (which
 // writes "output.mid" when on), records "棋楽変換〈オン〉" or "棋楽変換〈オフ〉"
 // and saves the settings.
-void ToggleMusicMode(Playback& pb);
+void toggleMusicMode(Playback& pb);
 
 }  // namespace mokuza::playback

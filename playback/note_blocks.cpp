@@ -25,7 +25,7 @@ std::int32_t clampToInt32(std::int64_t v) {
 
 }  // namespace
 
-void FillNoteBlock(std::vector<MoveRecord>& line, int m, const GridGeometry& geo, const PlacedByRow& placedBy,
+void fillNoteBlock(std::vector<MoveRecord>& line, int m, const GridGeometry& geo, const PlacedByRow& placedBy,
                    const NoteInputs& inputs) {
   if (m < 1 || static_cast<std::size_t>(m) >= line.size()) return;
   MoveRecord& record = line[static_cast<std::size_t>(m)];
@@ -78,7 +78,7 @@ void NoteBlockObserver::afterMove(Board& board, std::vector<MoveRecord>& line, i
   inputs.moveFadeTime = designValue(doc_.state.design, DesignField::MoveFadeTime);
   inputs.lightOffTime = designValue(doc_.state.design, DesignField::LightOffTime);
   inputs.panCentre = panCentre;
-  FillNoteBlock(line, move, board.geometry, board.position.boardGrid.placedBy, inputs);
+  fillNoteBlock(line, move, board.geometry, board.position.boardGrid.placedBy, inputs);
 
   // The tree keeps the block too, so that the line and the tree agree.
   GameRecord& record = doc_.record();
@@ -87,7 +87,7 @@ void NoteBlockObserver::afterMove(Board& board, std::vector<MoveRecord>& line, i
 }
 
 void NoteBlockObserver::afterReplay(Board& board, std::vector<MoveRecord>& line) {
-  BuildMidiFile(file_, line, board);
+  buildMidiFile(file_, line, board);
   if (!midiPath_.empty()) WriteMidiFile(file_, midiPath_, err_);
 }
 

@@ -24,7 +24,7 @@ struct NoteInputs {
 // Fills the effective block of move m (m >= 1) of `line` from its requested
 // block, the figure and the point's geometry; `placedBy` is the layer of the
 // position after move m that tells which move placed each stone.
-void FillNoteBlock(std::vector<MoveRecord>& line, int m, const GridGeometry& geo, const PlacedByRow& placedBy,
+void fillNoteBlock(std::vector<MoveRecord>& line, int m, const GridGeometry& geo, const PlacedByRow& placedBy,
                    const NoteInputs& inputs);
 
 // The replay observer of music mode; registered after the move classifier,

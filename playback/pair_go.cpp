@@ -50,7 +50,7 @@ std::u16string pairGoHistoryText(const Playlist& playlist) {
   return selectionText(playlist);
 }
 
-void ApplyPairGoColours(Playback& pb, const PairGoColours& colours) {
+void applyPairGoColours(Playback& pb, const PairGoColours& colours) {
   store(pb.doc.state.design, colours);
   if (PlaylistEntry* entry = shownEntry(pb.playlist)) store(*entry, colours);
   if (pb.actions.repaint) pb.actions.repaint();

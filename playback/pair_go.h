@@ -31,6 +31,6 @@ std::u16string pairGoHistoryText(const Playlist& playlist);
 
 // Writes the colours into the shown design and the shown game's entry,
 // repaints and records "ペア碁カラー設定 %s".
-void ApplyPairGoColours(Playback& pb, const PairGoColours& colours);
+void applyPairGoColours(Playback& pb, const PairGoColours& colours);
 
 }  // namespace mokuza::playback

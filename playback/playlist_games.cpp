@@ -140,7 +140,7 @@ std::int32_t rotationAfterLoop(std::int32_t gobanroll, int direction) {
   return ((gobanroll + direction) % 8 + 8) % 8;
 }
 
-OpenOutcome StepPlaylistGame(Playback& pb, int direction) {
+OpenOutcome stepPlaylistGame(Playback& pb, int direction) {
   Playlist& playlist = pb.playlist;
   const int count = playlist.gameCount();
   if (count < 2) {

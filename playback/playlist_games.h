@@ -23,7 +23,7 @@ OpenOutcome OpenPlaylistGame(Playback& pb, int number, std::u16string_view histo
 // "次の対局を開く" (+1) and "前の対局を開く" (-1): the neighbour in the list,
 // wrapping at both ends; a wrap turns the board once more when the rotation
 // setting rotates at each playlist loop.
-OpenOutcome StepPlaylistGame(Playback& pb, int direction);
+OpenOutcome stepPlaylistGame(Playback& pb, int direction);
 
 // The rotation setting after a playlist loop in `direction`: its choice 0..9
 // steps through the transforms 0..7; other values stay.

@@ -390,13 +390,13 @@ std::vector<PlannedMove> planMoves(const Playlist& playlist, std::u16string_view
   });
 }
 
-FileMoveOutcome RenameFiles(PlaylistContext& context, std::u16string_view fileLabel, std::u16string_view pattern) {
+FileMoveOutcome renameFiles(PlaylistContext& context, std::u16string_view fileLabel, std::u16string_view pattern) {
   const int tagMax = option(context.doc.state.options, DocumentOption::RenameTagMax);
   return run(context, u"名前変更", u"名前変更",
              [&] { return planRenames(context.playlist, fileLabel, pattern, tagMax); });
 }
 
-FileMoveOutcome MoveFiles(PlaylistContext& context, std::u16string_view fileLabel, std::u16string_view folder) {
+FileMoveOutcome moveFiles(PlaylistContext& context, std::u16string_view fileLabel, std::u16string_view folder) {
   return run(context, u"ファイルの移動", u"移動", [&] { return planMoves(context.playlist, fileLabel, folder); });
 }
 

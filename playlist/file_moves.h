@@ -54,7 +54,7 @@ struct FileMoveOutcome {
 // failure part-way keeps what was done, in the files and the playlist alike,
 // and says which. When the playlist cannot be written, the files are put back
 // (ListOutcome::WriteFailed; `done` names any that could not be).
-FileMoveOutcome RenameFiles(PlaylistContext& context, std::u16string_view fileLabel, std::u16string_view pattern);
-FileMoveOutcome MoveFiles(PlaylistContext& context, std::u16string_view fileLabel, std::u16string_view folder);
+FileMoveOutcome renameFiles(PlaylistContext& context, std::u16string_view fileLabel, std::u16string_view pattern);
+FileMoveOutcome moveFiles(PlaylistContext& context, std::u16string_view fileLabel, std::u16string_view folder);
 
 }  // namespace mokuza

@@ -58,7 +58,7 @@ void connectHistoryLog(Document& doc, platform::Services& services, HistoryLog& 
   };
 }
 
-bool ChangeHistoryFolder(Document& doc, platform::Services& services, HistoryLog& log) {
+bool changeHistoryFolder(Document& doc, platform::Services& services, HistoryLog& log) {
   const auto chosen = services.browseFolder(u"履歴フォルダを変更");
   if (!chosen || chosen->empty()) return false;
   recordUndo(doc, u"履歴フォルダを変更：" + pathToText(log.folder) + u" → " + pathToText(*chosen));

@@ -33,7 +33,7 @@ void connectHistoryLog(Document& doc, platform::Services& services, HistoryLog& 
 // "履歴フォルダを変更": a folder browser at the current folder; on a choice the
 // change is recorded (in the old folder's log) and the folder replaced. True
 // when the folder changed, so that the settings are saved.
-bool ChangeHistoryFolder(Document& doc, platform::Services& services, HistoryLog& log);
+bool changeHistoryFolder(Document& doc, platform::Services& services, HistoryLog& log);
 
 // "履歴ファイルを開く" and "履歴フォルダを開く" for this month.
 void openHistoryFile(platform::Services& services, const HistoryLog& log);

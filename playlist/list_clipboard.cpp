@@ -47,7 +47,7 @@ void pasteDesignInto(PlaylistEntry& target, const PlaylistEntry& source) {
 
 }  // namespace
 
-ListOutcome CopyGames(PlaylistContext& context) {
+ListOutcome copyGames(PlaylistContext& context) {
   Playlist& playlist = context.playlist;
   std::vector<int> records;
   for (int record : playlist.list.selected)
@@ -60,7 +60,7 @@ ListOutcome CopyGames(PlaylistContext& context) {
   return copyToClipboard(context);
 }
 
-ListOutcome CopyShownGame(PlaylistContext& context) {
+ListOutcome copyShownGame(PlaylistContext& context) {
   Playlist& playlist = context.playlist;
   storeShownDesign(context);
   playlist.list.copiedGames = {shownDesign(context.doc.state)};
@@ -68,7 +68,7 @@ ListOutcome CopyShownGame(PlaylistContext& context) {
   return copyToClipboard(context);
 }
 
-ListOutcome PasteGames(PlaylistContext& context) {
+ListOutcome pasteGames(PlaylistContext& context) {
   Playlist& playlist = context.playlist;
   PlaylistEntry design = shownDesign(context.doc.state);
   if (ReadPlaylist(playlist, design, u"", true, context.services, context.programFolder) != kPlaylistReadOk ||
@@ -98,7 +98,7 @@ ListOutcome PasteGames(PlaylistContext& context) {
   return commitListChange(context, u"貼り付け" + selectionText(playlist));
 }
 
-ListOutcome PasteDesign(PlaylistContext& context, bool fromShownDesign) {
+ListOutcome pasteDesign(PlaylistContext& context, bool fromShownDesign) {
   Playlist& playlist = context.playlist;
   std::set<int> targets;
   for (int record : playlist.list.selected)
@@ -116,7 +116,7 @@ ListOutcome PasteDesign(PlaylistContext& context, bool fromShownDesign) {
   return commitListChange(context, name + selectionText(playlist));
 }
 
-ListOutcome SwapDesigns(PlaylistContext& context) {
+ListOutcome swapDesigns(PlaylistContext& context) {
   Playlist& playlist = context.playlist;
   const ListState& list = playlist.list;
   if (list.copiedGames.size() != 1 || list.copiedRecords.size() != 1 || list.selected.size() != 1)

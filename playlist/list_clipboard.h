@@ -8,20 +8,20 @@ namespace mokuza {
 
 // "対局をコピー": the selected games, in the order of their entries, become the
 // copied games and go to the clipboard as playlist text.
-ListOutcome CopyGames(PlaylistContext& context);
+ListOutcome copyGames(PlaylistContext& context);
 // "現在の対局をコピー": the shown design as one game.
-ListOutcome CopyShownGame(PlaylistContext& context);
+ListOutcome copyShownGame(PlaylistContext& context);
 
 // "対局を貼り付け": the games of the clipboard's playlist text are inserted
 // after the selection (or at the end) and become the selection.
-ListOutcome PasteGames(PlaylistContext& context);
+ListOutcome pasteGames(PlaylistContext& context);
 
 // "デザインを貼り付け" (from the first copied game) and "現在のデザインを貼り付け"
 // (from the shown design) into every selected game.
-ListOutcome PasteDesign(PlaylistContext& context, bool fromShownDesign);
+ListOutcome pasteDesign(PlaylistContext& context, bool fromShownDesign);
 
 // "デザインを入れ替え": the copied game (still listed) and the one selected game
 // exchange their designs.
-ListOutcome SwapDesigns(PlaylistContext& context);
+ListOutcome swapDesigns(PlaylistContext& context);
 
 }  // namespace mokuza

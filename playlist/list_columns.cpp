@@ -38,14 +38,14 @@ void number(const std::vector<ListColumn*>& columns, int ListColumn::*place) {
 
 }  // namespace
 
-ListOutcome SetColumnWidth(PlaylistContext& context, std::string_view key, int width) {
+ListOutcome setColumnWidth(PlaylistContext& context, std::string_view key, int width) {
   ListColumn* column = findColumn(context.playlist.columns, key);
   if (!column || width < 0 || column->width == width) return ListOutcome::Nothing;
   column->width = width;
   return commitListChange(context, u"リスト幅変更〈" + labelOf(key) + u"〉");
 }
 
-ListOutcome MoveColumn(PlaylistContext& context, std::string_view key, int visiblePlace) {
+ListOutcome moveColumn(PlaylistContext& context, std::string_view key, int visiblePlace) {
   ColumnLayout& layout = context.playlist.columns;
   ListColumn* moved = findColumn(layout, key);
   if (!moved || moved->iorder < 0) return ListOutcome::Nothing;
@@ -68,7 +68,7 @@ ListOutcome MoveColumn(PlaylistContext& context, std::string_view key, int visib
   return commitListChange(context, u"リスト並び変更〈" + labelOf(key) + u"〉");
 }
 
-ListOutcome ToggleColumn(PlaylistContext& context, std::string_view key) {
+ListOutcome toggleColumn(PlaylistContext& context, std::string_view key) {
   ColumnLayout& layout = context.playlist.columns;
   ListColumn* column = findColumn(layout, key);
   const bool hide = column && column->iorder >= 0;

@@ -9,11 +9,11 @@
 namespace mokuza {
 
 // A column's new width: "リスト幅変更〈label〉".
-ListOutcome SetColumnWidth(PlaylistContext& context, std::string_view key, int width);
+ListOutcome setColumnWidth(PlaylistContext& context, std::string_view key, int width);
 // A visible column dragged to another visible place: "リスト並び変更〈label〉".
-ListOutcome MoveColumn(PlaylistContext& context, std::string_view key, int visiblePlace);
+ListOutcome moveColumn(PlaylistContext& context, std::string_view key, int visiblePlace);
 // "リスト項目": hides a visible column or shows a hidden (or new) one at the
 // end: "プレイリスト項目削除 [label]" or "プレイリスト項目追加 [label]".
-ListOutcome ToggleColumn(PlaylistContext& context, std::string_view key);
+ListOutcome toggleColumn(PlaylistContext& context, std::string_view key);
 
 }  // namespace mokuza

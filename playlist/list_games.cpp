@@ -111,7 +111,7 @@ bool readGameInformation(const std::u16string& path, PlaylistEntry& entry) {
   return !readGameInformation(path, entry, scratch);
 }
 
-ListOutcome AddGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
+ListOutcome addGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
                      const std::function<void(int read)>& progress, std::vector<SkippedFile>* skipped) {
   Playlist& playlist = context.playlist;
   const std::u16string capacityText = u"プレイリストは" + decimalText(kPlaylistCapacity) + u"局までです";

@@ -11,7 +11,7 @@
 
 namespace mokuza {
 
-// Why a file given to AddGames was not added.
+// Why a file given to addGames was not added.
 enum class SkipReason {
   NotGameFile,  // no ".sgf" name
   Listed,       // the list has it already
@@ -34,7 +34,7 @@ struct SkippedFile {
 // read first and merged into the playlist's file under its lock, after the
 // file is read again when another program changed it. Reports the count
 // ("%zd個のSGFファイルの追加をおこないました"), or that none qualified.
-ListOutcome AddGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
+ListOutcome addGames(PlaylistContext& context, const std::vector<std::u16string>& paths,
                      const std::function<void(int read)>& progress = {}, std::vector<SkippedFile>* skipped = nullptr);
 
 // Reads a game file's information into an entry: the game-information values

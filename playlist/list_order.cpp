@@ -15,7 +15,7 @@ std::u16string placeText(int place) { return decimalText(place + 1) + kPlaylistU
 
 }  // namespace
 
-ListOutcome DeleteGames(PlaylistContext& context) {
+ListOutcome deleteGames(PlaylistContext& context) {
   Playlist& playlist = context.playlist;
   const std::vector<int> places = selectedPlaces(playlist);
   if (places.empty()) return ListOutcome::Nothing;
@@ -75,7 +75,7 @@ std::vector<int> orderAfterMove(const std::vector<int>& order, const std::vector
   return moved;
 }
 
-ListOutcome MoveSelectedRows(PlaylistContext& context, int step) {
+ListOutcome moveSelectedRows(PlaylistContext& context, int step) {
   Playlist& playlist = context.playlist;
   const std::vector<int> places = selectedPlaces(playlist);
   if (places.empty() || step == 0) return ListOutcome::Nothing;
@@ -93,7 +93,7 @@ ListOutcome MoveSelectedRows(PlaylistContext& context, int step) {
   return commitListChange(context, description + u"]");
 }
 
-ListOutcome SortByColumn(PlaylistContext& context, std::u16string_view label) {
+ListOutcome sortByColumn(PlaylistContext& context, std::u16string_view label) {
   Playlist& playlist = context.playlist;
   if (context.doc.autoPlayRunning || playlist.currentGameIndex <= 0) return ListOutcome::Refused;
   std::stable_sort(playlist.displayOrder.begin(), playlist.displayOrder.end(), [&](int a, int b) {
@@ -104,7 +104,7 @@ ListOutcome SortByColumn(PlaylistContext& context, std::u16string_view label) {
   return commitListChange(context, u"並べ替え〈" + std::u16string(label) + u"〉 " + selectionText(playlist));
 }
 
-void SaveOrder(Playlist& playlist) { playlist.list.savedOrder = playlist.displayOrder; }
+void saveOrder(Playlist& playlist) { playlist.list.savedOrder = playlist.displayOrder; }
 
 bool canRestoreOrder(const Playlist& playlist) {
   const auto& saved = playlist.list.savedOrder;
@@ -115,7 +115,7 @@ bool canRestoreOrder(const Playlist& playlist) {
          std::unordered_set<int>(saved->begin(), saved->end()).size() == saved->size();
 }
 
-ListOutcome RestoreOrder(PlaylistContext& context) {
+ListOutcome restoreOrder(PlaylistContext& context) {
   Playlist& playlist = context.playlist;
   if (!canRestoreOrder(playlist)) return ListOutcome::Refused;
   storeShownDesign(context);

@@ -11,20 +11,20 @@ inline constexpr std::u16string_view kPlaylistListName = u"プレイリスト";
 inline constexpr char16_t kPlaylistUnit = u'局';
 
 // "リストから削除": the selected games leave the list (not every game).
-ListOutcome DeleteGames(PlaylistContext& context);
+ListOutcome deleteGames(PlaylistContext& context);
 
 // The buttons under the list: every selected row moves `step` places
 // (negative is up), runs keeping their order, stopping at the ends.
-ListOutcome MoveSelectedRows(PlaylistContext& context, int step);
+ListOutcome moveSelectedRows(PlaylistContext& context, int step);
 // The new order for such a move, without changing anything.
 std::vector<int> orderAfterMove(const std::vector<int>& order, const std::vector<int>& selectedPlaces, int step);
 
 // A click on a column header: a stable sort by that column.
-ListOutcome SortByColumn(PlaylistContext& context, std::u16string_view label);
+ListOutcome sortByColumn(PlaylistContext& context, std::u16string_view label);
 
 // "現在の並び順を保存" and "保存された並び順に戻す".
-void SaveOrder(Playlist& playlist);
+void saveOrder(Playlist& playlist);
 bool canRestoreOrder(const Playlist& playlist);
-ListOutcome RestoreOrder(PlaylistContext& context);
+ListOutcome restoreOrder(PlaylistContext& context);
 
 }  // namespace mokuza

@@ -86,7 +86,7 @@ std::vector<std::array<int, 2>> StarPointCorners(const BoardGeometry& g) {
   return corners;
 }
 
-GridBars ComputeGridBars(const BoardGeometry& g) {
+GridBars computeGridBars(const BoardGeometry& g) {
   GridBars bars;
   bars.thickness = std::min(g.pitch, 160) / 40 + 1;
   bars.offset = g.halfPitch - bars.thickness / 2;

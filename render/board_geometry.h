@@ -60,6 +60,6 @@ struct GridBars {
   int offset = 0;
   int length = 0;
 };
-GridBars ComputeGridBars(const BoardGeometry& g);
+GridBars computeGridBars(const BoardGeometry& g);
 
 }  // namespace mokuza::render

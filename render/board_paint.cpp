@@ -37,7 +37,7 @@ PaintResult BoardPainter::Paint(QImage& window, const RenderState& state, const 
   // Fade frames draw over the picture the window holds; without one at this
   // layout the full repaint comes first.
   if (running.moveWaitTicks > 0 && cacheMatches(state, g, client) && window.size() == client)
-    return PaintFades(window, state, g, running, music);
+    return paintFades(window, state, g, running, music);
 
   PaintResult result;
   result.moveWaitTicks = std::max(running.moveWaitTicks, 0);
@@ -45,11 +45,11 @@ PaintResult BoardPainter::Paint(QImage& window, const RenderState& state, const 
   if (fresh) window = QImage(client, QImage::Format_ARGB32_Premultiplied);
   if (clearFirst || fresh) window.fill(kClientBackground);
   Repaint(state, g, client);
-  if (!state.gameTransition) CopyInto(window, picture_);
+  if (!state.gameTransition) copyInto(window, picture_);
   return result;
 }
 
-PaintResult BoardPainter::PaintFades(QImage& window, const RenderState& state, const BoardGeometry& g,
+PaintResult BoardPainter::paintFades(QImage& window, const RenderState& state, const BoardGeometry& g,
                                      const AutoPlayWait& wait, const FadeLayerSound* sound) {
   PaintResult result;
   result.fadeFrame = true;
@@ -63,23 +63,23 @@ PaintResult BoardPainter::PaintFades(QImage& window, const RenderState& state, c
   if (firstFrame || info_.size() != info.size()) {
     info_ = window.copy(info);
     if (firstFrame && moveTextShown(state)) {
-      const QRect band = MoveTextBand(g).intersected(info);
+      const QRect band = moveTextBand(g).intersected(info);
       QPainter painter(&info_);
       painter.translate(-info.topLeft());
       painter.drawImage(band.topLeft(), background_, band);
       painter.setRenderHint(QPainter::TextAntialiasing);
-      PaintMoveText(painter, state, pointCaches_.family, band);
+      paintMoveText(painter, state, pointCaches_.family, band);
     }
   }
 
   --result.moveWaitTicks;
   {
     QPainter painter(&window);
-    painter.setOpacity(FadeAlpha(wait.moveWaitTotal, result.moveWaitTicks) / 255.0);
+    painter.setOpacity(fadeAlpha(wait.moveWaitTotal, result.moveWaitTicks) / 255.0);
     painter.drawImage(info.topLeft(), info_);
   }
   PointPainter points(state, g, stones_, pointCaches_);
-  const bool layersLeft = FadeFrame(fades_, window, cleanBoard_, points, g, sound);
+  const bool layersLeft = fadeFrame(fades_, window, cleanBoard_, points, g, sound);
   result.framesDrawn = 1;
   if (!layersLeft) {
     // Nothing moves any more: the rest of the wait is one timer period.

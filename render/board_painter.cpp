@@ -40,12 +40,12 @@ QColor TerritoryColour(int owner, int tint) {
 }  // namespace
 
 void BoardPainter::rebuild(const RenderState& state, const BoardGeometry& g, QSize client) {
-  images_ = LoadDesignImages(*state.design, state.programFolder);
+  images_ = loadDesignImages(*state.design, state.programFolder);
   stones_ = LoadStoneImages(images_.black, images_.white, g);
-  star_ = PrepareStarImage(images_.star, g);
+  star_ = prepareStarImage(images_.star, g);
   const QSize surface(std::max(client.width(), g.extent), std::max(client.height(), g.extent));
-  background_ = PaintBackground(surface, *state.design, images_.background);
-  cleanBoard_ = PaintCleanBoard(background_, g, *state.design, images_, star_);
+  background_ = paintBackground(surface, *state.design, images_.background);
+  cleanBoard_ = paintCleanBoard(background_, g, *state.design, images_, star_);
   icons_.clear();
   pointCaches_.clear();
   cachedDesign_ = *state.design;
@@ -56,7 +56,7 @@ void BoardPainter::rebuild(const RenderState& state, const BoardGeometry& g, QSi
 }
 
 void BoardPainter::paintPoints(const RenderState& state, const BoardGeometry& g) {
-  CopyInto(board_, cleanBoard_);
+  copyInto(board_, cleanBoard_);
   const int n = g.boardSize;
   PointPainter points(state, g, stones_, pointCaches_);
   const bool counting = state.counting != nullptr && state.counting->countingMode;
@@ -91,17 +91,17 @@ bool BoardPainter::cacheMatches(const RenderState& state, const BoardGeometry& g
 const QImage& BoardPainter::Repaint(const RenderState& state, const BoardGeometry& g, QSize client) {
   if (!cacheMatches(state, g, client)) rebuild(state, g, client);
 
-  CopyInto(picture_, background_);
+  copyInto(picture_, background_);
   pointCaches_.useTypeface(state.typeface);
   const QString family = pointCaches_.family;
   {
     QPainter painter(&picture_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    PaintIconStrip(painter, state, client.width(), icons_);
+    paintIconStrip(painter, state, client.width(), icons_);
     for (std::size_t i = 0; i < iconRects_.size(); ++i) iconRects_[i] = iconRect(state, i, client.width());
     painter.setRenderHint(QPainter::TextAntialiasing);
-    PaintCoordinates(painter, g, designValue(*state.design, DesignField::GobanCoordinate), family, textScale(state));
-    if (searchShown(state)) PaintSearchCaption(painter, *state.search, g, family);
+    paintCoordinates(painter, g, designValue(*state.design, DesignField::GobanCoordinate), family, textScale(state));
+    if (searchShown(state)) paintSearchCaption(painter, *state.search, g, family);
     else if (switchOn(state.doc->globalOptions, GlobalOption::MoveInfo)) PaintMoveList(painter, state, g, family);
     paintPoints(state, g);
     painter.drawImage(g.boardLeft, g.boardTop, board_);

@@ -55,7 +55,7 @@ class BoardPainter {
   // info area, which then blends onto the window as the wait passes, and
   // the fade layers advance. Returns after one frame: the period of the
   // timer paces the frames, so the window never blocks.
-  PaintResult PaintFades(QImage& window, const RenderState& state, const BoardGeometry& geometry,
+  PaintResult paintFades(QImage& window, const RenderState& state, const BoardGeometry& geometry,
                          const AutoPlayWait& wait, const FadeLayerSound* sound = nullptr);
 
   // Composes the picture of a client area of `client` size.

@@ -23,7 +23,7 @@ QImage patternImage(const QImage& star) {
 
 }  // namespace
 
-void CopyInto(QImage& target, const QImage& source) {
+void copyInto(QImage& target, const QImage& source) {
   if (target.size() != source.size() || target.format() != source.format() || !target.isDetached()) {
     target = source.copy();
     return;
@@ -31,7 +31,7 @@ void CopyInto(QImage& target, const QImage& source) {
   std::memcpy(target.bits(), source.constBits(), static_cast<std::size_t>(source.sizeInBytes()));
 }
 
-QImage PaintBackground(QSize client, const Design& design, const QImage& image) {
+QImage paintBackground(QSize client, const Design& design, const QImage& image) {
   QImage surface(client, QImage::Format_ARGB32_Premultiplied);
   surface.fill(kClientBackground);
   const int mode = designValue(design, DesignField::BackgroundExistence);
@@ -57,7 +57,7 @@ QImage PaintBackground(QSize client, const Design& design, const QImage& image) 
   return surface;
 }
 
-QImage PrepareStarImage(const QImage& star, const BoardGeometry& g) {
+QImage prepareStarImage(const QImage& star, const BoardGeometry& g) {
   const int s = std::max(g.starSize, 1);
   QImage prepared(s, s, QImage::Format_ARGB32);
   if (star.isNull()) {
@@ -72,7 +72,7 @@ QImage PrepareStarImage(const QImage& star, const BoardGeometry& g) {
   return prepared.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-QImage PaintCleanBoard(const QImage& background, const BoardGeometry& g, const Design& design,
+QImage paintCleanBoard(const QImage& background, const BoardGeometry& g, const Design& design,
                        const DesignImages& images, const QImage& preparedStar) {
   const int e = g.extent;
   QImage board = background.copy(g.boardLeft, g.boardTop, e, e);
@@ -87,7 +87,7 @@ QImage PaintCleanBoard(const QImage& background, const BoardGeometry& g, const D
     painter.setOpacity(1);
   }
 
-  const GridBars bars = ComputeGridBars(g);
+  const GridBars bars = computeGridBars(g);
   QRegion grid;
   for (int i = 0; i < g.boardSize; ++i) {
     grid += QRect(bars.offset, i * g.pitch + bars.offset, bars.length, bars.thickness);

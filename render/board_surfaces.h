@@ -19,18 +19,18 @@ inline const QColor kPlainBoardColour{219, 182, 112};
 
 // Copies `source` into the buffer `target` already has when it fits and
 // nobody else holds it, so a repaint touches no fresh memory.
-void CopyInto(QImage& target, const QImage& source);
+void copyInto(QImage& target, const QImage& source);
 
 // Background modes 0 (plain colour), 1 (image covering the client area,
 // centred) and 2 (image fitted to the height, placed by "背景Ｘ"/"背景Ｙ").
-QImage PaintBackground(QSize client, const Design& design, const QImage& image);
+QImage paintBackground(QSize client, const Design& design, const QImage& image);
 
 // The star image scaled to the star size and softened into a disc.
-QImage PrepareStarImage(const QImage& star, const BoardGeometry& g);
+QImage prepareStarImage(const QImage& star, const BoardGeometry& g);
 
 // The board square cut from the background with the board image, the grid
 // through its clip and the star points on it.
-QImage PaintCleanBoard(const QImage& background, const BoardGeometry& g, const Design& design,
+QImage paintCleanBoard(const QImage& background, const BoardGeometry& g, const Design& design,
                        const DesignImages& images, const QImage& preparedStar);
 
 }  // namespace mokuza::render

@@ -5,7 +5,7 @@
 
 namespace mokuza::render {
 
-ColourMatrix TintMatrix(int value, double brightness) {
+ColourMatrix tintMatrix(int value, double brightness) {
   struct Offsets {
     float r, g, b;
   };
@@ -26,7 +26,7 @@ ColourMatrix TintMatrix(int value, double brightness) {
   return m;
 }
 
-double BrightFactor(double brightness) { return 1.1 + 76.8 / (std::clamp(brightness, 0.0, 255.0) + 128.0); }
+double brightFactor(double brightness) { return 1.1 + 76.8 / (std::clamp(brightness, 0.0, 255.0) + 128.0); }
 
 void scaleColour(ColourMatrix& m, float r, float g, float b) {
   m[0][0] *= r;
@@ -53,7 +53,7 @@ void applyColourMatrix(const ColourMatrix& m, std::uint32_t* pixels, std::size_t
   for (std::size_t i = 0; i < count; ++i) pixels[i] = applyColourMatrix(m, pixels[i]);
 }
 
-int PairGoPlayer(int colour, int move, int change) {
+int pairGoPlayer(int colour, int move, int change) {
   change = std::max(change, 1);
   int k = std::max(move, 0) % (4 * change);
   if (k == 0) k = 4 * change;
@@ -61,7 +61,7 @@ int PairGoPlayer(int colour, int move, int change) {
   return member * 2 + (colour < 0 ? 1 : 0);
 }
 
-int PairGoDigit(int value, int player) {
+int pairGoDigit(int value, int player) {
   static constexpr std::array<int, 4> kPlace{1, 10, 100, 1000};
   return std::abs(value) / kPlace[static_cast<std::size_t>(std::clamp(player, 0, 3))] % 10;
 }

@@ -26,10 +26,10 @@ constexpr ColourMatrix kLastTextLight{
 
 // The stone tint of value 0..5 for an image of mean channel value
 // `brightness` (0..255): darker images are tinted more. Other values tint nothing.
-ColourMatrix TintMatrix(int value, double brightness);
+ColourMatrix tintMatrix(int value, double brightness);
 
 // How much the last move's stone is brightened.
-double BrightFactor(double brightness);
+double brightFactor(double brightness);
 
 // Multiplies the R, G and B diagonal entries.
 void scaleColour(ColourMatrix& m, float r, float g, float b);
@@ -41,8 +41,8 @@ void applyColourMatrix(const ColourMatrix& m, std::uint32_t* pixels, std::size_t
 
 // Pair go: the four players are black and white of the first pair member
 // (0, 1) and of the second (2, 3). The move that placed a stone decides.
-int PairGoPlayer(int colour, int move, int change);
+int pairGoPlayer(int colour, int move, int change);
 // The tint digit of a player in "ペア碁着手" or "ペア碁最終着手".
-int PairGoDigit(int value, int player);
+int pairGoDigit(int value, int player);
 
 }  // namespace mokuza::render

@@ -11,7 +11,7 @@ QString label(int style, int index, bool rows, int n) {
 
 }  // namespace
 
-void PaintCoordinates(QPainter& painter, const BoardGeometry& g, int style, const QString& family, int textScale) {
+void paintCoordinates(QPainter& painter, const BoardGeometry& g, int style, const QString& family, int textScale) {
   if (style < 1 || style > 3) return;
   QFont font(family);
   font.setPixelSize(std::max(g.halfPitch, 1));

@@ -22,7 +22,7 @@ QImage loadImageFile(const std::filesystem::path& path) {
   return read ? decodeImage(read.bytes) : QImage();
 }
 
-DesignImages LoadDesignImages(const Design& design, const std::filesystem::path& programFolder) {
+DesignImages loadDesignImages(const Design& design, const std::filesystem::path& programFolder) {
   DesignImages images;
   auto load = [&](FileField field, QImage& into) {
     const std::filesystem::path path = designFilePath(design, field, programFolder);

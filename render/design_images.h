@@ -23,7 +23,7 @@ struct DesignImages {
 };
 
 // Reads the images (as ARGB32). The background is read only when it is shown.
-DesignImages LoadDesignImages(const Design& design, const std::filesystem::path& programFolder);
+DesignImages loadDesignImages(const Design& design, const std::filesystem::path& programFolder);
 
 // The largest image file a design may name.
 constexpr std::uintmax_t kImageFileMax = std::uintmax_t{64} << 20;

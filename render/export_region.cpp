@@ -5,7 +5,7 @@
 
 namespace mokuza::render {
 
-PixelRect ExportRegion(const ExportCut& cut, const BoardGeometry& g) {
+PixelRect exportRegion(const ExportCut& cut, const BoardGeometry& g) {
   const int n = g.boardSize, p = g.pitch;
   switch (cut.choice) {
     case kOutputNone:

@@ -38,6 +38,6 @@ struct ExportCut {
 // The rectangle of the composed picture the JPEG holds; empty for the stone
 // choices and "なし". The lower-left cuts keep their own rule in the range
 // tool too, for size and origin alike.
-PixelRect ExportRegion(const ExportCut& cut, const BoardGeometry& g);
+PixelRect exportRegion(const ExportCut& cut, const BoardGeometry& g);
 
 }  // namespace mokuza::render

@@ -43,7 +43,7 @@ void layFinishedLayers(FadePoint& fade, int pitch) {
 
 }  // namespace
 
-bool FadeFrame(FadeQueues& queues, QImage& window, const QImage& cleanBoard, PointPainter& points,
+bool fadeFrame(FadeQueues& queues, QImage& window, const QImage& cleanBoard, PointPainter& points,
                const BoardGeometry& g, const FadeLayerSound* sound) {
   const bool sounding = sound != nullptr && sound->advanced;
   const int p = g.pitch, n = g.boardSize;
@@ -71,7 +71,7 @@ bool FadeFrame(FadeQueues& queues, QImage& window, const QImage& cleanBoard, Poi
         it->remaining = std::max(it->remaining - 1, 0);
         finishing = finishing || it->remaining == 0;
         if (sounding) sound->advanced(point, *it);
-        painter.setOpacity(FadeLayerAlpha(*it) / 255.0);
+        painter.setOpacity(fadeLayerAlpha(*it) / 255.0);
         painter.drawImage(0, 0, wrapCell(it->cell, p));
       }
     }
@@ -82,16 +82,16 @@ bool FadeFrame(FadeQueues& queues, QImage& window, const QImage& cleanBoard, Poi
   return !queues.empty();
 }
 
-int CrossFadeAlpha(int counter) { return ((256 - counter) % 256 + 256) % 256; }
+int crossFadeAlpha(int counter) { return ((256 - counter) % 256 + 256) % 256; }
 
-int CrossFadeStep(QImage& window, const QImage& picture, int counter) {
+int crossFadeStep(QImage& window, const QImage& picture, int counter) {
   QPainter painter(&window);
   if (counter <= 0) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(0, 0, picture);
     return 0;
   }
-  painter.setOpacity(CrossFadeAlpha(counter) / 255.0);
+  painter.setOpacity(crossFadeAlpha(counter) / 255.0);
   painter.drawImage(0, 0, picture);
   return std::max(counter - 5, 0);
 }

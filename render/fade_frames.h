@@ -16,15 +16,15 @@ namespace mokuza::render {
 // clean board cell with its point drawn in the layer's kind. `sound` (music mode
 // only) hears of every layer that advances and of every layer removed.
 // Returns whether any queue is left.
-bool FadeFrame(FadeQueues& queues, QImage& window, const QImage& cleanBoard, PointPainter& points,
+bool fadeFrame(FadeQueues& queues, QImage& window, const QImage& cleanBoard, PointPainter& points,
                const BoardGeometry& g, const FadeLayerSound* sound = nullptr);
 
 // The constant alpha of a cross-fade step while the counter runs down from 255.
-int CrossFadeAlpha(int counter);
+int crossFadeAlpha(int counter);
 
 // One step of the cross-fade: the new picture is blended over what the
 // window holds; at a counter of 0 or less it is copied whole. Returns the
 // next counter (5 less, not below 0).
-int CrossFadeStep(QImage& window, const QImage& picture, int counter);
+int crossFadeStep(QImage& window, const QImage& picture, int counter);
 
 }  // namespace mokuza::render

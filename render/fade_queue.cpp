@@ -4,29 +4,29 @@
 
 namespace mokuza::render {
 
-int FadeFrameCount(int milliseconds, int updateTime) { return std::max(1, milliseconds / std::max(updateTime, 1)); }
+int fadeFrameCount(int milliseconds, int updateTime) { return std::max(1, milliseconds / std::max(updateTime, 1)); }
 
-int FadeFramesForKind(int kind, const FadeTimes& times) {
+int fadeFramesForKind(int kind, const FadeTimes& times) {
   switch (kind) {
-    case kFadeCaptureOut: return FadeFrameCount(times.captureFade, times.updateTime);
-    case kFadeChange: return FadeFrameCount(times.changeFade, times.updateTime);
-    case kFadeCaptureHalf: return std::max(1, FadeFrameCount(times.captureFade, times.updateTime) / 2);
-    default: return FadeFrameCount(times.moveFade, times.updateTime);
+    case kFadeCaptureOut: return fadeFrameCount(times.captureFade, times.updateTime);
+    case kFadeChange: return fadeFrameCount(times.changeFade, times.updateTime);
+    case kFadeCaptureHalf: return std::max(1, fadeFrameCount(times.captureFade, times.updateTime) / 2);
+    default: return fadeFrameCount(times.moveFade, times.updateTime);
   }
 }
 
-int FadeAlpha(int total, int remaining) {
+int fadeAlpha(int total, int remaining) {
   if (remaining <= 0 || total <= 0) return 255;
   const long long passed = static_cast<long long>(total) - remaining;
   return static_cast<int>(std::clamp(passed * 255 / total, 0LL, 255LL));
 }
 
-int FadeLayerAlpha(const FadeLayer& layer) { return FadeAlpha(layer.total, layer.remaining); }
+int fadeLayerAlpha(const FadeLayer& layer) { return fadeAlpha(layer.total, layer.remaining); }
 
 void FadeQueues::add(int point, int kind, const FadeTimes& times) {
   FadeLayer layer;
   layer.kind = kind;
-  layer.total = layer.remaining = FadeFramesForKind(kind, times);
+  layer.total = layer.remaining = fadeFramesForKind(kind, times);
   queues_[point].layers.push_back(std::move(layer));
 }
 

@@ -29,8 +29,8 @@ struct FadeTimes {
 };
 
 // A time in milliseconds as a number of frames, at least 1.
-int FadeFrameCount(int milliseconds, int updateTime);
-int FadeFramesForKind(int kind, const FadeTimes& times);
+int fadeFrameCount(int milliseconds, int updateTime);
+int fadeFramesForKind(int kind, const FadeTimes& times);
 
 struct FadeLayer {
   int kind = kFadeMoveIn;
@@ -43,9 +43,9 @@ struct FadeLayer {
 
 // The constant alpha of a fade with `remaining` of `total` frames left:
 // (total - remaining) x 255 / total, opaque at the end.
-int FadeAlpha(int total, int remaining);
+int fadeAlpha(int total, int remaining);
 // The constant alpha a layer is blended with after its count went down.
-int FadeLayerAlpha(const FadeLayer& layer);
+int fadeLayerAlpha(const FadeLayer& layer);
 
 // The music of the layers in music mode: a layer advanced by one frame, a
 // layer was removed. Unset members do nothing.

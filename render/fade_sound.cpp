@@ -19,7 +19,7 @@ const NoteBlock* placingBlock(const Document& doc, int point) {
 
 }  // namespace
 
-FadeLayerSound LiveFadeSound(playback::LiveNotes& live, platform::Services& services, const Document& doc) {
+FadeLayerSound liveFadeSound(playback::LiveNotes& live, platform::Services& services, const Document& doc) {
   FadeLayerSound sound;
   sound.advanced = [&live, &services, &doc](int point, FadeLayer& layer) {
     const NoteBlock* block = placingBlock(doc, point);

@@ -10,6 +10,6 @@ namespace mokuza::render {
 // A layer's note starts on its first frame (only move layers sound), its
 // expression follows every frame and it ends when the layer goes. The note
 // is that of the move that placed the stone of the layer's point.
-FadeLayerSound LiveFadeSound(playback::LiveNotes& live, platform::Services& services, const Document& doc);
+FadeLayerSound liveFadeSound(playback::LiveNotes& live, platform::Services& services, const Document& doc);
 
 }  // namespace mokuza::render

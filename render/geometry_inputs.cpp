@@ -4,9 +4,9 @@
 
 namespace mokuza::render {
 
-int PanelWidth(int textScale) { return textScale == 2 ? 356 : 162 * textScale; }
+int panelWidth(int textScale) { return textScale == 2 ? 356 : 162 * textScale; }
 
-GeometryInputs DesignGeometryInputs(const Design& design, int boardSize, const WindowLayout& window) {
+GeometryInputs designGeometryInputs(const Design& design, int boardSize, const WindowLayout& window) {
   GeometryInputs in;
   in.clientWidth = window.clientWidth;
   in.clientHeight = window.clientHeight;

@@ -8,7 +8,7 @@
 namespace mokuza::render {
 
 // Width of the side panel at text-size scale s (2..5).
-int PanelWidth(int textScale);
+int panelWidth(int textScale);
 
 struct WindowLayout {
   int clientWidth = 0;
@@ -18,6 +18,6 @@ struct WindowLayout {
   int layoutNo = 1;
 };
 
-GeometryInputs DesignGeometryInputs(const Design& design, int boardSize, const WindowLayout& window);
+GeometryInputs designGeometryInputs(const Design& design, int boardSize, const WindowLayout& window);
 
 }  // namespace mokuza::render

@@ -61,7 +61,7 @@ QRect iconRect(const RenderState& s, std::size_t i, int clientWidth) {
   return {(index < 12 ? index + 3 : index - 12) * size, 0, size, size};
 }
 
-void PaintIconStrip(QPainter& painter, const RenderState& s, int clientWidth,
+void paintIconStrip(QPainter& painter, const RenderState& s, int clientWidth,
                     std::map<std::filesystem::path, QImage>& loaded) {
   if (!s.panelShown) return;
   const bool brightSusu = s.doc->currentMove() > 0 && canStepForward(s);
@@ -75,7 +75,7 @@ void PaintIconStrip(QPainter& painter, const RenderState& s, int clientWidth,
     } else if (brightSusu && std::string_view(kIconNames[i]) == "susu") {
       ColourMatrix m = kIdentityMatrix;
       scaleColour(m, 1.1f, 1.1f, 0.8f);
-      painter.drawImage(rect, TintedImage(it->second, m));
+      painter.drawImage(rect, tintedImage(it->second, m));
     } else {
       painter.drawImage(rect, it->second);
     }

@@ -10,7 +10,7 @@
 
 namespace mokuza::render {
 
-platform::FileStatus SaveImageFile(const std::filesystem::path& path, const QImage& image, const char* format,
+platform::FileStatus saveImageFile(const std::filesystem::path& path, const QImage& image, const char* format,
                                    int quality) {
   // Encoded in memory first: the old file is replaced only by a whole picture.
   QByteArray bytes;
@@ -24,7 +24,7 @@ platform::FileStatus SaveImageFile(const std::filesystem::path& path, const QIma
 }
 
 platform::FileStatus SaveBitmapAsJpeg(const std::filesystem::path& path, const QImage& image) {
-  return SaveImageFile(path, image.convertToFormat(QImage::Format_RGB32), "jpeg", 100);
+  return saveImageFile(path, image.convertToFormat(QImage::Format_RGB32), "jpeg", 100);
 }
 
 namespace {
@@ -53,7 +53,7 @@ platform::FileStatus SaveRoundStonePng(const std::filesystem::path& imageFile, i
     painter.setClipPath(clip);
     painter.drawImage(QRect(0, 0, d, d), source);
   }
-  return SaveImageFile(output, disc, "png");
+  return saveImageFile(output, disc, "png");
 }
 
 ExportedFiles ExportBoardImage(const ExportCut& cut, const QImage& picture, const BoardGeometry& g,
@@ -74,7 +74,7 @@ ExportedFiles ExportBoardImage(const ExportCut& cut, const QImage& picture, cons
     }
     return files;
   }
-  const PixelRect r = ExportRegion(cut, g);
+  const PixelRect r = exportRegion(cut, g);
   if (r.width <= 0 || r.height <= 0) return files;
   // Parts outside the picture (a cut reaching past the window) come out white.
   QImage part(r.width, r.height, QImage::Format_RGB32);

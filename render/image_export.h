@@ -15,7 +15,7 @@ namespace mokuza::render {
 
 // Encodes the image ("png", or "jpeg" at `quality`) and writes the bytes
 // through platform::writeUserFile.
-platform::FileStatus SaveImageFile(const std::filesystem::path& path, const QImage& image, const char* format,
+platform::FileStatus saveImageFile(const std::filesystem::path& path, const QImage& image, const char* format,
                                    int quality = -1);
 
 // Saves as JPEG at quality 100.

@@ -2,7 +2,7 @@
 
 namespace mokuza::render {
 
-bool LastMoveTest(int option, int placingMove, const LastMoveContext& context) {
+bool lastMoveTest(int option, int placingMove, const LastMoveContext& context) {
   int m = 0;
   switch (option) {
     case kLastMoveAllStones: return true;

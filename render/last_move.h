@@ -21,6 +21,6 @@ struct LastMoveContext {
 
 // Whether the stone on a point gets the mark. `placingMove` is the move that
 // last put the stone standing there (negative when none stands there).
-bool LastMoveTest(int option, int placingMove, const LastMoveContext& context);
+bool lastMoveTest(int option, int placingMove, const LastMoveContext& context);
 
 }  // namespace mokuza::render

@@ -60,11 +60,11 @@ void PaintMoveList(QPainter& painter, const RenderState& s, const BoardGeometry&
   painter.restore();
 }
 
-QRect MoveTextBand(const BoardGeometry& g) {
+QRect moveTextBand(const BoardGeometry& g) {
   return QRect(g.infoLeft, g.infoTop, std::min(3 * g.pitch + 4, g.infoWidth), g.infoHeight);
 }
 
-void PaintMoveText(QPainter& painter, const RenderState& s, const QString& family, const QRect& band) {
+void paintMoveText(QPainter& painter, const RenderState& s, const QString& family, const QRect& band) {
   const Document& doc = *s.doc;
   const int m = doc.currentMove();
   const auto& line = doc.record().lineCopy;

@@ -17,23 +17,23 @@ namespace mokuza::render {
 
 // Styles of "碁盤座標": 1 numbers from the top-left, 2 letters A.. with rows
 // counted from the bottom, 3 letters a.. both ways.
-void PaintCoordinates(QPainter& painter, const BoardGeometry& g, int style, const QString& family, int textScale);
+void paintCoordinates(QPainter& painter, const BoardGeometry& g, int style, const QString& family, int textScale);
 
 // The names of the moves up to the current one, three to a row.
 void PaintMoveList(QPainter& painter, const RenderState& s, const BoardGeometry& g, const QString& family);
 
 // The band of the info area that takes the shown move's text while auto-play
 // waits: 3 x pitch + 4 wide, as tall as the info area.
-QRect MoveTextBand(const BoardGeometry& g);
+QRect moveTextBand(const BoardGeometry& g);
 
 inline constexpr int kMoveTextHeight = 50;
 
 // The shown move's entry of the move list ("黒12 ツケ") in the large bold
 // move-text font, from the top-left of `band`, wrapped inside it.
-void PaintMoveText(QPainter& painter, const RenderState& s, const QString& family, const QRect& band);
+void paintMoveText(QPainter& painter, const RenderState& s, const QString& family, const QRect& band);
 
 // The caption of a partial-board search result, in the info area.
-void PaintSearchCaption(QPainter& painter, const SearchDisplay& search, const BoardGeometry& g, const QString& family);
+void paintSearchCaption(QPainter& painter, const SearchDisplay& search, const BoardGeometry& g, const QString& family);
 
 inline constexpr std::array<const char*, 15> kIconNames{"Lmodo", "10modo", "01modo", "01susu", "10susu",
                                                         "Lsusu", "Cmodo",  "Csusu",  "modo",   "susu",
@@ -43,7 +43,7 @@ inline constexpr std::array<const char*, 15> kIconNames{"Lmodo", "10modo", "01mo
 QRect iconRect(const RenderState& s, std::size_t i, int clientWidth);
 
 // Draws the fifteen icons; files already read are kept in `loaded`.
-void PaintIconStrip(QPainter& painter, const RenderState& s, int clientWidth,
+void paintIconStrip(QPainter& painter, const RenderState& s, int clientWidth,
                     std::map<std::filesystem::path, QImage>& loaded);
 
 }  // namespace mokuza::render

@@ -42,17 +42,17 @@ PointPainter::PointPainter(const RenderState& state, const BoardGeometry& geomet
   const Design& d = *s_.design;
   const std::array<int, 2> tint{designValue(d, DesignField::BlackColour), designValue(d, DesignField::WhiteColour)};
   for (std::size_t c = 0; c < 2; ++c) {
-    stoneMatrix_[c] = TintMatrix(tint[c], stones_.brightness[c]);
-    markMatrix_[c] = TintMatrix(tint[1 - c], stones_.brightness[1 - c]);
+    stoneMatrix_[c] = tintMatrix(tint[c], stones_.brightness[c]);
+    markMatrix_[c] = tintMatrix(tint[1 - c], stones_.brightness[1 - c]);
   }
   pairMode_ = designValue(d, DesignField::PairMode) == 1;
   pairChange_ = std::max(designValue(d, DesignField::PairChange), 1);
   for (int player = 0; player < 4; ++player) {
     const std::size_t own = static_cast<std::size_t>(player % 2), other = 1 - own;
     pairStone_[static_cast<std::size_t>(player)] =
-        TintMatrix(PairGoDigit(designValue(d, DesignField::PairColour), player), stones_.brightness[own]);
+        tintMatrix(pairGoDigit(designValue(d, DesignField::PairColour), player), stones_.brightness[own]);
     pairMark_[static_cast<std::size_t>(player)] =
-        TintMatrix(PairGoDigit(designValue(d, DesignField::PairLastColour), player), stones_.brightness[other]);
+        tintMatrix(pairGoDigit(designValue(d, DesignField::PairLastColour), player), stones_.brightness[other]);
   }
   const Document& doc = *s_.doc;
   lastMove_.gameLastMove = std::min(doc.moveCount(), lastShowable());
@@ -113,13 +113,13 @@ PointPainter::Shown PointPainter::shownAt(int point, int kind) const {
 
 ColourMatrix PointPainter::stoneMatrixFor(int colour, int placingMove) const {
   if (pairMode_ && placingMove > 0)
-    return pairStone_[static_cast<std::size_t>(PairGoPlayer(colour, placingMove, pairChange_))];
+    return pairStone_[static_cast<std::size_t>(pairGoPlayer(colour, placingMove, pairChange_))];
   return stoneMatrix_[static_cast<std::size_t>(stoneIndex(colour))];
 }
 
 ColourMatrix PointPainter::markMatrixFor(int colour, int placingMove) const {
   if (pairMode_ && placingMove > 0)
-    return pairMark_[static_cast<std::size_t>(PairGoPlayer(colour, placingMove, pairChange_))];
+    return pairMark_[static_cast<std::size_t>(pairGoPlayer(colour, placingMove, pairChange_))];
   return markMatrix_[static_cast<std::size_t>(stoneIndex(colour))];
 }
 
@@ -133,7 +133,7 @@ const QImage& PointPainter::tinted(int source, int size, const ColourMatrix& m) 
   QImage scaled = base.size() == QSize(size, size)
                       ? base
                       : base.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  return caches_.tinted.emplace(key, TintedImage(scaled, m)).first->second;
+  return caches_.tinted.emplace(key, tintedImage(scaled, m)).first->second;
 }
 
 void PointPainter::PaintPoint(QPainter& painter, int point, int kind) {
@@ -145,9 +145,9 @@ void PointPainter::PaintPoint(QPainter& painter, int point, int kind) {
     const std::size_t idx = static_cast<std::size_t>(stoneIndex(shown.colour));
     const float alpha = static_cast<float>(opacity_[idx] * shown.factor);
     ColourMatrix m = stoneMatrixFor(shown.colour, shown.placingMove);
-    lastMoveStone = shown.placed && LastMoveTest(brightOption_, shown.placingMove, lastMove_);
+    lastMoveStone = shown.placed && lastMoveTest(brightOption_, shown.placingMove, lastMove_);
     if (lastMoveStone || kind >= kPointCaptured) {
-      const auto k = static_cast<float>(BrightFactor(stones_.brightness[idx]) * (kind >= kPointCaptured ? 1.4 : 1.0));
+      const auto k = static_cast<float>(brightFactor(stones_.brightness[idx]) * (kind >= kPointCaptured ? 1.4 : 1.0));
       scaleColour(m, k, k, k);
       if (lastMove_.replayMode && shown.placingMove == figureLastMove_) {
         scaleColour(m, 1.06f, 1, 1);
@@ -161,13 +161,13 @@ void PointPainter::PaintPoint(QPainter& painter, int point, int kind) {
 
     ColourMatrix mark = markMatrixFor(shown.colour, shown.placingMove);
     scaleAlpha(mark, static_cast<float>(opacity_[idx]));
-    if (shown.placed && LastMoveTest(frameOption_, shown.placingMove, lastMove_)) {
+    if (shown.placed && lastMoveTest(frameOption_, shown.placingMove, lastMove_)) {
       const bool thick = shown.placingMove == figureLastMove_;
       painter.drawImage(0, 0, tinted(static_cast<int>(idx) + (thick ? 4 : 2), g_.pitch, mark));
     }
     // The square gives way to a number or label on the stone: both in the
     // middle of the cell would make the text unreadable.
-    if (shown.placed && text.empty() && LastMoveTest(squareOption_, shown.placingMove, lastMove_))
+    if (shown.placed && text.empty() && lastMoveTest(squareOption_, shown.placingMove, lastMove_))
       painter.drawImage(g_.markInset, g_.markInset, tinted(static_cast<int>(1 - idx), g_.markSize, mark));
   }
   if (!text.empty()) drawText(painter, text, shown, lastMoveStone);

@@ -61,7 +61,7 @@ std::vector<std::vector<Run>> captionLines(const SearchDisplay& s) {
 
 }  // namespace
 
-void PaintSearchCaption(QPainter& painter, const SearchDisplay& search, const BoardGeometry& g, const QString& family) {
+void paintSearchCaption(QPainter& painter, const SearchDisplay& search, const BoardGeometry& g, const QString& family) {
   const int h = std::max(g.infoWidth / 36, 10);
   QFont font(family);
   font.setPixelSize(h);

@@ -72,7 +72,7 @@ QImage DrawnStone(int colour, int size) {
 
 }  // namespace
 
-QImage TintedImage(const QImage& image, const ColourMatrix& m) {
+QImage tintedImage(const QImage& image, const ColourMatrix& m) {
   QImage copy = image.convertToFormat(QImage::Format_ARGB32);
   for (int y = 0; y < copy.height(); ++y)
     applyColourMatrix(m, reinterpret_cast<std::uint32_t*>(copy.scanLine(y)), static_cast<std::size_t>(copy.width()));

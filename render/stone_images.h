@@ -22,6 +22,6 @@ struct StoneImages {
 StoneImages LoadStoneImages(const QImage& blackSource, const QImage& whiteSource, const BoardGeometry& g);
 
 // A copy of an ARGB image through a colour matrix, premultiplied for drawing.
-QImage TintedImage(const QImage& image, const ColourMatrix& m);
+QImage tintedImage(const QImage& image, const ColourMatrix& m);
 
 }  // namespace mokuza::render

@@ -81,7 +81,7 @@ int aliasLimit(int renameTagMax) {
   return renameTagMax < 0 ? stored : std::min(renameTagMax, stored);
 }
 
-AliasOutcome AddAliases(Playlist& playlist, std::u16string_view mainName, const std::vector<std::u16string>& names,
+AliasOutcome addAliases(Playlist& playlist, std::u16string_view mainName, const std::vector<std::u16string>& names,
                         int renameTagMax) {
   const std::u16string main = clipName(mainName);
   int group = groupOf(playlist, main);

@@ -42,7 +42,7 @@ struct AliasOutcome {
 // "メインネームは選べません" for the main name itself, "すでに別名を持つ対局者は
 // 選べません" for the main name of another group, and "別名指定は%d名までです"
 // beyond the limit. A name that was another player's alias moves here.
-AliasOutcome AddAliases(Playlist& playlist, std::u16string_view mainName, const std::vector<std::u16string>& names,
+AliasOutcome addAliases(Playlist& playlist, std::u16string_view mainName, const std::vector<std::u16string>& names,
                         int renameTagMax);
 
 }  // namespace mokuza::search

@@ -47,7 +47,7 @@ GameSearchResult searchGame(const PlaylistEntry& entry, int index, const SearchP
 
 }  // namespace
 
-std::optional<SearchResults> SearchPlaylist(const Playlist& playlist, const SearchPattern& pattern,
+std::optional<SearchResults> searchPlaylist(const Playlist& playlist, const SearchPattern& pattern,
                                             const SearchSettings& settings, SearchContext& context) {
   if (playlist.displayOrder.empty() || pattern.patternPoints.empty()) return std::nullopt;
   SearchActiveGuard guard(context.classifier);
@@ -69,11 +69,11 @@ std::optional<SearchResults> SearchPlaylist(const Playlist& playlist, const Sear
   return results;
 }
 
-std::optional<SearchResults> SearchWithAddedMove(const Playlist& playlist, const SearchResults& previous, int point,
+std::optional<SearchResults> searchWithAddedMove(const Playlist& playlist, const SearchResults& previous, int point,
                                                  SearchContext& context) {
   const std::optional<SearchPattern> next = patternWithMove(previous.pattern, point);
   if (!next) return std::nullopt;
-  return SearchPlaylist(playlist, *next, previous.settings, context);
+  return searchPlaylist(playlist, *next, previous.settings, context);
 }
 
 }  // namespace mokuza::search

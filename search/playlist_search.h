@@ -28,13 +28,13 @@ struct SearchContext {
 // also when a game throws. The progress caption is given before each game.
 // Nothing happens, and nothing is returned, for an empty playlist or a
 // pattern without points.
-std::optional<SearchResults> SearchPlaylist(const Playlist& playlist, const SearchPattern& pattern,
+std::optional<SearchResults> searchPlaylist(const Playlist& playlist, const SearchPattern& pattern,
                                             const SearchSettings& settings, SearchContext& context);
 
 // "この手を加えて再検索": the pattern with the next stone on `point`, searched
 // again with the same settings. Nothing when the point cannot take a stone or
 // the playlist is empty.
-std::optional<SearchResults> SearchWithAddedMove(const Playlist& playlist, const SearchResults& previous, int point,
+std::optional<SearchResults> searchWithAddedMove(const Playlist& playlist, const SearchResults& previous, int point,
                                                  SearchContext& context);
 
 }  // namespace mokuza::search

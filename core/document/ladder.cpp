@@ -74,7 +74,7 @@ LadderOutcome ReadLadder(Document& doc, platform::Services& services, RecordPoin
   run.startMove = start;
   run.defender = stone;
   // The history keeps no position past kMaxPositions - 1: a longer run could not be shown.
-  run.points = ReadLadderMoves(board, start, point, stone, kMaxPositions - 1 - start);
+  run.points = readLadderMoves(board, start, point, stone, kMaxPositions - 1 - start);
   if (run.points.empty()) {
     outcome.status = LadderStatus::NothingRead;
     return outcome;

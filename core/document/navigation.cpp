@@ -47,7 +47,7 @@ void showMove(Document& doc, int n) {
   const MoveRecord& shown = rec.lineCopy[static_cast<std::size_t>(n)];
   doc.lastMovePoint = shown.hasMove() ? doc.board.geometry.recordPoint(shown.point) : RecordPoint{};
 
-  RestorePosition(doc.board, n);
+  restorePosition(doc.board, n);
   doc.previousShownPosition = std::move(doc.shownPosition);
   doc.shownPosition = doc.board.position;
   rec.currentMove = n;

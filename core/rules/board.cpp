@@ -182,7 +182,7 @@ std::ptrdiff_t gridRow(const GridGeometry& geo, int y) { return static_cast<std:
 
 }  // namespace
 
-void DerivePlayGrid(Board& board) {
+void derivePlayGrid(Board& board) {
   const GridGeometry& geo = board.geometry;
   const auto& stones = board.position.boardGrid.stones;
   auto& grid = board.position.playGrid;
@@ -191,7 +191,7 @@ void DerivePlayGrid(Board& board) {
 
 void PlayMove(Board& board, RecordPoint u) {
   const GridGeometry& geo = board.geometry;
-  DerivePlayGrid(board);
+  derivePlayGrid(board);
   PositionSlot& slot = board.slot(board.currentPosition);
   slot.capturedByMove.clear();
   if (!geo.isOnBoard(u)) return;
@@ -208,7 +208,7 @@ void PlayMove(Board& board, RecordPoint u) {
   for (int y = 0; y < geo.n; ++y) std::copy_n(grid.begin() + gridRow(geo, y), geo.n, stones.begin() + boardRow(geo, y));
 }
 
-void RestorePosition(Board& board, int m) {
+void restorePosition(Board& board, int m) {
   if (m < 0 || m >= board.history.computed()) return;
   const auto index = static_cast<std::size_t>(m);
   board.position.boardGrid = board.history.boardGrids[index];

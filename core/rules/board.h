@@ -91,8 +91,8 @@ void RemoveChain(Board& board, int g);
 // is complete.
 void PlayMove(Board& board, RecordPoint u);
 // Copies the board grid's stones into the play grid, inside its frame.
-void DerivePlayGrid(Board& board);
+void derivePlayGrid(Board& board);
 // Makes position m current (copies its grids and chains).
-void RestorePosition(Board& board, int m);
+void restorePosition(Board& board, int m);
 
 }  // namespace mokuza

@@ -124,7 +124,7 @@ InfoTexts ComposeInfoText(const Board& board, const GameRecord& record, const Co
   }
 
   if (counting.countingMode) {
-    const Score score = ComputeScore(counting, board, ParseKomiTenths(record.header(u"コミ")));
+    const Score score = computeScore(counting, board, parseKomiTenths(record.header(u"コミ")));
     line += ScoreText(score);
     texts.scoreDialog = ScoreDialogText(score);
     texts.shortResult = ShortResult(score);

@@ -53,7 +53,7 @@ class LadderBoard {
 
 }  // namespace
 
-std::vector<RecordPoint> ReadLadderMoves(const Board& board, int m, RecordPoint point, int defender, int maxMoves) {
+std::vector<RecordPoint> readLadderMoves(const Board& board, int m, RecordPoint point, int defender, int maxMoves) {
   std::vector<RecordPoint> moves;
   const GridGeometry& geo = board.geometry;
   const bool known = m >= 0 && m < board.history.computed() && static_cast<std::size_t>(m) < board.history.slots.size();

@@ -15,6 +15,6 @@ namespace mokuza {
 // is left with one, or when neither or both ataris keep the chase going; the
 // moves read up to then are returned. Empty when nothing can be read. The
 // reading plays on a copy of position m: the board is not touched.
-std::vector<RecordPoint> ReadLadderMoves(const Board& board, int m, RecordPoint point, int defender, int maxMoves);
+std::vector<RecordPoint> readLadderMoves(const Board& board, int m, RecordPoint point, int defender, int maxMoves);
 
 }  // namespace mokuza

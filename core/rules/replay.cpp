@@ -47,10 +47,10 @@ void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::v
   auto& history = board.history;
 
   if (k > 0) {
-    RestorePosition(board, k - 1);
+    restorePosition(board, k - 1);
   } else {
     board.position.boardGrid.clear();
-    DerivePlayGrid(board);  // an empty board in its frame
+    derivePlayGrid(board);  // an empty board in its frame
     board.position.chains.clear();
     history.slots.assign(1, PositionSlot{});
     history.slots[0].chainIds.fill(-1);
@@ -96,7 +96,7 @@ void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::v
   }
   for (ReplayObserver* observer : observers) observer->afterReplay(board, line);
 
-  RestorePosition(board, std::clamp(previous, 0, last));
+  restorePosition(board, std::clamp(previous, 0, last));
 }
 
 }  // namespace mokuza

@@ -147,14 +147,14 @@ void CountRange(CountingState& state, const Board& board) {
   state.range = counts;
 }
 
-int TerritoryOf(const CountingState& state, int colour) {
+int territoryOf(const CountingState& state, int colour) {
   int total = 0;
   for (const Region& region : state.regions)
     if (region.owner == colour) total += region.points.size();
   return total;
 }
 
-Score ComputeScore(const CountingState& state, const Board& board, int komiTenths) {
+Score computeScore(const CountingState& state, const Board& board, int komiTenths) {
   const GridGeometry& geo = board.geometry;
   const PositionSlot& slot = board.slot(board.currentPosition);
   auto prisoners = [&](const std::vector<BorderedPoint>& taken) {
@@ -168,8 +168,8 @@ Score ComputeScore(const CountingState& state, const Board& board, int komiTenth
   score.komiTenths = state.rangeMode ? 0 : komiTenths;
   score.deadBlack = state.deadBlackCount;
   score.deadWhite = state.deadWhiteCount;
-  score.blackTerritory = TerritoryOf(state, kStoneBlack);
-  score.whiteTerritory = TerritoryOf(state, kStoneWhite);
+  score.blackTerritory = territoryOf(state, kStoneBlack);
+  score.whiteTerritory = territoryOf(state, kStoneWhite);
   score.blackPrisoners = prisoners(slot.capturedWhite);
   score.whitePrisoners = prisoners(slot.capturedBlack);
   score.blackTotal = score.blackTerritory + score.blackPrisoners + score.deadWhite;
@@ -179,7 +179,7 @@ Score ComputeScore(const CountingState& state, const Board& board, int komiTenth
   return score;
 }
 
-int ParseKomiTenths(std::u16string_view text) {
+int parseKomiTenths(std::u16string_view text) {
   const auto digitAt = [&](std::size_t i) {
     if (i >= text.size()) return -1;
     if (text[i] >= u'0' && text[i] <= u'9') return text[i] - u'0';

@@ -65,7 +65,7 @@ void CountTerritory(CountingState& state, const Board& board);
 void CountRange(CountingState& state, const Board& board);
 
 // Points of the regions owned by `colour` (+1 or -1), dead stones included.
-int TerritoryOf(const CountingState& state, int colour);
+int territoryOf(const CountingState& state, int colour);
 
 struct Score {
   int blackTerritory = 0;
@@ -85,11 +85,11 @@ struct Score {
 
 // The score of the counted position. A range count takes only the prisoners
 // taken from inside the selection and no komi.
-Score ComputeScore(const CountingState& state, const Board& board, int komiTenths);
+Score computeScore(const CountingState& state, const Board& board, int komiTenths);
 
 // The game-information komi as tenths of a point, truncated, read from its
 // leading number whatever follows ("6.5" and "6.5目" are 65, "6目半" too,
 // "-0.75" is -7); 0 when the text starts with no number.
-int ParseKomiTenths(std::u16string_view text);
+int parseKomiTenths(std::u16string_view text);
 
 }  // namespace mokuza

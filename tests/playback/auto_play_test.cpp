@@ -90,15 +90,15 @@ TEST_F(AutoPlayTest, AFigureRunPlaysOneFigureAndStopsAtItsEnd) {
   doc.state.design.figureEnds = {0, 5, 12, 18};
   loadText(doc, quietGame(20));
   EXPECT_EQ(playback::buildFigureEnds(doc), (std::vector<int>{0, 5, 12, 20}));
-  playback::FigureReplayNext(pb);
+  playback::figureReplayNext(pb);
   EXPECT_EQ(moves, "1") << "the first move shows at once";
   run();
   EXPECT_EQ(moves, "1 2 3 4 5");
   EXPECT_FALSE(pb.autoPlay.running());
-  playback::StepForward(pb);
+  playback::stepForward(pb);
   run();
   EXPECT_EQ(moves, "1 2 3 4 5 6 7 8 9 10 11 12");
-  playback::StepBackward(pb);
+  playback::stepBackward(pb);
   EXPECT_EQ(doc.currentMove(), 5);
 }
 

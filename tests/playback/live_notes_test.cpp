@@ -32,12 +32,12 @@ TEST_F(LiveNotesTest, MusicModeReplaysIntoOutputMidAndOpensTheOutput) {
   loadText(doc, quietGame(3));
   EXPECT_TRUE(fs::exists(folder.path / "output.mid"));
 
-  playback::ToggleMusicMode(pb);
+  playback::toggleMusicMode(pb);
   EXPECT_EQ(doc.observers.size(), 1u);
   EXPECT_EQ(std::pair(services.callsOf("midiReset").size(), services.callsOf("midiClose").size()), std::pair(1ul, 1ul));
   EXPECT_EQ(doc.undoEntries.back().description, u"棋楽変換〈オフ〉");
   fs::remove(folder.path / "output.mid");
-  playback::ToggleMusicMode(pb);
+  playback::toggleMusicMode(pb);
   EXPECT_TRUE(fs::exists(folder.path / "output.mid")) << "switching on replays the game";
 }
 
@@ -53,7 +53,7 @@ TEST_F(LiveNotesTest, AManualStepSoundsTheMoveAndItsFigureUntilTheTimerEndsThem)
     periods.push_back(period);
     return true;
   };
-  playback::StepForward(pb);
+  playback::stepForward(pb);
   EXPECT_EQ(periods, std::vector<int>{10});
   EXPECT_EQ(sent(), (std::vector<Message>{{0x90, note1, 100}, {0x90, note3, 100}}));
   EXPECT_TRUE(services.callsOf("sleepMs").empty()) << "the note never holds the window";

@@ -41,7 +41,7 @@ class NoteBlockTest : public ::testing::Test {
     record.point = static_cast<std::uint16_t>(x + y * 19);
     playback::NoteInputs inputs;
     inputs.figures = &figures;
-    playback::FillNoteBlock(line, m, geo, placedBy, inputs);
+    playback::fillNoteBlock(line, m, geo, placedBy, inputs);
     placedBy[RecordPoint{record.point}] = static_cast<std::int16_t>(m);
     return record.notes[1][kNote];
   }
@@ -97,7 +97,7 @@ TEST_F(MusicReplayTest, MovesGetTheTempoOfTheDisplayTimeAndFigureStonesSoundOnTr
     figure.push_back(static_cast<std::int16_t>(doc.board.geometry.bordered(RecordPoint{line[m].point}).index));
   line[4].setFigureStones(figure);
   playback::MidiFile file;
-  playback::BuildMidiFile(file, line, doc.board);
+  playback::buildMidiFile(file, line, doc.board);
   const SmfResult smf = readSmf(playback::midiFileBytes(file, err));
   ASSERT_TRUE(smf.ok()) << smf.error;
   std::string tracks;  // per track: tempo events | sounding notes; a quarter of 120 ticks lasts 60 / 42 s

@@ -46,7 +46,7 @@ class PlaylistShowTest : public PlaybackTest {
 };
 
 TEST_F(PlaylistShowTest, WithoutLoopingItPausesBetweenGamesAndStopsAfterTheLast) {
-  playback::StartPlaylistAutoPlay(pb);
+  playback::startPlaylistAutoPlay(pb);
   run();
   EXPECT_EQ(shown, "1:1 1:2 1:3 2:1 2:2 2:3 2:4 3:1 3:2");
   EXPECT_FALSE(pb.autoPlay.running() || pb.autoPlay.playlistAutoPlay);
@@ -63,7 +63,7 @@ TEST_F(PlaylistShowTest, WithoutLoopingItPausesBetweenGamesAndStopsAfterTheLast)
 TEST_F(PlaylistShowTest, WithLoopingItWrapsToTheFirstGameAndTurnsTheBoard) {
   for (PlaylistEntry& entry : playlist.entries) setDesignValue(entry, DesignField::LoopTime, 500);
   doc.state.options[DocumentOption::LoadRotation] = 3;
-  playback::StartPlaylistAutoPlay(pb);
+  playback::startPlaylistAutoPlay(pb);
   run(1363);
   EXPECT_TRUE(pb.autoPlay.running());
   // After the last game a pause of auto_speed + |looptime|, then the first game again.
@@ -88,7 +88,7 @@ TEST_F(PlaylistShowTest, WhileAGameFromOutsideIsShownTheListIsReadFromItsFileFir
 TEST_F(PlaylistShowTest, AShowStartedOutsideThePlaylistResumesAtTheEntryLastShownAndAGoneFileStopsIt) {
   fs::remove(folder.path / "g3.sgf");
   playlist.currentGameIndex = -2;
-  playback::StartPlaylistAutoPlay(pb);
+  playback::startPlaylistAutoPlay(pb);
   EXPECT_EQ(playlist.currentGameIndex, 2);
   run();
   EXPECT_EQ(shown, "2:1 2:2 2:3 2:4");
@@ -105,9 +105,9 @@ TEST_F(PlaylistShowTest, NextAndPreviousGameWrapAndStampTheAccessDateAndPairGoCo
   EXPECT_EQ(lastHistory(), u"対局を開く - g3 [No.3] ");
   EXPECT_EQ(playlist.entries[2].textFields[std::u16string(kAccessedLabel)], u"20260528202640");
 
-  ASSERT_EQ(playback::StepPlaylistGame(pb, 1), OpenOutcome::Opened);
+  ASSERT_EQ(playback::stepPlaylistGame(pb, 1), OpenOutcome::Opened);
   EXPECT_EQ(playlist.currentGameIndex, 1);
-  ASSERT_EQ(playback::StepPlaylistGame(pb, -1), OpenOutcome::Opened);
+  ASSERT_EQ(playback::stepPlaylistGame(pb, -1), OpenOutcome::Opened);
   EXPECT_EQ(playlist.currentGameIndex, 3);
   EXPECT_EQ(doc.moveCount(), 2);
   EXPECT_EQ(option(doc.state.options, DocumentOption::LoadRotation), -8) << "rotation off stays off";
@@ -117,7 +117,7 @@ TEST_F(PlaylistShowTest, NextAndPreviousGameWrapAndStampTheAccessDateAndPairGoCo
   colours.change = 2;
   colours.moves = {1, 2, 3, 0};
   colours.lastMoves = {0, 0, 1, 1};
-  playback::ApplyPairGoColours(pb, colours);
+  playback::applyPairGoColours(pb, colours);
   EXPECT_EQ(lastHistory(), u"ペア碁カラー設定  [No.3]");
   EXPECT_EQ(intField(playlist.entries[2], u"ペア碁着手", 0), 321);
   EXPECT_EQ(intField(playlist.entries[2], u"ペア碁最終着手", 0), 1100);

@@ -107,18 +107,18 @@ TEST_F(DamagedPlaylist, AFileReadInPartIsWrittenBackOnlyWhenTheUserAgrees) {
   EXPECT_EQ(playlist.gamesLeftOut, left);
 
   PlaylistContext ctx = context();
-  EXPECT_EQ(AddGames(ctx, paths({game("new.sgf")})), ListOutcome::NotWritten);
+  EXPECT_EQ(addGames(ctx, paths({game("new.sgf")})), ListOutcome::NotWritten);
   EXPECT_EQ(messages().at(0),
             "Mokuza: " + std::to_string(left) + "局を読み込めませんでした。保存すると失われます。保存しますか？");
   EXPECT_EQ(slurp(u8(playlist.path)), whole) << "No writes nothing";
   services.messageAnswers = {platform::Answer::Ok, platform::Answer::No};
   select({1});
-  EXPECT_TRUE(RenameFiles(ctx, kSgfFileLabel, u"<PB>").done.empty());
+  EXPECT_TRUE(renameFiles(ctx, kSgfFileLabel, u"<PB>").done.empty());
   EXPECT_EQ(messages().back(), messages().at(0)) << "asked before any file is renamed";
 
   services.messageAnswers.push_back(platform::Answer::Yes);
   select({1});
-  ASSERT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Done);
+  ASSERT_EQ(moveSelectedRows(ctx, 1), ListOutcome::Done);
   ASSERT_EQ(ReadPlaylist(playlist, design, playlist.path, false, services, home), kPlaylistReadOk);
   EXPECT_EQ(playlist.gameCount(), read + 1) << "the added game has no comment to carry";
   EXPECT_EQ(playlist.gamesLeftOut, 0);

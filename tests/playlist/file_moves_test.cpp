@@ -19,7 +19,7 @@ class FileMoves : public PlaylistTest {
   void SetUp() override {
     PlaylistTest::SetUp();
     PlaylistContext ctx = context();
-    ASSERT_EQ(AddGames(ctx, paths({game("g/one.sgf", "Iyama Yuta", "Cho U", 3, "DT[2024-05-01]"),
+    ASSERT_EQ(addGames(ctx, paths({game("g/one.sgf", "Iyama Yuta", "Cho U", 3, "DT[2024-05-01]"),
                                    game("g/two.sgf", "Shin Jinseo", "Ke Jie", 4, "DT[2024-06-02]"),
                                    game("g/three.sgf", "Iyama Yuta", "Cho U", 5, "DT[2024-05-01]")})),
               ListOutcome::Done);
@@ -60,7 +60,7 @@ TEST_F(FileMoves, RenamingNeverOverwritesAndKeepsPlaylistAndDiskInStep) {
   select({1, 2, 3});
   services.messageAnswers.assign(2, platform::Answer::Ok);
   PlaylistContext ctx = context();
-  const FileMoveOutcome outcome = RenameFiles(ctx, kSgfFileLabel, u"<PB>-<PW>");
+  const FileMoveOutcome outcome = renameFiles(ctx, kSgfFileLabel, u"<PB>-<PW>");
   ASSERT_EQ(outcome.status, ListOutcome::Done);
   EXPECT_EQ(names(dir / "g"), (std::vector<std::string>{"Iyama Yuta-Cho U (2).sgf", "Iyama Yuta-Cho U (3).sgf",
                                                         "Iyama Yuta-Cho U.sgf", "Shin Jinse-Ke Jie.sgf"}));
@@ -115,7 +115,7 @@ TEST_F(FileMoves, WhenThePlaylistCannotBeWrittenTheFilesGoBack) {
   select({1, 2});
   services.messageAnswers.assign(2, platform::Answer::Ok);
   PlaylistContext ctx = context();
-  const FileMoveOutcome outcome = RenameFiles(ctx, kSgfFileLabel, u"<PW>");
+  const FileMoveOutcome outcome = renameFiles(ctx, kSgfFileLabel, u"<PW>");
   EXPECT_EQ(outcome.status, ListOutcome::WriteFailed);
   EXPECT_TRUE(outcome.done.empty());
   EXPECT_EQ(names(dir / "g"), (std::vector<std::string>{"one.sgf", "three.sgf", "two.sgf"}));
@@ -127,13 +127,13 @@ TEST_F(FileMoves, WhenThePlaylistCannotBeWrittenTheFilesGoBack) {
 TEST_F(FileMoves, CancellingEitherQuestionChangesNothingAndTheFirstReturnsEveryTenthTime) {
   select({1});
   PlaylistContext ctx = context();
-  EXPECT_EQ(RenameFiles(ctx, kSgfFileLabel, u"x").status, ListOutcome::Nothing);
+  EXPECT_EQ(renameFiles(ctx, kSgfFileLabel, u"x").status, ListOutcome::Nothing);
   EXPECT_EQ(doc.globalOptions[GlobalOption::FirstConfirmation], 1);
-  EXPECT_EQ(RenameFiles(ctx, kSgfFileLabel, u"x").status, ListOutcome::Nothing)
+  EXPECT_EQ(renameFiles(ctx, kSgfFileLabel, u"x").status, ListOutcome::Nothing)
       << "the files to touch are always shown";
   EXPECT_TRUE(fs::exists(dir / "g" / "one.sgf"));
   services.messageAnswers.push_back(platform::Answer::Ok);
-  ASSERT_EQ(RenameFiles(ctx, kSgfFileLabel, u"x").status, ListOutcome::Done);
+  ASSERT_EQ(renameFiles(ctx, kSgfFileLabel, u"x").status, ListOutcome::Done);
   EXPECT_TRUE(fs::exists(dir / "g" / "x.sgf"));
   EXPECT_EQ(services.callsOf("messageBox").size(), 4u);
 }
@@ -146,7 +146,7 @@ TEST_F(FileMoves, MovingGoesToTheChosenFolderAndUpdatesEveryEntryUsingTheFile) {
   select({2});
   services.messageAnswers.assign(2, platform::Answer::Ok);
   PlaylistContext ctx = context();
-  const FileMoveOutcome outcome = MoveFiles(ctx, kSgfFileLabel, u16(dir / "archive"));
+  const FileMoveOutcome outcome = moveFiles(ctx, kSgfFileLabel, u16(dir / "archive"));
   ASSERT_EQ(outcome.status, ListOutcome::Done);
   EXPECT_EQ(sgfPath(2), (dir / "archive" / "two (2).sgf").string());
   EXPECT_EQ(u8(FilePath(playlist.entries[0], u"黒石画像")), (dir / "archive" / "two (2).sgf").string());
@@ -167,7 +167,7 @@ TEST_F(FileMoves, AFailurePartWayKeepsWhatWasDoneAndSaysSo) {
   select({1, 2});
   services.messageAnswers.assign(2, platform::Answer::Ok);
   PlaylistContext ctx = context();
-  const FileMoveOutcome outcome = RenameFiles(ctx, u"黒石画像", u"<FN>-<PB>x");
+  const FileMoveOutcome outcome = renameFiles(ctx, u"黒石画像", u"<FN>-<PB>x");
   EXPECT_NE(outcome.status, ListOutcome::Done);
   ASSERT_EQ(outcome.done.size(), 1u);
   EXPECT_TRUE(fs::exists(dir / "img" / "a-Iyama Yutax.png") && fs::exists(deep / longName));

@@ -58,10 +58,10 @@ TEST_F(HistoryLogTest, ChangingTheFolderIsLoggedInTheOldOneAndLaterLinesGoToTheN
   connectHistoryLog(doc, services, log);
   recordUndo(doc, u"start");
   const fs::path old = log.folder;
-  EXPECT_FALSE(ChangeHistoryFolder(doc, services, log)) << "a cancelled browser changes nothing";
+  EXPECT_FALSE(changeHistoryFolder(doc, services, log)) << "a cancelled browser changes nothing";
   EXPECT_EQ(log.folder, old);
   services.folderAnswers.push_back(dir / "elsewhere");
-  ASSERT_TRUE(ChangeHistoryFolder(doc, services, log));
+  ASSERT_TRUE(changeHistoryFolder(doc, services, log));
   EXPECT_EQ(log.folder, dir / "elsewhere");
   EXPECT_NE(slurp(old / "2024" / "history - 2024-12.txt")
                 .find("履歴フォルダを変更：" + old.string() + " → " + (dir / "elsewhere").string()),

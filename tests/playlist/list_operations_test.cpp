@@ -25,7 +25,7 @@ class ListOperations : public PlaylistTest {
     std::vector<fs::path> files;
     for (int k = 1; k <= 10; ++k) files.push_back(game("g/" + std::to_string(k) + ".sgf", "P" + std::to_string(k)));
     PlaylistContext ctx = context();
-    ASSERT_EQ(AddGames(ctx, paths(files)), ListOutcome::Done);
+    ASSERT_EQ(addGames(ctx, paths(files)), ListOutcome::Done);
     services.calls.clear();
   }
   std::string trace;
@@ -59,7 +59,7 @@ TEST_F(ListOperations, AddingReadsEachGamesInformationAndNamesEveryFileItSkipped
   std::ofstream(dir / "notes.txt") << "(;B[aa])";
   std::ofstream(dir / "empty.sgf") << "no game here";
   std::vector<SkippedFile> skipped;
-  ASSERT_EQ(AddGames(ctx, paths({a, dir / "notes.txt", dir / "empty.sgf", dir / "absent.sgf", a}), {}, &skipped),
+  ASSERT_EQ(addGames(ctx, paths({a, dir / "notes.txt", dir / "empty.sgf", dir / "absent.sgf", a}), {}, &skipped),
             ListOutcome::Done);
   ASSERT_EQ(skipped.size(), 4u);
   EXPECT_FALSE(skipped[2].error.empty()) << "the reader's reason is kept";
@@ -74,14 +74,14 @@ TEST_F(ListOperations, AddingReadsEachGamesInformationAndNamesEveryFileItSkipped
   EXPECT_EQ(lastHistory(), "対局を追加  [No.1]");
   EXPECT_EQ(messages().back(), "完了: 1個のSGFファイルの追加をおこないました");
 
-  EXPECT_EQ(AddGames(ctx, paths({a})), ListOutcome::Nothing);
+  EXPECT_EQ(addGames(ctx, paths({a})), ListOutcome::Nothing);
   EXPECT_EQ(messages().back(), "エラー: 追加可能なSGFファイルがありませんでした");
   EXPECT_EQ(playlist.gameCount(), 1);
 }
 
 TEST_F(ListOperations, TwoWritersOfOnePlaylistNeverLoseEachOthersGames) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A")})), ListOutcome::Done);
+  ASSERT_EQ(addGames(ctx, paths({game("a.sgf", "A")})), ListOutcome::Done);
   // A second program on the same file.
   Playlist otherList;
   Document otherDoc;
@@ -90,8 +90,8 @@ TEST_F(ListOperations, TwoWritersOfOnePlaylistNeverLoseEachOthersGames) {
   PlaylistContext other{otherList, otherDoc, otherServices, home, {}};
   ASSERT_EQ(openPlaylistFile(other, playlist.path), ListOutcome::Done);
 
-  ASSERT_EQ(AddGames(ctx, paths({game("b.sgf", "B")})), ListOutcome::Done);
-  ASSERT_EQ(AddGames(other, paths({game("c.sgf", "C")})), ListOutcome::Done) << "reads the file again first";
+  ASSERT_EQ(addGames(ctx, paths({game("b.sgf", "B")})), ListOutcome::Done);
+  ASSERT_EQ(addGames(other, paths({game("c.sgf", "C")})), ListOutcome::Done) << "reads the file again first";
   PlaylistEntry design = makeInitialDesign();
   Playlist onDisk;
   ASSERT_EQ(ReadPlaylist(onDisk, design, playlist.path, false, services, home), kPlaylistReadOk);
@@ -99,52 +99,52 @@ TEST_F(ListOperations, TwoWritersOfOnePlaylistNeverLoseEachOthersGames) {
 
   // A change that cannot be merged asks first; No reads the file again.
   select({1});
-  EXPECT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Nothing);
+  EXPECT_EQ(moveSelectedRows(ctx, 1), ListOutcome::Nothing);
   EXPECT_EQ(messages().back(),
             "Mokuza: プレイリスト〈test.gpl〉は読み込んだ後に他のプログラムで変更されています。\n上書きしますか？\n"
             "（いいえ：ファイルを読み直し、この変更は取り消します）");
   EXPECT_EQ(players(), (std::vector<std::string>{"A", "B", "C"}));
   services.messageAnswers.push_back(platform::Answer::Yes);
-  ASSERT_EQ(AddGames(other, paths({game("d.sgf", "D")})), ListOutcome::Done);
+  ASSERT_EQ(addGames(other, paths({game("d.sgf", "D")})), ListOutcome::Done);
   select({1});
-  EXPECT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Done) << "Yes overwrites";
+  EXPECT_EQ(moveSelectedRows(ctx, 1), ListOutcome::Done) << "Yes overwrites";
   EXPECT_EQ(players(), (std::vector<std::string>{"B", "A", "C"}));
 }
 
 TEST_F(ListOperations, MovingDeletingRestoringCopyingAndPastingRows) {
   addTen();
   PlaylistContext ctx = context();
-  SaveOrder(playlist);
+  saveOrder(playlist);
   select({3, 4});
-  step("move 3-4 by 10", MoveSelectedRows(ctx, 10));
-  step("again", MoveSelectedRows(ctx, 1));
+  step("move 3-4 by 10", moveSelectedRows(ctx, 10));
+  step("again", moveSelectedRows(ctx, 1));
   select({2});
-  step("move 2 by -50", MoveSelectedRows(ctx, -50));
-  step("restore", RestoreOrder(ctx));
+  step("move 2 by -50", moveSelectedRows(ctx, -50));
+  step("restore", restoreOrder(ctx));
   select({1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-  step("delete all", DeleteGames(ctx));
+  step("delete all", deleteGames(ctx));
   playlist.currentGameIndex = playlist.displayOrder[3] + 1;
   select({4, 5});
-  step("delete 4-5", DeleteGames(ctx));
+  step("delete 4-5", deleteGames(ctx));
   EXPECT_EQ(textField(playlist.entries[static_cast<std::size_t>(playlist.currentGameIndex - 1)], u"黒対局者"), u"P6");
-  step("restore", RestoreOrder(ctx));
-  SaveOrder(playlist);
-  step("add", AddGames(ctx, paths({game("extra.sgf", "X")})));
-  step("restore", RestoreOrder(ctx));
+  step("restore", restoreOrder(ctx));
+  saveOrder(playlist);
+  step("add", addGames(ctx, paths({game("extra.sgf", "X")})));
+  step("restore", restoreOrder(ctx));
   at(1).intFields[u"碁盤Ｘ"] = 11;
   select({1});
-  step("copy 1", CopyGames(ctx));
+  step("copy 1", copyGames(ctx));
   EXPECT_EQ(services.clipboard.find(u"<position>"), std::u16string::npos) << "only the games";
   select({5});
-  step("swap designs 1 and 5", SwapDesigns(ctx));
+  step("swap designs 1 and 5", swapDesigns(ctx));
   EXPECT_EQ(fieldsOf(at(5), {u"碁盤Ｘ", u"黒対局者"}) + "|" + fieldsOf(at(1), {u"碁盤Ｘ"}), "11|P7|-200");
   select({2});
-  step("paste after 2", PasteGames(ctx));
+  step("paste after 2", pasteGames(ctx));
   select({4});
-  step("swap designs 3 and 4", SwapDesigns(ctx));
+  step("swap designs 3 and 4", swapDesigns(ctx));
   doc.globalOptions[GlobalOption::PlaylistNumberFixed] = 1;
   select({2});
-  step("fixed numbers: move 2 by 1", MoveSelectedRows(ctx, 1));
+  step("fixed numbers: move 2 by 1", moveSelectedRows(ctx, 1));
   EXPECT_EQ(trace,
             R"(move 3-4 by 10: done | P1 P2 P5 P6 P7 P8 P9 P10 P3 P4 | プレイリスト並べ替え [3局目～4局目→9局目～10局目]
 again: nothing | P1 P2 P5 P6 P7 P8 P9 P10 P3 P4 | プレイリスト並べ替え [3局目～4局目→9局目～10局目]
@@ -185,20 +185,20 @@ TEST_F(ListOperations, AGameFromOutsideNeverTakesTheEntryShownBefore) {
 
   PlaylistContext ctx = context();
   select({1});
-  ASSERT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Done);
+  ASSERT_EQ(moveSelectedRows(ctx, 1), ListOutcome::Done);
   EXPECT_EQ(FilePath(at(3), kSgfFileLabel), u16(dir / "g" / "3.sgf"));
   EXPECT_EQ(players(), (std::vector<std::string>{"P2", "P1", "P3", "P4", "P5", "P6", "P7", "P8", "P9", "P10"}));
 }
 
 TEST_F(ListOperations, SortingByAColumnComparesNumbersAsNumbers) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "Cy", "W", 12), game("b.sgf", "Ann", "W", 9),
+  ASSERT_EQ(addGames(ctx, paths({game("a.sgf", "Cy", "W", 12), game("b.sgf", "Ann", "W", 9),
                                  game("c.sgf", "Bob", "W", 100)})),
             ListOutcome::Done);
-  step("no game shown", SortByColumn(ctx, u"総手数"));
+  step("no game shown", sortByColumn(ctx, u"総手数"));
   playlist.currentGameIndex = 1;
-  step("moves", SortByColumn(ctx, u"総手数"));
-  step("black", SortByColumn(ctx, u"黒対局者"));
+  step("moves", sortByColumn(ctx, u"総手数"));
+  step("black", sortByColumn(ctx, u"黒対局者"));
   EXPECT_EQ(trace, R"(no game shown: refused | Cy Ann Bob | 対局を追加  [No.1～No.3]
 moves: done | Ann Cy Bob | 並べ替え〈総手数〉  [No.1～No.3]
 black: done | Ann Bob Cy | 並べ替え〈黒対局者〉  [No.1～No.3]
@@ -215,7 +215,7 @@ TEST_F(ListOperations, PastingTheShownDesignKeepsTheGamesOwnFilePlayersAndNumber
   doc.state.gameInfo.textFields[u"黒対局者"] = u"Shown";
   const PlaylistEntry before = at(2);
   select({2});
-  ASSERT_EQ(PasteDesign(ctx, true), ListOutcome::Done);
+  ASSERT_EQ(pasteDesign(ctx, true), ListOutcome::Done);
   EXPECT_EQ(
       fieldsOf(at(2), {u"黒石透明度", u"碁盤画像", kSgfFileLabel, u"黒対局者", u"最終譜最少手数"}),
       "77|/boards/kaya.png|" + u8(FilePath(before, kSgfFileLabel)) + "|P2|" + fieldsOf(before, {u"最終譜最少手数"}));
@@ -247,11 +247,11 @@ TEST_F(ListOperations, SelectionAndTitleTexts) {
 TEST_F(ListOperations, ColumnWidthsOrderAndVisibilityAreChangesOfTheList) {
   addTen();
   PlaylistContext ctx = context();
-  ASSERT_EQ(SetColumnWidth(ctx, "bname", 150), ListOutcome::Done);
-  ASSERT_EQ(MoveColumn(ctx, "score", 0), ListOutcome::Done);
+  ASSERT_EQ(setColumnWidth(ctx, "bname", 150), ListOutcome::Done);
+  ASSERT_EQ(moveColumn(ctx, "score", 0), ListOutcome::Done);
   EXPECT_EQ(playlist.columns.columns[5].alliod, 0) << "it also leads the order of all columns";
-  ASSERT_EQ(ToggleColumn(ctx, "sgf_file"), ListOutcome::Done);
-  ASSERT_EQ(ToggleColumn(ctx, "totalmove"), ListOutcome::Done);
+  ASSERT_EQ(toggleColumn(ctx, "sgf_file"), ListOutcome::Done);
+  ASSERT_EQ(toggleColumn(ctx, "totalmove"), ListOutcome::Done);
   EXPECT_EQ(history(),
             "対局を追加  [No.1～No.10]|リスト幅変更〈黒対局者〉|リスト並び変更〈結果〉|"
             "プレイリスト項目削除 [SGFファイル]|プレイリスト項目追加 [総手数]");
@@ -268,7 +268,7 @@ TEST_F(ListOperations, CreatingAndSavingUnderAnotherName) {
   EXPECT_EQ(u8(playlist.path), (dir / "lists" / "new.gpl").string());
   EXPECT_EQ(doc.recentPlaylists.paths.front(), playlist.path);
 
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "Ann")})), ListOutcome::Done);
+  ASSERT_EQ(addGames(ctx, paths({game("a.sgf", "Ann")})), ListOutcome::Done);
   fs::create_directories(dir / "other");
   services.saveDialogAnswers.push_back(dir / "other" / "copy.gpl");
   ASSERT_EQ(askAndSavePlaylistAs(ctx), ListOutcome::Done);
@@ -295,13 +295,13 @@ class Snapshots : public PlaylistTest {
 
 TEST_F(Snapshots, UndoAndRedoRestoreTheExactEarlierFiles) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A"), game("b.sgf", "B"), game("c.sgf", "C")})), ListOutcome::Done);
+  ASSERT_EQ(addGames(ctx, paths({game("a.sgf", "A"), game("b.sgf", "B"), game("c.sgf", "C")})), ListOutcome::Done);
   states.push_back(file());
   select({1});
-  ASSERT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Done);
+  ASSERT_EQ(moveSelectedRows(ctx, 1), ListOutcome::Done);
   states.push_back(file());
   select({3});
-  ASSERT_EQ(DeleteGames(ctx), ListOutcome::Done);
+  ASSERT_EQ(deleteGames(ctx), ListOutcome::Done);
   states.push_back(file());
   ASSERT_EQ(states.size(), 4u);
   EXPECT_EQ(players(), (std::vector<std::string>{"B", "A"}));
@@ -324,10 +324,10 @@ TEST_F(Snapshots, UndoAndRedoRestoreTheExactEarlierFiles) {
 
 TEST_F(Snapshots, TheCopiesOfStatesThatLeftTheHistoryGoAtOnce) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A"), game("b.sgf", "B")})), ListOutcome::Done);
+  ASSERT_EQ(addGames(ctx, paths({game("a.sgf", "A"), game("b.sgf", "B")})), ListOutcome::Done);
   for (int change = 1; change <= kUndoLimit + 5; ++change) {
     select({1});
-    ASSERT_EQ(MoveSelectedRows(ctx, 1), ListOutcome::Done);
+    ASSERT_EQ(moveSelectedRows(ctx, 1), ListOutcome::Done);
     states.push_back(file());
   }
   const auto copies = std::distance(fs::directory_iterator(home / "temp"), fs::directory_iterator());

@@ -37,7 +37,7 @@ TEST_F(PlaylistFile, TwoHundredCorpusGamesWithVariedDesignsComeBackIdentical) {
   if (games.size() < 200) GTEST_SKIP() << "corpus not found";
   games.resize(200);
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths(games)), ListOutcome::Done);
+  ASSERT_EQ(addGames(ctx, paths(games)), ListOutcome::Done);
   ASSERT_EQ(playlist.gameCount(), 200);
 
   fs::create_directories(dir / "boards");
@@ -71,7 +71,7 @@ TEST_F(PlaylistFile, TwoHundredCorpusGamesWithVariedDesignsComeBackIdentical) {
 
 TEST_F(PlaylistFile, ValuesCannotBreakTheFileATextTheNextGameLacksIsWrittenEmptyAnIntegerCarriesOver) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf", "A", "B", 3, "GC[final]"), game("b.sgf"), game("x<y/<Game.2>.sgf")})),
+  ASSERT_EQ(addGames(ctx, paths({game("a.sgf", "A", "B", 3, "GC[final]"), game("b.sgf"), game("x<y/<Game.2>.sgf")})),
             ListOutcome::Done);
   playlist.entries[0].intFields[u"ステータスバー"] = 1;
   playlist.entries[1].textFields[u"黒対局者"] = u"<Game.99>";
@@ -94,7 +94,7 @@ TEST_F(PlaylistFile, ValuesCannotBreakTheFileATextTheNextGameLacksIsWrittenEmpty
 
 TEST_F(PlaylistFile, PathsAreRelativeToThePlaylistAndFoundAgainWhenCopiedOrMoved) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("games/a.sgf"), game("games/b.sgf")})), ListOutcome::Done);
+  ASSERT_EQ(addGames(ctx, paths({game("games/a.sgf"), game("games/b.sgf")})), ListOutcome::Done);
   const std::u16string out = text();
   EXPECT_NE(out.find(u"<sgf_folder>\n../games\n"), std::u16string::npos) << u8(out);
   EXPECT_EQ(relativePath(u"/a/b/lists/", u"/a/b/lists/"), u"") << "the playlist's own folder";
@@ -165,7 +165,7 @@ TEST_F(PlaylistFile, AlternativeKeysDatesAndNumbersAreReadAsTheirFields) {
 
 TEST_F(PlaylistFile, AliasGroupsKeepTheirOwnNamesAndOnlyGroupsOfTwoAreWritten) {
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf")})), ListOutcome::Done);
+  ASSERT_EQ(addGames(ctx, paths({game("a.sgf")})), ListOutcome::Done);
   playlist.aliasGroups = {{{u"A1", u"A2"}}, {{u"Lonely"}}, {{u"B1", u"B2", u"", u"B4"}}};
   const std::u16string out = text();
   EXPECT_EQ(out.find(u"Lonely"), std::u16string::npos);
@@ -178,7 +178,7 @@ TEST_F(PlaylistFile, AnEmptyPlaylistWritesNothingAndAnUnreadableFileChangesNothi
   EXPECT_TRUE(WritePlaylist(playlist, {home, 0}));
   EXPECT_EQ(slurp(u8(playlist.path)), "keep");
   PlaylistContext ctx = context();
-  ASSERT_EQ(AddGames(ctx, paths({game("a.sgf")})), ListOutcome::Done);
+  ASSERT_EQ(addGames(ctx, paths({game("a.sgf")})), ListOutcome::Done);
   PlaylistEntry design = makeInitialDesign();
   EXPECT_EQ(ReadPlaylist(playlist, design, u16(dir / "absent.gpl"), false, services, home), kPlaylistReadEmpty);
   EXPECT_EQ(playlist.gameCount(), 1);

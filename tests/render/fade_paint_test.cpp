@@ -49,7 +49,7 @@ TEST_F(FadePaintTest, MoveTextGoesIntoTheInfoAreaOnTheFirstFrameOnly) {
 
   AutoPlayWait wait{4, 4, 10};
   frame(wait);
-  const int inBand = changedInside(before, MoveTextBand(g));
+  const int inBand = changedInside(before, moveTextBand(g));
   EXPECT_GT(inBand, 20);
   EXPECT_EQ(changedInside(before, window.rect()), inBand) << "nothing outside the band changes";
 }

@@ -89,25 +89,25 @@ class ExportRegionTest : public ::testing::Test {
 };
 
 TEST_F(ExportRegionTest, EachChoiceCutsItsRegion) {
-  EXPECT_EQ(ExportRegion(cut, g), (PixelRect{g.boardLeft, g.boardTop, 589, 589}));
+  EXPECT_EQ(exportRegion(cut, g), (PixelRect{g.boardLeft, g.boardTop, 589, 589}));
   cut.stones[3 + 15 * 19] = 1;
   cut.choice = kOutputLowerLeft;  // holds every stone
-  EXPECT_EQ(ExportRegion(cut, g), (PixelRect{g.boardLeft, g.boardTop + 14 * 31, 5 * 31, 5 * 31}));
+  EXPECT_EQ(exportRegion(cut, g), (PixelRect{g.boardLeft, g.boardTop + 14 * 31, 5 * 31, 5 * 31}));
   cut.choice = kOutputLowerLeftCoords;
-  EXPECT_EQ(ExportRegion(cut, g), (PixelRect{g.boardLeft - 31, g.boardTop + 14 * 31, 6 * 31, 6 * 31}));
+  EXPECT_EQ(exportRegion(cut, g), (PixelRect{g.boardLeft - 31, g.boardTop + 14 * 31, 6 * 31, 6 * 31}));
   cut.stones[10 + 2 * 19] = -1;
   cut.choice = kOutputLowerLeft;
-  EXPECT_EQ(ExportRegion(cut, g), (PixelRect{g.boardLeft, g.boardTop + 31, 12 * 31, 18 * 31}));
+  EXPECT_EQ(exportRegion(cut, g), (PixelRect{g.boardLeft, g.boardTop + 31, 12 * 31, 18 * 31}));
   cut.choice = kOutputWhole;
-  EXPECT_EQ(ExportRegion(cut, g), (PixelRect{0, 0, 1280, 960}));
+  EXPECT_EQ(exportRegion(cut, g), (PixelRect{0, 0, 1280, 960}));
   for (int choice : {kOutputNone, kOutputStonesCurrent, kOutputStonesSource}) {
     cut.choice = choice;
-    EXPECT_EQ(ExportRegion(cut, g).width, 0);
+    EXPECT_EQ(exportRegion(cut, g).width, 0);
   }
   cut.choice = kOutputBoard;
   cut.selection = true;  // the selected rectangle, its corners in any order
   cut.x1 = 5, cut.y1 = 1, cut.x2 = 2, cut.y2 = 3;
-  EXPECT_EQ(ExportRegion(cut, g), (PixelRect{g.boardLeft + 2 * 31, g.boardTop + 31, 4 * 31, 3 * 31}));
+  EXPECT_EQ(exportRegion(cut, g), (PixelRect{g.boardLeft + 2 * 31, g.boardTop + 31, 4 * 31, 3 * 31}));
 }
 
 }  // namespace

@@ -22,11 +22,11 @@ TEST(LastMoveTestTest, OptionsChooseTheMove) {
       {kLastMoveFinalPosition, 120, end, true},     {kLastMoveCurrent, 0, {0, 0, 0, false}, false},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(LastMoveTest(c.option, c.move, c.context), c.marked) << c.option << " " << c.move;
+    EXPECT_EQ(lastMoveTest(c.option, c.move, c.context), c.marked) << c.option << " " << c.move;
 }
 
 TEST(FadeQueueTest, AFadeHasAtLeastOneFrameAndAZeroPeriodCountsAsOneMillisecond) {
-  EXPECT_EQ(std::tuple(FadeFrameCount(1000, 10), FadeFrameCount(5, 10), FadeFrameCount(1000, 0)),
+  EXPECT_EQ(std::tuple(fadeFrameCount(1000, 10), fadeFrameCount(5, 10), fadeFrameCount(1000, 0)),
             std::tuple(100, 1, 1000));
 }
 

@@ -148,7 +148,7 @@ TEST_F(PictureTest, FadeFramesBlendFromTheCellBeforeTheFade) {
   // The white stone of gg fades in over 10 frames, a tenth more opaque each.
   queues.add(6 + 6 * 9, kFadeMoveIn, FadeTimes{100, 100, 100, 10});
   for (int frame = 1; frame <= 10; ++frame) {
-    EXPECT_EQ(FadeFrame(queues, window, painter.cleanBoard(), points, g), frame < 10);
+    EXPECT_EQ(fadeFrame(queues, window, painter.cleanBoard(), points, g), frame < 10);
     EXPECT_NEAR((blue() - empty) / double(stone - empty), frame / 10.0, 0.02) << "frame " << frame;
   }
   EXPECT_EQ(window.copy(cell), painter.picture().copy(cell));
@@ -161,11 +161,11 @@ TEST_F(PictureTest, CrossFadeEndsAtTheNewPicture) {
   window.fill(Qt::black);
   int counter = 255, steps = 0;
   while (counter > 0) {
-    counter = CrossFadeStep(window, picture, counter);
+    counter = crossFadeStep(window, picture, counter);
     ++steps;
   }
   EXPECT_EQ(steps, 51);
-  CrossFadeStep(window, picture, counter);
+  crossFadeStep(window, picture, counter);
   EXPECT_EQ(window, picture);
 }
 

@@ -66,7 +66,7 @@ class PictureTest : public ::testing::Test {
     state.panelShown = false;
     state.panelWidth = 0;
     WindowLayout window{640, 480, 0, 0, 1};
-    g = ComputeBoardGeometry(DesignGeometryInputs(design, doc.record().boardSize, window));
+    g = ComputeBoardGeometry(designGeometryInputs(design, doc.record().boardSize, window));
     return painter.Repaint(state, g, QSize(640, 480));
   }
 

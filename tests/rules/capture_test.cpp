@@ -25,7 +25,7 @@ class CaptureTest : public ::testing::Test {
   Names capturedBlack(int m) const { return names(geometry(), slot(m).capturedBlack); }
   Names capturedWhite(int m) const { return names(geometry(), slot(m).capturedWhite); }
   Names libertiesAt(int m, std::string_view sgfPoint) {
-    RestorePosition(game.board, m);
+    restorePosition(game.board, m);
     const Chain* chain = chainAt(game.board, p(sgfPoint));
     return chain ? names(geometry(), chain->liberties) : Names{"no chain"};
   }
@@ -108,7 +108,7 @@ TEST_F(CaptureTest, CapturesAndSuicidesAreRecordedByColour) {
 TEST_F(CaptureTest, MergedChainComesLastAndOthersKeepTheirOrder) {
   // White chains before, between and after the black ones shuffle the list.
   game.play(u"(;SZ[5];B[bc];W[aa];B[cb];W[ee];B[dc];W[ae];B[cc])");
-  RestorePosition(game.board, 7);
+  restorePosition(game.board, 7);
   const Chain* joined = chainAt(game.board, p("cc"));
   ASSERT_NE(joined, nullptr);
   EXPECT_THAT(names(geometry(), joined->stones), ElementsAre("bc", "cb", "cc", "dc"));
@@ -118,7 +118,7 @@ TEST_F(CaptureTest, MergedChainComesLastAndOthersKeepTheirOrder) {
   EXPECT_THAT((std::vector<int>{ids[p("aa")], ids[p("ee")], ids[p("ae")], ids[p("bc")]}), ElementsAre(0, 1, 2, 3));
   // A move touching one chain twice merges it once.
   game.play(u"(;SZ[5];B[bb];W[aa];B[cb];W[ee];B[bc];B[cc])");
-  RestorePosition(game.board, 6);
+  restorePosition(game.board, 6);
   EXPECT_EQ(game.board.position.chains.size(), 3u);
   EXPECT_THAT(names(geometry(), chainAt(game.board, p("cc"))->stones), ElementsAre("bb", "bc", "cb", "cc"));
   EXPECT_THAT(game.allFaults(), IsEmpty());

@@ -57,7 +57,7 @@ TEST_F(PositionHistoryTest, RestorePositionShowsThatMove) {
   game.play(u"(;SZ[5];B[ba];W[aa];B[ab];W[cc])");
   Board& board = game.board;
   EXPECT_EQ(board.currentPosition, 0) << "the replay leaves the shown position alone";
-  RestorePosition(board, 2);
+  restorePosition(board, 2);
   EXPECT_EQ(board.currentPosition, 2);
   EXPECT_EQ(currentText(board), "\nO X . . .\n. . . . .\n. . . . .\n. . . . .\n. . . . .\n");
   EXPECT_TRUE(sameChains(board.position.chains, board.slot(2).chains));
@@ -68,9 +68,9 @@ TEST_F(PositionHistoryTest, RestorePositionShowsThatMove) {
   EXPECT_EQ(board.currentPosition, 2);
   EXPECT_EQ(currentText(board), positionText(board, 2));
 
-  RestorePosition(board, 3);
+  restorePosition(board, 3);
   EXPECT_EQ(currentText(board), "\n. X . . .\nX . . . .\n. . . . .\n. . . . .\n. . . . .\n");
-  RestorePosition(board, 99);  // beyond the history: nothing changes
+  restorePosition(board, 99);  // beyond the history: nothing changes
   EXPECT_EQ(board.currentPosition, 3);
 }
 
@@ -79,7 +79,7 @@ TEST_F(PositionHistoryTest, ReplayFromAnEditMatchesAFullReplay) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     game.play(asciiToUtf16(randomSgf(seed, 9, 120)));
     auto& line = game.line;
-    RestorePosition(game.board, 120);  // the edit is made where it is seen
+    restorePosition(game.board, 120);  // the edit is made where it is seen
 
     // Change a move in the middle.
     line[60].point = static_cast<std::uint16_t>((line[60].point + 1) % 81);
@@ -153,7 +153,7 @@ TEST_F(PositionHistoryTest, LongRecordKeepsPositionsUpTo998) {
   EXPECT_THAT(observer.moves, ElementsAre(990, 991, 992, 993, 994, 995, 996, 997, 998));
   ReplayFrom(game.board, game.line, 1050);
   EXPECT_EQ(game.board.history.computed(), kMaxPositions);
-  RestorePosition(game.board, 998);
+  restorePosition(game.board, 998);
   EXPECT_EQ(game.board.currentPosition, 998);
   EXPECT_THAT(game.allFaults(), IsEmpty());
 }

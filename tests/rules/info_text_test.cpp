@@ -12,7 +12,7 @@ class InfoTextTest : public ::testing::Test {
  protected:
   void show(int m) {
     game.record.currentMove = m;
-    RestorePosition(game.board, m);
+    restorePosition(game.board, m);
   }
   RecordPoint point(std::string_view sgfPoint) const {
     return game.board.geometry.unbordered(borderedAt(game.board.geometry, sgfPoint));

@@ -23,7 +23,7 @@ class LadderTest : public ::testing::Test {
     game.play(sgf);
     if (m < 0) m = game.board.history.computed() - 1;
     const GridGeometry& g = game.board.geometry;
-    points = ReadLadderMoves(game.board, m, g.unbordered(borderedAt(g, from)), defender, maxMoves);
+    points = readLadderMoves(game.board, m, g.unbordered(borderedAt(g, from)), defender, maxMoves);
     std::vector<std::string> moves;
     int colour = defender;
     for (RecordPoint u : points) {
@@ -103,8 +103,8 @@ TEST_F(LadderTest, NothingIsReadWithoutAForcedSequence) {
   // The first extension is left in atari.
   EXPECT_THAT(read(u"(;SZ[9]AB[ba][bb]AW[aa])", "aa", kStoneWhite), IsEmpty());
   // Points and positions outside the board and the history.
-  EXPECT_THAT(ReadLadderMoves(game.board, 0, RecordPoint{81}, kStoneWhite, 10), IsEmpty());
-  EXPECT_THAT(ReadLadderMoves(game.board, 1, RecordPoint{30}, kStoneWhite, 10), IsEmpty());
+  EXPECT_THAT(readLadderMoves(game.board, 0, RecordPoint{81}, kStoneWhite, 10), IsEmpty());
+  EXPECT_THAT(readLadderMoves(game.board, 1, RecordPoint{30}, kStoneWhite, 10), IsEmpty());
 }
 
 }  // namespace

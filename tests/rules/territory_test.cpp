@@ -19,7 +19,7 @@ class TerritoryTest : public ::testing::Test {
  protected:
   void count(std::u16string_view sgf) {
     game.play(sgf);
-    RestorePosition(game.board, game.board.history.computed() - 1);
+    restorePosition(game.board, game.board.history.computed() - 1);
     counting = CountingState{};
     ASSERT_TRUE(ToggleCountingMode(counting, game.board));
   }
@@ -56,7 +56,7 @@ class TerritoryTest : public ::testing::Test {
     return text;
   }
   std::vector<std::string> dead() const { return names(geometry(), counting.deadStones); }
-  Score score() const { return ComputeScore(counting, game.board, ParseKomiTenths(game.record.header(u"コミ"))); }
+  Score score() const { return computeScore(counting, game.board, parseKomiTenths(game.record.header(u"コミ"))); }
   std::string scoreText() const { return utf16ToUtf8(ScoreText(score())); }
   std::string shortResult() const { return utf16ToUtf8(ShortResult(score())); }
 
@@ -91,8 +91,8 @@ O O O O O X O
 . . . . . . .
 . X . . . . .
 )");
-  EXPECT_EQ(TerritoryOf(counting, kStoneBlack), 6);
-  EXPECT_EQ(TerritoryOf(counting, kStoneWhite), 4);
+  EXPECT_EQ(territoryOf(counting, kStoneBlack), 6);
+  EXPECT_EQ(territoryOf(counting, kStoneWhite), 4);
   EXPECT_EQ(counting.regions.size(), 5u);
   EXPECT_EQ(scoreText(),
             "黒：地6　アゲハマ0+0　計6目　　白：地4　アゲハマ0+0　コミ0.0　計4.0目　〈結果〉黒2.0目勝ち　　");
@@ -111,7 +111,7 @@ O O O O O x O
 - x - - - - -
 )");
   EXPECT_EQ(counting.deadBlackCount, 2);
-  EXPECT_EQ(TerritoryOf(counting, kStoneWhite), 21);
+  EXPECT_EQ(territoryOf(counting, kStoneWhite), 21);
   EXPECT_EQ(scoreText(),
             "黒：地6　アゲハマ0+0　計6目　　白：地21　アゲハマ0+2　コミ0.0　計23.0目　〈結果〉白17.0目勝ち　　");
 
@@ -125,7 +125,7 @@ O O O O O x O
   EXPECT_THAT(dead(), ElementsAre("bg", "fe"));
   EXPECT_TRUE(ToggleCountingMode(counting, game.board));
   EXPECT_THAT(dead(), IsEmpty());
-  EXPECT_EQ(TerritoryOf(counting, kStoneWhite), 4);
+  EXPECT_EQ(territoryOf(counting, kStoneWhite), 4);
 }
 
 TEST_F(TerritoryTest, KomiSettlesTheCount) {
@@ -165,9 +165,9 @@ TEST(KomiTest, KomiIsReadAsTenthsOfAPoint) {
                                      {u"６目半", 65},
                                      {u"半目", 5},
                                      {u"7 points", 70}})
-    EXPECT_EQ(ParseKomiTenths(text), tenths) << utf16ToUtf8(text);
+    EXPECT_EQ(parseKomiTenths(text), tenths) << utf16ToUtf8(text);
   for (const char16_t* bad : {u"", u".", u"abc", u"目半", u"99999999"})
-    EXPECT_EQ(ParseKomiTenths(bad), 0) << utf16ToUtf8(bad);
+    EXPECT_EQ(parseKomiTenths(bad), 0) << utf16ToUtf8(bad);
 }
 
 TEST_F(TerritoryTest, RangeModeCountsOnlyTheSelection) {

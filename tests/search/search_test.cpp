@@ -106,7 +106,7 @@ TEST_F(PlaylistSearchTest, ResultsSummaryFollowUpsAndReSearch) {
   addGame(game(moves({"pp", "dd"}, false), "W+R"));    // exchanged colours, answered on the same point
   addGame(game(moves({"cc"}), "ジゴ"));                // no match
   addGame(game(moves({"dd", "dp"}), "ジゴ"));
-  const auto results = search::SearchPlaylist(playlist, pattern, {}, context);
+  const auto results = search::searchPlaylist(playlist, pattern, {}, context);
   ASSERT_TRUE(results);
   EXPECT_EQ(report(*results), R"(1|-1|-|1|
 Ａ15-15 Ｂ3-15 
@@ -115,7 +115,7 @@ TEST_F(PlaylistSearchTest, ResultsSummaryFollowUpsAndReSearch) {
 □次手　Ａ：2局 0勝2敗 .000 　Ｂ：1局 0勝0敗 ---　)");
 
   // Fixed colours: the exchanged game is no match and the summary takes the short form.
-  const auto fixed = search::SearchPlaylist(playlist, pattern, {.bwFixed = true, .threshold = 0}, context);
+  const auto fixed = search::searchPlaylist(playlist, pattern, {.bwFixed = true, .threshold = 0}, context);
   ASSERT_TRUE(fixed);
   EXPECT_EQ(report(*fixed), R"(1| 0％| 0％|1|
 Ａ3-15 Ｂ15-15 
@@ -123,9 +123,9 @@ TEST_F(PlaylistSearchTest, ResultsSummaryFollowUpsAndReSearch) {
  検索結果 (1手目)：4局中2局 黒：1勝0敗 1.000  白：0勝1敗 .000   
 □次手　Ａ：1局 0勝0敗 ---　Ｂ：1局 0勝1敗 .000 　)");
 
-  EXPECT_FALSE(search::SearchWithAddedMove(playlist, *results, point(3, 3), context)) << "an occupied point";
+  EXPECT_FALSE(search::searchWithAddedMove(playlist, *results, point(3, 3), context)) << "an occupied point";
   // The two stones are their own colour-exchanged half turn, and game 2 reaches them in another order.
-  const auto again = search::SearchWithAddedMove(playlist, *results, point(15, 15), context);
+  const auto again = search::searchWithAddedMove(playlist, *results, point(15, 15), context);
   ASSERT_TRUE(again);
   EXPECT_EQ(report(*again), R"( 2・2| 2・2|-|-|
 
@@ -135,10 +135,10 @@ TEST_F(PlaylistSearchTest, ResultsSummaryFollowUpsAndReSearch) {
 }
 
 TEST_F(PlaylistSearchTest, TheFlagIsOnWhileSearchingUnreadableGamesMatchNothingAndChangedFilesAreReadAgain) {
-  EXPECT_FALSE(search::SearchPlaylist(playlist, pattern, {}, context)) << "an empty playlist";
+  EXPECT_FALSE(search::searchPlaylist(playlist, pattern, {}, context)) << "an empty playlist";
   const int first = addGame(game(moves({"dd"})));
   EXPECT_FALSE(
-      search::SearchPlaylist(playlist, patternOf(game(moves({"dd"})), 1, std::array<int, 4>{5, 5, 4, 4}), {}, context))
+      search::searchPlaylist(playlist, patternOf(game(moves({"dd"})), 1, std::array<int, 4>{5, 5, 4, 4}), {}, context))
       << "a range without points";
   const int missing = addGame(game(moves({"dd"})));
   fs::remove(textToPath(FilePath(playlist.entries[static_cast<std::size_t>(missing)], kSgfFileLabel)));
@@ -148,7 +148,7 @@ TEST_F(PlaylistSearchTest, TheFlagIsOnWhileSearchingUnreadableGamesMatchNothingA
     caption = text;
     flags.push_back(classifier.searchActive);
   };
-  const auto results = search::SearchPlaylist(playlist, pattern, {}, context);
+  const auto results = search::searchPlaylist(playlist, pattern, {}, context);
   ASSERT_TRUE(results);
   EXPECT_EQ(flags, (std::vector<bool>{true, true}));
   EXPECT_FALSE(classifier.searchActive);
@@ -159,7 +159,7 @@ TEST_F(PlaylistSearchTest, TheFlagIsOnWhileSearchingUnreadableGamesMatchNothingA
   std::ofstream(textToPath(FilePath(playlist.entries[static_cast<std::size_t>(first)], kSgfFileLabel)),
                 std::ios::binary)
       << game(moves({"cc", "pp"}));
-  EXPECT_FALSE(search::SearchPlaylist(playlist, pattern, {}, context)->games[0].match.found());
+  EXPECT_FALSE(search::searchPlaylist(playlist, pattern, {}, context)->games[0].match.found());
   EXPECT_EQ(lines.size(), 1u);
 }
 
@@ -187,7 +187,7 @@ class PlayerStatsTest : public ::testing::Test {
 TEST_F(PlayerStatsTest, AliasesJoinThePlayersGames) {
   EXPECT_EQ(search::playerDetails(playlist, 0, 1).nameLine, u"PlayerName：Honinbo Shusaku");
   EXPECT_EQ(record(0, 1), u"2対局1勝0敗");
-  const auto outcome = search::AddAliases(playlist, main, {u"Shusaku", u"Kuwahara Shusaku"}, 10);
+  const auto outcome = search::addAliases(playlist, main, {u"Shusaku", u"Kuwahara Shusaku"}, 10);
   EXPECT_TRUE(outcome.changed);
   EXPECT_EQ(record(0, 1), u"4対局3勝0敗") << "a win as White under another name, a draw decides nothing";
   EXPECT_EQ(record(3, -1), record(1, -1)) << "every name of the player gives the same record";
@@ -197,11 +197,11 @@ TEST_F(PlayerStatsTest, AliasesJoinThePlayersGames) {
 TEST_F(PlayerStatsTest, RefusalsChangeNothing) {
   playlist.aliasGroups.push_back({{u"Gennan Inseki", u"Inseki"}});
   const auto before = playlist.aliasGroups;
-  EXPECT_EQ(search::AddAliases(playlist, main, {u"Shusaku", u"Ota Yuzo"}, 10).message, u"対局相手は選べません");
-  EXPECT_EQ(search::AddAliases(playlist, main, {main}, 10).message, u"メインネームは選べません");
-  EXPECT_EQ(search::AddAliases(playlist, u"Ota Yuzo", {u"Gennan Inseki"}, 10).message,
+  EXPECT_EQ(search::addAliases(playlist, main, {u"Shusaku", u"Ota Yuzo"}, 10).message, u"対局相手は選べません");
+  EXPECT_EQ(search::addAliases(playlist, main, {main}, 10).message, u"メインネームは選べません");
+  EXPECT_EQ(search::addAliases(playlist, u"Ota Yuzo", {u"Gennan Inseki"}, 10).message,
             u"すでに別名を持つ対局者は選べません");
-  EXPECT_EQ(search::AddAliases(playlist, main, {u"Shusaku", u"Kuwahara Shusaku"}, 1).message, u"別名指定は1名までです");
+  EXPECT_EQ(search::addAliases(playlist, main, {u"Shusaku", u"Kuwahara Shusaku"}, 1).message, u"別名指定は1名までです");
   EXPECT_EQ(playlist.aliasGroups, before);
 }
 
@@ -210,7 +210,7 @@ TEST_F(PlayerStatsTest, TheLimitKeepsEveryNameStorableAndAnAliasMovesToItsNewPla
   EXPECT_EQ(search::aliasLimit(-1), 13);
   EXPECT_EQ(search::aliasLimit(1000), 13) << "a playlist file stores 14 names per group";
   playlist.aliasGroups.push_back({{u"Gennan Inseki", u"Inseki"}});
-  EXPECT_TRUE(search::AddAliases(playlist, u"Ota Yuzo", {u"Inseki"}, 10).changed);
+  EXPECT_TRUE(search::addAliases(playlist, u"Ota Yuzo", {u"Inseki"}, 10).changed);
   ASSERT_EQ(playlist.aliasGroups.size(), 1u) << "a group left with one name is dropped";
   EXPECT_EQ(playlist.aliasGroups[0].names, (std::vector<std::u16string>{u"Ota Yuzo", u"Inseki"}));
 }
