@@ -25,7 +25,7 @@ class InfoTextTest : public ::testing::Test {
   InfoTextInputs inputs;
 };
 
-TEST_F(InfoTextTest, MoveLineInEachCoordinateStyle) {
+TEST_F(InfoTextTest, MoveLineFollowsTheSettings) {
   // White's fourth move takes the black stone in the corner.
   game.play(u"(;SZ[5];B[aa];W[ba];B[cc];W[ab])");
   show(4);
@@ -44,16 +44,25 @@ TEST_F(InfoTextTest, MoveLineInEachCoordinateStyle) {
   inputs.loopCount = 2;
   EXPECT_EQ(line(), "《自動再生2周目》  表示時間：150×0.01秒  4手　    1-2    アテ　　黒アゲハマ○0　白アゲハマ●1");
 
-  // Before the first move there is no move line.
+  // A selected range adds its counts; in counting mode its own score, in
+  // whole points, replaces the move.
   inputs = InfoTextInputs{};
-  show(0);
-  EXPECT_EQ(line(), "");
+  for (const char* p : {"aa", "ba", "ab", "bb"}) counting.selection.insert(point(p));
+  counting.rangeMode = true;
+  CountRange(counting, game.board);
+  EXPECT_EQ(line(), "4手　    白1-2    　　黒アゲハマ○0　白アゲハマ●1選択範囲4マス：黒石0子・白石2子・空点2マス");
+  ToggleCountingMode(counting, game.board);
+  EXPECT_EQ(line(),
+            "黒：地0　アゲハマ0+0　計0目　　白：地2　アゲハマ1+0　計3目　〈結果〉白+3目　　"
+            "選択範囲4マス：黒石0子・白石2子・空点2マス");
 }
 
 TEST_F(InfoTextTest, NumbersArePaddedToLineUp) {
   std::u16string sgf = u"(;SZ[19];B[ak]";
   for (int m = 2; m < 100; ++m) sgf += m % 2 ? u";B[]" : u";W[]";
   game.play(sgf + u";W[kk])");
+  show(0);
+  EXPECT_EQ(line(), "") << "before the first move there is no move line";
   show(10);
   EXPECT_EQ(line(), "10手　  白パス　　黒アゲハマ○0　白アゲハマ●0");
   show(100);
@@ -103,21 +112,6 @@ TEST_F(InfoTextTest, CountingModeShowsTheScoreInsteadOfTheMove) {
   ToggleCountingMode(counting, game.board);
   EXPECT_EQ(line(), "2手　    白パス　　黒アゲハマ○0　白アゲハマ●0");
   EXPECT_TRUE(texts().scoreDialog.empty());
-}
-
-TEST_F(InfoTextTest, RangeLineFollowsTheCounts) {
-  game.play(u"(;SZ[5];B[aa];W[ba];B[cc];W[ab])");
-  show(4);
-  for (const char* p : {"aa", "ba", "ab", "bb"}) counting.selection.insert(point(p));
-  counting.rangeMode = true;
-  CountRange(counting, game.board);
-  EXPECT_EQ(line(), "4手　    白1-2    　　黒アゲハマ○0　白アゲハマ●1選択範囲4マス：黒石0子・白石2子・空点2マス");
-
-  // In counting mode the range's own score comes first, in whole points.
-  ToggleCountingMode(counting, game.board);
-  EXPECT_EQ(line(),
-            "黒：地0　アゲハマ0+0　計0目　　白：地2　アゲハマ1+0　計3目　〈結果〉白+3目　　"
-            "選択範囲4マス：黒石0子・白石2子・空点2マス");
 }
 
 }  // namespace
