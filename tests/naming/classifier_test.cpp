@@ -1,12 +1,9 @@
 // What the classifier keeps per move and when it keeps nothing: the layer of
 // figure numbers, the figure's stones, the longest name, the switches that
-// stop it, tables that lack the names it looks up, and its place in the
-// document.
+// stop it, and tables that lack the names it looks up.
 
 #include <gtest/gtest.h>
 
-#include "core/document/document.h"
-#include "core/document/game_files.h"
 #include "core/record/text.h"
 #include "core/rules/replay.h"
 #include "tests/naming/naming_test_support.h"
@@ -67,25 +64,6 @@ TEST(ClassifierTables, NamesMissingFromTheTableTakeFigureZero) {
 (;SZ[19]AB[jj]AW[ij][kj][ji];W[jk]) → １目トリ / 名無し
 )";
   EXPECT_EQ(renamed(golden, FigureTable({{u"名無し", {}, {}}, {u"その他", {}, {}}})), golden);
-}
-
-TEST(ClassifierInDocument, EveryLoadNamesTheMovesAndForgetsTheLastGame) {
-  Document doc;
-  ASSERT_EQ(doc.observers.size(), 1u);
-  EXPECT_EQ(doc.observers[0], &doc.classifier);
-  ReadOptions options;
-  ASSERT_EQ(loadRecordText(doc, u"(;SZ[19];B[pd];W[dc];B[qp];W[ce])", options), kReadOk);
-  EXPECT_EQ(doc.classifier.moveName(1), u"星");
-  EXPECT_EQ(doc.classifier.moveName(4), u"小ゲイマジマリ");
-  EXPECT_EQ(doc.record().lineCopy[4].figureStones(),
-            (std::vector<std::int16_t>{static_cast<std::int16_t>(bordered19("dc").index)}));
-
-  // A pass on the empty board leaves no chain at all: it is still named.
-  ASSERT_EQ(loadRecordText(doc, u"(;SZ[19];B[];W[dd])", options), kReadOk);
-  EXPECT_EQ(doc.classifier.moveName(1), u"着手禁止点");
-  EXPECT_EQ(doc.classifier.moveName(2), u"星");
-  EXPECT_EQ(doc.classifier.moveName(3), u"");
-  EXPECT_EQ(doc.classifier.moveName(4), u"");
 }
 
 }  // namespace

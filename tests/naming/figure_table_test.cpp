@@ -26,7 +26,6 @@ TEST(FigureTableTest, BuiltInRowsAreTheTermsInPriorityOrder) {
   for (int f = 0; f < naming::kBuiltInFigureCount; ++f)
     EXPECT_EQ(table.find(naming::kFigureNames[static_cast<std::size_t>(f)]), f) << f;
   EXPECT_EQ(table.name(97), u"トリ");
-  EXPECT_EQ(table.rows()[70].stones[3], u"EN,PX:n,PY:n,DX:1,DY:1,DH:±1");
   EXPECT_EQ(table.rows()[12].music, (naming::FigureMusic{50, 120, 0, 0, -1, -1, 64, 100, 100}));
   EXPECT_EQ(table.find(u"スベリ"), naming::kNoFigure);
   EXPECT_TRUE(table.name(98).empty());
