@@ -1,10 +1,13 @@
-// The name each position's last move gets: textbook positions for the common
-// terms, the further shape tests, captures and ko, the rules of the choice,
-// and terms the built-in table lacks. One golden text per table of terms:
+// What the classifier gives each move. The names: textbook positions for the
+// common terms, the further shape tests, captures and ko, the rules of the
+// choice, and tables that lack terms, one golden text per table of terms:
 // "<sgf> → <name>", with " / <row>" where the figure chosen is a row of
-// another name.
+// another name. Then what it keeps per move: the layer of figure numbers,
+// the figure's stones, the longest name, and the switches that stop it.
 
 #include <gtest/gtest.h>
+
+#include "core/rules/replay.h"
 
 #include "tests/naming/naming_test_support.h"
 
@@ -41,7 +44,6 @@ TEST(MoveNames, TextbookTerms) {
 (;SZ[19]AB[jj];B[jm]) → 二間トビ
 (;SZ[19]AB[jj]AW[jk];B[jm]) → 対一間
 (;SZ[19]AB[jj]AW[ij][ji][kj];B[jl]) → 対ケイマ
-(;SZ[19]AB[jj];B[km]) → 大ゲイマ
 (;SZ[19]AB[jj];B[kk]) → コスミ
 (;SZ[19]AB[dc];B[ce]) → 小ゲイマジマリ / シマリ
 (;SZ[19]AB[cd];B[ed]) → 一間高ジマリ / シマリ
@@ -81,7 +83,6 @@ TEST(MoveNames, FurtherShapes) {
 (;SZ[19]AB[jj]AW[kj];B[lj]) → ハサミツケ
 (;SZ[19]AB[cg]AW[cp];B[cj]) → ツメ
 (;SZ[19]AW[ac][ca][cc];B[bb]) → オキ
-(;SZ[19];B[qd];W[qf];B[nc]) → 受け
 (;SZ[19]AB[dc];W[fd]) → カケ
 (;SZ[19]AB[cb]AW[db];B[ca]) → サガリ
 (;SZ[19]AB[dd]AW[ed];B[dc]) → ヒキ
@@ -105,8 +106,10 @@ TEST(MoveNames, FurtherShapes) {
   EXPECT_EQ(renamed(golden), golden);
 }
 
-TEST(MoveNames, TermsOutsideTheBuiltInTable) {
-  const naming::FigureTable extended = tableWith({u"スベリ", u"打ち込み", u"ボウシ", u"スソガカリ", u"カケ（大斜）"});
+TEST(MoveNames, TablesWithAndWithoutTheTerms) {
+  std::vector<naming::FigureRow> rows = naming::builtInFigureRows();
+  for (const char16_t* name : {u"スベリ", u"打ち込み", u"ボウシ", u"スソガカリ", u"カケ（大斜）"})
+    rows.push_back({name, {}, naming::kDefaultFigureMusic});
   // A knight's move next to the capped stone spoils the cap (the last line).
   const std::string golden = R"(
 (;SZ[19]AB[dc]AW[gc];B[fb]) → スベリ
@@ -116,13 +119,62 @@ TEST(MoveNames, TermsOutsideTheBuiltInTable) {
 (;SZ[19]AB[cj];W[dm]) → カケ / カケ（大斜）
 (;SZ[19]AB[cj][ck];W[ej]) → 対一間
 )";
-  EXPECT_EQ(renamed(golden, extended), golden);
+  EXPECT_EQ(renamed(golden, naming::FigureTable(rows)), golden);
   // Without such rows the move gets the best figure that is in the table.
   const std::string builtIn = R"(
 (;SZ[19]AB[dc]AW[gc];B[fb]) → カド
 (;SZ[19]AB[cj];W[ej]) → 対一間
 )";
   EXPECT_EQ(renamed(builtIn), builtIn);
+  // A table without any name the classifier looks up: the attachment takes
+  // figure 0, and a capture still gets its count.
+  const std::string bare = R"(
+(;SZ[19]AB[jj];W[jk]) → 名無し
+(;SZ[19]AB[jj]AW[ij][kj][ji];W[jk]) → １目トリ / 名無し
+)";
+  EXPECT_EQ(renamed(bare, naming::FigureTable({{u"名無し", {}, {}}, {u"その他", {}, {}}})), bare);
+}
+
+TEST(ClassifierRecords, FigureStonesAndLayerFollowTheChosenFigure) {
+  NamedGame game;
+  game.play("(;SZ[19]AB[dd]AW[ed];B[ec];W[jj])");
+  EXPECT_EQ(game.stones(1), (std::vector<std::string>{"dd", "ed"}));
+  const BorderedPoint dd = bordered19("dd"), ed = bordered19("ed"), ec = bordered19("ec");
+  EXPECT_EQ(game.classifier.figureLayer(1)[dd], naming::kHane);
+  EXPECT_EQ(game.classifier.figureLayer(1)[ed], naming::kHane);
+  EXPECT_EQ(game.classifier.figureLayer(1)[ec], naming::kNoFigure);
+  // The next move starts from this row; an opening point is made by the played stone itself.
+  EXPECT_EQ(game.classifier.figureLayer(2)[dd], naming::kHane);
+  EXPECT_EQ(game.classifier.figureLayer(2)[bordered19("jj")], naming::kTengen);
+}
+
+TEST(ClassifierRecords, LongestNameStartsAgainWithAFullReplay) {
+  NamedGame game;
+  game.play("(;SZ[19];B[dc];W[pd];B[ce])");
+  EXPECT_EQ(game.lastName(), "小ゲイマジマリ");
+  EXPECT_EQ(game.classifier.longestName(), 7);
+  ReplayFrom(game.board, game.line, 2, {&game.classifier});
+  EXPECT_EQ(game.classifier.longestName(), 7) << "a replay from a later move keeps the longest name";
+  game.play("(;SZ[19];B[pd];W[dd])");
+  EXPECT_EQ(game.classifier.longestName(), 1);
+}
+
+TEST(ClassifierSwitches, SearchAndHiddenNamesMakeNoNames) {
+  NamedGame game;
+  game.play("(;SZ[19];B[pd];W[dp])");
+  game.classifier.searchActive = true;
+  game.play("(;SZ[19];B[jj])");
+  EXPECT_EQ(game.name(2), "星") << "a search replaying another game leaves the names alone";
+
+  game.classifier.searchActive = false;
+  game.classifier.moveinfo = 0;
+  game.classifier.kifunarabe = 0;
+  game.play("(;SZ[19];B[jj])");
+  EXPECT_EQ(game.name(1), "");
+  EXPECT_EQ(game.name(2), "") << "no name of an earlier game stays";
+  game.classifier.kifunarabe = 1;  // either switch names the moves
+  game.play("(;SZ[19];B[jj])");
+  EXPECT_EQ(game.name(1), "天元");
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "tests/naming/naming_test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <sstream>
 
@@ -29,12 +27,6 @@ std::vector<std::string> NamedGame::stones(int move) const {
     names.push_back(sgfLetters<char>(board.geometry.unbordered(BorderedPoint{b}), board.geometry.n));
   std::sort(names.begin(), names.end());
   return names;
-}
-
-naming::FigureTable tableWith(std::initializer_list<std::u16string_view> extraNames) {
-  std::vector<naming::FigureRow> rows = naming::builtInFigureRows();
-  for (std::u16string_view name : extraNames) rows.push_back({std::u16string(name), {}, naming::kDefaultFigureMusic});
-  return naming::FigureTable(std::move(rows));
 }
 
 BorderedPoint bordered19(std::string_view sgfPoint) {

@@ -38,9 +38,6 @@ struct NamedGame {
 // input; other lines (comments) are copied.
 std::string renamed(std::string_view golden, const naming::FigureTable& table = {});
 
-// The built-in rows with rows of these names added at the end.
-naming::FigureTable tableWith(std::initializer_list<std::u16string_view> extraNames);
-
 // The bordered point of SGF letters on a 19 x 19 board.
 BorderedPoint bordered19(std::string_view sgfPoint);
 
