@@ -61,8 +61,6 @@ TEST_F(LadderTest, ReadsThePositionAsked) {
 TEST_F(LadderTest, NothingIsReadWithoutAForcedSequence) {
   // Two liberties.
   EXPECT_THAT(read(u"(;SZ[9]AB[cd][dc]AW[dd])", "dd", kStoneWhite), IsEmpty());
-  // The stone is White's; Black's ladder is asked for.
-  EXPECT_THAT(read(kLadder, "dd", kStoneBlack), IsEmpty());
   // The first extension already has three liberties.
   EXPECT_THAT(read(u"(;SZ[9]AB[cd][dc][ed]AW[dd])", "dd", kStoneWhite), IsEmpty());
   // The first extension is left in atari.

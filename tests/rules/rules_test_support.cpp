@@ -31,8 +31,6 @@ std::string positionText(const Board& board, int m) {
   return boardText(board.geometry, board.history.playGrids.at(static_cast<std::size_t>(m)));
 }
 
-std::string currentText(const Board& board) { return boardText(board.geometry, board.position.playGrid); }
-
 BorderedPoint borderedAt(const GridGeometry& geometry, std::string_view sgfPoint) {
   return geometry.bordered(decodeSgfPoint(sgfPoint, geometry.n));
 }
@@ -53,13 +51,6 @@ std::vector<std::string> names(const GridGeometry& geometry, const PointSet& poi
   points.forEach([&](BorderedPoint b) { result.push_back(name(geometry, b)); });
   std::sort(result.begin(), result.end());
   return result;
-}
-
-const Chain* chainAt(const Board& board, BorderedPoint b) {
-  const int id = board.slot(board.currentPosition).chainIds[b];
-  const auto& chains = board.position.chains;
-  if (id < 0 || id >= static_cast<int>(chains.size())) return nullptr;
-  return &chains[static_cast<std::size_t>(id)];
 }
 
 std::vector<std::string> chainFaults(const GridGeometry& geometry, const PlayGrid& grid,

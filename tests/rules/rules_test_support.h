@@ -18,7 +18,6 @@ namespace mokuza::test {
 // that start on the line after R"(.
 std::string boardText(const GridGeometry& geometry, const PlayGrid& grid);
 std::string positionText(const Board& board, int m);  // snapshot m
-std::string currentText(const Board& board);
 
 // The bordered point of SGF letters such as "cd" (column c, row d).
 BorderedPoint borderedAt(const GridGeometry& geometry, std::string_view sgfPoint);
@@ -27,9 +26,6 @@ std::string name(const GridGeometry& geometry, BorderedPoint b);
 // Sorted SGF names of a list or set of bordered points.
 std::vector<std::string> names(const GridGeometry& geometry, const std::vector<BorderedPoint>& points);
 std::vector<std::string> names(const GridGeometry& geometry, const PointSet& points);
-
-// The chain that holds b in the current position, or null.
-const Chain* chainAt(const Board& board, BorderedPoint b);
 
 // Every fault in the chain bookkeeping of one position, one line each:
 // ids in range and pointing at a chain that holds the stone, chains disjoint
