@@ -55,7 +55,6 @@ TEST_F(LadderTest, ReadsThePositionAsked) {
   EXPECT_THAT(read(record, "dd", kStoneWhite, 0), IsEmpty());
   // The reading stops at the moves allowed.
   EXPECT_THAT(read(kLadder, "dd", kStoneWhite, -1, 4), ElementsAre("W de", "B df", "W ee", "B fe"));
-  EXPECT_THAT(read(kLadder, "dd", kStoneWhite, -1, 0), IsEmpty());
 }
 
 TEST_F(LadderTest, NothingIsReadWithoutAForcedSequence) {

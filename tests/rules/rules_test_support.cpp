@@ -63,6 +63,8 @@ std::vector<std::string> names(const GridGeometry& geometry, const PointSet& poi
   return result;
 }
 
+namespace {
+
 std::vector<std::string> chainFaults(const GridGeometry& geometry, const PlayGrid& grid,
                                      const std::vector<Chain>& chains, const ChainIdRow& ids) {
   std::vector<std::string> faults;
@@ -117,6 +119,8 @@ std::vector<std::string> chainFaults(const GridGeometry& geometry, const PlayGri
   return faults;
 }
 
+}  // namespace
+
 std::vector<std::string> chainFaults(const Board& board, int m) {
   const auto i = static_cast<std::size_t>(m);
   std::vector<std::string> faults =
@@ -132,6 +136,10 @@ std::vector<std::string> chainFaults(const Board& board, int m) {
   return faults;
 }
 
+namespace {
+
+// Captures against what vanished since m - 1, the move's own stone included
+// when it is gone (suicide).
 std::vector<std::string> captureFaults(const Board& board, int m, const MoveRecord& move) {
   const GridGeometry& g = board.geometry;
   const PlayGrid& before = board.history.playGrids.at(static_cast<std::size_t>(m - 1));
@@ -166,6 +174,8 @@ std::vector<std::string> captureFaults(const Board& board, int m, const MoveReco
   checkList(was.capturedWhite, now.capturedWhite, white, "white");
   return faults;
 }
+
+}  // namespace
 
 std::string randomSgf(unsigned seed, int n, int moves) {
   std::minstd_rand random(seed);

@@ -155,20 +155,11 @@ X + , , ,
 + + , o ,
 黒：地8　アゲハマ1+0　計9目　　白：地0　アゲハマ0+0　計0目　〈結果〉黒+9目　　()
 )");
-
-  // A range that touches no stone counts for nobody.
-  counting.selection.clear();
-  counting.selection.insert({4});
-  CountTerritory(counting, game.board);
-  EXPECT_EQ(scoreLine(), "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　計0目　〈結果〉+-0目　　()");
 }
 
-// Finished professional games whose results were decided by counting. Each
-// recorded result is reproduced by Japanese counting, as this program counts:
-// territory, plus prisoners, plus the opponent's dead stones, against the
-// game's own komi. The dead stones are marked by the clicks a player would
-// make: one click marks a stone's chain and every chain of its colour around
-// the same areas.
+// Finished professional games decided by counting: territory, prisoners and
+// the opponent's dead stones against the game's komi give the recorded
+// result, with the dead stones marked by the clicks a player would make.
 TEST_F(TerritoryTest, FinishedProGamesScoreAsRecorded) {
   struct Game {
     const char* file;
