@@ -11,7 +11,6 @@
 namespace mokuza::test {
 namespace {
 
-using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 // The position after a move; allFaults holds the chains, their liberties and
@@ -52,7 +51,6 @@ TEST(CaptureTest, PassesKeepThePosition) {
   ReplayedGame game;
   game.play(u"(;SZ[19];B[dd];W[];B[tt];W[pp])");
   for (int m : {2, 3}) EXPECT_EQ(positionText(game.board, m), positionText(game.board, 1)) << m;
-  EXPECT_EQ(game.board.history.boardGrids[4].placedBy[decodeSgfPoint(std::string_view("pp"), 19)], 4);
   EXPECT_THAT(game.allFaults(), IsEmpty());
 }
 
@@ -61,7 +59,7 @@ TEST(CaptureTest, RootSetupCapturesBeforeTheFirstMove) {
   ReplayedGame game;
   game.play(u"(;SZ[5]AW[aa]AB[ba][ab];B[ee])");
   EXPECT_EQ(positionText(game.board, 0), "\n. X . . .\nX . . . .\n. . . . .\n. . . . .\n. . . . .\n");
-  EXPECT_THAT(names(game.board.geometry, game.board.slot(1).capturedWhite), ElementsAre("aa"));
+  EXPECT_THAT(names(game.board.geometry, game.board.slot(1).capturedWhite), ::testing::ElementsAre("aa"));
   EXPECT_EQ(game.board.history.boardGrids[1].placedBy[decodeSgfPoint(std::string_view("ab"), 5)], 0);
 }
 
@@ -73,9 +71,8 @@ TEST(SetupStoneBalanceTest, CountsOneColourAndFlagsBoth) {
     ReplayedGame game;
     game.play(sgf);
     EXPECT_EQ(game.board.setupStoneBalance, balance) << utf16ToUtf8(sgf);
-    // A replay from a later move leaves the balance alone.
     ReplayFrom(game.board, game.line, 1);
-    EXPECT_EQ(game.board.setupStoneBalance, balance) << utf16ToUtf8(sgf);
+    EXPECT_EQ(game.board.setupStoneBalance, balance) << "a replay from move 1 keeps it: " << utf16ToUtf8(sgf);
   }
 }
 

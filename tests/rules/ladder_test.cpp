@@ -58,8 +58,6 @@ TEST_F(LadderTest, ReadsThePositionAsked) {
 }
 
 TEST_F(LadderTest, NothingIsReadWithoutAForcedSequence) {
-  // Two liberties.
-  EXPECT_THAT(read(u"(;SZ[9]AB[cd][dc]AW[dd])", "dd", kStoneWhite), IsEmpty());
   // The first extension already has three liberties.
   EXPECT_THAT(read(u"(;SZ[9]AB[cd][dc][ed]AW[dd])", "dd", kStoneWhite), IsEmpty());
   // The first extension is left in atari.

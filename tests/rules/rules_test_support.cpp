@@ -146,32 +146,28 @@ std::vector<std::string> captureFaults(const Board& board, int m, const MoveReco
   const PlayGrid& after = board.history.playGrids.at(static_cast<std::size_t>(m));
   // The move's own point holds the move's stone, whatever was there before.
   const BorderedPoint played = move.hasMove() ? g.bordered(g.recordPoint(move.point)) : BorderedPoint{};
-  std::vector<BorderedPoint> vanished, black, white;  // in increasing order
+  std::vector<BorderedPoint> black, white;
   for (BorderedPoint b{0}; b.index < g.borderedCount; ++b.index) {
     if (!g.isBoardPoint(b) || after[b] != kStoneEmpty) continue;
     const int colour = b == played ? move.colour : before[b];
-    if (!isStone(colour)) continue;
-    vanished.push_back(b);
-    (colour == kStoneBlack ? black : white).push_back(b);
+    if (colour == kStoneBlack) black.push_back(b);
+    if (colour == kStoneWhite) white.push_back(b);
   }
+  // The names a capture list gained over the position before.
+  auto gained = [&](const std::vector<BorderedPoint>& old, const std::vector<BorderedPoint>& list) {
+    if (list.size() < old.size() || !std::equal(old.begin(), old.end(), list.begin())) return names(g, list);
+    return names(g, std::vector<BorderedPoint>(list.begin() + static_cast<std::ptrdiff_t>(old.size()), list.end()));
+  };
+  std::vector<BorderedPoint> vanished = black;
+  vanished.insert(vanished.end(), white.begin(), white.end());
   std::vector<std::string> faults;
   const std::string where = "position " + std::to_string(m) + ": ";
-  const PositionSlot& was = board.slot(m - 1);
-  const PositionSlot& now = board.slot(m);
-  auto sorted = [](std::vector<BorderedPoint> points) {
-    std::sort(points.begin(), points.end());
-    return points;
-  };
-  if (sorted(now.capturedByMove) != vanished) faults.push_back(where + "capturedByMove is not what vanished");
-  auto checkList = [&](const std::vector<BorderedPoint>& old, const std::vector<BorderedPoint>& list,
-                       const std::vector<BorderedPoint>& added, const char* colour) {
-    const bool extended = list.size() == old.size() + added.size() && std::equal(old.begin(), old.end(), list.begin());
-    if (!extended ||
-        sorted(std::vector<BorderedPoint>(list.begin() + static_cast<std::ptrdiff_t>(old.size()), list.end())) != added)
-      faults.push_back(where + colour + " capture list not extended by the " + colour + " stones taken");
-  };
-  checkList(was.capturedBlack, now.capturedBlack, black, "black");
-  checkList(was.capturedWhite, now.capturedWhite, white, "white");
+  if (names(g, board.slot(m).capturedByMove) != names(g, vanished))
+    faults.push_back(where + "capturedByMove is not what vanished");
+  if (gained(board.slot(m - 1).capturedBlack, board.slot(m).capturedBlack) != names(g, black))
+    faults.push_back(where + "black capture list not extended by the black stones taken");
+  if (gained(board.slot(m - 1).capturedWhite, board.slot(m).capturedWhite) != names(g, white))
+    faults.push_back(where + "white capture list not extended by the white stones taken");
   return faults;
 }
 

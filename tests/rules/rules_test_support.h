@@ -13,9 +13,8 @@
 
 namespace mokuza::test {
 
-// Rows of "X O ." (X black, O white), top row first, each row ending in a
-// line feed and the whole preceded by one, to compare against raw literals
-// that start on the line after R"(.
+// Rows of "X O ." (X black, O white), top row first, each row and the whole
+// preceded by a line feed, to compare against raw literals.
 std::string boardText(const GridGeometry& geometry, const PlayGrid& grid);
 std::string positionText(const Board& board, int m);  // snapshot m
 

@@ -21,8 +21,7 @@ class TerritoryTest : public ::testing::Test {
     ASSERT_TRUE(ToggleCountingMode(counting, game.board));
   }
   const GridGeometry& geometry() const { return game.board.geometry; }
-  RecordPoint point(std::string_view sgfPoint) const { return geometry().unbordered(borderedAt(geometry(), sgfPoint)); }
-  void click(std::string_view sgfPoint) { MarkDead(counting, game.board, point(sgfPoint)); }
+  void click(std::string_view p) { MarkDead(counting, game.board, geometry().unbordered(borderedAt(geometry(), p))); }
 
   // The board as the count sees it: X O live stones, x o dead ones, and each
   // empty point by its region: + Black's, - White's, . neutral, ? undecided,
@@ -52,7 +51,6 @@ class TerritoryTest : public ::testing::Test {
     }
     return text + scoreLine() + "\n";
   }
-  std::vector<std::string> dead() const { return names(geometry(), counting.deadStones); }
   // The score text and the short result, as "text(result)".
   std::string scoreLine() const {
     const Score score = ComputeScore(counting, game.board, ParseKomiTenths(game.record.header(u"コミ")));
@@ -114,8 +112,6 @@ TEST_F(TerritoryTest, KomiSettlesTheCount) {
        "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ6.5　計11.5目　〈結果〉黒0.5目勝ち　　(B+0.5)"},
       {u"(;KM[7]" + close,
        "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ7.0　計12.0目　〈結果〉ジゴ　　(0)"},
-      {u"(;KM[7.5]" + close,
-       "黒：地10　アゲハマ0+2　計12目　　白：地5　アゲハマ0+0　コミ7.5　計12.5目　〈結果〉白0.5目勝ち　　(W+0.5)"},
       // A reverse komi keeps its sign below one point.
       {u"(;SZ[3]KM[-0.5])",
        "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　コミ-0.5　計-0.5目　〈結果〉黒0.5目勝ち　　(B+0.5)"},
@@ -182,7 +178,7 @@ TEST_F(TerritoryTest, FinishedProGamesScoreAsRecorded) {
     ASSERT_TRUE(bytes);
     count(decodeBytes(*bytes, TextKind::GameRecord));
     for (const char* p : g.clicks) click(p);
-    EXPECT_EQ(dead(), g.dead);
+    EXPECT_EQ(names(geometry(), counting.deadStones), g.dead);
     EXPECT_THAT(scoreLine(), ::testing::EndsWith("(" + utf16ToUtf8(game.record.header(u"結果")) + ")"));
   }
 }
