@@ -1,8 +1,7 @@
 #include "tests/naming/naming_test_support.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <sstream>
 
 #include "core/record/sgf_point.h"
 #include "core/record/sgf_reader.h"
@@ -30,30 +29,26 @@ std::vector<std::string> NamedGame::stones(int move) const {
   return names;
 }
 
-std::string lastName(std::string_view sgf) {
-  NamedGame game;
-  game.play(sgf);
-  return game.lastName();
-}
-
-std::string lastName(std::string_view sgf, const naming::FigureTable& table) {
-  NamedGame game(table);
-  game.play(sgf);
-  return game.lastName();
-}
-
-naming::FigureTable tableWith(std::initializer_list<std::u16string_view> extraNames) {
-  std::vector<naming::FigureRow> rows = naming::builtInFigureRows();
-  for (std::u16string_view name : extraNames) rows.push_back({std::u16string(name), {}, naming::kDefaultFigureMusic});
-  return naming::FigureTable(std::move(rows));
-}
-
 BorderedPoint bordered19(std::string_view sgfPoint) {
   return makeGridGeometry(19).bordered(decodeSgfPoint(sgfPoint, 19));
 }
 
-void expectNames(std::initializer_list<NameCase> cases, const naming::FigureTable& table) {
-  for (const NameCase& c : cases) EXPECT_EQ(lastName(c.sgf, table), c.name) << c.what << ": " << c.sgf;
+std::string renamed(std::string_view golden, const naming::FigureTable& table) {
+  constexpr std::string_view kArrow = " → ";
+  std::string out;
+  std::istringstream lines{std::string(golden)};
+  for (std::string line; std::getline(lines, line);) {
+    const std::size_t arrow = line.find(kArrow);
+    if (arrow != std::string::npos) {
+      NamedGame game(table);
+      game.play(line.substr(0, arrow));
+      const std::string name = game.lastName();
+      const std::string row = utf16ToUtf8(table.name(game.classifier.moveFigure(game.last())));
+      line = line.substr(0, arrow + kArrow.size()) + name + (row == name ? "" : " / " + row);
+    }
+    out += line + "\n";
+  }
+  return out;
 }
 
 }  // namespace mokuza::test

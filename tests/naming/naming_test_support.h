@@ -31,21 +31,12 @@ struct NamedGame {
   std::vector<std::string> stones(int move) const;
 };
 
-// The name of the last move of a record.
-std::string lastName(std::string_view sgf);
-std::string lastName(std::string_view sgf, const naming::FigureTable& table);
-
-// A position whose last move must get the given name.
-struct NameCase {
-  const char* what;
-  const char* sgf;
-  const char* name;
-};
-// Checks each case's last name against the table (the built-in one by default).
-void expectNames(std::initializer_list<NameCase> cases, const naming::FigureTable& table = {});
-
-// The built-in rows with rows of these names added at the end.
-naming::FigureTable tableWith(std::initializer_list<std::u16string_view> extraNames);
+// Names the last move of the record on each line of `golden`, a line being
+// "<sgf> → <name>", or "<sgf> → <name> / <row>" when the figure chosen is a
+// row of another name (figure 0, a capture, a parenthesised part). Returns
+// the lines with what the classifier gives, for the test to compare with its
+// input; other lines (comments) are copied.
+std::string renamed(std::string_view golden, const naming::FigureTable& table = {});
 
 // The bordered point of SGF letters on a 19 x 19 board.
 BorderedPoint bordered19(std::string_view sgfPoint);

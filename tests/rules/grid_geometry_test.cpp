@@ -5,7 +5,6 @@
 
 #include <functional>
 
-#include "core/rules/board.h"
 #include "tests/rules/rules_test_support.h"
 
 namespace mokuza::test {
@@ -40,9 +39,7 @@ TEST(GridGeometryTest, NamedPointsFollowTheBoardSize) {
   } cases[] = {
       {9, cornerStar, {"cc", "cg", "gc", "gg"}},
       {9, centre, {"ee"}},
-      {12, cornerStar, {"cc", "cj", "jc", "jj"}},
       {13, cornerStar, {"dd", "dj", "jd", "jj"}},
-      {13, centre, {"gg"}},
       {19, cornerStar, {"dd", "dp", "pd", "pp"}},
       {19, sideStar, {"dj", "jd", "jp", "pj"}},
       {19, centre, {"jj"}},
@@ -54,37 +51,26 @@ TEST(GridGeometryTest, NamedPointsFollowTheBoardSize) {
     EXPECT_THAT(pointsWhere(makeGridGeometry(c.n), c.test), ElementsAreArray(c.points)) << "N = " << c.n;
   for (int n = 2; n <= 18; ++n) {
     EXPECT_THAT(pointsWhere(makeGridGeometry(n), n < 9 ? anyNamed : sideStar), IsEmpty()) << "N = " << n;
-    if (n % 2 == 0) {
-      EXPECT_THAT(pointsWhere(makeGridGeometry(n), centre), IsEmpty()) << "N = " << n;
-    }
+    if (n % 2 != 0) continue;
+    EXPECT_THAT(pointsWhere(makeGridGeometry(n), centre), IsEmpty()) << "N = " << n;
   }
 }
 
 TEST(GridGeometryTest, LineNumbersCountFromTheNearerEdge) {
   const GridGeometry g = makeGridGeometry(19);
-  const PointInfo& threeThree = g.info[borderedAt(g, "qc")];
-  EXPECT_THAT((std::vector<int>{threeThree.lineX, threeThree.lineY}), ElementsAre(3, 3));
   const PointInfo& p = g.info[borderedAt(g, "pr")];  // fourth line from the right, second from the bottom
   EXPECT_THAT((std::vector<int>{p.lineX, p.lineY, p.height, p.depth, p.x, p.y}), ElementsAre(4, 2, 2, 4, 16, 18));
-  EXPECT_EQ(g.info[borderedAt(g, "jj")].height, 10);
   EXPECT_EQ(g.centreLine, 10);
   EXPECT_EQ(makeGridGeometry(8).centreLine, -1);
 }
 
 TEST(GridGeometryTest, FrameAndConversionsHoldForEveryBoardSize) {
   for (int n = 2; n <= 19; ++n) {
-    Board board;
-    SetBoardSize(board, n);
-    const GridGeometry& g = board.geometry;
-    int frameCells = 0;
+    const GridGeometry g = makeGridGeometry(n);
     for (BorderedPoint b{0}; b.index < g.borderedCount; ++b.index) {
       const PointInfo& p = g.info[b];
-      const bool edge = p.x == 0 || p.y == 0 || p.x == n + 1 || p.y == n + 1;
-      EXPECT_EQ(p.frame != 0, edge) << "N = " << n << ", b = " << b.index;
-      EXPECT_EQ(board.position.playGrid[b], edge ? kStoneFrame : kStoneEmpty);
-      frameCells += p.frame;
+      EXPECT_EQ(p.frame != 0, p.x == 0 || p.y == 0 || p.x == n + 1 || p.y == n + 1) << "N = " << n << ", " << b.index;
     }
-    EXPECT_EQ(frameCells, 4 * (n + 1)) << "N = " << n;
     for (RecordPoint u{0}; u.index < g.pointCount; ++u.index) {
       const BorderedPoint b = g.bordered(u);
       ASSERT_TRUE(g.isBoardPoint(b)) << "N = " << n << ", u = " << u.index;
@@ -92,22 +78,10 @@ TEST(GridGeometryTest, FrameAndConversionsHoldForEveryBoardSize) {
       EXPECT_EQ(g.info[b].y, u.index / n + 1);
       EXPECT_EQ(g.unbordered(b), u);
     }
-    EXPECT_TRUE(g.bordered(RecordPoint{}).isPass());
     EXPECT_TRUE(g.bordered(RecordPoint{g.pointCount}).isPass()) << "off the board is the pass";
     EXPECT_TRUE(g.unbordered(BorderedPoint{}).isPass());
   }
-  EXPECT_EQ(makeGridGeometry(1).n, 19);
   EXPECT_EQ(makeGridGeometry(20).n, 19);
-}
-
-TEST(GridGeometryTest, NeighboursRunUpLeftRightDown) {
-  const GridGeometry g = makeGridGeometry(9);
-  const BorderedPoint centrePoint = borderedAt(g, "ee");
-  std::vector<std::string> neighbours, diagonals;
-  for (int offset : g.neighbours) neighbours.push_back(name(g, centrePoint + offset));
-  for (int offset : g.diagonals) diagonals.push_back(name(g, centrePoint + offset));
-  EXPECT_THAT(neighbours, ElementsAre("ed", "de", "fe", "ef"));
-  EXPECT_THAT(diagonals, ElementsAre("dd", "df", "fd", "ff"));
 }
 
 }  // namespace

@@ -13,39 +13,30 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-bool sameChains(const std::vector<Chain>& a, const std::vector<Chain>& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (a[i].colour != b[i].colour || !(a[i].stones == b[i].stones) || !(a[i].liberties == b[i].liberties))
-      return false;
-  return true;
+// What position m keeps besides its chains: the grid, who placed each stone
+// and the captures. The chains are held to the grid by chainFaults.
+std::string positionDump(const Board& board, int m) {
+  const PositionSlot& slot = board.slot(m);
+  std::string text = positionText(board, m);
+  for (const auto* list : {&slot.capturedByMove, &slot.capturedBlack, &slot.capturedWhite}) {
+    for (BorderedPoint b : *list) text += name(board.geometry, b) + " ";
+    text += "\n";
+  }
+  for (int placedBy : board.history.boardGrids.at(static_cast<std::size_t>(m)).placedBy)
+    text += std::to_string(placedBy) + " ";
+  return text;
 }
 
 // Stops at the first position that differs, so one fault gives one message.
-void expectSameHistory(const Board& replayed, const Board& fresh) {
-  ASSERT_EQ(replayed.history.computed(), fresh.history.computed());
-  ASSERT_EQ(replayed.history.slots.size(), fresh.history.slots.size());
-  for (int m = 0; m < fresh.history.computed(); ++m) {
-    const auto i = static_cast<std::size_t>(m);
-    const BoardGrid& a = replayed.history.boardGrids[i];
-    const BoardGrid& b = fresh.history.boardGrids[i];
-    const PositionSlot& sa = replayed.slot(m);
-    const PositionSlot& sb = fresh.slot(m);
-    ASSERT_EQ(positionText(replayed, m), positionText(fresh, m)) << "position " << m;
-    ASSERT_TRUE(a.stones == b.stones && a.placedBy == b.placedBy) << "position " << m;
-    ASSERT_TRUE(sameChains(sa.chains, sb.chains)) << "position " << m;
-    ASSERT_EQ(sa.chainIds, sb.chainIds) << "position " << m;
-    ASSERT_EQ(sa.capturedByMove, sb.capturedByMove) << "position " << m;
-    ASSERT_EQ(sa.capturedBlack, sb.capturedBlack) << "position " << m;
-    ASSERT_EQ(sa.capturedWhite, sb.capturedWhite) << "position " << m;
-  }
-}
-
 void expectSameAsFreshReplay(const Board& replayed, int n, std::vector<MoveRecord>& line) {
   Board fresh;
   SetBoardSize(fresh, n);
   ReplayFrom(fresh, line, 0);
-  expectSameHistory(replayed, fresh);
+  ASSERT_EQ(replayed.history.computed(), fresh.history.computed());
+  for (int m = 0; m < fresh.history.computed(); ++m) {
+    ASSERT_EQ(positionDump(replayed, m), positionDump(fresh, m)) << "position " << m;
+    ASSERT_THAT(chainFaults(replayed, m), IsEmpty());
+  }
 }
 
 class PositionHistoryTest : public ::testing::Test {
@@ -58,20 +49,12 @@ TEST_F(PositionHistoryTest, RestorePositionShowsThatMove) {
   Board& board = game.board;
   EXPECT_EQ(board.currentPosition, 0) << "the replay leaves the shown position alone";
   restorePosition(board, 2);
-  EXPECT_EQ(board.currentPosition, 2);
-  EXPECT_EQ(currentText(board), "\nO X . . .\n. . . . .\n. . . . .\n. . . . .\n. . . . .\n");
-  EXPECT_TRUE(sameChains(board.position.chains, board.slot(2).chains));
-  EXPECT_EQ(board.position.boardGrid.stones, board.history.boardGrids[2].stones);
-
-  // Replaying while move 2 is shown keeps move 2 shown.
+  EXPECT_EQ(boardText(board.geometry, board.position.playGrid),
+            "\nO X . . .\n. . . . .\n. . . . .\n. . . . .\n. . . . .\n");
   ReplayFrom(board, game.line, 0);
-  EXPECT_EQ(board.currentPosition, 2);
-  EXPECT_EQ(currentText(board), positionText(board, 2));
-
-  restorePosition(board, 3);
-  EXPECT_EQ(currentText(board), "\n. X . . .\nX . . . .\n. . . . .\n. . . . .\n. . . . .\n");
+  EXPECT_EQ(board.currentPosition, 2) << "a replay keeps the shown move";
   restorePosition(board, 99);  // beyond the history: nothing changes
-  EXPECT_EQ(board.currentPosition, 3);
+  EXPECT_EQ(board.currentPosition, 2);
 }
 
 TEST_F(PositionHistoryTest, ReplayFromAnEditMatchesAFullReplay) {
@@ -93,66 +76,27 @@ TEST_F(PositionHistoryTest, ReplayFromAnEditMatchesAFullReplay) {
     ReplayFrom(game.board, line, 100);
     EXPECT_EQ(game.board.currentPosition, 99);
     expectSameAsFreshReplay(game.board, 9, line);
-
-    // Extend it with moves taken from the other end of the game.
-    for (int m = 1; m <= 30; ++m) line.push_back(line[static_cast<std::size_t>(m)]);
-    ReplayFrom(game.board, line, 100);
-    expectSameAsFreshReplay(game.board, 9, line);
   }
 }
 
-// Records what each call saw, copied at the time of the call.
 class RecordingObserver : public ReplayObserver {
  public:
-  void afterMove(Board& board, std::vector<MoveRecord>& line, int move) override {
-    moves.push_back(move);
-    grids.push_back(board.position.playGrid);
-    positions.push_back(board.currentPosition);
-    colours.push_back(line[static_cast<std::size_t>(move)].colour);
-  }
+  void afterMove(Board&, std::vector<MoveRecord>&, int move) override { moves.push_back(move); }
   std::vector<int> moves;
-  std::vector<PlayGrid> grids;
-  std::vector<int> positions;
-  std::vector<int> colours;
 };
-
-TEST_F(PositionHistoryTest, ObserverSeesEachMoveOnceAfterItIsPlayed) {
-  game.play(u"(;SZ[5];B[ba];W[aa];B[ab];W[];B[cc])");
-  RecordingObserver all;
-  ReplayFrom(game.board, game.line, 0, {&all});
-  EXPECT_THAT(all.moves, ElementsAre(1, 2, 3, 4, 5));
-  EXPECT_THAT(all.positions, ElementsAre(1, 2, 3, 4, 5));
-  EXPECT_THAT(all.colours, ElementsAre(1, -1, 1, -1, 1));
-  for (std::size_t i = 0; i < all.grids.size(); ++i)
-    EXPECT_EQ(boardText(game.board.geometry, all.grids[i]), positionText(game.board, static_cast<int>(i) + 1))
-        << "move " << i + 1;
-  // The capture of aa is already done when move 3 is observed.
-  EXPECT_EQ(boardText(game.board.geometry, all.grids[2]), "\n. X . . .\nX . . . .\n. . . . .\n. . . . .\n. . . . .\n");
-
-  RecordingObserver tail, second;
-  ReplayFrom(game.board, game.line, 3, {&tail, &second});
-  EXPECT_THAT(tail.moves, ElementsAre(3, 4, 5));
-  EXPECT_THAT(second.moves, ElementsAre(3, 4, 5));
-}
 
 TEST_F(PositionHistoryTest, LongRecordKeepsPositionsUpTo998) {
   // 1100 moves stepping around a 19 x 19 board, with captures and refills.
   std::string sgf = "(;SZ[19]";
-  for (int m = 1; m <= 1100; ++m) {
+  for (int m = 1; m <= 1100; ++m)
     sgf += (m % 2 ? ";B[" : ";W[") + sgfLetters<char>(RecordPoint{(m * 37) % 361}, 19) + "]";
-  }
   sgf += ")";
   game.play(asciiToUtf16(sgf));
-  ASSERT_EQ(game.line.size(), 1101u);
-  EXPECT_EQ(lastReplayablePosition(game.line.size()), kMaxPositions - 1);
   EXPECT_EQ(game.board.history.computed(), kMaxPositions);
-  EXPECT_EQ(game.board.history.slots.size(), static_cast<std::size_t>(kMaxPositions));
 
   RecordingObserver observer;
   ReplayFrom(game.board, game.line, 990, {&observer});
   EXPECT_THAT(observer.moves, ElementsAre(990, 991, 992, 993, 994, 995, 996, 997, 998));
-  ReplayFrom(game.board, game.line, 1050);
-  EXPECT_EQ(game.board.history.computed(), kMaxPositions);
   restorePosition(game.board, 998);
   EXPECT_EQ(game.board.currentPosition, 998);
   EXPECT_THAT(game.allFaults(), IsEmpty());

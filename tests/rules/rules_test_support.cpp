@@ -1,8 +1,7 @@
 #include "tests/rules/rules_test_support.h"
 
 #include <algorithm>
-#include <array>
-#include <optional>
+#include <iterator>
 #include <random>
 
 #include "core/record/sgf_point.h"
@@ -12,6 +11,17 @@ namespace mokuza::test {
 namespace {
 
 bool isStone(int v) { return v == kStoneBlack || v == kStoneWhite; }
+
+// "X [stones] liberties [points]" for one chain or group.
+std::string describe(const GridGeometry& geometry, int colour, const PointSet& stones, const PointSet& liberties) {
+  auto list = [&](const PointSet& points) {
+    std::string text;
+    for (const auto& n : names(geometry, points)) text += (text.empty() ? "" : " ") + n;
+    return "[" + text + "]";
+  };
+  const char* c = colour == kStoneBlack ? "X " : colour == kStoneWhite ? "O " : "? ";
+  return c + list(stones) + " liberties " + list(liberties);
+}
 
 }  // namespace
 
@@ -30,8 +40,6 @@ std::string boardText(const GridGeometry& geometry, const PlayGrid& grid) {
 std::string positionText(const Board& board, int m) {
   return boardText(board.geometry, board.history.playGrids.at(static_cast<std::size_t>(m)));
 }
-
-std::string currentText(const Board& board) { return boardText(board.geometry, board.position.playGrid); }
 
 BorderedPoint borderedAt(const GridGeometry& geometry, std::string_view sgfPoint) {
   return geometry.bordered(decodeSgfPoint(sgfPoint, geometry.n));
@@ -55,106 +63,63 @@ std::vector<std::string> names(const GridGeometry& geometry, const PointSet& poi
   return result;
 }
 
-const Chain* chainAt(const Board& board, BorderedPoint b) {
-  const int id = board.slot(board.currentPosition).chainIds[b];
-  const auto& chains = board.position.chains;
-  if (id < 0 || id >= static_cast<int>(chains.size())) return nullptr;
-  return &chains[static_cast<std::size_t>(id)];
-}
+namespace {
 
 std::vector<std::string> chainFaults(const GridGeometry& geometry, const PlayGrid& grid,
                                      const std::vector<Chain>& chains, const ChainIdRow& ids) {
   std::vector<std::string> faults;
-  auto fault = [&](const std::string& what, BorderedPoint b) { faults.push_back(what + " at " + name(geometry, b)); };
-  auto list = [&](const PointSet& points) {
-    std::string text;
-    for (const auto& n : names(geometry, points)) text += (text.empty() ? "" : " ") + n;
-    return "[" + text + "]";
-  };
-  const int chainCount = static_cast<int>(chains.size());
-
-  // The chains the grid itself shows: connected groups of one colour and
-  // their empty neighbours, found by flood fill.
-  struct Group {
-    int colour;
-    PointSet stones, liberties;
-    int claimedBy = -1;
-  };
-  std::vector<Group> groups;
-  groups.reserve(static_cast<std::size_t>(geometry.pointCount));
-  BorderedArray<int> groupOf;
-  groupOf.fill(-1);
-  std::vector<BorderedPoint> pending;
-  for (int y = 0; y < geometry.n; ++y) {
-    for (int x = 0; x < geometry.n; ++x) {
-      const BorderedPoint b = geometry.bordered(x, y);
-      const int v = grid[b];
-      if (!isStone(v) || groupOf[b] >= 0) continue;
-      Group group{v, {}, {}};
-      const int index = static_cast<int>(groups.size());
-      groupOf[b] = index;
-      pending.push_back(b);
-      while (!pending.empty()) {
-        const BorderedPoint s = pending.back();
-        pending.pop_back();
-        group.stones.insert(s);
-        for (int offset : geometry.neighbours) {
-          const BorderedPoint q = s + offset;
-          if (grid[q] == kStoneEmpty) {
-            group.liberties.insert(q);
-          } else if (grid[q] == v && groupOf[q] < 0) {
-            groupOf[q] = index;
-            pending.push_back(q);
-          }
-        }
-      }
-      groups.push_back(group);
-    }
-  }
-
+  // The chains the grid itself shows, found by flood fill: connected groups
+  // of one colour and their empty neighbours.
+  std::vector<std::string> groups;
+  PointSet seen;
   for (int y = 0; y < geometry.n; ++y) {
     for (int x = 0; x < geometry.n; ++x) {
       const BorderedPoint b = geometry.bordered(x, y);
       const int v = grid[b];
       const int id = ids[b];
-      const bool inRange = id >= 0 && id < chainCount;
-      if (isStone(v)) {
-        if (!inRange) fault("stone with chain id " + std::to_string(id) + " of " + std::to_string(chainCount), b);
-        else if (!chains[static_cast<std::size_t>(id)].stones.contains(b))
-          fault("chain " + std::to_string(id) + " lacks its stone", b);
-      } else if (v != kStoneEmpty) {
-        fault("cell value " + std::to_string(v), b);
-      } else if (inRange && chains[static_cast<std::size_t>(id)].stones.contains(b)) {
-        fault("empty point held by chain " + std::to_string(id), b);
+      const bool held =
+          id >= 0 && id < static_cast<int>(chains.size()) && chains[static_cast<std::size_t>(id)].stones.contains(b);
+      if (v != kStoneEmpty && !isStone(v))
+        faults.push_back("cell value " + std::to_string(v) + " at " + name(geometry, b));
+      if (isStone(v) != held)
+        faults.push_back((held ? "empty point held by chain " : "stone not held by its chain ") + std::to_string(id) +
+                         " at " + name(geometry, b));
+      if (!isStone(v) || seen.contains(b)) continue;
+      PointSet stones, liberties;
+      std::vector<BorderedPoint> pending{b};
+      seen.insert(b);
+      while (!pending.empty()) {
+        const BorderedPoint s = pending.back();
+        pending.pop_back();
+        stones.insert(s);
+        for (int offset : geometry.neighbours) {
+          const BorderedPoint q = s + offset;
+          if (grid[q] == kStoneEmpty) {
+            liberties.insert(q);
+          } else if (grid[q] == v && !seen.contains(q)) {
+            seen.insert(q);
+            pending.push_back(q);
+          }
+        }
       }
+      groups.push_back(describe(geometry, v, stones, liberties));
     }
   }
-
-  // Each chain must be exactly one of those groups (so connected and
-  // maximal), with the same colour and liberties, and no group twice.
-  for (int i = 0; i < chainCount; ++i) {
-    const Chain& chain = chains[static_cast<std::size_t>(i)];
-    auto label = [i] { return "chain " + std::to_string(i); };
-    std::optional<BorderedPoint> first;
-    chain.stones.forEach([&](BorderedPoint s) { first = first ? first : s; });
-    const int g = first ? groupOf[*first] : -1;
-    if (g < 0) {
-      faults.push_back(label() + " " + list(chain.stones) + " is not a group of stones on the grid");
-      continue;
-    }
-    Group& group = groups[static_cast<std::size_t>(g)];
-    if (!(chain.stones == group.stones))
-      faults.push_back(label() + " holds " + list(chain.stones) + " instead of the group " + list(group.stones));
-    if (chain.colour != group.colour)
-      faults.push_back(label() + " has colour " + std::to_string(chain.colour) + " on stones of " +
-                       std::to_string(group.colour));
-    if (!(chain.liberties == group.liberties))
-      faults.push_back(label() + " liberties " + list(chain.liberties) + " instead of " + list(group.liberties));
-    if (group.claimedBy >= 0) faults.push_back(label() + " repeats chain " + std::to_string(group.claimedBy));
-    group.claimedBy = i;
-  }
+  // The chains must be exactly those groups, each once: so disjoint,
+  // connected and maximal, with their colour and liberties.
+  std::vector<std::string> listed;
+  for (const Chain& chain : chains) listed.push_back(describe(geometry, chain.colour, chain.stones, chain.liberties));
+  std::sort(groups.begin(), groups.end());
+  std::sort(listed.begin(), listed.end());
+  std::vector<std::string> extra, missing;
+  std::set_difference(listed.begin(), listed.end(), groups.begin(), groups.end(), std::back_inserter(extra));
+  std::set_difference(groups.begin(), groups.end(), listed.begin(), listed.end(), std::back_inserter(missing));
+  for (const auto& e : extra) faults.push_back("chain " + e + " is no group of the grid");
+  for (const auto& m : missing) faults.push_back("group " + m + " has no chain");
   return faults;
 }
+
+}  // namespace
 
 std::vector<std::string> chainFaults(const Board& board, int m) {
   const auto i = static_cast<std::size_t>(m);
@@ -171,40 +136,42 @@ std::vector<std::string> chainFaults(const Board& board, int m) {
   return faults;
 }
 
+namespace {
+
+// Captures against what vanished since m - 1, the move's own stone included
+// when it is gone (suicide).
 std::vector<std::string> captureFaults(const Board& board, int m, const MoveRecord& move) {
   const GridGeometry& g = board.geometry;
   const PlayGrid& before = board.history.playGrids.at(static_cast<std::size_t>(m - 1));
   const PlayGrid& after = board.history.playGrids.at(static_cast<std::size_t>(m));
   // The move's own point holds the move's stone, whatever was there before.
   const BorderedPoint played = move.hasMove() ? g.bordered(g.recordPoint(move.point)) : BorderedPoint{};
-  std::vector<BorderedPoint> vanished, black, white;  // in increasing order
+  std::vector<BorderedPoint> black, white;
   for (BorderedPoint b{0}; b.index < g.borderedCount; ++b.index) {
     if (!g.isBoardPoint(b) || after[b] != kStoneEmpty) continue;
     const int colour = b == played ? move.colour : before[b];
-    if (!isStone(colour)) continue;
-    vanished.push_back(b);
-    (colour == kStoneBlack ? black : white).push_back(b);
+    if (colour == kStoneBlack) black.push_back(b);
+    if (colour == kStoneWhite) white.push_back(b);
   }
+  // The names a capture list gained over the position before.
+  auto gained = [&](const std::vector<BorderedPoint>& old, const std::vector<BorderedPoint>& list) {
+    if (list.size() < old.size() || !std::equal(old.begin(), old.end(), list.begin())) return names(g, list);
+    return names(g, std::vector<BorderedPoint>(list.begin() + static_cast<std::ptrdiff_t>(old.size()), list.end()));
+  };
+  std::vector<BorderedPoint> vanished = black;
+  vanished.insert(vanished.end(), white.begin(), white.end());
   std::vector<std::string> faults;
   const std::string where = "position " + std::to_string(m) + ": ";
-  const PositionSlot& was = board.slot(m - 1);
-  const PositionSlot& now = board.slot(m);
-  auto sorted = [](std::vector<BorderedPoint> points) {
-    std::sort(points.begin(), points.end());
-    return points;
-  };
-  if (sorted(now.capturedByMove) != vanished) faults.push_back(where + "capturedByMove is not what vanished");
-  auto checkList = [&](const std::vector<BorderedPoint>& old, const std::vector<BorderedPoint>& list,
-                       const std::vector<BorderedPoint>& added, const char* colour) {
-    const bool extended = list.size() == old.size() + added.size() && std::equal(old.begin(), old.end(), list.begin());
-    if (!extended ||
-        sorted(std::vector<BorderedPoint>(list.begin() + static_cast<std::ptrdiff_t>(old.size()), list.end())) != added)
-      faults.push_back(where + colour + " capture list not extended by the " + colour + " stones taken");
-  };
-  checkList(was.capturedBlack, now.capturedBlack, black, "black");
-  checkList(was.capturedWhite, now.capturedWhite, white, "white");
+  if (names(g, board.slot(m).capturedByMove) != names(g, vanished))
+    faults.push_back(where + "capturedByMove is not what vanished");
+  if (gained(board.slot(m - 1).capturedBlack, board.slot(m).capturedBlack) != names(g, black))
+    faults.push_back(where + "black capture list not extended by the black stones taken");
+  if (gained(board.slot(m - 1).capturedWhite, board.slot(m).capturedWhite) != names(g, white))
+    faults.push_back(where + "white capture list not extended by the white stones taken");
   return faults;
 }
+
+}  // namespace
 
 std::string randomSgf(unsigned seed, int n, int moves) {
   std::minstd_rand random(seed);

@@ -13,12 +13,10 @@
 
 namespace mokuza::test {
 
-// Rows of "X O ." (X black, O white), top row first, each row ending in a
-// line feed and the whole preceded by one, to compare against raw literals
-// that start on the line after R"(.
+// Rows of "X O ." (X black, O white), top row first, each row and the whole
+// preceded by a line feed, to compare against raw literals.
 std::string boardText(const GridGeometry& geometry, const PlayGrid& grid);
 std::string positionText(const Board& board, int m);  // snapshot m
-std::string currentText(const Board& board);
 
 // The bordered point of SGF letters such as "cd" (column c, row d).
 BorderedPoint borderedAt(const GridGeometry& geometry, std::string_view sgfPoint);
@@ -28,20 +26,10 @@ std::string name(const GridGeometry& geometry, BorderedPoint b);
 std::vector<std::string> names(const GridGeometry& geometry, const std::vector<BorderedPoint>& points);
 std::vector<std::string> names(const GridGeometry& geometry, const PointSet& points);
 
-// The chain that holds b in the current position, or null.
-const Chain* chainAt(const Board& board, BorderedPoint b);
-
-// Every fault in the chain bookkeeping of one position, one line each:
-// ids in range and pointing at a chain that holds the stone, chains disjoint
-// and covering exactly the stones of the grid in their colour, liberties equal
-// to the empty neighbours, chains connected and maximal.
-std::vector<std::string> chainFaults(const GridGeometry& geometry, const PlayGrid& grid,
-                                     const std::vector<Chain>& chains, const ChainIdRow& ids);
-std::vector<std::string> chainFaults(const Board& board, int m);  // snapshot m
-// Faults in what position m records as captured: the stones that vanished
-// since m - 1, and the stone of the move itself when it is gone (suicide),
-// must be capturedByMove and be appended to the list of their colour.
-std::vector<std::string> captureFaults(const Board& board, int m, const MoveRecord& move);
+// Every fault in the chain bookkeeping of snapshot m, one line each: each
+// stone held by the chain its id names, and the chains exactly the groups of
+// the grid (disjoint, connected, maximal) with their colour and liberties.
+std::vector<std::string> chainFaults(const Board& board, int m);
 
 // A reproducible record of `moves` moves on an n x n board: mostly
 // alternating colours, some passes, a few stones on occupied points, and for
@@ -56,7 +44,9 @@ struct ReplayedGame {
 
   // Reads the text, sizes the board for it, copies the main line and replays it.
   void play(std::u16string_view sgf);
-  // The first faults found in positions 0 .. last of the history.
+  // The first faults found in positions 0 .. last of the history: those of
+  // chainFaults, and captures that are not what vanished since the position
+  // before, in capturedByMove and appended to the list of their colour.
   std::vector<std::string> allFaults() const;
 };
 
