@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <system_error>
+#include <unordered_map>
 
 #include "core/document/recent_files.h"
 #include "core/record/decimal.h"
@@ -38,35 +39,51 @@ struct ReadTarget {
   const SettingsContext& context;
 };
 
-bool readOption(ReadTarget& target, std::string_view key, std::u16string_view value) {
-  if (const auto* global = globalOptionForKey(key)) {
-    target.doc.globalOptions[global->option] = checkedOption(global->option, parseInt32(value));
-    return true;
-  }
-  if (const auto* document = documentOptionForKey(key)) {
-    target.doc.state.options[document->option] = checkedOption(document->option, parseInt32(value));
-    return true;
-  }
-  return false;
+// The option, design field or design file a key names: one lookup per tag,
+// however many tables there are.
+struct NamedSetting {
+  const OptionInfo<GlobalOption>* global = nullptr;
+  const OptionInfo<DocumentOption>* document = nullptr;
+  const DesignFieldInfo* design = nullptr;
+  const FileFieldInfo* file = nullptr;  // never the game file: it is no design file
+};
+
+const NamedSetting* namedSetting(std::string_view key) {
+  static const std::unordered_map<std::string_view, NamedSetting> index = [] {
+    std::unordered_map<std::string_view, NamedSetting> keys;
+    for (const auto& info : kGlobalOptions) keys[info.key].global = &info;
+    for (const auto& info : kDocumentOptions) keys[info.key].document = &info;
+    for (const auto& info : kDesignFields)
+      if (designFieldForKey(info.key) == &info) keys[info.key].design = &info;
+    for (const auto& info : kFileFields)
+      if (info.field != FileField::SgfFile) keys[info.key].file = &info;
+    return keys;
+  }();
+  auto it = index.find(key);
+  return it == index.end() ? nullptr : &it->second;
 }
 
-bool readDesign(ReadTarget& target, std::string_view key, std::u16string_view value) {
+bool readNamedSetting(ReadTarget& target, const NamedSetting& named, std::u16string_view value) {
   DocumentState& state = target.doc.state;
-  if (const DesignFieldInfo* field = designFieldForKey(key)) {
-    setDesignValue(state.design, field->field, clampedDesignValue(field->field, parseInt32(value)));
-    return true;
-  }
-  // The game file is no design file.
-  if (const FileFieldInfo* file = fileFieldForKey(key); file && file->field != FileField::SgfFile) {
+  if (named.global) {
+    target.doc.globalOptions[named.global->option] = checkedOption(named.global->option, parseInt32(value));
+  } else if (named.document) {
+    state.options[named.document->option] = checkedOption(named.document->option, parseInt32(value));
+  } else if (named.design) {
+    setDesignValue(state.design, named.design->field, clampedDesignValue(named.design->field, parseInt32(value)));
+  } else if (named.file) {
     const auto path = resolveStoredPath(value, target.context.programFolder, PathKind::File);
-    SetFilePath(state.gameInfo, file->field, path.value_or(u""));
-    return true;
+    SetFilePath(state.gameInfo, named.file->field, path.value_or(u""));
+  } else {
+    return false;
   }
-  if (key == kTypefaceKey) {
-    state.gameInfo.textFields.insert_or_assign(std::u16string(kTypefaceLabel), clipUtf16(value, kValueMax));
-    return true;
-  }
-  return false;
+  return true;
+}
+
+bool readTypeface(ReadTarget& target, std::string_view key, std::u16string_view value) {
+  if (key != kTypefaceKey) return false;
+  target.doc.state.gameInfo.textFields.insert_or_assign(std::u16string(kTypefaceLabel), clipUtf16(value, kValueMax));
+  return true;
 }
 
 bool readPaths(ReadTarget& target, std::string_view key, std::u16string_view value) {
@@ -164,7 +181,8 @@ void handleTag(ReadTarget& target, std::u16string_view tag, std::u16string_view 
     return readRecentList(target, rawValue, target.doc.recentPlaylists, false);
   if (readLayout(target, *key, rawValue)) return;
   const std::u16string value = withoutLineBreaks(rawValue);
-  if (readOption(target, *key, value) || readDesign(target, *key, value) || readPaths(target, *key, value)) return;
+  if (const NamedSetting* named = namedSetting(*key); named && readNamedSetting(target, *named, value)) return;
+  if (readTypeface(target, *key, value) || readPaths(target, *key, value)) return;
   if (readShowState(target, *key, value) || readPlayerName(target, *key, value)) return;
   readRecord(target, *key, value);  // keys that are none of these are ignored
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/document/options.h"
+#include "core/document/table_index.h"
 #include "core/record/text.h"
 
 namespace mokuza {
@@ -28,9 +29,9 @@ void setDesignValue(Design& design, DesignField field, std::int32_t value) {
 }
 
 const DesignFieldInfo* designFieldForKey(std::string_view key) {
-  for (const DesignFieldInfo& info : kDesignFields)
-    if (info.key == key && info.group != DesignGroup::Unlisted) return &info;
-  return nullptr;
+  static const auto index = indexBy(kDesignFields, &DesignFieldInfo::key);
+  const DesignFieldInfo* info = findIn(index, key);
+  return info && info->group != DesignGroup::Unlisted ? info : nullptr;
 }
 
 const DesignFieldInfo* designFieldForLabel(std::u16string_view label) {
@@ -40,9 +41,8 @@ const DesignFieldInfo* designFieldForLabel(std::u16string_view label) {
 }
 
 const FileFieldInfo* fileFieldForKey(std::string_view key) {
-  for (const FileFieldInfo& info : kFileFields)
-    if (info.key == key) return &info;
-  return nullptr;
+  static const auto index = indexBy(kFileFields, &FileFieldInfo::key);
+  return findIn(index, key);
 }
 
 void SetFilePath(PlaylistEntry& entry, FileField field, std::u16string_view path) {

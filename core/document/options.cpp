@@ -1,5 +1,7 @@
 #include "core/document/options.h"
 
+#include "core/document/table_index.h"
+
 namespace mokuza {
 namespace {
 
@@ -13,17 +15,17 @@ OptionValues<Option> defaults(const std::array<OptionInfo<Option>, N>& table) {
   return options;
 }
 
-template <typename Option, std::size_t N>
-const OptionInfo<Option>* forKey(const std::array<OptionInfo<Option>, N>& table, std::string_view key) {
-  for (const OptionInfo<Option>& info : table)
-    if (info.key == key) return &info;
-  return nullptr;
-}
-
 }  // namespace
 
-const OptionInfo<GlobalOption>* globalOptionForKey(std::string_view key) { return forKey(kGlobalOptions, key); }
-const OptionInfo<DocumentOption>* documentOptionForKey(std::string_view key) { return forKey(kDocumentOptions, key); }
+const OptionInfo<GlobalOption>* globalOptionForKey(std::string_view key) {
+  static const auto index = indexBy(kGlobalOptions, &OptionInfo<GlobalOption>::key);
+  return findIn(index, key);
+}
+
+const OptionInfo<DocumentOption>* documentOptionForKey(std::string_view key) {
+  static const auto index = indexBy(kDocumentOptions, &OptionInfo<DocumentOption>::key);
+  return findIn(index, key);
+}
 GlobalOptions defaultGlobalOptions() { return defaults(kGlobalOptions); }
 DocumentOptions defaultDocumentOptions() { return defaults(kDocumentOptions); }
 
