@@ -54,7 +54,7 @@ const NamedSetting* namedSetting(std::string_view key) {
     for (const auto& info : kGlobalOptions) keys[info.key].global = &info;
     for (const auto& info : kDocumentOptions) keys[info.key].document = &info;
     for (const auto& info : kDesignFields)
-      if (designFieldForKey(info.key) == &info) keys[info.key].design = &info;
+      if (info.group != DesignGroup::Unlisted && !info.key.empty()) keys[info.key].design = &info;
     for (const auto& info : kFileFields)
       if (info.field != FileField::SgfFile) keys[info.key].file = &info;
     return keys;

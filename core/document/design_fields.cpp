@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/document/options.h"
-#include "core/document/table_index.h"
 #include "core/record/text.h"
 
 namespace mokuza {
@@ -28,21 +27,10 @@ void setDesignValue(Design& design, DesignField field, std::int32_t value) {
   else design.intFields.emplace(label, value);
 }
 
-const DesignFieldInfo* designFieldForKey(std::string_view key) {
-  static const auto index = indexBy(kDesignFields, &DesignFieldInfo::key);
-  const DesignFieldInfo* info = findIn(index, key);
-  return info && info->group != DesignGroup::Unlisted ? info : nullptr;
-}
-
 const DesignFieldInfo* designFieldForLabel(std::u16string_view label) {
   for (const DesignFieldInfo& info : kDesignFields)
     if (info.label == label && info.group != DesignGroup::Unlisted) return &info;
   return nullptr;
-}
-
-const FileFieldInfo* fileFieldForKey(std::string_view key) {
-  static const auto index = indexBy(kFileFields, &FileFieldInfo::key);
-  return findIn(index, key);
 }
 
 void SetFilePath(PlaylistEntry& entry, FileField field, std::u16string_view path) {

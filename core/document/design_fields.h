@@ -170,11 +170,9 @@ std::int32_t designValue(const Design& design, DesignField field);
 void setDesignValue(Design& design, DesignField field, std::int32_t value);
 std::int32_t clampedDesignValue(DesignField field, std::int32_t value);
 
-// The field a file key or label names, or nothing for any other (unlisted
-// fields are named by neither).
-const DesignFieldInfo* designFieldForKey(std::string_view key);
+// The field a label names, or nothing for any other (unlisted fields are
+// named by no file or list column).
 const DesignFieldInfo* designFieldForLabel(std::u16string_view label);
-const FileFieldInfo* fileFieldForKey(std::string_view key);
 
 void SetFilePath(PlaylistEntry& entry, FileField field, std::u16string_view path);
 std::u16string FilePath(const PlaylistEntry& entry, FileField field);

@@ -1,7 +1,5 @@
 #include "core/document/options.h"
 
-#include "core/document/table_index.h"
-
 namespace mokuza {
 namespace {
 
@@ -17,15 +15,6 @@ OptionValues<Option> defaults(const std::array<OptionInfo<Option>, N>& table) {
 
 }  // namespace
 
-const OptionInfo<GlobalOption>* globalOptionForKey(std::string_view key) {
-  static const auto index = indexBy(kGlobalOptions, &OptionInfo<GlobalOption>::key);
-  return findIn(index, key);
-}
-
-const OptionInfo<DocumentOption>* documentOptionForKey(std::string_view key) {
-  static const auto index = indexBy(kDocumentOptions, &OptionInfo<DocumentOption>::key);
-  return findIn(index, key);
-}
 GlobalOptions defaultGlobalOptions() { return defaults(kGlobalOptions); }
 DocumentOptions defaultDocumentOptions() { return defaults(kDocumentOptions); }
 

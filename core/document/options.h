@@ -165,10 +165,6 @@ bool switchOn(const OptionValues<Option>& options, Option which) {
   return option(options, which) >= 1;
 }
 
-// The option a file key names, or nothing.
-const OptionInfo<GlobalOption>* globalOptionForKey(std::string_view key);
-const OptionInfo<DocumentOption>* documentOptionForKey(std::string_view key);
-
 // Every option at its default.
 GlobalOptions defaultGlobalOptions();
 DocumentOptions defaultDocumentOptions();
