@@ -1,0 +1,72 @@
+#include "app/application.h"
+
+#include <algorithm>
+
+#include "app/layout.h"
+#include "app/show.h"
+#include "app/startup.h"
+#include "playback/playlist_games.h"
+#include "settings/design_values.h"
+
+namespace mokuza::app {
+
+namespace {
+// A timer asked for "as soon as possible" still yields to the event loop.
+constexpr int kShortestPeriodMs = 1;
+}  // namespace
+
+Application::Application(platform::Services& services, WindowPort& window, std::filesystem::path programFolder)
+    : services(services),
+      window(window),
+      programFolder(std::move(programFolder)),
+      playback(doc, playlist, services, this->programFolder) {
+  history.folder = this->programFolder / "history";
+  connectDocumentHooks(*this);
+  connectPlayback(*this);
+}
+
+Application::~Application() = default;
+
+void Application::armTimer(int periodMs) {
+  paintState.timerPeriod = std::max(periodMs, kShortestPeriodMs);
+  window.armTimer(paintState.timerPeriod);
+}
+
+void Application::killTimer() {
+  paintState.timerPeriod = 0;
+  window.killTimer();
+}
+
+void Application::repaint() { window.invalidate(); }
+
+render::RenderState Application::renderState() const {
+  render::RenderState s;
+  s.doc = &doc;
+  s.design = &doc.state.design;
+  s.typeface = std::u16string(textField(doc.state.gameInfo, kTypefaceLabel));
+  s.programFolder = programFolder;
+  s.inputMode = inputMode;
+  s.hoverPoint = pointer.hoverPoint;
+  s.shiftHeld = pointer.shiftHeld;
+  s.dragSource = pointer.dragSource;
+  s.autoPlayIdle = !playback.autoPlay.running();
+  s.counting = &counting;
+  s.search = &search.display;
+  s.panelShown = !layout.panelHidden;
+  s.panelWidth = layout.panelHidden ? 0 : panelSize(textScale(*this)).width;
+  s.statusBarHeight = layout.statusBarHeight;
+  return s;
+}
+
+PlaylistContext Application::playlistContext() {
+  return PlaylistContext{playlist, doc, services, programFolder, [this] {
+                           if (playlist.currentGameIndex > 0)
+                             playback::OpenPlaylistGame(playback, playlist.currentGameIndex, u"");
+                         }};
+}
+
+SettingsContext Application::settingsContext() const {
+  return SettingsContext{programFolder, programFolder / "setting.dat", layout.screens.info};
+}
+
+}  // namespace mokuza::app

@@ -1,0 +1,155 @@
+#pragma once
+// The program as one object: it owns the game, the playlist, auto-play, the
+// counting, the settings, the history log, the board painter and the state
+// of the window, and the window drives it with plain calls. Nothing here
+// needs a display.
+
+#include <QImage>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/input_events.h"
+#include "app/menu_model.h"
+#include "app/window_port.h"
+#include "core/document/document.h"
+#include "core/rules/territory.h"
+#include "platform/services.h"
+#include "playback/auto_play.h"
+#include "playlist/history_log.h"
+#include "playlist/playlist.h"
+#include "playlist/playlist_context.h"
+#include "render/board_geometry.h"
+#include "render/board_painter.h"
+#include "render/render_state.h"
+#include "search/search_results.h"
+#include "settings/settings_data.h"
+#include "settings/settings_file.h"
+
+namespace mokuza::app {
+
+// The mouse and keys as the board sees them.
+struct PointerState {
+  MousePos lastMouse;
+  int hoverPoint = -1;     // point under the mouse, -1 off the board
+  int pressedPoint = -1;   // point of the last button press
+  int dragSource = -1;     // point of the stone picked up, -1 for none
+  int leftHoldTicks = -1;  // timer ticks while a button is held, -1 when not counting
+  int rightHoldTicks = -1;
+  bool leftDown = false;
+  bool rightDown = false;
+  bool shiftHeld = false;
+  bool keyDown = false;
+};
+
+// Where the window and its parts are.
+struct LayoutState {
+  Rect savedWindowRect{0, 0, 1919, 1440};  // the normal window rectangle
+  bool fullScreen = false;
+  bool panelHidden = false;
+  Screens screens;
+  Size client;
+  int statusBarHeight = 0;
+  render::BoardGeometry geometry;
+  int panelPage = 0;
+};
+
+// The picture the window shows and what the next paint must do.
+struct PaintState {
+  render::PaintFlags flags{true, false};
+  QImage window;        // the window's picture, kept between paints for the fades
+  int timerPeriod = 0;  // the armed period in ms, 0 while the timer is off
+};
+
+// The list window: one window, three tabs.
+struct ListWindowState {
+  ListTab tab = ListTab::Playlist;
+  bool shown = false;
+};
+
+// A partial-board search whose result the board shows.
+struct SearchSession {
+  std::optional<search::SearchResults> results;
+  render::SearchDisplay display;
+};
+
+class Application {
+ public:
+  Application(platform::Services& services, WindowPort& window, std::filesystem::path programFolder);
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Window creation: settings, playlist, design, layout, the file of the
+  // command line (a .sgf or .gpl path), the show or the list windows.
+  void start(const std::vector<std::u16string>& arguments);
+  // The close box or 終了: true when the window may go (the state is saved).
+  bool requestClose();
+
+  // A size message (maximised or during a size drag: the placement too) and
+  // the end of a size or move drag.
+  void onSize(bool maximised, bool dragging);
+  void onSizeMoveEnd();
+  // The picture to show; only commands and ticks advance what it holds.
+  const QImage& paint();
+
+  void onMouseMove(MousePos position, Modifiers modifiers);
+  void onMouseLeave();
+  void onLeftDown(MousePos position, Modifiers modifiers);
+  void onLeftUp(MousePos position, Modifiers modifiers);
+  void onRightDown(MousePos position, Modifiers modifiers);
+  void onRightUp(MousePos position, Modifiers modifiers);
+  void onMiddleDown(MousePos position, Modifiers modifiers);
+  void onMiddleUp(MousePos position, Modifiers modifiers);
+  void onLeftDoubleClick(MousePos position, Modifiers modifiers);
+  // Whole notches; positive turns away from the user.
+  void onWheel(int notches, Modifiers modifiers);
+
+  // From the main window; list windows call ShortcutKeys with their tab.
+  void onKeyDown(const KeyEvent& event);
+  void onKeyUp(const KeyEvent& event);
+
+  void onTimer();
+  void onDrop(const std::vector<std::u16string>& paths, MousePos position);
+
+  void onPanelTabChanged(int page);
+  // A control of the side panel: buttons 1111-1123, the input tools
+  // 1005-1013, 1003 "編集", 1301 "結果表示".
+  void onPanelCommand(int id);
+
+  void DispatchCommand(int id);
+  // A released key: `selectorA` and `selectorB` name the list window that
+  // sent it, both kFromMainWindow from the main window.
+  void ShortcutKeys(const KeyEvent& event, int selectorA, int selectorB);
+
+  // The one timer: a period of 0 is the shortest the window can keep.
+  void armTimer(int periodMs);
+  void killTimer();
+  void repaint();
+  render::RenderState renderState() const;
+  PlaylistContext playlistContext();
+  SettingsContext settingsContext() const;
+
+  platform::Services& services;
+  WindowPort& window;
+  const std::filesystem::path programFolder;
+
+  Document doc;
+  Playlist playlist;
+  Settings settings;
+  HistoryLog history;
+  CountingState counting;  // countingMode is the territory mode of the window
+  render::BoardPainter painter;
+  playback::Playback playback;
+  SearchSession search;
+
+  int inputMode = 0;  // the panel's tool, 0 until one is chosen
+  PointerState pointer;
+  LayoutState layout;
+  PaintState paintState;
+  ListWindowState lists;
+  MenuModel menus;
+};
+
+}  // namespace mokuza::app

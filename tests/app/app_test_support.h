@@ -1,0 +1,113 @@
+#pragma once
+// The application under test: headless services, a window that records what
+// it is told, and a private program folder with the default images.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "platform/headless/headless_services.h"
+#include "tests/test_folder.h"
+
+namespace mokuza::test {
+
+namespace fs = std::filesystem;
+
+// Records every call; the sizes and screens it reports are set by the test.
+class FakeWindow : public app::WindowPort {
+ public:
+  void armTimer(int periodMs) override {
+    timerPeriod = periodMs;
+    log.push_back("armTimer " + std::to_string(periodMs));
+  }
+  void killTimer() override {
+    timerPeriod = 0;
+    log.push_back("killTimer");
+  }
+  void invalidate() override { ++invalidations; }
+  void invalidateRect(const Rect&) override { ++invalidations; }
+  void setCursor(app::CursorKind kind) override { cursor = kind; }
+  void setTitle(const std::u16string& text) override { title = text; }
+  void setStatusText(const std::u16string& text) override { status = text; }
+  void menusChanged() override { ++menuChanges; }
+  void selectPanelPage(int page) override { panelPage = page; }
+  void rebuildPanel(int textScale) override { panelScale = textScale; }
+  void panelChanged() override { ++panelChanges; }
+  void showMenuBar(bool shown) override { menuBarShown = shown; }
+  void showStatusBar(bool shown) override {
+    statusBarShown = shown;
+    statusHeight = shown ? 20 : 0;
+  }
+  void setFullScreen(bool on) override { fullScreen = on; }
+  void placeMainWindow(const Rect& frame) override {
+    frameRect = frame;
+    client = {static_cast<int>(frame.width()), static_cast<int>(frame.height())};
+  }
+  Rect mainWindowRect() const override { return frameRect; }
+  bool maximised() const override { return isMaximised; }
+  void restoreMainWindow() override { isMaximised = false; }
+  void showListWindow(app::ListTab tab, const Rect& frame) override {
+    listShown = true;
+    listTab = tab;
+    listRect = frame;
+  }
+  void hideListWindow() override { listShown = false; }
+  bool listWindowShown() const override { return listShown; }
+  Rect listWindowRect() const override { return listRect; }
+  void focusMainWindow() override { ++focusCount; }
+  app::Size clientSize() const override { return client; }
+  int statusBarHeight() const override { return statusHeight; }
+  app::Screens screens() const override { return screenSet; }
+  bool modalDialogOpen() const override { return modal; }
+  void destroy() override { destroyed = true; }
+
+  std::vector<std::string> log;
+  int timerPeriod = 0;
+  int invalidations = 0;
+  app::CursorKind cursor = app::CursorKind::Arrow;
+  std::u16string title, status;
+  int menuChanges = 0, panelChanges = 0, panelPage = 0, panelScale = 0, focusCount = 0;
+  bool menuBarShown = true, statusBarShown = true, fullScreen = false, isMaximised = false;
+  bool listShown = false, modal = false, destroyed = false;
+  app::ListTab listTab = app::ListTab::Playlist;
+  Rect frameRect{0, 0, 1280, 800}, listRect;
+  app::Size client{1280, 780};
+  int statusHeight = 20;
+  app::Screens screenSet;
+};
+
+// A fresh program folder holding the default images and sounds.
+inline fs::path freshProgramFolder() {
+  const fs::path folder = freshTestFolder("mokuza-app");
+  const fs::path assets = MOKUZA_ASSET_DIR;
+  for (const char* name : {"gra"})
+    if (fs::exists(assets / name)) fs::copy(assets / name, folder / name, fs::copy_options::recursive);
+  for (const auto& item : fs::directory_iterator(assets))
+    if (item.path().extension() == ".wav") fs::copy_file(item.path(), folder / item.path().filename());
+  return folder;
+}
+
+class AppTest : public ::testing::Test {
+ protected:
+  ~AppTest() override {
+    app.reset();
+    std::error_code ec;
+    fs::remove_all(folder, ec);
+  }
+  fs::path write(const std::string& name, const std::string& content) const {
+    std::ofstream(folder / name, std::ios::binary) << content;
+    return folder / name;
+  }
+
+  fs::path folder = freshProgramFolder();
+  platform::HeadlessServices services;
+  FakeWindow window;
+  std::unique_ptr<app::Application> app = std::make_unique<app::Application>(services, window, folder);
+};
+
+}  // namespace mokuza::test

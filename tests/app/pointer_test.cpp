@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+
+#include "tests/app/app_test_support.h"
