@@ -21,6 +21,19 @@ enum class CursorKind { Arrow, PickedStone, Step, Hidden };
 // The three tabs of the list window.
 enum class ListTab { Playlist = 0, EventList = 1, FigureList = 2 };
 
+// The dialogs the window opens on the application's behalf; what they show
+// and change is the application's.
+enum class DialogKind {
+  DesignTransparency,   // "透明度設定"
+  DesignBoardPosition,  // "碁盤位置設定"
+  DesignMoveNumbers,    // "手数表示設定"
+  DesignAutoPlay,       // "自動再生設定"
+  PairGoColours,        // "ペア碁カラー設定"
+  About,                // "バージョン情報"
+  GameInfo,
+  MoveInfo,
+};
+
 // The desktop as the window system reports it: all monitors together, and
 // each monitor's work area.
 struct Screens {
@@ -60,11 +73,15 @@ class WindowPort {
   // Back to the normal rectangle from maximised or minimised.
   virtual void restoreMainWindow() = 0;
 
+  // Rows, title or menu of the list window changed.
+  virtual void listWindowChanged() = 0;
   virtual void showListWindow(ListTab tab, const Rect& frame) = 0;
   virtual void hideListWindow() = 0;
   virtual bool listWindowShown() const = 0;
   virtual Rect listWindowRect() const = 0;
   virtual void focusMainWindow() = 0;
+
+  virtual void showDialog(DialogKind kind) = 0;
 
   virtual Size clientSize() const = 0;
   // 0 while the status bar is hidden.

@@ -56,6 +56,8 @@ class FakeWindow : public app::WindowPort {
     listTab = tab;
     listRect = frame;
   }
+  void listWindowChanged() override { ++listChanges; }
+  void showDialog(app::DialogKind kind) override { dialogs.push_back(kind); }
   void hideListWindow() override { listShown = false; }
   bool listWindowShown() const override { return listShown; }
   Rect listWindowRect() const override { return listRect; }
@@ -71,6 +73,8 @@ class FakeWindow : public app::WindowPort {
   int invalidations = 0;
   app::CursorKind cursor = app::CursorKind::Arrow;
   std::u16string title, status;
+  std::vector<app::DialogKind> dialogs;
+  int listChanges = 0;
   int menuChanges = 0, panelChanges = 0, panelPage = 0, panelScale = 0, focusCount = 0;
   bool menuBarShown = true, statusBarShown = true, fullScreen = false, isMaximised = false;
   bool listShown = false, modal = false, destroyed = false;
