@@ -36,8 +36,9 @@ bool rangeDragging(const Application& app) {
   return app.inputMode == render::kInputRange && app.pointer.leftDown && app.pointer.pressedPoint >= 0;
 }
 
+// Auto-play keeps its own period: holds count only while it is idle.
 void startHoldCount(Application& app, int& count) {
-  app.armTimer(kHoldTickMs);
+  if (!autoPlayRunning(app)) app.armTimer(kHoldTickMs);
   if (count < 0) count = 0;
 }
 
