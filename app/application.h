@@ -37,6 +37,8 @@ struct PointerState {
   int dragSource = -1;     // point of the stone picked up, -1 for none
   int leftHoldTicks = -1;  // timer ticks while a button is held, -1 when not counting
   int rightHoldTicks = -1;
+  // A button went up: the next move onto another point stops the hold counts.
+  bool releasedSinceMove = false;
   bool leftDown = false;
   bool rightDown = false;
   bool shiftHeld = false;

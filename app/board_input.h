@@ -15,4 +15,22 @@ struct BoardInputEvent {
 
 void BoardInput(Application& app, const BoardInputEvent& event);
 
+// "着手", or no tool chosen yet, which plays as well.
+bool inPlayMode(const Application& app);
+// The stone shown at a board point: +1, -1, or 0 for none and off the board.
+int shownStone(const Application& app, int point);
+
+// A radio button of the input tools (1005..1013). Counting goes with play
+// mode only: another tool leaves it first.
+void selectInputMode(Application& app, int mode);
+
+// The range tool's rectangle between two corner points becomes the
+// selection; its counts (and the territory, while counting) follow.
+void selectRange(Application& app, int corner, int oppositeCorner);
+
+// Another move is shown: the count follows it, then the status line and the board.
+void refreshShownMove(Application& app);
+// The game changed: the title, the status line, the menus and the board.
+void refreshAfterEdit(Application& app);
+
 }  // namespace mokuza::app

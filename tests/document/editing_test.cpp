@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/document/editing.h"
+#include "core/document/stone_colour.h"
 #include "core/document/undo.h"
 #include "document_test_support.h"
 
@@ -327,6 +328,30 @@ TEST_F(DeletionTest, DeleteRangeRemovesMovesAndSetupStonesInTheArea) {
   EXPECT_EQ(tidyFault(doc.record()), "");
   EXPECT_EQ(line(), "W pp, W qq");
   EXPECT_EQ(tree(), "W pp (B dp, W pd) (W qq)");
+}
+
+// ---- reversing a placed stone ----
+
+using ReverseStoneTest = DocumentTest;
+
+TEST_F(ReverseStoneTest, TheMoveOrSetupThatPlacedTheStoneChangesColour) {
+  // Black's ba helps capture aa; as a white move it joins aa, which then lives.
+  load(u"(;GM[1]AW[cc];B[ba];W[aa];B[ab])");
+  showMove(doc, 3);
+  ASSERT_TRUE(reversePlacedStone(doc, recordAt("ba")));
+  EXPECT_EQ(view() + stones("ba aa ab"), "W ba, W aa, B ab @3 *OOX");
+  EXPECT_EQ(doc.record().root.children[0].records[0].colour, -1);
+  EXPECT_EQ(doc.undoEntries.size(), 1U);
+
+  // The setup stone of the root record turns black; the moves stay.
+  ASSERT_TRUE(reversePlacedStone(doc, recordAt("cc")));
+  EXPECT_EQ(doc.record().root.records[0].marks.find(static_cast<std::int16_t>(recordAt("cc").index))->stone, 1);
+  EXPECT_EQ(view() + stones("cc"), "W ba, W aa, B ab @3 *X");
+
+  // Nothing placed there, or no point at all: nothing changes.
+  for (RecordPoint nothing : {recordAt("qq"), RecordPoint{-1}, RecordPoint{19 * 19}})
+    EXPECT_FALSE(reversePlacedStone(doc, nothing)) << nothing.index;
+  EXPECT_EQ(doc.undoEntries.size(), 2U);
 }
 
 }  // namespace
