@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "app/commands.h"
 #include "app/layout.h"

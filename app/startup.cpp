@@ -118,17 +118,16 @@ bool openPlaylistWithGame(Application& app, const std::u16string& path) {
 // The list window is one window: its rectangle serves both saved places, and
 // the tab it shows is the one list window open.
 void captureWindows(Application& app) {
-  const Screens screens = app.window.screens();
   const Rect list = app.window.listWindowRect();
   WindowSnapshot windows{app.window.mainWindowRect(), std::nullopt, std::nullopt};
   if (list.width() > 0 && list.height() > 0) windows.playlist = windows.eventList = list;
-  captureWindowPlacement(app.doc.globalOptions, windows, screens.info);
+  captureWindowPlacement(app.doc.globalOptions, windows, app.window.screens().info);
 
   ListShowStates shows;
-  if (app.window.listWindowShown()) {
+  const std::array<std::int32_t*, 3> states{&shows.playlist, &shows.eventList, &shows.figureList};
+  if (const auto tab = static_cast<std::size_t>(app.lists.tab); app.window.listWindowShown() && tab < states.size()) {
     constexpr std::int32_t kShown = 1;
-    std::array<std::int32_t*, 3> states{&shows.playlist, &shows.eventList, &shows.figureList};
-    *states[static_cast<std::size_t>(app.lists.tab)] = kShown;
+    *states[tab] = kShown;
   }
   app.settings.shows = shows;
   app.settings.playlistPath = app.playlist.path;
