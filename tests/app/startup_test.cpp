@@ -57,8 +57,7 @@ TEST_F(StartupTest, ClosingAChangedGameAndStartingAgain) {
   ASSERT_EQ(app::openPath(*app, at("playlists/default.gpl")), OpenOutcome::Opened);
   markModified(app->doc);
   services.messageAnswers = {platform::Answer::Cancel};
-  EXPECT_FALSE(app->requestClose());
-  EXPECT_TRUE(app->doc.state.modified && !window.destroyed);
+  EXPECT_TRUE(!app->requestClose() && app->doc.state.modified && !window.destroyed);
   EXPECT_FALSE(fs::exists(folder / "setting.dat"));
   EXPECT_EQ(slurp("playlists/default.gpl"), slurp("list.gpl"));
 
@@ -66,8 +65,7 @@ TEST_F(StartupTest, ClosingAChangedGameAndStartingAgain) {
   window.listShown = true;
   app->lists.tab = app::ListTab::EventList;
   services.messageAnswers = {platform::Answer::Yes};
-  EXPECT_TRUE(app->requestClose());
-  EXPECT_TRUE(window.destroyed);
+  EXPECT_TRUE(app->requestClose() && window.destroyed);
   EXPECT_NE(slurp("game.sgf").find("AP[Mokuza"), std::string::npos);
   EXPECT_NE(slurp("setting.dat").find("default.gpl"), std::string::npos);
   EXPECT_NE(slurp("playlists/default.gpl").find("<plmove>"), std::string::npos);
@@ -78,8 +76,9 @@ TEST_F(StartupTest, ClosingAChangedGameAndStartingAgain) {
   EXPECT_TRUE(windows.back().listShown && windows.back().listTab == app::ListTab::EventList);
 }
 
-// The drop point picks the image; these rows need the board geometry of the layout.
-TEST_F(StartupTest, DroppedImagesAndTwoFilesAtOnce) {
+// The drop point picks the image (these rows need the layout's board geometry);
+// two files at once change nothing; a settings file is read and recorded.
+TEST_F(StartupTest, DroppedFiles) {
   app->start({at("game.sgf")});
   const render::BoardGeometry& g = app->layout.geometry;
   auto point = [&g](int x, int y) {
@@ -100,6 +99,9 @@ TEST_F(StartupTest, DroppedImagesAndTwoFilesAtOnce) {
   app->onDrop({at("p.png"), at("game.sgf")}, point(0, 0));
   EXPECT_EQ(app->doc.state.gameInfo, before);
   EXPECT_EQ(services.calls.back().text, u"ファイルを開けませんでした");
+  write("other.dat", "<moveinfo>\n1\n");
+  app->onDrop({at("other.dat")}, {});
+  EXPECT_TRUE(lastUndo(*app) == u"設定読み込み - other" && app->doc.classifier.moveinfo == 1);
 }
 
 // A folder, a FIFO or a missing file, named on the command line or dropped,
