@@ -1,12 +1,254 @@
 #include "app/startup.h"
 
-namespace mokuza::app {
+#include <array>
+#include <cstdlib>
+#include <limits>
+#include <random>
+#include <system_error>
+#include <utility>
 
-void connectDocumentHooks(Application&) {}
-bool saveSettings(Application&) { return false; }
-OpenOutcome openPath(Application& app, const std::u16string& path) { return openGameFile(app.doc, app.services, path); }
-void Application::start(const std::vector<std::u16string>&) {}
-bool Application::requestClose() { return true; }
-void Application::onDrop(const std::vector<std::u16string>&, MousePos) {}
+#include "app/commands.h"
+#include "app/layout.h"
+#include "core/document/game_info_apply.h"
+#include "core/document/navigation.h"
+#include "core/document/undo.h"
+#include "core/naming/figure_list_file.h"
+#include "core/record/text.h"
+#include "platform/user_files.h"
+#include "playback/live_notes.h"
+#include "playback/music_mode.h"
+#include "playback/playlist_games.h"
+#include "playlist/history_log.h"
+#include "playlist/list_changes.h"
+#include "playlist/list_games.h"
+#include "playlist/playlist_paths.h"
+#include "playlist/playlist_reader.h"
+#include "playlist/playlist_writer.h"
+#include "playlist/snapshots.h"
+#include "settings/options.h"
+
+namespace mokuza::app {
+namespace {
+
+// The choices of "起動時デザイン" (34200 + value).
+enum StartupDesign : int {
+  kNextEntryDesign = 1,    // "プレイリストから順に選択"
+  kRandomEntryDesign = 2,  // "…ランダムに選択"
+  kLastCloseDesign = 3,    // "現在のデザイン": the settings file's design stays
+  kPlaylistShow = 4,       // "プレイリスト自動再生"
+};
+
+// The commands that show the list window on each of its tabs, in tab order.
+constexpr std::array<int, 3> kListWindowCommands{30200, 30201, 30202};
+
+bool listWindowOpen(std::int32_t showState) { return showState > 0 && showState != kListWindowHidden; }
+
+// Only the design of an entry: its game, information and figure ends stay
+// the entry's, and the empty board is no playlist game.
+void showDesignOf(DocumentState& state, const PlaylistEntry& entry) {
+  state.design.intFields = entry.intFields;
+  setDesignValue(state.design, DesignField::LastMove, kLastMoveWhole);
+  for (const FileFieldInfo& info : kFileFields)
+    if (info.field != FileField::SgfFile) SetFilePath(state.gameInfo, info.field, FilePath(entry, info.field));
+}
+
+// The playlist of the last run, or the default file. A file that exists but
+// cannot be read is not taken as the playlist's file, so that no later write
+// replaces the games it may hold.
+void restorePlaylist(Application& app) {
+  const std::filesystem::path fallback = defaultPlaylistPath(app.programFolder);
+  std::error_code ec;
+  std::filesystem::create_directories(fallback.parent_path(), ec);
+  const std::u16string path = app.settings.playlistPath.empty() ? pathToText(fallback) : app.settings.playlistPath;
+  Playlist& playlist = app.playlist;
+  // The shown design stays the settings' until the start-up design is chosen.
+  PlaylistEntry unused;
+  if (ReadPlaylist(playlist, unused, path, false, app.services, app.programFolder) != kPlaylistReadOk) {
+    const platform::FileStatus status = platform::checkUserFile(textToPath(path), kPlaylistFileMax);
+    if (status || status.problem == platform::FileProblem::Missing) {
+      playlist.path = normalisedPath(path);
+      playlist.folder = asFolder(pathToText(textToPath(playlist.path).parent_path()));
+      playlist.beforeFolder = playlist.folder;
+    }
+  }
+  // No game of the list is on the board; the one last shown is where a show goes on.
+  playlist.currentGameIndex = -std::abs(playlist.currentGameIndex);
+}
+
+// Start-up designs 1 and 2 take an entry's design; the entry becomes the
+// place the next start (and a show) goes on from.
+void applyStartupDesign(Application& app) {
+  Playlist& playlist = app.playlist;
+  const int choice = option(app.doc.globalOptions, GlobalOption::StartupDesign);
+  const std::size_t count = playlist.displayOrder.size();
+  if ((choice != kNextEntryDesign && choice != kRandomEntryDesign) || count == 0) return;
+  std::size_t place = 0;
+  if (choice == kNextEntryDesign) {
+    const int last = placeOf(playlist, std::abs(playlist.currentGameIndex) - 1);
+    place = last < 0 ? 0 : (static_cast<std::size_t>(last) + 1) % count;
+  } else {
+    std::minstd_rand random(static_cast<std::uint32_t>(app.services.now()));
+    place = std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
+  }
+  const int record = playlist.displayOrder[place];
+  showDesignOf(app.doc.state, playlist.entries[static_cast<std::size_t>(record)]);
+  playlist.currentGameIndex = -(record + 1);
+}
+
+void reopenListWindows(Application& app) {
+  const ListShowStates& shows = app.settings.shows;
+  const std::array<std::int32_t, 3> states{shows.playlist, shows.eventList, shows.figureList};
+  for (std::size_t tab = 0; tab < states.size(); ++tab)
+    if (listWindowOpen(states[tab])) app.DispatchCommand(kListWindowCommands[tab]);
+}
+
+// A .gpl becomes the playlist and its shown entry's game opens.
+bool openPlaylistWithGame(Application& app, const std::u16string& path) {
+  PlaylistContext context = app.playlistContext();
+  if (openPlaylistFile(context, path) != ListOutcome::Done) return false;
+  Playlist& playlist = app.playlist;
+  if (playlist.currentGameIndex > 0 &&
+      playback::OpenPlaylistGame(app.playback, playlist.currentGameIndex, u"") != OpenOutcome::Opened)
+    playlist.currentGameIndex = -playlist.currentGameIndex;
+  recordUndo(app.doc, u"プレイリストを開く");
+  app.window.listWindowChanged();
+  return true;
+}
+
+// The list window is one window: its rectangle serves both saved places, and
+// the tab it shows is the one list window open.
+void captureWindows(Application& app) {
+  const Rect list = app.window.listWindowRect();
+  WindowSnapshot windows{app.window.mainWindowRect(), std::nullopt, std::nullopt};
+  if (list.width() > 0 && list.height() > 0) windows.playlist = windows.eventList = list;
+  captureWindowPlacement(app.doc.globalOptions, windows, app.window.screens().info);
+
+  ListShowStates shows;
+  const std::array<std::int32_t*, 3> states{&shows.playlist, &shows.eventList, &shows.figureList};
+  if (const auto tab = static_cast<std::size_t>(app.lists.tab); app.window.listWindowShown() && tab < states.size()) {
+    constexpr std::int32_t kShown = 1;
+    *states[tab] = kShown;
+  }
+  app.settings.shows = shows;
+  app.settings.playlistPath = app.playlist.path;
+  app.settings.historyFolder = pathToText(app.history.folder);
+}
+
+void reportFailure(Application& app, std::u16string text) {
+  app.services.messageBox({std::move(text), u"エラー", platform::Buttons::Ok, platform::Icon::Error});
+}
+
+// The playlist goes to its file once more with the shown game and design.
+// Nothing is written that could lose games: not an empty list, not a file the
+// reader could not read whole unless the user agrees, and not a file another
+// program changed since (its games stay; this list was written at each change).
+void writePlaylistAtClose(Application& app) {
+  Playlist& playlist = app.playlist;
+  if (playlist.path.empty() || playlist.displayOrder.empty()) return;
+  if (!confirmShortenedWrite(playlist, app.services)) return;
+  PlaylistContext context = app.playlistContext();
+  bool written = true;
+  {
+    const FileLock lock(textToPath(playlist.path));
+    if (changedOnDisk(playlist)) return;
+    storeShownDesign(context);
+    written = WritePlaylist(playlist, {app.programFolder, app.doc.currentMove()});
+  }
+  if (!written) reportWriteFailure(context);
+}
+
+}  // namespace
+
+std::filesystem::path defaultPlaylistPath(const std::filesystem::path& programFolder) {
+  return programFolder / "playlists" / "default.gpl";
+}
+
+void syncClassifierOptions(Application& app) {
+  app.doc.classifier.moveinfo = option(app.doc.globalOptions, GlobalOption::MoveInfo);
+  app.doc.classifier.kifunarabe = option(app.doc.state.options, DocumentOption::ReplayMode);
+}
+
+void followSettings(Application& app) {
+  app.history.folder =
+      app.settings.historyFolder.empty() ? app.programFolder / "history" : textToPath(app.settings.historyFolder);
+  app.window.placeMainWindow(app.settings.placement.main);
+  app.layout.savedWindowRect = app.settings.placement.main;
+  syncClassifierOptions(app);
+  playback::syncMusicMode(app.playback);
+}
+
+bool fileUsable(Application& app, const std::u16string& path) {
+  // Size limits are the readers' own; here only what must never be opened.
+  const platform::FileStatus status =
+      platform::checkUserFile(textToPath(path), std::numeric_limits<std::uintmax_t>::max());
+  if (status) return true;
+  app.services.messageBox({u"ファイルを開けませんでした\n" + utf8ToUtf16(status.error), u"失敗", platform::Buttons::Ok,
+                           platform::Icon::Error});
+  return false;
+}
+
+void connectDocumentHooks(Application& app) {
+  DocumentHooks& hooks = app.doc.hooks;
+  hooks.repaint = [&app] { app.repaint(); };
+  hooks.relayout = [&app] { layoutWindow(app); };
+  hooks.refreshLists = [&app] { app.window.listWindowChanged(); };
+  hooks.openPlaylist = [&app](const std::u16string& path) { return openPlaylistWithGame(app, path); };
+  connectHistoryLog(app.doc, app.services, app.history);
+  connectPlaylistUndo(app.doc, app.playlist, app.services, app.programFolder);
+  connectOutsideGames(app.doc, app.playlist);
+}
+
+OpenOutcome openPath(Application& app, const std::u16string& path) {
+  if ((!isGamePath(path) && !isPlaylistPath(path)) || !fileUsable(app, path)) return OpenOutcome::Failed;
+  return openGameFile(app.doc, app.services, path);
+}
+
+bool saveSettings(Application& app) {
+  captureWindows(app);
+  return writeSettings(app.doc, app.settings, app.programFolder, app.settingsContext().settingsFile);
+}
+
+// `arguments` are those after the program's own name: the first may name a
+// game or a playlist.
+void Application::start(const std::vector<std::u16string>& arguments) {
+  layout.screens = window.screens();
+  setGlobalDefaults(doc);
+  setMainWindowDefaults(doc.globalOptions, layout.screens.info);
+  readSettings(doc, settings, settingsContext(), settingsContext().settingsFile, true);
+  resizeBoard(doc, services, option(doc.state.options, DocumentOption::BoardSize), false);
+  doc.classifier.setFigureTable(naming::loadFigureList(programFolder));
+  followSettings(*this);
+  restorePlaylist(*this);
+  applyStartupDesign(*this);
+
+  setStatusBarVisible(*this);
+  setMenuBarVisible(*this);
+  setWindowTitle(*this);
+  showMove(doc, doc.currentMove());
+  layoutWindow(*this);
+  refreshMenus(*this);
+
+  const std::u16string file = arguments.empty() ? std::u16string() : arguments.front();
+  if (!file.empty()) openPath(*this, file);
+  if (file.empty() && option(doc.globalOptions, GlobalOption::StartupDesign) == kPlaylistShow) {
+    playback::startPlaylistAutoPlay(playback);
+    return;
+  }
+  reopenListWindows(*this);
+}
+
+bool Application::requestClose() {
+  if (askSave(doc, services) == SaveQuestion::Cancelled) return false;
+  // The normal rectangle is the one saved.
+  window.restoreMainWindow();
+  closeMusicOutput(playback.live, services);
+  if (!saveSettings(*this)) reportFailure(*this, u"設定ファイルを保存できませんでした");
+  writePlaylistAtClose(*this);
+  if (!naming::saveFigureList(doc.classifier.figureTable(), programFolder))
+    reportFailure(*this, u"フィギュアリストを保存できませんでした");
+  deleteSnapshotFiles(playlist.snapshots, programFolder);
+  window.destroy();
+  return true;
+}
 
 }  // namespace mokuza::app

@@ -1,6 +1,7 @@
 #pragma once
 // Start-up, close, opening files, and the document's calls upwards.
 
+#include <filesystem>
 #include <string>
 
 #include "app/application.h"
@@ -11,7 +12,23 @@ namespace mokuza::app {
 void connectDocumentHooks(Application& app);
 // setting.dat with the window placement of now; false when not written.
 bool saveSettings(Application& app);
-// A .sgf opens as a game, a .gpl as the playlist.
+// A .sgf opens as a game, a .gpl as the playlist; a path that names no
+// readable file says so.
 OpenOutcome openPath(Application& app, const std::u16string& path);
+
+// The playlist file used until another one is opened or created.
+std::filesystem::path defaultPlaylistPath(const std::filesystem::path& programFolder);
+
+// After settings were read (at start, from a dropped file, "設定読み込み"):
+// the history folder, the main window's place, the move classifier's display
+// options and the music output follow them.
+void followSettings(Application& app);
+// The classifier names moves by the options "moveinfo" and "kifunarabe": after
+// each toggle and each undo or redo too.
+void syncClassifierOptions(Application& app);
+
+// Whether a path the user gave names a file that can be read; when not, a
+// message says why (a folder or a FIFO is never opened).
+bool fileUsable(Application& app, const std::u16string& path);
 
 }  // namespace mokuza::app

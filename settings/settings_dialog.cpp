@@ -48,9 +48,13 @@ int loadSettingsFromDialog(Document& doc, Settings& settings, platform::Services
   dialog.mustExist = true;
   const auto chosen = services.openFileDialog(dialog);
   if (!chosen) return kSettingsNotLoaded;
+  return loadSettingsFile(doc, settings, services, context, *chosen);
+}
 
+int loadSettingsFile(Document& doc, Settings& settings, platform::Services& services, const SettingsContext& context,
+                     const std::filesystem::path& file) {
   SettingsSnapshot before = takeSnapshot(doc, settings);
-  readSettings(doc, settings, context, *chosen, false);
+  readSettings(doc, settings, context, file, false);
 
   // The marks of the shown move are drawn again.
   if (const int move = doc.currentMove(); move > 0) {
@@ -66,7 +70,7 @@ int loadSettingsFromDialog(Document& doc, Settings& settings, platform::Services
     return kSettingsNotLoaded;
   }
 
-  recordUndo(doc, u"設定読み込み - " + std::u16string(stemOf(pathToText(*chosen))));
+  recordUndo(doc, u"設定読み込み - " + std::u16string(stemOf(pathToText(file))));
   callHook(doc.hooks.relayout);
   callHook(doc.hooks.repaint);
   return kSettingsLoaded;

@@ -17,5 +17,8 @@ constexpr int kSettingsNotLoaded = -1;
 // setting as it was before. kSettingsNotLoaded when nothing changed.
 int loadSettingsFromDialog(Document& doc, Settings& settings, platform::Services& services,
                            const SettingsContext& context);
+// The same for a file already chosen (a file dropped on the window).
+int loadSettingsFile(Document& doc, Settings& settings, platform::Services& services, const SettingsContext& context,
+                     const std::filesystem::path& file);
 
 }  // namespace mokuza
