@@ -39,10 +39,11 @@ void Application::killTimer() {
 
 void Application::repaint() { window.invalidate(); }
 
-render::RenderState Application::renderState() const {
+render::RenderState Application::renderState() {
+  paintState.design = shownDesign(doc.state);
   render::RenderState s;
   s.doc = &doc;
-  s.design = &doc.state.design;
+  s.design = &paintState.design;
   s.typeface = std::u16string(textField(doc.state.gameInfo, kTypefaceLabel));
   s.programFolder = programFolder;
   s.inputMode = inputMode;

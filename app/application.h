@@ -60,7 +60,10 @@ struct LayoutState {
 // The picture the window shows and what the next paint must do.
 struct PaintState {
   render::PaintFlags flags{true, false};
-  QImage window;        // the window's picture, kept between paints for the fades
+  QImage window;  // the window's picture, kept between paints for the fades
+  // The design values with the game's image, sound and text fields: the
+  // painter reads both from one record.
+  Design design;
   int timerPeriod = 0;  // the armed period in ms, 0 while the timer is off
 };
 
@@ -129,7 +132,8 @@ class Application {
   void armTimer(int periodMs);
   void killTimer();
   void repaint();
-  render::RenderState renderState() const;
+  // What the painter reads now; refreshes paintState.design.
+  render::RenderState renderState();
   PlaylistContext playlistContext();
   SettingsContext settingsContext() const;
 
