@@ -1,0 +1,54 @@
+#pragma once
+// The main menu as a static table: five menus of item labels, a command id
+// per item (30000 + 100 × menu + item, separators counted), and the fixed
+// sub-menus with their id ranges. The menu model the window renders is built
+// from it with the states of now.
+
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "app/application.h"
+
+namespace mokuza::app {
+
+inline constexpr std::u16string_view kSeparatorLabel = u"MF_SEPARATOR";
+inline constexpr int kMenuFirstCommand = 30000;
+inline constexpr int kMenuStride = 100;
+inline constexpr int kMenuLastCommand = 30499;
+
+struct MenuSpec {
+  std::u16string_view title;
+  std::span<const std::u16string_view> items;
+};
+
+// A sub-menu whose items take consecutive ids from `firstId`.
+struct SubMenuSpec {
+  int parentId = 0;
+  int firstId = 0;
+  std::span<const std::u16string_view> items;
+  int lastId() const { return firstId + static_cast<int>(items.size()) - 1; }
+};
+
+std::span<const MenuSpec> menuTable();
+// The four sub-menus of fixed items; the history sub-menu (30102) is built
+// from the undo history.
+std::span<const SubMenuSpec> fixedSubMenus();
+// The sub-menu holding `id`, or nothing.
+const SubMenuSpec* subMenuOf(int id);
+
+constexpr int menuCommandId(int menu, int item) { return kMenuFirstCommand + kMenuStride * menu + item; }
+// The label of a table command, empty for any id the table does not hold.
+std::u16string_view menuLabel(int id);
+
+inline constexpr int kHistorySubMenu = 30102;
+// The last item of the file menu, after the recent games: no item of the
+// table moves for it.
+inline constexpr int kLoadSettingsCommand = 30009;
+inline constexpr int kRecentGamesLastCommand = 32850;
+inline constexpr int kHistoryLastCommand = 50100;
+
+// The whole menu bar with labels, checks and enabled states of now.
+MenuModel buildMenuModel(const Application& app);
+
+}  // namespace mokuza::app
