@@ -19,6 +19,7 @@ constexpr int kSaveCommand = 30005;
 constexpr int kSaveAsCommand = 30006;
 constexpr int kCopyCommand = 30007;
 constexpr int kPreviousGameCommand = 30107;
+constexpr int kAutoPlayCommand = 30111;
 constexpr int kNextGameCommand = 30108;
 constexpr int kPlaylistShowCommand = 30112;
 constexpr int kPlaylistCommand = 30200;
@@ -165,7 +166,7 @@ void Application::onKeyDown(const KeyEvent& event) {
 
 void Application::onKeyUp(const KeyEvent& event) {
   pointer.keyDown = false;
-  if (event.autoRepeat) return;
+  if (event.autoRepeat || window.modalDialogOpen()) return;
   if (const auto held = searchKey(event.key); held && search.display.heldKeys.test(*held)) {
     search.display.heldKeys.reset(*held);
     repaint();
@@ -193,7 +194,7 @@ void Application::ShortcutKeys(const KeyEvent& event, int selectorA, [[maybe_unu
       if (playlistRowsInView(*this, selectorA)) deleteSelectedGames(*this);
       break;
     case Key::A:
-      if (!ctrl) playback::ToggleAutoPlay(playback, false);
+      if (!ctrl) DispatchCommand(kAutoPlayCommand);
       else if (fromList && playlistRowsInView(*this, selectorA)) selectAllGames(*this);
       break;
     case Key::B:
