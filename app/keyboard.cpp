@@ -2,6 +2,7 @@
 
 #include "app/commands.h"
 #include "app/layout.h"
+#include "app/menu_table.h"
 #include "app/option_toggles.h"
 #include "app/pointer.h"
 #include "core/document/editing.h"
@@ -12,22 +13,6 @@
 namespace mokuza::app {
 namespace {
 
-constexpr int kOpenGameCommand = 30001;
-constexpr int kResumePlaylistCommand = 30002;
-constexpr int kOpenClipboardCommand = 30003;
-constexpr int kSaveCommand = 30005;
-constexpr int kSaveAsCommand = 30006;
-constexpr int kCopyCommand = 30007;
-constexpr int kPreviousGameCommand = 30107;
-constexpr int kAutoPlayCommand = 30111;
-constexpr int kNextGameCommand = 30108;
-constexpr int kPlaylistShowCommand = 30112;
-constexpr int kPlaylistCommand = 30200;
-constexpr int kEventListCommand = 30201;
-constexpr int kFigureListCommand = 30202;
-constexpr int kAboutCommand = 30211;
-constexpr int kReplayModeCommand = 30300;
-constexpr int kMusicModeCommand = 30400;
 constexpr int kDeleteMoveButton = 1113;
 
 // The keys whose hints light up in a shown search result while held.

@@ -116,6 +116,14 @@ MenuItem commandItem(int id, std::u16string_view label) {
   return item;
 }
 
+// The check and enabled state the options give an item, if any.
+void applyCheck(const std::vector<MenuCheck>& checks, MenuItem& item) {
+  const auto found = std::find_if(checks.begin(), checks.end(), [&](const MenuCheck& c) { return c.id == item.id; });
+  if (found == checks.end()) return;
+  item.checked = found->checked;
+  item.enabled = found->enabled;
+}
+
 MenuItem separatorItem() { return commandItem(0, kSeparatorLabel); }
 
 bool autoPlayRunning(const Application& app) { return app.playback.autoPlay.running(); }
@@ -150,9 +158,22 @@ void appendFileMenuTail(const Application& app, MenuItem& file) {
   file.items.push_back(std::move(loadSettings));
 }
 
-bool listTabShown(const Application& app, int id) {
-  const int tab = id - menuCommandId(2, 0);
-  return app.lists.shown && static_cast<int>(app.lists.tab) == tab;
+// The three list items check the tab the list window shows.
+void applyListCheck(const Application& app, MenuItem& item) {
+  if (item.id < kPlaylistCommand || item.id > kFigureListCommand) return;
+  item.checked = app.lists.shown && static_cast<int>(app.lists.tab) == item.id - kPlaylistCommand;
+}
+
+void addSubMenuItems(MenuItem& item, const std::vector<MenuCheck>& checks) {
+  const auto sub =
+      std::find_if(kSubMenus.begin(), kSubMenus.end(), [&](const SubMenuSpec& s) { return s.parentId == item.id; });
+  if (sub == kSubMenus.end()) return;
+  for (std::size_t k = 0; k < sub->items.size(); ++k) {
+    MenuItem choice = commandItem(sub->firstId + static_cast<int>(k), sub->items[k]);
+    choice.radio = true;
+    applyCheck(checks, choice);
+    item.items.push_back(std::move(choice));
+  }
 }
 
 }  // namespace
@@ -175,32 +196,17 @@ std::u16string_view menuLabel(int id) {
 }
 
 MenuModel buildMenuModel(const Application& app) {
-  std::vector<MenuCheck> checks = applyMenuStates(app.doc.globalOptions, app.doc.state.options);
-  auto applyCheck = [&checks](MenuItem& item) {
-    auto found = std::find_if(checks.begin(), checks.end(), [&](const MenuCheck& c) { return c.id == item.id; });
-    if (found == checks.end()) return;
-    item.checked = found->checked;
-    item.enabled = found->enabled;
-  };
+  const std::vector<MenuCheck> checks = applyMenuStates(app.doc.globalOptions, app.doc.state.options);
 
   MenuModel model;
   for (std::size_t m = 0; m < kMenus.size(); ++m) {
     MenuItem menu = commandItem(0, kMenus[m].title);
     for (std::size_t i = 0; i < kMenus[m].items.size(); ++i) {
       MenuItem item = commandItem(menuCommandId(static_cast<int>(m), static_cast<int>(i)), kMenus[m].items[i]);
-      applyCheck(item);
+      applyCheck(checks, item);
       applyUndoMenu(app, item);
-      if (item.id >= menuCommandId(2, 0) && item.id <= menuCommandId(2, 2)) item.checked = listTabShown(app, item.id);
-      if (const auto sub = std::find_if(kSubMenus.begin(), kSubMenus.end(),
-                                        [&](const SubMenuSpec& s) { return s.parentId == item.id; });
-          sub != kSubMenus.end()) {
-        for (std::size_t k = 0; k < sub->items.size(); ++k) {
-          MenuItem choice = commandItem(sub->firstId + static_cast<int>(k), sub->items[k]);
-          choice.radio = true;
-          applyCheck(choice);
-          item.items.push_back(std::move(choice));
-        }
-      }
+      applyListCheck(app, item);
+      addSubMenuItems(item, checks);
       menu.items.push_back(std::move(item));
     }
     if (m == 0) appendFileMenuTail(app, menu);

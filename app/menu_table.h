@@ -41,6 +41,24 @@ constexpr int menuCommandId(int menu, int item) { return kMenuFirstCommand + kMe
 // The label of a table command, empty for any id the table does not hold.
 std::u16string_view menuLabel(int id);
 
+// Ids of the table that the keys send.
+inline constexpr int kOpenGameCommand = 30001;
+inline constexpr int kResumePlaylistCommand = 30002;
+inline constexpr int kOpenClipboardCommand = 30003;
+inline constexpr int kSaveCommand = 30005;
+inline constexpr int kSaveAsCommand = 30006;
+inline constexpr int kCopyCommand = 30007;
+inline constexpr int kPreviousGameCommand = 30107;
+inline constexpr int kNextGameCommand = 30108;
+inline constexpr int kAutoPlayCommand = 30111;
+inline constexpr int kPlaylistShowCommand = 30112;
+inline constexpr int kPlaylistCommand = 30200;  // then the event list and the figure list
+inline constexpr int kEventListCommand = 30201;
+inline constexpr int kFigureListCommand = 30202;
+inline constexpr int kAboutCommand = 30211;
+inline constexpr int kReplayModeCommand = 30300;
+inline constexpr int kMusicModeCommand = 30400;
+
 inline constexpr int kHistorySubMenu = 30102;
 // The last item of the file menu, after the recent games: no item of the
 // table moves for it.

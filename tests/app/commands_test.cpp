@@ -231,6 +231,14 @@ TEST_F(CommandsTest, KeyPressAndReleaseEdges) {
   app->onKeyDown(keyEvent(app::Key::Question, false, false, true));
   EXPECT_EQ(window.dialogs.size(), 1u);
 
+  prepare();  // a shown search result holds the arrows: they light their hints, not step the game
+  app->search.display.shown = true;
+  app->onKeyDown(keyEvent(app::Key::Left));
+  EXPECT_TRUE(app->search.display.heldKeys.test(render::kKeyLeft));
+  app->onKeyUp(keyEvent(app::Key::Left));
+  EXPECT_FALSE(app->search.display.heldKeys.any());
+  EXPECT_EQ(app->doc.currentMove(), 2);
+
   prepare(true);  // during auto-play the arrows change the display time by seconds
   app->onKeyDown(keyEvent(app::Key::Right));
   EXPECT_EQ(designValue(app->doc.state.design, DesignField::AutoSpeed), 400);
