@@ -80,8 +80,9 @@ void changeHistoryFolderAndSave(Application& app) {
   if (changeHistoryFolder(app.doc, app.services, app.history)) saveSettings(app);
 }
 
-// In the order of the menu table: the first equal name runs.
-constexpr std::array<NamedCommand, 41> kCommands{{
+// In the order of the menu table: the first equal name runs. The items that
+// open sub-menus have no command; their items send their own ids.
+constexpr std::array<NamedCommand, 36> kCommands{{
     {u"新規作成", newGame},
     {u"対局を開く", openByDialog},
     {u"前回のプレイリストを再開", resumePlaylist},
@@ -118,12 +119,6 @@ constexpr std::array<NamedCommand, 41> kCommands{{
     {u"棋楽変換", [](Application& a) { playback::toggleMusicMode(a.playback); }},
     {u"クリップボードから文字コメント消去", [](Application& a) { eraseCommentsInClipboard(a.services); }},
     {u"クリップボード内のかっこの数を表示", [](Application& a) { countBracketsInClipboard(a.services); }},
-    // The sub-menus open; choosing in them sends their own ids.
-    {u"履歴", nullptr},
-    {u"起動時デザイン", nullptr},
-    {u"画像出力設定", nullptr},
-    {u"文字・アイコンのサイズ", nullptr},
-    {u"碁盤の自動回転", nullptr},
 }};
 
 // True when the id named a command (even one that had nothing to do).
@@ -133,7 +128,7 @@ bool runTableCommand(Application& app, int id) {
   const std::u16string_view name = commandName(label);
   const auto found =
       std::find_if(kCommands.begin(), kCommands.end(), [&](const NamedCommand& c) { return c.name == name; });
-  if (found == kCommands.end() || found->run == nullptr) return false;
+  if (found == kCommands.end()) return false;
   found->run(app);
   return true;
 }
@@ -146,12 +141,7 @@ bool runSubMenuCommand(Application& app, int id) {
     openGame(app.doc, app.services, request);
     return true;
   }
-  const SubMenuSpec* sub = subMenuOf(id);
-  if (sub == nullptr) return false;
-  for (void (*choose)(Application&, int) :
-       {chooseStartupDesign, chooseImageOutput, chooseTextSize, chooseBoardRotation})
-    choose(app, id);
-  return true;
+  return chooseSubMenuItem(app, id);
 }
 
 constexpr int kListWindowShown = 1;

@@ -101,6 +101,14 @@ constexpr std::array<std::u16string_view, 4> kTextSizeItems{u"&1", u"&2", u"&3",
 constexpr std::array<std::u16string_view, 4> kRotationItems{u"なし(&N)", u"プレイリストループの度に回転(&L)",
                                                             u"初手右上になるように回転(&F)", u"ランダム回転(&R)"};
 
+// A sub-menu whose items take consecutive ids from `firstId`; the history
+// sub-menu (30102) is built from the undo history instead.
+struct SubMenuSpec {
+  int parentId = 0;
+  int firstId = 0;
+  std::span<const std::u16string_view> items;
+};
+
 const std::array<SubMenuSpec, 4> kSubMenus{{
     {30309, kStartupDesignBase + 1, kStartupDesignItems},
     {30310, kImageOutputFirstItem, kImageOutputItems},
@@ -179,13 +187,6 @@ void addSubMenuItems(MenuItem& item, const std::vector<MenuCheck>& checks) {
 }  // namespace
 
 std::span<const MenuSpec> menuTable() { return kMenus; }
-std::span<const SubMenuSpec> fixedSubMenus() { return kSubMenus; }
-
-const SubMenuSpec* subMenuOf(int id) {
-  for (const SubMenuSpec& sub : kSubMenus)
-    if (id >= sub.firstId && id <= sub.lastId()) return &sub;
-  return nullptr;
-}
 
 std::u16string_view menuLabel(int id) {
   if (id < kMenuFirstCommand || id > kMenuLastCommand) return {};

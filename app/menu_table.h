@@ -1,8 +1,8 @@
 #pragma once
 // The main menu as a static table: five menus of item labels, a command id
-// per item (30000 + 100 × menu + item, separators counted), and the fixed
-// sub-menus with their id ranges. The menu model the window renders is built
-// from it with the states of now.
+// per item (30000 + 100 × menu + item, separators counted). The menu model
+// the window renders is built from it, with the fixed sub-menus, the undo
+// history, the recent games and the states of now.
 
 #include <array>
 #include <span>
@@ -22,20 +22,7 @@ struct MenuSpec {
   std::span<const std::u16string_view> items;
 };
 
-// A sub-menu whose items take consecutive ids from `firstId`.
-struct SubMenuSpec {
-  int parentId = 0;
-  int firstId = 0;
-  std::span<const std::u16string_view> items;
-  int lastId() const { return firstId + static_cast<int>(items.size()) - 1; }
-};
-
 std::span<const MenuSpec> menuTable();
-// The four sub-menus of fixed items; the history sub-menu (30102) is built
-// from the undo history.
-std::span<const SubMenuSpec> fixedSubMenus();
-// The sub-menu holding `id`, or nothing.
-const SubMenuSpec* subMenuOf(int id);
 
 constexpr int menuCommandId(int menu, int item) { return kMenuFirstCommand + kMenuStride * menu + item; }
 // The label of a table command, empty for any id the table does not hold.

@@ -25,8 +25,6 @@ std::u16string onOffText(std::u16string_view name, bool on) {
   return std::u16string(name) + (on ? u"〈オン〉" : u"〈オフ〉");
 }
 
-bool inRange(int id, int first, int last) { return id >= first && id <= last; }
-
 }  // namespace
 
 void toggleReplayMode(Application& app, std::u16string_view offDescription) {
@@ -64,31 +62,39 @@ void toggleMoveNames(Application& app) {
 
 void toggleGlobalSwitch(Application& app, GlobalOption option) { flipSwitch(app.doc.globalOptions, option); }
 
-void chooseStartupDesign(Application& app, int id) {
-  if (!inRange(id, kStartupDesignBase + 1, kStartupDesignBase + 4)) return;
-  app.doc.globalOptions[GlobalOption::StartupDesign] = id - kStartupDesignBase;
-}
+namespace {
 
-void chooseImageOutput(Application& app, int id) {
-  if (!inRange(id, kImageOutputFirstItem, kImageOutputLastItem)) return;
-  app.doc.globalOptions[GlobalOption::ImageOutput] = id;
-  app.paintState.flags.rebuildImages = true;
-  app.repaint();
-}
+bool inRange(int id, int first, int last) { return id >= first && id <= last; }
 
-void chooseTextSize(Application& app, int id) {
-  if (!inRange(id, kTextSizeBase + 1, kTextSizeBase + 4)) return;
-  const int size = id - kTextSizeBase;
+void chooseTextSize(Application& app, int size) {
   app.doc.state.options[DocumentOption::TextSize] = size;
   applyTextSize(app);
   recordUndo(app.doc, u"文字・アイコンのサイズ：" + asciiToUtf16(std::to_string(size)));
 }
 
 void chooseBoardRotation(Application& app, int id) {
-  if (!inRange(id, kRotationNoneItem, kRotationRandomItem)) return;
   std::int32_t& value = app.doc.state.options[DocumentOption::LoadRotation];
   value = chooseRotation(value, id);
   recordUndo(app.doc, u"碁盤の自動回転：" + std::u16string(commandName(rotationItemLabel(id))));
+}
+
+}  // namespace
+
+bool chooseSubMenuItem(Application& app, int id) {
+  if (inRange(id, kStartupDesignBase + 1, kStartupDesignBase + 4)) {
+    app.doc.globalOptions[GlobalOption::StartupDesign] = id - kStartupDesignBase;
+  } else if (inRange(id, kImageOutputFirstItem, kImageOutputLastItem)) {
+    app.doc.globalOptions[GlobalOption::ImageOutput] = id;
+    app.paintState.flags.rebuildImages = true;
+    app.repaint();
+  } else if (inRange(id, kTextSizeBase + 1, kTextSizeBase + 4)) {
+    chooseTextSize(app, id - kTextSizeBase);
+  } else if (inRange(id, kRotationNoneItem, kRotationRandomItem)) {
+    chooseBoardRotation(app, id);
+  } else {
+    return false;
+  }
+  return true;
 }
 
 }  // namespace mokuza::app

@@ -19,10 +19,8 @@ void toggleMoveNames(Application& app);
 // "ファイル名をフルパスで表示", "履歴をテキストファイルへ自動出力".
 void toggleGlobalSwitch(Application& app, GlobalOption option);
 
-// The radio items of the four sub-menus; ids outside them do nothing.
-void chooseStartupDesign(Application& app, int id);
-void chooseImageOutput(Application& app, int id);
-void chooseTextSize(Application& app, int id);
-void chooseBoardRotation(Application& app, int id);
+// An item of the sub-menus 起動時デザイン, 画像出力設定, 文字・アイコンのサイズ
+// and 碁盤の自動回転; false for any other id.
+bool chooseSubMenuItem(Application& app, int id);
 
 }  // namespace mokuza::app
