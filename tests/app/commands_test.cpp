@@ -277,5 +277,17 @@ TEST_F(CommandsTest, ReplayModeGoesToTheEndOfTheShownFigure) {
   EXPECT_EQ(option(app->doc.state.options, DocumentOption::ReplayMode), 0);
 }
 
+// Counting turns the panel to its second page; leaving it brings back the play tool.
+TEST_F(CommandsTest, TerritoryToggleMovesPanelAndTool) {
+  prepare();
+  app->inputMode = render::kInputRange;
+  app->DispatchCommand(30110);
+  EXPECT_EQ(window.panelPage, 1);
+  EXPECT_TRUE(app->paintState.flags.rebuildImages);
+  app->ShortcutKeys(keyEvent(app::Key::C), app::kFromMainWindow, app::kFromMainWindow);
+  EXPECT_FALSE(app->counting.countingMode);
+  EXPECT_EQ(app->inputMode, render::kInputPlay);
+}
+
 }  // namespace
 }  // namespace mokuza::test
