@@ -71,6 +71,7 @@ struct PaintState {
 struct ListWindowState {
   ListTab tab = ListTab::Playlist;
   bool shown = false;
+  Rect frame;  // where it was last shown; empty until then
 };
 
 // A partial-board search whose result the board shows.

@@ -17,5 +17,11 @@ void toggleTerritoryMode(Application& app);
 void toggleListWindow(Application& app, ListTab tab);
 // Menu labels, checks and enabled states from the options and the history.
 void refreshMenus(Application& app);
+// The move classifier names moves by the options "moveinfo" and "kifunarabe".
+void syncClassifierOptions(Application& app);
+// While auto-play runs: the display time per move longer (positive) or
+// shorter (negative) by whole seconds, never below 0. The wheel and the
+// arrow keys share it.
+void changeDisplayTime(Application& app, int seconds);
 
 }  // namespace mokuza::app

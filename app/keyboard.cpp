@@ -1,6 +1,115 @@
-#include "app/application.h"
+#include <optional>
+
+#include "app/commands.h"
+#include "app/layout.h"
+#include "app/menu_table.h"
+#include "app/option_toggles.h"
+#include "app/pointer.h"
+#include "core/document/editing.h"
+#include "playback/figure_replay.h"
+#include "playback/playlist_games.h"
+#include "playlist/list_order.h"
 
 namespace mokuza::app {
+namespace {
+
+constexpr int kDeleteMoveButton = 1113;
+
+// The keys whose hints light up in a shown search result while held.
+std::optional<render::SearchKey> searchKey(Key key) {
+  switch (key) {
+    case Key::Left: return render::kKeyLeft;
+    case Key::Right: return render::kKeyRight;
+    case Key::Up: return render::kKeyUp;
+    case Key::Down: return render::kKeyDown;
+    case Key::Enter: return render::kKeyEnter;
+    default: return std::nullopt;
+  }
+}
+
+bool searchBrowsing(const Application& app) { return app.search.display.shown && !app.playback.autoPlay.running(); }
+
+// The playlist's rows are what the key acts on: it came from the playlist
+// tab, or the main window has that tab shown.
+bool playlistRowsInView(const Application& app, int selector) {
+  if (selector != kFromMainWindow) return selector == static_cast<int>(ListTab::Playlist);
+  return app.lists.shown && app.lists.tab == ListTab::Playlist;
+}
+
+void selectAllGames(Application& app) {
+  ListState& list = app.playlist.list;
+  list.selected.clear();
+  list.selected.insert(app.playlist.displayOrder.begin(), app.playlist.displayOrder.end());
+  app.window.listWindowChanged();
+}
+
+// The row clicked last when it is selected, else the first selected row.
+void openSelectedGame(Application& app) {
+  const ListState& list = app.playlist.list;
+  if (list.selected.empty()) return;
+  int record = list.anchor;
+  if (!list.selected.contains(record)) {
+    for (int r : app.playlist.displayOrder)
+      if (list.selected.contains(r)) {
+        record = r;
+        break;
+      }
+  }
+  if (record >= 0) playback::OpenPlaylistGame(app.playback, record + 1, playback::kOpenHistoryText);
+}
+
+void deleteSelectedGames(Application& app) {
+  PlaylistContext context = app.playlistContext();
+  deleteGames(context);
+  app.window.listWindowChanged();
+}
+
+// B and N: by figures in replay mode, to the neighbouring game past the
+// first or last figure (and always outside replay mode, where the game is
+// one figure).
+void stepFigure(Application& app, int direction) {
+  Document& doc = app.doc;
+  const bool replayMode = replayModeOn(doc.state.options);
+  const bool atEnd = direction < 0 ? doc.currentMove() == 0 : doc.currentMove() >= playback::showableEnd(doc);
+  if (!replayMode || atEnd) {
+    app.DispatchCommand(direction < 0 ? kPreviousGameCommand : kNextGameCommand);
+    return;
+  }
+  if (direction < 0) playback::figureReplayPrevious(app.playback);
+  else playback::figureReplayNext(app.playback);
+}
+
+void reverseColourToPlay(Application& app, const KeyEvent& event) {
+  app.doc.colourToPlay = static_cast<std::int8_t>(-app.doc.colourToPlay);
+  if (!event.modifiers.shift) app.window.setCursor(CursorKind::Arrow);
+  app.pointer.pressedPoint = app.pointer.hoverPoint;
+  app.repaint();
+}
+
+// Ctrl+R: the range tool, leaving replay mode first.
+void chooseRangeTool(Application& app) {
+  if (replayModeOn(app.doc.state.options)) {
+    toggleReplayMode(app, u"棋譜並べモード→選択範囲");
+    refreshMenus(app);
+  }
+  app.inputMode = render::kInputRange;
+  app.window.panelChanged();
+  app.repaint();
+}
+
+void switchLine(Application& app, bool toMainLine) {
+  switchVariation(app.doc, toMainLine);
+  app.repaint();
+}
+
+// An arrow from a list window steps the game in the main window.
+void arrowFromListWindow(Application& app, Key key, int selector) {
+  if (searchBrowsing(app) || selector == kFromMainWindow) return;
+  app.window.focusMainWindow();
+  stepMove(app, key == Key::Left || key == Key::Up ? -1 : 1);
+}
+
+}  // namespace
 
 Key letterKey(char letter) {
   if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
@@ -8,8 +117,120 @@ Key letterKey(char letter) {
   return static_cast<Key>(static_cast<int>(Key::A) + (letter - 'A'));
 }
 
-void Application::onKeyDown(const KeyEvent&) {}
-void Application::onKeyUp(const KeyEvent&) {}
-void Application::ShortcutKeys(const KeyEvent&, int, int) {}
+void Application::onKeyDown(const KeyEvent& event) {
+  if (window.modalDialogOpen()) return;
+  pointer.keyDown = true;
+  // The accelerators act on the press.
+  if (event.modifiers.alt && (event.key == Key::Question || event.key == Key::Slash)) {
+    DispatchCommand(kAboutCommand);
+    return;
+  }
+  const bool running = playback.autoPlay.running();
+  if (const auto held = searchKey(event.key); held && searchBrowsing(*this)) {
+    search.display.heldKeys.set(*held);
+    repaint();
+    return;
+  }
+  switch (event.key) {
+    case Key::Left:
+      if (running) changeDisplayTime(*this, 1);
+      else stepMove(*this, -1);
+      break;
+    case Key::Right:
+      if (running) changeDisplayTime(*this, -1);
+      else stepMove(*this, 1);
+      break;
+    case Key::Shift:
+      pointer.shiftHeld = true;
+      updateCursor(*this);
+      break;
+    case Key::Control: repaint(); break;
+    default: break;
+  }
+}
+
+void Application::onKeyUp(const KeyEvent& event) {
+  pointer.keyDown = false;
+  if (event.autoRepeat || window.modalDialogOpen()) return;
+  if (const auto held = searchKey(event.key); held && search.display.heldKeys.test(*held)) {
+    search.display.heldKeys.reset(*held);
+    repaint();
+  }
+  // Alt combinations belong to the menu bar's mnemonics and the accelerators.
+  if (event.modifiers.meta || event.modifiers.alt) return;
+  ShortcutKeys(event, kFromMainWindow, kFromMainWindow);
+}
+
+// Both selectors name the same list window; the tab in the first is enough.
+void Application::ShortcutKeys(const KeyEvent& event, int selectorA, [[maybe_unused]] int selectorB) {
+  const bool ctrl = event.modifiers.ctrl;
+  const bool running = playback.autoPlay.running();
+  const bool fromList = selectorA != kFromMainWindow;
+  switch (event.key) {
+    case Key::Backspace: onPanelCommand(kDeleteMoveButton); break;
+    case Key::Enter:
+      if (!searchBrowsing(*this) && playlistRowsInView(*this, selectorA)) openSelectedGame(*this);
+      break;
+    case Key::Shift:
+      pointer.shiftHeld = false;
+      updateCursor(*this);
+      break;
+    case Key::Delete:
+      if (playlistRowsInView(*this, selectorA)) deleteSelectedGames(*this);
+      break;
+    case Key::A:
+      if (!ctrl) DispatchCommand(kAutoPlayCommand);
+      else if (fromList && playlistRowsInView(*this, selectorA)) selectAllGames(*this);
+      break;
+    case Key::B:
+    case Key::N:
+      if (running && !playback.autoPlay.figureRun()) break;
+      if (ctrl) DispatchCommand(event.key == Key::B ? kPreviousGameCommand : kNextGameCommand);
+      else stepFigure(*this, event.key == Key::B ? -1 : 1);
+      break;
+    case Key::C:
+      if (running) break;
+      if (ctrl) DispatchCommand(kCopyCommand);
+      else toggleTerritoryMode(*this);
+      break;
+    case Key::E: DispatchCommand(kEventListCommand); break;
+    case Key::H: DispatchCommand(kPreviousGameCommand); break;
+    case Key::I: DispatchCommand(kMusicModeCommand); break;
+    case Key::J: DispatchCommand(kNextGameCommand); break;
+    case Key::K: DispatchCommand(kReplayModeCommand); break;
+    case Key::L: DispatchCommand(kPlaylistShowCommand); break;
+    case Key::M:
+      if (ctrl && !running) switchLine(*this, true);
+      break;
+    case Key::O: DispatchCommand(ctrl ? kOpenGameCommand : kResumePlaylistCommand); break;
+    case Key::P: DispatchCommand(kPlaylistCommand); break;
+    case Key::R:
+      if (ctrl) chooseRangeTool(*this);
+      else DispatchCommand(kFigureListCommand);
+      break;
+    case Key::S:
+      if (!ctrl) reverseColourToPlay(*this, event);
+      else DispatchCommand(event.modifiers.shift ? kSaveAsCommand : kSaveCommand);
+      break;
+    case Key::V:
+      if (running) break;
+      if (ctrl) DispatchCommand(kOpenClipboardCommand);
+      else switchLine(*this, false);
+      break;
+    case Key::Y:
+      if (ctrl) DispatchCommand(kRedoCommand);
+      break;
+    case Key::Z:
+      if (ctrl) DispatchCommand(kUndoCommand);
+      break;
+    case Key::F1: togglePanelHidden(*this); break;
+    case Key::F11: toggleFullScreen(*this); break;
+    case Key::Left:
+    case Key::Right:
+    case Key::Up:
+    case Key::Down: arrowFromListWindow(*this, event.key, selectorA); break;
+    default: break;
+  }
+}
 
 }  // namespace mokuza::app
