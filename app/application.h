@@ -90,7 +90,8 @@ class Application {
   // Window creation: settings, playlist, design, layout, the file of the
   // command line (a .sgf or .gpl path), the show or the list windows.
   void start(const std::vector<std::u16string>& arguments);
-  // The close box or 終了: true when the window may go (the state is saved).
+  // The close box or 終了: true when the window may go (the state is saved);
+  // the caller closes it.
   bool requestClose();
 
   // A size message (maximised or during a size drag: the placement too) and

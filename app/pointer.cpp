@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/board_input.h"
+#include "app/commands.h"
 #include "app/layout.h"
 #include "app/status_texts.h"
 #include "core/document/navigation.h"
@@ -21,7 +22,6 @@ constexpr int kHoldTickMs = 100;
 constexpr int kAfterClickMs = 1000;
 constexpr int kLeftHoldTicks = 10;  // one second reverses the colour to play
 constexpr int kRightHoldTicks = 5;  // half a second reverses the stone
-constexpr int kSecondMs = 1000;
 
 bool autoPlayRunning(const Application& app) { return app.playback.autoPlay.running(); }
 
@@ -90,13 +90,6 @@ void stepMove(Application& app, int direction) {
     if (!app.playback.live.sounding.empty() && app.paintState.timerPeriod == 0) app.armTimer(playback::updateTime(doc));
   }
   refreshShownMove(app);
-}
-
-void changeDisplayTime(Application& app, int deltaMs) {
-  Design& design = app.doc.state.design;
-  const int shown = designValue(design, DesignField::AutoSpeed);
-  setDesignValue(design, DesignField::AutoSpeed, std::max(0, shown + deltaMs));
-  refreshStatusText(app);
 }
 
 void Application::onMouseMove(MousePos position, Modifiers modifiers) {
@@ -201,7 +194,7 @@ void Application::onWheel(int notches, Modifiers) {
   if (notches == 0 || window.modalDialogOpen()) return;
   if (autoPlayRunning(*this)) {
     // Towards the user shortens the display time.
-    changeDisplayTime(*this, notches * kSecondMs);
+    changeDisplayTime(*this, notches);
     return;
   }
   const bool towardsUser = notches < 0;

@@ -10,8 +10,5 @@ namespace mokuza::app {
 void holdTimerTick(Application& app);
 // The previous (-1) or next (+1) move, with the stone sound going forward.
 void stepMove(Application& app, int direction);
-// During auto-play: the display time per move ("１手ごとの表示時間") changes
-// by `deltaMs`, never below 0.
-void changeDisplayTime(Application& app, int deltaMs);
 
 }  // namespace mokuza::app

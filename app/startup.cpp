@@ -163,11 +163,6 @@ std::filesystem::path defaultPlaylistPath(const std::filesystem::path& programFo
   return programFolder / "playlists" / "default.gpl";
 }
 
-void syncClassifierOptions(Application& app) {
-  app.doc.classifier.moveinfo = option(app.doc.globalOptions, GlobalOption::MoveInfo);
-  app.doc.classifier.kifunarabe = option(app.doc.state.options, DocumentOption::ReplayMode);
-}
-
 void followSettings(Application& app) {
   app.history.folder =
       app.settings.historyFolder.empty() ? app.programFolder / "history" : textToPath(app.settings.historyFolder);
@@ -247,7 +242,6 @@ bool Application::requestClose() {
   if (!naming::saveFigureList(doc.classifier.figureTable(), programFolder))
     reportFailure(*this, u"フィギュアリストを保存できませんでした");
   deleteSnapshotFiles(playlist.snapshots, programFolder);
-  window.destroy();
   return true;
 }
 

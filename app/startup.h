@@ -23,9 +23,6 @@ std::filesystem::path defaultPlaylistPath(const std::filesystem::path& programFo
 // the history folder, the main window's place, the move classifier's display
 // options and the music output follow them.
 void followSettings(Application& app);
-// The classifier names moves by the options "moveinfo" and "kifunarabe": after
-// each toggle and each undo or redo too.
-void syncClassifierOptions(Application& app);
 
 // Whether a path the user gave names a file that can be read; when not, a
 // message says why (a folder or a FIFO is never opened).

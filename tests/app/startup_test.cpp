@@ -65,7 +65,8 @@ TEST_F(StartupTest, ClosingAChangedGameAndStartingAgain) {
   window.listShown = true;
   app->lists.tab = app::ListTab::EventList;
   services.messageAnswers = {platform::Answer::Yes};
-  EXPECT_TRUE(app->requestClose() && window.destroyed);
+  app->DispatchCommand(30008);
+  EXPECT_TRUE(window.destroyed);
   EXPECT_NE(slurp("game.sgf").find("AP[Mokuza"), std::string::npos);
   EXPECT_NE(slurp("setting.dat").find("default.gpl"), std::string::npos);
   EXPECT_NE(slurp("playlists/default.gpl").find("<plmove>"), std::string::npos);
