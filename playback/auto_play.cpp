@@ -7,7 +7,6 @@
 #include "core/document/game_files.h"
 #include "core/document/navigation.h"
 #include "core/document/undo.h"
-#include "core/record/text.h"
 #include "playback/design_values.h"
 #include "playback/figure_replay.h"
 #include "playback/move_wait.h"
@@ -351,16 +350,6 @@ StartLadderRun ladderRunStarter(Playback& pb) {
     ToggleAutoPlay(pb, false);
     if (!s.running()) s.ladderRunLine = -1;
   };
-}
-
-std::u16string autoPlayStatusText(const Playback& pb) {
-  const AutoPlayState& s = pb.autoPlay;
-  if (!s.running()) return {};
-  std::u16string text = u"《自動再生》  ";
-  if (designValue(pb.doc.state.design, DesignField::LoopTime) >= 0 && s.autoPlayLap > 0)
-    text = u"《自動再生" + asciiToUtf16(std::to_string(s.autoPlayLap + 1)) + u"周目》  ";
-  if (s.playlistAutoPlay) text += u"計" + asciiToUtf16(std::to_string(s.movesPlayedCount)) + u"手";
-  return text;
 }
 
 }  // namespace mokuza::playback

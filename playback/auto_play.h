@@ -116,7 +116,4 @@ int showableEnd(const Document& doc);
 // For ReadLadder: plays the added run out and records it when done.
 StartLadderRun ladderRunStarter(Playback& pb);
 
-// "《自動再生%d周目》  ", "《自動再生》  " and in a playlist show "計%d手".
-std::u16string autoPlayStatusText(const Playback& pb);
-
 }  // namespace mokuza::playback

@@ -52,20 +52,6 @@ std::u16string addingWindowTitle(const Playlist& playlist, int added) {
          u"局）";
 }
 
-std::u16string playlistStatusText(const Playlist& playlist) {
-  const int shown = std::abs(playlist.currentGameIndex) - 1;
-  std::u16string number = u"0";
-  std::u16string game;
-  if (shown >= 0 && shown < static_cast<int>(playlist.entries.size())) {
-    const PlaylistEntry& entry = playlist.entries[static_cast<std::size_t>(shown)];
-    number = decimalText(entry.number);
-    auto name = entry.fileNames.find(kSgfFileLabel);
-    if (name != entry.fileNames.end()) game = name->second;
-  }
-  return u"〈プレイリスト - " + std::u16string(fileNameOf(playlist.path)) + u"〉　 " +
-         decimalText(playlist.gameCount()) + u"局中" + number + u"局目 - " + game + u"    ";
-}
-
 std::u16string stepButtonLabel(int step) {
   std::u16string label = step < 0 ? u"▲" : u"▼";
   const int size = std::abs(step);

@@ -1,6 +1,6 @@
 #pragma once
 // The texts of the playlist window: the selection as history entries name it,
-// the window title, the status-line part and the step buttons.
+// the window title and the step buttons.
 
 #include <string>
 #include <vector>
@@ -23,8 +23,6 @@ std::u16string selectionText(const Playlist& playlist);
 std::u16string playlistWindowTitle(const Playlist& playlist);
 // "プレイリスト　〈name〉 - 追加処理中（%d局）" while games are added.
 std::u16string addingWindowTitle(const Playlist& playlist, int added);
-// "〈プレイリスト - name〉　 %d局中%d局目 - game    " for the main window's status line.
-std::u16string playlistStatusText(const Playlist& playlist);
 
 // "▲５０"... : up for negative steps, a one-digit size in full-width digits.
 std::u16string stepButtonLabel(int step);

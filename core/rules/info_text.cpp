@@ -120,6 +120,7 @@ InfoTexts ComposeInfoText(const Board& board, const GameRecord& record, const Co
             num(inputs.playlistNumber) + u"局目 - " + inputs.gameFileName + u"    ";
   if (inputs.autoPlay) {
     line += inputs.loopPlay ? u"《自動再生" + num(inputs.loopCount) + u"周目》  " : std::u16string(u"《自動再生》  ");
+    if (inputs.showMovesPlayed >= 0) line += u"計" + num(inputs.showMovesPlayed) + u"手";
     line += u"表示時間：" + num(inputs.moveDisplayTime / 10) + u"×0.01秒  ";
   }
 

@@ -27,7 +27,8 @@ struct InfoTextInputs {
   bool autoPlay = false;
   bool loopPlay = false;  // "ループ再生"
   int loopCount = 0;
-  int moveDisplayTime = 0;  // "１手ごとの表示時間" in milliseconds
+  int moveDisplayTime = 0;   // "１手ごとの表示時間" in milliseconds
+  int showMovesPlayed = -1;  // moves a playlist show has played, -1 outside one
 
   bool wholeRecordShown = false;
   int figureNumber = 0;  // 0 when the record is not divided into figures

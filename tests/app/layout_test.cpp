@@ -1,3 +1,102 @@
 #include <gtest/gtest.h>
 
+#include "app/layout.h"
+#include "app/status_texts.h"
+#include "core/document/game_files.h"
+#include "core/document/navigation.h"
+#include "core/record/text.h"
+#include "render/geometry_inputs.h"
 #include "tests/app/app_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+using app::Size;
+using LayoutTest = AppTest;
+
+std::string status(const app::Application& a) { return utf16ToUtf8(app::statusText(a)); }
+
+TEST_F(LayoutTest, WindowLargerThanTheScreenIsPulledOntoIt) {
+  window.client = {2500, 1500};
+  app->layout.savedWindowRect = {1900, 1000, 4000, 3000};
+  app::layoutWindow(*app);
+  EXPECT_EQ(window.frameRect, (Rect{1820, 980, 1920, 1080}));
+  EXPECT_EQ(app->layout.client, (Size{100, 100}));
+  window.frameRect = {-300, -20, 2500, 1300};
+  app->onSizeMoveEnd();
+  EXPECT_EQ(window.frameRect, (Rect{0, 0, 1920, 1080}));
+}
+
+// F1 and auto-play's information window are one flag: the show hides the
+// panel and gives back what the user had chosen, F1 included.
+TEST_F(LayoutTest, PanelByTextSizeAndHiddenPanelGivesTheBoardItsRoom) {
+  EXPECT_EQ(std::vector({app::panelSize(2), app::panelSize(3)}), std::vector({Size{356, 636}, Size{486, 930}}));
+  auto geometry = [&](int panel) {
+    return render::ComputeBoardGeometry(
+        render::designGeometryInputs(app->doc.state.design, 19, {1280, 780, panel, 20}));
+  };
+  app::layoutWindow(*app);
+  EXPECT_EQ(app->layout.geometry, geometry(486));
+  app::togglePanelHidden(*app);
+  EXPECT_EQ(app->layout.geometry, geometry(0));
+  app->playback.autoPlay.infoWindowHideState = 1;
+  playback::ToggleAutoPlay(app->playback, false);
+  app::togglePanelHidden(*app);
+  EXPECT_FALSE(app->layout.panelHidden);
+  playback::ToggleAutoPlay(app->playback, false);
+  app::layoutWindow(*app);
+  EXPECT_TRUE(app->layout.panelHidden);
+}
+
+TEST_F(LayoutTest, FullScreenHidesBothBarsAndLeavingRestoresTheWindow) {
+  for (DesignField bar : {DesignField::StatusShow, DesignField::MenuShow})
+    setDesignValue(app->doc.state.design, bar, 1);
+  const Rect before = window.frameRect = {40, 30, 1240, 830};
+  app::toggleFullScreen(*app);
+  EXPECT_TRUE(window.fullScreen && !window.menuBarShown && !window.statusBarShown);
+  window.frameRect = {0, 0, 1920, 1080};
+  app::toggleFullScreen(*app);
+  EXPECT_TRUE(!window.fullScreen && window.menuBarShown && window.statusBarShown);
+  EXPECT_EQ(window.frameRect, before);
+}
+
+TEST_F(LayoutTest, RightAndBottomEdgesAreOffTheBoard) {
+  app::layoutWindow(*app);
+  const render::BoardGeometry& g = app->layout.geometry;
+  auto at = [&](int dx, int dy) { return app::boardPointAt(*app, {g.boardLeft + dx, g.boardTop + dy}); };
+  EXPECT_EQ(std::vector({at(0, 0), at(g.extent - 1, g.extent - 1), at(g.extent, 0), at(0, g.extent), at(-1, 0)}),
+            std::vector({0, 360, -1, -1, -1}));
+}
+
+TEST_F(LayoutTest, TextsOfAShownMoveTheCountAndTheTitle) {
+  app->doc.classifier.moveinfo = 1;
+  const fs::path game = write("g.sgf", "(;SZ[9]KM[6.5]DT[2024-05-04]RE[B+R];B[cc];W[gg];B[gc])");
+  ASSERT_EQ(openGameFile(app->doc, services, game.u16string()), OpenOutcome::Opened);
+  showMove(app->doc, 3);
+  const std::string name = utf16ToUtf8(app->doc.classifier.moveName(3));
+  ASSERT_FALSE(name.empty());
+  EXPECT_EQ(status(*app), "3手　    黒7-3    " + name + "　　黒アゲハマ○0　白アゲハマ●0");
+  setDesignValue(app->doc.state.design, DesignField::GobanCoordinate, 2);
+  EXPECT_EQ(status(*app), "3手　    黒g-7" + name + "　　黒アゲハマ○0　白アゲハマ●0");
+  app->doc.globalOptions[GlobalOption::ResultDisplay] = 1;
+  EXPECT_EQ(utf16ToUtf8(app::gameInfoPageText(*app)), "コミ：6.5\r\n結果：B+R\r\n路数：9\r\n対局日：2024-05-04(土)");
+  ToggleCountingMode(app->counting, app->doc.board);
+  app::refreshStatusText(*app);
+  EXPECT_EQ(
+      utf16ToUtf8(window.status),
+      "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　コミ6.5　計6.5目　〈結果〉白6.5目勝ち　　　　結果：B+R");
+  EXPECT_TRUE(utf16ToUtf8(app::moveInfoPageText(*app)).starts_with("黒：\r\n  地0"));
+  app::setWindowTitle(*app);
+  EXPECT_EQ(utf16ToUtf8(window.title), "g.sgf - Mokuza");
+  markModified(app->doc);
+  app::setWindowTitle(*app);
+  EXPECT_EQ(utf16ToUtf8(window.title), "g.sgf（更新） - Mokuza");
+}
+
+TEST_F(LayoutTest, RunningShowCountsItsLaps) {
+  app->playback.autoPlay.autoPlayLap = 1;  // came round once
+  EXPECT_TRUE(status(*app).starts_with("《自動再生2周目》  表示時間：140×0.01秒  ")) << status(*app);
+}
+
+}  // namespace
+}  // namespace mokuza::test

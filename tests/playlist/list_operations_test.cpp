@@ -233,14 +233,13 @@ TEST_F(ListOperations, SelectionAndTitleTexts) {
   playlist.currentGameIndex = -4;
   texts += selectionText(playlist) + u"\n" + playlistWindowTitle(playlist) + u"\n";
   playlist.currentGameIndex = 4;
-  texts += playlistWindowTitle(playlist) + u"\n" + addingWindowTitle(playlist, 3) + u"\n" +
-           playlistStatusText(playlist) + u"\n" + stepButtonLabel(-1) + stepButtonLabel(50);
+  texts += playlistWindowTitle(playlist) + u"\n" + addingWindowTitle(playlist, 3) + u"\n" + stepButtonLabel(-1) +
+           stepButtonLabel(50);
   EXPECT_EQ(u8(texts),
             " [No.3] [No.2～No.7] [リスト外]\n"
             "プレイリスト　〈test.gpl〉 - 全10局\n"
             "プレイリスト　〈test.gpl〉 - No.4　全10局\n"
             "プレイリスト　〈test.gpl〉 - 追加処理中（3局）\n"
-            "〈プレイリスト - test.gpl〉　 10局中4局目 - 4.sgf    \n"
             "▲１▼50");
 }
 

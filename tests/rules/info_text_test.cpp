@@ -43,6 +43,9 @@ TEST_F(InfoTextTest, MoveLineFollowsTheSettings) {
   inputs.loopPlay = true;
   inputs.loopCount = 2;
   EXPECT_EQ(line(), "《自動再生2周目》  表示時間：150×0.01秒  4手　    1-2    アテ　　黒アゲハマ○0　白アゲハマ●1");
+  inputs.showMovesPlayed = 37;
+  EXPECT_EQ(line(),
+            "《自動再生2周目》  計37手表示時間：150×0.01秒  4手　    1-2    アテ　　黒アゲハマ○0　白アゲハマ●1");
 
   // A selected range adds its counts; in counting mode its own score, in
   // whole points, replaces the move.
