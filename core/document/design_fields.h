@@ -124,8 +124,9 @@ inline constexpr std::array<DesignFieldInfo, 41> kDesignFields{{
     {DesignField::BackgroundExistence, u"背景画像表示", "background_existence", 1, DesignGroup::Display},
     {DesignField::NumberDisplay, u"手数表示", "number_display", 0, DesignGroup::Optional},
     {DesignField::InterruptOperation, u"途中局面での着手", "Interrupt_operation", 0, DesignGroup::Optional},
-    {DesignField::StatusShow, u"ステータスバー", "status_show", 0, DesignGroup::Optional},
-    {DesignField::MenuShow, u"メニューバー", "menu_show", 0, DesignGroup::Optional},
+    // Shown unless a design hides them: a window without its menus cannot be worked.
+    {DesignField::StatusShow, u"ステータスバー", "status_show", 1, DesignGroup::Optional},
+    {DesignField::MenuShow, u"メニューバー", "menu_show", 1, DesignGroup::Optional},
     {DesignField::StoneSound, u"石音", "stonese", 0, DesignGroup::Unlisted},
     {DesignField::LastTextPlain, u"lascolorw", "lascolorw", 0, DesignGroup::Unlisted},
 }};

@@ -49,8 +49,11 @@ TEST_F(LayoutTest, PanelByTextSizeAndHiddenPanelGivesTheBoardItsRoom) {
 }
 
 TEST_F(LayoutTest, FullScreenHidesBothBarsAndLeavingRestoresTheWindow) {
-  for (DesignField bar : {DesignField::StatusShow, DesignField::MenuShow})
-    setDesignValue(app->doc.state.design, bar, 1);
+  // A design that does not mention the bars shows both.
+  window.menuBarShown = window.statusBarShown = false;
+  app::setStatusBarVisible(*app);
+  app::setMenuBarVisible(*app);
+  EXPECT_TRUE(window.menuBarShown && window.statusBarShown);
   const Rect before = window.frameRect = {40, 30, 1240, 830};
   app::toggleFullScreen(*app);
   EXPECT_TRUE(window.fullScreen && !window.menuBarShown && !window.statusBarShown);
