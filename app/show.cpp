@@ -119,6 +119,7 @@ const QImage& Application::paint() {
   PaintState& ps = paintState;
   playback::AutoPlayState& s = playback.autoPlay;
   const QSize client(layout.client.width, layout.client.height);
+  if (client.isEmpty()) return ps.window;  // not laid out yet
   const bool kept = ps.window.size() == client && !ps.flags.layoutChanged && !ps.flags.rebuildImages;
   const bool due = std::exchange(ps.frameDue, false);
   // Only ticks advance a fade or the cross-fade: a paint they did not ask
