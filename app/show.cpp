@@ -43,6 +43,8 @@ void stepCrossFade(Application& app) {
     return;
   }
   render::crossFadeStep(ps.window, app.painter.picture(), 0);
+  // What changed during the cross-fade (a step, a command) shows in the next full repaint.
+  app.repaint();
   if (app.playback.autoPlay.running()) app.armTimer(playback::updateTime(app.doc));
 }
 
