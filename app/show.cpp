@@ -69,7 +69,7 @@ void exportImage(Application& app) {
   cut.y1 = range.top;
   cut.x2 = range.right;
   cut.y2 = range.bottom;
-  const render::ExportedFiles files = render::ExportBoardImage(cut, picture, app.layout.geometry, app.doc.state.design,
+  const render::ExportedFiles files = render::ExportBoardImage(cut, picture, app.layout.geometry, app.paintState.design,
                                                                app.programFolder, app.programFolder);
   for (const std::string& error : files.errors) app.services.diagnostic(error);
   ps.exported = picture;
@@ -163,10 +163,9 @@ void Application::onTimer() {
     playback::onPlaybackTimer(playback);
     return;
   }
-  const bool notesSounding = playback::endNotesOnTick(playback.live, services);
+  // The notes of a manual step end here; the hold counting keeps the timer while they sound.
+  playback::endNotesOnTick(playback.live, services);
   holdTimerTick(*this);
-  // The notes of a manual step end on a later tick.
-  if (notesSounding && paintState.timerPeriod == 0) armTimer(playback::updateTime(doc));
 }
 
 }  // namespace mokuza::app
