@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/layout.h"
 #include "core/document/design_fields.h"
 #include "core/document/navigation.h"
 #include "core/record/text.h"
@@ -7,7 +8,6 @@
 #include "playback/playlist_games.h"
 #include "playlist/list_games.h"
 #include "render/export_region.h"
-#include "render/geometry_inputs.h"
 #include "tests/app/app_test_support.h"
 
 namespace mokuza::test {
@@ -34,9 +34,7 @@ class ShowTest : public AppTest {
                                   {DesignField::LoopTime, -20}})
         setDesignValue(entry, field, value);
     setDesignValue(app->playlist.entries[2], DesignField::AutoSpeed, 5);
-    app->layout.client = {640, 480};
-    app->layout.geometry = render::ComputeBoardGeometry(
-        render::designGeometryInputs(app->playlist.entries[0], 9, render::WindowLayout{640, 480, 0, 0, 1}));
+    layoutWindow(*app);
     app->paint();
   }
   void tick() {
@@ -123,7 +121,7 @@ TEST_F(ShowTest, InMusicModeTheFadesSoundAndTheImageIsWrittenAfterTheShow) {
   EXPECT_TRUE(fs::exists(folder / "output.jpg"));
 }
 
-// Needs the status line of the layout slice.
+// The status line follows the show: its moves and, looping, its laps.
 TEST_F(ShowTest, TheStatusLineCountsMovesAndLaps) {
   playback::startPlaylistAutoPlay(app->playback);
   for (int i = 0; i < 5; ++i) ASSERT_TRUE(nextMove());
