@@ -14,8 +14,9 @@ namespace mokuza::test {
 namespace {
 
 // Three short corpus games in a playlist: a move every 3 ticks (every tick in
-// the third game) and its fade as long, a pause after a game, no loop. The timer alone drives the
-// show: a tick, then the paint the window owes when it was invalidated.
+// the third game) and its fade as long, a pause after a game, no loop. The
+// timer alone drives the show: a tick, then the paint the window owes when it
+// was invalidated.
 class ShowTest : public AppTest {
  protected:
   void SetUp() override {
