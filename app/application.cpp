@@ -5,6 +5,7 @@
 #include "app/layout.h"
 #include "app/show.h"
 #include "app/startup.h"
+#include "playback/figure_replay.h"
 #include "playback/playlist_games.h"
 #include "settings/design_values.h"
 
@@ -56,6 +57,7 @@ render::RenderState Application::renderState() {
   s.panelShown = !layout.panelHidden;
   s.panelWidth = layout.panelHidden ? 0 : panelSize(textScale(*this)).width;
   s.statusBarHeight = layout.statusBarHeight;
+  if (replayModeOn(doc.state.options)) s.figureStart = playback::shownFigureStart(doc);
   return s;
 }
 

@@ -64,7 +64,13 @@ struct PaintState {
   // The design values with the game's image, sound and text fields: the
   // painter reads both from one record.
   Design design;
-  int timerPeriod = 0;  // the armed period in ms, 0 while the timer is off
+  int timerPeriod = 0;     // the armed period in ms, 0 while the timer is off
+  bool frameDue = false;   // a tick asked for the next frame of a fade or cross-fade
+  bool statusDue = false;  // a move was shown: the status line follows at its first frame
+  int paintedMove = -1;    // the move the window's picture shows, -1 after a new game
+  int crossFade = 0;       // the cross-fade of a new game, 255 down to 0 (0: none)
+  QImage exported;         // the picture last written by the image export
+  int exportedChoice = 0;  // and the "imgoutput" it was written for
 };
 
 // The list window: one window, three tabs.

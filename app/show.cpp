@@ -1,13 +1,171 @@
 #include "app/show.h"
 
+#include <utility>
+
+#include "app/commands.h"
+#include "app/layout.h"
+#include "app/move_fades.h"
 #include "app/pointer.h"
+#include "app/startup.h"
+#include "app/status_texts.h"
+#include "playback/design_values.h"
+#include "playback/live_notes.h"
+#include "render/fade_frames.h"
+#include "render/image_export.h"
 
 namespace mokuza::app {
+namespace {
 
-void connectPlayback(Application&) {}
+constexpr int kCrossFadeStart = 255;
+// 51 steps of 5 ms: the new game fades in over a quarter of a second.
+constexpr int kCrossFadeStepMs = 5;
 
-const QImage& Application::paint() { return paintState.window; }
+// The next frame of a fade or of the cross-fade: the window paints it.
+void requestFrame(Application& app) {
+  app.paintState.frameDue = true;
+  app.repaint();
+}
 
-void Application::onTimer() { holdTimerTick(*this); }
+// A playlist game was opened: its picture fades in over the old one.
+void beginCrossFade(Application& app) {
+  app.paintState.crossFade = kCrossFadeStart;
+  app.paintState.paintedMove = -1;
+  requestFrame(app);
+}
+
+// One step of the cross-fade over what the window holds; the timer paces the
+// rest, and the show goes on once the new picture stands.
+void stepCrossFade(Application& app) {
+  PaintState& ps = app.paintState;
+  ps.crossFade = render::crossFadeStep(ps.window, app.painter.picture(), ps.crossFade);
+  if (ps.crossFade > 0) {
+    app.armTimer(kCrossFadeStepMs);
+    return;
+  }
+  render::crossFadeStep(ps.window, app.painter.picture(), 0);
+  // What changed during the cross-fade (a step, a command) shows in the next full repaint.
+  app.repaint();
+  if (app.playback.autoPlay.running()) app.armTimer(playback::updateTime(app.doc));
+}
+
+// "output.jpg" (or the stone images) after a full repaint while auto-play is
+// idle, when the setting asks for it and the picture changed since the last one.
+void exportImage(Application& app) {
+  const int choice = option(app.doc.globalOptions, GlobalOption::ImageOutput);
+  PaintState& ps = app.paintState;
+  const QImage& picture = app.painter.picture();
+  if (choice == render::kOutputNone || app.playback.autoPlay.running()) return;
+  if (choice == ps.exportedChoice && picture == ps.exported) return;
+  render::ExportCut cut;
+  cut.choice = choice;
+  cut.clientWidth = app.layout.client.width;
+  cut.clientHeight = app.layout.client.height;
+  const int n = app.doc.board.geometry.n;
+  const auto& stones = app.doc.shownPosition.boardGrid.stones;
+  cut.stones.assign(stones.begin(), stones.begin() + n * n);
+  const RangeSelection& range = app.doc.state.selection;
+  cut.selection = app.inputMode == render::kInputRange && !app.counting.countingMode && range.active;
+  cut.x1 = range.left;
+  cut.y1 = range.top;
+  cut.x2 = range.right;
+  cut.y2 = range.bottom;
+  const render::ExportedFiles files = render::ExportBoardImage(cut, picture, app.layout.geometry, app.paintState.design,
+                                                               app.programFolder, app.programFolder);
+  for (const std::string& error : files.errors) app.services.diagnostic(error);
+  ps.exported = picture;
+  ps.exportedChoice = choice;
+}
+
+}  // namespace
+
+void connectPlayback(Application& app) {
+  playback::PlaybackActions& a = app.playback.actions;
+  a.armTimer = [&app](int periodMs) {
+    app.armTimer(periodMs);
+    return true;
+  };
+  a.repaint = [&app] { app.repaint(); };
+  a.fullRedraw = [&app] {
+    app.paintState.flags.rebuildImages = true;
+    app.repaint();
+  };
+  a.relayout = [&app] { layoutWindow(app); };
+  // The engine greys the history commands before it counts itself running;
+  // every start and stop ends with the cursor update, so the menus follow there too.
+  a.updateCursor = [&app] {
+    updateCursor(app);
+    refreshMenus(app);
+  };
+  a.enableHistoryCommands = [&app](bool) { refreshMenus(app); };
+  a.refreshMainWindow = [&app] {
+    layoutWindow(app);
+    setWindowTitle(app);
+    refreshMenus(app);
+  };
+  a.refreshPlaylistTitle = [&app] { app.window.listWindowChanged(); };
+  a.refreshGameInfoWindow = [&app] { app.window.panelChanged(); };
+  a.fadeRunning = [&app] { return !app.painter.fades().empty(); };
+  a.endFades = [&app] { endFades(app); };
+  a.fadeInMoves = [&app](int firstMove, int lastMove) { addFigureFades(app, firstMove, lastMove); };
+  a.fadeStep = [&app] { requestFrame(app); };
+  a.moveShown = [&app](int move, int) {
+    addMoveFades(app, move);
+    app.paintState.statusDue = true;
+    requestFrame(app);
+  };
+  a.playlistGameOpened = [&app](int) { beginCrossFade(app); };
+  a.saveSettings = [&app] { saveSettings(app); };
+}
+
+const QImage& Application::paint() {
+  PaintState& ps = paintState;
+  playback::AutoPlayState& s = playback.autoPlay;
+  const QSize client(layout.client.width, layout.client.height);
+  if (client.isEmpty()) return ps.window;  // not laid out yet
+  const bool kept = ps.window.size() == client && !ps.flags.layoutChanged && !ps.flags.rebuildImages;
+  const bool due = std::exchange(ps.frameDue, false);
+  // Only ticks advance a fade or the cross-fade: a paint they did not ask
+  // for (an expose) shows what the window holds.
+  if (kept && !due && (s.moveWaitTicks > 0 || ps.crossFade > 0)) return ps.window;
+  if (kept && ps.crossFade > 0 && ps.crossFade < kCrossFadeStart) {
+    stepCrossFade(*this);
+    return ps.window;
+  }
+
+  render::RenderState state = renderState();
+  state.gameTransition = ps.crossFade > 0;
+  // The painter counts the wait: it gets the wait before this frame and gives back what is left.
+  const render::AutoPlayWait wait{s.moveWaitTicks, s.moveWaitTotal, playback::updateTime(doc)};
+  const render::FadeLayerSound sound = fadeSound(*this);
+  const render::PaintResult result = painter.Paint(ps.window, state, layout.geometry, client, ps.flags, wait, &sound);
+  s.moveWaitTicks = result.moveWaitTicks;
+  ps.paintedMove = doc.currentMove();
+  if (result.fadeFrame) {
+    if (result.period > 0) armTimer(result.period);
+    if (std::exchange(ps.statusDue, false)) refreshStatusText(*this);
+    return ps.window;
+  }
+  ps.statusDue = false;
+  if (ps.crossFade > 0) stepCrossFade(*this);
+  refreshStatusText(*this);
+  exportImage(*this);
+  return ps.window;
+}
+
+void Application::onTimer() {
+  // Held while a dialog is open, so a message box a tick raised is not raised again under it.
+  if (window.modalDialogOpen()) return;
+  if (paintState.crossFade > 0) {
+    requestFrame(*this);
+    return;
+  }
+  if (playback.autoPlay.running()) {
+    playback::onPlaybackTimer(playback);
+    return;
+  }
+  // The notes of a manual step end here; the hold counting keeps the timer while they sound.
+  playback::endNotesOnTick(playback.live, services);
+  holdTimerTick(*this);
+}
 
 }  // namespace mokuza::app

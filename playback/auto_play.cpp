@@ -332,10 +332,9 @@ void onPlaybackTimer(Playback& pb) {
   AutoPlayState& s = pb.autoPlay;
   if (!s.running()) return;
   if (s.moveWaitTicks > 0) {
-    --s.moveWaitTicks;
-    const std::int64_t total = std::max(1, s.moveWaitTotal);
-    const auto opacity = static_cast<int>(std::clamp<std::int64_t>((total - s.moveWaitTicks) * 255 / total, 0, 255));
-    if (pb.actions.fadeStep) pb.actions.fadeStep(opacity);
+    // Exactly one side counts the wait: the window's painter when it draws the frames.
+    if (pb.actions.fadeStep) pb.actions.fadeStep();
+    else --s.moveWaitTicks;
     return;
   }
   AutoPlayTick(pb);

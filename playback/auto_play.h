@@ -46,9 +46,7 @@ struct AutoPlayState {
 };
 
 // What the engine asks of the window. Unset actions do nothing (a query
-// answers no). The window hands every tick of its timer to onPlaybackTimer,
-// which counts the waits down itself: painting only draws the opacity that
-// fadeStep reports.
+// answers no). The window hands every tick of its timer to onPlaybackTimer.
 struct PlaybackActions {
   // (Re)arms the one window timer with this period; false when refused.
   std::function<bool(int periodMs)> armTimer;
@@ -66,8 +64,10 @@ struct PlaybackActions {
   std::function<void()> endFades;
   // Stones placed by moves first..last fade in before a figure plays.
   std::function<void(int firstMove, int lastMove)> fadeInMoves;
-  // A tick of the wait after a move: the fade's opacity 0..255.
-  std::function<void(int opacity)> fadeStep;
+  // A tick of the wait after a move. A window that sets it draws the next
+  // fade frame and counts the wait down itself (its painter does); without
+  // it the engine counts the wait, as a driver that never paints needs.
+  std::function<void()> fadeStep;
   // A move was shown by auto-play; `waitTicks` pass before the next one.
   std::function<void(int move, int waitTicks)> moveShown;
   std::function<void(int number)> playlistGameOpened;
@@ -101,9 +101,9 @@ void stopAutoPlay(Playback& pb);
 void startPlaylistAutoPlay(Playback& pb);
 // One step of the show.
 void AutoPlayTick(Playback& pb);
-// The window's timer message: counts down the wait after a move (with its
-// fade step) and the pause between games, ends the notes of a manual step,
-// and steps the show when nothing is left to wait for.
+// The window's timer message: hands the wait after a move to fadeStep (or
+// counts it down without one), counts the pause between games, ends the notes
+// of a manual step, and steps the show when nothing is left to wait for.
 void onPlaybackTimer(Playback& pb);
 
 // Auto-play off without a line in the operation history: the commands and

@@ -45,6 +45,8 @@ int previousFigureEnd(const std::vector<int>& ends, int move) {
 
 }  // namespace
 
+int shownFigureStart(const Document& doc) { return previousFigureEnd(buildFigureEnds(doc), doc.currentMove()); }
+
 void figureReplayNext(Playback& pb) {
   AutoPlayState& s = pb.autoPlay;
   Document& doc = pb.doc;

@@ -17,6 +17,9 @@ void refreshFigureEnds(Playback& pb);
 
 // The first end after `move` (the last showable move when none is).
 int nextFigureEnd(const std::vector<int>& ends, int move, int lastMove);
+// The end of the figure before the shown move (0 for the first figure): the
+// figure shown in replay mode starts after it.
+int shownFigureStart(const Document& doc);
 
 // The next-move and previous-move commands in figure replay.
 void figureReplayNext(Playback& pb);

@@ -157,17 +157,20 @@ void PointPainter::PaintPoint(QPainter& painter, int point, int kind) {
     }
     scaleAlpha(m, alpha);
     painter.drawImage(g_.stoneInset, g_.stoneInset, tinted(static_cast<int>(idx), g_.stoneSize, m));
-    if (kind == kPointChange || kind == kPointCaptured) return;
+    if (kind == kPointCaptured) return;
 
+    // A change fade turns the last-move marks off; the stone's number stays,
+    // as the picture after the fade (the full repaint) shows it.
     ColourMatrix mark = markMatrixFor(shown.colour, shown.placingMove);
     scaleAlpha(mark, static_cast<float>(opacity_[idx]));
-    if (shown.placed && lastMoveTest(frameOption_, shown.placingMove, lastMove_)) {
+    if (kind != kPointChange && shown.placed && lastMoveTest(frameOption_, shown.placingMove, lastMove_)) {
       const bool thick = shown.placingMove == figureLastMove_;
       painter.drawImage(0, 0, tinted(static_cast<int>(idx) + (thick ? 4 : 2), g_.pitch, mark));
     }
     // The square gives way to a number or label on the stone: both in the
     // middle of the cell would make the text unreadable.
-    if (shown.placed && text.empty() && lastMoveTest(squareOption_, shown.placingMove, lastMove_))
+    if (kind != kPointChange && shown.placed && text.empty() &&
+        lastMoveTest(squareOption_, shown.placingMove, lastMove_))
       painter.drawImage(g_.markInset, g_.markInset, tinted(static_cast<int>(1 - idx), g_.markSize, mark));
   }
   if (!text.empty()) drawText(painter, text, shown, lastMoveStone);

@@ -1,3 +1,140 @@
 #include <gtest/gtest.h>
 
+#include "app/layout.h"
+#include "core/document/design_fields.h"
+#include "core/document/navigation.h"
+#include "core/record/text.h"
+#include "playback/music_mode.h"
+#include "playback/playlist_games.h"
+#include "playlist/list_games.h"
+#include "render/export_region.h"
 #include "tests/app/app_test_support.h"
+
+namespace mokuza::test {
+namespace {
+
+// Three short corpus games in a playlist: a move every 3 ticks (every tick in
+// the third game) and its fade as long, a pause after a game, no loop. The
+// timer alone drives the show: a tick, then the paint the window owes when it
+// was invalidated.
+class ShowTest : public AppTest {
+ protected:
+  void SetUp() override {
+    app->doc.globalOptions[GlobalOption::UpdateTime] = 10;
+    PlaylistContext context = app->playlistContext();
+    ASSERT_EQ(createPlaylistAt(context, pathToText(folder / "show.gpl")), ListOutcome::Done);
+    const fs::path games = fs::path(MOKUZA_CORPUS_DIR) / "variety";
+    ASSERT_EQ(addGames(context, {pathToText(games / "aeb__9x9_nhk-newyear2002-1.sgf"),
+                                 pathToText(games / "aeb__9x9_ohashi-vs-zen_OZ2.sgf"),
+                                 pathToText(games / "fuego__9x9_zen-vs-pro-1.sgf")}),
+              ListOutcome::Done);
+    for (PlaylistEntry& entry : app->playlist.entries)
+      for (auto [field, value] : {std::pair{DesignField::AutoSpeed, 30},
+                                  {DesignField::MoveFadeTime, 30},
+                                  {DesignField::HamaFadeTime, 40},
+                                  {DesignField::LoopTime, -20}})
+        setDesignValue(entry, field, value);
+    setDesignValue(app->playlist.entries[2], DesignField::AutoSpeed, 5);
+    layoutWindow(*app);
+    app->paint();
+  }
+  void tick() {
+    const int before = window.invalidations;
+    app->onTimer();
+    ++ticks;
+    if (window.invalidations > before) app->paint();
+  }
+  // Ticks until the shown move or game changes; false when none did.
+  bool nextMove() {
+    const std::pair shown{app->playlist.currentGameIndex, app->doc.currentMove()};
+    for (int i = 0; i < 200 && app->playback.autoPlay.running(); ++i) {
+      tick();
+      if (std::pair{app->playlist.currentGameIndex, app->doc.currentMove()} != shown) return true;
+    }
+    return false;
+  }
+  std::vector<int> alphas(int point, int kind) const {
+    std::vector<int> found;
+    if (auto it = app->painter.fades().queues().find(point); it != app->painter.fades().queues().end())
+      for (const render::FadeLayer& layer : it->second.layers)
+        if (layer.kind == kind) found.push_back(render::fadeLayerAlpha(layer));
+    return found;
+  }
+  int ticks = 0;
+};
+
+TEST_F(ShowTest, EveryMoveFadesInInOrderGamesPauseBetweenAndTheShowStopsAfterTheLast) {
+  playback::startPlaylistAutoPlay(app->playback);
+  std::string trace, expected;
+  int lastTick = 0, lastGame = 0, captures = 0;
+  do {
+    const int game = app->playlist.currentGameIndex, move = app->doc.currentMove(), gap = ticks - lastTick;
+    lastTick = ticks;
+    trace += std::to_string(game) + ":" + std::to_string(move) + " ";
+    if (game != lastGame) {
+      for (int m = move; m <= app->doc.moveCount(); ++m)
+        expected += std::to_string(game) + ":" + std::to_string(m) + " ";
+      EXPECT_TRUE(lastGame == 0 || gap >= 3 + 5) << "the last move's wait and the pause";
+      lastGame = game;
+      continue;
+    }
+    // The first move waits for the game's cross-fade; each later one comes
+    // 3 ticks after the last (the showing tick's paint is its wait's first
+    // frame), in the third game, whose display time is below the period, 1.
+    EXPECT_TRUE(move == 1 ? gap >= 51 : gap == (game == 3 ? 1 : 3)) << trace;
+    const auto& was = app->doc.board.history.boardGrids[static_cast<std::size_t>(move - 1)].stones;
+    for (int p = 0; p < 81; ++p)
+      if (was[RecordPoint{p}] != 0 && app->doc.shownPosition.boardGrid.stones[RecordPoint{p}] == 0) {
+        // Both capture layers, newest last, at their first frame (4 and 2 frames long).
+        const std::vector<int> out = alphas(p, render::kFadeCaptureOut), half = alphas(p, render::kFadeCaptureHalf);
+        EXPECT_TRUE(!out.empty() && out.back() == 63 && !half.empty() && half.back() == 127) << trace;
+        ++captures;
+      }
+    const MoveRecord& record = app->doc.record().lineCopy[static_cast<std::size_t>(move)];
+    if (!record.hasMove() || record.point >= 81) continue;  // a pass
+    EXPECT_EQ(alphas(record.point, render::kFadeMoveIn), std::vector<int>{85}) << trace;
+    window.modal = move == 9;
+    for (int i = 0; window.modal && i < 20; ++i, ++lastTick) tick();
+    window.modal = false;
+    EXPECT_EQ(app->doc.currentMove(), move) << "a modal dialog holds the show";
+    if (game == 3) continue;  // a move each tick: the next frame comes with the next move
+    tick();
+    EXPECT_EQ(alphas(record.point, render::kFadeMoveIn), std::vector<int>{170}) << "the stone grows more opaque";
+  } while (nextMove());
+  EXPECT_EQ(trace, expected);
+  EXPECT_TRUE(captures > 0 && !app->playback.autoPlay.running() && services.midiMessagesSent == 0);
+}
+
+// The fades sound in music mode; the board image waits for the end of the show.
+TEST_F(ShowTest, InMusicModeTheFadesSoundAndTheImageIsWrittenAfterTheShow) {
+  app->doc.state.options[DocumentOption::MusicMode] = 1;
+  app->doc.globalOptions[GlobalOption::ImageOutput] = render::kOutputBoard;
+  playback::syncMusicMode(app->playback);
+  playback::startPlaylistAutoPlay(app->playback);
+  for (int i = 0; i < 6; ++i) ASSERT_TRUE(nextMove());
+  int notes = 0;
+  for (const auto& call : services.callsOf("midiShortMessage"))
+    notes += (call.answer & 0xF0) == 0x90 && (call.answer >> 16 & 127) > 0;
+  EXPECT_GE(notes, 5) << "a note on for each stone played";
+  EXPECT_FALSE(fs::exists(folder / "output.jpg"));
+  playback::stopAutoPlay(app->playback);
+  app->paint();
+  EXPECT_TRUE(fs::exists(folder / "output.jpg"));
+}
+
+// The status line follows the show: its moves and, looping, its laps.
+TEST_F(ShowTest, TheStatusLineCountsMovesAndLaps) {
+  playback::startPlaylistAutoPlay(app->playback);
+  for (int i = 0; i < 5; ++i) ASSERT_TRUE(nextMove());
+  EXPECT_NE(window.status.find(u"計" + asciiToUtf16(std::to_string(app->playback.autoPlay.movesPlayedCount)) + u"手"),
+            std::u16string::npos);
+  playback::stopAutoPlay(app->playback);
+  setDesignValue(app->doc.state.design, DesignField::LoopTime, 0);
+  showMove(app->doc, 0);
+  playback::ToggleAutoPlay(app->playback, false);
+  while (app->playback.autoPlay.autoPlayLap < 1) ASSERT_TRUE(nextMove());
+  EXPECT_NE(window.status.find(u"《自動再生2周目》"), std::u16string::npos);
+}
+
+}  // namespace
+}  // namespace mokuza::test

@@ -61,6 +61,20 @@ TEST_F(AutoPlayTest, StartedAtTheEndItRewindsOnceAndStopsAtTheNextEndGivingTheWi
   EXPECT_EQ(relayouts, 2);
 }
 
+// A window that draws the fade frames counts the wait; the engine then only
+// hands it the ticks, so the pace stays that of the engine's own count.
+TEST_F(AutoPlayTest, AWindowThatDrawsTheFramesCountsTheWaitInsteadOfTheEngine) {
+  loadText(doc, quietGame(3));
+  int frames = 0;
+  pb.actions.fadeStep = [&] {
+    ++frames;
+    --pb.autoPlay.moveWaitTicks;
+  };
+  play();
+  EXPECT_EQ(timed, "1@1+140 2@142+140 3@283+140 ");
+  EXPECT_EQ(frames, 3 * 140);
+}
+
 TEST_F(AutoPlayTest, ARangeFromHighToLowPlaysBackwardsAndEndsEvenBelowTheFirstMove) {
   loadText(doc, quietGame(6));
   play(4, -100);  // the start brings the game into the range
@@ -98,8 +112,10 @@ TEST_F(AutoPlayTest, AFigureRunPlaysOneFigureAndStopsAtItsEnd) {
   playback::stepForward(pb);
   run();
   EXPECT_EQ(moves, "1 2 3 4 5 6 7 8 9 10 11 12");
+  EXPECT_EQ(playback::shownFigureStart(doc), 5);
   playback::stepBackward(pb);
   EXPECT_EQ(doc.currentMove(), 5);
+  EXPECT_EQ(playback::shownFigureStart(doc), 0);
 }
 
 TEST_F(AutoPlayTest, OpeningAnotherGameFromAFileOrTheClipboardStopsAutoPlay) {

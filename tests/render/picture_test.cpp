@@ -61,6 +61,15 @@ TEST_F(PictureTest, MarksNumbersAndCoordinatesAreDrawnWhereTheyBelong) {
   design.intFields[u"手数表示"] = 2;
   paint();
   EXPECT_GT(lightPixels(2, 2), withoutNumber + 5);  // "1" in light text on the black stone
+  // A change fade turns marks off but keeps the number: without marks it is the full point.
+  const auto drawn = [&](int kind) {
+    QImage cellImage(g.pitch, g.pitch, QImage::Format_ARGB32_Premultiplied);
+    cellImage.fill(Qt::transparent);
+    QPainter cellPainter(&cellImage);
+    PointPainter(state, g, painter.stones(), painter.pointCaches()).PaintPoint(cellPainter, 2 + 2 * 9, kind);
+    return cellImage;
+  };
+  EXPECT_EQ(drawn(kPointChange), drawn(kPointFull));
   const auto darkLeftAndBelow = [&] {
     const auto dark = [](QRgb c, int, int) { return brightness(c) < 100; };
     return countPixels(painter.picture(), QRect(g.boardLeft - g.pitch, g.boardTop, g.pitch, g.extent), dark) +
