@@ -7,6 +7,7 @@
 #include <QImage>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -158,7 +159,9 @@ class Application {
   playback::Playback playback;
   SearchSession search;
 
-  int inputMode = 0;  // the panel's tool, 0 until one is chosen
+  int inputMode = 0;                // the panel's tool, 0 until one is chosen
+  std::u16string labelText = u"a";  // what the "文字" tool places (field 1200)
+  std::set<int> eventListMoves;     // moves chosen in the event list: they limit the board transforms
   PointerState pointer;
   LayoutState layout;
   PaintState paintState;
