@@ -81,10 +81,28 @@ struct ListWindowState {
   Rect frame;  // where it was last shown; empty until then
 };
 
-// A partial-board search whose result the board shows.
+// A search under way: a few games per timer tick, so the window stays live.
+struct SearchRun {
+  search::SearchResults results;  // the games searched so far
+  std::array<search::VariantMasks, search::kVariantCount> masks;
+  std::u16string playlistPath;  // the list being searched: a change of it ends the run
+  std::vector<int> order;
+  std::size_t next = 0;  // the place in `order` of the next game
+};
+
+// A partial-board search: the panel's numbers, the run, the result the list
+// and the board show, and the main lines read for the playlist's games.
 struct SearchSession {
+  int threshold = 100;    // "一致率 … ％以上"
+  int followUpCount = 6;  // "後続手表示手数"
+  std::optional<SearchRun> run;
+  std::u16string progress;  // the list window's title while a run goes on
   std::optional<search::SearchResults> results;
+  std::size_t resultsKey = 0;  // the playlist and game files the results belong to
+  int example = 0;             // the complete match the board shows, in list order
   render::SearchDisplay display;
+  search::MainLineCache lines;
+  std::size_t linesKey = 0;  // the playlist and game files the lines were read for
 };
 
 class Application {

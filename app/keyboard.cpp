@@ -5,6 +5,7 @@
 #include "app/menu_table.h"
 #include "app/option_toggles.h"
 #include "app/pointer.h"
+#include "app/search_session.h"
 #include "core/document/editing.h"
 #include "playback/figure_replay.h"
 #include "playback/playlist_games.h"
@@ -104,7 +105,7 @@ void switchLine(Application& app, bool toMainLine) {
 
 // An arrow from a list window steps the game in the main window.
 void arrowFromListWindow(Application& app, Key key, int selector) {
-  if (searchBrowsing(app) || selector == kFromMainWindow) return;
+  if (selector == kFromMainWindow) return;
   app.window.focusMainWindow();
   stepMove(app, key == Key::Left || key == Key::Up ? -1 : 1);
 }
@@ -169,7 +170,11 @@ void Application::ShortcutKeys(const KeyEvent& event, int selectorA, [[maybe_unu
   switch (event.key) {
     case Key::Backspace: onPanelCommand(kDeleteMoveButton); break;
     case Key::Enter:
-      if (!searchBrowsing(*this) && playlistRowsInView(*this, selectorA)) openSelectedGame(*this);
+      if (!searchBrowseKey(*this, event.key) && playlistRowsInView(*this, selectorA)) openSelectedGame(*this);
+      break;
+    case Key::Escape:
+      if (searchRunning(*this)) cancelSearch(*this);
+      else leaveSearchResult(*this);
       break;
     case Key::Shift:
       pointer.shiftHeld = false;
@@ -194,6 +199,9 @@ void Application::ShortcutKeys(const KeyEvent& event, int selectorA, [[maybe_unu
       else toggleTerritoryMode(*this);
       break;
     case Key::E: DispatchCommand(kEventListCommand); break;
+    case Key::F:
+      if (ctrl && playlistRowsInView(*this, selectorA)) startSearch(*this);
+      break;
     case Key::H: DispatchCommand(kPreviousGameCommand); break;
     case Key::I: DispatchCommand(kMusicModeCommand); break;
     case Key::J: DispatchCommand(kNextGameCommand); break;
@@ -228,7 +236,9 @@ void Application::ShortcutKeys(const KeyEvent& event, int selectorA, [[maybe_unu
     case Key::Left:
     case Key::Right:
     case Key::Up:
-    case Key::Down: arrowFromListWindow(*this, event.key, selectorA); break;
+    case Key::Down:
+      if (!searchBrowseKey(*this, event.key)) arrowFromListWindow(*this, event.key, selectorA);
+      break;
     default: break;
   }
 }

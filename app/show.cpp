@@ -6,6 +6,7 @@
 #include "app/layout.h"
 #include "app/move_fades.h"
 #include "app/pointer.h"
+#include "app/search_session.h"
 #include "app/startup.h"
 #include "app/status_texts.h"
 #include "playback/design_values.h"
@@ -155,6 +156,7 @@ const QImage& Application::paint() {
 void Application::onTimer() {
   // Held while a dialog is open, so a message box a tick raised is not raised again under it.
   if (window.modalDialogOpen()) return;
+  if (searchTick(*this)) return;
   if (paintState.crossFade > 0) {
     requestFrame(*this);
     return;

@@ -24,6 +24,8 @@ class SearchActiveGuard {
   bool before_;
 };
 
+}  // namespace
+
 GameSearchResult searchGame(const PlaylistEntry& entry, int index, const SearchPattern& pattern,
                             const std::array<VariantMasks, kVariantCount>& masks, const SearchSettings& settings,
                             MainLineCache& lines) {
@@ -44,8 +46,6 @@ GameSearchResult searchGame(const PlaylistEntry& entry, int index, const SearchP
   result.text = gameResultText(result.match, result.rate, rateListed);
   return result;
 }
-
-}  // namespace
 
 std::optional<SearchResults> searchPlaylist(const Playlist& playlist, const SearchPattern& pattern,
                                             const SearchSettings& settings, SearchContext& context) {

@@ -22,6 +22,12 @@ struct SearchContext {
   ProgressCaption progress;
 };
 
+// One game of the list against the pattern: its main line read (or taken
+// from the cache) and scanned, and its "検索結果" cell. `index` is its entry.
+GameSearchResult searchGame(const PlaylistEntry& entry, int index, const SearchPattern& pattern,
+                            const std::array<VariantMasks, kVariantCount>& masks, const SearchSettings& settings,
+                            MainLineCache& lines);
+
 // Searches every listed game for the pattern: each game's main line is read
 // (or taken from the cache) and replayed once. While it runs the classifier's
 // searchActive flag keeps replays from naming moves; it is cleared afterwards,
