@@ -58,8 +58,8 @@ const search::SearchResults* currentSearchResults(const Application& app);
 void refreshSearchDisplay(Application& app);
 
 // A key released while the board shows a search result: Left and Right step
-// through the complete matches, Up and Down change the number of follow-up
-// moves shown, Enter opens the shown match's game at its move. False for
+// through the complete matches, Up and Down letter one follow-up candidate
+// more or fewer ("後続手表示手数"), Enter opens the shown match's game at its move. False for
 // any other key, and when no result is shown.
 bool searchBrowseKey(Application& app, Key key);
 // A click on the board while a search result is shown: true when the search
