@@ -87,6 +87,11 @@ struct SearchSession {
   render::SearchDisplay display;
 };
 
+// The side panel's "設定" page: the row whose value "プレイリスト全体へ適用" copies.
+struct PanelState {
+  int settingRow = 0;
+};
+
 class Application {
  public:
   Application(platform::Services& services, WindowPort& window, std::filesystem::path programFolder);
@@ -167,6 +172,7 @@ class Application {
   PaintState paintState;
   ListWindowState lists;
   MenuModel menus;
+  PanelState panel;
 };
 
 }  // namespace mokuza::app
