@@ -140,6 +140,12 @@ PanelModel buildPanel(const Application& app) {
   return model;
 }
 
+int settingRowId(DesignField field) {
+  const std::span<const DesignControl> rows = settingsPageControls();
+  const auto it = std::find_if(rows.begin(), rows.end(), [field](const DesignControl& c) { return c.field == field; });
+  return it == rows.end() ? -1 : kSettingRowFirst + static_cast<int>(it - rows.begin());
+}
+
 void setLabelText(Application& app, std::u16string_view text) { app.labelText = std::u16string(text); }
 
 void selectSettingRow(Application& app, int id) {

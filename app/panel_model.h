@@ -57,6 +57,9 @@ struct PanelModel {
 
 PanelModel buildPanel(const Application& app);
 
+// The id of the "設定" row of a design value, -1 when the page has none.
+int settingRowId(DesignField field);
+
 // Edits of the panel's fields and rows (the typeface edit: setTypeface).
 void setLabelText(Application& app, std::u16string_view text);
 void selectSettingRow(Application& app, int id);
