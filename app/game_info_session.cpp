@@ -87,7 +87,7 @@ GameInfoOutcome applyGameInfoSession(Application& app, GameInfoSession& session)
 
   const GameInfoOutcome outcome = applyGameInfo(app.doc, app.services, session.form, targets);
   if (outcome == GameInfoOutcome::Cancelled) return outcome;
-  if (batch) {
+  if (batch && !targets.selectedGames.empty()) {
     writePlaylistAfterBatch(app);
     app.window.listWindowChanged();
   }

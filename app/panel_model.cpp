@@ -101,8 +101,7 @@ void addSettingsPage(const Application& app, const Placer& at, std::vector<Panel
     c.checked = app.panel.settingRow == static_cast<int>(i);
     out.push_back(std::move(c));
   }
-  PanelControl face = control(kTypefaceEdit, Edit, kSettingsPage, shownTypeface(app), at.at(6, y, 150, kRowHeight));
-  out.push_back(std::move(face));
+  out.push_back(control(kTypefaceEdit, Edit, kSettingsPage, shownTypeface(app), at.at(6, y, 150, kRowHeight)));
   PanelControl apply = control(kApplyToPlaylistButton, PushButton, kSettingsPage, u"プレイリスト全体へ適用",
                                at.at(6, y + kRowPitch + 2, 90, 12));
   apply.enabled = !app.playlist.path.empty() && app.playlist.gameCount() > 0;
