@@ -160,7 +160,7 @@ bool setSettingValue(Application& app, int id, int value) {
 
 void applySettingToPlaylist(Application& app) {
   if (const DesignControl* row = settingRow(kSettingRowFirst + app.panel.settingRow))
-    if (applyToWholePlaylist(app, row->field) == ListOutcome::Done) app.window.listWindowChanged();
+    if (applyToWholePlaylist(app, row->field) != ListOutcome::Nothing) app.window.listWindowChanged();
 }
 
 void onMoveInfoPageDoubleClick(Application& app) { app.window.showDialog(DialogKind::MoveInfo); }
