@@ -105,6 +105,11 @@ struct SearchSession {
   std::size_t linesKey = 0;  // the playlist and game files the lines were read for
 };
 
+// The side panel's "設定" page: the row whose value "プレイリスト全体へ適用" copies.
+struct PanelState {
+  int settingRow = 0;
+};
+
 class Application {
  public:
   Application(platform::Services& services, WindowPort& window, std::filesystem::path programFolder);
@@ -185,6 +190,7 @@ class Application {
   PaintState paintState;
   ListWindowState lists;
   MenuModel menus;
+  PanelState panel;
 };
 
 }  // namespace mokuza::app
