@@ -87,6 +87,12 @@ struct SearchSession {
   render::SearchDisplay display;
 };
 
+// What the playlist tab keeps besides the playlist's own selection.
+struct ListWindowModelState {
+  int adding = -1;             // games read so far while games are added, -1 otherwise
+  std::u16string renameLabel;  // the file field the rename dialog renames
+};
+
 class Application {
  public:
   Application(platform::Services& services, WindowPort& window, std::filesystem::path programFolder);
@@ -167,6 +173,7 @@ class Application {
   PaintState paintState;
   ListWindowState lists;
   MenuModel menus;
+  ListWindowModelState listModel;
 };
 
 }  // namespace mokuza::app
