@@ -170,29 +170,31 @@ void addGameFiles(Application& app, const std::vector<std::u16string>& paths) {
   listChanged(app);
 }
 
+// The open dialog for one kind of file; empty when cancelled.
+std::optional<std::u16string> askForFile(Application& app, std::u16string_view title, std::u16string_view kind,
+                                         std::u16string_view extension) {
+  platform::FileDialogRequest dialog;
+  dialog.title = std::u16string(title);
+  dialog.filters = {
+      {std::u16string(kind) + u" File(*." + std::u16string(extension) + u")", u"*." + std::u16string(extension)}};
+  dialog.defaultExtension = std::u16string(extension);
+  dialog.mustExist = true;
+  const auto chosen = app.services.openFileDialog(dialog);
+  if (!chosen) return std::nullopt;
+  return pathToText(*chosen);
+}
+
 void addGamesByDialog(Application& app) {
   if (app.playlist.isFull()) {
     // addGames says why.
     addGameFiles(app, {});
     return;
   }
-  platform::FileDialogRequest dialog;
-  dialog.title = u"対局を追加";
-  dialog.filters = {{u"SGF File(*.sgf)", u"*.sgf"}};
-  dialog.defaultExtension = u"sgf";
-  dialog.mustExist = true;
-  const auto chosen = app.services.openFileDialog(dialog);
-  if (chosen) addGameFiles(app, {pathToText(*chosen)});
+  if (const auto chosen = askForFile(app, u"対局を追加", u"SGF", u"sgf")) addGameFiles(app, {*chosen});
 }
 
 void openPlaylistByDialog(Application& app) {
-  platform::FileDialogRequest dialog;
-  dialog.title = u"プレイリストを開く";
-  dialog.filters = {{u"GPL File(*.gpl)", u"*.gpl"}};
-  dialog.defaultExtension = u"gpl";
-  dialog.mustExist = true;
-  const auto chosen = app.services.openFileDialog(dialog);
-  if (chosen) openPath(app, pathToText(*chosen));
+  if (const auto chosen = askForFile(app, u"プレイリストを開く", u"GPL", u"gpl")) openPath(app, *chosen);
   listChanged(app);
 }
 

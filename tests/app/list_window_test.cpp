@@ -236,6 +236,8 @@ TEST_F(ListWindowTest, DropsOpenAndReveal) {
   EXPECT_TRUE(app::listWindowCommand(*app, app::kRevealFileFirst));
   EXPECT_EQ(services.callsOf("revealInFileManager").back().text, pathToText(folder / "games" / "g15.sgf"));
   EXPECT_FALSE(app::listWindowCommand(*app, app::kPartialSearchCommand));
+  EXPECT_TRUE(app::listWindowCommand(*app, app::kBatchGameInfoCommand));
+  EXPECT_EQ(window.dialogs, std::vector{app::DialogKind::GameInfo});
 
   fs::copy_file(folder / "list.gpl", folder / "other.gpl");
   app::onListDrop(*app, {pathToText(folder / "other.gpl")});
