@@ -73,17 +73,16 @@ std::vector<MenuItem> fileMenu(const Application& app) {
 }
 
 std::vector<MenuItem> editMenu(const Application& app) {
-  const bool selection = !app.playlist.list.selected.empty();
-  return {item(kOpenListGameCommand, u"開く(&P)", selection),
+  return {item(kOpenListGameCommand, u"開く(&P)"),
           item(kAddGamesCommand, u"対局を追加(&I)"),
-          item(kDeleteGamesCommand, u"リストから削除(&D)\tDelete", selection),
+          item(kDeleteGamesCommand, u"リストから削除(&D)\tDelete"),
           separator(),
-          item(kCopyGamesCommand, u"対局をコピー(&C)", selection),
+          item(kCopyGamesCommand, u"対局をコピー(&C)"),
           item(kCopyShownGameCommand, u"現在の対局をコピー(&H)"),
-          item(kPasteDesignCommand, u"デザインを貼り付け(&V)", selection && !app.playlist.list.copiedGames.empty()),
+          item(kPasteDesignCommand, u"デザインを貼り付け(&V)"),
           item(kPasteGamesCommand, u"対局を貼り付け(&T)"),
-          item(kPasteShownDesignCommand, u"現在のデザインを貼り付け(&J)", selection),
-          item(kSwapDesignsCommand, u"デザインを入れ替え(&S)", selection && !app.playlist.list.copiedGames.empty()),
+          item(kPasteShownDesignCommand, u"現在のデザインを貼り付け(&J)"),
+          item(kSwapDesignsCommand, u"デザインを入れ替え(&S)"),
           separator(),
           item(kSaveOrderCommand, u"現在の並び順を保存(&R)"),
           item(kRestoreOrderCommand, u"保存された並び順に戻す(&L)", canRestoreOrder(app.playlist)),
@@ -91,12 +90,11 @@ std::vector<MenuItem> editMenu(const Application& app) {
           item(kSelectAllCommand, u"すべて選択(&A)\tCtrl+A")};
 }
 
-std::vector<MenuItem> toolMenu(const Application& app) {
-  const bool selection = !app.playlist.list.selected.empty();
-  return {item(kBatchGameInfoCommand, u"ゲーム情報一括編集(&G)", selection),
+std::vector<MenuItem> toolMenu() {
+  return {item(kBatchGameInfoCommand, u"ゲーム情報一括編集(&G)"),
           item(kPartialSearchCommand, u"部分図検索(&F)\tCtrl+F"),
-          item(kBlackPlayerDetailsCommand, u"黒対局者詳細(&B)", selection),
-          item(kWhitePlayerDetailsCommand, u"白対局者詳細(&W)", selection),
+          item(kBlackPlayerDetailsCommand, u"黒対局者詳細(&B)"),
+          item(kWhitePlayerDetailsCommand, u"白対局者詳細(&W)"),
           separator(),
           fileSubMenu(u"ファイルの場所を開く(&O)", kRevealFileFirst),
           fileSubMenu(u"ファイルの場所を移動(&M)", kMoveFileFirst),
@@ -114,21 +112,21 @@ std::vector<MenuItem> columnMenu(const Application& app) {
   return items;
 }
 
-std::u16string fileLabelOf(int id, int first) {
-  return std::u16string(kFileFields[static_cast<std::size_t>(id - first)].label);
-}
+const FileFieldInfo& fileFieldOf(int id, int first) { return kFileFields[static_cast<std::size_t>(id - first)]; }
 
 bool inFileRange(int id, int first) { return id >= first && id < first + kFileCommandCount; }
 
-void revealFile(Application& app, std::u16string_view label) {
+// Design files may be stored relative to the program folder, with either separator.
+void revealFile(Application& app, FileField field) {
   const int record = focusedRecord(app);
   if (record < 0) return;
-  const std::u16string path = FilePath(app.playlist.entries[static_cast<std::size_t>(record)], label);
-  if (!path.empty()) app.services.revealInFileManager(textToPath(path));
+  const std::filesystem::path path =
+      designFilePath(app.playlist.entries[static_cast<std::size_t>(record)], field, app.programFolder);
+  if (!path.empty()) app.services.revealInFileManager(path);
 }
 
-// Refused over the limit before any dialog opens.
-bool withinMoveLimit(Application& app) {
+// A selection to move or rename, refused over the limit before any dialog opens.
+bool mayMoveSelection(Application& app) {
   const std::size_t selected = selectedPlaces(app.playlist).size();
   if (selected <= static_cast<std::size_t>(kFileMoveLimit)) return selected > 0;
   app.services.messageBox({u"移動・名前変更は" + decimalText(kFileMoveLimit) + u"ファイルまでです（現在選択数 " +
@@ -138,13 +136,13 @@ bool withinMoveLimit(Application& app) {
 }
 
 void startRename(Application& app, std::u16string label) {
-  if (!withinMoveLimit(app)) return;
+  if (!mayMoveSelection(app)) return;
   app.listModel.renameLabel = std::move(label);
   app.window.showDialog(DialogKind::Rename);
 }
 
 void moveChosenFiles(Application& app, std::u16string_view label) {
-  if (!withinMoveLimit(app)) return;
+  if (!mayMoveSelection(app)) return;
   const auto folder = app.services.browseFolder(u"移動先のフォルダ");
   if (!folder) return;
   PlaylistContext context = app.playlistContext();
@@ -210,9 +208,9 @@ void hideListWindow(Application& app) {
 }
 
 bool runFileCommand(Application& app, int id) {
-  if (inFileRange(id, kRevealFileFirst)) revealFile(app, fileLabelOf(id, kRevealFileFirst));
-  else if (inFileRange(id, kRenameFileFirst)) startRename(app, fileLabelOf(id, kRenameFileFirst));
-  else if (inFileRange(id, kMoveFileFirst)) moveChosenFiles(app, fileLabelOf(id, kMoveFileFirst));
+  if (inFileRange(id, kRevealFileFirst)) revealFile(app, fileFieldOf(id, kRevealFileFirst).field);
+  else if (inFileRange(id, kRenameFileFirst)) startRename(app, std::u16string(fileFieldOf(id, kRenameFileFirst).label));
+  else if (inFileRange(id, kMoveFileFirst)) moveChosenFiles(app, fileFieldOf(id, kMoveFileFirst).label);
   else return false;
   return true;
 }
@@ -262,7 +260,7 @@ std::vector<std::string_view> listColumnKeys() {
 MenuModel buildListMenu(const Application& app) {
   MenuModel model;
   model.menus = {subMenu(u"ファイル(&F)", fileMenu(app)), subMenu(u"編集(&E)", editMenu(app)),
-                 subMenu(u"ツール(&T)", toolMenu(app)), subMenu(u"リスト項目(&V)", columnMenu(app))};
+                 subMenu(u"ツール(&T)", toolMenu()), subMenu(u"リスト項目(&V)", columnMenu(app))};
   return model;
 }
 

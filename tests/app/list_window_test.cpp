@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "app/list_menu.h"
 #include "app/rename_session.h"
 #include "core/record/text.h"
@@ -42,30 +44,25 @@ class ListWindowTest : public AppTest {
     app->playlist.list.selected.clear();
     for (int place : places) app::clickRow(*app, place, {.ctrl = true});
   }
-  // The game files' names ("g10" …) of the rows, and of the games in the written file.
-  std::vector<std::string> rows() const {
-    std::vector<std::string> names;
-    for (const app::ListRowView& row : app::playlistTabView(*app).rows)
-      names.push_back(nameOf(app->playlist.entries[static_cast<std::size_t>(row.record)]));
-    return names;
+  // The game files' names ("g10" …) in the order of the list.
+  static std::vector<std::string> names(const Playlist& playlist) {
+    std::vector<std::string> found;
+    for (int record : playlist.displayOrder)
+      found.push_back(textToPath(FilePath(playlist.entries[static_cast<std::size_t>(record)], kSgfFileLabel)).stem());
+    return found;
   }
-  std::vector<std::string> written() const {
-    std::ifstream in(folder / "list.gpl", std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), {});
-    std::vector<std::string> names;
-    PlaylistReadContext context;
-    context.programFolder = folder;
-    for (const PlaylistEntry& entry : parsePlaylistText(utf8ToUtf16(bytes), context).entries)
-      names.push_back(nameOf(entry));
-    return names;
+  std::vector<std::string> rows() const { return names(app->playlist); }
+  Playlist reread() {
+    Playlist playlist;
+    PlaylistEntry design;
+    ReadPlaylist(playlist, design, pathToText(folder / "list.gpl"), false, services, folder);
+    return playlist;
   }
-  static std::string nameOf(const PlaylistEntry& entry) {
-    return fs::path(textToPath(FilePath(entry, kSgfFileLabel))).stem().string();
-  }
-  static std::vector<std::string> named(const Places& original) {
-    std::vector<std::string> names;
-    for (int i : original) names.push_back("g" + std::to_string(i + 10));
-    return names;
+  std::vector<std::string> written() { return names(reread()); }
+  Places records() const {
+    Places places;
+    for (const app::ListRowView& row : app::playlistTabView(*app).rows) places.push_back(row.record);
+    return places;
   }
   std::string history() const { return utf16ToUtf8(app->doc.undoEntries.back().description); }
   std::size_t sgfFiles(const fs::path& in) const {
@@ -75,8 +72,8 @@ class ListWindowTest : public AppTest {
 };
 
 Places range(int from, int to) {
-  Places places;
-  for (int i = from; i < to; ++i) places.push_back(i);
+  Places places(static_cast<std::size_t>(to - from));
+  std::iota(places.begin(), places.end(), from);
   return places;
 }
 Places join(std::initializer_list<Places> parts) {
@@ -102,7 +99,7 @@ TEST_F(ListWindowTest, CommandsChangeRowsFileAndHistory) {
       {{19}, {1303}, range(0, 20), ""},
       {{4},
        {app::kCopyGamesCommand, app::kPasteGamesCommand},
-       join({range(0, 5), {4}, range(5, 20)}),
+       join({range(0, 5), {20}, range(5, 20)}),  // the copy in a new record
        "貼り付け [No.6]"},
       {{0}, {app::kSaveOrderCommand, 1305, app::kRestoreOrderCommand}, range(0, 20), "保存された並び順に戻す"},
   };
@@ -111,7 +108,7 @@ TEST_F(ListWindowTest, CommandsChangeRowsFileAndHistory) {
     const std::size_t entriesBefore = app->doc.undoEntries.size();
     select(c.selected);
     for (int id : c.commands) EXPECT_TRUE(app::listWindowCommand(*app, id)) << id;
-    EXPECT_EQ(rows(), named(c.order)) << c.history;
+    EXPECT_EQ(records(), c.order) << c.history;
     EXPECT_EQ(written(), rows()) << c.history;
     if (c.history.empty()) EXPECT_EQ(app->doc.undoEntries.size(), entriesBefore) << "nothing moved, nothing recorded";
     else EXPECT_EQ(history(), c.history);
@@ -124,7 +121,7 @@ TEST_F(ListWindowTest, HeaderClickSortsAndColumnsAreWrittenBack) {
   std::vector<std::u16string> blacks;
   for (const app::ListRowView& row : app::playlistTabView(*app).rows) blacks.push_back(row.cells[2]);
   EXPECT_TRUE(std::is_sorted(blacks.begin(), blacks.end()));
-  EXPECT_NE(rows(), named(range(0, 20))) << "the corpus games are not in the order of their black players";
+  EXPECT_NE(records(), range(0, 20)) << "the corpus games are not in the order of their black players";
   EXPECT_EQ(written(), rows());
   EXPECT_EQ(history().rfind("並べ替え〈黒対局者〉", 0), 0u);
 
@@ -132,17 +129,13 @@ TEST_F(ListWindowTest, HeaderClickSortsAndColumnsAreWrittenBack) {
   EXPECT_EQ(history(), "リスト幅変更〈黒対局者〉");
   EXPECT_EQ(app::dragColumn(*app, 2, 0), ListOutcome::Done);
   EXPECT_EQ(history(), "リスト並び変更〈黒対局者〉");
-  const int searchColumn = app::kColumnToggleFirst + 1;
-  EXPECT_TRUE(app::listWindowCommand(*app, searchColumn));
+  EXPECT_TRUE(app::listWindowCommand(*app, app::kColumnToggleFirst + 1));  // "検索結果"
   const app::PlaylistTabView view = app::playlistTabView(*app);
   EXPECT_EQ(view.columns.front().label, u"黒対局者");
   EXPECT_EQ(view.columns.front().width, 177);
   EXPECT_EQ(view.columns.back().label, u"検索結果");
   EXPECT_TRUE(app::buildListMenu(*app).menus[3].items[1].checked);
-  Playlist reread;
-  PlaylistEntry design;
-  ReadPlaylist(reread, design, pathToText(folder / "list.gpl"), false, services, folder);
-  EXPECT_EQ(reread.columns, app->playlist.columns);
+  EXPECT_EQ(reread().columns, app->playlist.columns);
 }
 
 TEST_F(ListWindowTest, SelectionTitleAndMarks) {
@@ -152,32 +145,23 @@ TEST_F(ListWindowTest, SelectionTitleAndMarks) {
   EXPECT_EQ(app->playlist.list.selected, (std::set<int>{3, 5, 6}));
   app::listWindowCommand(*app, app::kSelectAllCommand);
   EXPECT_EQ(app->playlist.list.selected.size(), 20u);
-  app::setNumberFixed(*app, true);
-  EXPECT_TRUE(app::playlistTabView(*app).numberFixed);
 
   search::SearchResults results;
-  results.games.resize(1);
-  results.games[0].entry = 7;
-  results.games[0].listed = true;
-  results.games[0].text = u"42";
+  search::GameSearchResult& hit = results.games.emplace_back();
+  std::tie(hit.entry, hit.listed, hit.text) = std::tuple{7, true, u"42"};
   app->search.results = results;
   app::toggleListColumn(*app, "search");
   const app::PlaylistTabView view = app::playlistTabView(*app);
   EXPECT_EQ(view.title, u"プレイリスト　〈list.gpl〉 - No.1　全20局");
-  EXPECT_EQ(view.stepButtons[2].label, u"▲１");
   EXPECT_TRUE(view.rows[0].shown);
   EXPECT_TRUE(view.rows[7].hit && !view.rows[6].hit);
   EXPECT_EQ(view.rows[7].cells.back(), u"42");
 }
 
 TEST_F(ListWindowTest, RenamePreviewsAndNeverLosesAFile) {
-  const auto black = [&](int record, std::u16string name) {
-    app->playlist.entries[static_cast<std::size_t>(record)].textFields[u"黒対局者"] = std::move(name);
-  };
-  black(1, u"Same");
-  black(2, u"Same");  // a collision with the first
-  black(3, u"A/B");   // a separator in a value
-  black(4, u"Gone");
+  auto& entries = app->playlist.entries;
+  entries[1].textFields[u"黒対局者"] = entries[2].textFields[u"黒対局者"] = u"Same";  // one name for two files
+  entries[3].textFields[u"黒対局者"] = u"A/B";                                        // a separator in a value
   fs::remove(folder / "games" / "g14.sgf");
   fs::copy_file(folder / "games" / "g15.sgf", folder / "games" / "Same.sgf");  // a name already taken
   select({1, 2, 3, 4});
@@ -209,18 +193,17 @@ TEST_F(ListWindowTest, MoveAsksForAFolderAndKeepsEveryFile) {
   services.folderAnswers = {folder / "moved"};
   services.messageAnswers = {platform::Answer::Ok, platform::Answer::Ok};
   EXPECT_TRUE(app::listWindowCommand(*app, app::kMoveFileFirst));
-  const auto preview = services.callsOf("messageBox")[1].text;
-  EXPECT_NE(preview.find(u"→ " + pathToText(folder / "moved" / "g10 (2).sgf")), std::u16string::npos);
+  EXPECT_NE(services.callsOf("messageBox")[1].text.find(u"→ " + pathToText(folder / "moved" / "g10 (2).sgf")),
+            std::u16string::npos);
   EXPECT_EQ(sgfFiles(folder / "moved") + sgfFiles(folder / "games"), 21u);
   EXPECT_EQ(rows()[0], "g10 (2)");
   EXPECT_EQ(written(), rows());
 }
 
 TEST_F(ListWindowTest, FileLimitIsCheckedBeforeAnyDialog) {
-  for (int i = 0; i < kFileMoveLimit - 19; ++i) {
-    app->playlist.entries.push_back(app->playlist.entries[0]);
-    app->playlist.displayOrder.push_back(static_cast<int>(app->playlist.entries.size()) - 1);
-  }
+  app->playlist.entries.resize(kFileMoveLimit + 1, app->playlist.entries[0]);
+  app->playlist.displayOrder.resize(app->playlist.entries.size());
+  std::iota(app->playlist.displayOrder.begin(), app->playlist.displayOrder.end(), 0);
   app::selectAllRows(*app);
   services.calls.clear();
   for (int id : {app::kRenameFileFirst, app::kMoveFileFirst}) EXPECT_TRUE(app::listWindowCommand(*app, id));
@@ -235,6 +218,8 @@ TEST_F(ListWindowTest, DropsOpenAndReveal) {
   EXPECT_EQ(app->playlist.currentGameIndex, app->playlist.displayOrder[5] + 1);
   EXPECT_TRUE(app::listWindowCommand(*app, app::kRevealFileFirst));
   EXPECT_EQ(services.callsOf("revealInFileManager").back().text, pathToText(folder / "games" / "g15.sgf"));
+  EXPECT_TRUE(app::listWindowCommand(*app, app::kRevealFileFirst + 1));  // a design file named from the program folder
+  EXPECT_EQ(services.callsOf("revealInFileManager").back().text, pathToText(folder / "gra/stone/blackmarble01.jpg"));
   EXPECT_FALSE(app::listWindowCommand(*app, app::kPartialSearchCommand));
   EXPECT_TRUE(app::listWindowCommand(*app, app::kBatchGameInfoCommand));
   EXPECT_EQ(window.dialogs, std::vector{app::DialogKind::GameInfo});
