@@ -130,13 +130,13 @@ ListOutcome clickColumnHeader(Application& app, int visiblePlace) {
 
 ListOutcome dragColumn(Application& app, int fromVisiblePlace, int toVisiblePlace) {
   const std::optional<std::string> key = visibleKeyAt(app, fromVisiblePlace);
-  if (!key || fromVisiblePlace == toVisiblePlace) return ListOutcome::Nothing;
+  if (!key) return ListOutcome::Nothing;
   return changeList(app, [&](PlaylistContext& context) { return moveColumn(context, *key, toVisiblePlace); });
 }
 
 ListOutcome resizeColumn(Application& app, int visiblePlace, int width) {
   const std::optional<std::string> key = visibleKeyAt(app, visiblePlace);
-  if (!key || width < 0) return ListOutcome::Nothing;
+  if (!key) return ListOutcome::Nothing;
   return changeList(app, [&](PlaylistContext& context) { return setColumnWidth(context, *key, width); });
 }
 

@@ -116,7 +116,6 @@ TEST_F(ListWindowTest, CommandsChangeRowsFileAndHistory) {
 }
 
 TEST_F(ListWindowTest, HeaderClickSortsAndColumnsAreWrittenBack) {
-  ASSERT_EQ(app::playlistTabView(*app).columns[2].label, u"黒対局者");
   ASSERT_EQ(app::clickColumnHeader(*app, 2), ListOutcome::Done);
   std::vector<std::u16string> blacks;
   for (const app::ListRowView& row : app::playlistTabView(*app).rows) blacks.push_back(row.cells[2]);
@@ -168,7 +167,6 @@ TEST_F(ListWindowTest, RenamePreviewsAndNeverLosesAFile) {
   EXPECT_TRUE(app::listWindowCommand(*app, app::kRenameFileFirst));
   ASSERT_EQ(window.dialogs.back(), app::DialogKind::Rename);
   app::RenameSession session = app::beginRename(*app);
-  EXPECT_EQ(session.pattern, u"<PB>-<PW>_<DT>");
   session.pattern.clear();
   app::insertRenameTag(session, 0, 0);
   EXPECT_EQ(app::renamePreviewLines(app::renamePreview(*app, session)),
