@@ -110,6 +110,12 @@ struct PanelState {
   int settingRow = 0;
 };
 
+// What the playlist tab keeps besides the playlist's own selection.
+struct ListWindowModelState {
+  int adding = -1;             // games read so far while games are added, -1 otherwise
+  std::u16string renameLabel;  // the file field the rename dialog renames
+};
+
 class Application {
  public:
   Application(platform::Services& services, WindowPort& window, std::filesystem::path programFolder);
@@ -191,6 +197,7 @@ class Application {
   ListWindowState lists;
   MenuModel menus;
   PanelState panel;
+  ListWindowModelState listModel;
 };
 
 }  // namespace mokuza::app

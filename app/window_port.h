@@ -32,6 +32,7 @@ enum class DialogKind {
   About,                // "バージョン情報"
   GameInfo,
   MoveInfo,
+  Rename,  // "名前変更"
 };
 
 // The desktop as the window system reports it: all monitors together, and

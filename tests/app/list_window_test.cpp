@@ -1,0 +1,235 @@
+#include "app/list_window.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "app/list_menu.h"
+#include "app/rename_session.h"
+#include "core/record/text.h"
+#include "playlist/list_games.h"
+#include "playlist/playlist_reader.h"
+#include "tests/app/app_test_support.h"
+#include "tests/corpus_files.h"
+
+namespace mokuza::test {
+namespace {
+
+using Places = std::vector<int>;
+
+// A playlist of 20 corpus games, copied into the test folder, the first one shown.
+class ListWindowTest : public AppTest {
+ protected:
+  void SetUp() override {
+    const std::vector<fs::path> corpus = corpusGames("pro");
+    if (corpus.size() < 20) GTEST_SKIP() << "corpus absent";
+    app = std::make_unique<app::Application>(services, window, folder);
+    fs::remove_all(folder / "games");
+    fs::create_directories(folder / "games");
+    std::vector<std::u16string> paths;
+    for (std::size_t i = 0; i < 20; ++i) {
+      const fs::path copy = folder / "games" / ("g" + std::to_string(i + 10) + ".sgf");
+      fs::copy_file(corpus[i * (corpus.size() / 20)], copy);
+      paths.push_back(pathToText(copy));
+    }
+    PlaylistContext context = app->playlistContext();
+    ASSERT_EQ(createPlaylistAt(context, pathToText(folder / "list.gpl")), ListOutcome::Done);
+    app::onListDrop(*app, paths);
+    ASSERT_EQ(app->playlist.gameCount(), 20);
+    select({0});
+    app::listWindowCommand(*app, app::kOpenListGameCommand);
+    services.calls.clear();
+  }
+  void select(const Places& places) {
+    app->playlist.list.selected.clear();
+    for (int place : places) app::clickRow(*app, place, {.ctrl = true});
+  }
+  // The game files' names ("g10" …) in the order of the list.
+  static std::vector<std::string> names(const Playlist& playlist) {
+    std::vector<std::string> found;
+    for (int record : playlist.displayOrder)
+      found.push_back(textToPath(FilePath(playlist.entries[static_cast<std::size_t>(record)], kSgfFileLabel)).stem());
+    return found;
+  }
+  std::vector<std::string> rows() const { return names(app->playlist); }
+  Playlist reread() {
+    Playlist playlist;
+    PlaylistEntry design;
+    ReadPlaylist(playlist, design, pathToText(folder / "list.gpl"), false, services, folder);
+    return playlist;
+  }
+  std::vector<std::string> written() { return names(reread()); }
+  Places records() const {
+    Places places;
+    for (const app::ListRowView& row : app::playlistTabView(*app).rows) places.push_back(row.record);
+    return places;
+  }
+  std::string history() const { return utf16ToUtf8(app->doc.undoEntries.back().description); }
+  std::size_t sgfFiles(const fs::path& in) const {
+    return static_cast<std::size_t>(std::count_if(
+        fs::directory_iterator(in), {}, [](const fs::directory_entry& e) { return e.path().extension() == ".sgf"; }));
+  }
+};
+
+Places range(int from, int to) {
+  Places places(static_cast<std::size_t>(to - from));
+  std::iota(places.begin(), places.end(), from);
+  return places;
+}
+Places join(std::initializer_list<Places> parts) {
+  Places all;
+  for (const Places& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+TEST_F(ListWindowTest, CommandsChangeRowsFileAndHistory) {
+  struct Case {
+    Places selected;
+    std::vector<int> commands;
+    Places order;
+    std::string history;
+  };
+  const Case cases[] = {
+      {{2, 3}, {app::kDeleteGamesCommand}, join({{0, 1}, range(4, 20)}), "リストから削除  [No.3～No.4]"},
+      {{2, 3},
+       {1304},
+       join({{0, 1}, range(4, 14), {2, 3}, range(14, 20)}),
+       "プレイリスト並べ替え [3局目～4局目→13局目～14局目]"},
+      {{5}, {1300}, join({{5}, range(0, 5), range(6, 20)}), "プレイリスト並べ替え [6局目→1局目]"},
+      {{19}, {1303}, range(0, 20), ""},
+      {{4},
+       {app::kCopyGamesCommand, app::kPasteGamesCommand},
+       join({range(0, 5), {20}, range(5, 20)}),  // the copy in a new record
+       "貼り付け [No.6]"},
+      {{0}, {app::kSaveOrderCommand, 1305, app::kRestoreOrderCommand}, range(0, 20), "保存された並び順に戻す"},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    const std::size_t entriesBefore = app->doc.undoEntries.size();
+    select(c.selected);
+    for (int id : c.commands) EXPECT_TRUE(app::listWindowCommand(*app, id)) << id;
+    EXPECT_EQ(records(), c.order) << c.history;
+    EXPECT_EQ(written(), rows()) << c.history;
+    if (c.history.empty()) EXPECT_EQ(app->doc.undoEntries.size(), entriesBefore) << "nothing moved, nothing recorded";
+    else EXPECT_EQ(history(), c.history);
+  }
+}
+
+TEST_F(ListWindowTest, HeaderClickSortsAndColumnsAreWrittenBack) {
+  ASSERT_EQ(app::clickColumnHeader(*app, 2), ListOutcome::Done);
+  std::vector<std::u16string> blacks;
+  for (const app::ListRowView& row : app::playlistTabView(*app).rows) blacks.push_back(row.cells[2]);
+  EXPECT_TRUE(std::is_sorted(blacks.begin(), blacks.end()));
+  EXPECT_NE(records(), range(0, 20)) << "the corpus games are not in the order of their black players";
+  EXPECT_EQ(written(), rows());
+  EXPECT_EQ(history().rfind("並べ替え〈黒対局者〉", 0), 0u);
+
+  EXPECT_EQ(app::resizeColumn(*app, 2, 177), ListOutcome::Done);
+  EXPECT_EQ(history(), "リスト幅変更〈黒対局者〉");
+  EXPECT_EQ(app::dragColumn(*app, 2, 0), ListOutcome::Done);
+  EXPECT_EQ(history(), "リスト並び変更〈黒対局者〉");
+  EXPECT_TRUE(app::listWindowCommand(*app, app::kColumnToggleFirst + 1));  // "検索結果"
+  const app::PlaylistTabView view = app::playlistTabView(*app);
+  EXPECT_EQ(view.columns.front().label, u"黒対局者");
+  EXPECT_EQ(view.columns.front().width, 177);
+  EXPECT_EQ(view.columns.back().label, u"検索結果");
+  EXPECT_TRUE(app::buildListMenu(*app).menus[3].items[1].checked);
+  EXPECT_EQ(reread().columns, app->playlist.columns);
+}
+
+TEST_F(ListWindowTest, SelectionTitleAndMarks) {
+  app::clickRow(*app, 3, {});
+  app::clickRow(*app, 6, {.shift = true});
+  app::clickRow(*app, 4, {.ctrl = true});
+  EXPECT_EQ(app->playlist.list.selected, (std::set<int>{3, 5, 6}));
+  app::listWindowCommand(*app, app::kSelectAllCommand);
+  EXPECT_EQ(app->playlist.list.selected.size(), 20u);
+
+  search::SearchResults results;
+  search::GameSearchResult& hit = results.games.emplace_back();
+  std::tie(hit.entry, hit.listed, hit.text) = std::tuple{7, true, u"42"};
+  app->search.results = results;
+  app::toggleListColumn(*app, "search");
+  const app::PlaylistTabView view = app::playlistTabView(*app);
+  EXPECT_EQ(view.title, u"プレイリスト　〈list.gpl〉 - No.1　全20局");
+  EXPECT_TRUE(view.rows[0].shown);
+  EXPECT_TRUE(view.rows[7].hit && !view.rows[6].hit);
+  EXPECT_EQ(view.rows[7].cells.back(), u"42");
+}
+
+TEST_F(ListWindowTest, RenamePreviewsAndNeverLosesAFile) {
+  auto& entries = app->playlist.entries;
+  entries[1].textFields[u"黒対局者"] = entries[2].textFields[u"黒対局者"] = u"Same";  // one name for two files
+  entries[3].textFields[u"黒対局者"] = u"A/B";                                        // a separator in a value
+  fs::remove(folder / "games" / "g14.sgf");
+  fs::copy_file(folder / "games" / "g15.sgf", folder / "games" / "Same.sgf");  // a name already taken
+  select({1, 2, 3, 4});
+  EXPECT_TRUE(app::listWindowCommand(*app, app::kRenameFileFirst));
+  ASSERT_EQ(window.dialogs.back(), app::DialogKind::Rename);
+  app::RenameSession session = app::beginRename(*app);
+  session.pattern.clear();
+  app::insertRenameTag(session, 0, 0);
+  EXPECT_EQ(app::renamePreviewLines(app::renamePreview(*app, session)),
+            (std::vector<std::u16string>{u"g11.sgf → Same (2).sgf", u"g12.sgf → Same (3).sgf", u"g13.sgf → A_B.sgf"}));
+  EXPECT_TRUE(fs::exists(folder / "games" / "g11.sgf")) << "nothing moves before OK";
+
+  services.messageAnswers = {platform::Answer::Ok, platform::Answer::Ok};
+  EXPECT_EQ(app::applyRename(*app, session).status, ListOutcome::Done);
+  EXPECT_EQ(sgfFiles(folder / "games"), 20u);
+  for (const char* name : {"Same.sgf", "Same (2).sgf", "Same (3).sgf", "A_B.sgf"})
+    EXPECT_TRUE(fs::exists(folder / "games" / name)) << name;
+  EXPECT_EQ(written(), rows());
+  EXPECT_EQ(rows()[1], "Same (2)");
+  EXPECT_EQ(rows()[4], "g14") << "the missing file keeps its entry";
+  EXPECT_EQ(history(), "名前変更  [No.2～No.5]");
+}
+
+TEST_F(ListWindowTest, MoveAsksForAFolderAndKeepsEveryFile) {
+  fs::create_directories(folder / "moved");
+  fs::copy_file(folder / "games" / "g10.sgf", folder / "moved" / "g10.sgf");
+  select({0, 1});
+  services.folderAnswers = {folder / "moved"};
+  services.messageAnswers = {platform::Answer::Ok, platform::Answer::Ok};
+  EXPECT_TRUE(app::listWindowCommand(*app, app::kMoveFileFirst));
+  EXPECT_NE(services.callsOf("messageBox")[1].text.find(u"→ " + pathToText(folder / "moved" / "g10 (2).sgf")),
+            std::u16string::npos);
+  EXPECT_EQ(sgfFiles(folder / "moved") + sgfFiles(folder / "games"), 21u);
+  EXPECT_EQ(rows()[0], "g10 (2)");
+  EXPECT_EQ(written(), rows());
+}
+
+TEST_F(ListWindowTest, FileLimitIsCheckedBeforeAnyDialog) {
+  app->playlist.entries.resize(kFileMoveLimit + 1, app->playlist.entries[0]);
+  app->playlist.displayOrder.resize(app->playlist.entries.size());
+  std::iota(app->playlist.displayOrder.begin(), app->playlist.displayOrder.end(), 0);
+  app::selectAllRows(*app);
+  services.calls.clear();
+  for (int id : {app::kRenameFileFirst, app::kMoveFileFirst}) EXPECT_TRUE(app::listWindowCommand(*app, id));
+  ASSERT_EQ(services.calls.size(), 2u) << "only the refusal, no question, no folder browser";
+  EXPECT_EQ(services.calls[0].text, u"移動・名前変更は5000ファイルまでです（現在選択数 5001）");
+  EXPECT_TRUE(window.dialogs.empty());
+}
+
+TEST_F(ListWindowTest, DropsOpenAndReveal) {
+  select({5});
+  EXPECT_TRUE(app::listWindowCommand(*app, app::kOpenListGameCommand));
+  EXPECT_EQ(app->playlist.currentGameIndex, app->playlist.displayOrder[5] + 1);
+  EXPECT_TRUE(app::listWindowCommand(*app, app::kRevealFileFirst));
+  EXPECT_EQ(services.callsOf("revealInFileManager").back().text, pathToText(folder / "games" / "g15.sgf"));
+  EXPECT_TRUE(app::listWindowCommand(*app, app::kRevealFileFirst + 1));  // a design file named from the program folder
+  EXPECT_EQ(services.callsOf("revealInFileManager").back().text, pathToText(folder / "gra/stone/blackmarble01.jpg"));
+  EXPECT_FALSE(app::listWindowCommand(*app, app::kPartialSearchCommand));
+  EXPECT_TRUE(app::listWindowCommand(*app, app::kBatchGameInfoCommand));
+  EXPECT_EQ(window.dialogs, std::vector{app::DialogKind::GameInfo});
+
+  fs::copy_file(folder / "list.gpl", folder / "other.gpl");
+  app::onListDrop(*app, {pathToText(folder / "other.gpl")});
+  EXPECT_EQ(app->playlist.path, pathToText(folder / "other.gpl"));
+  EXPECT_EQ(history(), "プレイリストを開く");
+  const app::MenuItem recent = app::buildListMenu(*app).menus[0].items.back();
+  EXPECT_EQ(recent.id, 52842);
+  EXPECT_EQ(recent.label, u"list.gpl") << "the playlist opened before, after the newest";
+}
+
+}  // namespace
+}  // namespace mokuza::test
