@@ -2,6 +2,7 @@
 
 #include "app/commands.h"
 #include "app/layout.h"
+#include "app/list_menu.h"
 #include "app/menu_table.h"
 #include "app/option_toggles.h"
 #include "app/pointer.h"
@@ -35,34 +36,6 @@ bool searchBrowsing(const Application& app) { return app.search.display.shown &&
 bool playlistRowsInView(const Application& app, int selector) {
   if (selector != kFromMainWindow) return selector == static_cast<int>(ListTab::Playlist);
   return app.lists.shown && app.lists.tab == ListTab::Playlist;
-}
-
-void selectAllGames(Application& app) {
-  ListState& list = app.playlist.list;
-  list.selected.clear();
-  list.selected.insert(app.playlist.displayOrder.begin(), app.playlist.displayOrder.end());
-  app.window.listWindowChanged();
-}
-
-// The row clicked last when it is selected, else the first selected row.
-void openSelectedGame(Application& app) {
-  const ListState& list = app.playlist.list;
-  if (list.selected.empty()) return;
-  int record = list.anchor;
-  if (!list.selected.contains(record)) {
-    for (int r : app.playlist.displayOrder)
-      if (list.selected.contains(r)) {
-        record = r;
-        break;
-      }
-  }
-  if (record >= 0) playback::OpenPlaylistGame(app.playback, record + 1, playback::kOpenHistoryText);
-}
-
-void deleteSelectedGames(Application& app) {
-  PlaylistContext context = app.playlistContext();
-  deleteGames(context);
-  app.window.listWindowChanged();
 }
 
 // B and N: by figures in replay mode, to the neighbouring game past the
@@ -170,7 +143,8 @@ void Application::ShortcutKeys(const KeyEvent& event, int selectorA, [[maybe_unu
   switch (event.key) {
     case Key::Backspace: onPanelCommand(kDeleteMoveButton); break;
     case Key::Enter:
-      if (!searchBrowseKey(*this, event.key) && playlistRowsInView(*this, selectorA)) openSelectedGame(*this);
+      if (!searchBrowseKey(*this, event.key) && playlistRowsInView(*this, selectorA))
+        listWindowCommand(*this, kOpenListGameCommand);
       break;
     case Key::Escape:
       if (searchRunning(*this)) cancelSearch(*this);
@@ -181,11 +155,11 @@ void Application::ShortcutKeys(const KeyEvent& event, int selectorA, [[maybe_unu
       updateCursor(*this);
       break;
     case Key::Delete:
-      if (playlistRowsInView(*this, selectorA)) deleteSelectedGames(*this);
+      if (playlistRowsInView(*this, selectorA)) listWindowCommand(*this, kDeleteGamesCommand);
       break;
     case Key::A:
       if (!ctrl) DispatchCommand(kAutoPlayCommand);
-      else if (fromList && playlistRowsInView(*this, selectorA)) selectAllGames(*this);
+      else if (fromList && playlistRowsInView(*this, selectorA)) listWindowCommand(*this, kSelectAllCommand);
       break;
     case Key::B:
     case Key::N:

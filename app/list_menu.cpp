@@ -6,6 +6,7 @@
 #include "app/list_window.h"
 #include "app/menu_table.h"
 #include "app/rename_session.h"
+#include "app/search_session.h"
 #include "app/startup.h"
 #include "core/document/game_files.h"
 #include "core/record/decimal.h"
@@ -207,6 +208,14 @@ void hideListWindow(Application& app) {
   if (app.lists.shown && app.lists.tab == ListTab::Playlist) toggleListWindow(app, ListTab::Playlist);
 }
 
+void showPlayerDetails(Application& app, int side) {
+  const auto details = playerDetails(app, side);
+  if (!details) return;
+  std::u16string text;
+  for (const std::u16string& row : details->rows) text += (text.empty() ? u"" : u"\n") + row;
+  app.services.messageBox({text, details->title, platform::Buttons::Ok, platform::Icon::Information});
+}
+
 bool runFileCommand(Application& app, int id) {
   if (inFileRange(id, kRevealFileFirst)) revealFile(app, fileFieldOf(id, kRevealFileFirst).field);
   else if (inFileRange(id, kRenameFileFirst)) startRename(app, std::u16string(fileFieldOf(id, kRenameFileFirst).label));
@@ -239,6 +248,9 @@ bool runListCommand(Application& app, int id) {
       if (!app.playlist.list.selected.empty()) app.window.showDialog(DialogKind::GameInfo);
       break;
     case kSelectAllCommand: selectAllRows(app); break;
+    case kPartialSearchCommand: startSearch(app); break;
+    case kBlackPlayerDetailsCommand: showPlayerDetails(app, 1); break;
+    case kWhitePlayerDetailsCommand: showPlayerDetails(app, -1); break;
     default: return false;
   }
   return true;

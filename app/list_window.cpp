@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/commands.h"
+#include "app/search_session.h"
 #include "core/record/text.h"
 #include "playlist/design_fields.h"
 #include "playlist/list_cells.h"
@@ -21,10 +22,10 @@ std::u16string columnLabel(std::string_view key) {
 }
 
 // Per entry, the search result of its game; -1 where the result has none.
-std::vector<int> searchResultOfEntry(const Application& app) {
+std::vector<int> searchResultOfEntry(const Application& app, const search::SearchResults* results) {
   std::vector<int> index(app.playlist.entries.size(), -1);
-  if (!app.search.results) return index;
-  const auto& games = app.search.results->games;
+  if (!results) return index;
+  const auto& games = results->games;
   for (std::size_t i = 0; i < games.size(); ++i)
     if (games[i].entry >= 0 && static_cast<std::size_t>(games[i].entry) < index.size())
       index[static_cast<std::size_t>(games[i].entry)] = static_cast<int>(i);
@@ -49,6 +50,7 @@ ListOutcome changeList(Application& app, Change change) {
 
 std::u16string listWindowTitle(const Application& app) {
   if (app.listModel.adding >= 0) return addingWindowTitle(app.playlist, app.listModel.adding);
+  if (auto searching = searchListTitle(app)) return *searching;
   return playlistWindowTitle(app.playlist);
 }
 
@@ -67,14 +69,14 @@ PlaylistTabView playlistTabView(const Application& app) {
     view.columns.push_back({key, columnLabel(key), column == playlist.columns.columns.end() ? 0 : column->width});
   }
 
-  const std::vector<int> resultOf = searchResultOfEntry(app);
+  const search::SearchResults* results = currentSearchResults(app);
+  const std::vector<int> resultOf = searchResultOfEntry(app, results);
   view.rows.reserve(playlist.displayOrder.size());
   for (int record : playlist.displayOrder) {
     if (record < 0 || static_cast<std::size_t>(record) >= playlist.entries.size()) continue;
     const PlaylistEntry& entry = playlist.entries[static_cast<std::size_t>(record)];
     const int result = resultOf[static_cast<std::size_t>(record)];
-    const search::GameSearchResult* found =
-        result < 0 ? nullptr : &app.search.results->games[static_cast<std::size_t>(result)];
+    const search::GameSearchResult* found = result < 0 ? nullptr : &results->games[static_cast<std::size_t>(result)];
     ListRowView row;
     row.record = record;
     row.selected = playlist.list.selected.contains(record);

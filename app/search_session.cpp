@@ -50,18 +50,6 @@ int fieldValue(const Application& app, SearchField field) {
   return 0;
 }
 
-// The playlist file and which game file each entry holds, in any order: the
-// lines read and the results found stay good while it is the same.
-std::size_t playlistGamesKey(const Playlist& playlist) {
-  const std::hash<std::u16string> hash;
-  std::size_t key = hash(playlist.path);
-  for (int index : playlist.displayOrder)
-    if (index >= 0 && index < static_cast<int>(playlist.entries.size()))
-      key += hash(FilePath(playlist.entries[static_cast<std::size_t>(index)], FileField::SgfFile)) *
-             (2 * static_cast<std::size_t>(index) + 1);
-  return key;
-}
-
 std::u16string progressText(const Application& app, std::size_t next) {
   return search::progressCaption(fileNameOf(app.playlist.path), app.playlist.gameCount(), static_cast<int>(next) + 1);
 }
@@ -196,7 +184,8 @@ bool searchTick(Application& app) {
 
 std::optional<std::u16string> searchListTitle(const Application& app) {
   if (app.search.run) return app.search.progress;
-  if (const search::SearchResults* results = currentSearchResults(app)) return results->texts.caption;
+  const search::SearchResults* results = currentSearchResults(app);
+  if (results && !results->texts.caption.empty()) return results->texts.caption;
   return std::nullopt;
 }
 
@@ -218,6 +207,16 @@ std::optional<PlayerDetailsView> playerDetails(const Application& app, int side)
   const search::PlayerDetails details = search::playerDetails(app.playlist, entry, side);
   if (details.nameLine.empty()) return std::nullopt;
   return PlayerDetailsView{u"対局者詳細", {details.nameLine, details.recordLine}};
+}
+
+std::size_t playlistGamesKey(const Playlist& playlist) {
+  const std::hash<std::u16string> hash;
+  std::size_t key = hash(playlist.path);
+  for (int index : playlist.displayOrder)
+    if (index >= 0 && index < static_cast<int>(playlist.entries.size()))
+      key += hash(FilePath(playlist.entries[static_cast<std::size_t>(index)], FileField::SgfFile)) *
+             (2 * static_cast<std::size_t>(index) + 1);
+  return key;
 }
 
 }  // namespace mokuza::app

@@ -53,6 +53,9 @@ std::optional<std::u16string> searchListTitle(const Application& app);
 // column and hit marks read. Nothing before a search and after the games
 // changed.
 const search::SearchResults* currentSearchResults(const Application& app);
+// The playlist file and which game file each entry holds, in any order: the
+// lines read and the results found stay good while it is the same.
+std::size_t playlistGamesKey(const Playlist& playlist);
 // The board's overlay for the complete match app.search.example; hidden when
 // the result holds none.
 void refreshSearchDisplay(Application& app);
