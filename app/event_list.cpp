@@ -188,20 +188,15 @@ std::u16string eventCellText(const Application& app, int move, std::string_view 
   return {};
 }
 
-EventListModel eventListModel(const Application& app) {
-  EventListModel model;
+TabModel eventListModel(const Application& app) {
+  TabModel model;
   model.columns = tabColumns(app.settings.columns.eventList, kColumns, leadingKey(app));
   model.numberFixed = numberFixed(app);
-  const int count = app.doc.moveCount();
-  model.rows.reserve(static_cast<std::size_t>(std::max(count, 0)));
-  for (int move = 1; move <= count; ++move) {
-    EventListRow row;
-    row.move = move;
-    row.shown = move == app.doc.currentMove();
-    row.selected = app.eventListMoves.contains(move);
-    row.cells.reserve(model.columns.size());
-    for (const TabColumn& column : model.columns) row.cells.push_back(eventCellText(app, move, column.key));
-    model.rows.push_back(std::move(row));
+  fillTabRows(model, 1, app.doc.moveCount(),
+              [&](int move, std::string_view key) { return eventCellText(app, move, key); });
+  for (TabRow& row : model.rows) {
+    row.shown = row.number == app.doc.currentMove();
+    row.selected = app.eventListMoves.contains(row.number);
   }
   return model;
 }

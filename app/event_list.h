@@ -17,20 +17,8 @@ namespace mokuza::app {
 // Every column the tab knows, in the order a first start shows them.
 std::span<const TabColumnSpec> eventListColumnSpecs();
 
-struct EventListRow {
-  int move = 0;
-  std::vector<std::u16string> cells;  // in the order of the model's columns
-  bool shown = false;                 // the move the board shows
-  bool selected = false;              // chosen: the board transforms keep to these moves
-};
-
-struct EventListModel {
-  std::vector<TabColumn> columns;
-  std::vector<EventListRow> rows;  // moves 1 .. moveCount
-  bool numberFixed = false;        // check box "No. 固定": the "No." column stays first
-};
-
-EventListModel eventListModel(const Application& app);
+// Rows for moves 1 .. moveCount.
+TabModel eventListModel(const Application& app);
 // The text of one cell; empty for a move off the line or a key the list does
 // not know.
 std::u16string eventCellText(const Application& app, int move, std::string_view key);

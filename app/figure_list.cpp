@@ -143,19 +143,13 @@ std::u16string figureCellText(const Application& app, int figure, std::string_vi
   return {};
 }
 
-FigureListModel figureListModel(const Application& app) {
-  FigureListModel model;
+TabModel figureListModel(const Application& app) {
+  TabModel model;
   model.columns = tabColumns(app.settings.columns.figureList, kColumns, {});
+  fillTabRows(model, 0, table(app).count() - 1,
+              [&](int figure, std::string_view key) { return figureCellText(app, figure, key); });
   const int shown = shownFigure(app);
-  model.rows.reserve(static_cast<std::size_t>(table(app).count()));
-  for (int figure = 0; figure < table(app).count(); ++figure) {
-    FigureListRow row;
-    row.figure = figure;
-    row.shown = figure == shown;
-    row.cells.reserve(model.columns.size());
-    for (const TabColumn& column : model.columns) row.cells.push_back(figureCellText(app, figure, column.key));
-    model.rows.push_back(std::move(row));
-  }
+  for (TabRow& row : model.rows) row.shown = row.number == shown;
   return model;
 }
 

@@ -17,18 +17,8 @@ namespace mokuza::app {
 // Every column the tab knows, in the order a first start shows them.
 std::span<const TabColumnSpec> figureListColumnSpecs();
 
-struct FigureListRow {
-  int figure = 0;
-  std::vector<std::u16string> cells;  // in the order of the model's columns
-  bool shown = false;                 // the figure that names the shown move
-};
-
-struct FigureListModel {
-  std::vector<TabColumn> columns;
-  std::vector<FigureListRow> rows;  // in figure order
-};
-
-FigureListModel figureListModel(const Application& app);
+// Rows in figure order.
+TabModel figureListModel(const Application& app);
 // The text of one cell; empty for a figure or key the table does not have.
 std::u16string figureCellText(const Application& app, int figure, std::string_view key);
 

