@@ -46,28 +46,21 @@ constexpr std::array<TabColumnSpec, kColumnCount> kColumns = [] {
 
 // What may be asked for, by note value: 0 or -1 leave the value to the music
 // mode; a note and the loudness are 7-bit; a time fits a MIDI delta.
-constexpr std::int32_t kTicksMax = kCellTicksMax;
 constexpr std::array<std::pair<std::int32_t, std::int32_t>, 9> kRequestRanges{{
-    {0, 0},           // instrument: not asked for
-    {0, kTicksMax},   // length, 0: the figure's
-    {0, 127},         // loudness, 0: 100
-    {0, 127},         // note, 0: from the point
-    {0, 0},           // tempo: not asked for
-    {-1, kTicksMax},  // start, -1: after the move before
-    {-1, 127},        // pan, -1: from the column
-    {-1, kTicksMax},  // fade-in, -1: from the figure
-    {-1, kTicksMax},  // fade-out, -1: from the figure
+    {0, 0},               // instrument: not asked for
+    {0, kCellTicksMax},   // length, 0: the figure's
+    {0, 127},             // loudness, 0: 100
+    {0, 127},             // note, 0: from the point
+    {0, 0},               // tempo: not asked for
+    {-1, kCellTicksMax},  // start, -1: after the move before
+    {-1, 127},            // pan, -1: from the column
+    {-1, kCellTicksMax},  // fade-in, -1: from the figure
+    {-1, kCellTicksMax},  // fade-out, -1: from the figure
 }};
 
 std::optional<std::size_t> moveInfoRow(std::string_view key) {
   for (std::size_t row = 0; row < kMoveInfoFields.size(); ++row)
     if (kMoveInfoFields[row].key == key) return row;
-  return std::nullopt;
-}
-
-std::optional<std::size_t> noteValue(std::string_view key) {
-  for (std::size_t value = 0; value < naming::kFigureMusicColumns.size(); ++value)
-    if (naming::kFigureMusicColumns[value].key == key) return value;
   return std::nullopt;
 }
 
@@ -182,7 +175,7 @@ std::u16string eventCellText(const Application& app, int move, std::string_view 
     const std::u16string* value = record.properties[*row];
     return value ? *value : u"";
   }
-  if (const std::optional<std::size_t> value = noteValue(key)) return decimalText(record.notes[1][*value]);
+  if (const std::optional<std::size_t> value = musicValueIndex(key)) return decimalText(record.notes[1][*value]);
   if (key == kResonanceNotesKey) return resonanceNotes(app, move);
   if (key == kResonanceStonesKey) return resonanceStones(record);
   return {};
@@ -218,8 +211,8 @@ bool editEventCell(Application& app, int move, std::string_view key, std::u16str
   GameRecord& record = app.doc.record();
   MoveRecord& target = *record.lineRecords[static_cast<std::size_t>(move)];
   const std::optional<std::size_t> row = moveInfoRow(key);
-  const bool changed =
-      row ? setProperty(app, target, *row, text) : setNoteValue(app, target, noteValue(key).value_or(0), text);
+  const std::optional<std::size_t> value = musicValueIndex(key);
+  const bool changed = row ? setProperty(app, target, *row, text) : value && setNoteValue(app, target, *value, text);
   if (changed) finishEdit(app, move, spec->label);
   return changed;
 }

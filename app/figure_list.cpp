@@ -51,12 +51,6 @@ const naming::FigureTable& table(const Application& app) { return app.doc.classi
 
 bool inTable(const Application& app, int figure) { return figure >= 0 && figure < table(app).count(); }
 
-std::optional<std::size_t> musicValue(std::string_view key) {
-  for (std::size_t value = 0; value < naming::kFigureMusicColumns.size(); ++value)
-    if (naming::kFigureMusicColumns[value].key == key) return value;
-  return std::nullopt;
-}
-
 // 0, 1, 2 for "in_stone1" .. "in_stone3".
 std::optional<std::size_t> stoneColumn(std::string_view key) {
   for (std::size_t i = kFirstStoneColumn; i < naming::kFigureColumns.size(); ++i)
@@ -139,7 +133,7 @@ std::u16string figureCellText(const Application& app, int figure, std::string_vi
   if (key == kNameKey) return row.name;
   if (const std::optional<std::size_t> stone = stoneColumn(key))
     return *stone < row.stones.size() ? row.stones[*stone] : u"";
-  if (const std::optional<std::size_t> value = musicValue(key)) return decimalText(row.music[*value]);
+  if (const std::optional<std::size_t> value = musicValueIndex(key)) return decimalText(row.music[*value]);
   return {};
 }
 
@@ -156,7 +150,7 @@ TabModel figureListModel(const Application& app) {
 bool editFigureCell(Application& app, int figure, std::string_view key, std::u16string_view text) {
   if (!inTable(app, figure)) return false;
   if (key == kNameKey) return rename(app, figure, text);
-  if (const std::optional<std::size_t> value = musicValue(key)) return setMusicValue(app, figure, *value, text);
+  if (const std::optional<std::size_t> value = musicValueIndex(key)) return setMusicValue(app, figure, *value, text);
   if (key != kNumberKey) return false;
   const std::int32_t last = table(app).count() - 1;
   const std::optional<std::int32_t> place = parseCellInteger(text, 0, last);

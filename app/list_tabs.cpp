@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/naming/figure_table.h"
 #include "core/record/decimal.h"
 #include "playlist/column_layout.h"
 
@@ -75,6 +76,12 @@ bool moveTabColumn(std::u16string& stored, std::span<const TabColumnSpec> specs,
   if (!moveVisibleColumn(layout, key, place)) return false;
   stored = formatColumnLayout(layout);
   return true;
+}
+
+std::optional<std::size_t> musicValueIndex(std::string_view key) {
+  for (std::size_t value = 0; value < naming::kFigureMusicColumns.size(); ++value)
+    if (naming::kFigureMusicColumns[value].key == key) return value;
+  return std::nullopt;
 }
 
 std::u16string_view trimBlanks(std::u16string_view text) {

@@ -71,6 +71,10 @@ bool setTabColumnWidth(std::u16string& stored, std::span<const TabColumnSpec> sp
 bool moveTabColumn(std::u16string& stored, std::span<const TabColumnSpec> specs, std::string_view key, int place,
                    std::string_view leading);
 
+// The place of a music value's column key among the nine values of a figure
+// row or a note block ("proglam_change" 0 ... "fdout" 8).
+std::optional<std::size_t> musicValueIndex(std::string_view key);
+
 // The longest time a cell takes, in MIDI ticks: what one delta of the file holds.
 constexpr std::int32_t kCellTicksMax = 0x0FFFFFFF;
 
