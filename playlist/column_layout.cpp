@@ -6,6 +6,24 @@
 #include "core/record/text.h"
 
 namespace mokuza {
+namespace {
+
+// Columns in an order given by a member, as pointers.
+std::vector<ListColumn*> orderedBy(ColumnLayout& layout, int ListColumn::*place, bool visibleOnly) {
+  std::vector<ListColumn*> columns;
+  for (ListColumn& column : layout.columns)
+    if (!visibleOnly || column.iorder >= 0) columns.push_back(&column);
+  std::stable_sort(columns.begin(), columns.end(),
+                   [place](const ListColumn* a, const ListColumn* b) { return a->*place < b->*place; });
+  return columns;
+}
+
+void number(const std::vector<ListColumn*>& columns, int ListColumn::*place) {
+  int next = 0;
+  for (ListColumn* column : columns) column->*place = next++;
+}
+
+}  // namespace
 
 ColumnLayout defaultPlaylistColumns() {
   const std::pair<const char*, int> columns[] = {{"No.", 40},    {"sgf_file", 160}, {"bname", 100},
@@ -72,6 +90,34 @@ std::vector<std::string> visibleColumnKeys(const ColumnLayout& layout) {
   std::vector<std::string> keys;
   for (const ListColumn* column : visible) keys.push_back(column->key);
   return keys;
+}
+
+void renumberColumns(ColumnLayout& layout) {
+  number(orderedBy(layout, &ListColumn::iorder, true), &ListColumn::iorder);
+  number(orderedBy(layout, &ListColumn::alliod, false), &ListColumn::alliod);
+}
+
+bool moveVisibleColumn(ColumnLayout& layout, std::string_view key, int visiblePlace) {
+  auto found = std::find_if(layout.columns.begin(), layout.columns.end(),
+                            [&](const ListColumn& column) { return column.key == key; });
+  if (found == layout.columns.end() || found->iorder < 0) return false;
+  ListColumn* moved = &*found;
+  std::vector<ListColumn*> visible = orderedBy(layout, &ListColumn::iorder, true);
+  const int last = static_cast<int>(visible.size()) - 1;
+  visiblePlace = std::clamp(visiblePlace, 0, last);
+  if (moved->iorder == visiblePlace) return false;
+  visible.erase(std::find(visible.begin(), visible.end(), moved));
+  visible.insert(visible.begin() + visiblePlace, moved);
+  number(visible, &ListColumn::iorder);
+
+  std::vector<ListColumn*> all = orderedBy(layout, &ListColumn::alliod, false);
+  all.erase(std::find(all.begin(), all.end(), moved));
+  const auto follower = visiblePlace < last
+                            ? std::find(all.begin(), all.end(), visible[static_cast<std::size_t>(visiblePlace) + 1])
+                            : all.end();
+  all.insert(follower, moved);
+  number(all, &ListColumn::alliod);
+  return true;
 }
 
 }  // namespace mokuza

@@ -37,4 +37,12 @@ ColumnLayout parseColumnLayout(std::u16string_view value);
 // The visible columns' keys in their visible order.
 std::vector<std::string> visibleColumnKeys(const ColumnLayout& layout);
 
+// Places 0, 1, ... again in both orders, kept as they stand, after columns
+// were hidden, added or dropped.
+void renumberColumns(ColumnLayout& layout);
+// A visible column dragged to another visible place (held to the visible
+// ones); in the order of all columns it then stands before the visible column
+// that follows it. False when it is not visible or already there.
+bool moveVisibleColumn(ColumnLayout& layout, std::string_view key, int visiblePlace);
+
 }  // namespace mokuza
