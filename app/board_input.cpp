@@ -183,7 +183,7 @@ void pressIcon(Application& app, MousePos position) {
 }
 
 bool rangeDeleteEnabled(const Application& app) {
-  return app.inputMode == render::kInputRange && app.doc.state.selection.active && !app.playback.autoPlay.running();
+  return app.inputMode == render::kInputRange && !app.playback.autoPlay.running();
 }
 
 bool inPlayMode(const Application& app) { return app.inputMode == 0 || app.inputMode == render::kInputPlay; }
@@ -195,10 +195,10 @@ int shownStone(const Application& app, int point) {
 void BoardInput(Application& app, const BoardInputEvent& event) {
   Document& doc = app.doc;
   const bool onPoint = onBoard(app, event.point);
-  const bool leftRelease = event.kind == BoardInputKind::LeftRelease;
+  const bool released = event.kind == BoardInputKind::LeftRelease;
   // A shown search result takes its clicks first.
-  if (leftRelease && app.search.display.shown && searchBoardClick(app, event.point)) return;
-  if (leftRelease && iconClicked(app)) return;
+  if (released && app.search.display.shown && searchBoardClick(app, event.point)) return;
+  if (released && iconClicked(app)) return;
   if (replayModeOn(doc.state.options) && !app.counting.countingMode) {
     // Replay mode steps through the figures; nothing else happens.
     if (!onPoint || event.kind == BoardInputKind::DoubleClick) return;

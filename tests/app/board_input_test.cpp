@@ -80,10 +80,10 @@ TEST_F(BoardInputTest, IconsStepUndoAndShowTheirPressedStateWhileAutoPlayIsIdle)
 
 TEST_F(BoardInputTest, TheRangeToolEnablesRangeDeletionAndLimitsTheButtons) {
   open(u"(;GM[1];B[aa];W[ss];B[])", 3);
+  EXPECT_FALSE(app::rangeDeleteEnabled(*app));
   app->onPanelCommand(1013);
-  EXPECT_FALSE(app::rangeDeleteEnabled(*app)) << "no range yet";
-  drag(at("aa"), at("bb"));
   EXPECT_TRUE(app::rangeDeleteEnabled(*app));
+  drag(at("aa"), at("bb"));
   app->onPanelCommand(1122);
   EXPECT_EQ(app->doc.record().lineCopy[2].point, 360) << "outside the range";
   EXPECT_EQ(app->doc.record().lineCopy[1].point, 1);

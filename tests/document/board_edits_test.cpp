@@ -65,6 +65,7 @@ TEST_F(BoardEditTest, EachEditChangesTheTextAndOneUndoGivesItBack) {
   } cases[] = {
       {u"(;GM[1];B[aa])", 1, setup("cc", 1), ";B[aa]AB[cc] 黒石"},
       {u"(;GM[1];B[aa]AB[cc])", 1, setup("cc", -1), ";B[aa]AW[cc] 白石"},
+      {u"(;GM[1];B[aa]AB[cc])", 1, setup("cc", 1), ";B[aa] 黒石"},
       {u"(;GM[1];B[aa]AB[cc]LB[cc:x])", 1, setup("cc", 1), ";B[aa]LB[cc:x] 黒石"},
       {u"(;GM[1];B[aa])", 1, setup("aa", -1), nullptr},
       {u"(;GM[1];B[aa])", 1, mark("cc", MarkTool::Cross), ";B[aa]LB[cc:×] ×印"},
