@@ -183,7 +183,7 @@ void pressIcon(Application& app, MousePos position) {
 }
 
 bool rangeDeleteEnabled(const Application& app) {
-  return app.inputMode == render::kInputRange && !app.playback.autoPlay.running();
+  return app.inputMode == render::kInputRange && app.doc.state.selection.active && !app.playback.autoPlay.running();
 }
 
 bool inPlayMode(const Application& app) { return app.inputMode == 0 || app.inputMode == render::kInputPlay; }

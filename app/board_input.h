@@ -20,7 +20,8 @@ int iconAt(const Application& app, MousePos position);
 // A left press: the icon under it is drawn pressed until the release.
 void pressIcon(Application& app, MousePos position);
 
-// "範囲削除" is enabled: the range tool is chosen and auto-play is idle.
+// "範囲削除" is enabled: the range tool is chosen, a range is selected and
+// auto-play is idle.
 bool rangeDeleteEnabled(const Application& app);
 
 // "着手", or no tool chosen yet, which plays as well.
