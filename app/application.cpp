@@ -51,6 +51,7 @@ render::RenderState Application::renderState() {
   s.hoverPoint = pointer.hoverPoint;
   s.shiftHeld = pointer.shiftHeld;
   s.dragSource = pointer.dragSource;
+  if (pointer.pressedIcon >= 0) s.pressedIcons.set(static_cast<std::size_t>(pointer.pressedIcon));
   s.autoPlayIdle = !playback.autoPlay.running();
   s.counting = &counting;
   s.search = &search.display;

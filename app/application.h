@@ -36,6 +36,7 @@ struct PointerState {
   int hoverPoint = -1;     // point under the mouse, -1 off the board
   int pressedPoint = -1;   // point of the last button press
   int dragSource = -1;     // point of the stone picked up, -1 for none
+  int pressedIcon = -1;    // icon of the strip under the left press, -1 for none
   int leftHoldTicks = -1;  // timer ticks while a button is held, -1 when not counting
   int rightHoldTicks = -1;
   // A button went up: the next move onto another point stops the hold counts.

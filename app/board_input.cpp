@@ -1,13 +1,21 @@
 #include "app/board_input.h"
 
 #include <algorithm>
+#include <utility>
+
+#include <QPoint>
 
 #include "app/commands.h"
 #include "app/layout.h"
+#include "app/menu_table.h"
+#include "app/pointer.h"
+#include "app/search_session.h"
 #include "app/status_texts.h"
+#include "core/document/board_edits.h"
 #include "core/document/editing.h"
 #include "core/document/ladder.h"
 #include "core/document/navigation.h"
+#include "core/document/undo.h"
 #include "playback/figure_replay.h"
 #include "playback/live_notes.h"
 #include "render/render_state.h"
@@ -29,12 +37,9 @@ void playStone(Application& app, int point, PlayOverrides overrides) {
 }
 
 void leftRelease(Application& app, const BoardInputEvent& event) {
-  const int source = app.pointer.dragSource;
   const bool empty = shownStone(app, event.point) == 0;
-  if (source >= 0) {
-    // A picked-up stone put down elsewhere takes the place of the next move.
-    if (source != event.point && empty) playStone(app, event.point, PlayOverrides{.droppedStone = true});
-    else refreshShownMove(app);
+  if (app.pointer.dragSource >= 0) {
+    refreshShownMove(app);  // the stone was put back where it was picked up
   } else if (event.modifiers.shift && !empty) {
     ReadLadder(app.doc, app.services, RecordPoint{event.point}, playback::ladderRunStarter(app.playback));
     refreshAfterEdit(app);
@@ -68,7 +73,118 @@ void playModeInput(Application& app, const BoardInputEvent& event) {
   leftRelease(app, event);
 }
 
+// The icons of the strip, in the order the painter draws them.
+enum Icon : int {
+  kIconFirst,
+  kIconBack10,
+  kIconBack1,
+  kIconForward1,
+  kIconForward10,
+  kIconLast,
+  kIconPreviousStop,
+  kIconNextStop,
+  kIconPreviousFigure,
+  kIconNextFigure,
+  kIconNextVariation,
+  kIconMainLine,
+  kIconSave,
+  kIconUndo,
+  kIconRedo,
+};
+constexpr int kIconSteps = 10;
+
+// While auto-play runs only the figure steps act, and only during a figure run.
+bool iconAllowed(const Application& app, int icon) {
+  const playback::AutoPlayState& play = app.playback.autoPlay;
+  return !play.running() || ((icon == kIconPreviousFigure || icon == kIconNextFigure) && play.figureRun());
+}
+
+void runIcon(Application& app, int icon) {
+  Document& doc = app.doc;
+  const int current = doc.currentMove();
+  const int last = playback::showableEnd(doc);
+  switch (icon) {
+    case kIconFirst: showMove(doc, 0); break;
+    case kIconBack10: showMove(doc, std::max(current - kIconSteps, 0)); break;
+    case kIconBack1:
+    case kIconForward1: stepMove(app, icon == kIconBack1 ? -1 : 1); return;
+    case kIconForward10: showMove(doc, std::min(current + kIconSteps, last)); break;
+    case kIconLast: showMove(doc, last); break;
+    case kIconPreviousStop: showMove(doc, playback::shownFigureStart(doc)); break;
+    case kIconNextStop: showMove(doc, playback::nextFigureEnd(playback::buildFigureEnds(doc), current, last)); break;
+    case kIconPreviousFigure:
+    case kIconNextFigure:
+      // As the keys B and N: by figures, past the ends to the neighbouring game.
+      app.ShortcutKeys({icon == kIconPreviousFigure ? Key::B : Key::N, {}, false}, kFromMainWindow, kFromMainWindow);
+      break;
+    case kIconNextVariation:
+    case kIconMainLine: switchVariation(doc, icon == kIconMainLine); break;
+    case kIconSave:
+      if (doc.state.modified) app.DispatchCommand(kSaveCommand);
+      break;
+    case kIconUndo:
+    case kIconRedo: app.DispatchCommand(icon == kIconUndo ? kUndoCommand : kRedoCommand); break;
+    default: return;
+  }
+  refreshAfterEdit(app);
+}
+
+// A release over an icon of the strip acts on it and ends there.
+bool iconClicked(Application& app) {
+  const int pressed = std::exchange(app.pointer.pressedIcon, -1);
+  if (pressed >= 0) app.repaint();
+  const int icon = iconAt(app, app.pointer.lastMouse);
+  if (icon < 0) return false;
+  if (iconAllowed(app, icon)) runIcon(app, icon);
+  return true;
+}
+
+// A stone picked up and put down elsewhere: moved there, or off the board removed.
+bool stoneDropped(Application& app, const BoardInputEvent& event) {
+  const int source = app.pointer.dragSource;
+  if (event.kind != BoardInputKind::LeftRelease || source < 0 || source == event.point) return false;
+  const bool changed = onBoard(app, event.point) ? moveStone(app.doc, RecordPoint{source}, RecordPoint{event.point})
+                                                 : removeStone(app.doc, RecordPoint{source});
+  if (changed) refreshAfterEdit(app);
+  else refreshShownMove(app);
+  return true;
+}
+
+// "黒石" and "白石": a left click places the tool's colour, a right click the other.
+void setupInput(Application& app, const BoardInputEvent& event) {
+  if (event.kind == BoardInputKind::DoubleClick) return;
+  const int colour = app.inputMode == render::kInputBlackStone ? 1 : -1;
+  const int placed = event.kind == BoardInputKind::RightClick ? -colour : colour;
+  if (toggleSetupStone(app.doc, RecordPoint{event.point}, placed)) refreshAfterEdit(app);
+}
+
+void markInput(Application& app, const BoardInputEvent& event) {
+  if (event.kind == BoardInputKind::DoubleClick) return;
+  const auto tool = static_cast<MarkTool>(app.inputMode - render::kInputTriangle);
+  if (toggleMark(app.doc, RecordPoint{event.point}, tool, app.labelText)) {
+    app.window.panelChanged();  // the label field may have moved on
+    refreshAfterEdit(app);
+  }
+}
+
 }  // namespace
+
+int iconAt(const Application& app, MousePos position) {
+  if (app.layout.panelHidden) return -1;
+  const auto& rects = app.painter.iconRects();
+  for (std::size_t i = 0; i < rects.size(); ++i)
+    if (rects[i].contains(QPoint(position.x, position.y))) return static_cast<int>(i);
+  return -1;
+}
+
+void pressIcon(Application& app, MousePos position) {
+  app.pointer.pressedIcon = iconAt(app, position);
+  if (app.pointer.pressedIcon >= 0) app.repaint();
+}
+
+bool rangeDeleteEnabled(const Application& app) {
+  return app.inputMode == render::kInputRange && app.doc.state.selection.active && !app.playback.autoPlay.running();
+}
 
 bool inPlayMode(const Application& app) { return app.inputMode == 0 || app.inputMode == render::kInputPlay; }
 
@@ -79,6 +195,10 @@ int shownStone(const Application& app, int point) {
 void BoardInput(Application& app, const BoardInputEvent& event) {
   Document& doc = app.doc;
   const bool onPoint = onBoard(app, event.point);
+  const bool released = event.kind == BoardInputKind::LeftRelease;
+  // A shown search result takes its clicks first.
+  if (released && app.search.display.shown && searchBoardClick(app, event.point)) return;
+  if (released && iconClicked(app)) return;
   if (replayModeOn(doc.state.options) && !app.counting.countingMode) {
     // Replay mode steps through the figures; nothing else happens.
     if (!onPoint || event.kind == BoardInputKind::DoubleClick) return;
@@ -88,13 +208,17 @@ void BoardInput(Application& app, const BoardInputEvent& event) {
     return;
   }
   if (app.playback.autoPlay.running()) return;
+  if (stoneDropped(app, event)) return;
   if (!onPoint) {
-    // A click beside the board shows the current move again (a cancelled drag puts its stone back).
+    // A click beside the board shows the current move again.
     showMove(doc, doc.currentMove());
     refreshShownMove(app);
     return;
   }
   if (inPlayMode(app)) playModeInput(app, event);
+  else if (app.inputMode == render::kInputBlackStone || app.inputMode == render::kInputWhiteStone)
+    setupInput(app, event);
+  else if (app.inputMode >= render::kInputTriangle && app.inputMode <= render::kInputText) markInput(app, event);
 }
 
 void selectInputMode(Application& app, int mode) {

@@ -15,6 +15,15 @@ struct BoardInputEvent {
 
 void BoardInput(Application& app, const BoardInputEvent& event);
 
+// The icon of the strip under a client position, -1 for none.
+int iconAt(const Application& app, MousePos position);
+// A left press: the icon under it is drawn pressed until the release.
+void pressIcon(Application& app, MousePos position);
+
+// "範囲削除" is enabled: the range tool is chosen, a range is selected and
+// auto-play is idle.
+bool rangeDeleteEnabled(const Application& app);
+
 // "着手", or no tool chosen yet, which plays as well.
 bool inPlayMode(const Application& app);
 // The stone shown at a board point: +1, -1, or 0 for none and off the board.

@@ -124,6 +124,7 @@ void Application::onMouseLeave() {
 
 void Application::onLeftDown(MousePos position, Modifiers modifiers) {
   note(*this, position, modifiers);
+  pressIcon(*this, position);
   if (autoPlayRunning(*this)) return;
   pointer.leftDown = true;
   startHoldCount(*this, pointer.leftHoldTicks);

@@ -14,16 +14,6 @@ std::u16string number(int value) { return asciiToUtf16(std::to_string(value)); }
 
 bool editingAllowed(const Document& doc) { return !doc.autoPlayRunning && !replayModeOn(doc.state.options); }
 
-// Every change of the moves ends the same way.
-void finishMoveEdit(Document& doc, int replayFrom, std::u16string_view description) {
-  markModified(doc);
-  rebuildCurrentLine(doc.record());
-  doc.record().currentMove = std::clamp(doc.record().currentMove, 0, doc.moveCount());
-  recomputePositions(doc, replayFrom);
-  callHook(doc.hooks.refreshLists);
-  recordUndo(doc, description);
-}
-
 int askInsertionMode(platform::Services& services) {
   platform::ChoiceRequest request;
   request.title = std::u16string(fieldInfo(DesignField::InterruptOperation).label);
@@ -50,6 +40,15 @@ BranchPath pathTo(const BranchPath& prefix, std::int16_t child) {
 }
 
 }  // namespace
+
+void finishMoveEdit(Document& doc, int replayFrom, std::u16string_view description) {
+  markModified(doc);
+  rebuildCurrentLine(doc.record());
+  doc.record().currentMove = std::clamp(doc.record().currentMove, 0, doc.moveCount());
+  recomputePositions(doc, replayFrom);
+  callHook(doc.hooks.refreshLists);
+  recordUndo(doc, description);
+}
 
 int insertionModeFor(const Document& doc, platform::Services& services, PlayOverrides overrides) {
   int mode = designValue(doc.state.design, DesignField::InterruptOperation);
@@ -120,7 +119,7 @@ void addMoveAfter(GameRecord& rec, const NodeLocation& at, int current, const Mo
 
 bool playAt(Document& doc, platform::Services& services, RecordPoint point, PlayOverrides overrides) {
   GameRecord& rec = doc.record();
-  if (!isOnBoard(point.index, rec.boardSize) || doc.autoPlayRunning) return false;
+  if ((!isOnBoard(point.index, rec.boardSize) && !point.isPass()) || doc.autoPlayRunning) return false;
   const int current = doc.currentMove();
   const NodeLocation here{doc.pathToCurrentNode, doc.nodeEndMove};
 

@@ -13,9 +13,14 @@ struct PlayOverrides {
   bool droppedStone = false;  // a stone picked up from the board: replace the next move
 };
 
-// The user places a stone of the colour to play at a point.
-// Returns false when nothing changed (cancelled, or not a point on the board).
+// The user places a stone of the colour to play at a point, or passes
+// (kPassPoint). Returns false when nothing changed (cancelled, or neither a
+// point of the board nor the pass).
 bool playAt(Document& doc, platform::Services& services, RecordPoint point, PlayOverrides overrides = {});
+
+// How every change of the moves ends: modified, line rebuilt, the positions
+// replayed from move `replayFrom`, the lists refreshed and the change recorded.
+void finishMoveEdit(Document& doc, int replayFrom, std::u16string_view description);
 
 // The steps of playAt that other move-adding features share. They change
 // the tree and the line, never the positions: the caller replays.
