@@ -1,5 +1,7 @@
 #include "platform/qt/qt_services.h"
 
+#include <alsa/asoundlib.h>
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <iostream>
@@ -10,6 +12,13 @@
 #include "platform/qt/message_box.h"
 
 namespace mokuza::platform {
+namespace {
+
+// The ALSA library reports a missing sequencer or sound card on stderr at
+// every attempt; midiOpen reports the outcome once.
+void quietAlsaErrors(const char*, int, const char*, int, const char*, ...) {}
+
+}  // namespace
 
 Answer QtServices::messageBox(const MessageBoxRequest& request) {
   const std::unique_ptr<QMessageBox> box = buildMessageBox(request, parent_);
@@ -47,6 +56,7 @@ void QtServices::playWave(const std::filesystem::path& file) { sounds_.play(file
 
 bool QtServices::midiOpen() {
   if (port_ || synth_) return true;
+  snd_lib_error_set_handler(quietAlsaErrors);
   const std::string address = midiPort_ ? midiPort_() : std::string();
   port_ = SequencerPort::connect(address);
   if (port_) return true;

@@ -9,15 +9,10 @@ namespace {
 
 constexpr int kChannels = 16;
 
-// The ALSA library reports a missing sequencer device on stderr; the caller
-// falls back to the built-in synthesizer instead.
-void quietErrors(const char*, int, const char*, int, const char*, ...) {}
-
 }  // namespace
 
 std::unique_ptr<SequencerPort> SequencerPort::connect(const std::string& address) {
   if (address.empty()) return nullptr;
-  snd_lib_error_set_handler(quietErrors);
   snd_seq_t* seq = nullptr;
   if (snd_seq_open(&seq, "default", SND_SEQ_OPEN_OUTPUT, SND_SEQ_NONBLOCK) < 0) return nullptr;
   snd_midi_event_t* encoder = nullptr;
