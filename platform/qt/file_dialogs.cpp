@@ -22,7 +22,8 @@ QStringList bothCases(const QString& patterns) {
   QStringList result;
   for (const QString& pattern : patterns.split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts)) {
     const bool anyFile = pattern == u"*.*" || pattern == u"*";
-    for (const QString& variant : anyFile ? QStringList{QStringLiteral("*")} : QStringList{pattern.toLower(), pattern.toUpper()})
+    for (const QString& variant :
+         anyFile ? QStringList{QStringLiteral("*")} : QStringList{pattern.toLower(), pattern.toUpper()})
       if (!result.contains(variant)) result.append(variant);
   }
   return result;
@@ -35,14 +36,17 @@ QStringList nameFilters(const std::vector<FileFilter>& filters) {
   for (const FileFilter& filter : filters) {
     const QStringList patterns = bothCases(QString::fromStdU16String(filter.pattern));
     if (patterns.isEmpty()) continue;
-    result.append(withoutPatterns(QString::fromStdU16String(filter.description)) + QStringLiteral(" (") + patterns.join(u' ') + u')');
+    result.append(withoutPatterns(QString::fromStdU16String(filter.description)) + QStringLiteral(" (") +
+                  patterns.join(u' ') + u')');
   }
   return result;
 }
 
 QString pathText(const std::filesystem::path& path) { return QFile::decodeName(path.c_str()); }
 
-std::filesystem::path pathOf(const QString& text) { return std::filesystem::path(QFile::encodeName(text).toStdString()); }
+std::filesystem::path pathOf(const QString& text) {
+  return std::filesystem::path(QFile::encodeName(text).toStdString());
+}
 
 std::optional<std::filesystem::path> runFileDialog(const FileDialogRequest& request, bool save, QWidget* parent) {
   QFileDialog dialog(parent, QString::fromStdU16String(request.title));

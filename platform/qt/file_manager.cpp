@@ -26,9 +26,9 @@ void revealFile(const std::filesystem::path& file, std::function<void(const std:
   const QUrl folder = urlOf(file.parent_path());
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected()) return openFolder(folder, report);
-  QDBusMessage call =
-      QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
-                                     QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+  QDBusMessage call = QDBusMessage::createMethodCall(
+      QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+      QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
   call << QStringList{urlOf(file).toString()} << QString();
   auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
   QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,

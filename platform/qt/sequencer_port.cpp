@@ -45,8 +45,7 @@ void SequencerPort::send(ShortMessage message) {
   snd_seq_event_t event;
   snd_seq_ev_clear(&event);
   snd_midi_event_reset_encode(encoder_);
-  if (snd_midi_event_encode(encoder_, bytes.data(), length, &event) != length ||
-      event.type == SND_SEQ_EVENT_NONE) {
+  if (snd_midi_event_encode(encoder_, bytes.data(), length, &event) != length || event.type == SND_SEQ_EVENT_NONE) {
     return;
   }
   snd_seq_ev_set_source(&event, port_);

@@ -33,9 +33,13 @@ TEST(MessageBoxTest, JapaneseButtonsAnswerWhatWasClicked) {
     Answer closed;
   } cases[] = {
       {Buttons::Ok, {u"OK"_s}, {{QMessageBox::Ok, Answer::Ok}}, Answer::Ok},
-      {Buttons::OkCancel, {u"OK"_s, u"キャンセル"_s}, {{QMessageBox::Ok, Answer::Ok}, {QMessageBox::Cancel, Answer::Cancel}},
+      {Buttons::OkCancel,
+       {u"OK"_s, u"キャンセル"_s},
+       {{QMessageBox::Ok, Answer::Ok}, {QMessageBox::Cancel, Answer::Cancel}},
        Answer::Cancel},
-      {Buttons::YesNo, {u"いいえ"_s, u"はい"_s}, {{QMessageBox::Yes, Answer::Yes}, {QMessageBox::No, Answer::No}},
+      {Buttons::YesNo,
+       {u"いいえ"_s, u"はい"_s},
+       {{QMessageBox::Yes, Answer::Yes}, {QMessageBox::No, Answer::No}},
        Answer::No},
       {Buttons::YesNoCancel,
        {u"いいえ"_s, u"はい"_s, u"キャンセル"_s},

@@ -57,8 +57,8 @@ TEST(InstallTest, InstalledProgramsFindTheirDefaults) {
   EXPECT_NE(desktop.find("\nExec=mokuza %f\n"), std::string::npos);
   EXPECT_NE(desktop.find("\nMimeType=application/x-go-sgf;application/x-mokuza-playlist;\n"), std::string::npos);
   const std::string types = fileText(prefix / "share" / "mime" / "packages" / "mokuza.xml");
-  for (const char* type : {"type=\"application/x-go-sgf\"", "pattern=\"*.sgf\"", "type=\"application/x-mokuza-playlist\"",
-                           "pattern=\"*.gpl\""})
+  for (const char* type : {"type=\"application/x-go-sgf\"", "pattern=\"*.sgf\"",
+                           "type=\"application/x-mokuza-playlist\"", "pattern=\"*.gpl\""})
     EXPECT_NE(types.find(type), std::string::npos) << type;
   EXPECT_TRUE(fs::is_regular_file(prefix / "share" / "icons" / "hicolor" / "scalable" / "apps" / "mokuza.svg"));
 
