@@ -76,7 +76,6 @@ class Services {
   // Seconds since the epoch; local-time formatting goes through localTime.
   virtual std::time_t now() = 0;
   virtual std::tm localTime(std::time_t when) = 0;
-  virtual void sleepMs(int milliseconds) = 0;
 
   // Developer diagnostics ("File Open Error"); never shown to the user.
   virtual void diagnostic(const std::string& line) = 0;

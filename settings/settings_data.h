@@ -51,6 +51,9 @@ struct Settings {
   std::vector<PlayerNameRow> playerNames;
   std::array<std::int32_t, kRecordSlots> records{};  // index k - 1 holds "record" k
   ListLayouts columns;
+  // The ALSA sequencer port ("128:0", a client name) that plays the music
+  // mode's notes; empty for the built-in synthesizer.
+  std::u16string midiPort;
   WindowPlacement placement;  // filled by readSettings for the window layer
 };
 

@@ -114,6 +114,12 @@ bool readShowState(ReadTarget& target, std::string_view key, std::u16string_view
   return true;
 }
 
+bool readMidiPort(ReadTarget& target, std::string_view key, std::u16string_view value) {
+  if (key != "midi_port"sv) return false;
+  target.settings.midiPort = clipUtf16(value, kValueMax);
+  return true;
+}
+
 // A layout block keeps its line feeds, less the one after its tag and the
 // one before the next tag.
 bool readLayout(ReadTarget& target, std::string_view key, std::u16string_view rawValue) {
@@ -184,6 +190,7 @@ void handleTag(ReadTarget& target, std::u16string_view tag, std::u16string_view 
   if (const NamedSetting* named = namedSetting(*key); named && readNamedSetting(target, *named, value)) return;
   if (readTypeface(target, *key, value) || readPaths(target, *key, value)) return;
   if (readShowState(target, *key, value) || readPlayerName(target, *key, value)) return;
+  if (readMidiPort(target, *key, value)) return;
   readRecord(target, *key, value);  // keys that are none of these are ignored
 }
 

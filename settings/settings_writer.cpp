@@ -84,6 +84,7 @@ std::u16string settingsText(const Document& doc, const Settings& settings, const
   field(out, "playlist_show", decimalText(settings.shows.playlist));
   field(out, "eventlist_show", decimalText(settings.shows.eventList));
   field(out, "figurelist_show", decimalText(settings.shows.figureList));
+  if (!settings.midiPort.empty()) field(out, "midi_port", clipUtf16(valueText(settings.midiPort), kValueMax));
 
   for (std::size_t row = 0; row < settings.playerNames.size(); ++row)
     for (std::size_t column = 0; column < kPlayerNameColumns; ++column) {

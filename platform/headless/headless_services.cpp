@@ -102,11 +102,6 @@ std::tm HeadlessServices::localTime(std::time_t when) {
   return result;
 }
 
-void HeadlessServices::sleepMs(int milliseconds) {
-  clock += milliseconds / 1000;
-  calls.push_back({"sleepMs", u"", u"", milliseconds});
-}
-
 void HeadlessServices::diagnostic(const std::string& line) { diagnostics.push_back(line); }
 
 std::vector<LoggedCall> HeadlessServices::callsOf(const std::string& kind) const {

@@ -60,7 +60,6 @@ class HeadlessServices : public Services {
 
   std::time_t now() override;
   std::tm localTime(std::time_t when) override;
-  void sleepMs(int milliseconds) override;
 
   void diagnostic(const std::string& line) override;
 

@@ -30,6 +30,7 @@ TEST_F(SettingsFileTest, EverythingReadsBackAsItWasWrittenWithPathsRelativeToThe
   fs::create_directories(root / "hist");
   settings.historyFolder = text(root / "hist");
   settings.shows = {5, kListWindowHidden, 0};
+  settings.midiPort = u"FLUID Synth:0";
   settings.playerNames.resize(3);
   settings.playerNames[0][0] = u"山田太郎";
   settings.playerNames[2][13] = u"佐藤";
@@ -48,6 +49,7 @@ TEST_F(SettingsFileTest, EverythingReadsBackAsItWasWrittenWithPathsRelativeToThe
   EXPECT_EQ(u8(settingsText(back, backSettings, program)), written);
   for (const char* piece : {"\n<blackstone_file>\ngra/stone/b.jpg\n", "\n<background_file>\n../images/back.jpg\n",
                             "\n<playlist_path>\nplaylists/既定.gpl\n<history_path>\n../hist\n",
+                            "\n<figurelist_show>\n0\n<midi_port>\nFLUID Synth:0\n",
                             "\n<recent_files>\na.sgf\n../games/b.SGF\n\n<playlist_list>\nplaylists/既定.gpl\n"})
     EXPECT_NE(written.find(piece), std::string::npos) << piece;
 }
