@@ -131,6 +131,7 @@ TEST_F(MainWindowTest, DroppedSgfUrlOpensTheGame) {
   QApplication::sendEvent(window.get(), &drop);
   EXPECT_EQ(app().doc.moveCount(), 2);
   EXPECT_EQ(app().doc.state.currentFileName, game.u16string());
+  EXPECT_EQ(window->windowTitle(), "dropped.sgf - Mokuza");
 }
 
 }  // namespace
