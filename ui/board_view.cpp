@@ -38,7 +38,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
   const QRect source(static_cast<int>(std::floor(area.x() * r)), static_cast<int>(std::floor(area.y() * r)),
                      static_cast<int>(std::ceil(area.width() * r)), static_cast<int>(std::ceil(area.height() * r)));
   painter.drawImage(QRectF(area), *picture_, QRectF(source));
-  if (firstPaint_) std::exchange(firstPaint_, nullptr)();
+  if (afterPaint_) std::exchange(afterPaint_, nullptr)();
 }
 
 void BoardView::mouseMoveEvent(QMouseEvent* event) {

@@ -23,8 +23,8 @@ class BoardView : public QWidget {
   // The picture to copy, in device pixels; it stays the application's (no
   // copy, so drawing into it again costs no detach).
   void setPicture(const QImage& picture) { picture_ = &picture; }
-  // Runs once, after the first paint that showed a picture.
-  void onFirstPaint(std::function<void()> action) { firstPaint_ = std::move(action); }
+  // Runs once, after the next paint that shows a picture.
+  void afterNextPaint(std::function<void()> action) { afterPaint_ = std::move(action); }
   // Device pixels per widget pixel.
   double ratio() const { return devicePixelRatioF(); }
   app::MousePos devicePosition(QPointF position) const;
@@ -41,7 +41,7 @@ class BoardView : public QWidget {
  private:
   app::Application* app_ = nullptr;
   const QImage* picture_ = nullptr;
-  std::function<void()> firstPaint_;
+  std::function<void()> afterPaint_;
   int wheelRemainder_ = 0;  // eighths of a degree short of a whole notch
 };
 

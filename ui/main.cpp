@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
   const std::unique_ptr<mokuza::platform::Services> services = makeServices();
   mokuza::ui::MainWindow window(*services, folder);
   if (line.screenshot) {
-    window.boardView().onFirstPaint([&window, out = *line.screenshot] {
+    window.boardView().afterNextPaint([&window, out = *line.screenshot] {
       // After this paint has ended, so the grab paints the window whole.
       QTimer::singleShot(0, &window, [&window, out] {
         if (!window.grab().save(out)) {

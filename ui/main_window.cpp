@@ -47,6 +47,7 @@ MainWindow::MainWindow(platform::Services& services, const std::filesystem::path
   setMinimumSize(kMinimumWidth, kMinimumHeight);
   setAcceptDrops(true);
   statusBar()->setSizeGripEnabled(true);
+  timer_.setObjectName("applicationTimer");
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, [this] { app_->onTimer(); });
   sizeSettled_.setSingleShot(true);

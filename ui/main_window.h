@@ -84,8 +84,8 @@ class MainWindow : public QMainWindow, public app::WindowPort {
   SidePanel* panel_;
   MenuBarBinder menus_;
   BoardCursors cursors_;
-  QTimer timer_;        // the application's one timer
-  QTimer sizeSettled_;  // a size or move drag has ended when no event came for a while
+  QTimer timer_{this};        // the application's one timer, named "applicationTimer"
+  QTimer sizeSettled_{this};  // a size or move drag has ended when no event came for a while
   std::unique_ptr<app::Application> app_;
   bool started_ = false;
   bool composeQueued_ = false;
