@@ -45,28 +45,20 @@ void BoardView::mouseMoveEvent(QMouseEvent* event) {
   if (app_) app_->onMouseMove(devicePosition(event->position()), modifiersFrom(event->modifiers()));
 }
 
-void BoardView::mousePressEvent(QMouseEvent* event) {
-  if (!app_) return;
-  const app::MousePos at = devicePosition(event->position());
-  const app::Modifiers mods = modifiersFrom(event->modifiers());
-  switch (event->button()) {
-    case Qt::LeftButton: app_->onLeftDown(at, mods); break;
-    case Qt::RightButton: app_->onRightDown(at, mods); break;
-    case Qt::MiddleButton: app_->onMiddleDown(at, mods); break;
-    default: break;
-  }
-}
+void BoardView::mousePressEvent(QMouseEvent* event) { forwardButton(*event, true); }
 
-void BoardView::mouseReleaseEvent(QMouseEvent* event) {
-  if (!app_) return;
-  const app::MousePos at = devicePosition(event->position());
-  const app::Modifiers mods = modifiersFrom(event->modifiers());
-  switch (event->button()) {
-    case Qt::LeftButton: app_->onLeftUp(at, mods); break;
-    case Qt::RightButton: app_->onRightUp(at, mods); break;
-    case Qt::MiddleButton: app_->onMiddleUp(at, mods); break;
-    default: break;
+void BoardView::mouseReleaseEvent(QMouseEvent* event) { forwardButton(*event, false); }
+
+void BoardView::forwardButton(const QMouseEvent& event, bool down) {
+  using Handler = void (app::Application::*)(app::MousePos, app::Modifiers);
+  Handler handler = nullptr;
+  switch (event.button()) {
+    case Qt::LeftButton: handler = down ? &app::Application::onLeftDown : &app::Application::onLeftUp; break;
+    case Qt::RightButton: handler = down ? &app::Application::onRightDown : &app::Application::onRightUp; break;
+    case Qt::MiddleButton: handler = down ? &app::Application::onMiddleDown : &app::Application::onMiddleUp; break;
+    default: return;
   }
+  if (app_) (app_->*handler)(devicePosition(event.position()), modifiersFrom(event.modifiers()));
 }
 
 // The second press of a left double click is the double click alone; the
@@ -75,7 +67,7 @@ void BoardView::mouseDoubleClickEvent(QMouseEvent* event) {
   if (!app_) return;
   if (event->button() == Qt::LeftButton)
     app_->onLeftDoubleClick(devicePosition(event->position()), modifiersFrom(event->modifiers()));
-  else mousePressEvent(event);
+  else forwardButton(*event, true);
 }
 
 void BoardView::wheelEvent(QWheelEvent* event) {

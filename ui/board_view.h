@@ -39,6 +39,8 @@ class BoardView : public QWidget {
   void leaveEvent(QEvent* event) override;
 
  private:
+  void forwardButton(const QMouseEvent& event, bool down);
+
   app::Application* app_ = nullptr;
   const QImage* picture_ = nullptr;
   std::function<void()> afterPaint_;
