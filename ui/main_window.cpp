@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "ui/board_view.h"
 #include "ui/key_map.h"
@@ -98,10 +99,12 @@ void MainWindow::queueCompose() {
 
 void MainWindow::compose() {
   composeQueued_ = false;
+  // Taken first: the paint may ask for the next composition (a cross-fade step).
+  const QRegion area = std::exchange(dirty_, QRegion());
   if (closing_) return;
   board_->setPicture(app_->paint());
   panel_->place(*app_, ratio());
-  board_->update(std::exchange(dirty_, QRegion()));
+  board_->update(area);
 }
 
 void MainWindow::setCursor(app::CursorKind kind) { board_->setCursor(cursorFor(cursors_, kind)); }
