@@ -94,7 +94,7 @@ void Application::onDrop(const std::vector<std::u16string>& paths, MousePos posi
   } else if (hasExtension(path, u".wav", u".WAV")) {
     dropSound(*this, path);
   } else if (isGamePath(path) || isPlaylistPath(path)) {
-    openGameFile(doc, services, path);
+    if (openGameFile(doc, services, path) == OpenOutcome::Opened) setWindowTitle(*this);
   } else if (hasExtension(path, u".dat", u".DAT")) {
     dropSettingsFile(*this, path);
   }

@@ -224,7 +224,7 @@ void Application::start(const std::vector<std::u16string>& arguments) {
   refreshMenus(*this);
 
   const std::u16string file = arguments.empty() ? std::u16string() : arguments.front();
-  if (!file.empty()) openPath(*this, file);
+  if (!file.empty() && openPath(*this, file) == OpenOutcome::Opened) setWindowTitle(*this);
   if (file.empty() && option(doc.globalOptions, GlobalOption::StartupDesign) == kPlaylistShow) {
     playback::startPlaylistAutoPlay(playback);
     return;

@@ -1,5 +1,6 @@
-// mokuza-assetgen OUTPUT_FOLDER: writes the default design images under
-// gra/ and the two stone sounds into OUTPUT_FOLDER, the program folder layout.
+// mokuza-assetgen OUTPUT_FOLDER: writes the default design images and the
+// board cursors under gra/ and the two stone sounds into OUTPUT_FOLDER, the
+// program folder layout.
 
 #include <QImageWriter>
 #include <filesystem>
@@ -8,6 +9,7 @@
 
 #include "assets/generator/click_sound.h"
 #include "assets/generator/command_icons.h"
+#include "assets/generator/cursor_images.h"
 #include "assets/generator/painters.h"
 
 namespace fs = std::filesystem;
@@ -21,6 +23,7 @@ constexpr int kBackgroundWidth = 1920;
 constexpr int kBackgroundHeight = 1080;
 // The largest icon size the side panel uses; smaller sizes scale it down.
 constexpr int kIconSize = 80;
+constexpr int kCursorSize = 32;
 
 bool writeJpeg(const fs::path& path, const QImage& image, int quality) {
   std::error_code ec;
@@ -28,6 +31,15 @@ bool writeJpeg(const fs::path& path, const QImage& image, int quality) {
   QImageWriter writer(QString::fromStdString(path.string()), "jpg");
   writer.setQuality(quality);
   if (writer.write(image.convertToFormat(QImage::Format_RGB32))) return true;
+  std::cerr << "mokuza-assetgen: cannot write " << path << ": " << writer.errorString().toStdString() << "\n";
+  return false;
+}
+
+bool writePng(const fs::path& path, const QImage& image) {
+  std::error_code ec;
+  fs::create_directories(path.parent_path(), ec);
+  QImageWriter writer(QString::fromStdString(path.string()), "png");
+  if (writer.write(image)) return true;
   std::cerr << "mokuza-assetgen: cannot write " << path << ": " << writer.errorString().toStdString() << "\n";
   return false;
 }
@@ -71,6 +83,8 @@ int main(int argc, char** argv) {
   ok = writeJpeg(gra / "goban" / "goban.jpg", paintKayaBoard(kBoardSize), 90) && ok;
   ok = writeJpeg(gra / "back" / "mtfuji_1603.jpg", paintLandscape(kBackgroundWidth, kBackgroundHeight), 88) && ok;
   ok = writeCommandIcons(gra / "command") && ok;
+  ok = writePng(gra / "cursor" / "pickup.png", paintPickedStoneCursor(kCursorSize)) && ok;
+  ok = writePng(gra / "cursor" / "step.png", paintStepCursor(kCursorSize)) && ok;
   ok = writeBytes(out / "black_sound.wav", waveFileBytes(synthesizeClick(ClickVoice::Black), kClickSampleRate)) && ok;
   ok = writeBytes(out / "white_sound.wav", waveFileBytes(synthesizeClick(ClickVoice::White), kClickSampleRate)) && ok;
   return ok ? 0 : 1;

@@ -1,0 +1,138 @@
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTest>
+
+#include "app/menu_table.h"
+#include "tests/app/app_test_support.h"
+#include "ui/board_view.h"
+#include "ui/main_window.h"
+#include "ui/side_panel.h"
+
+namespace mokuza::test {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  ~MainWindowTest() override {
+    window.reset();
+    std::error_code ec;
+    fs::remove_all(folder, ec);
+  }
+  fs::path writeGame(const std::string& name, const std::string& sgf) const {
+    std::ofstream(folder / name, std::ios::binary) << sgf;
+    return folder / name;
+  }
+  // Start-up, then the composition and the paint it queued.
+  void start(const std::vector<std::u16string>& arguments = {}) {
+    window->start(arguments);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->boardView().setFocus();
+    QCoreApplication::processEvents();
+  }
+  app::Application& app() { return window->application(); }
+  // The centre of a board point in widget pixels of the board view.
+  QPoint centreOf(int x, int y) {
+    const render::BoardGeometry& g = app().layout.geometry;
+    const double ratio = window->boardView().devicePixelRatioF();
+    return QPoint(static_cast<int>((g.boardLeft + x * g.pitch + g.halfPitch) / ratio),
+                  static_cast<int>((g.boardTop + y * g.pitch + g.halfPitch) / ratio));
+  }
+  int stoneAt(int x, int y) {
+    const int n = app().doc.record().boardSize;
+    return app().doc.shownPosition.boardGrid.stones[RecordPoint{x + y * n}];
+  }
+
+  fs::path folder = freshProgramFolder();
+  platform::HeadlessServices services;
+  std::unique_ptr<ui::MainWindow> window = std::make_unique<ui::MainWindow>(services, folder);
+};
+
+TEST_F(MainWindowTest, MenuBarHoldsTheFiveMenusWithEveryLabelOfTheTableAndNoShortcut) {
+  start();
+  const auto table = app::menuTable();
+  const QList<QAction*> menus = window->menuBar()->actions();
+  ASSERT_EQ(menus.size(), static_cast<qsizetype>(table.size()));
+  for (std::size_t m = 0; m < table.size(); ++m) {
+    EXPECT_EQ(menus[static_cast<qsizetype>(m)]->text(), QString::fromStdU16String(std::u16string(table[m].title)));
+    for (std::size_t i = 0; i < table[m].items.size(); ++i) {
+      if (table[m].items[i] == app::kSeparatorLabel) continue;
+      const int id = app::menuCommandId(static_cast<int>(m), static_cast<int>(i));
+      const QAction* action = window->menus().action(id);
+      ASSERT_NE(action, nullptr) << id;
+      // Undo and redo carry the history's counts in their labels.
+      if (id != 30100 && id != 30101) {
+        EXPECT_EQ(action->text(), QString::fromStdU16String(std::u16string(table[m].items[i]))) << id;
+      }
+      EXPECT_TRUE(action->shortcut().isEmpty()) << id;
+    }
+  }
+  // The shortcut column is text: Ctrl+O does not open the open dialog.
+  QTest::keyClick(&window->boardView(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_TRUE(services.callsOf("openFileDialog").size() == 1)
+      << "the key acts once, on release, through the application";
+}
+
+TEST_F(MainWindowTest, ReleaseOfCTogglesCountingAndAnAutoRepeatedReleaseDoesNothing) {
+  start();
+  QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_C, Qt::NoModifier, "c", true);
+  QApplication::sendEvent(&window->boardView(), &repeated);
+  EXPECT_FALSE(app().counting.countingMode);
+  QTest::keyPress(&window->boardView(), Qt::Key_C);
+  EXPECT_FALSE(app().counting.countingMode) << "keys act on release";
+  QTest::keyRelease(&window->boardView(), Qt::Key_C);
+  EXPECT_TRUE(app().counting.countingMode);
+}
+
+TEST_F(MainWindowTest, KeysTypedIntoATextFieldNeverReachTheShortcuts) {
+  start();
+  auto* field = new QLineEdit(window->sidePanel().widget(2));
+  field->setFocus();
+  QTest::keyClicks(field, "c");
+  EXPECT_EQ(field->text(), "c");
+  EXPECT_FALSE(app().counting.countingMode);
+}
+
+TEST_F(MainWindowTest, ClickAtACellCentrePlaysThereAndTheBoardViewChangesOnlyInThatCell) {
+  start({writeGame("empty.sgf", "(;GM[1]SZ[19])").u16string()});
+  ASSERT_TRUE(window->statusBar()->isVisible());
+  ui::BoardView& board = window->boardView();
+  const QImage before = board.grab().toImage();
+  QTest::mouseClick(&board, Qt::LeftButton, Qt::NoModifier, centreOf(15, 3));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(stoneAt(15, 3), 1);
+  EXPECT_EQ(app().doc.moveCount(), 1);
+
+  const QImage after = board.grab().toImage();
+  ASSERT_EQ(before.size(), after.size());
+  const render::BoardGeometry& g = app().layout.geometry;
+  const QRect boardArea(g.boardLeft, g.boardTop, g.extent, g.extent);
+  const QRect cell(g.boardLeft + 15 * g.pitch, g.boardTop + 3 * g.pitch, g.pitch, g.pitch);
+  QRect changed;
+  for (int y = boardArea.top(); y <= boardArea.bottom(); ++y)
+    for (int x = boardArea.left(); x <= boardArea.right(); ++x)
+      if (before.pixel(x, y) != after.pixel(x, y)) changed |= QRect(x, y, 1, 1);
+  EXPECT_FALSE(changed.isEmpty());
+  EXPECT_TRUE(cell.contains(changed)) << "changed " << changed.x() << "," << changed.y() << " " << changed.width()
+                                      << "x" << changed.height();
+}
+
+TEST_F(MainWindowTest, DroppedSgfUrlOpensTheGame) {
+  start();
+  const fs::path game = writeGame("dropped.sgf", "(;GM[1]SZ[19];B[pd];W[dp])");
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(game.string()))});
+  QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window.get(), &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window.get(), &drop);
+  EXPECT_EQ(app().doc.moveCount(), 2);
+  EXPECT_EQ(app().doc.state.currentFileName, game.u16string());
+  EXPECT_EQ(window->windowTitle(), "dropped.sgf - Mokuza");
+}
+
+}  // namespace
+}  // namespace mokuza::test

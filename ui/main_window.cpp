@@ -1,0 +1,265 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "ui/board_view.h"
+#include "ui/key_map.h"
+#include "ui/side_panel.h"
+
+namespace mokuza::ui {
+namespace {
+
+constexpr int kMinimumWidth = 240;
+constexpr int kMinimumHeight = 177;
+// Window managers send no end of a size or move drag: a pause this long ends it.
+constexpr int kDragSettleMs = 250;
+
+int scaled(int value, double ratio) { return static_cast<int>(std::lround(value * ratio)); }
+
+Rect deviceRect(const QRect& r, double ratio) {
+  return {scaled(r.left(), ratio), scaled(r.top(), ratio), scaled(r.left() + r.width(), ratio),
+          scaled(r.top() + r.height(), ratio)};
+}
+
+// Fields that take typed text keep their keys, and the input method works in them.
+bool takesText(const QWidget& widget) { return widget.testAttribute(Qt::WA_InputMethodEnabled); }
+
+}  // namespace
+
+MainWindow::MainWindow(platform::Services& services, const std::filesystem::path& programFolder)
+    : board_(new BoardView(*this)),
+      panel_(new SidePanel(*board_, [this](int page) { app_->onPanelTabChanged(page); })),
+      menus_(*menuBar(),
+             [this](int id) {
+               app_->DispatchCommand(id);
+               // A check a click toggled shows the model's state again.
+               if (!closing_) menus_.show(app_->menus);
+             }),
+      cursors_(loadBoardCursors(programFolder)) {
+  setCentralWidget(board_);
+  setMinimumSize(kMinimumWidth, kMinimumHeight);
+  setAcceptDrops(true);
+  statusBar()->setSizeGripEnabled(true);
+  timer_.setObjectName("applicationTimer");
+  timer_.setTimerType(Qt::PreciseTimer);
+  connect(&timer_, &QTimer::timeout, [this] { app_->onTimer(); });
+  sizeSettled_.setSingleShot(true);
+  sizeSettled_.setInterval(kDragSettleMs);
+  connect(&sizeSettled_, &QTimer::timeout, [this] { app_->onSizeMoveEnd(); });
+  app_ = std::make_unique<app::Application>(services, *this, programFolder);
+  board_->attach(*app_);
+  qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+
+// The application places the window before it is shown, so the first
+// picture has the window's size.
+void MainWindow::start(const std::vector<std::u16string>& arguments) {
+  started_ = true;
+  app_->start(arguments);
+  show();
+  board_->setFocus();
+}
+
+double MainWindow::ratio() const { return board_->devicePixelRatioF(); }
+
+void MainWindow::armTimer(int periodMs) { timer_.start(periodMs); }
+
+void MainWindow::killTimer() { timer_.stop(); }
+
+void MainWindow::invalidate() {
+  dirty_ = QRegion(board_->rect());
+  queueCompose();
+}
+
+void MainWindow::invalidateRect(const Rect& area) {
+  const double r = ratio();
+  dirty_ += QRect(QPoint(static_cast<int>(std::floor(area.left / r)), static_cast<int>(std::floor(area.top / r))),
+                  QPoint(static_cast<int>(std::ceil(area.right / r)), static_cast<int>(std::ceil(area.bottom / r))));
+  queueCompose();
+}
+
+// Requests coalesce into one composition once the events of now are handled,
+// as paint messages do; the paint event then only copies the picture.
+void MainWindow::queueCompose() {
+  if (composeQueued_) return;
+  composeQueued_ = true;
+  QMetaObject::invokeMethod(
+      this, [this] { compose(); }, Qt::QueuedConnection);
+}
+
+void MainWindow::compose() {
+  composeQueued_ = false;
+  // Taken first: the paint may ask for the next composition (a cross-fade step).
+  const QRegion area = std::exchange(dirty_, QRegion());
+  if (closing_) return;
+  board_->setPicture(app_->paint());
+  panel_->place(*app_, ratio());
+  board_->update(area);
+}
+
+void MainWindow::setCursor(app::CursorKind kind) { board_->setCursor(cursorFor(cursors_, kind)); }
+
+void MainWindow::setTitle(const std::u16string& title) { setWindowTitle(QString::fromStdU16String(title)); }
+
+void MainWindow::setStatusText(const std::u16string& text) {
+  statusBar()->showMessage(QString::fromStdU16String(text));
+}
+
+void MainWindow::menusChanged() { menus_.show(app_->menus); }
+
+void MainWindow::selectPanelPage(int page) { panel_->selectPage(page); }
+
+void MainWindow::rebuildPanel(int textScale) {
+  panel_->rescale(textScale);
+  panel_->place(*app_, ratio());
+}
+
+// The pages hold no controls yet; what they show is drawn again.
+void MainWindow::panelChanged() { panel_->update(); }
+
+void MainWindow::showMenuBar(bool shown) { menus_.showAllMenus(shown); }
+
+void MainWindow::showStatusBar(bool shown) { statusBar()->setVisible(shown); }
+
+void MainWindow::setFullScreen(bool on) {
+  if (on) showFullScreen();
+  else showNormal();
+}
+
+void MainWindow::placeMainWindow(const Rect& frame) {
+  const double r = ratio();
+  setGeometry(QRect(scaled(frame.left, 1 / r), scaled(frame.top, 1 / r), scaled(static_cast<int>(frame.width()), 1 / r),
+                    scaled(static_cast<int>(frame.height()), 1 / r)));
+}
+
+Rect MainWindow::mainWindowRect() const {
+  return deviceRect(isMaximized() || isFullScreen() ? normalGeometry() : geometry(), ratio());
+}
+
+bool MainWindow::maximised() const { return isMaximized(); }
+
+void MainWindow::restoreMainWindow() {
+  if (isMaximized() || isMinimized()) showNormal();
+}
+
+// The list window comes with its own widgets; until then these calls change
+// nothing on screen and the window reports it closed.
+void MainWindow::listWindowChanged() {}
+void MainWindow::showListWindow(app::ListTab, const Rect&) {}
+void MainWindow::hideListWindow() {}
+bool MainWindow::listWindowShown() const { return false; }
+Rect MainWindow::listWindowRect() const { return {}; }
+
+void MainWindow::focusMainWindow() {
+  activateWindow();
+  board_->setFocus();
+}
+
+// The dialogs come with their own widgets; until then a dialog command opens nothing.
+void MainWindow::showDialog(app::DialogKind) {}
+
+app::Size MainWindow::clientSize() const {
+  // Below the menu bar, the status bar included, as the picture covers it.
+  // Measured from the bars' hints: the layout places them only when shown.
+  const double r = ratio();
+  const QMenuBar* bar = menuBar();
+  const int menuHeight = bar->isHidden() ? 0 : std::max(bar->heightForWidth(width()), bar->sizeHint().height());
+  return {scaled(width(), r), scaled(height() - menuHeight, r)};
+}
+
+int MainWindow::statusBarHeight() const {
+  return statusBar()->isHidden() ? 0 : scaled(statusBar()->sizeHint().height(), ratio());
+}
+
+app::Screens MainWindow::screens() const {
+  app::Screens s;
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  if (primary == nullptr) return s;
+  const double r = ratio();
+  s.virtualScreen = deviceRect(primary->virtualGeometry(), r);
+  s.info.width = scaled(primary->size().width(), r);
+  s.info.height = scaled(primary->size().height(), r);
+  for (const QScreen* screen : QGuiApplication::screens())
+    s.info.workAreas.push_back(deviceRect(screen->availableGeometry(), r));
+  return s;
+}
+
+bool MainWindow::modalDialogOpen() const { return QApplication::activeModalWidget() != nullptr; }
+
+void MainWindow::destroy() {
+  closing_ = true;
+  timer_.stop();
+  close();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type == QEvent::Resize && watched == board_ && started_) {
+    app_->onSize(isMaximized(), false);
+    sizeSettled_.start();
+    return false;
+  }
+  if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+  auto* target = qobject_cast<QWidget*>(watched);
+  if (target == nullptr || !started_ || closing_) return false;
+  return forwardKey(*target, static_cast<QKeyEvent&>(*event));
+}
+
+// Keys of this window act through the application: a press on the press, the
+// shortcuts on the release. A key is seen once, at the widget that has the
+// focus, and never when that widget takes typed text.
+bool MainWindow::forwardKey(QWidget& target, QKeyEvent& event) {
+  QWidget* focus = QApplication::focusWidget();
+  if (target.window() != this || &target != (focus != nullptr ? focus : this)) return false;
+  if (focus != nullptr && takesText(*focus)) return false;
+  const app::KeyEvent key = keyEventFrom(event);
+  if (event.type() == QEvent::KeyPress) app_->onKeyDown(key);
+  else app_->onKeyUp(key);
+  // Keys the application has no code for keep their usual work (Tab moves the focus).
+  return key.key != app::Key::Other;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (closing_ || app_->requestClose()) {
+    closing_ = true;
+    timer_.stop();
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (started_) sizeSettled_.start();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  std::vector<std::u16string> paths;
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdU16String());
+  if (paths.empty()) return;
+  event->acceptProposedAction();
+  const QPoint at = board_->mapFrom(this, event->position().toPoint());
+  app_->onDrop(paths, board_->devicePosition(at));
+}
+
+}  // namespace mokuza::ui
