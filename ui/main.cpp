@@ -5,22 +5,17 @@
 #include <QApplication>
 #include <QTimer>
 #include <iostream>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/headless/headless_services.h"
+#include "core/record/text.h"
 #include "platform/program_folder.h"
+#include "platform/qt/qt_services.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
 
 namespace {
-
-// The services the window works with.
-std::unique_ptr<mokuza::platform::Services> makeServices() {
-  return std::make_unique<mokuza::platform::HeadlessServices>();
-}
 
 struct CommandLine {
   std::vector<std::u16string> files;
@@ -57,8 +52,10 @@ int main(int argc, char** argv) {
     std::cerr << "mokuza: " << mokuza::platform::kNoProgramFolder << "\n";
     return 1;
   }
-  const std::unique_ptr<mokuza::platform::Services> services = makeServices();
-  mokuza::ui::MainWindow window(*services, folder);
+  mokuza::platform::QtServices services;
+  mokuza::ui::MainWindow window(services, folder);
+  services.setDialogParent(&window);
+  services.setMidiPortSource([&window] { return mokuza::utf16ToUtf8(window.application().settings.midiPort); });
   if (line.screenshot) {
     window.boardView().afterNextPaint([&window, out = *line.screenshot] {
       // After this paint has ended, so the grab paints the window whole.
