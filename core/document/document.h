@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,6 +53,8 @@ struct DocumentState {
 
 struct UndoEntry {
   DocumentState state;
+  // The table the moves were named by; entries share it while it is unchanged.
+  std::shared_ptr<const naming::FigureTable> figures;
   int currentMove = 0;
   bool modified = false;
   std::vector<PlaylistEntry> playlistEntries;

@@ -46,6 +46,11 @@ void recordUndo(Document& doc, std::u16string_view description) {
   doc.undoEntries.resize(static_cast<std::size_t>(doc.undoIndex + 1));
   UndoEntry entry;
   entry.state = doc.state;
+  const naming::FigureTable& figures = doc.classifier.figureTable();
+  const UndoEntry* previous = doc.undoEntries.empty() ? nullptr : &doc.undoEntries.back();
+  entry.figures = previous && previous->figures && previous->figures->rows() == figures.rows()
+                      ? previous->figures
+                      : std::make_shared<const naming::FigureTable>(figures);
   entry.currentMove = doc.currentMove();
   entry.modified = doc.state.modified;
   if (doc.hooks.snapshotPlaylist) entry.playlistEntries = doc.hooks.snapshotPlaylist();
@@ -84,6 +89,8 @@ void restoreUndo(Document& doc) {
   if (doc.hooks.restorePlaylist) doc.hooks.restorePlaylist(entry.playlistEntries);
   if (doc.record().boardSize != oldSize || doc.board.geometry.n != doc.record().boardSize)
     SetBoardSize(doc.board, doc.record().boardSize);
+  if (entry.figures && entry.figures->rows() != doc.classifier.figureTable().rows())
+    doc.classifier.setFigureTable(*entry.figures);
   rebuildCurrentLine(doc.record());
   doc.record().currentMove = entry.currentMove;
   refreshWindowTitle(doc);

@@ -19,6 +19,8 @@ struct FigureRow {
   std::u16string name;                 // "型名"
   std::vector<std::u16string> stones;  // "構成石1", "構成石2", "構成石3", then descriptions no column shows
   FigureMusic music = kDefaultFigureMusic;
+
+  bool operator==(const FigureRow&) const = default;
 };
 
 // A label shown in the list window and the key it is stored under.

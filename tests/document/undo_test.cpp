@@ -62,6 +62,19 @@ TEST_F(UndoTest, UndoReachesBackThroughBranchesAndDeletions) {
   EXPECT_EQ(view(), "B dd, W pp, B qd @3") << "the branch path is part of the entry";
 }
 
+// An edited term table goes back with the entry that named the moves by it.
+TEST_F(UndoTest, TheFigureTableComesBackWithItsEntry) {
+  const naming::FigureTable builtIn = doc.classifier.figureTable();
+  std::vector<naming::FigureRow> rows = builtIn.rows();
+  rows.front().name = u"改名";
+  doc.classifier.setFigureTable(naming::FigureTable(rows));
+  recordUndo(doc, u"型名変更");
+  ASSERT_TRUE(undo(doc));
+  EXPECT_EQ(doc.classifier.figureTable().rows(), builtIn.rows());
+  ASSERT_TRUE(redo(doc));
+  EXPECT_EQ(doc.classifier.figureTable().rows().front().name, u"改名");
+}
+
 TEST_F(UndoTest, TheWindowLayoutStaysAsItIsThroughUndoAndRedo) {
   doc.state.design.intFields[u"黒石透明度"] = 100;
   recordUndo(doc, u"a");
