@@ -55,7 +55,8 @@ void DesignDialog::showGroup(app::DesignGroupKind group) {
     column->addWidget(hideInfoWindow_);
   }
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
+  // Enter in a field applies its value; it does not close the dialog.
+  buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole)->setAutoDefault(false);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
   column->addWidget(buttons);
   adjustSize();

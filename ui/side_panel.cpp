@@ -172,6 +172,7 @@ QWidget* SidePanel::makeControl(const app::PanelControl& c, QWidget& page) {
         connect(edit, &QLineEdit::textEdited,
                 [this](const QString& text) { app::setLabelText(*app_, text.toStdU16String()); });
       } else {
+        edit->setPlaceholderText(QStringLiteral("書体"));
         connect(edit, &QLineEdit::editingFinished,
                 [this, edit] { app::setTypeface(*app_, edit->text().toStdU16String()); });
       }
