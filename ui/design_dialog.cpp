@@ -65,6 +65,19 @@ void DesignDialog::showGroup(app::DesignGroupKind group) {
   activateWindow();
 }
 
+void DesignDialog::refresh() {
+  if (!isVisible()) return;
+  session_ = app::beginDesignDialog(app_, session_.group);
+  for (std::size_t i = 0; i < spins_.size() && i < session_.fields.size(); ++i) {
+    const QSignalBlocker quiet(spins_[i]);
+    spins_[i]->setValue(session_.fields[i].value);
+  }
+  if (hideInfoWindow_ != nullptr) {
+    const QSignalBlocker quiet(hideInfoWindow_);
+    hideInfoWindow_->setChecked(session_.hideInfoWindow.value_or(false));
+  }
+}
+
 QSpinBox* DesignDialog::spinBox(std::size_t index) const { return index < spins_.size() ? spins_[index] : nullptr; }
 
 // The spin box shows what the design holds, which may be held to its bounds.

@@ -19,6 +19,9 @@ class DesignDialog : public QDialog {
 
   // The group's values as the design holds them now, shown and raised.
   void showGroup(app::DesignGroupKind group);
+  // The values shown again, as the design now holds them (another game may
+  // be shown with its own design).
+  void refresh();
 
   QSpinBox* spinBox(std::size_t index) const;
   QCheckBox* hideInfoWindowBox() const { return hideInfoWindow_; }

@@ -128,7 +128,10 @@ void MainWindow::rebuildPanel(int) {
   panel_->place(ratio());
 }
 
-void MainWindow::panelChanged() { panel_->refresh(); }
+void MainWindow::panelChanged() {
+  panel_->refresh();
+  if (design_ != nullptr) design_->refresh();
+}
 
 void MainWindow::showMenuBar(bool shown) { menus_.showAllMenus(shown); }
 

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -79,7 +80,8 @@ void SidePanel::place(double ratio) {
     hide();
     return;
   }
-  if (app::textScale(*app_) != textScale_) rebuild(ratio);
+  // A window moved to a screen of another pixel ratio needs new rectangles too.
+  if (app::textScale(*app_) != textScale_ || ratio != ratio_) rebuild(ratio);
   // The frame as the panel model places it, without building the pages' texts
   // on every composition.
   const int scale = textScale_;
@@ -93,8 +95,10 @@ void SidePanel::place(double ratio) {
 void SidePanel::rebuild(double ratio) {
   const app::PanelModel model = app::buildPanel(*app_);
   textScale_ = model.textScale;
+  ratio_ = ratio;
   QFont scaled = font();
-  scaled.setPixelSize(6 * textScale_);
+  // The rectangles are device pixels divided by the ratio; so is the text.
+  scaled.setPixelSize(std::max(1, toWidget(6 * textScale_, ratio)));
   setFont(scaled);
   controls_.clear();
   // The old pages go once the event that asked for this has been handled: it

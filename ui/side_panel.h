@@ -43,6 +43,7 @@ class SidePanel : public QTabWidget {
   app::Application* app_ = nullptr;
   std::map<int, QWidget*> controls_;
   int textScale_ = 0;
+  double ratio_ = 0;
 };
 
 }  // namespace mokuza::ui
