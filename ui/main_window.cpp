@@ -10,8 +10,11 @@
 #include <cmath>
 #include <utility>
 
+#include "ui/about_box.h"
 #include "ui/board_view.h"
+#include "ui/design_dialog.h"
 #include "ui/key_map.h"
+#include "ui/pair_go_dialog.h"
 #include "ui/side_panel.h"
 
 namespace mokuza::ui {
@@ -36,7 +39,7 @@ bool takesText(const QWidget& widget) { return widget.testAttribute(Qt::WA_Input
 
 MainWindow::MainWindow(platform::Services& services, const std::filesystem::path& programFolder)
     : board_(new BoardView(*this)),
-      panel_(new SidePanel(*board_, [this](int page) { app_->onPanelTabChanged(page); })),
+      panel_(new SidePanel(*board_)),
       menus_(*menuBar(),
              [this](int id) {
                app_->DispatchCommand(id);
@@ -56,6 +59,7 @@ MainWindow::MainWindow(platform::Services& services, const std::filesystem::path
   connect(&sizeSettled_, &QTimer::timeout, [this] { app_->onSizeMoveEnd(); });
   app_ = std::make_unique<app::Application>(services, *this, programFolder);
   board_->attach(*app_);
+  panel_->attach(*app_);
   qApp->installEventFilter(this);
 }
 
@@ -103,7 +107,7 @@ void MainWindow::compose() {
   const QRegion area = std::exchange(dirty_, QRegion());
   if (closing_) return;
   board_->setPicture(app_->paint());
-  panel_->place(*app_, ratio());
+  panel_->place(ratio());
   board_->update(area);
 }
 
@@ -119,13 +123,15 @@ void MainWindow::menusChanged() { menus_.show(app_->menus); }
 
 void MainWindow::selectPanelPage(int page) { panel_->selectPage(page); }
 
-void MainWindow::rebuildPanel(int textScale) {
-  panel_->rescale(textScale);
-  panel_->place(*app_, ratio());
+void MainWindow::rebuildPanel(int) {
+  panel_->rebuild(ratio());
+  panel_->place(ratio());
 }
 
-// The pages hold no controls yet; what they show is drawn again.
-void MainWindow::panelChanged() { panel_->update(); }
+void MainWindow::panelChanged() {
+  panel_->refresh();
+  if (design_ != nullptr) design_->refresh();
+}
 
 void MainWindow::showMenuBar(bool shown) { menus_.showAllMenus(shown); }
 
@@ -165,8 +171,18 @@ void MainWindow::focusMainWindow() {
   board_->setFocus();
 }
 
-// The dialogs come with their own widgets; until then a dialog command opens nothing.
-void MainWindow::showDialog(app::DialogKind) {}
+void MainWindow::showDialog(app::DialogKind kind) {
+  if (const std::optional<app::DesignGroupKind> group = app::designGroupOf(kind)) {
+    if (design_ == nullptr) design_ = new DesignDialog(*this, *app_);
+    design_->showGroup(*group);
+    return;
+  }
+  switch (kind) {
+    case app::DialogKind::PairGoColours: showPairGoDialog(*this, *app_); break;
+    case app::DialogKind::About: showAboutBox(*this); break;
+    default: break;
+  }
+}
 
 app::Size MainWindow::clientSize() const {
   // Below the menu bar, the status bar included, as the picture covers it.

@@ -18,6 +18,7 @@
 namespace mokuza::ui {
 
 class BoardView;
+class DesignDialog;
 class SidePanel;
 
 class MainWindow : public QMainWindow, public app::WindowPort {
@@ -32,6 +33,8 @@ class MainWindow : public QMainWindow, public app::WindowPort {
   app::Application& application() { return *app_; }
   BoardView& boardView() { return *board_; }
   SidePanel& sidePanel() { return *panel_; }
+  // The design settings dialog once a design command opened it.
+  DesignDialog* designDialog() const { return design_; }
   const MenuBarBinder& menus() const { return menus_; }
 
   // app::WindowPort
@@ -82,6 +85,7 @@ class MainWindow : public QMainWindow, public app::WindowPort {
 
   BoardView* board_;
   SidePanel* panel_;
+  DesignDialog* design_ = nullptr;
   MenuBarBinder menus_;
   BoardCursors cursors_;
   QTimer timer_{this};        // the application's one timer, named "applicationTimer"
