@@ -63,7 +63,10 @@ void restorePlaylist(Application& app) {
   Playlist& playlist = app.playlist;
   // The shown design stays the settings' until the start-up design is chosen.
   PlaylistEntry unused;
-  if (ReadPlaylist(playlist, unused, path, false, app.services, app.programFolder) != kPlaylistReadOk) {
+  // A first run has no playlist file yet: nothing to read, nothing to report.
+  const bool missing =
+      platform::checkUserFile(textToPath(path), kPlaylistFileMax).problem == platform::FileProblem::Missing;
+  if (missing || ReadPlaylist(playlist, unused, path, false, app.services, app.programFolder) != kPlaylistReadOk) {
     const platform::FileStatus status = platform::checkUserFile(textToPath(path), kPlaylistFileMax);
     if (status || status.problem == platform::FileProblem::Missing) {
       playlist.path = normalisedPath(path);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
@@ -51,6 +52,8 @@ MainWindow::MainWindow(platform::Services& services, const std::filesystem::path
   setMinimumSize(kMinimumWidth, kMinimumHeight);
   setAcceptDrops(true);
   statusBar()->setSizeGripEnabled(true);
+  // A permanent widget: the menus' status tips would wipe a status message.
+  statusBar()->addPermanentWidget(statusText_, 1);
   timer_.setObjectName("applicationTimer");
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, [this] { app_->onTimer(); });
@@ -115,9 +118,7 @@ void MainWindow::setCursor(app::CursorKind kind) { board_->setCursor(cursorFor(c
 
 void MainWindow::setTitle(const std::u16string& title) { setWindowTitle(QString::fromStdU16String(title)); }
 
-void MainWindow::setStatusText(const std::u16string& text) {
-  statusBar()->showMessage(QString::fromStdU16String(text));
-}
+void MainWindow::setStatusText(const std::u16string& text) { statusText_->setText(QString::fromStdU16String(text)); }
 
 void MainWindow::menusChanged() { menus_.show(app_->menus); }
 

@@ -3,6 +3,7 @@
 // Qt's events into the application's calls and shows what the application
 // composed; it decides nothing itself.
 
+#include <QLabel>
 #include <QMainWindow>
 #include <QRegion>
 #include <QTimer>
@@ -88,6 +89,7 @@ class MainWindow : public QMainWindow, public app::WindowPort {
   DesignDialog* design_ = nullptr;
   MenuBarBinder menus_;
   BoardCursors cursors_;
+  QLabel* statusText_ = new QLabel(this);
   QTimer timer_{this};        // the application's one timer, named "applicationTimer"
   QTimer sizeSettled_{this};  // a size or move drag has ended when no event came for a while
   std::unique_ptr<app::Application> app_;
