@@ -4,6 +4,7 @@
 // composed; it decides nothing itself.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QRegion>
 #include <QTimer>
 #include <filesystem>
@@ -19,6 +20,8 @@ namespace mokuza::ui {
 
 class BoardView;
 class SidePanel;
+class ListWindow;
+class GameInfoDialog;
 
 class MainWindow : public QMainWindow, public app::WindowPort {
  public:
@@ -33,6 +36,10 @@ class MainWindow : public QMainWindow, public app::WindowPort {
   BoardView& boardView() { return *board_; }
   SidePanel& sidePanel() { return *panel_; }
   const MenuBarBinder& menus() const { return menus_; }
+  // Null until the list window is first shown.
+  ListWindow* listWindow() { return lists_.get(); }
+  // The open game-information dialog, null when none is.
+  GameInfoDialog* gameInfoDialog();
 
   // app::WindowPort
   void armTimer(int periodMs) override;
@@ -91,6 +98,8 @@ class MainWindow : public QMainWindow, public app::WindowPort {
   bool composeQueued_ = false;
   QRegion dirty_;  // widget pixels to copy again after the next composition
   bool closing_ = false;
+  std::unique_ptr<ListWindow> lists_;
+  QPointer<GameInfoDialog> gameInfo_;
 };
 
 }  // namespace mokuza::ui
