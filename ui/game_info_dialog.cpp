@@ -53,6 +53,7 @@ GameInfoDialog::GameInfoDialog(app::Application& app, int mode, QWidget* parent)
   layout->addWidget(pages);
   layout->addLayout(commands);
   layout->addWidget(buttons);
+  setMinimumWidth(440);
   showForm();
 }
 

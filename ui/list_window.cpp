@@ -147,6 +147,10 @@ QWidget* ListWindow::makeControls() {
   });
   row->addWidget(numberFixed_);
   row->addSpacing(12);
+  searchPanel_ = new QWidget;
+  auto* panel = new QHBoxLayout(searchPanel_);
+  panel->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(searchPanel_);
   for (const app::SearchPanelField& field : app::searchPanel(app_)) {
     const app::SearchField which = field.field;
     if (field.checkBox) {
@@ -156,10 +160,10 @@ QWidget* ListWindow::makeControls() {
         if (!refreshing_) app::setSearchPanelValue(app_, which, on ? 1 : 0);
       });
       searchFields_.push_back(check);
-      row->addWidget(check);
+      panel->addWidget(check);
       continue;
     }
-    row->addWidget(new QLabel(text(field.label)));
+    panel->addWidget(new QLabel(text(field.label)));
     auto* spin = new QSpinBox;
     spin->setRange(field.low, field.high);
     spin->setSingleStep(field.step);
@@ -168,12 +172,12 @@ QWidget* ListWindow::makeControls() {
       if (!refreshing_) app::setSearchPanelValue(app_, which, value);
     });
     searchFields_.push_back(spin);
-    row->addWidget(spin);
+    panel->addWidget(spin);
   }
   cancel_ = new QPushButton(QStringLiteral("キャンセル"));
   cancel_->setObjectName("searchCancel");
   connect(cancel_, &QPushButton::clicked, [this] { app::cancelSearch(app_); });
-  row->addWidget(cancel_);
+  panel->addWidget(cancel_);
   row->addStretch(1);
   return box;
 }
@@ -228,6 +232,7 @@ void ListWindow::refreshControls() {
   const bool playlist = currentTab() == ListTab::Playlist;
   for (QPushButton* button : steps_) button->setVisible(playlist);
   numberFixed_->setVisible(currentTab() != ListTab::FigureList);
+  searchPanel_->setVisible(playlist);
   numberFixed_->setChecked(playlist ? app::playlistTabView(app_).numberFixed : app::eventListModel(app_).numberFixed);
   const std::vector<app::SearchPanelField> fields = app::searchPanel(app_);
   for (std::size_t i = 0; i < fields.size() && i < searchFields_.size(); ++i) {

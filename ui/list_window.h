@@ -60,6 +60,7 @@ class ListWindow : public QMainWindow {
   std::array<ListTableModel*, 3> models_{};
   std::vector<QPushButton*> steps_;
   QCheckBox* numberFixed_ = nullptr;
+  QWidget* searchPanel_ = nullptr;      // the playlist's search fields and its cancel button
   std::vector<QWidget*> searchFields_;  // in the order of app::searchPanel
   QPushButton* cancel_ = nullptr;
   bool refreshQueued_ = false;

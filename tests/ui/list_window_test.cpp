@@ -223,7 +223,8 @@ TEST_F(ListWindowUiTest, ACommentTypedIntoTheEventListReachesTheSavedGame) {
   EXPECT_EQ(model(ListTab::EventList).index(4, cell.column()).data().toString(), QStringLiteral("好手です"));
   lists()->resize(900, 600);
   shoot(*lists(), "event-list");
-  QTest::keyClick(&lists()->table(ListTab::EventList), Qt::Key_F);
+  lists()->tabs().setCurrentIndex(2);
+  ASSERT_EQ(app().lists.tab, ListTab::FigureList);
   QCoreApplication::processEvents();
   shoot(*lists(), "figure-list");
   ASSERT_EQ(saveGame(app().doc, services), SaveOutcome::Saved);
@@ -264,8 +265,9 @@ TEST_F(ListWindowUiTest, ASearchFromTheWindowShowsItsProgressWhileEventsAreHandl
   ASSERT_LT(result, model(ListTab::Playlist).columnCount()) << "the 検索結果 column";
   lists()->resize(1100, 700);
   shoot(*lists(), "search-list");
+  EXPECT_TRUE(app().search.display.shown) << "the board shows the match with its letters";
   window->resize(900, 700);
-  QTest::qWait(20);
+  for (int i = 0; i < 200 && app().paintState.crossFade > 0; ++i) QTest::qWait(5);
   shoot(*window, "search-board");
 }
 
