@@ -48,6 +48,8 @@ ListWindow::ListWindow(app::Application& app)
              }),
       tabs_(new QTabWidget) {
   setObjectName("listWindow");
+  // The program ends with its main window, whether or not the lists are shown.
+  setAttribute(Qt::WA_QuitOnClose, false);
   setAcceptDrops(true);
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);
@@ -207,7 +209,8 @@ void ListWindow::refresh() {
   refreshing_ = true;
   setWindowTitle(text(app::listWindowTitle(app_)));
   menus_.show(app::buildListMenu(app_));
-  for (ListTab tab : kTabs) refreshTable(tab);
+  // The other tabs are read when they are shown: a search tick costs one table.
+  refreshTable(currentTab());
   refreshControls();
   statusBar()->showMessage(text(selectionText(app_.playlist)));
   refreshing_ = false;
