@@ -245,7 +245,7 @@ bool runListCommand(Application& app, int id) {
       break;
     case kRestoreOrderCommand: changeList(app, restoreOrder); break;
     case kBatchGameInfoCommand:
-      if (!app.playlist.list.selected.empty()) app.window.showDialog(DialogKind::GameInfo);
+      if (!app.playlist.list.selected.empty()) app.window.showDialog(DialogKind::BatchGameInfo);
       break;
     case kSelectAllCommand: selectAllRows(app); break;
     case kPartialSearchCommand: startSearch(app); break;

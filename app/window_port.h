@@ -30,7 +30,8 @@ enum class DialogKind {
   DesignAutoPlay,       // "自動再生設定"
   PairGoColours,        // "ペア碁カラー設定"
   About,                // "バージョン情報"
-  GameInfo,
+  GameInfo,             // the loaded game
+  BatchGameInfo,        // the games selected in the playlist
   MoveInfo,
   Rename,  // "名前変更"
 };

@@ -14,8 +14,12 @@
 #include "ui/about_box.h"
 #include "ui/board_view.h"
 #include "ui/design_dialog.h"
+#include "ui/game_info_dialog.h"
 #include "ui/key_map.h"
+#include "ui/list_window.h"
+#include "ui/move_info_dialog.h"
 #include "ui/pair_go_dialog.h"
+#include "ui/rename_dialog.h"
 #include "ui/side_panel.h"
 
 namespace mokuza::ui {
@@ -159,18 +163,36 @@ void MainWindow::restoreMainWindow() {
   if (isMaximized() || isMinimized()) showNormal();
 }
 
-// The list window comes with its own widgets; until then these calls change
-// nothing on screen and the window reports it closed.
-void MainWindow::listWindowChanged() {}
-void MainWindow::showListWindow(app::ListTab, const Rect&) {}
-void MainWindow::hideListWindow() {}
-bool MainWindow::listWindowShown() const { return false; }
-Rect MainWindow::listWindowRect() const { return {}; }
+void MainWindow::listWindowChanged() {
+  if (lists_ && !closing_) lists_->queueRefresh();
+}
+
+void MainWindow::showListWindow(app::ListTab tab, const Rect& frame) {
+  if (!lists_) lists_ = std::make_unique<ListWindow>(*app_);
+  const double r = ratio();
+  if (frame.width() > 0 && frame.height() > 0)
+    lists_->setGeometry(QRect(scaled(frame.left, 1 / r), scaled(frame.top, 1 / r),
+                              scaled(static_cast<int>(frame.width()), 1 / r),
+                              scaled(static_cast<int>(frame.height()), 1 / r)));
+  lists_->showTab(tab);
+  lists_->show();
+  lists_->raise();
+}
+
+void MainWindow::hideListWindow() {
+  if (lists_) lists_->hide();
+}
+
+bool MainWindow::listWindowShown() const { return lists_ && lists_->isVisible(); }
+
+Rect MainWindow::listWindowRect() const { return lists_ ? deviceRect(lists_->geometry(), ratio()) : Rect{}; }
 
 void MainWindow::focusMainWindow() {
   activateWindow();
   board_->setFocus();
 }
+
+GameInfoDialog* MainWindow::gameInfoDialog() { return gameInfo_; }
 
 void MainWindow::showDialog(app::DialogKind kind) {
   if (const std::optional<app::DesignGroupKind> group = app::designGroupOf(kind)) {
@@ -181,6 +203,28 @@ void MainWindow::showDialog(app::DialogKind kind) {
   switch (kind) {
     case app::DialogKind::PairGoColours: showPairGoDialog(*this, *app_); break;
     case app::DialogKind::About: showAboutBox(*this); break;
+    case app::DialogKind::GameInfo:
+    case app::DialogKind::BatchGameInfo:
+      // One game-information dialog at a time; another request brings it forward.
+      if (!gameInfo_) {
+        const int mode = kind == app::DialogKind::BatchGameInfo ? kGameInfoBatch : kGameInfoSingle;
+        QWidget* owner = mode == kGameInfoBatch && lists_ ? static_cast<QWidget*>(lists_.get()) : this;
+        gameInfo_ = new GameInfoDialog(*app_, mode, owner);
+      }
+      gameInfo_->show();
+      gameInfo_->raise();
+      gameInfo_->activateWindow();
+      break;
+    case app::DialogKind::MoveInfo: {
+      MoveInfoDialog dialog(*app_, this);
+      dialog.exec();
+      break;
+    }
+    case app::DialogKind::Rename: {
+      RenameDialog dialog(*app_, lists_ ? static_cast<QWidget*>(lists_.get()) : this);
+      dialog.exec();
+      break;
+    }
     default: break;
   }
 }

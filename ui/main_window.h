@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
 #include <QRegion>
 #include <QTimer>
 #include <filesystem>
@@ -21,6 +22,8 @@ namespace mokuza::ui {
 class BoardView;
 class DesignDialog;
 class SidePanel;
+class ListWindow;
+class GameInfoDialog;
 
 class MainWindow : public QMainWindow, public app::WindowPort {
  public:
@@ -37,6 +40,10 @@ class MainWindow : public QMainWindow, public app::WindowPort {
   // The design settings dialog once a design command opened it.
   DesignDialog* designDialog() const { return design_; }
   const MenuBarBinder& menus() const { return menus_; }
+  // Null until the list window is first shown.
+  ListWindow* listWindow() { return lists_.get(); }
+  // The open game-information dialog, null when none is.
+  GameInfoDialog* gameInfoDialog();
 
   // app::WindowPort
   void armTimer(int periodMs) override;
@@ -97,6 +104,8 @@ class MainWindow : public QMainWindow, public app::WindowPort {
   bool composeQueued_ = false;
   QRegion dirty_;  // widget pixels to copy again after the next composition
   bool closing_ = false;
+  std::unique_ptr<ListWindow> lists_;
+  QPointer<GameInfoDialog> gameInfo_;
 };
 
 }  // namespace mokuza::ui

@@ -222,7 +222,7 @@ TEST_F(ListWindowTest, DropsOpenAndReveal) {
   EXPECT_EQ(services.callsOf("revealInFileManager").back().text, pathToText(folder / "gra/stone/blackmarble01.jpg"));
   EXPECT_TRUE(app::listWindowCommand(*app, app::kPartialSearchCommand) && app::searchRunning(*app));
   EXPECT_TRUE(app::listWindowCommand(*app, app::kBatchGameInfoCommand));
-  EXPECT_EQ(window.dialogs, std::vector{app::DialogKind::GameInfo});
+  EXPECT_EQ(window.dialogs, std::vector{app::DialogKind::BatchGameInfo});
 
   fs::copy_file(folder / "list.gpl", folder / "other.gpl");
   app::onListDrop(*app, {pathToText(folder / "other.gpl")});

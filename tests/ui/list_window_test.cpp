@@ -1,0 +1,275 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+
+#include "app/board_input.h"
+#include "app/commands.h"
+#include "app/list_menu.h"
+#include "app/search_session.h"
+#include "core/document/game_files.h"
+#include "core/record/text.h"
+#include "playlist/list_games.h"
+#include "playlist/playlist_reader.h"
+#include "tests/app/app_test_support.h"
+#include "tests/corpus_files.h"
+#include "ui/board_view.h"
+#include "ui/game_info_dialog.h"
+#include "ui/list_window.h"
+#include "ui/main_window.h"
+#include "ui/rename_dialog.h"
+
+namespace mokuza::test {
+namespace {
+
+using app::ListTab;
+
+// The main window with a playlist of corpus games copied into its folder
+// (the corpus is never written), the first game shown and the list window open.
+class ListWindowUiTest : public ::testing::Test {
+ protected:
+  ~ListWindowUiTest() override {
+    window.reset();
+    std::error_code ec;
+    fs::remove_all(folder, ec);
+  }
+  void open(std::size_t games) {
+    const std::vector<fs::path> corpus = corpusGames("pro");
+    if (corpus.size() < games) GTEST_SKIP() << "corpus absent";
+    window->start({});
+    fs::create_directories(folder / "games");
+    std::vector<std::u16string> paths;
+    for (std::size_t i = 0; i < games; ++i) {
+      const fs::path copy = folder / "games" / ("g" + std::to_string(i + 100) + ".sgf");
+      fs::copy_file(corpus[i * (corpus.size() / games)], copy);
+      // The corpus is read-only; the copies are the user's files.
+      fs::permissions(copy, fs::perms::owner_write, fs::perm_options::add);
+      paths.push_back(pathToText(copy));
+    }
+    PlaylistContext context = app().playlistContext();
+    ASSERT_EQ(createPlaylistAt(context, pathToText(folder / "list.gpl")), ListOutcome::Done);
+    app::onListDrop(app(), paths);
+    app::clickRow(app(), 0, {});
+    app::listWindowCommand(app(), app::kOpenListGameCommand);
+    QTest::keyClick(&window->boardView(), Qt::Key_P);
+    ASSERT_NE(lists(), nullptr);
+    ASSERT_TRUE(lists()->isVisible());
+    QCoreApplication::processEvents();
+  }
+  app::Application& app() { return window->application(); }
+  ui::ListWindow* lists() { return window->listWindow(); }
+  ui::ListTableModel& model(ListTab tab) { return lists()->model(tab); }
+  int column(ListTab tab, const std::string& key) {
+    const auto& keys = model(tab).keys();
+    return static_cast<int>(std::find(keys.begin(), keys.end(), key) - keys.begin());
+  }
+  std::vector<std::vector<QString>> cells(ListTab tab) {
+    std::vector<std::vector<QString>> out;
+    const ui::ListTableModel& m = model(tab);
+    for (int r = 0; r < m.rowCount(); ++r) {
+      auto& row = out.emplace_back();
+      for (int c = 0; c < m.columnCount(); ++c) row.push_back(m.index(r, c).data().toString());
+    }
+    return out;
+  }
+  // With MOKUZA_SCREENSHOTS naming a folder, the widget's picture goes there to be looked at.
+  static void shoot(QWidget& widget, const char* name) {
+    const QByteArray shots = qgetenv("MOKUZA_SCREENSHOTS");
+    if (!shots.isEmpty()) widget.grab().save(QString::fromUtf8(shots) + "/" + name + ".png");
+  }
+  std::vector<std::string> gplGames() {
+    Playlist playlist;
+    PlaylistEntry design;
+    ReadPlaylist(playlist, design, pathToText(folder / "list.gpl"), false, services, folder);
+    std::vector<std::string> names;
+    for (int record : playlist.displayOrder)
+      names.push_back(
+          textToPath(FilePath(playlist.entries[static_cast<std::size_t>(record)], kSgfFileLabel)).filename().string());
+    return names;
+  }
+  std::vector<std::string> shownGames() {
+    std::vector<std::string> names;
+    for (int record : app().playlist.displayOrder)
+      names.push_back(textToPath(FilePath(app().playlist.entries[static_cast<std::size_t>(record)], kSgfFileLabel))
+                          .filename()
+                          .string());
+    return names;
+  }
+
+  fs::path folder = freshProgramFolder();
+  platform::HeadlessServices services;
+  std::unique_ptr<ui::MainWindow> window = std::make_unique<ui::MainWindow>(services, folder);
+};
+
+TEST_F(ListWindowUiTest, CellsAreTheModelsAndAHeaderClickSortsIntoTheListWrittenAtClose) {
+  open(50);
+  const app::PlaylistTabView view = app::playlistTabView(app());
+  ASSERT_EQ(model(ListTab::Playlist).rowCount(), 50);
+  for (std::size_t r = 0; r < view.rows.size(); ++r)
+    for (std::size_t c = 0; c < view.columns.size(); ++c)
+      ASSERT_EQ(cells(ListTab::Playlist)[r][c].toStdU16String(), view.rows[r].cells[c]) << r << "," << c;
+  EXPECT_EQ(lists()->windowTitle().toStdU16String(), app::listWindowTitle(app()));
+
+  const int date = column(ListTab::Playlist, "gmdate");
+  ASSERT_LT(date, model(ListTab::Playlist).columnCount());
+  const std::vector<std::string> before = shownGames();
+  QHeaderView& header = *lists()->table(ListTab::Playlist).horizontalHeader();
+  QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
+                    QPoint(header.sectionViewportPosition(date) + header.sectionSize(date) / 2, header.height() / 2));
+  QCoreApplication::processEvents();
+  const std::vector<std::string> sorted = shownGames();
+  ASSERT_NE(sorted, before);
+  const auto dates = cells(ListTab::Playlist);
+  for (std::size_t r = 1; r < dates.size(); ++r)
+    EXPECT_LE(dates[r - 1][static_cast<std::size_t>(date)], dates[r][static_cast<std::size_t>(date)]) << r;
+  lists()->resize(1100, 700);
+  shoot(*lists(), "playlist-by-date");
+  window->close();
+  EXPECT_EQ(gplGames(), sorted);
+}
+
+TEST_F(ListWindowUiTest, RenameThroughTheDialogPreviewsThenMovesTheFilesAndTheRows) {
+  open(5);
+  for (int place : {1, 2}) app::clickRow(app(), place, {.ctrl = true});
+  std::vector<QString> preview;
+  bool untouched = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = dynamic_cast<ui::RenameDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->pattern().setText(QStringLiteral("<PB>-<PW>_<DT>"));
+    for (int i = 0; i < dialog->preview().count(); ++i) preview.push_back(dialog->preview().item(i)->text());
+    untouched = fs::exists(folder / "games" / "g101.sgf") && fs::exists(folder / "games" / "g102.sgf");
+    shoot(*dialog, "rename-preview");
+    services.messageAnswers = {platform::Answer::Ok, platform::Answer::Ok};
+    dialog->accept();
+  });
+  app::listWindowCommand(app(), app::kRenameFileFirst);
+  EXPECT_TRUE(untouched) << "nothing moves before OK";
+  ASSERT_EQ(preview.size(), 3u);
+  for (const QString& line : preview) {
+    const QStringList names = line.split(QStringLiteral(" → "));
+    ASSERT_EQ(names.size(), 2) << line.toStdString();
+    EXPECT_FALSE(fs::exists(folder / "games" / names[0].toStdU16String())) << line.toStdString();
+    EXPECT_TRUE(fs::exists(folder / "games" / names[1].toStdU16String())) << line.toStdString();
+    const std::vector<std::string> rows = shownGames();
+    EXPECT_NE(std::find(rows.begin(), rows.end(), names[1].toStdString()), rows.end()) << line.toStdString();
+  }
+}
+
+TEST_F(ListWindowUiTest, GameInformationRoundTripsItsFormInBothModes) {
+  open(5);
+  window->showDialog(app::DialogKind::GameInfo);
+  ui::GameInfoDialog* single = window->gameInfoDialog();
+  ASSERT_NE(single, nullptr);
+  EXPECT_FALSE(single->isModal());
+  EXPECT_TRUE(single->tick(kBlackPlayerField).isHidden());
+  EXPECT_EQ(single->field(kBlackPlayerField).maxLength(), 500);
+  single->field(kBlackPlayerField).setText(QStringLiteral("黒太郎"));
+  single->field(kWhitePlayerField).setText(QStringLiteral("白花子"));
+  single->button(kSwapPlayersCommand)->click();
+  EXPECT_EQ(single->field(kBlackPlayerField).text(), QStringLiteral("白花子"));
+  shoot(*single, "game-info-single");
+  single->accept();
+  EXPECT_EQ(app().doc.record().header(u"黒対局者"), u"白花子");
+  window->showDialog(app::DialogKind::GameInfo);
+  EXPECT_EQ(window->gameInfoDialog()->field(kWhitePlayerField).text(), QStringLiteral("黒太郎"));
+  window->gameInfoDialog()->reject();
+  QCoreApplication::processEvents();
+
+  app::clickRow(app(), 2, {});
+  app::clickRow(app(), 3, {.shift = true});
+  app::listWindowCommand(app(), app::kBatchGameInfoCommand);
+  ui::GameInfoDialog* batch = window->gameInfoDialog();
+  ASSERT_NE(batch, nullptr);
+  EXPECT_FALSE(batch->tick(kDateField).isHidden());
+  EXPECT_FALSE(batch->field(kDateField).isEnabled()) << "a field is written only when ticked";
+  batch->tick(kDateField).click();
+  ASSERT_TRUE(batch->field(kDateField).isEnabled());
+  batch->field(kDateField).setText(QStringLiteral("2001-02-03"));
+  shoot(*batch, "game-info-batch");
+  services.messageAnswers = {platform::Answer::Ok, platform::Answer::Ok, platform::Answer::Ok};
+  batch->accept();
+  QCoreApplication::processEvents();
+  for (int place : {2, 3}) {
+    const int record = app().playlist.displayOrder[static_cast<std::size_t>(place)];
+    EXPECT_EQ(app().playlist.entries[static_cast<std::size_t>(record)].textFields[u"対局日"], u"2001-02-03");
+  }
+  app::listWindowCommand(app(), app::kBatchGameInfoCommand);
+  EXPECT_EQ(window->gameInfoDialog()->field(kDateField).text(), QStringLiteral("2001-02-03"));
+}
+
+TEST_F(ListWindowUiTest, ACommentTypedIntoTheEventListReachesTheSavedGame) {
+  open(3);
+  lists()->table(ListTab::Playlist).setFocus();
+  QTest::keyClick(&lists()->table(ListTab::Playlist), Qt::Key_E);
+  ASSERT_EQ(lists()->tabs().currentIndex(), 1);
+  QCoreApplication::processEvents();
+  QTableView& table = lists()->table(ListTab::EventList);
+  const QModelIndex cell = model(ListTab::EventList).index(4, column(ListTab::EventList, "move_comment"));
+  ASSERT_TRUE(cell.isValid());
+  table.setFocus();
+  table.setCurrentIndex(cell);
+  QTest::keyClick(&table, Qt::Key_F2);
+  auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  ASSERT_NE(editor, nullptr);
+  editor->setText(QStringLiteral("好手です"));
+  QTest::keyClick(editor, Qt::Key_Return);
+  // The delegate commits on a queued call; the refresh that follows is queued too.
+  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+
+  EXPECT_EQ(model(ListTab::EventList).index(4, cell.column()).data().toString(), QStringLiteral("好手です"));
+  lists()->resize(900, 600);
+  shoot(*lists(), "event-list");
+  lists()->tabs().setCurrentIndex(2);
+  ASSERT_EQ(app().lists.tab, ListTab::FigureList);
+  QCoreApplication::processEvents();
+  shoot(*lists(), "figure-list");
+  ASSERT_EQ(saveGame(app().doc, services), SaveOutcome::Saved);
+  const std::string saved = readFileBytes(folder / "games" / "g100.sgf").value_or("");
+  EXPECT_NE(saved.find("C[好手です]"), std::string::npos);
+}
+
+TEST_F(ListWindowUiTest, ASearchFromTheWindowShowsItsProgressWhileEventsAreHandled) {
+  open(50);
+  QTableView& table = lists()->table(ListTab::Playlist);
+  table.setFocus();
+  QTest::keyClick(&table, Qt::Key_Right);
+  ASSERT_EQ(app().doc.currentMove(), 1) << "arrows step the main board";
+  const int p = app().doc.lastMovePoint.index, left = p % 19 < 9 ? 0 : 9, top = p / 19 < 9 ? 0 : 9;
+  app().inputMode = render::kInputRange;
+  app::selectRange(app(), left + top * 19, left + 9 + (top + 9) * 19);
+  QTest::keyClick(&table, Qt::Key_F, Qt::ControlModifier);
+  ASSERT_TRUE(app::searchRunning(app()));
+  bool progressShown = false;
+  bool cancellable = false;
+  for (int i = 0; i < 2000 && app::searchRunning(app()); ++i) {
+    QTest::qWait(1);
+    progressShown |= lists()->windowTitle().contains(QStringLiteral("検索中"));
+    cancellable |= lists()->cancelButton().isEnabled();
+  }
+  EXPECT_FALSE(app::searchRunning(app()));
+  EXPECT_TRUE(progressShown);
+  EXPECT_TRUE(cancellable);
+  // "リスト項目" shows the 検索結果 column.
+  const auto keys = app::listColumnKeys();
+  const auto search = std::find(keys.begin(), keys.end(), "search") - keys.begin();
+  QAction* toggle = lists()->menus().action(app::kColumnToggleFirst + static_cast<int>(search));
+  ASSERT_NE(toggle, nullptr);
+  toggle->trigger();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(lists()->menus().action(app::kColumnToggleFirst + static_cast<int>(search))->isChecked());
+  const int result = column(ListTab::Playlist, "search");
+  ASSERT_LT(result, model(ListTab::Playlist).columnCount()) << "the 検索結果 column";
+  lists()->resize(1100, 700);
+  shoot(*lists(), "search-list");
+  EXPECT_TRUE(app().search.display.shown) << "the board shows the match with its letters";
+  window->resize(900, 700);
+  for (int i = 0; i < 200 && app().paintState.crossFade > 0; ++i) QTest::qWait(5);
+  shoot(*window, "search-board");
+}
+
+}  // namespace
+}  // namespace mokuza::test
