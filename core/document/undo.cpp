@@ -78,7 +78,6 @@ namespace {
 
 // Makes the entry at undoIndex the document state.
 void restoreUndo(Document& doc) {
-  if (doc.autoPlayRunning) return;
   if (doc.undoIndex < 0 || doc.undoIndex >= static_cast<int>(doc.undoEntries.size())) return;
   const UndoEntry& entry = doc.undoEntries[static_cast<std::size_t>(doc.undoIndex)];
   const int oldSize = doc.record().boardSize;
@@ -102,14 +101,14 @@ void restoreUndo(Document& doc) {
 }  // namespace
 
 bool undo(Document& doc) {
-  if (doc.undoIndex <= 0) return false;
+  if (doc.autoPlayRunning || doc.undoIndex <= 0) return false;
   --doc.undoIndex;
   restoreUndo(doc);
   return true;
 }
 
 bool redo(Document& doc) {
-  if (doc.undoIndex >= doc.undoCount) return false;
+  if (doc.autoPlayRunning || doc.undoIndex >= doc.undoCount) return false;
   ++doc.undoIndex;
   restoreUndo(doc);
   return true;
@@ -117,7 +116,7 @@ bool redo(Document& doc) {
 
 bool chooseHistoryItem(Document& doc, int commandId) {
   const int index = doc.undoCount - (commandId - kHistoryFirstCommand);
-  if (index < 0 || index > doc.undoCount || index == doc.undoIndex) return false;
+  if (doc.autoPlayRunning || index < 0 || index > doc.undoCount || index == doc.undoIndex) return false;
   doc.undoIndex = index;
   restoreUndo(doc);
   return true;

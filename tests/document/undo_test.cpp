@@ -177,6 +177,10 @@ TEST_F(UndoTest, TheLetterNAndAutoPlayRecordNothingAndTheLogFollowsTheOption) {
   std::string kept;
   for (const UndoEntry& entry : doc.undoEntries) kept += u8(entry.description) + " ";
   EXPECT_EQ(kept, "開く 記録 記録しない これも ") << "the history keeps what the log leaves out";
+  // A show in progress leaves the history where it is.
+  const int index = doc.undoIndex;
+  EXPECT_FALSE(undo(doc) || chooseHistoryItem(doc, kHistoryFirstCommand + 1));
+  EXPECT_EQ(doc.undoIndex, index);
 }
 
 }  // namespace
