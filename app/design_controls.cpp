@@ -66,7 +66,7 @@ int shownValue(const Application& app, const DesignControl& control) {
   return designValue(app.doc.state.design, control.field) / std::max(control.unit, 1);
 }
 
-bool setDesignControl(Application& app, const DesignControl& control, int value) {
+bool setDesignControl(Application& app, DesignControl control, int value) {
   const int shown = std::clamp(value, control.low, control.high);
   const std::int64_t wide = std::int64_t{shown} * std::max(control.unit, 1);
   const auto stored = static_cast<std::int32_t>(std::clamp<std::int64_t>(wide, std::numeric_limits<std::int32_t>::min(),
@@ -75,8 +75,8 @@ bool setDesignControl(Application& app, const DesignControl& control, int value)
   if (designValue(app.doc.state.design, control.field) == held) return false;
   setDesignValue(app.doc.state.design, control.field, held);
   if (PlaylistEntry* entry = shownEntry(app.playlist)) setDesignValue(*entry, control.field, held);
-  refresh(app, control.refresh);
   recordUndo(app.doc, std::u16string(control.label()) + u"：" + number(shown));
+  refresh(app, control.refresh);
   return true;
 }
 

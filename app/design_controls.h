@@ -43,7 +43,8 @@ int shownValue(const Application& app, const DesignControl& control);
 // Writes a shown value (held to the control's bounds) into the shown design
 // and the shown game's entry, refreshes the window and records
 // "<label>：<value>". False when the value was already there.
-bool setDesignControl(Application& app, const DesignControl& control, int value);
+// By value: the refresh it triggers may rebuild the list the control came from.
+bool setDesignControl(Application& app, DesignControl control, int value);
 
 // The typeface "書体" of the board and panel texts.
 std::u16string shownTypeface(const Application& app);

@@ -92,9 +92,10 @@ DesignDialogSession beginDesignDialog(const Application& app, DesignGroupKind gr
 
 bool setDesignDialogValue(Application& app, DesignDialogSession& session, std::size_t index, int value) {
   if (index >= session.fields.size()) return false;
-  DesignDialogField& field = session.fields[index];
-  const bool changed = setDesignControl(app, field.control, value);
-  field.value = shownValue(app, field.control);
+  const DesignControl control = session.fields[index].control;
+  // The window may refresh the session while the value is written.
+  const bool changed = setDesignControl(app, control, value);
+  if (index < session.fields.size()) session.fields[index].value = shownValue(app, control);
   return changed;
 }
 
