@@ -27,6 +27,13 @@ void requestFrame(Application& app) {
   app.repaint();
 }
 
+// A fade frame changes only the info area and the fading cells.
+void requestFadeFrame(Application& app) {
+  app.paintState.frameDue = true;
+  for (const QRect& r : app.painter.fadeFrameRects(app.layout.geometry))
+    app.window.invalidateRect({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+}
+
 // A playlist game was opened: its picture fades in over the old one.
 void beginCrossFade(Application& app) {
   app.paintState.crossFade = kCrossFadeStart;
@@ -108,7 +115,7 @@ void connectPlayback(Application& app) {
   a.fadeRunning = [&app] { return !app.painter.fades().empty(); };
   a.endFades = [&app] { endFades(app); };
   a.fadeInMoves = [&app](int firstMove, int lastMove) { addFigureFades(app, firstMove, lastMove); };
-  a.fadeStep = [&app] { requestFrame(app); };
+  a.fadeStep = [&app] { requestFadeFrame(app); };
   a.moveShown = [&app](int move, int) {
     addMoveFades(app, move);
     app.paintState.statusDue = true;

@@ -49,6 +49,14 @@ PaintResult BoardPainter::Paint(QImage& window, const RenderState& state, const 
   return result;
 }
 
+std::vector<QRect> BoardPainter::fadeFrameRects(const BoardGeometry& g) const {
+  std::vector<QRect> rects{infoArea(g)};
+  const int n = std::max(g.boardSize, 1), p = g.pitch;
+  for (const auto& [point, fade] : fades_.queues())
+    rects.emplace_back(g.boardLeft + (point % n) * p, g.boardTop + (point / n) * p, p, p);
+  return rects;
+}
+
 PaintResult BoardPainter::paintFades(QImage& window, const RenderState& state, const BoardGeometry& g,
                                      const AutoPlayWait& wait, const FadeLayerSound* sound) {
   PaintResult result;

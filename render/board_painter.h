@@ -65,6 +65,9 @@ class BoardPainter {
   // dropped files).
   void rebuildImages() { cacheValid_ = false; }
 
+  // What the next fade frame draws on the window: the info area and the
+  // cells of the running fades.
+  std::vector<QRect> fadeFrameRects(const BoardGeometry& geometry) const;
   // The fade layers of the wait; auto-play fills them when it shows a move.
   FadeQueues& fades() { return fades_; }
 
