@@ -5,6 +5,7 @@
 #include "app/list_menu.h"
 #include "app/menu_table.h"
 #include "app/option_toggles.h"
+#include "app/panel_model.h"
 #include "app/pointer.h"
 #include "app/search_session.h"
 #include "core/document/editing.h"
@@ -14,8 +15,6 @@
 
 namespace mokuza::app {
 namespace {
-
-constexpr int kDeleteMoveButton = 1113;
 
 // The keys whose hints light up in a shown search result while held.
 std::optional<render::SearchKey> searchKey(Key key) {

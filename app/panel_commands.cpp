@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/board_input.h"
+#include "app/panel_model.h"
 #include "app/status_texts.h"
 #include "core/document/editing.h"
 #include "core/document/record_transforms.h"
@@ -13,15 +14,6 @@
 
 namespace mokuza::app {
 namespace {
-
-constexpr int kPassButton = 1111;            // "パス"
-constexpr int kColourToPlayButton = 1112;    // "てばん変更"
-constexpr int kDeleteMoveButton = 1113;      // "一手削除"
-constexpr int kDeleteFromHereButton = 1114;  // "以下削除"
-constexpr int kDeleteRangeButton = 1115;     // "範囲削除"
-constexpr int kFirstTransformButton = 1116;  // "左右反転"
-constexpr int kGameInfoButton = 1003;        // "編集"
-constexpr int kResultDisplayBox = 1301;      // "結果表示"
 
 struct TransformButton {
   RecordTransform transform;

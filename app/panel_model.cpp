@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/board_input.h"
 #include "app/design_controls.h"
 #include "app/layout.h"
 #include "app/status_texts.h"
@@ -16,16 +17,9 @@ using enum PanelControlKind;
 constexpr std::array<std::u16string_view, 13> kEditButtons{
     u"パス",     u"てばん変更", u"一手削除",   u"以下削除",   u"範囲削除",   u"左右反転",  u"上下反転",
     u"90度回転", u"黒白反転",   u"下へずらす", u"左へずらす", u"右へずらす", u"上へずらす"};
-constexpr int kEditButtonFirst = 1111;
-constexpr int kDeleteMoveButton = 1113;
-constexpr int kDeleteFromHereButton = 1114;
-constexpr int kDeleteRangeButton = 1115;
 
 constexpr std::array<std::u16string_view, 9> kInputTools{u"着手", u"黒石", u"白石", u"△印",     u"□印",
                                                          u"○印",  u"×印",  u"文字", u"選択範囲"};
-
-constexpr int kGameInfoButton = 1003;
-constexpr int kResultDisplayBox = 1301;
 
 // The tab row above the page container, in units of s.
 constexpr int kTabRowHeight = 14;
@@ -61,11 +55,11 @@ PanelControl control(int id, PanelControlKind kind, int page, std::u16string_vie
 
 void addInputPage(const Application& app, const Placer& at, std::vector<PanelControl>& out) {
   for (std::size_t i = 0; i < kEditButtons.size(); ++i) {
-    const int id = kEditButtonFirst + static_cast<int>(i);
+    const int id = kPassButton + static_cast<int>(i);
     PanelControl c =
         control(id, PushButton, kInputPage, kEditButtons[i], at.at(84, 12 * static_cast<int>(i) + 30, 36, 12));
     if (id == kDeleteMoveButton || id == kDeleteFromHereButton) c.enabled = app.doc.deleteButtonsEnabled;
-    if (id == kDeleteRangeButton) c.enabled = app.inputMode == render::kInputRange && app.doc.state.selection.active;
+    if (id == kDeleteRangeButton) c.enabled = rangeDeleteEnabled(app);
     out.push_back(std::move(c));
   }
   for (std::size_t i = 0; i < kInputTools.size(); ++i) {

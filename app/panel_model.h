@@ -21,6 +21,16 @@ inline constexpr int kMoveInfoPage = 1;
 inline constexpr int kInputPage = 2;
 inline constexpr int kSettingsPage = 3;
 
+// The panel's buttons, from "パス" (1111) to "上へずらす" (1123), "編集" and "結果表示".
+inline constexpr int kPassButton = 1111;
+inline constexpr int kColourToPlayButton = 1112;
+inline constexpr int kDeleteMoveButton = 1113;
+inline constexpr int kDeleteFromHereButton = 1114;
+inline constexpr int kDeleteRangeButton = 1115;
+inline constexpr int kFirstTransformButton = 1116;
+inline constexpr int kGameInfoButton = 1003;
+inline constexpr int kResultDisplayBox = 1301;
+
 // Ids of the controls the panel adds on the "設定" page: one row per value
 // from kSettingRowFirst, then the typeface and the copy to the playlist.
 inline constexpr int kLabelTextEdit = 1200;
