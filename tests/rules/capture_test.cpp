@@ -13,6 +13,9 @@ namespace {
 
 using ::testing::IsEmpty;
 
+static_assert(countBits(0) == 0 && countBits(~0ull) == 64 && countBits(0x8000000000000001ull) == 2 &&
+              countBits(0x00f0f00000000300ull) == 10);
+
 // The position after a move; allFaults holds the chains, their liberties and
 // the capture lists of every position to what the grids show.
 TEST(CaptureTest, CapturesAndSuicidesLeaveTheRightStones) {
