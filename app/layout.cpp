@@ -89,8 +89,18 @@ void Application::onSize(bool maximised, bool dragging) {
 }
 
 void Application::onSizeMoveEnd() {
+  // The settle after a resize the layout already followed, or a move that
+  // changed no size, keeps the picture: a rebuild re-reads every image and
+  // would cut short the fade a running show is drawing.
+  const Size client = layout.client;
+  const render::BoardGeometry geometry = layout.geometry;
+  const render::PaintFlags pending = paintState.flags;
   updatePlacement(*this);
   layoutWindow(*this);
+  if (layout.client == client && layout.geometry == geometry) {
+    paintState.flags = pending;
+    return;
+  }
   repaint();
 }
 

@@ -131,6 +131,9 @@ void ShowTimerPeriod(benchmark::State& state, const ProgramFolder* program) {
   setDesignValue(app.doc.state.design, DesignField::AutoSpeed, 1000);
   setDesignValue(app.doc.state.design, DesignField::MoveFadeTime, 1000);
   const QTimer* timer = window->findChild<QTimer*>("applicationTimer");
+  // The design changed above: its images are rebuilt now, as after the design dialog, not in the show.
+  app.repaint();
+  untilPainted(window->boardView());
   for (auto _ : state) {
     std::vector<double> deviations;
     QElapsedTimer clock;

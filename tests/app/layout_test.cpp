@@ -27,6 +27,21 @@ TEST_F(LayoutTest, WindowLargerThanTheScreenIsPulledOntoIt) {
   EXPECT_EQ(window.frameRect, (Rect{0, 0, 1920, 1080}));
 }
 
+// A settle that changed nothing keeps the picture (and a show's fade); one
+// after a real resize lays out and rebuilds.
+TEST_F(LayoutTest, SizeMoveEndRebuildsOnlyWhenTheSizeChanged) {
+  app::layoutWindow(*app);
+  app->paint();
+  const int invalidations = window.invalidations;
+  app->onSizeMoveEnd();
+  EXPECT_FALSE(app->paintState.flags.layoutChanged || app->paintState.flags.rebuildImages);
+  EXPECT_EQ(window.invalidations, invalidations);
+  window.client = {1000, 700};
+  app->onSizeMoveEnd();
+  EXPECT_TRUE(app->paintState.flags.layoutChanged);
+  EXPECT_GT(window.invalidations, invalidations);
+}
+
 // F1 and auto-play's information window are one flag: the show hides the
 // panel and gives back what the user had chosen, F1 included.
 TEST_F(LayoutTest, PanelByTextSizeAndHiddenPanelGivesTheBoardItsRoom) {
