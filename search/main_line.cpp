@@ -33,6 +33,8 @@ MainLine mainLineOf(const GameRecord& record) {
   const int last = lastReplayablePosition(record.lineCopy.size());
   const int n = record.boardSize;
   line.moves.resize(static_cast<std::size_t>(last) + 1);
+  line.positionEnd.reserve(line.moves.size());
+  line.stones.reserve(line.moves.size());  // setup stones may add more
   for (int m = 0; m <= last; ++m) {
     const MoveRecord& node = record.lineCopy[static_cast<std::size_t>(m)];
     for (const MarkEntry& entry : node.marks)
