@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <utility>
 
 #include "search/stone_replay.h"
 
@@ -38,6 +39,7 @@ class VariantTally {
       const int v = std::countr_zero(rest);
       const VariantMasks& mask = masks[static_cast<std::size_t>(v)];
       if (!mask.area[q]) continue;
+      touched_ |= 1u << v;
       Counts& counts = counts_[static_cast<std::size_t>(v)];
       if (mask.black[q]) counts.matched += (to == kStoneBlack) - (from == kStoneBlack);
       else if (mask.white[q]) counts.matched += (to == kStoneWhite) - (from == kStoneWhite);
@@ -45,6 +47,11 @@ class VariantTally {
       else counts.onCaptured += (to != 0) - (from != 0);
     }
   }
+
+  // The variants whose counts changed since the last call (all of them
+  // before the first): a variant whose counts stand still cannot match, end
+  // or better the best count again.
+  std::uint32_t takeTouched() { return std::exchange(touched_, 0); }
 
   int matched(int v) const { return counts_[static_cast<std::size_t>(v)].matched; }
   // A stone stands where the variant wants an empty point.
@@ -59,6 +66,7 @@ class VariantTally {
     int onCaptured = 0;
   };
   std::array<Counts, kVariantCount> counts_{};
+  std::uint32_t touched_ = ~0u;
 };
 
 }  // namespace
@@ -93,9 +101,9 @@ GameMatch scanGame(const MainLine& line, const SearchPattern& pattern,
       for (int p : board.lastCaptures()) update(p);
     }
     if (m < first) continue;
-    for (int v = 0; v < kVariantCount; ++v) {
+    for (std::uint32_t due = open & tally.takeTouched(); due != 0; due &= due - 1) {
+      const int v = std::countr_zero(due);
       const std::uint32_t bit = 1u << v;
-      if ((open & bit) == 0) continue;
       if (tally.onEmpty(v)) {
         open &= ~bit;  // a point that must stay empty was played on
         continue;

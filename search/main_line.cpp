@@ -52,9 +52,7 @@ MainLine mainLineOf(const GameRecord& record) {
 const MainLine* MainLineCache::load(const std::filesystem::path& path) {
   const std::optional<Stamp> stamp = stampOf(path);
   if (!stamp) return nullptr;
-  auto found = lines_.find(path.native());
-  if (found == lines_.end()) found = lines_.try_emplace(path.native()).first;
-  Entry& entry = found->second;
+  Entry& entry = lines_.try_emplace(path.native()).first->second;
   if (entry.read && entry.stamp == *stamp) return entry.line ? &*entry.line : nullptr;
   entry.stamp = *stamp;
   entry.read = true;

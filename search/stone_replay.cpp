@@ -13,6 +13,12 @@ StoneBoard::StoneBoard(int n) : n_(isValidBoardSize(n) ? n : kDefaultBoardSize),
   }
 }
 
+bool StoneBoard::touchesEmpty(int b) const {
+  for (int offset : neighbours_)
+    if (cells_[static_cast<std::size_t>(b + offset)] == kStoneEmpty) return true;
+  return false;
+}
+
 bool StoneBoard::hasLiberty(int b) {
   if (++stamp_ == 0) {  // the stamps wrapped: forget every old mark
     seen_.fill(0);
@@ -52,9 +58,9 @@ void StoneBoard::place(int u, int c) {
   cells_[static_cast<std::size_t>(b)] = static_cast<std::int8_t>(c);
   for (int offset : neighbours_) {
     const int q = b + offset;
-    if (cells_[static_cast<std::size_t>(q)] == -c && !hasLiberty(q)) removeGathered();
+    if (cells_[static_cast<std::size_t>(q)] == -c && !touchesEmpty(q) && !hasLiberty(q)) removeGathered();
   }
-  if (!hasLiberty(b)) removeGathered();
+  if (!touchesEmpty(b) && !hasLiberty(b)) removeGathered();
 }
 
 }  // namespace mokuza::search

@@ -31,6 +31,9 @@ class StoneBoard {
  private:
   int bordered(int u) const { return (u / n_ + 1) * width_ + u % n_ + 1; }
   int unbordered(int b) const { return (b / width_ - 1) * n_ + b % width_ - 1; }
+  // True when the stone at b has an empty neighbour: most stones do, and
+  // then their chain needs no walk.
+  bool touchesEmpty(int b) const;
   // True when the chain at b touches an empty point; the walk stops at the
   // first one. Only when there is none does chain_ hold the whole chain.
   bool hasLiberty(int b);
