@@ -1,5 +1,7 @@
 #include "search/stone_replay.h"
 
+#include <algorithm>
+
 #include "core/rules/board.h"
 
 namespace mokuza::search {
