@@ -1,13 +1,15 @@
-// The partial-board search over a playlist of 10,000 professional games (the
+// The partial-board search over a playlist of professional games (10,000: the
 // corpus repeated), read from their files as the list window does.
 //   build/bin/mokuza_bench --benchmark_filter=Search --benchmark_counters_tabular=true
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "core/record/sgf_reader.h"
@@ -20,13 +22,15 @@ namespace {
 
 using namespace mokuza;
 
+namespace fs = std::filesystem;
+
 constexpr int kGames = 10000;
 
-Playlist corpusPlaylist() {
-  const std::vector<std::filesystem::path> paths = test::corpusGames();
+// `games` entries, the files taken in turn.
+Playlist playlistOf(const std::vector<fs::path>& paths, int games) {
   Playlist playlist;
   playlist.path = u"corpus.gpl";
-  for (int i = 0; i < kGames && !paths.empty(); ++i) {
+  for (int i = 0; i < games && !paths.empty(); ++i) {
     PlaylistEntry entry;
     entry.number = i + 1;
     SetFilePath(entry, kSgfFileLabel, pathToText(paths[static_cast<std::size_t>(i) % paths.size()]));
@@ -35,6 +39,38 @@ Playlist corpusPlaylist() {
   }
   return playlist;
 }
+
+Playlist corpusPlaylist(int games = kGames) { return playlistOf(test::corpusGames(), games); }
+
+// A folder of `games` links to the corpus games in turn, removed again at the
+// end: a list of that many distinct files, so that a first search reads every
+// one of them even where the corpus repeats.
+class LinkedCorpus {
+ public:
+  explicit LinkedCorpus(int games) {
+    const std::vector<fs::path> corpus = test::corpusGames();
+    std::error_code ec;
+    folder_ = fs::temp_directory_path(ec) / ("mokuza-search-bench-" + std::to_string(::getpid()));
+    fs::create_directories(folder_, ec);
+    for (int i = 0; i < games && !corpus.empty() && !ec; ++i) {
+      paths_.push_back(folder_ / (std::to_string(i) + ".sgf"));
+      fs::create_symlink(fs::absolute(corpus[static_cast<std::size_t>(i) % corpus.size()]), paths_.back(), ec);
+    }
+    if (ec) paths_.clear();
+  }
+  ~LinkedCorpus() {
+    std::error_code ec;
+    fs::remove_all(folder_, ec);
+  }
+  LinkedCorpus(const LinkedCorpus&) = delete;
+  LinkedCorpus& operator=(const LinkedCorpus&) = delete;
+
+  const std::vector<fs::path>& paths() const { return paths_; }
+
+ private:
+  fs::path folder_;
+  std::vector<fs::path> paths_;
+};
 
 // The replayed first game of the playlist.
 Board firstGame(const Playlist& playlist) {
@@ -67,8 +103,7 @@ std::array<int, 4> busiestCorner(const Board& board, int move) {
 
 // Cold: every game file read and parsed, as the first search of a playlist.
 // Warm: the main lines cached by an earlier search, as a re-search.
-void runSearch(benchmark::State& state, int move, bool corner, bool warm) {
-  const Playlist playlist = corpusPlaylist();
+void runSearch(benchmark::State& state, const Playlist& playlist, int move, bool corner, bool warm) {
   if (playlist.entries.empty()) {
     state.SkipWithError("corpus not found");
     return;
@@ -91,19 +126,39 @@ void runSearch(benchmark::State& state, int move, bool corner, bool warm) {
   state.SetItemsProcessed(state.iterations() * playlist.gameCount());
   state.counters["found"] = found;
   state.counters["stones"] = pattern.patternStones;
+  state.counters["per_game"] = benchmark::Counter(static_cast<double>(state.iterations() * playlist.gameCount()),
+                                                  benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-void SearchWholeBoardAtMove40(benchmark::State& state) { runSearch(state, 40, false, false); }
+void SearchWholeBoardAtMove40(benchmark::State& state) { runSearch(state, corpusPlaylist(), 40, false, false); }
 BENCHMARK(SearchWholeBoardAtMove40)->Unit(benchmark::kMillisecond);
 
-void SearchCornerAtMove10(benchmark::State& state) { runSearch(state, 10, true, false); }
+void SearchCornerAtMove10(benchmark::State& state) { runSearch(state, corpusPlaylist(), 10, true, false); }
 BENCHMARK(SearchCornerAtMove10)->Unit(benchmark::kMillisecond);
 
-void SearchWholeBoardAtMove40Cached(benchmark::State& state) { runSearch(state, 40, false, true); }
+void SearchWholeBoardAtMove40Cached(benchmark::State& state) { runSearch(state, corpusPlaylist(), 40, false, true); }
 BENCHMARK(SearchWholeBoardAtMove40Cached)->Unit(benchmark::kMillisecond);
 
-void SearchCornerAtMove10Cached(benchmark::State& state) { runSearch(state, 10, true, true); }
+void SearchCornerAtMove10Cached(benchmark::State& state) { runSearch(state, corpusPlaylist(), 10, true, true); }
 BENCHMARK(SearchCornerAtMove10Cached)->Unit(benchmark::kMillisecond);
+
+// The second search of a playlist of 5,000 games, each file once.
+void SearchCornerAtMove10Cached5000(benchmark::State& state) { runSearch(state, corpusPlaylist(5000), 10, true, true); }
+BENCHMARK(SearchCornerAtMove10Cached5000)->Unit(benchmark::kMillisecond);
+
+// How the search grows with the list: range(0) distinct files (links to the
+// corpus in turn); per_game should stay flat.
+void SearchCornerAtMove10Games(benchmark::State& state) {
+  const LinkedCorpus links(static_cast<int>(state.range(0)));
+  runSearch(state, playlistOf(links.paths(), static_cast<int>(state.range(0))), 10, true, false);
+}
+BENCHMARK(SearchCornerAtMove10Games)->Arg(1000)->Arg(2000)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void SearchCornerAtMove10CachedGames(benchmark::State& state) {
+  const LinkedCorpus links(static_cast<int>(state.range(0)));
+  runSearch(state, playlistOf(links.paths(), static_cast<int>(state.range(0))), 10, true, true);
+}
+BENCHMARK(SearchCornerAtMove10CachedGames)->Arg(1000)->Arg(2000)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // What reading alone costs: the files read, decoded and parsed, nothing searched.
 void SearchReadingOnly(benchmark::State& state) {

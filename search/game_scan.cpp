@@ -1,7 +1,8 @@
 #include "search/game_scan.h"
 
-#include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <utility>
 
 #include "search/stone_replay.h"
 
@@ -27,6 +28,47 @@ void findFollowUp(GameMatch& match, const MainLine& line, int m, int v, const Se
   }
 }
 
+// The stones each open variant sees, kept up to date point by point as the
+// replay changes the board, so that a position costs no sweep over the board.
+class VariantTally {
+ public:
+  // Point p went from colour `from` to `to` (+1, -1 or 0).
+  void change(int p, int from, int to, std::uint32_t open, const std::array<VariantMasks, kVariantCount>& masks) {
+    const auto q = static_cast<std::size_t>(p);
+    for (std::uint32_t rest = open; rest != 0; rest &= rest - 1) {
+      const int v = std::countr_zero(rest);
+      const VariantMasks& mask = masks[static_cast<std::size_t>(v)];
+      if (!mask.area[q]) continue;
+      touched_ |= 1u << v;
+      Counts& counts = counts_[static_cast<std::size_t>(v)];
+      if (mask.black[q]) counts.matched += (to == kStoneBlack) - (from == kStoneBlack);
+      else if (mask.white[q]) counts.matched += (to == kStoneWhite) - (from == kStoneWhite);
+      else if (mask.empty[q]) counts.onEmpty += (to != 0) - (from != 0);
+      else counts.onCaptured += (to != 0) - (from != 0);
+    }
+  }
+
+  // The variants whose counts changed since the last call (all of them
+  // before the first): a variant whose counts stand still cannot match, end
+  // or better the best count again.
+  std::uint32_t takeTouched() { return std::exchange(touched_, 0); }
+
+  int matched(int v) const { return counts_[static_cast<std::size_t>(v)].matched; }
+  // A stone stands where the variant wants an empty point.
+  bool onEmpty(int v) const { return counts_[static_cast<std::size_t>(v)].onEmpty > 0; }
+  // A stone stands where the pattern's position had one captured.
+  bool onCaptured(int v) const { return counts_[static_cast<std::size_t>(v)].onCaptured > 0; }
+
+ private:
+  struct Counts {
+    int matched = 0;
+    int onEmpty = 0;
+    int onCaptured = 0;
+  };
+  std::array<Counts, kVariantCount> counts_{};
+  std::uint32_t touched_ = ~0u;
+};
+
 }  // namespace
 
 GameMatch scanGame(const MainLine& line, const SearchPattern& pattern,
@@ -38,31 +80,41 @@ GameMatch scanGame(const MainLine& line, const SearchPattern& pattern,
   std::uint32_t open = settings.bwFixed ? 0x00ffu : 0xffffu;
 
   StoneBoard board(line.boardSize);
+  VariantTally tally;
+  // The colour of every point as the tally last saw it.
+  std::array<std::int8_t, kMaxBoardPoints> seen{};
+  const int points = board.size() * board.size();
+  const auto update = [&](int p) {
+    if (p < 0 || p >= points) return;
+    const int now = board.stoneAt(p);
+    std::int8_t& before = seen[static_cast<std::size_t>(p)];
+    if (now == before) return;
+    tally.change(p, before, now, open, masks);
+    before = static_cast<std::int8_t>(now);
+  };
   std::uint32_t next = 0;
   for (int m = 0; m <= last && open != 0; ++m) {
     for (; next < line.positionEnd[static_cast<std::size_t>(m)]; ++next) {
       const LineStone stone = line.stones[next];
       board.place(stone.point, stone.colour);
+      update(stone.point);
+      for (int p : board.lastCaptures()) update(p);
     }
     if (m < first) continue;
-    const PointBits& black = board.black();
-    const PointBits& white = board.white();
-    const PointBits occupied = black | white;
-    for (int v = 0; v < kVariantCount; ++v) {
+    for (std::uint32_t due = open & tally.takeTouched(); due != 0; due &= due - 1) {
+      const int v = std::countr_zero(due);
       const std::uint32_t bit = 1u << v;
-      if ((open & bit) == 0) continue;
-      const VariantMasks& mask = masks[static_cast<std::size_t>(v)];
-      if ((occupied & mask.empty).any()) {
+      if (tally.onEmpty(v)) {
         open &= ~bit;  // a point that must stay empty was played on
         continue;
       }
-      const int matched = static_cast<int>((black & mask.black).count() + (white & mask.white).count());
+      const int matched = tally.matched(v);
       if (matched > match.bestCount || match.bestPosition < 0) {
         match.bestCount = matched;
         match.bestPosition = m;
         match.bestVariant = v;
       }
-      if (matched != pattern.patternStones || (occupied & mask.captured).any()) continue;
+      if (matched != pattern.patternStones || tally.onCaptured(v)) continue;
       open &= ~bit;
       const bool exchanged = v >= kOwnColourVariants;
       int& position = exchanged ? match.exchangedMatch : match.ownMatch;
@@ -72,7 +124,7 @@ GameMatch scanGame(const MainLine& line, const SearchPattern& pattern,
       (exchanged ? match.exchangedVariant : match.ownVariant) = v;
       if (firstMatch) {
         match.firstMatchExchanged = exchanged;
-        findFollowUp(match, line, m, v, pattern, mask, settings);
+        findFollowUp(match, line, m, v, pattern, masks[static_cast<std::size_t>(v)], settings);
       }
     }
   }

@@ -1,6 +1,6 @@
 #include "search/main_line.h"
 
-#include <system_error>
+#include <sys/stat.h>
 
 #include "core/record/sgf_reader.h"
 #include "core/record/text.h"
@@ -14,6 +14,15 @@ LineStone stoneOf(int point, int colour, int n) {
   return {static_cast<std::int16_t>(point), static_cast<std::int8_t>(colour)};
 }
 
+// The time and size of a regular file, in one look at it: a cached search
+// still notices every changed file, and that look is most of its cost.
+std::optional<MainLineCache::Stamp> stampOf(const std::filesystem::path& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  return MainLineCache::Stamp{static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
+                              static_cast<std::uintmax_t>(info.st_size)};
+}
+
 }  // namespace
 
 MainLine mainLineOf(const GameRecord& record) {
@@ -24,6 +33,8 @@ MainLine mainLineOf(const GameRecord& record) {
   const int last = lastReplayablePosition(record.lineCopy.size());
   const int n = record.boardSize;
   line.moves.resize(static_cast<std::size_t>(last) + 1);
+  line.positionEnd.reserve(line.moves.size());
+  line.stones.reserve(line.moves.size());  // setup stones may add more
   for (int m = 0; m <= last; ++m) {
     const MoveRecord& node = record.lineCopy[static_cast<std::size_t>(m)];
     for (const MarkEntry& entry : node.marks)
@@ -39,12 +50,11 @@ MainLine mainLineOf(const GameRecord& record) {
 }
 
 const MainLine* MainLineCache::load(const std::filesystem::path& path) {
-  std::error_code timeError, sizeError;
-  const Stamp stamp{std::filesystem::last_write_time(path, timeError), std::filesystem::file_size(path, sizeError)};
-  if (timeError || sizeError) return nullptr;
-  Entry& entry = lines_[path.string()];
-  if (entry.read && entry.stamp == stamp) return entry.line ? &*entry.line : nullptr;
-  entry.stamp = stamp;
+  const std::optional<Stamp> stamp = stampOf(path);
+  if (!stamp) return nullptr;
+  Entry& entry = lines_.try_emplace(path.native()).first->second;
+  if (entry.read && entry.stamp == *stamp) return entry.line ? &*entry.line : nullptr;
+  entry.stamp = *stamp;
   entry.read = true;
   entry.line.reset();
   const auto bytes = readFileBytes(path);

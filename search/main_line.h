@@ -37,17 +37,19 @@ MainLine mainLineOf(const GameRecord& record);
 
 class MainLineCache {
  public:
+  // What tells a changed file: its last write and its size.
+  struct Stamp {
+    std::int64_t nanoseconds = 0;
+    std::uintmax_t bytes = 0;
+    bool operator==(const Stamp&) const = default;
+  };
+
   // The main line of the game file, read unless the cache holds it from a
   // file of the same time and size; nothing when the file holds no game.
   const MainLine* load(const std::filesystem::path& path);
   std::size_t size() const { return lines_.size(); }
 
  private:
-  struct Stamp {
-    std::filesystem::file_time_type time;
-    std::uintmax_t bytes = 0;
-    bool operator==(const Stamp&) const = default;
-  };
   struct Entry {
     Stamp stamp;
     bool read = false;

@@ -1,12 +1,12 @@
 #pragma once
 // The stones alone, played with the capture rule of the board logic, for the
-// search: one flat grid and two bit sets, no chains kept, nothing allocated
-// per move. Enemy chains left without liberties go first, then the stone's
-// own chain if it has none; a stone may land on an occupied point.
+// search: one flat grid, no chains kept, nothing allocated. Enemy chains left
+// without liberties go first, then the stone's own chain if it has none; a
+// stone may land on an occupied point.
 
 #include <array>
 #include <cstdint>
-#include <vector>
+#include <span>
 
 #include "core/rules/grid_geometry.h"
 #include "search/search_pattern.h"
@@ -23,18 +23,21 @@ class StoneBoard {
 
   int size() const { return n_; }
   int stoneAt(int u) const { return cells_[static_cast<std::size_t>(bordered(u))]; }
-  const PointBits& black() const { return black_; }
-  const PointBits& white() const { return white_; }
   // Points emptied by the last place().
-  const std::vector<int>& lastCaptures() const { return captures_; }
+  std::span<const std::int16_t> lastCaptures() const {
+    return std::span(captures_).first(static_cast<std::size_t>(captureCount_));
+  }
 
  private:
   int bordered(int u) const { return (u / n_ + 1) * width_ + u % n_ + 1; }
   int unbordered(int b) const { return (b / width_ - 1) * n_ + b % width_ - 1; }
-  // Gathers the chain at b into chain_; true when it touches an empty point.
-  bool gatherChain(int b);
+  // True when the stone at b has an empty neighbour: most stones do, and
+  // then their chain needs no walk.
+  bool touchesEmpty(int b) const;
+  // True when the chain at b touches an empty point; the walk stops at the
+  // first one. Only when there is none does chain_ hold the whole chain.
+  bool hasLiberty(int b);
   void removeGathered();
-  void setStone(int b, int c);
 
   int n_;
   int width_;
@@ -44,9 +47,8 @@ class StoneBoard {
   std::uint16_t stamp_ = 0;
   std::array<std::int16_t, kGridCells> chain_{};
   int chainLength_ = 0;
-  PointBits black_;
-  PointBits white_;
-  std::vector<int> captures_;  // capacity reserved once
+  std::array<std::int16_t, kMaxBoardPoints> captures_{};
+  int captureCount_ = 0;
 };
 
 }  // namespace mokuza::search
