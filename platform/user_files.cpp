@@ -140,6 +140,13 @@ FileStatus checkUserFile(const fs::path& path, std::uintmax_t maxBytes) {
   return checkStat(path, maxBytes, st);
 }
 
+std::optional<FileStamp> fileStamp(const fs::path& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return FileStamp{static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
+                   static_cast<std::uintmax_t>(st.st_size)};
+}
+
 FileRead readUserFile(const fs::path& path, std::uintmax_t maxBytes) {
   struct stat st {};
   if (const FileStatus status = checkStat(path, maxBytes, st); !status)

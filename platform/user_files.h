@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -50,6 +51,16 @@ FileRead readUserFile(const std::filesystem::path& path, std::uintmax_t maxBytes
 // link is followed and its target replaced. A target that is not a regular
 // file, or is read-only, is refused.
 FileStatus writeUserFile(const std::filesystem::path& path, std::string_view bytes);
+
+// When a regular file was last written and how long it is, in one look at
+// it: what tells a changed file without reading it.
+struct FileStamp {
+  std::int64_t modifiedNs = 0;
+  std::uintmax_t bytes = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+// Nothing when the path names no regular file.
+std::optional<FileStamp> fileStamp(const std::filesystem::path& path);
 
 // Whether two paths name one file (through links, too); false when either is missing.
 bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b);

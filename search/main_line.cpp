@@ -1,7 +1,5 @@
 #include "search/main_line.h"
 
-#include <sys/stat.h>
-
 #include "core/record/sgf_reader.h"
 #include "core/record/text.h"
 #include "core/rules/replay.h"
@@ -12,15 +10,6 @@ namespace {
 LineStone stoneOf(int point, int colour, int n) {
   if (!isOnBoard(point, n) || (colour != 1 && colour != -1)) return {-1, static_cast<std::int8_t>(colour)};
   return {static_cast<std::int16_t>(point), static_cast<std::int8_t>(colour)};
-}
-
-// The time and size of a regular file, in one look at it: a cached search
-// still notices every changed file, and that look is most of its cost.
-std::optional<MainLineCache::Stamp> stampOf(const std::filesystem::path& path) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-  return MainLineCache::Stamp{static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
-                              static_cast<std::uintmax_t>(info.st_size)};
 }
 
 }  // namespace
@@ -50,7 +39,7 @@ MainLine mainLineOf(const GameRecord& record) {
 }
 
 const MainLine* MainLineCache::load(const std::filesystem::path& path) {
-  const std::optional<Stamp> stamp = stampOf(path);
+  const std::optional<platform::FileStamp> stamp = platform::fileStamp(path);
   if (!stamp) return nullptr;
   Entry& entry = lines_.try_emplace(path.native()).first->second;
   if (entry.read && entry.stamp == *stamp) return entry.line ? &*entry.line : nullptr;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/record/game_record.h"
+#include "platform/user_files.h"
 #include "search/game_outcome.h"
 
 namespace mokuza::search {
@@ -37,13 +38,6 @@ MainLine mainLineOf(const GameRecord& record);
 
 class MainLineCache {
  public:
-  // What tells a changed file: its last write and its size.
-  struct Stamp {
-    std::int64_t nanoseconds = 0;
-    std::uintmax_t bytes = 0;
-    bool operator==(const Stamp&) const = default;
-  };
-
   // The main line of the game file, read unless the cache holds it from a
   // file of the same time and size; nothing when the file holds no game.
   const MainLine* load(const std::filesystem::path& path);
@@ -51,7 +45,7 @@ class MainLineCache {
 
  private:
   struct Entry {
-    Stamp stamp;
+    platform::FileStamp stamp;
     bool read = false;
     std::optional<MainLine> line;  // empty when the file holds no game
   };
