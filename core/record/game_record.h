@@ -64,7 +64,11 @@ template <typename T>
 class OutOfLine {
  public:
   OutOfLine() = default;
-  OutOfLine(const OutOfLine& other) : value_(other.value_ ? std::make_unique<T>(*other.value_) : nullptr) {}
+  // Most records have no such part, so the copy of an absent one stays inline.
+  OutOfLine(const OutOfLine& other) {
+    if (other.value_) [[unlikely]]
+      value_ = std::make_unique<T>(*other.value_);
+  }
   OutOfLine(OutOfLine&&) noexcept = default;
   OutOfLine& operator=(const OutOfLine& other) {
     if (this != &other) value_ = other.value_ ? std::make_unique<T>(*other.value_) : nullptr;

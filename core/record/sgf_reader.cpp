@@ -97,6 +97,7 @@ constexpr std::array<IdRole, kShortIdCount> makeIdRoles() {
 }
 
 constexpr std::array<IdRole, kShortIdCount> kIdRoles = makeIdRoles();
+static_assert(kGameInfoFields[kIdRoles[shortIdKey(u"SZ")].gameInfo].label == kBoardSizeLabel);
 
 // Longer identifiers are all unknown ones.
 constexpr IdRole kUnknownId{};
@@ -121,6 +122,14 @@ std::size_t valueEnd(std::u16string_view text, std::size_t start, bool& escaped)
     }
   }
   return std::u16string_view::npos;
+}
+
+// Whether a node starts as most nodes of a game do, with one move and its
+// point: "B[pd]" and then ASCII, which leaves no doubt where the value ends.
+bool isPlainMove(std::u16string_view node) {
+  const auto isLetter = [](char16_t c) { return c >= u'a' && c <= u'z'; };
+  return node.size() >= 5 && (node[0] == u'B' || node[0] == u'W') && node[1] == u'[' && isLetter(node[2]) &&
+         isLetter(node[3]) && node[4] == u']' && (node.size() == 5 || node[5] < 128);
 }
 
 // A value without its escaping backslashes: each keeps the character after it.
@@ -162,6 +171,7 @@ class SgfReader {
 
  private:
   void startGame();
+  void setGameInfo(const IdRole& role, std::u16string_view value);
   void startNode(std::u16string_view rest);
   void openVariation();
   void closeVariation();
@@ -171,6 +181,8 @@ class SgfReader {
   int decodePoint(std::u16string_view twoLetters) const;
   bool isBeyondKeptBoard(std::u16string_view twoLetters) const;
   void noteLostPoints(std::u16string_view value, const IdRole& role);
+  void placeStoneAt(std::u16string_view value, const IdRole& role);
+  void decideTransform(int p, const IdRole& role);
   int transformed(int p, const IdRole& role);
   MoveRecord* currentRecord();
 
@@ -190,6 +202,10 @@ class SgfReader {
   // Nodes reached along record_.branchPath, so that opening a variation never
   // walks the path from the root again.
   std::vector<VariationNode*> nodeStack_;
+  // The game information entries of the game read before, taken out at the
+  // start of this one and put back when it sets them again: mostly the same
+  // labels, so the header is rebuilt without allocating.
+  std::array<HeaderValues::node_type, kGameInfoFields.size()> spareInfo_;
 };
 
 MoveRecord* SgfReader::currentRecord() {
@@ -198,14 +214,22 @@ MoveRecord* SgfReader::currentRecord() {
 
 // A '(' before the game: whatever an earlier one began is dropped.
 void SgfReader::startGame() {
-  resetRecord(record_);
   if (!options_.movesOnly)
-    for (const PropertyField& field : kGameInfoFields)
-      if (auto it = record_.headerValues.find(field.label); it != record_.headerValues.end())
-        record_.headerValues.erase(it);
+    for (std::size_t row = 0; row < kGameInfoFields.size(); ++row)
+      if (auto it = record_.headerValues.find(kGameInfoFields[row].label); it != record_.headerValues.end()) {
+        spareInfo_[row] = record_.headerValues.extract(it);
+        spareInfo_[row].mapped() = nullptr;  // its pool goes with the reset
+      }
+  resetRecord(record_);
   currentNode_ = &record_.root;
   nodeStack_ = {&record_.root, &record_.root.children[0]};
   opened_ = true;
+}
+
+void SgfReader::setGameInfo(const IdRole& role, std::u16string_view value) {
+  const auto row = static_cast<std::size_t>(role.gameInfo);
+  if (spareInfo_[row]) record_.headerValues.insert(std::move(spareInfo_[row]));
+  record_.setHeader(kGameInfoFields[row].label, value);
 }
 
 // The records a run that starts with this node will most likely hold: this
@@ -214,17 +238,16 @@ void SgfReader::startGame() {
 // take; the length of the text bounds what is reserved.
 std::size_t nodesAhead(std::u16string_view rest) {
   constexpr std::size_t kShortestNode = 4;  // ";B[]"
-  constexpr std::size_t kBlock = 16;        // counted without a branch per character
+  constexpr std::size_t kBlock = 64;        // counted without a branch, which lets the compiler use vectors
   std::size_t nodes = 1, i = 0;
   for (; i + kBlock <= rest.size(); i += kBlock) {
-    std::size_t semicolons = 0;
-    bool parenthesis = false;
+    unsigned semicolons = 0, parentheses = 0;
     for (std::size_t k = 0; k < kBlock; ++k) {
       const char16_t c = rest[i + k];
       semicolons += c == u';';
-      parenthesis |= (c == u'(') | (c == u')');
+      parentheses += (c | 1) == u')';  // '(' or ')'
     }
-    if (parenthesis) break;
+    if (parentheses > 0) break;
     nodes += semicolons;
   }
   for (; i < rest.size() && rest[i] != u'(' && rest[i] != u')'; ++i) nodes += rest[i] == u';';
@@ -276,26 +299,33 @@ void SgfReader::noteLostPoints(std::u16string_view value, const IdRole& role) {
   ++(role.move ? options_.loss.movesOffBoard : options_.loss.pointsOffBoard);
 }
 
-int SgfReader::transformed(int p, const IdRole& role) {
+// Taken at the first point read, for the whole read.
+void SgfReader::decideTransform(int p, const IdRole& role) {
   const int n = record_.boardSize;
-  if (transform_ < 0) {
-    transform_ = kNoTransform;
-    const int g = options_.gobanroll;
-    bool candidate = isOnBoard(p, n) && role.move && role.stone == 1 && recordsRead_ == 1;
-    if (candidate && ((g >= 1 && options_.playlistGame) || g >= 10)) {
-      if (g < 10) {
-        transform_ = g % 8;
-      } else if (g < 20) {
-        const int centre = (n / 2) * n + n / 2;
-        if (!(n % 2 == 1 && p == centre) && setupBalance(record_.root.records[0].marks) == 0)
-          transform_ = upperRightTransform(p, n);
-      } else {
-        std::minstd_rand random(static_cast<std::uint32_t>(options_.randomSeed));
-        transform_ = static_cast<int>(random() % 8);
-      }
-    }
+  transform_ = kNoTransform;
+  const int g = options_.gobanroll;
+  bool candidate = isOnBoard(p, n) && role.move && role.stone == 1 && recordsRead_ == 1;
+  if (!candidate || !((g >= 1 && options_.playlistGame) || g >= 10)) return;
+  if (g < 10) {
+    transform_ = g % 8;
+  } else if (g < 20) {
+    const int centre = (n / 2) * n + n / 2;
+    if (!(n % 2 == 1 && p == centre) && setupBalance(record_.root.records[0].marks) == 0)
+      transform_ = upperRightTransform(p, n);
+  } else {
+    std::minstd_rand random(static_cast<std::uint32_t>(options_.randomSeed));
+    transform_ = static_cast<int>(random() % 8);
   }
-  return transform_ == kNoTransform ? p : transformPoint(p, transform_, n);
+}
+
+int SgfReader::transformed(int p, const IdRole& role) {
+  if (transform_ < 0) decideTransform(p, role);
+  return transform_ == kNoTransform ? p : transformPoint(p, transform_, record_.boardSize);
+}
+
+void SgfReader::placeStoneAt(std::u16string_view value, const IdRole& role) {
+  noteLostPoints(value, role);
+  placeStone(transformed(decodePoint(value), role), role);
 }
 
 void SgfReader::placeMark(int p, std::u16string_view markText) {
@@ -327,8 +357,7 @@ void SgfReader::processProperty(std::u16string_view value) {
   const IdRole& role = roleOf(ident_);
   if (role.move) {
     // Most properties of a game are its moves: nothing but a point.
-    noteLostPoints(value, role);
-    placeStone(transformed(decodePoint(value), role), role);
+    placeStoneAt(value, role);
     return;
   }
 
@@ -381,16 +410,16 @@ void SgfReader::processProperty(std::u16string_view value) {
     // is stored as that number so that saving writes back the board it was read on.
     if (parseLeadingInt(value, -1) != size) value = sizeText = asciiToUtf16(std::to_string(size));
     if (record_.header(kBoardSizeLabel) != value || !record_.headerValues.count(kBoardSizeLabel)) {
-      record_.setHeader(kBoardSizeLabel, value);
+      setGameInfo(role, value);
       record_.boardSize = size;
     }
   }
 
   if (!options_.movesOnly) {
     if (role.gameInfo >= 0) {
-      const std::u16string_view label = kGameInfoFields[static_cast<std::size_t>(role.gameInfo)].label;
-      record_.setHeader(label, value);
-      if (options_.playlistGame && options_.onPlaylistInfo) options_.onPlaylistInfo(label, value);
+      setGameInfo(role, value);
+      if (options_.playlistGame && options_.onPlaylistInfo)
+        options_.onPlaylistInfo(kGameInfoFields[static_cast<std::size_t>(role.gameInfo)].label, value);
     } else if (!role.known) {
       if (MoveRecord* rec = currentRecord()) {
         auto& extras = rec->extraPropertiesToEdit();
@@ -419,6 +448,14 @@ int SgfReader::run(std::u16string_view text) {
         gameStart_ = static_cast<std::ptrdiff_t>(text.rfind(u'(', i));
       } else {
         startNode(text.substr(i + 1));
+        if (isPlainMove(text.substr(i + 1))) {
+          // What the letters, the bracket and the value of ";B[pd]" would do one by one.
+          ident_.assign(1, text[i + 1]);
+          restartIdent = true;
+          placeStoneAt(text.substr(i + 3, 2), roleOf(ident_));
+          i += 5;
+          continue;
+        }
       }
       ident_.clear();
     } else if (c == u'[' && started_) {
