@@ -450,7 +450,8 @@ int SgfReader::run(std::u16string_view text) {
         startNode(text.substr(i + 1));
         if (isPlainMove(text.substr(i + 1))) {
           // What the letters, the bracket and the value of ";B[pd]" would do one by one.
-          ident_.assign(1, text[i + 1]);
+          ident_.resize(1);
+          ident_[0] = text[i + 1];
           restartIdent = true;
           placeStoneAt(text.substr(i + 3, 2), roleOf(ident_));
           i += 5;
