@@ -203,24 +203,10 @@ std::string declaredCharset(std::string_view bytes) {
     return i + 1 >= bytes.size() || static_cast<unsigned char>(bytes[i + 1]) < 0x80;
   };
   int depth = 0;
-  bool started = false, inValue = false, inCharset = false, escaped = false, restartIdent = false;
+  bool started = false, restartIdent = false;
   std::string ident, value;
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     const char c = bytes[i];
-    if (inValue) {
-      if (!escaped && c == '\\') {
-        escaped = true;
-        continue;
-      }
-      if (!escaped && c == ']' && asciiAfter(i)) {
-        if (inCharset) return value;
-        inValue = false;
-        continue;
-      }
-      escaped = false;
-      if (inCharset && value.size() < kLongestKept) value.push_back(c);
-      continue;
-    }
     if (c == '(') {
       if (started) break;
       ++depth;
@@ -230,11 +216,17 @@ std::string declaredCharset(std::string_view bytes) {
       if (started) break;
       started = true;
     } else if (c == '[' && started) {
-      inValue = true;
-      inCharset = ident == "CA";
+      // The value runs to the first ']' that no backslash escapes and no
+      // non-ASCII byte follows; only that of CA is kept.
+      const bool isCharset = ident == "CA";
       restartIdent = true;
-      escaped = false;
       value.clear();
+      for (++i; i < bytes.size() && (bytes[i] != ']' || !asciiAfter(i)); ++i) {
+        if (bytes[i] == '\\' && ++i == bytes.size()) break;
+        if (isCharset && value.size() < kLongestKept) value.push_back(bytes[i]);
+      }
+      if (i == bytes.size()) break;  // never closed
+      if (isCharset) return value;
     } else if (c >= 'A' && c <= 'Z' && started) {
       if (restartIdent) ident.clear();
       restartIdent = false;
