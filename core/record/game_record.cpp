@@ -272,12 +272,12 @@ void rebuildCurrentLine(GameRecord& record) {
       break;
     }
     VariationNode& child = node->children[static_cast<std::size_t>(c)];
+    record.lineNode.insert(record.lineNode.end(), child.records.size(), &child);
     for (std::size_t i = 0; i < child.records.size(); ++i) {
       // A record that opened a branch before an edit merged it away is no branch point now.
       child.records[i].branchCount = 0;
       child.records[i].branchChoice = 0;
       settle(child.records[i]);
-      record.lineNode.push_back(&child);
       record.lineIndex.push_back(static_cast<std::int32_t>(i));
     }
     if (record.divergenceMove == 0 && c != 0) record.divergenceMove = before;

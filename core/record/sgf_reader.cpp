@@ -228,8 +228,12 @@ void SgfReader::startGame() {
 
 void SgfReader::setGameInfo(const IdRole& role, std::u16string_view value) {
   const auto row = static_cast<std::size_t>(role.gameInfo);
-  if (spareInfo_[row]) record_.headerValues.insert(std::move(spareInfo_[row]));
-  record_.setHeader(kGameInfoFields[row].label, value);
+  if (spareInfo_[row]) {
+    // The entry put back, or the one already there.
+    record_.headerValues.insert(std::move(spareInfo_[row])).position->second = record_.intern(value);
+  } else {
+    record_.setHeader(kGameInfoFields[row].label, value);
+  }
 }
 
 // The records a run that starts with this node will most likely hold: this
