@@ -6,7 +6,11 @@
 
 namespace mokuza {
 
-StringPool::StringPool() { empty_ = &*values_.emplace().first; }
+StringPool::StringPool() {
+  // Room for the game information of a game without growing on the way.
+  values_.reserve(16);
+  empty_ = &*values_.emplace().first;
+}
 
 const std::u16string* StringPool::intern(std::u16string_view value) {
   auto found = values_.find(value);
@@ -240,12 +244,23 @@ void rebuildCurrentLine(GameRecord& record) {
   record.lineRecords.clear();
   record.lineNode.clear();
   record.lineIndex.clear();
+  record.lineCopy.clear();
   record.lineRecords.reserve(length);
   record.lineNode.reserve(length);
   record.lineIndex.reserve(length);
-  record.lineRecords.push_back(&record.root.records[0]);
+  record.lineCopy.reserve(length);
+
+  // Each record of the line is settled (no empty marks, numbered along the
+  // line) before its copy is taken.
+  const auto settle = [&record](MoveRecord& rec) {
+    if (!rec.marks.empty()) rec.marks.removeEmpty();
+    rec.moveNumber = static_cast<std::int32_t>(record.lineRecords.size());
+    record.lineRecords.push_back(&rec);
+  };
+  settle(record.root.records[0]);
   record.lineNode.push_back(&record.root);
   record.lineIndex.push_back(0);
+  record.lineCopy.push_back(record.root.records[0]);
 
   record.divergenceMove = 0;
   std::uint32_t before = 0;
@@ -257,12 +272,12 @@ void rebuildCurrentLine(GameRecord& record) {
       break;
     }
     VariationNode& child = node->children[static_cast<std::size_t>(c)];
+    record.lineNode.insert(record.lineNode.end(), child.records.size(), &child);
     for (std::size_t i = 0; i < child.records.size(); ++i) {
       // A record that opened a branch before an edit merged it away is no branch point now.
       child.records[i].branchCount = 0;
       child.records[i].branchChoice = 0;
-      record.lineRecords.push_back(&child.records[i]);
-      record.lineNode.push_back(&child);
+      settle(child.records[i]);
       record.lineIndex.push_back(static_cast<std::int32_t>(i));
     }
     if (record.divergenceMove == 0 && c != 0) record.divergenceMove = before;
@@ -272,26 +287,17 @@ void rebuildCurrentLine(GameRecord& record) {
       child.records[0].branchCount = static_cast<std::uint16_t>(node->children.size());
       child.records[0].branchChoice = static_cast<std::uint16_t>(c + 1);
     }
+    record.lineCopy.insert(record.lineCopy.end(), child.records.begin(), child.records.end());
     before += static_cast<std::uint32_t>(child.records.size());
     node = &child;
   }
   if (record.branchPath.empty()) record.branchPath.push_back(0);
-
-  for (MoveRecord* rec : record.lineRecords) rec->marks.removeEmpty();
 
   record.moveCount = static_cast<std::uint32_t>(record.lineRecords.size() - 1);
   if (record.moveOrder.size() != record.moveCount + 1) {
     record.moveOrder.resize(record.moveCount + 1);
     for (std::uint32_t i = 0; i <= record.moveCount; ++i) record.moveOrder[i] = static_cast<std::int32_t>(i);
   }
-  // Numbered on every rebuild: a line of the same length through another
-  // variation must not show the numbers its records had off the line.
-  for (std::uint32_t i = 0; i <= record.moveCount; ++i)
-    record.lineRecords[i]->moveNumber = static_cast<std::int32_t>(i);
-
-  record.lineCopy.clear();
-  record.lineCopy.reserve(length);
-  for (const MoveRecord* rec : record.lineRecords) record.lineCopy.push_back(*rec);
 }
 
 }  // namespace mokuza

@@ -64,10 +64,10 @@ template <typename T>
 class OutOfLine {
  public:
   OutOfLine() = default;
-  OutOfLine(const OutOfLine& other) : value_(other.value_ ? std::make_unique<T>(*other.value_) : nullptr) {}
+  OutOfLine(const OutOfLine& other) : value_(other.value_ ? copyOf(*other.value_) : nullptr) {}
   OutOfLine(OutOfLine&&) noexcept = default;
   OutOfLine& operator=(const OutOfLine& other) {
-    if (this != &other) value_ = other.value_ ? std::make_unique<T>(*other.value_) : nullptr;
+    if (this != &other) value_ = other.value_ ? copyOf(*other.value_) : nullptr;
     return *this;
   }
   OutOfLine& operator=(OutOfLine&&) noexcept = default;
@@ -82,6 +82,10 @@ class OutOfLine {
   void reset() { value_.reset(); }
 
  private:
+  // In out_of_line.cpp, where no caller sees it: copying a record whose part
+  // is absent (most of them) then takes a few inline instructions.
+  static std::unique_ptr<T> copyOf(const T& value);
+
   std::unique_ptr<T> value_;
 };
 

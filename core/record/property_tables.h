@@ -52,6 +52,16 @@ inline constexpr std::u16string_view kBoardSizeLabel = u"路数";
 inline constexpr std::u16string_view kTotalMovesLabel = u"総手数";
 inline constexpr std::u16string_view kMoveCommentLabel = u"着手コメント";
 
+// An SGF identifier of one or two capital letters as a number below
+// kShortIdCount, so that tables can be indexed by it; -1 for any other.
+inline constexpr int kShortIdCount = 27 * 27;
+constexpr int shortIdKey(std::u16string_view id) {
+  const auto isCapital = [](char16_t c) { return c >= u'A' && c <= u'Z'; };
+  if (id.empty() || id.size() > 2 || !isCapital(id[0]) || (id.size() == 2 && !isCapital(id[1]))) return -1;
+  const int first = id[0] - u'A' + 1;
+  return id.size() == 1 ? first : first * 27 + (id[1] - u'A' + 1);
+}
+
 // Index into kMoveInfoFields of a label or SGF identifier.
 std::optional<std::size_t> moveInfoIndexByLabel(std::u16string_view label);
 std::optional<std::size_t> moveInfoIndexById(std::u16string_view sgfId);

@@ -1,5 +1,7 @@
 #include "core/record/sgf_reader.h"
 
+#include <algorithm>
+#include <array>
 #include <random>
 
 #include "core/record/board_transform.h"
@@ -54,7 +56,90 @@ constexpr std::u16string_view kMarkSymbols[] = {u"▲", u"▼", u"■", u"□", 
 // Identifiers the writer produces itself; never kept as extra properties.
 constexpr std::u16string_view kWriterOwnedIds[] = {u"GM", u"FF", u"CA", u"AP"};
 
-bool contains(std::u16string_view s, char16_t c) { return s.find(c) != std::u16string_view::npos; }
+// What the reader does with a property, decided once per identifier instead
+// of comparing it with every name it knows at every property.
+struct IdRole {
+  std::int8_t moveInfo = -1;  // row in kMoveInfoFields
+  std::int8_t gameInfo = -1;  // row in kGameInfoFields
+  std::int8_t mark = -1;      // index in kMarkIds
+  std::int8_t stone = 0;      // B, W, AB, AW: +1 black, -1 white
+  bool move = false;          // B or W, not a setup stone
+  bool label = false;         // LB
+  bool size = false;          // SZ
+  bool known = false;         // never kept as an extra property
+};
+
+constexpr std::array<IdRole, kShortIdCount> makeIdRoles() {
+  std::array<IdRole, kShortIdCount> roles{};
+  const auto at = [&roles](std::u16string_view id) -> IdRole& {
+    return roles[static_cast<std::size_t>(shortIdKey(id))];
+  };
+  for (std::u16string_view id : {u"B", u"W", u"AB", u"AW", u"LB", u"SZ"}) at(id).known = true;
+  at(u"B").stone = at(u"AB").stone = 1;
+  at(u"W").stone = at(u"AW").stone = -1;
+  at(u"B").move = at(u"W").move = true;
+  at(u"LB").label = true;
+  at(u"SZ").size = true;
+  for (std::size_t i = 0; i < std::size(kMarkIds); ++i) {
+    at(kMarkIds[i]).mark = static_cast<std::int8_t>(i);
+    at(kMarkIds[i]).known = true;
+  }
+  for (std::u16string_view id : kWriterOwnedIds) at(id).known = true;
+  for (std::size_t i = 0; i < kMoveInfoFields.size(); ++i) {
+    at(kMoveInfoFields[i].sgfId).moveInfo = static_cast<std::int8_t>(i);
+    at(kMoveInfoFields[i].sgfId).known = true;
+  }
+  for (std::size_t i = 0; i < kGameInfoFields.size(); ++i) {
+    at(kGameInfoFields[i].sgfId).gameInfo = static_cast<std::int8_t>(i);
+    at(kGameInfoFields[i].sgfId).known = true;
+  }
+  return roles;
+}
+
+constexpr std::array<IdRole, kShortIdCount> kIdRoles = makeIdRoles();
+static_assert(kGameInfoFields[kIdRoles[shortIdKey(u"SZ")].gameInfo].label == kBoardSizeLabel);
+
+// Longer identifiers are all unknown ones.
+constexpr IdRole kUnknownId{};
+
+const IdRole& roleOf(std::u16string_view id) {
+  const int key = shortIdKey(id);
+  return key < 0 ? kUnknownId : kIdRoles[static_cast<std::size_t>(key)];
+}
+
+// The end of a value starting at `start`: the first ']' that no backslash
+// escapes and that is followed by ASCII or the end of the text (a ']' before
+// any other character is text); npos when the value is never closed.
+std::size_t valueEnd(std::u16string_view text, std::size_t start, bool& escaped) {
+  escaped = false;
+  for (std::size_t i = start; i < text.size(); ++i) {
+    const char16_t c = text[i];
+    if (c == u'\\') {
+      escaped = true;
+      ++i;
+    } else if (c == u']' && (i + 1 == text.size() || text[i + 1] < 128)) {
+      return i;
+    }
+  }
+  return std::u16string_view::npos;
+}
+
+// Whether a node starts as most nodes of a game do, with one move and its
+// point: "B[pd]" and then ASCII, which leaves no doubt where the value ends.
+bool isPlainMove(std::u16string_view node) {
+  const auto isLetter = [](char16_t c) { return c >= u'a' && c <= u'z'; };
+  return node.size() >= 5 && (node[0] == u'B' || node[0] == u'W') && node[1] == u'[' && isLetter(node[2]) &&
+         isLetter(node[3]) && node[4] == u']' && (node.size() == 5 || node[5] < 128);
+}
+
+// A value without its escaping backslashes: each keeps the character after it.
+void unescapeInto(std::u16string_view raw, std::u16string& value) {
+  value.clear();
+  for (std::size_t i = 0; i < raw.size(); ++i) {
+    if (raw[i] == u'\\') ++i;
+    if (i < raw.size()) value.push_back(raw[i]);
+  }
+}
 
 int parseLeadingInt(std::u16string_view value, int fallback) {
   std::size_t i = 0;
@@ -85,25 +170,30 @@ class SgfReader {
   int run(std::u16string_view text);
 
  private:
-  void startNode();
+  void startGame();
+  void setGameInfo(const IdRole& role, std::u16string_view value);
+  void startNode(std::u16string_view rest);
   void openVariation();
   void closeVariation();
-  void processProperty();
-  bool isKnownId() const;
-  void applyPoint(int p, int colourIndex, std::u16string_view markText);
+  void processProperty(std::u16string_view value);
+  void placeMark(int p, std::u16string_view markText);
+  void placeStone(int p, const IdRole& role);  // a move or a setup stone
   int decodePoint(std::u16string_view twoLetters) const;
   bool isBeyondKeptBoard(std::u16string_view twoLetters) const;
-  void noteLostPoints();
-  int transformed(int p);
+  void noteLostPoints(std::u16string_view value, const IdRole& role);
+  void placeStoneAt(std::u16string_view value, const IdRole& role);
+  void decideTransform(int p, const IdRole& role);
+  int transformed(int p, const IdRole& role);
   MoveRecord* currentRecord();
 
   GameRecord& record_;
   ReadOptions& options_;
   int depth_ = 0;
   bool started_ = false;
+  bool opened_ = false;  // a '(' was seen, and the record reset there
   std::ptrdiff_t gameStart_ = -1;
   std::u16string ident_;
-  std::u16string value_;
+  std::u16string unescaped_;  // the value, when it held a backslash
   int autoLabel_ = 0;
   VariationNode* currentNode_ = nullptr;
   std::size_t currentRecord_ = 0;
@@ -112,16 +202,69 @@ class SgfReader {
   // Nodes reached along record_.branchPath, so that opening a variation never
   // walks the path from the root again.
   std::vector<VariationNode*> nodeStack_;
+  // The game information entries of the game read before, taken out at the
+  // start of this one and put back when it sets them again: mostly the same
+  // labels, so the header is rebuilt without allocating.
+  std::array<HeaderValues::node_type, kGameInfoFields.size()> spareInfo_;
 };
 
 MoveRecord* SgfReader::currentRecord() {
   return currentRecord_ < currentNode_->records.size() ? &currentNode_->records[currentRecord_] : nullptr;
 }
 
-void SgfReader::startNode() {
+// A '(' before the game: whatever an earlier one began is dropped.
+void SgfReader::startGame() {
+  if (!options_.movesOnly)
+    for (std::size_t row = 0; row < kGameInfoFields.size(); ++row)
+      if (auto it = record_.headerValues.find(kGameInfoFields[row].label); it != record_.headerValues.end()) {
+        spareInfo_[row] = record_.headerValues.extract(it);
+        spareInfo_[row].mapped() = nullptr;  // its pool goes with the reset
+      }
+  resetRecord(record_);
+  currentNode_ = &record_.root;
+  nodeStack_ = {&record_.root, &record_.root.children[0]};
+  opened_ = true;
+}
+
+void SgfReader::setGameInfo(const IdRole& role, std::u16string_view value) {
+  const auto row = static_cast<std::size_t>(role.gameInfo);
+  if (spareInfo_[row]) {
+    // The entry put back, or the one already there.
+    record_.headerValues.insert(std::move(spareInfo_[row])).position->second = record_.intern(value);
+  } else {
+    record_.setHeader(kGameInfoFields[row].label, value);
+  }
+}
+
+// The records a run that starts with this node will most likely hold: this
+// node and the ';' before the next parenthesis. Reserving them up front spares
+// the growth of a long main line and the copy that shrinking it to size would
+// take; the length of the text bounds what is reserved.
+std::size_t nodesAhead(std::u16string_view rest) {
+  constexpr std::size_t kShortestNode = 4;  // ";B[]"
+  constexpr std::size_t kBlock = 64;        // counted without a branch, which lets the compiler use vectors
+  std::size_t nodes = 1, i = 0;
+  for (; i + kBlock <= rest.size(); i += kBlock) {
+    unsigned semicolons = 0, parentheses = 0;
+    for (std::size_t k = 0; k < kBlock; ++k) {
+      const char16_t c = rest[i + k];
+      semicolons += c == u';';
+      parentheses += (c | 1) == u')';  // '(' or ')'
+    }
+    if (parentheses > 0) break;
+    nodes += semicolons;
+  }
+  for (; i < rest.size() && rest[i] != u'(' && rest[i] != u')'; ++i) nodes += rest[i] == u';';
+  return std::min(nodes, rest.size() / kShortestNode + 1);
+}
+
+void SgfReader::startNode(std::u16string_view rest) {
   if (!isValidBoardSize(record_.boardSize)) record_.boardSize = kDefaultBoardSize;
   if (currentNode_ == &record_.root) currentNode_ = &record_.root.children[0];
-  currentRecord_ = appendRecord(*currentNode_);
+  std::vector<MoveRecord>& records = currentNode_->records;
+  if (records.empty()) records.reserve(nodesAhead(rest));
+  currentRecord_ = records.size();
+  records.emplace_back();
   ++recordsRead_;
   autoLabel_ = 0;
 }
@@ -152,51 +295,58 @@ bool SgfReader::isBeyondKeptBoard(std::u16string_view v) const {
   return x >= 0 && y >= 0 && x < declared && y < declared && (x >= record_.boardSize || y >= record_.boardSize);
 }
 
-void SgfReader::noteLostPoints() {
-  const std::u16string_view value(value_);
+void SgfReader::noteLostPoints(std::u16string_view value, const IdRole& role) {
+  if (options_.loss.largerBoard == 0) return;
   const bool lost =
       isBeyondKeptBoard(value) || (value.size() == 5 && value[2] == u':' && isBeyondKeptBoard(value.substr(3)));
   if (!lost || !currentRecord()) return;
-  ++(ident_ == u"B" || ident_ == u"W" ? options_.loss.movesOffBoard : options_.loss.pointsOffBoard);
+  ++(role.move ? options_.loss.movesOffBoard : options_.loss.pointsOffBoard);
 }
 
-int SgfReader::transformed(int p) {
+// Taken at the first point read, for the whole read.
+void SgfReader::decideTransform(int p, const IdRole& role) {
   const int n = record_.boardSize;
-  if (transform_ < 0) {
-    transform_ = kNoTransform;
-    const int g = options_.gobanroll;
-    bool candidate = isOnBoard(p, n) && ident_ == u"B" && recordsRead_ == 1;
-    if (candidate && ((g >= 1 && options_.playlistGame) || g >= 10)) {
-      if (g < 10) {
-        transform_ = g % 8;
-      } else if (g < 20) {
-        const int centre = (n / 2) * n + n / 2;
-        if (!(n % 2 == 1 && p == centre) && setupBalance(record_.root.records[0].marks) == 0)
-          transform_ = upperRightTransform(p, n);
-      } else {
-        std::minstd_rand random(static_cast<std::uint32_t>(options_.randomSeed));
-        transform_ = static_cast<int>(random() % 8);
-      }
-    }
+  transform_ = kNoTransform;
+  const int g = options_.gobanroll;
+  bool candidate = isOnBoard(p, n) && role.move && role.stone == 1 && recordsRead_ == 1;
+  if (!candidate || !((g >= 1 && options_.playlistGame) || g >= 10)) return;
+  if (g < 10) {
+    transform_ = g % 8;
+  } else if (g < 20) {
+    const int centre = (n / 2) * n + n / 2;
+    if (!(n % 2 == 1 && p == centre) && setupBalance(record_.root.records[0].marks) == 0)
+      transform_ = upperRightTransform(p, n);
+  } else {
+    std::minstd_rand random(static_cast<std::uint32_t>(options_.randomSeed));
+    transform_ = static_cast<int>(random() % 8);
   }
-  return transformPoint(p, transform_, n);
 }
 
-void SgfReader::applyPoint(int p, int colourIndex, std::u16string_view markText) {
+int SgfReader::transformed(int p, const IdRole& role) {
+  if (transform_ < 0) decideTransform(p, role);
+  return transform_ == kNoTransform ? p : transformPoint(p, transform_, record_.boardSize);
+}
+
+void SgfReader::placeStoneAt(std::u16string_view value, const IdRole& role) {
+  noteLostPoints(value, role);
+  placeStone(transformed(decodePoint(value), role), role);
+}
+
+void SgfReader::placeMark(int p, std::u16string_view markText) {
+  MoveRecord* rec = currentRecord();
+  if (!rec || !isOnBoard(p, record_.boardSize)) return;
+  std::u16string& text = rec->marks.at(static_cast<std::int16_t>(p)).text;
+  text = clipMarkText(markText);
+  if (text.size() < markText.size()) ++options_.loss.cutLabels;
+}
+
+void SgfReader::placeStone(int p, const IdRole& role) {
   MoveRecord* rec = currentRecord();
   if (!rec) return;
   const bool onBoard = isOnBoard(p, record_.boardSize);
-  if (!markText.empty()) {
-    if (!onBoard) return;
-    std::u16string& text = rec->marks.at(static_cast<std::int16_t>(p)).text;
-    text = clipMarkText(markText);
-    if (text.size() < markText.size()) ++options_.loss.cutLabels;
-    return;
-  }
-  if (colourIndex < 0) return;
-  const std::int8_t code = colourIndex == 0 ? 1 : -1;
+  const std::int8_t code = role.stone;
   record_.colourToPlay = code;
-  if (contains(ident_, u'A')) {
+  if (!role.move) {
     if (onBoard) rec->marks.at(static_cast<std::int16_t>(p)).stone = code;
     return;
   }
@@ -206,84 +356,79 @@ void SgfReader::applyPoint(int p, int colourIndex, std::u16string_view markText)
   ++(code == 1 ? record_.blackMoveCount : record_.whiteMoveCount);
 }
 
-bool SgfReader::isKnownId() const {
-  if (ident_ == u"B" || ident_ == u"W" || ident_ == u"AB" || ident_ == u"AW" || ident_ == u"LB" || ident_ == u"SZ")
-    return true;
-  for (auto id : kMarkIds)
-    if (ident_ == id) return true;
-  for (auto id : kWriterOwnedIds)
-    if (ident_ == id) return true;
-  return gameInfoIndexById(ident_) || moveInfoIndexById(ident_);
-}
-
-void SgfReader::processProperty() {
+void SgfReader::processProperty(std::u16string_view value) {
   if (ident_.empty()) return;
+  const IdRole& role = roleOf(ident_);
+  if (role.move) {
+    // Most properties of a game are its moves: nothing but a point.
+    placeStoneAt(value, role);
+    return;
+  }
 
-  if (!options_.movesOnly) {
-    if (auto index = moveInfoIndexById(ident_)) {
-      if (MoveRecord* rec = currentRecord()) rec->properties[*index] = record_.intern(value_);
+  if (!options_.movesOnly && role.moveInfo >= 0) {
+    if (MoveRecord* rec = currentRecord())
+      rec->properties[static_cast<std::size_t>(role.moveInfo)] = record_.intern(value);
+  }
+
+  std::u16string_view markText;
+  char16_t autoLabel = 0;
+  if (role.mark >= 0) markText = kMarkSymbols[role.mark];
+  if (role.label) {
+    if (value.size() > 3) markText = value.substr(3);
+    if (markText.empty()) {
+      autoLabel = static_cast<char16_t>(u'a' + autoLabel_++);
+      markText = std::u16string_view(&autoLabel, 1);
     }
   }
 
-  std::u16string markText;
-  bool isLabel = false;
-  for (std::size_t i = 0; i < std::size(kMarkIds); ++i)
-    if (ident_ == kMarkIds[i]) markText = kMarkSymbols[i];
-  if (ident_ == u"LB") {
-    isLabel = true;
-    if (value_.size() > 3) markText = value_.substr(3);
-    if (markText.empty()) markText.assign(1, static_cast<char16_t>(u'a' + autoLabel_++));
-  }
-
-  const bool isStoneOrMove = ident_ == u"B" || ident_ == u"W" || ident_ == u"AB" || ident_ == u"AW";
-  if (isStoneOrMove || !markText.empty()) {
-    noteLostPoints();
-    const int colourIndex = contains(ident_, u'B') ? 0 : contains(ident_, u'W') ? 1 : -1;
-    const bool isList = !isLabel && ident_ != u"B" && ident_ != u"W";
-    if (isList && value_.size() == 5 && value_[2] == u':') {
+  if (role.stone != 0 || !markText.empty()) {
+    noteLostPoints(value, role);
+    const auto apply = [&](int p) { markText.empty() ? placeStone(p, role) : placeMark(p, markText); };
+    if (!role.label && value.size() == 5 && value[2] == u':') {
       // A compressed point list: every point of the rectangle.
-      int a = decodePoint(std::u16string_view(value_).substr(0, 2));
-      int b = decodePoint(std::u16string_view(value_).substr(3, 2));
+      int a = decodePoint(value.substr(0, 2));
+      int b = decodePoint(value.substr(3, 2));
       const int n = record_.boardSize;
       if (isOnBoard(a, n) && isOnBoard(b, n)) {
         int x0 = std::min(a % n, b % n), x1 = std::max(a % n, b % n);
         int y0 = std::min(a / n, b / n), y1 = std::max(a / n, b / n);
         for (int y = y0; y <= y1; ++y)
-          for (int x = x0; x <= x1; ++x) applyPoint(transformed(x + y * n), colourIndex, markText);
+          for (int x = x0; x <= x1; ++x) apply(transformed(x + y * n, role));
       }
     } else {
-      applyPoint(transformed(decodePoint(value_)), colourIndex, markText);
+      apply(transformed(decodePoint(value), role));
     }
   }
 
-  if (ident_ == u"SZ") {
-    int size = parseLeadingInt(value_, options_.defaultBoardSize);
+  std::u16string sizeText;
+  if (role.size) {
+    int size = parseLeadingInt(value, options_.defaultBoardSize);
     options_.defaultBoardSize = size;
     if (size > kMaxBoardSize) options_.loss.largerBoard = size;
     if (!isValidBoardSize(size)) {
       options_.defaultBoardSize = kDefaultBoardSize;
       size = kDefaultBoardSize;
-      value_ = u"19";
+      value = u"19";
     }
     // A value without a number (an empty one, too) takes the default size; it
     // is stored as that number so that saving writes back the board it was read on.
-    if (parseLeadingInt(value_, -1) != size) value_ = asciiToUtf16(std::to_string(size));
-    if (record_.header(kBoardSizeLabel) != value_ || !record_.headerValues.count(kBoardSizeLabel)) {
-      record_.setHeader(kBoardSizeLabel, value_);
+    if (parseLeadingInt(value, -1) != size) value = sizeText = asciiToUtf16(std::to_string(size));
+    if (record_.header(kBoardSizeLabel) != value || !record_.headerValues.count(kBoardSizeLabel)) {
+      setGameInfo(role, value);
       record_.boardSize = size;
     }
   }
 
   if (!options_.movesOnly) {
-    if (auto index = gameInfoIndexById(ident_)) {
-      record_.setHeader(kGameInfoFields[*index].label, value_);
+    if (role.gameInfo >= 0) {
+      setGameInfo(role, value);
       if (options_.playlistGame && options_.onPlaylistInfo)
-        options_.onPlaylistInfo(kGameInfoFields[*index].label, value_);
-    } else if (!isKnownId()) {
+        options_.onPlaylistInfo(kGameInfoFields[static_cast<std::size_t>(role.gameInfo)].label, value);
+    } else if (!role.known) {
       if (MoveRecord* rec = currentRecord()) {
         auto& extras = rec->extraPropertiesToEdit();
         if (extras.empty() || extras.back().id != ident_) extras.push_back({ident_, {}});
-        extras.back().values.push_back(record_.intern(value_));
+        extras.back().values.push_back(record_.intern(value));
       }
     }
   }
@@ -293,47 +438,40 @@ int SgfReader::run(std::u16string_view text) {
   // A game without SZ is 19 x 19; only moves pasted onto the open game keep its board.
   if (!options_.movesOnly) record_.boardSize = kDefaultBoardSize;
   options_.loss = {};
-  resetRecord(record_);
   record_.blackMoveCount = 0;
   record_.whiteMoveCount = 0;
-  currentNode_ = &record_.root;
-  nodeStack_ = {&record_.root, &record_.root.children[0]};
 
-  bool inValue = false;
-  bool escapePending = false;
   bool restartIdent = false;
   const std::size_t size = text.size();
   for (std::size_t i = 0; i < size; ++i) {
     const char16_t c = text[i];
-    const char16_t next = i + 1 < size ? text[i + 1] : 0;
-    if (inValue) {
-      if (escapePending) {
-        value_.push_back(c);
-        escapePending = false;
-      } else if (c == u'\\') {
-        escapePending = true;
-      } else if (c == u']' && next < 128) {
-        inValue = false;
-        processProperty();
-      } else {
-        value_.push_back(c);
-      }
-      continue;
-    }
     if (c == u';' && depth_ >= 1) {
       if (!started_) {
         started_ = true;
         depth_ = 1;
         gameStart_ = static_cast<std::ptrdiff_t>(text.rfind(u'(', i));
       } else {
-        startNode();
+        startNode(text.substr(i + 1));
+        if (isPlainMove(text.substr(i + 1))) {
+          // What the letters, the bracket and the value of ";B[pd]" would do one by one.
+          ident_.resize(1);
+          ident_[0] = text[i + 1];
+          restartIdent = true;
+          placeStoneAt(text.substr(i + 3, 2), roleOf(ident_));
+          i += 5;
+          continue;
+        }
       }
       ident_.clear();
     } else if (c == u'[' && started_) {
-      inValue = true;
       restartIdent = true;
-      escapePending = false;
-      value_.clear();
+      bool escaped = false;
+      const std::size_t end = valueEnd(text, i + 1, escaped);
+      if (end == std::u16string_view::npos) break;  // a value left open ends the text
+      const std::u16string_view raw = text.substr(i + 1, end - i - 1);
+      if (escaped) unescapeInto(raw, unescaped_);
+      processProperty(escaped ? std::u16string_view(unescaped_) : raw);
+      i = end;
     } else if (c >= u'A' && c <= u'Z' && started_) {
       if (restartIdent) {
         ident_.clear();
@@ -341,17 +479,10 @@ int SgfReader::run(std::u16string_view text) {
       }
       ident_.push_back(c);
     } else if (c == u'(') {
-      if (started_) {
-        openVariation();
-      } else {
-        resetRecord(record_);
-        if (!options_.movesOnly)
-          for (const PropertyField& field : kGameInfoFields) record_.headerValues.erase(std::u16string(field.label));
-        currentNode_ = &record_.root;
-        nodeStack_ = {&record_.root, &record_.root.children[0]};
-      }
+      if (started_) openVariation();
+      else startGame();
       ++depth_;
-    } else if (c == u')' && next < 128 && depth_ >= 1 && started_) {
+    } else if (c == u')' && (i + 1 == size || text[i + 1] < 128) && depth_ >= 1 && started_) {
       closeVariation();
       if (depth_ == 0) {
         options_.loss.moreGames = holdsAnotherGame(text.substr(i + 1));
@@ -360,6 +491,8 @@ int SgfReader::run(std::u16string_view text) {
     }
   }
 
+  // Without a '(' the record was never reset; it is reset all the same.
+  if (!opened_) resetRecord(record_);
   if (gameStart_ < 0) return kReadNoGame;
   if (!isValidBoardSize(record_.boardSize)) record_.boardSize = kDefaultBoardSize;
   record_.branchPath.clear();

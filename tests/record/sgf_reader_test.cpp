@@ -116,5 +116,40 @@ TEST_F(RecordReader, WhatTheRecordCannotHoldIsReportedAsALoss) {
   }
 }
 
+// A node that is one move is read in one step, and a record read before keeps
+// its header entries for the next game: neither may read differently from a
+// node whose letters come one by one (a blank after the ';') or a fresh record.
+TEST(RecordReaderShortcuts, ReadLikeTheLongWay) {
+  const struct {
+    std::u16string_view text;
+    int gobanroll = -8;
+  } cases[] = {
+      {u"(;GM[1]PB[kuro]SZ[9];B[cc]C[hi];W[gg]N[x];B[ii]W[aa];W[ja];B[a];W[cC];B[dd]語];W[ee\\];B[ff]AB[hh])"},
+      {u"(;GM[1]PW[shiro]KM[6.5];B[dd];W[pq]TR[ab](;B[qd];W[tt])(;B[cc]))", 19},
+      {u"(;SZ[21]AB[tt];B[ua];W[aa];B[tt])"},
+      {u"(;RE[B+R];W[dd];B[pp])", 5},
+  };
+  // Everything the read leaves in the record and its options, as one line.
+  const auto readAs = [](GameRecord& record, std::u16string_view text, int gobanroll) {
+    ReadOptions options;
+    options.gobanroll = gobanroll;
+    options.playlistGame = true;
+    if (readSgf(record, text, options) != kReadOk) return std::string("no game");
+    std::string nodes;
+    for (const MoveRecord& move : record.lineCopy) nodes += testing::describe(move) + "; ";
+    return std::to_string(record.boardSize) + " " + testing::headerText(record) + " " + testing::lineText(record) +
+           " | " + nodes + options.loss.describe() + " " + std::to_string(record.blackMoveCount) + "/" +
+           std::to_string(record.whiteMoveCount) + " " + std::to_string(record.colourToPlay);
+  };
+  GameRecord reused;
+  for (const auto& c : cases) {
+    std::u16string spaced(c.text);
+    for (std::size_t at = spaced.find(u';', 2); at != std::u16string::npos; at = spaced.find(u';', at + 2))
+      spaced.insert(at + 1, u" ");
+    GameRecord fresh;
+    EXPECT_EQ(readAs(reused, c.text, c.gobanroll), readAs(fresh, spaced, c.gobanroll)) << utf16ToUtf8(c.text);
+  }
+}
+
 }  // namespace
 }  // namespace mokuza

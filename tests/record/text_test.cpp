@@ -80,6 +80,24 @@ TEST(RecordText, DecodeBytesChoosesTheEncodingOfTheWholeFile) {
   EXPECT_EQ(cp932ToUtf16("a\x8D\x95\x80z\x8D"), u"a黒\uFFFDz\uFFFD");
 }
 
+// ASCII is decoded in blocks and everything else byte by byte: a line end,
+// a lone CR or a character of several bytes decodes the same at every offset
+// from a block's start, and a bad byte there still sends the file to CP932.
+TEST(RecordText, WhatEndsARunOfAsciiDecodesTheSameAtEveryOffset) {
+  const std::u16string_view breaks[] = {u"\r\n", u"\r", u"\u00E9", u"李", u"\xD834\xDD1E"};
+  for (std::u16string_view inner : breaks)
+    for (std::size_t offset = 0; offset < 40; ++offset) {
+      const std::u16string text = std::u16string(offset, u'a') + std::u16string(inner) + u"z;B[pd]";
+      std::u16string lines = text;
+      if (inner == u"\r\n") lines.erase(offset, 1);
+      EXPECT_EQ(decodeBytes(utf16ToUtf8(text), TextKind::GameRecord), lines + u"\n") << offset;
+    }
+  for (std::size_t offset = 0; offset < 40; ++offset) {
+    const std::string bytes = std::string(offset, 'a') + "\r\n\x95\x5C\r\n";  // 表 in CP932
+    EXPECT_EQ(decodeBytes(bytes, TextKind::Plain), std::u16string(offset, u'a') + u"\n表\n") << offset;
+  }
+}
+
 TEST(RecordText, FilesAreWrittenCrLfUtf8WholeOrNotAtAllAndReadWithinTheSizeLimit) {
   const fs::path dir = test::freshTestFolder("mokuza-text");
   ASSERT_TRUE(writeTextFile(dir / "game.sgf", u"(;PB[黒]\n;B[aa]C[\xD834\xDD1E])\n"));
