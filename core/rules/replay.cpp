@@ -7,11 +7,20 @@
 namespace mokuza {
 namespace {
 
+// Keeps the grids of position m. Its chain list stays only until the next
+// move has been observed: the buffer passes from slot to slot, so the list
+// is copied once per move and never allocated anew.
 void snapshot(Board& board, int m) {
   auto& history = board.history;
   history.boardGrids.push_back(board.position.boardGrid);
   history.playGrids.push_back(board.position.playGrid);
-  board.slot(m).chains = board.position.chains;
+  PositionSlot& slot = board.slot(m);
+  if (m > 0) {
+    PositionSlot& before = board.slot(m - 1);
+    slot.chains.swap(before.chains);
+    before.chains.clear();
+  }
+  slot.chains = board.position.chains;
 }
 
 void placeSetupStones(Board& board, const MoveRecord& record, int m, bool countBalance) {
@@ -48,17 +57,20 @@ void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::v
 
   if (k > 0) {
     restorePosition(board, k - 1);
+    board.slot(k - 1).chains = board.position.chains;  // observers read the position before move k
   } else {
     board.position.boardGrid.clear();
     derivePlayGrid(board);  // an empty board in its frame
     board.position.chains.clear();
-    history.slots.assign(1, PositionSlot{});
-    history.slots[0].chainIds.fill(-1);
     board.lastPlayedAt.fill(-1);
     board.setupStoneBalance = 0;
   }
+  // Every slot from k on is overwritten below; the slots kept keep their
+  // vectors' capacity, so a replay over a reused board allocates nothing.
   history.boardGrids.resize(static_cast<std::size_t>(k));
   history.playGrids.resize(static_cast<std::size_t>(k));
+  history.boardGrids.reserve(static_cast<std::size_t>(last) + 1);
+  history.playGrids.reserve(static_cast<std::size_t>(last) + 1);
   history.slots.resize(static_cast<std::size_t>(last) + 1);
 
   for (ReplayObserver* observer : observers) observer->beforeReplay(board, k);
@@ -94,6 +106,7 @@ void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::v
     }
     snapshot(board, m);
   }
+  board.slot(last).chains.clear();
   for (ReplayObserver* observer : observers) observer->afterReplay(board, line);
 
   restorePosition(board, std::clamp(previous, 0, last));
