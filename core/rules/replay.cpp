@@ -7,13 +7,15 @@
 namespace mokuza {
 namespace {
 
-// Keeps the grids of position m. Its chain list stays only until the next
-// move has been observed: the buffer passes from slot to slot, so the list
-// is copied once per move and never allocated anew.
-void snapshot(Board& board, int m) {
+// Keeps the grids of position m, and its chain list for observers until the
+// next move has been observed: the buffer passes from slot to slot, so the
+// list is copied once per move and never allocated anew. Without observers
+// nobody reads it.
+void snapshot(Board& board, int m, bool observed) {
   auto& history = board.history;
   history.boardGrids.push_back(board.position.boardGrid);
   history.playGrids.push_back(board.position.playGrid);
+  if (!observed) return;
   PositionSlot& slot = board.slot(m);
   if (m > 0) {
     PositionSlot& before = board.slot(m - 1);
@@ -57,7 +59,7 @@ void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::v
 
   if (k > 0) {
     restorePosition(board, k - 1);
-    board.slot(k - 1).chains = board.position.chains;  // observers read the position before move k
+    if (!observers.empty()) board.slot(k - 1).chains = board.position.chains;  // the position before move k
   } else {
     board.position.boardGrid.clear();
     derivePlayGrid(board);  // an empty board in its frame
@@ -104,7 +106,7 @@ void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::v
       }
       for (ReplayObserver* observer : observers) observer->afterMove(board, line, m);
     }
-    snapshot(board, m);
+    snapshot(board, m, !observers.empty());
   }
   board.slot(last).chains.clear();
   for (ReplayObserver* observer : observers) observer->afterReplay(board, line);
