@@ -67,8 +67,8 @@ void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::v
     board.lastPlayedAt.fill(-1);
     board.setupStoneBalance = 0;
   }
-  // Every slot from k on is overwritten below; the slots kept keep their
-  // vectors' capacity, so a replay over a reused board allocates nothing.
+  // Every slot from k on is overwritten below; slots that stay keep their
+  // vectors' capacity, so a replay over a reused board seldom allocates.
   history.boardGrids.resize(static_cast<std::size_t>(k));
   history.playGrids.resize(static_cast<std::size_t>(k));
   history.boardGrids.reserve(static_cast<std::size_t>(last) + 1);
