@@ -186,8 +186,6 @@ bool sameChains(const std::vector<Chain>& a, const std::vector<Chain>& b) {
 void ChainCheck::afterMove(Board& board, std::vector<MoveRecord>& /*line*/, int move) {
   if (faults.size() >= 10) return;
   const std::string where = "move " + std::to_string(move) + ": ";
-  for (auto& f : chainFaults(board.geometry, board.position.playGrid, board.position.chains, board.slot(move).chainIds))
-    faults.push_back(where + f);
   const std::vector<Chain>& before = board.slot(move - 1).chains;
   if (!sameChains(before, chainsAt(board, move - 1)))
     faults.push_back(where + "the chains before differ from those rebuilt for the position before");
@@ -195,6 +193,11 @@ void ChainCheck::afterMove(Board& board, std::vector<MoveRecord>& /*line*/, int 
     faults.push_back(where + "the chains before differ from those seen at the move before");
   seen_ = board.position.chains;
   seenAt_ = move;
+}
+
+void ChainCheck::afterReplay(Board& board, std::vector<MoveRecord>& /*line*/) {
+  if (seenAt_ >= 0 && !sameChains(seen_, chainsAt(board, seenAt_)))
+    faults.push_back("move " + std::to_string(seenAt_) + ": the chains differ from those rebuilt for the position");
 }
 
 std::string randomSgf(unsigned seed, int n, int moves) {

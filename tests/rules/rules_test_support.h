@@ -32,11 +32,12 @@ std::vector<std::string> names(const GridGeometry& geometry, const PointSet& poi
 std::vector<std::string> chainFaults(const Board& board, int m);
 
 // Checks every move of a replay it observes: the chain list kept up to date
-// against the grid, and the list handed to observers as the position before
-// against the one seen at that move and the one rebuilt from the history.
+// and the one handed to observers as the position before are the lists
+// rebuilt from the history, which chainFaults holds to the grid.
 class ChainCheck final : public ReplayObserver {
  public:
   void afterMove(Board& board, std::vector<MoveRecord>& line, int move) override;
+  void afterReplay(Board& board, std::vector<MoveRecord>& line) override;
   std::vector<std::string> faults;
 
  private:
