@@ -12,10 +12,10 @@ std::u16string number(int value) { return asciiToUtf16(std::to_string(value)); }
 
 // Liberties of the chain on `point` in position m; 0 when empty.
 int libertiesAt(const Board& board, int m, RecordPoint point) {
-  const auto& slot = board.slot(m);
-  const int id = slot.chainIds[board.geometry.bordered(point)];
-  if (id < 0 || id >= static_cast<int>(slot.chains.size())) return 0;
-  return slot.chains[static_cast<std::size_t>(id)].libertyCount();
+  const std::vector<Chain> chains = chainsAt(board, m);
+  const int id = board.slot(m).chainIds[board.geometry.bordered(point)];
+  if (id < 0 || id >= static_cast<int>(chains.size())) return 0;
+  return chains[static_cast<std::size_t>(id)].libertyCount();
 }
 
 // Puts the moves after `start` one by one, as clicks would; true when the

@@ -11,6 +11,17 @@ void BoardGrid::clear() {
 
 Board::Board() { SetBoardSize(*this, 19); }
 
+namespace {
+
+// Renumbers the ids after chain g left the list. Branch-free, so the
+// compiler turns the sweep over the row into vector code.
+void closeIdGap(ChainIdRow& ids, int g) {
+  const auto gap = static_cast<std::int16_t>(g);
+  for (std::int16_t& id : ids) id = static_cast<std::int16_t>(id - (id > gap));
+}
+
+}  // namespace
+
 PositionSlot& Board::slot(int m) {
   if (static_cast<int>(history.slots.size()) <= m) history.slots.resize(static_cast<std::size_t>(m) + 1);
   return history.slots[static_cast<std::size_t>(m)];
@@ -56,8 +67,7 @@ void RemoveChain(Board& board, int g) {
         chains[static_cast<std::size_t>(owner)].liberties.insert(s);
     }
   });
-  for (std::int16_t& id : ids)
-    if (id > g) --id;
+  closeIdGap(ids, g);
   chains.erase(chains.begin() + g);
 }
 
@@ -65,10 +75,7 @@ namespace {
 
 // Drops chain g from the list without touching the grid, renumbering the ids.
 void eraseChainEntry(std::vector<Chain>& chains, ChainIdRow& ids, int g) {
-  for (std::int16_t& id : ids) {
-    if (id == g) id = -1;
-    else if (id > g) --id;
-  }
+  for (std::int16_t& id : ids) id = static_cast<std::int16_t>(id == g ? -1 : id - (id > g));
   chains.erase(chains.begin() + g);
 }
 
@@ -145,17 +152,15 @@ void PlaceStone(Board& board, BorderedPoint b, int c) {
   placed.liberties.erase(b);
 
   if (mergedCount > 0) {
-    // Compact: chains after a merged one move down by the merged ones before them.
+    // Compact: chains after a merged one move down by the merged ones before
+    // them. Closing the gaps from the highest down renumbers each id by the
+    // count of merged ids below it; the merged chains' own stones get the new
+    // chain's id below.
     for (int i = 1; i < mergedCount; ++i)
       for (int j = i; j > 0 && mergedIds[static_cast<std::size_t>(j - 1)] > mergedIds[static_cast<std::size_t>(j)]; --j)
         std::swap(mergedIds[static_cast<std::size_t>(j - 1)], mergedIds[static_cast<std::size_t>(j)]);
+    for (int i = mergedCount - 1; i >= 0; --i) closeIdGap(ids, mergedIds[static_cast<std::size_t>(i)]);
     for (int i = mergedCount - 1; i >= 0; --i) chains.erase(chains.begin() + mergedIds[static_cast<std::size_t>(i)]);
-    for (std::int16_t& id : ids) {
-      if (id < 0) continue;
-      int shift = 0;
-      for (int i = 0; i < mergedCount; ++i) shift += mergedIds[static_cast<std::size_t>(i)] < id;
-      id = static_cast<std::int16_t>(id - shift);
-    }
   }
   const auto newId = static_cast<std::int16_t>(chains.size());
   chains.push_back(placed);
@@ -191,30 +196,65 @@ void derivePlayGrid(Board& board) {
 
 void PlayMove(Board& board, RecordPoint u) {
   const GridGeometry& geo = board.geometry;
-  derivePlayGrid(board);
   PositionSlot& slot = board.slot(board.currentPosition);
   slot.capturedByMove.clear();
   if (!geo.isOnBoard(u)) return;
   const BorderedPoint b = geo.bordered(u);
   PlaceStone(board, b, board.colourToPlay);
-  board.capturedScratch.forEach([&](BorderedPoint p) { slot.capturedByMove.push_back(p); });
+  // The two grids agree before the move, so only the played point and the
+  // captured ones are copied back.
+  auto& stones = board.position.boardGrid.stones;
+  stones[u] = board.position.playGrid[b];
+  board.capturedScratch.forEach([&](BorderedPoint p) {
+    slot.capturedByMove.push_back(p);
+    stones[geo.unbordered(p)] = kStoneEmpty;
+  });
   if (!slot.capturedByMove.empty()) {
     auto& list = board.lastRemovedColour == kStoneBlack ? slot.capturedBlack : slot.capturedWhite;
     list.insert(list.end(), slot.capturedByMove.begin(), slot.capturedByMove.end());
   }
   board.lastPlayedAt[b] = static_cast<std::int16_t>(board.currentPosition);
-  const auto& grid = board.position.playGrid;
-  auto& stones = board.position.boardGrid.stones;
-  for (int y = 0; y < geo.n; ++y) std::copy_n(grid.begin() + gridRow(geo, y), geo.n, stones.begin() + boardRow(geo, y));
 }
+
+namespace {
+
+// Each stone joins the chain its id names; the ids were given in chain order,
+// so the list comes out as the replay built it.
+void rebuildChains(const Board& board, int m, std::vector<Chain>& chains) {
+  chains.clear();
+  const auto index = static_cast<std::size_t>(m);
+  if (m < 0 || m >= board.history.computed() || index >= board.history.slots.size()) return;
+  const GridGeometry& geo = board.geometry;
+  const PlayGrid& grid = board.history.playGrids[index];
+  const ChainIdRow& ids = board.history.slots[index].chainIds;
+  for (BorderedPoint b{0}; b.index < geo.borderedCount; ++b.index) {
+    const int stone = grid[b];
+    const int id = ids[b];
+    if ((stone != kStoneBlack && stone != kStoneWhite) || id < 0 || id >= kGridCells) continue;
+    if (id >= static_cast<int>(chains.size())) chains.resize(static_cast<std::size_t>(id) + 1);
+    Chain& chain = chains[static_cast<std::size_t>(id)];
+    chain.colour = static_cast<std::int8_t>(stone);
+    chain.stones.insert(b);
+    for (int offset : geo.neighbours)
+      if (grid[b + offset] == kStoneEmpty) chain.liberties.insert(b + offset);
+  }
+}
+
+}  // namespace
 
 void restorePosition(Board& board, int m) {
   if (m < 0 || m >= board.history.computed()) return;
   const auto index = static_cast<std::size_t>(m);
   board.position.boardGrid = board.history.boardGrids[index];
   board.position.playGrid = board.history.playGrids[index];
-  board.position.chains = index < board.history.slots.size() ? board.history.slots[index].chains : std::vector<Chain>{};
+  rebuildChains(board, m, board.position.chains);
   board.currentPosition = m;
+}
+
+std::vector<Chain> chainsAt(const Board& board, int m) {
+  std::vector<Chain> chains;
+  rebuildChains(board, m, chains);
+  return chains;
 }
 
 }  // namespace mokuza

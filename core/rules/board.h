@@ -47,6 +47,9 @@ using ChainIdRow = BorderedArray<std::int16_t>;
 
 // What is kept of one position besides its grids.
 struct PositionSlot {
+  // The chain list, held only while a replay plays the next move, so that
+  // observers can compare the chains before and after it; empty otherwise.
+  // The grid and the ids determine it: chainsAt rebuilds it.
   std::vector<Chain> chains;
   ChainIdRow chainIds{};
   std::vector<BorderedPoint> capturedByMove;  // emptied by the move
@@ -92,7 +95,10 @@ void RemoveChain(Board& board, int g);
 void PlayMove(Board& board, RecordPoint u);
 // Copies the board grid's stones into the play grid, inside its frame.
 void derivePlayGrid(Board& board);
-// Makes position m current (copies its grids and chains).
+// Makes position m current (copies its grids, rebuilds its chains).
 void restorePosition(Board& board, int m);
+// The chain list of position m, in the order the replay left it; empty
+// beyond the history.
+std::vector<Chain> chainsAt(const Board& board, int m);
 
 }  // namespace mokuza

@@ -7,11 +7,22 @@
 namespace mokuza {
 namespace {
 
-void snapshot(Board& board, int m) {
+// Keeps the grids of position m, and its chain list for observers until the
+// next move has been observed: the buffer passes from slot to slot, so the
+// list is copied once per move and never allocated anew. Without observers
+// nobody reads it.
+void snapshot(Board& board, int m, bool observed) {
   auto& history = board.history;
   history.boardGrids.push_back(board.position.boardGrid);
   history.playGrids.push_back(board.position.playGrid);
-  board.slot(m).chains = board.position.chains;
+  if (!observed) return;
+  PositionSlot& slot = board.slot(m);
+  if (m > 0) {
+    PositionSlot& before = board.slot(m - 1);
+    slot.chains.swap(before.chains);
+    before.chains.clear();
+  }
+  slot.chains = board.position.chains;
 }
 
 void placeSetupStones(Board& board, const MoveRecord& record, int m, bool countBalance) {
@@ -48,17 +59,20 @@ void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::v
 
   if (k > 0) {
     restorePosition(board, k - 1);
+    if (!observers.empty()) board.slot(k - 1).chains = board.position.chains;  // the position before move k
   } else {
     board.position.boardGrid.clear();
     derivePlayGrid(board);  // an empty board in its frame
     board.position.chains.clear();
-    history.slots.assign(1, PositionSlot{});
-    history.slots[0].chainIds.fill(-1);
     board.lastPlayedAt.fill(-1);
     board.setupStoneBalance = 0;
   }
+  // Every slot from k on is overwritten below; slots that stay keep their
+  // vectors' capacity, so a replay over a reused board seldom allocates.
   history.boardGrids.resize(static_cast<std::size_t>(k));
   history.playGrids.resize(static_cast<std::size_t>(k));
+  history.boardGrids.reserve(static_cast<std::size_t>(last) + 1);
+  history.playGrids.reserve(static_cast<std::size_t>(last) + 1);
   history.slots.resize(static_cast<std::size_t>(last) + 1);
 
   for (ReplayObserver* observer : observers) observer->beforeReplay(board, k);
@@ -92,8 +106,9 @@ void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::v
       }
       for (ReplayObserver* observer : observers) observer->afterMove(board, line, m);
     }
-    snapshot(board, m);
+    snapshot(board, m, !observers.empty());
   }
+  board.slot(last).chains.clear();
   for (ReplayObserver* observer : observers) observer->afterReplay(board, line);
 
   restorePosition(board, std::clamp(previous, 0, last));

@@ -67,8 +67,9 @@ TEST_F(PositionHistoryTest, ReplayFromAnEditMatchesAFullReplay) {
     // Change a move in the middle.
     line[60].point = static_cast<std::uint16_t>((line[60].point + 1) % 81);
     line[60].colour = static_cast<std::int8_t>(-line[60].colour);
-    ReplayFrom(game.board, line, 60);
+    ReplayFrom(game.board, line, 60, {&game.check});
     EXPECT_EQ(game.board.currentPosition, 120);
+    EXPECT_THAT(game.check.faults, IsEmpty()) << "the chains handed to the first move replayed come from the history";
     expectSameAsFreshReplay(game.board, 9, line);
 
     // Cut the line short.

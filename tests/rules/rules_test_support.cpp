@@ -124,7 +124,7 @@ std::vector<std::string> chainFaults(const GridGeometry& geometry, const PlayGri
 std::vector<std::string> chainFaults(const Board& board, int m) {
   const auto i = static_cast<std::size_t>(m);
   std::vector<std::string> faults =
-      chainFaults(board.geometry, board.history.playGrids.at(i), board.slot(m).chains, board.slot(m).chainIds);
+      chainFaults(board.geometry, board.history.playGrids.at(i), chainsAt(board, m), board.slot(m).chainIds);
   // The master grid is the same position by unbordered index.
   const BoardGrid& master = board.history.boardGrids.at(i);
   for (RecordPoint u{0}; u.index < board.geometry.pointCount; ++u.index) {
@@ -173,6 +173,33 @@ std::vector<std::string> captureFaults(const Board& board, int m, const MoveReco
 
 }  // namespace
 
+namespace {
+
+bool sameChains(const std::vector<Chain>& a, const std::vector<Chain>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const Chain& x, const Chain& y) {
+    return x.colour == y.colour && x.stones == y.stones && x.liberties == y.liberties;
+  });
+}
+
+}  // namespace
+
+void ChainCheck::afterMove(Board& board, std::vector<MoveRecord>& /*line*/, int move) {
+  if (faults.size() >= 10) return;
+  const std::string where = "move " + std::to_string(move) + ": ";
+  const std::vector<Chain>& before = board.slot(move - 1).chains;
+  if (!sameChains(before, chainsAt(board, move - 1)))
+    faults.push_back(where + "the chains before differ from those rebuilt for the position before");
+  if (seenAt_ == move - 1 && !sameChains(before, seen_))
+    faults.push_back(where + "the chains before differ from those seen at the move before");
+  seen_ = board.position.chains;
+  seenAt_ = move;
+}
+
+void ChainCheck::afterReplay(Board& board, std::vector<MoveRecord>& /*line*/) {
+  if (seenAt_ >= 0 && !sameChains(seen_, chainsAt(board, seenAt_)))
+    faults.push_back("move " + std::to_string(seenAt_) + ": the chains differ from those rebuilt for the position");
+}
+
 std::string randomSgf(unsigned seed, int n, int moves) {
   std::minstd_rand random(seed);
   std::string sgf = "(;SZ[" + std::to_string(n) + "]";
@@ -195,11 +222,12 @@ void ReplayedGame::play(std::u16string_view sgf) {
   rebuildCurrentLine(record);
   line = record.lineCopy;
   SetBoardSize(board, record.boardSize);
-  ReplayFrom(board, line, 0);
+  check = ChainCheck();
+  ReplayFrom(board, line, 0, {&check});
 }
 
 std::vector<std::string> ReplayedGame::allFaults() const {
-  std::vector<std::string> faults;
+  std::vector<std::string> faults = check.faults;
   for (int m = 0; m < board.history.computed(); ++m) {
     if (faults.size() >= 10) break;
     for (auto& f : chainFaults(board, m)) faults.push_back(f);

@@ -31,6 +31,20 @@ std::vector<std::string> names(const GridGeometry& geometry, const PointSet& poi
 // the grid (disjoint, connected, maximal) with their colour and liberties.
 std::vector<std::string> chainFaults(const Board& board, int m);
 
+// Checks every move of a replay it observes: the chain list kept up to date
+// and the one handed to observers as the position before are the lists
+// rebuilt from the history, which chainFaults holds to the grid.
+class ChainCheck final : public ReplayObserver {
+ public:
+  void afterMove(Board& board, std::vector<MoveRecord>& line, int move) override;
+  void afterReplay(Board& board, std::vector<MoveRecord>& line) override;
+  std::vector<std::string> faults;
+
+ private:
+  std::vector<Chain> seen_;
+  int seenAt_ = -1;
+};
+
 // A reproducible record of `moves` moves on an n x n board: mostly
 // alternating colours, some passes, a few stones on occupied points, and for
 // odd seeds a black and a white setup stone in the root.
@@ -41,11 +55,13 @@ struct ReplayedGame {
   GameRecord record;
   Board board;
   std::vector<MoveRecord> line;
+  ChainCheck check;
 
-  // Reads the text, sizes the board for it, copies the main line and replays it.
+  // Reads the text, sizes the board for it, copies the main line and replays
+  // it under the check.
   void play(std::u16string_view sgf);
-  // The first faults found in positions 0 .. last of the history: those of
-  // chainFaults, and captures that are not what vanished since the position
+  // The first faults found by the check and in positions 0 .. last of the
+  // history: those of chainFaults, and captures that are not what vanished since the position
   // before, in capturedByMove and appended to the list of their colour.
   std::vector<std::string> allFaults() const;
 };
