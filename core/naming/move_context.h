@@ -16,14 +16,6 @@ namespace mokuza::naming {
 
 using FigureLayerRow = BorderedArray<std::int16_t>;
 
-// The size of a point set by walking its points: chains have few liberties,
-// and this stays clear of a library call for the bit count.
-inline int countPoints(const PointSet& points) {
-  int count = 0;
-  points.forEach([&count](BorderedPoint) { ++count; });
-  return count;
-}
-
 // A stone found by the jump stage: k + 2 points straight from the played
 // stone, or beside that point (a knight's move of the same reach).
 struct Partner {
@@ -83,7 +75,7 @@ struct MoveContext {
     const int id = chainId(b);
     if (id < 0 || id >= static_cast<int>(chains.size())) return 0;
     std::int16_t& known = libertyCounts[static_cast<std::size_t>(id)];
-    if (known < 0) known = static_cast<std::int16_t>(countPoints(chains[static_cast<std::size_t>(id)].liberties));
+    if (known < 0) known = static_cast<std::int16_t>(chains[static_cast<std::size_t>(id)].liberties.size());
     return known;
   }
   int chainSize(int b) const {
