@@ -119,19 +119,16 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
       if (twoChains) ev.addAll(kNozoki, enemies);
     }
 
-  for (int i = 0; i < c.partnerCount; ++i) {
-    const Partner& a = c.partners[static_cast<std::size_t>(i)];
-    if (a.k != 0 || ev.vetoes(a.figure, a.point)) continue;
-    // カケ: a press one line above an enemy stone on the third or fourth line, a knight's move away, that no own
-    // stone beyond it turns into a pincer.
-    if (a.enemy && a.knight && (c.height(a.point) == 3 || c.height(a.point) == 4) && pHeight == c.height(a.point) + 1 &&
+  // カケ: a press one line above an enemy stone on the third or fourth line, a knight's move away, that no own
+  // stone beyond it turns into a pincer.
+  for (const Partner& a : c.partners[kEnemyKnightJump].reach(0, 0))
+    if (a.live && (c.height(a.point) == 3 || c.height(a.point) == 4) && pHeight == c.height(a.point) + 1 &&
         !ownStoneBeyond(c, a.point))
       ev.add(kKake, a.point);
-    // 一間: a one-space jump along the line of the nearest edge, on the fourth line or lower.
-    if (!a.enemy && !a.knight && pHeight <= 4 && c.height(a.point) == pHeight &&
-        lineAcross(c, c.p, a.direction) == pHeight)
-      ev.add(kIkken, a.point);
-  }
+  // 一間: a one-space jump along the line of the nearest edge, on the fourth line or lower.
+  if (pHeight <= 4)
+    for (const Partner& a : c.partners[kOwnStraightJump].reach(0, 0))
+      if (a.live && c.height(a.point) == pHeight && lineAcross(c, c.p, a.direction) == pHeight) ev.add(kIkken, a.point);
 
   // ヒキ: drawing back one line towards the edge from an own stone in contact with the enemy.
   if (pHeight >= 2)
@@ -168,13 +165,11 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
         });
       // フクラミ: a diagonal step touching nothing that bulges a group, a knight's move from another of its stones.
       if (openNeighbours == 4 && !c.isSingleStone(q))
-        for (int i = 0; i < c.partnerCount; ++i) {
-          const Partner& a = c.partners[static_cast<std::size_t>(i)];
-          if (!a.enemy && a.knight && a.k == 0 && c.chainId(a.point) == c.chainId(q)) {
+        for (const Partner& a : c.partners[kOwnKnightJump].reach(0, 0))
+          if (c.chainId(a.point) == c.chainId(q)) {
             ev.add(kFukurami, q);
             ev.add(kFukurami, a.point);
           }
-        }
     }
     // ハネダシ: a hane that goes out from under an enemy stone lying on the own stone.
     const bool oneEnemy = (c.isEnemy(s1) && c.isEmpty(s2)) || (c.isEnemy(s2) && c.isEmpty(s1));

@@ -8,7 +8,7 @@
 namespace mokuza::naming {
 namespace {
 
-constexpr int kReaches = 6;
+constexpr int kReaches = kJumpReaches;
 constexpr int kLines = kReaches + 1;
 // By knight's move, enemy, reach.
 using JumpFigures = std::array<std::array<std::array<Figure, kReaches>, 2>, 2>;
@@ -45,42 +45,54 @@ void addJumps(MoveContext& c, Evidence& ev) {
         for (const auto& byEnemy : byKnight) ev.addVeto(byEnemy[k], c.p);
 
   const int px = c.x(c.p), py = c.y(c.p), n = c.geo.n;
-  for (int direction = 0; direction < 4; ++direction) {
-    const int dx = kStepX[static_cast<std::size_t>(direction)], dy = kStepY[static_cast<std::size_t>(direction)];
-    const int step = dx + dy * c.geo.width;
-    const int across = dx == 0 ? 1 : c.geo.width;
+  std::array<int, 4> steps{}, acrosses{};
+  std::array<std::uint32_t, 4> own{}, enemy{};
+  for (std::size_t direction = 0; direction < 4; ++direction) {
+    const int dx = kStepX[direction], dy = kStepY[direction];
+    const int step = steps[direction] = dx + dy * c.geo.width;
+    const int across = acrosses[direction] = dx == 0 ? 1 : c.geo.width;
     // The strip ends at the edge; beside an edge line lies the frame, which holds no stone.
     const int room = dx < 0 ? px - 1 : dx > 0 ? n - px : dy < 0 ? py - 1 : n - py;
     const int lines = std::min(room, kLines);
     // Gathered without a branch per point: whether a point holds a stone is
     // as good as random.
-    std::uint32_t own = 0, enemy = 0;
     for (int line = 0, centre = c.p + step; line < lines; ++line, centre += step)
       for (std::size_t s = 0; s < kSides.size(); ++s) {
         const int stone = c.stone(centre + kSides[s] * across);
         const int bit = line * 3 + static_cast<int>(s);
-        own |= static_cast<std::uint32_t>(stone == c.own) << bit;
-        enemy |= static_cast<std::uint32_t>(stone == -c.own) << bit;
+        own[direction] |= static_cast<std::uint32_t>(stone == c.own) << bit;
+        enemy[direction] |= static_cast<std::uint32_t>(stone == -c.own) << bit;
       }
+  }
 
-    for (std::uint32_t partners = (own | enemy) & ~kFirstLine; partners; partners &= partners - 1) {
-      const int bit = std::countr_zero(partners);
-      const int k = bit / 3 - 1;
-      const auto column = static_cast<std::size_t>(bit % 3);
-      const int b = c.p + step * (k + 2) + kSides[column] * across;
-      const bool isEnemy = (enemy >> bit) & 1u;
-      const bool knight = column != 0;
-      const Figure f = kJumpFigures[knight][isEnemy][static_cast<std::size_t>(k)];
-      ev.add(f, b);
-      ev.removeVeto(f, b);
-      // A stone in atari is no partner.
-      if (c.liberties(b) == 1) ev.addVeto(f, b);
-      c.partners[static_cast<std::size_t>(c.partnerCount++)] =
-          Partner{static_cast<std::int16_t>(b),        f,      static_cast<std::int8_t>(k),
-                  static_cast<std::int8_t>(direction), knight, isEnemy};
-      const std::uint32_t nearer = (std::uint32_t{1} << (bit - bit % 3)) - 1;
-      if ((isEnemy ? own : enemy) & nearer & kCutters[column]) ev.addVeto(f, b);
-    }
+  for (PartnerList& list : c.partners) list.count = 0;
+  for (int k = 0; k < kReaches; ++k) {
+    const int line = k + 1;
+    for (std::size_t direction = 0; direction < 4; ++direction)
+      for (std::uint32_t found = ((own[direction] | enemy[direction]) >> (line * 3)) & 7u; found; found &= found - 1) {
+        const auto column = static_cast<std::size_t>(std::countr_zero(found));
+        const int bit = line * 3 + static_cast<int>(column);
+        const int b = c.p + steps[direction] * (line + 1) + kSides[column] * acrosses[direction];
+        const bool isEnemy = (enemy[direction] >> bit) & 1u;
+        const bool knight = column != 0;
+        const Figure f = kJumpFigures[knight][isEnemy][static_cast<std::size_t>(k)];
+        ev.add(f, b);
+        ev.removeVeto(f, b);
+        // A stone in atari is no partner.
+        const std::uint32_t nearer = (std::uint32_t{1} << (line * 3)) - 1;
+        const bool cut = ((isEnemy ? own : enemy)[direction] & nearer & kCutters[column]) != 0;
+        const bool live = c.liberties(b) != 1 && !cut;
+        if (!live) ev.addVeto(f, b);
+        PartnerList& list = c.partners[static_cast<std::size_t>(knight) + 2 * static_cast<std::size_t>(isEnemy)];
+        list.items[static_cast<std::size_t>(list.count++)] = Partner{static_cast<std::int16_t>(b),
+                                                                     f,
+                                                                     static_cast<std::int8_t>(k),
+                                                                     static_cast<std::int8_t>(direction),
+                                                                     knight,
+                                                                     isEnemy,
+                                                                     live};
+      }
+    for (PartnerList& list : c.partners) list.ends[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(list.count);
   }
 }
 

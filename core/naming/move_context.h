@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <span>
 #include <vector>
 
 #include "core/naming/evidence.h"
@@ -19,15 +20,35 @@ using FigureLayerRow = BorderedArray<std::int16_t>;
 // A stone found by the jump stage: k + 2 points straight from the played
 // stone, or beside that point (a knight's move of the same reach).
 struct Partner {
-  std::int16_t point = 0;
-  Figure figure = kTobi;
-  std::int8_t k = 0;
-  std::int8_t direction = 0;  // index into the neighbour order
-  bool knight = false;
-  bool enemy = false;
+  std::int16_t point;
+  Figure figure;
+  std::int8_t k;
+  std::int8_t direction;  // index into the neighbour order
+  bool knight;
+  bool enemy;
+  bool live;  // neither in atari nor cut off from the played stone
 };
 
-constexpr int kMaxPartners = 4 * 6 * 3;  // four directions, six reaches, three points
+constexpr int kJumpReaches = 6;
+
+// The partners of one kind, nearest reach first: most tests look at the
+// near ones of one kind only, and need not pass over the others.
+struct PartnerList {
+  static constexpr int kCapacity = 4 * kJumpReaches * 2;  // four directions, two points beside per reach
+  std::array<Partner, kCapacity> items;
+  std::array<std::uint8_t, kJumpReaches> ends;  // ends[k]: how many have reach k or less
+  int count = 0;
+
+  // The partners of reach low .. high.
+  std::span<const Partner> reach(int low, int high) const {
+    const std::size_t first = low > 0 ? ends[static_cast<std::size_t>(low - 1)] : 0;
+    return {items.data() + first, ends[static_cast<std::size_t>(high)] - first};
+  }
+  std::span<const Partner> all() const { return {items.data(), static_cast<std::size_t>(count)}; }
+};
+
+// Indexes of MoveContext::partners: knight's move + 2 * enemy.
+enum PartnerKind : std::size_t { kOwnStraightJump, kOwnKnightJump, kEnemyStraightJump, kEnemyKnightJump };
 
 struct MoveContext {
   // The scratch arrays are left unset: they are filled before they are read.
@@ -55,8 +76,7 @@ struct MoveContext {
   int kakariFigure = -1;  // number of the approach figure, for answers to it
   int emptyNeighbours = 0;
   mutable std::array<std::int16_t, kGridCells> libertyCounts;  // by chain id, -1 until counted
-  std::array<Partner, kMaxPartners> partners;
-  int partnerCount = 0;
+  std::array<PartnerList, 4> partners;                         // by PartnerKind
 
   const PointInfo& info(int b) const { return geo.info[BorderedPoint{b}]; }
   int stone(int b) const { return grid[BorderedPoint{b}]; }
