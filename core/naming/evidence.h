@@ -41,9 +41,6 @@ class Evidence {
     vetoed_[f / 64] |= std::uint64_t{1} << (f % 64);
     veto_[f].insert({b});
   }
-  void removeVeto(Figure f, int b) {
-    if (touched(f)) veto_[f].erase({b});
-  }
 
   // Takes the vetoed points out of every figure (all of it when the played
   // point is vetoed) and calls f(figure, stones) for each one left with stones.

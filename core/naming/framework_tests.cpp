@@ -120,23 +120,15 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   }
 
   // オキ: a placement on the first two lines among three or more enemy stones with no own stone next to it.
-  if (pHeight <= 2) {
-    PointSet enemies;
-    bool ownNear = false;
-    for (int offset : c.geo.neighbours) {
-      if (c.isEnemy(c.p + offset)) enemies.insert({c.p + offset});
-      ownNear |= c.isOwn(c.p + offset);
-    }
-    for (int offset : c.geo.diagonals) {
-      if (c.isEnemy(c.p + offset)) enemies.insert({c.p + offset});
-      ownNear |= c.isOwn(c.p + offset);
-    }
-    if (!ownNear && enemies.size() >= 3) ev.addAll(kOki, enemies);
+  if (pHeight <= 2 && c.ownNeighbours + c.ownDiagonals == 0 && c.enemyNeighbours + c.enemyDiagonals >= 3) {
+    for (const auto& offsets : {c.geo.neighbours, c.geo.diagonals})
+      for (int offset : offsets)
+        if (c.isEnemy(c.p + offset)) ev.add(kOki, c.p + offset);
   }
 
   // ツメ: on the third or fourth line, an extension touching nothing from own stones towards an enemy stone on the
   // other side.
-  if (pOnThirdOrFourth && !colourNear(c, c.p, c.own, 1) && !colourNear(c, c.p, -c.own, 1)) {
+  if (pOnThirdOrFourth && c.ownNeighbours + c.ownDiagonals + c.enemyNeighbours + c.enemyDiagonals == 0) {
     std::array<bool, 4> ownStraightTowards{};
     for (const Partner& own : ownStraight.all())
       if (own.live) ownStraightTowards[static_cast<std::size_t>(own.direction)] = true;
@@ -186,6 +178,7 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
 
   // カタツキ: a shoulder hit, diagonally one line above a lone enemy stone on the third or fourth line.
   for (int offset : c.geo.diagonals) {
+    if (c.enemyDiagonals == 0) break;
     const int q = c.p + offset;
     if (!c.isEnemy(q) || !c.isSingleStone(q) || !onThirdOrFourth(c, q) || pHeight != c.height(q) + 1) continue;
     if (c.isEmpty(c.pointAt(c.x(q), c.y(c.p))) && c.isEmpty(c.pointAt(c.x(c.p), c.y(q)))) ev.add(kKatatsuki, q);

@@ -68,30 +68,35 @@ void addJumps(MoveContext& c, Evidence& ev) {
   for (PartnerList& list : c.partners) list.count = 0;
   for (int k = 0; k < kReaches; ++k) {
     const int line = k + 1;
+    // The points of this reach in every direction, three bits a direction.
+    std::uint32_t atReach = 0;
     for (std::size_t direction = 0; direction < 4; ++direction)
-      for (std::uint32_t found = ((own[direction] | enemy[direction]) >> (line * 3)) & 7u; found; found &= found - 1) {
-        const auto column = static_cast<std::size_t>(std::countr_zero(found));
-        const int bit = line * 3 + static_cast<int>(column);
-        const int b = c.p + steps[direction] * (line + 1) + kSides[column] * acrosses[direction];
-        const bool isEnemy = (enemy[direction] >> bit) & 1u;
-        const bool knight = column != 0;
-        const Figure f = kJumpFigures[knight][isEnemy][static_cast<std::size_t>(k)];
-        ev.add(f, b);
-        ev.removeVeto(f, b);
-        // A stone in atari is no partner.
-        const std::uint32_t nearer = (std::uint32_t{1} << (line * 3)) - 1;
-        const bool cut = ((isEnemy ? own : enemy)[direction] & nearer & kCutters[column]) != 0;
-        const bool live = c.liberties(b) != 1 && !cut;
-        if (!live) ev.addVeto(f, b);
-        PartnerList& list = c.partners[static_cast<std::size_t>(knight) + 2 * static_cast<std::size_t>(isEnemy)];
-        list.items[static_cast<std::size_t>(list.count++)] = Partner{static_cast<std::int16_t>(b),
-                                                                     f,
-                                                                     static_cast<std::int8_t>(k),
-                                                                     static_cast<std::int8_t>(direction),
-                                                                     knight,
-                                                                     isEnemy,
-                                                                     live};
-      }
+      atReach |= (((own[direction] | enemy[direction]) >> (line * 3)) & 7u) << (direction * 3);
+    for (; atReach; atReach &= atReach - 1) {
+      const int found = std::countr_zero(atReach);
+      const auto direction = static_cast<std::size_t>(found / 3);
+      const auto column = static_cast<std::size_t>(found % 3);
+      const int bit = line * 3 + static_cast<int>(column);
+      const int b = c.p + steps[direction] * (line + 1) + kSides[column] * acrosses[direction];
+      const bool isEnemy = (enemy[direction] >> bit) & 1u;
+      const bool knight = column != 0;
+      const Figure f = kJumpFigures[knight][isEnemy][static_cast<std::size_t>(k)];
+      // Nothing before this stage vetoes a jump at a stone away from the played one.
+      ev.add(f, b);
+      // A stone in atari is no partner.
+      const std::uint32_t nearer = (std::uint32_t{1} << (line * 3)) - 1;
+      const bool cut = ((isEnemy ? own : enemy)[direction] & nearer & kCutters[column]) != 0;
+      const bool live = c.liberties(b) != 1 && !cut;
+      if (!live) ev.addVeto(f, b);
+      PartnerList& list = c.partners[static_cast<std::size_t>(knight) + 2 * static_cast<std::size_t>(isEnemy)];
+      list.items[static_cast<std::size_t>(list.count++)] = Partner{static_cast<std::int16_t>(b),
+                                                                   f,
+                                                                   static_cast<std::int8_t>(k),
+                                                                   static_cast<std::int8_t>(direction),
+                                                                   knight,
+                                                                   isEnemy,
+                                                                   live};
+    }
     for (PartnerList& list : c.partners) list.ends[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(list.count);
   }
 }

@@ -79,7 +79,15 @@ void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, in
   c.own = own;
   c.kakariFigure = number(kKakari);
   std::fill_n(c.libertyCounts.begin(), std::min(chains.size(), c.libertyCounts.size()), std::int16_t{-1});
-  for (int offset : geo.neighbours) c.emptyNeighbours += c.isEmpty(p + offset);
+  for (int offset : geo.neighbours) {
+    c.emptyNeighbours += c.isEmpty(p + offset);
+    c.ownNeighbours += c.isOwn(p + offset);
+    c.enemyNeighbours += c.isEnemy(p + offset);
+  }
+  for (int offset : geo.diagonals) {
+    c.ownDiagonals += c.isOwn(p + offset);
+    c.enemyDiagonals += c.isEnemy(p + offset);
+  }
 
   evidence_.reset();
   addContacts(c, evidence_);

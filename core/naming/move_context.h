@@ -74,7 +74,12 @@ struct MoveContext {
   int p = 0;              // the played point; the stages work in the bordered numbering
   int own = 0;            // colour of the played stone
   int kakariFigure = -1;  // number of the approach figure, for answers to it
+  // The stones around the played one, counted once for the stages.
   int emptyNeighbours = 0;
+  int ownNeighbours = 0;
+  int enemyNeighbours = 0;
+  int ownDiagonals = 0;
+  int enemyDiagonals = 0;
   mutable std::array<std::int16_t, kGridCells> libertyCounts;  // by chain id, -1 until counted
   std::array<PartnerList, 4> partners;                         // by PartnerKind
 
