@@ -12,6 +12,13 @@
 
 namespace mokuza::naming {
 
+// Figures by the number the figure table gives them, highest first; a
+// figure the table lacks has rank kFigureKindCount and is never chosen.
+struct FigureOrder {
+  std::array<std::uint8_t, kFigureKindCount> rank{};
+  std::array<Figure, kFigureKindCount> byRank{};
+};
+
 class Evidence {
  public:
   void reset() {
@@ -42,19 +49,30 @@ class Evidence {
     veto_[f].insert({b});
   }
 
-  // Takes the vetoed points out of every figure (all of it when the played
-  // point is vetoed) and calls f(figure, stones) for each one left with stones.
-  template <typename F>
-  void forEachSurviving(int played, F&& f) {
-    forEachTouched([&](std::size_t i) {
-      PointSet& m = match_[i];
-      if (isSet(vetoed_, i)) {
-        const PointSet& v = veto_[i];
-        if (v.contains({played})) return;
-        m.subtract(v);
-      }
-      if (!m.empty()) f(static_cast<Figure>(i), m);
+  // The figure first in `order` whose stones are left once its vetoed
+  // points are taken out (none when the played point is vetoed), and those
+  // stones; nullptr when no figure of the order is left with stones.
+  const PointSet* firstSurviving(int played, const FigureOrder& order, Figure& found) {
+    Mask ranked{};
+    forEachTouched([&](std::size_t f) {
+      const std::size_t r = order.rank[f];
+      if (r < kFigureKindCount) ranked[r / 64] |= std::uint64_t{1} << (r % 64);
     });
+    for (std::size_t word = 0; word < ranked.size(); ++word)
+      for (std::uint64_t bits = ranked[word]; bits; bits &= bits - 1) {
+        const Figure f = order.byRank[word * 64 + static_cast<std::size_t>(std::countr_zero(bits))];
+        PointSet& m = match_[f];
+        if (isSet(vetoed_, f)) {
+          const PointSet& v = veto_[f];
+          if (v.contains({played})) continue;
+          m.subtract(v);
+        }
+        if (!m.empty()) {
+          found = f;
+          return &m;
+        }
+      }
+    return nullptr;
   }
 
  private:

@@ -86,7 +86,7 @@ void addJumps(MoveContext& c, Evidence& ev) {
       // A stone in atari is no partner.
       const std::uint32_t nearer = (std::uint32_t{1} << (line * 3)) - 1;
       const bool cut = ((isEnemy ? own : enemy)[direction] & nearer & kCutters[column]) != 0;
-      const bool live = c.liberties(b) != 1 && !cut;
+      const bool live = !cut && c.liberties(b) != 1;
       if (!live) ev.addVeto(f, b);
       PartnerList& list = c.partners[static_cast<std::size_t>(knight) + 2 * static_cast<std::size_t>(isEnemy)];
       list.items[static_cast<std::size_t>(list.count++)] = Partner{static_cast<std::int16_t>(b),

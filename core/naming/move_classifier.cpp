@@ -14,6 +14,15 @@ void MoveClassifier::setFigureTable(FigureTable table) {
   table_ = std::move(table);
   for (int f = 0; f < kFigureKindCount; ++f)
     numbers_[static_cast<std::size_t>(f)] = table_.find(kFigureNames[static_cast<std::size_t>(f)]);
+  // Names differ, so no two figures share a number.
+  std::array<Figure, kFigureKindCount> figures{};
+  for (int f = 0; f < kFigureKindCount; ++f) figures[static_cast<std::size_t>(f)] = static_cast<Figure>(f);
+  std::sort(figures.begin(), figures.end(), [this](Figure a, Figure b) { return numbers_[a] > numbers_[b]; });
+  order_.rank.fill(kFigureKindCount);
+  for (std::size_t r = 0; r < figures.size() && numbers_[figures[r]] != kNoFigure; ++r) {
+    order_.rank[figures[r]] = static_cast<std::uint8_t>(r);
+    order_.byRank[r] = figures[r];
+  }
 }
 
 void MoveClassifier::beforeReplay(Board& /*board*/, int from) {
@@ -23,9 +32,15 @@ void MoveClassifier::beforeReplay(Board& /*board*/, int from) {
     figureLayer_[0].fill(kNoFigure);
   }
   // Moves the replay does not reach (a shorter line) keep no name of before.
+  // Past namedEnd_ they are empty already.
   const auto first = static_cast<std::size_t>(std::max(from, 1));
-  std::fill(moveFigure_.begin() + static_cast<std::ptrdiff_t>(first), moveFigure_.end(), 0);
-  std::fill(moveName_.begin() + static_cast<std::ptrdiff_t>(first), moveName_.end(), MoveName());
+  if (first < namedEnd_) {
+    std::fill(moveFigure_.begin() + static_cast<std::ptrdiff_t>(first),
+              moveFigure_.begin() + static_cast<std::ptrdiff_t>(namedEnd_), 0);
+    std::fill(moveName_.begin() + static_cast<std::ptrdiff_t>(first),
+              moveName_.begin() + static_cast<std::ptrdiff_t>(namedEnd_), MoveName());
+    namedEnd_ = first;
+  }
 }
 
 void MoveClassifier::afterMove(Board& board, std::vector<MoveRecord>& line, int move) {
@@ -35,6 +50,7 @@ void MoveClassifier::afterMove(Board& board, std::vector<MoveRecord>& line, int 
 void MoveClassifier::record(MoveRecord& moveRecord, int move, int figure, const MoveName& name) {
   moveFigure_[index(move)] = static_cast<std::int16_t>(figure);
   moveName_[index(move)] = name;
+  namedEnd_ = std::max(namedEnd_, index(move) + 1);
   longestName_ = std::max(longestName_, name.length());
   moveRecord.setFigureStones({});
 }
@@ -98,22 +114,14 @@ void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, in
   addFightingTests(c, evidence_);
   addOpeningPoints(c, evidence_);
 
-  int chosen = kNoFigure;
   Figure kind = kNanameMikata;
-  const PointSet* stones = nullptr;
-  evidence_.forEachSurviving(p, [&](Figure f, const PointSet& s) {
-    const int n = number(f);
-    if (n > chosen) {
-      chosen = n;
-      kind = f;
-      stones = &s;
-    }
-  });
+  const PointSet* stones = evidence_.firstSurviving(p, order_, kind);
   if (!stones) {
     record(moveRecord, move, 0, plainName(table_.name(0)));
     return;
   }
 
+  const int chosen = number(kind);
   MoveName name = plainName(table_.name(chosen));
   int nearest = -1;
   stones->forEach([&](BorderedPoint b) {
