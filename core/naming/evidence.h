@@ -21,11 +21,10 @@ struct FigureOrder {
 
 class Evidence {
  public:
+  // Only vetoed figures have points in their veto.
   void reset() {
-    forEachTouched([this](std::size_t f) {
-      match_[f].clear();
-      veto_[f].clear();
-    });
+    forEachIn(touched_, [this](std::size_t f) { match_[f].clear(); });
+    forEachIn(vetoed_, [this](std::size_t f) { veto_[f].clear(); });
     touched_ = {};
     vetoed_ = {};
   }
@@ -54,7 +53,7 @@ class Evidence {
   // stones; nullptr when no figure of the order is left with stones.
   const PointSet* firstSurviving(int played, const FigureOrder& order, Figure& found) {
     Mask ranked{};
-    forEachTouched([&](std::size_t f) {
+    forEachIn(touched_, [&](std::size_t f) {
       const std::size_t r = order.rank[f];
       if (r < kFigureKindCount) ranked[r / 64] |= std::uint64_t{1} << (r % 64);
     });
@@ -76,13 +75,13 @@ class Evidence {
   }
 
  private:
+  using Mask = std::array<std::uint64_t, (kFigureKindCount + 63) / 64>;
   template <typename F>
-  void forEachTouched(F&& f) const {
-    for (std::size_t word = 0; word < touched_.size(); ++word)
-      for (std::uint64_t bits = touched_[word]; bits; bits &= bits - 1)
+  static void forEachIn(const Mask& mask, F&& f) {
+    for (std::size_t word = 0; word < mask.size(); ++word)
+      for (std::uint64_t bits = mask[word]; bits; bits &= bits - 1)
         f(word * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
   }
-  using Mask = std::array<std::uint64_t, (kFigureKindCount + 63) / 64>;
   static bool isSet(const Mask& mask, std::size_t f) { return (mask[f / 64] >> (f % 64)) & 1u; }
   bool touched(int f) const { return isSet(touched_, static_cast<std::size_t>(f)); }
   void touch(Figure f) { touched_[f / 64] |= std::uint64_t{1} << (f % 64); }
