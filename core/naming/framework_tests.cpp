@@ -54,10 +54,12 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
     for (const Partner& a : ownKnight.reach(0, 1))
       if (c.height(a.point) == pHeight + 1 && colourNear(c, c.p, -c.own, 2)) ev.add(kSuberi, a.point);
   // ヒラキ: an extension of two spaces or more along the third or fourth line from an own stone.
-  for (const Partner& a : ownStraight.reach(1, kJumpReaches - 1)) {
-    const int line = lineAcross(c, c.p, a.direction);
-    if (a.live && (line == 3 || line == 4)) ev.add(kHiraki, a.point);
-  }
+  const PointInfo& pInfo = c.info(c.p);
+  if (pInfo.lineX == 3 || pInfo.lineX == 4 || pInfo.lineY == 3 || pInfo.lineY == 4)
+    for (const Partner& a : ownStraight.reach(1, kJumpReaches - 1)) {
+      const int line = lineAcross(c, c.p, a.direction);
+      if (a.live && (line == 3 || line == 4)) ev.add(kHiraki, a.point);
+    }
   // シマリ: two lone own stones closing a corner.
   if (c.isSingleStone(c.p))
     for (const PartnerList* list : {&ownStraight, &ownKnight})
@@ -166,7 +168,7 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
     for (const PartnerList* list : {&enemyStraight, &enemyKnight})
       for (const Partner& a : list->reach(0, 3)) {
         const int e = a.point;
-        if (a.live && onThirdOrFourth(c, e) && c.chainSize(e) <= 2 && c.liberties(e) >= 2 && ownStoneBeyond(c, e))
+        if (a.live && onThirdOrFourth(c, e) && c.liberties(e) >= 2 && c.chainSize(e) <= 2 && ownStoneBeyond(c, e))
           ev.add(kHasami, e);
       }
   // カケ（大斜）: a press one line above an enemy stone on the third or fourth line, a large knight's move away,
