@@ -122,10 +122,11 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
 
   // カケ: a press one line above an enemy stone on the third or fourth line, a knight's move away, that no own
   // stone beyond it turns into a pincer.
-  for (const Partner& a : c.partners[kEnemyKnightJump].reach(0, 0))
-    if (a.live && (c.height(a.point) == 3 || c.height(a.point) == 4) && pHeight == c.height(a.point) + 1 &&
-        !ownStoneBeyond(c, a.point))
-      ev.add(kKake, a.point);
+  if (pHeight == 4 || pHeight == 5)
+    for (const Partner& a : c.partners[kEnemyKnightJump].reach(0, 0))
+      if (a.live && (c.height(a.point) == 3 || c.height(a.point) == 4) && pHeight == c.height(a.point) + 1 &&
+          !ownStoneBeyond(c, a.point))
+        ev.add(kKake, a.point);
   // 一間: a one-space jump along the line of the nearest edge, on the fourth line or lower.
   if (pHeight <= 4)
     for (const Partner& a : c.partners[kOwnStraightJump].reach(0, 0))

@@ -43,11 +43,12 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   const bool pOnThirdOrFourth = onThirdOrFourth(c, c.p);
 
   // ハサミツケ: a lone enemy stone attached between the played stone and an own stone two points away.
-  for (const Partner& a : ownStraight.reach(0, 0))
-    if (c.liberties(a.point) >= 2) {
-      const int middle = stepFrom(c, c.p, a.direction);
-      if (ev.matches(kTsuke, middle) && c.isSingleStone(middle)) ev.add(kHasamitsuke, middle);
-    }
+  if (ev.has(kTsuke))
+    for (const Partner& a : ownStraight.reach(0, 0))
+      if (c.liberties(a.point) >= 2) {
+        const int middle = stepFrom(c, c.p, a.direction);
+        if (ev.matches(kTsuke, middle) && c.isSingleStone(middle)) ev.add(kHasamitsuke, middle);
+      }
   // スベリ: a slide along the first two lines from an own stone a knight's move away one line higher, near enemy
   // stones.
   if (pHeight <= 2)
@@ -61,7 +62,7 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
       if (a.live && (line == 3 || line == 4)) ev.add(kHiraki, a.point);
     }
   // シマリ: two lone own stones closing a corner.
-  if (c.isSingleStone(c.p))
+  if ((pOnThirdOrFourth || pInfo.cornerStar || pInfo.komoku) && c.isSingleStone(c.p))
     for (const PartnerList* list : {&ownStraight, &ownKnight})
       for (const Partner& a : list->reach(0, 2)) {
         const int b = a.point;
@@ -140,13 +141,15 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
             onThirdOrFourth(c, a.point))
           ev.add(kTsume, a.point);
   }
-  // ツメ veto: a near enemy stone two or more lines higher or lower.
-  for (const PartnerList* list : {&enemyStraight, &enemyKnight})
-    for (const Partner& a : list->reach(0, 2))
-      if (std::abs(c.height(a.point) - pHeight) >= 2) {
-        ev.addVeto(kTsume, c.p);
-        break;
-      }
+  // ツメ veto: a near enemy stone two or more lines higher or lower. Only a
+  // ツメ found above can be vetoed.
+  if (ev.has(kTsume))
+    for (const PartnerList* list : {&enemyStraight, &enemyKnight})
+      for (const Partner& a : list->reach(0, 2))
+        if (std::abs(c.height(a.point) - pHeight) >= 2) {
+          ev.addVeto(kTsume, c.p);
+          break;
+        }
   // ボウシ: a cap one space above a lone enemy stone with room around it. The stones one space straight out are
   // what 対一間 holds.
   if (enemyStraight.reach(0, 0).size() == 1 && !ev.has(kNanameAite)) {
@@ -157,12 +160,13 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
         if (manhattan(c, knight.point, e) == 1) ev.addVeto(kBoushi, e);
     }
   }
-  for (const Partner& a : enemyKnight.reach(0, 1)) {
-    const int e = a.point;
-    // スソガカリ: an approach one line below an enemy stone on the fourth line or higher, away from the corners.
-    if (a.live && c.height(e) >= 4 && !isCornerPoint(c, e) && pHeight == c.height(e) - 1 && c.isSingleStone(e))
-      ev.add(kSusogakari, e);
-  }
+  // スソガカリ: an approach one line below an enemy stone on the fourth line or higher, away from the corners.
+  if (pHeight >= 3)
+    for (const Partner& a : enemyKnight.reach(0, 1)) {
+      const int e = a.point;
+      if (a.live && c.height(e) >= 4 && !isCornerPoint(c, e) && pHeight == c.height(e) - 1 && c.isSingleStone(e))
+        ev.add(kSusogakari, e);
+    }
   // ハサミ: a pincer of a small enemy group on the third or fourth line against an own stone beyond it.
   if (pOnThirdOrFourth)
     for (const PartnerList* list : {&enemyStraight, &enemyKnight})
@@ -173,14 +177,18 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
       }
   // カケ（大斜）: a press one line above an enemy stone on the third or fourth line, a large knight's move away,
   // that is no pincer.
-  for (const Partner& a : enemyKnight.reach(1, 1)) {
-    const int e = a.point;
-    if (a.live && onThirdOrFourth(c, e) && pHeight == c.height(e) + 1 && !ownStoneBeyond(c, e)) ev.add(kKakeTaisha, e);
-  }
+  // Both that and カタツキ stand one line above the third or fourth.
+  const bool pOnFourthOrFifth = pHeight == 4 || pHeight == 5;
+  if (pOnFourthOrFifth)
+    for (const Partner& a : enemyKnight.reach(1, 1)) {
+      const int e = a.point;
+      if (a.live && onThirdOrFourth(c, e) && pHeight == c.height(e) + 1 && !ownStoneBeyond(c, e))
+        ev.add(kKakeTaisha, e);
+    }
 
   // カタツキ: a shoulder hit, diagonally one line above a lone enemy stone on the third or fourth line.
   for (int offset : c.geo.diagonals) {
-    if (c.enemyDiagonals == 0) break;
+    if (c.enemyDiagonals == 0 || !pOnFourthOrFifth) break;
     const int q = c.p + offset;
     if (!c.isEnemy(q) || !c.isSingleStone(q) || !onThirdOrFourth(c, q) || pHeight != c.height(q) + 1) continue;
     if (c.isEmpty(c.pointAt(c.x(q), c.y(c.p))) && c.isEmpty(c.pointAt(c.x(c.p), c.y(q)))) ev.add(kKatatsuki, q);
