@@ -46,7 +46,11 @@ void addJumps(MoveContext& c, Evidence& ev) {
 
   const int px = c.x(c.p), py = c.y(c.p), n = c.geo.n;
   std::array<int, 4> steps{}, acrosses{};
-  std::array<std::uint32_t, 4> own{}, enemy{};
+  // By colour, own then enemy: a partner's cutters are picked by index, not
+  // by a branch that its colour would make unpredictable.
+  std::array<std::array<std::uint32_t, 4>, 2> strips{};
+  auto& own = strips[0];
+  auto& enemy = strips[1];
   for (std::size_t direction = 0; direction < 4; ++direction) {
     const int dx = kStepX[direction], dy = kStepY[direction];
     const int step = steps[direction] = dx + dy * c.geo.width;
@@ -85,7 +89,7 @@ void addJumps(MoveContext& c, Evidence& ev) {
       ev.add(f, b);
       // A stone in atari is no partner.
       const std::uint32_t nearer = (std::uint32_t{1} << (line * 3)) - 1;
-      const bool cut = ((isEnemy ? own : enemy)[direction] & nearer & kCutters[column]) != 0;
+      const bool cut = (strips[!isEnemy][direction] & nearer & kCutters[column]) != 0;
       const bool live = !cut && c.liberties(b) != 1;
       if (!live) ev.addVeto(f, b);
       PartnerList& list = c.partners[static_cast<std::size_t>(knight) + 2 * static_cast<std::size_t>(isEnemy)];
