@@ -18,6 +18,11 @@ void MoveClassifier::setFigureTable(FigureTable table) {
   std::array<Figure, kFigureKindCount> figures{};
   for (int f = 0; f < kFigureKindCount; ++f) figures[static_cast<std::size_t>(f)] = static_cast<Figure>(f);
   std::sort(figures.begin(), figures.end(), [this](Figure a, Figure b) { return numbers_[a] > numbers_[b]; });
+  for (int f = 0; f < kFigureKindCount; ++f) {
+    const int row = numbers_[static_cast<std::size_t>(f)];
+    plainNames_[static_cast<std::size_t>(f)] = row == kNoFigure ? MoveName() : plainName(table_.name(row));
+  }
+  unmatchedName_ = plainName(table_.name(0));
   order_.rank.fill(kFigureKindCount);
   for (std::size_t r = 0; r < figures.size() && numbers_[figures[r]] != kNoFigure; ++r) {
     order_.rank[figures[r]] = static_cast<std::uint8_t>(r);
@@ -117,19 +122,21 @@ void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, in
   Figure kind = kNanameMikata;
   const PointSet* stones = evidence_.firstSurviving(p, order_, kind);
   if (!stones) {
-    record(moveRecord, move, 0, plainName(table_.name(0)));
+    record(moveRecord, move, 0, unmatchedName_);
     return;
   }
 
   const int chosen = number(kind);
-  MoveName name = plainName(table_.name(chosen));
-  int nearest = -1;
-  stones->forEach([&](BorderedPoint b) {
-    if (nearest < 0 || manhattan(c, p, b.index) < manhattan(c, p, nearest)) nearest = b.index;
-  });
-  name = compoundName(kind, name.view(), shapeCode(c, p, nearest), c.height(p) == 4);
-
-  record(moveRecord, move, chosen, name);
+  if (hasCompoundName(kind)) {
+    int nearest = -1;
+    stones->forEach([&](BorderedPoint b) {
+      if (nearest < 0 || manhattan(c, p, b.index) < manhattan(c, p, nearest)) nearest = b.index;
+    });
+    record(moveRecord, move, chosen,
+           compoundName(kind, plainNames_[kind].view(), shapeCode(c, p, nearest), c.height(p) == 4));
+  } else {
+    record(moveRecord, move, chosen, plainNames_[kind]);
+  }
   std::array<std::int16_t, kGridCells> points;
   std::size_t pointCount = 0;
   stones->forEach([&](BorderedPoint b) {

@@ -56,6 +56,10 @@ class MoveClassifier final : public ReplayObserver {
   FigureTable table_;
   std::array<int, kFigureKindCount> numbers_{};  // figure number of each term, kNoFigure when the table lacks it
   FigureOrder order_;                            // the same, as the order the choice tries the figures in
+  // The names shown, made once per table: the plain name of each term, and
+  // of row 0 for a move no figure fits.
+  std::array<MoveName, kFigureKindCount> plainNames_{};
+  MoveName unmatchedName_;
   Evidence evidence_;
   std::vector<std::int16_t> moveFigure_;
   std::vector<MoveName> moveName_;
