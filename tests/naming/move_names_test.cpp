@@ -167,6 +167,21 @@ TEST(MoveNames, TablesWithAndWithoutTheTerms) {
   EXPECT_EQ(renamed(bare, naming::FigureTable({{u"名無し", {}, {}}, {u"その他", {}, {}}})), bare);
 }
 
+// The names shown are made once per table: a classifier given another table
+// names the next replay by it, for figure 0 and for a term it finds there.
+TEST(ClassifierRecords, AnotherTableNamesTheNextReplay) {
+  NamedGame game;
+  game.play("(;SZ[19]AB[jj];W[jk])");
+  EXPECT_EQ(game.lastName(), "ツケ");
+  game.classifier.setFigureTable(naming::FigureTable({{u"名無し（仮）", {}, {}}, {u"その他", {}, {}}}));
+  game.play("(;SZ[19]AB[jj];W[jk])");
+  EXPECT_EQ(game.lastName(), "名無し");
+  game.classifier.setFigureTable(
+      naming::FigureTable({{u"名無し", {}, {}}, {u"ツケ（新）", {}, {}}, {u"ツケ", {}, {}}}));
+  game.play("(;SZ[19]AB[jj];W[jk])");
+  EXPECT_EQ(game.lastName(), "ツケ");
+}
+
 TEST(ClassifierRecords, FigureStonesAndLayerFollowTheChosenFigure) {
   NamedGame game;
   game.play("(;SZ[19]AB[dd]AW[ed];B[ec];W[jj])");
