@@ -12,13 +12,19 @@
 
 namespace mokuza::naming {
 
+// Figures by the number the figure table gives them, highest first; a
+// figure the table lacks has rank kFigureKindCount and is never chosen.
+struct FigureOrder {
+  std::array<std::uint8_t, kFigureKindCount> rank{};
+  std::array<Figure, kFigureKindCount> byRank{};
+};
+
 class Evidence {
  public:
+  // Only vetoed figures have points in their veto.
   void reset() {
-    forEachTouched([this](std::size_t f) {
-      match_[f].clear();
-      veto_[f].clear();
-    });
+    forEachIn(touched_, [this](std::size_t f) { match_[f].clear(); });
+    forEachIn(vetoed_, [this](std::size_t f) { veto_[f].clear(); });
     touched_ = {};
     vetoed_ = {};
   }
@@ -41,33 +47,41 @@ class Evidence {
     vetoed_[f / 64] |= std::uint64_t{1} << (f % 64);
     veto_[f].insert({b});
   }
-  void removeVeto(Figure f, int b) {
-    if (touched(f)) veto_[f].erase({b});
-  }
 
-  // Takes the vetoed points out of every figure (all of it when the played
-  // point is vetoed) and calls f(figure, stones) for each one left with stones.
-  template <typename F>
-  void forEachSurviving(int played, F&& f) {
-    forEachTouched([&](std::size_t i) {
-      PointSet& m = match_[i];
-      if (isSet(vetoed_, i)) {
-        const PointSet& v = veto_[i];
-        if (v.contains({played})) return;
-        m.subtract(v);
-      }
-      if (!m.empty()) f(static_cast<Figure>(i), m);
+  // The figure first in `order` whose stones are left once its vetoed
+  // points are taken out (none when the played point is vetoed), and those
+  // stones; nullptr when no figure of the order is left with stones.
+  const PointSet* firstSurviving(int played, const FigureOrder& order, Figure& found) {
+    Mask ranked{};
+    forEachIn(touched_, [&](std::size_t f) {
+      const std::size_t r = order.rank[f];
+      if (r < kFigureKindCount) ranked[r / 64] |= std::uint64_t{1} << (r % 64);
     });
+    for (std::size_t word = 0; word < ranked.size(); ++word)
+      for (std::uint64_t bits = ranked[word]; bits; bits &= bits - 1) {
+        const Figure f = order.byRank[word * 64 + static_cast<std::size_t>(std::countr_zero(bits))];
+        PointSet& m = match_[f];
+        if (isSet(vetoed_, f)) {
+          const PointSet& v = veto_[f];
+          if (v.contains({played})) continue;
+          m.subtract(v);
+        }
+        if (!m.empty()) {
+          found = f;
+          return &m;
+        }
+      }
+    return nullptr;
   }
 
  private:
+  using Mask = std::array<std::uint64_t, (kFigureKindCount + 63) / 64>;
   template <typename F>
-  void forEachTouched(F&& f) const {
-    for (std::size_t word = 0; word < touched_.size(); ++word)
-      for (std::uint64_t bits = touched_[word]; bits; bits &= bits - 1)
+  static void forEachIn(const Mask& mask, F&& f) {
+    for (std::size_t word = 0; word < mask.size(); ++word)
+      for (std::uint64_t bits = mask[word]; bits; bits &= bits - 1)
         f(word * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
   }
-  using Mask = std::array<std::uint64_t, (kFigureKindCount + 63) / 64>;
   static bool isSet(const Mask& mask, std::size_t f) { return (mask[f / 64] >> (f % 64)) & 1u; }
   bool touched(int f) const { return isSet(touched_, static_cast<std::size_t>(f)); }
   void touch(Figure f) { touched_[f / 64] |= std::uint64_t{1} << (f % 64); }

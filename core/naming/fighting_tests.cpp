@@ -27,9 +27,10 @@ bool enemyAround(const MoveContext& c, int b) {
 // named by what it mainly does. Saving an own chain that was short of
 // liberties makes it a connection; touching two enemy stones it is no atari.
 void weighAtariAgainstConnection(const MoveContext& c, Evidence& ev) {
+  if (!ev.has(kAte)) return;
   const bool connects =
       (ev.has(kTsugi) && ev.veto(kTsugi).empty()) || (ev.has(kNigedashi) && ev.veto(kNigedashi).empty());
-  if (!ev.has(kAte) || !connects) return;
+  if (!connects) return;
   int enemies = 0;
   for (int offset : c.geo.neighbours) {
     const int q = c.p + offset;
@@ -69,11 +70,11 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
     for (Figure f : {kAte, kOshi, kOsae, kSagari, kNobi}) ev.addVeto(f, c.p);
 
   // サガリ: a descent to the first line from an own stone on the second line, next to enemy stones.
-  for (int offset : neighbours) {
-    const int s = c.p + offset;
-    if (c.isOwn(s) && pHeight == 1 && c.height(s) == 2 && (enemyAround(c, c.p) || enemyAround(c, s)))
-      ev.add(kSagari, s);
-  }
+  if (pHeight == 1 && c.ownNeighbours > 0)
+    for (int offset : neighbours) {
+      const int s = c.p + offset;
+      if (c.isOwn(s) && c.height(s) == 2 && (enemyAround(c, c.p) || enemyAround(c, s))) ev.add(kSagari, s);
+    }
 
   // Clump: a move that makes an empty triangle or a solid square connects nothing worth the name.
   if (ev.has(kGuzumi) || ev.has(kGuzumiShushi))
@@ -81,7 +82,7 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
 
   weighAtariAgainstConnection(c, ev);
 
-  for (int direction = 0; direction < 4; ++direction) {
+  for (int direction = 0; direction < 4 && c.ownNeighbours > 0; ++direction) {
     const int behind = stepFrom(c, c.p, opposite(direction));
     if (!isOwnAt(c, behind)) continue;
     const int ahead = stepFrom(c, c.p, direction);
@@ -101,8 +102,8 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
   // A hane also touches the stone it wraps; it is the hane, not an attachment.
   if (ev.has(kHane)) ev.clearMatch(kTsuke);
 
-  // ノゾキ: a peep at the cutting point between two enemy chains.
-  if (c.liberties(c.p) >= 2)
+  // ノゾキ: a peep at the cutting point between two enemy chains; one of them is diagonal to the played stone.
+  if (c.enemyDiagonals > 0 && c.liberties(c.p) >= 2)
     for (int offset : neighbours) {
       const int x = c.p + offset;
       if (!c.isEmpty(x)) continue;
@@ -119,42 +120,35 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
       if (twoChains) ev.addAll(kNozoki, enemies);
     }
 
-  for (int i = 0; i < c.partnerCount; ++i) {
-    const Partner& a = c.partners[static_cast<std::size_t>(i)];
-    if (a.k != 0 || ev.vetoes(a.figure, a.point)) continue;
-    // カケ: a press one line above an enemy stone on the third or fourth line, a knight's move away, that no own
-    // stone beyond it turns into a pincer.
-    if (a.enemy && a.knight && (c.height(a.point) == 3 || c.height(a.point) == 4) && pHeight == c.height(a.point) + 1 &&
-        !ownStoneBeyond(c, a.point))
-      ev.add(kKake, a.point);
-    // 一間: a one-space jump along the line of the nearest edge, on the fourth line or lower.
-    if (!a.enemy && !a.knight && pHeight <= 4 && c.height(a.point) == pHeight &&
-        lineAcross(c, c.p, a.direction) == pHeight)
-      ev.add(kIkken, a.point);
-  }
+  // カケ: a press one line above an enemy stone on the third or fourth line, a knight's move away, that no own
+  // stone beyond it turns into a pincer.
+  if (pHeight == 4 || pHeight == 5)
+    for (const Partner& a : c.partners[kEnemyKnightJump].reach(0, 0))
+      if (a.live && (c.height(a.point) == 3 || c.height(a.point) == 4) && pHeight == c.height(a.point) + 1 &&
+          !ownStoneBeyond(c, a.point))
+        ev.add(kKake, a.point);
+  // 一間: a one-space jump along the line of the nearest edge, on the fourth line or lower.
+  if (pHeight <= 4)
+    for (const Partner& a : c.partners[kOwnStraightJump].reach(0, 0))
+      if (a.live && c.height(a.point) == pHeight && lineAcross(c, c.p, a.direction) == pHeight) ev.add(kIkken, a.point);
 
   // ヒキ: drawing back one line towards the edge from an own stone in contact with the enemy.
-  if (pHeight >= 2)
+  if (pHeight >= 2 && c.ownNeighbours > 0)
     for (int offset : neighbours) {
       const int s = c.p + offset;
       if (c.isOwn(s) && c.height(s) == pHeight + 1 && touchesEnemy(c, s)) ev.add(kHiki, s);
     }
 
-  int ownNeighbours = 0, enemyNeighbours = 0, openNeighbours = 0;
-  for (int offset : neighbours) {
-    const int q = c.p + offset;
-    ownNeighbours += c.isOwn(q);
-    enemyNeighbours += c.isEnemy(q);
-    openNeighbours += c.isEmpty(q);
-  }
-  int ownDiagonals = 0;
-  for (int offset : c.geo.diagonals) ownDiagonals += c.isOwn(c.p + offset);
+  const int ownNeighbours = c.ownNeighbours, enemyNeighbours = c.enemyNeighbours, openNeighbours = c.emptyNeighbours;
+  const int ownDiagonals = c.ownDiagonals;
   PointSet enemyTouching;
-  for (int offset : neighbours)
-    if (c.isEnemy(c.p + offset)) enemyTouching.insert({c.p + offset});
+  if (enemyNeighbours > 0)
+    for (int offset : neighbours)
+      if (c.isEnemy(c.p + offset)) enemyTouching.insert({c.p + offset});
 
   for (int offset : c.geo.diagonals) {
     const int q = c.p + offset;
+    if (ownDiagonals == 0) break;
     if (!c.isOwn(q)) continue;
     const auto [s1, s2] = sidesOf(c, q);
     if (c.isEmpty(s1) && c.isEmpty(s2)) {
@@ -168,13 +162,11 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
         });
       // フクラミ: a diagonal step touching nothing that bulges a group, a knight's move from another of its stones.
       if (openNeighbours == 4 && !c.isSingleStone(q))
-        for (int i = 0; i < c.partnerCount; ++i) {
-          const Partner& a = c.partners[static_cast<std::size_t>(i)];
-          if (!a.enemy && a.knight && a.k == 0 && c.chainId(a.point) == c.chainId(q)) {
+        for (const Partner& a : c.partners[kOwnKnightJump].reach(0, 0))
+          if (c.chainId(a.point) == c.chainId(q)) {
             ev.add(kFukurami, q);
             ev.add(kFukurami, a.point);
           }
-        }
     }
     // ハネダシ: a hane that goes out from under an enemy stone lying on the own stone.
     const bool oneEnemy = (c.isEnemy(s1) && c.isEmpty(s2)) || (c.isEnemy(s2) && c.isEmpty(s1));
@@ -191,8 +183,9 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
   if (ownNeighbours == 0 && enemyNeighbours >= 2 && c.isSingleStone(c.p) && c.liberties(c.p) == 1)
     ev.addAll(kHourikomi, enemyTouching);
 
-  for (int direction = 0; direction < 4; ++direction) {
-    // ヘコミ: stepping back into the hollow between two own stones that an enemy stone faces.
+  // ヘコミ: stepping back into the hollow between two own stones that an enemy stone faces; both are diagonal to the
+  // played stone.
+  for (int direction = 0; direction < 4 && ownDiagonals >= 2; ++direction) {
     const int front = stepFrom(c, c.p, direction);
     if (!isEmptyAt(c, front) || !isEnemyAt(c, stepFrom(c, front, direction))) continue;
     const std::array<int, 2> sides = isVertical(direction) ? std::array{1, 2} : std::array{0, 3};
@@ -203,8 +196,10 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
     }
   }
 
-  // カケツギ: a hanging connection, guarding from the side a cutting point between two own chains.
+  // カケツギ: a hanging connection, guarding from the side a cutting point between two own chains; one of them is
+  // diagonal to the played stone.
   for (int offset : neighbours) {
+    if (ownDiagonals == 0) break;
     const int x = c.p + offset;
     if (!c.isEmpty(x)) continue;
     PointSet guarded;
@@ -239,16 +234,17 @@ void addFightingTests(const MoveContext& c, Evidence& ev) {
   }
 
   // ツケコシ: attaching through the gap of an enemy knight's move.
-  enemyTouching.forEach([&](BorderedPoint touching) {
-    const int e1 = touching.index;
-    for (int offset : c.geo.diagonals) {
-      const int e2 = c.p + offset;
-      if (c.isEnemy(e2) && c.chainId(e2) != c.chainId(e1) && shapeCode(c, e1, e2) == 201) {
-        ev.add(kTsukekoshi, e1);
-        ev.add(kTsukekoshi, e2);
+  if (c.enemyDiagonals > 0)
+    enemyTouching.forEach([&](BorderedPoint touching) {
+      const int e1 = touching.index;
+      for (int offset : c.geo.diagonals) {
+        const int e2 = c.p + offset;
+        if (c.isEnemy(e2) && c.chainId(e2) != c.chainId(e1) && shapeCode(c, e1, e2) == 201) {
+          ev.add(kTsukekoshi, e1);
+          ev.add(kTsukekoshi, e2);
+        }
       }
-    }
-  });
+    });
 
   // 三々入り: the 3-3 invasion under a lone enemy stone diagonally above.
   if (ev.count(kKado) == 1 && c.info(c.p).lineX == 3 && c.info(c.p).lineY == 3) {

@@ -25,7 +25,6 @@ bool colourNear(const MoveContext& c, int b, int colour, int reach) {
   return false;
 }
 
-bool isLive(const Evidence& ev, const Partner& partner) { return !ev.vetoes(partner.figure, partner.point); }
 bool onThirdOrFourth(const MoveContext& c, int b) { return c.height(b) == 3 || c.height(b) == 4; }
 
 bool isShimariPair(const MoveContext& c, int corner, int other, bool knight) {
@@ -37,40 +36,53 @@ bool isShimariPair(const MoveContext& c, int corner, int other, bool knight) {
 
 void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   const int pHeight = c.height(c.p);
-  const std::array<Partner, kMaxPartners>& partners = c.partners;
-  const int count = c.partnerCount;
+  const PartnerList& ownStraight = c.partners[kOwnStraightJump];
+  const PartnerList& ownKnight = c.partners[kOwnKnightJump];
+  const PartnerList& enemyStraight = c.partners[kEnemyStraightJump];
+  const PartnerList& enemyKnight = c.partners[kEnemyKnightJump];
+  const bool pOnThirdOrFourth = onThirdOrFourth(c, c.p);
 
-  for (int i = 0; i < count; ++i) {
-    const Partner& a = partners[static_cast<std::size_t>(i)];
-    const int b = a.point;
-    // ハサミツケ: a lone enemy stone attached between the played stone and an own stone two points away.
-    if (!a.enemy && !a.knight && a.k == 0 && c.liberties(b) >= 2) {
-      const int middle = stepFrom(c, c.p, a.direction);
-      if (ev.matches(kTsuke, middle) && c.isSingleStone(middle)) ev.add(kHasamitsuke, middle);
-    }
-    // スベリ: a slide along the first two lines from an own stone a knight's move away one line higher, near enemy
-    // stones.
-    if (!a.enemy && a.knight && a.k <= 1 && pHeight <= 2 && c.height(b) == pHeight + 1 && colourNear(c, c.p, -c.own, 2))
-      ev.add(kSuberi, b);
-    // ヒラキ: an extension of two spaces or more along the third or fourth line from an own stone.
-    if (!a.enemy && !a.knight && a.k >= 1 && isLive(ev, a)) {
-      const int line = lineAcross(c, c.p, a.direction);
-      if (line == 3 || line == 4) ev.add(kHiraki, b);
-    }
-    // シマリ: two lone own stones closing a corner.
-    if (!a.enemy && a.k <= 2 && (isShimariPair(c, b, c.p, a.knight) || isShimariPair(c, c.p, b, a.knight)) &&
-        c.isSingleStone(c.p) && c.isSingleStone(b)) {
-      const int code = shapeCode(c, c.p, b);
-      if (code >= 200 && code <= 399) {
-        ev.add(kShimari, b);
-        ev.addVeto(kHiraki, b);
+  // ハサミツケ: a lone enemy stone attached between the played stone and an own stone two points away.
+  if (ev.has(kTsuke))
+    for (const Partner& a : ownStraight.reach(0, 0))
+      if (c.liberties(a.point) >= 2) {
+        const int middle = stepFrom(c, c.p, a.direction);
+        if (ev.matches(kTsuke, middle) && c.isSingleStone(middle)) ev.add(kHasamitsuke, middle);
       }
+  // スベリ: a slide along the first two lines from an own stone a knight's move away one line higher, near enemy
+  // stones.
+  if (pHeight <= 2)
+    for (const Partner& a : ownKnight.reach(0, 1))
+      if (c.height(a.point) == pHeight + 1 && colourNear(c, c.p, -c.own, 2)) ev.add(kSuberi, a.point);
+  // ヒラキ: an extension of two spaces or more along the third or fourth line from an own stone.
+  const PointInfo& pInfo = c.info(c.p);
+  if (pInfo.lineX == 3 || pInfo.lineX == 4 || pInfo.lineY == 3 || pInfo.lineY == 4)
+    for (const Partner& a : ownStraight.reach(1, kJumpReaches - 1)) {
+      const int line = lineAcross(c, c.p, a.direction);
+      if (a.live && (line == 3 || line == 4)) ev.add(kHiraki, a.point);
     }
-    // カカリ: a third- or fourth-line approach from the side to a lone enemy corner stone no own stone is near.
-    if (a.enemy && a.k <= 1 && isCornerPoint(c, b) && onThirdOrFourth(c, c.p) && c.info(c.p).depth > c.info(b).depth &&
-        isLive(ev, a) && c.isSingleStone(b) && !colourNear(c, b, c.own, 2))
-      ev.add(kKakari, b);
-  }
+  // シマリ: two lone own stones closing a corner.
+  if ((pOnThirdOrFourth || pInfo.cornerStar || pInfo.komoku) && c.isSingleStone(c.p))
+    for (const PartnerList* list : {&ownStraight, &ownKnight})
+      for (const Partner& a : list->reach(0, 2)) {
+        const int b = a.point;
+        if (!(isShimariPair(c, b, c.p, a.knight) || isShimariPair(c, c.p, b, a.knight)) || !c.isSingleStone(b))
+          continue;
+        const int code = shapeCode(c, c.p, b);
+        if (code >= 200 && code <= 399) {
+          ev.add(kShimari, b);
+          ev.addVeto(kHiraki, b);
+        }
+      }
+  // カカリ: a third- or fourth-line approach from the side to a lone enemy corner stone no own stone is near.
+  if (pOnThirdOrFourth)
+    for (const PartnerList* list : {&enemyStraight, &enemyKnight})
+      for (const Partner& a : list->reach(0, 1)) {
+        const int b = a.point;
+        if (a.live && isCornerPoint(c, b) && c.info(c.p).depth > c.info(b).depth && c.isSingleStone(b) &&
+            !colourNear(c, b, c.own, 2))
+          ev.add(kKakari, b);
+      }
 
   // 受け: a closing move next to the own corner stone the opponent approached on the move before. Only the
   // wide closures count on the open side of a 3-4 point.
@@ -87,17 +99,16 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   }
 
   // ワリ打ち and 打ち込み: between two enemy stones on the third and fourth lines.
-  if (onThirdOrFourth(c, c.p) && !ev.has(kHiraki)) {
-    std::array<const Partner*, kMaxPartners> flanks;
-    int flankCount = 0;
-    for (int i = 0; i < count; ++i) {
-      const Partner& e = partners[static_cast<std::size_t>(i)];
-      if (e.enemy && onThirdOrFourth(c, e.point) && isLive(ev, e)) flanks[static_cast<std::size_t>(flankCount++)] = &e;
-    }
-    for (int i = 0; i < flankCount; ++i) {
-      const Partner& e1 = *flanks[static_cast<std::size_t>(i)];
-      for (int j = i + 1; j < flankCount; ++j) {
-        const Partner& e2 = *flanks[static_cast<std::size_t>(j)];
+  if (pOnThirdOrFourth && !ev.has(kHiraki)) {
+    std::array<const Partner*, 2 * PartnerList::kCapacity> flanks;
+    std::size_t flankCount = 0;
+    for (const PartnerList* list : {&enemyStraight, &enemyKnight})
+      for (const Partner& e : list->all())
+        if (e.live && onThirdOrFourth(c, e.point)) flanks[flankCount++] = &e;
+    for (std::size_t i = 0; i < flankCount; ++i) {
+      const Partner& e1 = *flanks[i];
+      for (std::size_t j = i + 1; j < flankCount; ++j) {
+        const Partner& e2 = *flanks[j];
         const int between = manhattan(c, e1.point, e2.point);
         if (e1.k >= 2 && e2.k >= 2 && shapeCode(c, e1.point, e2.point) >= 800) {
           ev.add(kWariuchi, e1.point);
@@ -112,65 +123,72 @@ void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   }
 
   // オキ: a placement on the first two lines among three or more enemy stones with no own stone next to it.
-  if (pHeight <= 2) {
-    PointSet enemies;
-    bool ownNear = false;
-    for (int offset : c.geo.neighbours) {
-      if (c.isEnemy(c.p + offset)) enemies.insert({c.p + offset});
-      ownNear |= c.isOwn(c.p + offset);
-    }
-    for (int offset : c.geo.diagonals) {
-      if (c.isEnemy(c.p + offset)) enemies.insert({c.p + offset});
-      ownNear |= c.isOwn(c.p + offset);
-    }
-    if (!ownNear && enemies.size() >= 3) ev.addAll(kOki, enemies);
+  if (pHeight <= 2 && c.ownNeighbours + c.ownDiagonals == 0 && c.enemyNeighbours + c.enemyDiagonals >= 3) {
+    for (const auto& offsets : {c.geo.neighbours, c.geo.diagonals})
+      for (int offset : offsets)
+        if (c.isEnemy(c.p + offset)) ev.add(kOki, c.p + offset);
   }
 
-  const bool aloneOnThirdOrFourth =
-      onThirdOrFourth(c, c.p) && !colourNear(c, c.p, c.own, 1) && !colourNear(c, c.p, -c.own, 1);
-  std::array<bool, 4> ownStraightTowards{};
-  for (int i = 0; i < count; ++i) {
-    const Partner& own = partners[static_cast<std::size_t>(i)];
-    if (!own.enemy && !own.knight && isLive(ev, own))
-      ownStraightTowards[static_cast<std::size_t>(own.direction)] = true;
+  // ツメ: on the third or fourth line, an extension touching nothing from own stones towards an enemy stone on the
+  // other side.
+  if (pOnThirdOrFourth && c.ownNeighbours + c.ownDiagonals + c.enemyNeighbours + c.enemyDiagonals == 0) {
+    std::array<bool, 4> ownStraightTowards{};
+    for (const Partner& own : ownStraight.all())
+      if (own.live) ownStraightTowards[static_cast<std::size_t>(own.direction)] = true;
+    for (const PartnerList* list : {&enemyStraight, &enemyKnight})
+      for (const Partner& a : list->all())
+        if (a.live && ownStraightTowards[static_cast<std::size_t>(opposite(a.direction))] &&
+            onThirdOrFourth(c, a.point))
+          ev.add(kTsume, a.point);
   }
-  for (int i = 0; i < count; ++i) {
-    const Partner& a = partners[static_cast<std::size_t>(i)];
-    if (!a.enemy) continue;
-    const int e = a.point;
-    // ツメ: on the third or fourth line, an extension touching nothing from own stones towards an enemy stone on the
-    // other side.
-    if (aloneOnThirdOrFourth && ownStraightTowards[static_cast<std::size_t>(opposite(a.direction))] &&
-        onThirdOrFourth(c, e) && isLive(ev, a))
-      ev.add(kTsume, e);
-    // ツメ veto: a near enemy stone two or more lines higher or lower.
-    if (a.k <= 2 && std::abs(c.height(e) - pHeight) >= 2) ev.addVeto(kTsume, c.p);
-    // ボウシ: a cap one space above a lone enemy stone with room around it.
-    if (ev.matches(kTaiIkken, e) && c.height(e) < pHeight && ev.count(kTaiIkken) == 1 && !ev.has(kNanameAite) &&
-        c.liberties(e) >= 4) {
+  // ツメ veto: a near enemy stone two or more lines higher or lower. Only a
+  // ツメ found above can be vetoed.
+  if (ev.has(kTsume))
+    for (const PartnerList* list : {&enemyStraight, &enemyKnight})
+      for (const Partner& a : list->reach(0, 2))
+        if (std::abs(c.height(a.point) - pHeight) >= 2) {
+          ev.addVeto(kTsume, c.p);
+          break;
+        }
+  // ボウシ: a cap one space above a lone enemy stone with room around it. The stones one space straight out are
+  // what 対一間 holds.
+  if (enemyStraight.reach(0, 0).size() == 1 && !ev.has(kNanameAite)) {
+    const int e = enemyStraight.items[0].point;
+    if (c.height(e) < pHeight && c.liberties(e) >= 4) {
       ev.add(kBoushi, e);
-      for (int j = 0; j < count; ++j) {
-        const Partner& knight = partners[static_cast<std::size_t>(j)];
-        if (knight.figure == kTaiKeima && manhattan(c, knight.point, e) == 1) ev.addVeto(kBoushi, e);
-      }
+      for (const Partner& knight : enemyKnight.reach(0, 0))
+        if (manhattan(c, knight.point, e) == 1) ev.addVeto(kBoushi, e);
     }
-    // スソガカリ: an approach one line below an enemy stone on the fourth line or higher, away from the corners.
-    if (a.knight && a.k <= 1 && isLive(ev, a) && c.height(e) >= 4 && !isCornerPoint(c, e) &&
-        pHeight == c.height(e) - 1 && c.isSingleStone(e))
-      ev.add(kSusogakari, e);
-    // ハサミ: a pincer of a small enemy group on the third or fourth line against an own stone beyond it.
-    if (a.k <= 3 && isLive(ev, a) && onThirdOrFourth(c, c.p) && onThirdOrFourth(c, e) && c.chainSize(e) <= 2 &&
-        c.liberties(e) >= 2 && ownStoneBeyond(c, e))
-      ev.add(kHasami, e);
-    // カケ（大斜）: a press one line above an enemy stone on the third or fourth line, a large knight's move away,
-    // that is no pincer.
-    if (a.knight && a.k == 1 && isLive(ev, a) && onThirdOrFourth(c, e) && pHeight == c.height(e) + 1 &&
-        !ownStoneBeyond(c, e))
-      ev.add(kKakeTaisha, e);
   }
+  // スソガカリ: an approach one line below an enemy stone on the fourth line or higher, away from the corners.
+  if (pHeight >= 3)
+    for (const Partner& a : enemyKnight.reach(0, 1)) {
+      const int e = a.point;
+      if (a.live && c.height(e) >= 4 && !isCornerPoint(c, e) && pHeight == c.height(e) - 1 && c.isSingleStone(e))
+        ev.add(kSusogakari, e);
+    }
+  // ハサミ: a pincer of a small enemy group on the third or fourth line against an own stone beyond it.
+  if (pOnThirdOrFourth)
+    for (const PartnerList* list : {&enemyStraight, &enemyKnight})
+      for (const Partner& a : list->reach(0, 3)) {
+        const int e = a.point;
+        if (a.live && onThirdOrFourth(c, e) && c.liberties(e) >= 2 && c.chainSize(e) <= 2 && ownStoneBeyond(c, e))
+          ev.add(kHasami, e);
+      }
+  // カケ（大斜）: a press one line above an enemy stone on the third or fourth line, a large knight's move away,
+  // that is no pincer.
+  // Both that and カタツキ stand one line above the third or fourth.
+  const bool pOnFourthOrFifth = pHeight == 4 || pHeight == 5;
+  if (pOnFourthOrFifth)
+    for (const Partner& a : enemyKnight.reach(1, 1)) {
+      const int e = a.point;
+      if (a.live && onThirdOrFourth(c, e) && pHeight == c.height(e) + 1 && !ownStoneBeyond(c, e))
+        ev.add(kKakeTaisha, e);
+    }
 
   // カタツキ: a shoulder hit, diagonally one line above a lone enemy stone on the third or fourth line.
   for (int offset : c.geo.diagonals) {
+    if (c.enemyDiagonals == 0 || !pOnFourthOrFifth) break;
     const int q = c.p + offset;
     if (!c.isEnemy(q) || !c.isSingleStone(q) || !onThirdOrFourth(c, q) || pHeight != c.height(q) + 1) continue;
     if (c.isEmpty(c.pointAt(c.x(q), c.y(c.p))) && c.isEmpty(c.pointAt(c.x(c.p), c.y(q)))) ev.add(kKatatsuki, q);

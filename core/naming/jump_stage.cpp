@@ -1,27 +1,39 @@
 // Jumps and knight's moves: stones k + 2 points straight out from the played
 // stone in each direction, or one point beside that, for k = 0 .. 5.
 
+#include <bit>
+
 #include "core/naming/move_context.h"
 
 namespace mokuza::naming {
 namespace {
 
-constexpr int kReaches = 6;
-constexpr std::array<Figure, kReaches> kOwnStraight{kTobi, kNikenTobi, kSankenTobi, kYonken, kGoken, kRokken};
-constexpr std::array<Figure, kReaches> kOwnKnight{kKeima, kOogeima, kOoogeima, kYonkenGeima, kGokenGeima, kRokkenGeima};
-constexpr std::array<Figure, kReaches> kEnemyStraight{kTaiIkken,  kTaiNiken, kTaiSanken,
-                                                      kTaiYonken, kTaiGoken, kTaiRokken};
-constexpr std::array<Figure, kReaches> kEnemyKnight{kTaiKeima,       kTaiOogeima,    kTaiOoogeima,
-                                                    kTaiYonkenGeima, kTaiGokenGeima, kTaiRokkenGeima};
+constexpr int kReaches = kJumpReaches;
+constexpr int kLines = kReaches + 1;
+// By knight's move, enemy, reach.
+using JumpFigures = std::array<std::array<std::array<Figure, kReaches>, 2>, 2>;
+constexpr JumpFigures kJumpFigures{{
+    {{{kTobi, kNikenTobi, kSankenTobi, kYonken, kGoken, kRokken},
+      {kTaiIkken, kTaiNiken, kTaiSanken, kTaiYonken, kTaiGoken, kTaiRokken}}},
+    {{{kKeima, kOogeima, kOoogeima, kYonkenGeima, kGokenGeima, kRokkenGeima},
+      {kTaiKeima, kTaiOogeima, kTaiOoogeima, kTaiYonkenGeima, kTaiGokenGeima, kTaiRokkenGeima}}},
+}};
 
-// A stone in the strip three points wide that runs out from the played
-// stone: `line` steps along the direction, `side` -1, 0 or +1 across it.
-struct StripStone {
-  int point;
-  int line;
-  int side;
-  int colour;
-};
+// The strip three points wide that runs out from the played stone, as bits:
+// three per line, nearest line first, in the order centre, side -1, side +1.
+constexpr std::array<int, 3> kSides{0, -1, 1};
+constexpr std::uint32_t kCentre = 01111111;  // one bit per line
+constexpr std::uint32_t kSideLow = kCentre << 1;
+constexpr std::uint32_t kSideHigh = kCentre << 2;
+constexpr std::uint32_t kFirstLine = 07;
+constexpr std::array<std::uint32_t, 3> kColumns{kCentre, kSideLow, kSideHigh};
+
+// The stones of the other colour that cut a jump from the played stone to a
+// partner in `column`: on the centre line or the partner's own side for a
+// knight's move; for a straight jump on the centre line, or beside it from
+// two points out. One on the far side of the played stone's line cuts nothing.
+constexpr std::array<std::uint32_t, 3> kCutters{kCentre | ((kSideLow | kSideHigh) & ~kFirstLine), kCentre | kSideLow,
+                                                kCentre | kSideHigh};
 
 }  // namespace
 
@@ -29,55 +41,67 @@ void addJumps(MoveContext& c, Evidence& ev) {
   // A stone in atari makes no shape with its neighbours at short reach.
   if (c.liberties(c.p) == 1)
     for (std::size_t k = 0; k < 3; ++k)
-      for (Figure f : {kOwnStraight[k], kOwnKnight[k], kEnemyStraight[k], kEnemyKnight[k]}) ev.addVeto(f, c.p);
+      for (const auto& byKnight : kJumpFigures)
+        for (const auto& byEnemy : byKnight) ev.addVeto(byEnemy[k], c.p);
 
   const int px = c.x(c.p), py = c.y(c.p), n = c.geo.n;
-  for (int direction = 0; direction < 4; ++direction) {
-    const int dx = kStepX[static_cast<std::size_t>(direction)], dy = kStepY[static_cast<std::size_t>(direction)];
-    const int step = dx + dy * c.geo.width;
-    const int across = dx == 0 ? 1 : c.geo.width;
+  std::array<int, 4> steps{}, acrosses{};
+  // By colour, own then enemy: a partner's cutters are picked by index, not
+  // by a branch that its colour would make unpredictable.
+  std::array<std::array<std::uint32_t, 4>, 2> strips{};
+  auto& own = strips[0];
+  auto& enemy = strips[1];
+  for (std::size_t direction = 0; direction < 4; ++direction) {
+    const int dx = kStepX[direction], dy = kStepY[direction];
+    const int step = steps[direction] = dx + dy * c.geo.width;
+    const int across = acrosses[direction] = dx == 0 ? 1 : c.geo.width;
     // The strip ends at the edge; beside an edge line lies the frame, which holds no stone.
     const int room = dx < 0 ? px - 1 : dx > 0 ? n - px : dy < 0 ? py - 1 : n - py;
-    std::array<StripStone, 3 * (kReaches + 1)> strip;
-    int count = 0;
-    for (int line = 1, centre = c.p + step; line <= std::min(room, kReaches + 1); ++line, centre += step)
-      for (int side : {0, -1, 1}) {
-        const int b = centre + side * across;
-        if (c.isStone(b)) strip[static_cast<std::size_t>(count++)] = {b, line, side, c.stone(b)};
+    const int lines = std::min(room, kLines);
+    // Gathered without a branch per point: whether a point holds a stone is
+    // as good as random.
+    for (int line = 0, centre = c.p + step; line < lines; ++line, centre += step)
+      for (std::size_t s = 0; s < kSides.size(); ++s) {
+        const int stone = c.stone(centre + kSides[s] * across);
+        const int bit = line * 3 + static_cast<int>(s);
+        own[direction] |= static_cast<std::uint32_t>(stone == c.own) << bit;
+        enemy[direction] |= static_cast<std::uint32_t>(stone == -c.own) << bit;
       }
+  }
 
-    for (int i = 0; i < count; ++i) {
-      const StripStone& partner = strip[static_cast<std::size_t>(i)];
-      if (partner.line < 2) continue;
-      const int k = partner.line - 2;
-      const auto ki = static_cast<std::size_t>(k);
-      const bool enemy = partner.colour != c.own;
-      const bool knight = partner.side != 0;
-      const Figure f =
-          knight ? (enemy ? kEnemyKnight[ki] : kOwnKnight[ki]) : (enemy ? kEnemyStraight[ki] : kOwnStraight[ki]);
-      ev.add(f, partner.point);
-      ev.removeVeto(f, partner.point);
+  for (PartnerList& list : c.partners) list.count = 0;
+  for (int k = 0; k < kReaches; ++k) {
+    const int line = k + 1;
+    // The points of this reach in every direction, three bits a direction.
+    std::uint32_t atReach = 0;
+    for (std::size_t direction = 0; direction < 4; ++direction)
+      atReach |= (((own[direction] | enemy[direction]) >> (line * 3)) & 7u) << (direction * 3);
+    for (; atReach; atReach &= atReach - 1) {
+      const int found = std::countr_zero(atReach);
+      const auto direction = static_cast<std::size_t>(found / 3);
+      const auto column = static_cast<std::size_t>(found % 3);
+      const int bit = line * 3 + static_cast<int>(column);
+      const int b = c.p + steps[direction] * (line + 1) + kSides[column] * acrosses[direction];
+      const bool isEnemy = (enemy[direction] >> bit) & 1u;
+      const bool knight = column != 0;
+      const Figure f = kJumpFigures[knight][isEnemy][static_cast<std::size_t>(k)];
+      // Nothing before this stage vetoes a jump at a stone away from the played one.
+      ev.add(f, b);
       // A stone in atari is no partner.
-      if (c.liberties(partner.point) == 1) ev.addVeto(f, partner.point);
-      c.partners[static_cast<std::size_t>(c.partnerCount++)] =
-          Partner{static_cast<std::int16_t>(partner.point), f,      static_cast<std::int8_t>(k),
-                  static_cast<std::int8_t>(direction),      knight, enemy};
-
-      // A stone of the other colour between the two, nearer to the partner
-      // than the played stone is, cuts the jump. One two lines across from
-      // the partner is on the far side of the played stone's line and cuts
-      // nothing.
-      const int reach = partner.line + std::abs(partner.side);
-      for (int j = 0; j < count && strip[static_cast<std::size_t>(j)].line < partner.line; ++j) {
-        const StripStone& blocker = strip[static_cast<std::size_t>(j)];
-        if (blocker.colour == partner.colour) continue;
-        const int across = std::abs(blocker.side - partner.side);
-        if (across != 2 && partner.line - blocker.line + across < reach) {
-          ev.addVeto(f, partner.point);
-          break;
-        }
-      }
+      const std::uint32_t nearer = (std::uint32_t{1} << (line * 3)) - 1;
+      const bool cut = (strips[!isEnemy][direction] & nearer & kCutters[column]) != 0;
+      const bool live = !cut && c.liberties(b) != 1;
+      if (!live) ev.addVeto(f, b);
+      PartnerList& list = c.partners[static_cast<std::size_t>(knight) + 2 * static_cast<std::size_t>(isEnemy)];
+      list.items[static_cast<std::size_t>(list.count++)] = Partner{static_cast<std::int16_t>(b),
+                                                                   f,
+                                                                   static_cast<std::int8_t>(k),
+                                                                   static_cast<std::int8_t>(direction),
+                                                                   knight,
+                                                                   isEnemy,
+                                                                   live};
     }
+    for (PartnerList& list : c.partners) list.ends[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(list.count);
   }
 }
 

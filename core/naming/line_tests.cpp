@@ -5,14 +5,6 @@
 namespace mokuza::naming {
 namespace {
 
-bool hasOwnAround(const MoveContext& c) {
-  for (int offset : c.geo.neighbours)
-    if (c.isOwn(c.p + offset)) return true;
-  for (int offset : c.geo.diagonals)
-    if (c.isOwn(c.p + offset)) return true;
-  return false;
-}
-
 // The two directions across `direction`.
 std::array<int, 2> across(int direction) { return isVertical(direction) ? std::array{1, 2} : std::array{0, 3}; }
 
@@ -28,7 +20,7 @@ void addLineTests(const MoveContext& c, Evidence& ev) {
     const int head = stepFrom(c, c.p, direction);
     const int second = isEnemyAt(c, head) ? stepFrom(c, head, direction) : -1;
     if (lineAcross(c, c.p, direction) <= 2 && isEnemyAt(c, second) && c.chainId(second) == c.chainId(head) &&
-        hasOwnAround(c))
+        c.ownNeighbours + c.ownDiagonals > 0)
       ev.add(kOsae, head);
 
     // ソイ: extending an own stone alongside an enemy line that starts beside the played stone and runs ahead.

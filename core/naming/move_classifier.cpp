@@ -14,6 +14,20 @@ void MoveClassifier::setFigureTable(FigureTable table) {
   table_ = std::move(table);
   for (int f = 0; f < kFigureKindCount; ++f)
     numbers_[static_cast<std::size_t>(f)] = table_.find(kFigureNames[static_cast<std::size_t>(f)]);
+  // Names differ, so no two figures share a number.
+  std::array<Figure, kFigureKindCount> figures{};
+  for (int f = 0; f < kFigureKindCount; ++f) figures[static_cast<std::size_t>(f)] = static_cast<Figure>(f);
+  std::sort(figures.begin(), figures.end(), [this](Figure a, Figure b) { return numbers_[a] > numbers_[b]; });
+  for (int f = 0; f < kFigureKindCount; ++f) {
+    const int row = numbers_[static_cast<std::size_t>(f)];
+    plainNames_[static_cast<std::size_t>(f)] = row == kNoFigure ? MoveName() : plainName(table_.name(row));
+  }
+  unmatchedName_ = plainName(table_.name(0));
+  order_.rank.fill(kFigureKindCount);
+  for (std::size_t r = 0; r < figures.size() && numbers_[figures[r]] != kNoFigure; ++r) {
+    order_.rank[figures[r]] = static_cast<std::uint8_t>(r);
+    order_.byRank[r] = figures[r];
+  }
 }
 
 void MoveClassifier::beforeReplay(Board& /*board*/, int from) {
@@ -23,9 +37,15 @@ void MoveClassifier::beforeReplay(Board& /*board*/, int from) {
     figureLayer_[0].fill(kNoFigure);
   }
   // Moves the replay does not reach (a shorter line) keep no name of before.
+  // Past namedEnd_ they are empty already.
   const auto first = static_cast<std::size_t>(std::max(from, 1));
-  std::fill(moveFigure_.begin() + static_cast<std::ptrdiff_t>(first), moveFigure_.end(), 0);
-  std::fill(moveName_.begin() + static_cast<std::ptrdiff_t>(first), moveName_.end(), MoveName());
+  if (first < namedEnd_) {
+    std::fill(moveFigure_.begin() + static_cast<std::ptrdiff_t>(first),
+              moveFigure_.begin() + static_cast<std::ptrdiff_t>(namedEnd_), 0);
+    std::fill(moveName_.begin() + static_cast<std::ptrdiff_t>(first),
+              moveName_.begin() + static_cast<std::ptrdiff_t>(namedEnd_), MoveName());
+    namedEnd_ = first;
+  }
 }
 
 void MoveClassifier::afterMove(Board& board, std::vector<MoveRecord>& line, int move) {
@@ -35,6 +55,7 @@ void MoveClassifier::afterMove(Board& board, std::vector<MoveRecord>& line, int 
 void MoveClassifier::record(MoveRecord& moveRecord, int move, int figure, const MoveName& name) {
   moveFigure_[index(move)] = static_cast<std::int16_t>(figure);
   moveName_[index(move)] = name;
+  namedEnd_ = std::max(namedEnd_, index(move) + 1);
   longestName_ = std::max(longestName_, name.length());
   moveRecord.setFigureStones({});
 }
@@ -79,7 +100,15 @@ void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, in
   c.own = own;
   c.kakariFigure = number(kKakari);
   std::fill_n(c.libertyCounts.begin(), std::min(chains.size(), c.libertyCounts.size()), std::int16_t{-1});
-  for (int offset : geo.neighbours) c.emptyNeighbours += c.isEmpty(p + offset);
+  for (int offset : geo.neighbours) {
+    c.emptyNeighbours += c.isEmpty(p + offset);
+    c.ownNeighbours += c.isOwn(p + offset);
+    c.enemyNeighbours += c.isEnemy(p + offset);
+  }
+  for (int offset : geo.diagonals) {
+    c.ownDiagonals += c.isOwn(p + offset);
+    c.enemyDiagonals += c.isEnemy(p + offset);
+  }
 
   evidence_.reset();
   addContacts(c, evidence_);
@@ -90,30 +119,24 @@ void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, in
   addFightingTests(c, evidence_);
   addOpeningPoints(c, evidence_);
 
-  int chosen = kNoFigure;
   Figure kind = kNanameMikata;
-  const PointSet* stones = nullptr;
-  evidence_.forEachSurviving(p, [&](Figure f, const PointSet& s) {
-    const int n = number(f);
-    if (n > chosen) {
-      chosen = n;
-      kind = f;
-      stones = &s;
-    }
-  });
+  const PointSet* stones = evidence_.firstSurviving(p, order_, kind);
   if (!stones) {
-    record(moveRecord, move, 0, plainName(table_.name(0)));
+    record(moveRecord, move, 0, unmatchedName_);
     return;
   }
 
-  MoveName name = plainName(table_.name(chosen));
-  int nearest = -1;
-  stones->forEach([&](BorderedPoint b) {
-    if (nearest < 0 || manhattan(c, p, b.index) < manhattan(c, p, nearest)) nearest = b.index;
-  });
-  name = compoundName(kind, name.view(), shapeCode(c, p, nearest), c.height(p) == 4);
-
-  record(moveRecord, move, chosen, name);
+  const int chosen = number(kind);
+  if (hasCompoundName(kind)) {
+    int nearest = -1;
+    stones->forEach([&](BorderedPoint b) {
+      if (nearest < 0 || manhattan(c, p, b.index) < manhattan(c, p, nearest)) nearest = b.index;
+    });
+    record(moveRecord, move, chosen,
+           compoundName(kind, plainNames_[kind].view(), shapeCode(c, p, nearest), c.height(p) == 4));
+  } else {
+    record(moveRecord, move, chosen, plainNames_[kind]);
+  }
   std::array<std::int16_t, kGridCells> points;
   std::size_t pointCount = 0;
   stones->forEach([&](BorderedPoint b) {

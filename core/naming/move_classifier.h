@@ -55,9 +55,15 @@ class MoveClassifier final : public ReplayObserver {
 
   FigureTable table_;
   std::array<int, kFigureKindCount> numbers_{};  // figure number of each term, kNoFigure when the table lacks it
+  FigureOrder order_;                            // the same, as the order the choice tries the figures in
+  // The names shown, made once per table: the plain name of each term, and
+  // of row 0 for a move no figure fits.
+  std::array<MoveName, kFigureKindCount> plainNames_{};
+  MoveName unmatchedName_;
   Evidence evidence_;
   std::vector<std::int16_t> moveFigure_;
   std::vector<MoveName> moveName_;
+  std::size_t namedEnd_ = 0;  // one past the last move given a figure or name; the rest are empty
   std::vector<FigureLayerRow> figureLayer_;
   int longestName_ = 0;
 };

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <span>
 #include <vector>
 
 #include "core/naming/evidence.h"
@@ -16,26 +17,38 @@ namespace mokuza::naming {
 
 using FigureLayerRow = BorderedArray<std::int16_t>;
 
-// The size of a point set by walking its points: chains have few liberties,
-// and this stays clear of a library call for the bit count.
-inline int countPoints(const PointSet& points) {
-  int count = 0;
-  points.forEach([&count](BorderedPoint) { ++count; });
-  return count;
-}
-
 // A stone found by the jump stage: k + 2 points straight from the played
 // stone, or beside that point (a knight's move of the same reach).
 struct Partner {
-  std::int16_t point = 0;
-  Figure figure = kTobi;
-  std::int8_t k = 0;
-  std::int8_t direction = 0;  // index into the neighbour order
-  bool knight = false;
-  bool enemy = false;
+  std::int16_t point;
+  Figure figure;
+  std::int8_t k;
+  std::int8_t direction;  // index into the neighbour order
+  bool knight;
+  bool enemy;
+  bool live;  // neither in atari nor cut off from the played stone
 };
 
-constexpr int kMaxPartners = 4 * 6 * 3;  // four directions, six reaches, three points
+constexpr int kJumpReaches = 6;
+
+// The partners of one kind, nearest reach first: most tests look at the
+// near ones of one kind only, and need not pass over the others.
+struct PartnerList {
+  static constexpr int kCapacity = 4 * kJumpReaches * 2;  // four directions, two points beside per reach
+  std::array<Partner, kCapacity> items;
+  std::array<std::uint8_t, kJumpReaches> ends;  // ends[k]: how many have reach k or less
+  int count = 0;
+
+  // The partners of reach low .. high.
+  std::span<const Partner> reach(int low, int high) const {
+    const std::size_t first = low > 0 ? ends[static_cast<std::size_t>(low - 1)] : 0;
+    return {items.data() + first, ends[static_cast<std::size_t>(high)] - first};
+  }
+  std::span<const Partner> all() const { return {items.data(), static_cast<std::size_t>(count)}; }
+};
+
+// Indexes of MoveContext::partners: knight's move + 2 * enemy.
+enum PartnerKind : std::size_t { kOwnStraightJump, kOwnKnightJump, kEnemyStraightJump, kEnemyKnightJump };
 
 struct MoveContext {
   // The scratch arrays are left unset: they are filled before they are read.
@@ -61,10 +74,14 @@ struct MoveContext {
   int p = 0;              // the played point; the stages work in the bordered numbering
   int own = 0;            // colour of the played stone
   int kakariFigure = -1;  // number of the approach figure, for answers to it
+  // The stones around the played one, counted once for the stages.
   int emptyNeighbours = 0;
+  int ownNeighbours = 0;
+  int enemyNeighbours = 0;
+  int ownDiagonals = 0;
+  int enemyDiagonals = 0;
   mutable std::array<std::int16_t, kGridCells> libertyCounts;  // by chain id, -1 until counted
-  std::array<Partner, kMaxPartners> partners;
-  int partnerCount = 0;
+  std::array<PartnerList, 4> partners;                         // by PartnerKind
 
   const PointInfo& info(int b) const { return geo.info[BorderedPoint{b}]; }
   int stone(int b) const { return grid[BorderedPoint{b}]; }
@@ -83,7 +100,7 @@ struct MoveContext {
     const int id = chainId(b);
     if (id < 0 || id >= static_cast<int>(chains.size())) return 0;
     std::int16_t& known = libertyCounts[static_cast<std::size_t>(id)];
-    if (known < 0) known = static_cast<std::int16_t>(countPoints(chains[static_cast<std::size_t>(id)].liberties));
+    if (known < 0) known = static_cast<std::int16_t>(chains[static_cast<std::size_t>(id)].liberties.size());
     return known;
   }
   int chainSize(int b) const {

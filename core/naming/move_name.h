@@ -44,5 +44,9 @@ MoveName plainName(std::u16string_view figureName);
 // says ("一間高バサミ", not a knight's move). The plain name when the
 // distance has no prefix or the figure no compound.
 MoveName compoundName(Figure figure, std::u16string_view plain, int shape, bool fourthLine);
+// The figures compoundName may name otherwise than plainly.
+constexpr bool hasCompoundName(Figure figure) {
+  return figure == kShimari || figure == kKakari || figure == kHasami || figure == kHiraki;
+}
 
 }  // namespace mokuza::naming

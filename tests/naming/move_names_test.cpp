@@ -106,6 +106,38 @@ TEST(MoveNames, FurtherShapes) {
   EXPECT_EQ(renamed(golden), golden);
 }
 
+// An enemy stone between the two stones of a jump cuts it only on the jump's
+// side of the played stone's line: on that line, beside it from two points
+// out, or on the side a knight's move turns to. A table of the two jumps
+// alone shows whether the jump survived.
+TEST(MoveNames, OnlyStonesOnTheJumpsSideCutIt) {
+  const naming::FigureTable jumpsOnly({{u"その他", {}, {}}, {u"二間トビ", {}, {}}, {u"大ゲイマ", {}, {}}});
+  const std::string golden = R"(
+(;SZ[19]AB[jj]AW[il];B[jm]) → 二間トビ
+(;SZ[19]AB[jj]AW[ik];B[jm]) → その他
+(;SZ[19]AB[jj]AW[jl];B[jm]) → その他
+(;SZ[19]AB[jd]AW[je];B[jg]) → その他
+(;SZ[19]AB[dj]AW[fk];B[gj]) → 二間トビ
+(;SZ[19]AB[kj]AW[ik];B[jm]) → 大ゲイマ
+(;SZ[19]AB[kj]AW[kk];B[jm]) → その他
+(;SZ[19]AB[kj]AW[jk];B[jm]) → その他
+)";
+  EXPECT_EQ(renamed(golden, jumpsOnly), golden);
+}
+
+TEST(ClassifierRecords, AShorterLineKeepsNoNameOfTheLongerOne) {
+  NamedGame game;
+  game.play("(;SZ[19];B[pd];W[dp];B[pp];W[dd])");
+  EXPECT_EQ(game.name(4), "星");
+  game.play("(;SZ[19];B[jj];W[dc])");
+  ReplayFrom(game.board, game.line, 1, {&game.classifier});
+  EXPECT_EQ(game.name(1), "天元");
+  for (int move : {3, 4}) {
+    EXPECT_EQ(game.name(move), "") << move;
+    EXPECT_EQ(game.classifier.moveFigure(move), 0) << move;
+  }
+}
+
 TEST(MoveNames, TablesWithAndWithoutTheTerms) {
   std::vector<naming::FigureRow> rows = naming::builtInFigureRows();
   for (const char16_t* name : {u"スベリ", u"打ち込み", u"ボウシ", u"スソガカリ", u"カケ（大斜）"})
@@ -133,6 +165,21 @@ TEST(MoveNames, TablesWithAndWithoutTheTerms) {
 (;SZ[19]AB[jj]AW[ij][kj][ji];W[jk]) → １目トリ / 名無し
 )";
   EXPECT_EQ(renamed(bare, naming::FigureTable({{u"名無し", {}, {}}, {u"その他", {}, {}}})), bare);
+}
+
+// The names shown are made once per table: a classifier given another table
+// names the next replay by it, for figure 0 and for a term it finds there.
+TEST(ClassifierRecords, AnotherTableNamesTheNextReplay) {
+  NamedGame game;
+  game.play("(;SZ[19]AB[jj];W[jk])");
+  EXPECT_EQ(game.lastName(), "ツケ");
+  game.classifier.setFigureTable(naming::FigureTable({{u"名無し（仮）", {}, {}}, {u"その他", {}, {}}}));
+  game.play("(;SZ[19]AB[jj];W[jk])");
+  EXPECT_EQ(game.lastName(), "名無し");
+  game.classifier.setFigureTable(
+      naming::FigureTable({{u"名無し", {}, {}}, {u"ツケ（新）", {}, {}}, {u"ツケ", {}, {}}}));
+  game.play("(;SZ[19]AB[jj];W[jk])");
+  EXPECT_EQ(game.lastName(), "ツケ");
 }
 
 TEST(ClassifierRecords, FigureStonesAndLayerFollowTheChosenFigure) {
