@@ -20,7 +20,7 @@ void addContacts(const MoveContext& c, Evidence& ev) {
   // at this point and has run out.
   if (c.emptyNeighbours > 1 && !c.isSingleStone(c.p) && c.liberties(c.p) == c.emptyNeighbours) ev.add(kNigedashi, c.p);
 
-  if (c.chains.size() < c.previousChains.size()) ev.add(kTsugi, c.p);
+  if (static_cast<int>(c.chains.size()) < c.previousChainCount) ev.add(kTsugi, c.p);
 
   const auto& n = c.geo.neighbours;
   for (auto [a, b] : {std::pair{n[1], n[2]}, std::pair{n[0], n[3]}})

@@ -94,7 +94,7 @@ void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, in
     return;
   }
 
-  MoveContext c(geo, grid, chains, slot.chainIds, before.chains, before.chainIds, figureLayer_[m - 1]);
+  MoveContext c(board, slot.chainIds, before.chainCount, figureLayer_[m - 1]);
   c.move = move;
   c.p = p;
   c.own = own;
@@ -143,7 +143,7 @@ void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, in
     figureLayer_[m][b] = static_cast<std::int16_t>(chosen);
     points[pointCount++] = static_cast<std::int16_t>(b.index);
   });
-  moveRecord.setFigureStones({points.begin(), points.begin() + static_cast<std::ptrdiff_t>(pointCount)});
+  moveRecord.setFigureStones(std::span<const std::int16_t>(points.data(), pointCount));
 }
 
 }  // namespace mokuza::naming

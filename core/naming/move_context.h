@@ -52,23 +52,21 @@ enum PartnerKind : std::size_t { kOwnStraightJump, kOwnKnightJump, kEnemyStraigh
 
 struct MoveContext {
   // The scratch arrays are left unset: they are filled before they are read.
-  MoveContext(const GridGeometry& geometry, const PlayGrid& playGrid, const std::vector<Chain>& chainList,
-              const ChainIdRow& chainIds, const std::vector<Chain>& chainsBefore, const ChainIdRow& chainIdsBefore,
-              const FigureLayerRow& layerBefore)
-      : geo(geometry),
-        grid(playGrid),
-        chains(chainList),
+  MoveContext(const Board& replayed, const ChainIdRow& chainIds, int chainsBefore, const FigureLayerRow& layerBefore)
+      : board(replayed),
+        geo(replayed.geometry),
+        grid(replayed.position.playGrid),
+        chains(replayed.position.chains),
         ids(chainIds),
-        previousChains(chainsBefore),
-        previousIds(chainIdsBefore),
+        previousChainCount(chainsBefore),
         previousLayer(layerBefore) {}
 
+  const Board& board;
   const GridGeometry& geo;
   const PlayGrid& grid;
   const std::vector<Chain>& chains;
   const ChainIdRow& ids;
-  const std::vector<Chain>& previousChains;
-  const ChainIdRow& previousIds;
+  int previousChainCount;
   const FigureLayerRow& previousLayer;
   int move = 0;
   int p = 0;              // the played point; the stages work in the bordered numbering
@@ -115,11 +113,8 @@ struct MoveContext {
     return true;
   }
   // Liberties the chain holding b had before this move; 0 when it held none.
-  int previousLiberties(int b) const {
-    const int id = previousIds[BorderedPoint{b}];
-    if (id < 0 || id >= static_cast<int>(previousChains.size())) return 0;
-    return previousChains[static_cast<std::size_t>(id)].libertyCount();
-  }
+  // Rebuilt from the position before, which only a rare test asks for.
+  int previousLiberties(int b) const { return chainLibertiesAt(board, move - 1, BorderedPoint{b}); }
 
   int x(int b) const { return info(b).x; }
   int y(int b) const { return info(b).y; }

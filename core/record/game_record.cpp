@@ -78,13 +78,21 @@ const std::vector<ExtraProperty>& MoveRecord::extraProperties() const {
 
 std::vector<ExtraProperty>& MoveRecord::extraPropertiesToEdit() { return properties.block_.getOrMake().extras; }
 
-const std::vector<std::int16_t>& MoveRecord::figureStones() const {
-  static const std::vector<std::int16_t> kNone;
-  return properties.block_.get() ? properties.block_.get()->figureStones : kNone;
+std::vector<std::int16_t> MoveRecord::figureStones() const {
+  if (const std::size_t few = fewFigureStones.size(); few > 0) {
+    std::vector<std::int16_t> points(few);
+    for (std::size_t i = 0; i < few; ++i) points[i] = fewFigureStones[i];
+    return points;
+  }
+  return properties.block_.get() ? properties.block_.get()->figureStones : std::vector<std::int16_t>();
 }
 
-void MoveRecord::setFigureStones(std::vector<std::int16_t> points) {
-  if (!points.empty() || properties.block_.get()) properties.block_.getOrMake().figureStones = std::move(points);
+void MoveRecord::setFigureStones(std::span<const std::int16_t> points) {
+  const bool few = PackedPoints::fits(points);
+  fewFigureStones.assign(points);
+  const std::span<const std::int16_t> outOfLine = few ? std::span<const std::int16_t>() : points;
+  if (!outOfLine.empty() || properties.block_.get())
+    properties.block_.getOrMake().figureStones.assign(outOfLine.begin(), outOfLine.end());
 }
 
 // ---- VariationNode: copying and destroying without recursion ----
@@ -239,27 +247,27 @@ std::size_t lineLength(const GameRecord& record) {
 
 void rebuildCurrentLine(GameRecord& record) {
   // Sized before filling: a long game's line would otherwise hold up to
-  // twice the room it needs in each of its arrays.
+  // twice the room it needs in each of its arrays. The three index arrays are
+  // then written by position, one pass over each run of records.
   const std::size_t length = lineLength(record);
-  record.lineRecords.clear();
-  record.lineNode.clear();
-  record.lineIndex.clear();
+  record.lineRecords.resize(length);
+  record.lineNode.resize(length);
+  record.lineIndex.resize(length);
   record.lineCopy.clear();
-  record.lineRecords.reserve(length);
-  record.lineNode.reserve(length);
-  record.lineIndex.reserve(length);
   record.lineCopy.reserve(length);
 
   // Each record of the line is settled (no empty marks, numbered along the
   // line) before its copy is taken.
-  const auto settle = [&record](MoveRecord& rec) {
+  std::size_t at = 0;
+  const auto settle = [&record, &at](MoveRecord& rec, VariationNode& node, std::size_t index) {
     if (!rec.marks.empty()) rec.marks.removeEmpty();
-    rec.moveNumber = static_cast<std::int32_t>(record.lineRecords.size());
-    record.lineRecords.push_back(&rec);
+    rec.moveNumber = static_cast<std::int32_t>(at);
+    record.lineRecords[at] = &rec;
+    record.lineNode[at] = &node;
+    record.lineIndex[at] = static_cast<std::int32_t>(index);
+    ++at;
   };
-  settle(record.root.records[0]);
-  record.lineNode.push_back(&record.root);
-  record.lineIndex.push_back(0);
+  settle(record.root.records[0], record.root, 0);
   record.lineCopy.push_back(record.root.records[0]);
 
   record.divergenceMove = 0;
@@ -272,13 +280,11 @@ void rebuildCurrentLine(GameRecord& record) {
       break;
     }
     VariationNode& child = node->children[static_cast<std::size_t>(c)];
-    record.lineNode.insert(record.lineNode.end(), child.records.size(), &child);
     for (std::size_t i = 0; i < child.records.size(); ++i) {
       // A record that opened a branch before an edit merged it away is no branch point now.
       child.records[i].branchCount = 0;
       child.records[i].branchChoice = 0;
-      settle(child.records[i]);
-      record.lineIndex.push_back(static_cast<std::int32_t>(i));
+      settle(child.records[i], child, i);
     }
     if (record.divergenceMove == 0 && c != 0) record.divergenceMove = before;
     // Branches at the very start of the game (a trunk without records) are

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -176,13 +177,38 @@ class MoveProperties {
   OutOfLine<Block> block_;
 };
 
+// Up to three padded points kept in ten bits each, with their count in the
+// top two bits: nearly every figure has so few stones, and a record holds them
+// in room it has anyway.
+class PackedPoints {
+ public:
+  static constexpr std::size_t kCapacity = 3;
+  static bool fits(std::span<const std::int16_t> points) {
+    return points.size() <= kCapacity &&
+           std::all_of(points.begin(), points.end(), [](std::int16_t p) { return p >= 0 && p < 1024; });
+  }
+  // Only points that fit are kept; others leave the set empty.
+  void assign(std::span<const std::int16_t> points) {
+    bits_ = 0;
+    if (!fits(points)) return;
+    for (std::size_t i = 0; i < points.size(); ++i) bits_ |= static_cast<std::uint32_t>(points[i]) << (10 * i);
+    bits_ |= static_cast<std::uint32_t>(points.size()) << 30;
+  }
+  std::size_t size() const { return bits_ >> 30; }
+  std::int16_t operator[](std::size_t i) const { return static_cast<std::int16_t>((bits_ >> (10 * i)) & 1023u); }
+
+ private:
+  std::uint32_t bits_ = 0;
+};
+
 // One SGF node. What a plain move does not have is held out of line.
 struct MoveRecord {
   std::int32_t moveNumber = 0;  // index along the current line
   std::uint16_t branchCount = 0;
   std::uint16_t branchChoice = 0;
-  std::uint16_t point = 0;  // kPassPoint for a pass
-  std::int8_t colour = 0;   // +1 black move, -1 white move, 0 no move
+  std::uint16_t point = 0;       // kPassPoint for a pass
+  std::int8_t colour = 0;        // +1 black move, -1 white move, 0 no move
+  PackedPoints fewFigureStones;  // the figure's stones when they fit; else they are out of line
   MarkList marks;
   MoveProperties properties;
   NoteBlocks notes;
@@ -194,8 +220,8 @@ struct MoveRecord {
   const std::vector<ExtraProperty>& extraProperties() const;
   std::vector<ExtraProperty>& extraPropertiesToEdit();
   // Padded points of the move's figure, set by the move classifier.
-  const std::vector<std::int16_t>& figureStones() const;
-  void setFigureStones(std::vector<std::int16_t> points);
+  std::vector<std::int16_t> figureStones() const;
+  void setFigureStones(std::span<const std::int16_t> points);
 };
 
 // A run of records without a branch, and its continuations: child 0 goes on

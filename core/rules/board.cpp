@@ -257,4 +257,23 @@ std::vector<Chain> chainsAt(const Board& board, int m) {
   return chains;
 }
 
+int chainLibertiesAt(const Board& board, int m, BorderedPoint b) {
+  const auto index = static_cast<std::size_t>(m);
+  if (m < 0 || m >= board.history.computed() || index >= board.history.slots.size()) return 0;
+  const GridGeometry& geo = board.geometry;
+  if (b.index < 0 || b.index >= geo.borderedCount) return 0;
+  const PlayGrid& grid = board.history.playGrids[index];
+  const ChainIdRow& ids = board.history.slots[index].chainIds;
+  const int stone = grid[b];
+  const int id = ids[b];
+  if ((stone != kStoneBlack && stone != kStoneWhite) || id < 0) return 0;
+  PointSet liberties;
+  for (BorderedPoint q{0}; q.index < geo.borderedCount; ++q.index) {
+    if (ids[q] != id || grid[q] != stone) continue;
+    for (int offset : geo.neighbours)
+      if (grid[q + offset] == kStoneEmpty) liberties.insert(q + offset);
+  }
+  return liberties.size();
+}
+
 }  // namespace mokuza

@@ -47,11 +47,9 @@ using ChainIdRow = BorderedArray<std::int16_t>;
 
 // What is kept of one position besides its grids.
 struct PositionSlot {
-  // The chain list, held only while a replay plays the next move, so that
-  // observers can compare the chains before and after it; empty otherwise.
-  // The grid and the ids determine it: chainsAt rebuilds it.
-  std::vector<Chain> chains;
+  // The grid and the ids determine the chain list: chainsAt rebuilds it.
   ChainIdRow chainIds{};
+  int chainCount = 0;
   std::vector<BorderedPoint> capturedByMove;  // emptied by the move
   std::vector<BorderedPoint> capturedBlack;   // every black stone taken so far
   std::vector<BorderedPoint> capturedWhite;
@@ -100,5 +98,8 @@ void restorePosition(Board& board, int m);
 // The chain list of position m, in the order the replay left it; empty
 // beyond the history.
 std::vector<Chain> chainsAt(const Board& board, int m);
+// Liberties of the chain holding b in position m; 0 when b holds no stone
+// there or m is beyond the history.
+int chainLibertiesAt(const Board& board, int m, BorderedPoint b);
 
 }  // namespace mokuza

@@ -7,22 +7,12 @@
 namespace mokuza {
 namespace {
 
-// Keeps the grids of position m, and its chain list for observers until the
-// next move has been observed: the buffer passes from slot to slot, so the
-// list is copied once per move and never allocated anew. Without observers
-// nobody reads it.
-void snapshot(Board& board, int m, bool observed) {
+// Keeps the grids of position m and how many chains it holds.
+void snapshot(Board& board, int m) {
   auto& history = board.history;
   history.boardGrids.push_back(board.position.boardGrid);
   history.playGrids.push_back(board.position.playGrid);
-  if (!observed) return;
-  PositionSlot& slot = board.slot(m);
-  if (m > 0) {
-    PositionSlot& before = board.slot(m - 1);
-    slot.chains.swap(before.chains);
-    before.chains.clear();
-  }
-  slot.chains = board.position.chains;
+  board.slot(m).chainCount = static_cast<int>(board.position.chains.size());
 }
 
 void placeSetupStones(Board& board, const MoveRecord& record, int m, bool countBalance) {
@@ -59,7 +49,6 @@ void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::v
 
   if (k > 0) {
     restorePosition(board, k - 1);
-    if (!observers.empty()) board.slot(k - 1).chains = board.position.chains;  // the position before move k
   } else {
     board.position.boardGrid.clear();
     derivePlayGrid(board);  // an empty board in its frame
@@ -106,9 +95,8 @@ void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::v
       }
       for (ReplayObserver* observer : observers) observer->afterMove(board, line, m);
     }
-    snapshot(board, m, !observers.empty());
+    snapshot(board, m);
   }
-  board.slot(last).chains.clear();
   for (ReplayObserver* observer : observers) observer->afterReplay(board, line);
 
   restorePosition(board, std::clamp(previous, 0, last));

@@ -55,11 +55,13 @@ TEST_F(NoteBlockTest, NoteAndPanComeFromThePointAndTheStonesOfTheFigure) {
   auto line = emptyLine(6);
   EXPECT_EQ(fill(line, 1, 3, 3), 56);  // 4-4 point: 4 × 8 + 20 + 4
   // One line away from the figure's stone: its note plus a whole tone.
-  line[2].setFigureStones({static_cast<std::int16_t>(geo.bordered(RecordPoint{3 + 3 * 19}).index)});
+  line[2].setFigureStones(
+      std::vector<std::int16_t>{static_cast<std::int16_t>(geo.bordered(RecordPoint{3 + 3 * 19}).index)});
   EXPECT_EQ(fill(line, 2, 4, 3), 58);
   // Two lines diagonally from move 2's stone, the last stone of the set decides.
-  line[3].setFigureStones({static_cast<std::int16_t>(geo.bordered(RecordPoint{3 + 3 * 19}).index),
-                           static_cast<std::int16_t>(geo.bordered(RecordPoint{4 + 3 * 19}).index)});
+  line[3].setFigureStones(
+      std::vector<std::int16_t>{static_cast<std::int16_t>(geo.bordered(RecordPoint{3 + 3 * 19}).index),
+                                static_cast<std::int16_t>(geo.bordered(RecordPoint{4 + 3 * 19}).index)});
   EXPECT_EQ(fill(line, 3, 6, 5), 62);
   // The pan runs from the left edge to the right one.
   fill(line, 4, 0, 9);

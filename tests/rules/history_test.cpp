@@ -69,7 +69,7 @@ TEST_F(PositionHistoryTest, ReplayFromAnEditMatchesAFullReplay) {
     line[60].colour = static_cast<std::int8_t>(-line[60].colour);
     ReplayFrom(game.board, line, 60, {&game.check});
     EXPECT_EQ(game.board.currentPosition, 120);
-    EXPECT_THAT(game.check.faults, IsEmpty()) << "the chains handed to the first move replayed come from the history";
+    EXPECT_THAT(game.check.faults, IsEmpty()) << "the position before the first move replayed comes from the history";
     expectSameAsFreshReplay(game.board, 9, line);
 
     // Cut the line short.

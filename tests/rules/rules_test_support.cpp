@@ -186,11 +186,19 @@ bool sameChains(const std::vector<Chain>& a, const std::vector<Chain>& b) {
 void ChainCheck::afterMove(Board& board, std::vector<MoveRecord>& /*line*/, int move) {
   if (faults.size() >= 10) return;
   const std::string where = "move " + std::to_string(move) + ": ";
-  const std::vector<Chain>& before = board.slot(move - 1).chains;
-  if (!sameChains(before, chainsAt(board, move - 1)))
-    faults.push_back(where + "the chains before differ from those rebuilt for the position before");
+  const std::vector<Chain> before = chainsAt(board, move - 1);
+  if (board.slot(move - 1).chainCount != static_cast<int>(before.size()))
+    faults.push_back(where + "the chain count kept for the position before is not that of its chains");
   if (seenAt_ == move - 1 && !sameChains(before, seen_))
-    faults.push_back(where + "the chains before differ from those seen at the move before");
+    faults.push_back(where + "the chains kept up to date differ from those rebuilt for the position before");
+  // One chain a move, in turn, keeps a long sweep quick.
+  if (!before.empty()) {
+    const Chain& chain = before[static_cast<std::size_t>(move) % before.size()];
+    chain.stones.forEach([&](BorderedPoint b) {
+      if (chainLibertiesAt(board, move - 1, b) != chain.libertyCount())
+        faults.push_back(where + "the liberties counted for a chain before differ from its list");
+    });
+  }
   seen_ = board.position.chains;
   seenAt_ = move;
 }
