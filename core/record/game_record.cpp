@@ -253,8 +253,19 @@ void rebuildCurrentLine(GameRecord& record) {
   record.lineRecords.resize(length);
   record.lineNode.resize(length);
   record.lineIndex.resize(length);
-  record.lineCopy.clear();
+  // The copies are assigned over the previous line's, one pass instead of
+  // destroying them all and building anew.
+  if (record.lineCopy.size() > length) record.lineCopy.resize(length);
   record.lineCopy.reserve(length);
+  std::size_t copied = 0;
+  const auto copyRecords = [&record, &copied](const MoveRecord* first, const MoveRecord* last) {
+    std::vector<MoveRecord>& line = record.lineCopy;
+    const auto count = static_cast<std::size_t>(last - first);
+    const auto reused = static_cast<std::ptrdiff_t>(std::min(count, line.size() - copied));
+    std::copy(first, first + reused, line.begin() + static_cast<std::ptrdiff_t>(copied));
+    line.insert(line.end(), first + reused, last);
+    copied += count;
+  };
 
   // Each record of the line is settled (no empty marks, numbered along the
   // line) before its copy is taken.
@@ -268,7 +279,7 @@ void rebuildCurrentLine(GameRecord& record) {
     ++at;
   };
   settle(record.root.records[0], record.root, 0);
-  record.lineCopy.push_back(record.root.records[0]);
+  copyRecords(record.root.records.data(), record.root.records.data() + 1);
 
   record.divergenceMove = 0;
   std::uint32_t before = 0;
@@ -293,7 +304,7 @@ void rebuildCurrentLine(GameRecord& record) {
       child.records[0].branchCount = static_cast<std::uint16_t>(node->children.size());
       child.records[0].branchChoice = static_cast<std::uint16_t>(c + 1);
     }
-    record.lineCopy.insert(record.lineCopy.end(), child.records.begin(), child.records.end());
+    copyRecords(child.records.data(), child.records.data() + child.records.size());
     before += static_cast<std::uint32_t>(child.records.size());
     node = &child;
   }
