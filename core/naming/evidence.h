@@ -51,15 +51,27 @@ class Evidence {
   // The figure first in `order` whose stones are left once its vetoed
   // points are taken out (none when the played point is vetoed), and those
   // stones; nullptr when no figure of the order is left with stones.
-  const PointSet* firstSurviving(int played, const FigureOrder& order, Figure& found) {
+  // Besides the evidence gathered, `others` marks figures numbered below 64
+  // that have stones and no veto, given by stonesOf(figure, set) on demand.
+  template <typename StonesOf>
+  const PointSet* firstSurviving(int played, const FigureOrder& order, std::uint64_t others, StonesOf&& stonesOf,
+                                 Figure& found) {
     Mask ranked{};
-    forEachIn(touched_, [&](std::size_t f) {
+    const auto rank = [&](std::size_t f) {
       const std::size_t r = order.rank[f];
       if (r < kFigureKindCount) ranked[r / 64] |= std::uint64_t{1} << (r % 64);
-    });
+    };
+    forEachIn(touched_, rank);
+    forEachIn(Mask{others}, rank);
     for (std::size_t word = 0; word < ranked.size(); ++word)
       for (std::uint64_t bits = ranked[word]; bits; bits &= bits - 1) {
         const Figure f = order.byRank[word * 64 + static_cast<std::size_t>(std::countr_zero(bits))];
+        if (f < 64 && ((others >> f) & 1u)) {
+          given_.clear();
+          stonesOf(f, given_);
+          found = f;
+          return &given_;
+        }
         PointSet& m = match_[f];
         if (isSet(vetoed_, f)) {
           const PointSet& v = veto_[f];
@@ -93,7 +105,8 @@ class Evidence {
   std::array<PointSet, kFigureKindCount> match_{};
   std::array<PointSet, kFigureKindCount> veto_{};
   Mask touched_{};
-  Mask vetoed_{};  // figures with a veto, the only ones the choice must subtract from
+  Mask vetoed_{};   // figures with a veto, the only ones the choice must subtract from
+  PointSet given_;  // the stones of a figure given from elsewhere
 };
 
 }  // namespace mokuza::naming

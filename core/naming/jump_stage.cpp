@@ -18,6 +18,14 @@ constexpr JumpFigures kJumpFigures{{
     {{{kKeima, kOogeima, kOoogeima, kYonkenGeima, kGokenGeima, kRokkenGeima},
       {kTaiKeima, kTaiOogeima, kTaiOoogeima, kTaiYonkenGeima, kTaiGokenGeima, kTaiRokkenGeima}}},
 }};
+// Their stones are told by one word of bits.
+static_assert([] {
+  for (const auto& byKnight : kJumpFigures)
+    for (const auto& byEnemy : byKnight)
+      for (Figure f : byEnemy)
+        if (f >= 64) return false;
+  return true;
+}());
 
 // The strip three points wide that runs out from the played stone, as bits:
 // three per line, nearest line first, in the order centre, side -1, side +1.
@@ -37,13 +45,7 @@ constexpr std::array<std::uint32_t, 3> kCutters{kCentre | ((kSideLow | kSideHigh
 
 }  // namespace
 
-void addJumps(MoveContext& c, Evidence& ev) {
-  // A stone in atari makes no shape with its neighbours at short reach.
-  if (c.liberties(c.p) == 1)
-    for (std::size_t k = 0; k < 3; ++k)
-      for (const auto& byKnight : kJumpFigures)
-        for (const auto& byEnemy : byKnight) ev.addVeto(byEnemy[k], c.p);
-
+void findJumps(MoveContext& c) {
   const int px = c.x(c.p), py = c.y(c.p), n = c.geo.n;
   std::array<int, 4> steps{}, acrosses{};
   // By colour, own then enemy: a partner's cutters are picked by index, not
@@ -69,6 +71,7 @@ void addJumps(MoveContext& c, Evidence& ev) {
       }
   }
 
+  std::uint64_t live = 0;
   for (PartnerList& list : c.partners) list.count = 0;
   for (int k = 0; k < kReaches; ++k) {
     const int line = k + 1;
@@ -84,25 +87,37 @@ void addJumps(MoveContext& c, Evidence& ev) {
       const int b = c.p + steps[direction] * (line + 1) + kSides[column] * acrosses[direction];
       const bool isEnemy = (enemy[direction] >> bit) & 1u;
       const bool knight = column != 0;
-      const Figure f = kJumpFigures[knight][isEnemy][static_cast<std::size_t>(k)];
-      // Nothing before this stage vetoes a jump at a stone away from the played one.
-      ev.add(f, b);
       // A stone in atari is no partner.
       const std::uint32_t nearer = (std::uint32_t{1} << (line * 3)) - 1;
       const bool cut = (strips[!isEnemy][direction] & nearer & kCutters[column]) != 0;
-      const bool live = !cut && c.liberties(b) != 1;
-      if (!live) ev.addVeto(f, b);
+      const bool isLive = !cut && c.liberties(b) != 1;
+      live |= std::uint64_t{isLive} << kJumpFigures[knight][isEnemy][static_cast<std::size_t>(k)];
       PartnerList& list = c.partners[static_cast<std::size_t>(knight) + 2 * static_cast<std::size_t>(isEnemy)];
       list.items[static_cast<std::size_t>(list.count++)] = Partner{static_cast<std::int16_t>(b),
-                                                                   f,
                                                                    static_cast<std::int8_t>(k),
                                                                    static_cast<std::int8_t>(direction),
                                                                    knight,
                                                                    isEnemy,
-                                                                   live};
+                                                                   isLive};
     }
     for (PartnerList& list : c.partners) list.ends[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(list.count);
   }
+  // A stone in atari makes no shape with its neighbours at short reach.
+  if (c.liberties(c.p) == 1)
+    for (std::size_t k = 0; k < 3; ++k)
+      for (const auto& byKnight : kJumpFigures)
+        for (Figure f : {byKnight[0][k], byKnight[1][k]}) live &= ~(std::uint64_t{1} << f);
+  c.liveJumpFigures = live;
+}
+
+void jumpStones(const MoveContext& c, Figure figure, PointSet& stones) {
+  for (std::size_t knight = 0; knight < 2; ++knight)
+    for (std::size_t enemy = 0; enemy < 2; ++enemy)
+      for (int k = 0; k < kReaches; ++k) {
+        if (kJumpFigures[knight][enemy][static_cast<std::size_t>(k)] != figure) continue;
+        for (const Partner& a : c.partners[knight + 2 * enemy].reach(k, k))
+          if (a.live) stones.insert({a.point});
+      }
 }
 
 }  // namespace mokuza::naming

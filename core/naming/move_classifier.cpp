@@ -113,14 +113,15 @@ void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, in
   evidence_.reset();
   addContacts(c, evidence_);
   addSquares(c, evidence_);
-  addJumps(c, evidence_);
+  findJumps(c);
   addLineTests(c, evidence_);
   addFrameworkTests(c, evidence_);
   addFightingTests(c, evidence_);
   addOpeningPoints(c, evidence_);
 
   Figure kind = kNanameMikata;
-  const PointSet* stones = evidence_.firstSurviving(p, order_, kind);
+  const PointSet* stones = evidence_.firstSurviving(
+      p, order_, c.liveJumpFigures, [&c](Figure f, PointSet& into) { jumpStones(c, f, into); }, kind);
   if (!stones) {
     record(moveRecord, move, 0, unmatchedName_);
     return;

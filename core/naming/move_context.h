@@ -21,7 +21,6 @@ using FigureLayerRow = BorderedArray<std::int16_t>;
 // stone, or beside that point (a knight's move of the same reach).
 struct Partner {
   std::int16_t point;
-  Figure figure;
   std::int8_t k;
   std::int8_t direction;  // index into the neighbour order
   bool knight;
@@ -80,6 +79,9 @@ struct MoveContext {
   int enemyDiagonals = 0;
   mutable std::array<std::int16_t, kGridCells> libertyCounts;  // by chain id, -1 until counted
   std::array<PartnerList, 4> partners;                         // by PartnerKind
+  // The jump figures (all numbered below 64) with a live partner, as bits;
+  // their stones are gathered from the partners only for the figure chosen.
+  std::uint64_t liveJumpFigures = 0;
 
   const PointInfo& info(int b) const { return geo.info[BorderedPoint{b}]; }
   int stone(int b) const { return grid[BorderedPoint{b}]; }
@@ -196,12 +198,13 @@ inline bool ownStoneBeyond(const MoveContext& c, int enemy) {
 }
 
 // The stages of the classifier, in the order they run.
-void addContacts(const MoveContext& c, Evidence& ev);        // contacts, escape, connection, wedge
-void addSquares(const MoveContext& c, Evidence& ev);         // the four 2 x 2 squares around the move
-void addJumps(MoveContext& c, Evidence& ev);                 // jumps and knight's moves
-void addLineTests(const MoveContext& c, Evidence& ev);       // pushing and blocking along lines
-void addFrameworkTests(const MoveContext& c, Evidence& ev);  // opening framework moves
-void addFightingTests(const MoveContext& c, Evidence& ev);   // contact and fighting moves
-void addOpeningPoints(const MoveContext& c, Evidence& ev);   // 3-3, 3-4, 4-4 ...
+void addContacts(const MoveContext& c, Evidence& ev);                    // contacts, escape, connection, wedge
+void addSquares(const MoveContext& c, Evidence& ev);                     // the four 2 x 2 squares around the move
+void findJumps(MoveContext& c);                                          // partners at jump and knight's move reach
+void jumpStones(const MoveContext& c, Figure figure, PointSet& stones);  // the live partners of a jump figure
+void addLineTests(const MoveContext& c, Evidence& ev);                   // pushing and blocking along lines
+void addFrameworkTests(const MoveContext& c, Evidence& ev);              // opening framework moves
+void addFightingTests(const MoveContext& c, Evidence& ev);               // contact and fighting moves
+void addOpeningPoints(const MoveContext& c, Evidence& ev);               // 3-3, 3-4, 4-4 ...
 
 }  // namespace mokuza::naming
