@@ -1,10 +1,11 @@
 // Neighbours and diagonals of the played stone, escape, connection, wedge.
 
 #include "core/naming/move_context.h"
+#include "core/rules/cpu_clones.h"
 
 namespace mokuza::naming {
 
-void addContacts(const MoveContext& c, Evidence& ev) {
+MOKUZA_CPU_CLONES void addContacts(const MoveContext& c, Evidence& ev) {
   for (int offset : c.geo.neighbours) {
     const int q = c.p + offset;
     if (c.isOwn(q)) ev.add(kTonariMikata, q);

@@ -1,6 +1,7 @@
 // Contact and fighting moves.
 
 #include "core/naming/move_context.h"
+#include "core/rules/cpu_clones.h"
 
 namespace mokuza::naming {
 namespace {
@@ -52,7 +53,7 @@ void weighAtariAgainstConnection(const MoveContext& c, Evidence& ev) {
 
 }  // namespace
 
-void addFightingTests(const MoveContext& c, Evidence& ev) {
+MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
   const int pHeight = c.height(c.p);
   const auto& neighbours = c.geo.neighbours;
 

@@ -2,6 +2,7 @@
 // extending, pincering, splitting, invading, capping, pressing.
 
 #include "core/naming/move_context.h"
+#include "core/rules/cpu_clones.h"
 
 namespace mokuza::naming {
 namespace {
@@ -34,7 +35,7 @@ bool isShimariPair(const MoveContext& c, int corner, int other, bool knight) {
 
 }  // namespace
 
-void addFrameworkTests(const MoveContext& c, Evidence& ev) {
+MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   const int pHeight = c.height(c.p);
   const PartnerList& ownStraight = c.partners[kOwnStraightJump];
   const PartnerList& ownKnight = c.partners[kOwnKnightJump];

@@ -4,6 +4,7 @@
 #include <bit>
 
 #include "core/naming/move_context.h"
+#include "core/rules/cpu_clones.h"
 
 namespace mokuza::naming {
 namespace {
@@ -45,7 +46,7 @@ constexpr std::array<std::uint32_t, 3> kCutters{kCentre | ((kSideLow | kSideHigh
 
 }  // namespace
 
-void findJumps(MoveContext& c) {
+MOKUZA_CPU_CLONES void findJumps(MoveContext& c) {
   const int px = c.x(c.p), py = c.y(c.p), n = c.geo.n;
   std::array<int, 4> steps{}, acrosses{};
   // By colour, own then enemy: a partner's cutters are picked by index, not

@@ -1,6 +1,7 @@
 // Pushing and blocking along the lines through the played stone.
 
 #include "core/naming/move_context.h"
+#include "core/rules/cpu_clones.h"
 
 namespace mokuza::naming {
 namespace {
@@ -10,7 +11,7 @@ std::array<int, 2> across(int direction) { return isVertical(direction) ? std::a
 
 }  // namespace
 
-void addLineTests(const MoveContext& c, Evidence& ev) {
+MOKUZA_CPU_CLONES void addLineTests(const MoveContext& c, Evidence& ev) {
   for (int direction = 0; direction < 4; ++direction) {
     // オシ: a push on the first two lines under a parallel enemy line is a crawl (ハイ), not a push.
     Crawl crawl;

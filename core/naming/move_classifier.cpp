@@ -1,4 +1,5 @@
 #include "core/naming/move_classifier.h"
+#include "core/rules/cpu_clones.h"
 
 #include <algorithm>
 
@@ -60,7 +61,7 @@ void MoveClassifier::record(MoveRecord& moveRecord, int move, int figure, const 
   moveRecord.setFigureStones({});
 }
 
-void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, int move) {
+MOKUZA_CPU_CLONES void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, int move) {
   if (searchActive || (moveinfo == 0 && kifunarabe == 0)) return;
   if (move <= 0 || move >= kMaxPositions) return;
   const auto m = static_cast<std::size_t>(move);

@@ -2,6 +2,7 @@
 // with the stones on its other three points, and ataris on the two sides.
 
 #include "core/naming/move_context.h"
+#include "core/rules/cpu_clones.h"
 
 namespace mokuza::naming {
 namespace {
@@ -44,7 +45,7 @@ void addAtari(const MoveContext& c, Evidence& ev, int s) {
 
 }  // namespace
 
-void addSquares(const MoveContext& c, Evidence& ev) {
+MOKUZA_CPU_CLONES void addSquares(const MoveContext& c, Evidence& ev) {
   for (int offset : c.geo.diagonals) {
     const int q = c.p + offset;
     if (c.info(q).frame) continue;

@@ -1,4 +1,5 @@
 #include "core/rules/board.h"
+#include "core/rules/cpu_clones.h"
 
 #include <algorithm>
 
@@ -81,7 +82,7 @@ void eraseChainEntry(std::vector<Chain>& chains, ChainIdRow& ids, int g) {
 
 }  // namespace
 
-void PlaceStone(Board& board, BorderedPoint b, int c) {
+MOKUZA_CPU_CLONES void PlaceStone(Board& board, BorderedPoint b, int c) {
   const GridGeometry& geo = board.geometry;
   if (!geo.isBoardPoint(b)) return;
   auto& chains = board.position.chains;
@@ -194,7 +195,7 @@ void derivePlayGrid(Board& board) {
   for (int y = 0; y < geo.n; ++y) std::copy_n(stones.begin() + boardRow(geo, y), geo.n, grid.begin() + gridRow(geo, y));
 }
 
-void PlayMove(Board& board, RecordPoint u) {
+MOKUZA_CPU_CLONES void PlayMove(Board& board, RecordPoint u) {
   const GridGeometry& geo = board.geometry;
   PositionSlot& slot = board.slot(board.currentPosition);
   slot.capturedByMove.clear();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/record/sgf_reader.h"
+#include "core/rules/cpu_clones.h"
 
 namespace mokuza {
 namespace {
@@ -41,7 +42,8 @@ int lastReplayablePosition(std::size_t lineLength) {
   return static_cast<int>(std::min<std::size_t>(lineLength - 1, kMaxPositions - 1));
 }
 
-void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k, const std::vector<ReplayObserver*>& observers) {
+MOKUZA_CPU_CLONES void ReplayFrom(Board& board, std::vector<MoveRecord>& line, int k,
+                                  const std::vector<ReplayObserver*>& observers) {
   const int last = lastReplayablePosition(line.size());
   const int previous = board.currentPosition;
   k = std::clamp(k, 0, std::min(board.history.computed(), last + 1));
