@@ -6,9 +6,34 @@
 namespace mokuza::naming {
 
 MoveClassifier::MoveClassifier()
-    : moveFigure_(kMaxPositions, 0), moveName_(kMaxPositions), figureLayer_(kMaxPositions) {
+    : moveFigure_(kMaxPositions, 0), moveName_(kMaxPositions), layerWritesEnd_(kMaxPositions, 0) {
   setFigureTable(FigureTable());
-  figureLayer_[0].fill(kNoFigure);
+  layer_.fill(kNoFigure);
+}
+
+FigureLayerRow MoveClassifier::figureLayer(int move) const {
+  FigureLayerRow row;
+  row.fill(kNoFigure);
+  const auto last = static_cast<std::size_t>(std::clamp(move, 0, layerKnown_));
+  for (std::size_t i = 0; i < layerWritesEnd_[last]; ++i)
+    row[BorderedPoint{layerWrites_[i].point}] = layerWrites_[i].figure;
+  return row;
+}
+
+// Makes layer_ the layer after move - 1, and move's own writes empty.
+void MoveClassifier::startLayerMove(int move) {
+  // Moves never named (while a search ran) wrote nothing.
+  for (; layerKnown_ < move - 1; ++layerKnown_)
+    layerWritesEnd_[static_cast<std::size_t>(layerKnown_) + 1] = layerWritesEnd_[static_cast<std::size_t>(layerKnown_)];
+  const std::uint32_t before = layerWritesEnd_[static_cast<std::size_t>(move) - 1];
+  if (layerAt_ != move - 1) {
+    layer_.fill(kNoFigure);
+    for (std::size_t i = 0; i < before; ++i) layer_[BorderedPoint{layerWrites_[i].point}] = layerWrites_[i].figure;
+  }
+  layerWrites_.resize(before);
+  layerWritesEnd_[static_cast<std::size_t>(move)] = before;
+  layerKnown_ = move;
+  layerAt_ = move;
 }
 
 void MoveClassifier::setFigureTable(FigureTable table) {
@@ -35,7 +60,10 @@ void MoveClassifier::beforeReplay(Board& /*board*/, int from) {
   if (searchActive) return;
   if (from <= 0) {
     longestName_ = 0;
-    figureLayer_[0].fill(kNoFigure);
+    layerWrites_.clear();
+    layerKnown_ = 0;
+    layer_.fill(kNoFigure);
+    layerAt_ = 0;
   }
   // Moves the replay does not reach (a shorter line) keep no name of before.
   // Past namedEnd_ they are empty already.
@@ -65,7 +93,7 @@ MOKUZA_CPU_CLONES void MoveClassifier::ClassifyMove(const Board& board, MoveReco
   if (searchActive || (moveinfo == 0 && kifunarabe == 0)) return;
   if (move <= 0 || move >= kMaxPositions) return;
   const auto m = static_cast<std::size_t>(move);
-  figureLayer_[m] = figureLayer_[m - 1];
+  startLayerMove(move);
 
   // A node without a move names nothing.
   if (!moveRecord.hasMove()) {
@@ -95,7 +123,7 @@ MOKUZA_CPU_CLONES void MoveClassifier::ClassifyMove(const Board& board, MoveReco
     return;
   }
 
-  MoveContext c(board, slot.chainIds, before.chainCount, figureLayer_[m - 1]);
+  MoveContext c(board, slot.chainIds, before.chainCount, layer_);
   c.move = move;
   c.p = p;
   c.own = own;
@@ -142,9 +170,11 @@ MOKUZA_CPU_CLONES void MoveClassifier::ClassifyMove(const Board& board, MoveReco
   std::array<std::int16_t, kGridCells> points;
   std::size_t pointCount = 0;
   stones->forEach([&](BorderedPoint b) {
-    figureLayer_[m][b] = static_cast<std::int16_t>(chosen);
+    layer_[b] = static_cast<std::int16_t>(chosen);
+    layerWrites_.push_back({static_cast<std::int16_t>(b.index), static_cast<std::int16_t>(chosen)});
     points[pointCount++] = static_cast<std::int16_t>(b.index);
   });
+  layerWritesEnd_[m] = static_cast<std::uint32_t>(layerWrites_.size());
   moveRecord.setFigureStones(std::span<const std::int16_t>(points.data(), pointCount));
 }
 

@@ -38,7 +38,9 @@ class MoveClassifier final : public ReplayObserver {
   // figure 0 and an empty name.
   int moveFigure(int move) const { return moveFigure_[index(move)]; }
   std::u16string_view moveName(int move) const { return moveName_[index(move)].view(); }
-  const FigureLayerRow& figureLayer(int move) const { return figureLayer_[index(move)]; }
+  // The figure each stone was last named in, after move `move` (the last
+  // move named, beyond it).
+  FigureLayerRow figureLayer(int move) const;
   // The longest name made since the last replay from position 0.
   int longestName() const { return longestName_; }
 
@@ -64,7 +66,19 @@ class MoveClassifier final : public ReplayObserver {
   std::vector<std::int16_t> moveFigure_;
   std::vector<MoveName> moveName_;
   std::size_t namedEnd_ = 0;  // one past the last move given a figure or name; the rest are empty
-  std::vector<FigureLayerRow> figureLayer_;
+  // The figure layer, kept as the stones each move wrote into it and the
+  // layer after the move named last: a row per move would be copied at
+  // every move.
+  struct LayerWrite {
+    std::int16_t point;
+    std::int16_t figure;
+  };
+  void startLayerMove(int move);
+  std::vector<LayerWrite> layerWrites_;
+  std::vector<std::uint32_t> layerWritesEnd_;  // by move, one past its writes; set up to layerKnown_
+  int layerKnown_ = 0;
+  FigureLayerRow layer_{};
+  int layerAt_ = 0;  // the move layer_ is the layer after
   int longestName_ = 0;
 };
 

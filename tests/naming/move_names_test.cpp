@@ -195,6 +195,26 @@ TEST(ClassifierRecords, FigureStonesAndLayerFollowTheChosenFigure) {
   EXPECT_EQ(game.classifier.figureLayer(2)[bordered19("jj")], naming::kTengen);
 }
 
+TEST(ClassifierRecords, AReplayFromAnyMoveNamesAndLayersAsAFullReplay) {
+  NamedGame game;
+  game.play("(;SZ[19];B[pd];W[nc];B[qf];W[dp];B[dd];W[fc];B[cf];W[pp];B[nq];W[qn])");
+  ASSERT_EQ(game.name(3), "受け");
+  std::vector<std::string> names;
+  std::vector<naming::FigureLayerRow> layers;
+  for (int m = 1; m <= 10; ++m) {
+    names.push_back(game.name(m));
+    layers.push_back(game.classifier.figureLayer(m));
+  }
+  for (int from = 10; from >= 1; --from) {
+    ReplayFrom(game.board, game.line, from, {&game.classifier});
+    for (int m = 1; m <= 10; ++m) {
+      EXPECT_EQ(game.name(m), names[static_cast<std::size_t>(m - 1)]) << "from " << from << ", move " << m;
+      EXPECT_TRUE(game.classifier.figureLayer(m) == layers[static_cast<std::size_t>(m - 1)])
+          << "from " << from << ", move " << m;
+    }
+  }
+}
+
 TEST(ClassifierRecords, LongestNameStartsAgainWithAFullReplay) {
   NamedGame game;
   game.play("(;SZ[19];B[dc];W[pd];B[ce])");
