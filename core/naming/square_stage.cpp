@@ -21,7 +21,7 @@ constexpr ShapeTable kOwnDiagonal{
 // Whether an enemy chain in atari stays caught when it runs out at its last
 // liberty: after the run it still has at most one liberty, and the run
 // takes none of the mover's chains.
-bool cannotEscape(const MoveContext& c, const Chain& caught) {
+MOKUZA_CPU_CLONES bool cannotEscape(const MoveContext& c, const Chain& caught) {
   int last = -1;
   caught.liberties.forEach([&](BorderedPoint b) { last = b.index; });
   if (last < 0) return false;
@@ -36,7 +36,7 @@ bool cannotEscape(const MoveContext& c, const Chain& caught) {
   return liberties.size() <= 1;
 }
 
-void addAtari(const MoveContext& c, Evidence& ev, int s) {
+MOKUZA_CPU_CLONES void addAtari(const MoveContext& c, Evidence& ev, int s) {
   if (!c.isEnemy(s) || ev.has(kAte) || c.liberties(s) != 1) return;
   const Chain& caught = *c.chainAt(s);
   ev.addAll(kAte, caught.stones);

@@ -9,7 +9,7 @@ namespace mokuza {
 namespace {
 
 // Keeps the grids of position m and how many chains it holds.
-void snapshot(Board& board, int m) {
+MOKUZA_CPU_CLONES void snapshot(Board& board, int m) {
   auto& history = board.history;
   history.boardGrids.push_back(board.position.boardGrid);
   history.playGrids.push_back(board.position.playGrid);
