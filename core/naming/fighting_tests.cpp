@@ -11,6 +11,14 @@ std::array<int, 2> sidesOf(const MoveContext& c, int q) {
   return {c.pointAt(c.x(q), c.y(c.p)), c.pointAt(c.x(c.p), c.y(q))};
 }
 
+// Stones of `colour` next to b, counted without a branch per point: two
+// chains can meet at b only where two stones do.
+int countAround(const MoveContext& c, int b, int colour) {
+  int count = 0;
+  for (int offset : c.geo.neighbours) count += c.stone(b + offset) == colour;
+  return count;
+}
+
 bool touchesEnemy(const MoveContext& c, int b) {
   for (int offset : c.geo.neighbours)
     if (c.isEnemy(b + offset)) return true;
@@ -107,7 +115,7 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
   if (c.enemyDiagonals > 0 && c.liberties(c.p) >= 2)
     for (int offset : neighbours) {
       const int x = c.p + offset;
-      if (!c.isEmpty(x)) continue;
+      if (!c.isEmpty(x) || countAround(c, x, -c.own) < 2) continue;
       PointSet enemies;
       int firstChain = -1;
       bool twoChains = false;
@@ -202,7 +210,8 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
   for (int offset : neighbours) {
     if (ownDiagonals == 0) break;
     const int x = c.p + offset;
-    if (!c.isEmpty(x)) continue;
+    // The played stone is one of the own stones around x.
+    if (!c.isEmpty(x) || countAround(c, x, c.own) < 3) continue;
     PointSet guarded;
     int firstChain = -1;
     bool twoChains = false;

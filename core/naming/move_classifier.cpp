@@ -81,12 +81,13 @@ void MoveClassifier::afterMove(Board& board, std::vector<MoveRecord>& line, int 
   ClassifyMove(board, line[static_cast<std::size_t>(move)], move);
 }
 
-void MoveClassifier::record(MoveRecord& moveRecord, int move, int figure, const MoveName& name) {
+void MoveClassifier::record(MoveRecord& moveRecord, int move, int figure, const MoveName& name,
+                            std::span<const std::int16_t> figureStones) {
   moveFigure_[index(move)] = static_cast<std::int16_t>(figure);
   moveName_[index(move)] = name;
   namedEnd_ = std::max(namedEnd_, index(move) + 1);
   longestName_ = std::max(longestName_, name.length());
-  moveRecord.setFigureStones({});
+  moveRecord.setFigureStones(figureStones);
 }
 
 MOKUZA_CPU_CLONES void MoveClassifier::ClassifyMove(const Board& board, MoveRecord& moveRecord, int move) {
@@ -157,16 +158,6 @@ MOKUZA_CPU_CLONES void MoveClassifier::ClassifyMove(const Board& board, MoveReco
   }
 
   const int chosen = number(kind);
-  if (hasCompoundName(kind)) {
-    int nearest = -1;
-    stones->forEach([&](BorderedPoint b) {
-      if (nearest < 0 || manhattan(c, p, b.index) < manhattan(c, p, nearest)) nearest = b.index;
-    });
-    record(moveRecord, move, chosen,
-           compoundName(kind, plainNames_[kind].view(), shapeCode(c, p, nearest), c.height(p) == 4));
-  } else {
-    record(moveRecord, move, chosen, plainNames_[kind]);
-  }
   std::array<std::int16_t, kGridCells> points;
   std::size_t pointCount = 0;
   stones->forEach([&](BorderedPoint b) {
@@ -175,7 +166,16 @@ MOKUZA_CPU_CLONES void MoveClassifier::ClassifyMove(const Board& board, MoveReco
     points[pointCount++] = static_cast<std::int16_t>(b.index);
   });
   layerWritesEnd_[m] = static_cast<std::uint32_t>(layerWrites_.size());
-  moveRecord.setFigureStones(std::span<const std::int16_t>(points.data(), pointCount));
+  const std::span<const std::int16_t> figureStones(points.data(), pointCount);
+  if (hasCompoundName(kind)) {
+    int nearest = -1;
+    for (std::int16_t b : figureStones)
+      if (nearest < 0 || manhattan(c, p, b) < manhattan(c, p, nearest)) nearest = b;
+    record(moveRecord, move, chosen,
+           compoundName(kind, plainNames_[kind].view(), shapeCode(c, p, nearest), c.height(p) == 4), figureStones);
+  } else {
+    record(moveRecord, move, chosen, plainNames_[kind], figureStones);
+  }
 }
 
 }  // namespace mokuza::naming

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -53,7 +54,8 @@ class MoveClassifier final : public ReplayObserver {
  private:
   static std::size_t index(int move) { return static_cast<std::size_t>(move < 0 || move >= kMaxPositions ? 0 : move); }
   int number(Figure f) const { return numbers_[f]; }
-  void record(MoveRecord& record, int move, int figure, const MoveName& name);
+  void record(MoveRecord& record, int move, int figure, const MoveName& name,
+              std::span<const std::int16_t> figureStones = {});
 
   FigureTable table_;
   std::array<int, kFigureKindCount> numbers_{};  // figure number of each term, kNoFigure when the table lacks it
