@@ -66,7 +66,7 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
   const auto& neighbours = c.geo.neighbours;
 
   // ハイ: a crawl along the first two lines under a parallel enemy line.
-  for (int direction = 0; direction < 4; ++direction) {
+  for (int direction = 0; direction < 4 && pHeight <= 2; ++direction) {
     Crawl crawl;
     if (!findCrawl(c, direction, crawl)) continue;
     ev.add(kHai, crawl.behind);

@@ -12,19 +12,24 @@ std::array<int, 2> across(int direction) { return isVertical(direction) ? std::a
 }  // namespace
 
 MOKUZA_CPU_CLONES void addLineTests(const MoveContext& c, Evidence& ev) {
+  // Across every direction the played stone stands on its height's line or higher.
+  const bool lowLine = c.height(c.p) <= 2;
   for (int direction = 0; direction < 4; ++direction) {
-    // オシ: a push on the first two lines under a parallel enemy line is a crawl (ハイ), not a push.
-    Crawl crawl;
-    if (findCrawl(c, direction, crawl)) ev.addVeto(kOshi, c.p);
+    if (lowLine) {
+      // オシ: a push on the first two lines under a parallel enemy line is a crawl (ハイ), not a push.
+      Crawl crawl;
+      if (findCrawl(c, direction, crawl)) ev.addVeto(kOshi, c.p);
 
-    // オサエ: an enemy line of two on the first two lines runs head-on into the played stone, which has support.
-    const int head = stepFrom(c, c.p, direction);
-    const int second = isEnemyAt(c, head) ? stepFrom(c, head, direction) : -1;
-    if (lineAcross(c, c.p, direction) <= 2 && isEnemyAt(c, second) && c.chainId(second) == c.chainId(head) &&
-        c.ownNeighbours + c.ownDiagonals > 0)
-      ev.add(kOsae, head);
+      // オサエ: an enemy line of two on the first two lines runs head-on into the played stone, which has support.
+      const int head = stepFrom(c, c.p, direction);
+      const int second = isEnemyAt(c, head) ? stepFrom(c, head, direction) : -1;
+      if (lineAcross(c, c.p, direction) <= 2 && isEnemyAt(c, second) && c.chainId(second) == c.chainId(head) &&
+          c.ownNeighbours + c.ownDiagonals > 0)
+        ev.add(kOsae, head);
+    }
 
     // ソイ: extending an own stone alongside an enemy line that starts beside the played stone and runs ahead.
+    if (c.ownNeighbours == 0) continue;
     const int behind = stepFrom(c, c.p, opposite(direction));
     if (!isOwnAt(c, behind)) continue;
     for (int side : across(direction)) {
