@@ -21,7 +21,7 @@ constexpr ShapeTable kOwnDiagonal{
 // Whether an enemy chain in atari stays caught when it runs out at its last
 // liberty: after the run it still has at most one liberty, and the run
 // takes none of the mover's chains.
-MOKUZA_CPU_CLONES bool cannotEscape(const MoveContext& c, const Chain& caught) {
+bool cannotEscape(const MoveContext& c, const Chain& caught) {
   int last = -1;
   caught.liberties.forEach([&](BorderedPoint b) { last = b.index; });
   if (last < 0) return false;
@@ -36,7 +36,7 @@ MOKUZA_CPU_CLONES bool cannotEscape(const MoveContext& c, const Chain& caught) {
   return liberties.size() <= 1;
 }
 
-MOKUZA_CPU_CLONES void addAtari(const MoveContext& c, Evidence& ev, int s) {
+void addAtari(const MoveContext& c, Evidence& ev, int s) {
   if (!c.isEnemy(s) || ev.has(kAte) || c.liberties(s) != 1) return;
   const Chain& caught = *c.chainAt(s);
   ev.addAll(kAte, caught.stones);
@@ -54,8 +54,9 @@ MOKUZA_CPU_CLONES void addSquares(const MoveContext& c, Evidence& ev) {
     const int sOwn = c.isOwn(s1) + c.isOwn(s2);
     const int sEnemy = c.isEnemy(s1) + c.isEnemy(s2);
 
-    addAtari(c, ev, s1);
-    addAtari(c, ev, s2);
+    // Most sides hold no enemy stone: the call is spared for them.
+    if (c.isEnemy(s1)) addAtari(c, ev, s1);
+    if (c.isEnemy(s2)) addAtari(c, ev, s2);
 
     const auto row = static_cast<std::size_t>(sOwn), column = static_cast<std::size_t>(sEnemy);
     Figure shape = kNone;
