@@ -4,17 +4,24 @@
 
 namespace mokuza::naming {
 
+namespace {
+
+constexpr Figure kNone = kFigureKindCount;
+// By the lines from the nearer and the farther edge, counted from the third:
+// one look instead of a chain of tests that the point decides.
+constexpr std::array<std::array<Figure, 3>, 3> kPoints{{
+    {kSansan, kKomoku, kMokuhazushi},
+    {kNone, kHoshi, kTakamoku},
+    {kNone, kNone, kGonogo},
+}};
+
+}  // namespace
+
 void addOpeningPoints(const MoveContext& c, Evidence& ev) {
   const PointInfo& i = c.info(c.p);
-  const int low = std::min(i.lineX, i.lineY), high = std::max(i.lineX, i.lineY);
-  Figure point = kFigureKindCount;
-  if (low == 3 && high == 3) point = kSansan;
-  else if (low == 3 && high == 4) point = kKomoku;
-  else if (low == 4 && high == 4) point = kHoshi;
-  else if (low == 4 && high == 5) point = kTakamoku;
-  else if (low == 3 && high == 5) point = kMokuhazushi;
-  else if (low == 5 && high == 5) point = kGonogo;
-  if (point != kFigureKindCount) ev.add(point, c.p);
+  const auto low = static_cast<unsigned>(std::min(i.lineX, i.lineY) - 3);
+  const auto high = static_cast<unsigned>(std::max(i.lineX, i.lineY) - 3);
+  if (low < kPoints.size() && high < kPoints.size() && kPoints[low][high] != kNone) ev.add(kPoints[low][high], c.p);
   if (i.height == 10) ev.add(kTengen, c.p);
 }
 
