@@ -8,13 +8,13 @@ namespace mokuza::naming {
 MOKUZA_CPU_CLONES void addContacts(const MoveContext& c, Evidence& ev) {
   for (int offset : c.geo.neighbours) {
     const int q = c.p + offset;
-    if (c.isOwn(q)) ev.add(kTonariMikata, q);
-    else if (c.isEnemy(q)) ev.add(kTonariAite, q);
+    ev.addIf(kTonariMikata, q, c.isOwn(q));
+    ev.addIf(kTonariAite, q, c.isEnemy(q));
   }
   for (int offset : c.geo.diagonals) {
     const int q = c.p + offset;
-    if (c.isOwn(q)) ev.add(kNanameMikata, q);
-    else if (c.isEnemy(q)) ev.add(kNanameAite, q);
+    ev.addIf(kNanameMikata, q, c.isOwn(q));
+    ev.addIf(kNanameAite, q, c.isEnemy(q));
   }
 
   // A chain whose only liberties are the new stone's own: it was in atari

@@ -37,6 +37,11 @@ class Evidence {
   bool vetoes(Figure f, int b) const { return touched(f) && veto_[f].contains({b}); }
 
   void add(Figure f, int b) { mutableMatch(f).insert({b}); }
+  // add(f, b) when `when` holds, without a branch that the board would make unpredictable.
+  void addIf(Figure f, int b, bool when) {
+    touched_[f / 64] |= static_cast<std::uint64_t>(when) << (f % 64);
+    match_[f].insertIf({b}, when);
+  }
   void addAll(Figure f, const PointSet& points) { mutableMatch(f) |= points; }
   void setMatch(Figure f, const PointSet& points) { mutableMatch(f) = points; }
   void clearMatch(Figure f) {

@@ -26,6 +26,8 @@ class BasicPointSet {
   static constexpr int kWords = (kGridCells + 63) / 64;
 
   void insert(Point p) { word(p) |= bit(p); }
+  // insert(p) when `when` holds, without a branch on it.
+  void insertIf(Point p, bool when) { word(p) |= static_cast<std::uint64_t>(when) << (p.index & 63); }
   void erase(Point p) { word(p) &= ~bit(p); }
   bool contains(Point p) const { return (word(p) & bit(p)) != 0; }
   void clear() { words_.fill(0); }
