@@ -152,8 +152,7 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
   const int ownDiagonals = c.ownDiagonals;
   PointSet enemyTouching;
   if (enemyNeighbours > 0)
-    for (int offset : neighbours)
-      if (c.isEnemy(c.p + offset)) enemyTouching.insert({c.p + offset});
+    for (int offset : neighbours) enemyTouching.insertIf({c.p + offset}, c.isEnemy(c.p + offset));
 
   for (int offset : c.geo.diagonals) {
     const int q = c.p + offset;

@@ -72,8 +72,7 @@ MOKUZA_CPU_CLONES void addSquares(const MoveContext& c, Evidence& ev) {
     }
     if (shape == kMagariAkiSankaku) ev.clearMatch(kNigedashi);
     if (shape == kNone) continue;
-    for (int b : {s1, s2, q})
-      if (c.isStone(b)) ev.add(shape, b);
+    for (int b : {s1, s2, q}) ev.addIf(shape, b, c.isStone(b));
   }
 }
 
