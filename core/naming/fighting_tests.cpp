@@ -91,19 +91,19 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
 
   weighAtariAgainstConnection(c, ev);
 
+  // The played stone is on the board: its neighbours are points or the frame, which holds no stone.
   for (int direction = 0; direction < 4 && c.ownNeighbours > 0; ++direction) {
-    const int behind = stepFrom(c, c.p, opposite(direction));
-    if (!isOwnAt(c, behind)) continue;
-    const int ahead = stepFrom(c, c.p, direction);
-    const int left = stepFrom(c, c.p, isVertical(direction) ? 1 : 0);
-    const int right = stepFrom(c, c.p, isVertical(direction) ? 2 : 3);
+    const auto step = [&](int towards) { return c.p + neighbours[static_cast<std::size_t>(towards)]; };
+    if (!c.isOwn(step(opposite(direction)))) continue;
+    const int ahead = step(direction);
+    const int left = step(isVertical(direction) ? 1 : 0);
+    const int right = step(isVertical(direction) ? 2 : 3);
     // ツキアタリ: extending head-on into an enemy stone with both sides open.
-    if (isEnemyAt(c, ahead) && isEmptyAt(c, left) && isEmptyAt(c, right)) ev.add(kTsukiatari, ahead);
+    ev.addIf(kTsukiatari, ahead, c.isEnemy(ahead) & c.isEmpty(left) & c.isEmpty(right));
     // デ: extending out between two enemy stones.
-    if (isEnemyAt(c, left) && isEnemyAt(c, right)) {
-      ev.add(kDe, left);
-      ev.add(kDe, right);
-    }
+    const bool between = c.isEnemy(left) & c.isEnemy(right);
+    ev.addIf(kDe, left, between);
+    ev.addIf(kDe, right, between);
   }
 
   // ツケ（ダブル筋場）: attached to enemy stones on three or more points of shape.
