@@ -14,6 +14,11 @@ std::array<int, 2> across(int direction) { return isVertical(direction) ? std::a
 MOKUZA_CPU_CLONES void addLineTests(const MoveContext& c, Evidence& ev) {
   // Across every direction the played stone stands on its height's line or higher.
   const bool lowLine = c.height(c.p) <= 2;
+  // Steps are taken from stones on the board only: they land on a point or
+  // on the frame, which holds no stone.
+  const auto step = [&c](int from, int direction) {
+    return from + c.geo.neighbours[static_cast<std::size_t>(direction)];
+  };
   for (int direction = 0; direction < 4; ++direction) {
     if (lowLine) {
       // オシ: a push on the first two lines under a parallel enemy line is a crawl (ハイ), not a push.
@@ -21,21 +26,23 @@ MOKUZA_CPU_CLONES void addLineTests(const MoveContext& c, Evidence& ev) {
       if (findCrawl(c, direction, crawl)) ev.addVeto(kOshi, c.p);
 
       // オサエ: an enemy line of two on the first two lines runs head-on into the played stone, which has support.
-      const int head = stepFrom(c, c.p, direction);
-      const int second = isEnemyAt(c, head) ? stepFrom(c, head, direction) : -1;
-      if (lineAcross(c, c.p, direction) <= 2 && isEnemyAt(c, second) && c.chainId(second) == c.chainId(head) &&
-          c.ownNeighbours + c.ownDiagonals > 0)
-        ev.add(kOsae, head);
+      const int head = step(c.p, direction);
+      if (lineAcross(c, c.p, direction) <= 2 && c.isEnemy(head)) {
+        const int second = step(head, direction);
+        if (c.isEnemy(second) && c.chainId(second) == c.chainId(head) && c.ownNeighbours + c.ownDiagonals > 0)
+          ev.add(kOsae, head);
+      }
     }
 
     // ソイ: extending an own stone alongside an enemy line that starts beside the played stone and runs ahead.
     if (c.ownNeighbours == 0) continue;
-    const int behind = stepFrom(c, c.p, opposite(direction));
-    if (!isOwnAt(c, behind)) continue;
+    const int behind = step(c.p, opposite(direction));
+    if (!c.isOwn(behind)) continue;
     for (int side : across(direction)) {
-      const int enemy = stepFrom(c, c.p, side);
-      const int ahead = isEnemyAt(c, enemy) ? stepFrom(c, enemy, direction) : -1;
-      if (isEnemyAt(c, ahead) && c.chainId(ahead) == c.chainId(enemy) && isEmptyAt(c, stepFrom(c, behind, side)))
+      const int enemy = step(c.p, side);
+      if (!c.isEnemy(enemy)) continue;
+      const int ahead = step(enemy, direction);
+      if (c.isEnemy(ahead) && c.chainId(ahead) == c.chainId(enemy) && c.isEmpty(step(behind, side)))
         ev.add(kSoi, enemy);
     }
   }
