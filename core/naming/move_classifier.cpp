@@ -20,20 +20,21 @@ FigureLayerRow MoveClassifier::figureLayer(int move) const {
   return row;
 }
 
-// Makes layer_ the layer after move - 1, and move's own writes empty.
+// Makes layer_, the layer after move layerKnown_, the layer after move - 1,
+// and move's own writes empty.
 void MoveClassifier::startLayerMove(int move) {
+  const auto previous = static_cast<std::size_t>(move - 1);
+  if (move - 1 < layerKnown_) {
+    layer_.fill(kNoFigure);
+    for (std::size_t i = 0; i < layerWritesEnd_[previous]; ++i)
+      layer_[BorderedPoint{layerWrites_[i].point}] = layerWrites_[i].figure;
+  }
   // Moves never named (while a search ran) wrote nothing.
   for (; layerKnown_ < move - 1; ++layerKnown_)
     layerWritesEnd_[static_cast<std::size_t>(layerKnown_) + 1] = layerWritesEnd_[static_cast<std::size_t>(layerKnown_)];
-  const std::uint32_t before = layerWritesEnd_[static_cast<std::size_t>(move) - 1];
-  if (layerAt_ != move - 1) {
-    layer_.fill(kNoFigure);
-    for (std::size_t i = 0; i < before; ++i) layer_[BorderedPoint{layerWrites_[i].point}] = layerWrites_[i].figure;
-  }
-  layerWrites_.resize(before);
-  layerWritesEnd_[static_cast<std::size_t>(move)] = before;
+  layerWrites_.resize(layerWritesEnd_[previous]);
+  layerWritesEnd_[previous + 1] = layerWritesEnd_[previous];
   layerKnown_ = move;
-  layerAt_ = move;
 }
 
 void MoveClassifier::setFigureTable(FigureTable table) {
@@ -63,7 +64,6 @@ void MoveClassifier::beforeReplay(Board& /*board*/, int from) {
     layerWrites_.clear();
     layerKnown_ = 0;
     layer_.fill(kNoFigure);
-    layerAt_ = 0;
   }
   // Moves the replay does not reach (a shorter line) keep no name of before.
   // Past namedEnd_ they are empty already.

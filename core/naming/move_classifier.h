@@ -79,8 +79,7 @@ class MoveClassifier final : public ReplayObserver {
   std::vector<LayerWrite> layerWrites_;
   std::vector<std::uint32_t> layerWritesEnd_;  // by move, one past its writes; set up to layerKnown_
   int layerKnown_ = 0;
-  FigureLayerRow layer_{};
-  int layerAt_ = 0;  // the move layer_ is the layer after
+  FigureLayerRow layer_{};  // the layer after move layerKnown_
   int longestName_ = 0;
 };
 
