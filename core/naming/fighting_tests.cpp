@@ -91,9 +91,8 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
 
   weighAtariAgainstConnection(c, ev);
 
-  // The played stone is on the board: its neighbours are points or the frame, which holds no stone.
   for (int direction = 0; direction < 4 && c.ownNeighbours > 0; ++direction) {
-    const auto step = [&](int towards) { return c.p + neighbours[static_cast<std::size_t>(towards)]; };
+    const auto step = [&c](int towards) { return besideOf(c, c.p, towards); };
     if (!c.isOwn(step(opposite(direction)))) continue;
     const int ahead = step(direction);
     const int left = step(isVertical(direction) ? 1 : 0);

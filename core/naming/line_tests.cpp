@@ -14,11 +14,8 @@ std::array<int, 2> across(int direction) { return isVertical(direction) ? std::a
 MOKUZA_CPU_CLONES void addLineTests(const MoveContext& c, Evidence& ev) {
   // Across every direction the played stone stands on its height's line or higher.
   const bool lowLine = c.height(c.p) <= 2;
-  // Steps are taken from stones on the board only: they land on a point or
-  // on the frame, which holds no stone.
-  const auto step = [&c](int from, int direction) {
-    return from + c.geo.neighbours[static_cast<std::size_t>(direction)];
-  };
+  // Steps are taken from the played stone and stones on the board only.
+  const auto step = [&c](int from, int direction) { return besideOf(c, from, direction); };
   for (int direction = 0; direction < 4; ++direction) {
     if (lowLine) {
       // オシ: a push on the first two lines under a parallel enemy line is a crawl (ハイ), not a push.

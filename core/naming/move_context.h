@@ -155,6 +155,11 @@ inline int pointAbove(const MoveContext& c, int b, int direction) {
   }
   return -1;
 }
+// The neighbour of b, a stone or point on the board, in `direction`: a point
+// or the frame, which holds no stone, so no test for the edge is needed.
+inline int besideOf(const MoveContext& c, int b, int direction) {
+  return b + c.geo.neighbours[static_cast<std::size_t>(direction)];
+}
 // The point `steps` steps from b in `direction`; -1 off the board.
 inline int stepFrom(const MoveContext& c, int b, int direction, int steps = 1) {
   const int x = c.x(b) + kStepX[static_cast<std::size_t>(direction)] * steps;

@@ -191,14 +191,6 @@ void ChainCheck::afterMove(Board& board, std::vector<MoveRecord>& /*line*/, int 
     faults.push_back(where + "the chain count kept for the position before is not that of its chains");
   if (seenAt_ == move - 1 && !sameChains(before, seen_))
     faults.push_back(where + "the chains kept up to date differ from those rebuilt for the position before");
-  // One chain a move, in turn, keeps a long sweep quick.
-  if (!before.empty()) {
-    const Chain& chain = before[static_cast<std::size_t>(move) % before.size()];
-    chain.stones.forEach([&](BorderedPoint b) {
-      if (chainLibertiesAt(board, move - 1, b) != chain.libertyCount())
-        faults.push_back(where + "the liberties counted for a chain before differ from its list");
-    });
-  }
   seen_ = board.position.chains;
   seenAt_ = move;
 }

@@ -31,9 +31,9 @@ std::vector<std::string> names(const GridGeometry& geometry, const PointSet& poi
 // the grid (disjoint, connected, maximal) with their colour and liberties.
 std::vector<std::string> chainFaults(const Board& board, int m);
 
-// Checks every move of a replay it observes: the chain list kept up to date,
-// the chain count and the liberties counted for the position before agree
-// with the lists rebuilt from the history, which chainFaults holds to the grid.
+// Checks every move of a replay it observes: the chain list kept up to date
+// and the chain count kept for the position before agree with the lists
+// rebuilt from the history, which chainFaults holds to the grid.
 class ChainCheck final : public ReplayObserver {
  public:
   void afterMove(Board& board, std::vector<MoveRecord>& line, int move) override;
