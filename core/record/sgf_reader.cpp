@@ -182,6 +182,7 @@ class SgfReader {
   bool isBeyondKeptBoard(std::u16string_view twoLetters) const;
   void noteLostPoints(std::u16string_view value, const IdRole& role);
   void placeStoneAt(std::u16string_view value, const IdRole& role);
+  std::size_t readPlainMoves(std::u16string_view text, std::size_t i);
   void decideTransform(int p, const IdRole& role);
   int transformed(int p, const IdRole& role);
   MoveRecord* currentRecord();
@@ -332,6 +333,40 @@ void SgfReader::placeStoneAt(std::u16string_view value, const IdRole& role) {
   placeStone(transformed(decodePoint(value), role), role);
 }
 
+// Goes on after a node read as a plain move through the nodes like it that
+// follow, which make up most of a game: each is a new record with its point
+// and colour, without the checks that only the first move of a read, a board
+// larger than 19 lines or other properties need. Returns where the run ends:
+// the ';' of a node that is not a plain move, or what follows the last move.
+std::size_t SgfReader::readPlainMoves(std::u16string_view text, std::size_t i) {
+  if (options_.loss.largerBoard != 0 || transform_ < 0) return i;
+  std::vector<MoveRecord>& records = currentNode_->records;
+  const int n = record_.boardSize;
+  std::uint32_t moves[2] = {0, 0};  // white, black
+  char16_t last = 0;
+  for (;;) {
+    while (i < text.size() && (text[i] == u'\n' || text[i] == u'\r' || text[i] == u' ' || text[i] == u'\t')) ++i;
+    if (i >= text.size() || text[i] != u';' || !isPlainMove(text.substr(i + 1))) break;
+    last = text[i + 1];
+    // A point off the board reads as a pass, and no transform moves a point off it.
+    int p = decodeSgfPoint(text.substr(i + 3, 2), n).index;
+    if (transform_ != kNoTransform) p = transformPoint(p, transform_, n);
+    MoveRecord& rec = records.emplace_back();
+    rec.point = static_cast<std::uint16_t>(p);
+    rec.colour = last == u'B' ? 1 : -1;
+    ++moves[last == u'B'];
+    i += 6;
+  }
+  if (last == 0) return i;
+  currentRecord_ = records.size() - 1;
+  recordsRead_ += moves[0] + moves[1];
+  record_.whiteMoveCount += moves[0];
+  record_.blackMoveCount += moves[1];
+  record_.colourToPlay = last == u'B' ? 1 : -1;
+  ident_[0] = last;
+  return i;
+}
+
 void SgfReader::placeMark(int p, std::u16string_view markText) {
   MoveRecord* rec = currentRecord();
   if (!rec || !isOnBoard(p, record_.boardSize)) return;
@@ -458,7 +493,7 @@ int SgfReader::run(std::u16string_view text) {
           ident_[0] = text[i + 1];
           restartIdent = true;
           placeStoneAt(text.substr(i + 3, 2), roleOf(ident_));
-          i += 5;
+          i = readPlainMoves(text, i + 6) - 1;
           continue;
         }
       }

@@ -128,6 +128,7 @@ TEST(RecordReaderShortcuts, ReadLikeTheLongWay) {
       {u"(;GM[1]PW[shiro]KM[6.5];B[dd];W[pq]TR[ab](;B[qd];W[tt])(;B[cc]))", 19},
       {u"(;SZ[21]AB[tt];B[ua];W[aa];B[tt])"},
       {u"(;RE[B+R];W[dd];B[pp])", 5},
+      {u"(;GM[1];B[aa]\n;W[tt] ;B[sa]\r\n;W[bb][cc];B[dd];W[ee]", 3},
   };
   // Everything the read leaves in the record and its options, as one line.
   const auto readAs = [](GameRecord& record, std::u16string_view text, int gobanroll) {
