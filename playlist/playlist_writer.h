@@ -7,12 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "core/record/program_version.h"
 #include "platform/services.h"
 #include "playlist/playlist.h"
 
 namespace mokuza {
-
-inline constexpr std::u16string_view kProgramVersion = u"5.5";
 
 struct PlaylistWriteContext {
   std::filesystem::path programFolder;  // before_folder is relative to it

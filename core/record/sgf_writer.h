@@ -5,10 +5,9 @@
 #include <string_view>
 
 #include "core/record/game_record.h"
+#include "core/record/program_version.h"
 
 namespace mokuza {
-
-inline constexpr std::u16string_view kProgramVersion = u"5.5";
 
 // The identifier and the value with '\' and ']' escaped; empty when either is empty.
 std::u16string formatProperty(std::u16string_view id, std::u16string_view value);
