@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -117,6 +118,14 @@ struct ListWindowModelState {
   std::u16string renameLabel;  // the file field the rename dialog renames
 };
 
+// The moves chosen in the event list, which limit the board transforms. They
+// belong to the game they were chosen in, told by its record's string pool:
+// every load gives the record a fresh one.
+struct EventListChoice {
+  std::set<int> moves;
+  std::weak_ptr<const StringPool> game;
+};
+
 class Application {
  public:
   Application(platform::Services& services, WindowPort& window, std::filesystem::path programFolder);
@@ -191,7 +200,7 @@ class Application {
 
   int inputMode = 0;                // the panel's tool, 0 until one is chosen
   std::u16string labelText = u"a";  // what the "文字" tool places (field 1200)
-  std::set<int> eventListMoves;     // moves chosen in the event list: they limit the board transforms
+  EventListChoice eventList;
   PointerState pointer;
   LayoutState layout;
   PaintState paintState;

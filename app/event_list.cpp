@@ -189,20 +189,26 @@ TabModel eventListModel(const Application& app) {
               [&](int move, std::string_view key) { return eventCellText(app, move, key); });
   for (TabRow& row : model.rows) {
     row.shown = row.number == app.doc.currentMove();
-    row.selected = app.eventListMoves.contains(row.number);
+    row.selected = chosenEventMoves(app).contains(row.number);
   }
   return model;
 }
 
 void selectEventRows(Application& app, const std::set<int>& moves, int clickedMove) {
-  app.eventListMoves.clear();
+  app.eventList.moves.clear();
+  app.eventList.game = app.doc.record().pool;
   for (int move : moves)
-    if (onLine(app, move)) app.eventListMoves.insert(move);
+    if (onLine(app, move)) app.eventList.moves.insert(move);
   if (onLine(app, clickedMove) && clickedMove != app.doc.currentMove()) {
     showMove(app.doc, clickedMove);
     refreshShownMove(app);
   }
   app.window.listWindowChanged();
+}
+
+const std::set<int>& chosenEventMoves(const Application& app) {
+  static const std::set<int> kNone;
+  return app.eventList.game.lock() == app.doc.record().pool ? app.eventList.moves : kNone;
 }
 
 bool editEventCell(Application& app, int move, std::string_view key, std::u16string_view text) {

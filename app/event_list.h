@@ -26,6 +26,8 @@ std::u16string eventCellText(const Application& app, int move, std::string_view 
 // The selection of the list view: the chosen moves, and the row clicked, which
 // the board then shows (0 when the click chose no row).
 void selectEventRows(Application& app, const std::set<int>& moves, int clickedMove);
+// The moves chosen in the shown game; none once another game was loaded.
+const std::set<int>& chosenEventMoves(const Application& app);
 
 // A value typed into a cell: the comment, a time in seconds, or a note value
 // (the one asked for; the music mode makes the one played from it). False

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/board_input.h"
+#include "app/event_list.h"
 #include "app/panel_model.h"
 #include "app/status_texts.h"
 #include "core/document/editing.h"
@@ -34,7 +35,7 @@ constexpr std::array<TransformButton, 8> kTransformButtons{{
 bool transformed(Application& app, const TransformButton& button) {
   TransformScope scope;
   if (app.inputMode == render::kInputRange && app.doc.state.selection.active) scope.region = &app.doc.state.selection;
-  scope.moves = &app.eventListMoves;
+  scope.moves = &chosenEventMoves(app);
   return transformRecord(app.doc, button.transform, scope, button.label);
 }
 

@@ -126,8 +126,10 @@ TEST_F(EventListTest, RowsFollowTheRecordOfACorpusGame) {
   EXPECT_GT(resonating, 0);
 
   app::selectEventRows(*app, {3, 5, 100000}, 5);
-  EXPECT_EQ(app->eventListMoves, (std::set<int>{3, 5}));
+  EXPECT_EQ(app::chosenEventMoves(*app), (std::set<int>{3, 5}));
   EXPECT_EQ(app->doc.currentMove(), 5);
+  open(*app, game);  // a game loaded again has none of them chosen, for the list or the transforms
+  EXPECT_TRUE(app::chosenEventMoves(*app).empty());
 
   app::setEventColumnWidth(*app, "move_comment", 333);
   app::setEventNumberFixed(*app, true);
