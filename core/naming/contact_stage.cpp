@@ -1,7 +1,7 @@
 // Neighbours and diagonals of the played stone, escape, connection, wedge.
 
 #include "core/naming/move_context.h"
-#include "core/rules/cpu_clones.h"
+#include "core/record/bits.h"
 
 namespace mokuza::naming {
 

@@ -39,7 +39,7 @@ class Evidence {
   void add(Figure f, int b) { mutableMatch(f).insert({b}); }
   // add(f, b) when `when` holds, without a branch that the board would make unpredictable.
   void addIf(Figure f, int b, bool when) {
-    touched_[f / 64] |= static_cast<std::uint64_t>(when) << (f % 64);
+    touched_[f / 64] |= bitIf(when, f % 64);
     match_[f].insertIf({b}, when);
   }
   void addAll(Figure f, const PointSet& points) { mutableMatch(f) |= points; }
@@ -96,8 +96,7 @@ class Evidence {
   template <typename F>
   static void forEachIn(const Mask& mask, F&& f) {
     for (std::size_t word = 0; word < mask.size(); ++word)
-      for (std::uint64_t bits = mask[word]; bits; bits &= bits - 1)
-        f(word * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
+      forEachBit(mask[word], [&](int n) { f(word * 64 + static_cast<std::size_t>(n)); });
   }
   static bool isSet(const Mask& mask, std::size_t f) { return (mask[f / 64] >> (f % 64)) & 1u; }
   bool touched(int f) const { return isSet(touched_, static_cast<std::size_t>(f)); }

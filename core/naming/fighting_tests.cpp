@@ -1,7 +1,7 @@
 // Contact and fighting moves.
 
 #include "core/naming/move_context.h"
-#include "core/rules/cpu_clones.h"
+#include "core/record/bits.h"
 
 namespace mokuza::naming {
 namespace {
@@ -98,9 +98,11 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
     const int left = step(isVertical(direction) ? 1 : 0);
     const int right = step(isVertical(direction) ? 2 : 3);
     // ツキアタリ: extending head-on into an enemy stone with both sides open.
-    ev.addIf(kTsukiatari, ahead, c.isEnemy(ahead) & c.isEmpty(left) & c.isEmpty(right));
+    const bool enemyAhead = c.isEnemy(ahead), emptyLeft = c.isEmpty(left), emptyRight = c.isEmpty(right);
+    ev.addIf(kTsukiatari, ahead, enemyAhead & emptyLeft & emptyRight);
     // デ: extending out between two enemy stones.
-    const bool between = c.isEnemy(left) & c.isEnemy(right);
+    const bool enemyLeft = c.isEnemy(left), enemyRight = c.isEnemy(right);
+    const bool between = enemyLeft & enemyRight;
     ev.addIf(kDe, left, between);
     ev.addIf(kDe, right, between);
   }

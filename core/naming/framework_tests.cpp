@@ -2,7 +2,7 @@
 // extending, pincering, splitting, invading, capping, pressing.
 
 #include "core/naming/move_context.h"
-#include "core/rules/cpu_clones.h"
+#include "core/record/bits.h"
 
 namespace mokuza::naming {
 namespace {

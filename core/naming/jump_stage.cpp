@@ -1,10 +1,8 @@
 // Jumps and knight's moves: stones k + 2 points straight out from the played
 // stone in each direction, or one point beside that, for k = 0 .. 5.
 
-#include <bit>
-
 #include "core/naming/move_context.h"
-#include "core/rules/cpu_clones.h"
+#include "core/record/bits.h"
 
 namespace mokuza::naming {
 namespace {
@@ -35,7 +33,6 @@ constexpr std::uint32_t kCentre = 01111111;  // one bit per line
 constexpr std::uint32_t kSideLow = kCentre << 1;
 constexpr std::uint32_t kSideHigh = kCentre << 2;
 constexpr std::uint32_t kFirstLine = 07;
-constexpr std::array<std::uint32_t, 3> kColumns{kCentre, kSideLow, kSideHigh};
 
 // The stones of the other colour that cut a jump from the played stone to a
 // partner in `column`: on the centre line or the partner's own side for a
@@ -67,8 +64,8 @@ MOKUZA_CPU_CLONES void findJumps(MoveContext& c) {
       for (std::size_t s = 0; s < kSides.size(); ++s) {
         const int stone = c.stone(centre + kSides[s] * across);
         const int bit = line * 3 + static_cast<int>(s);
-        own[direction] |= static_cast<std::uint32_t>(stone == c.own) << bit;
-        enemy[direction] |= static_cast<std::uint32_t>(stone == -c.own) << bit;
+        own[direction] |= bitIf<std::uint32_t>(stone == c.own, bit);
+        enemy[direction] |= bitIf<std::uint32_t>(stone == -c.own, bit);
       }
   }
 
@@ -80,8 +77,7 @@ MOKUZA_CPU_CLONES void findJumps(MoveContext& c) {
     std::uint32_t atReach = 0;
     for (std::size_t direction = 0; direction < 4; ++direction)
       atReach |= (((own[direction] | enemy[direction]) >> (line * 3)) & 7u) << (direction * 3);
-    for (; atReach; atReach &= atReach - 1) {
-      const int found = std::countr_zero(atReach);
+    forEachBit(atReach, [&](int found) {
       const auto direction = static_cast<std::size_t>(found / 3);
       const auto column = static_cast<std::size_t>(found % 3);
       const int bit = line * 3 + static_cast<int>(column);
@@ -100,7 +96,7 @@ MOKUZA_CPU_CLONES void findJumps(MoveContext& c) {
                                                                    knight,
                                                                    isEnemy,
                                                                    isLive};
-    }
+    });
     for (PartnerList& list : c.partners) list.ends[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(list.count);
   }
   // A stone in atari makes no shape with its neighbours at short reach.

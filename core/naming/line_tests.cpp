@@ -1,7 +1,7 @@
 // Pushing and blocking along the lines through the played stone.
 
 #include "core/naming/move_context.h"
-#include "core/rules/cpu_clones.h"
+#include "core/record/bits.h"
 
 namespace mokuza::naming {
 namespace {

@@ -1,5 +1,5 @@
 #include "core/naming/move_classifier.h"
-#include "core/rules/cpu_clones.h"
+#include "core/record/bits.h"
 
 #include <algorithm>
 

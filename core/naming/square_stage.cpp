@@ -2,7 +2,7 @@
 // with the stones on its other three points, and ataris on the two sides.
 
 #include "core/naming/move_context.h"
-#include "core/rules/cpu_clones.h"
+#include "core/record/bits.h"
 
 namespace mokuza::naming {
 namespace {

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/record/bits.h"
 #include "core/record/property_tables.h"
 #include "core/record/record_point.h"
 
@@ -175,30 +176,6 @@ class MoveProperties {
     std::vector<std::int16_t> figureStones;
   };
   OutOfLine<Block> block_;
-};
-
-// Up to three padded points kept in ten bits each, with their count in the
-// top two bits: nearly every figure has so few stones, and a record holds them
-// in room it has anyway.
-class PackedPoints {
- public:
-  static constexpr std::size_t kCapacity = 3;
-  static bool fits(std::span<const std::int16_t> points) {
-    return points.size() <= kCapacity &&
-           std::all_of(points.begin(), points.end(), [](std::int16_t p) { return p >= 0 && p < 1024; });
-  }
-  // Only points that fit are kept; others leave the set empty.
-  void assign(std::span<const std::int16_t> points) {
-    bits_ = 0;
-    if (!fits(points)) return;
-    for (std::size_t i = 0; i < points.size(); ++i) bits_ |= static_cast<std::uint32_t>(points[i]) << (10 * i);
-    bits_ |= static_cast<std::uint32_t>(points.size()) << 30;
-  }
-  std::size_t size() const { return bits_ >> 30; }
-  std::int16_t operator[](std::size_t i) const { return static_cast<std::int16_t>((bits_ >> (10 * i)) & 1023u); }
-
- private:
-  std::uint32_t bits_ = 0;
 };
 
 // One SGF node. What a plain move does not have is held out of line.

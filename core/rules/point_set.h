@@ -3,22 +3,13 @@
 // are merged, counted and copied on every move, so they must not allocate.
 
 #include <array>
-#include <bit>
 #include <cassert>
 #include <cstdint>
 
+#include "core/record/bits.h"
 #include "core/rules/grid_geometry.h"
 
 namespace mokuza {
-
-// Set bits of a word, inline: std::popcount becomes a library call on the
-// x86-64 baseline (no POPCNT instruction), which cost more than the sets.
-constexpr int countBits(std::uint64_t w) {
-  w -= (w >> 1) & 0x5555555555555555ull;
-  w = (w & 0x3333333333333333ull) + ((w >> 2) & 0x3333333333333333ull);
-  w = (w + (w >> 4)) & 0x0f0f0f0f0f0f0f0full;
-  return static_cast<int>((w * 0x0101010101010101ull) >> 56);
-}
 
 template <typename Point>
 class BasicPointSet {
@@ -27,7 +18,7 @@ class BasicPointSet {
 
   void insert(Point p) { word(p) |= bit(p); }
   // insert(p) when `when` holds, without a branch on it.
-  void insertIf(Point p, bool when) { word(p) |= static_cast<std::uint64_t>(when) << (p.index & 63); }
+  void insertIf(Point p, bool when) { word(p) |= bitIf(when, p.index & 63); }
   void erase(Point p) { word(p) &= ~bit(p); }
   bool contains(Point p) const { return (word(p) & bit(p)) != 0; }
   void clear() { words_.fill(0); }
@@ -55,7 +46,7 @@ class BasicPointSet {
   template <typename F>
   void forEach(F&& f) const {
     for (std::size_t i = 0; i < words_.size(); ++i)
-      for (std::uint64_t w = words_[i]; w; w &= w - 1) f(Point{static_cast<int>(i * 64) + std::countr_zero(w)});
+      forEachBit(words_[i], [&](int n) { f(Point{static_cast<int>(i * 64) + n}); });
   }
 
  private:

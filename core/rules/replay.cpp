@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "core/record/bits.h"
 #include "core/record/sgf_reader.h"
-#include "core/rules/cpu_clones.h"
 
 namespace mokuza {
 namespace {
