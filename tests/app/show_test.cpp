@@ -4,7 +4,6 @@
 #include "core/document/design_fields.h"
 #include "core/document/navigation.h"
 #include "core/record/text.h"
-#include "playback/figure_replay.h"
 #include "playback/music_mode.h"
 #include "playback/playlist_games.h"
 #include "playlist/list_games.h"
@@ -135,30 +134,6 @@ TEST_F(ShowTest, TheStatusLineCountsMovesAndLaps) {
   playback::ToggleAutoPlay(app->playback, false);
   while (app->playback.autoPlay.autoPlayLap < 1) ASSERT_TRUE(nextMove());
   EXPECT_NE(window.status.find(u"《自動再生2周目》"), std::u16string::npos);
-}
-
-// Playing the next figure on its own first fades in the figure shown, its
-// last stone as well as the others.
-TEST_F(AppTest, AutoNextFigureFadesInTheWholeFigureShown) {
-  const fs::path game = write("f.sgf", "(;SZ[9];B[aa];W[ba];B[ca];W[da];B[ea];W[fa];B[ga];W[ha])");
-  ASSERT_EQ(openGameFile(app->doc, services, game.u16string()), OpenOutcome::Opened);
-  app->doc.state.options[DocumentOption::ReplayMode] = 1;
-  app->doc.state.options[DocumentOption::AutoNextGame] = 1;
-  Design& design = app->doc.state.design;
-  design.figureEnds = {0, 2, 4, 6, 8, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99};
-  setDesignValue(design, DesignField::RcFraction, 0);
-  setDesignValue(design, DesignField::LastMove, 8);
-  layoutWindow(*app);
-  app->paint();
-  showMove(app->doc, 4);
-  playback::figureReplayNext(app->playback);
-  const auto& fades = app->painter.fades().queues();
-  const auto fadesIn = [&](int point) {
-    const auto it = fades.find(point);
-    return it != fades.end() && std::any_of(it->second.layers.begin(), it->second.layers.end(),
-                                            [](const render::FadeLayer& l) { return l.kind == render::kFadeMoveIn; });
-  };
-  EXPECT_TRUE(fadesIn(2) && fadesIn(3)) << "moves 3 and 4 of the figure shown";
 }
 
 }  // namespace
