@@ -5,6 +5,7 @@
 // needs a display.
 
 #include <QImage>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -25,6 +26,8 @@
 #include "render/board_geometry.h"
 #include "render/board_painter.h"
 #include "render/render_state.h"
+#include "search/background_search.h"
+#include "search/search_executor.h"
 #include "search/search_results.h"
 #include "settings/settings_data.h"
 #include "settings/settings_file.h"
@@ -83,13 +86,15 @@ struct ListWindowState {
   Rect frame;  // where it was last shown; empty until then
 };
 
-// A search under way: a few games per timer tick, so the window stays live.
+// A search under way: its workers run off the window's thread, and the timer
+// looks in on them.
 struct SearchRun {
-  search::SearchResults results;  // the games searched so far
-  std::array<search::VariantMasks, search::kVariantCount> masks;
+  std::unique_ptr<search::BackgroundSearch> games;
+  search::SearchPattern pattern;
+  search::SearchSettings settings;
   std::u16string playlistPath;  // the list being searched: a change of it ends the run
   std::vector<int> order;
-  std::size_t next = 0;  // the place in `order` of the next game
+  std::chrono::steady_clock::time_point counted;  // when the title last counted the games
 };
 
 // A partial-board search: the panel's numbers, the run, the result the list
@@ -103,8 +108,11 @@ struct SearchSession {
   std::size_t resultsKey = 0;  // the playlist and game files the results belong to
   int example = 0;             // the complete match the board shows, in list order
   render::SearchDisplay display;
-  search::MainLineCache lines;
+  std::shared_ptr<search::MainLineCache> lines = std::make_shared<search::MainLineCache>();
   std::size_t linesKey = 0;  // the playlist and game files the lines were read for
+  // Who runs a search's workers: the window gives them a thread per core,
+  // the headless program runs them on its own thread.
+  std::shared_ptr<const search::SearchExecutor> executor = std::make_shared<search::SynchronousExecutor>();
 };
 
 // The side panel's "設定" page: the row whose value "プレイリスト全体へ適用" copies.

@@ -76,6 +76,7 @@ void markCandidates(render::SearchDisplay& d, const search::SearchResults& resul
   for (std::size_t i = 0; i < shown; ++i) d.candidates[i] = candidates[i].point;
   d.candidateColour = search::nextColour(results.pattern);
   const search::SearchPattern& pattern = results.pattern;
+  d.range = pattern.range;
   for (int p : pattern.patternPoints)
     if (const int v = pattern.patternValue[static_cast<std::size_t>(p)]; v == 1 || v == -1)
       d.matchedPoints.push_back(p);
@@ -136,7 +137,9 @@ void refreshSearchDisplay(Application& app) {
   const search::GameSearchResult& game = results->games[example.game];
   if (game.entry < 0 || game.entry >= static_cast<int>(app.playlist.entries.size())) return;
   const PlaylistEntry& entry = app.playlist.entries[static_cast<std::size_t>(game.entry)];
-  const search::MainLine* line = app.search.lines.load(textToPath(FilePath(entry, FileField::SgfFile)));
+  GameRecord scratch;
+  const std::shared_ptr<const search::MainLine> line =
+      app.search.lines->load(textToPath(FilePath(entry, FileField::SgfFile)), scratch);
   if (!line || line->boardSize != results->pattern.boardSize || line->positionEnd.empty()) return;
   d.shown = true;
   drawMatchedGame(d, *line, example);

@@ -1,6 +1,7 @@
 #include "app/search_session.h"
 
 #include <algorithm>
+#include <chrono>
 #include <functional>
 
 #include "core/document/design_fields.h"
@@ -14,11 +15,12 @@
 namespace mokuza::app {
 namespace {
 
-// Enough games per tick to keep a large list short, few enough that the
-// window answers between ticks.
-constexpr int kGamesPerTick = 8;
-// Ticks as fast as the window keeps them while a search runs.
-constexpr int kSearchPeriodMs = 1;
+// How often the timer looks in on a running search: the result shows this
+// late at most, and a look costs next to nothing.
+constexpr int kSearchPeriodMs = 10;
+// The title counts the games at most ten times a second: more is unreadable
+// and costs the list window a redraw each.
+constexpr std::chrono::milliseconds kCountingInterval{100};
 // After a run the timer goes back to a hold tick's period; the next tick
 // stops it when nothing else needs it.
 constexpr int kAfterSearchMs = 100;
@@ -50,8 +52,9 @@ int fieldValue(const Application& app, SearchField field) {
   return 0;
 }
 
-std::u16string progressText(const Application& app, std::size_t next) {
-  return search::progressCaption(fileNameOf(app.playlist.path), app.playlist.gameCount(), static_cast<int>(next) + 1);
+std::u16string progressText(const Application& app, int searched) {
+  return search::progressCaption(fileNameOf(app.playlist.path), app.playlist.gameCount(),
+                                 std::min(searched + 1, app.playlist.gameCount()));
 }
 
 // The run is over: the timer goes back to what the window needs without it.
@@ -65,20 +68,22 @@ void endRun(Application& app) {
 bool beginRun(Application& app, search::SearchPattern pattern, const search::SearchSettings& settings) {
   if (app.playlist.displayOrder.empty() || pattern.patternPoints.empty()) return false;
   SearchSession& session = app.search;
+  // A search started while one runs replaces it.
+  session.run.reset();
   const std::size_t key = playlistGamesKey(app.playlist);
   if (key != session.linesKey) {
-    session.lines = search::MainLineCache{};
+    session.lines = std::make_shared<search::MainLineCache>();
     session.linesKey = key;
   }
-  SearchRun run;
-  run.masks = search::makeVariantMasks(pattern);
-  run.results.pattern = std::move(pattern);
-  run.results.settings = settings;
+  SearchRun& run = session.run.emplace();
+  run.pattern = std::move(pattern);
+  run.settings = settings;
   run.playlistPath = app.playlist.path;
   run.order = app.playlist.displayOrder;
-  run.results.games.reserve(run.order.size());
-  session.run = std::move(run);
+  run.counted = std::chrono::steady_clock::now();
   session.progress = progressText(app, 0);
+  run.games = std::make_unique<search::BackgroundSearch>(*session.executor, search::gameFilesOf(app.playlist),
+                                                         run.pattern, run.settings, session.lines);
   app.armTimer(kSearchPeriodMs);
   app.window.listWindowChanged();
   return true;
@@ -86,10 +91,8 @@ bool beginRun(Application& app, search::SearchPattern pattern, const search::Sea
 
 void finishRun(Application& app) {
   SearchSession& session = app.search;
-  search::SearchResults results = std::move(session.run->results);
-  results.summary = search::summarise(results.games, results.pattern, app.playlist.gameCount());
-  results.texts = search::composeTexts(results, fileNameOf(app.playlist.path));
-  session.results = std::move(results);
+  SearchRun& run = *session.run;
+  session.results = search::gatherResults(run.games->takeResults(), run.pattern, run.settings, app.playlist);
   session.resultsKey = session.linesKey;
   session.example = 0;
   endRun(app);
@@ -153,8 +156,8 @@ void cancelSearch(Application& app) {
 }
 
 // The games go through the main-line reader, which names no moves, so the
-// classifier's searchActive flag is not raised across ticks: it would leave
-// the user's own moves unnamed while a search runs.
+// classifier's searchActive flag is not raised while the workers run: it
+// would leave the user's own moves unnamed meanwhile.
 bool searchTick(Application& app) {
   SearchSession& session = app.search;
   if (!session.run) return false;
@@ -164,29 +167,32 @@ bool searchTick(Application& app) {
     endRun(app);
     return true;
   }
-  const std::vector<PlaylistEntry>& entries = app.playlist.entries;
-  for (int i = 0; i < kGamesPerTick && run.next < run.order.size(); ++i, ++run.next) {
-    const int index = run.order[run.next];
-    if (index < 0 || index >= static_cast<int>(entries.size())) continue;
-    run.results.games.push_back(search::searchGame(entries[static_cast<std::size_t>(index)], index, run.results.pattern,
-                                                   run.masks, run.results.settings, session.lines));
-  }
-  if (run.next >= run.order.size()) {
+  if (run.games->done()) {
     finishRun(app);
     return true;
   }
-  session.progress = progressText(app, run.next);
   // A click or a hold may have slowed the timer meanwhile.
   if (app.paintState.timerPeriod != kSearchPeriodMs) app.armTimer(kSearchPeriodMs);
-  app.window.listWindowChanged();
+  const auto now = std::chrono::steady_clock::now();
+  if (now - run.counted >= kCountingInterval) {
+    run.counted = now;
+    session.progress = progressText(app, run.games->searched());
+    app.window.listWindowChanged();
+  }
   return true;
 }
 
 std::optional<std::u16string> searchListTitle(const Application& app) {
   if (app.search.run) return app.search.progress;
   const search::SearchResults* results = currentSearchResults(app);
-  if (results && !results->texts.caption.empty()) return results->texts.caption;
+  if (results && !results->texts.caption.empty()) return results->texts.caption + results->texts.resultLine;
   return std::nullopt;
+}
+
+std::vector<std::u16string> searchResultArea(const Application& app) {
+  const search::SearchResults* results = currentSearchResults(app);
+  if (!results) return {};
+  return {results->texts.resultLine, results->texts.followUpLine};
 }
 
 const search::SearchResults* currentSearchResults(const Application& app) {

@@ -1,6 +1,6 @@
 #pragma once
 // The partial-board search as the list window and the board show it: the
-// search panel, a search that runs a few games per timer tick, the result
+// search panel, a search whose workers run off the window's thread, the result
 // browsed on the board, and the player details of the list window.
 
 #include <optional>
@@ -44,9 +44,14 @@ void cancelSearch(Application& app);
 // the search's (nothing else runs on it).
 bool searchTick(Application& app);
 // What the list window's title shows while a search runs ("部分図検索　〈…〉
-// - %d局中%d局目を検索中") or its result is listed (the result's caption);
-// nothing otherwise.
+// - %d局中%d局目を検索中") or its result is listed (the result's caption and
+// its result line); nothing otherwise.
 std::optional<std::u16string> searchListTitle(const Application& app);
+
+// The list window's result area under the search panel: the result line
+// (games found, wins and losses with their rates) and the follow-up line of
+// the result listed; nothing while no result is listed.
+std::vector<std::u16string> searchResultArea(const Application& app);
 
 // The result of the last search while it belongs to the playlist as it is
 // (the same games in the same entries): what the list window's "検索結果"

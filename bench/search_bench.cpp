@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -103,7 +104,9 @@ std::array<int, 4> busiestCorner(const Board& board, int move) {
 
 // Cold: every game file read and parsed, as the first search of a playlist.
 // Warm: the main lines cached by an earlier search, as a re-search.
-void runSearch(benchmark::State& state, const Playlist& playlist, int move, bool corner, bool warm) {
+// `threads` 0 runs the search on the calling thread alone.
+void runSearch(benchmark::State& state, const Playlist& playlist, int move, bool corner, bool warm,
+               int threads = 0) {
   if (playlist.entries.empty()) {
     state.SkipWithError("corpus not found");
     return;
@@ -112,13 +115,14 @@ void runSearch(benchmark::State& state, const Playlist& playlist, int move, bool
   const auto range = corner ? std::optional(busiestCorner(board, move)) : std::nullopt;
   const search::SearchPattern pattern = search::makePattern(board, move, range);
   naming::MoveClassifier classifier;
-  search::MainLineCache warmLines;
-  search::SearchContext warmContext{classifier, warmLines, {}};
+  const search::SynchronousExecutor alone;
+  const search::ThreadExecutor shared(threads);
+  const search::SearchExecutor& executor = threads > 0 ? static_cast<const search::SearchExecutor&>(shared) : alone;
+  search::SearchContext warmContext{classifier, std::make_shared<search::MainLineCache>(), executor};
   if (warm) search::searchPlaylist(playlist, pattern, {}, warmContext);
   int found = 0;
   for (auto _ : state) {
-    search::MainLineCache coldLines;
-    search::SearchContext coldContext{classifier, coldLines, {}};
+    search::SearchContext coldContext{classifier, std::make_shared<search::MainLineCache>(), executor};
     const auto results = search::searchPlaylist(playlist, pattern, {}, warm ? warmContext : coldContext);
     found = results ? results->summary.found : 0;
     benchmark::DoNotOptimize(found);
@@ -141,6 +145,14 @@ BENCHMARK(SearchWholeBoardAtMove40Cached)->Unit(benchmark::kMillisecond);
 
 void SearchCornerAtMove10Cached(benchmark::State& state) { runSearch(state, corpusPlaylist(), 10, true, true); }
 BENCHMARK(SearchCornerAtMove10Cached)->Unit(benchmark::kMillisecond);
+
+// The first search of the list window, the whole board after move 10 of the
+// first game, on range(0) threads; two threads should take at most 1/1.8 of
+// one's time on two cores.
+void SearchWholeBoardAtMove10Threads(benchmark::State& state) {
+  runSearch(state, corpusPlaylist(), 10, false, false, static_cast<int>(state.range(0)));
+}
+BENCHMARK(SearchWholeBoardAtMove10Threads)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The second search of a playlist of 5,000 games, each file once.
 void SearchCornerAtMove10Cached5000(benchmark::State& state) { runSearch(state, corpusPlaylist(5000), 10, true, true); }

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -20,6 +21,7 @@ struct SearchArgs {
   std::optional<int> move;
   std::optional<std::array<int, 4>> range;  // 1-based as given
   search::SearchSettings settings;
+  int threads = search::coreCount();
 };
 
 std::optional<std::array<int, 4>> parseRange(const std::string& text) {
@@ -43,6 +45,7 @@ std::optional<int> readArgs(const Args& args, SearchArgs& parsed, Streams stream
                                 {"--move", true},
                                 {"--range", true},
                                 {"--threshold", true},
+                                {"--threads", true},
                                 {"--bw-fixed"},
                                 {"--next-within"}});
   parsed.file = given.oneFile("no playlist given");
@@ -54,6 +57,8 @@ std::optional<int> readArgs(const Args& args, SearchArgs& parsed, Streams stream
   }
   if (const auto threshold = given.number("--threshold", "--threshold takes a percentage from 0", 0))
     parsed.settings.threshold = *threshold;
+  if (const auto threads = given.number("--threads", "--threads takes a count from 1 to 256", 1, 256))
+    parsed.threads = *threads;
   parsed.settings.bwFixed = given.has("--bw-fixed");
   parsed.settings.nextWithin = given.has("--next-within");
   if (!parsed.game || !parsed.move) given.fail("--game and --move are needed");
@@ -100,8 +105,8 @@ int runSearch(const Args& args, Streams streams) {
                                std::max(r[1], r[3]) - 1};
   }
   const auto pattern = search::makePattern(doc.board, *parsed.move, range);
-  search::MainLineCache lines;
-  search::SearchContext searchContext{doc.classifier, lines, {}};
+  const search::ThreadExecutor executor(parsed.threads);
+  search::SearchContext searchContext{doc.classifier, std::make_shared<search::MainLineCache>(), executor};
   const auto results = search::searchPlaylist(playlist, pattern, parsed.settings, searchContext);
   if (!results) return fail(streams, "the playlist is empty");
   for (const search::GameSearchResult& game : results->games)
@@ -117,14 +122,15 @@ int runSearch(const Args& args, Streams streams) {
 const Command kSearchCommand{
     "search", "search a playlist for the stones of a position",
     "mokuza-cli search PLAYLIST.gpl --game K --move M [--range x1,y1,x2,y2] [--bw-fixed] [--next-within]\n"
-    "       [--threshold P]\n"
+    "       [--threshold P] [--threads N]\n"
     "  Takes the position after move M of the playlist's K-th game (row K of the list) and looks\n"
     "  for its stones in every game of the playlist, turned, mirrored and, unless --bw-fixed,\n"
     "  with the colours exchanged. --range limits the pattern to columns x1..x2 and rows y1..y2,\n"
     "  counted from 1 at the top left. Prints one tab-separated line per listed game (No. and the\n"
     "  search result: the move of a match, negative for exchanged colours, or the match rate in\n"
     "  percent when it reaches --threshold, default 100), then the caption, the result line and\n"
-    "  the follow-up moves. --next-within takes as follow-up the next move inside the range.",
+    "  the follow-up moves. --next-within takes as follow-up the next move inside the range.\n"
+    "  --threads N shares the games among N threads (default: one per core); the result is the same.",
     runSearch};
 
 }  // namespace mokuza::cli

@@ -65,6 +65,13 @@ void BoardPainter::paintPoints(const RenderState& state, const BoardGeometry& g)
   const std::array<int, 2> tints{designValue(*state.design, DesignField::BlackColour),
                                  designValue(*state.design, DesignField::WhiteColour)};
   const bool selecting = state.inputMode == kInputRange && state.doc->state.selection.active;
+  // The range a shown search result was searched in; an empty box otherwise.
+  const std::array<int, 4> searched = searchShown(state) && state.search->range ? *state.search->range
+                                                                                 : std::array<int, 4>{0, 0, -1, -1};
+  const auto inSearched = [&](int p) {
+    const int x = p % n, y = p / n;
+    return x >= searched[0] && x <= searched[2] && y >= searched[1] && y <= searched[3];
+  };
   QPainter painter(&board_);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   for (int p = 0; p < n * n; ++p) {
@@ -78,7 +85,7 @@ void BoardPainter::paintPoints(const RenderState& state, const BoardGeometry& g)
       const int owner = owners[RecordPoint{p}];
       painter.fillRect(cell, TerritoryColour(owner, tints[owner > 0 ? 0 : 1]));
     }
-    if (selecting && !searchShown(state) && state.doc->state.selection.containsPoint(p, n))
+    if (searchShown(state) ? inSearched(p) : selecting && state.doc->state.selection.containsPoint(p, n))
       painter.fillRect(cell, kSelectionColour);
   }
 }

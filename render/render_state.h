@@ -6,6 +6,7 @@
 #include <bitset>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ struct SearchDisplay {
   std::vector<std::int8_t> stones;
   // The stones of the searched pattern: "○" on black, "□" on white, in the range tool.
   std::vector<int> matchedPoints;
+  // The range searched {left, top, right, bottom}, inclusive, tinted as a
+  // selection; none when the whole board was searched.
+  std::optional<std::array<int, 4>> range;
   // Up to six continuations, lettered "Ａ" to "Ｆ"; -1 for none.
   std::array<int, 6> candidates{-1, -1, -1, -1, -1, -1};
   int candidateColour = 1;  // colour of the preview stones on the candidates

@@ -20,6 +20,7 @@ struct WinLoss {
   int losses = 0;
 
   void add(GameOutcome outcome, int side);  // side +1 black, -1 white
+  bool operator==(const WinLoss&) const = default;
 };
 
 // "1.000" when every decided game was won, "---" without decided games,

@@ -33,6 +33,7 @@ struct GameMatch {
   int followUpColour = 0;  // the colour that played it in the game
 
   bool found() const { return ownMatch >= 0 || exchangedMatch >= 0; }
+  bool operator==(const GameMatch&) const = default;
 };
 
 // Scans positions from the first (1 when a range holds stones, else 0) to

@@ -38,19 +38,29 @@ MainLine mainLineOf(const GameRecord& record) {
   return line;
 }
 
-const MainLine* MainLineCache::load(const std::filesystem::path& path) {
+std::shared_ptr<const MainLine> MainLineCache::load(const std::filesystem::path& path, GameRecord& scratch) {
   const std::optional<platform::FileStamp> stamp = platform::fileStamp(path);
   if (!stamp) return nullptr;
-  Entry& entry = lines_.try_emplace(path.native()).first->second;
-  if (entry.read && entry.stamp == *stamp) return entry.line ? &*entry.line : nullptr;
-  entry.stamp = *stamp;
-  entry.read = true;
-  entry.line.reset();
+  {
+    const std::lock_guard lock(mutex_);
+    const auto known = lines_.find(path.native());
+    if (known != lines_.end() && known->second.stamp == *stamp) return known->second.line;
+  }
+  // Read without the lock, so the other workers go on; a game listed twice
+  // may be read by two of them at once, and both readings are the same.
+  std::shared_ptr<const MainLine> line;
   const auto bytes = readFileBytes(path);
   ReadOptions options;  // no load-time rotation: every orientation is searched anyway
-  if (bytes && readSgf(scratch_, decodeBytes(*bytes, TextKind::GameRecord), options) == kReadOk)
-    entry.line = mainLineOf(scratch_);
-  return entry.line ? &*entry.line : nullptr;
+  if (bytes && readSgf(scratch, decodeBytes(*bytes, TextKind::GameRecord), options) == kReadOk)
+    line = std::make_shared<const MainLine>(mainLineOf(scratch));
+  const std::lock_guard lock(mutex_);
+  lines_.insert_or_assign(path.native(), Entry{*stamp, line});
+  return line;
+}
+
+std::size_t MainLineCache::size() const {
+  const std::lock_guard lock(mutex_);
+  return lines_.size();
 }
 
 }  // namespace mokuza::search

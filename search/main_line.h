@@ -5,7 +5,8 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <optional>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -36,21 +37,24 @@ struct MainLine {
 // The positions the board history keeps of the record's current line.
 MainLine mainLineOf(const GameRecord& record);
 
+// Shared by the workers of a search: each reads its games with a record of
+// its own, and a line handed out stays alive while its holder keeps it, also
+// when the file changed meanwhile and was read again.
 class MainLineCache {
  public:
-  // The main line of the game file, read unless the cache holds it from a
-  // file of the same time and size; nothing when the file holds no game.
-  const MainLine* load(const std::filesystem::path& path);
-  std::size_t size() const { return lines_.size(); }
+  // The main line of the game file, read into `scratch` unless the cache
+  // holds it from a file of the same time and size; nothing when the file
+  // holds no game.
+  std::shared_ptr<const MainLine> load(const std::filesystem::path& path, GameRecord& scratch);
+  std::size_t size() const;
 
  private:
   struct Entry {
     platform::FileStamp stamp;
-    bool read = false;
-    std::optional<MainLine> line;  // empty when the file holds no game
+    std::shared_ptr<const MainLine> line;  // null when the file holds no game
   };
-  std::unordered_map<std::string, Entry> lines_;
-  GameRecord scratch_;
+  mutable std::mutex mutex_;
+  std::unordered_map<std::string, Entry> lines_;  // only files read
 };
 
 }  // namespace mokuza::search

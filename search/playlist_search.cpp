@@ -1,7 +1,6 @@
 #include "search/playlist_search.h"
 
 #include "core/document/recent_files.h"
-#include "core/record/text.h"
 #include "search/search_summary.h"
 #include "search/search_texts.h"
 
@@ -26,46 +25,22 @@ class SearchActiveGuard {
 
 }  // namespace
 
-GameSearchResult searchGame(const PlaylistEntry& entry, int index, const SearchPattern& pattern,
-                            const std::array<VariantMasks, kVariantCount>& masks, const SearchSettings& settings,
-                            MainLineCache& lines) {
-  GameSearchResult result;
-  result.entry = index;
-  result.number = entry.number;
-  if (const MainLine* line = lines.load(textToPath(FilePath(entry, kSgfFileLabel)))) {
-    result.readable = true;
-    result.match = scanGame(*line, pattern, masks, {settings.bwFixed, settings.nextWithin});
-    result.outcome = line->outcome;
-  }
-  bool rateListed = false;
-  if (pattern.patternStones > 0) {
-    result.rate = result.match.bestCount * 100 / pattern.patternStones;
-    rateListed = result.rate >= settings.threshold;
-  }
-  result.listed = result.match.found() || rateListed;
-  result.text = gameResultText(result.match, result.rate, rateListed);
-  return result;
-}
-
 std::optional<SearchResults> searchPlaylist(const Playlist& playlist, const SearchPattern& pattern,
                                             const SearchSettings& settings, SearchContext& context) {
   if (playlist.displayOrder.empty() || pattern.patternPoints.empty()) return std::nullopt;
   SearchActiveGuard guard(context.classifier);
+  BackgroundSearch run(context.executor, gameFilesOf(playlist), pattern, settings, context.lines);
+  return gatherResults(run.takeResults(), pattern, settings, playlist);
+}
+
+SearchResults gatherResults(std::vector<GameSearchResult> games, const SearchPattern& pattern,
+                            const SearchSettings& settings, const Playlist& playlist) {
   SearchResults results;
   results.pattern = pattern;
   results.settings = settings;
-  const auto masks = makeVariantMasks(pattern);
-  const std::u16string playlistName(fileNameOf(playlist.path));
-  results.games.reserve(playlist.displayOrder.size());
-  for (int index : playlist.displayOrder) {
-    if (index < 0 || index >= static_cast<int>(playlist.entries.size())) continue;
-    if (context.progress)
-      context.progress(progressCaption(playlistName, playlist.gameCount(), static_cast<int>(results.games.size()) + 1));
-    results.games.push_back(
-        searchGame(playlist.entries[static_cast<std::size_t>(index)], index, pattern, masks, settings, context.lines));
-  }
+  results.games = std::move(games);
   results.summary = summarise(results.games, pattern, playlist.gameCount());
-  results.texts = composeTexts(results, playlistName);
+  results.texts = composeTexts(results, fileNameOf(playlist.path));
   return results;
 }
 

@@ -35,6 +35,7 @@ struct GameSearchResult {
   int rate = 0;         // best count * 100 / pattern stones (0 without stones)
   bool listed = false;  // found, or a partial match at or above the threshold
   std::u16string text;  // the "検索結果" cell: "12", "-12", " 12・30", " 85％" or empty
+  bool operator==(const GameSearchResult&) const = default;
 };
 
 // One of the six most frequent follow-up points, drawn with its letter.
@@ -42,6 +43,7 @@ struct FollowUpCandidate {
   int point = -1;
   std::u16string letter;  // "Ａ" … "Ｆ"
   WinLoss record;         // the games, and the wins and losses of the side that played it
+  bool operator==(const FollowUpCandidate&) const = default;
 };
 
 struct SearchSummary {
@@ -56,6 +58,7 @@ struct SearchSummary {
   WinLoss black;  // by the games' own colours (the short form with "黒白固定")
   WinLoss white;
   std::vector<FollowUpCandidate> candidates;  // highest game count first
+  bool operator==(const SearchSummary&) const = default;
 };
 
 struct SearchTexts {
@@ -63,6 +66,7 @@ struct SearchTexts {
   std::u16string summary;     // "%zd局中%d局" and the win and loss texts
   std::u16string resultLine;  // " 検索結果 (%d手目)：" summary " "
   std::u16string followUpLine;  // "○次手　Ａ：12局 7勝5敗 .583　…", "□…" when the pattern's last stone is black
+  bool operator==(const SearchTexts&) const = default;
 };
 
 struct SearchResults {

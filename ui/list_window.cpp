@@ -57,6 +57,10 @@ ListWindow::ListWindow(app::Application& app)
   for (ListTab tab : kTabs) tabs_->addTab(makeTable(tab), text(kTabLabels[static_cast<std::size_t>(tab)]));
   layout->addWidget(tabs_, 1);
   layout->addWidget(makeControls());
+  searchResult_ = new QLabel;
+  searchResult_->setObjectName("searchResult");
+  searchResult_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(searchResult_);
   setCentralWidget(central);
   statusBar()->setSizeGripEnabled(true);
   connect(tabs_, &QTabWidget::currentChanged, [this](int index) {
@@ -243,6 +247,10 @@ void ListWindow::refreshControls() {
     else if (auto* spin = qobject_cast<QSpinBox*>(searchFields_[i])) spin->setValue(fields[i].value);
   }
   cancel_->setEnabled(app::searchRunning(app_));
+  QStringList lines;
+  for (const std::u16string& line : app::searchResultArea(app_)) lines.push_back(text(line));
+  searchResult_->setText(lines.join(u'\n'));
+  searchResult_->setVisible(playlist && !lines.isEmpty());
 }
 
 void ListWindow::rowClicked(ListTab tab, const QModelIndex& index) {

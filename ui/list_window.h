@@ -63,6 +63,7 @@ class ListWindow : public QMainWindow {
   QWidget* searchPanel_ = nullptr;      // the playlist's search fields and its cancel button
   std::vector<QWidget*> searchFields_;  // in the order of app::searchPanel
   QPushButton* cancel_ = nullptr;
+  QLabel* searchResult_ = nullptr;  // the result line and the follow-up line of the result listed
   bool refreshQueued_ = false;
   bool refreshing_ = false;  // the header signals of a refresh are not the user's
 };

@@ -1,7 +1,10 @@
 // The partial-board search as the window drives it: over a playlist of twenty
-// corpus games, a few games per timer tick, browsed with keys and clicks.
+// corpus games, its result taken on a timer tick, browsed with keys and clicks.
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
 
 #include "app/board_input.h"
 #include "app/search_session.h"
@@ -42,12 +45,14 @@ class SearchTest : public AppTest {
     app->inputMode = render::kInputRange;
     app::selectRange(*app, left + top * 19, left + 9 + (top + 9) * 19);
   }
-  // Ticks until the search ends; the list titles shown on the way.
+  // Ticks until the search ends, waiting a little between ticks for
+  // workers on threads of their own; the list titles shown on the way.
   std::vector<std::u16string> run() {
     std::vector<std::u16string> titles;
-    for (int i = 0; i < 100 && app::searchRunning(*app); ++i) {
+    for (int i = 0; i < 10000 && app::searchRunning(*app); ++i) {
       titles.push_back(app::searchListTitle(*app).value_or(u""));
       app->onTimer();
+      if (app::searchRunning(*app)) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     EXPECT_FALSE(app::searchRunning(*app));
     return titles;
@@ -63,16 +68,20 @@ class SearchTest : public AppTest {
 
 TEST_F(SearchTest, TheWholeBoardOfAGameFindsThatGameWhileTheTitleCountsTheGames) {
   show(6, 50);
-  app->ShortcutKeys({app::Key::F, {.ctrl = true}, false}, static_cast<int>(app::ListTab::Playlist), 0);
   const int listChanges = window.listChanges;
+  app->ShortcutKeys({app::Key::F, {.ctrl = true}, false}, static_cast<int>(app::ListTab::Playlist), 0);
   const std::vector<std::u16string> titles = run();
-  ASSERT_GE(titles.size(), 2u);
-  EXPECT_EQ(titles[0], u"部分図検索　〈search.gpl〉 - 20局中1局目を検索中");
-  EXPECT_NE(titles[1], titles[0]);
-  EXPECT_GE(window.listChanges - listChanges, static_cast<int>(titles.size()));
+  EXPECT_EQ(titles, std::vector<std::u16string>{u"部分図検索　〈search.gpl〉 - 20局中1局目を検索中"})
+      << "the search ran on this thread, and the first tick took its result";
+  EXPECT_EQ(window.listChanges - listChanges, 2) << "started and ended";
   EXPECT_EQ(results().games.at(6).text, u"50");
   EXPECT_EQ(results().summary.found, 1);
-  EXPECT_EQ(app::searchListTitle(*app), u"部分図検索［search.gpl］(1例)");
+  // The caption and the result area carry the counts and the win and loss figures.
+  EXPECT_EQ(app::searchListTitle(*app)->rfind(u"部分図検索［search.gpl］(1例) 検索結果 (50手目)：20局中1局 ○：", 0), 0u);
+  const std::vector<std::u16string> area = app::searchResultArea(*app);
+  ASSERT_EQ(area.size(), 2u);
+  EXPECT_EQ(area[0].rfind(u" 検索結果 (50手目)：20局中1局 ○：", 0), 0u);
+  EXPECT_NE(area[1].find(u"次手　Ａ：1局 "), std::u16string::npos);
   ASSERT_TRUE(display().shown);
   EXPECT_EQ(display().gameNumber, 7);
   for (int p = 0; p < 361; ++p)
@@ -80,11 +89,11 @@ TEST_F(SearchTest, TheWholeBoardOfAGameFindsThatGameWhileTheTitleCountsTheGames)
         << p;
 
   // Another list: the result no longer fits it, and the main lines read are dropped.
-  EXPECT_EQ(app->search.lines.size(), 20u);
+  EXPECT_EQ(app->search.lines->size(), 20u);
   removeGames(app->playlist, {19});
   EXPECT_EQ(app::currentSearchResults(*app), nullptr);
   ASSERT_TRUE(app::startSearch(*app));
-  EXPECT_EQ(app->search.lines.size(), 0u);
+  EXPECT_EQ(app->search.lines->size(), 19u) << "read afresh";
 }
 
 TEST_F(SearchTest, ArrowsStepThroughTheMatchesAndEnterOpensTheShownOne) {
@@ -92,6 +101,7 @@ TEST_F(SearchTest, ArrowsStepThroughTheMatchesAndEnterOpensTheShownOne) {
   ASSERT_TRUE(app::startSearch(*app));
   run();
   ASSERT_TRUE(display().shown);
+  EXPECT_EQ(display().range, results().pattern.range) << "the searched range is tinted";
   ASSERT_GE(display().total, 2);
   const auto first = shownMatch();
   key(app::Key::Right);
@@ -145,17 +155,58 @@ TEST_F(SearchTest, EscapeCancelsARunningSearchAndLeavesTheListAsItWas) {
   ASSERT_TRUE(app::startSearch(*app));
   run();
   const search::SearchResults before = results();
+  const std::optional<std::u16string> title = app::searchListTitle(*app);
   show(3, 40);
   app->inputMode = render::kInputPlay;
   const std::string gpl = readFileBytes(folder / "search.gpl").value_or("");
   ASSERT_TRUE(app::startSearch(*app));
-  app->onTimer();
   key(app::Key::Escape);
   EXPECT_FALSE(app::searchRunning(*app));
-  EXPECT_EQ(app::searchListTitle(*app), before.texts.caption);
+  EXPECT_EQ(app::searchListTitle(*app), title);
   EXPECT_EQ(results().pattern.moveNumber, before.pattern.moveNumber);
   EXPECT_EQ(results().games.size(), before.games.size());
   EXPECT_EQ(readFileBytes(folder / "search.gpl").value_or(""), gpl);
+}
+
+// On threads of their own, as in the window: a second search replaces the
+// first, Escape drops a running one, and neither another playlist nor the
+// end of the program leaves a worker reading what is gone.
+TEST_F(SearchTest, SearchesOnThreadsReplaceEachOtherAndEndWithTheListOrTheProgram) {
+  app->search.executor = std::make_shared<search::ThreadExecutor>(2);
+  PlaylistContext context = app->playlistContext();
+  // Fifty games listed in turn under other names, so that a search lasts.
+  std::vector<std::u16string> links;
+  for (int copy = 1; copy < 50; ++copy)
+    for (int i = 0; i < 20; ++i) {
+      links.push_back(pathToText(folder / "games" / ("g" + std::to_string(i) + "-" + std::to_string(copy) + ".sgf")));
+      fs::create_symlink(folder / "games" / ("g" + std::to_string(i) + ".sgf"), textToPath(links.back()));
+    }
+  ASSERT_EQ(addGames(context, links), ListOutcome::Done);
+  show(6, 50);
+  ASSERT_TRUE(app::startSearch(*app));
+  show(3, 40);
+  ASSERT_TRUE(app::startSearch(*app));
+  run();
+  EXPECT_EQ(results().pattern.moveNumber, 40);
+  EXPECT_EQ(results().summary.found, 50);
+  EXPECT_EQ(results().games.at(3).text, u"40");
+  EXPECT_EQ(results().games.at(6).text, u"");
+
+  const search::SearchResults before = results();
+  show(6, 50);
+  ASSERT_TRUE(app::startSearch(*app));
+  key(app::Key::Escape);
+  EXPECT_FALSE(app::searchRunning(*app));
+  EXPECT_TRUE(results().games == before.games);
+
+  ASSERT_TRUE(app::startSearch(*app));
+  ASSERT_EQ(createPlaylistAt(context, pathToText(folder / "other.gpl")), ListOutcome::Done);
+  app->onTimer();
+  EXPECT_FALSE(app::searchRunning(*app)) << "the list searched is gone";
+
+  ASSERT_EQ(openPlaylistFile(context, pathToText(folder / "search.gpl")), ListOutcome::Done);
+  ASSERT_TRUE(app::startSearch(*app));
+  app.reset();
 }
 
 }  // namespace

@@ -33,7 +33,10 @@ TEST_F(CliSearch, ListsTheGamesFoundWithItsOptionsThenTheSummary) {
             "部分図検索［list.gpl］［ja-si］(1例)\n"
             " 検索結果 (2手目)：3局中1局 黒：1勝0敗 1.000  白：0勝1敗 .000   \n"
             "□次手　Ａ：1局 0勝1敗 .000 　\n");
-  expectRefusals({{"search " + list + " --game 1", 2, "--move"},
+  const CliRun shared = run("search " + list + " --game 1 --move 2 --threshold 0 --bw-fixed --range 10,1,19,9 --threads 3");
+  EXPECT_EQ(shared.out, r.out);
+  expectRefusals({{"search " + list + " --game 1 --move 2 --threads 0", 2, "--threads"},
+                  {"search " + list + " --game 1", 2, "--move"},
                   {"search " + list + " --game 1 --move 9", 1, ""}});  // the game has three moves
 }
 

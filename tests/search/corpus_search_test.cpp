@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "search/game_scan.h"
+#include "search/playlist_search.h"
 #include "search/stone_replay.h"
 #include "tests/corpus_files.h"
 #include "tests/search/search_test_support.h"
@@ -164,6 +165,46 @@ TEST(CorpusSearchTest, TheScanAgreesWithAPointByPointComparisonAtEveryPosition) 
     }
   }
   EXPECT_GT(found, 0);
+}
+
+// Several workers share the games in whatever order they finish; what the
+// search gives must be exactly what one gives: every game in list order, the
+// counts, the win and loss texts and the follow-up candidates. The corpus
+// listed twice also has two workers read one file at once.
+TEST(CorpusSearchTest, FourThreadsFindExactlyWhatOneFinds) {
+  const std::vector<fs::path> paths = corpusGames("pro");
+  if (paths.empty()) GTEST_SKIP() << "no corpus";
+  Playlist playlist;
+  playlist.path = u"corpus.gpl";
+  for (int copy = 0; copy < 2; ++copy)
+    for (std::size_t i = 0; i < paths.size(); i += 5 * kStride) {
+      PlaylistEntry entry;
+      entry.number = static_cast<int>(playlist.entries.size()) + 1;
+      SetFilePath(entry, kSgfFileLabel, pathToText(paths[i]));
+      playlist.displayOrder.push_back(static_cast<int>(playlist.entries.size()));
+      playlist.entries.push_back(entry);
+    }
+  std::reverse(playlist.displayOrder.begin(), playlist.displayOrder.end());
+  ReplayedRecord source(decodeBytes(readFileBytes(paths[0]).value_or(""), TextKind::GameRecord));
+  naming::MoveClassifier classifier;
+  const search::SynchronousExecutor one;
+  const search::ThreadExecutor four(4);
+  for (const auto& [move, range, settings] :
+       {std::tuple(10, std::optional(std::array<int, 4>{0, 0, 9, 9}), search::SearchSettings{.nextWithin = true}),
+        std::tuple(4, std::optional<std::array<int, 4>>(), search::SearchSettings{.threshold = 50})}) {
+    const search::SearchPattern pattern = search::makePattern(source.board, move, range);
+    search::SearchContext alone{classifier, std::make_shared<search::MainLineCache>(), one};
+    search::SearchContext shared{classifier, std::make_shared<search::MainLineCache>(), four};
+    const auto expected = search::searchPlaylist(playlist, pattern, settings, alone);
+    const auto got = search::searchPlaylist(playlist, pattern, settings, shared);
+    ASSERT_TRUE(expected && got);
+    EXPECT_GT(expected->summary.found, 1);
+    EXPECT_FALSE(expected->summary.candidates.empty());
+    EXPECT_TRUE(got->games == expected->games) << "move " << move;
+    EXPECT_TRUE(got->summary == expected->summary) << "move " << move;
+    EXPECT_EQ(utf16ToUtf8(got->texts.resultLine), utf16ToUtf8(expected->texts.resultLine));
+    EXPECT_EQ(utf16ToUtf8(got->texts.followUpLine), utf16ToUtf8(expected->texts.followUpLine));
+  }
 }
 
 }  // namespace
