@@ -81,7 +81,8 @@ void PlayStoneSound(LiveNotes& live, platform::Services& services, const Documen
   if (m < 1 || static_cast<std::size_t>(m) >= line.size()) return;
   const MoveRecord& record = line[static_cast<std::size_t>(m)];
   if (!record.hasMove()) return;
-  if (designValue(doc.state.design, DesignField::StoneSound) == 1) {
+  // A stone sounds where it is new: at the end of the line, where play and entry go on.
+  if (designValue(doc.state.design, DesignField::StoneSound) == 1 && m == doc.moveCount()) {
     const std::u16string file =
         FilePath(doc.state.gameInfo, record.colour > 0 ? FileField::BlackSound : FileField::WhiteSound);
     if (!file.empty()) services.playWave(programFolder / textToPath(file));
