@@ -5,6 +5,8 @@
 
 #include "app/list_window.h"
 #include "core/document/options.h"
+#include "playlist/list_changes.h"
+#include "playlist/playlist_context.h"
 #include "search/player_stats.h"
 
 namespace mokuza::app {

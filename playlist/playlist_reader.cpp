@@ -321,7 +321,7 @@ PlaylistReadResult parsePlaylistText(std::u16string_view text, const PlaylistRea
 }
 
 std::u16string playlistLoadingTitle(std::u16string_view fileName, int gamesRead) {
-  return u"プレイリスト〈" + std::u16string(fileName) + u"〉読み込み中〔" + asciiToUtf16(std::to_string(gamesRead)) +
+  return u"プレイリスト〈" + std::u16string(fileName) + u"〉読み込み中〔" + decimalText(gamesRead) +
          u"局目〕 - Mokuza";
 }
 

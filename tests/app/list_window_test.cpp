@@ -164,13 +164,14 @@ TEST_F(ListWindowTest, HeaderClickSortsAndColumnsAreWrittenBack) {
 // and counted by the player details at once.
 TEST_F(ListWindowTest, PlayerAliasesAreCheckedKeptAndCounted) {
   for (const auto& [record, black, white, result] :
-       {std::tuple{0, u"本因坊秀策", u"太田雄蔵", u"B+R"}, {1, u"桑原秀策", u"井上幻庵", u"W+R"}}) {
-    PlaylistEntry& entry = app->playlist.entries.at(static_cast<std::size_t>(record));
+       {std::tuple{1, u"本因坊秀策", u"太田雄蔵", u"B+R"}, {2, u"桑原秀策", u"井上幻庵", u"W+R"}}) {
+    // Not the shown game: its entry takes the shown game's information whenever the list is written.
+    PlaylistEntry& entry = app->playlist.entries.at(static_cast<std::size_t>(app->playlist.displayOrder.at(record)));
     entry.textFields.insert_or_assign(u"黒対局者", black);
     entry.textFields.insert_or_assign(u"白対局者", white);
     entry.textFields.insert_or_assign(u"結果", result);
   }
-  select({0});
+  select({1});
   std::optional<app::AliasSession> session = app::beginAliases(*app);
   ASSERT_TRUE(session);
   EXPECT_EQ(session->mainNames, (std::vector<std::u16string>{u"本因坊秀策", u"太田雄蔵"}));
@@ -187,6 +188,7 @@ TEST_F(ListWindowTest, PlayerAliasesAreCheckedKeptAndCounted) {
   app::chooseMainName(*app, *session, 0);
   tick(u"桑原秀策");
   ASSERT_TRUE(app::applyAliases(*app, *session));
+  ASSERT_TRUE(app::playerDetails(*app, 1));
   EXPECT_EQ(app::playerDetails(*app, 1)->rows.at(1), u"2対局1勝1敗");
   ASSERT_EQ(app->playlist.aliasGroups.size(), 1U);
   EXPECT_EQ(app->playlist.aliasGroups[0].names, (std::vector<std::u16string>{u"本因坊秀策", u"桑原秀策"}));

@@ -129,7 +129,9 @@ TEST_F(ShowTest, InMusicModeTheFadesSoundAndTheImageIsWrittenAfterTheShow) {
 // write the board), PNG or JPEG as the chosen name says, and a message naming
 // the file written.
 TEST_F(ShowTest, SaveAsImageWritesTheFormatTheNameAsksFor) {
-  const render::PixelRect board = render::exportRegion({.choice = render::kOutputBoard}, app->layout.geometry);
+  render::ExportCut boardCut;
+  boardCut.choice = render::kOutputBoard;
+  const render::PixelRect board = render::exportRegion(boardCut, app->layout.geometry);
   ASSERT_GT(board.width, 0);
   for (const auto& [choice, chosen, written, magic] :
        {std::tuple{render::kOutputBoard, "a.PNG", "a.PNG", std::string("\x89PNG")},
