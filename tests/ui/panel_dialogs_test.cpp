@@ -125,14 +125,14 @@ TEST_F(PanelDialogsTest, NamedValuesTicksAndTheInitialDesignButton) {
   auto* names = window->sidePanel().control(app::settingRowId(DesignField::GobanCoordinate))->findChild<QComboBox*>();
   ASSERT_NE(names, nullptr);
   EXPECT_EQ(names->itemText(2), "英字と数字");
-  emit names->activated(2);
+  Q_EMIT names->activated(2);
   EXPECT_EQ(designValue(app().doc.state.design, DesignField::GobanCoordinate), 2);
   EXPECT_EQ(names->currentIndex(), 2);
 
   auto* sound = shown<QCheckBox>(app::settingRowId(DesignField::StoneSound));
   ASSERT_NE(sound, nullptr);
   EXPECT_TRUE(sound->isChecked());
-  QTest::mouseClick(sound, Qt::LeftButton);
+  QTest::mouseClick(sound, Qt::LeftButton, {}, QPoint(4, sound->height() / 2));  // on the tick itself
   EXPECT_EQ(designValue(app().doc.state.design, DesignField::StoneSound), 0);
   EXPECT_FALSE(sound->isChecked());
   EXPECT_EQ(control<QPushButton>(app::kMoveInfoButton)->text(), "編集");
