@@ -64,10 +64,12 @@ render::RenderState Application::renderState() {
 }
 
 PlaylistContext Application::playlistContext() {
-  return PlaylistContext{playlist, doc, services, programFolder, [this] {
+  return PlaylistContext{playlist, doc, services, programFolder,
+                         [this] {
                            if (playlist.currentGameIndex > 0)
                              playback::OpenPlaylistGame(playback, playlist.currentGameIndex, u"");
-                         }};
+                         },
+                         [this](const std::u16string& title) { window.showBusyTitle(title); }};
 }
 
 SettingsContext Application::settingsContext() const {

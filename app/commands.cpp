@@ -8,6 +8,7 @@
 #include "app/layout.h"
 #include "app/menu_table.h"
 #include "app/option_toggles.h"
+#include "app/show.h"
 #include "app/startup.h"
 #include "app/status_texts.h"
 #include "core/document/clipboard_commands.h"
@@ -93,6 +94,7 @@ constexpr std::array<NamedCommand, 37> kCommands{{
     {u"名前を付けて保存", [](Application& a) { saveGameAs(a.doc, a.services); }},
     {u"クリップボードへ書き出し", [](Application& a) { copyGameToClipboard(a.doc, a.services); }},
     {u"設定読み込み", loadSettings},
+    {u"画像として保存", saveImageAs},
     {u"取り消し", [](Application& a) { moveInHistory(a, undo); }},
     {u"やりなおし", [](Application& a) { moveInHistory(a, redo); }},
     {u"履歴ファイルを開く", [](Application& a) { openHistoryFile(a.services, a.history); }},

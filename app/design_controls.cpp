@@ -15,29 +15,30 @@ namespace {
 using enum DesignRefresh;
 
 // Bounds are those of the values' meanings: the painter reads nothing outside them.
-constexpr std::array<DesignControl, 17> kSettingsPage{{
+constexpr std::array<DesignControl, 18> kSettingsPage{{
     {DesignField::StoneSize, 0, 5, 1, Layout},
     {DesignField::GobanSize, 0, 9, 1, Layout},
     {DesignField::StarSize, 0, 9, 1, Layout},
-    {DesignField::BlackColour, 0, 5, 1, Images},
-    {DesignField::WhiteColour, 0, 5, 1, Images},
-    {DesignField::LastFrame, 0, 4, 1, Repaint},
-    {DesignField::LastSquare, 0, 4, 1, Repaint},
-    {DesignField::LastBright, 0, 4, 1, Repaint},
-    {DesignField::GobanCoordinate, 0, 3, 1, Images},
-    {DesignField::LinePattern, 0, 3, 1, Images},
-    {DesignField::NumberColour, 0, 1, 1, Repaint},
-    {DesignField::BackgroundExistence, 0, 2, 1, Images},
-    {DesignField::NumberDisplay, 0, 2, 1, Repaint},
-    {DesignField::InterruptOperation, 0, 3, 1, Repaint},
-    {DesignField::StatusShow, 0, 1, 1, StatusBar},
-    {DesignField::MenuShow, 0, 1, 1, MenuBar},
+    choiceControl(DesignField::BlackColour, kStoneTintNames, Images),
+    choiceControl(DesignField::WhiteColour, kStoneTintNames, Images),
+    choiceControl(DesignField::LastFrame, kLastMoveMarkNames, Repaint),
+    choiceControl(DesignField::LastSquare, kLastMoveMarkNames, Repaint),
+    choiceControl(DesignField::LastBright, kLastMoveMarkNames, Repaint),
+    choiceControl(DesignField::GobanCoordinate, kCoordinateNames, Images),
+    choiceControl(DesignField::LinePattern, kLinePatternNames, Images),
+    choiceControl(DesignField::NumberColour, kNumberColourNames, Repaint),
+    choiceControl(DesignField::BackgroundExistence, kBackgroundNames, Images),
+    choiceControl(DesignField::NumberDisplay, kNumberDisplayNames, Repaint),
+    choiceControl(DesignField::InterruptOperation, kInterruptNames, Repaint),
+    checkControl(DesignField::StatusShow, StatusBar),
+    checkControl(DesignField::MenuShow, MenuBar),
+    checkControl(DesignField::StoneSound, Repaint),
     {DesignField::RcFraction, 0, 999, 1, Repaint},
 }};
 
 std::u16string number(long long value) { return asciiToUtf16(std::to_string(value)); }
 
-void refresh(Application& app, DesignRefresh what) {
+void refreshOne(Application& app, DesignRefresh what) {
   switch (what) {
     case Repaint: break;
     case Images: app.paintState.flags.rebuildImages = true; break;
@@ -54,8 +55,20 @@ void refresh(Application& app, DesignRefresh what) {
       layoutWindow(app);
       break;
   }
+}
+
+void refreshed(Application& app) {
   app.window.panelChanged();
   app.repaint();
+}
+
+// The shown design and the shown game's entry hold `value`; false when they did already.
+bool writeValue(Application& app, DesignField field, std::int32_t value) {
+  const std::int32_t held = clampedDesignValue(field, value);
+  if (designValue(app.doc.state.design, field) == held) return false;
+  setDesignValue(app.doc.state.design, field, held);
+  if (PlaylistEntry* entry = shownEntry(app.playlist)) setDesignValue(*entry, field, held);
+  return true;
 }
 
 }  // namespace
@@ -66,17 +79,35 @@ int shownValue(const Application& app, const DesignControl& control) {
   return designValue(app.doc.state.design, control.field) / std::max(control.unit, 1);
 }
 
+std::u16string valueName(const DesignControl& control, int value) {
+  const long long index = static_cast<long long>(value) - control.low;
+  if (control.form == DesignControlForm::Choice && index >= 0 && index < std::ssize(control.names))
+    return std::u16string(control.names[static_cast<std::size_t>(index)]);
+  return number(value);
+}
+
 bool setDesignControl(Application& app, DesignControl control, int value) {
   const int shown = std::clamp(value, control.low, control.high);
   const std::int64_t wide = std::int64_t{shown} * std::max(control.unit, 1);
   const auto stored = static_cast<std::int32_t>(std::clamp<std::int64_t>(wide, std::numeric_limits<std::int32_t>::min(),
                                                                          std::numeric_limits<std::int32_t>::max()));
-  const std::int32_t held = clampedDesignValue(control.field, stored);
-  if (designValue(app.doc.state.design, control.field) == held) return false;
-  setDesignValue(app.doc.state.design, control.field, held);
-  if (PlaylistEntry* entry = shownEntry(app.playlist)) setDesignValue(*entry, control.field, held);
+  if (!writeValue(app, control.field, stored)) return false;
   recordUndo(app.doc, std::u16string(control.label()) + u"：" + number(shown));
-  refresh(app, control.refresh);
+  refreshOne(app, control.refresh);
+  refreshed(app);
+  return true;
+}
+
+bool resetDesignControls(Application& app, std::span<const DesignControl> controls) {
+  std::array<bool, 5> due{};  // by DesignRefresh
+  for (const DesignControl& control : controls)
+    if (writeValue(app, control.field, fieldInfo(control.field).initial))
+      due.at(static_cast<std::size_t>(control.refresh)) = true;
+  if (std::none_of(due.begin(), due.end(), [](bool d) { return d; })) return false;
+  recordUndo(app.doc, u"初期設定");
+  for (std::size_t what = 0; what < due.size(); ++what)
+    if (due[what]) refreshOne(app, static_cast<DesignRefresh>(what));
+  refreshed(app);
   return true;
 }
 

@@ -12,6 +12,7 @@ using enum DesignField;
 
 constexpr int kAutoPlayStep = 10;
 constexpr int kMillisecondsPerShownUnit = 10;  // "×0.01秒"
+constexpr std::u16string_view kMilliseconds = u"ミリ秒";
 
 struct GroupField {
   DesignControl control;
@@ -35,18 +36,18 @@ constexpr std::array<GroupField, 5> kBoardPosition{{
     {{AbsoluteSize, 0, 9999, 1, Layout}, {}},
 }};
 constexpr std::array<GroupField, 3> kMoveNumbers{{
-    {{NumberDisplay, 0, 2, 1, Repaint}, {}},
-    {{NumberColour, 0, 1, 1, Repaint}, {}},
+    {choiceControl(NumberDisplay, kNumberDisplayNames, Repaint), {}},
+    {choiceControl(NumberColour, kNumberColourNames, Repaint), {}},
     {{RcFraction, 0, 999, 1, Repaint}, {}},
 }};
 constexpr std::array<GroupField, 7> kAutoPlay{{
     {{AutoSpeed, 0, 9999, kAutoPlayStep, Repaint, kMillisecondsPerShownUnit}, u"×0.01秒"},
     {{AutoStart, 0, 9999, kAutoPlayStep, Repaint}, {}},
     {{AutoLast, 0, 9999, kAutoPlayStep, Repaint}, {}},
-    {{MoveFadeTime, 0, 9999, kAutoPlayStep, Repaint}, {}},
-    {{HamaFadeTime, 0, 9999, kAutoPlayStep, Repaint}, {}},
-    {{LightOffTime, 0, 9999, kAutoPlayStep, Repaint}, {}},
-    {{LoopTime, -9999, 9999, kAutoPlayStep, Repaint}, {}},
+    {{MoveFadeTime, 0, 9999, kAutoPlayStep, Repaint}, kMilliseconds},
+    {{HamaFadeTime, 0, 9999, kAutoPlayStep, Repaint}, kMilliseconds},
+    {{LightOffTime, 0, 9999, kAutoPlayStep, Repaint}, kMilliseconds},
+    {{LoopTime, -9999, 9999, kAutoPlayStep, Repaint}, kMilliseconds},
 }};
 
 struct GroupInfo {
@@ -96,6 +97,14 @@ bool setDesignDialogValue(Application& app, DesignDialogSession& session, std::s
   // The window may refresh the session while the value is written.
   const bool changed = setDesignControl(app, control, value);
   if (index < session.fields.size()) session.fields[index].value = shownValue(app, control);
+  return changed;
+}
+
+bool resetDesignDialog(Application& app, DesignDialogSession& session) {
+  std::vector<DesignControl> controls;
+  for (const DesignDialogField& field : session.fields) controls.push_back(field.control);
+  const bool changed = resetDesignControls(app, controls);
+  for (DesignDialogField& field : session.fields) field.value = shownValue(app, field.control);
   return changed;
 }
 

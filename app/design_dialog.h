@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "app/design_controls.h"
 
@@ -16,7 +17,7 @@ enum class DesignGroupKind { Transparency, BoardPosition, MoveNumbers, AutoPlay 
 struct DesignDialogField {
   DesignControl control;
   int value = 0;             // as shown, in the control's unit
-  std::u16string_view unit;  // "×0.01秒" where the value is counted so; else empty
+  std::u16string_view unit;  // "×0.01秒" or "ミリ秒" where the value is a time; else empty
 };
 
 struct DesignDialogSession {
@@ -35,6 +36,8 @@ DesignDialogSession beginDesignDialog(const Application& app, DesignGroupKind gr
 // A value of field `index` typed or spun: written at once; the session shows
 // what the design now holds. False when nothing changed.
 bool setDesignDialogValue(Application& app, DesignDialogSession& session, std::size_t index, int value);
+// "初期設定": the group's values back at the initial design's, one undo entry.
+bool resetDesignDialog(Application& app, DesignDialogSession& session);
 void setHideInfoWindow(Application& app, DesignDialogSession& session, bool hide);
 
 }  // namespace mokuza::app

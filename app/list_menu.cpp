@@ -5,6 +5,7 @@
 #include "app/commands.h"
 #include "app/list_window.h"
 #include "app/menu_table.h"
+#include "app/player_aliases.h"
 #include "app/rename_session.h"
 #include "app/search_session.h"
 #include "app/startup.h"
@@ -96,6 +97,7 @@ std::vector<MenuItem> toolMenu() {
           item(kPartialSearchCommand, u"部分図検索(&F)\tCtrl+F"),
           item(kBlackPlayerDetailsCommand, u"黒対局者詳細(&B)"),
           item(kWhitePlayerDetailsCommand, u"白対局者詳細(&W)"),
+          item(kPlayerAliasesCommand, u"別名（同一対局者）指定(&A)"),
           separator(),
           fileSubMenu(u"ファイルの場所を開く(&O)", kRevealFileFirst),
           fileSubMenu(u"ファイルの場所を移動(&M)", kMoveFileFirst),
@@ -251,6 +253,9 @@ bool runListCommand(Application& app, int id) {
     case kPartialSearchCommand: startSearch(app); break;
     case kBlackPlayerDetailsCommand: showPlayerDetails(app, 1); break;
     case kWhitePlayerDetailsCommand: showPlayerDetails(app, -1); break;
+    case kPlayerAliasesCommand:
+      if (beginAliases(app)) app.window.showDialog(DialogKind::PlayerAliases);
+      break;
     default: return false;
   }
   return true;

@@ -35,6 +35,7 @@ inline constexpr int kMoveFileFirst = 32961;
 inline constexpr int kFileCommandCount = 8;
 inline constexpr int kBlackPlayerDetailsCommand = 32971;
 inline constexpr int kWhitePlayerDetailsCommand = 32972;
+inline constexpr int kPlayerAliasesCommand = 32973;
 inline constexpr int kSelectAllCommand = 32917;
 // "リスト項目": one item per column of listColumnKeys(), in that order.
 inline constexpr int kColumnToggleFirst = 33500;

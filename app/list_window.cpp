@@ -66,7 +66,9 @@ PlaylistTabView playlistTabView(const Application& app) {
   for (const std::string& key : keys) {
     const auto column = std::find_if(playlist.columns.columns.begin(), playlist.columns.columns.end(),
                                      [&](const ListColumn& c) { return c.key == key; });
-    view.columns.push_back({key, columnLabel(key), column == playlist.columns.columns.end() ? 0 : column->width});
+    const std::u16string label = columnLabel(key);
+    view.columns.push_back({key, label, column == playlist.columns.columns.end() ? 0 : column->width,
+                            sortDirection(playlist, label)});
   }
 
   const search::SearchResults* results = currentSearchResults(app);

@@ -10,6 +10,7 @@
 
 #include "app/application.h"
 #include "playlist/list_changes.h"
+#include "playlist/list_order.h"
 
 namespace mokuza::app {
 
@@ -17,6 +18,7 @@ struct ListColumnView {
   std::string key;
   std::u16string label;
   int width = 0;
+  SortDirection sort = SortDirection::None;  // the header's arrow
 };
 
 struct ListRowView {

@@ -1,6 +1,8 @@
 #include "app/menu_table.h"
 
 #include <algorithm>
+#include <iterator>
+#include <vector>
 
 #include "app/commands.h"
 #include "core/document/recent_files.h"
@@ -12,7 +14,7 @@ namespace {
 
 constexpr std::u16string_view S = kSeparatorLabel;
 
-constexpr std::array<std::u16string_view, 10> kFileItems{
+constexpr std::array<std::u16string_view, 11> kFileItems{
     u"新規作成(&N)",
     u"対局を開く(&E)\tCtrl+O",
     u"前回のプレイリストを再開(&O)\tO",
@@ -22,8 +24,9 @@ constexpr std::array<std::u16string_view, 10> kFileItems{
     u"名前を付けて保存(&A)\tShift+Ctrl+S",
     u"クリップボードへ書き出し(&C)\tCtrl+C",
     u"終了(&X)\tAlt+F4",
-    // Shown after the recent games; as item 9 it moves no other id.
+    // Shown after the recent games; as items 9 and 10 they move no other id.
     u"設定読み込み",
+    u"画像として保存(&G)…",
 };
 
 constexpr std::array<std::u16string_view, 13> kEditItems{
@@ -158,14 +161,16 @@ void applyUndoMenu(const Application& app, MenuItem& item) {
 }
 
 void appendFileMenuTail(const Application& app, MenuItem& file) {
-  MenuItem loadSettings = std::move(file.items.back());
-  file.items.pop_back();
+  const auto tailStart = std::find_if(file.items.begin(), file.items.end(),
+                                      [](const MenuItem& item) { return item.id >= kLoadSettingsCommand; });
+  std::vector<MenuItem> tail(std::make_move_iterator(tailStart), std::make_move_iterator(file.items.end()));
+  file.items.erase(tailStart, file.items.end());
   const bool fullPaths = switchOn(app.doc.globalOptions, GlobalOption::FileFull);
   const auto recent = recentMenuItems(app.doc.recentGames, kRecentGamesFirstCommand, fullPaths);
   if (!recent.empty()) file.items.push_back(separatorItem());
   for (const RecentMenuItem& entry : recent) file.items.push_back(commandItem(entry.id, entry.text));
   file.items.push_back(separatorItem());
-  file.items.push_back(std::move(loadSettings));
+  for (MenuItem& item : tail) file.items.push_back(std::move(item));
 }
 
 // The three list items check the tab the list window shows.

@@ -47,9 +47,10 @@ inline constexpr int kReplayModeCommand = 30300;
 inline constexpr int kMusicModeCommand = 30400;
 
 inline constexpr int kHistorySubMenu = 30102;
-// The last item of the file menu, after the recent games: no item of the
-// table moves for it.
+// The last items of the file menu, after the recent games: no item of the
+// table moves for them.
 inline constexpr int kLoadSettingsCommand = 30009;
+inline constexpr int kSaveImageCommand = 30010;
 inline constexpr int kRecentGamesLastCommand = 32850;
 inline constexpr int kHistoryLastCommand = 50100;
 

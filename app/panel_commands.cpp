@@ -64,10 +64,13 @@ bool edited(Application& app, int id) {
 }  // namespace
 
 void Application::onPanelCommand(int id) {
+  if (toggleSettingCheck(*this, id)) return;
   if (id >= render::kInputPlay && id <= render::kInputRange) {
     selectInputMode(*this, id);
   } else if (id == kGameInfoButton) {
     window.showDialog(DialogKind::GameInfo);
+  } else if (id == kMoveInfoButton) {
+    window.showDialog(DialogKind::MoveInfo);
   } else if (id == kResultDisplayBox) {
     auto& shown = doc.globalOptions[GlobalOption::ResultDisplay];
     shown = shown == 1 ? 0 : 1;

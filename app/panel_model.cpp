@@ -71,6 +71,9 @@ void addInputPage(const Application& app, const Placer& at, std::vector<PanelCon
   }
   // Beside "文字", whose letters it holds.
   out.push_back(control(kLabelTextEdit, Edit, kInputPage, app.labelText, at.at(48, 102, 30, 10)));
+  PanelControl hide = control(kHideBox, CheckBox, kInputPage, u"非表示", at.at(12, 124, 40, 10));
+  hide.enabled = false;
+  out.push_back(std::move(hide));
 }
 
 void addInformationPages(const Application& app, const Placer& at, std::vector<PanelControl>& out) {
@@ -79,20 +82,33 @@ void addInformationPages(const Application& app, const Placer& at, std::vector<P
   result.checked = option(app.doc.globalOptions, GlobalOption::ResultDisplay) == 1;
   out.push_back(std::move(result));
   out.push_back(control(kGameInfoText, MultiLineText, kGameInfoPage, gameInfoPageText(app), at.fill(6, 20, 6)));
-  out.push_back(control(kMoveInfoText, ReadOnlyText, kMoveInfoPage, moveInfoPageText(app), at.fill(6, 6, 6)));
+  out.push_back(control(kMoveInfoButton, PushButton, kMoveInfoPage, u"編集", at.at(6, 4, 36, 12)));
+  out.push_back(control(kMoveInfoText, ReadOnlyText, kMoveInfoPage, moveInfoPageText(app), at.fill(6, 20, 6)));
+}
+
+PanelControlKind kindOf(DesignControlForm form) {
+  switch (form) {
+    case DesignControlForm::Choice: return Choice;
+    case DesignControlForm::Check: return CheckBox;
+    case DesignControlForm::Number: break;
+  }
+  return SpinEdit;
 }
 
 void addSettingsPage(const Application& app, const Placer& at, std::vector<PanelControl>& out) {
   const std::span<const DesignControl> rows = settingsPageControls();
   int y = kRowTop;
   for (std::size_t i = 0; i < rows.size(); ++i, y += kRowPitch) {
-    PanelControl c = control(kSettingRowFirst + static_cast<int>(i), SpinEdit, kSettingsPage, rows[i].label(),
+    const DesignControl& row = rows[i];
+    PanelControl c = control(kSettingRowFirst + static_cast<int>(i), kindOf(row.form), kSettingsPage, row.label(),
                              at.at(6, y, 150, kRowHeight));
-    c.value = shownValue(app, rows[i]);
-    c.low = rows[i].low;
-    c.high = rows[i].high;
-    c.step = rows[i].step;
-    c.checked = app.panel.settingRow == static_cast<int>(i);
+    c.value = shownValue(app, row);
+    c.low = row.low;
+    c.high = row.high;
+    c.step = row.step;
+    for (const std::u16string_view name : row.names) c.choices.emplace_back(name);
+    // A tick shows the value; any other row marks itself as the chosen one.
+    c.checked = row.form == DesignControlForm::Check ? c.value != 0 : app.panel.settingRow == static_cast<int>(i);
     out.push_back(std::move(c));
   }
   out.push_back(control(kTypefaceEdit, Edit, kSettingsPage, shownTypeface(app), at.at(6, y, 150, kRowHeight)));
@@ -150,6 +166,14 @@ bool setSettingValue(Application& app, int id, int value) {
   if (!row) return false;
   app.panel.settingRow = id - kSettingRowFirst;
   return setDesignControl(app, *row, value);
+}
+
+bool toggleSettingCheck(Application& app, int id) {
+  const DesignControl* row = settingRow(id);
+  if (!row || row->form != DesignControlForm::Check) return false;
+  app.panel.settingRow = id - kSettingRowFirst;
+  setDesignControl(app, *row, shownValue(app, *row) != 0 ? 0 : 1);
+  return true;
 }
 
 void applySettingToPlaylist(Application& app) {

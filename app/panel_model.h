@@ -13,7 +13,7 @@
 
 namespace mokuza::app {
 
-enum class PanelControlKind { PushButton, RadioButton, CheckBox, Edit, ReadOnlyText, MultiLineText, SpinEdit };
+enum class PanelControlKind { PushButton, RadioButton, CheckBox, Edit, ReadOnlyText, MultiLineText, SpinEdit, Choice };
 
 inline constexpr std::array<std::u16string_view, 4> kPanelTabs{u"ゲーム情報", u"着手情報", u"入力", u"設定"};
 inline constexpr int kGameInfoPage = 0;
@@ -29,6 +29,8 @@ inline constexpr int kDeleteFromHereButton = 1114;
 inline constexpr int kDeleteRangeButton = 1115;
 inline constexpr int kFirstTransformButton = 1116;
 inline constexpr int kGameInfoButton = 1003;
+inline constexpr int kMoveInfoButton = 1004;  // "編集" of the move-information page
+inline constexpr int kHideBox = 1250;         // "非表示", never enabled
 inline constexpr int kResultDisplayBox = 1301;
 
 // Ids of the controls the panel adds on the "設定" page: one row per value
@@ -48,11 +50,12 @@ struct PanelControl {
   Rect rect;
   bool enabled = true;
   bool checked = false;  // also the selected row of the "設定" page
-  // SpinEdit only.
+  // SpinEdit and Choice.
   int value = 0;
   int low = 0;
   int high = 0;
   int step = 1;
+  std::vector<std::u16string> choices;  // Choice: the name of each value from `low` on
 };
 
 struct PanelModel {
@@ -75,9 +78,11 @@ void setLabelText(Application& app, std::u16string_view text);
 void selectSettingRow(Application& app, int id);
 // A spin or typed value of a "設定" row; false when nothing changed.
 bool setSettingValue(Application& app, int id, int value);
+// A click on a "設定" row shown as a tick: its value flips. False for any other control.
+bool toggleSettingCheck(Application& app, int id);
 // "プレイリスト全体へ適用" for the selected row.
 void applySettingToPlaylist(Application& app);
-// A double click on the move-information page opens the move dialog.
+// A double click on the move-information page opens the move dialog, as its "編集" does.
 void onMoveInfoPageDoubleClick(Application& app);
 
 }  // namespace mokuza::app

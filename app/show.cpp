@@ -1,5 +1,9 @@
 #include "app/show.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <optional>
 #include <utility>
 
 #include "app/commands.h"
@@ -9,6 +13,7 @@
 #include "app/search_session.h"
 #include "app/startup.h"
 #include "app/status_texts.h"
+#include "core/record/text.h"
 #include "playback/design_values.h"
 #include "playback/live_notes.h"
 #include "render/fade_frames.h"
@@ -56,14 +61,7 @@ void stepCrossFade(Application& app) {
   if (app.playback.autoPlay.running()) app.armTimer(playback::updateTime(app.doc));
 }
 
-// "output.jpg" (or the stone images) after a full repaint while auto-play is
-// idle, when the setting asks for it and the picture changed since the last one.
-void exportImage(Application& app) {
-  const int choice = option(app.doc.globalOptions, GlobalOption::ImageOutput);
-  PaintState& ps = app.paintState;
-  const QImage& picture = app.painter.picture();
-  if (choice == render::kOutputNone || app.playback.autoPlay.running()) return;
-  if (choice == ps.exportedChoice && picture == ps.exported) return;
+render::ExportCut exportCutOf(const Application& app, int choice) {
   render::ExportCut cut;
   cut.choice = choice;
   cut.clientWidth = app.layout.client.width;
@@ -77,14 +75,61 @@ void exportImage(Application& app) {
   cut.y1 = range.top;
   cut.x2 = range.right;
   cut.y2 = range.bottom;
-  const render::ExportedFiles files = render::ExportBoardImage(cut, picture, app.layout.geometry, app.paintState.design,
-                                                               app.programFolder, app.programFolder);
+  return cut;
+}
+
+// "output.jpg" (or the stone images) after a full repaint while auto-play is
+// idle, when the setting asks for it and the picture changed since the last one.
+void exportImage(Application& app) {
+  const int choice = option(app.doc.globalOptions, GlobalOption::ImageOutput);
+  PaintState& ps = app.paintState;
+  const QImage& picture = app.painter.picture();
+  if (choice == render::kOutputNone || app.playback.autoPlay.running()) return;
+  if (choice == ps.exportedChoice && picture == ps.exported) return;
+  const render::ExportedFiles files =
+      render::ExportBoardImage(exportCutOf(app, choice), picture, app.layout.geometry, app.paintState.design,
+                               app.programFolder, app.programFolder);
   for (const std::string& error : files.errors) app.services.diagnostic(error);
   ps.exported = picture;
   ps.exportedChoice = choice;
 }
 
+// The encoder a chosen name asks for; any other name gets ".png" added.
+const char* imageFormatFor(std::filesystem::path& file) {
+  std::string extension = file.extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (extension == ".jpg" || extension == ".jpeg") return "jpeg";
+  if (extension != ".png") file += ".png";
+  return "png";
+}
+
 }  // namespace
+
+void saveImageAs(Application& app) {
+  platform::FileDialogRequest request;
+  request.title = u"画像として保存";
+  request.filters = {{u"PNG画像(*.png)", u"*.png"}, {u"JPEG画像(*.jpg)", u"*.jpg;*.jpeg"}};
+  request.defaultExtension = u"png";
+  request.initialName = "output.png";
+  request.overwritePrompt = true;
+  std::optional<std::filesystem::path> chosen = app.services.saveFileDialog(request);
+  if (!chosen) return;
+  std::filesystem::path file = *chosen;
+  const char* format = imageFormatFor(file);
+  // The stone choices and "なし" write no board picture of their own: the board stands for them.
+  int choice = option(app.doc.globalOptions, GlobalOption::ImageOutput);
+  if (choice >= render::kOutputStonesCurrent) choice = render::kOutputBoard;
+  const QImage part = render::cutPicture(exportCutOf(app, choice), app.painter.picture(), app.layout.geometry);
+  const platform::FileStatus written =
+      std::strcmp(format, "jpeg") == 0 ? render::SaveBitmapAsJpeg(file, part) : render::saveImageFile(file, part, format);
+  if (!written) app.services.diagnostic(written.error);
+  platform::MessageBoxRequest message;
+  message.title = u"Mokuza";
+  message.text = (written ? u"画像を保存しました\n" : u"画像を保存できませんでした\n") + pathToText(file);
+  message.icon = written ? platform::Icon::Information : platform::Icon::Error;
+  app.services.messageBox(message);
+}
 
 void connectPlayback(Application& app) {
   playback::PlaybackActions& a = app.playback.actions;

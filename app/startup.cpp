@@ -108,7 +108,10 @@ void reopenListWindows(Application& app) {
 // A .gpl becomes the playlist and its shown entry's game opens.
 bool openPlaylistWithGame(Application& app, const std::u16string& path) {
   PlaylistContext context = app.playlistContext();
-  if (openPlaylistFile(context, path) != ListOutcome::Done) return false;
+  const ListOutcome read = openPlaylistFile(context, path);
+  // The title the read showed gives way to the game's.
+  setWindowTitle(app);
+  if (read != ListOutcome::Done) return false;
   Playlist& playlist = app.playlist;
   if (playlist.currentGameIndex > 0 &&
       playback::OpenPlaylistGame(app.playback, playlist.currentGameIndex, u"") != OpenOutcome::Opened)

@@ -33,7 +33,8 @@ enum class DialogKind {
   GameInfo,             // the loaded game
   BatchGameInfo,        // the games selected in the playlist
   MoveInfo,
-  Rename,  // "名前変更"
+  Rename,         // "名前変更"
+  PlayerAliases,  // "別名（同一対局者）指定"
 };
 
 // The desktop as the window system reports it: all monitors together, and
@@ -55,6 +56,9 @@ class WindowPort {
   virtual void invalidateRect(const Rect& area) = 0;
   virtual void setCursor(CursorKind kind) = 0;
   virtual void setTitle(const std::u16string& title) = 0;
+  // A long read goes on: the title says how far it got, and the window
+  // repaints meanwhile (it takes no input until the read ends).
+  virtual void showBusyTitle(const std::u16string& title) = 0;
   virtual void setStatusText(const std::u16string& text) = 0;
   // The menu model changed (labels, checks, enabled states, recent lists).
   virtual void menusChanged() = 0;

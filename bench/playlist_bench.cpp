@@ -119,7 +119,7 @@ void PlaylistAdd10000Files(benchmark::State& state) {
     playlist.folder = pathToText(games.folder / "lists") + u"/";
     Document doc;
     platform::HeadlessServices services;
-    PlaylistContext context{playlist, doc, services, games.folder, {}};
+    PlaylistContext context{playlist, doc, services, games.folder, {}, {}};
     benchmark::DoNotOptimize(addGames(context, games.files));
     if (playlist.gameCount() != kGames) state.SkipWithError("not every game was added");
   }

@@ -72,7 +72,7 @@ int runAutoplay(const Args& args, Streams streams) {
   Playlist playlist;
   const bool playlistShow = isPlaylistPath(utf8ToUtf16(options.file));
   if (playlistShow) {
-    PlaylistContext context{playlist, doc, services, folder, {}};
+    PlaylistContext context{playlist, doc, services, folder, {}, {}};
     if (const auto status = platform::checkUserFile(options.file, kTextFileMax); !status) {
       streams.err << "mokuza-cli autoplay: " << status.error << '\n';
       return kExitFailure;

@@ -44,7 +44,7 @@ struct Session {
   Document doc;
   Playlist playlist;
   std::filesystem::path programFolder;
-  PlaylistContext context{playlist, doc, services, programFolder, {}};
+  PlaylistContext context{playlist, doc, services, programFolder, {}, {}};
 
   explicit Session(std::filesystem::path home) : programFolder(std::move(home)) {
     playlist.snapshots.folder = privateFolder();

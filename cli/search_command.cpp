@@ -80,7 +80,7 @@ int runSearch(const Args& args, Streams streams) {
   ClockServices services;
   Document doc;
   Playlist playlist;
-  PlaylistContext context{playlist, doc, services, folder, {}};
+  PlaylistContext context{playlist, doc, services, folder, {}, {}};
   if (const auto status = platform::checkUserFile(parsed.file, kTextFileMax); !status)
     return fail(streams, status.error);
   if (openPlaylistFile(context, utf8ToUtf16(parsed.file)) != ListOutcome::Done || playlist.gameCount() == 0)

@@ -81,10 +81,12 @@ void PlayStoneSound(LiveNotes& live, platform::Services& services, const Documen
   if (m < 1 || static_cast<std::size_t>(m) >= line.size()) return;
   const MoveRecord& record = line[static_cast<std::size_t>(m)];
   if (!record.hasMove()) return;
-  if (designValue(doc.state.design, DesignField::StoneSound) == 1) {
-    const std::u16string file =
-        FilePath(doc.state.gameInfo, record.colour > 0 ? FileField::BlackSound : FileField::WhiteSound);
-    if (!file.empty()) services.playWave(programFolder / textToPath(file));
+  // A stone sounds where it is new: at the end of the line, where play and entry go on.
+  if (designValue(doc.state.design, DesignField::StoneSound) == 1 && m == doc.moveCount()) {
+    // As the images are: the initial file where the design names none, either separator.
+    const std::filesystem::path file = designFilePath(
+        doc.state.gameInfo, record.colour > 0 ? FileField::BlackSound : FileField::WhiteSound, programFolder);
+    if (!file.empty()) services.playWave(file);
   }
   if (musicModeOn(doc.state.options) && !autoPlayOn) PlayMoveNotes(live, services, doc, m);
 }

@@ -28,9 +28,9 @@ void openMusicOutput(LiveNotes& live, platform::Services& services);
 // Reset and close, when open.
 void closeMusicOutput(LiveNotes& live, platform::Services& services);
 
-// The stone sound of the design for move m ("石音" on, a stone played; a
-// relative file name is in the program folder); in music mode with auto-play
-// off the move's notes follow.
+// The stone sound of the design for move m ("石音" on, a stone played, m the
+// last move of the line; a relative file name is in the program folder); in
+// music mode with auto-play off the move's notes follow.
 void PlayStoneSound(LiveNotes& live, platform::Services& services, const Document& doc, int m, bool autoPlayOn,
                     const std::filesystem::path& programFolder);
 

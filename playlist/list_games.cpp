@@ -207,7 +207,13 @@ ListOutcome askAndCreatePlaylist(PlaylistContext& context) {
 
 ListOutcome openPlaylistFile(PlaylistContext& context, const std::u16string& path) {
   PlaylistEntry design = shownDesign(context.doc.state);
-  if (ReadPlaylist(context.playlist, design, path, false, context.services, context.programFolder) != kPlaylistReadOk)
+  std::function<void(int)> gameRead;
+  if (context.showLoading)
+    gameRead = [&context, name = fileNameOf(path)](int games) {
+      context.showLoading(playlistLoadingTitle(name, games));
+    };
+  if (ReadPlaylist(context.playlist, design, path, false, context.services, context.programFolder, gameRead) !=
+      kPlaylistReadOk)
     return ListOutcome::Nothing;
   setShownDesign(context.doc.state, design);
   context.doc.state.playlistIndex = 0;

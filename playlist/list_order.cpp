@@ -96,12 +96,24 @@ ListOutcome moveSelectedRows(PlaylistContext& context, int step) {
 ListOutcome sortByColumn(PlaylistContext& context, std::u16string_view label) {
   Playlist& playlist = context.playlist;
   if (context.doc.autoPlayRunning || playlist.currentGameIndex <= 0) return ListOutcome::Refused;
+  const bool descending = sortDirection(playlist, label) == SortDirection::Ascending;
   std::stable_sort(playlist.displayOrder.begin(), playlist.displayOrder.end(), [&](int a, int b) {
-    return cellLess(playlist.entries[static_cast<std::size_t>(a)], playlist.entries[static_cast<std::size_t>(b)],
-                    label);
+    const PlaylistEntry& first = playlist.entries[static_cast<std::size_t>(a)];
+    const PlaylistEntry& second = playlist.entries[static_cast<std::size_t>(b)];
+    return descending ? cellLess(second, first, label) : cellLess(first, second, label);
   });
+  ListState& list = playlist.list;
+  list.sortedBy = std::u16string(label);
+  list.sortedDescending = descending;
+  list.sortedOrder = playlist.displayOrder;
   renumber(playlist, numbersFixed(context));
   return commitListChange(context, u"並べ替え〈" + std::u16string(label) + u"〉 " + selectionText(playlist));
+}
+
+SortDirection sortDirection(const Playlist& playlist, std::u16string_view label) {
+  const ListState& list = playlist.list;
+  if (list.sortedBy != label || list.sortedOrder != playlist.displayOrder) return SortDirection::None;
+  return list.sortedDescending ? SortDirection::Descending : SortDirection::Ascending;
 }
 
 void saveOrder(Playlist& playlist) { playlist.list.savedOrder = playlist.displayOrder; }

@@ -19,8 +19,14 @@ ListOutcome moveSelectedRows(PlaylistContext& context, int step);
 // The new order for such a move, without changing anything.
 std::vector<int> orderAfterMove(const std::vector<int>& order, const std::vector<int>& selectedPlaces, int step);
 
-// A click on a column header: a stable sort by that column.
+enum class SortDirection { None, Ascending, Descending };
+
+// A click on a column header: a stable sort by that column, ascending, or
+// descending when the list stands sorted ascending by it.
 ListOutcome sortByColumn(PlaylistContext& context, std::u16string_view label);
+// How the list stands sorted by the column `label`: None once another column
+// or any other change of the order took over.
+SortDirection sortDirection(const Playlist& playlist, std::u16string_view label);
 
 // "現在の並び順を保存" and "保存された並び順に戻す".
 void saveOrder(Playlist& playlist);

@@ -54,6 +54,11 @@ struct ListState {
   std::set<int> selected;  // entry indices
   int anchor = -1;         // the entry last clicked
   std::optional<std::vector<int>> savedOrder;
+  // The column a header click sorted by, its direction and the order it made:
+  // the direction holds while the list keeps that order.
+  std::u16string sortedBy;
+  bool sortedDescending = false;
+  std::vector<int> sortedOrder;
   std::vector<PlaylistEntry> copiedGames;
   std::vector<int> copiedRecords;  // the entries the copies came from
 };

@@ -20,6 +20,8 @@ struct PlaylistContext {
   // Opens the shown game again after its entry or its file changed; set by
   // the window, empty where no game is shown.
   std::function<void()> reopenShownGame;
+  // Shows the title a long read of a playlist file gives the main window.
+  std::function<void(const std::u16string& title)> showLoading;
 };
 
 // The shown design as one record: the design values of the document with the

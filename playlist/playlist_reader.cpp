@@ -150,6 +150,7 @@ class Reader {
       return;
     }
     result_.entries.push_back(working_);
+    if (context_.gameRead) context_.gameRead(static_cast<int>(result_.entries.size()));
     if (working_.number == position_) result_.shownIndex = static_cast<int>(result_.entries.size());
   }
 
@@ -319,8 +320,14 @@ PlaylistReadResult parsePlaylistText(std::u16string_view text, const PlaylistRea
   return result;
 }
 
+std::u16string playlistLoadingTitle(std::u16string_view fileName, int gamesRead) {
+  return u"プレイリスト〈" + std::u16string(fileName) + u"〉読み込み中〔" + decimalText(gamesRead) +
+         u"局目〕 - Mokuza";
+}
+
 int ReadPlaylist(Playlist& playlist, PlaylistEntry& shownDesign, const std::u16string& source, bool fromClipboard,
-                 platform::Services& services, const std::filesystem::path& programFolder) {
+                 platform::Services& services, const std::filesystem::path& programFolder,
+                 const std::function<void(int gamesRead)>& gameRead) {
   std::u16string fullPath;
   std::u16string text;
   std::optional<FileStamp> stamp;
@@ -354,6 +361,7 @@ int ReadPlaylist(Playlist& playlist, PlaylistEntry& shownDesign, const std::u16s
   context.beforeFolder = context.playlistFolder;
   InitialDesign(shownDesign);
   context.base = designBase(shownDesign);
+  context.gameRead = gameRead;
   PlaylistReadResult result = parsePlaylistText(text, context);
 
   playlist.path = fullPath;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,7 @@ struct PlaylistReadContext {
   std::u16string beforeFolder;    // and, failing that, here
   PlaylistEntry base;             // the first game starts as a copy of this
   std::u16string now;             // "%Y%m%d%H%M%S", for empty dates
+  std::function<void(int gamesRead)> gameRead;  // after each game taken
 };
 
 struct PlaylistReadResult {
@@ -53,7 +55,12 @@ constexpr int kPlaylistReadEmpty = -1;  // no text: nothing changed
 // path and notes the games the reader had to leave out, and the shown design
 // goes back to the initial design; from the clipboard, the games become the
 // copied games and nothing else changes.
+// `gameRead` hears the count of games taken from a file so far.
 int ReadPlaylist(Playlist& playlist, PlaylistEntry& shownDesign, const std::u16string& source, bool fromClipboard,
-                 platform::Services& services, const std::filesystem::path& programFolder);
+                 platform::Services& services, const std::filesystem::path& programFolder,
+                 const std::function<void(int gamesRead)>& gameRead = {});
+
+// The main window's title while a playlist file is read.
+std::u16string playlistLoadingTitle(std::u16string_view fileName, int gamesRead);
 
 }  // namespace mokuza

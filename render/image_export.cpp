@@ -74,18 +74,23 @@ ExportedFiles ExportBoardImage(const ExportCut& cut, const QImage& picture, cons
     }
     return files;
   }
-  const PixelRect r = exportRegion(cut, g);
-  if (r.width <= 0 || r.height <= 0) return files;
-  // Parts outside the picture (a cut reaching past the window) come out white.
-  QImage part(r.width, r.height, QImage::Format_RGB32);
-  part.fill(Qt::white);
-  {
-    QPainter painter(&part);
-    painter.drawImage(QPoint(0, 0), picture, QRect(r.x, r.y, r.width, r.height));
-  }
+  const QImage part = cutPicture(cut, picture, g);
+  if (part.isNull()) return files;
   const std::filesystem::path output = folder / "output.jpg";
   save(output, SaveBitmapAsJpeg(output, part));
   return files;
+}
+
+QImage cutPicture(const ExportCut& cut, const QImage& picture, const BoardGeometry& g) {
+  const PixelRect r = exportRegion(cut, g);
+  if (r.width <= 0 || r.height <= 0) return {};
+  // Parts outside the picture (a cut reaching past the window) come out white.
+  QImage part(r.width, r.height, QImage::Format_RGB32);
+  part.fill(Qt::white);
+  QPainter painter(&part);
+  painter.drawImage(QPoint(0, 0), picture, QRect(r.x, r.y, r.width, r.height));
+  painter.end();
+  return part;
 }
 
 }  // namespace mokuza::render

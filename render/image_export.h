@@ -38,4 +38,8 @@ ExportedFiles ExportBoardImage(const ExportCut& cut, const QImage& picture, cons
                                const Design& design, const std::filesystem::path& programFolder,
                                const std::filesystem::path& folder);
 
+// The part of the composed picture a board cut holds; a null image for the
+// stone choices, "なし" and a cut of no area.
+QImage cutPicture(const ExportCut& cut, const QImage& picture, const BoardGeometry& g);
+
 }  // namespace mokuza::render

@@ -1,6 +1,7 @@
 #include "ui/design_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -23,7 +24,7 @@ void DesignDialog::showGroup(app::DesignGroupKind group) {
   // A group has its own fields: the old ones go with the old layout.
   qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
   delete layout();
-  spins_.clear();
+  editors_.clear();
   hideInfoWindow_ = nullptr;
 
   setWindowTitle(qs(session_.title));
@@ -32,17 +33,26 @@ void DesignDialog::showGroup(app::DesignGroupKind group) {
   column->addLayout(form);
   for (std::size_t i = 0; i < session_.fields.size(); ++i) {
     const app::DesignDialogField& field = session_.fields[i];
+    if (field.control.form == app::DesignControlForm::Choice) {
+      auto* names = new QComboBox(this);
+      for (const std::u16string_view name : field.control.names) names->addItem(qs(name));
+      const int low = field.control.low;
+      connect(names, &QComboBox::activated, [this, i, low](int index) { changed(i, low + index); });
+      form->addRow(qs(field.control.label()), names);
+      editors_.push_back(names);
+      continue;
+    }
     auto* spin = new QSpinBox(this);
     spin->setRange(field.control.low, field.control.high);
     spin->setSingleStep(field.control.step);
-    spin->setValue(field.value);
     if (!field.unit.empty()) spin->setSuffix(u' ' + qs(field.unit));
     // Typed digits apply with Enter or when the field is left; the arrows at once.
     spin->setKeyboardTracking(false);
     connect(spin, &QSpinBox::valueChanged, [this, i](int value) { changed(i, value); });
     form->addRow(qs(field.control.label()), spin);
-    spins_.push_back(spin);
+    editors_.push_back(spin);
   }
+  showValues();
   if (!session_.hint.empty()) column->addWidget(new QLabel(qs(session_.hint), this));
   if (session_.hideInfoWindow) {
     hideInfoWindow_ = new QCheckBox(QStringLiteral("情報ウィンドウ非表示"), this);
@@ -56,6 +66,12 @@ void DesignDialog::showGroup(app::DesignGroupKind group) {
   }
   auto* buttons = new QDialogButtonBox(this);
   // Enter in a field applies its value; it does not close the dialog.
+  QPushButton* initial = buttons->addButton(QStringLiteral("初期設定"), QDialogButtonBox::ResetRole);
+  initial->setAutoDefault(false);
+  connect(initial, &QPushButton::clicked, [this] {
+    app::resetDesignDialog(app_, session_);
+    showValues();
+  });
   buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole)->setAutoDefault(false);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
   column->addWidget(buttons);
@@ -68,24 +84,35 @@ void DesignDialog::showGroup(app::DesignGroupKind group) {
 void DesignDialog::refresh() {
   if (!isVisible()) return;
   session_ = app::beginDesignDialog(app_, session_.group);
-  for (std::size_t i = 0; i < spins_.size() && i < session_.fields.size(); ++i) {
-    const QSignalBlocker quiet(spins_[i]);
-    spins_[i]->setValue(session_.fields[i].value);
-  }
+  showValues();
   if (hideInfoWindow_ != nullptr) {
     const QSignalBlocker quiet(hideInfoWindow_);
     hideInfoWindow_->setChecked(session_.hideInfoWindow.value_or(false));
   }
 }
 
-QSpinBox* DesignDialog::spinBox(std::size_t index) const { return index < spins_.size() ? spins_[index] : nullptr; }
+// Signals stay quiet: this shows what the design holds, it changes nothing.
+void DesignDialog::showValues() {
+  for (std::size_t i = 0; i < editors_.size() && i < session_.fields.size(); ++i) {
+    const app::DesignDialogField& field = session_.fields[i];
+    const QSignalBlocker quiet(editors_[i]);
+    if (auto* spin = qobject_cast<QSpinBox*>(editors_[i])) spin->setValue(field.value);
+    else if (auto* names = qobject_cast<QComboBox*>(editors_[i])) names->setCurrentIndex(field.value - field.control.low);
+  }
+}
 
-// The spin box shows what the design holds, which may be held to its bounds.
+QSpinBox* DesignDialog::spinBox(std::size_t index) const {
+  return index < editors_.size() ? qobject_cast<QSpinBox*>(editors_[index]) : nullptr;
+}
+
+QComboBox* DesignDialog::choiceBox(std::size_t index) const {
+  return index < editors_.size() ? qobject_cast<QComboBox*>(editors_[index]) : nullptr;
+}
+
+// The editor shows what the design holds, which may be held to its bounds.
 void DesignDialog::changed(std::size_t index, int value) {
   app::setDesignDialogValue(app_, session_, index, value);
-  QSpinBox* spin = spins_[index];
-  const QSignalBlocker quiet(spin);
-  spin->setValue(session_.fields[index].value);
+  showValues();
 }
 
 }  // namespace mokuza::ui

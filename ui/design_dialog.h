@@ -10,6 +10,7 @@
 
 class QSpinBox;
 class QCheckBox;
+class QComboBox;
 
 namespace mokuza::ui {
 
@@ -23,15 +24,18 @@ class DesignDialog : public QDialog {
   // be shown with its own design).
   void refresh();
 
+  // The editor of field `index`: a spin box for a number, a drop-down for a named value.
   QSpinBox* spinBox(std::size_t index) const;
+  QComboBox* choiceBox(std::size_t index) const;
   QCheckBox* hideInfoWindowBox() const { return hideInfoWindow_; }
 
  private:
   void changed(std::size_t index, int value);
+  void showValues();
 
   app::Application& app_;
   app::DesignDialogSession session_;
-  std::vector<QSpinBox*> spins_;
+  std::vector<QWidget*> editors_;
   QCheckBox* hideInfoWindow_ = nullptr;
 };
 

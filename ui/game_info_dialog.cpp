@@ -76,7 +76,7 @@ QWidget* GameInfoDialog::makePage(int page) {
     ticks_[i] = tick;
     fields_[i] = edit;
     grid->addWidget(tick, row, 0);
-    grid->addWidget(new QLabel(text(spec.label)), row, 1);
+    grid->addWidget(new QLabel(text(spec.shownLabel())), row, 1);
     grid->addWidget(edit, row, 2);
     ++row;
   }

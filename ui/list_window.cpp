@@ -23,6 +23,19 @@ namespace {
 
 using app::ListTab;
 
+// The arrow on the header of the column the list stands sorted by; none once the order changed otherwise.
+void showSortDirection(const app::PlaylistTabView& playlist, QHeaderView& header) {
+  for (std::size_t c = 0; c < playlist.columns.size(); ++c) {
+    const SortDirection sort = playlist.columns[c].sort;
+    if (sort == SortDirection::None) continue;
+    header.setSortIndicator(static_cast<int>(c),
+                            sort == SortDirection::Descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    header.setSortIndicatorShown(true);
+    return;
+  }
+  header.setSortIndicatorShown(false);
+}
+
 constexpr std::array<ListTab, 3> kTabs{ListTab::Playlist, ListTab::EventList, ListTab::FigureList};
 constexpr std::array<const char16_t*, 3> kTabLabels{u"プレイリスト", u"イベントリスト", u"フィギュアリスト"};
 
@@ -227,8 +240,11 @@ void ListWindow::refreshTable(ListTab tab) {
   const QWidget* focus = QApplication::focusWidget();
   if (focus != nullptr && focus->isVisible() && focus->parentWidget() == view.viewport()) return;
   const int scroll = view.verticalScrollBar() ? view.verticalScrollBar()->value() : 0;
-  if (tab == ListTab::Playlist) model.setContent(app::playlistTabView(app_));
-  else if (tab == ListTab::EventList) model.setContent(app::eventListModel(app_));
+  if (tab == ListTab::Playlist) {
+    const app::PlaylistTabView playlist = app::playlistTabView(app_);
+    model.setContent(playlist);
+    showSortDirection(playlist, *view.horizontalHeader());
+  } else if (tab == ListTab::EventList) model.setContent(app::eventListModel(app_));
   else model.setContent(app::figureListModel(app_));
   for (std::size_t c = 0; c < model.widths().size(); ++c)
     if (model.widths()[c] > 0) view.setColumnWidth(static_cast<int>(c), model.widths()[c]);

@@ -6,12 +6,14 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
 #include "ui/about_box.h"
+#include "ui/alias_dialog.h"
 #include "ui/board_view.h"
 #include "ui/design_dialog.h"
 #include "ui/game_info_dialog.h"
@@ -124,6 +126,17 @@ void MainWindow::setCursor(app::CursorKind kind) { board_->setCursor(cursorFor(c
 
 void MainWindow::setTitle(const std::u16string& title) { setWindowTitle(QString::fromStdU16String(title)); }
 
+void MainWindow::showBusyTitle(const std::u16string& title) {
+  setWindowTitle(QString::fromStdU16String(title));
+  // Painting a few times a second keeps the window live without slowing the read.
+  if (busyRepaint_.isValid() && busyRepaint_.elapsed() < kBusyRepaintMs) return;
+  busyRepaint_.start();
+  // The application is inside the read: its timers wait until the read ends.
+  const QSignalBlocker noTicks(&timer_);
+  const QSignalBlocker noSizeEnd(&sizeSettled_);
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 void MainWindow::setStatusText(const std::u16string& text) { statusText_->setText(QString::fromStdU16String(text)); }
 
 void MainWindow::menusChanged() { menus_.show(app_->menus); }
@@ -227,6 +240,12 @@ void MainWindow::showDialog(app::DialogKind kind) {
       dialog.exec();
       break;
     }
+    case app::DialogKind::PlayerAliases:
+      if (std::optional<app::AliasSession> session = app::beginAliases(*app_)) {
+        AliasDialog dialog(*app_, std::move(*session), lists_ ? static_cast<QWidget*>(lists_.get()) : this);
+        dialog.exec();
+      }
+      break;
     default: break;
   }
 }

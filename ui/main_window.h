@@ -4,6 +4,7 @@
 // composed; it decides nothing itself.
 
 #include <QLabel>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <QRegion>
@@ -52,6 +53,7 @@ class MainWindow : public QMainWindow, public app::WindowPort {
   void invalidateRect(const Rect& area) override;
   void setCursor(app::CursorKind kind) override;
   void setTitle(const std::u16string& title) override;
+  void showBusyTitle(const std::u16string& title) override;
   void setStatusText(const std::u16string& text) override;
   void menusChanged() override;
   void selectPanelPage(int page) override;
@@ -106,6 +108,8 @@ class MainWindow : public QMainWindow, public app::WindowPort {
   bool closing_ = false;
   std::unique_ptr<ListWindow> lists_;
   QPointer<GameInfoDialog> gameInfo_;
+  QElapsedTimer busyRepaint_;  // since the window last painted during a long read
+  static constexpr int kBusyRepaintMs = 100;
 };
 
 }  // namespace mokuza::ui

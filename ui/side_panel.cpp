@@ -1,6 +1,9 @@
 #include "ui/side_panel.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -46,7 +49,7 @@ class SettingSpin : public QSpinBox {
   std::function<void()> chosen_;
 };
 
-// The move-information page opens the move dialog on a double click.
+// The move-information page opens the move dialog on a double click too.
 class InfoText : public QPlainTextEdit {
  public:
   InfoText(QWidget& parent, std::function<void()> doubleClicked)
@@ -210,6 +213,22 @@ QWidget* SidePanel::makeControl(const app::PanelControl& c, QWidget& page) {
       connect(spin, &QSpinBox::valueChanged, [this, id](int value) { app::setSettingValue(*app_, id, value); });
       return spin;
     }
+    case Choice: {
+      // The label before the names, as a spin row carries it before its digits.
+      auto* row = new QWidget(&page);
+      auto* line = new QHBoxLayout(row);
+      line->setContentsMargins(0, 0, 0, 0);
+      line->addWidget(new QLabel(qs(c.text) + u'：', row));
+      auto* names = new QComboBox(row);
+      for (const std::u16string& name : c.choices) names->addItem(qs(name));
+      const int low = c.low;
+      connect(names, &QComboBox::activated, [this, id, low](int index) {
+        app::setSettingValue(*app_, id, low + index);
+        backToBoard();
+      });
+      line->addWidget(names, 1);
+      return row;
+    }
   }
   return new QWidget(&page);
 }
@@ -229,6 +248,9 @@ void SidePanel::showState(const app::PanelControl& c, QWidget& widget) {
     if (info->toPlainText() != text) info->setPlainText(text);
   } else if (auto* spin = qobject_cast<QSpinBox*>(&widget)) {
     spin->setValue(c.value);
+  } else if (auto* names = widget.findChild<QComboBox*>()) {
+    const QSignalBlocker quietNames(names);
+    names->setCurrentIndex(c.value - c.low);
   }
 }
 

@@ -127,7 +127,8 @@ inline constexpr std::array<DesignFieldInfo, 41> kDesignFields{{
     // Shown unless a design hides them: a window without its menus cannot be worked.
     {DesignField::StatusShow, u"ステータスバー", "status_show", 1, DesignGroup::Optional},
     {DesignField::MenuShow, u"メニューバー", "menu_show", 1, DesignGroup::Optional},
-    {DesignField::StoneSound, u"石音", "stonese", 0, DesignGroup::Unlisted},
+    // Kept with the design, beside the sound files it plays; on unless a design turns it off.
+    {DesignField::StoneSound, u"石音", "stonese", 1, DesignGroup::Display, 0, 1},
     {DesignField::LastTextPlain, u"lascolorw", "lascolorw", 0, DesignGroup::Unlisted},
 }};
 

@@ -30,12 +30,14 @@ struct GameInfoDialogField {
   std::u16string_view label;  // the game-information label the field edits
   int control;                // the edit field; its static label is 100 higher
   int page;
+  std::u16string_view caption = {};  // what the static label says, where it says more than `label`
+  constexpr std::u16string_view shownLabel() const { return caption.empty() ? label : caption; }
 };
 
 inline constexpr std::array<GameInfoDialogField, 22> kGameInfoDialogFields{{
     {u"黒対局者", 10000, 1},     {u"白対局者", 10001, 1},       {u"黒棋力", 10002, 1}, {u"白棋力", 10003, 1},
     {u"コミ", 10004, 1},         {u"置石", 10005, 1},           {u"結果", 10006, 1},   {u"持ち時間", 10007, 1},
-    {u"秒読み・手", 10008, 1},   {u"秒読み・秒", 10011, 1},     {u"路数", 10009, 1},   {u"考慮時間・秒", 10010, 1},
+    {u"秒読み・手", 10008, 1},   {u"秒読み・秒", 10011, 1},     {u"路数", 10009, 1, u"路数（2～19）"},   {u"考慮時間・秒", 10010, 1},
     {u"考慮時間・回", 10012, 1}, {u"ゲーム名", 10013, 2},       {u"大会名", 10014, 2}, {u"ラウンド", 10015, 2},
     {u"対局日", 10016, 2},       {u"対局場", 10017, 2},         {u"著作権", 10018, 2}, {u"記録者", 10019, 2},
     {u"出典", 10020, 2},         {u"ゲームコメント", 10021, 2},

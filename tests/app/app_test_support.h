@@ -33,6 +33,7 @@ class FakeWindow : public app::WindowPort {
   void invalidateRect(const Rect&) override { ++invalidations; }
   void setCursor(app::CursorKind kind) override { cursor = kind; }
   void setTitle(const std::u16string& text) override { title = text; }
+  void showBusyTitle(const std::u16string& text) override { busyTitles.push_back(text); }
   void setStatusText(const std::u16string& text) override { status = text; }
   void menusChanged() override { ++menuChanges; }
   void selectPanelPage(int page) override { panelPage = page; }
@@ -73,6 +74,7 @@ class FakeWindow : public app::WindowPort {
   int invalidations = 0;
   app::CursorKind cursor = app::CursorKind::Arrow;
   std::u16string title, status;
+  std::vector<std::u16string> busyTitles;
   std::vector<app::DialogKind> dialogs;
   int listChanges = 0;
   int menuChanges = 0, panelChanges = 0, panelPage = 0, panelScale = 0, focusCount = 0;

@@ -105,6 +105,7 @@ TEST_F(CommandsTest, EveryMenuIdReachesItsAction) {
       {30004, "undo", u"クリップボードから開く〈手順のみ〉"}, {30005, "modified", u"0"},
       {30006, "call", u"saveFileDialog:名前を付けて保存する"}, {30007, "call", u"setClipboardText:(;GM[1]"},
       {30008, "call", u"messageBox:保存しますか？"}, {30009, "call", u"openFileDialog:設定読み込み"},
+      {30010, "call", u"saveFileDialog:画像として保存"},
       {30100, "undo", open}, {30101, "undo", u"B"},
       {30104, "call", u"openWithAssociatedProgram:" + month.u16string()},
       {30105, "call", u"openWithAssociatedProgram:" + month.parent_path().u16string()},
@@ -155,10 +156,11 @@ TEST_F(CommandsTest, MenuModelFollowsTheTableAndTheStates) {
   EXPECT_EQ(menus[1].items[2].items.front().id, 50001);
   EXPECT_TRUE(menus[1].items[2].items[1].checked);
   EXPECT_FALSE(menus[3].items[1].enabled);  // 次譜自動再生 outside replay mode
-  // The file menu ends with the recent game, a separator and 設定読み込み.
+  // The file menu ends with the recent game, a separator, 設定読み込み and 画像として保存.
   const auto& file = menus[0].items;
-  EXPECT_EQ(file[file.size() - 3].label, u"game.sgf");
-  EXPECT_EQ(file.back().id, app::kLoadSettingsCommand);
+  EXPECT_EQ(file[file.size() - 4].label, u"game.sgf");
+  EXPECT_EQ(file[file.size() - 2].id, app::kLoadSettingsCommand);
+  EXPECT_EQ(file.back().label, u"画像として保存(&G)…");
   const auto& images = menus[3].items[10].items;
   ASSERT_EQ(images.size(), 7u);
   EXPECT_EQ(images.front().id, 33794);

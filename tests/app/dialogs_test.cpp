@@ -127,6 +127,32 @@ TEST_F(DialogsTest, ADesignValueIsWrittenAndRepainted) {
   EXPECT_EQ(designValue(app->doc.state.design, DesignField::AutoSpeed), 500);
   ASSERT_TRUE(app::setDesignDialogValue(*app, autoPlay, 6, -2000));
   EXPECT_EQ(designValue(app->doc.state.design, DesignField::LoopTime), -2000);
+  EXPECT_EQ(autoPlay.fields[0].unit, u"×0.01秒");
+  EXPECT_EQ(autoPlay.fields[3].unit, u"ミリ秒");
+
+  const app::DesignDialogSession numbers = app::beginDesignDialog(*app, app::DesignGroupKind::MoveNumbers);
+  EXPECT_EQ(app::valueName(numbers.fields[0].control, 1), u"変化手順のみ");
+  EXPECT_EQ(app::valueName(numbers.fields[1].control, numbers.fields[1].value), u"相手の石");
+  EXPECT_EQ(app::valueName(numbers.fields[2].control, 10), u"10");
+}
+
+// "初期設定" puts back the group's initial values, and one undo takes them all back.
+TEST_F(DialogsTest, InitialDesignIsOneUndoEntryForTheWholeGroup) {
+  app::DesignDialogSession opacity = app::beginDesignDialog(*app, app::DesignGroupKind::Transparency);
+  ASSERT_TRUE(app::setDesignDialogValue(*app, opacity, 0, 120));
+  ASSERT_TRUE(app::setDesignDialogValue(*app, opacity, 3, 40));
+  setDesignValue(app->doc.state.design, DesignField::MarginX, 300);  // another group's value stays
+  const int before = app->doc.undoIndex;
+  ASSERT_TRUE(app::resetDesignDialog(*app, opacity));
+  EXPECT_EQ(app->doc.undoIndex, before + 1);
+  EXPECT_EQ(app->doc.undoEntries.back().description, u"初期設定");
+  for (const app::DesignDialogField& field : opacity.fields) EXPECT_EQ(field.value, 255);
+  EXPECT_EQ(designValue(app->doc.state.design, DesignField::MarginX), 300);
+  EXPECT_FALSE(app::resetDesignDialog(*app, opacity)) << "nothing left to reset";
+
+  ASSERT_TRUE(undo(app->doc));
+  EXPECT_EQ(designValue(app->doc.state.design, DesignField::BlackTransparency), 120);
+  EXPECT_EQ(designValue(app->doc.state.design, DesignField::LineTransparency), 40);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "app/list_menu.h"
+#include "app/player_aliases.h"
 #include "app/rename_session.h"
 #include "app/search_session.h"
 #include "core/record/text.h"
@@ -116,14 +117,35 @@ TEST_F(ListWindowTest, CommandsChangeRowsFileAndHistory) {
   }
 }
 
+// A second click on the same header reverses the order; the header shows the
+// direction while the list keeps the order the click made.
 TEST_F(ListWindowTest, HeaderClickSortsAndColumnsAreWrittenBack) {
+  const auto blacks = [this] {
+    std::vector<std::u16string> cells;
+    for (const app::ListRowView& row : app::playlistTabView(*app).rows) cells.push_back(row.cells[2]);
+    return cells;
+  };
+  const auto arrow = [this](std::size_t column) { return app::playlistTabView(*app).columns.at(column).sort; };
   ASSERT_EQ(app::clickColumnHeader(*app, 2), ListOutcome::Done);
-  std::vector<std::u16string> blacks;
-  for (const app::ListRowView& row : app::playlistTabView(*app).rows) blacks.push_back(row.cells[2]);
-  EXPECT_TRUE(std::is_sorted(blacks.begin(), blacks.end()));
+  std::vector<std::u16string> sorted = blacks();
+  EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end()));
+  EXPECT_NE(sorted.front(), sorted.back()) << "the corpus games have several black players";
   EXPECT_NE(records(), range(0, 20)) << "the corpus games are not in the order of their black players";
   EXPECT_EQ(written(), rows());
   EXPECT_EQ(history().rfind("並べ替え〈黒対局者〉", 0), 0u);
+  EXPECT_EQ(arrow(2), SortDirection::Ascending);
+  EXPECT_EQ(arrow(1), SortDirection::None);
+
+  ASSERT_EQ(app::clickColumnHeader(*app, 2), ListOutcome::Done);
+  sorted = blacks();
+  EXPECT_TRUE(std::is_sorted(sorted.rbegin(), sorted.rend()));
+  EXPECT_EQ(arrow(2), SortDirection::Descending);
+  EXPECT_EQ(written(), rows());
+  ASSERT_EQ(app::clickColumnHeader(*app, 2), ListOutcome::Done);
+  EXPECT_EQ(arrow(2), SortDirection::Ascending);
+  select({0});
+  EXPECT_TRUE(app::listWindowCommand(*app, 1305));  // the order changes another way: no arrow
+  EXPECT_EQ(arrow(2), SortDirection::None);
 
   EXPECT_EQ(app::resizeColumn(*app, 2, 177), ListOutcome::Done);
   EXPECT_EQ(history(), "リスト幅変更〈黒対局者〉");
@@ -136,6 +158,41 @@ TEST_F(ListWindowTest, HeaderClickSortsAndColumnsAreWrittenBack) {
   EXPECT_EQ(view.columns.back().label, u"検索結果");
   EXPECT_TRUE(app::buildListMenu(*app).menus[3].items[1].checked);
   EXPECT_EQ(reread().columns, app->playlist.columns);
+}
+
+// A refused alias changes nothing; a taken one is written with the playlist
+// and counted by the player details at once.
+TEST_F(ListWindowTest, PlayerAliasesAreCheckedKeptAndCounted) {
+  for (const auto& [record, black, white, result] :
+       {std::tuple{1, u"本因坊秀策", u"太田雄蔵", u"B+R"}, {2, u"桑原秀策", u"井上幻庵", u"W+R"}}) {
+    // Not the shown game: its entry takes the shown game's information whenever the list is written.
+    PlaylistEntry& entry = app->playlist.entries.at(static_cast<std::size_t>(app->playlist.displayOrder.at(record)));
+    entry.textFields.insert_or_assign(u"黒対局者", black);
+    entry.textFields.insert_or_assign(u"白対局者", white);
+    entry.textFields.insert_or_assign(u"結果", result);
+  }
+  select({1});
+  std::optional<app::AliasSession> session = app::beginAliases(*app);
+  ASSERT_TRUE(session);
+  EXPECT_EQ(session->mainNames, (std::vector<std::u16string>{u"本因坊秀策", u"太田雄蔵"}));
+  const auto tick = [&session](std::u16string_view name) {
+    const auto at = std::find(session->players.begin(), session->players.end(), name);
+    ASSERT_NE(at, session->players.end());
+    session->chosen.at(static_cast<std::size_t>(at - session->players.begin())) = true;
+  };
+  tick(u"太田雄蔵");
+  EXPECT_FALSE(app::applyAliases(*app, *session));
+  EXPECT_EQ(services.callsOf("messageBox").back().text, u"対局相手は選べません");
+  EXPECT_TRUE(reread().aliasGroups.empty());
+
+  app::chooseMainName(*app, *session, 0);
+  tick(u"桑原秀策");
+  ASSERT_TRUE(app::applyAliases(*app, *session));
+  ASSERT_TRUE(app::playerDetails(*app, 1));
+  EXPECT_EQ(app::playerDetails(*app, 1)->rows.at(1), u"2対局1勝1敗");
+  ASSERT_EQ(app->playlist.aliasGroups.size(), 1U);
+  EXPECT_EQ(app->playlist.aliasGroups[0].names, (std::vector<std::u16string>{u"本因坊秀策", u"桑原秀策"}));
+  EXPECT_EQ(reread().aliasGroups, app->playlist.aliasGroups);
 }
 
 TEST_F(ListWindowTest, SelectionTitleAndMarks) {

@@ -3,6 +3,7 @@
 #include "app/board_input.h"
 #include "app/design_controls.h"
 #include "app/panel_model.h"
+#include "app/pointer.h"
 #include "core/document/game_files.h"
 #include "core/document/navigation.h"
 #include "core/document/undo.h"
@@ -45,7 +46,8 @@ TEST_F(PanelTest, PlacesTheControlsByTheTextScale) {
   EXPECT_EQ(labels,
             u"パス てばん変更 一手削除 以下削除 範囲削除 左右反転 上下反転 90度回転 黒白反転 下へずらす 左へずらす "
             u"右へずらす 上へずらす ");
-  EXPECT_EQ(app::buildPanel(*app).find(1250), nullptr);
+  EXPECT_EQ(at(app::kHideBox).text, u"非表示");
+  EXPECT_FALSE(at(app::kHideBox).enabled);
 }
 
 TEST_F(PanelTest, StatesFollowTheDocumentAndTheTool) {
@@ -68,7 +70,10 @@ TEST_F(PanelTest, StatesFollowTheDocumentAndTheTool) {
 
   app::onMoveInfoPageDoubleClick(*app);
   app->onPanelCommand(1003);
-  EXPECT_EQ(window.dialogs, (std::vector{app::DialogKind::MoveInfo, app::DialogKind::GameInfo}));
+  app->onPanelCommand(app::kMoveInfoButton);
+  EXPECT_EQ(at(app::kMoveInfoButton).page, app::kMoveInfoPage);
+  EXPECT_EQ(window.dialogs,
+            (std::vector{app::DialogKind::MoveInfo, app::DialogKind::GameInfo, app::DialogKind::MoveInfo}));
 }
 
 TEST_F(PanelTest, ASettingWritesTheDesignAndIsUndone) {
@@ -87,6 +92,36 @@ TEST_F(PanelTest, ASettingWritesTheDesignAndIsUndone) {
   EXPECT_FALSE(window.statusBarShown);
   ASSERT_TRUE(app::setTypeface(*app, u"IPAMincho"));
   EXPECT_EQ(at(app::kTypefaceEdit).text, u"IPAMincho");
+}
+
+// Named values come as drop-downs of their names, switches as ticks; the
+// stone-sound tick decides whether the last move of the line sounds.
+TEST_F(PanelTest, SettingsOfferValueNamesAndTheStoneSoundSwitch) {
+  const app::PanelControl coordinates = at(app::settingRowId(DesignField::GobanCoordinate));
+  EXPECT_EQ(coordinates.kind, app::PanelControlKind::Choice);
+  EXPECT_EQ(coordinates.choices, (std::vector<std::u16string>{u"なし", u"数字", u"英字と数字", u"小文字"}));
+  const app::PanelControl marks = at(app::settingRowId(DesignField::LastFrame));
+  EXPECT_EQ(marks.choices.at(static_cast<std::size_t>(marks.value)), u"各譜");
+  EXPECT_EQ(at(app::settingRowId(DesignField::BackgroundExistence)).choices.at(2), u"あり(余白あり)");
+  EXPECT_EQ(at(app::settingRowId(DesignField::StoneSize)).kind, app::PanelControlKind::SpinEdit);
+
+  const int sound = app::settingRowId(DesignField::StoneSound);
+  ASSERT_EQ(at(sound).kind, app::PanelControlKind::CheckBox);
+  EXPECT_TRUE(at(sound).checked) << "on from the start";
+  const auto stepToEnd = [this] {
+    showMove(app->doc, 2);
+    app::stepMove(*app, 1);  // move 3: not the last
+    app::stepMove(*app, 1);  // move 4: the last, White
+  };
+  stepToEnd();
+  ASSERT_EQ(services.callsOf("playWave").size(), 1U);
+  EXPECT_EQ(fs::path(services.callsOf("playWave")[0].text), folder / "white_sound.wav");
+
+  app->onPanelCommand(sound);
+  EXPECT_FALSE(at(sound).checked);
+  EXPECT_EQ(designValue(app->doc.state.design, DesignField::StoneSound), 0);
+  stepToEnd();
+  EXPECT_EQ(services.callsOf("playWave").size(), 1U);
 }
 
 TEST_F(PanelTest, ApplyToThePlaylistReachesEveryGameAndItsFile) {

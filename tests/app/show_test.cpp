@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include "app/layout.h"
+#include "app/menu_table.h"
 #include "core/document/design_fields.h"
 #include "core/document/navigation.h"
 #include "core/record/text.h"
@@ -120,6 +123,34 @@ TEST_F(ShowTest, InMusicModeTheFadesSoundAndTheImageIsWrittenAfterTheShow) {
   playback::stopAutoPlay(app->playback);
   app->paint();
   EXPECT_TRUE(fs::exists(folder / "output.jpg"));
+}
+
+// "画像として保存": the board as the export setting cuts it (the stone choices
+// write the board), PNG or JPEG as the chosen name says, and a message naming
+// the file written.
+TEST_F(ShowTest, SaveAsImageWritesTheFormatTheNameAsksFor) {
+  render::ExportCut boardCut;
+  boardCut.choice = render::kOutputBoard;
+  const render::PixelRect board = render::exportRegion(boardCut, app->layout.geometry);
+  ASSERT_GT(board.width, 0);
+  for (const auto& [choice, chosen, written, magic] :
+       {std::tuple{render::kOutputBoard, "a.PNG", "a.PNG", std::string("\x89PNG")},
+        {render::kOutputStonesCurrent, "b.jpeg", "b.jpeg", std::string("\xFF\xD8")},
+        {render::kOutputNone, "c.gif", "c.gif.png", std::string("\x89PNG")}}) {
+    SCOPED_TRACE(chosen);
+    app->doc.globalOptions[GlobalOption::ImageOutput] = choice;
+    services.saveDialogAnswers = {folder / chosen};
+    app->DispatchCommand(app::kSaveImageCommand);
+    EXPECT_EQ(readFileBytes(folder / written).value_or("").substr(0, magic.size()), magic);
+    const QImage image(QString::fromStdU16String(pathToText(folder / written)));
+    EXPECT_EQ(image.size(), QSize(board.width, board.height));
+    ASSERT_EQ(services.calls.back().kind, "messageBox");
+    EXPECT_TRUE(services.calls.back().text.ends_with(pathToText(folder / written)));
+  }
+  const std::size_t calls = services.calls.size();
+  services.saveDialogAnswers = {std::nullopt};
+  app->DispatchCommand(app::kSaveImageCommand);
+  EXPECT_EQ(services.calls.size(), calls + 1) << "a cancelled dialog writes and says nothing";
 }
 
 // The status line follows the show: its moves and, looping, its laps.

@@ -3,6 +3,7 @@
 
 #include <deque>
 
+#include "app/panel_model.h"
 #include "app/startup.h"
 #include "core/record/text.h"
 #include "tests/app/app_test_support.h"
@@ -91,6 +92,33 @@ TEST_F(StartupTest, ClosingAChangedGameAndStartingAgain) {
   EXPECT_EQ(windows.back().frameRect, (Rect{100, 50, 900, 650}));
   EXPECT_EQ(again->doc.recentGames.paths, std::vector{at("game.sgf")});
   EXPECT_TRUE(windows.back().listShown && windows.back().listTab == app::ListTab::EventList);
+}
+
+// A playlist being read says so in the title, game by game; the shown game's
+// title follows the read.
+TEST_F(StartupTest, APlaylistReadShowsItsProgressInTheTitle) {
+  app->start({});
+  const std::string game = "<Game.1>\n<sgf_file>\n" + (folder / "game.sgf").string() + "\n";
+  write("two.gpl", game + "<Game.2>\n<Game.end>\n");
+  window.busyTitles.clear();
+  ASSERT_EQ(app::openPath(*app, at("two.gpl")), OpenOutcome::Opened);
+  EXPECT_EQ(window.busyTitles, (std::vector<std::u16string>{u"プレイリスト〈two.gpl〉読み込み中〔1局目〕 - Mokuza",
+                                                            u"プレイリスト〈two.gpl〉読み込み中〔2局目〕 - Mokuza"}));
+  EXPECT_EQ(window.title, u"game.sgf - Mokuza");
+}
+
+// The stone-sound switch goes with the design: the settings and the playlist
+// keep it for the next run.
+TEST_F(StartupTest, TheStoneSoundSwitchOutlivesTheRun) {
+  app->start({});
+  ASSERT_EQ(app::openPath(*app, at("playlists/default.gpl")), OpenOutcome::Opened);
+  ASSERT_EQ(designValue(app->doc.state.design, DesignField::StoneSound), 1);
+  app->onPanelCommand(app::settingRowId(DesignField::StoneSound));
+  app->DispatchCommand(30008);
+  ASSERT_TRUE(window.destroyed);
+  EXPECT_NE(slurp("setting.dat").find("<stonese>\r\n0"), std::string::npos);
+  EXPECT_NE(slurp("playlists/default.gpl").find("<stonese>\r\n0"), std::string::npos);
+  EXPECT_EQ(designValue(startAgain({})->doc.state.design, DesignField::StoneSound), 0);
 }
 
 // The drop point picks the image (these rows need the layout's board geometry);

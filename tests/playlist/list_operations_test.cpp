@@ -87,7 +87,7 @@ TEST_F(ListOperations, TwoWritersOfOnePlaylistNeverLoseEachOthersGames) {
   Document otherDoc;
   platform::HeadlessServices otherServices;
   otherList.snapshots.folder = dir / "other-temp";
-  PlaylistContext other{otherList, otherDoc, otherServices, home, {}};
+  PlaylistContext other{otherList, otherDoc, otherServices, home, {}, {}};
   ASSERT_EQ(openPlaylistFile(other, playlist.path), ListOutcome::Done);
 
   ASSERT_EQ(addGames(ctx, paths({game("b.sgf", "B")})), ListOutcome::Done);

@@ -120,7 +120,7 @@ class PlaylistTest : public ::testing::Test {
     return texts;
   }
 
-  PlaylistContext context() { return PlaylistContext{playlist, doc, services, home, {}}; }
+  PlaylistContext context() { return PlaylistContext{playlist, doc, services, home, {}, {}}; }
 
   fs::path dir;
   fs::path home;

@@ -22,7 +22,7 @@ TEST_F(SettingsFileTest, EverythingReadsBackAsItWasWrittenWithPathsRelativeToThe
     doc.state.options[info.option] = info.high < kNoHigh ? info.low : 11 + static_cast<int>(info.option);
   for (const DesignFieldInfo& info : kDesignFields)
     if (info.group != DesignGroup::Unlisted)
-      setDesignValue(doc.state.design, info.field, 21 + static_cast<int>(info.field));
+      setDesignValue(doc.state.design, info.field, clampedDesignValue(info.field, 21 + static_cast<int>(info.field)));
   SetFilePath(doc.state.gameInfo, u"黒石画像", text(touch("program/gra/stone/b.jpg")));
   SetFilePath(doc.state.gameInfo, u"背景画像", text(touch("images/back.jpg")));
   doc.state.gameInfo.textFields[std::u16string(kTypefaceLabel)] = u"IPAGothic";

@@ -1,6 +1,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTest>
@@ -16,6 +17,8 @@
 #include "playlist/playlist_reader.h"
 #include "tests/app/app_test_support.h"
 #include "tests/corpus_files.h"
+#include "app/player_aliases.h"
+#include "ui/alias_dialog.h"
 #include "ui/board_view.h"
 #include "ui/game_info_dialog.h"
 #include "ui/list_window.h"
@@ -120,11 +123,22 @@ TEST_F(ListWindowUiTest, CellsAreTheModelsAndAHeaderClickSortsIntoTheListWritten
   QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
                     QPoint(header.sectionViewportPosition(date) + header.sectionSize(date) / 2, header.height() / 2));
   QCoreApplication::processEvents();
-  const std::vector<std::string> sorted = shownGames();
-  ASSERT_NE(sorted, before);
-  const auto dates = cells(ListTab::Playlist);
+  ASSERT_NE(shownGames(), before);
+  auto dates = cells(ListTab::Playlist);
   for (std::size_t r = 1; r < dates.size(); ++r)
     EXPECT_LE(dates[r - 1][static_cast<std::size_t>(date)], dates[r][static_cast<std::size_t>(date)]) << r;
+  EXPECT_TRUE(header.isSortIndicatorShown() && header.sortIndicatorSection() == date);
+  EXPECT_EQ(header.sortIndicatorOrder(), Qt::AscendingOrder);
+
+  // A second click reverses the order and the arrow.
+  QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
+                    QPoint(header.sectionViewportPosition(date) + header.sectionSize(date) / 2, header.height() / 2));
+  QCoreApplication::processEvents();
+  const std::vector<std::string> sorted = shownGames();
+  dates = cells(ListTab::Playlist);
+  for (std::size_t r = 1; r < dates.size(); ++r)
+    EXPECT_GE(dates[r - 1][static_cast<std::size_t>(date)], dates[r][static_cast<std::size_t>(date)]) << r;
+  EXPECT_EQ(header.sortIndicatorOrder(), Qt::DescendingOrder);
   lists()->resize(1100, 700);
   shoot(*lists(), "playlist-by-date");
   window->close();
@@ -167,6 +181,8 @@ TEST_F(ListWindowUiTest, GameInformationRoundTripsItsFormInBothModes) {
   EXPECT_FALSE(single->isModal());
   EXPECT_TRUE(single->tick(kBlackPlayerField).isHidden());
   EXPECT_EQ(single->field(kBlackPlayerField).maxLength(), 500);
+  const QList<QLabel*> labels = single->findChildren<QLabel*>();
+  EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* l) { return l->text() == "路数（2～19）"; }));
   single->field(kBlackPlayerField).setText(QStringLiteral("黒太郎"));
   single->field(kWhitePlayerField).setText(QStringLiteral("白花子"));
   single->button(kSwapPlayersCommand)->click();
@@ -199,6 +215,24 @@ TEST_F(ListWindowUiTest, GameInformationRoundTripsItsFormInBothModes) {
   }
   app::listWindowCommand(app(), app::kBatchGameInfoCommand);
   EXPECT_EQ(window->gameInfoDialog()->field(kDateField).text(), QStringLiteral("2001-02-03"));
+}
+
+// The ticks of the alias dialog reach the application; a refused choice keeps
+// the dialog open for the user to mend.
+TEST_F(ListWindowUiTest, TheAliasDialogKeepsARefusedChoiceOpen) {
+  open(5);
+  std::optional<app::AliasSession> session = app::beginAliases(app());
+  ASSERT_TRUE(session);
+  ui::AliasDialog dialog(app(), *session, lists());
+  ASSERT_EQ(dialog.mainName().count(), 2);
+  const QList<QListWidgetItem*> opponent = dialog.players().findItems(dialog.mainName().itemText(1), Qt::MatchExactly);
+  ASSERT_EQ(opponent.size(), 1);
+  opponent.front()->setCheckState(Qt::Checked);
+  dialog.show();
+  dialog.accept();
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(services.callsOf("messageBox").back().text, u"対局相手は選べません");
+  EXPECT_TRUE(app().playlist.aliasGroups.empty());
 }
 
 TEST_F(ListWindowUiTest, ACommentTypedIntoTheEventListReachesTheSavedGame) {

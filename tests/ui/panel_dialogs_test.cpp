@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -115,6 +116,40 @@ TEST_F(PanelDialogsTest, SpinBoxesOfThePanelAndTheDesignDialogWriteTheDesign) {
   EXPECT_EQ(dialog->windowTitle(), "自動再生設定");
   EXPECT_EQ(dialog->spinBox(0)->singleStep(), 10);
   EXPECT_NE(dialog->hideInfoWindowBox(), nullptr);
+}
+
+// Named values are drop-downs of their names in the panel and the design
+// dialog, switches are ticks, and "初期設定" puts the dialog's group back.
+TEST_F(PanelDialogsTest, NamedValuesTicksAndTheInitialDesignButton) {
+  start();
+  auto* names = window->sidePanel().control(app::settingRowId(DesignField::GobanCoordinate))->findChild<QComboBox*>();
+  ASSERT_NE(names, nullptr);
+  EXPECT_EQ(names->itemText(2), "英字と数字");
+  Q_EMIT names->activated(2);
+  EXPECT_EQ(designValue(app().doc.state.design, DesignField::GobanCoordinate), 2);
+  EXPECT_EQ(names->currentIndex(), 2);
+
+  auto* sound = shown<QCheckBox>(app::settingRowId(DesignField::StoneSound));
+  ASSERT_NE(sound, nullptr);
+  EXPECT_TRUE(sound->isChecked());
+  QTest::mouseClick(sound, Qt::LeftButton, {}, QPoint(4, sound->height() / 2));  // on the tick itself
+  EXPECT_EQ(designValue(app().doc.state.design, DesignField::StoneSound), 0);
+  EXPECT_FALSE(sound->isChecked());
+  EXPECT_EQ(control<QPushButton>(app::kMoveInfoButton)->text(), "編集");
+
+  window->showDialog(app::DialogKind::DesignMoveNumbers);
+  ui::DesignDialog* dialog = window->designDialog();
+  ASSERT_NE(dialog->choiceBox(0), nullptr);
+  EXPECT_EQ(dialog->choiceBox(0)->itemText(1), "変化手順のみ");
+  window->showDialog(app::DialogKind::DesignTransparency);
+  dialog->spinBox(0)->setValue(100);
+  QPushButton* initial = nullptr;
+  for (QPushButton* button : dialog->findChildren<QPushButton*>())
+    if (button->text() == "初期設定") initial = button;
+  ASSERT_NE(initial, nullptr);
+  QTest::mouseClick(initial, Qt::LeftButton);
+  EXPECT_EQ(dialog->spinBox(0)->value(), 255);
+  EXPECT_EQ(designValue(app().doc.state.design, DesignField::BlackTransparency), 255);
 }
 
 }  // namespace
