@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "app/layout.h"
+#include "app/view_refresh.h"
 #include "core/document/undo.h"
 #include "core/record/text.h"
 #include "settings/design_values.h"
@@ -15,7 +16,7 @@ namespace {
 using enum DesignRefresh;
 
 // Bounds are those of the values' meanings: the painter reads nothing outside them.
-constexpr std::array<DesignControl, 17> kSettingsPage{{
+constexpr std::array<DesignControl, 17> kSettingsPageRows{{
     {DesignField::StoneSize, 0, 5, 1, Layout},
     {DesignField::GobanSize, 0, 9, 1, Layout},
     {DesignField::StarSize, 0, 9, 1, Layout},
@@ -54,13 +55,12 @@ void refresh(Application& app, DesignRefresh what) {
       layoutWindow(app);
       break;
   }
-  app.window.panelChanged();
   app.repaint();
 }
 
 }  // namespace
 
-std::span<const DesignControl> settingsPageControls() { return kSettingsPage; }
+std::span<const DesignControl> settingsPageControls() { return kSettingsPageRows; }
 
 int shownValue(const Application& app, const DesignControl& control) {
   return designValue(app.doc.state.design, control.field) / std::max(control.unit, 1);
@@ -85,6 +85,7 @@ std::u16string shownTypeface(const Application& app) {
 }
 
 bool setTypeface(Application& app, std::u16string_view face) {
+  const EventScope scope(app);
   if (shownTypeface(app) == face) return false;
   app.doc.state.gameInfo.textFields.insert_or_assign(std::u16string(kTypefaceLabel), std::u16string(face));
   app.paintState.flags.rebuildImages = true;

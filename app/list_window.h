@@ -17,6 +17,7 @@ struct ListColumnView {
   std::string key;
   std::u16string label;
   int width = 0;
+  bool operator==(const ListColumnView&) const = default;
 };
 
 struct ListRowView {
@@ -25,12 +26,14 @@ struct ListRowView {
   bool selected = false;
   bool shown = false;  // the game the main window shows
   bool hit = false;    // listed by the search whose result is shown
+  bool operator==(const ListRowView&) const = default;
 };
 
 struct StepButtonView {
   int id = 0;
   int step = 0;
   std::u16string label;
+  bool operator==(const StepButtonView&) const = default;
 };
 
 inline constexpr int kFirstStepButton = 1300;
@@ -42,6 +45,7 @@ struct PlaylistTabView {
   std::vector<ListRowView> rows;  // in display order
   bool numberFixed = false;       // the "No. 固定" check box
   std::array<StepButtonView, kRowSteps.size()> stepButtons;
+  bool operator==(const PlaylistTabView&) const = default;
 };
 
 PlaylistTabView playlistTabView(const Application& app);
@@ -69,7 +73,5 @@ void setNumberFixed(Application& app, bool fixed);
 // Buttons 1300-1305; false for any other id.
 bool pressStepButton(Application& app, int id);
 
-// After a change: the widget and the menus read the model again.
-void listChanged(Application& app);
 
 }  // namespace mokuza::app

@@ -53,6 +53,7 @@ struct PanelControl {
   int low = 0;
   int high = 0;
   int step = 1;
+  bool operator==(const PanelControl&) const = default;
 };
 
 struct PanelModel {
@@ -63,6 +64,7 @@ struct PanelModel {
   std::vector<PanelControl> controls;
 
   const PanelControl* find(int id) const;
+  bool operator==(const PanelModel&) const = default;
 };
 
 PanelModel buildPanel(const Application& app);

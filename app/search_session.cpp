@@ -1,4 +1,5 @@
 #include "app/search_session.h"
+#include "app/view_refresh.h"
 
 #include <algorithm>
 #include <functional>
@@ -58,8 +59,7 @@ std::u16string progressText(const Application& app, std::size_t next) {
 void endRun(Application& app) {
   app.search.run.reset();
   app.search.progress.clear();
-  app.armTimer(app.playback.autoPlay.running() ? playback::updateTime(app.doc) : kAfterSearchMs);
-  app.window.listWindowChanged();
+  app.armTimer(autoPlayRunning(app) ? playback::updateTime(app.doc) : kAfterSearchMs);
 }
 
 bool beginRun(Application& app, search::SearchPattern pattern, const search::SearchSettings& settings) {
@@ -80,7 +80,6 @@ bool beginRun(Application& app, search::SearchPattern pattern, const search::Sea
   session.run = std::move(run);
   session.progress = progressText(app, 0);
   app.armTimer(kSearchPeriodMs);
-  app.window.listWindowChanged();
   return true;
 }
 
@@ -114,6 +113,7 @@ std::vector<SearchPanelField> searchPanel(const Application& app) {
 }
 
 void setSearchPanelValue(Application& app, SearchField field, int value) {
+  const EventScope scope(app);
   const FieldRange& range = rangeOf(field);
   value = std::clamp(value, range.low, range.high);
   switch (field) {
@@ -149,6 +149,7 @@ bool searchBoardClick(Application& app, int point) {
 bool searchRunning(const Application& app) { return app.search.run.has_value(); }
 
 void cancelSearch(Application& app) {
+  const EventScope scope(app);
   if (app.search.run) endRun(app);
 }
 
@@ -178,7 +179,6 @@ bool searchTick(Application& app) {
   session.progress = progressText(app, run.next);
   // A click or a hold may have slowed the timer meanwhile.
   if (app.paintState.timerPeriod != kSearchPeriodMs) app.armTimer(kSearchPeriodMs);
-  app.window.listWindowChanged();
   return true;
 }
 

@@ -86,7 +86,7 @@ void SidePanel::place(double ratio) {
   // on every composition.
   const int scale = textScale_;
   const app::Size size = app::panelSize(scale);
-  const bool rightEdge = option(app_->doc.state.options, DocumentOption::LayoutNo) == 2;
+  const bool rightEdge = panelAtRightEdge(app_->doc.state.options);
   const int left = rightEdge ? std::max(0, app_->layout.client.width - size.width) : 0;
   setGeometry(widgetRect({left, 20 * scale, left + size.width, 20 * scale + size.height}, ratio));
   show();

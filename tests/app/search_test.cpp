@@ -9,6 +9,7 @@
 #include "core/record/text.h"
 #include "playback/playlist_games.h"
 #include "playlist/list_games.h"
+#include "app/command_table.h"
 #include "tests/app/app_test_support.h"
 #include "tests/corpus_files.h"
 
@@ -63,6 +64,7 @@ class SearchTest : public AppTest {
 
 TEST_F(SearchTest, TheWholeBoardOfAGameFindsThatGameWhileTheTitleCountsTheGames) {
   show(6, 50);
+  app::runCommand(*app, app::Command::Playlist);
   app->ShortcutKeys({app::Key::F, {.ctrl = true}, false}, static_cast<int>(app::ListTab::Playlist), 0);
   const int listChanges = window.listChanges;
   const std::vector<std::u16string> titles = run();

@@ -44,7 +44,7 @@ class AutoPlayTest : public PlaybackTest {
 TEST_F(AutoPlayTest, StartedAtTheEndItRewindsOnceAndStopsAtTheNextEndGivingTheWindowBack) {
   loadText(doc, quietGame(5));
   showMove(doc, 5);
-  pb.autoPlay.infoWindowHideState = 1;
+  pb.autoPlay.infoWindowHide = playback::InfoWindowHide::Armed;
   int relayouts = 0;
   pb.actions.relayout = [&] { ++relayouts; };
   playback::ToggleAutoPlay(pb, false);
