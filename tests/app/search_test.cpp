@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "app/board_input.h"
+#include "app/command_table.h"
 #include "app/search_session.h"
 #include "core/document/navigation.h"
 #include "core/record/text.h"
 #include "playback/playlist_games.h"
 #include "playlist/list_games.h"
-#include "app/command_table.h"
 #include "tests/app/app_test_support.h"
 #include "tests/corpus_files.h"
 

@@ -45,8 +45,11 @@ class GameFileTest : public DocumentTest {
     showMove(doc, doc.moveCount());
     ASSERT_TRUE(playAt(doc, services, recordAt("qq")));
   }
-  // The name the title shows, marked while modified: "game.sgf（更新）".
-  std::string shownName() const { return u8(doc.state.fileTitle) + (doc.state.modified ? "（更新）" : ""); }
+  // The name the title shows, marked while modified: "game.sgf（更新）"; none without a file.
+  std::string shownName() const {
+    if (doc.state.fileTitle.empty()) return "";
+    return u8(doc.state.fileTitle) + (doc.state.modified ? "（更新）" : "");
+  }
   // The shown name and the game's file: "game.sgf|/tmp/.../game.sgf".
   std::string titleAndFile() const { return shownName() + "|" + u8(FilePath(doc.state.gameInfo, kSgfFileLabel)); }
 
