@@ -5,6 +5,7 @@
 #include "app/layout.h"
 #include "app/show.h"
 #include "app/startup.h"
+#include "app/view_refresh.h"
 #include "playback/figure_replay.h"
 #include "playback/playlist_games.h"
 #include "settings/design_values.h"
@@ -20,7 +21,8 @@ Application::Application(platform::Services& services, WindowPort& window, std::
     : services(services),
       window(window),
       programFolder(std::move(programFolder)),
-      playback(doc, playlist, services, this->programFolder) {
+      playback(doc, playlist, services, this->programFolder),
+      shownViews(std::make_unique<ShownViews>()) {
   history.folder = this->programFolder / "history";
   connectDocumentHooks(*this);
   connectPlayback(*this);
@@ -52,7 +54,7 @@ render::RenderState Application::renderState() {
   s.shiftHeld = pointer.shiftHeld;
   s.dragSource = pointer.dragSource;
   if (pointer.pressedIcon >= 0) s.pressedIcons.set(static_cast<std::size_t>(pointer.pressedIcon));
-  s.autoPlayIdle = !playback.autoPlay.running();
+  s.autoPlayIdle = !autoPlayRunning(*this);
   s.counting = &counting;
   s.search = &search.display;
   s.panelShown = !layout.panelHidden;
@@ -71,6 +73,8 @@ PlaylistContext Application::playlistContext() {
                          },
                          [this](const std::u16string& title) { window.showBusyTitle(title); }};
 }
+
+bool autoPlayRunning(const Application& app) { return app.playback.autoPlay.running(); }
 
 SettingsContext Application::settingsContext() const {
   return SettingsContext{programFolder, programFolder / "setting.dat", layout.screens.info};

@@ -17,6 +17,7 @@
 #include "app/menu_model.h"
 #include "app/window_port.h"
 #include "core/document/document.h"
+#include "core/document/game_info.h"
 #include "core/rules/territory.h"
 #include "platform/services.h"
 #include "playback/auto_play.h"
@@ -134,6 +135,18 @@ struct EventListChoice {
   std::weak_ptr<const StringPool> game;
 };
 
+// The game-information dialog while it is open: "ゲーム情報" edits the game
+// it was filled from, "ゲーム情報一括編集" the games selected then.
+struct GameInfoSession {
+  GameInfoForm form;
+  std::vector<int> batchGames;          // mode 2: the selected entries in list order
+  std::weak_ptr<const StringPool> game;  // mode 1: the game the form was filled from
+  bool edited = false;                   // the user typed or ran a page command since
+};
+
+// What the open views were last given, so a refresh tells them only what changed.
+struct ShownViews;
+
 class Application {
  public:
   Application(platform::Services& services, WindowPort& window, std::filesystem::path programFolder);
@@ -214,8 +227,15 @@ class Application {
   PaintState paintState;
   ListWindowState lists;
   MenuModel menus;
+  std::optional<GameInfoSession> gameInfo;  // the game-information dialog, while open
+  std::unique_ptr<ShownViews> shownViews;
+  int eventDepth = 0;   // entry points under way: the outermost refreshes the views
+  bool closed = false;  // 終了 destroyed the window
   PanelState panel;
   ListWindowModelState listModel;
 };
+
+// Auto-play (a show, a figure or a ladder run) is under way, as the engine counts it.
+bool autoPlayRunning(const Application& app);
 
 }  // namespace mokuza::app

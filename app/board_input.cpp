@@ -7,7 +7,7 @@
 
 #include "app/commands.h"
 #include "app/layout.h"
-#include "app/menu_table.h"
+#include "app/command_table.h"
 #include "app/pointer.h"
 #include "app/search_session.h"
 #include "app/status_texts.h"
@@ -33,7 +33,7 @@ void playStone(Application& app, int point, PlayOverrides overrides) {
   playAt(doc, app.services, RecordPoint{point}, overrides);
   if (doc.currentMove() > before)
     playback::PlayStoneSound(app.playback.live, app.services, doc, doc.currentMove(), false, app.programFolder);
-  refreshAfterEdit(app);
+  refreshShownMove(app);
 }
 
 void leftRelease(Application& app, const BoardInputEvent& event) {
@@ -42,7 +42,7 @@ void leftRelease(Application& app, const BoardInputEvent& event) {
     refreshShownMove(app);  // the stone was put back where it was picked up
   } else if (event.modifiers.shift && !empty) {
     ReadLadder(app.doc, app.services, RecordPoint{event.point}, playback::ladderRunStarter(app.playback));
-    refreshAfterEdit(app);
+    refreshShownMove(app);
   } else if (empty) {
     playStone(app, event.point, PlayOverrides{.shiftClick = event.modifiers.shift});
   }
@@ -52,7 +52,7 @@ void leftRelease(Application& app, const BoardInputEvent& event) {
 void playModeInput(Application& app, const BoardInputEvent& event) {
   Document& doc = app.doc;
   if (event.kind == BoardInputKind::RightClick) {
-    if (doc.currentMove() == doc.moveCount() && deleteMove(doc)) refreshAfterEdit(app);
+    if (doc.currentMove() == doc.moveCount() && deleteMove(doc)) refreshShownMove(app);
     return;
   }
   if (app.counting.countingMode) {
@@ -120,13 +120,13 @@ void runIcon(Application& app, int icon) {
     case kIconNextVariation:
     case kIconMainLine: switchVariation(doc, icon == kIconMainLine); break;
     case kIconSave:
-      if (doc.state.modified) app.DispatchCommand(kSaveCommand);
+      if (doc.state.modified) runCommand(app, Command::Save);
       break;
     case kIconUndo:
-    case kIconRedo: app.DispatchCommand(icon == kIconUndo ? kUndoCommand : kRedoCommand); break;
+    case kIconRedo: runCommand(app, icon == kIconUndo ? Command::Undo : Command::Redo); break;
     default: return;
   }
-  refreshAfterEdit(app);
+  refreshShownMove(app);
 }
 
 // A release over an icon of the strip acts on it and ends there.
@@ -145,7 +145,7 @@ bool stoneDropped(Application& app, const BoardInputEvent& event) {
   if (event.kind != BoardInputKind::LeftRelease || source < 0 || source == event.point) return false;
   const bool changed = onBoard(app, event.point) ? moveStone(app.doc, RecordPoint{source}, RecordPoint{event.point})
                                                  : removeStone(app.doc, RecordPoint{source});
-  if (changed) refreshAfterEdit(app);
+  if (changed) refreshShownMove(app);
   else refreshShownMove(app);
   return true;
 }
@@ -155,15 +155,14 @@ void setupInput(Application& app, const BoardInputEvent& event) {
   if (event.kind == BoardInputKind::DoubleClick) return;
   const int colour = app.inputMode == render::kInputBlackStone ? 1 : -1;
   const int placed = event.kind == BoardInputKind::RightClick ? -colour : colour;
-  if (toggleSetupStone(app.doc, RecordPoint{event.point}, placed)) refreshAfterEdit(app);
+  if (toggleSetupStone(app.doc, RecordPoint{event.point}, placed)) refreshShownMove(app);
 }
 
 void markInput(Application& app, const BoardInputEvent& event) {
   if (event.kind == BoardInputKind::DoubleClick) return;
   const auto tool = static_cast<MarkTool>(app.inputMode - render::kInputTriangle);
   if (toggleMark(app.doc, RecordPoint{event.point}, tool, app.labelText)) {
-    app.window.panelChanged();  // the label field may have moved on
-    refreshAfterEdit(app);
+    refreshShownMove(app);
   }
 }
 
@@ -183,7 +182,7 @@ void pressIcon(Application& app, MousePos position) {
 }
 
 bool rangeDeleteEnabled(const Application& app) {
-  return app.inputMode == render::kInputRange && app.doc.state.selection.active && !app.playback.autoPlay.running();
+  return app.inputMode == render::kInputRange && app.doc.state.selection.active && !autoPlayRunning(app);
 }
 
 bool inPlayMode(const Application& app) { return app.inputMode == 0 || app.inputMode == render::kInputPlay; }
@@ -207,7 +206,7 @@ void BoardInput(Application& app, const BoardInputEvent& event) {
     refreshShownMove(app);
     return;
   }
-  if (app.playback.autoPlay.running()) return;
+  if (autoPlayRunning(app)) return;
   if (stoneDropped(app, event)) return;
   if (!onPoint) {
     // A click beside the board shows the current move again.
@@ -226,7 +225,6 @@ void selectInputMode(Application& app, int mode) {
   if (mode != render::kInputPlay && app.counting.countingMode) toggleTerritoryMode(app);
   app.inputMode = mode;
   app.counting.rangeMode = mode == render::kInputRange;
-  app.window.panelChanged();
   refreshShownMove(app);
 }
 
@@ -249,14 +247,7 @@ void selectRange(Application& app, int corner, int oppositeCorner) {
 
 void refreshShownMove(Application& app) {
   CountTerritory(app.counting, app.doc.board);
-  refreshStatusText(app);
   app.repaint();
-}
-
-void refreshAfterEdit(Application& app) {
-  setWindowTitle(app);
-  refreshMenus(app);
-  refreshShownMove(app);
 }
 
 }  // namespace mokuza::app

@@ -37,9 +37,7 @@ void selectInputMode(Application& app, int mode);
 // selection; its counts (and the territory, while counting) follow.
 void selectRange(Application& app, int corner, int oppositeCorner);
 
-// Another move is shown: the count follows it, then the status line and the board.
+// Another move is shown or the game changed: the count follows it, then the board.
 void refreshShownMove(Application& app);
-// The game changed: the title, the status line, the menus and the board.
-void refreshAfterEdit(Application& app);
 
 }  // namespace mokuza::app

@@ -8,15 +8,10 @@
 
 namespace mokuza::app {
 
-// The name a command is recognised by: its label up to the first "(".
-std::u16string_view commandName(std::u16string_view label);
-
 // "地合計算": counting on or off.
 void toggleTerritoryMode(Application& app);
 // "プレイリスト", "イベントリスト", "フィギュアリスト".
 void toggleListWindow(Application& app, ListTab tab);
-// Menu labels, checks and enabled states from the options and the history.
-void refreshMenus(Application& app);
 // The move classifier names moves by the options "moveinfo" and "kifunarabe".
 void syncClassifierOptions(Application& app);
 // While auto-play runs: the display time per move longer (positive) or

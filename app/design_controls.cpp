@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "app/layout.h"
+#include "app/view_refresh.h"
 #include "core/document/undo.h"
 #include "core/record/text.h"
 #include "settings/design_values.h"
@@ -15,7 +16,7 @@ namespace {
 using enum DesignRefresh;
 
 // Bounds are those of the values' meanings: the painter reads nothing outside them.
-constexpr std::array<DesignControl, 18> kSettingsPage{{
+constexpr std::array<DesignControl, 18> kSettingsPageRows{{
     {DesignField::StoneSize, 0, 5, 1, Layout},
     {DesignField::GobanSize, 0, 9, 1, Layout},
     {DesignField::StarSize, 0, 9, 1, Layout},
@@ -58,7 +59,6 @@ void refreshOne(Application& app, DesignRefresh what) {
 }
 
 void refreshed(Application& app) {
-  app.window.panelChanged();
   app.repaint();
 }
 
@@ -73,7 +73,7 @@ bool writeValue(Application& app, DesignField field, std::int32_t value) {
 
 }  // namespace
 
-std::span<const DesignControl> settingsPageControls() { return kSettingsPage; }
+std::span<const DesignControl> settingsPageControls() { return kSettingsPageRows; }
 
 int shownValue(const Application& app, const DesignControl& control) {
   return designValue(app.doc.state.design, control.field) / std::max(control.unit, 1);
@@ -87,6 +87,7 @@ std::u16string valueName(const DesignControl& control, int value) {
 }
 
 bool setDesignControl(Application& app, DesignControl control, int value) {
+  const EventScope scope(app);
   const int shown = std::clamp(value, control.low, control.high);
   const std::int64_t wide = std::int64_t{shown} * std::max(control.unit, 1);
   const auto stored = static_cast<std::int32_t>(std::clamp<std::int64_t>(wide, std::numeric_limits<std::int32_t>::min(),
@@ -99,6 +100,7 @@ bool setDesignControl(Application& app, DesignControl control, int value) {
 }
 
 bool resetDesignControls(Application& app, std::span<const DesignControl> controls) {
+  const EventScope scope(app);
   std::array<bool, 5> due{};  // by DesignRefresh
   for (const DesignControl& control : controls)
     if (writeValue(app, control.field, fieldInfo(control.field).initial))
@@ -116,6 +118,7 @@ std::u16string shownTypeface(const Application& app) {
 }
 
 bool setTypeface(Application& app, std::u16string_view face) {
+  const EventScope scope(app);
   if (shownTypeface(app) == face) return false;
   app.doc.state.gameInfo.textFields.insert_or_assign(std::u16string(kTypefaceLabel), std::u16string(face));
   app.paintState.flags.rebuildImages = true;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/layout.h"
+#include "app/view_refresh.h"
 
 namespace mokuza::app {
 namespace {
@@ -65,7 +66,7 @@ GroupInfo groupInfo(DesignGroupKind group) {
   return {};
 }
 
-bool infoWindowHideArmed(const Application& app) { return app.playback.autoPlay.infoWindowHideState != 0; }
+bool infoWindowHideArmed(const Application& app) { return app.playback.autoPlay.infoWindowHide != playback::InfoWindowHide::Off; }
 
 }  // namespace
 
@@ -92,6 +93,7 @@ DesignDialogSession beginDesignDialog(const Application& app, DesignGroupKind gr
 }
 
 bool setDesignDialogValue(Application& app, DesignDialogSession& session, std::size_t index, int value) {
+  const EventScope scope(app);
   if (index >= session.fields.size()) return false;
   const DesignControl control = session.fields[index].control;
   // The window may refresh the session while the value is written.
@@ -109,17 +111,19 @@ bool resetDesignDialog(Application& app, DesignDialogSession& session) {
 }
 
 void setHideInfoWindow(Application& app, DesignDialogSession& session, bool hide) {
+  const EventScope scope(app);
   if (!session.hideInfoWindow) return;
   playback::AutoPlayState& autoPlay = app.playback.autoPlay;
-  if (hide && autoPlay.infoWindowHideState == 0) autoPlay.infoWindowHideState = 1;
-  if (!hide && autoPlay.infoWindowHideState != 0) {
+  using playback::InfoWindowHide;
+  if (hide && autoPlay.infoWindowHide == InfoWindowHide::Off) autoPlay.infoWindowHide = InfoWindowHide::Armed;
+  if (!hide && autoPlay.infoWindowHide != InfoWindowHide::Off) {
     // Unticked while auto-play keeps the panel hidden: it comes back now.
-    if (autoPlay.infoWindowHideState == 2) {
+    if (autoPlay.infoWindowHide == InfoWindowHide::Hidden) {
       autoPlay.infoWindowHidden = autoPlay.savedInfoWindowHidden;
       layoutWindow(app);
       app.repaint();
     }
-    autoPlay.infoWindowHideState = 0;
+    autoPlay.infoWindowHide = InfoWindowHide::Off;
   }
   session.hideInfoWindow = infoWindowHideArmed(app);
 }

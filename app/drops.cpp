@@ -9,6 +9,7 @@
 #include "app/commands.h"
 #include "app/layout.h"
 #include "app/startup.h"
+#include "app/view_refresh.h"
 #include "core/document/recent_files.h"
 #include "core/document/undo.h"
 #include "core/record/text.h"
@@ -74,12 +75,12 @@ void dropSettingsFile(Application& app, const std::u16string& path) {
   if (loadSettingsFile(app.doc, app.settings, app.services, app.settingsContext(), textToPath(path)) != kSettingsLoaded)
     return;
   followSettings(app);
-  refreshMenus(app);
 }
 
 }  // namespace
 
 void Application::onDrop(const std::vector<std::u16string>& paths, MousePos position) {
+  const EventScope scope(*this);
   if (paths.empty()) return;
   if (paths.size() > 1) {
     services.messageBox({u"ファイルを開けませんでした", u"Mokuza", platform::Buttons::Ok, platform::Icon::Warning});
@@ -94,7 +95,7 @@ void Application::onDrop(const std::vector<std::u16string>& paths, MousePos posi
   } else if (hasExtension(path, u".wav", u".WAV")) {
     dropSound(*this, path);
   } else if (isGamePath(path) || isPlaylistPath(path)) {
-    if (openGameFile(doc, services, path) == OpenOutcome::Opened) setWindowTitle(*this);
+    openGameFile(doc, services, path);
   } else if (hasExtension(path, u".dat", u".DAT")) {
     dropSettingsFile(*this, path);
   }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/board_input.h"
+#include "app/view_refresh.h"
 #include "core/document/navigation.h"
 #include "core/document/undo.h"
 #include "core/record/decimal.h"
@@ -26,8 +27,8 @@ constexpr bool requestable(std::size_t value) { return value != playback::kProgr
 
 constexpr std::size_t kColumnCount = 1 + kMoveInfoFields.size() + naming::kFigureMusicColumns.size() + 2;
 
-constexpr std::array<TabColumnSpec, kColumnCount> kColumns = [] {
-  std::array<TabColumnSpec, kColumnCount> columns{};
+constexpr std::array<TabColumnInfo, kColumnCount> kColumns = [] {
+  std::array<TabColumnInfo, kColumnCount> columns{};
   std::size_t c = 0;
   columns[c++] = {kNumberKey, u"No.", 40, false};
   for (std::size_t row = 0; row < kMoveInfoFields.size(); ++row)
@@ -64,15 +65,15 @@ std::optional<std::size_t> moveInfoRow(std::string_view key) {
   return std::nullopt;
 }
 
-const TabColumnSpec* columnSpec(std::string_view key) {
-  for (const TabColumnSpec& spec : kColumns)
-    if (spec.key == key) return &spec;
+const TabColumnInfo* columnInfo(std::string_view key) {
+  for (const TabColumnInfo& info : kColumns)
+    if (info.key == key) return &info;
   return nullptr;
 }
 
 bool onLine(const Application& app, int move) { return move >= 1 && move <= app.doc.moveCount(); }
 
-bool numberFixed(const Application& app) { return option(app.doc.globalOptions, GlobalOption::EventNumberFixed) == 1; }
+bool numberFixed(const Application& app) { return switchOn(app.doc.globalOptions, GlobalOption::EventNumberFixed); }
 
 std::string_view leadingKey(const Application& app) { return numberFixed(app) ? kNumberKey : std::string_view(); }
 
@@ -157,13 +158,12 @@ void finishEdit(Application& app, int move, std::u16string_view label) {
   rebuildCurrentLine(doc.record());
   recomputePositions(doc, move);
   recordUndo(doc, u"イベントリスト編集〈" + std::u16string(label) + u"〉 " + decimalText(move) + u"手目");
-  refreshAfterEdit(app);
-  app.window.listWindowChanged();
+  refreshShownMove(app);
 }
 
 }  // namespace
 
-std::span<const TabColumnSpec> eventListColumnSpecs() { return kColumns; }
+std::span<const TabColumnInfo> eventListColumns() { return kColumns; }
 
 std::u16string eventCellText(const Application& app, int move, std::string_view key) {
   if (!onLine(app, move)) return {};
@@ -195,6 +195,7 @@ TabModel eventListModel(const Application& app) {
 }
 
 void selectEventRows(Application& app, const std::set<int>& moves, int clickedMove) {
+  const EventScope scope(app);
   app.eventList.moves.clear();
   app.eventList.game = app.doc.record().pool;
   for (int move : moves)
@@ -203,7 +204,6 @@ void selectEventRows(Application& app, const std::set<int>& moves, int clickedMo
     showMove(app.doc, clickedMove);
     refreshShownMove(app);
   }
-  app.window.listWindowChanged();
 }
 
 const std::set<int>& chosenEventMoves(const Application& app) {
@@ -212,29 +212,31 @@ const std::set<int>& chosenEventMoves(const Application& app) {
 }
 
 bool editEventCell(Application& app, int move, std::string_view key, std::u16string_view text) {
-  const TabColumnSpec* spec = columnSpec(key);
-  if (!spec || !spec->editable || !onLine(app, move)) return false;
+  const EventScope scope(app);
+  const TabColumnInfo* info = columnInfo(key);
+  if (!info || !info->editable || !onLine(app, move)) return false;
   GameRecord& record = app.doc.record();
   MoveRecord& target = *record.lineRecords[static_cast<std::size_t>(move)];
   const std::optional<std::size_t> row = moveInfoRow(key);
   const std::optional<std::size_t> value = musicValueIndex(key);
   const bool changed = row ? setProperty(app, target, *row, text) : value && setNoteValue(app, target, *value, text);
-  if (changed) finishEdit(app, move, spec->label);
+  if (changed) finishEdit(app, move, info->label);
   return changed;
 }
 
 void setEventColumnWidth(Application& app, std::string_view key, int width) {
-  if (setTabColumnWidth(app.settings.columns.eventList, kColumns, key, width)) app.window.listWindowChanged();
+  const EventScope scope(app);
+  setTabColumnWidth(app.settings.columns.eventList, kColumns, key, width);
 }
 
 void moveEventColumn(Application& app, std::string_view key, int place) {
-  if (moveTabColumn(app.settings.columns.eventList, kColumns, key, place, leadingKey(app)))
-    app.window.listWindowChanged();
+  const EventScope scope(app);
+  moveTabColumn(app.settings.columns.eventList, kColumns, key, place, leadingKey(app));
 }
 
 void setEventNumberFixed(Application& app, bool fixed) {
+  const EventScope scope(app);
   app.doc.globalOptions[GlobalOption::EventNumberFixed] = fixed ? 1 : 0;
-  app.window.listWindowChanged();
 }
 
 }  // namespace mokuza::app

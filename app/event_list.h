@@ -15,7 +15,7 @@
 namespace mokuza::app {
 
 // Every column the tab knows, in the order a first start shows them.
-std::span<const TabColumnSpec> eventListColumnSpecs();
+std::span<const TabColumnInfo> eventListColumns();
 
 // Rows for moves 1 .. moveCount.
 TabModel eventListModel(const Application& app);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/board_input.h"
+#include "app/view_refresh.h"
 #include "core/document/navigation.h"
 #include "core/document/undo.h"
 #include "core/naming/move_name.h"
@@ -20,8 +21,8 @@ constexpr std::size_t kFirstStoneColumn = 2;
 
 constexpr std::size_t kColumnCount = naming::kFigureColumns.size() + naming::kFigureMusicColumns.size();
 
-constexpr std::array<TabColumnSpec, kColumnCount> kColumns = [] {
-  std::array<TabColumnSpec, kColumnCount> columns{};
+constexpr std::array<TabColumnInfo, kColumnCount> kColumns = [] {
+  std::array<TabColumnInfo, kColumnCount> columns{};
   std::size_t c = 0;
   for (std::size_t i = 0; i < naming::kFigureColumns.size(); ++i)
     columns[c++] = {naming::kFigureColumns[i].key, naming::kFigureColumns[i].label,
@@ -70,8 +71,7 @@ void useTable(Application& app, std::vector<naming::FigureRow> rows, const std::
   app.doc.classifier.setFigureTable(naming::FigureTable(std::move(rows)));
   recomputePositions(app.doc, 0);
   recordUndo(app.doc, description);
-  refreshAfterEdit(app);
-  app.window.listWindowChanged();
+  refreshShownMove(app);
 }
 
 // Why a name cannot be a figure's, empty when it can. The figure list file
@@ -124,7 +124,7 @@ bool setMusicValue(Application& app, int figure, std::size_t value, std::u16stri
 
 }  // namespace
 
-std::span<const TabColumnSpec> figureListColumnSpecs() { return kColumns; }
+std::span<const TabColumnInfo> figureListColumns() { return kColumns; }
 
 std::u16string figureCellText(const Application& app, int figure, std::string_view key) {
   if (!inTable(app, figure)) return {};
@@ -148,6 +148,7 @@ TabModel figureListModel(const Application& app) {
 }
 
 bool editFigureCell(Application& app, int figure, std::string_view key, std::u16string_view text) {
+  const EventScope scope(app);
   if (!inTable(app, figure)) return false;
   if (key == kNameKey) return rename(app, figure, text);
   if (const std::optional<std::size_t> value = musicValueIndex(key)) return setMusicValue(app, figure, *value, text);
@@ -162,6 +163,7 @@ bool editFigureCell(Application& app, int figure, std::string_view key, std::u16
 }
 
 bool moveFigureRow(Application& app, int figure, int place) {
+  const EventScope scope(app);
   if (!inTable(app, figure)) return false;
   place = std::clamp(place, 0, table(app).count() - 1);
   if (place == figure) return false;
@@ -177,11 +179,13 @@ bool moveFigureRow(Application& app, int figure, int place) {
 }
 
 void setFigureColumnWidth(Application& app, std::string_view key, int width) {
-  if (setTabColumnWidth(app.settings.columns.figureList, kColumns, key, width)) app.window.listWindowChanged();
+  const EventScope scope(app);
+  setTabColumnWidth(app.settings.columns.figureList, kColumns, key, width);
 }
 
 void moveFigureColumn(Application& app, std::string_view key, int place) {
-  if (moveTabColumn(app.settings.columns.figureList, kColumns, key, place, {})) app.window.listWindowChanged();
+  const EventScope scope(app);
+  moveTabColumn(app.settings.columns.figureList, kColumns, key, place, {});
 }
 
 }  // namespace mokuza::app

@@ -15,7 +15,7 @@
 namespace mokuza::app {
 
 // Every column the tab knows, in the order a first start shows them.
-std::span<const TabColumnSpec> figureListColumnSpecs();
+std::span<const TabColumnInfo> figureListColumns();
 
 // Rows in figure order.
 TabModel figureListModel(const Application& app);

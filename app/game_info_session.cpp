@@ -1,6 +1,7 @@
 #include "app/game_info_session.h"
 
 #include "app/board_input.h"
+#include "app/view_refresh.h"
 #include "core/document/recent_files.h"
 #include "core/record/text.h"
 #include "playlist/file_lock.h"
@@ -57,6 +58,7 @@ GameInfoSession beginGameInfo(const Application& app, int mode) {
   GameInfoSession session;
   if (mode != kGameInfoBatch) {
     session.form = showGameInfo(app.doc);
+    session.game = app.doc.record().pool;
     return session;
   }
   session.batchGames = selectedInListOrder(app.playlist);
@@ -66,16 +68,35 @@ GameInfoSession beginGameInfo(const Application& app, int mode) {
   return session;
 }
 
-void refreshGameInfo(const Application& app, GameInfoSession& session) {
-  if (session.form.mode == kGameInfoSingle || session.form.mode == kGameInfoBatch)
-    session = beginGameInfo(app, session.form.mode);
+void openGameInfo(Application& app, int mode) {
+  const EventScope scope(app);
+  if (!app.gameInfo || app.gameInfo->form.mode != mode) app.gameInfo = beginGameInfo(app, mode);
+  app.window.showDialog(mode == kGameInfoBatch ? DialogKind::BatchGameInfo : DialogKind::GameInfo);
 }
 
-bool gameInfoSessionCommand(Application& app, GameInfoSession& session, int id, bool checked) {
-  return gameInfoCommand(session.form, id, checked, app.doc, app.services, countedMarginTenths(app));
+void editGameInfoField(Application& app, std::size_t field, std::u16string text) {
+  const EventScope scope(app);
+  if (!app.gameInfo || field >= app.gameInfo->form.values.size()) return;
+  app.gameInfo->form.values[field] = std::move(text);
+  app.gameInfo->edited = true;
 }
 
-GameInfoOutcome applyGameInfoSession(Application& app, GameInfoSession& session) {
+bool gameInfoSessionCommand(Application& app, int id, bool checked) {
+  const EventScope scope(app);
+  if (!app.gameInfo) return false;
+  app.gameInfo->edited = true;
+  return gameInfoCommand(app.gameInfo->form, id, checked, app.doc, app.services, countedMarginTenths(app));
+}
+
+void closeGameInfo(Application& app) {
+  const EventScope scope(app);
+  app.gameInfo.reset();
+}
+
+GameInfoOutcome applyGameInfoSession(Application& app) {
+  const EventScope scope(app);
+  if (!app.gameInfo) return GameInfoOutcome::Cancelled;
+  GameInfoSession& session = *app.gameInfo;
   const bool batch = session.form.mode == kGameInfoBatch;
   GameInfoTargets targets;
   targets.loadedEntry = app.doc.state.playlistIndex > 0 ? shownEntry(app.playlist) : nullptr;
@@ -83,24 +104,25 @@ GameInfoOutcome applyGameInfoSession(Application& app, GameInfoSession& session)
     if (PlaylistEntry* entry = listedEntry(app.playlist, record)) targets.selectedGames.push_back(entry);
   targets.playlistName = std::u16string(fileNameOf(app.playlist.path));
   targets.playlistGameCount = app.playlist.gameCount();
-  targets.showProgress = [&app](const std::u16string& title) { app.window.setTitle(title); };
+  targets.showProgress = [&app](const std::u16string& title) {
+    app.shownViews->title = title;
+    app.window.setTitle(title);
+  };
 
   const GameInfoOutcome outcome = applyGameInfo(app.doc, app.services, session.form, targets);
   if (outcome == GameInfoOutcome::Cancelled) return outcome;
-  if (batch && !targets.selectedGames.empty()) {
-    writePlaylistAfterBatch(app);
-    app.window.listWindowChanged();
-  }
-  // Also puts back the title the batch's progress took.
-  refreshAfterEdit(app);
+  if (batch && !targets.selectedGames.empty()) writePlaylistAfterBatch(app);
+  app.gameInfo.reset();
+  refreshShownMove(app);
   return outcome;
 }
 
 MoveInfoSession beginMoveInfo(const Application& app) { return {editMoveInfo(app.doc)}; }
 
 bool applyMoveInfoSession(Application& app, const MoveInfoSession& session) {
+  const EventScope scope(app);
   if (!applyMoveInfo(app.doc, session.form)) return false;
-  refreshAfterEdit(app);
+  refreshShownMove(app);
   return true;
 }
 

@@ -12,24 +12,22 @@
 
 namespace mokuza::app {
 
-// The main window's command that fills an open game-information dialog again.
-inline constexpr int kRefreshGameInfoCommand = 7760;
-
-struct GameInfoSession {
-  GameInfoForm form;
-  std::vector<int> batchGames;  // mode 2: the selected entries in list order
-};
-
-// Mode kGameInfoSingle (the loaded game) or kGameInfoBatch (the playlist's
-// selected games).
+// The form of now in mode kGameInfoSingle (the loaded game) or
+// kGameInfoBatch (the playlist's selected games).
 GameInfoSession beginGameInfo(const Application& app, int mode);
-// Command 7760: the open dialog shows the current values again.
-void refreshGameInfo(const Application& app, GameInfoSession& session);
+// Opens the dialog in a mode: a request for the other mode replaces the open
+// form, the same mode brings the open one forward.
+void openGameInfo(Application& app, int mode);
+// What the user typed into a field.
+void editGameInfoField(Application& app, std::size_t field, std::u16string text);
 // A page command ("自動入力", "対局者入替", "現在日時入力", the tick boxes,
 // "置石自動入力"); `checked` is a tick box's new state.
-bool gameInfoSessionCommand(Application& app, GameInfoSession& session, int id, bool checked);
-// OK. After a batch the playlist is written, since its entries took the new values.
-GameInfoOutcome applyGameInfoSession(Application& app, GameInfoSession& session);
+bool gameInfoSessionCommand(Application& app, int id, bool checked);
+// OK: the dialog closes unless the user cancelled a question. After a batch
+// the playlist is written, since its entries took the new values.
+GameInfoOutcome applyGameInfoSession(Application& app);
+// Cancel or the close box.
+void closeGameInfo(Application& app);
 
 struct MoveInfoSession {
   MoveInfoForm form;

@@ -3,11 +3,12 @@
 #include "app/commands.h"
 #include "app/layout.h"
 #include "app/list_menu.h"
-#include "app/menu_table.h"
+#include "app/command_table.h"
 #include "app/option_toggles.h"
 #include "app/panel_model.h"
 #include "app/pointer.h"
 #include "app/search_session.h"
+#include "app/view_refresh.h"
 #include "core/document/editing.h"
 #include "playback/figure_replay.h"
 #include "playback/playlist_games.h"
@@ -28,7 +29,7 @@ std::optional<render::SearchKey> searchKey(Key key) {
   }
 }
 
-bool searchBrowsing(const Application& app) { return app.search.display.shown && !app.playback.autoPlay.running(); }
+bool searchBrowsing(const Application& app) { return app.search.display.shown && !autoPlayRunning(app); }
 
 // The playlist's rows are what the key acts on: it came from the playlist
 // tab, or the main window has that tab shown.
@@ -45,7 +46,7 @@ void stepFigure(Application& app, int direction) {
   const bool replayMode = replayModeOn(doc.state.options);
   const bool atEnd = direction < 0 ? doc.currentMove() == 0 : doc.currentMove() >= playback::showableEnd(doc);
   if (!replayMode || atEnd) {
-    app.DispatchCommand(direction < 0 ? kPreviousGameCommand : kNextGameCommand);
+    runCommand(app, direction < 0 ? Command::PreviousGame : Command::NextGame);
     return;
   }
   if (direction < 0) playback::figureReplayPrevious(app.playback);
@@ -63,10 +64,8 @@ void reverseColourToPlay(Application& app, const KeyEvent& event) {
 void chooseRangeTool(Application& app) {
   if (replayModeOn(app.doc.state.options)) {
     toggleReplayMode(app, u"棋譜並べモード→選択範囲");
-    refreshMenus(app);
   }
   app.inputMode = render::kInputRange;
-  app.window.panelChanged();
   app.repaint();
 }
 
@@ -91,14 +90,15 @@ Key letterKey(char letter) {
 }
 
 void Application::onKeyDown(const KeyEvent& event) {
+  const EventScope scope(*this);
   if (window.modalDialogOpen()) return;
   pointer.keyDown = true;
   // The accelerators act on the press.
   if (event.modifiers.alt && (event.key == Key::Question || event.key == Key::Slash)) {
-    DispatchCommand(kAboutCommand);
+    runCommand(*this, Command::About);
     return;
   }
-  const bool running = playback.autoPlay.running();
+  const bool running = autoPlayRunning(*this);
   if (const auto held = searchKey(event.key); held && searchBrowsing(*this)) {
     search.display.heldKeys.set(*held);
     repaint();
@@ -123,6 +123,7 @@ void Application::onKeyDown(const KeyEvent& event) {
 }
 
 void Application::onKeyUp(const KeyEvent& event) {
+  const EventScope scope(*this);
   pointer.keyDown = false;
   if (event.autoRepeat || window.modalDialogOpen()) return;
   if (const auto held = searchKey(event.key); held && search.display.heldKeys.test(*held)) {
@@ -136,8 +137,9 @@ void Application::onKeyUp(const KeyEvent& event) {
 
 // Both selectors name the same list window; the tab in the first is enough.
 void Application::ShortcutKeys(const KeyEvent& event, int selectorA, [[maybe_unused]] int selectorB) {
+  const EventScope scope(*this);
   const bool ctrl = event.modifiers.ctrl;
-  const bool running = playback.autoPlay.running();
+  const bool running = autoPlayRunning(*this);
   const bool fromList = selectorA != kFromMainWindow;
   switch (event.key) {
     case Key::Backspace: onPanelCommand(kDeleteMoveButton); break;
@@ -157,52 +159,52 @@ void Application::ShortcutKeys(const KeyEvent& event, int selectorA, [[maybe_unu
       if (playlistRowsInView(*this, selectorA)) listWindowCommand(*this, kDeleteGamesCommand);
       break;
     case Key::A:
-      if (!ctrl) DispatchCommand(kAutoPlayCommand);
+      if (!ctrl) runCommand(*this, Command::AutoPlay);
       else if (fromList && playlistRowsInView(*this, selectorA)) listWindowCommand(*this, kSelectAllCommand);
       break;
     case Key::B:
     case Key::N:
       if (running && !playback.autoPlay.figureRun()) break;
-      if (ctrl) DispatchCommand(event.key == Key::B ? kPreviousGameCommand : kNextGameCommand);
+      if (ctrl) runCommand(*this, event.key == Key::B ? Command::PreviousGame : Command::NextGame);
       else stepFigure(*this, event.key == Key::B ? -1 : 1);
       break;
     case Key::C:
       if (running) break;
-      if (ctrl) DispatchCommand(kCopyCommand);
+      if (ctrl) runCommand(*this, Command::CopyToClipboard);
       else toggleTerritoryMode(*this);
       break;
-    case Key::E: DispatchCommand(kEventListCommand); break;
+    case Key::E: runCommand(*this, Command::EventList); break;
     case Key::F:
       if (ctrl && playlistRowsInView(*this, selectorA)) startSearch(*this);
       break;
-    case Key::H: DispatchCommand(kPreviousGameCommand); break;
-    case Key::I: DispatchCommand(kMusicModeCommand); break;
-    case Key::J: DispatchCommand(kNextGameCommand); break;
-    case Key::K: DispatchCommand(kReplayModeCommand); break;
-    case Key::L: DispatchCommand(kPlaylistShowCommand); break;
+    case Key::H: runCommand(*this, Command::PreviousGame); break;
+    case Key::I: runCommand(*this, Command::MusicMode); break;
+    case Key::J: runCommand(*this, Command::NextGame); break;
+    case Key::K: runCommand(*this, Command::ReplayMode); break;
+    case Key::L: runCommand(*this, Command::PlaylistShow); break;
     case Key::M:
       if (ctrl && !running) switchLine(*this, true);
       break;
-    case Key::O: DispatchCommand(ctrl ? kOpenGameCommand : kResumePlaylistCommand); break;
-    case Key::P: DispatchCommand(kPlaylistCommand); break;
+    case Key::O: runCommand(*this, ctrl ? Command::OpenGame : Command::ResumePlaylist); break;
+    case Key::P: runCommand(*this, Command::Playlist); break;
     case Key::R:
       if (ctrl) chooseRangeTool(*this);
-      else DispatchCommand(kFigureListCommand);
+      else runCommand(*this, Command::FigureList);
       break;
     case Key::S:
       if (!ctrl) reverseColourToPlay(*this, event);
-      else DispatchCommand(event.modifiers.shift ? kSaveAsCommand : kSaveCommand);
+      else runCommand(*this, event.modifiers.shift ? Command::SaveAs : Command::Save);
       break;
     case Key::V:
       if (running) break;
-      if (ctrl) DispatchCommand(kOpenClipboardCommand);
+      if (ctrl) runCommand(*this, Command::OpenFromClipboard);
       else switchLine(*this, false);
       break;
     case Key::Y:
-      if (ctrl) DispatchCommand(kRedoCommand);
+      if (ctrl) runCommand(*this, Command::Redo);
       break;
     case Key::Z:
-      if (ctrl) DispatchCommand(kUndoCommand);
+      if (ctrl) runCommand(*this, Command::Undo);
       break;
     case Key::F1: togglePanelHidden(*this); break;
     case Key::F11: toggleFullScreen(*this); break;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/commands.h"
+#include "app/view_refresh.h"
 #include "core/document/design_fields.h"
 #include "render/geometry_inputs.h"
 
@@ -85,12 +86,14 @@ void layoutWindow(Application& app) {
 }
 
 void Application::onSize(bool maximised, bool dragging) {
+  const EventScope scope(*this);
   if (maximised || dragging) updatePlacement(*this);
   layoutWindow(*this);
   repaint();
 }
 
 void Application::onSizeMoveEnd() {
+  const EventScope scope(*this);
   // The settle after a resize the layout already followed, or a move that
   // changed no size, keeps the picture: a rebuild re-reads every image and
   // would cut short the fade a running show is drawing.
@@ -108,7 +111,6 @@ void Application::onSizeMoveEnd() {
 
 void applyTextSize(Application& app) {
   app.paintState.flags.layoutChanged = true;
-  refreshMenus(app);
   app.window.rebuildPanel(textScale(app));
   if (app.window.listWindowShown()) {
     // Closed and opened again, the list window measures its rows anew.
@@ -146,7 +148,6 @@ void toggleFullScreen(Application& app) {
   }
   setMenuBarVisible(app);
   setStatusBarVisible(app);
-  refreshMenus(app);
   relayoutAndRepaint(app);
 }
 
@@ -164,16 +165,11 @@ void updateCursor(Application& app) {
       (pointer.rightDown && app.inputMode == kPlayTool && !replayMode && (move < app.doc.moveCount() || move == 0)) ||
       pointer.shiftHeld;
   CursorKind kind = CursorKind::Arrow;
-  if (app.playback.autoPlay.running() && pointer.hoverPoint >= 0 && !app.search.display.shown && !replayMode)
+  if (autoPlayRunning(app) && pointer.hoverPoint >= 0 && !app.search.display.shown && !replayMode)
     kind = CursorKind::Hidden;
   else if (pointer.dragSource >= 0) kind = CursorKind::PickedStone;
   else if (stepping) kind = CursorKind::Step;
   app.window.setCursor(kind);
-}
-
-void setWindowTitle(Application& app) {
-  refreshWindowTitle(app.doc);
-  app.window.setTitle(app.doc.windowTitle);
 }
 
 int boardPointAt(const Application& app, MousePos position) {
@@ -186,6 +182,7 @@ int boardPointAt(const Application& app, MousePos position) {
 }
 
 void Application::onPanelTabChanged(int page) {
+  const EventScope scope(*this);
   layout.panelPage = page;
   window.selectPanelPage(page);
 }

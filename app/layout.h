@@ -18,7 +18,6 @@ void setMenuBarVisible(Application& app);
 void toggleFullScreen(Application& app);
 void togglePanelHidden(Application& app);
 void updateCursor(Application& app);
-void setWindowTitle(Application& app);
 
 // The board point under a client position, -1 off the board (the right and
 // bottom edge of the board's extent are off it).

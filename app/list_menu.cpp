@@ -9,6 +9,8 @@
 #include "app/rename_session.h"
 #include "app/search_session.h"
 #include "app/startup.h"
+#include "app/game_info_session.h"
+#include "app/view_refresh.h"
 #include "core/document/game_files.h"
 #include "core/record/decimal.h"
 #include "core/record/property_tables.h"
@@ -67,10 +69,11 @@ std::vector<MenuItem> fileMenu(const Application& app) {
                               item(kOpenPlaylistCommand, u"プレイリストを開く(&P)"),
                               item(kSavePlaylistAsCommand, u"プレイリストを別名保存(&L)"), separator(),
                               item(kCloseListWindowCommand, u"ウィンドウを閉じる(&C)")};
-  const bool fullPaths = option(app.doc.globalOptions, GlobalOption::FileFull) >= 1;
-  const auto recent = recentMenuItems(app.doc.recentPlaylists, kRecentPlaylistsFirstCommand, fullPaths);
+  const bool fullPaths = switchOn(app.doc.globalOptions, GlobalOption::FileFull);
+  const std::vector<std::u16string> recent = recentMenuTexts(app.doc.recentPlaylists, fullPaths);
   if (!recent.empty()) items.push_back(separator());
-  for (const RecentMenuItem& entry : recent) items.push_back(item(entry.id, entry.text));
+  for (std::size_t i = 0; i < recent.size(); ++i)
+    items.push_back(item(kRecentPlaylistsFirstCommand + static_cast<int>(i), recent[i]));
   return items;
 }
 
@@ -150,14 +153,12 @@ void moveChosenFiles(Application& app, std::u16string_view label) {
   if (!folder) return;
   PlaylistContext context = app.playlistContext();
   moveFiles(context, label, pathToText(*folder));
-  listChanged(app);
 }
 
 void openFocusedGame(Application& app) {
   const int record = focusedRecord(app);
   if (record < 0 || record + 1 == app.playlist.currentGameIndex) return;
   playback::OpenPlaylistGame(app.playback, record + 1, playback::kOpenHistoryText);
-  listChanged(app);
 }
 
 void addGameFiles(Application& app, const std::vector<std::u16string>& paths) {
@@ -165,10 +166,8 @@ void addGameFiles(Application& app, const std::vector<std::u16string>& paths) {
   app.listModel.adding = 0;
   addGames(context, paths, [&app](int read) {
     app.listModel.adding = read;
-    app.window.listWindowChanged();
   });
   app.listModel.adding = -1;
-  listChanged(app);
 }
 
 // The open dialog for one kind of file; empty when cancelled.
@@ -196,14 +195,12 @@ void addGamesByDialog(Application& app) {
 
 void openPlaylistByDialog(Application& app) {
   if (const auto chosen = askForFile(app, u"プレイリストを開く", u"GPL", u"gpl")) openPath(app, *chosen);
-  listChanged(app);
 }
 
 template <typename Change>
 void changeList(Application& app, Change change) {
   PlaylistContext context = app.playlistContext();
   change(context);
-  listChanged(app);
 }
 
 void hideListWindow(Application& app) {
@@ -243,11 +240,10 @@ bool runListCommand(Application& app, int id) {
     case kSwapDesignsCommand: changeList(app, swapDesigns); break;
     case kSaveOrderCommand:
       saveOrder(app.playlist);
-      listChanged(app);
       break;
     case kRestoreOrderCommand: changeList(app, restoreOrder); break;
     case kBatchGameInfoCommand:
-      if (!app.playlist.list.selected.empty()) app.window.showDialog(DialogKind::BatchGameInfo);
+      if (!app.playlist.list.selected.empty()) openGameInfo(app, kGameInfoBatch);
       break;
     case kSelectAllCommand: selectAllRows(app); break;
     case kPartialSearchCommand: startSearch(app); break;
@@ -282,12 +278,13 @@ MenuModel buildListMenu(const Application& app) {
 }
 
 bool listWindowCommand(Application& app, int id) {
+  const EventScope scope(app);
   if (id >= kRecentPlaylistsFirstCommand && id < kRecentPlaylistsFirstCommand + kRecentPlaylistsCapacity) {
     OpenRequest request;
     request.source = OpenRequest::Source::Recent;
-    request.recentCommand = id;
+    request.recentIndex = id - kRecentPlaylistsFirstCommand;
+    request.recentPlaylist = true;
     openGame(app.doc, app.services, request);
-    listChanged(app);
     return true;
   }
   const std::vector<std::string_view> columns = listColumnKeys();
@@ -299,6 +296,7 @@ bool listWindowCommand(Application& app, int id) {
 }
 
 void onListDrop(Application& app, const std::vector<std::u16string>& paths) {
+  const EventScope scope(app);
   std::vector<std::u16string> games;
   const std::u16string* playlistFile = nullptr;
   for (const std::u16string& path : paths) {
@@ -308,7 +306,6 @@ void onListDrop(Application& app, const std::vector<std::u16string>& paths) {
   if (!games.empty()) addGameFiles(app, games);
   if (playlistFile) {
     openPath(app, *playlistFile);
-    listChanged(app);
   }
 }
 

@@ -39,6 +39,8 @@ inline constexpr int kPlayerAliasesCommand = 32973;
 inline constexpr int kSelectAllCommand = 32917;
 // "リスト項目": one item per column of listColumnKeys(), in that order.
 inline constexpr int kColumnToggleFirst = 33500;
+// The recent playlists of the list window's file menu, newest first.
+inline constexpr int kRecentPlaylistsFirstCommand = 52841;
 
 // Every column the list can show, in the order "リスト項目" lists them.
 std::vector<std::string_view> listColumnKeys();

@@ -10,9 +10,9 @@
 namespace mokuza::app {
 namespace {
 
-const TabColumnSpec* findSpec(std::span<const TabColumnSpec> specs, std::string_view key) {
-  auto it = std::find_if(specs.begin(), specs.end(), [&](const TabColumnSpec& spec) { return spec.key == key; });
-  return it == specs.end() ? nullptr : &*it;
+const TabColumnInfo* findOptionInfo(std::span<const TabColumnInfo> infos, std::string_view key) {
+  auto it = std::find_if(infos.begin(), infos.end(), [&](const TabColumnInfo& info) { return info.key == key; });
+  return it == infos.end() ? nullptr : &*it;
 }
 
 ListColumn* findColumn(ColumnLayout& layout, std::string_view key) {
@@ -23,19 +23,19 @@ ListColumn* findColumn(ColumnLayout& layout, std::string_view key) {
 
 // The stored layout with only the tab's columns, every one of them, in dense
 // places, the leading one first.
-ColumnLayout tabLayout(std::u16string_view stored, std::span<const TabColumnSpec> specs, std::string_view leading) {
+ColumnLayout tabLayout(std::u16string_view stored, std::span<const TabColumnInfo> infos, std::string_view leading) {
   // The settings keep the block with its line feeds.
   std::u16string text;
   for (char16_t c : stored)
     if (c != u'\n' && c != u'\r') text.push_back(c);
   ColumnLayout layout;
   for (ListColumn& column : parseColumnLayout(text).columns)
-    if (findSpec(specs, column.key) && !findColumn(layout, column.key)) layout.columns.push_back(std::move(column));
-  // Places after every stored one, in the order of the specs.
+    if (findOptionInfo(infos, column.key) && !findColumn(layout, column.key)) layout.columns.push_back(std::move(column));
+  // Places after every stored one, in the order of the infos.
   int next = static_cast<int>(layout.columns.size()) + static_cast<int>(kMaxListColumns);
-  for (const TabColumnSpec& spec : specs)
-    if (!findColumn(layout, spec.key)) {
-      layout.columns.push_back({std::string(spec.key), spec.width, next, next});
+  for (const TabColumnInfo& info : infos)
+    if (!findColumn(layout, info.key)) {
+      layout.columns.push_back({std::string(info.key), info.width, next, next});
       ++next;
     }
   renumberColumns(layout);
@@ -45,19 +45,19 @@ ColumnLayout tabLayout(std::u16string_view stored, std::span<const TabColumnSpec
 
 }  // namespace
 
-std::vector<TabColumn> tabColumns(std::u16string_view stored, std::span<const TabColumnSpec> specs,
+std::vector<TabColumn> tabColumns(std::u16string_view stored, std::span<const TabColumnInfo> infos,
                                   std::string_view leading) {
-  ColumnLayout layout = tabLayout(stored, specs, leading);
+  ColumnLayout layout = tabLayout(stored, infos, leading);
   std::vector<TabColumn> columns;
   for (const std::string& key : visibleColumnKeys(layout)) {
-    const TabColumnSpec& spec = *findSpec(specs, key);
-    columns.push_back({key, std::u16string(spec.label), findColumn(layout, key)->width, spec.editable});
+    const TabColumnInfo& info = *findOptionInfo(infos, key);
+    columns.push_back({key, std::u16string(info.label), findColumn(layout, key)->width, info.editable});
   }
   return columns;
 }
 
-bool setTabColumnWidth(std::u16string& stored, std::span<const TabColumnSpec> specs, std::string_view key, int width) {
-  ColumnLayout layout = tabLayout(stored, specs, {});
+bool setTabColumnWidth(std::u16string& stored, std::span<const TabColumnInfo> infos, std::string_view key, int width) {
+  ColumnLayout layout = tabLayout(stored, infos, {});
   ListColumn* column = findColumn(layout, key);
   if (!column || width < 0 || column->width == width) return false;
   column->width = width;
@@ -65,9 +65,9 @@ bool setTabColumnWidth(std::u16string& stored, std::span<const TabColumnSpec> sp
   return true;
 }
 
-bool moveTabColumn(std::u16string& stored, std::span<const TabColumnSpec> specs, std::string_view key, int place,
+bool moveTabColumn(std::u16string& stored, std::span<const TabColumnInfo> infos, std::string_view key, int place,
                    std::string_view leading) {
-  ColumnLayout layout = tabLayout(stored, specs, leading);
+  ColumnLayout layout = tabLayout(stored, infos, leading);
   if (!leading.empty()) {
     const ListColumn* first = findColumn(layout, leading);
     if (key == leading) return false;

@@ -15,7 +15,7 @@
 namespace mokuza::app {
 
 // A column a tab can show.
-struct TabColumnSpec {
+struct TabColumnInfo {
   std::string_view key;
   std::u16string_view label;
   int width = 0;  // until the user sets one
@@ -37,12 +37,14 @@ struct TabRow {
   std::vector<std::u16string> cells;  // in the order of the model's columns
   bool shown = false;                 // the shown move, or the figure that names it
   bool selected = false;              // a move chosen: the board transforms keep to these moves
+  bool operator==(const TabRow&) const = default;
 };
 
 struct TabModel {
   std::vector<TabColumn> columns;
   std::vector<TabRow> rows;
   bool numberFixed = false;  // the event list's check box "No. 固定": the "No." column stays first
+  bool operator==(const TabModel&) const = default;
 };
 
 // Rows first .. last, each cell from cellText(number, key).
@@ -61,14 +63,14 @@ void fillTabRows(TabModel& model, int first, int last, CellText&& cellText) {
 // widths and the hidden columns; keys the tab does not know are dropped and
 // columns the layout lacks are shown at the end. A non-empty `leading` key
 // stands first when it is visible.
-std::vector<TabColumn> tabColumns(std::u16string_view stored, std::span<const TabColumnSpec> specs,
+std::vector<TabColumn> tabColumns(std::u16string_view stored, std::span<const TabColumnInfo> infos,
                                   std::string_view leading);
 
 // The edge of a column dragged; false when nothing changed.
-bool setTabColumnWidth(std::u16string& stored, std::span<const TabColumnSpec> specs, std::string_view key, int width);
+bool setTabColumnWidth(std::u16string& stored, std::span<const TabColumnInfo> infos, std::string_view key, int width);
 // A visible column dragged to another visible place. The leading column
 // neither moves nor is passed. False when nothing changed.
-bool moveTabColumn(std::u16string& stored, std::span<const TabColumnSpec> specs, std::string_view key, int place,
+bool moveTabColumn(std::u16string& stored, std::span<const TabColumnInfo> infos, std::string_view key, int place,
                    std::string_view leading);
 
 // The place of a music value's column key among the nine values of a figure

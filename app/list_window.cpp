@@ -4,6 +4,7 @@
 
 #include "app/commands.h"
 #include "app/search_session.h"
+#include "app/view_refresh.h"
 #include "core/record/text.h"
 #include "playlist/design_fields.h"
 #include "playlist/list_cells.h"
@@ -42,7 +43,6 @@ template <typename Change>
 ListOutcome changeList(Application& app, Change change) {
   PlaylistContext context = app.playlistContext();
   const ListOutcome outcome = change(context);
-  listChanged(app);
   return outcome;
 }
 
@@ -58,7 +58,7 @@ PlaylistTabView playlistTabView(const Application& app) {
   const Playlist& playlist = app.playlist;
   PlaylistTabView view;
   view.title = listWindowTitle(app);
-  view.numberFixed = option(app.doc.globalOptions, GlobalOption::PlaylistNumberFixed) == 1;
+  view.numberFixed = switchOn(app.doc.globalOptions, GlobalOption::PlaylistNumberFixed);
   for (std::size_t i = 0; i < kRowSteps.size(); ++i)
     view.stepButtons[i] = {kFirstStepButton + static_cast<int>(i), kRowSteps[i], stepButtonLabel(kRowSteps[i])};
 
@@ -101,6 +101,7 @@ int focusedRecord(const Application& app) {
 }
 
 void clickRow(Application& app, int place, Modifiers modifiers) {
+  const EventScope scope(app);
   Playlist& playlist = app.playlist;
   if (place < 0 || place >= playlist.gameCount()) return;
   ListState& list = playlist.list;
@@ -117,43 +118,47 @@ void clickRow(Application& app, int place, Modifiers modifiers) {
     list.selected = {record};
     list.anchor = record;
   }
-  app.window.listWindowChanged();
 }
 
 void selectAllRows(Application& app) {
+  const EventScope scope(app);
   ListState& list = app.playlist.list;
   list.selected = std::set<int>(app.playlist.displayOrder.begin(), app.playlist.displayOrder.end());
-  app.window.listWindowChanged();
 }
 
 ListOutcome clickColumnHeader(Application& app, int visiblePlace) {
+  const EventScope scope(app);
   const std::optional<std::string> key = visibleKeyAt(app, visiblePlace);
   if (!key) return ListOutcome::Nothing;
   return changeList(app, [&](PlaylistContext& context) { return sortByColumn(context, columnLabel(*key)); });
 }
 
 ListOutcome dragColumn(Application& app, int fromVisiblePlace, int toVisiblePlace) {
+  const EventScope scope(app);
   const std::optional<std::string> key = visibleKeyAt(app, fromVisiblePlace);
   if (!key) return ListOutcome::Nothing;
   return changeList(app, [&](PlaylistContext& context) { return moveColumn(context, *key, toVisiblePlace); });
 }
 
 ListOutcome resizeColumn(Application& app, int visiblePlace, int width) {
+  const EventScope scope(app);
   const std::optional<std::string> key = visibleKeyAt(app, visiblePlace);
   if (!key) return ListOutcome::Nothing;
   return changeList(app, [&](PlaylistContext& context) { return setColumnWidth(context, *key, width); });
 }
 
 ListOutcome toggleListColumn(Application& app, std::string_view key) {
+  const EventScope scope(app);
   return changeList(app, [&](PlaylistContext& context) { return toggleColumn(context, key); });
 }
 
 void setNumberFixed(Application& app, bool fixed) {
+  const EventScope scope(app);
   app.doc.globalOptions[GlobalOption::PlaylistNumberFixed] = fixed ? 1 : 0;
-  app.window.listWindowChanged();
 }
 
 bool pressStepButton(Application& app, int id) {
+  const EventScope scope(app);
   const int index = id - kFirstStepButton;
   if (index < 0 || static_cast<std::size_t>(index) >= kRowSteps.size()) return false;
   changeList(app, [&](PlaylistContext& context) {
@@ -162,9 +167,5 @@ bool pressStepButton(Application& app, int id) {
   return true;
 }
 
-void listChanged(Application& app) {
-  app.window.listWindowChanged();
-  refreshMenus(app);
-}
 
 }  // namespace mokuza::app

@@ -19,6 +19,7 @@ struct ListColumnView {
   std::u16string label;
   int width = 0;
   SortDirection sort = SortDirection::None;  // the header's arrow
+  bool operator==(const ListColumnView&) const = default;
 };
 
 struct ListRowView {
@@ -27,12 +28,14 @@ struct ListRowView {
   bool selected = false;
   bool shown = false;  // the game the main window shows
   bool hit = false;    // listed by the search whose result is shown
+  bool operator==(const ListRowView&) const = default;
 };
 
 struct StepButtonView {
   int id = 0;
   int step = 0;
   std::u16string label;
+  bool operator==(const StepButtonView&) const = default;
 };
 
 inline constexpr int kFirstStepButton = 1300;
@@ -44,6 +47,7 @@ struct PlaylistTabView {
   std::vector<ListRowView> rows;  // in display order
   bool numberFixed = false;       // the "No. 固定" check box
   std::array<StepButtonView, kRowSteps.size()> stepButtons;
+  bool operator==(const PlaylistTabView&) const = default;
 };
 
 PlaylistTabView playlistTabView(const Application& app);
@@ -71,7 +75,5 @@ void setNumberFixed(Application& app, bool fixed);
 // Buttons 1300-1305; false for any other id.
 bool pressStepButton(Application& app, int id);
 
-// After a change: the widget and the menus read the model again.
-void listChanged(Application& app);
 
 }  // namespace mokuza::app

@@ -15,10 +15,12 @@ struct MenuItem {
   bool checked = false;
   bool radio = false;
   std::vector<MenuItem> items;  // a sub-menu's items
+  bool operator==(const MenuItem&) const = default;
 };
 
 struct MenuModel {
   std::vector<MenuItem> menus;  // the top-level menus in order
+  bool operator==(const MenuModel&) const = default;
 };
 
 }  // namespace mokuza::app

@@ -1,133 +1,70 @@
 #include "app/menu_table.h"
 
 #include <algorithm>
-#include <iterator>
-#include <vector>
+#include <array>
 
-#include "app/commands.h"
+#include "app/command_table.h"
 #include "core/document/recent_files.h"
-#include "core/document/undo.h"
-#include "settings/menu_states.h"
+#include "core/record/text.h"
+#include "settings/load_rotation.h"
 
 namespace mokuza::app {
 namespace {
 
-constexpr std::u16string_view S = kSeparatorLabel;
-
-constexpr std::array<std::u16string_view, 11> kFileItems{
-    u"新規作成(&N)",
-    u"対局を開く(&E)\tCtrl+O",
-    u"前回のプレイリストを再開(&O)\tO",
-    u"クリップボードから開く(&V)\tCtrl+V",
-    u"クリップボードから開く〈手順のみ〉(&H)",
-    u"上書き保存(&S)\tCtrl+S",
-    u"名前を付けて保存(&A)\tShift+Ctrl+S",
-    u"クリップボードへ書き出し(&C)\tCtrl+C",
-    u"終了(&X)\tAlt+F4",
-    // Shown after the recent games; as items 9 and 10 they move no other id.
-    u"設定読み込み",
-    u"画像として保存(&G)…",
+constexpr std::array<std::u16string_view, 5> kMenuTitles{
+    u"ファイル(&F)", u"編集(&M)", u"表示(&V)", u"全体設定(&S)", u"デバッグ",
 };
 
-constexpr std::array<std::u16string_view, 13> kEditItems{
-    u"取り消し(&Z)\tCtrl+Z",
-    u"やりなおし(&Y)\tCtrl+Y",
-    u"履歴(&R)",
-    S,
-    u"履歴ファイルを開く(&I)",
-    u"履歴フォルダを開く(&U)",
-    S,
-    u"前の対局を開く(&H)\tH",
-    u"次の対局を開く(&J)\tJ",
-    S,
-    u"地合計算(&C)\tC",
-    u"自動再生(&A)\tA",
-    u"プレイリスト自動再生(&L)\tL",
+struct MenuCheck {
+  int id = 0;
+  bool checked = false;
+  bool enabled = true;
 };
 
-constexpr std::array<std::u16string_view, 13> kViewItems{
-    u"プレイリスト(&P)\tP",
-    u"イベントリスト(&E)\tE",
-    u"フィギュアリスト(&F)\tF",
-    S,
-    u"透明度設定(&T)",
-    u"碁盤位置設定(&G)",
-    u"手数表示設定(&M)",
-    u"自動再生設定(&A)",
-    S,
-    u"ペア碁カラー設定(&C)",
-    S,
-    u"バージョン情報(&I)",
-    // Last, so that no item of the menu changes its id.
-    u"変化の印を表示(&B)",
-};
+void addRadioGroup(std::vector<MenuCheck>& items, int first, int count, int selected) {
+  for (int id = first; id < first + count; ++id) items.push_back({id, id == selected});
+}
 
-constexpr std::array<std::u16string_view, 13> kSettingsItems{
-    u"棋譜並べモード(&K)\tK",
-    u"次譜自動再生(&L)",
-    S,
-    u"囲碁用語表示(&J)",
-    u"ファイル名をフルパスで表示(&F)",
-    S,
-    u"履歴をテキストファイルへ自動出力(&T)",
-    u"履歴フォルダを変更(&C)",
-    S,
-    u"起動時デザイン(&D)",
-    u"画像出力設定(&O)",
-    u"文字・アイコンのサイズ(&W)",
-    u"碁盤の自動回転(&R)",
-};
+// Every check item and every item of the four radio groups, with its state.
+std::vector<MenuCheck> menuChecks(const GlobalOptions& global, const DocumentOptions& document) {
+  std::vector<MenuCheck> items;
+  const bool replayMode = replayModeOn(document);
+  items.push_back({commandId(Command::ReplayMode), replayMode});
+  // Playing the next game on is part of replay mode.
+  items.push_back(
+      {commandId(Command::AutoNextFigure), switchOn(document, DocumentOption::AutoNextGame), replayMode});
+  items.push_back({commandId(Command::MoveNames), switchOn(global, GlobalOption::MoveInfo)});
+  items.push_back({commandId(Command::VariationMarks), switchOn(global, GlobalOption::VariationMarks)});
+  items.push_back({commandId(Command::FullPaths), switchOn(global, GlobalOption::FileFull)});
+  items.push_back({commandId(Command::HistoryOutput), switchOn(global, GlobalOption::HistoryOutput)});
+  items.push_back({commandId(Command::MusicMode), musicModeOn(document)});
 
-constexpr std::array<std::u16string_view, 3> kDebugItems{
-    u"棋楽変換(&I)\tI",
-    u"クリップボードから文字コメント消去",
-    u"クリップボード内のかっこの数を表示",
-};
+  addRadioGroup(items, kImageOutputFirstItem, kImageOutputLastItem - kImageOutputFirstItem + 1,
+                option(global, GlobalOption::ImageOutput));
+  addRadioGroup(items, kTextSizeFirstItem, 4, kTextSizeFirstItem - 1 + option(document, DocumentOption::TextSize));
+  addRadioGroup(items, kStartupDesignFirstItem, 4,
+                kStartupDesignFirstItem - 1 + option(global, GlobalOption::StartupDesign));
+  addRadioGroup(items, kRotationFirstItem, 4,
+                kRotationFirstItem + static_cast<int>(rotationChoice(option(document, DocumentOption::LoadRotation))));
+  return items;
+}
 
-constexpr std::array<MenuSpec, 5> kMenus{{
-    {u"ファイル(&F)", kFileItems},
-    {u"編集(&M)", kEditItems},
-    {u"表示(&V)", kViewItems},
-    {u"全体設定(&S)", kSettingsItems},
-    {u"デバッグ", kDebugItems},
-}};
-
-constexpr std::array<std::u16string_view, 4> kStartupDesignItems{u"プレイリストから順に選択(&A)",
-                                                                 u"プレイリストからランダムに選択(&R)",
-                                                                 u"現在のデザイン(&N)", u"プレイリスト自動再生(&L)"};
-constexpr std::array<std::u16string_view, 7> kImageOutputItems{u"盤面(&B)",
-                                                               u"左下(&L)",
-                                                               u"左下＆座標(&H)",
-                                                               u"全体(&Z)",
-                                                               u"碁石 - 現在の大きさ (&G)",
-                                                               u"碁石 - 元画像の大きさ (&O)",
-                                                               u"なし(&N)"};
-constexpr std::array<std::u16string_view, 4> kTextSizeItems{u"&1", u"&2", u"&3", u"&4"};
-constexpr std::array<std::u16string_view, 4> kRotationItems{u"なし(&N)", u"プレイリストループの度に回転(&L)",
-                                                            u"初手右上になるように回転(&F)", u"ランダム回転(&R)"};
-
-// A sub-menu whose items take consecutive ids from `firstId`; the history
-// sub-menu (30102) is built from the undo history instead.
-struct SubMenuSpec {
-  int parentId = 0;
-  int firstId = 0;
-  std::span<const std::u16string_view> items;
-};
-
-const std::array<SubMenuSpec, 4> kSubMenus{{
-    {30309, kStartupDesignBase + 1, kStartupDesignItems},
-    {30310, kImageOutputFirstItem, kImageOutputItems},
-    {30311, kTextSizeBase + 1, kTextSizeItems},
-    {30312, kRotationNoneItem, kRotationItems},
-}};
-
-MenuItem commandItem(int id, std::u16string_view label) {
+MenuItem labelledItem(int id, std::u16string label) {
   MenuItem item;
   item.id = id;
-  item.label = std::u16string(label);
-  item.separator = label == kSeparatorLabel;
+  item.label = std::move(label);
+  item.separator = item.label == kSeparatorLabel;
   return item;
 }
+
+// The label with the shortcut column after a tab, as the menu shows it.
+std::u16string menuText(std::u16string_view label, std::u16string_view shortcut) {
+  std::u16string text(label);
+  if (!shortcut.empty()) text.append(u"\t").append(shortcut);
+  return text;
+}
+
+MenuItem separatorItem(int id = 0) { return labelledItem(id, std::u16string(kSeparatorLabel)); }
 
 // The check and enabled state the options give an item, if any.
 void applyCheck(const std::vector<MenuCheck>& checks, MenuItem& item) {
@@ -137,96 +74,116 @@ void applyCheck(const std::vector<MenuCheck>& checks, MenuItem& item) {
   item.enabled = found->enabled;
 }
 
-MenuItem separatorItem() { return commandItem(0, kSeparatorLabel); }
+std::u16string number(int value) { return asciiToUtf16(std::to_string(value)); }
 
-bool autoPlayRunning(const Application& app) { return app.playback.autoPlay.running(); }
+std::u16string undoDescription(const Document& doc, int index) {
+  return index >= 0 && index < static_cast<int>(doc.undoEntries.size())
+             ? doc.undoEntries[static_cast<std::size_t>(index)].description
+             : u"";
+}
+
+// "取り消し  2/5 - 二(&Z)": the entry undo or redo goes to, before the mnemonic.
+void describeHistoryStep(MenuItem& item, std::u16string_view gap, const Document& doc, int entry) {
+  const std::size_t mnemonic = std::min(item.label.find(u'('), item.label.size());
+  item.label.insert(mnemonic, std::u16string(gap) + number(entry) + u"/" + number(doc.undoCount) + u" - " +
+                                  undoDescription(doc, entry));
+}
 
 // Undo and redo read the history; auto-play greys them and the history items.
-void applyUndoMenu(const Application& app, MenuItem& item) {
-  const UndoMenu& undo = app.doc.undoMenu;
+void applyUndoMenu(const Application& app, Command command, MenuItem& item) {
+  const Document& doc = app.doc;
   const bool idle = !autoPlayRunning(app);
-  if (item.id == kUndoCommand || item.id == kRedoCommand) {
-    const MenuItemState& state = item.id == kUndoCommand ? undo.undo : undo.redo;
-    if (!state.text.empty()) item.label = state.text;
-    item.enabled = state.enabled && idle;
-  } else if (item.id == kHistorySubMenu) {
-    for (const MenuItemState& entry : undo.history) {
-      MenuItem history = commandItem(entry.id, entry.text);
-      history.radio = true;
-      history.checked = entry.checked;
-      history.enabled = entry.enabled && idle;
-      item.items.push_back(std::move(history));
+  // An empty history (nothing recorded yet) has no entry to describe.
+  const int stored = static_cast<int>(doc.undoEntries.size());
+  if (command == Command::Undo) {
+    item.enabled = doc.undoIndex > 0 && doc.undoIndex < stored;
+    if (item.enabled) describeHistoryStep(item, u"  ", doc, doc.undoIndex);
+    item.enabled = item.enabled && idle;
+  } else if (command == Command::Redo) {
+    item.enabled = doc.undoIndex < doc.undoCount && doc.undoIndex + 1 < stored;
+    if (item.enabled) describeHistoryStep(item, u" ", doc, doc.undoIndex + 1);
+    item.enabled = item.enabled && idle;
+  } else if (command == Command::History) {
+    for (int k = 0; k <= doc.undoCount && k < stored; ++k) {
+      const int index = doc.undoCount - k;
+      MenuItem entry = labelledItem(kHistoryFirstCommand + k, undoDescription(doc, index));
+      entry.radio = true;
+      entry.checked = index == doc.undoIndex;
+      entry.enabled = idle;
+      item.items.push_back(std::move(entry));
     }
   }
 }
 
+// The file menu's last items follow the recent games; as its last ids they
+// move no other item.
+constexpr std::array<Command, 2> kFileMenuTail{Command::LoadSettings, Command::SaveImage};
+
 void appendFileMenuTail(const Application& app, MenuItem& file) {
-  const auto tailStart = std::find_if(file.items.begin(), file.items.end(),
-                                      [](const MenuItem& item) { return item.id >= kLoadSettingsCommand; });
-  std::vector<MenuItem> tail(std::make_move_iterator(tailStart), std::make_move_iterator(file.items.end()));
-  file.items.erase(tailStart, file.items.end());
   const bool fullPaths = switchOn(app.doc.globalOptions, GlobalOption::FileFull);
-  const auto recent = recentMenuItems(app.doc.recentGames, kRecentGamesFirstCommand, fullPaths);
+  const std::vector<std::u16string> recent = recentMenuTexts(app.doc.recentGames, fullPaths);
   if (!recent.empty()) file.items.push_back(separatorItem());
-  for (const RecentMenuItem& entry : recent) file.items.push_back(commandItem(entry.id, entry.text));
+  for (std::size_t i = 0; i < recent.size(); ++i)
+    file.items.push_back(labelledItem(kRecentGamesFirstCommand + static_cast<int>(i), recent[i]));
   file.items.push_back(separatorItem());
-  for (MenuItem& item : tail) file.items.push_back(std::move(item));
+  for (const Command command : kFileMenuTail) {
+    const CommandInfo& info = commandInfo(command);
+    file.items.push_back(labelledItem(info.id, menuText(info.label, info.shortcut)));
+  }
 }
 
 // The three list items check the tab the list window shows.
-void applyListCheck(const Application& app, MenuItem& item) {
-  if (item.id < kPlaylistCommand || item.id > kFigureListCommand) return;
-  item.checked = app.lists.shown && static_cast<int>(app.lists.tab) == item.id - kPlaylistCommand;
+void applyListCheck(const Application& app, Command command, MenuItem& item) {
+  const auto check = [&](ListTab tab) { item.checked = app.lists.shown && app.lists.tab == tab; };
+  if (command == Command::Playlist) check(ListTab::Playlist);
+  if (command == Command::EventList) check(ListTab::EventList);
+  if (command == Command::FigureList) check(ListTab::FigureList);
 }
 
-void addSubMenuItems(MenuItem& item, const std::vector<MenuCheck>& checks) {
-  const auto sub =
-      std::find_if(kSubMenus.begin(), kSubMenus.end(), [&](const SubMenuSpec& s) { return s.parentId == item.id; });
-  if (sub == kSubMenus.end()) return;
-  for (std::size_t k = 0; k < sub->items.size(); ++k) {
-    MenuItem choice = commandItem(sub->firstId + static_cast<int>(k), sub->items[k]);
-    choice.radio = true;
-    applyCheck(checks, choice);
-    item.items.push_back(std::move(choice));
+void addSubMenuItems(Command command, MenuItem& item, const std::vector<MenuCheck>& checks) {
+  for (const SubMenuInfo& sub : subMenuTable()) {
+    if (sub.parent != command) continue;
+    for (std::size_t k = 0; k < sub.items.size(); ++k) {
+      MenuItem choice = labelledItem(sub.firstId + static_cast<int>(k), std::u16string(sub.items[k]));
+      choice.radio = true;
+      applyCheck(checks, choice);
+      item.items.push_back(std::move(choice));
+    }
   }
+}
+
+MenuItem commandItem(const Application& app, const CommandInfo& info, const std::vector<MenuCheck>& checks) {
+  MenuItem item = labelledItem(info.id, menuText(info.label, info.shortcut));
+  applyCheck(checks, item);
+  applyUndoMenu(app, info.command, item);
+  applyListCheck(app, info.command, item);
+  addSubMenuItems(info.command, item, checks);
+  return item;
 }
 
 }  // namespace
 
-std::span<const MenuSpec> menuTable() { return kMenus; }
+std::span<const std::u16string_view> menuTitles() { return kMenuTitles; }
 
-std::u16string_view menuLabel(int id) {
-  if (id < kMenuFirstCommand || id > kMenuLastCommand) return {};
-  const auto menu = static_cast<std::size_t>((id - kMenuFirstCommand) / kMenuStride);
-  const auto item = static_cast<std::size_t>((id - kMenuFirstCommand) % kMenuStride);
-  if (menu >= kMenus.size() || item >= kMenus[menu].items.size()) return {};
-  return kMenus[menu].items[item];
-}
+std::u16string_view plainLabel(std::u16string_view label) { return label.substr(0, label.find(u'(')); }
 
 MenuModel buildMenuModel(const Application& app) {
-  const std::vector<MenuCheck> checks = applyMenuStates(app.doc.globalOptions, app.doc.state.options);
-
+  const std::vector<MenuCheck> checks = menuChecks(app.doc.globalOptions, app.doc.state.options);
   MenuModel model;
-  for (std::size_t m = 0; m < kMenus.size(); ++m) {
-    MenuItem menu = commandItem(0, kMenus[m].title);
-    for (std::size_t i = 0; i < kMenus[m].items.size(); ++i) {
-      MenuItem item = commandItem(menuCommandId(static_cast<int>(m), static_cast<int>(i)), kMenus[m].items[i]);
-      applyCheck(checks, item);
-      applyUndoMenu(app, item);
-      applyListCheck(app, item);
-      addSubMenuItems(item, checks);
-      menu.items.push_back(std::move(item));
-    }
-    if (m == 0) appendFileMenuTail(app, menu);
-    model.menus.push_back(std::move(menu));
+  for (std::size_t m = 0; m < kMenuTitles.size(); ++m)
+    model.menus.push_back(labelledItem(0, std::u16string(kMenuTitles[m])));
+  for (const CommandInfo& info : commandTable()) {
+    if (std::ranges::find(kFileMenuTail, info.command) != kFileMenuTail.end()) continue;
+    const int menu = (info.id - kMenuFirstCommand) / kMenuStride;
+    MenuItem& parent = model.menus.at(static_cast<std::size_t>(menu));
+    // A gap in the ids is a separator, which keeps its place's id.
+    const int first = kMenuFirstCommand + kMenuStride * menu;
+    for (int id = first + static_cast<int>(parent.items.size()); id < info.id; ++id)
+      parent.items.push_back(separatorItem(id));
+    parent.items.push_back(commandItem(app, info, checks));
   }
+  appendFileMenuTail(app, model.menus.front());
   return model;
-}
-
-void refreshMenus(Application& app) {
-  refreshUndoMenu(app.doc);
-  app.menus = buildMenuModel(app);
-  app.window.menusChanged();
 }
 
 }  // namespace mokuza::app

@@ -8,7 +8,9 @@
 #include "core/document/undo.h"
 #include "core/record/text.h"
 #include "playback/figure_replay.h"
-#include "settings/menu_states.h"
+#include "app/command_table.h"
+#include "app/menu_table.h"
+#include "settings/load_rotation.h"
 
 namespace mokuza::app {
 namespace {
@@ -64,7 +66,6 @@ void toggleGlobalSwitch(Application& app, GlobalOption option) { flipSwitch(app.
 
 namespace {
 
-bool inRange(int id, int first, int last) { return id >= first && id <= last; }
 
 void chooseTextSize(Application& app, int size) {
   app.doc.state.options[DocumentOption::TextSize] = size;
@@ -72,27 +73,28 @@ void chooseTextSize(Application& app, int size) {
   recordUndo(app.doc, u"文字・アイコンのサイズ：" + asciiToUtf16(std::to_string(size)));
 }
 
-void chooseBoardRotation(Application& app, int id) {
+void chooseBoardRotation(Application& app, const SubMenuInfo& rotations, int place) {
   std::int32_t& value = app.doc.state.options[DocumentOption::LoadRotation];
-  value = chooseRotation(value, id);
-  recordUndo(app.doc, u"碁盤の自動回転：" + std::u16string(commandName(rotationItemLabel(id))));
+  value = chooseRotation(value, static_cast<RotationChoice>(place));
+  recordUndo(app.doc, u"碁盤の自動回転：" + std::u16string(plainLabel(rotations.items[static_cast<std::size_t>(place)])));
 }
 
 }  // namespace
 
 bool chooseSubMenuItem(Application& app, int id) {
-  if (inRange(id, kStartupDesignBase + 1, kStartupDesignBase + 4)) {
-    app.doc.globalOptions[GlobalOption::StartupDesign] = id - kStartupDesignBase;
-  } else if (inRange(id, kImageOutputFirstItem, kImageOutputLastItem)) {
-    app.doc.globalOptions[GlobalOption::ImageOutput] = id;
-    app.paintState.flags.rebuildImages = true;
-    app.repaint();
-  } else if (inRange(id, kTextSizeBase + 1, kTextSizeBase + 4)) {
-    chooseTextSize(app, id - kTextSizeBase);
-  } else if (inRange(id, kRotationNoneItem, kRotationRandomItem)) {
-    chooseBoardRotation(app, id);
-  } else {
-    return false;
+  const SubMenuInfo* sub = findSubMenu(id);
+  if (sub == nullptr) return false;
+  const int place = id - sub->firstId;
+  switch (sub->parent) {
+    case Command::StartupDesign: app.doc.globalOptions[GlobalOption::StartupDesign] = place + 1; break;
+    case Command::ImageOutput:
+      app.doc.globalOptions[GlobalOption::ImageOutput] = id;
+      app.paintState.flags.rebuildImages = true;
+      app.repaint();
+      break;
+    case Command::TextSize: chooseTextSize(app, place + 1); break;
+    case Command::Rotation: chooseBoardRotation(app, *sub, place); break;
+    default: return false;
   }
   return true;
 }

@@ -8,6 +8,8 @@
 #include "app/event_list.h"
 #include "app/panel_model.h"
 #include "app/status_texts.h"
+#include "app/view_refresh.h"
+#include "app/game_info_session.h"
 #include "core/document/editing.h"
 #include "core/document/record_transforms.h"
 #include "playback/live_notes.h"
@@ -64,22 +66,22 @@ bool edited(Application& app, int id) {
 }  // namespace
 
 void Application::onPanelCommand(int id) {
+  const EventScope scope(*this);
   if (toggleSettingCheck(*this, id)) return;
   if (id >= render::kInputPlay && id <= render::kInputRange) {
     selectInputMode(*this, id);
   } else if (id == kGameInfoButton) {
-    window.showDialog(DialogKind::GameInfo);
+    openGameInfo(*this, kGameInfoSingle);
   } else if (id == kMoveInfoButton) {
     window.showDialog(DialogKind::MoveInfo);
   } else if (id == kResultDisplayBox) {
     auto& shown = doc.globalOptions[GlobalOption::ResultDisplay];
     shown = shown == 1 ? 0 : 1;
-    refreshStatusText(*this);
   } else if (id == kColourToPlayButton) {
     doc.colourToPlay = static_cast<std::int8_t>(-doc.colourToPlay);
     repaint();
   } else if (edited(*this, id)) {
-    refreshAfterEdit(*this);
+    refreshShownMove(*this);
   }
 }
 

@@ -6,6 +6,7 @@
 #include "app/design_controls.h"
 #include "app/layout.h"
 #include "app/status_texts.h"
+#include "app/view_refresh.h"
 #include "core/document/options.h"
 #include "render/render_state.h"
 
@@ -58,7 +59,7 @@ void addInputPage(const Application& app, const Placer& at, std::vector<PanelCon
     const int id = kPassButton + static_cast<int>(i);
     PanelControl c =
         control(id, PushButton, kInputPage, kEditButtons[i], at.at(84, 12 * static_cast<int>(i) + 30, 36, 12));
-    if (id == kDeleteMoveButton || id == kDeleteFromHereButton) c.enabled = app.doc.deleteButtonsEnabled;
+    if (id == kDeleteMoveButton || id == kDeleteFromHereButton) c.enabled = app.doc.currentMove() > 0 && !replayModeOn(app.doc.state.options);
     if (id == kDeleteRangeButton) c.enabled = rangeDeleteEnabled(app);
     out.push_back(std::move(c));
   }
@@ -79,7 +80,7 @@ void addInputPage(const Application& app, const Placer& at, std::vector<PanelCon
 void addInformationPages(const Application& app, const Placer& at, std::vector<PanelControl>& out) {
   out.push_back(control(kGameInfoButton, PushButton, kGameInfoPage, u"編集", at.at(6, 4, 36, 12)));
   PanelControl result = control(kResultDisplayBox, CheckBox, kGameInfoPage, u"結果表示", at.at(48, 4, 60, 12));
-  result.checked = option(app.doc.globalOptions, GlobalOption::ResultDisplay) == 1;
+  result.checked = switchOn(app.doc.globalOptions, GlobalOption::ResultDisplay);
   out.push_back(std::move(result));
   out.push_back(control(kGameInfoText, MultiLineText, kGameInfoPage, gameInfoPageText(app), at.fill(6, 20, 6)));
   out.push_back(control(kMoveInfoButton, PushButton, kMoveInfoPage, u"編集", at.at(6, 4, 36, 12)));
@@ -136,7 +137,7 @@ PanelModel buildPanel(const Application& app) {
   const int s = textScale(app);
   model.textScale = s;
   const Size size = panelSize(s);
-  const bool rightEdge = option(app.doc.state.options, DocumentOption::LayoutNo) == 2;
+  const bool rightEdge = panelAtRightEdge(app.doc.state.options);
   const int left = rightEdge ? std::max(0, app.layout.client.width - size.width) : 0;
   const int top = 20 * s;
   model.frame = {left, top, left + size.width, top + size.height};
@@ -158,10 +159,12 @@ int settingRowId(DesignField field) {
 void setLabelText(Application& app, std::u16string_view text) { app.labelText = std::u16string(text); }
 
 void selectSettingRow(Application& app, int id) {
+  const EventScope scope(app);
   if (settingRow(id)) app.panel.settingRow = id - kSettingRowFirst;
 }
 
 bool setSettingValue(Application& app, int id, int value) {
+  const EventScope scope(app);
   const DesignControl* row = settingRow(id);
   if (!row) return false;
   app.panel.settingRow = id - kSettingRowFirst;
@@ -177,8 +180,9 @@ bool toggleSettingCheck(Application& app, int id) {
 }
 
 void applySettingToPlaylist(Application& app) {
+  const EventScope scope(app);
   if (const DesignControl* row = settingRow(kSettingRowFirst + app.panel.settingRow))
-    if (applyToWholePlaylist(app, row->field) != ListOutcome::Nothing) app.window.listWindowChanged();
+    applyToWholePlaylist(app, row->field);
 }
 
 void onMoveInfoPageDoubleClick(Application& app) { app.window.showDialog(DialogKind::MoveInfo); }

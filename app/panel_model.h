@@ -56,6 +56,7 @@ struct PanelControl {
   int high = 0;
   int step = 1;
   std::vector<std::u16string> choices;  // Choice: the name of each value from `low` on
+  bool operator==(const PanelControl&) const = default;
 };
 
 struct PanelModel {
@@ -66,6 +67,7 @@ struct PanelModel {
   std::vector<PanelControl> controls;
 
   const PanelControl* find(int id) const;
+  bool operator==(const PanelModel&) const = default;
 };
 
 PanelModel buildPanel(const Application& app);

@@ -7,6 +7,7 @@
 #include "app/commands.h"
 #include "app/layout.h"
 #include "app/status_texts.h"
+#include "app/view_refresh.h"
 #include "core/document/navigation.h"
 #include "core/document/stone_colour.h"
 #include "playback/design_values.h"
@@ -23,7 +24,6 @@ constexpr int kAfterClickMs = 1000;
 constexpr int kLeftHoldTicks = 10;  // one second reverses the colour to play
 constexpr int kRightHoldTicks = 5;  // half a second reverses the stone
 
-bool autoPlayRunning(const Application& app) { return app.playback.autoPlay.running(); }
 
 // Whether the painter draws a preview stone that follows the hover point.
 bool previewFollows(const Application& app) {
@@ -71,8 +71,7 @@ void holdTimerTick(Application& app) {
     }
     if (p.rightHoldTicks >= 0 && ++p.rightHoldTicks % kRightHoldTicks == 0 && p.dragSource < 0 &&
         reversePlacedStone(app.doc, RecordPoint{p.pressedPoint})) {
-      app.window.listWindowChanged();
-      refreshAfterEdit(app);
+      refreshShownMove(app);
     }
   }
   // The notes of a manual step end on later ticks.
@@ -93,6 +92,7 @@ void stepMove(Application& app, int direction) {
 }
 
 void Application::onMouseMove(MousePos position, Modifiers modifiers) {
+  const EventScope scope(*this);
   const bool shiftChanged = pointer.shiftHeld != modifiers.shift;
   note(*this, position, modifiers);
   const int point = boardPointAt(*this, position);
@@ -110,6 +110,7 @@ void Application::onMouseMove(MousePos position, Modifiers modifiers) {
 }
 
 void Application::onMouseLeave() {
+  const EventScope scope(*this);
   const bool previewShown = pointer.hoverPoint >= 0 && previewFollows(*this);
   pointer.hoverPoint = -1;
   pointer.leftHoldTicks = -1;
@@ -123,6 +124,7 @@ void Application::onMouseLeave() {
 }
 
 void Application::onLeftDown(MousePos position, Modifiers modifiers) {
+  const EventScope scope(*this);
   note(*this, position, modifiers);
   pressIcon(*this, position);
   if (autoPlayRunning(*this)) return;
@@ -143,6 +145,7 @@ void Application::onLeftDown(MousePos position, Modifiers modifiers) {
 }
 
 void Application::onLeftUp(MousePos position, Modifiers modifiers) {
+  const EventScope scope(*this);
   releaseNoted(*this, position, modifiers);
   const bool pressSeen = pointer.leftDown;
   pointer.leftDown = false;
@@ -158,6 +161,7 @@ void Application::onLeftUp(MousePos position, Modifiers modifiers) {
 }
 
 void Application::onRightDown(MousePos position, Modifiers modifiers) {
+  const EventScope scope(*this);
   note(*this, position, modifiers);
   if (pointer.leftDown) return;
   pointer.rightDown = true;
@@ -167,6 +171,7 @@ void Application::onRightDown(MousePos position, Modifiers modifiers) {
 }
 
 void Application::onRightUp(MousePos position, Modifiers modifiers) {
+  const EventScope scope(*this);
   releaseNoted(*this, position, modifiers);
   if (!pointer.rightDown) return;
   const int held = pointer.rightHoldTicks;
@@ -177,21 +182,25 @@ void Application::onRightUp(MousePos position, Modifiers modifiers) {
 }
 
 void Application::onMiddleDown(MousePos position, Modifiers modifiers) {
+  const EventScope scope(*this);
   note(*this, position, modifiers);
   if (inPlayMode(*this) && boardPointAt(*this, position) >= 0) window.setCursor(CursorKind::Step);
 }
 
 void Application::onMiddleUp(MousePos position, Modifiers modifiers) {
+  const EventScope scope(*this);
   releaseNoted(*this, position, modifiers);
   window.setCursor(CursorKind::Arrow);
 }
 
 void Application::onLeftDoubleClick(MousePos position, Modifiers modifiers) {
+  const EventScope scope(*this);
   note(*this, position, modifiers);
   BoardInput(*this, {BoardInputKind::DoubleClick, boardPointAt(*this, position), modifiers});
 }
 
 void Application::onWheel(int notches, Modifiers) {
+  const EventScope scope(*this);
   if (notches == 0 || window.modalDialogOpen()) return;
   if (autoPlayRunning(*this)) {
     // Towards the user shortens the display time.

@@ -1,6 +1,7 @@
 #include "app/rename_session.h"
 
 #include "app/list_window.h"
+#include "app/view_refresh.h"
 #include "core/document/recent_files.h"
 
 namespace mokuza::app {
@@ -36,10 +37,10 @@ std::vector<std::u16string> renamePreviewLines(const std::vector<RenamePreviewRo
 }
 
 FileMoveOutcome applyRename(Application& app, const RenameSession& session) {
+  const EventScope scope(app);
   PlaylistContext context = app.playlistContext();
   FileMoveOutcome outcome = renameFiles(context, session.fileLabel, session.pattern);
   app.listModel.renameLabel.clear();
-  listChanged(app);
   return outcome;
 }
 

@@ -101,7 +101,6 @@ void changeFollowUps(Application& app, int step) {
   app.search.followUpCount = count;
   results.texts = search::composeTexts(results, fileNameOf(app.playlist.path));
   refreshSearchDisplay(app);
-  app.window.listWindowChanged();
 }
 
 // Enter: the shown match's game opens at the match.
@@ -158,7 +157,7 @@ void refreshSearchDisplay(Application& app) {
 }
 
 bool searchBrowseKey(Application& app, Key key) {
-  if (!app.search.display.shown || app.playback.autoPlay.running()) return false;
+  if (!app.search.display.shown || autoPlayRunning(app)) return false;
   switch (key) {
     case Key::Left: stepExample(app, -1); return true;
     case Key::Right: stepExample(app, 1); return true;

@@ -1,4 +1,5 @@
 #include "app/search_session.h"
+#include "app/view_refresh.h"
 
 #include <algorithm>
 #include <chrono>
@@ -61,8 +62,7 @@ std::u16string progressText(const Application& app, int searched) {
 void endRun(Application& app) {
   app.search.run.reset();
   app.search.progress.clear();
-  app.armTimer(app.playback.autoPlay.running() ? playback::updateTime(app.doc) : kAfterSearchMs);
-  app.window.listWindowChanged();
+  app.armTimer(autoPlayRunning(app) ? playback::updateTime(app.doc) : kAfterSearchMs);
 }
 
 bool beginRun(Application& app, search::SearchPattern pattern, const search::SearchSettings& settings) {
@@ -85,7 +85,6 @@ bool beginRun(Application& app, search::SearchPattern pattern, const search::Sea
   run.games = std::make_unique<search::BackgroundSearch>(*session.executor, search::gameFilesOf(app.playlist),
                                                          run.pattern, run.settings, session.lines);
   app.armTimer(kSearchPeriodMs);
-  app.window.listWindowChanged();
   return true;
 }
 
@@ -117,6 +116,7 @@ std::vector<SearchPanelField> searchPanel(const Application& app) {
 }
 
 void setSearchPanelValue(Application& app, SearchField field, int value) {
+  const EventScope scope(app);
   const FieldRange& range = rangeOf(field);
   value = std::clamp(value, range.low, range.high);
   switch (field) {
@@ -152,6 +152,7 @@ bool searchBoardClick(Application& app, int point) {
 bool searchRunning(const Application& app) { return app.search.run.has_value(); }
 
 void cancelSearch(Application& app) {
+  const EventScope scope(app);
   if (app.search.run) endRun(app);
 }
 
@@ -177,7 +178,6 @@ bool searchTick(Application& app) {
   if (now - run.counted >= kCountingInterval) {
     run.counted = now;
     session.progress = progressText(app, run.games->searched());
-    app.window.listWindowChanged();
   }
   return true;
 }

@@ -13,6 +13,7 @@
 #include "app/search_session.h"
 #include "app/startup.h"
 #include "app/status_texts.h"
+#include "app/view_refresh.h"
 #include "core/record/text.h"
 #include "playback/design_values.h"
 #include "playback/live_notes.h"
@@ -58,7 +59,7 @@ void stepCrossFade(Application& app) {
   render::crossFadeStep(ps.window, app.painter.picture(), 0);
   // What changed during the cross-fade (a step, a command) shows in the next full repaint.
   app.repaint();
-  if (app.playback.autoPlay.running()) app.armTimer(playback::updateTime(app.doc));
+  if (autoPlayRunning(app)) app.armTimer(playback::updateTime(app.doc));
 }
 
 render::ExportCut exportCutOf(const Application& app, int choice) {
@@ -84,7 +85,7 @@ void exportImage(Application& app) {
   const int choice = option(app.doc.globalOptions, GlobalOption::ImageOutput);
   PaintState& ps = app.paintState;
   const QImage& picture = app.painter.picture();
-  if (choice == render::kOutputNone || app.playback.autoPlay.running()) return;
+  if (choice == render::kOutputNone || autoPlayRunning(app)) return;
   if (choice == ps.exportedChoice && picture == ps.exported) return;
   const render::ExportedFiles files =
       render::ExportBoardImage(exportCutOf(app, choice), picture, app.layout.geometry, app.paintState.design,
@@ -143,20 +144,7 @@ void connectPlayback(Application& app) {
     app.repaint();
   };
   a.relayout = [&app] { layoutWindow(app); };
-  // The engine greys the history commands before it counts itself running;
-  // every start and stop ends with the cursor update, so the menus follow there too.
-  a.updateCursor = [&app] {
-    updateCursor(app);
-    refreshMenus(app);
-  };
-  a.enableHistoryCommands = [&app](bool) { refreshMenus(app); };
-  a.refreshMainWindow = [&app] {
-    layoutWindow(app);
-    setWindowTitle(app);
-    refreshMenus(app);
-  };
-  a.refreshPlaylistTitle = [&app] { app.window.listWindowChanged(); };
-  a.refreshGameInfoWindow = [&app] { app.window.panelChanged(); };
+  a.updateCursor = [&app] { updateCursor(app); };
   a.fadeRunning = [&app] { return !app.painter.fades().empty(); };
   a.endFades = [&app] { endFades(app); };
   a.fadeInMoves = [&app](int firstMove, int lastMove) { addFigureFades(app, firstMove, lastMove); };
@@ -171,6 +159,7 @@ void connectPlayback(Application& app) {
 }
 
 const QImage& Application::paint() {
+  const EventScope scope(*this);
   PaintState& ps = paintState;
   playback::AutoPlayState& s = playback.autoPlay;
   const QSize client(layout.client.width, layout.client.height);
@@ -195,17 +184,17 @@ const QImage& Application::paint() {
   ps.paintedMove = doc.currentMove();
   if (result.fadeFrame) {
     if (result.period > 0) armTimer(result.period);
-    if (std::exchange(ps.statusDue, false)) refreshStatusText(*this);
+    ps.statusDue = false;
     return ps.window;
   }
   ps.statusDue = false;
   if (ps.crossFade > 0) stepCrossFade(*this);
-  refreshStatusText(*this);
   exportImage(*this);
   return ps.window;
 }
 
 void Application::onTimer() {
+  const EventScope scope(*this);
   // Held while a dialog is open, so a message box a tick raised is not raised again under it.
   if (window.modalDialogOpen()) return;
   if (searchTick(*this)) return;
@@ -213,7 +202,7 @@ void Application::onTimer() {
     requestFrame(*this);
     return;
   }
-  if (playback.autoPlay.running()) {
+  if (autoPlayRunning(*this)) {
     playback::onPlaybackTimer(playback);
     return;
   }

@@ -1,4 +1,5 @@
 #include "app/small_dialogs.h"
+#include "app/view_refresh.h"
 
 #include "core/record/text.h"
 
@@ -7,6 +8,7 @@ namespace mokuza::app {
 PairGoSession beginPairGoColours(const Application& app) { return {playback::readPairGoColours(app.doc)}; }
 
 void applyPairGoSession(Application& app, const PairGoSession& session) {
+  const EventScope scope(app);
   playback::applyPairGoColours(app.playback, session.colours);
 }
 

@@ -7,8 +7,10 @@
 #include <system_error>
 #include <utility>
 
+#include "app/command_table.h"
 #include "app/commands.h"
 #include "app/layout.h"
+#include "app/view_refresh.h"
 #include "core/document/game_info_apply.h"
 #include "core/document/navigation.h"
 #include "core/document/undo.h"
@@ -39,7 +41,7 @@ enum StartupDesign : int {
 };
 
 // The commands that show the list window on each of its tabs, in tab order.
-constexpr std::array<int, 3> kListWindowCommands{30200, 30201, 30202};
+constexpr std::array<Command, 3> kListWindowCommands{Command::Playlist, Command::EventList, Command::FigureList};
 
 bool listWindowOpen(std::int32_t showState) { return showState > 0 && showState != kListWindowHidden; }
 
@@ -102,7 +104,7 @@ void reopenListWindows(Application& app) {
   const ListShowStates& shows = app.settings.shows;
   const std::array<std::int32_t, 3> states{shows.playlist, shows.eventList, shows.figureList};
   for (std::size_t tab = 0; tab < states.size(); ++tab)
-    if (listWindowOpen(states[tab])) app.DispatchCommand(kListWindowCommands[tab]);
+    if (listWindowOpen(states[tab])) runCommand(app, kListWindowCommands[tab]);
 }
 
 // A .gpl becomes the playlist and its shown entry's game opens.
@@ -117,7 +119,6 @@ bool openPlaylistWithGame(Application& app, const std::u16string& path) {
       playback::OpenPlaylistGame(app.playback, playlist.currentGameIndex, u"") != OpenOutcome::Opened)
     playlist.currentGameIndex = -playlist.currentGameIndex;
   recordUndo(app.doc, u"プレイリストを開く");
-  app.window.listWindowChanged();
   return true;
 }
 
@@ -203,7 +204,6 @@ void connectDocumentHooks(Application& app) {
   DocumentHooks& hooks = app.doc.hooks;
   hooks.repaint = [&app] { app.repaint(); };
   hooks.relayout = [&app] { layoutWindow(app); };
-  hooks.refreshLists = [&app] { app.window.listWindowChanged(); };
   hooks.openPlaylist = [&app](const std::u16string& path) { return openPlaylistWithGame(app, path); };
   connectHistoryLog(app.doc, app.services, app.history);
   connectPlaylistUndo(app.doc, app.playlist, app.services, app.programFolder);
@@ -223,6 +223,7 @@ bool saveSettings(Application& app) {
 // `arguments` are those after the program's own name: the first may name a
 // game or a playlist.
 void Application::start(const std::vector<std::u16string>& arguments) {
+  const EventScope scope(*this);
   layout.screens = window.screens();
   setGlobalDefaults(doc);
   setMainWindowDefaults(doc.globalOptions, layout.screens.info);
@@ -238,13 +239,11 @@ void Application::start(const std::vector<std::u16string>& arguments) {
 
   setStatusBarVisible(*this);
   setMenuBarVisible(*this);
-  setWindowTitle(*this);
   showMove(doc, doc.currentMove());
   layoutWindow(*this);
-  refreshMenus(*this);
 
   const std::u16string file = arguments.empty() ? std::u16string() : arguments.front();
-  if (!file.empty() && openPath(*this, file) == OpenOutcome::Opened) setWindowTitle(*this);
+  if (!file.empty()) openPath(*this, file);
   if (file.empty() && option(doc.globalOptions, GlobalOption::StartupDesign) == kPlaylistShow) {
     playback::startPlaylistAutoPlay(playback);
     return;

@@ -88,7 +88,7 @@ InfoTexts composeTexts(const Application& app) {
   InfoTextInputs in;
   in.moveName = std::u16string(doc.classifier.moveName(doc.currentMove()));
   in.coordinateStyle = designValue(doc.state.design, DesignField::GobanCoordinate);
-  in.showResult = option(doc.globalOptions, GlobalOption::ResultDisplay) == 1;
+  in.showResult = switchOn(doc.globalOptions, GlobalOption::ResultDisplay);
   fillPlaylist(app, in);
   fillAutoPlay(app, in);
   fillFigures(app, in);
@@ -106,7 +106,7 @@ std::u16string statusText(const Application& app) {
 
 std::u16string gameInfoPageText(const Application& app) {
   const GameRecord& record = app.doc.record();
-  const bool showResult = option(app.doc.globalOptions, GlobalOption::ResultDisplay) == 1;
+  const bool showResult = switchOn(app.doc.globalOptions, GlobalOption::ResultDisplay);
   std::u16string text;
   for (std::size_t i = 0; i < kGameInfoFieldCount; ++i) {
     const std::u16string_view label = kGameInfoDialogFields[i].label;
@@ -136,11 +136,6 @@ std::u16string moveInfoPageText(const Application& app) {
     text += withCrLf(*comment);
   }
   return text;
-}
-
-void refreshStatusText(Application& app) {
-  app.window.setStatusText(statusText(app));
-  app.window.panelChanged();
 }
 
 }  // namespace mokuza::app

@@ -19,7 +19,5 @@ std::u16string joinStatusParts(const std::vector<std::u16string>& parts);
 std::u16string statusText(const Application& app);
 std::u16string gameInfoPageText(const Application& app);
 std::u16string moveInfoPageText(const Application& app);
-// Sets the status line and tells the panel its texts changed.
-void refreshStatusText(Application& app);
 
 }  // namespace mokuza::app

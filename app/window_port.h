@@ -88,6 +88,9 @@ class WindowPort {
   virtual void focusMainWindow() = 0;
 
   virtual void showDialog(DialogKind kind) = 0;
+  // The open game-information dialog's form changed, or the dialog closed
+  // (Application::gameInfo is empty).
+  virtual void gameInfoChanged() = 0;
 
   virtual Size clientSize() const = 0;
   // 0 while the status bar is hidden.

@@ -21,7 +21,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/menu_table.h"
+#include "app/command_table.h"
 #include "app/search_session.h"
 #include "core/document/design_fields.h"
 #include "core/record/text.h"
@@ -199,10 +199,10 @@ void ShowTimerPeriod(benchmark::State& state, const ProgramFolder* program) {
       armed = timer->interval();
     });
     clock.start();
-    app.DispatchCommand(app::kAutoPlayCommand);
+    app::runCommand(app, app::Command::AutoPlay);
     while (static_cast<int>(periods.deviations.size()) < kTicks && app.playback.autoPlay.running())
       QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    app.DispatchCommand(app::kAutoPlayCommand);
+    app::runCommand(app, app::Command::AutoPlay);
     QObject::disconnect(connection);
     periods.report(state);
   }

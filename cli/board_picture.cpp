@@ -45,7 +45,7 @@ int loadDesign(const PictureOptions& options, const std::filesystem::path& progr
 
 }  // namespace
 
-const std::vector<OptionSpec> kPictureOptions{{"--move", true},   {"--width", true},  {"--height", true},
+const std::vector<OptionInfo> kPictureOptions{{"--move", true},   {"--width", true},  {"--height", true},
                                               {"--game", true},   {"--coords", true}, {"--numbers", true},
                                               {"--design", true}, {"-o", true},       {"--dead", true},
                                               {"--territory"},    {"--move-list"}};

@@ -34,7 +34,7 @@ struct PictureOptions {
 
 // The shared options, for parseArgs, and their values read into `options`;
 // a bad value fails `parsed`. The file is the one positional argument.
-extern const std::vector<OptionSpec> kPictureOptions;
+extern const std::vector<OptionInfo> kPictureOptions;
 void readPictureOptions(ParsedArgs& parsed, PictureOptions& options);
 
 struct ComposedPicture {

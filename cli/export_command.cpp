@@ -20,9 +20,9 @@ const std::map<std::string, int> kModes{
 
 int runExport(const Args& args, Streams streams) {
   PictureOptions options;
-  std::vector<OptionSpec> specs = kPictureOptions;
-  specs.push_back({"--mode", true});
-  ParsedArgs parsed = parseArgs(kExportCommand, args, specs);
+  std::vector<OptionInfo> infos = kPictureOptions;
+  infos.push_back({"--mode", true});
+  ParsedArgs parsed = parseArgs(kExportCommand, args, infos);
   readPictureOptions(parsed, options);
   if (!parsed.error.empty()) return usageError(kExportCommand, parsed.error, streams);
   const std::string mode = parsed.value("--mode").value_or("board");

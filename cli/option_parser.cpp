@@ -52,13 +52,13 @@ std::string ParsedArgs::oneFile(std::string_view missing) {
   return {};
 }
 
-ParsedArgs parseArgs(const Command& command, const Args& args, const std::vector<OptionSpec>& options) {
+ParsedArgs parseArgs(const Command& command, const Args& args, const std::vector<OptionInfo>& options) {
   ParsedArgs parsed;
   for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
     const std::string& arg = args[i];
-    const auto spec = std::find_if(options.begin(), options.end(), [&](const OptionSpec& o) { return o.name == arg; });
-    if (spec != options.end() && (!spec->takesValue || i + 1 < args.size()))
-      parsed.options.emplace_back(arg, spec->takesValue ? args[++i] : std::string());
+    const auto info = std::find_if(options.begin(), options.end(), [&](const OptionInfo& o) { return o.name == arg; });
+    if (info != options.end() && (!info->takesValue || i + 1 < args.size()))
+      parsed.options.emplace_back(arg, info->takesValue ? args[++i] : std::string());
     else if (!arg.empty() && arg[0] == '-') parsed.error = optionProblem(command, arg);
     else parsed.positional.push_back(arg);
   }

@@ -13,7 +13,7 @@
 
 namespace mokuza::cli {
 
-struct OptionSpec {
+struct OptionInfo {
   std::string_view name;
   bool takesValue = false;
 };
@@ -39,7 +39,7 @@ struct ParsedArgs {
 // A value option takes the next argument, whatever it holds. Any other
 // argument starting with '-' that is not declared, and a value option given
 // last, is an error.
-ParsedArgs parseArgs(const Command& command, const Args& args, const std::vector<OptionSpec>& options);
+ParsedArgs parseArgs(const Command& command, const Args& args, const std::vector<OptionInfo>& options);
 
 bool wantsHelp(const Args& args);
 // Prints "mokuza-cli NAME: message" and the usage line; returns kExitUsage.

@@ -58,8 +58,8 @@ void showDuringPlay(Playback& pb, int m, bool withSound) {
 
 void restoreInfoWindow(Playback& pb) {
   AutoPlayState& s = pb.autoPlay;
-  if (s.infoWindowHideState != 2) return;
-  s.infoWindowHideState = 1;
+  if (s.infoWindowHide != InfoWindowHide::Hidden) return;
+  s.infoWindowHide = InfoWindowHide::Armed;
   s.infoWindowHidden = s.savedInfoWindowHidden;
   call(pb.actions.relayout);
 }
@@ -86,7 +86,7 @@ void endAutoPlay(Playback& pb) {
     // A stopped figure run records nothing.
     if (!figureRun) recordUndo(pb.doc, kPlaylistShowHistory);
     s.playlistAutoPlay = false;
-    call(pb.actions.refreshMainWindow);
+    call(pb.actions.relayout);
   }
   endShow(pb);
 }
@@ -136,12 +136,11 @@ void startAutoPlay(Playback& pb, bool keepRunning) {
     return;
   }
 
-  if (pb.actions.enableHistoryCommands) pb.actions.enableHistoryCommands(false);
-  if (s.infoWindowHideState == 1) {
+  if (s.infoWindowHide == InfoWindowHide::Armed) {
     s.savedInfoWindowHidden = s.infoWindowHidden;
     s.infoWindowHidden = true;
     call(pb.actions.relayout);
-    s.infoWindowHideState = 2;
+    s.infoWindowHide = InfoWindowHide::Hidden;
   }
   if (!keepRunning || wasOff) s.autoPlayLap = 0;
   doc.autoPlayRunning = true;
@@ -170,7 +169,9 @@ void startAutoPlay(Playback& pb, bool keepRunning) {
   beginRunning(pb);
 }
 
-// The end of a run that does not go on (tick step 6).
+// A run reached its end and does not go on to another game: auto-play stops,
+// a ladder run is recorded as one undo entry, and a step asked for meanwhile
+// is taken now.
 void finishRun(Playback& pb) {
   AutoPlayState& s = pb.autoPlay;
   const bool ladderRun = s.ladderRun();
@@ -197,7 +198,6 @@ void endPlaylistShow(Playback& pb) {
   if (!figureRun) recordUndo(pb.doc, kPlaylistShowHistory);
   s.playlistAutoPlay = false;
   endShow(pb);
-  call(pb.actions.refreshPlaylistTitle);
 }
 
 // No fade is left: the finished game stays on the screen for the pause, which
@@ -218,7 +218,6 @@ void openNextGame(Playback& pb) {
     endAutoPlay(pb);
     return;
   }
-  call(pb.actions.refreshPlaylistTitle);
   call(pb.actions.fullRedraw);
   call(pb.actions.repaint);
 }
@@ -230,8 +229,6 @@ int showableEnd(const Document& doc) { return std::min(computeViewLimit(doc), la
 void endShow(Playback& pb) {
   restoreInfoWindow(pb);
   showMove(pb.doc, pb.doc.currentMove());
-  if (pb.actions.enableHistoryCommands) pb.actions.enableHistoryCommands(true);
-  refreshUndoMenu(pb.doc);
   call(pb.actions.repaint);
   call(pb.actions.updateCursor);
 }

@@ -20,6 +20,10 @@ namespace mokuza::playback {
 
 constexpr int kAutoPlayOff = -100;
 
+// "自動再生中は情報ウィンドウを隠す": off, armed for the next run, or the
+// panel hidden by the run under way.
+enum class InfoWindowHide { Off, Armed, Hidden };
+
 struct AutoPlayState {
   int autoPlayLap = kAutoPlayOff;  // completed laps while running
   bool playlistAutoPlay = false;
@@ -35,7 +39,7 @@ struct AutoPlayState {
   bool stepAfterRun = false;  // figure replay asked for one more step when the run ends
   int ladderRunLine = -1;     // the last move of the ladder being played out, -1 for none
   int ladderStartMove = 0;
-  int infoWindowHideState = 0;  // 0 off, 1 armed, 2 hidden by auto-play
+  InfoWindowHide infoWindowHide = InfoWindowHide::Off;
   bool infoWindowHidden = false;
   bool savedInfoWindowHidden = false;
   std::vector<int> figureEnds;
@@ -54,12 +58,6 @@ struct PlaybackActions {
   std::function<void()> fullRedraw;
   std::function<void()> relayout;
   std::function<void()> updateCursor;
-  // Undo, redo and the history submenu are greyed while auto-play runs.
-  std::function<void(bool enabled)> enableHistoryCommands;
-  // Layout, title and menus after a playlist game was opened or a show ended.
-  std::function<void()> refreshMainWindow;
-  std::function<void()> refreshPlaylistTitle;
-  std::function<void()> refreshGameInfoWindow;
   std::function<bool()> fadeRunning;
   std::function<void()> endFades;
   // Stones placed by moves first..last fade in before a figure plays.

@@ -120,8 +120,7 @@ OpenOutcome OpenPlaylistGame(Playback& pb, int number, std::u16string_view histo
   ListState& list = playlist.list;
   if (!list.selected.contains(record) || list.selected.size() < 2) list.selected = {record};
   list.anchor = record;
-  call(pb.actions.refreshMainWindow);
-  call(pb.actions.refreshGameInfoWindow);
+  call(pb.actions.relayout);
   recordOpening(pb, entry, historyText);
 
   AutoPlayState& s = pb.autoPlay;
@@ -130,7 +129,6 @@ OpenOutcome OpenPlaylistGame(Playback& pb, int number, std::u16string_view histo
   if (s.running() && !s.figureRun()) ToggleAutoPlay(pb, s.playlistAutoPlay);
   if (direction == 1 && replayModeOn(doc.state.options) && autoNextFigure(doc) && (s.figureRun() || !s.running()))
     playFirstFigure(pb);
-  call(pb.actions.refreshPlaylistTitle);
   if (pb.actions.playlistGameOpened) pb.actions.playlistGameOpened(number);
   return OpenOutcome::Opened;
 }

@@ -231,7 +231,6 @@ void clearHistory(PlaylistContext& context, std::u16string_view description) {
   table.current = table.counter;
   doc.state.playlistSnapshot = table.counter;
   if (!doc.undoEntries.empty()) doc.undoEntries.back().state.playlistSnapshot = table.counter;
-  refreshUndoMenu(doc);
 }
 
 // Every file the command will touch, by its full path, before anything moves.

@@ -42,7 +42,7 @@ void showEntryDesign(PlaylistContext& context) {
 }
 
 bool numbersFixed(const PlaylistContext& context) {
-  return option(context.doc.globalOptions, GlobalOption::PlaylistNumberFixed) == 1;
+  return switchOn(context.doc.globalOptions, GlobalOption::PlaylistNumberFixed);
 }
 
 void connectOutsideGames(Document& doc, Playlist& playlist) {

@@ -61,7 +61,6 @@ int loadSettingsFile(Document& doc, Settings& settings, platform::Services& serv
     showMove(doc, move - 1);
     showMove(doc, move);
   }
-  callHook(doc.hooks.refreshLists);
 
   const int size = option(doc.state.options, DocumentOption::BoardSize);
   if (!resizeBoard(doc, services, size, doc.state.modified)) {

@@ -1,5 +1,7 @@
 #include "ui/game_info_dialog.h"
 
+#include "ui/dialog_buttons.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -20,19 +22,14 @@ QPushButton* commandButton(std::u16string_view label, int id) {
 
 }  // namespace
 
-GameInfoDialog::GameInfoDialog(app::Application& app, int mode, QWidget* parent)
-    : QDialog(parent), app_(app), session_(app::beginGameInfo(app, mode)) {
+GameInfoDialog::GameInfoDialog(app::Application& app, QWidget* parent) : QDialog(parent), app_(app) {
   setObjectName("gameInfoDialog");
   setModal(false);
   setAttribute(Qt::WA_DeleteOnClose);
   auto* pages = new QTabWidget;
   pages->addTab(makePage(1), QStringLiteral("ページ1"));
   pages->addTab(makePage(2), QStringLiteral("ページ2"));
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = okCancelButtons(*this);
 
   auto* commands = new QHBoxLayout;
   autoResult_ = commandButton(u"自動入力", kAutoResultCommand);
@@ -62,8 +59,8 @@ QWidget* GameInfoDialog::makePage(int page) {
   auto* grid = new QGridLayout(widget);
   int row = 0;
   for (std::size_t i = 0; i < kGameInfoFieldCount; ++i) {
-    const GameInfoDialogField& spec = kGameInfoDialogFields[i];
-    if (spec.page != page) continue;
+    const GameInfoDialogField& info = kGameInfoDialogFields[i];
+    if (info.page != page) continue;
     auto* tick = new QCheckBox;
     tick->setObjectName(QStringLiteral("tick%1").arg(kBatchBoxFirst + static_cast<int>(i)));
     const int id = kBatchBoxFirst + static_cast<int>(i);
@@ -71,12 +68,15 @@ QWidget* GameInfoDialog::makePage(int page) {
       if (!showing_) run(id, on);
     });
     auto* edit = new QLineEdit;
-    edit->setObjectName(QStringLiteral("field%1").arg(spec.control));
+    edit->setObjectName(QStringLiteral("field%1").arg(info.control));
     edit->setMaxLength(static_cast<int>(kGameInfoTextMax));
     ticks_[i] = tick;
     fields_[i] = edit;
+    connect(edit, &QLineEdit::textChanged, [this, i](const QString& typed) {
+      if (!showing_) app::editGameInfoField(app_, i, typed.toStdU16String());
+    });
     grid->addWidget(tick, row, 0);
-    grid->addWidget(new QLabel(text(spec.shownLabel())), row, 1);
+    grid->addWidget(new QLabel(text(info.shownLabel())), row, 1);
     grid->addWidget(edit, row, 2);
     ++row;
   }
@@ -94,20 +94,15 @@ QPushButton* GameInfoDialog::button(int id) const {
   }
 }
 
-// The typed texts go into the form first: a command works on what is shown.
 void GameInfoDialog::run(int id, bool checked) {
-  readForm();
-  app::gameInfoSessionCommand(app_, session_, id, checked);
+  app::gameInfoSessionCommand(app_, id, checked);
   showForm();
 }
 
-void GameInfoDialog::readForm() {
-  for (std::size_t i = 0; i < kGameInfoFieldCount; ++i) session_.form.values[i] = fields_[i]->text().toStdU16String();
-}
-
 void GameInfoDialog::showForm() {
+  if (!app_.gameInfo) return;
   showing_ = true;
-  const GameInfoForm& form = session_.form;
+  const GameInfoForm& form = app_.gameInfo->form;
   setWindowTitle(text(form.title));
   const bool single = form.showsSingleGameControls();
   for (std::size_t i = 0; i < kGameInfoFieldCount; ++i) {
@@ -124,15 +119,14 @@ void GameInfoDialog::showForm() {
   showing_ = false;
 }
 
-void GameInfoDialog::refreshFromGame() {
-  app::refreshGameInfo(app_, session_);
-  showForm();
+void GameInfoDialog::accept() {
+  if (app::applyGameInfoSession(app_) == GameInfoOutcome::Cancelled && app_.gameInfo) return;
+  QDialog::accept();
 }
 
-void GameInfoDialog::accept() {
-  readForm();
-  if (app::applyGameInfoSession(app_, session_) == GameInfoOutcome::Cancelled) return;
-  QDialog::accept();
+void GameInfoDialog::reject() {
+  app::closeGameInfo(app_);
+  QDialog::reject();
 }
 
 }  // namespace mokuza::ui

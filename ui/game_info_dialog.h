@@ -1,7 +1,7 @@
 #pragma once
-// The game-information dialog: the two pages of a GameInfoSession's fields,
-// modeless. Its buttons and tick boxes run the session's commands; OK applies
-// the session, Cancel drops it.
+// The game-information dialog: the two pages of the application's open
+// GameInfoSession, modeless. What the user types and clicks goes to the
+// session at once; OK applies it, Cancel drops it.
 
 #include <QCheckBox>
 #include <QDialog>
@@ -15,25 +15,22 @@ namespace mokuza::ui {
 
 class GameInfoDialog : public QDialog {
  public:
-  GameInfoDialog(app::Application& app, int mode, QWidget* parent);
+  GameInfoDialog(app::Application& app, QWidget* parent);
 
-  // Command 7760: the fields show the current values again.
-  void refreshFromGame();
-  const app::GameInfoSession& session() const { return session_; }
+  // The fields show the session's form again.
+  void showForm();
   QLineEdit& field(std::size_t index) { return *fields_.at(index); }
   QCheckBox& tick(std::size_t index) { return *ticks_.at(index); }
   QPushButton* button(int id) const;
 
   void accept() override;
+  void reject() override;
 
  private:
   QWidget* makePage(int page);
   void run(int id, bool checked);
-  void readForm();
-  void showForm();
 
   app::Application& app_;
-  app::GameInfoSession session_;
   std::array<QLineEdit*, kGameInfoFieldCount> fields_{};
   std::array<QCheckBox*, kGameInfoFieldCount> ticks_{};
   QCheckBox* autoHandicap_ = nullptr;

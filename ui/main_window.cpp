@@ -209,6 +209,10 @@ void MainWindow::focusMainWindow() {
 
 GameInfoDialog* MainWindow::gameInfoDialog() { return gameInfo_; }
 
+void MainWindow::gameInfoChanged() {
+  if (gameInfo_) gameInfo_->showForm();
+}
+
 void MainWindow::showDialog(app::DialogKind kind) {
   if (const std::optional<app::DesignGroupKind> group = app::designGroupOf(kind)) {
     if (design_ == nullptr) design_ = new DesignDialog(*this, *app_);
@@ -219,17 +223,17 @@ void MainWindow::showDialog(app::DialogKind kind) {
     case app::DialogKind::PairGoColours: showPairGoDialog(*this, *app_); break;
     case app::DialogKind::About: showAboutBox(*this); break;
     case app::DialogKind::GameInfo:
-    case app::DialogKind::BatchGameInfo:
-      // One game-information dialog at a time; another request brings it forward.
-      if (!gameInfo_) {
-        const int mode = kind == app::DialogKind::BatchGameInfo ? kGameInfoBatch : kGameInfoSingle;
-        QWidget* owner = mode == kGameInfoBatch && lists_ ? static_cast<QWidget*>(lists_.get()) : this;
-        gameInfo_ = new GameInfoDialog(*app_, mode, owner);
-      }
+    case app::DialogKind::BatchGameInfo: {
+      // One game-information dialog at a time, owned by the window it edits for.
+      QWidget* owner = kind == app::DialogKind::BatchGameInfo && lists_ ? static_cast<QWidget*>(lists_.get()) : this;
+      if (gameInfo_ && gameInfo_->parentWidget() != owner) gameInfo_->setParent(owner, gameInfo_->windowFlags());
+      if (!gameInfo_) gameInfo_ = new GameInfoDialog(*app_, owner);
+      gameInfo_->showForm();
       gameInfo_->show();
       gameInfo_->raise();
       gameInfo_->activateWindow();
       break;
+    }
     case app::DialogKind::MoveInfo: {
       MoveInfoDialog dialog(*app_, this);
       dialog.exec();

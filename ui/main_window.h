@@ -73,6 +73,7 @@ class MainWindow : public QMainWindow, public app::WindowPort {
   Rect listWindowRect() const override;
   void focusMainWindow() override;
   void showDialog(app::DialogKind kind) override;
+  void gameInfoChanged() override;
   app::Size clientSize() const override;
   int statusBarHeight() const override;
   app::Screens screens() const override;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "core/record/property_tables.h"
+#include "ui/dialog_buttons.h"
 
 namespace mokuza::ui {
 namespace {
@@ -33,11 +34,7 @@ MoveInfoDialog::MoveInfoDialog(app::Application& app, QWidget* parent)
     fields_.push_back(editor);
     form->addRow(text(kMoveInfoFields[row].label), editor);
   }
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  form->addRow(buttons);
+  form->addRow(okCancelButtons(*this));
 }
 
 void MoveInfoDialog::accept() {

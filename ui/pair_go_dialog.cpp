@@ -15,6 +15,7 @@
 #include <array>
 
 #include "app/small_dialogs.h"
+#include "ui/dialog_buttons.h"
 
 namespace mokuza::ui {
 namespace {
@@ -82,12 +83,7 @@ void showPairGoDialog(QWidget& parent, app::Application& app) {
   details->setEnabled(session.colours.mode);
   QObject::connect(mode, &QCheckBox::toggled, details, &QWidget::setEnabled);
 
-  auto* buttons = new QDialogButtonBox(&dialog);
-  buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  column->addWidget(buttons);
+  column->addWidget(okCancelButtons(dialog));
 
   if (dialog.exec() != QDialog::Accepted) return;
   session.colours.mode = mode->isChecked();

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/dialog_buttons.h"
+
 namespace mokuza::ui {
 namespace {
 
@@ -41,11 +43,7 @@ RenameDialog::RenameDialog(app::Application& app, QWidget* parent)
   }
   layout->addLayout(tags);
   layout->addWidget(preview_, 1);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(buttons);
+  layout->addWidget(okCancelButtons(*this));
   connect(pattern_, &QLineEdit::textChanged, [this](const QString& value) {
     session_.pattern = value.toStdU16String();
     showPreview();

@@ -90,7 +90,7 @@ void SidePanel::place(double ratio) {
   // on every composition.
   const int scale = textScale_;
   const app::Size size = app::panelSize(scale);
-  const bool rightEdge = option(app_->doc.state.options, DocumentOption::LayoutNo) == 2;
+  const bool rightEdge = panelAtRightEdge(app_->doc.state.options);
   const int left = rightEdge ? std::max(0, app_->layout.client.width - size.width) : 0;
   // On a low window the panel ends above the status bar and its pages scroll.
   const int top = 20 * scale;

@@ -81,13 +81,11 @@ OpenOutcome openFromClipboard(Document& doc, platform::Services& services, bool 
   if (doc.board.geometry.n != doc.record().boardSize) SetBoardSize(doc.board, doc.record().boardSize);
   doc.state.modified = true;
   recomputePositions(doc, 0);
-  callHook(doc.hooks.refreshLists);
   doc.state.currentFileName.clear();
   leavePlaylistGame(doc);
   doc.state.gameInfo.fileFolders.erase(std::u16string(kSgfFileLabel));
   doc.state.gameInfo.fileNames.erase(std::u16string(kSgfFileLabel));
   doc.state.fileTitle.clear();
-  doc.windowTitle = u"Mokuza";
   recordUndo(doc, label);
   if (doc.record().boardSize != oldSize) callHook(doc.hooks.relayout);
   callHook(doc.hooks.repaint);

@@ -19,15 +19,8 @@ Document::Document() {
   showMove(*this, 0);
 }
 
-void refreshWindowTitle(Document& doc) {
-  const std::u16string& name = doc.state.fileTitle;
-  if (name.empty()) doc.windowTitle = u"Mokuza";
-  else doc.windowTitle = name + (doc.state.modified ? u"（更新） - Mokuza" : u" - Mokuza");
-}
-
 void markModified(Document& doc) {
   doc.state.modified = true;
-  if (!doc.batchMode) refreshWindowTitle(doc);
 }
 
 void callHook(const std::function<void()>& hook) {

@@ -63,22 +63,6 @@ struct UndoEntry {
 
 constexpr int kUndoLimit = 100;
 constexpr int kUndoPlaylistEntryLimit = 15000;
-constexpr int kRedoCommand = 30101;
-constexpr int kUndoCommand = 30100;
-constexpr int kHistoryFirstCommand = 50001;
-
-struct MenuItemState {
-  int id = 0;
-  std::u16string text;
-  bool enabled = true;
-  bool checked = false;
-};
-
-struct UndoMenu {
-  MenuItemState undo;
-  MenuItemState redo;
-  std::vector<MenuItemState> history;  // newest first; the checked one is the current entry
-};
 
 // How a click in the middle of a game plays: asks, or one of the three edits.
 enum InsertionMode : int {
@@ -94,7 +78,6 @@ enum InsertionMode : int {
 struct DocumentHooks {
   std::function<void()> repaint;
   std::function<void()> relayout;
-  std::function<void()> refreshLists;
   std::function<void(std::u16string_view description, int position)> appendHistoryLine;
   std::function<std::vector<PlaylistEntry>()> snapshotPlaylist;
   std::function<void(const std::vector<PlaylistEntry>&)> restorePlaylist;
@@ -127,7 +110,6 @@ struct Document {
   int previousBranchMove = -1, nextBranchMove = -1;
   int previousCommentMove = -1, nextCommentMove = -1;
   int viewLimit = 0;
-  bool deleteButtonsEnabled = false;
 
   // Modes set by the layers above.
   bool autoPlayRunning = false;
@@ -139,12 +121,9 @@ struct Document {
   std::vector<UndoEntry> undoEntries;
   int undoIndex = -1;
   int undoCount = 0;
-  UndoMenu undoMenu;
 
   RecentFiles recentGames{kRecentGamesCapacity, {}};
   RecentFiles recentPlaylists{kRecentPlaylistsCapacity, {}};
-
-  std::u16string windowTitle = u"Mokuza";
 
   Document();
   Document(const Document&) = delete;
@@ -156,8 +135,6 @@ struct Document {
   int moveCount() const { return static_cast<int>(state.record.moveCount); }
 };
 
-// The window title for the current file and modified state.
-void refreshWindowTitle(Document& doc);
 void markModified(Document& doc);
 void callHook(const std::function<void()>& hook);
 

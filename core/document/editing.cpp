@@ -46,7 +46,6 @@ void finishMoveEdit(Document& doc, int replayFrom, std::u16string_view descripti
   rebuildCurrentLine(doc.record());
   doc.record().currentMove = std::clamp(doc.record().currentMove, 0, doc.moveCount());
   recomputePositions(doc, replayFrom);
-  callHook(doc.hooks.refreshLists);
   recordUndo(doc, description);
 }
 
@@ -185,7 +184,6 @@ void switchVariation(Document& doc, bool toMainLine) {
   // Deep inside a variation the positions after the branch point belonged
   // to the other line, so the replay starts at the branch point.
   recomputePositions(doc, std::max(0, std::min(rec.currentMove - 1, branchMove)));
-  callHook(doc.hooks.refreshLists);
 }
 
 void tidyTree(GameRecord& rec) {

@@ -20,7 +20,6 @@ void showFailure(platform::Services& services, std::u16string_view text, std::u1
 
 void setTitleFile(Document& doc, std::u16string_view path) {
   doc.state.fileTitle = std::u16string(fileNameOf(path));
-  refreshWindowTitle(doc);
 }
 
 // Puts the board geometry in step with the record before positions are computed.
@@ -79,9 +78,8 @@ OpenOutcome openGame(Document& doc, platform::Services& services, const OpenRequ
       break;
     }
     case OpenRequest::Source::Recent: {
-      const bool playlists = request.recentCommand >= kRecentPlaylistsFirstCommand;
-      const RecentFiles& list = playlists ? doc.recentPlaylists : doc.recentGames;
-      const int index = request.recentCommand - (playlists ? kRecentPlaylistsFirstCommand : kRecentGamesFirstCommand);
+      const RecentFiles& list = request.recentPlaylist ? doc.recentPlaylists : doc.recentGames;
+      const int index = request.recentIndex;
       if (index < 0 || index >= static_cast<int>(list.paths.size())) return OpenOutcome::Failed;
       path = list.paths[static_cast<std::size_t>(index)];
       break;
@@ -166,8 +164,6 @@ SaveOutcome saveGame(Document& doc, platform::Services& services) {
   doc.state.modified = false;
   if (doc.undoIndex >= 0 && doc.undoIndex < static_cast<int>(doc.undoEntries.size()))
     doc.undoEntries[static_cast<std::size_t>(doc.undoIndex)].modified = false;
-  if (!doc.batchMode) refreshWindowTitle(doc);
-  if (doc.state.playlistIndex > 0) callHook(doc.hooks.refreshLists);
   showMove(doc, doc.currentMove());
   callHook(doc.hooks.repaint);
   return SaveOutcome::Saved;
@@ -204,7 +200,6 @@ SaveOutcome saveGameAs(Document& doc, platform::Services& services) {
   addRecent(doc.recentGames, doc.state.currentFileName);
   if (doc.undoIndex >= 0 && doc.undoIndex < static_cast<int>(doc.undoEntries.size()))
     doc.undoEntries[static_cast<std::size_t>(doc.undoIndex)].modified = doc.state.modified;
-  if (doc.state.playlistIndex > 0) callHook(doc.hooks.refreshLists);
   showMove(doc, doc.currentMove());
   return SaveOutcome::Saved;
 }

@@ -13,7 +13,8 @@ namespace mokuza {
 struct OpenRequest {
   enum class Source { Dialog, Recent, Path };
   Source source = Source::Path;
-  int recentCommand = 0;                         // 32841.. recent games, 52841.. recent playlists
+  int recentIndex = 0;                           // for Source::Recent: the place in the list, newest first
+  bool recentPlaylist = false;                   // the recent playlists rather than the recent games
   std::u16string path;                           // for Source::Path (the command line, a drop)
   const PlaylistEntry* playlistEntry = nullptr;  // set when a playlist game is opened
 };

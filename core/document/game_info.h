@@ -64,6 +64,7 @@ struct GameInfoForm {
   std::array<bool, kGameInfoFieldCount> ticked{};  // the batch tick boxes
   bool autoHandicap = false;                       // "置石自動入力": each game's handicap from its setup stones
   bool swapAvailable = true;                       // "対局者入替" works once per showing
+  bool operator==(const GameInfoForm&) const = default;
 
   // Mode 1 shows the swap, automatic-result and board-size controls; mode 2
   // shows the tick boxes and "置石自動入力" instead.

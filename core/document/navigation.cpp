@@ -74,9 +74,6 @@ void showMove(Document& doc, int n) {
   rec.currentMove = n;
   if (doc.autoPlayRunning || doc.batchMode) return;
 
-  const bool replayMode = replayModeOn(doc.state.options);
-  doc.deleteButtonsEnabled = n > 0 && !replayMode;
-
   if (shown.hasMove()) doc.colourToPlay = static_cast<std::int8_t>(-shown.colour);
   else if (n == 0) doc.colourToPlay = doc.board.setupStoneBalance > 0 ? -1 : 1;
   const int mode = designValue(doc.state.design, DesignField::InterruptOperation);
@@ -105,7 +102,6 @@ void showMove(Document& doc, int n) {
   doc.nodeEndMove = location.endMove;
   doc.viewLimit = computeViewLimit(doc);
   callHook(doc.hooks.repaint);
-  callHook(doc.hooks.refreshLists);
 }
 
 void recomputePositions(Document& doc, int from) {

@@ -174,5 +174,7 @@ DocumentOptions defaultDocumentOptions();
 // The two modes every layer asks about.
 inline bool replayModeOn(const DocumentOptions& options) { return switchOn(options, DocumentOption::ReplayMode); }
 inline bool musicModeOn(const DocumentOptions& options) { return switchOn(options, DocumentOption::MusicMode); }
+// Layout 2 puts the side panel (and the icon strip over it) at the right edge.
+inline bool panelAtRightEdge(const DocumentOptions& options) { return option(options, DocumentOption::LayoutNo) == 2; }
 
 }  // namespace mokuza

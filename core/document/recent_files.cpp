@@ -26,13 +26,10 @@ void addRecent(RecentFiles& list, std::u16string_view path) {
   if (static_cast<int>(list.paths.size()) > list.capacity) list.paths.resize(static_cast<std::size_t>(list.capacity));
 }
 
-std::vector<RecentMenuItem> recentMenuItems(const RecentFiles& list, int firstCommand, bool fullPaths) {
-  std::vector<RecentMenuItem> items;
-  for (std::size_t i = 0; i < list.paths.size(); ++i) {
-    const std::u16string& path = list.paths[i];
-    items.push_back({firstCommand + static_cast<int>(i), fullPaths ? path : std::u16string(fileNameOf(path))});
-  }
-  return items;
+std::vector<std::u16string> recentMenuTexts(const RecentFiles& list, bool fullPaths) {
+  std::vector<std::u16string> texts;
+  for (const std::u16string& path : list.paths) texts.push_back(fullPaths ? path : std::u16string(fileNameOf(path)));
+  return texts;
 }
 
 }  // namespace mokuza

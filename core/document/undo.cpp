@@ -16,8 +16,6 @@ std::size_t storedPlaylistEntries(const Document& doc) {
   return total;
 }
 
-std::u16string number(int value) { return asciiToUtf16(std::to_string(value)); }
-
 // The window layout stays as the user left it when the history moves.
 constexpr DocumentOption kLayoutOptions[] = {DocumentOption::LayoutNo, DocumentOption::TextSize};
 constexpr DesignField kLayoutDesignValues[] = {DesignField::MarginX, DesignField::MarginY, DesignField::AbsoluteSize,
@@ -38,10 +36,7 @@ void keepLayout(DocumentState& restored, const DocumentState& current) {
 }  // namespace
 
 void recordUndo(Document& doc, std::u16string_view description) {
-  if (doc.batchMode || doc.autoPlayRunning || description == u"n") {
-    refreshUndoMenu(doc);
-    return;
-  }
+  if (doc.batchMode || doc.autoPlayRunning || description == u"n") return;
   // The redo side is discarded by a new change.
   doc.undoEntries.resize(static_cast<std::size_t>(doc.undoIndex + 1));
   UndoEntry entry;
@@ -71,7 +66,6 @@ void recordUndo(Document& doc, std::u16string_view description) {
 
   if (option(doc.globalOptions, GlobalOption::HistoryOutput) == 1 && doc.hooks.appendHistoryLine)
     doc.hooks.appendHistoryLine(doc.undoEntries.back().description, doc.undoIndex);
-  refreshUndoMenu(doc);
 }
 
 namespace {
@@ -92,10 +86,8 @@ void restoreUndo(Document& doc) {
     doc.classifier.setFigureTable(*entry.figures);
   rebuildCurrentLine(doc.record());
   doc.record().currentMove = entry.currentMove;
-  refreshWindowTitle(doc);
   callHook(doc.hooks.relayout);
   recomputePositions(doc, 0);
-  refreshUndoMenu(doc);
 }
 
 }  // namespace
@@ -114,43 +106,12 @@ bool redo(Document& doc) {
   return true;
 }
 
-bool chooseHistoryItem(Document& doc, int commandId) {
-  const int index = doc.undoCount - (commandId - kHistoryFirstCommand);
+bool chooseHistoryEntry(Document& doc, int stepsBack) {
+  const int index = doc.undoCount - stepsBack;
   if (doc.autoPlayRunning || index < 0 || index > doc.undoCount || index == doc.undoIndex) return false;
   doc.undoIndex = index;
   restoreUndo(doc);
   return true;
-}
-
-void refreshUndoMenu(Document& doc) {
-  UndoMenu& menu = doc.undoMenu;
-  // An empty history (nothing recorded yet) has no entry to describe.
-  const int stored = static_cast<int>(doc.undoEntries.size());
-  auto description = [&](int index) -> std::u16string {
-    return index >= 0 && index < stored ? doc.undoEntries[static_cast<std::size_t>(index)].description : u"";
-  };
-
-  menu.redo.id = kRedoCommand;
-  menu.redo.text = u"やりなおし";
-  menu.redo.enabled = doc.undoIndex < doc.undoCount && doc.undoIndex + 1 < stored;
-  if (menu.redo.enabled)
-    menu.redo.text +=
-        u" " + number(doc.undoIndex + 1) + u"/" + number(doc.undoCount) + u" - " + description(doc.undoIndex + 1);
-  menu.redo.text += u"(&Y)\tCtrl+Y";
-
-  menu.undo.id = kUndoCommand;
-  menu.undo.text = u"取り消し";
-  menu.undo.enabled = doc.undoIndex > 0 && doc.undoIndex < stored;
-  if (menu.undo.enabled)
-    menu.undo.text +=
-        u"  " + number(doc.undoIndex) + u"/" + number(doc.undoCount) + u" - " + description(doc.undoIndex);
-  menu.undo.text += u"(&Z)\tCtrl+Z";
-
-  menu.history.clear();
-  for (int k = 0; k <= doc.undoCount && k < static_cast<int>(doc.undoEntries.size()); ++k) {
-    const int index = doc.undoCount - k;
-    menu.history.push_back({kHistoryFirstCommand + k, description(index), true, index == doc.undoIndex});
-  }
 }
 
 }  // namespace mokuza

@@ -12,9 +12,7 @@ namespace mokuza {
 void recordUndo(Document& doc, std::u16string_view description);
 bool undo(Document& doc);
 bool redo(Document& doc);
-// The history submenu item with this command identifier was chosen.
-bool chooseHistoryItem(Document& doc, int commandId);
-// Rebuilds the texts and states of the undo, redo and history items.
-void refreshUndoMenu(Document& doc);
+// An entry of the history, counted back from the newest (0), was chosen.
+bool chooseHistoryEntry(Document& doc, int stepsBack);
 
 }  // namespace mokuza

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "app/view_refresh.h"
 #include "platform/headless/headless_services.h"
 #include "tests/test_folder.h"
 
@@ -19,6 +20,7 @@ namespace mokuza::test {
 namespace fs = std::filesystem;
 
 // Records every call; the sizes and screens it reports are set by the test.
+// Told that a view changed, it reads the view's model as the widgets do.
 class FakeWindow : public app::WindowPort {
  public:
   void armTimer(int periodMs) override {
@@ -35,10 +37,16 @@ class FakeWindow : public app::WindowPort {
   void setTitle(const std::u16string& text) override { title = text; }
   void showBusyTitle(const std::u16string& text) override { busyTitles.push_back(text); }
   void setStatusText(const std::u16string& text) override { status = text; }
-  void menusChanged() override { ++menuChanges; }
+  void menusChanged() override {
+    ++menuChanges;
+    if (app) menus = app->menus;
+  }
   void selectPanelPage(int page) override { panelPage = page; }
   void rebuildPanel(int textScale) override { panelScale = textScale; }
-  void panelChanged() override { ++panelChanges; }
+  void panelChanged() override {
+    ++panelChanges;
+    if (app) panel = app::buildPanel(*app);
+  }
   void showMenuBar(bool shown) override { menuBarShown = shown; }
   void showStatusBar(bool shown) override {
     statusBarShown = shown;
@@ -57,8 +65,18 @@ class FakeWindow : public app::WindowPort {
     listTab = tab;
     listRect = frame;
   }
-  void listWindowChanged() override { ++listChanges; }
-  void showDialog(app::DialogKind kind) override { dialogs.push_back(kind); }
+  void listWindowChanged() override {
+    ++listChanges;
+    if (app) list = app::buildListWindowView(*app);
+  }
+  void showDialog(app::DialogKind kind) override {
+    dialogs.push_back(kind);
+    gameInfoChanged();
+  }
+  void gameInfoChanged() override {
+    ++gameInfoChanges;
+    if (app && app->gameInfo) gameInfo = app->gameInfo->form;
+  }
   void hideListWindow() override { listShown = false; }
   bool listWindowShown() const override { return listShown; }
   Rect listWindowRect() const override { return listRect; }
@@ -69,6 +87,7 @@ class FakeWindow : public app::WindowPort {
   bool modalDialogOpen() const override { return modal; }
   void destroy() override { destroyed = true; }
 
+  const app::Application* app = nullptr;  // whose views the window reads
   std::vector<std::string> log;
   int timerPeriod = 0;
   int invalidations = 0;
@@ -76,7 +95,7 @@ class FakeWindow : public app::WindowPort {
   std::u16string title, status;
   std::vector<std::u16string> busyTitles;
   std::vector<app::DialogKind> dialogs;
-  int listChanges = 0;
+  int listChanges = 0, gameInfoChanges = 0;
   int menuChanges = 0, panelChanges = 0, panelPage = 0, panelScale = 0, focusCount = 0;
   bool menuBarShown = true, statusBarShown = true, fullScreen = false, isMaximised = false;
   bool listShown = false, modal = false, destroyed = false;
@@ -85,6 +104,10 @@ class FakeWindow : public app::WindowPort {
   app::Size client{1280, 780};
   int statusHeight = 20;
   app::Screens screenSet;
+  app::MenuModel menus;
+  app::PanelModel panel;
+  app::ListWindowView list;
+  GameInfoForm gameInfo;
 };
 
 // A fresh program folder holding the default images and sounds.
@@ -100,6 +123,7 @@ inline fs::path freshProgramFolder() {
 
 class AppTest : public ::testing::Test {
  protected:
+  AppTest() { window.app = app.get(); }
   ~AppTest() override {
     app.reset();
     std::error_code ec;

@@ -29,31 +29,32 @@ class DialogsTest : public AppTest {
 
 TEST_F(DialogsTest, GameInfoRoundTripsItsFormAndCancelKeepsTheGame) {
   open("(;SZ[19]PB[黒太郎]PW[白花子];B[pd];W[dp])");
-  app::GameInfoSession session = app::beginGameInfo(*app, kGameInfoSingle);
-  ASSERT_TRUE(app::gameInfoSessionCommand(*app, session, kSwapPlayersCommand, false));
-  session.form.values[kEvent] = u"名人戦";
+  app::openGameInfo(*app, kGameInfoSingle);
+  ASSERT_TRUE(app::gameInfoSessionCommand(*app, kSwapPlayersCommand, false));
+  app::editGameInfoField(*app, kEvent, u"名人戦");
+  const GameInfoForm typed = app->gameInfo->form;
+  app::closeGameInfo(*app);
   // Cancel drops the value: the game keeps what it had.
   EXPECT_EQ(app::beginGameInfo(*app, kGameInfoSingle).form.values[kBlackPlayerField], u"黒太郎");
   EXPECT_FALSE(app->doc.state.modified);
 
-  ASSERT_EQ(app::applyGameInfoSession(*app, session), GameInfoOutcome::Applied);
-  app::GameInfoSession again = app::beginGameInfo(*app, kGameInfoSingle);
-  EXPECT_EQ(again.form.values, session.form.values);
-  // 7760 shows what the game now holds.
-  app->doc.record().setHeader(u"大会名", u"本因坊戦");
-  app::refreshGameInfo(*app, again);
-  EXPECT_EQ(again.form.values[kEvent], u"本因坊戦");
+  app::openGameInfo(*app, kGameInfoSingle);
+  for (std::size_t field = 0; field < typed.values.size(); ++field)
+    app::editGameInfoField(*app, field, typed.values[field]);
+  ASSERT_EQ(app::applyGameInfoSession(*app), GameInfoOutcome::Applied);
+  EXPECT_FALSE(app->gameInfo) << "OK closes the dialog";
+  EXPECT_EQ(app::beginGameInfo(*app, kGameInfoSingle).form.values, typed.values);
 }
 
 TEST_F(DialogsTest, AutomaticResultUsesTheCountWhileCountingIsShown) {
   // Black owns two columns, White one; komi half a point.
   open("(;SZ[5]KM[0.5]AB[ca][cb][cc][cd][ce]AW[da][db][dc][dd][de])");
-  app::GameInfoSession session = app::beginGameInfo(*app, kGameInfoSingle);
-  ASSERT_TRUE(app::gameInfoSessionCommand(*app, session, kAutoResultCommand, false));
-  EXPECT_EQ(session.form.values[kResultField], u"W+R");
+  app::openGameInfo(*app, kGameInfoSingle);
+  ASSERT_TRUE(app::gameInfoSessionCommand(*app, kAutoResultCommand, false));
+  EXPECT_EQ(app->gameInfo->form.values[kResultField], u"W+R");
   app::toggleTerritoryMode(*app);
-  ASSERT_TRUE(app::gameInfoSessionCommand(*app, session, kAutoResultCommand, false));
-  EXPECT_EQ(session.form.values[kResultField], u"B+4.5");
+  ASSERT_TRUE(app::gameInfoSessionCommand(*app, kAutoResultCommand, false));
+  EXPECT_EQ(app->gameInfo->form.values[kResultField], u"B+4.5");
 }
 
 TEST_F(DialogsTest, BatchWritesTheTickedFieldIntoTheSelectedGamesAndThePlaylist) {
@@ -74,13 +75,13 @@ TEST_F(DialogsTest, BatchWritesTheTickedFieldIntoTheSelectedGamesAndThePlaylist)
   const int first = playlist.displayOrder[0], last = playlist.displayOrder[2];
   playlist.list.selected = {last, first};
 
-  app::GameInfoSession session = app::beginGameInfo(*app, kGameInfoBatch);
-  EXPECT_EQ(session.batchGames, (std::vector{first, last}));
-  EXPECT_TRUE(app::gameInfoSessionCommand(*app, session, kBatchBoxFirst + static_cast<int>(kEvent), true));
-  session.form.values[kEvent] = u"一括杯";
-  session.form.values[kBlackPlayerField] = u"書かれない";  // not ticked
+  app::openGameInfo(*app, kGameInfoBatch);
+  EXPECT_EQ(app->gameInfo->batchGames, (std::vector{first, last}));
+  EXPECT_TRUE(app::gameInfoSessionCommand(*app, kBatchBoxFirst + static_cast<int>(kEvent), true));
+  app::editGameInfoField(*app, kEvent, u"一括杯");
+  app::editGameInfoField(*app, kBlackPlayerField, u"書かれない");  // not ticked
   services.messageAnswers = {platform::Answer::Ok};
-  ASSERT_EQ(app::applyGameInfoSession(*app, session), GameInfoOutcome::Applied);
+  ASSERT_EQ(app::applyGameInfoSession(*app), GameInfoOutcome::Applied);
 
   for (int record : {0, 1, 2}) {
     const fs::path sgf = textToPath(paths[static_cast<std::size_t>(record)]);

@@ -54,7 +54,7 @@ TEST_F(LayoutTest, PanelByTextSizeAndHiddenPanelGivesTheBoardItsRoom) {
   EXPECT_EQ(app->layout.geometry, geometry(486));
   app::togglePanelHidden(*app);
   EXPECT_EQ(app->layout.geometry, geometry(0));
-  app->playback.autoPlay.infoWindowHideState = 1;
+  app->playback.autoPlay.infoWindowHide = playback::InfoWindowHide::Armed;
   playback::ToggleAutoPlay(app->playback, false);
   app::togglePanelHidden(*app);
   EXPECT_FALSE(app->layout.panelHidden);
@@ -99,15 +99,14 @@ TEST_F(LayoutTest, TextsOfAShownMoveTheCountAndTheTitle) {
   app->doc.globalOptions[GlobalOption::ResultDisplay] = 1;
   EXPECT_EQ(utf16ToUtf8(app::gameInfoPageText(*app)), "コミ：6.5\r\n結果：B+R\r\n路数：9\r\n対局日：2024-05-04(土)");
   ToggleCountingMode(app->counting, app->doc.board);
-  app::refreshStatusText(*app);
+  app::refreshViews(*app);
   EXPECT_EQ(
       utf16ToUtf8(window.status),
       "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　コミ6.5　計6.5目　〈結果〉白6.5目勝ち ｜ 結果：B+R");
   EXPECT_TRUE(utf16ToUtf8(app::moveInfoPageText(*app)).starts_with("黒：\r\n  地0"));
-  app::setWindowTitle(*app);
   EXPECT_EQ(utf16ToUtf8(window.title), "g.sgf - Mokuza");
   markModified(app->doc);
-  app::setWindowTitle(*app);
+  app::refreshViews(*app);
   EXPECT_EQ(utf16ToUtf8(window.title), "g.sgf（更新） - Mokuza");
 }
 

@@ -26,6 +26,7 @@ class ListWindowTest : public AppTest {
     const std::vector<fs::path> corpus = corpusGames("pro");
     if (corpus.size() < 20) GTEST_SKIP() << "corpus absent";
     app = std::make_unique<app::Application>(services, window, folder);
+    window.app = app.get();
     fs::remove_all(folder / "games");
     fs::create_directories(folder / "games");
     std::vector<std::u16string> paths;

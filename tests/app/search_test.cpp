@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "app/board_input.h"
+#include "app/command_table.h"
 #include "app/search_session.h"
 #include "core/document/navigation.h"
 #include "core/record/text.h"
@@ -68,6 +69,7 @@ class SearchTest : public AppTest {
 
 TEST_F(SearchTest, TheWholeBoardOfAGameFindsThatGameWhileTheTitleCountsTheGames) {
   show(6, 50);
+  app::runCommand(*app, app::Command::Playlist);
   const int listChanges = window.listChanges;
   app->ShortcutKeys({app::Key::F, {.ctrl = true}, false}, static_cast<int>(app::ListTab::Playlist), 0);
   const std::vector<std::u16string> titles = run();

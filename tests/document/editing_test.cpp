@@ -241,10 +241,7 @@ TEST_F(DeletionTest, DeleteMoveRemovesTheShownMove) {
 TEST_F(DeletionTest, NothingIsDeletedInReplayModeOrDuringAutoPlay) {
   load(u"(;GM[1];B[dd];W[pp])");
   showMove(doc, 2);
-  EXPECT_TRUE(doc.deleteButtonsEnabled);
   doc.state.options[DocumentOption::ReplayMode] = 2;  // on at 1 or more
-  showMove(doc, 2);
-  EXPECT_FALSE(doc.deleteButtonsEnabled);
   EXPECT_FALSE(deleteMove(doc));
   doc.state.options[DocumentOption::ReplayMode] = -1;
   doc.autoPlayRunning = true;

@@ -45,10 +45,13 @@ class GameFileTest : public DocumentTest {
     showMove(doc, doc.moveCount());
     ASSERT_TRUE(playAt(doc, services, recordAt("qq")));
   }
-  // The window title and the game's file: "game.sgf - Mokuza|/tmp/.../game.sgf".
-  std::string titleAndFile() const {
-    return u8(doc.windowTitle) + "|" + u8(FilePath(doc.state.gameInfo, kSgfFileLabel));
+  // The name the title shows, marked while modified: "game.sgf（更新）"; none without a file.
+  std::string shownName() const {
+    if (doc.state.fileTitle.empty()) return "";
+    return u8(doc.state.fileTitle) + (doc.state.modified ? "（更新）" : "");
   }
+  // The shown name and the game's file: "game.sgf|/tmp/.../game.sgf".
+  std::string titleAndFile() const { return shownName() + "|" + u8(FilePath(doc.state.gameInfo, kSgfFileLabel)); }
 
   fs::path dir;
 };
@@ -63,7 +66,7 @@ TEST_F(GameFileTest, OpenThroughTheDialogOrTheRecentList) {
   ASSERT_EQ(openGame(doc, services, request), OpenOutcome::Opened);
   EXPECT_EQ(view() + stones("dd"), "B dd, W pp, B dp @0.");
   EXPECT_EQ(u8(doc.record().header(u"黒対局者")), "山田");
-  EXPECT_EQ(titleAndFile(), "game.sgf - Mokuza|" + path.string());
+  EXPECT_EQ(titleAndFile(), "game.sgf|" + path.string());
   EXPECT_EQ(u8(doc.undoEntries.back().description), "対局を開く - game");
 
   EXPECT_EQ(openGame(doc, services, request), OpenOutcome::Failed) << "a cancelled dialog";
@@ -74,9 +77,9 @@ TEST_F(GameFileTest, OpenThroughTheDialogOrTheRecentList) {
   ASSERT_EQ(open(other), OpenOutcome::Opened);
   EXPECT_EQ(doc.recentGames.paths, (std::vector<std::u16string>{pathToText(other), pathToText(path)}));
   request.source = OpenRequest::Source::Recent;
-  request.recentCommand = kRecentGamesFirstCommand + 1;
+  request.recentIndex = 1;
   ASSERT_EQ(openGame(doc, services, request), OpenOutcome::Opened);
-  EXPECT_EQ(u8(doc.windowTitle) + line(), "game.sgf - MokuzaB dd, W pp, B dp");
+  EXPECT_EQ(shownName() + line(), "game.sgfB dd, W pp, B dp");
   EXPECT_EQ(doc.recentGames.paths, (std::vector<std::u16string>{pathToText(path), pathToText(other)}));
 
   // A playlist goes to the playlist window.
@@ -103,12 +106,12 @@ TEST_F(GameFileTest, WhatCannotBeReadLeavesThePreviousGame) {
   EXPECT_EQ(open(writeFile("nogame.sgf", "GM[1] B[aa] no game here")), OpenOutcome::Failed);
   EXPECT_EQ(messages(), (std::vector<std::string>{"失敗: ファイルを開けませんでした"}));
   EXPECT_EQ(view() + stones("dd"), "B dd, W pp @1X");
-  EXPECT_EQ(titleAndFile(), "game.sgf - Mokuza|" + (dir / "game.sgf").string());
+  EXPECT_EQ(titleAndFile(), "game.sgf|" + (dir / "game.sgf").string());
 }
 
 TEST(RecentFilesTest, OrderCapacityAndMenuTexts) {
   RecentFiles games{kRecentGamesCapacity, {}};
-  EXPECT_TRUE(recentMenuItems(games, kRecentGamesFirstCommand, false).empty());
+  EXPECT_TRUE(recentMenuTexts(games, false).empty());
   for (int i = 0; i < 12; ++i) addRecent(games, asciiToUtf16("/games/g" + std::to_string(i) + ".sgf"));
   ASSERT_EQ(games.paths.size(), 10u);
   EXPECT_EQ(u8(games.paths.front() + games.paths.back()), "/games/g11.sgf/games/g2.sgf");
@@ -116,10 +119,8 @@ TEST(RecentFilesTest, OrderCapacityAndMenuTexts) {
   EXPECT_EQ(games.paths.size(), 10u);
   EXPECT_EQ(u8(games.paths[0] + games.paths[1]), "/games/g5.sgf/games/g11.sgf");
 
-  const auto names = recentMenuItems(games, kRecentGamesFirstCommand, false);
-  EXPECT_EQ(names[1].id, 32842);
-  EXPECT_EQ(u8(names[0].text), "g5.sgf");
-  EXPECT_EQ(u8(recentMenuItems(games, kRecentGamesFirstCommand, true)[0].text), "/games/g5.sgf");
+  EXPECT_EQ(u8(recentMenuTexts(games, false)[0]), "g5.sgf");
+  EXPECT_EQ(u8(recentMenuTexts(games, true)[0]), "/games/g5.sgf");
 }
 
 // ---- saving ----
@@ -131,7 +132,7 @@ TEST_F(GameFileTest, SaveWritesCrLfUtf8ThatReadsBackTheSame) {
   openAndEdit(path);
   ASSERT_EQ(saveGame(doc, services), SaveOutcome::Saved);
   EXPECT_EQ(view(), "B dd, W pp, B dp, W pd, B qf, W nc, B qq @7");
-  EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
+  EXPECT_EQ(shownName(), "game.sgf");
 
   const std::string bytes = readFile(path);
   EXPECT_NE(bytes.find("\r\n"), std::string::npos);
@@ -147,7 +148,7 @@ TEST_F(GameFileTest, SaveWritesCrLfUtf8ThatReadsBackTheSame) {
   ASSERT_TRUE(undo(doc));
   ASSERT_TRUE(redo(doc));
   EXPECT_FALSE(doc.state.modified);
-  EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
+  EXPECT_EQ(shownName(), "game.sgf");
 }
 
 TEST_F(GameFileTest, SaveWithoutAFileGoesThroughTheDialogOnce) {
@@ -156,7 +157,7 @@ TEST_F(GameFileTest, SaveWithoutAFileGoesThroughTheDialogOnce) {
   services.saveDialogAnswers.push_back(path);
   ASSERT_EQ(saveGame(doc, services), SaveOutcome::Saved);
   EXPECT_EQ(view(), "B dd @1");
-  EXPECT_EQ(titleAndFile(), "new.sgf - Mokuza|" + path.string());
+  EXPECT_EQ(titleAndFile(), "new.sgf|" + path.string());
   EXPECT_EQ(doc.recentGames.paths.at(0), pathToText(path));
 
   ASSERT_TRUE(playAt(doc, services, recordAt("pp")));
@@ -204,7 +205,7 @@ TEST_F(GameFileTest, AFailedWriteIsReportedAndTheGameStaysModified) {
   EXPECT_NE(saveGame(doc, services), SaveOutcome::Saved);
   EXPECT_EQ(messages().size(), 1u);
   EXPECT_EQ(services.callsOf("messageBox").at(0).title, u"エラー");
-  EXPECT_EQ(u8(doc.windowTitle), "game.sgf（更新） - Mokuza");
+  EXPECT_EQ(shownName(), "game.sgf（更新）");
 
   services.messageAnswers = {platform::Answer::Yes};
   EXPECT_EQ(askSave(doc, services), SaveQuestion::Cancelled) << "closing must not lose the changes";
@@ -258,14 +259,14 @@ TEST_F(ClipboardTest, CopyAndOpenFromTheClipboardWhichUndoTakesBack) {
   EXPECT_EQ(std::pair(doc.record().boardSize, doc.board.geometry.n), std::pair(9, 9));
   EXPECT_EQ(option(doc.state.options, DocumentOption::BoardSize), 9) << "the board-size default, as a file sets it";
   EXPECT_EQ(u8(doc.record().header(u"黒対局者")), "乙");
-  EXPECT_EQ(titleAndFile(), "Mokuza|");
+  EXPECT_EQ(titleAndFile(), "|");
   EXPECT_EQ(u8(doc.undoEntries.back().description), "クリップボードから開く");
   showMove(doc, 2);
   EXPECT_EQ(stones("gg"), "O");
 
   ASSERT_TRUE(undo(doc));
   EXPECT_EQ(doc.board.geometry.n, 19);
-  EXPECT_EQ(u8(doc.windowTitle) + line(), "game.sgf - MokuzaB dd, W pp");
+  EXPECT_EQ(shownName() + line(), "game.sgfB dd, W pp");
   showMove(doc, 2);
   EXPECT_EQ(stones("pp"), "O");
 }
@@ -280,7 +281,7 @@ TEST_F(ClipboardTest, AClipboardWithoutAGameRestoresThePreviousOne) {
   EXPECT_EQ(writeSgf(doc.record()), before);
   EXPECT_EQ(doc.record().boardSize, 13);
   EXPECT_EQ(view() + stones("dd"), "B dd, W jj @1X");
-  EXPECT_EQ(u8(doc.windowTitle), "game.sgf - Mokuza");
+  EXPECT_EQ(shownName(), "game.sgf");
 }
 
 TEST_F(ClipboardTest, MovesOnlyKeepsTheGameInformation) {

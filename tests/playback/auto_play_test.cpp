@@ -22,7 +22,6 @@ class AutoPlayTest : public PlaybackTest {
       timed += std::to_string(move) + "@" + std::to_string(tick) + "+" + std::to_string(wait) + " ";
     };
     pb.actions.armTimer = [](int) { return true; };
-    pb.actions.enableHistoryCommands = [this](bool enabled) { historyEnabled.push_back(enabled); };
   }
 
   void design(DesignField field, int value) { setDesignValue(doc.state.design, field, value); }
@@ -38,25 +37,22 @@ class AutoPlayTest : public PlaybackTest {
 
   std::string moves;  // the shown moves in order: "5 0 1 2"
   std::string timed;  // each as move@tick+wait
-  std::vector<bool> historyEnabled;
 };
 
 TEST_F(AutoPlayTest, StartedAtTheEndItRewindsOnceAndStopsAtTheNextEndGivingTheWindowBack) {
   loadText(doc, quietGame(5));
   showMove(doc, 5);
-  pb.autoPlay.infoWindowHideState = 1;
+  pb.autoPlay.infoWindowHide = playback::InfoWindowHide::Armed;
   int relayouts = 0;
   pb.actions.relayout = [&] { ++relayouts; };
   playback::ToggleAutoPlay(pb, false);
   ASSERT_TRUE(pb.autoPlay.running() && doc.autoPlayRunning);
-  EXPECT_EQ(historyEnabled, std::vector<bool>{false});
   EXPECT_TRUE(pb.autoPlay.infoWindowHidden);
   run();
   // 1400 ms per move in 10 ms ticks; the move comes on the tick after the wait.
   EXPECT_EQ(timed, "0@1+0 1@2+140 2@143+140 3@284+140 4@425+140 5@566+140 ");
   EXPECT_FALSE(pb.autoPlay.running());
   EXPECT_EQ(doc.currentMove(), 5);
-  EXPECT_EQ(historyEnabled, (std::vector<bool>{false, true}));
   EXPECT_FALSE(pb.autoPlay.infoWindowHidden);
   EXPECT_EQ(relayouts, 2);
 }

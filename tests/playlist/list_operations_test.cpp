@@ -316,7 +316,7 @@ TEST_F(Snapshots, UndoAndRedoRestoreTheExactEarlierFiles) {
   }
   EXPECT_EQ(players(), (std::vector<std::string>{"B", "A"}));
 
-  ASSERT_TRUE(chooseHistoryItem(doc, kHistoryFirstCommand + 2));  // two steps back at once
+  ASSERT_TRUE(chooseHistoryEntry(doc, 2));  // two steps back at once
   EXPECT_EQ(file(), states[1]);
   EXPECT_EQ(players(), (std::vector<std::string>{"A", "B", "C"}));
 }
@@ -331,7 +331,7 @@ TEST_F(Snapshots, TheCopiesOfStatesThatLeftTheHistoryGoAtOnce) {
   }
   const auto copies = std::distance(fs::directory_iterator(home / "temp"), fs::directory_iterator());
   EXPECT_EQ(copies, 2 * (kUndoLimit - 1)) << "two copies for each change the history can still undo";
-  ASSERT_TRUE(chooseHistoryItem(doc, kHistoryFirstCommand + doc.undoCount));
+  ASSERT_TRUE(chooseHistoryEntry(doc, doc.undoCount));
   EXPECT_EQ(file(), states[states.size() - kUndoLimit]) << "the oldest state kept comes back";
 }
 

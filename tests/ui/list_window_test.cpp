@@ -175,7 +175,7 @@ TEST_F(ListWindowUiTest, RenameThroughTheDialogPreviewsThenMovesTheFilesAndTheRo
 
 TEST_F(ListWindowUiTest, GameInformationRoundTripsItsFormInBothModes) {
   open(5);
-  window->showDialog(app::DialogKind::GameInfo);
+  app::openGameInfo(app(), kGameInfoSingle);
   ui::GameInfoDialog* single = window->gameInfoDialog();
   ASSERT_NE(single, nullptr);
   EXPECT_FALSE(single->isModal());
@@ -190,7 +190,7 @@ TEST_F(ListWindowUiTest, GameInformationRoundTripsItsFormInBothModes) {
   shoot(*single, "game-info-single");
   single->accept();
   EXPECT_EQ(app().doc.record().header(u"黒対局者"), u"白花子");
-  window->showDialog(app::DialogKind::GameInfo);
+  app::openGameInfo(app(), kGameInfoSingle);
   EXPECT_EQ(window->gameInfoDialog()->field(kWhitePlayerField).text(), QStringLiteral("黒太郎"));
   window->gameInfoDialog()->reject();
   QCoreApplication::processEvents();
@@ -233,6 +233,19 @@ TEST_F(ListWindowUiTest, TheAliasDialogKeepsARefusedChoiceOpen) {
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_EQ(services.callsOf("messageBox").back().text, u"対局相手は選べません");
   EXPECT_TRUE(app().playlist.aliasGroups.empty());
+}
+
+TEST_F(ListWindowUiTest, ABatchRequestWhileTheSingleDialogIsOpenShowsTheBatchForm) {
+  open(5);
+  app::openGameInfo(app(), kGameInfoSingle);
+  ASSERT_NE(window->gameInfoDialog(), nullptr);
+  app::clickRow(app(), 2, {});
+  app::clickRow(app(), 3, {.shift = true});
+  app::listWindowCommand(app(), app::kBatchGameInfoCommand);
+  ui::GameInfoDialog* dialog = window->gameInfoDialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_FALSE(dialog->tick(kDateField).isHidden()) << "the batch form's tick boxes";
+  EXPECT_TRUE(dialog->windowTitle().startsWith(QStringLiteral("ゲーム情報一括編集"))) << dialog->windowTitle().toStdString();
 }
 
 TEST_F(ListWindowUiTest, ACommentTypedIntoTheEventListReachesTheSavedGame) {
