@@ -283,8 +283,8 @@ bool ListWindow::eventFilter(QObject* watched, QEvent* event) {
   // The press stays here (the table moves no cursor of its own); the
   // release acts, arrows included, as the application's list keys do.
   const int selector = tabIndex(currentTab());
-  if (type == QEvent::KeyRelease && !e.autoRepeat && !e.modifiers.alt && !e.modifiers.meta)
-    app_.ShortcutKeys(e, selector, selector);
+  if (type == QEvent::KeyPress) app_.onListKeyDown(e, selector);
+  else app_.onListKeyUp(e, selector);
   return true;
 }
 

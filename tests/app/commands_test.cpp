@@ -248,6 +248,51 @@ TEST_F(CommandsTest, KeyPressAndReleaseEdges) {
   EXPECT_EQ(designValue(app->doc.state.design, DesignField::AutoSpeed), 1000);
 }
 
+// A shortcut takes the modifiers of its key's press, since a hand often lets
+// go of Ctrl a moment before the letter; a release whose press went to a
+// dialog or the other window does nothing.
+TEST_F(CommandsTest, ShortcutsActWithThePressModifiersAndOnlyAfterTheirPress) {
+  using app::Key;
+  prepare();
+  const int colour = app->doc.colourToPlay;
+  app->onKeyDown(keyEvent(Key::Control, true));
+  app->onKeyDown(keyEvent(Key::S, true));
+  app->onKeyUp(keyEvent(Key::Control));
+  app->onKeyUp(keyEvent(Key::S));
+  EXPECT_FALSE(app->doc.state.modified) << "saved";
+  EXPECT_EQ(app->doc.colourToPlay, colour);
+
+  // Ctrl+O with a playlist row chosen; Enter closes the dialog on its press,
+  // and its release reaches the window after the game opened.
+  prepare();
+  app->DispatchCommand(30200);
+  app->playlist.list.selected = {0};
+  services.openDialogAnswers = {write("other.sgf", "(;GM[1]SZ[19];B[aa])")};
+  app->onKeyDown(keyEvent(Key::O, true));
+  app->onKeyUp(keyEvent(Key::O, true));
+  ASSERT_EQ(app->doc.moveCount(), 1);
+  const Observed opened = observe();
+  app->onKeyUp(keyEvent(Key::Enter));
+  app->onListKeyDown(keyEvent(Key::Enter), static_cast<int>(app::ListTab::Playlist));
+  app->onKeyUp(keyEvent(Key::Enter));
+  EXPECT_EQ(observe(), opened);
+  app->onListKeyDown(keyEvent(Key::Enter), static_cast<int>(app::ListTab::Playlist));
+  app->onListKeyUp(keyEvent(Key::Enter), static_cast<int>(app::ListTab::Playlist));
+  EXPECT_TRUE(app->doc.undoEntries.back().description.starts_with(u"対局を開く - game [No.1]"));
+}
+
+// Ctrl+F from the main window brings the list window up on its playlist and searches it.
+TEST_F(CommandsTest, CtrlFShowsThePlaylistAndSearchesIt) {
+  for (const std::optional<app::ListTab> shown : {std::optional<app::ListTab>{}, {app::ListTab::EventList}}) {
+    prepare();
+    if (shown) app->DispatchCommand(30201);
+    app->onKeyDown(keyEvent(app::Key::F, true));
+    app->onKeyUp(keyEvent(app::Key::F, true));
+    EXPECT_TRUE(window.listShown && window.listTab == app::ListTab::Playlist);
+    EXPECT_TRUE(app->search.run || app->search.results) << "the search ran";
+  }
+}
+
 TEST_F(CommandsTest, ListWindowKeepsOnScreenAndRemembersItsShowState) {
   prepare();
   app->settings.placement.playlist = {-700, 100, -600, 400};
