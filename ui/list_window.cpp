@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -96,7 +97,6 @@ QTableView* ListWindow::makeTable(ListTab tab) {
   // A refresh waits while a cell is typed into; the closed editor brings it.
   connect(view->itemDelegate(), &QAbstractItemDelegate::closeEditor, [this] { queueRefresh(); });
   connect(view, &QTableView::pressed, [this, tab](const QModelIndex& index) { rowClicked(tab, index); });
-  connect(view, &QTableView::doubleClicked, [this, tab](const QModelIndex& index) { rowDoubleClicked(tab, index); });
   bindHeader(tab);
   return view;
 }
@@ -263,14 +263,21 @@ void ListWindow::rowClicked(ListTab tab, const QModelIndex& index) {
   }
 }
 
-void ListWindow::rowDoubleClicked(ListTab tab, const QModelIndex& index) {
-  if (index.isValid() && tab == ListTab::Playlist) app::listWindowCommand(app_, app::kOpenListGameCommand);
+void ListWindow::playlistRowDoubleClicked(const QModelIndex& index) {
+  if (index.isValid()) app::listWindowCommand(app_, app::kOpenListGameCommand);
 }
 
 // Keys of this window act through the application on their release, with
 // this window's tab as the selectors.
 bool ListWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  // The press before a double click refreshed the rows, which ends the view's
+  // own double-click tracking: the row is found here instead.
+  if (type == QEvent::MouseButtonDblClick && watched == table(ListTab::Playlist).viewport()) {
+    const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+    playlistRowDoubleClicked(table(ListTab::Playlist).indexAt(at));
+    return true;
+  }
   if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
   auto* target = qobject_cast<QWidget*>(watched);
   if (target == nullptr || target->window() != this) return false;
