@@ -264,7 +264,10 @@ void ListWindow::rowClicked(ListTab tab, const QModelIndex& index) {
 }
 
 void ListWindow::playlistRowDoubleClicked(const QModelIndex& index) {
-  if (index.isValid()) app::listWindowCommand(app_, app::kOpenListGameCommand);
+  if (!index.isValid()) return;
+  // The row under the pointer is the one opened, whatever the presses before chose.
+  app::clickRow(app_, index.row(), {});
+  app::listWindowCommand(app_, app::kOpenListGameCommand);
 }
 
 // Keys of this window act through the application on their release, with

@@ -139,6 +139,7 @@ TEST_F(ListWindowUiTest, AClickChoosesARowAndADoubleClickOpensItsGame) {
   QTableView& table = lists()->table(ListTab::Playlist);
   const auto centre = [&table](int row) { return table.visualRect(table.model()->index(row, 1)).center(); };
   QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, centre(2));
+  QCoreApplication::processEvents();
   const auto rowColour = [this](int row) {
     return model(ListTab::Playlist).index(row, 1).data(Qt::BackgroundRole).value<QBrush>().color();
   };
@@ -149,6 +150,7 @@ TEST_F(ListWindowUiTest, AClickChoosesARowAndADoubleClickOpensItsGame) {
   EXPECT_EQ(app().playlist.currentGameIndex, app().playlist.displayOrder[0] + 1) << "a click opens nothing";
 
   QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, centre(3));
+  QCoreApplication::processEvents();
   EXPECT_EQ(app().playlist.currentGameIndex, app().playlist.displayOrder[3] + 1);
 }
 
