@@ -3,7 +3,10 @@
 // its first paint and exits without touching the settings.
 
 #include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -12,6 +15,7 @@
 #include "core/record/text.h"
 #include "platform/program_folder.h"
 #include "platform/qt/qt_services.h"
+#include "render/board_text.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
 
@@ -42,6 +46,15 @@ CommandLine parse(const QStringList& arguments) {
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);
   QApplication::setApplicationName("Mokuza");
+  // Qt's own dialogs and buttons in Japanese, like the rest of the program.
+  QTranslator qtJapanese;
+  if (qtJapanese.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtJapanese);
+  // The panel writes in the board's face: digits then match the kana beside
+  // them, and the face's CJK fallback covers Chinese and Korean comments.
+  QFont font = QApplication::font();
+  font.setFamily(mokuza::render::boardFontFamily({}));
+  QApplication::setFont(font);
   const CommandLine line = parse(QApplication::arguments());
   if (!line.valid) {
     std::cerr << "usage: mokuza [GAME.sgf | PLAYLIST.gpl] [--screenshot OUT.png]\n";
