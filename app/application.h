@@ -5,6 +5,7 @@
 // needs a display.
 
 #include <QImage>
+#include <array>
 #include <chrono>
 #include <filesystem>
 #include <memory>
@@ -35,6 +36,12 @@
 
 namespace mokuza::app {
 
+// A key that went down in a window and is not up yet.
+struct KeyPress {
+  Modifiers modifiers;  // held as it went down: they decide its shortcut
+  int window = kFromMainWindow;
+};
+
 // The mouse and keys as the board sees them.
 struct PointerState {
   MousePos lastMouse;
@@ -50,6 +57,7 @@ struct PointerState {
   bool rightDown = false;
   bool shiftHeld = false;
   bool keyDown = false;
+  std::array<std::optional<KeyPress>, kKeyCount> keyPresses;  // by Key
 };
 
 // Where the window and its parts are.
@@ -180,9 +188,13 @@ class Application {
   // Whole notches; positive turns away from the user.
   void onWheel(int notches, Modifiers modifiers);
 
-  // From the main window; list windows call ShortcutKeys with their tab.
+  // From the main window. A release acts with the modifiers of its press;
+  // one whose press this window did not receive does nothing.
   void onKeyDown(const KeyEvent& event);
   void onKeyUp(const KeyEvent& event);
+  // The same from a tab of the list window, `selector` naming the tab.
+  void onListKeyDown(const KeyEvent& event, int selector);
+  void onListKeyUp(const KeyEvent& event, int selector);
 
   void onTimer();
   void onDrop(const std::vector<std::u16string>& paths, MousePos position);

@@ -2,6 +2,7 @@
 // Keys and mouse positions as the application receives them: its own key
 // codes, so that nothing below the window knows the toolkit's.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace mokuza::app {
@@ -50,6 +51,8 @@ enum class Key : std::uint8_t {
   Y,
   Z,
 };
+
+inline constexpr std::size_t kKeyCount = static_cast<std::size_t>(Key::Z) + 1;
 
 // The letter key for 'A'..'Z' (either case); Key::Other for anything else.
 Key letterKey(char letter);

@@ -1,4 +1,5 @@
 #include <optional>
+#include <utility>
 
 #include "app/commands.h"
 #include "app/layout.h"
@@ -36,6 +37,15 @@ bool searchBrowsing(const Application& app) { return app.search.display.shown &&
 bool playlistRowsInView(const Application& app, int selector) {
   if (selector != kFromMainWindow) return selector == static_cast<int>(ListTab::Playlist);
   return app.lists.shown && app.lists.tab == ListTab::Playlist;
+}
+
+// Ctrl+F searches the playlist's games: from the main window the list
+// window comes up on its playlist tab first. Other tabs of the list window
+// have no games to search.
+void searchFromKey(Application& app, int selector) {
+  if (selector != kFromMainWindow && selector != static_cast<int>(ListTab::Playlist)) return;
+  if (!playlistRowsInView(app, selector)) toggleListWindow(app, ListTab::Playlist);
+  startSearch(app);
 }
 
 // B and N: by figures in replay mode, to the neighbouring game past the
@@ -81,6 +91,23 @@ void arrowFromListWindow(Application& app, Key key, int selector) {
   stepMove(app, key == Key::Left || key == Key::Up ? -1 : 1);
 }
 
+void notePress(PointerState& pointer, const KeyEvent& event, int window) {
+  if (event.autoRepeat) return;
+  pointer.keyPresses[static_cast<std::size_t>(event.key)] = KeyPress{event.modifiers, window};
+}
+
+// The release as its press saw it: the modifiers held then, since a hand
+// often lets go of Ctrl a moment before the letter. Nothing when the press
+// went to another window, a dialog or a menu.
+std::optional<KeyEvent> releaseOfPress(PointerState& pointer, const KeyEvent& event, int window) {
+  std::optional<KeyPress>& press = pointer.keyPresses[static_cast<std::size_t>(event.key)];
+  const std::optional<KeyPress> seen = std::exchange(press, std::nullopt);
+  if (!seen || seen->window != window) return std::nullopt;
+  // Alt combinations belong to the menu bar's mnemonics and the accelerators.
+  if (seen->modifiers.meta || seen->modifiers.alt) return std::nullopt;
+  return KeyEvent{event.key, seen->modifiers, false};
+}
+
 }  // namespace
 
 Key letterKey(char letter) {
@@ -93,6 +120,7 @@ void Application::onKeyDown(const KeyEvent& event) {
   const EventScope scope(*this);
   if (window.modalDialogOpen()) return;
   pointer.keyDown = true;
+  notePress(pointer, event, kFromMainWindow);
   // The accelerators act on the press.
   if (event.modifiers.alt && (event.key == Key::Question || event.key == Key::Slash)) {
     runCommand(*this, Command::About);
@@ -125,14 +153,22 @@ void Application::onKeyDown(const KeyEvent& event) {
 void Application::onKeyUp(const KeyEvent& event) {
   const EventScope scope(*this);
   pointer.keyDown = false;
-  if (event.autoRepeat || window.modalDialogOpen()) return;
+  if (event.autoRepeat) return;
+  const std::optional<KeyEvent> release = releaseOfPress(pointer, event, kFromMainWindow);
+  if (window.modalDialogOpen()) return;
   if (const auto held = searchKey(event.key); held && search.display.heldKeys.test(*held)) {
     search.display.heldKeys.reset(*held);
     repaint();
   }
-  // Alt combinations belong to the menu bar's mnemonics and the accelerators.
-  if (event.modifiers.meta || event.modifiers.alt) return;
-  ShortcutKeys(event, kFromMainWindow, kFromMainWindow);
+  if (release) ShortcutKeys(*release, kFromMainWindow, kFromMainWindow);
+}
+
+void Application::onListKeyDown(const KeyEvent& event, int selector) { notePress(pointer, event, selector); }
+
+void Application::onListKeyUp(const KeyEvent& event, int selector) {
+  if (event.autoRepeat) return;
+  if (const std::optional<KeyEvent> release = releaseOfPress(pointer, event, selector))
+    ShortcutKeys(*release, selector, selector);
 }
 
 // Both selectors name the same list window; the tab in the first is enough.
@@ -175,7 +211,7 @@ void Application::ShortcutKeys(const KeyEvent& event, int selectorA, [[maybe_unu
       break;
     case Key::E: runCommand(*this, Command::EventList); break;
     case Key::F:
-      if (ctrl && playlistRowsInView(*this, selectorA)) startSearch(*this);
+      if (ctrl) searchFromKey(*this, selectorA);
       break;
     case Key::H: runCommand(*this, Command::PreviousGame); break;
     case Key::I: runCommand(*this, Command::MusicMode); break;

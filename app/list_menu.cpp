@@ -170,27 +170,37 @@ void addGameFiles(Application& app, const std::vector<std::u16string>& paths) {
   app.listModel.adding = -1;
 }
 
-// The open dialog for one kind of file; empty when cancelled.
-std::optional<std::u16string> askForFile(Application& app, std::u16string_view title, std::u16string_view kind,
-                                         std::u16string_view extension) {
+// The open dialog's request for files of one kind.
+platform::FileDialogRequest fileRequest(std::u16string_view title, std::u16string_view kind,
+                                        std::u16string_view extension) {
   platform::FileDialogRequest dialog;
   dialog.title = std::u16string(title);
   dialog.filters = {
       {std::u16string(kind) + u" File(*." + std::u16string(extension) + u")", u"*." + std::u16string(extension)}};
   dialog.defaultExtension = std::u16string(extension);
   dialog.mustExist = true;
-  const auto chosen = app.services.openFileDialog(dialog);
+  return dialog;
+}
+
+// The open dialog for one kind of file; empty when cancelled.
+std::optional<std::u16string> askForFile(Application& app, std::u16string_view title, std::u16string_view kind,
+                                         std::u16string_view extension) {
+  const auto chosen = app.services.openFileDialog(fileRequest(title, kind, extension));
   if (!chosen) return std::nullopt;
   return pathToText(*chosen);
 }
 
+// Any number of games chosen at once (Ctrl and Shift in the dialog).
 void addGamesByDialog(Application& app) {
   if (app.playlist.isFull()) {
     // addGames says why.
     addGameFiles(app, {});
     return;
   }
-  if (const auto chosen = askForFile(app, u"対局を追加", u"SGF", u"sgf")) addGameFiles(app, {*chosen});
+  std::vector<std::u16string> paths;
+  for (const std::filesystem::path& chosen : app.services.openFilesDialog(fileRequest(u"対局を追加", u"SGF", u"sgf")))
+    paths.push_back(pathToText(chosen));
+  if (!paths.empty()) addGameFiles(app, paths);
 }
 
 void openPlaylistByDialog(Application& app) {

@@ -79,15 +79,11 @@ void holdTimerTick(Application& app) {
 }
 
 void stepMove(Application& app, int direction) {
-  Document& doc = app.doc;
-  const int current = doc.currentMove();
-  const int target = direction < 0 ? std::max(current - 1, 0) : std::min(current + 1, playback::showableEnd(doc));
-  if (target == current) return;
-  showMove(doc, target);
-  if (target > current) {
-    playback::PlayStoneSound(app.playback.live, app.services, doc, target, autoPlayRunning(app), app.programFolder);
-    if (!app.playback.live.sounding.empty() && app.paintState.timerPeriod == 0) app.armTimer(playback::updateTime(doc));
-  }
+  const int period = app.paintState.timerPeriod;
+  if (direction < 0) playback::stepBackward(app.playback);
+  else playback::stepForward(app.playback);
+  // A step's notes re-arm the timer; a running hold count keeps its own pace.
+  if (period > 0 && app.paintState.timerPeriod != period) app.armTimer(period);
   refreshShownMove(app);
 }
 
@@ -209,14 +205,10 @@ void Application::onWheel(int notches, Modifiers) {
   }
   const bool towardsUser = notches < 0;
   const KeyEvent arrow{towardsUser ? Key::Down : Key::Up, {}, false};
-  const bool replayMode = replayModeOn(doc.state.options);
   for (int i = std::abs(notches); i > 0; --i) {
     if (search.display.shown) ShortcutKeys(arrow, kFromMainWindow, kFromMainWindow);
-    else if (!replayMode) stepMove(*this, towardsUser ? 1 : -1);
-    else if (towardsUser) playback::figureReplayNext(playback);
-    else playback::figureReplayPrevious(playback);
+    else stepMove(*this, towardsUser ? 1 : -1);
   }
-  if (replayMode && !search.display.shown) refreshShownMove(*this);
 }
 
 }  // namespace mokuza::app

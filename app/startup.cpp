@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <random>
 #include <system_error>
 #include <utility>
@@ -80,24 +81,41 @@ void restorePlaylist(Application& app) {
   playlist.currentGameIndex = -std::abs(playlist.currentGameIndex);
 }
 
-// Start-up designs 1 and 2 take an entry's design; the entry becomes the
-// place the next start (and a show) goes on from.
-void applyStartupDesign(Application& app) {
-  Playlist& playlist = app.playlist;
+// Start-up designs 1 and 2 show an entry's design: "順に選択" the one after
+// the entry it took at the last start, which it remembers apart from the game
+// last shown, so that the playlist goes on where it was left. The entry
+// taken, if any.
+std::optional<int> applyStartupDesign(Application& app) {
+  const Playlist& playlist = app.playlist;
   const int choice = option(app.doc.globalOptions, GlobalOption::StartupDesign);
   const std::size_t count = playlist.displayOrder.size();
-  if ((choice != kNextEntryDesign && choice != kRandomEntryDesign) || count == 0) return;
+  if ((choice != kNextEntryDesign && choice != kRandomEntryDesign) || count == 0) return std::nullopt;
   std::size_t place = 0;
   if (choice == kNextEntryDesign) {
-    const int last = placeOf(playlist, std::abs(playlist.currentGameIndex) - 1);
+    const int last = placeOf(playlist, option(app.doc.globalOptions, GlobalOption::DesignPosition) - 1);
     place = last < 0 ? 0 : (static_cast<std::size_t>(last) + 1) % count;
   } else {
     std::minstd_rand random(static_cast<std::uint32_t>(app.services.now()));
     place = std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
   }
   const int record = playlist.displayOrder[place];
+  if (choice == kNextEntryDesign) app.doc.globalOptions[GlobalOption::DesignPosition] = record + 1;
   showDesignOf(app.doc.state, playlist.entries[static_cast<std::size_t>(record)]);
-  playlist.currentGameIndex = -(record + 1);
+  return record;
+}
+
+// The game last shown comes back on the board. Under a start-up design it
+// keeps that design's look and counts as a game from outside the list, so
+// the look is never written into the game's own entry.
+void reopenLastGame(Application& app, std::optional<int> designRecord) {
+  Playlist& playlist = app.playlist;
+  const int number = std::abs(playlist.currentGameIndex);
+  if (number <= 0 || placeOf(playlist, number - 1) < 0 ||
+      !playback::gameFileExists(playlist.entries[static_cast<std::size_t>(number - 1)]))
+    return;
+  if (playback::OpenPlaylistGame(app.playback, number, u"") != OpenOutcome::Opened || !designRecord) return;
+  showDesignOf(app.doc.state, playlist.entries[static_cast<std::size_t>(*designRecord)]);
+  leavePlaylistGame(app.doc);
 }
 
 void reopenListWindows(Application& app) {
@@ -235,7 +253,7 @@ void Application::start(const std::vector<std::u16string>& arguments) {
   followSettings(*this);
   if (firstStart) fitTextSizeToWindow(*this);
   restorePlaylist(*this);
-  applyStartupDesign(*this);
+  const std::optional<int> designRecord = applyStartupDesign(*this);
 
   setStatusBarVisible(*this);
   setMenuBarVisible(*this);
@@ -247,6 +265,11 @@ void Application::start(const std::vector<std::u16string>& arguments) {
   if (file.empty() && option(doc.globalOptions, GlobalOption::StartupDesign) == kPlaylistShow) {
     playback::startPlaylistAutoPlay(playback);
     return;
+  }
+  if (file.empty()) {
+    reopenLastGame(*this, designRecord);
+    setWindowTitle(*this);
+    layoutWindow(*this);
   }
   reopenListWindows(*this);
 }

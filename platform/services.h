@@ -55,6 +55,8 @@ class Services {
   virtual Answer messageBox(const MessageBoxRequest& request) = 0;
   // An empty result means the user cancelled.
   virtual std::optional<std::filesystem::path> openFileDialog(const FileDialogRequest& request) = 0;
+  // Several existing files at once; empty when the user cancelled.
+  virtual std::vector<std::filesystem::path> openFilesDialog(const FileDialogRequest& request) = 0;
   virtual std::optional<std::filesystem::path> saveFileDialog(const FileDialogRequest& request) = 0;
   virtual std::optional<std::filesystem::path> browseFolder(const std::u16string& title) = 0;
   // The index of the chosen option, or -1 for Cancel.

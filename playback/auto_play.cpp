@@ -269,6 +269,9 @@ void AutoPlayTick(Playback& pb) {
   }
   const int period = updateTime(doc);
   const int autoSpeed = designValue(doc.state.design, DesignField::AutoSpeed);
+  // The wait that lets running fades finish: a display time shorter than the
+  // period still leaves them a frame, or they would never end.
+  const int fadeWaitTicks = std::max(1, autoSpeed / period);
   // Runs twice only when a playlist game ends: the second pass waits for the next.
   for (int pass = 0; pass < 2; ++pass) {
     const Range r = tickRange(pb);
@@ -287,7 +290,7 @@ void AutoPlayTick(Playback& pb) {
         beginGamePause(pb);
         return;
       }
-      if (s.moveWaitTicks == 0) s.moveWaitTicks = autoSpeed / period;
+      if (s.moveWaitTicks == 0) s.moveWaitTicks = fadeWaitTicks;
       call(pb.actions.repaint);
       s.gameSwitchDelay = std::max(1, s.gameSwitchDelay - period);
       return;
@@ -298,7 +301,7 @@ void AutoPlayTick(Playback& pb) {
     const bool goesOn = !s.ladderRun() && ((!s.figureRun() && looptime >= 0) || startedAtEnd || s.playlistAutoPlay);
     if (!goesOn) {
       if (s.figureRun() && pb.actions.fadeRunning && pb.actions.fadeRunning()) {
-        s.moveWaitTicks = autoSpeed / period;
+        s.moveWaitTicks = fadeWaitTicks;
         call(pb.actions.fullRedraw);
         call(pb.actions.repaint);
         return;

@@ -25,11 +25,6 @@ void reportMissingFile(Playback& pb) {
   pb.services.messageBox({u"ファイルが見つかりませんでした", u"失敗", platform::Buttons::Ok, platform::Icon::Error});
 }
 
-bool gameFileExists(const PlaylistEntry& entry) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(textToPath(FilePath(entry, kSgfFileLabel)), ec);
-}
-
 void copyDesign(Design& shown, const PlaylistEntry& entry) {
   shown.number = entry.number;
   shown.figureEnds = entry.figureEnds;
@@ -84,6 +79,11 @@ void playFirstFigure(Playback& pb) {
 }
 
 }  // namespace
+
+bool gameFileExists(const PlaylistEntry& entry) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(textToPath(FilePath(entry, kSgfFileLabel)), ec);
+}
 
 OpenOutcome OpenPlaylistGame(Playback& pb, int number, std::u16string_view historyText, int direction) {
   Playlist& playlist = pb.playlist;

@@ -11,6 +11,9 @@ namespace mokuza::playback {
 
 inline constexpr std::u16string_view kOpenHistoryText = u"開";
 
+// Whether the entry's game file is there to open.
+bool gameFileExists(const PlaylistEntry& entry);
+
 // Opens the 1-based entry `number` with its design; while the shown game is
 // from outside the list (a negative currentGameIndex) the list is first read
 // again from its file and the entry at `number`'s place opens. `historyText`:

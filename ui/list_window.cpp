@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -113,7 +114,6 @@ QTableView* ListWindow::makeTable(ListTab tab) {
   // A refresh waits while a cell is typed into; the closed editor brings it.
   connect(view->itemDelegate(), &QAbstractItemDelegate::closeEditor, [this] { queueRefresh(); });
   connect(view, &QTableView::pressed, [this, tab](const QModelIndex& index) { rowClicked(tab, index); });
-  connect(view, &QTableView::doubleClicked, [this, tab](const QModelIndex& index) { rowDoubleClicked(tab, index); });
   bindHeader(tab);
   return view;
 }
@@ -287,14 +287,24 @@ void ListWindow::rowClicked(ListTab tab, const QModelIndex& index) {
   }
 }
 
-void ListWindow::rowDoubleClicked(ListTab tab, const QModelIndex& index) {
-  if (index.isValid() && tab == ListTab::Playlist) app::listWindowCommand(app_, app::kOpenListGameCommand);
+void ListWindow::playlistRowDoubleClicked(const QModelIndex& index) {
+  if (!index.isValid()) return;
+  // The row under the pointer is the one opened, whatever the presses before chose.
+  app::clickRow(app_, index.row(), {});
+  app::listWindowCommand(app_, app::kOpenListGameCommand);
 }
 
 // Keys of this window act through the application on their release, with
 // this window's tab as the selectors.
 bool ListWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  // The press before a double click refreshed the rows, which ends the view's
+  // own double-click tracking: the row is found here instead.
+  if (type == QEvent::MouseButtonDblClick && watched == table(ListTab::Playlist).viewport()) {
+    const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+    playlistRowDoubleClicked(table(ListTab::Playlist).indexAt(at));
+    return true;
+  }
   if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
   auto* target = qobject_cast<QWidget*>(watched);
   if (target == nullptr || target->window() != this) return false;
@@ -307,8 +317,8 @@ bool ListWindow::eventFilter(QObject* watched, QEvent* event) {
   // The press stays here (the table moves no cursor of its own); the
   // release acts, arrows included, as the application's list keys do.
   const int selector = tabIndex(currentTab());
-  if (type == QEvent::KeyRelease && !e.autoRepeat && !e.modifiers.alt && !e.modifiers.meta)
-    app_.ShortcutKeys(e, selector, selector);
+  if (type == QEvent::KeyPress) app_.onListKeyDown(e, selector);
+  else app_.onListKeyUp(e, selector);
   return true;
 }
 

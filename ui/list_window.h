@@ -50,7 +50,7 @@ class ListWindow : public QMainWindow {
   void refreshTable(app::ListTab tab);
   void refreshControls();
   void rowClicked(app::ListTab tab, const QModelIndex& index);
-  void rowDoubleClicked(app::ListTab tab, const QModelIndex& index);
+  void playlistRowDoubleClicked(const QModelIndex& index);
   app::ListTab currentTab() const;
 
   app::Application& app_;

@@ -34,6 +34,22 @@ int joinedOwner(int a, int b) {
 
 bool counted(const CountingState& state, RecordPoint u) { return !state.rangeMode || state.selection.contains(u); }
 
+// A click on a stone marked dead by mistake: its chain and the stones of its
+// colour marked dead in the same region come alive again, which undoes the
+// click that marked them.
+void reviveGroup(CountingState& state, const Board& board, BorderedPoint b) {
+  const int colour = board.position.playGrid[b];
+  if (const int chain = chainIndexAt(board, b); chain >= 0)
+    state.deadStones.subtract(board.position.chains[static_cast<std::size_t>(chain)].stones);
+  state.deadStones.erase(b);
+  for (const Region& region : state.regions) {
+    if (!region.points.contains(b)) continue;
+    region.points.forEach([&](BorderedPoint p) {
+      if (board.position.playGrid[p] == colour) state.deadStones.erase(p);
+    });
+  }
+}
+
 }  // namespace
 
 bool ToggleCountingMode(CountingState& state, const Board& board) {
@@ -116,7 +132,9 @@ void MarkDead(CountingState& state, const Board& board, RecordPoint point) {
   if (!isStone(colour)) return;
   const auto& chains = board.position.chains;
   const int clicked = chainIndexAt(board, b);
-  if (clicked < 0) {
+  if (state.deadStones.contains(b)) {
+    reviveGroup(state, board, b);
+  } else if (clicked < 0) {
     state.deadStones.insert(b);
   } else {
     state.deadStones |= chains[static_cast<std::size_t>(clicked)].stones;

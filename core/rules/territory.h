@@ -52,8 +52,10 @@ bool ToggleCountingMode(CountingState& state, const Board& board);
 
 // A click on `point` in counting mode: the clicked stone's
 // chain, and every chain of its colour that borders a region it borders, are
-// marked dead; then the board is counted again. Marks only accumulate. An
-// empty point, or a click outside counting mode, changes nothing.
+// marked dead; a click on a stone already marked dead brings it back to life
+// with the stones of its colour marked dead in its region. Then the board is
+// counted again. An empty point, or a click outside counting mode, changes
+// nothing.
 void MarkDead(CountingState& state, const Board& board, RecordPoint point);
 
 // Rebuilds the regions and the dead-stone counts for the board's current

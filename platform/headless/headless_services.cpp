@@ -39,6 +39,12 @@ std::optional<std::filesystem::path> HeadlessServices::openFileDialog(const File
   return answer;
 }
 
+std::vector<std::filesystem::path> HeadlessServices::openFilesDialog(const FileDialogRequest& request) {
+  auto answer = takeFront(openFilesAnswers, std::vector<std::filesystem::path>());
+  calls.push_back({"openFilesDialog", request.title, {}, static_cast<int>(answer.size())});
+  return answer;
+}
+
 std::optional<std::filesystem::path> HeadlessServices::saveFileDialog(const FileDialogRequest& request) {
   auto answer = takeFront(saveDialogAnswers, std::optional<std::filesystem::path>());
   calls.push_back({"saveFileDialog", request.title, pathText(answer), answer ? 1 : 0});

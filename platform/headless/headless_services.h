@@ -29,6 +29,7 @@ class HeadlessServices : public Services {
   // a dialog cancels; a choice cancels.
   std::deque<Answer> messageAnswers;
   std::deque<std::optional<std::filesystem::path>> openDialogAnswers;
+  std::deque<std::vector<std::filesystem::path>> openFilesAnswers;
   std::deque<std::optional<std::filesystem::path>> saveDialogAnswers;
   std::deque<std::optional<std::filesystem::path>> folderAnswers;
   std::deque<int> choiceAnswers;
@@ -42,6 +43,7 @@ class HeadlessServices : public Services {
 
   Answer messageBox(const MessageBoxRequest& request) override;
   std::optional<std::filesystem::path> openFileDialog(const FileDialogRequest& request) override;
+  std::vector<std::filesystem::path> openFilesDialog(const FileDialogRequest& request) override;
   std::optional<std::filesystem::path> saveFileDialog(const FileDialogRequest& request) override;
   std::optional<std::filesystem::path> browseFolder(const std::u16string& title) override;
   int choose(const ChoiceRequest& request) override;

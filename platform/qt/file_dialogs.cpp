@@ -48,10 +48,14 @@ std::filesystem::path pathOf(const QString& text) {
   return std::filesystem::path(QFile::encodeName(text).toStdString());
 }
 
-std::optional<std::filesystem::path> runFileDialog(const FileDialogRequest& request, bool save, QWidget* parent) {
+namespace {
+
+// The files the user chose, in the order the dialog gives them; empty when cancelled.
+QStringList chooseFiles(const FileDialogRequest& request, QFileDialog::AcceptMode accept, QFileDialog::FileMode mode,
+                        QWidget* parent) {
   QFileDialog dialog(parent, QString::fromStdU16String(request.title));
-  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(save || !request.mustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setAcceptMode(accept);
+  dialog.setFileMode(mode);
   const QStringList filters = nameFilters(request.filters);
   if (!filters.isEmpty()) dialog.setNameFilters(filters);
   QString suffix = QString::fromStdU16String(request.defaultExtension);
@@ -65,8 +69,25 @@ std::optional<std::filesystem::path> runFileDialog(const FileDialogRequest& requ
     if (request.initialName.has_parent_path()) dialog.setDirectory(pathText(request.initialName.parent_path()));
     dialog.selectFile(pathText(request.initialName.filename()));
   }
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return pathOf(dialog.selectedFiles().front());
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.selectedFiles();
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> runFileDialog(const FileDialogRequest& request, bool save, QWidget* parent) {
+  const QStringList files =
+      chooseFiles(request, save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen,
+                  save || !request.mustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile, parent);
+  if (files.isEmpty()) return std::nullopt;
+  return pathOf(files.front());
+}
+
+std::vector<std::filesystem::path> runOpenFilesDialog(const FileDialogRequest& request, QWidget* parent) {
+  std::vector<std::filesystem::path> paths;
+  for (const QString& file : chooseFiles(request, QFileDialog::AcceptOpen, QFileDialog::ExistingFiles, parent))
+    paths.push_back(pathOf(file));
+  return paths;
 }
 
 std::optional<std::filesystem::path> runFolderDialog(const std::u16string& title, QWidget* parent) {

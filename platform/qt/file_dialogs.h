@@ -23,6 +23,8 @@ QString pathText(const std::filesystem::path& path);
 std::filesystem::path pathOf(const QString& text);
 
 std::optional<std::filesystem::path> runFileDialog(const FileDialogRequest& request, bool save, QWidget* parent);
+// Several existing files; empty when cancelled.
+std::vector<std::filesystem::path> runOpenFilesDialog(const FileDialogRequest& request, QWidget* parent);
 std::optional<std::filesystem::path> runFolderDialog(const std::u16string& title, QWidget* parent);
 
 }  // namespace mokuza::platform

@@ -30,6 +30,10 @@ std::optional<std::filesystem::path> QtServices::openFileDialog(const FileDialog
   return runFileDialog(request, false, parent_);
 }
 
+std::vector<std::filesystem::path> QtServices::openFilesDialog(const FileDialogRequest& request) {
+  return runOpenFilesDialog(request, parent_);
+}
+
 std::optional<std::filesystem::path> QtServices::saveFileDialog(const FileDialogRequest& request) {
   return runFileDialog(request, true, parent_);
 }

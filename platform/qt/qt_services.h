@@ -28,6 +28,7 @@ class QtServices : public Services {
 
   Answer messageBox(const MessageBoxRequest& request) override;
   std::optional<std::filesystem::path> openFileDialog(const FileDialogRequest& request) override;
+  std::vector<std::filesystem::path> openFilesDialog(const FileDialogRequest& request) override;
   std::optional<std::filesystem::path> saveFileDialog(const FileDialogRequest& request) override;
   std::optional<std::filesystem::path> browseFolder(const std::u16string& title) override;
   int choose(const ChoiceRequest& request) override;

@@ -191,7 +191,7 @@ TEST_F(CommandsTest, ShortcutTable) {
       {Key::N, 0, 0, 1, 0, "call", twoGames}, {Key::N, 1, 0, 0, 1, "", u""}, {Key::C, 0, 0, 0, 0, "counting", u"1"},
       {Key::C, 0, 0, 0, 1, "", u""}, {Key::C, 1, 0, 0, 0, "call", u"setClipboardText"}, {Key::C, 1, 0, 0, 1, "", u""},
       {Key::E, 0, 0, 0, 0, "list", u"1"}, {Key::E, 1, 0, 1, 0, "list", u"1"}, {Key::F, 0, 0, 0, 0, "", u""},
-      {Key::F, 1, 0, 0, 0, "", u""}, {Key::H, 1, 0, 0, 0, "call", twoGames}, {Key::J, 0, 0, 1, 0, "call", twoGames},
+      {Key::F, 1, 0, 0, 0, "list", u"0"}, {Key::H, 1, 0, 0, 0, "call", twoGames}, {Key::J, 0, 0, 1, 0, "call", twoGames},
       {Key::I, 0, 0, 0, 0, "undo", u"棋楽変換〈オン〉"}, {Key::K, 1, 0, 0, 0, "undo", u"棋譜並べモード〈オン〉"},
       {Key::L, 0, 0, 0, 0, "call", u"messageBox:保存しますか？"}, {Key::M, 0, 0, 0, 0, "", u""},
       {Key::M, 1, 0, 0, 1, "", u""}, {Key::O, 0, 0, 0, 0, "undo", u"前回の"},
@@ -248,6 +248,49 @@ TEST_F(CommandsTest, KeyPressAndReleaseEdges) {
   EXPECT_EQ(designValue(app->doc.state.design, DesignField::AutoSpeed), 0);
   app->onKeyDown(keyEvent(app::Key::Left));
   EXPECT_EQ(designValue(app->doc.state.design, DesignField::AutoSpeed), 1000);
+}
+
+// A shortcut takes the modifiers of its key's press, since a hand often lets
+// go of Ctrl a moment before the letter; a release whose press went to a
+// dialog or the other window does nothing.
+TEST_F(CommandsTest, ShortcutsActWithThePressModifiersAndOnlyAfterTheirPress) {
+  using app::Key;
+  prepare();
+  const int colour = app->doc.colourToPlay;
+  app->onKeyDown(keyEvent(Key::Control, true));
+  app->onKeyDown(keyEvent(Key::S, true));
+  app->onKeyUp(keyEvent(Key::Control));
+  app->onKeyUp(keyEvent(Key::S));
+  EXPECT_FALSE(app->doc.state.modified) << "saved";
+  EXPECT_EQ(app->doc.colourToPlay, colour);
+
+  // Ctrl+O with a playlist row chosen; Enter closes the dialog on its press,
+  // and its release reaches the window after the game opened.
+  prepare();
+  app->DispatchCommand(30200);
+  app->playlist.list.selected = {0};
+  services.openDialogAnswers = {write("other.sgf", "(;GM[1]SZ[19];B[aa])")};
+  app->onKeyDown(keyEvent(Key::O, true));
+  app->onKeyUp(keyEvent(Key::O, true));
+  ASSERT_EQ(app->doc.moveCount(), 1);
+  const Observed opened = observe();
+  app->onKeyUp(keyEvent(Key::Enter));
+  app->onListKeyDown(keyEvent(Key::Enter), static_cast<int>(app::ListTab::Playlist));
+  app->onKeyUp(keyEvent(Key::Enter));
+  EXPECT_EQ(observe(), opened);
+  app->onListKeyDown(keyEvent(Key::Enter), static_cast<int>(app::ListTab::Playlist));
+  app->onListKeyUp(keyEvent(Key::Enter), static_cast<int>(app::ListTab::Playlist));
+  EXPECT_TRUE(app->doc.undoEntries.back().description.starts_with(u"対局を開く - game [No.1]"));
+}
+
+// Ctrl+F from the main window turns the list window to its playlist and searches it.
+TEST_F(CommandsTest, CtrlFShowsThePlaylistAndSearchesIt) {
+  prepare();
+  app->DispatchCommand(30201);
+  app->onKeyDown(keyEvent(app::Key::F, true));
+  app->onKeyUp(keyEvent(app::Key::F, true));
+  EXPECT_TRUE(window.listShown && window.listTab == app::ListTab::Playlist);
+  EXPECT_TRUE(app->search.run || app->search.results) << "the search ran";
 }
 
 TEST_F(CommandsTest, ListWindowKeepsOnScreenAndRemembersItsShowState) {

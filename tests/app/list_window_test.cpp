@@ -270,6 +270,19 @@ TEST_F(ListWindowTest, FileLimitIsCheckedBeforeAnyDialog) {
   EXPECT_TRUE(window.dialogs.empty());
 }
 
+// "対局を追加" takes every file chosen in its dialog at once.
+TEST_F(ListWindowTest, AddingGamesTakesEveryFileChosen) {
+  std::vector<fs::path> chosen;
+  for (const char* name : {"a", "b", "c"}) {
+    chosen.push_back(folder / "games" / (std::string(name) + ".sgf"));
+    fs::copy_file(folder / "games" / "g10.sgf", chosen.back());
+  }
+  services.openFilesAnswers = {chosen};
+  EXPECT_TRUE(app::listWindowCommand(*app, app::kAddGamesCommand));
+  EXPECT_EQ(app->playlist.gameCount(), 23);
+  EXPECT_EQ(services.callsOf("messageBox").back().text, u"3個のSGFファイルの追加をおこないました");
+}
+
 TEST_F(ListWindowTest, DropsOpenAndReveal) {
   select({5});
   EXPECT_TRUE(app::listWindowCommand(*app, app::kOpenListGameCommand));

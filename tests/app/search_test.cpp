@@ -58,7 +58,10 @@ class SearchTest : public AppTest {
     EXPECT_FALSE(app::searchRunning(*app));
     return titles;
   }
-  void key(app::Key k) { app->onKeyUp({k, {}, false}); }
+  void key(app::Key k) {
+    app->onKeyDown({k, {}, false});
+    app->onKeyUp({k, {}, false});
+  }
   const search::SearchResults& results() const { return *app::currentSearchResults(*app); }
   const render::SearchDisplay& display() const { return app->search.display; }
   // Which match the board shows.

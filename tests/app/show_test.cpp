@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <set>
 
 #include "app/layout.h"
 #include "app/menu_table.h"
@@ -106,6 +107,41 @@ TEST_F(ShowTest, EveryMoveFadesInInOrderGamesPauseBetweenAndTheShowStopsAfterThe
   } while (nextMove());
   EXPECT_EQ(trace, expected);
   EXPECT_TRUE(captures > 0 && !app->playback.autoPlay.running() && services.midiMessagesSent == 0);
+}
+
+// A display time of 0 plays as fast as the timer goes and still moves on.
+TEST_F(ShowTest, ADisplayTimeOfZeroStillOpensTheNextGames) {
+  for (PlaylistEntry& entry : app->playlist.entries) setDesignValue(entry, DesignField::AutoSpeed, 0);
+  playback::startPlaylistAutoPlay(app->playback);
+  std::set<int> games;
+  while (nextMove()) games.insert(app->playlist.currentGameIndex);
+  EXPECT_EQ(games, (std::set<int>{1, 2, 3}));
+  EXPECT_FALSE(app->playback.autoPlay.running());
+}
+
+// The arrow keys and the wheel step past the ends of a playlist game into
+// its neighbours; in replay mode N does so after the last figure.
+TEST_F(ShowTest, StepsPastTheEndsOfAGameOpenTheNeighbouringGame) {
+  const auto press = [this](app::Key key) {
+    app->onKeyDown({key, {}, false});
+    app->onKeyUp({key, {}, false});
+  };
+  ASSERT_EQ(playback::OpenPlaylistGame(app->playback, 1, u""), OpenOutcome::Opened);
+  showMove(app->doc, app->doc.moveCount());
+  press(app::Key::Right);
+  EXPECT_EQ(std::pair(app->playlist.currentGameIndex, app->doc.currentMove()), std::pair(2, 0));
+  app->onWheel(1, {});
+  EXPECT_EQ(std::pair(app->playlist.currentGameIndex, app->doc.currentMove()), std::pair(1, 0));
+  press(app::Key::Right);
+  EXPECT_EQ(std::pair(app->playlist.currentGameIndex, app->doc.currentMove()), std::pair(1, 1));
+
+  app->DispatchCommand(30300);
+  const int end = playback::showableEnd(app->doc);
+  showMove(app->doc, end - 1);
+  press(app::Key::N);
+  EXPECT_EQ(std::pair(app->playlist.currentGameIndex, app->doc.currentMove()), std::pair(1, end));
+  press(app::Key::N);
+  EXPECT_EQ(app->playlist.currentGameIndex, 2);
 }
 
 // The fades sound in music mode; the board image waits for the end of the show.

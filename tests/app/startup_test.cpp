@@ -121,6 +121,33 @@ TEST_F(StartupTest, TheStoneSoundSwitchOutlivesTheRun) {
   EXPECT_EQ(designValue(startAgain({})->doc.state.design, DesignField::StoneSound), 0);
 }
 
+// A playlist of three games, No.2 shown last: each start shows it again and
+// O resumes it, while "プレイリストから順に選択" takes the design of the next
+// entry at each start.
+TEST_F(StartupTest, TheLastGameComesBackAndTheStartupDesignMovesOn) {
+  std::string list;
+  for (int n = 1; n <= 3; ++n) {
+    write("g" + std::to_string(n) + ".sgf", "(;GM[1]SZ[19];B[aa]" + std::string(static_cast<std::size_t>(n), ';') + ")");
+    list += "<Game." + std::to_string(n) + ">\n<sgf_file>\n" + (folder / ("g" + std::to_string(n) + ".sgf")).string() +
+            "\n<auto_speed>\n" + std::to_string(n * 100) + "\n";
+  }
+  write("playlists/default.gpl", "<position>\n2\n" + list + "<Game.end>\n");
+  for (const auto& [design, speeds] : {std::pair{3, std::vector{200, 200}}, {1, std::vector{100, 200}}}) {
+    SCOPED_TRACE(design);
+    write("setting.dat", "<startup_design>\n" + std::to_string(design) + "\n");
+    std::vector<int> seen;
+    for (int run = 0; run < 2; ++run) {
+      auto started = startAgain({});
+      EXPECT_EQ(started->doc.state.currentFileName, at("g2.sgf"));
+      seen.push_back(designValue(started->doc.state.design, DesignField::AutoSpeed));
+      started->ShortcutKeys({app::Key::O, {}, false}, app::kFromMainWindow, app::kFromMainWindow);
+      EXPECT_EQ(started->playlist.currentGameIndex, 2);
+      ASSERT_TRUE(started->requestClose());
+    }
+    EXPECT_EQ(seen, speeds);
+  }
+}
+
 // The drop point picks the image (these rows need the layout's board geometry);
 // two files at once change nothing; a settings file is read and recorded.
 TEST_F(StartupTest, DroppedFiles) {
@@ -133,6 +160,7 @@ TEST_F(StartupTest, DroppedFiles) {
   for (const auto& [position, field] :
        {std::pair{app::MousePos{g.boardLeft + g.extent, g.boardTop}, FileField::Background},
         {point(3, 15), FileField::WhiteStone},
+        {point(15, 3), FileField::BlackStone},
         {point(3, 3), FileField::Star},
         {point(0, 0), FileField::Goban}}) {
     SCOPED_TRACE(utf16ToUtf8(fieldInfo(field).label));

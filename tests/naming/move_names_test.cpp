@@ -38,6 +38,7 @@ TEST(MoveNames, TextbookTerms) {
 (;SZ[19]AB[jj][kk]AW[kj];B[lj]) → アテ
 (;SZ[19]AB[ba][bb][db]AW[ca];B[da]) → カカエ
 (;SZ[19]AB[jj][lj]AW[kk];B[kj]) → ツギ
+(;SZ[9]AB[aa][ac][ca][bc]AW[ba][bb];B[ab]) → ツギ
 (;SZ[19]AB[jj][kk];B[kj]) → グズミ
 (;SZ[19]AB[jj];B[kl]) → ケイマ
 (;SZ[19]AB[cj];B[ej]) → トビ
@@ -51,6 +52,7 @@ TEST(MoveNames, TextbookTerms) {
 (;SZ[19]AB[qd];B[nd]) → 二間高ジマリ / シマリ
 (;SZ[19]AB[pd];W[nc]) → 小ゲイマガカリ / カカリ
 (;SZ[19]AB[cj];B[cm]) → 二間ビラキ / ヒラキ
+(;SZ[19];B[dd];W[pp];B[jd]) → 五間高ビラキ / ヒラキ
 (;SZ[19]AB[qd]AW[oc];B[lc]) → 二間バサミ / ハサミ
 (;SZ[19]AB[qd]AW[oc];B[md]) → 一間高バサミ / ハサミ
 (;SZ[19];B[pd];W[nc];B[qf]) → 受け

@@ -94,11 +94,15 @@ O O O O O x O
 黒：地6　アゲハマ0+0　計6目　　白：地21　アゲハマ0+2　コミ0.0　計23.0目　〈結果〉白17.0目勝ち　　(W+17.0)
 )");
 
-  // Empty points and stones already dead change nothing; leaving and
-  // entering counting mode forgets the marks.
+  // An empty point changes nothing; a click on a dead stone brings back
+  // what its marking marked, and marking again gives the same count.
   click("aa");
+  EXPECT_EQ(report(), marked);
+  click("bg");
+  EXPECT_EQ(report(), before);
   click("bg");
   EXPECT_EQ(report(), marked);
+  // Leaving and entering counting mode forgets the marks.
   EXPECT_FALSE(ToggleCountingMode(counting, game.board));
   EXPECT_TRUE(ToggleCountingMode(counting, game.board));
   EXPECT_EQ(report(), before);

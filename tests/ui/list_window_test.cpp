@@ -14,6 +14,7 @@
 #include "core/document/game_files.h"
 #include "core/record/text.h"
 #include "playlist/list_games.h"
+#include "playlist/list_texts.h"
 #include "playlist/playlist_reader.h"
 #include "tests/app/app_test_support.h"
 #include "tests/corpus_files.h"
@@ -143,6 +144,28 @@ TEST_F(ListWindowUiTest, CellsAreTheModelsAndAHeaderClickSortsIntoTheListWritten
   shoot(*lists(), "playlist-by-date");
   window->close();
   EXPECT_EQ(gplGames(), sorted);
+}
+
+// A click on a row chooses it (its colours and the count under the list
+// follow at once); a double click opens its game.
+TEST_F(ListWindowUiTest, AClickChoosesARowAndADoubleClickOpensItsGame) {
+  open(5);
+  QTableView& table = lists()->table(ListTab::Playlist);
+  const auto centre = [&table](int row) { return table.visualRect(table.model()->index(row, 1)).center(); };
+  QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, centre(2));
+  QCoreApplication::processEvents();
+  const auto rowColour = [this](int row) {
+    return model(ListTab::Playlist).index(row, 1).data(Qt::BackgroundRole).value<QBrush>().color();
+  };
+  const QColor chosen(0x33, 0x66, 0xcc);
+  EXPECT_EQ(rowColour(2), chosen);
+  EXPECT_NE(rowColour(0), chosen);
+  EXPECT_EQ(lists()->statusBar()->currentMessage().toStdU16String(), selectionText(app().playlist));
+  EXPECT_EQ(app().playlist.currentGameIndex, app().playlist.displayOrder[0] + 1) << "a click opens nothing";
+
+  QTest::mouseDClick(table.viewport(), Qt::LeftButton, {}, centre(3));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(app().playlist.currentGameIndex, app().playlist.displayOrder[3] + 1);
 }
 
 TEST_F(ListWindowUiTest, RenameThroughTheDialogPreviewsThenMovesTheFilesAndTheRows) {

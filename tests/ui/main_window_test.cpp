@@ -3,9 +3,11 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "app/command_table.h"
 #include "app/menu_table.h"
+#include "core/document/undo.h"
 #include "tests/app/app_test_support.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
@@ -84,6 +86,23 @@ TEST_F(MainWindowTest, ReleaseOfCTogglesCountingAndAnAutoRepeatedReleaseDoesNoth
   EXPECT_FALSE(app().counting.countingMode) << "keys act on release";
   QTest::keyRelease(&window->boardView(), Qt::Key_C);
   EXPECT_TRUE(app().counting.countingMode);
+}
+
+// Each notch of the wheel is one step, and letters with Ctrl reach their commands.
+TEST_F(MainWindowTest, TheWheelStepsByNotchesAndCtrlZUndoes) {
+  start({writeGame("six.sgf", "(;GM[1]SZ[19];B[pd];W[dp];B[pq];W[dd];B[fc];W[cf])").u16string()});
+  ui::BoardView& board = window->boardView();
+  for (int i = 0; i < 3; ++i) {
+    const QPointF at(board.width() / 2.0, board.height() / 2.0);
+    QWheelEvent wheel(at, board.mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&board, &wheel);
+  }
+  EXPECT_EQ(app().doc.currentMove(), 3);
+
+  recordUndo(app().doc, u"X");
+  const int entry = app().doc.undoIndex;
+  QTest::keyClick(&board, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(app().doc.undoIndex, entry - 1);
 }
 
 TEST_F(MainWindowTest, KeysTypedIntoATextFieldNeverReachTheShortcuts) {
