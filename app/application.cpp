@@ -71,7 +71,11 @@ PlaylistContext Application::playlistContext() {
                            if (playlist.currentGameIndex > 0)
                              playback::OpenPlaylistGame(playback, playlist.currentGameIndex, u"");
                          },
-                         [this](const std::u16string& title) { window.showBusyTitle(title); }};
+                         [this](const std::u16string& title) {
+                           window.showBusyTitle(title);
+                           // The next refresh puts the game's title back.
+                           shownViews->title.clear();
+                         }};
 }
 
 bool autoPlayRunning(const Application& app) { return app.playback.autoPlay.running(); }

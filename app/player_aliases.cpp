@@ -4,6 +4,7 @@
 #include <set>
 
 #include "app/list_window.h"
+#include "app/view_refresh.h"
 #include "core/document/options.h"
 #include "playlist/list_changes.h"
 #include "playlist/playlist_context.h"
@@ -49,6 +50,7 @@ void chooseMainName(const Application& app, AliasSession& session, int mainName)
 }
 
 bool applyAliases(Application& app, AliasSession& session) {
+  const EventScope scope(app);
   if (session.mainName < 0 || session.mainName >= static_cast<int>(session.mainNames.size())) return false;
   const std::u16string& mainName = session.mainNames[static_cast<std::size_t>(session.mainName)];
   std::vector<std::u16string> names;
@@ -65,7 +67,6 @@ bool applyAliases(Application& app, AliasSession& session) {
   }
   if (!outcome.changed) return false;
   commitListChange(context, u"別名（同一対局者）指定 " + mainName);
-  app.window.listWindowChanged();
   return true;
 }
 

@@ -129,8 +129,6 @@ void reopenListWindows(Application& app) {
 bool openPlaylistWithGame(Application& app, const std::u16string& path) {
   PlaylistContext context = app.playlistContext();
   const ListOutcome read = openPlaylistFile(context, path);
-  // The title the read showed gives way to the game's.
-  setWindowTitle(app);
   if (read != ListOutcome::Done) return false;
   Playlist& playlist = app.playlist;
   if (playlist.currentGameIndex > 0 &&
@@ -268,7 +266,6 @@ void Application::start(const std::vector<std::u16string>& arguments) {
   }
   if (file.empty()) {
     reopenLastGame(*this, designRecord);
-    setWindowTitle(*this);
     layoutWindow(*this);
   }
   reopenListWindows(*this);

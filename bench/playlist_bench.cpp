@@ -139,7 +139,7 @@ void PlaylistMovedFileTable100000(benchmark::State& state) {
   }
   text += u"<Game.1>\n<sgf_file>\n/old/1.sgf\n<Game.end>\n";
   const PlaylistReadContext context{fs::temp_directory_path(), u"/lists/", u"/lists/", makeInitialDesign(),
-                                    u"20260101000000"};
+                                    u"20260101000000", {}};
   for (auto _ : state) benchmark::DoNotOptimize(parsePlaylistText(text, context));
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size() * 2));
 }

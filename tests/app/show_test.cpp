@@ -3,6 +3,7 @@
 #include <QImage>
 #include <set>
 
+#include "app/command_table.h"
 #include "app/layout.h"
 #include "app/menu_table.h"
 #include "core/document/design_fields.h"
@@ -176,7 +177,7 @@ TEST_F(ShowTest, SaveAsImageWritesTheFormatTheNameAsksFor) {
     SCOPED_TRACE(chosen);
     app->doc.globalOptions[GlobalOption::ImageOutput] = choice;
     services.saveDialogAnswers = {folder / chosen};
-    app->DispatchCommand(app::kSaveImageCommand);
+    app::runCommand(*app, app::Command::SaveImage);
     EXPECT_EQ(readFileBytes(folder / written).value_or("").substr(0, magic.size()), magic);
     const QImage image(QString::fromStdU16String(pathToText(folder / written)));
     EXPECT_EQ(image.size(), QSize(board.width, board.height));
@@ -185,7 +186,7 @@ TEST_F(ShowTest, SaveAsImageWritesTheFormatTheNameAsksFor) {
   }
   const std::size_t calls = services.calls.size();
   services.saveDialogAnswers = {std::nullopt};
-  app->DispatchCommand(app::kSaveImageCommand);
+  app::runCommand(*app, app::Command::SaveImage);
   EXPECT_EQ(services.calls.size(), calls + 1) << "a cancelled dialog writes and says nothing";
 }
 
