@@ -207,8 +207,13 @@ ListOutcome askAndCreatePlaylist(PlaylistContext& context) {
 
 ListOutcome openPlaylistFile(PlaylistContext& context, const std::u16string& path) {
   PlaylistEntry design = shownDesign(context.doc.state);
-  if (ReadPlaylist(context.playlist, design, path, false, context.services, context.programFolder) != kPlaylistReadOk)
-    return ListOutcome::Nothing;
+  const int read = ReadPlaylist(context.playlist, design, path, false, context.services, context.programFolder);
+  if (read == kPlaylistReadForeign) {
+    context.services.messageBox({std::u16string(fileNameOf(path)) + u" はプレイリストではありません", u"エラー",
+                                 platform::Buttons::Ok, platform::Icon::Error});
+    return ListOutcome::Refused;
+  }
+  if (read != kPlaylistReadOk) return ListOutcome::Nothing;
   setShownDesign(context.doc.state, design);
   context.doc.state.playlistIndex = 0;
   addRecent(context.doc.recentPlaylists, context.playlist.path);
