@@ -51,5 +51,21 @@ TEST(WindowPlacement, WindowsThatCannotBeReachedAreBroughtBackAndCapturedOnesSca
   EXPECT_EQ(std::pair(small.main, small.playlist), std::pair(Rect{640, 0, 1280, 720}, Rect{0, 0, 320, 720}));
 }
 
+// Extreme or tiny rectangles give a main window of a usable size on the screen:
+// at least half the default size, at most the work area.
+TEST(WindowPlacement, AMainWindowIsNeitherUselesslySmallNorLargerThanItsScreen) {
+  const ScreenInfo screen{1920, 1080, {{0, 0, 1920, 1040}}};
+  for (const auto& [saved, placed] : {std::pair{Rect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, Rect{0, 0, 1920, 1040}},
+                                      {Rect{100, 100, 340, 277}, Rect{100, 100, 820, 490}},
+                                      {Rect{100, 50, 900, 650}, Rect{100, 50, 900, 650}}}) {
+    GlobalOptions options;
+    options[GlobalOption::MainWindowLeft] = saved.left;
+    options[GlobalOption::MainWindowTop] = saved.top;
+    options[GlobalOption::MainWindowRight] = saved.right;
+    options[GlobalOption::MainWindowBottom] = saved.bottom;
+    EXPECT_EQ(placeWindows(options, screen).main, placed);
+  }
+}
+
 }  // namespace
 }  // namespace mokuza
