@@ -9,6 +9,8 @@
 
 #include "app/commands.h"
 #include "app/layout.h"
+#include "app/recovery.h"
+#include "app/settings_file_guard.h"
 #include "core/document/game_info_apply.h"
 #include "core/document/navigation.h"
 #include "core/document/undo.h"
@@ -66,7 +68,9 @@ void restorePlaylist(Application& app) {
   // A first run has no playlist file yet: nothing to read, nothing to report.
   const bool missing =
       platform::checkUserFile(textToPath(path), kPlaylistFileMax).problem == platform::FileProblem::Missing;
-  if (missing || ReadPlaylist(playlist, unused, path, false, app.services, app.programFolder) != kPlaylistReadOk) {
+  const int read = missing ? kPlaylistReadEmpty
+                           : ReadPlaylist(playlist, unused, path, false, app.services, app.programFolder);
+  if (read == kPlaylistReadEmpty) {
     const platform::FileStatus status = platform::checkUserFile(textToPath(path), kPlaylistFileMax);
     if (status || status.problem == platform::FileProblem::Missing) {
       playlist.path = normalisedPath(path);
@@ -143,11 +147,13 @@ void reportFailure(Application& app, std::u16string text) {
 
 // The playlist goes to its file once more with the shown game and design.
 // Nothing is written that could lose games: not an empty list, not a file the
-// reader could not read whole unless the user agrees, and not a file another
-// program changed since (its games stay; this list was written at each change).
-void writePlaylistAtClose(Application& app) {
+// reader could not read whole unless the user agrees (a close nobody watches
+// leaves it), and not a file another program changed since (its games stay;
+// this list was written at each change).
+void writePlaylistAtClose(Application& app, bool attended) {
   Playlist& playlist = app.playlist;
   if (playlist.path.empty() || playlist.displayOrder.empty()) return;
+  if (playlist.readInPart() && !attended) return;
   if (!confirmShortenedWrite(playlist, app.services)) return;
   PlaylistContext context = app.playlistContext();
   bool written = true;
@@ -157,7 +163,21 @@ void writePlaylistAtClose(Application& app) {
     storeShownDesign(context);
     written = WritePlaylist(playlist, {app.programFolder, app.doc.currentMove()});
   }
-  if (!written) reportWriteFailure(context);
+  if (!written && attended) reportWriteFailure(context);
+}
+
+// What every close writes, once the game is settled; `attended` false: a
+// close nobody can answer, which asks and reports nothing.
+void closeDown(Application& app, bool attended) {
+  // The normal rectangle is the one saved.
+  app.window.restoreMainWindow();
+  closeMusicOutput(app.playback.live, app.services);
+  if (maySaveSettings(app, attended) && !saveSettings(app) && attended)
+    reportFailure(app, u"設定ファイルを保存できませんでした");
+  writePlaylistAtClose(app, attended);
+  if (!naming::saveFigureList(app.doc.classifier.figureTable(), app.programFolder) && attended)
+    reportFailure(app, u"フィギュアリストを保存できませんでした");
+  deleteSnapshotFiles(app.playlist.snapshots, app.programFolder);
 }
 
 }  // namespace
@@ -203,6 +223,7 @@ OpenOutcome openPath(Application& app, const std::u16string& path) {
 
 bool saveSettings(Application& app) {
   captureWindows(app);
+  if (!maySaveSettings(app, false)) return true;  // the file read in part stays as it is
   return writeSettings(app.doc, app.settings, app.programFolder, app.settingsContext().settingsFile);
 }
 
@@ -212,7 +233,8 @@ void Application::start(const std::vector<std::u16string>& arguments) {
   layout.screens = window.screens();
   setGlobalDefaults(doc);
   setMainWindowDefaults(doc.globalOptions, layout.screens.info);
-  readSettings(doc, settings, settingsContext(), settingsContext().settingsFile, true);
+  settingsRead = readSettings(doc, settings, settingsContext(), settingsContext().settingsFile, true);
+  keepUnreadableSettings(*this);
   resizeBoard(doc, services, option(doc.state.options, DocumentOption::BoardSize), false);
   doc.classifier.setFigureTable(naming::loadFigureList(programFolder));
   followSettings(*this);
@@ -228,6 +250,11 @@ void Application::start(const std::vector<std::u16string>& arguments) {
 
   const std::u16string file = arguments.empty() ? std::u16string() : arguments.front();
   if (!file.empty() && openPath(*this, file) == OpenOutcome::Opened) setWindowTitle(*this);
+  // A file the user named comes first; the copy waits for a start without one.
+  if (file.empty()) {
+    offerRecoveryCopy(*this);
+    setWindowTitle(*this);
+  }
   if (file.empty() && option(doc.globalOptions, GlobalOption::StartupDesign) == kPlaylistShow) {
     playback::startPlaylistAutoPlay(playback);
     return;
@@ -237,15 +264,16 @@ void Application::start(const std::vector<std::u16string>& arguments) {
 
 bool Application::requestClose() {
   if (askSave(doc, services) == SaveQuestion::Cancelled) return false;
-  // The normal rectangle is the one saved.
-  window.restoreMainWindow();
-  closeMusicOutput(playback.live, services);
-  if (!saveSettings(*this)) reportFailure(*this, u"設定ファイルを保存できませんでした");
-  writePlaylistAtClose(*this);
-  if (!naming::saveFigureList(doc.classifier.figureTable(), programFolder))
-    reportFailure(*this, u"フィギュアリストを保存できませんでした");
-  deleteSnapshotFiles(playlist.snapshots, programFolder);
+  // Saved or given up: no copy is offered again.
+  std::error_code ec;
+  std::filesystem::remove(recoveryCopyPath(programFolder), ec);
+  closeDown(*this, true);
   return true;
+}
+
+void closeUnattended(Application& app) {
+  refreshRecoveryCopy(app);
+  closeDown(app, false);
 }
 
 }  // namespace mokuza::app
