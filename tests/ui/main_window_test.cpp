@@ -3,10 +3,12 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTest>
+#include <sys/stat.h>
 
 #include "app/menu_table.h"
 #include "tests/app/app_test_support.h"
 #include "ui/board_view.h"
+#include "ui/cursors.h"
 #include "ui/main_window.h"
 #include "ui/side_panel.h"
 
@@ -132,6 +134,27 @@ TEST_F(MainWindowTest, DroppedSgfUrlOpensTheGame) {
   EXPECT_EQ(app().doc.moveCount(), 2);
   EXPECT_EQ(app().doc.state.currentFileName, game.u16string());
   EXPECT_EQ(window->windowTitle(), "dropped.sgf - Mokuza");
+
+  // A name that is no UTF-8 reaches the file as its bytes.
+  writeGame("g\xFF\xFE" "ame.sgf", "(;GM[1]SZ[19];B[pd])");
+  data.setUrls({QUrl::fromEncoded("file://" + QByteArray::fromStdString(folder.string()).toPercentEncoding("/") +
+                                  "/g%FF%FEame.sgf")});
+  QDropEvent odd(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window.get(), &odd);
+  EXPECT_EQ(app().doc.moveCount(), 1);
+}
+
+// A FIFO or a file no image reader takes in gra/cursor/ never holds up the
+// start: the board falls back to the system's cursors.
+TEST(BoardCursors, AFifoOrAnUnreadableImageGivesTheStandardCursor) {
+  const fs::path folder = freshTestFolder("mokuza-cursors");
+  fs::create_directories(folder / "gra" / "cursor");
+  ASSERT_EQ(::mkfifo((folder / "gra" / "cursor" / "step.png").c_str(), 0600), 0);
+  std::ofstream(folder / "gra" / "cursor" / "pickup.png") << "no image";
+  const ui::BoardCursors cursors = ui::loadBoardCursors(folder);
+  EXPECT_EQ(cursors.step.shape(), Qt::SizeHorCursor);
+  EXPECT_EQ(cursors.pickedStone.shape(), Qt::ClosedHandCursor);
+  fs::remove_all(folder);
 }
 
 }  // namespace
