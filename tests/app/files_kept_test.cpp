@@ -54,7 +54,7 @@ TEST_F(FilesKeptTest, AnUnreadableSettingsFileIsKeptAndSaidOnce) {
 // One stray byte leaves every name readable; the close asks before it writes
 // the file back (No by default), and No leaves the file as it was.
 TEST_F(FilesKeptTest, ASettingsFileReadInPartIsWrittenOnlyWhenTheUserAgrees) {
-  const std::string text = "<typeface>\n\xE6\x98\x8E\xE6\x9C\x9D\n<plyrn0-1>\n\xE6\x9C\xAC\xE5\x9D\x8A\n\xFF\n";
+  const std::string text = "<typeface>\n\xE6\x98\x8E\xE6\x9C\x9D\n<plyrn0-1>\n\xE6\x9C\xAC\xE5\x9D\x8A\n<note>\n\xFF\n";
   write("setting.dat", text);
   app->start({});
   EXPECT_EQ(app->settings.playerNames.at(0)[1], u"本坊");

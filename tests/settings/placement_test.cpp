@@ -58,7 +58,7 @@ TEST(WindowPlacement, AMainWindowIsNeitherUselesslySmallNorLargerThanItsScreen) 
   for (const auto& [saved, placed] : {std::pair{Rect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, Rect{0, 0, 1920, 1040}},
                                       {Rect{100, 100, 340, 277}, Rect{100, 100, 820, 490}},
                                       {Rect{100, 50, 900, 650}, Rect{100, 50, 900, 650}}}) {
-    GlobalOptions options;
+    GlobalOptions options{{{"monitor_width", 1920}, {"monitor_height", 1040}}};
     options[GlobalOption::MainWindowLeft] = saved.left;
     options[GlobalOption::MainWindowTop] = saved.top;
     options[GlobalOption::MainWindowRight] = saved.right;
