@@ -134,14 +134,6 @@ TEST_F(MainWindowTest, DroppedSgfUrlOpensTheGame) {
   EXPECT_EQ(app().doc.moveCount(), 2);
   EXPECT_EQ(app().doc.state.currentFileName, game.u16string());
   EXPECT_EQ(window->windowTitle(), "dropped.sgf - Mokuza");
-
-  // A name that is no UTF-8 reaches the file as its bytes.
-  writeGame("g\xFF\xFE" "ame.sgf", "(;GM[1]SZ[19];B[pd])");
-  data.setUrls({QUrl::fromEncoded("file://" + QByteArray::fromStdString(folder.string()).toPercentEncoding("/") +
-                                  "/g%FF%FEame.sgf")});
-  QDropEvent odd(QPointF(300, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(window.get(), &odd);
-  EXPECT_EQ(app().doc.moveCount(), 1);
 }
 
 // A FIFO or a file no image reader takes in gra/cursor/ never holds up the
