@@ -59,6 +59,7 @@ render::RenderState Application::renderState() {
   s.panelWidth = layout.panelHidden ? 0 : panelSize(textScale(*this)).width;
   s.statusBarHeight = layout.statusBarHeight;
   if (replayModeOn(doc.state.options)) s.figureStart = playback::shownFigureStart(doc);
+  s.variationMarks = switchOn(doc.globalOptions, GlobalOption::VariationMarks);
   return s;
 }
 

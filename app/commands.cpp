@@ -15,6 +15,7 @@
 #include "core/document/undo.h"
 #include "playback/music_mode.h"
 #include "playback/playlist_games.h"
+#include "settings/placement.h"
 #include "settings/settings_dialog.h"
 
 namespace mokuza::app {
@@ -82,7 +83,7 @@ void changeHistoryFolderAndSave(Application& app) {
 
 // In the order of the menu table: the first equal name runs. The items that
 // open sub-menus have no command; their items send their own ids.
-constexpr std::array<NamedCommand, 36> kCommands{{
+constexpr std::array<NamedCommand, 37> kCommands{{
     {u"新規作成", newGame},
     {u"対局を開く", openByDialog},
     {u"前回のプレイリストを再開", resumePlaylist},
@@ -110,6 +111,7 @@ constexpr std::array<NamedCommand, 36> kCommands{{
     {u"自動再生設定", [](Application& a) { showDialog(a, DialogKind::DesignAutoPlay); }},
     {u"ペア碁カラー設定", [](Application& a) { showDialog(a, DialogKind::PairGoColours); }},
     {u"バージョン情報", [](Application& a) { showDialog(a, DialogKind::About); }},
+    {u"変化の印を表示", [](Application& a) { toggleGlobalSwitch(a, GlobalOption::VariationMarks); }},
     {u"棋譜並べモード", [](Application& a) { toggleReplayMode(a); }},
     {u"次譜自動再生", toggleAutoNextFigure},
     {u"囲碁用語表示", toggleMoveNames},
@@ -157,11 +159,27 @@ std::int32_t& showState(ListShowStates& shows, ListTab tab) {
   return shows.playlist;
 }
 
+constexpr int kListWindowFirstWidth = 560;
+
+// With nothing stored: beside the main window on its screen, or where the
+// screen leaves no room, over the main window's right part, away from its
+// menus and icons.
+Rect besideMainWindow(const Application& app) {
+  const Rect main = app.window.mainWindowRect();
+  const Rect area = nearestWorkArea(app.window.screens().info, main);
+  const int width = kListWindowFirstWidth;
+  int left = area.right - width;
+  if (std::int64_t{main.right} + width <= area.right) left = main.right;
+  else if (std::int64_t{main.left} - width >= area.left) left = main.left - width;
+  return {left, main.top, left + width, main.bottom};
+}
+
 // The stored rectangle, at least 480 wide, moved inside the virtual screen.
 Rect listWindowFrame(const Application& app, ListTab tab) {
   Rect frame = app.lists.frame;
   if (frame.width() <= 0)
     frame = tab == ListTab::EventList ? app.settings.placement.eventList : app.settings.placement.playlist;
+  if (frame.width() <= 0) frame = besideMainWindow(app);
   const Rect screen = app.window.screens().virtualScreen;
   const auto width = static_cast<int>(std::clamp<std::int64_t>(
       frame.width(), kListWindowMinWidth, std::max<std::int64_t>(screen.width(), kListWindowMinWidth)));

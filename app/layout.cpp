@@ -77,6 +77,8 @@ void layoutWindow(Application& app) {
   window.panelWidth = layout.panelHidden ? 0 : panelSize(textScale(app)).width;
   window.statusBarHeight = layout.statusBarHeight;
   window.layoutNo = option(app.doc.state.options, DocumentOption::LayoutNo);
+  // At the right edge the icons stand over the panel, clear of the board.
+  if (!layout.panelHidden && window.layoutNo < 2) window.iconStripHeight = 16 * textScale(app);
   layout.geometry = render::ComputeBoardGeometry(
       render::designGeometryInputs(app.doc.state.design, app.doc.record().boardSize, window));
   app.paintState.flags.layoutChanged = true;

@@ -42,7 +42,7 @@ constexpr std::array<std::u16string_view, 13> kEditItems{
     u"プレイリスト自動再生(&L)\tL",
 };
 
-constexpr std::array<std::u16string_view, 12> kViewItems{
+constexpr std::array<std::u16string_view, 13> kViewItems{
     u"プレイリスト(&P)\tP",
     u"イベントリスト(&E)\tE",
     u"フィギュアリスト(&F)\tF",
@@ -55,6 +55,8 @@ constexpr std::array<std::u16string_view, 12> kViewItems{
     u"ペア碁カラー設定(&C)",
     S,
     u"バージョン情報(&I)",
+    // Last, so that no item of the menu changes its id.
+    u"変化の印を表示(&B)",
 };
 
 constexpr std::array<std::u16string_view, 13> kSettingsItems{

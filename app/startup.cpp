@@ -180,6 +180,17 @@ void closeDown(Application& app, bool attended) {
   deleteSnapshotFiles(app.playlist.snapshots, app.programFolder);
 }
 
+// Room the title, menu and status bars take from a window's frame.
+constexpr int kBarsAllowance = 80;
+
+// A first start on a small screen: the largest text size whose side panel
+// fits the window's height.
+void fitTextSizeToWindow(Application& app) {
+  auto& textSize = app.doc.state.options[DocumentOption::TextSize];
+  const std::int64_t room = app.settings.placement.main.height() - kBarsAllowance;
+  while (textSize > 1 && 20 * (textSize + 1) + panelSize(textSize + 1).height > room) --textSize;
+}
+
 }  // namespace
 
 std::filesystem::path defaultPlaylistPath(const std::filesystem::path& programFolder) {
@@ -233,11 +244,14 @@ void Application::start(const std::vector<std::u16string>& arguments) {
   layout.screens = window.screens();
   setGlobalDefaults(doc);
   setMainWindowDefaults(doc.globalOptions, layout.screens.info);
+  std::error_code ignored;
+  const bool firstStart = !std::filesystem::exists(settingsContext().settingsFile, ignored);
   settingsRead = readSettings(doc, settings, settingsContext(), settingsContext().settingsFile, true);
   keepUnreadableSettings(*this);
   resizeBoard(doc, services, option(doc.state.options, DocumentOption::BoardSize), false);
   doc.classifier.setFigureTable(naming::loadFigureList(programFolder));
   followSettings(*this);
+  if (firstStart) fitTextSizeToWindow(*this);
   restorePlaylist(*this);
   applyStartupDesign(*this);
 

@@ -4,8 +4,10 @@
 
 #include "core/document/design_fields.h"
 #include "core/document/game_info.h"
+#include "core/document/navigation.h"
 #include "core/document/recent_files.h"
 #include "core/record/property_tables.h"
+#include "core/record/text.h"
 #include "core/rules/info_text.h"
 #include "playback/figure_replay.h"
 
@@ -63,6 +65,24 @@ void fillFigures(const Application& app, InfoTextInputs& in) {
   in.figureLastMove = at == ends.end() ? playback::showableEnd(doc) : *at;
 }
 
+bool isSpace(char16_t c) { return c == u' ' || c == u'　'; }
+
+}  // namespace
+
+std::u16string joinStatusParts(const std::vector<std::u16string>& parts) {
+  std::u16string line;
+  for (const std::u16string& part : parts) {
+    const auto first = std::find_if_not(part.begin(), part.end(), isSpace);
+    const auto last = std::find_if_not(part.rbegin(), part.rend(), isSpace).base();
+    if (first >= last) continue;
+    if (!line.empty()) line += kStatusSeparator;
+    line.append(first, last);
+  }
+  return line;
+}
+
+namespace {
+
 InfoTexts composeTexts(const Application& app) {
   const Document& doc = app.doc;
   InfoTextInputs in;
@@ -77,7 +97,12 @@ InfoTexts composeTexts(const Application& app) {
 
 }  // namespace
 
-std::u16string statusText(const Application& app) { return composeTexts(app).line; }
+std::u16string statusText(const Application& app) {
+  std::vector<std::u16string> parts = composeTexts(app).parts;
+  const std::size_t ways = continuationsAfter(app.doc.record(), app.doc.currentMove()).size();
+  if (ways > 1) parts.push_back(u"変化" + asciiToUtf16(std::to_string(ways)) + u"通り");
+  return joinStatusParts(parts);
+}
 
 std::u16string gameInfoPageText(const Application& app) {
   const GameRecord& record = app.doc.record();

@@ -22,6 +22,8 @@ struct GeometryInputs {
   int starSizeStep = 3;   // "星の大きさ"
   int marginX = -200;     // "碁盤Ｘ", 0 or less = automatic
   int marginY = 55;       // "碁盤Ｙ", 0 or less = automatic
+  int coordinateStyle = 0;  // "碁盤座標": 0 none; else labels left of and below the board
+  int iconStripHeight = 0;  // the command icons along the client's top edge, 0 when not shown
 };
 
 struct BoardGeometry {

@@ -104,6 +104,10 @@ const QImage& BoardPainter::Repaint(const RenderState& state, const BoardGeometr
     if (searchShown(state)) paintSearchCaption(painter, *state.search, g, family);
     else if (switchOn(state.doc->globalOptions, GlobalOption::MoveInfo)) PaintMoveList(painter, state, g, family);
     paintPoints(state, g);
+    if (state.variationMarks && !searchShown(state)) {
+      QPainter marks(&board_);
+      paintVariationMarks(marks, state, g, family);
+    }
     painter.drawImage(g.boardLeft, g.boardTop, board_);
   }
   if (picture_.size() != client) picture_ = picture_.copy(0, 0, client.width(), client.height());

@@ -28,6 +28,10 @@ QPainterPath centredTextPath(const QString& text, const QFont& font, int cell) {
   return path;
 }
 
+void drawTextPlate(QPainter& painter, const QRect& area) {
+  painter.fillRect(area.adjusted(-2, 0, 2, 0), QColor(255, 255, 255, 190));
+}
+
 void drawHaloText(QPainter& painter, const QPainterPath& path, const QColor& halo, int pitch, const QBrush& body) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);

@@ -23,6 +23,10 @@ QFont boardFont(const QString& family, int pixelHeight, bool bold);
 QPainterPath centredTextPath(const QString& text, const QFont& font, int cell);
 
 // Strokes the halo around `path`, then fills the text body with `body`.
+// A translucent light plate under text drawn over the background picture,
+// so that the text's dark and coloured inks read on any picture.
+void drawTextPlate(QPainter& painter, const QRect& area);
+
 void drawHaloText(QPainter& painter, const QPainterPath& path, const QColor& halo, int pitch, const QBrush& body);
 
 }  // namespace mokuza::render

@@ -21,6 +21,8 @@ GeometryInputs designGeometryInputs(const Design& design, int boardSize, const W
   in.starSizeStep = designValue(design, DesignField::StarSize);
   in.marginX = designValue(design, DesignField::MarginX);
   in.marginY = designValue(design, DesignField::MarginY);
+  in.coordinateStyle = designValue(design, DesignField::GobanCoordinate);
+  in.iconStripHeight = window.iconStripHeight;
   return in;
 }
 

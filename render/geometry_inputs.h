@@ -16,6 +16,7 @@ struct WindowLayout {
   int panelWidth = 0;  // 0 when hidden
   int statusBarHeight = 0;
   int layoutNo = 1;
+  int iconStripHeight = 0;  // 0 when the panel and its icons are hidden
 };
 
 GeometryInputs designGeometryInputs(const Design& design, int boardSize, const WindowLayout& window);

@@ -49,8 +49,10 @@ void PaintMoveList(QPainter& painter, const RenderState& s, const BoardGeometry&
     const QString text = moveEntryText(doc, move, m);
     font.setBold(m == current);
     painter.setFont(font);
+    const QRect cell(x, y, columnWidth, h);
+    drawTextPlate(painter, painter.boundingRect(cell, Qt::AlignLeft | Qt::AlignVCenter, text));
     painter.setPen(moveEntryColour(s, text, m == current));
-    painter.drawText(QRect(x, y, columnWidth, h), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter, text);
     x += columnWidth;
     if (x + columnWidth > g.infoLeft + (g.boardSize + 1) * g.pitch) {
       x = g.infoLeft;
@@ -73,6 +75,7 @@ void paintMoveText(QPainter& painter, const RenderState& s, const QString& famil
   painter.save();
   painter.setClipRect(band);
   painter.setFont(boardFont(family, kMoveTextHeight, true));
+  drawTextPlate(painter, painter.boundingRect(band, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text));
   painter.setPen(moveEntryColour(s, text, true));
   painter.drawText(band, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
   painter.restore();

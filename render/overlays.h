@@ -32,6 +32,11 @@ inline constexpr int kMoveTextHeight = 50;
 // move-text font, from the top-left of `band`, wrapped inside it.
 void paintMoveText(QPainter& painter, const RenderState& s, const QString& family, const QRect& band);
 
+// Where the next move branches, its branches' points lettered a, b, c … in
+// branch order (a: the line shown), on the board surface; a mark of the
+// record on the point comes first.
+void paintVariationMarks(QPainter& painter, const RenderState& s, const BoardGeometry& g, const QString& family);
+
 // The caption of a partial-board search result, in the info area.
 void paintSearchCaption(QPainter& painter, const SearchDisplay& search, const BoardGeometry& g, const QString& family);
 

@@ -26,6 +26,10 @@ int capturedColour(const Document& doc) {
   return now.capturedBlack.size() > before.capturedBlack.size() ? 1 : -1;
 }
 
+// The circle mark is drawn as a ring: a filled disc on an empty point reads
+// as a small stone.
+std::u16string shownMarkText(const std::u16string& text) { return text == u"●" ? u"○" : text; }
+
 }  // namespace
 
 void PointCaches::useTypeface(const std::u16string& face) {
@@ -96,7 +100,10 @@ PointPainter::Shown PointPainter::shownAt(int point, int kind) const {
   Shown shown;
   shown.colour = stoneAt(point);
   shown.placed = shown.colour != 0;
-  if (shown.placed) shown.placingMove = s_.doc->shownPosition.boardGrid.placedBy[RecordPoint{point}];
+  if (shown.placed) {
+    shown.placingMove = s_.doc->shownPosition.boardGrid.placedBy[RecordPoint{point}];
+    shown.played = playedThere(point, shown.placingMove);
+  }
   if (kind == kPointCaptured && shown.colour == 0) shown.colour = capturedColour(*s_.doc);
   if (point == s_.dragSource && s_.dragSource >= 0) {
     shown.factor = 0.9;
@@ -109,6 +116,20 @@ PointPainter::Shown PointPainter::shownAt(int point, int kind) const {
       shown = Shown{s_.search->candidateColour, 0.3, false, -1};
   }
   return shown;
+}
+
+bool PointPainter::playedThere(int point, int move) const {
+  const auto& line = s_.doc->record().lineCopy;
+  if (move <= 0 || static_cast<std::size_t>(move) >= line.size()) return false;
+  const MoveRecord& record = line[static_cast<std::size_t>(move)];
+  return record.hasMove() && record.point == point;
+}
+
+// Setup stones of a node share its move number; only "all stones" marks them,
+// so the mark keeps pointing at the one stone that was played.
+bool PointPainter::lastMoveMark(int option, const Shown& shown) const {
+  return shown.placed && (option == kLastMoveAllStones || shown.played) &&
+         lastMoveTest(option, shown.placingMove, lastMove_);
 }
 
 ColourMatrix PointPainter::stoneMatrixFor(int colour, int placingMove) const {
@@ -145,7 +166,7 @@ void PointPainter::PaintPoint(QPainter& painter, int point, int kind) {
     const std::size_t idx = static_cast<std::size_t>(stoneIndex(shown.colour));
     const float alpha = static_cast<float>(opacity_[idx] * shown.factor);
     ColourMatrix m = stoneMatrixFor(shown.colour, shown.placingMove);
-    lastMoveStone = shown.placed && lastMoveTest(brightOption_, shown.placingMove, lastMove_);
+    lastMoveStone = lastMoveMark(brightOption_, shown);
     if (lastMoveStone || kind >= kPointCaptured) {
       const auto k = static_cast<float>(brightFactor(stones_.brightness[idx]) * (kind >= kPointCaptured ? 1.4 : 1.0));
       scaleColour(m, k, k, k);
@@ -163,14 +184,13 @@ void PointPainter::PaintPoint(QPainter& painter, int point, int kind) {
     // as the picture after the fade (the full repaint) shows it.
     ColourMatrix mark = markMatrixFor(shown.colour, shown.placingMove);
     scaleAlpha(mark, static_cast<float>(opacity_[idx]));
-    if (kind != kPointChange && shown.placed && lastMoveTest(frameOption_, shown.placingMove, lastMove_)) {
+    if (kind != kPointChange && lastMoveMark(frameOption_, shown)) {
       const bool thick = shown.placingMove == figureLastMove_;
       painter.drawImage(0, 0, tinted(static_cast<int>(idx) + (thick ? 4 : 2), g_.pitch, mark));
     }
     // The square gives way to a number or label on the stone: both in the
     // middle of the cell would make the text unreadable.
-    if (kind != kPointChange && shown.placed && text.empty() &&
-        lastMoveTest(squareOption_, shown.placingMove, lastMove_))
+    if (kind != kPointChange && text.empty() && lastMoveMark(squareOption_, shown))
       painter.drawImage(g_.markInset, g_.markInset, tinted(static_cast<int>(1 - idx), g_.markSize, mark));
   }
   if (!text.empty()) drawText(painter, text, shown, lastMoveStone);
@@ -187,15 +207,13 @@ std::u16string PointPainter::textAt(int point, const Shown& shown, int kind) con
   const auto current = static_cast<std::size_t>(doc.currentMove());
   if (current < line.size()) {
     if (const MarkEntry* mark = line[current].marks.find(static_cast<std::int16_t>(point)); mark && !mark->text.empty())
-      return mark->text;
+      return shownMarkText(mark->text);
   }
   if (!shown.placed) return {};
   if (musicModeOn(s_.doc->state.options) && (kind == kPointFull || kind == kPointMusic)) return u"♪";
-  const int m = shown.placingMove;
-  if (m <= 0 || static_cast<std::size_t>(m) >= line.size()) return {};
-  const MoveRecord& move = line[static_cast<std::size_t>(m)];
   // Setup stones carry no number: only the move played on this point does.
-  if (!move.hasMove() || move.point != point) return {};
+  if (!shown.played) return {};
+  const int m = shown.placingMove;
   bool numbered = numberDisplay_ == 2 || (numberDisplay_ == 1 && m > static_cast<int>(doc.record().divergenceMove));
   if (lastMove_.replayMode) numbered = numbered && m > s_.figureStart;
   if (!numbered) return {};

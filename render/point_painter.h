@@ -57,8 +57,12 @@ class PointPainter {
     double factor = 1;
     bool placed = false;  // a stone of the position (not a preview)
     int placingMove = -1;
+    bool played = false;  // put by its node's move, not a setup stone of that node
   };
   Shown shownAt(int point, int kind) const;
+  bool playedThere(int point, int move) const;
+  // Whether a last-move option marks the stone shown.
+  bool lastMoveMark(int option, const Shown& shown) const;
   ColourMatrix stoneMatrixFor(int colour, int placingMove) const;
   ColourMatrix markMatrixFor(int colour, int placingMove) const;
   std::u16string textAt(int point, const Shown& shown, int kind) const;

@@ -74,6 +74,7 @@ struct RenderState {
   int panelWidth = 0;
   int statusBarHeight = 0;
   int figureStart = 0;  // first move of the figure shown in replay mode
+  bool variationMarks = true;  // letters on the points where the next move's branches play
 };
 
 // An option of the document; its default without a document.

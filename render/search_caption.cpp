@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <vector>
 
+#include "render/board_text.h"
+
 namespace mokuza::render {
 namespace {
 
@@ -70,6 +72,9 @@ void paintSearchCaption(QPainter& painter, const SearchDisplay& search, const Bo
   const QFontMetrics metrics(font);
   int y = g.infoTop;
   for (const auto& line : captionLines(search)) {
+    int width = 0;
+    for (const Run& run : line) width += metrics.horizontalAdvance(run.text);
+    drawTextPlate(painter, QRect(g.infoLeft, y, width, metrics.height()));
     int x = g.infoLeft;
     for (const Run& run : line) {
       painter.setPen(run.colour);

@@ -23,6 +23,7 @@ std::vector<MenuCheck> applyMenuStates(const GlobalOptions& global, const Docume
   // Playing the next game on is part of replay mode.
   items.push_back({kAutoNextGameItem, switchOn(document, DocumentOption::AutoNextGame), replayMode});
   items.push_back({kMoveNamesItem, switchOn(global, GlobalOption::MoveInfo)});
+  items.push_back({kVariationMarksItem, switchOn(global, GlobalOption::VariationMarks)});
   items.push_back({kFullPathsItem, switchOn(global, GlobalOption::FileFull)});
   items.push_back({kHistoryOutputItem, switchOn(global, GlobalOption::HistoryOutput)});
   items.push_back({kMusicModeItem, musicModeOn(document)});

@@ -16,6 +16,7 @@ struct MenuCheck {
   bool enabled = true;
 };
 
+constexpr int kVariationMarksItem = 30212;
 constexpr int kReplayModeItem = 30300;
 constexpr int kAutoNextGameItem = 30301;
 constexpr int kMoveNamesItem = 30303;

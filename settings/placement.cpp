@@ -65,17 +65,18 @@ Rect keepReachable(Rect rect, const Rect& workArea) {
   return {workArea.left, workArea.top, clampToInt(workArea.left + width), clampToInt(workArea.top + height)};
 }
 
-// The default main window: at the area's origin, three quarters wide and high.
-Rect threeQuarters(const Rect& area) {
-  return {area.left, area.top, clampToInt(area.left + area.width() * 3 / 4),
-          clampToInt(area.top + area.height() * 3 / 4)};
+// The default main window: most of the area, centred on it.
+Rect mostOf(const Rect& area) {
+  const std::int64_t width = area.width() * 9 / 10, height = area.height() * 17 / 20;
+  const std::int64_t left = area.left + (area.width() - width) / 2, top = area.top + (area.height() - height) / 2;
+  return {clampToInt(left), clampToInt(top), clampToInt(left + width), clampToInt(top + height)};
 }
 
 // A restored main window is at least half the default size, so that a damaged
 // or extreme rectangle still gives a usable window, and no larger than its
 // work area.
 Rect usableSize(const Rect& rect, const Rect& workArea) {
-  const Rect standard = threeQuarters(workArea);
+  const Rect standard = mostOf(workArea);
   const std::int64_t width = std::clamp(rect.width(), standard.width() / 2, std::max<std::int64_t>(workArea.width(), 1));
   const std::int64_t height =
       std::clamp(rect.height(), standard.height() / 2, std::max<std::int64_t>(workArea.height(), 1));
@@ -126,14 +127,18 @@ void captureWindowPlacement(GlobalOptions& options, const WindowSnapshot& window
 }
 
 void setMainWindowDefaults(GlobalOptions& options, const ScreenInfo& screen) {
-  storeRect(options, kMainWindow, threeQuarters({0, 0, screen.width, screen.height}));
+  // Stored as measured on the work area of now, so placing it scales nothing.
+  const Rect area = nearestWorkArea(screen, {0, 0, screen.width, screen.height});
+  storeRect(options, kMainWindow, mostOf(area));
+  options[GlobalOption::MonitorWidth] = clampToInt(area.width());
+  options[GlobalOption::MonitorHeight] = clampToInt(area.height());
 }
 
 WindowPlacement placeWindows(const GlobalOptions& options, const ScreenInfo& screen) {
   WindowPlacement placement;
   placement.main = fitted(options, kMainWindow, screen);
   const Rect workArea = nearestWorkArea(screen, placement.main);
-  if (placement.main.width() <= 0 || placement.main.height() <= 0) placement.main = threeQuarters(workArea);
+  if (placement.main.width() <= 0 || placement.main.height() <= 0) placement.main = mostOf(workArea);
   else placement.main = keepReachable(usableSize(placement.main, workArea), workArea);
   placement.playlist = fitted(options, kPlaylistWindow, screen);
   placement.eventList = fitted(options, kEventWindow, screen);

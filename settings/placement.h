@@ -57,8 +57,8 @@ Rect nearestWorkArea(const ScreenInfo& screen, const Rect& rect);
 // options, as they are written at close.
 void captureWindowPlacement(GlobalOptions& options, const WindowSnapshot& windows, const ScreenInfo& screen);
 
-// Before a settings file is read: the main window at the top left, three
-// quarters of the screen wide and high.
+// Before a settings file is read: the main window centred on the primary
+// work area, nine tenths of it wide and seventeen twentieths high.
 void setMainWindowDefaults(GlobalOptions& options, const ScreenInfo& screen);
 
 // The rectangles of the options fitted to the monitors of now. A main window

@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFont>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 #include <iostream>
 #include <filesystem>
 #include <optional>
@@ -16,6 +19,7 @@
 #include "core/record/text.h"
 #include "platform/program_folder.h"
 #include "platform/qt/qt_services.h"
+#include "render/board_text.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
 #include "ui/signal_close.h"
@@ -49,6 +53,15 @@ CommandLine parse(int argc, char** argv) {
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);
   QApplication::setApplicationName("Mokuza");
+  // Qt's own dialogs and buttons in Japanese, like the rest of the program.
+  QTranslator qtJapanese;
+  if (qtJapanese.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtJapanese);
+  // The panel writes in the board's face: digits then match the kana beside
+  // them, and the face's CJK fallback covers Chinese and Korean comments.
+  QFont font = QApplication::font();
+  font.setFamily(mokuza::render::boardFontFamily({}));
+  QApplication::setFont(font);
   const CommandLine line = parse(argc, argv);
   if (!line.valid) {
     std::cerr << "usage: mokuza [GAME.sgf | PLAYLIST.gpl] [--screenshot OUT.png]\n";

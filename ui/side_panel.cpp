@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <algorithm>
@@ -88,7 +89,10 @@ void SidePanel::place(double ratio) {
   const app::Size size = app::panelSize(scale);
   const bool rightEdge = option(app_->doc.state.options, DocumentOption::LayoutNo) == 2;
   const int left = rightEdge ? std::max(0, app_->layout.client.width - size.width) : 0;
-  setGeometry(widgetRect({left, 20 * scale, left + size.width, 20 * scale + size.height}, ratio));
+  // On a low window the panel ends above the status bar and its pages scroll.
+  const int top = 20 * scale;
+  const int bottom = std::min(top + size.height, app_->layout.client.height - app_->layout.statusBarHeight);
+  setGeometry(widgetRect({left, top, left + size.width, std::max(bottom, top + 4 * scale)}, ratio));
   show();
 }
 
@@ -104,13 +108,18 @@ void SidePanel::rebuild(double ratio) {
   // The old pages go once the event that asked for this has been handled: it
   // may come from one of their controls.
   std::array<QWidget*, app::kPanelTabs.size()> pages{};
+  std::array<QRect, app::kPanelTabs.size()> used{};
   for (std::size_t i = 0; i < pages.size(); ++i) {
     QWidget* old = widget(static_cast<int>(i));
-    pages[i] = new QWidget(this);
+    auto* scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pages[i] = new QWidget(scroller);
+    scroller->setWidget(pages[i]);
     {
       const QSignalBlocker quiet(this);
       removeTab(static_cast<int>(i));
-      insertTab(static_cast<int>(i), pages[i], QString::fromStdU16String(std::u16string(app::kPanelTabs[i])));
+      insertTab(static_cast<int>(i), scroller, QString::fromStdU16String(std::u16string(app::kPanelTabs[i])));
     }
     if (old != nullptr) {
       old->hide();
@@ -121,11 +130,14 @@ void SidePanel::rebuild(double ratio) {
     if (c.page < 0 || c.page >= static_cast<int>(pages.size())) continue;
     QWidget* w = makeControl(c, *pages[static_cast<std::size_t>(c.page)]);
     w->setGeometry(widgetRect(c.rect, ratio));
+    used[static_cast<std::size_t>(c.page)] |= w->geometry();
     showState(c, *w);
     // A control made on a page that is on screen stays hidden until told.
     w->show();
     controls_[c.id] = w;
   }
+  for (std::size_t i = 0; i < pages.size(); ++i)
+    pages[i]->setFixedSize(used[i].right() + toWidget(4 * textScale_, ratio), used[i].bottom() + toWidget(4 * textScale_, ratio));
   selectPage(model.page);
 }
 

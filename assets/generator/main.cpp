@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
   bool ok = true;
   ok = writeJpeg(gra / "stone" / "blackmarble01.jpg", paintStone(StoneStyle::BlackMarble, kStoneSize), 92) && ok;
   ok = writeJpeg(gra / "stone" / "whitemarble01.jpg", paintStone(StoneStyle::WhiteMarble, kStoneSize), 92) && ok;
-  ok = writeJpeg(gra / "stone" / "lapislazuli01.jpg", paintStone(StoneStyle::Lapis, kStoneSize), 92) && ok;
+  ok = writeJpeg(gra / "stone" / "lapislazuli01.jpg", paintStone(StoneStyle::StarInk, kStoneSize), 92) && ok;
   ok = writeJpeg(gra / "goban" / "goban.jpg", paintKayaBoard(kBoardSize), 90) && ok;
   ok = writeJpeg(gra / "back" / "mtfuji_1603.jpg", paintLandscape(kBackgroundWidth, kBackgroundHeight), 88) && ok;
   ok = writeCommandIcons(gra / "command") && ok;

@@ -67,39 +67,14 @@ Rgb whiteMarble(double nx, double ny) {
   return addRgb(c, {shine, shine, shine});
 }
 
-// Sparse golden pyrite specks on a lattice of cells, one chance per cell.
-double pyriteFleck(double nx, double ny) {
-  constexpr double kCell = 1.0 / 14;
-  const double gx = (nx + 1) / kCell;
-  const double gy = (ny + 1) / kCell;
-  double strongest = 0;
-  for (int dy = -1; dy <= 1; ++dy) {
-    for (int dx = -1; dx <= 1; ++dx) {
-      const auto cx = static_cast<std::int32_t>(std::floor(gx)) + dx;
-      const auto cy = static_cast<std::int32_t>(std::floor(gy)) + dy;
-      if (latticeValue(31, cx, cy) > 0.07) continue;
-      const double px = cx + latticeValue(32, cx, cy);
-      const double py = cy + latticeValue(33, cx, cy);
-      const double radius = 0.1 + 0.12 * latticeValue(34, cx, cy);
-      const double d = std::hypot(gx - px, gy - py);
-      strongest = std::max(strongest, 1 - smoothStep(radius * 0.5, radius, d));
-    }
-  }
-  return strongest;
-}
+// The star point: matte ink with a faint sheen, the same colour to the edges
+// of the square, since the grid patterns stretch it over the lines too.
+constexpr Rgb kStarInk{34, 30, 27};
 
-Rgb lapisTexture(double nx, double ny) {
-  const double mottle = fractalNoise(41, nx * 3, ny * 3, 5);
-  Rgb c = mixRgb({13, 28, 102}, {50, 92, 205}, mottle);
-  const double calcite = smoothStep(0.7, 0.85, fractalNoise(42, nx * 1.6 + 3, ny * 5.5, 5));
-  c = mixRgb(c, {150, 166, 200}, 0.45 * calcite);
-  return mixRgb(c, {232, 196, 98}, 0.9 * pyriteFleck(nx, ny));
-}
-
-Rgb lapis(double nx, double ny) {
+Rgb starInk(double nx, double ny) {
   const Lighting l = lightAt(nx, ny);
-  Rgb c = scaleRgb(lapisTexture(nx, ny), 0.5 + 0.75 * l.diffuse);
-  const double shine = 170 * std::pow(l.specular, 55) + 30 * std::pow(l.specular, 8);
+  Rgb c = scaleRgb(kStarInk, 0.7 + 0.6 * l.diffuse);
+  const double shine = 26 * std::pow(l.specular, 20);
   return addRgb(c, {shine, shine, shine});
 }
 
@@ -107,7 +82,7 @@ Rgb stoneSurface(StoneStyle style, double nx, double ny) {
   switch (style) {
     case StoneStyle::BlackMarble: return blackMarble(nx, ny);
     case StoneStyle::WhiteMarble: return whiteMarble(nx, ny);
-    case StoneStyle::Lapis: return lapis(nx, ny);
+    case StoneStyle::StarInk: return starInk(nx, ny);
   }
   return {};
 }
@@ -123,7 +98,7 @@ QImage paintStone(StoneStyle style, int size) {
       const double ny = (y + 0.5) / size * 2 - 1;
       const double r = std::hypot(nx, ny);
       const double coverage = clamp01((1 - r) * size / 2 + 0.5);
-      const Rgb backdrop = style == StoneStyle::Lapis ? scaleRgb(lapisTexture(nx, ny), 0.55) : kBoardUnderStone;
+      const Rgb backdrop = style == StoneStyle::StarInk ? scaleRgb(kStarInk, 0.7) : kBoardUnderStone;
       const Rgb surface = coverage > 0 ? stoneSurface(style, nx / std::max(r, 1.0), ny / std::max(r, 1.0)) : backdrop;
       line[x] = toPixel(mixRgb(backdrop, surface, coverage));
     }

@@ -40,6 +40,27 @@ NodeLocation locateMove(const GameRecord& record, int n) {
   return location;
 }
 
+std::vector<const MoveRecord*> continuationsAfter(const GameRecord& record, int n) {
+  if (n < 0 || static_cast<std::size_t>(n) >= record.lineNode.size()) return {};
+  const VariationNode* node = record.lineNode[static_cast<std::size_t>(n)];
+  const auto index = static_cast<std::size_t>(record.lineIndex[static_cast<std::size_t>(n)]);
+  if (index + 1 < node->records.size()) return {&node->records[index + 1]};
+  std::vector<const MoveRecord*> next;
+  // Depth first without recursion, branches in their order.
+  std::vector<const VariationNode*> pending;
+  for (auto child = node->children.rbegin(); child != node->children.rend(); ++child) pending.push_back(&*child);
+  while (!pending.empty()) {
+    const VariationNode* branch = pending.back();
+    pending.pop_back();
+    if (!branch->records.empty()) {
+      next.push_back(&branch->records.front());
+      continue;
+    }
+    for (auto child = branch->children.rbegin(); child != branch->children.rend(); ++child) pending.push_back(&*child);
+  }
+  return next;
+}
+
 void showMove(Document& doc, int n) {
   GameRecord& rec = doc.record();
   n = std::clamp(n, 0, lastShowableMove(doc));

@@ -1,6 +1,8 @@
 #pragma once
 // Moving the view along the current line and keeping every position ready.
 
+#include <vector>
+
 #include "core/document/document.h"
 
 namespace mokuza {
@@ -26,6 +28,11 @@ struct NodeLocation {
   int endMove = 0;
 };
 NodeLocation locateMove(const GameRecord& record, int n);
+
+// The first records of the ways the line may go on after move n: one inside
+// a run, one per branch where a run ends (a branch without records passes on
+// to its own branches), none after the last move.
+std::vector<const MoveRecord*> continuationsAfter(const GameRecord& record, int n);
 
 // The highest move that has a computed position.
 int lastShowableMove(const Document& doc);

@@ -45,6 +45,7 @@ enum class GlobalOption : std::uint8_t {
   UpdateTime,
   PlaylistNumberFixed,
   EventNumberFixed,
+  VariationMarks,
 };
 
 // Negative switches are off and keep the magnitude of the last choice.
@@ -78,7 +79,7 @@ struct OptionInfo {
   std::int32_t high = std::numeric_limits<std::int32_t>::max();
 };
 
-inline constexpr std::array<OptionInfo<GlobalOption>, 28> kGlobalOptions{{
+inline constexpr std::array<OptionInfo<GlobalOption>, 29> kGlobalOptions{{
     {GlobalOption::MainWindowLeft, "main_window_left", 0},
     {GlobalOption::MainWindowTop, "main_window_top", 0},
     {GlobalOption::MainWindowRight, "main_window_right", 0},
@@ -107,6 +108,7 @@ inline constexpr std::array<OptionInfo<GlobalOption>, 28> kGlobalOptions{{
     {GlobalOption::UpdateTime, "update_time", 10, 1, 60000},
     {GlobalOption::PlaylistNumberFixed, "pl_number_fixed", 0},
     {GlobalOption::EventNumberFixed, "ev_number_fixed", 0},
+    {GlobalOption::VariationMarks, "variation_marks", 1},
 }};
 
 inline constexpr std::array<OptionInfo<DocumentOption>, 8> kDocumentOptions{{

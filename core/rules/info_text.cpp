@@ -1,6 +1,7 @@
 #include "core/rules/info_text.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "core/record/text.h"
 
@@ -114,37 +115,40 @@ std::u16string ShortResult(const Score& score) {
 InfoTexts ComposeInfoText(const Board& board, const GameRecord& record, const CountingState& counting,
                           const InfoTextInputs& inputs) {
   InfoTexts texts;
-  std::u16string& line = texts.line;
+  std::vector<std::u16string>& parts = texts.parts;
+  const auto add = [&parts](std::u16string part) {
+    if (!part.empty()) parts.push_back(std::move(part));
+  };
   if (inputs.playlistOpen)
-    line += u"〈プレイリスト - " + inputs.playlistName + u"〉　 " + num(inputs.playlistCount) + u"局中" +
-            num(inputs.playlistNumber) + u"局目 - " + inputs.gameFileName + u"    ";
+    add(u"〈プレイリスト - " + inputs.playlistName + u"〉　 " + num(inputs.playlistCount) + u"局中" +
+        num(inputs.playlistNumber) + u"局目 - " + inputs.gameFileName);
   if (inputs.autoPlay) {
-    line += inputs.loopPlay ? u"《自動再生" + num(inputs.loopCount) + u"周目》  " : std::u16string(u"《自動再生》  ");
-    if (inputs.showMovesPlayed >= 0) line += u"計" + num(inputs.showMovesPlayed) + u"手";
-    line += u"表示時間：" + num(inputs.moveDisplayTime / 10) + u"×0.01秒  ";
+    add(inputs.loopPlay ? u"《自動再生" + num(inputs.loopCount) + u"周目》" : std::u16string(u"《自動再生》"));
+    if (inputs.showMovesPlayed >= 0) add(u"計" + num(inputs.showMovesPlayed) + u"手");
+    add(u"表示時間：" + num(inputs.moveDisplayTime / 10) + u"×0.01秒");
   }
 
   if (counting.countingMode) {
     const Score score = computeScore(counting, board, parseKomiTenths(record.header(u"コミ")));
-    line += ScoreText(score);
+    add(ScoreText(score));
     texts.scoreDialog = ScoreDialogText(score);
     texts.shortResult = ShortResult(score);
   } else {
-    line += moveLine(board, record, inputs);
+    add(moveLine(board, record, inputs));
   }
   if (counting.rangeMode)
-    line += u"選択範囲" + num(counting.range.points) + u"マス：黒石" + num(counting.range.black) + u"子・白石" +
-            num(counting.range.white) + u"子・空点" + num(counting.range.empty) + u"マス";
+    add(u"選択範囲" + num(counting.range.points) + u"マス：黒石" + num(counting.range.black) + u"子・白石" +
+        num(counting.range.white) + u"子・空点" + num(counting.range.empty) + u"マス");
 
-  if (inputs.wholeRecordShown) line += u"計" + num(static_cast<int>(record.moveCount)) + u"手";
+  if (inputs.wholeRecordShown) add(u"計" + num(static_cast<int>(record.moveCount)) + u"手");
   if (inputs.figureNumber > 0)
-    line += u"《第" + num(inputs.figureNumber) + u"譜》（" + num(inputs.figureFirstMove) + u"―" +
-            num(inputs.figureLastMove) + u"）";
+    add(u"《第" + num(inputs.figureNumber) + u"譜》（" + num(inputs.figureFirstMove) + u"―" +
+        num(inputs.figureLastMove) + u"）");
   const auto m = static_cast<std::size_t>(record.currentMove);
-  if (m < record.lineCopy.size()) line += timePart(record.lineCopy[m]);
+  if (m < record.lineCopy.size()) add(timePart(record.lineCopy[m]));
   if (inputs.showResult && record.currentMove == static_cast<int>(record.moveCount))
-    line += u"　　結果：" + std::u16string(record.header(u"結果"));
-  if (inputs.showHeader) line += headerPart(inputs.headerFields);
+    add(u"結果：" + std::u16string(record.header(u"結果")));
+  if (inputs.showHeader) add(headerPart(inputs.headerFields));
   return texts;
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/record/game_record.h"
 #include "core/rules/board.h"
@@ -40,7 +41,7 @@ struct InfoTextInputs {
 };
 
 struct InfoTexts {
-  std::u16string line;         // the one line under the board
+  std::vector<std::u16string> parts;  // the parts of the one line under the board, in order
   std::u16string scoreDialog;  // the score on several lines, in counting mode
   std::u16string shortResult;  // "B+6.5", "W+0.5" or "0", in counting mode outside a range
 };

@@ -112,7 +112,7 @@ TEST_F(CommandsTest, EveryMenuIdReachesItsAction) {
       {30110, "counting", u"1"}, {30111, "autoplay", u"1"}, {30112, "call", u"messageBox:保存しますか？"},
       {30200, "list", u"0"}, {30201, "list", u"1"}, {30202, "list", u"2"}, {30204, "dialog", u"0"},
       {30205, "dialog", u"1"}, {30206, "dialog", u"2"}, {30207, "dialog", u"3"}, {30209, "dialog", u"4"},
-      {30211, "dialog", u"5"}, {30300, "undo", u"棋譜並べモード〈オン〉"}, {30301, "undo", u"次譜自動再生〈オン〉"},
+      {30211, "dialog", u"5"}, {30212, "opt:variation_marks", u"0"}, {30300, "undo", u"棋譜並べモード〈オン〉"}, {30301, "undo", u"次譜自動再生〈オン〉"},
       {30303, "opt:moveinfo", u"1"}, {30304, "recent", (folder / "game.sgf").u16string()},
       {30306, "opt:histoutput", u"0"}, {30307, "call", u"browseFolder:履歴フォルダを変更"},
       {30400, "undo", u"棋楽変換〈オン〉"}, {30401, "call", u"messageBox:コメント等を削除"},

@@ -48,7 +48,7 @@ TEST_F(LayoutTest, PanelByTextSizeAndHiddenPanelGivesTheBoardItsRoom) {
   EXPECT_EQ(std::vector({app::panelSize(2), app::panelSize(3)}), std::vector({Size{356, 636}, Size{486, 930}}));
   auto geometry = [&](int panel) {
     return render::ComputeBoardGeometry(
-        render::designGeometryInputs(app->doc.state.design, 19, {1280, 780, panel, 20}));
+        render::designGeometryInputs(app->doc.state.design, 19, {1280, 780, panel, 20, 1, panel > 0 ? 48 : 0}));
   };
   app::layoutWindow(*app);
   EXPECT_EQ(app->layout.geometry, geometry(486));
@@ -102,7 +102,7 @@ TEST_F(LayoutTest, TextsOfAShownMoveTheCountAndTheTitle) {
   app::refreshStatusText(*app);
   EXPECT_EQ(
       utf16ToUtf8(window.status),
-      "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　コミ6.5　計6.5目　〈結果〉白6.5目勝ち　　　　結果：B+R");
+      "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　コミ6.5　計6.5目　〈結果〉白6.5目勝ち ｜ 結果：B+R");
   EXPECT_TRUE(utf16ToUtf8(app::moveInfoPageText(*app)).starts_with("黒：\r\n  地0"));
   app::setWindowTitle(*app);
   EXPECT_EQ(utf16ToUtf8(window.title), "g.sgf - Mokuza");
@@ -111,9 +111,37 @@ TEST_F(LayoutTest, TextsOfAShownMoveTheCountAndTheTitle) {
   EXPECT_EQ(utf16ToUtf8(window.title), "g.sgf（更新） - Mokuza");
 }
 
+TEST_F(LayoutTest, BranchesAreCountedAndTheirMarksSwitchOff) {
+  const fs::path game = write("v.sgf", "(;SZ[9];B[cc](;W[gg])(;W[gc];B[dd])(;W[cg]))");
+  ASSERT_EQ(openGameFile(app->doc, services, game.u16string()), OpenOutcome::Opened);
+  showMove(app->doc, 1);
+  EXPECT_TRUE(status(*app).ends_with("白アゲハマ●0 ｜ 変化3通り")) << status(*app);
+  showMove(app->doc, 0);
+  EXPECT_EQ(status(*app).find("変化"), std::string::npos);
+  EXPECT_TRUE(app->renderState().variationMarks);
+  app->DispatchCommand(30212);  // 表示 → 変化の印を表示
+  EXPECT_FALSE(app->renderState().variationMarks);
+}
+
+// In replay mode the status line gives the shown figure's moves: from the
+// move after the previous figure's end.
+TEST_F(LayoutTest, FigureRangeStartsAfterThePreviousFigure) {
+  const fs::path game = write("f.sgf", "(;SZ[9];B[aa];W[ba];B[ca];W[da];B[ea];W[fa];B[ga];W[ha])");
+  ASSERT_EQ(openGameFile(app->doc, services, game.u16string()), OpenOutcome::Opened);
+  app->doc.state.options[DocumentOption::ReplayMode] = 1;
+  Design& design = app->doc.state.design;
+  design.figureEnds = {0, 2, 4, 6, 8, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99};
+  setDesignValue(design, DesignField::RcFraction, 0);
+  setDesignValue(design, DesignField::LastMove, 8);
+  showMove(app->doc, 4);
+  EXPECT_NE(status(*app).find("（3―4）"), std::string::npos) << status(*app);
+  showMove(app->doc, 2);
+  EXPECT_NE(status(*app).find("（1―2）"), std::string::npos) << status(*app);
+}
+
 TEST_F(LayoutTest, RunningShowCountsItsLaps) {
   app->playback.autoPlay.autoPlayLap = 1;  // came round once
-  EXPECT_TRUE(status(*app).starts_with("《自動再生2周目》  表示時間：140×0.01秒  ")) << status(*app);
+  EXPECT_TRUE(status(*app).starts_with("《自動再生2周目》 ｜ 表示時間：140×0.01秒")) << status(*app);
 }
 
 }  // namespace

@@ -47,6 +47,22 @@ TEST_F(StartupTest, CommandLineFileAndTheShowAtStart) {
   }
 }
 
+// With nothing stored, the window takes most of a laptop's work area and the
+// text size whose panel fits it; the list window opens beside it.
+TEST_F(StartupTest, FirstStartFitsTheScreenAndTheListWindowStandsBeside) {
+  window.screenSet.virtualScreen = {0, 0, 1366, 768};
+  window.screenSet.info = {1366, 768, {{0, 0, 1366, 740}}};
+  app->start({});
+  EXPECT_GE(window.frameRect.width(), 1366 * 8 / 10);
+  EXPECT_GE(window.frameRect.height(), 740 * 3 / 4);
+  EXPECT_EQ(option(app->doc.state.options, DocumentOption::TextSize), 1);
+  app->DispatchCommand(30200);
+  const Rect list = app->lists.frame, main = window.frameRect;
+  EXPECT_TRUE(list.left > main.left + main.width() / 2 || list.top >= main.bottom)
+      << "the list window covers the main window's menu and icons";
+  EXPECT_TRUE(list.left >= 0 && list.right <= 1366 && list.bottom <= 768);
+}
+
 // Cancel keeps the game changed and writes nothing; Yes saves the game, then
 // the settings and the playlist with the shown game go to their files, and the
 // next run finds the placement, the recent games and the open list window

@@ -2,6 +2,7 @@
 #include <unistd.h>
 #include <QImage>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -72,4 +73,20 @@ TEST(DefaultImages, GeneratorPaintsTheSameBytesEveryRun) {
   }
   EXPECT_EQ(written, 5 + 90 + 2 + 2);
   fs::remove_all(again);
+}
+
+// The star point reads as a dark dot on the board, not as a stone of a third colour.
+TEST(DefaultImages, StarImageIsDarkAndColourless) {
+  const QImage image(QString::fromStdString((kAssets / "gra/stone/lapislazuli01.jpg").string()));
+  ASSERT_FALSE(image.isNull());
+  long long red = 0, green = 0, blue = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      red += qRed(image.pixel(x, y));
+      green += qGreen(image.pixel(x, y));
+      blue += qBlue(image.pixel(x, y));
+    }
+  const long long pixels = static_cast<long long>(image.width()) * image.height();
+  EXPECT_LT((red + green + blue) / (3 * pixels), 60);
+  EXPECT_LT(std::max({red, green, blue}) - std::min({red, green, blue}), 15 * pixels);
 }

@@ -63,6 +63,31 @@ TEST(BoardGeometryTest, AutomaticPlacementCentresAndMovesUpForTheStatusBar) {
   EXPECT_EQ(ComputeBoardGeometry(in).boardTop, (800 - g.extent) / 2 - 10);
 }
 
+// The row labels (two digits start 4 x (pitch / 9) + 6 left of the board), the
+// column labels (from 6 below it, half a pitch high), the icon strip and the
+// status bar all keep clear of the board and of each other.
+TEST(BoardGeometryTest, LabelsIconsAndStatusBarLeaveTheBoardInView) {
+  struct Case {
+    int w, h, panel, icons, status, style;
+  };
+  for (const Case c : {Case{900, 650, 486, 48, 22, 1}, Case{1280, 720, 486, 48, 22, 2}, Case{1280, 720, 0, 0, 22, 2},
+                       Case{900, 650, 0, 0, 22, 1}, Case{1280, 800, 648, 64, 22, 0}, Case{1600, 900, 648, 64, 0, 3}}) {
+    GeometryInputs in = window(c.w, c.h, 19, c.panel);
+    in.iconStripHeight = c.icons;
+    in.statusBarShown = c.status > 0;
+    in.statusBarHeight = c.status;
+    in.coordinateStyle = c.style;
+    for (int marginY : {55, 0}) {
+      in.marginY = marginY;
+      const BoardGeometry g = ComputeBoardGeometry(in);
+      const int labels = c.style > 0 ? 1 : 0;
+      EXPECT_GE(g.boardLeft - labels * (4 * (g.pitch / 9) + 6), c.panel) << c.w << "x" << c.h << " " << c.panel;
+      EXPECT_LE(g.boardTop + g.extent + labels * (6 + g.halfPitch), c.h - c.status) << c.w << "x" << c.h;
+      EXPECT_GE(g.boardTop, c.icons) << c.w << "x" << c.h << " " << marginY;
+    }
+  }
+}
+
 TEST(BoardGeometryTest, StarPointsByBoardSize) {
   for (const auto& [n, stars, line] : {std::array{19, 9, 3}, {13, 5, 3}, {9, 5, 2}, {10, 4, 2}, {7, 0, 0}}) {
     const BoardGeometry g = ComputeBoardGeometry(window(800, 600, n));

@@ -49,6 +49,45 @@ TEST_F(PictureTest, LastMoveSquareAndFrameRingFollowTheirOptions) {
   EXPECT_GT(ringPixels(6, 6, false), g.pitch);  // cut from the black stone
 }
 
+TEST_F(PictureTest, OnlyThePlayedStoneCarriesTheLastMoveMarksAndACircleIsARing) {
+  // The current move's node also sets up a black and a white stone and circles an empty point.
+  load(u"(;SZ[9];B[cc];W[gg];B[ce]AB[ee]AW[ge]CR[ac])");
+  design.intFields[u"最終手-■印"] = 3;
+  design.intFields[u"最終手-○枠"] = 3;
+  paint();
+  EXPECT_GT(brightness(centre(2, 4)), 180);  // the white disc on the move played
+  EXPECT_LT(brightness(centre(4, 4)), 60);   // none on the setup stones
+  // No ring round the white setup stone: it looks like the unmarked white stone of move 2.
+  const auto dark = [&](int column, int row) {
+    return countPixels(painter.board(), cell(column, row), [](QRgb c, int, int) { return brightness(c) < 80; });
+  };
+  EXPECT_NEAR(dark(6, 4), dark(6, 6), g.pitch);
+  // The circle's middle (off the grid lines) shows the board, and its ring is drawn.
+  const QRgb middle = painter.board().pixel(g.halfPitch + g.pitch / 8, 2 * g.pitch + g.halfPitch + g.pitch / 8);
+  EXPECT_NEAR(qRed(middle), kBoard.red(), 30);
+  EXPECT_GT(changedPixels(0, 2), g.pitch);
+}
+
+TEST_F(PictureTest, PointsOfTheNextMovesBranchesAreLettered) {
+  // After B cc the game branches: W gg, W gc (marked with a triangle, which wins) and W cg.
+  load(u"(;SZ[9];B[cc]TR[gc](;W[gg])(;W[gc])(;W[cg]))");
+  showMove(doc, 1);
+  design.intFields[u"最終手-■印"] = 0;
+  paint();
+  const int triangle = changedPixels(6, 2);
+  EXPECT_GT(changedPixels(6, 6), g.pitch);
+  EXPECT_GT(changedPixels(2, 6), g.pitch);
+  state.variationMarks = false;
+  paint();
+  EXPECT_EQ(changedPixels(6, 6) + changedPixels(2, 6), 0);
+  EXPECT_EQ(changedPixels(6, 2), triangle);
+  // One way on marks nothing.
+  state.variationMarks = true;
+  showMove(doc, 2);
+  paint();
+  EXPECT_EQ(changedPixels(2, 6), 0);
+}
+
 TEST_F(PictureTest, MarksNumbersAndCoordinatesAreDrawnWhereTheyBelong) {
   load(kGame);
   design.intFields[u"最終手-■印"] = 0;
@@ -82,6 +121,39 @@ TEST_F(PictureTest, MarksNumbersAndCoordinatesAreDrawnWhereTheyBelong) {
     paint();
     EXPECT_GT(darkLeftAndBelow(), 50) << style;
   }
+}
+
+// The move names under the board lie on a light plate over a dark picture.
+TEST_F(PictureTest, MoveNamesStayLegibleOverTheBackgroundPicture) {
+  writeImage("gra/back/mtfuji_1603.jpg", QColor(40, 70, 30), 64, 48);
+  design.intFields[u"背景画像表示"] = 1;
+  doc.globalOptions[GlobalOption::MoveInfo] = 1;
+  design.intFields[u"碁盤サイズ指定"] = 21;
+  load(kGame);
+  paint();
+  const int rowHeight = g.infoWidth / 42;
+  const QRect firstRow(g.infoLeft, g.infoTop, g.extent, rowHeight);
+  EXPECT_GT(countPixels(painter.picture(), firstRow, [](QRgb c, int, int) { return brightness(c) > 170; }),
+            firstRow.width() * rowHeight / 10);
+}
+
+// In replay mode only the moves of the figure shown carry numbers.
+TEST_F(PictureTest, ReplayModeNumbersOnlyTheFigureShown) {
+  load(u"(;SZ[9];B[cc];W[gg];B[ce];W[ge])");
+  doc.state.options[DocumentOption::ReplayMode] = 1;
+  design.intFields[u"最終手-■印"] = 0;
+  design.intFields[u"最終手-○枠"] = 0;
+  state.figureStart = 2;  // the figure of moves 3 and 4
+  paint();
+  const QImage plain = painter.board();
+  design.intFields[u"手数表示"] = 2;
+  paint();
+  const auto differs = [&](int column, int row) {
+    return countPixels(painter.board(), cell(column, row), [&](QRgb c, int x, int y) { return c != plain.pixel(x, y); });
+  };
+  EXPECT_EQ(differs(6, 6), 0);  // move 2 closes the previous figure
+  EXPECT_GT(differs(2, 4), 5);  // move 3
+  EXPECT_GT(differs(6, 4), 5);  // move 4
 }
 
 TEST_F(PictureTest, PreviewStoneIsAQuarterOpaqueAtHalfTransparency) {

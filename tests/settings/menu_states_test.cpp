@@ -21,7 +21,7 @@ TEST(ApplyMenuStates, ChecksFromOneAndOneRadioItemPerGroup) {
   GlobalOptions global = defaultGlobalOptions();
   DocumentOptions document = defaultDocumentOptions();
   auto items = applyMenuStates(global, document);
-  EXPECT_EQ(checked(items), (std::vector<int>{kHistoryOutputItem, 33800, 34102, 34201, kRotationNoneItem}));
+  EXPECT_EQ(checked(items), (std::vector<int>{kVariationMarksItem, kHistoryOutputItem, 33800, 34102, 34201, kRotationNoneItem}));
   EXPECT_FALSE(items[1].enabled) << "次譜自動再生 is greyed outside replay mode";
 
   document[DocumentOption::ReplayMode] = 1;
@@ -32,7 +32,8 @@ TEST(ApplyMenuStates, ChecksFromOneAndOneRadioItemPerGroup) {
   global[GlobalOption::ImageOutput] = 33796;
   items = applyMenuStates(global, document);
   EXPECT_EQ(checked(items),
-            (std::vector<int>{kReplayModeItem, kAutoNextGameItem, 33796, 34104, 34201, kRotationFirstMoveItem}));
+            (std::vector<int>{kReplayModeItem, kAutoNextGameItem, kVariationMarksItem, 33796, 34104, 34201,
+                              kRotationFirstMoveItem}));
   EXPECT_TRUE(items[1].enabled);
 }
 

@@ -41,7 +41,7 @@ TEST(WindowPlacement, WindowsThatCannotBeReachedAreBroughtBackAndCapturedOnesSca
   EXPECT_EQ(placement.playlist, (Rect{0, 40, 1000, 1080})) << "no larger than the work area";
   EXPECT_EQ(placement.eventList, (Rect{0, 0, 0, 0})) << "an empty list window is sized by its window";
   options[GlobalOption::MainWindowRight] = options[GlobalOption::MainWindowLeft];
-  EXPECT_EQ(placeWindows(options, screen).main, (Rect{0, 40, 1440, 820})) << "no area: three quarters";
+  EXPECT_EQ(placeWindows(options, screen).main, (Rect{96, 118, 1824, 1002})) << "no area: most of the work area";
 
   // Captured rectangles come back scaled to the screen of now.
   captureWindowPlacement(options, {{960, 0, 1920, 1080}, Rect{0, 0, 480, 1080}, std::nullopt},
@@ -56,7 +56,7 @@ TEST(WindowPlacement, WindowsThatCannotBeReachedAreBroughtBackAndCapturedOnesSca
 TEST(WindowPlacement, AMainWindowIsNeitherUselesslySmallNorLargerThanItsScreen) {
   const ScreenInfo screen{1920, 1080, {{0, 0, 1920, 1040}}};
   for (const auto& [saved, placed] : {std::pair{Rect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, Rect{0, 0, 1920, 1040}},
-                                      {Rect{100, 100, 340, 277}, Rect{100, 100, 820, 490}},
+                                      {Rect{100, 100, 340, 277}, Rect{100, 100, 964, 542}},
                                       {Rect{100, 50, 900, 650}, Rect{100, 50, 900, 650}}}) {
     GlobalOptions options{{{"monitor_width", 1920}, {"monitor_height", 1040}}};
     options[GlobalOption::MainWindowLeft] = saved.left;
@@ -64,6 +64,22 @@ TEST(WindowPlacement, AMainWindowIsNeitherUselesslySmallNorLargerThanItsScreen) 
     options[GlobalOption::MainWindowRight] = saved.right;
     options[GlobalOption::MainWindowBottom] = saved.bottom;
     EXPECT_EQ(placeWindows(options, screen).main, placed);
+  }
+}
+
+// A first start on a laptop screen opens on most of its work area.
+TEST(WindowPlacement, FirstStartFillsMostOfTheScreen) {
+  for (const ScreenInfo& screen : {ScreenInfo{1366, 768, {{0, 0, 1366, 740}}}, ScreenInfo{1280, 800, {{0, 0, 1280, 770}}},
+                                   ScreenInfo{1024, 768, {}}}) {
+    GlobalOptions options;
+    setMainWindowDefaults(options, screen);
+    const Rect main = placeWindows(options, screen).main;
+    const Rect area = nearestWorkArea(screen, main);
+    EXPECT_GE(main.width() * 10, area.width() * 8) << screen.width;
+    EXPECT_GE(main.height() * 4, area.height() * 3) << screen.width;
+    EXPECT_TRUE(main.left >= area.left && main.top >= area.top && main.right <= area.right &&
+                main.bottom <= area.bottom)
+        << screen.width;
   }
 }
 
