@@ -72,14 +72,14 @@ Rect mostOf(const Rect& area) {
   return {clampToInt(left), clampToInt(top), clampToInt(left + width), clampToInt(top + height)};
 }
 
-// A restored main window is at least half the default size, so that a damaged
-// or extreme rectangle still gives a usable window, and no larger than its
-// work area.
+// A restored main window is at least three eighths of its work area on each
+// axis, so that a damaged or extreme rectangle still gives a usable window,
+// and no larger than the work area.
 Rect usableSize(const Rect& rect, const Rect& workArea) {
-  const Rect standard = mostOf(workArea);
-  const std::int64_t width = std::clamp(rect.width(), standard.width() / 2, std::max<std::int64_t>(workArea.width(), 1));
+  const std::int64_t width =
+      std::clamp(rect.width(), workArea.width() * 3 / 8, std::max<std::int64_t>(workArea.width(), 1));
   const std::int64_t height =
-      std::clamp(rect.height(), standard.height() / 2, std::max<std::int64_t>(workArea.height(), 1));
+      std::clamp(rect.height(), workArea.height() * 3 / 8, std::max<std::int64_t>(workArea.height(), 1));
   return {rect.left, rect.top, clampToInt(std::int64_t{rect.left} + width), clampToInt(std::int64_t{rect.top} + height)};
 }
 

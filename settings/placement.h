@@ -63,7 +63,7 @@ void setMainWindowDefaults(GlobalOptions& options, const ScreenInfo& screen);
 
 // The rectangles of the options fitted to the monitors of now. A main window
 // without area gets the default rectangle, one of another size is kept
-// between half the default size and its work area, and a window left wholly
+// between three eighths of its work area and all of it, and a window left wholly
 // off its monitor is brought back onto it.
 WindowPlacement placeWindows(const GlobalOptions& options, const ScreenInfo& screen);
 

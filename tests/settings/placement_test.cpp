@@ -52,11 +52,11 @@ TEST(WindowPlacement, WindowsThatCannotBeReachedAreBroughtBackAndCapturedOnesSca
 }
 
 // Extreme or tiny rectangles give a main window of a usable size on the screen:
-// at least half the default size, at most the work area.
+// at least three eighths of the work area, at most all of it.
 TEST(WindowPlacement, AMainWindowIsNeitherUselesslySmallNorLargerThanItsScreen) {
   const ScreenInfo screen{1920, 1080, {{0, 0, 1920, 1040}}};
   for (const auto& [saved, placed] : {std::pair{Rect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, Rect{0, 0, 1920, 1040}},
-                                      {Rect{100, 100, 340, 277}, Rect{100, 100, 964, 542}},
+                                      {Rect{100, 100, 340, 277}, Rect{100, 100, 820, 490}},
                                       {Rect{100, 50, 900, 650}, Rect{100, 50, 900, 650}}}) {
     GlobalOptions options{{{"monitor_width", 1920}, {"monitor_height", 1040}}};
     options[GlobalOption::MainWindowLeft] = saved.left;
