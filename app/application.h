@@ -225,6 +225,7 @@ class Application {
   Document doc;
   Playlist playlist;
   Settings settings;
+  SettingsRead settingsRead = SettingsRead::Absent;  // setting.dat as the start found it
   HistoryLog history;
   CountingState counting;  // countingMode is the territory mode of the window
   render::BoardPainter painter;

@@ -11,6 +11,8 @@
 #include "app/command_table.h"
 #include "app/commands.h"
 #include "app/layout.h"
+#include "app/recovery.h"
+#include "app/settings_file_guard.h"
 #include "app/view_refresh.h"
 #include "core/document/game_info_apply.h"
 #include "core/document/navigation.h"
@@ -69,7 +71,9 @@ void restorePlaylist(Application& app) {
   // A first run has no playlist file yet: nothing to read, nothing to report.
   const bool missing =
       platform::checkUserFile(textToPath(path), kPlaylistFileMax).problem == platform::FileProblem::Missing;
-  if (missing || ReadPlaylist(playlist, unused, path, false, app.services, app.programFolder) != kPlaylistReadOk) {
+  const int read = missing ? kPlaylistReadEmpty
+                           : ReadPlaylist(playlist, unused, path, false, app.services, app.programFolder);
+  if (read == kPlaylistReadEmpty) {
     const platform::FileStatus status = platform::checkUserFile(textToPath(path), kPlaylistFileMax);
     if (status || status.problem == platform::FileProblem::Missing) {
       playlist.path = normalisedPath(path);
@@ -163,11 +167,13 @@ void reportFailure(Application& app, std::u16string text) {
 
 // The playlist goes to its file once more with the shown game and design.
 // Nothing is written that could lose games: not an empty list, not a file the
-// reader could not read whole unless the user agrees, and not a file another
-// program changed since (its games stay; this list was written at each change).
-void writePlaylistAtClose(Application& app) {
+// reader could not read whole unless the user agrees (a close nobody watches
+// leaves it), and not a file another program changed since (its games stay;
+// this list was written at each change).
+void writePlaylistAtClose(Application& app, bool attended) {
   Playlist& playlist = app.playlist;
   if (playlist.path.empty() || playlist.displayOrder.empty()) return;
+  if (playlist.readInPart() && !attended) return;
   if (!confirmShortenedWrite(playlist, app.services)) return;
   PlaylistContext context = app.playlistContext();
   bool written = true;
@@ -177,7 +183,21 @@ void writePlaylistAtClose(Application& app) {
     storeShownDesign(context);
     written = WritePlaylist(playlist, {app.programFolder, app.doc.currentMove()});
   }
-  if (!written) reportWriteFailure(context);
+  if (!written && attended) reportWriteFailure(context);
+}
+
+// What every close writes, once the game is settled; `attended` false: a
+// close nobody can answer, which asks and reports nothing.
+void closeDown(Application& app, bool attended) {
+  // The normal rectangle is the one saved.
+  app.window.restoreMainWindow();
+  closeMusicOutput(app.playback.live, app.services);
+  if (maySaveSettings(app, attended) && !saveSettings(app) && attended)
+    reportFailure(app, u"設定ファイルを保存できませんでした");
+  writePlaylistAtClose(app, attended);
+  if (!naming::saveFigureList(app.doc.classifier.figureTable(), app.programFolder) && attended)
+    reportFailure(app, u"フィギュアリストを保存できませんでした");
+  deleteSnapshotFiles(app.playlist.snapshots, app.programFolder);
 }
 
 // Room the title, menu and status bars take from a window's frame.
@@ -233,6 +253,7 @@ OpenOutcome openPath(Application& app, const std::u16string& path) {
 
 bool saveSettings(Application& app) {
   captureWindows(app);
+  if (!maySaveSettings(app, false)) return true;  // the file read in part stays as it is
   return writeSettings(app.doc, app.settings, app.programFolder, app.settingsContext().settingsFile);
 }
 
@@ -245,7 +266,8 @@ void Application::start(const std::vector<std::u16string>& arguments) {
   setMainWindowDefaults(doc.globalOptions, layout.screens.info);
   std::error_code ignored;
   const bool firstStart = !std::filesystem::exists(settingsContext().settingsFile, ignored);
-  readSettings(doc, settings, settingsContext(), settingsContext().settingsFile, true);
+  settingsRead = readSettings(doc, settings, settingsContext(), settingsContext().settingsFile, true);
+  keepUnreadableSettings(*this);
   resizeBoard(doc, services, option(doc.state.options, DocumentOption::BoardSize), false);
   doc.classifier.setFigureTable(naming::loadFigureList(programFolder));
   followSettings(*this);
@@ -259,12 +281,14 @@ void Application::start(const std::vector<std::u16string>& arguments) {
   layoutWindow(*this);
 
   const std::u16string file = arguments.empty() ? std::u16string() : arguments.front();
-  if (!file.empty()) openPath(*this, file);
-  if (file.empty() && option(doc.globalOptions, GlobalOption::StartupDesign) == kPlaylistShow) {
-    playback::startPlaylistAutoPlay(playback);
-    return;
-  }
-  if (file.empty()) {
+  if (!file.empty()) {
+    openPath(*this, file);
+  } else if (!offerRecoveryCopy(*this)) {
+    // A file the user named comes first; the recovery copy waits for a start without one.
+    if (option(doc.globalOptions, GlobalOption::StartupDesign) == kPlaylistShow) {
+      playback::startPlaylistAutoPlay(playback);
+      return;
+    }
     reopenLastGame(*this, designRecord);
     layoutWindow(*this);
   }
@@ -273,15 +297,16 @@ void Application::start(const std::vector<std::u16string>& arguments) {
 
 bool Application::requestClose() {
   if (askSave(doc, services) == SaveQuestion::Cancelled) return false;
-  // The normal rectangle is the one saved.
-  window.restoreMainWindow();
-  closeMusicOutput(playback.live, services);
-  if (!saveSettings(*this)) reportFailure(*this, u"設定ファイルを保存できませんでした");
-  writePlaylistAtClose(*this);
-  if (!naming::saveFigureList(doc.classifier.figureTable(), programFolder))
-    reportFailure(*this, u"フィギュアリストを保存できませんでした");
-  deleteSnapshotFiles(playlist.snapshots, programFolder);
+  // Saved or given up: no copy is offered again.
+  std::error_code ec;
+  std::filesystem::remove(recoveryCopyPath(programFolder), ec);
+  closeDown(*this, true);
   return true;
+}
+
+void closeUnattended(Application& app) {
+  refreshRecoveryCopy(app);
+  closeDown(app, false);
 }
 
 }  // namespace mokuza::app

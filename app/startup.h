@@ -10,7 +10,8 @@
 namespace mokuza::app {
 
 void connectDocumentHooks(Application& app);
-// setting.dat with the window placement of now; false when not written.
+// setting.dat with the window placement of now; false when it could not be
+// written (a file read in part is left alone unless the close's question let it go).
 bool saveSettings(Application& app);
 // A .sgf opens as a game, a .gpl as the playlist; a path that names no
 // readable file says so.
@@ -23,6 +24,11 @@ std::filesystem::path defaultPlaylistPath(const std::filesystem::path& programFo
 // the history folder, the main window's place, the move classifier's display
 // options and the music output follow them.
 void followSettings(Application& app);
+
+// A close nobody can answer (SIGTERM, a logout): the settings and the
+// playlist are written as a close writes them, nothing is asked, and a game
+// with unsaved edits is kept as the recovery copy, never over its file.
+void closeUnattended(Application& app);
 
 // Whether a path the user gave names a file that can be read; when not, a
 // message says why (a folder or a FIFO is never opened).

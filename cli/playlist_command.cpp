@@ -67,7 +67,12 @@ bool open(Session& session, const std::string& file, Streams streams) {
     fail(streams, status.error);
     return false;
   }
-  if (openPlaylistFile(session.context, utf8ToUtf16(file)) != ListOutcome::Done) {
+  const ListOutcome opened = openPlaylistFile(session.context, pathToText(file));
+  if (opened == ListOutcome::Refused) {
+    fail(streams, file + " はプレイリストではありません");
+    return false;
+  }
+  if (opened != ListOutcome::Done) {
     fail(streams, "cannot read " + file);
     return false;
   }
@@ -75,19 +80,24 @@ bool open(Session& session, const std::string& file, Streams streams) {
     streams.err << "mokuza-cli playlist: " << file << ": read " << session.playlist.gameCount() << " games; "
                 << session.playlist.gamesLeftOut << " more were left out (a playlist is read up to "
                 << kPlaylistCapacity << " games and " << (kReadTextBudget >> 20) << " M characters of text)\n";
+  if (session.playlist.bytesReplaced)
+    streams.err << "mokuza-cli playlist: " << file << ": some bytes are no UTF-8 and were read as U+FFFD\n";
   return true;
 }
 
 // Writing a playlist that was read in part loses the games left out: only
 // with --yes, which the user gives knowing that.
 bool mayWrite(Session& session, const std::string& file, bool yes, Streams streams) {
-  if (session.playlist.gamesLeftOut == 0) return true;
+  if (!session.playlist.readInPart()) return true;
   if (!yes) {
-    fail(streams, "nothing changed: writing " + file + " would lose the " +
-                      std::to_string(session.playlist.gamesLeftOut) + " games left out; add --yes to write it anyway");
+    const std::string lost = session.playlist.gamesLeftOut > 0
+                                 ? "the " + std::to_string(session.playlist.gamesLeftOut) + " games left out"
+                                 : "the bytes that could not be decoded";
+    fail(streams, "nothing changed: writing " + file + " would lose " + lost + "; add --yes to write it anyway");
     return false;
   }
   session.playlist.gamesLeftOut = 0;
+  session.playlist.bytesReplaced = false;
   return true;
 }
 

@@ -28,7 +28,10 @@ bool copyIfMissing(const fs::path& from, const fs::path& to) {
   fs::create_directories(to.parent_path(), ec);
   fs::path part = to;
   part += ".part-" + std::to_string(::getpid());
-  if (!fs::copy_file(from, part, fs::copy_options::overwrite_existing, ec)) return false;
+  if (!fs::copy_file(from, part, fs::copy_options::overwrite_existing, ec)) {
+    fs::remove(part, ec);  // a full disk leaves an empty or partial copy
+    return false;
+  }
   bool placed = ::link(part.c_str(), to.c_str()) == 0;
   const int linkError = placed ? 0 : errno;
   if (!placed && linkError != EEXIST && !fs::exists(fs::symlink_status(to, ec))) {

@@ -22,6 +22,9 @@ struct MessageBoxRequest {
   std::u16string title;
   Buttons buttons = Buttons::Ok;
   Icon icon = Icon::None;
+  // No (or Cancel) is the default button: the question's Yes loses data, and
+  // an Enter meant for something else must not give it.
+  bool declineByDefault = false;
 };
 
 struct FileFilter {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <random>
 #include <system_error>
@@ -95,19 +96,24 @@ fs::path finalTarget(fs::path path) {
   return {};
 }
 
+constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t kTemporaryLetters = 12;
+constexpr std::string_view kTemporaryEnd = ".tmp";
+
+// The part of a temporary's name before its letters: short enough that the
+// temporary name fits where the target's name fits.
+std::string temporaryPrefix(const fs::path& target) { return "." + target.filename().string().substr(0, 200) + "."; }
+
 // A new file beside `target`, created exclusively under a name nobody can
 // guess in advance, so that no other user can prepare it or a link in its
 // place. Hidden, so that file lists do not show it while it is written.
 int createTemporary(const fs::path& target, mode_t mode, fs::path& temp) {
-  constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
   std::random_device random;
   std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-  // Short enough that the temporary name fits where the target's name fits.
-  const std::string stem = target.filename().string().substr(0, 200);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string name = "." + stem + ".";
-    for (int k = 0; k < 12; ++k) name.push_back(kLetters[pick(random)]);
-    temp = target.parent_path() / (name + ".tmp");
+    std::string name = temporaryPrefix(target);
+    for (std::size_t k = 0; k < kTemporaryLetters; ++k) name.push_back(kLetters[pick(random)]);
+    temp = target.parent_path() / (name + std::string(kTemporaryEnd));
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
@@ -124,6 +130,29 @@ bool writeAll(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
   return true;
+}
+
+// Temporaries of `target` left by a write that never finished (the program
+// was killed): old enough that no write can still be under way. Another
+// program's files never match the name.
+void removeStaleTemporaries(const fs::path& target) {
+  constexpr auto kStale = std::chrono::minutes(10);
+  const std::string prefix = temporaryPrefix(target);
+  const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+  std::error_code ec;
+  const auto now = fs::file_time_type::clock::now();
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() != prefix.size() + kTemporaryLetters + kTemporaryEnd.size() || !name.starts_with(prefix) ||
+        !name.ends_with(kTemporaryEnd))
+      continue;
+    const std::string_view letters = std::string_view(name).substr(prefix.size(), kTemporaryLetters);
+    if (letters.find_first_not_of(kLetters) != std::string_view::npos) continue;
+    std::error_code old;
+    if (it->symlink_status(old).type() != fs::file_type::regular) continue;
+    const auto written = fs::last_write_time(it->path(), old);
+    if (!old && now - written > kStale) fs::remove(it->path(), old);
+  }
 }
 
 // A renamed file survives a crash only once its folder is on the disk too.
@@ -220,6 +249,7 @@ FileStatus writeUserFile(const fs::path& path, std::string_view bytes) {
     return failure<FileStatus>(FileProblem::Failed, "cannot write " + name + ": " + std::strerror(error));
   }
   syncFolder(target);
+  removeStaleTemporaries(target);
   return {};
 }
 

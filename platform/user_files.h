@@ -49,7 +49,8 @@ FileRead readUserFile(const std::filesystem::path& path, std::uintmax_t maxBytes
 // file of an unpredictable name in the same folder, are flushed to the disk
 // and renamed over the old file, which keeps its permission bits. A symbolic
 // link is followed and its target replaced. A target that is not a regular
-// file, or is read-only, is refused.
+// file, or is read-only, is refused. Temporaries of the same file that a
+// killed write left behind go once it is written.
 FileStatus writeUserFile(const std::filesystem::path& path, std::string_view bytes);
 
 // When a regular file was last written and how long it is, in one look at

@@ -257,7 +257,7 @@ bool mayProceed(PlaylistContext& context, std::size_t selected) {
   if (asked % 10 == 0)
     confirmed =
         context.services.messageBox({u"ファイルの移動・名前変更を行うと完了後に履歴が消去されます", u"Mokuza",
-                                     platform::Buttons::OkCancel, platform::Icon::Warning}) == platform::Answer::Ok;
+                                     platform::Buttons::OkCancel, platform::Icon::Warning, true}) == platform::Answer::Ok;
   options[GlobalOption::FirstConfirmation] = asked + 1;
   // Asked before anything moves: files renamed for a list that then cannot be
   // written would have to be put back.

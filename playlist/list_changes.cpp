@@ -17,7 +17,7 @@ bool mayOverwrite(PlaylistContext& context) {
   const std::u16string text = u"プレイリスト〈" + std::u16string(fileNameOf(context.playlist.path)) +
                               u"〉は読み込んだ後に他のプログラムで変更されています。\n上書きしますか？\n"
                               u"（いいえ：ファイルを読み直し、この変更は取り消します）";
-  return context.services.messageBox({text, u"Mokuza", platform::Buttons::YesNo, platform::Icon::Warning}) ==
+  return context.services.messageBox({text, u"Mokuza", platform::Buttons::YesNo, platform::Icon::Warning, true}) ==
          platform::Answer::Yes;
 }
 

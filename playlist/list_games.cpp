@@ -212,9 +212,14 @@ ListOutcome openPlaylistFile(PlaylistContext& context, const std::u16string& pat
     gameRead = [&context, name = fileNameOf(path)](int games) {
       context.showLoading(playlistLoadingTitle(name, games));
     };
-  if (ReadPlaylist(context.playlist, design, path, false, context.services, context.programFolder, gameRead) !=
-      kPlaylistReadOk)
-    return ListOutcome::Nothing;
+  const int read =
+      ReadPlaylist(context.playlist, design, path, false, context.services, context.programFolder, gameRead);
+  if (read == kPlaylistReadForeign) {
+    context.services.messageBox({std::u16string(fileNameOf(path)) + u" はプレイリストではありません", u"エラー",
+                                 platform::Buttons::Ok, platform::Icon::Error});
+    return ListOutcome::Refused;
+  }
+  if (read != kPlaylistReadOk) return ListOutcome::Nothing;
   setShownDesign(context.doc.state, design);
   context.doc.state.playlistIndex = 0;
   addRecent(context.doc.recentPlaylists, context.playlist.path);

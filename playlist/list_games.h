@@ -48,7 +48,8 @@ ListOutcome askAndCreatePlaylist(PlaylistContext& context);
 ListOutcome createPlaylistAt(PlaylistContext& context, const std::u16string& path);
 
 // Reads a playlist file as the playlist; the shown design starts again from
-// the initial design. ListOutcome::Nothing when the file gave no text.
+// the initial design. ListOutcome::Nothing when the file gave no text,
+// ListOutcome::Refused (said) when it is no playlist.
 ListOutcome openPlaylistFile(PlaylistContext& context, const std::u16string& path);
 
 // "プレイリストを別名保存": the save dialog, then savePlaylistAs.

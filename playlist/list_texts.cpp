@@ -44,6 +44,7 @@ std::u16string playlistWindowTitle(const Playlist& playlist) {
   title += u"全" + decimalText(playlist.gameCount()) + u"局";
   if (playlist.gamesLeftOut > 0)
     title += u"（ほか" + decimalText(playlist.gamesLeftOut) + u"局は読み込めませんでした）";
+  if (playlist.bytesReplaced) title += u"（読み込めない文字がありました）";
   return title;
 }
 

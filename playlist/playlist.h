@@ -70,6 +70,10 @@ struct Playlist {
   int currentGameIndex = 0;            // 1-based entry of the shown game; negative while the shown game is from outside
   int shownMove = 0;                   // the move shown when the file was written
   int gamesLeftOut = 0;                // games its file holds beyond what the reader could take: writing loses them
+  bool bytesReplaced = false;          // its file held bytes that could not be decoded: writing loses them
+
+  // Whether the file was read in part, so that writing it loses something.
+  bool readInPart() const { return gamesLeftOut > 0 || bytesReplaced; }
 
   std::u16string path;                 // the .gpl file
   std::u16string folder;               // its folder, ending in a separator

@@ -223,8 +223,13 @@ class Reader {
       const std::u16string name = named != pendingNames_.end() ? named->second : held->second;
       const std::u16string folder = stored != storedFolders_.end() ? stored->second : currentFolder(label);
       std::u16string found = resolver_.resolve(name, folder);
-      if (found.empty())
+      if (!found.empty() && stored != storedFolders_.end()) {
+        // Where the file was found (through the moved-file table, too) is
+        // the folder the next entries without one carry on from.
+        storedFolders_.erase(stored);
+      } else if (found.empty()) {
         found = withSlashes(joinPath(stored != storedFolders_.end() ? folderFor(folder) : folder, name));
+      }
       SetFilePath(working_, label, found);
     }
     pending_.clear();
@@ -299,10 +304,18 @@ PlaylistEntry designBase(const PlaylistEntry& shownDesign) {
 }
 
 // The file's text, or none when it cannot be read or is no regular file.
-std::u16string readPlaylistFileText(const std::filesystem::path& path, platform::Services& services) {
+DecodedText readPlaylistFileText(const std::filesystem::path& path, platform::Services& services) {
   const platform::FileRead file = platform::readUserFile(path, kPlaylistFileMax);
   if (!file) services.diagnostic("File Open Error: " + file.error);
-  return file.bytes.empty() ? std::u16string() : decodeBytes(file.bytes, TextKind::Plain);
+  return file.bytes.empty() ? DecodedText() : decodeFileText(file.bytes, TextKind::Plain);
+}
+
+// A playlist file begins with its first tag or with its table of moved
+// files; a game record or any other text does not, and is never taken for
+// an empty playlist that a later write would replace.
+bool isPlaylistText(std::u16string_view text) {
+  const std::size_t first = text.find_first_not_of(u" \t\r\n");
+  return first == std::u16string_view::npos || text[first] == u'<' || text[first] == u'$';
 }
 
 }  // namespace
@@ -330,6 +343,7 @@ int ReadPlaylist(Playlist& playlist, PlaylistEntry& shownDesign, const std::u16s
                  const std::function<void(int gamesRead)>& gameRead) {
   std::u16string fullPath;
   std::u16string text;
+  bool bytesReplaced = false;
   std::optional<FileStamp> stamp;
   if (fromClipboard) {
     text = services.clipboardText();
@@ -338,9 +352,12 @@ int ReadPlaylist(Playlist& playlist, PlaylistEntry& shownDesign, const std::u16s
     const std::filesystem::path absolute = std::filesystem::absolute(textToPath(source), ec);
     fullPath = normalisedPath(pathToText(ec ? textToPath(source) : absolute));
     stamp = fileStampOf(textToPath(fullPath));
-    text = readPlaylistFileText(textToPath(fullPath), services);
+    DecodedText decoded = readPlaylistFileText(textToPath(fullPath), services);
+    text = std::move(decoded.text);
+    bytesReplaced = decoded.readInPart;
   }
   if (withoutLineBreaks(text).empty()) return kPlaylistReadEmpty;
+  if (!fromClipboard && !isPlaylistText(text)) return kPlaylistReadForeign;
 
   PlaylistReadContext context;
   context.programFolder = programFolder;
@@ -373,6 +390,7 @@ int ReadPlaylist(Playlist& playlist, PlaylistEntry& shownDesign, const std::u16s
   playlist.currentGameIndex = result.shownIndex;
   playlist.shownMove = result.shownMove;
   playlist.gamesLeftOut = result.gamesLeftOut;
+  playlist.bytesReplaced = bytesReplaced;
   playlist.columns = result.columns ? std::move(*result.columns) : defaultPlaylistColumns();
   playlist.aliasGroups = std::move(result.aliasGroups);
   playlist.movedFiles = std::move(result.movedFiles);

@@ -48,7 +48,8 @@ struct PlaylistReadResult {
 PlaylistReadResult parsePlaylistText(std::u16string_view text, const PlaylistReadContext& context);
 
 constexpr int kPlaylistReadOk = 0;
-constexpr int kPlaylistReadEmpty = -1;  // no text: nothing changed
+constexpr int kPlaylistReadEmpty = -1;    // no text: nothing changed
+constexpr int kPlaylistReadForeign = -2;  // a file that is no playlist: nothing changed
 
 // Reads the file `source`, or the clipboard text when fromClipboard. From a
 // file, the text's games replace the playlist's, the playlist takes the file's

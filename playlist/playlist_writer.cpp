@@ -257,17 +257,20 @@ std::u16string playlistClipboardText(const Playlist& playlist, const std::vector
 }
 
 bool confirmShortenedWrite(Playlist& playlist, platform::Services& services) {
-  if (playlist.gamesLeftOut <= 0) return true;
-  const platform::Answer answer = services.messageBox(
-      {decimalText(playlist.gamesLeftOut) + u"局を読み込めませんでした。保存すると失われます。保存しますか？",
-       u"Mokuza", platform::Buttons::YesNo, platform::Icon::Warning});
+  if (!playlist.readInPart()) return true;
+  const std::u16string lost = playlist.gamesLeftOut > 0
+                                  ? decimalText(playlist.gamesLeftOut) + u"局を読み込めませんでした。"
+                                  : std::u16string(u"読み込めない文字がありました。");
+  const platform::Answer answer = services.messageBox({lost + u"保存すると失われます。保存しますか？", u"Mokuza",
+                                                       platform::Buttons::YesNo, platform::Icon::Warning, true});
   if (answer != platform::Answer::Yes) return false;
   playlist.gamesLeftOut = 0;
+  playlist.bytesReplaced = false;
   return true;
 }
 
 bool WritePlaylist(const Playlist& playlist, const PlaylistWriteContext& context) {
-  if (playlist.gamesLeftOut > 0) return false;
+  if (playlist.readInPart()) return false;
   if (playlist.displayOrder.empty()) return true;
   return writeTextFile(textToPath(playlist.path), playlistFileText(playlist, context)).ok();
 }

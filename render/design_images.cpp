@@ -11,7 +11,13 @@ namespace mokuza::render {
 QImage decodeImage(std::string_view bytes) {
   QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
   QBuffer buffer(&data);
-  QImage image = QImageReader(&buffer).read();
+  QImageReader reader(&buffer);
+  reader.setAllocationLimit(kImageAllocationMaxMb);
+  // Formats that decode scaled (JPEG) never hold more than the budget; others
+  // are refused by the allocation limit before they take the memory.
+  if (const QSize size = reader.size(); size.isValid() && double(size.width()) * size.height() > kImagePixelsMax)
+    reader.setScaledSize(size.scaled(kImageSideMax, kImageSideMax, Qt::KeepAspectRatio));
+  QImage image = reader.read();
   if (image.isNull() || image.width() <= 0 || image.height() <= 0) return {};
   return image.convertToFormat(QImage::Format_ARGB32);
 }

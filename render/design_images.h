@@ -27,6 +27,11 @@ DesignImages loadDesignImages(const Design& design, const std::filesystem::path&
 
 // The largest image file a design may name.
 constexpr std::uintmax_t kImageFileMax = std::uintmax_t{64} << 20;
+// What one decoded image may take: a picture for a 4K screen, not a
+// 5,600-pixel-square icon that would take hundreds of megabytes.
+constexpr int kImageAllocationMaxMb = 48;
+constexpr int kImageSideMax = 3840;
+constexpr double kImagePixelsMax = double(kImageSideMax) * kImageSideMax;
 
 // One image file as ARGB32; a null image when it cannot be read (not a
 // regular file, larger than kImageFileMax, not an image).

@@ -72,6 +72,17 @@ Rect mostOf(const Rect& area) {
   return {clampToInt(left), clampToInt(top), clampToInt(left + width), clampToInt(top + height)};
 }
 
+// A restored main window is at least three eighths of its work area on each
+// axis, so that a damaged or extreme rectangle still gives a usable window,
+// and no larger than the work area.
+Rect usableSize(const Rect& rect, const Rect& workArea) {
+  const std::int64_t width =
+      std::clamp(rect.width(), workArea.width() * 3 / 8, std::max<std::int64_t>(workArea.width(), 1));
+  const std::int64_t height =
+      std::clamp(rect.height(), workArea.height() * 3 / 8, std::max<std::int64_t>(workArea.height(), 1));
+  return {rect.left, rect.top, clampToInt(std::int64_t{rect.left} + width), clampToInt(std::int64_t{rect.top} + height)};
+}
+
 Rect fitted(const GlobalOptions& options, const RectOptions& sides, const ScreenInfo& screen) {
   const Rect saved = optionRect(options, sides);
   const Rect workArea = nearestWorkArea(screen, saved);
@@ -126,9 +137,9 @@ void setMainWindowDefaults(GlobalOptions& options, const ScreenInfo& screen) {
 WindowPlacement placeWindows(const GlobalOptions& options, const ScreenInfo& screen) {
   WindowPlacement placement;
   placement.main = fitted(options, kMainWindow, screen);
-  if (placement.main.width() <= 0 || placement.main.height() <= 0) {
-    placement.main = mostOf(nearestWorkArea(screen, placement.main));
-  }
+  const Rect workArea = nearestWorkArea(screen, placement.main);
+  if (placement.main.width() <= 0 || placement.main.height() <= 0) placement.main = mostOf(workArea);
+  else placement.main = keepReachable(usableSize(placement.main, workArea), workArea);
   placement.playlist = fitted(options, kPlaylistWindow, screen);
   placement.eventList = fitted(options, kEventWindow, screen);
   return placement;

@@ -62,8 +62,9 @@ void captureWindowPlacement(GlobalOptions& options, const WindowSnapshot& window
 void setMainWindowDefaults(GlobalOptions& options, const ScreenInfo& screen);
 
 // The rectangles of the options fitted to the monitors of now. A main window
-// without area gets the default rectangle, and a window left wholly off its
-// monitor is brought back onto it.
+// without area gets the default rectangle, one of another size is kept
+// between three eighths of its work area and all of it, and a window left wholly
+// off its monitor is brought back onto it.
 WindowPlacement placeWindows(const GlobalOptions& options, const ScreenInfo& screen);
 
 }  // namespace mokuza

@@ -29,6 +29,14 @@ std::u16string settingsText(const Document& doc, const Settings& settings, const
 bool writeSettings(const Document& doc, const Settings& settings, const std::filesystem::path& programFolder,
                    const std::filesystem::path& file);
 
+// What reading a settings file found.
+enum class SettingsRead {
+  Absent,      // no file (or an empty one)
+  Whole,       // read
+  InPart,      // read, but some bytes could not be decoded: writing loses them
+  Unreadable,  // a file that cannot be read or holds no setting: none was taken
+};
+
 // Reads a settings file over the current values: what the file does not hold
 // (or holds in a form the program cannot use) keeps its value, paths are
 // taken only when they name an existing file or folder of the right kind,
@@ -36,7 +44,7 @@ bool writeSettings(const Document& doc, const Settings& settings, const std::fil
 // settings.placement. `startAfresh` empties the recent lists first. A
 // missing or unreadable file leaves every value as it is, except that the
 // main window gets its default rectangle.
-void readSettings(Document& doc, Settings& settings, const SettingsContext& context, const std::filesystem::path& file,
-                  bool startAfresh);
+SettingsRead readSettings(Document& doc, Settings& settings, const SettingsContext& context,
+                          const std::filesystem::path& file, bool startAfresh);
 
 }  // namespace mokuza

@@ -19,10 +19,14 @@ namespace fs = std::filesystem;
 // Keys are compared as views: a key of another length is passed over at once.
 using namespace std::string_view_literals;
 
-std::u16string loadSettingsText(const fs::path& file) {
+// The file's text; `status` says whether there was one to read.
+DecodedText loadSettingsText(const fs::path& file, SettingsRead& status) {
   const platform::FileRead read = platform::readUserFile(file, kSettingsFileMax);
+  status = read.problem == platform::FileProblem::Missing ? SettingsRead::Absent
+           : !read                                        ? SettingsRead::Unreadable
+                                                          : SettingsRead::Whole;
   if (!read || read.bytes.empty()) return {};
-  return decodeBytes(read.bytes, TextKind::Plain);
+  return decodeFileText(read.bytes, TextKind::Plain);
 }
 
 std::u16string withoutLineBreaks(std::u16string_view text) {
@@ -194,12 +198,24 @@ void handleTag(ReadTarget& target, std::u16string_view tag, std::u16string_view 
   readRecord(target, *key, value);  // keys that are none of these are ignored
 }
 
+// Whether a tag names a setting this program knows: a file without any is
+// none the program wrote (random bytes, another program's file).
+bool knownTag(std::u16string_view tag) {
+  const auto key = asciiKey(tag);
+  if (!key) return false;
+  constexpr std::string_view kListKeys[] = {"recent_files", "playlist_list", "typeface", "record1"};
+  return namedSetting(*key) != nullptr || std::find(std::begin(kListKeys), std::end(kListKeys), *key) != std::end(kListKeys);
+}
+
 }  // namespace
 
-void readSettings(Document& doc, Settings& settings, const SettingsContext& context, const fs::path& file,
-                  bool startAfresh) {
-  const std::u16string text = loadSettingsText(file);
+SettingsRead readSettings(Document& doc, Settings& settings, const SettingsContext& context, const fs::path& file,
+                          bool startAfresh) {
+  SettingsRead status = SettingsRead::Absent;
+  const DecodedText decoded = loadSettingsText(file, status);
+  const std::u16string& text = decoded.text;
   setMainWindowDefaults(doc.globalOptions, context.screen);
+  bool known = false;
 
   if (!text.empty()) {
     const char16_t open = text.front() == u'[' ? u'[' : u'<';
@@ -217,8 +233,9 @@ void readSettings(Document& doc, Settings& settings, const SettingsContext& cont
       if (tagEnd == std::u16string::npos) break;  // a file cut off inside a tag
       const std::size_t next = text.find(open, tagEnd + 1);
       const std::size_t valueEnd = next == std::u16string::npos ? text.size() : next;
-      handleTag(target, std::u16string_view(text).substr(tagStart + 1, tagEnd - tagStart - 1),
-                std::u16string_view(text).substr(tagEnd + 1, valueEnd - tagEnd - 1));
+      const std::u16string_view tag = std::u16string_view(text).substr(tagStart + 1, tagEnd - tagStart - 1);
+      known = known || knownTag(tag);
+      handleTag(target, tag, std::u16string_view(text).substr(tagEnd + 1, valueEnd - tagEnd - 1));
       tagStart = next;
     }
   }
@@ -228,6 +245,9 @@ void readSettings(Document& doc, Settings& settings, const SettingsContext& cont
     doc.recentPlaylists.paths.push_back(settings.playlistPath);
   if (!settings.playlistPath.empty())
     settings.playlistsFolder = pathToText(textToPath(settings.playlistPath).parent_path());
+  if (status == SettingsRead::Whole && !known && !text.empty()) return SettingsRead::Unreadable;
+  if (status == SettingsRead::Whole && decoded.readInPart) return SettingsRead::InPart;
+  return status;
 }
 
 }  // namespace mokuza

@@ -2,12 +2,20 @@
 
 #include <QPixmap>
 
+#include "render/design_images.h"
+
 namespace mokuza::ui {
 namespace {
 
+// Read like every image of the program: a FIFO or a huge file in gra/ can
+// neither stop the start nor take the memory.
 QCursor cursorFrom(const std::filesystem::path& file, Qt::CursorShape fallback) {
-  const QPixmap image(QString::fromStdString(file.string()));
-  if (image.isNull()) return QCursor(fallback);
+  constexpr int kCursorSideMax = 128;
+  const QImage read = render::loadImageFile(file);
+  if (read.isNull()) return QCursor(fallback);
+  const QPixmap image = QPixmap::fromImage(read.width() > kCursorSideMax || read.height() > kCursorSideMax
+                                               ? read.scaled(kCursorSideMax, kCursorSideMax, Qt::KeepAspectRatio)
+                                               : read);
   // Both images point with their centre.
   return QCursor(image, image.width() / 2, image.height() / 2);
 }

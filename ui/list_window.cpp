@@ -17,6 +17,7 @@
 #include "app/figure_list.h"
 #include "app/list_menu.h"
 #include "playlist/list_texts.h"
+#include "ui/dropped_paths.h"
 #include "ui/key_map.h"
 
 namespace mokuza::ui {
@@ -332,9 +333,7 @@ void ListWindow::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void ListWindow::dropEvent(QDropEvent* event) {
-  std::vector<std::u16string> paths;
-  for (const QUrl& url : event->mimeData()->urls())
-    if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdU16String());
+  const std::vector<std::u16string> paths = droppedPaths(*event->mimeData());
   if (paths.empty()) return;
   event->acceptProposedAction();
   app::onListDrop(app_, paths);

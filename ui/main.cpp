@@ -3,21 +3,26 @@
 // its first paint and exits without touching the settings.
 
 #include <QApplication>
+#include <QFile>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
 #include <iostream>
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "app/recovery.h"
 #include "core/record/text.h"
 #include "platform/program_folder.h"
 #include "platform/qt/qt_services.h"
 #include "render/board_text.h"
 #include "ui/board_view.h"
 #include "ui/main_window.h"
+#include "ui/signal_close.h"
 
 namespace {
 
@@ -27,13 +32,15 @@ struct CommandLine {
   bool valid = true;
 };
 
-CommandLine parse(const QStringList& arguments) {
+// From argv, which QApplication has left without its own options: a file
+// name keeps the file system's bytes even when they are no UTF-8.
+CommandLine parse(int argc, char** argv) {
   CommandLine line;
-  for (qsizetype i = 1; i < arguments.size(); ++i) {
-    if (arguments[i] != "--screenshot") {
-      line.files.push_back(arguments[i].toStdU16String());
-    } else if (i + 1 < arguments.size()) {
-      line.screenshot = arguments[++i];
+  for (int i = 1; i < argc; ++i) {
+    if (std::string_view(argv[i]) != "--screenshot") {
+      line.files.push_back(mokuza::pathToText(std::filesystem::path(argv[i])));
+    } else if (i + 1 < argc) {
+      line.screenshot = QFile::decodeName(argv[++i]);
     } else {
       line.valid = false;
     }
@@ -55,7 +62,7 @@ int main(int argc, char** argv) {
   QFont font = QApplication::font();
   font.setFamily(mokuza::render::boardFontFamily({}));
   QApplication::setFont(font);
-  const CommandLine line = parse(QApplication::arguments());
+  const CommandLine line = parse(argc, argv);
   if (!line.valid) {
     std::cerr << "usage: mokuza [GAME.sgf | PLAYLIST.gpl] [--screenshot OUT.png]\n";
     return 2;
@@ -82,6 +89,19 @@ int main(int argc, char** argv) {
         QApplication::exit(0);
       });
     });
+  }
+  // Not with --screenshot, which must leave the settings and files as they are.
+  std::optional<mokuza::ui::SignalClose> signals;
+  QTimer recovery;
+  if (!line.screenshot) {
+    signals.emplace([&window] {
+      window.closeUnattended();
+      QApplication::exit(0);
+    });
+    constexpr int kRecoveryPeriodMs = 60'000;
+    QObject::connect(&recovery, &QTimer::timeout, &window,
+                     [&window] { mokuza::app::refreshRecoveryCopy(window.application()); });
+    recovery.start(kRecoveryPeriodMs);
   }
   window.start(line.files);
   return QApplication::exec();

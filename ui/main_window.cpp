@@ -12,10 +12,12 @@
 #include <cmath>
 #include <utility>
 
+#include "app/startup.h"
 #include "ui/about_box.h"
 #include "ui/alias_dialog.h"
 #include "ui/board_view.h"
 #include "ui/design_dialog.h"
+#include "ui/dropped_paths.h"
 #include "ui/game_info_dialog.h"
 #include "ui/key_map.h"
 #include "ui/list_window.h"
@@ -315,6 +317,14 @@ bool MainWindow::forwardKey(QWidget& target, QKeyEvent& event) {
   return key.key != app::Key::Other;
 }
 
+void MainWindow::closeUnattended() {
+  if (closing_) return;
+  app::closeUnattended(*app_);
+  closing_ = true;
+  timer_.stop();
+  close();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (closing_ || app_->requestClose()) {
     closing_ = true;
@@ -339,9 +349,7 @@ void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-  std::vector<std::u16string> paths;
-  for (const QUrl& url : event->mimeData()->urls())
-    if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdU16String());
+  const std::vector<std::u16string> paths = droppedPaths(*event->mimeData());
   if (paths.empty()) return;
   event->acceptProposedAction();
   const QPoint at = board_->mapFrom(this, event->position().toPoint());

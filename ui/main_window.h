@@ -35,6 +35,10 @@ class MainWindow : public QMainWindow, public app::WindowPort {
   // the program's name.
   void start(const std::vector<std::u16string>& arguments);
 
+  // A close nobody can answer (a signal): the application writes what a
+  // close writes without asking, and the window goes.
+  void closeUnattended();
+
   app::Application& application() { return *app_; }
   BoardView& boardView() { return *board_; }
   SidePanel& sidePanel() { return *panel_; }

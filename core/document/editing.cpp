@@ -257,7 +257,7 @@ bool deleteFromHere(Document& doc, platform::Services& services) {
   const int current = doc.currentMove();
   if (!editingAllowed(doc) || current <= 0) return false;
   platform::MessageBoxRequest question{u"この局面から最終手まで削除しますか？", u"Mokuza", platform::Buttons::YesNo,
-                                       platform::Icon::Question};
+                                       platform::Icon::Question, true};
   if (services.messageBox(question) != platform::Answer::Yes) return false;
   GameRecord& rec = doc.record();
   VariationNode& node = nodeAt(rec, doc.pathToCurrentNode);

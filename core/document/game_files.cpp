@@ -42,7 +42,7 @@ bool mayOverwrite(Document& doc, platform::Services& services, const std::u16str
       !platform::isSameFile(textToPath(path), textToPath(FilePath(doc.state.gameInfo, kSgfFileLabel))))
     return true;
   return services.messageBox({std::u16string(kLossyOverwriteQuestion), u"Mokuza", platform::Buttons::YesNo,
-                              platform::Icon::Warning}) == platform::Answer::Yes;
+                              platform::Icon::Warning, true}) == platform::Answer::Yes;
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ constexpr std::u16string_view kHandicapLabel = u"置石";
 std::u16string number(long long value) { return asciiToUtf16(std::to_string(value)); }
 
 bool confirmed(platform::Services& services, std::u16string_view text) {
-  return services.messageBox({std::u16string(text), u"Mokuza", platform::Buttons::OkCancel, platform::Icon::Warning}) ==
+  return services.messageBox({std::u16string(text), u"Mokuza", platform::Buttons::OkCancel, platform::Icon::Warning, true}) ==
          platform::Answer::Ok;
 }
 

@@ -13,33 +13,56 @@ namespace mokuza {
 namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
+// A byte of a file name that is no part of UTF-8, kept in the name's text.
+constexpr char16_t kEscapedByte = 0xDC00;
 
-// Decodes one UTF-8 sequence starting at i; returns its length, or 0 when malformed.
-std::size_t decodeSequence(std::string_view in, std::size_t i, char32_t& cp) {
+// The range the second byte of a sequence may take after its lead byte:
+// narrower after E0, ED, F0 and F4, which would otherwise encode overlong
+// forms, surrogates or values beyond U+10FFFF.
+struct SecondByte {
+  unsigned char low = 0x80, high = 0xBF;
+};
+SecondByte secondByteAfter(unsigned char lead) {
+  switch (lead) {
+    case 0xE0: return {0xA0, 0xBF};
+    case 0xED: return {0x80, 0x9F};
+    case 0xF0: return {0x90, 0xBF};
+    case 0xF4: return {0x80, 0x8F};
+    default: return {};
+  }
+}
+
+// Decodes one UTF-8 sequence starting at i. Returns its length with `cp`
+// set, or, for an ill-formed one, 0 with `skipped` set to the length of the
+// maximal ill-formed subsequence there (a lead byte and the continuation
+// bytes it could still take): that many bytes make one U+FFFD.
+std::size_t decodeSequence(std::string_view in, std::size_t i, char32_t& cp, std::size_t& skipped) {
   const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(in[k]); };
-  unsigned char b0 = byte(i);
+  const unsigned char b0 = byte(i);
   std::size_t length;
-  char32_t min;
   if (b0 >= 0xC2 && b0 <= 0xDF) {
     length = 2;
     cp = b0 & 0x1F;
-    min = 0x80;
   } else if (b0 >= 0xE0 && b0 <= 0xEF) {
     length = 3;
     cp = b0 & 0x0F;
-    min = 0x800;
   } else if (b0 >= 0xF0 && b0 <= 0xF4) {
     length = 4;
     cp = b0 & 0x07;
-    min = 0x10000;
-  } else return 0;
-  if (i + length > in.size()) return 0;
+  } else {
+    skipped = 1;
+    return 0;
+  }
+  const SecondByte second = secondByteAfter(b0);
   for (std::size_t k = 1; k < length; ++k) {
-    unsigned char b = byte(i + k);
-    if ((b & 0xC0) != 0x80) return 0;
+    const unsigned char b = i + k < in.size() ? byte(i + k) : 0;
+    const bool fits = k == 1 ? b >= second.low && b <= second.high : (b & 0xC0) == 0x80;
+    if (!fits) {
+      skipped = k;
+      return 0;
+    }
     cp = (cp << 6) | (b & 0x3F);
   }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
   return length;
 }
 
@@ -50,10 +73,15 @@ constexpr bool holdsHighByteOr(std::uint64_t word, unsigned char b) {
   return ((word | ((matches - kOnes) & ~matches)) & kHighs) != 0;
 }
 
-// UTF-8 to UTF-16; false when a sequence was malformed (each malformed byte
-// becomes U+FFFD). With `unixLines` the CR of each CR LF is dropped, which
+// How many sequences of more than one byte a decoding met.
+struct Utf8Tally {
+  std::size_t wellFormed = 0;
+  std::size_t illFormed = 0;  // maximal ill-formed subsequences, each one U+FFFD
+};
+
+// UTF-8 to UTF-16. With `unixLines` the CR of each CR LF is dropped, which
 // the bytes show as well as the text: both are ASCII.
-bool decodeUtf8(std::string_view in, std::u16string& out, bool unixLines) {
+Utf8Tally decodeUtf8(std::string_view in, std::u16string& out, bool unixLines) {
   // Every unit comes from at least one byte: sized once, cut to fit at the
   // end, with room for the line feed that decodeBytes may add.
   out.reserve(in.size() + 1);
@@ -63,7 +91,7 @@ bool decodeUtf8(std::string_view in, std::u16string& out, bool unixLines) {
   const auto* const bytes = reinterpret_cast<const unsigned char*>(in.data());
   const std::size_t size = in.size();
   const unsigned char stop = unixLines ? '\r' : 0x80;
-  bool clean = true;
+  Utf8Tally tally;
   std::size_t i = 0;
   while (i < size) {
     // ASCII runs dominate game records: sixteen bytes widened at a time, from
@@ -84,12 +112,16 @@ bool decodeUtf8(std::string_view in, std::u16string& out, bool unixLines) {
       continue;
     }
     char32_t cp = 0;
-    const std::size_t length = decodeSequence(in, i, cp);
+    std::size_t skipped = 0;
+    const std::size_t length = decodeSequence(in, i, cp, skipped);
     if (length == 0) {
       *to++ = kReplacement;
-      clean = false;
-      ++i;
-    } else if (cp < 0x10000) {
+      ++tally.illFormed;
+      i += skipped;
+      continue;
+    }
+    ++tally.wellFormed;
+    if (cp < 0x10000) {
       *to++ = static_cast<char16_t>(cp);
       i += length;
     } else {
@@ -100,7 +132,16 @@ bool decodeUtf8(std::string_view in, std::u16string& out, bool unixLines) {
     }
   }
   out.resize(static_cast<std::size_t>(to - begin));
-  return clean;
+  return tally;
+}
+
+// A file in another encoding meets ill-formed sequences at nearly every
+// non-ASCII character; a UTF-8 file with a stray byte or a character cut by
+// a truncation has a handful among many good ones. Reading that one as CP932
+// would garble every other character, and a later write would keep them so.
+bool mostlyUtf8(const Utf8Tally& tally) {
+  constexpr std::size_t kHandful = 8;
+  return tally.illFormed <= kHandful && tally.wellFormed >= 4 * tally.illFormed;
 }
 
 // Readers drop the CR of CR LF (a lone CR is text), and the text ends with a line feed.
@@ -123,6 +164,8 @@ class Converter {
   Converter& operator=(const Converter&) = delete;
 
   bool known() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+  // Whether a conversion met bytes it could not convert.
+  bool replaced() const { return replaced_; }
 
   // Invalid and cut-off sequences become U+FFFD, one per skipped byte.
   std::u16string convert(std::string_view bytes) {
@@ -142,6 +185,7 @@ class Converter {
                                             (static_cast<unsigned char>(buffer[k + 1]) << 8)));
       if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
         out.push_back(kReplacement);
+        replaced_ = true;
         ++in;
         --inLeft;
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
@@ -160,6 +204,7 @@ class Converter {
 
  private:
   iconv_t cd_;
+  bool replaced_ = false;
 };
 
 // A 16-bit or UTF-8 file shows itself by its byte-order mark, and a 16-bit
@@ -293,50 +338,70 @@ std::string utf16ToUtf8(std::u16string_view in) {
   return out;
 }
 
-std::u16string cp932ToUtf16(std::string_view bytes) {
+namespace {
+
+DecodedText cp932Text(std::string_view bytes) {
   Converter converter("CP932");
-  if (converter.known()) return converter.convert(bytes);
-  std::u16string out;
-  for (unsigned char b : bytes) out.push_back(b < 0x80 ? b : kReplacement);
-  return out;
+  if (converter.known()) {
+    std::u16string text = converter.convert(bytes);
+    return {std::move(text), converter.replaced()};
+  }
+  DecodedText decoded;
+  for (unsigned char b : bytes) decoded.text.push_back(b < 0x80 ? b : kReplacement);
+  decoded.readInPart = std::any_of(bytes.begin(), bytes.end(), [](char b) { return (b & 0x80) != 0; });
+  return decoded;
 }
 
-std::u16string decodeBytes(std::string_view bytes, TextKind kind) {
-  std::u16string text;
-  const auto finished = [&text] {
-    if (text.empty() || text.back() != u'\n') text.push_back(u'\n');
-    return std::move(text);
-  };
+DecodedText withCharset(std::string_view bytes, Converter& converter) {
+  std::u16string text = withUnixLines(converter.convert(bytes));
+  return {std::move(text), converter.replaced()};
+}
+
+DecodedText asUtf8(std::string_view bytes) {
+  DecodedText decoded;
+  decoded.readInPart = decodeUtf8(bytes, decoded.text, true).illFormed > 0;
+  return decoded;
+}
+
+DecodedText decodeUnended(std::string_view bytes, TextKind kind) {
   std::size_t markLength = 0;
   if (const char* signature = unicodeSignature(bytes, markLength)) {
     const std::string_view content = bytes.substr(markLength);
-    if (std::string_view(signature) == "UTF-8") {
-      decodeUtf8(content, text, true);
-      return finished();
-    }
+    if (std::string_view(signature) == "UTF-8") return asUtf8(content);
     Converter converter(signature);
-    if (converter.known()) {
-      text = withUnixLines(converter.convert(content));
-      return finished();
-    }
+    if (converter.known()) return withCharset(content, converter);
   }
   if (kind == TextKind::GameRecord) {
     const std::string charset = iconvNameFor(declaredCharset(bytes));
-    if (charset == "UTF-8") {
-      decodeUtf8(bytes, text, true);
-      return finished();
-    }
+    if (charset == "UTF-8") return asUtf8(bytes);
     if (!charset.empty()) {
       Converter converter(charset.c_str());
-      if (converter.known() && converter.readsSgfStructure()) {
-        text = withUnixLines(converter.convert(bytes));
-        return finished();
-      }
+      if (converter.known() && converter.readsSgfStructure()) return withCharset(bytes, converter);
     }
   }
-  if (!decodeUtf8(bytes, text, true)) text = withUnixLines(cp932ToUtf16(bytes));
-  return finished();
+  DecodedText decoded;
+  const Utf8Tally tally = decodeUtf8(bytes, decoded.text, true);
+  if (tally.illFormed == 0) return decoded;
+  if (mostlyUtf8(tally)) {
+    decoded.readInPart = true;
+    return decoded;
+  }
+  decoded = cp932Text(bytes);
+  decoded.text = withUnixLines(std::move(decoded.text));
+  return decoded;
 }
+
+}  // namespace
+
+std::u16string cp932ToUtf16(std::string_view bytes) { return cp932Text(bytes).text; }
+
+DecodedText decodeFileText(std::string_view bytes, TextKind kind) {
+  DecodedText decoded = decodeUnended(bytes, kind);
+  if (decoded.text.empty() || decoded.text.back() != u'\n') decoded.text.push_back(u'\n');
+  return decoded;
+}
+
+std::u16string decodeBytes(std::string_view bytes, TextKind kind) { return decodeFileText(bytes, kind).text; }
 
 std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
   platform::FileRead read = platform::readUserFile(path, kTextFileMax);
@@ -363,9 +428,46 @@ platform::FileStatus writeTextFile(const std::filesystem::path& path, std::u16st
 
 std::u16string asciiToUtf16(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
-std::u16string pathToText(const std::filesystem::path& path) { return utf8ToUtf16(path.string()); }
+// A file name need not be UTF-8: each byte no UTF-8 sequence takes is kept
+// as a lone surrogate U+DC80..U+DCFF, which no decoded text holds, so that
+// the name goes back to the same bytes while what is shown of it is U+FFFD.
+std::u16string pathToText(const std::filesystem::path& path) {
+  const std::string& bytes = path.native();
+  std::u16string text;
+  if (decodeUtf8(bytes, text, false).illFormed == 0) return text;
+  text.clear();
+  for (std::size_t i = 0; i < bytes.size();) {
+    char32_t cp = 0;
+    std::size_t skipped = 0;
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b < 0x80) {
+      text.push_back(b);
+      ++i;
+    } else if (const std::size_t length = decodeSequence(bytes, i, cp, skipped); length > 0) {
+      text += utf8ToUtf16(std::string_view(bytes).substr(i, length));
+      i += length;
+    } else {
+      for (std::size_t k = 0; k < skipped; ++k)
+        text.push_back(static_cast<char16_t>(kEscapedByte | static_cast<unsigned char>(bytes[i + k])));
+      i += skipped;
+    }
+  }
+  return text;
+}
 
-std::filesystem::path textToPath(std::u16string_view text) { return std::filesystem::path(utf16ToUtf8(text)); }
+std::filesystem::path textToPath(std::u16string_view text) {
+  std::string bytes;
+  std::size_t from = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool afterHigh = i > 0 && text[i - 1] >= 0xD800 && text[i - 1] <= 0xDBFF;
+    if (text[i] < kEscapedByte + 0x80 || text[i] > kEscapedByte + 0xFF || afterHigh) continue;
+    bytes += utf16ToUtf8(text.substr(from, i - from));
+    bytes.push_back(static_cast<char>(text[i] & 0xFF));
+    from = i + 1;
+  }
+  bytes += utf16ToUtf8(text.substr(from));
+  return std::filesystem::path(std::move(bytes));
+}
 
 std::u16string withSlashes(std::u16string_view path) {
   std::u16string slashes(path);

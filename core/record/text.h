@@ -10,7 +10,7 @@
 
 namespace mokuza {
 
-// UTF-8 to UTF-16. Malformed sequences become U+FFFD.
+// UTF-8 to UTF-16. Each maximal ill-formed subsequence becomes one U+FFFD.
 std::u16string utf8ToUtf16(std::string_view bytes);
 // UTF-16 to UTF-8. Unpaired surrogates become U+FFFD.
 std::string utf16ToUtf8(std::u16string_view text);
@@ -21,11 +21,20 @@ std::u16string cp932ToUtf16(std::string_view bytes);
 // root node of its first game).
 enum class TextKind { Plain, GameRecord };
 
+// File bytes as text, and whether some bytes could not be decoded: such a
+// file is read in part, and writing it back loses what they held.
+struct DecodedText {
+  std::u16string text;
+  bool readInPart = false;
+};
+
 // File bytes to text: CR LF pairs become LF and the text ends with a line
 // feed. A byte-order mark, or the NUL bytes of a 16-bit file, decide first;
 // then a charset the game record names that iconv knows (invalid sequences
-// become U+FFFD); otherwise clean UTF-8 is UTF-8, even when it holds U+FFFD
-// itself, and anything else is CP932.
+// become U+FFFD); otherwise UTF-8 is UTF-8, even when it holds U+FFFD itself
+// or a handful of ill-formed sequences among many good ones (each maximal
+// ill-formed subsequence becomes one U+FFFD), and anything else is CP932.
+DecodedText decodeFileText(std::string_view bytes, TextKind kind);
 std::u16string decodeBytes(std::string_view bytes, TextKind kind);
 
 // The largest text file the program reads: a game, a playlist, a list, a log.
@@ -48,7 +57,8 @@ std::u16string clipUtf16(std::u16string_view text, std::size_t limit);
 // '\' becomes '/': stored paths may come from the Windows form of these files.
 std::u16string withSlashes(std::u16string_view path);
 
-// A file name as text, and the reverse; both work on the UTF-8 form of paths.
+// A file name as text, and the reverse: a name that is not UTF-8 keeps its
+// bytes through both (shown, each such byte reads as U+FFFD).
 std::u16string pathToText(const std::filesystem::path& path);
 std::filesystem::path textToPath(std::u16string_view text);
 

@@ -29,7 +29,7 @@ std::u16string pathText(const std::optional<std::filesystem::path>& path) {
 
 Answer HeadlessServices::messageBox(const MessageBoxRequest& request) {
   const Answer answer = takeFront(messageAnswers, harmlessAnswer(request.buttons));
-  calls.push_back({"messageBox", request.text, request.title, 0, answer});
+  calls.push_back({"messageBox", request.text, request.title, 0, answer, ClipboardStatus::Ok, request.declineByDefault});
   return answer;
 }
 

@@ -20,6 +20,7 @@ struct LoggedCall {
   int answer = 0;             // the answer given, where there is one
   Answer reply = Answer::Ok;  // a message box's answer
   ClipboardStatus clipboardStatus = ClipboardStatus::Ok;
+  bool declineByDefault = false;  // a message box's default button was No or Cancel
 };
 
 class HeadlessServices : public Services {

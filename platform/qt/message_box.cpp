@@ -50,7 +50,7 @@ std::unique_ptr<QMessageBox> buildMessageBox(const MessageBoxRequest& request, Q
   box->setIcon(qtIcon(request.icon));
   const auto [buttons, escape] = buttonsOf(request.buttons);
   for (const ButtonText& button : buttons) box->addButton(button.button)->setText(QString::fromUtf16(button.text));
-  box->setDefaultButton(buttons.front().button);
+  box->setDefaultButton(request.declineByDefault ? escape : buttons.front().button);
   box->setEscapeButton(escape);
   return box;
 }

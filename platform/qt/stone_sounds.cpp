@@ -3,9 +3,9 @@
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QUrl>
-#include <system_error>
 
 #include "platform/qt/file_dialogs.h"
+#include "platform/user_files.h"
 
 namespace mokuza::platform {
 
@@ -22,8 +22,9 @@ StoneSounds::Voices& StoneSounds::voicesFor(const std::filesystem::path& file) {
 }
 
 bool StoneSounds::play(const std::filesystem::path& file) {
-  std::error_code ec;
-  if (QMediaDevices::audioOutputs().isEmpty() || !std::filesystem::is_regular_file(file, ec)) return false;
+  // A FIFO or a huge file is never handed to the player, which would wait on it or read it all.
+  constexpr std::uintmax_t kSoundFileMax = std::uintmax_t{16} << 20;
+  if (QMediaDevices::audioOutputs().isEmpty() || !checkUserFile(file, kSoundFileMax)) return false;
   Voices& voices = voicesFor(file);
   // A free voice if there is one; otherwise the one started longest ago starts over.
   std::size_t chosen = voices.next;

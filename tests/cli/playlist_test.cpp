@@ -88,6 +88,31 @@ TEST_F(CliPlaylist, AFileReadInPartIsWrittenOnlyWithYes) {
   EXPECT_NE(slurp(big), text + "<Game.end>\n");
 }
 
+// One stray byte in a file of Japanese names is read as UTF-8 with U+FFFD for
+// it: with --yes every name is written back as it was, without it nothing.
+TEST_F(CliPlaylist, AStrayByteCostsOneCharacterAndAFileThatIsNoPlaylistIsKept) {
+  std::string text = "<sgf_folder>\n" + (dir / "games").string() + "\n";
+  for (int k = 1; k <= 14; ++k)
+    text += "<Game." + std::to_string(k) + ">\n<sgf_file>\n" + std::to_string(k) +
+            ".sgf\n<bname>\n\xE6\x9C\xAC\xE5\x9B\xA0\xE5\x9D\x8A" + std::to_string(k) + "\n";
+  text += "<Game.end>\n";
+  const std::size_t first = text.find("<bname>");
+  write("p.gpl", text.substr(0, first) + "\xFF" + text.substr(first));
+  const std::string p = (dir / "p.gpl").string();
+  EXPECT_EQ(run("add " + p + " " + a).status, 1);
+  CliRun r = run("add " + p + " " + a + " --yes");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string written = slurp(p);
+  for (int k = 1; k <= 14; ++k)
+    EXPECT_NE(written.find("\xE6\x9C\xAC\xE5\x9B\xA0\xE5\x9D\x8A" + std::to_string(k) + "\r\n"), std::string::npos) << k;
+
+  write("game.gpl", "(;GM[1];B[aa])");
+  r = run("add " + (dir / "game.gpl").string() + " " + a + " --yes");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("game.gpl はプレイリストではありません"), std::string::npos) << r.err;
+  EXPECT_EQ(slurp((dir / "game.gpl").string()), "(;GM[1];B[aa])");
+}
+
 // What the files become is the playlist layer's to test; the command's job is
 // to say what it would do, do nothing without --yes, and report what it did.
 TEST_F(CliPlaylist, RenameAndMoveSayWhatTheyWouldDoUntilConfirmed) {

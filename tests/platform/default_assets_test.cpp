@@ -1,8 +1,10 @@
 #include "platform/default_assets.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -64,6 +66,26 @@ TEST_F(DefaultAssets, ResolvingAFolderSeedsMissingFilesAndKeepsTheUsersOwn) {
             "black_sound.wav:shipped click gra/command/Mundo.jpg:shipped undo "
             "gra/stone/blackmarble01.jpg:the user's black ");
   EXPECT_EQ(seedDefaultAssets(defaults, chosen), 0) << "a second start copies nothing";
+}
+
+// A copy that fails half-way (a full disk, here a file size limit) leaves no
+// partial file behind, under its own name or a temporary one.
+TEST_F(DefaultAssets, AFailedCopyLeavesNoPartFile) {
+  write(defaults / "gra" / "back" / "big.jpg", std::string(64 << 10, 'x'));
+  const fs::path target = root / "target";
+  fs::create_directories(target);
+  rlimit before{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+  const auto ignoring = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limited = before;
+  limited.rlim_cur = 4096;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+  seedDefaultAssets(defaults, target);
+  ::setrlimit(RLIMIT_FSIZE, &before);
+  std::signal(SIGXFSZ, ignoring);
+  for (const auto& entry : fs::recursive_directory_iterator(target))
+    EXPECT_EQ(entry.path().string().find(".part-"), std::string::npos) << entry.path();
+  EXPECT_FALSE(fs::exists(target / "gra" / "back" / "big.jpg"));
 }
 
 TEST_F(DefaultAssets, DefaultsAreFoundBesideTheProgramOrInItsShareFolder) {

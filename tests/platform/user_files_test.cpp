@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -90,6 +91,21 @@ TEST_F(UserFiles, WriteReplacesWholeThroughLinksKeepsPermissionsAndLeavesNoTempo
   ::umask(umask);
   EXPECT_EQ(mode(dir / "real" / "fresh.sgf"), 0640u) << "a new file is made as the umask says";
   EXPECT_EQ(std::distance(fs::directory_iterator(dir / "real"), {}), 3) << "no temporary stays behind";
+}
+
+// A write killed before its rename leaves a hidden temporary; the next write
+// of that file removes it once it is old, and nothing of anyone else's.
+TEST_F(UserFiles, TheNextWriteRemovesTemporariesAKilledWriteLeft) {
+  const auto aged = [](const fs::path& file) {
+    fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::hours(1));
+    return file;
+  };
+  const fs::path stale = aged(put(".game.sgf.k3j9x0a1b2c3.tmp", ""));
+  const fs::path others[] = {aged(put(".game.sgf.notours.tmp", "")), aged(put(".other.sgf.k3j9x0a1b2c3.tmp", "")),
+                             put(".game.sgf.abcdefghijkl.tmp", "a write under way")};
+  ASSERT_TRUE(writeUserFile(dir / "game.sgf", "(;)"));
+  EXPECT_FALSE(fs::exists(stale));
+  for (const fs::path& other : others) EXPECT_TRUE(fs::exists(other)) << other;
 }
 
 }  // namespace

@@ -110,6 +110,7 @@ TEST_F(DamagedPlaylist, AFileReadInPartIsWrittenBackOnlyWhenTheUserAgrees) {
   EXPECT_EQ(addGames(ctx, paths({game("new.sgf")})), ListOutcome::NotWritten);
   EXPECT_EQ(messages().at(0),
             "Mokuza: " + std::to_string(left) + "局を読み込めませんでした。保存すると失われます。保存しますか？");
+  EXPECT_TRUE(services.callsOf("messageBox").at(0).declineByDefault) << "Enter must not lose the games";
   EXPECT_EQ(slurp(u8(playlist.path)), whole) << "No writes nothing";
   services.messageAnswers = {platform::Answer::Ok, platform::Answer::No};
   select({1});

@@ -141,6 +141,22 @@ TEST_F(PlaylistFile, BackslashesSeparateFoldersInEveryStoredPath) {
   }
 }
 
+// A game found through the moved-file table gives the next games without a
+// folder of their own the folder it was found in.
+TEST_F(PlaylistFile, TheFolderAMovedFileWasFoundInCarriesToTheNextGames) {
+  for (const char* file : {"lists/kifu/g1.sgf", "lists/moved/new_b.sgf", "lists/moved/y.sgf"}) {
+    fs::create_directories((dir / file).parent_path());
+    std::ofstream(dir / file) << "(;B[aa])";
+  }
+  const PlaylistReadResult result =
+      parse(u"$old_b.sgf>moved\\new_b.sgf|\n<Game.1>\n<sgf_folder>\nkifu\n<sgf_file>\ng1.sgf\n<Game.2>\n<sgf_file>\n"
+            u"old_b.sgf\n<Game.3>\n<sgf_file>\ny.sgf\n<Game.end>\n");
+  ASSERT_EQ(result.entries.size(), 3u);
+  EXPECT_EQ(FilePath(result.entries[0], kSgfFileLabel), u16(dir / "lists/kifu/g1.sgf"));
+  EXPECT_EQ(FilePath(result.entries[1], kSgfFileLabel), u16(dir / "lists/moved/new_b.sgf"));
+  EXPECT_EQ(FilePath(result.entries[2], kSgfFileLabel), u16(dir / "lists/moved/y.sgf"));
+}
+
 TEST_F(PlaylistFile, MovedFileRecordsFollowLaterMovesAndDropTheUseless) {
   std::vector<MovedFile> records = parseMovedFiles(u"$a>b|$same>same|$b>c|$c>d|<tags>");
   followMovedFiles(records);

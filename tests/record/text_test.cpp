@@ -24,7 +24,9 @@ TEST(RecordText, Utf8ReadsWhatIsMalformedAsReplacementAndWritesNoLoneSurrogate) 
       {"a\xC0\xAFz", u"a\uFFFD\uFFFDz"},                                // overlong
       {"a\xED\xA0\x80z", u"a\uFFFD\uFFFD\uFFFDz"},                      // encoded surrogate
       {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},                // beyond U+10FFFF
-      {"a\xE6\x97z\xF0\x9D\x84", u"a\uFFFD\uFFFDz\uFFFD\uFFFD\uFFFD"},  // cut short
+      {"a\xE6\x97z\xF0\x9D\x84", u"a\uFFFDz\uFFFD"},  // cut short: one per maximal ill-formed subsequence
+      {"\xE0\x80\xAF\xF0\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},  // E0 and F0 take no 80 after them
+      {"\xF4\x8F\xBF\xE4", u"\uFFFD\uFFFD"},
   };
   for (const auto& [bytes, decoded] : malformed) EXPECT_EQ(utf8ToUtf16(bytes), decoded) << test::printable(bytes);
 }
@@ -58,7 +60,7 @@ TEST(RecordText, DecodeBytesChoosesTheEncodingOfTheWholeFile) {
       {"clean UTF-8", "PB[\xE9\xBB\x92]C[\xC3\xA9\xF0\x9D\x84\x9E]", Plain, u"PB[黒]C[\u00E9\xD834\xDD1E]\n"},
       {"clean UTF-8 holding U+FFFD", "PB[\xEF\xBF\xBD]PW[\xE6\x9D\x8E]", Plain, u"PB[\uFFFD]PW[李]\n"},
       {"declared UTF-8 with a cut character", "(;CA[UTF-8]PB[\xE7\xA5\x9E\xE8\xA1]BR[9\xE6\xAE\xB5])", GameRecord,
-       u"(;CA[UTF-8]PB[神\uFFFD\uFFFD]BR[9段])\n"},
+       u"(;CA[UTF-8]PB[神\uFFFD]BR[9段])\n"},
       {"declared charset beats clean UTF-8", "(;CA[ISO-8859-1]PB[\xC3\xA9])", GameRecord,
        u"(;CA[ISO-8859-1]PB[\u00C3\u00A9])\n"},
       {"GB2312 is read as its superset", "(;FF[4]CA[ gb2312 ]PW[\xB0\xD7\x81\x40])", GameRecord,
@@ -78,6 +80,36 @@ TEST(RecordText, DecodeBytesChoosesTheEncodingOfTheWholeFile) {
   };
   for (const auto& c : cases) EXPECT_EQ(decodeBytes(c.bytes, c.kind), c.text) << c.what;
   EXPECT_EQ(cp932ToUtf16("a\x8D\x95\x80z\x8D"), u"a黒\uFFFDz\uFFFD");
+}
+
+// A stray byte or a cut character among many good UTF-8 ones is not another
+// encoding: read as CP932 every other name would come back garbled, and a
+// later write would keep them so. What was replaced marks the text read in part.
+TEST(RecordText, AFewIllFormedSequencesInUtf8AreReplacedAndMarkTheTextReadInPart) {
+  std::string names;
+  for (int i = 0; i < 14; ++i) names += "<bname>\xE6\x9C\xAC\xE5\x9B\xA0\xE5\x9D\x8A\r\n";  // 本因坊
+  const DecodedText strayByte = decodeFileText("\xFF" + names, TextKind::Plain);
+  EXPECT_TRUE(strayByte.readInPart);
+  EXPECT_TRUE(strayByte.text.starts_with(u"\uFFFD<bname>本因坊\n<bname>本因坊\n"));
+  const DecodedText cut = decodeFileText(names + "<bname>\xE6\x9C", TextKind::Plain);
+  EXPECT_TRUE(cut.readInPart);
+  EXPECT_TRUE(cut.text.ends_with(u"<bname>本因坊\n<bname>\uFFFD\n"));
+
+  EXPECT_FALSE(decodeFileText(names, TextKind::Plain).readInPart);
+  EXPECT_FALSE(decodeFileText("\x95\x5C", TextKind::Plain).readInPart) << "CP932 read whole";
+  const std::u16string mostlyIllFormed = decodeBytes("\xE6\x9C\xAC\x95\x5C\x95\x5C", TextKind::Plain);
+  EXPECT_TRUE(mostlyIllFormed.ends_with(u"\uFF6C表表\n")) << "CP932";
+}
+
+// A file name that is no UTF-8 keeps its bytes through the program's text.
+TEST(RecordText, FileNamesKeepTheirBytesThroughText) {
+  for (const std::string name : {"g\xFF\xFE" "ame.sgf", "\xE6\x9C\xAC\xE6.sgf", "/a/\xED\xA0\x80/\xC3", "plain"}) {
+    const std::u16string text = pathToText(fs::path(name));
+    EXPECT_EQ(textToPath(text).native(), name) << test::printable(name);
+    EXPECT_EQ(utf16ToUtf8(text).find('\xFF'), std::string::npos);
+  }
+  EXPECT_EQ(pathToText(fs::path("\xE6\x9C\xAC")), u"本");
+  EXPECT_EQ(textToPath(u"\xD834\xDD1E").native(), "\xF0\x9D\x84\x9E") << "a pair is no escaped byte";
 }
 
 // ASCII is decoded in blocks and everything else byte by byte: a line end,

@@ -1,6 +1,7 @@
 #include <QPainter>
 
 #include "render/board_surfaces.h"
+#include "render/design_images.h"
 #include "render/fade_frames.h"
 #include "render/point_painter.h"
 #include "render_test_support.h"
@@ -177,6 +178,18 @@ TEST_F(PictureTest, MissingImagesAreDrawnPlainlyAndListed) {
   EXPECT_LT(brightness(centre(2, 2)), 80);
   EXPECT_GT(brightness(centre(6, 6)), 180);
   EXPECT_EQ(offCentre(painter.picture(), 4, 1, g.boardLeft, g.boardTop), kPlainBoardColour.rgb());
+}
+
+// An image that would take more memory than any drawing needs is refused
+// (and drawn as a missing one); one of a screen's size is read.
+TEST_F(PictureTest, AnImageTooLargeToHoldIsRefused) {
+  for (const auto& [side, read] : {std::pair{4200, false}, {1200, true}}) {
+    QImage image(side, side, QImage::Format_RGB888);
+    image.fill(Qt::darkGreen);
+    const fs::path file = folder / ("side" + std::to_string(side) + ".png");
+    ASSERT_TRUE(image.save(QString::fromStdString(file.string())));
+    EXPECT_EQ(!loadImageFile(file).isNull(), read) << side;
+  }
 }
 
 TEST_F(PictureTest, TerritoryAndSelectionTintCells) {

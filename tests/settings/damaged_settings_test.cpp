@@ -88,6 +88,14 @@ TEST_F(DamagedSettingsTest, RecentListsTakeExistingGamesOnceAndNoMoreThanTheyHol
   EXPECT_TRUE(doc.recentPlaylists.paths.empty()) << "a game is no playlist";
 }
 
+// Recent paths below the program folder, beside it and absolute all name their games.
+TEST_F(DamagedSettingsTest, RecentPathsResolveFromTheProgramFolderWhateverTheirForm) {
+  const fs::path below = touch("program/games/a.sgf"), beside = touch("games/b.sgf"), deep = touch("x/c.gpl");
+  readText(u"<recent_files>\ngames/a.sgf\n../games/b.sgf\ngames\\a.sgf\n<playlist_list>\n" + text(deep) + u"\n");
+  EXPECT_EQ(doc.recentGames.paths, (std::vector{text(below), text(beside)}));
+  EXPECT_EQ(doc.recentPlaylists.paths, std::vector{text(deep)});
+}
+
 TEST_F(DamagedSettingsTest, AFileCutOffAnywhereReads) {
   const std::u16string full = fullText();
   for (std::size_t length = 0; length <= full.size(); length += 3) {

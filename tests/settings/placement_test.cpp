@@ -51,6 +51,22 @@ TEST(WindowPlacement, WindowsThatCannotBeReachedAreBroughtBackAndCapturedOnesSca
   EXPECT_EQ(std::pair(small.main, small.playlist), std::pair(Rect{640, 0, 1280, 720}, Rect{0, 0, 320, 720}));
 }
 
+// Extreme or tiny rectangles give a main window of a usable size on the screen:
+// at least three eighths of the work area, at most all of it.
+TEST(WindowPlacement, AMainWindowIsNeitherUselesslySmallNorLargerThanItsScreen) {
+  const ScreenInfo screen{1920, 1080, {{0, 0, 1920, 1040}}};
+  for (const auto& [saved, placed] : {std::pair{Rect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, Rect{0, 0, 1920, 1040}},
+                                      {Rect{100, 100, 340, 277}, Rect{100, 100, 820, 490}},
+                                      {Rect{100, 50, 900, 650}, Rect{100, 50, 900, 650}}}) {
+    GlobalOptions options{{{"monitor_width", 1920}, {"monitor_height", 1040}}};
+    options[GlobalOption::MainWindowLeft] = saved.left;
+    options[GlobalOption::MainWindowTop] = saved.top;
+    options[GlobalOption::MainWindowRight] = saved.right;
+    options[GlobalOption::MainWindowBottom] = saved.bottom;
+    EXPECT_EQ(placeWindows(options, screen).main, placed);
+  }
+}
+
 // A first start on a laptop screen opens on most of its work area.
 TEST(WindowPlacement, FirstStartFillsMostOfTheScreen) {
   for (const ScreenInfo& screen : {ScreenInfo{1366, 768, {{0, 0, 1366, 740}}}, ScreenInfo{1280, 800, {{0, 0, 1280, 770}}},

@@ -4,12 +4,14 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <sys/stat.h>
 
 #include "app/command_table.h"
 #include "app/menu_table.h"
 #include "core/document/undo.h"
 #include "tests/app/app_test_support.h"
 #include "ui/board_view.h"
+#include "ui/cursors.h"
 #include "ui/main_window.h"
 #include "ui/side_panel.h"
 
@@ -151,6 +153,19 @@ TEST_F(MainWindowTest, DroppedSgfUrlOpensTheGame) {
   EXPECT_EQ(app().doc.moveCount(), 2);
   EXPECT_EQ(app().doc.state.currentFileName, game.u16string());
   EXPECT_EQ(window->windowTitle(), "dropped.sgf - Mokuza");
+}
+
+// A FIFO or a file no image reader takes in gra/cursor/ never holds up the
+// start: the board falls back to the system's cursors.
+TEST(BoardCursors, AFifoOrAnUnreadableImageGivesTheStandardCursor) {
+  const fs::path folder = freshTestFolder("mokuza-cursors");
+  fs::create_directories(folder / "gra" / "cursor");
+  ASSERT_EQ(::mkfifo((folder / "gra" / "cursor" / "step.png").c_str(), 0600), 0);
+  std::ofstream(folder / "gra" / "cursor" / "pickup.png") << "no image";
+  const ui::BoardCursors cursors = ui::loadBoardCursors(folder);
+  EXPECT_EQ(cursors.step.shape(), Qt::SizeHorCursor);
+  EXPECT_EQ(cursors.pickedStone.shape(), Qt::ClosedHandCursor);
+  fs::remove_all(folder);
 }
 
 }  // namespace
