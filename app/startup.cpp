@@ -117,7 +117,13 @@ void reopenLastGame(Application& app, std::optional<int> designRecord) {
   if (number <= 0 || placeOf(playlist, number - 1) < 0 ||
       !playback::gameFileExists(playlist.entries[static_cast<std::size_t>(number - 1)]))
     return;
-  if (playback::OpenPlaylistGame(app.playback, number, u"") != OpenOutcome::Opened || !designRecord) return;
+  // The list was read from its file a moment ago: opening need not read it again.
+  playlist.currentGameIndex = number;
+  if (playback::OpenPlaylistGame(app.playback, number, u"") != OpenOutcome::Opened) {
+    playlist.currentGameIndex = -number;
+    return;
+  }
+  if (!designRecord) return;
   showDesignOf(app.doc.state, playlist.entries[static_cast<std::size_t>(*designRecord)]);
   leavePlaylistGame(app.doc);
 }
