@@ -58,10 +58,6 @@ void refreshOne(Application& app, DesignRefresh what) {
   }
 }
 
-void refreshed(Application& app) {
-  app.repaint();
-}
-
 // The shown design and the shown game's entry hold `value`; false when they did already.
 bool writeValue(Application& app, DesignField field, std::int32_t value) {
   const std::int32_t held = clampedDesignValue(field, value);
@@ -95,7 +91,7 @@ bool setDesignControl(Application& app, DesignControl control, int value) {
   if (!writeValue(app, control.field, stored)) return false;
   recordUndo(app.doc, std::u16string(control.label()) + u"：" + number(shown));
   refreshOne(app, control.refresh);
-  refreshed(app);
+  app.repaint();
   return true;
 }
 
@@ -109,7 +105,7 @@ bool resetDesignControls(Application& app, std::span<const DesignControl> contro
   recordUndo(app.doc, u"初期設定");
   for (std::size_t what = 0; what < due.size(); ++what)
     if (due[what]) refreshOne(app, static_cast<DesignRefresh>(what));
-  refreshed(app);
+  app.repaint();
   return true;
 }
 
