@@ -300,9 +300,10 @@ void AutoPlayTick(Playback& pb) {
     const bool startedAtEnd = s.autoPlayLap == 0 && current == s.lapAnchorMove && !s.movedSinceStart;
     const bool goesOn = !s.ladderRun() && ((!s.figureRun() && looptime >= 0) || startedAtEnd || s.playlistAutoPlay);
     if (!goesOn) {
+      // The figure's last stone fades in to the end like the others: a full
+      // redraw now would cut its fade short.
       if (s.figureRun() && pb.actions.fadeRunning && pb.actions.fadeRunning()) {
         s.moveWaitTicks = fadeWaitTicks;
-        call(pb.actions.fullRedraw);
         call(pb.actions.repaint);
         return;
       }

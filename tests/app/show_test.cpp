@@ -145,6 +145,42 @@ TEST_F(ShowTest, StepsPastTheEndsOfAGameOpenTheNeighbouringGame) {
   EXPECT_EQ(app->playlist.currentGameIndex, 2);
 }
 
+// With 次譜自動再生 on, N plays the next figure as a show: every stone of it,
+// the figure's last one too, fades in over the display time before the run ends.
+TEST_F(ShowTest, AFigurePlayedOnFadesInEveryStoneToItsLast) {
+  ASSERT_EQ(playback::OpenPlaylistGame(app->playback, 1, u""), OpenOutcome::Opened);
+  while (app->paintState.crossFade > 0 && ticks < 500) tick();
+  app::runCommand(*app, app::Command::ReplayMode);
+  app::runCommand(*app, app::Command::AutoNextFigure);
+  app->doc.state.design.figureEnds = {0, 6};
+  // Fades longer than the display time: the last one outlasts the run's moves.
+  setDesignValue(app->doc.state.design, DesignField::MoveFadeTime, 60);
+  showMove(app->doc, 0);
+  app->paint();
+  app->onKeyDown({app::Key::N, {}, false});
+  app->onKeyUp({app::Key::N, {}, false});
+  app->paint();                          // the frame the window owes the first stone
+  std::vector<std::vector<int>> frames;  // of each stone: its alpha at its first two frames
+  for (int move = 1; move <= 6; ++move) {
+    ASSERT_TRUE(app->doc.currentMove() == move || nextMove()) << move;
+    ASSERT_EQ(app->doc.currentMove(), move);
+    const int point = app->doc.record().lineCopy[static_cast<std::size_t>(move)].point;
+    frames.push_back(alphas(point, render::kFadeMoveIn));
+    tick();
+    for (int alpha : alphas(point, render::kFadeMoveIn)) frames.back().push_back(alpha);
+  }
+  EXPECT_EQ(frames, std::vector<std::vector<int>>(6, {42, 85}));
+  const int last = app->doc.record().lineCopy[6].point;
+  std::vector<int> lastFrames;
+  while (app->playback.autoPlay.running() && ticks < 1000) {
+    tick();
+    for (int alpha : alphas(last, render::kFadeMoveIn))
+      if (lastFrames.empty() || lastFrames.back() != alpha) lastFrames.push_back(alpha);
+  }
+  EXPECT_EQ(lastFrames, (std::vector<int>{127, 170, 212})) << "the run waits for the last fade";
+  EXPECT_EQ(app->doc.currentMove(), 6);
+}
+
 // The fades sound in music mode; the board image waits for the end of the show.
 TEST_F(ShowTest, InMusicModeTheFadesSoundAndTheImageIsWrittenAfterTheShow) {
   app->doc.state.options[DocumentOption::MusicMode] = 1;
