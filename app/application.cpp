@@ -58,7 +58,8 @@ render::RenderState Application::renderState() {
   s.counting = &counting;
   s.search = &search.display;
   s.panelShown = !layout.panelHidden;
-  s.panelWidth = layout.panelHidden ? 0 : panelSize(textScale(*this)).width;
+  s.panelWidth = panelDeviceWidth(*this);
+  s.pixelRatio = layout.screens.pixelRatio;
   s.statusBarHeight = layout.statusBarHeight;
   if (replayModeOn(doc.state.options)) s.figureStart = playback::shownFigureStart(doc);
   s.variationMarks = switchOn(doc.globalOptions, GlobalOption::VariationMarks);

@@ -56,6 +56,11 @@ int textScale(const Application& app) { return option(app.doc.state.options, Doc
 
 Size panelSize(int scale) { return {render::panelWidth(scale), scale == 2 ? 636 : 310 * scale}; }
 
+int panelDeviceWidth(const Application& app) {
+  const LayoutState& layout = app.layout;
+  return layout.panelHidden ? 0 : render::devicePixels(panelSize(textScale(app)).width, layout.screens.pixelRatio);
+}
+
 void layoutWindow(Application& app) {
   LayoutState& layout = app.layout;
   layout.screens = app.window.screens();
@@ -75,11 +80,12 @@ void layoutWindow(Application& app) {
   render::WindowLayout window;
   window.clientWidth = client.width;
   window.clientHeight = client.height;
-  window.panelWidth = layout.panelHidden ? 0 : panelSize(textScale(app)).width;
+  window.panelWidth = panelDeviceWidth(app);
   window.statusBarHeight = layout.statusBarHeight;
   window.layoutNo = option(app.doc.state.options, DocumentOption::LayoutNo);
   // At the right edge the icons stand over the panel, clear of the board.
-  if (!layout.panelHidden && window.layoutNo < 2) window.iconStripHeight = 16 * textScale(app);
+  if (!layout.panelHidden && window.layoutNo < 2)
+    window.iconStripHeight = render::devicePixels(16 * textScale(app), layout.screens.pixelRatio);
   layout.geometry = render::ComputeBoardGeometry(
       render::designGeometryInputs(app.doc.state.design, app.doc.record().boardSize, window));
   app.paintState.flags.layoutChanged = true;

@@ -8,8 +8,10 @@ namespace mokuza::app {
 
 // The text-size scale s = "textsize" + 1 (2..5).
 int textScale(const Application& app);
-// The side panel at a text-size scale.
+// The side panel at a text-size scale, in logical pixels.
 Size panelSize(int textScale);
+// The width the side panel takes from the client now, in device pixels; 0 while hidden.
+int panelDeviceWidth(const Application& app);
 
 void layoutWindow(Application& app);
 void applyTextSize(Application& app);

@@ -30,6 +30,7 @@
 #include "playlist/playlist_reader.h"
 #include "playlist/playlist_writer.h"
 #include "playlist/snapshots.h"
+#include "render/geometry_inputs.h"
 #include "settings/options.h"
 
 namespace mokuza::app {
@@ -71,8 +72,8 @@ void restorePlaylist(Application& app) {
   // A first run has no playlist file yet: nothing to read, nothing to report.
   const bool missing =
       platform::checkUserFile(textToPath(path), kPlaylistFileMax).problem == platform::FileProblem::Missing;
-  const int read = missing ? kPlaylistReadEmpty
-                           : ReadPlaylist(playlist, unused, path, false, app.services, app.programFolder);
+  const int read =
+      missing ? kPlaylistReadEmpty : ReadPlaylist(playlist, unused, path, false, app.services, app.programFolder);
   if (read == kPlaylistReadEmpty) {
     const platform::FileStatus status = platform::checkUserFile(textToPath(path), kPlaylistFileMax);
     if (status || status.problem == platform::FileProblem::Missing) {
@@ -213,8 +214,10 @@ constexpr int kBarsAllowance = 80;
 // fits the window's height.
 void fitTextSizeToWindow(Application& app) {
   auto& textSize = app.doc.state.options[DocumentOption::TextSize];
-  const std::int64_t room = app.settings.placement.main.height() - kBarsAllowance;
-  while (textSize > 1 && 20 * (textSize + 1) + panelSize(textSize + 1).height > room) --textSize;
+  const double ratio = app.window.screens().pixelRatio;
+  const std::int64_t room = app.settings.placement.main.height() - render::devicePixels(kBarsAllowance, ratio);
+  while (textSize > 1 && render::devicePixels(20 * (textSize + 1) + panelSize(textSize + 1).height, ratio) > room)
+    --textSize;
 }
 
 }  // namespace

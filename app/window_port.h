@@ -42,6 +42,7 @@ enum class DialogKind {
 struct Screens {
   Rect virtualScreen{0, 0, 1920, 1080};
   ScreenInfo info;
+  double pixelRatio = 1.0;  // device pixels per logical pixel of the window's screen
 };
 
 class WindowPort {

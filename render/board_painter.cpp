@@ -6,6 +6,7 @@
 #include "core/document/design_fields.h"
 #include "render/board_surfaces.h"
 #include "render/board_text.h"
+#include "render/geometry_inputs.h"
 #include "render/overlays.h"
 #include "render/point_painter.h"
 
@@ -66,8 +67,8 @@ void BoardPainter::paintPoints(const RenderState& state, const BoardGeometry& g)
                                  designValue(*state.design, DesignField::WhiteColour)};
   const bool selecting = state.inputMode == kInputRange && state.doc->state.selection.active;
   // The range a shown search result was searched in; an empty box otherwise.
-  const std::array<int, 4> searched = searchShown(state) && state.search->range ? *state.search->range
-                                                                                 : std::array<int, 4>{0, 0, -1, -1};
+  const std::array<int, 4> searched =
+      searchShown(state) && state.search->range ? *state.search->range : std::array<int, 4>{0, 0, -1, -1};
   const auto inSearched = [&](int p) {
     const int x = p % n, y = p / n;
     return x >= searched[0] && x <= searched[2] && y >= searched[1] && y <= searched[3];
@@ -107,7 +108,8 @@ const QImage& BoardPainter::Repaint(const RenderState& state, const BoardGeometr
     paintIconStrip(painter, state, client.width(), icons_);
     for (std::size_t i = 0; i < iconRects_.size(); ++i) iconRects_[i] = iconRect(state, i, client.width());
     painter.setRenderHint(QPainter::TextAntialiasing);
-    paintCoordinates(painter, g, designValue(*state.design, DesignField::GobanCoordinate), family, textScale(state));
+    paintCoordinates(painter, g, designValue(*state.design, DesignField::GobanCoordinate), family,
+                     devicePixels(16 * textScale(state), state.pixelRatio));
     if (searchShown(state)) paintSearchCaption(painter, *state.search, g, family);
     else if (switchOn(state.doc->globalOptions, GlobalOption::MoveInfo)) PaintMoveList(painter, state, g, family);
     paintPoints(state, g);

@@ -11,7 +11,7 @@ QString label(int style, int index, bool rows, int n) {
 
 }  // namespace
 
-void paintCoordinates(QPainter& painter, const BoardGeometry& g, int style, const QString& family, int textScale) {
+void paintCoordinates(QPainter& painter, const BoardGeometry& g, int style, const QString& family, int labelHeight) {
   if (style < 1 || style > 3) return;
   QFont font(family);
   font.setPixelSize(std::max(g.halfPitch, 1));
@@ -27,7 +27,7 @@ void paintCoordinates(QPainter& painter, const BoardGeometry& g, int style, cons
   for (int j = 0; j < g.boardSize; ++j) {
     const QString text = label(style, j, false, g.boardSize);
     const int left = g.boardLeft + g.halfPitch + j * p - (text.size() > 1 ? p / 4 : p / 8);
-    painter.drawText(QRect(left, g.boardTop + g.extent + 6, 30 * g.halfPitch, 16 * textScale),
+    painter.drawText(QRect(left, g.boardTop + g.extent + 6, 30 * g.halfPitch, labelHeight),
                      Qt::AlignLeft | Qt::AlignTop, text);
   }
   painter.restore();

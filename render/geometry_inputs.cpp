@@ -1,10 +1,17 @@
 #include "render/geometry_inputs.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/document/design_fields.h"
 
 namespace mokuza::render {
 
 int panelWidth(int textScale) { return textScale == 2 ? 356 : 162 * textScale; }
+
+int devicePixels(int logicalPixels, double pixelRatio) {
+  return static_cast<int>(std::lround(logicalPixels * std::clamp(pixelRatio, 1.0, 8.0)));
+}
 
 GeometryInputs designGeometryInputs(const Design& design, int boardSize, const WindowLayout& window) {
   GeometryInputs in;

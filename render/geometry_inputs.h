@@ -7,8 +7,11 @@
 
 namespace mokuza::render {
 
-// Width of the side panel at text-size scale s (2..5).
+// Width of the side panel at text-size scale s (2..5), in the window's logical pixels.
 int panelWidth(int textScale);
+// The window's own parts (the panel, the icons, their text) keep their size
+// to the eye: on a screen of a higher device pixel ratio they take more pixels.
+int devicePixels(int logicalPixels, double pixelRatio);
 
 struct WindowLayout {
   int clientWidth = 0;

@@ -5,6 +5,7 @@
 #include "core/document/navigation.h"
 #include "render/colour_matrix.h"
 #include "render/design_images.h"
+#include "render/geometry_inputs.h"
 #include "render/stone_images.h"
 
 namespace mokuza::render {
@@ -17,7 +18,7 @@ bool canStepForward(const RenderState& s) {
   return s.doc->currentMove() < std::min(computeViewLimit(*s.doc), lastShowableMove(*s.doc));
 }
 
-int iconSize(const RenderState& s) { return 16 * textScale(s); }
+int iconSize(const RenderState& s) { return devicePixels(16 * textScale(s), s.pixelRatio); }
 
 // A drawn stand-in for an icon file that cannot be read: a raised grey key.
 QImage drawnIcon(int size, bool pressed) {

@@ -17,7 +17,7 @@ namespace mokuza::render {
 
 // Styles of "碁盤座標": 1 numbers from the top-left, 2 letters A.. with rows
 // counted from the bottom, 3 letters a.. both ways.
-void paintCoordinates(QPainter& painter, const BoardGeometry& g, int style, const QString& family, int textScale);
+void paintCoordinates(QPainter& painter, const BoardGeometry& g, int style, const QString& family, int labelHeight);
 
 // The names of the moves up to the current one, three to a row.
 void PaintMoveList(QPainter& painter, const RenderState& s, const BoardGeometry& g, const QString& family);

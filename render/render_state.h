@@ -75,8 +75,9 @@ struct RenderState {
   const SearchDisplay* search = nullptr;
   std::bitset<15> pressedIcons;  // icons of the strip drawn as pressed ("_N")
   bool panelShown = true;
-  int panelWidth = 0;
+  int panelWidth = 0;  // in device pixels, as the rest
   int statusBarHeight = 0;
+  double pixelRatio = 1.0;  // device pixels per logical pixel of the window's screen
   int figureStart = 0;  // first move of the figure shown in replay mode
   bool variationMarks = true;  // letters on the points where the next move's branches play
 };

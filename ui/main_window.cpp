@@ -274,6 +274,7 @@ app::Screens MainWindow::screens() const {
   const QScreen* primary = QGuiApplication::primaryScreen();
   if (primary == nullptr) return s;
   const double r = ratio();
+  s.pixelRatio = r;
   s.virtualScreen = deviceRect(primary->virtualGeometry(), r);
   s.info.width = scaled(primary->size().width(), r);
   s.info.height = scaled(primary->size().height(), r);

@@ -19,6 +19,7 @@
 
 #include "app/design_controls.h"
 #include "app/layout.h"
+#include "render/geometry_inputs.h"
 
 namespace mokuza::ui {
 namespace {
@@ -88,14 +89,18 @@ void SidePanel::place(double ratio) {
   if (app::textScale(*app_) != textScale_ || ratio != ratio_) rebuild(ratio);
   // The frame as the panel model places it, without building the pages' texts
   // on every composition.
+  // The client is in device pixels, the panel's own sizes in logical ones.
   const int scale = textScale_;
   const app::Size size = app::panelSize(scale);
+  const int width = render::devicePixels(size.width, ratio);
   const bool rightEdge = panelAtRightEdge(app_->doc.state.options);
-  const int left = rightEdge ? std::max(0, app_->layout.client.width - size.width) : 0;
+  const int left = rightEdge ? std::max(0, app_->layout.client.width - width) : 0;
   // On a low window the panel ends above the status bar and its pages scroll.
-  const int top = 20 * scale;
-  const int bottom = std::min(top + size.height, app_->layout.client.height - app_->layout.statusBarHeight);
-  setGeometry(widgetRect({left, top, left + size.width, std::max(bottom, top + 4 * scale)}, ratio));
+  const int top = render::devicePixels(20 * scale, ratio);
+  const int bottom = std::min(top + render::devicePixels(size.height, ratio),
+                              app_->layout.client.height - app_->layout.statusBarHeight);
+  setGeometry(
+      widgetRect({left, top, left + width, std::max(bottom, top + render::devicePixels(4 * scale, ratio))}, ratio));
   show();
 }
 
@@ -104,8 +109,8 @@ void SidePanel::rebuild(double ratio) {
   textScale_ = model.textScale;
   ratio_ = ratio;
   QFont scaled = font();
-  // The rectangles are device pixels divided by the ratio; so is the text.
-  scaled.setPixelSize(std::max(1, toWidget(6 * textScale_, ratio)));
+  // The controls' rectangles and text are logical pixels, as every widget's.
+  scaled.setPixelSize(6 * textScale_);
   setFont(scaled);
   controls_.clear();
   // The old pages go once the event that asked for this has been handled: it
@@ -132,7 +137,7 @@ void SidePanel::rebuild(double ratio) {
   for (const app::PanelControl& c : model.controls) {
     if (c.page < 0 || c.page >= static_cast<int>(pages.size())) continue;
     QWidget* w = makeControl(c, *pages[static_cast<std::size_t>(c.page)]);
-    w->setGeometry(widgetRect(c.rect, ratio));
+    w->setGeometry(c.rect.left, c.rect.top, static_cast<int>(c.rect.width()), static_cast<int>(c.rect.height()));
     used[static_cast<std::size_t>(c.page)] |= w->geometry();
     showState(c, *w);
     // A control made on a page that is on screen stays hidden until told.
@@ -140,7 +145,7 @@ void SidePanel::rebuild(double ratio) {
     controls_[c.id] = w;
   }
   for (std::size_t i = 0; i < pages.size(); ++i)
-    pages[i]->setFixedSize(used[i].right() + toWidget(4 * textScale_, ratio), used[i].bottom() + toWidget(4 * textScale_, ratio));
+    pages[i]->setFixedSize(used[i].right() + 4 * textScale_, used[i].bottom() + 4 * textScale_);
   selectPage(model.page);
 }
 

@@ -46,10 +46,18 @@ TEST_F(LayoutTest, SizeMoveEndRebuildsOnlyWhenTheSizeChanged) {
 // panel and gives back what the user had chosen, F1 included.
 TEST_F(LayoutTest, PanelByTextSizeAndHiddenPanelGivesTheBoardItsRoom) {
   EXPECT_EQ(std::vector({app::panelSize(2), app::panelSize(3)}), std::vector({Size{356, 636}, Size{486, 930}}));
-  auto geometry = [&](int panel) {
+  auto geometry = [&](int panel, int icons = 48) {
     return render::ComputeBoardGeometry(
-        render::designGeometryInputs(app->doc.state.design, 19, {1280, 780, panel, 20, 1, panel > 0 ? 48 : 0}));
+        render::designGeometryInputs(app->doc.state.design, 19, {1280, 780, panel, 20, 1, panel > 0 ? icons : 0}));
   };
+  // On a screen of twice the pixel density the panel and the icons take twice the pixels.
+  window.screenSet.pixelRatio = 2;
+  app::layoutWindow(*app);
+  EXPECT_EQ(app->layout.geometry, geometry(2 * 486, 2 * 48));
+  EXPECT_EQ(app->renderState().panelWidth, 2 * 486);
+  app->paint();
+  EXPECT_EQ(app->painter.iconRects()[0].size(), QSize(2 * 48, 2 * 48));
+  window.screenSet.pixelRatio = 1;
   app::layoutWindow(*app);
   EXPECT_EQ(app->layout.geometry, geometry(486));
   app::togglePanelHidden(*app);
