@@ -1,9 +1,8 @@
 #include "app/view_refresh.h"
 
-#include "app/event_list.h"
-#include "app/figure_list.h"
 #include "app/game_info_session.h"
 #include "app/list_menu.h"
+#include "app/list_window.h"
 #include "app/menu_table.h"
 #include "app/status_texts.h"
 #include "playlist/list_texts.h"
@@ -43,14 +42,9 @@ std::u16string windowTitle(const Application& app) {
 
 ListWindowView buildListWindowView(const Application& app) {
   ListWindowView view;
-  view.tab = app.lists.tab;
   view.title = listWindowTitle(app);
   view.menu = buildListMenu(app);
-  switch (app.lists.tab) {
-    case ListTab::Playlist: view.playlist = playlistTabView(app); break;
-    case ListTab::EventList: view.table = eventListModel(app); break;
-    case ListTab::FigureList: view.table = figureListModel(app); break;
-  }
+  view.table = listTabModel(app, app.lists.tab);
   view.selection = selectionText(app.playlist);
   return view;
 }

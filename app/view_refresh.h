@@ -7,8 +7,7 @@
 #include <string>
 
 #include "app/application.h"
-#include "app/list_tabs.h"
-#include "app/list_window.h"
+#include "app/list_tab_model.h"
 #include "app/panel_model.h"
 
 namespace mokuza::app {
@@ -16,11 +15,9 @@ namespace mokuza::app {
 // What the list window shows: its title, menus, the table of its shown tab
 // and the selection line.
 struct ListWindowView {
-  ListTab tab = ListTab::Playlist;
   std::u16string title;
   MenuModel menu;
-  PlaylistTabView playlist;  // the playlist tab
-  TabModel table;            // the event or figure list tab
+  ListTabModel table;  // the tab shown
   std::u16string selection;
   bool operator==(const ListWindowView&) const = default;
 };
