@@ -84,7 +84,7 @@ QVariant ListTableModel::headerData(int section, Qt::Orientation orientation, in
 
 Qt::ItemFlags ListTableModel::flags(const QModelIndex& index) const {
   Qt::ItemFlags f = QAbstractTableModel::flags(index);
-  if (index.isValid() && edit_ && index.column() < columnCount() && editable_[static_cast<std::size_t>(index.column())])
+  if (index.isValid() && index.column() < columnCount() && editable_[static_cast<std::size_t>(index.column())])
     f |= Qt::ItemIsEditable;
   return f;
 }
@@ -92,8 +92,7 @@ Qt::ItemFlags ListTableModel::flags(const QModelIndex& index) const {
 // The model's edit function shows its own refusal; the table shows the
 // application's text again either way.
 bool ListTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-  if (role != Qt::EditRole || !edit_ || !index.isValid() || index.row() >= rowCount() ||
-      index.column() >= columnCount())
+  if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
     return false;
   return edit_(rows_[static_cast<std::size_t>(index.row())].number, keys_[static_cast<std::size_t>(index.column())],
                value.toString());

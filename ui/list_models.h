@@ -37,7 +37,6 @@ class ListTableModel : public QAbstractTableModel {
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-  const std::vector<TableRow>& rows() const { return rows_; }
   const std::vector<std::string>& keys() const { return keys_; }
   const std::vector<int>& widths() const { return widths_; }
 
