@@ -204,7 +204,7 @@ void clickEventRow(Application& app, int place, Modifiers modifiers) {
   if (choice.game.lock() != app.doc.record().pool) choice = {{}, 0, app.doc.record().pool};
   clickRowSelection(choice.moves, choice.anchor, place, onLine(app, choice.anchor) ? choice.anchor - 1 : -1, modifiers,
                     [](int p) { return p + 1; });
-  // Moves cut from the line since are no longer rows to keep.
+  // Moves the line lost since they were chosen are rows no more.
   std::erase_if(choice.moves, [&](int chosen) { return !onLine(app, chosen); });
   if (move != app.doc.currentMove()) {
     showMove(app.doc, move);
