@@ -1,5 +1,8 @@
 #include "app/view_refresh.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "app/game_info_session.h"
 #include "app/list_menu.h"
 #include "app/list_window.h"
@@ -32,6 +35,11 @@ void refreshGameInfoDialog(Application& app) {
   app.window.gameInfoChanged();
 }
 
+ShownFacts shownFacts(const Application& app) {
+  return {app.doc.record().pool.get(), app.doc.currentMove(), app.playlist.currentGameIndex,
+          app.doc.state.modified,      autoPlayRunning(app),  app.paintState.statusDue};
+}
+
 }  // namespace
 
 std::u16string windowTitle(const Application& app) {
@@ -40,11 +48,19 @@ std::u16string windowTitle(const Application& app) {
   return name + (app.doc.state.modified ? u"（更新） - Mokuza" : u" - Mokuza");
 }
 
-ListWindowView buildListWindowView(const Application& app) {
+bool ListWindowView::operator==(const ListWindowView& other) const {
+  const bool sameTable = table == other.table || (table && other.table && *table == *other.table);
+  return sameTable && title == other.title && menu == other.menu && selection == other.selection;
+}
+
+ListWindowView buildListWindowView(const Application& app, const ListWindowView* unchanged) {
   ListWindowView view;
   view.title = listWindowTitle(app);
   view.menu = buildListMenu(app);
-  view.table = listTabModel(app, app.lists.tab);
+  // The other tabs show the game, which a narrow event changes.
+  const bool keep =
+      app.lists.tab == ListTab::Playlist && unchanged && unchanged->table && unchanged->table->tab == ListTab::Playlist;
+  view.table = keep ? unchanged->table : std::make_shared<const ListTabModel>(listTabModel(app, app.lists.tab));
   view.selection = selectionText(app.playlist);
   return view;
 }
@@ -52,6 +68,13 @@ ListWindowView buildListWindowView(const Application& app) {
 void refreshViews(Application& app) {
   ShownViews& shown = *app.shownViews;
   WindowPort& window = app.window;
+  const Reach reach = std::exchange(shown.pending, Reach::Picture);
+  const ShownFacts facts = shownFacts(app);
+  const ShownFacts before = std::exchange(shown.facts, facts);
+  if (reach == Reach::Picture && facts == before) return;
+  // The playlist's rows change with the list and with the game shown (its access date).
+  const bool listRowsKept =
+      reach != Reach::Everything && facts.game == before.game && facts.playlistGame == before.playlistGame;
   tellIfChanged(shown.title, windowTitle(app), [&] { window.setTitle(shown.title); });
   // A move being faded in brings its status line with its first frame.
   if (!app.paintState.statusDue)
@@ -60,11 +83,17 @@ void refreshViews(Application& app) {
   tellIfChanged(shown.panel, buildPanel(app), [&] { window.panelChanged(); });
   // A list window shown again is told everything.
   if (!app.lists.shown) shown.list = {};
-  else tellIfChanged(shown.list, buildListWindowView(app), [&] { window.listWindowChanged(); });
+  else
+    tellIfChanged(shown.list, buildListWindowView(app, listRowsKept ? &shown.list : nullptr),
+                  [&] { window.listWindowChanged(); });
   refreshGameInfoDialog(app);
 }
 
-EventScope::EventScope(Application& app) : app_(app) { ++app_.eventDepth; }
+EventScope::EventScope(Application& app, Reach reach) : app_(app) {
+  ++app_.eventDepth;
+  Reach& pending = app_.shownViews->pending;
+  pending = std::max(pending, reach);
+}
 
 EventScope::~EventScope() {
   // After 終了 closed the window there is nothing left to refresh.
