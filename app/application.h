@@ -140,6 +140,7 @@ struct ListWindowModelState {
 // every load gives the record a fresh one.
 struct EventListChoice {
   std::set<int> moves;
+  int anchor = 0;  // the move a Shift-click chooses from: the one clicked last without Shift
   std::weak_ptr<const StringPool> game;
 };
 

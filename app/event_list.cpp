@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/board_input.h"
+#include "app/row_selection.h"
 #include "app/view_refresh.h"
 #include "core/document/navigation.h"
 #include "core/document/undo.h"
@@ -181,27 +182,32 @@ std::u16string eventCellText(const Application& app, int move, std::string_view 
   return {};
 }
 
-TabModel eventListModel(const Application& app) {
-  TabModel model;
+ListTabModel eventListModel(const Application& app) {
+  ListTabModel model;
   model.columns = tabColumns(app.settings.columns.eventList, kColumns, leadingKey(app));
   model.numberFixed = numberFixed(app);
   fillTabRows(model, 1, app.doc.moveCount(),
               [&](int move, std::string_view key) { return eventCellText(app, move, key); });
-  for (TabRow& row : model.rows) {
+  for (ListTabRow& row : model.rows) {
     row.shown = row.number == app.doc.currentMove();
     row.selected = chosenEventMoves(app).contains(row.number);
   }
   return model;
 }
 
-void selectEventRows(Application& app, const std::set<int>& moves, int clickedMove) {
+void clickEventRow(Application& app, int place, Modifiers modifiers) {
   const EventScope scope(app);
-  app.eventList.moves.clear();
-  app.eventList.game = app.doc.record().pool;
-  for (int move : moves)
-    if (onLine(app, move)) app.eventList.moves.insert(move);
-  if (onLine(app, clickedMove) && clickedMove != app.doc.currentMove()) {
-    showMove(app.doc, clickedMove);
+  const int move = place + 1;
+  if (!onLine(app, move)) return;
+  EventListChoice& choice = app.eventList;
+  // A choice left from another game starts again from none.
+  if (choice.game.lock() != app.doc.record().pool) choice = {{}, 0, app.doc.record().pool};
+  clickRowSelection(choice.moves, choice.anchor, place, onLine(app, choice.anchor) ? choice.anchor - 1 : -1, modifiers,
+                    [](int p) { return p + 1; });
+  // Moves the line lost since they were chosen are rows no more.
+  std::erase_if(choice.moves, [&](int chosen) { return !onLine(app, chosen); });
+  if (move != app.doc.currentMove()) {
+    showMove(app.doc, move);
     refreshShownMove(app);
   }
 }
@@ -224,14 +230,16 @@ bool editEventCell(Application& app, int move, std::string_view key, std::u16str
   return changed;
 }
 
-void setEventColumnWidth(Application& app, std::string_view key, int width) {
+ListOutcome resizeEventColumn(Application& app, std::string_view key, int width) {
   const EventScope scope(app);
-  setTabColumnWidth(app.settings.columns.eventList, kColumns, key, width);
+  return setTabColumnWidth(app.settings.columns.eventList, kColumns, key, width) ? ListOutcome::Done
+                                                                                 : ListOutcome::Nothing;
 }
 
-void moveEventColumn(Application& app, std::string_view key, int place) {
+ListOutcome moveEventColumn(Application& app, std::string_view key, int place) {
   const EventScope scope(app);
-  moveTabColumn(app.settings.columns.eventList, kColumns, key, place, leadingKey(app));
+  return moveTabColumn(app.settings.columns.eventList, kColumns, key, place, leadingKey(app)) ? ListOutcome::Done
+                                                                                              : ListOutcome::Nothing;
 }
 
 void setEventNumberFixed(Application& app, bool fixed) {

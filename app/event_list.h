@@ -18,14 +18,14 @@ namespace mokuza::app {
 std::span<const TabColumnInfo> eventListColumns();
 
 // Rows for moves 1 .. moveCount.
-TabModel eventListModel(const Application& app);
+ListTabModel eventListModel(const Application& app);
 // The text of one cell; empty for a move off the line or a key the list does
 // not know.
 std::u16string eventCellText(const Application& app, int move, std::string_view key);
 
-// The selection of the list view: the chosen moves, and the row clicked, which
-// the board then shows (0 when the click chose no row).
-void selectEventRows(Application& app, const std::set<int>& moves, int clickedMove);
+// The moves chosen by clicks on the rows (the row at place p is move p + 1);
+// the board shows the move clicked.
+void clickEventRow(Application& app, int place, Modifiers modifiers);
 // The moves chosen in the shown game; none once another game was loaded.
 const std::set<int>& chosenEventMoves(const Application& app);
 
@@ -34,8 +34,8 @@ const std::set<int>& chosenEventMoves(const Application& app);
 // when nothing changed; a value that is not taken is said in a message box.
 bool editEventCell(Application& app, int move, std::string_view key, std::u16string_view text);
 
-void setEventColumnWidth(Application& app, std::string_view key, int width);
-void moveEventColumn(Application& app, std::string_view key, int place);
+ListOutcome resizeEventColumn(Application& app, std::string_view key, int width);
+ListOutcome moveEventColumn(Application& app, std::string_view key, int place);
 // The check box "No. 固定" ("ev_number_fixed").
 void setEventNumberFixed(Application& app, bool fixed);
 

@@ -137,13 +137,13 @@ std::u16string figureCellText(const Application& app, int figure, std::string_vi
   return {};
 }
 
-TabModel figureListModel(const Application& app) {
-  TabModel model;
+ListTabModel figureListModel(const Application& app) {
+  ListTabModel model;
   model.columns = tabColumns(app.settings.columns.figureList, kColumns, {});
   fillTabRows(model, 0, table(app).count() - 1,
               [&](int figure, std::string_view key) { return figureCellText(app, figure, key); });
   const int shown = shownFigure(app);
-  for (TabRow& row : model.rows) row.shown = row.number == shown;
+  for (ListTabRow& row : model.rows) row.shown = row.number == shown;
   return model;
 }
 
@@ -178,14 +178,16 @@ bool moveFigureRow(Application& app, int figure, int place) {
   return true;
 }
 
-void setFigureColumnWidth(Application& app, std::string_view key, int width) {
+ListOutcome resizeFigureColumn(Application& app, std::string_view key, int width) {
   const EventScope scope(app);
-  setTabColumnWidth(app.settings.columns.figureList, kColumns, key, width);
+  return setTabColumnWidth(app.settings.columns.figureList, kColumns, key, width) ? ListOutcome::Done
+                                                                                  : ListOutcome::Nothing;
 }
 
-void moveFigureColumn(Application& app, std::string_view key, int place) {
+ListOutcome moveFigureColumn(Application& app, std::string_view key, int place) {
   const EventScope scope(app);
-  moveTabColumn(app.settings.columns.figureList, kColumns, key, place, {});
+  return moveTabColumn(app.settings.columns.figureList, kColumns, key, place, {}) ? ListOutcome::Done
+                                                                                  : ListOutcome::Nothing;
 }
 
 }  // namespace mokuza::app

@@ -18,7 +18,7 @@ namespace mokuza::app {
 std::span<const TabColumnInfo> figureListColumns();
 
 // Rows in figure order.
-TabModel figureListModel(const Application& app);
+ListTabModel figureListModel(const Application& app);
 // The text of one cell; empty for a figure or key the table does not have.
 std::u16string figureCellText(const Application& app, int figure, std::string_view key);
 
@@ -30,7 +30,7 @@ bool editFigureCell(Application& app, int figure, std::string_view key, std::u16
 // that raise and lower a row move it by one.
 bool moveFigureRow(Application& app, int figure, int place);
 
-void setFigureColumnWidth(Application& app, std::string_view key, int width);
-void moveFigureColumn(Application& app, std::string_view key, int place);
+ListOutcome resizeFigureColumn(Application& app, std::string_view key, int width);
+ListOutcome moveFigureColumn(Application& app, std::string_view key, int place);
 
 }  // namespace mokuza::app

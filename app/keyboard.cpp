@@ -4,7 +4,7 @@
 #include "app/command_table.h"
 #include "app/commands.h"
 #include "app/layout.h"
-#include "app/list_menu.h"
+#include "app/list_command_table.h"
 #include "app/option_toggles.h"
 #include "app/panel_model.h"
 #include "app/pointer.h"
@@ -183,7 +183,7 @@ void Application::ShortcutKeys(const KeyEvent& event, int selectorA, [[maybe_unu
     case Key::Backspace: onPanelCommand(kDeleteMoveButton); break;
     case Key::Enter:
       if (!searchBrowseKey(*this, event.key) && playlistRowsInView(*this, selectorA))
-        listWindowCommand(*this, kOpenListGameCommand);
+        runListCommand(*this, ListCommand::OpenGame);
       break;
     case Key::Escape:
       if (searchRunning(*this)) cancelSearch(*this);
@@ -194,11 +194,11 @@ void Application::ShortcutKeys(const KeyEvent& event, int selectorA, [[maybe_unu
       updateCursor(*this);
       break;
     case Key::Delete:
-      if (playlistRowsInView(*this, selectorA)) listWindowCommand(*this, kDeleteGamesCommand);
+      if (playlistRowsInView(*this, selectorA)) runListCommand(*this, ListCommand::DeleteGames);
       break;
     case Key::A:
       if (!ctrl) runCommand(*this, Command::AutoPlay);
-      else if (fromList && playlistRowsInView(*this, selectorA)) listWindowCommand(*this, kSelectAllCommand);
+      else if (fromList && playlistRowsInView(*this, selectorA)) runListCommand(*this, ListCommand::SelectAll);
       break;
     case Key::B:
     case Key::N:

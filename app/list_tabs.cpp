@@ -30,7 +30,8 @@ ColumnLayout tabLayout(std::u16string_view stored, std::span<const TabColumnInfo
     if (c != u'\n' && c != u'\r') text.push_back(c);
   ColumnLayout layout;
   for (ListColumn& column : parseColumnLayout(text).columns)
-    if (findOptionInfo(infos, column.key) && !findColumn(layout, column.key)) layout.columns.push_back(std::move(column));
+    if (findOptionInfo(infos, column.key) && !findColumn(layout, column.key))
+      layout.columns.push_back(std::move(column));
   // Places after every stored one, in the order of the infos.
   int next = static_cast<int>(layout.columns.size()) + static_cast<int>(kMaxListColumns);
   for (const TabColumnInfo& info : infos)
@@ -45,10 +46,10 @@ ColumnLayout tabLayout(std::u16string_view stored, std::span<const TabColumnInfo
 
 }  // namespace
 
-std::vector<TabColumn> tabColumns(std::u16string_view stored, std::span<const TabColumnInfo> infos,
-                                  std::string_view leading) {
+std::vector<ListTabColumn> tabColumns(std::u16string_view stored, std::span<const TabColumnInfo> infos,
+                                      std::string_view leading) {
   ColumnLayout layout = tabLayout(stored, infos, leading);
-  std::vector<TabColumn> columns;
+  std::vector<ListTabColumn> columns;
   for (const std::string& key : visibleColumnKeys(layout)) {
     const TabColumnInfo& info = *findOptionInfo(infos, key);
     columns.push_back({key, std::u16string(info.label), findColumn(layout, key)->width, info.editable});

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "app/list_tab_model.h"
 
 namespace mokuza::app {
 
@@ -22,40 +23,15 @@ struct TabColumnInfo {
   bool editable = false;
 };
 
-// A column as the tab shows it.
-struct TabColumn {
-  std::string key;
-  std::u16string label;
-  int width = 0;
-  bool editable = false;
-  bool operator==(const TabColumn&) const = default;
-};
-
-// A row as the tab shows it.
-struct TabRow {
-  int number = 0;                     // the move, or the figure
-  std::vector<std::u16string> cells;  // in the order of the model's columns
-  bool shown = false;                 // the shown move, or the figure that names it
-  bool selected = false;              // a move chosen: the board transforms keep to these moves
-  bool operator==(const TabRow&) const = default;
-};
-
-struct TabModel {
-  std::vector<TabColumn> columns;
-  std::vector<TabRow> rows;
-  bool numberFixed = false;  // the event list's check box "No. 固定": the "No." column stays first
-  bool operator==(const TabModel&) const = default;
-};
-
 // Rows first .. last, each cell from cellText(number, key).
 template <typename CellText>
-void fillTabRows(TabModel& model, int first, int last, CellText&& cellText) {
+void fillTabRows(ListTabModel& model, int first, int last, CellText&& cellText) {
   model.rows.reserve(static_cast<std::size_t>(std::max(last - first + 1, 0)));
   for (int number = first; number <= last; ++number) {
-    TabRow& row = model.rows.emplace_back();
+    ListTabRow& row = model.rows.emplace_back();
     row.number = number;
     row.cells.reserve(model.columns.size());
-    for (const TabColumn& column : model.columns) row.cells.push_back(cellText(number, column.key));
+    for (const ListTabColumn& column : model.columns) row.cells.push_back(cellText(number, column.key));
   }
 }
 
@@ -63,8 +39,8 @@ void fillTabRows(TabModel& model, int first, int last, CellText&& cellText) {
 // widths and the hidden columns; keys the tab does not know are dropped and
 // columns the layout lacks are shown at the end. A non-empty `leading` key
 // stands first when it is visible.
-std::vector<TabColumn> tabColumns(std::u16string_view stored, std::span<const TabColumnInfo> infos,
-                                  std::string_view leading);
+std::vector<ListTabColumn> tabColumns(std::u16string_view stored, std::span<const TabColumnInfo> infos,
+                                      std::string_view leading);
 
 // The edge of a column dragged; false when nothing changed.
 bool setTabColumnWidth(std::u16string& stored, std::span<const TabColumnInfo> infos, std::string_view key, int width);

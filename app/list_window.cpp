@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/commands.h"
+#include "app/row_selection.h"
 #include "app/search_session.h"
 #include "app/view_refresh.h"
 #include "core/record/text.h"
@@ -33,10 +34,10 @@ std::vector<int> searchResultOfEntry(const Application& app, const search::Searc
   return index;
 }
 
-std::optional<std::string> visibleKeyAt(const Application& app, int visiblePlace) {
+// The window names only the columns it shows.
+bool visibleKey(const Application& app, std::string_view key) {
   const std::vector<std::string> keys = visibleColumnKeys(app.playlist.columns);
-  if (visiblePlace < 0 || static_cast<std::size_t>(visiblePlace) >= keys.size()) return std::nullopt;
-  return keys[static_cast<std::size_t>(visiblePlace)];
+  return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
 
 template <typename Change>
@@ -54,42 +55,44 @@ std::u16string listWindowTitle(const Application& app) {
   return playlistWindowTitle(app.playlist);
 }
 
-PlaylistTabView playlistTabView(const Application& app) {
-  const Playlist& playlist = app.playlist;
-  PlaylistTabView view;
-  view.title = listWindowTitle(app);
-  view.numberFixed = switchOn(app.doc.globalOptions, GlobalOption::PlaylistNumberFixed);
+std::array<StepButtonView, kRowSteps.size()> stepButtonViews() {
+  std::array<StepButtonView, kRowSteps.size()> buttons;
   for (std::size_t i = 0; i < kRowSteps.size(); ++i)
-    view.stepButtons[i] = {kFirstStepButton + static_cast<int>(i), kRowSteps[i], stepButtonLabel(kRowSteps[i])};
+    buttons[i] = {kStepButtonFirst + static_cast<int>(i), kRowSteps[i], stepButtonLabel(kRowSteps[i])};
+  return buttons;
+}
 
-  const std::vector<std::string> keys = visibleColumnKeys(playlist.columns);
-  for (const std::string& key : keys) {
+ListTabModel playlistTabModel(const Application& app) {
+  const Playlist& playlist = app.playlist;
+  ListTabModel model;
+  model.numberFixed = switchOn(app.doc.globalOptions, GlobalOption::PlaylistNumberFixed);
+  for (const std::string& key : visibleColumnKeys(playlist.columns)) {
     const auto column = std::find_if(playlist.columns.columns.begin(), playlist.columns.columns.end(),
                                      [&](const ListColumn& c) { return c.key == key; });
     const std::u16string label = columnLabel(key);
-    view.columns.push_back({key, label, column == playlist.columns.columns.end() ? 0 : column->width,
-                            sortDirection(playlist, label)});
+    model.columns.push_back({key, label, column == playlist.columns.columns.end() ? 0 : column->width, false,
+                             sortDirection(playlist, label)});
   }
 
   const search::SearchResults* results = currentSearchResults(app);
   const std::vector<int> resultOf = searchResultOfEntry(app, results);
-  view.rows.reserve(playlist.displayOrder.size());
+  model.rows.reserve(playlist.displayOrder.size());
   for (int record : playlist.displayOrder) {
     if (record < 0 || static_cast<std::size_t>(record) >= playlist.entries.size()) continue;
     const PlaylistEntry& entry = playlist.entries[static_cast<std::size_t>(record)];
     const int result = resultOf[static_cast<std::size_t>(record)];
     const search::GameSearchResult* found = result < 0 ? nullptr : &results->games[static_cast<std::size_t>(result)];
-    ListRowView row;
-    row.record = record;
+    ListTabRow row;
+    row.number = record;
     row.selected = playlist.list.selected.contains(record);
     row.shown = playlist.currentGameIndex == record + 1;
     row.hit = found && found->listed;
-    for (const ListColumnView& column : view.columns)
+    for (const ListTabColumn& column : model.columns)
       row.cells.push_back(column.key == kSearchColumnKey ? (found ? found->text : std::u16string())
                                                          : cellText(entry, column.label));
-    view.rows.push_back(std::move(row));
+    model.rows.push_back(std::move(row));
   }
-  return view;
+  return model;
 }
 
 int focusedRecord(const Application& app) {
@@ -100,24 +103,13 @@ int focusedRecord(const Application& app) {
   return -1;
 }
 
-void clickRow(Application& app, int place, Modifiers modifiers) {
+void clickPlaylistRow(Application& app, int place, Modifiers modifiers) {
   const EventScope scope(app);
   Playlist& playlist = app.playlist;
   if (place < 0 || place >= playlist.gameCount()) return;
   ListState& list = playlist.list;
-  const int record = playlist.displayOrder[static_cast<std::size_t>(place)];
-  const int anchorPlace = placeOf(playlist, list.anchor);
-  if (modifiers.shift && anchorPlace >= 0) {
-    if (!modifiers.ctrl) list.selected.clear();
-    for (int p = std::min(place, anchorPlace); p <= std::max(place, anchorPlace); ++p)
-      list.selected.insert(playlist.displayOrder[static_cast<std::size_t>(p)]);
-  } else if (modifiers.ctrl) {
-    if (!list.selected.erase(record)) list.selected.insert(record);
-    list.anchor = record;
-  } else {
-    list.selected = {record};
-    list.anchor = record;
-  }
+  clickRowSelection(list.selected, list.anchor, place, placeOf(playlist, list.anchor), modifiers,
+                    [&](int p) { return playlist.displayOrder[static_cast<std::size_t>(p)]; });
 }
 
 void selectAllRows(Application& app) {
@@ -126,25 +118,22 @@ void selectAllRows(Application& app) {
   list.selected = std::set<int>(app.playlist.displayOrder.begin(), app.playlist.displayOrder.end());
 }
 
-ListOutcome clickColumnHeader(Application& app, int visiblePlace) {
+ListOutcome sortPlaylistByColumn(Application& app, std::string_view key) {
   const EventScope scope(app);
-  const std::optional<std::string> key = visibleKeyAt(app, visiblePlace);
-  if (!key) return ListOutcome::Nothing;
-  return changeList(app, [&](PlaylistContext& context) { return sortByColumn(context, columnLabel(*key)); });
+  if (!visibleKey(app, key)) return ListOutcome::Nothing;
+  return changeList(app, [&](PlaylistContext& context) { return sortByColumn(context, columnLabel(key)); });
 }
 
-ListOutcome dragColumn(Application& app, int fromVisiblePlace, int toVisiblePlace) {
+ListOutcome movePlaylistColumn(Application& app, std::string_view key, int place) {
   const EventScope scope(app);
-  const std::optional<std::string> key = visibleKeyAt(app, fromVisiblePlace);
-  if (!key) return ListOutcome::Nothing;
-  return changeList(app, [&](PlaylistContext& context) { return moveColumn(context, *key, toVisiblePlace); });
+  if (!visibleKey(app, key)) return ListOutcome::Nothing;
+  return changeList(app, [&](PlaylistContext& context) { return moveColumn(context, key, place); });
 }
 
-ListOutcome resizeColumn(Application& app, int visiblePlace, int width) {
+ListOutcome resizePlaylistColumn(Application& app, std::string_view key, int width) {
   const EventScope scope(app);
-  const std::optional<std::string> key = visibleKeyAt(app, visiblePlace);
-  if (!key) return ListOutcome::Nothing;
-  return changeList(app, [&](PlaylistContext& context) { return setColumnWidth(context, *key, width); });
+  if (!visibleKey(app, key)) return ListOutcome::Nothing;
+  return changeList(app, [&](PlaylistContext& context) { return setColumnWidth(context, key, width); });
 }
 
 ListOutcome toggleListColumn(Application& app, std::string_view key) {
@@ -152,20 +141,19 @@ ListOutcome toggleListColumn(Application& app, std::string_view key) {
   return changeList(app, [&](PlaylistContext& context) { return toggleColumn(context, key); });
 }
 
-void setNumberFixed(Application& app, bool fixed) {
+void setPlaylistNumberFixed(Application& app, bool fixed) {
   const EventScope scope(app);
   app.doc.globalOptions[GlobalOption::PlaylistNumberFixed] = fixed ? 1 : 0;
 }
 
 bool pressStepButton(Application& app, int id) {
   const EventScope scope(app);
-  const int index = id - kFirstStepButton;
+  const int index = id - kStepButtonFirst;
   if (index < 0 || static_cast<std::size_t>(index) >= kRowSteps.size()) return false;
   changeList(app, [&](PlaylistContext& context) {
     return moveSelectedRows(context, kRowSteps[static_cast<std::size_t>(index)]);
   });
   return true;
 }
-
 
 }  // namespace mokuza::app

@@ -1,56 +1,30 @@
 #pragma once
-// The playlist tab of the list window as data: its columns, rows, title and
-// the controls under the list, and what the user does with them. The widget
-// draws this and forwards clicks; every change of the list goes through the
-// playlist's own commands, so it is written and recorded like the others.
+// The playlist tab of the list window: its columns, rows and the controls
+// under the list, and what the user does with them. Every change of the list
+// goes through the playlist's own commands, so it is written and recorded
+// like the others.
 
 #include <array>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "app/application.h"
+#include "app/list_command_table.h"
+#include "app/list_tab_model.h"
 #include "playlist/list_changes.h"
-#include "playlist/list_order.h"
 
 namespace mokuza::app {
-
-struct ListColumnView {
-  std::string key;
-  std::u16string label;
-  int width = 0;
-  SortDirection sort = SortDirection::None;  // the header's arrow
-  bool operator==(const ListColumnView&) const = default;
-};
-
-struct ListRowView {
-  int record = -1;                    // index into Playlist::entries
-  std::vector<std::u16string> cells;  // one per visible column
-  bool selected = false;
-  bool shown = false;  // the game the main window shows
-  bool hit = false;    // listed by the search whose result is shown
-  bool operator==(const ListRowView&) const = default;
-};
 
 struct StepButtonView {
   int id = 0;
   int step = 0;
   std::u16string label;
-  bool operator==(const StepButtonView&) const = default;
 };
 
-inline constexpr int kFirstStepButton = 1300;
-inline constexpr std::array<int, 6> kRowSteps{-50, -10, -1, 1, 10, 50};
+// The buttons under the list that move the selected rows.
+std::array<StepButtonView, kRowSteps.size()> stepButtonViews();
 
-struct PlaylistTabView {
-  std::u16string title;
-  std::vector<ListColumnView> columns;
-  std::vector<ListRowView> rows;  // in display order
-  bool numberFixed = false;       // the "No. 固定" check box
-  std::array<StepButtonView, kRowSteps.size()> stepButtons;
-  bool operator==(const PlaylistTabView&) const = default;
-};
-
-PlaylistTabView playlistTabView(const Application& app);
+ListTabModel playlistTabModel(const Application& app);
 // The reading or adding progress while games are added, else the playlist's name and count.
 std::u16string listWindowTitle(const Application& app);
 
@@ -58,22 +32,18 @@ std::u16string listWindowTitle(const Application& app);
 // else the first selected row; -1 without a selection.
 int focusedRecord(const Application& app);
 
-// A click on the row at a place: alone it selects the row; with Ctrl it adds
-// or removes it; with Shift it selects the rows from the anchor to it.
-void clickRow(Application& app, int place, Modifiers modifiers);
+void clickPlaylistRow(Application& app, int place, Modifiers modifiers);
 void selectAllRows(Application& app);
 
-// A click on a column header sorts by that column (not while auto-play runs
-// or when no game of the list is shown).
-ListOutcome clickColumnHeader(Application& app, int visiblePlace);
-ListOutcome dragColumn(Application& app, int fromVisiblePlace, int toVisiblePlace);
-ListOutcome resizeColumn(Application& app, int visiblePlace, int width);
+// Not while auto-play runs or when no game of the list is shown.
+ListOutcome sortPlaylistByColumn(Application& app, std::string_view key);
+ListOutcome movePlaylistColumn(Application& app, std::string_view key, int place);
+ListOutcome resizePlaylistColumn(Application& app, std::string_view key, int width);
 // "リスト項目": hides or shows a column by its key.
 ListOutcome toggleListColumn(Application& app, std::string_view key);
 
-void setNumberFixed(Application& app, bool fixed);
-// Buttons 1300-1305; false for any other id.
+void setPlaylistNumberFixed(Application& app, bool fixed);
+// The step buttons' ids; false for any other id.
 bool pressStepButton(Application& app, int id);
-
 
 }  // namespace mokuza::app

@@ -57,13 +57,6 @@ MenuItem labelledItem(int id, std::u16string label) {
   return item;
 }
 
-// The label with the shortcut column after a tab, as the menu shows it.
-std::u16string menuText(std::u16string_view label, std::u16string_view shortcut) {
-  std::u16string text(label);
-  if (!shortcut.empty()) text.append(u"\t").append(shortcut);
-  return text;
-}
-
 MenuItem separatorItem(int id = 0) { return labelledItem(id, std::u16string(kSeparatorLabel)); }
 
 // The check and enabled state the options give an item, if any.
@@ -162,6 +155,12 @@ MenuItem commandItem(const Application& app, const CommandInfo& info, const std:
 }
 
 }  // namespace
+
+std::u16string menuText(std::u16string_view label, std::u16string_view shortcut) {
+  std::u16string text(label);
+  if (!shortcut.empty()) text.append(u"\t").append(shortcut);
+  return text;
+}
 
 std::span<const std::u16string_view> menuTitles() { return kMenuTitles; }
 

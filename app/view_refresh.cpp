@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/event_list.h"
-#include "app/figure_list.h"
 #include "app/game_info_session.h"
 #include "app/list_menu.h"
+#include "app/list_window.h"
 #include "app/menu_table.h"
 #include "app/status_texts.h"
 #include "playlist/list_texts.h"
@@ -50,24 +49,18 @@ std::u16string windowTitle(const Application& app) {
 }
 
 bool ListWindowView::operator==(const ListWindowView& other) const {
-  const bool samePlaylist = playlist == other.playlist || (playlist && other.playlist && *playlist == *other.playlist);
-  return samePlaylist && tab == other.tab && title == other.title && menu == other.menu && table == other.table &&
-         selection == other.selection;
+  const bool sameTable = table == other.table || (table && other.table && *table == *other.table);
+  return sameTable && title == other.title && menu == other.menu && selection == other.selection;
 }
 
 ListWindowView buildListWindowView(const Application& app, const ListWindowView* unchanged) {
   ListWindowView view;
-  view.tab = app.lists.tab;
   view.title = listWindowTitle(app);
   view.menu = buildListMenu(app);
-  switch (app.lists.tab) {
-    case ListTab::Playlist:
-      view.playlist = unchanged && unchanged->playlist ? unchanged->playlist
-                                                       : std::make_shared<const PlaylistTabView>(playlistTabView(app));
-      break;
-    case ListTab::EventList: view.table = eventListModel(app); break;
-    case ListTab::FigureList: view.table = figureListModel(app); break;
-  }
+  // The other tabs show the game, which a narrow event changes.
+  const bool keep =
+      app.lists.tab == ListTab::Playlist && unchanged && unchanged->table && unchanged->table->tab == ListTab::Playlist;
+  view.table = keep ? unchanged->table : std::make_shared<const ListTabModel>(listTabModel(app, app.lists.tab));
   view.selection = selectionText(app.playlist);
   return view;
 }

@@ -8,8 +8,7 @@
 #include <string>
 
 #include "app/application.h"
-#include "app/list_tabs.h"
-#include "app/list_window.h"
+#include "app/list_tab_model.h"
 #include "app/panel_model.h"
 
 namespace mokuza::app {
@@ -17,12 +16,10 @@ namespace mokuza::app {
 // What the list window shows: its title, menus, the table of its shown tab
 // and the selection line.
 struct ListWindowView {
-  ListTab tab = ListTab::Playlist;
   std::u16string title;
   MenuModel menu;
-  // The playlist tab, shared with the last refresh while nothing it shows changed.
-  std::shared_ptr<const PlaylistTabView> playlist;
-  TabModel table;  // the event or figure list tab
+  // The tab shown; the playlist's is shared with the last refresh while nothing it shows changed.
+  std::shared_ptr<const ListTabModel> table;
   std::u16string selection;
   bool operator==(const ListWindowView& other) const;
 };

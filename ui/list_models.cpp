@@ -20,29 +20,12 @@ std::vector<QString> texts(const std::vector<std::u16string>& cells) {
 
 ListTableModel::ListTableModel(Edit edit, QObject* parent) : QAbstractTableModel(parent), edit_(std::move(edit)) {}
 
-void ListTableModel::setContent(const app::PlaylistTabView& view) {
-  std::vector<QString> labels;
-  std::vector<std::string> keys;
-  std::vector<int> widths;
-  for (const app::ListColumnView& column : view.columns) {
-    labels.push_back(text(column.label));
-    keys.push_back(column.key);
-    widths.push_back(column.width);
-  }
-  std::vector<TableRow> rows;
-  rows.reserve(view.rows.size());
-  for (const app::ListRowView& row : view.rows)
-    rows.push_back({row.record, texts(row.cells), row.selected, row.shown, row.hit});
-  const std::size_t count = keys.size();
-  replace(std::move(labels), std::move(keys), std::move(widths), std::vector<bool>(count, false), std::move(rows));
-}
-
-void ListTableModel::setContent(const app::TabModel& model) {
+void ListTableModel::setContent(const app::ListTabModel& model) {
   std::vector<QString> labels;
   std::vector<std::string> keys;
   std::vector<int> widths;
   std::vector<bool> editable;
-  for (const app::TabColumn& column : model.columns) {
+  for (const app::ListTabColumn& column : model.columns) {
     labels.push_back(text(column.label));
     keys.push_back(column.key);
     widths.push_back(column.width);
@@ -50,8 +33,8 @@ void ListTableModel::setContent(const app::TabModel& model) {
   }
   std::vector<TableRow> rows;
   rows.reserve(model.rows.size());
-  for (const app::TabRow& row : model.rows)
-    rows.push_back({row.number, texts(row.cells), row.selected, row.shown, false});
+  for (const app::ListTabRow& row : model.rows)
+    rows.push_back({row.number, texts(row.cells), row.selected, row.shown, row.hit});
   replace(std::move(labels), std::move(keys), std::move(widths), std::move(editable), std::move(rows));
 }
 
@@ -101,7 +84,7 @@ QVariant ListTableModel::headerData(int section, Qt::Orientation orientation, in
 
 Qt::ItemFlags ListTableModel::flags(const QModelIndex& index) const {
   Qt::ItemFlags f = QAbstractTableModel::flags(index);
-  if (index.isValid() && edit_ && index.column() < columnCount() && editable_[static_cast<std::size_t>(index.column())])
+  if (index.isValid() && index.column() < columnCount() && editable_[static_cast<std::size_t>(index.column())])
     f |= Qt::ItemIsEditable;
   return f;
 }
@@ -109,8 +92,7 @@ Qt::ItemFlags ListTableModel::flags(const QModelIndex& index) const {
 // The model's edit function shows its own refusal; the table shows the
 // application's text again either way.
 bool ListTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-  if (role != Qt::EditRole || !edit_ || !index.isValid() || index.row() >= rowCount() ||
-      index.column() >= columnCount())
+  if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
     return false;
   return edit_(rows_[static_cast<std::size_t>(index.row())].number, keys_[static_cast<std::size_t>(index.column())],
                value.toString());

@@ -1,17 +1,15 @@
 #pragma once
-// The tables of the list window's tabs as Qt item models. Each reads what the
-// application's list models composed: the cells as written, the shown row and
-// the selection as colours; an edited cell goes back to the model's edit
-// function, which decides whether it is taken.
+// A tab of the list window as a Qt item model. It reads what the
+// application's tab model composed: the cells as written, the shown row and
+// the selection as colours; an edited cell goes back to the edit function,
+// which decides whether it is taken.
 
 #include <QAbstractTableModel>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "app/application.h"
-#include "app/list_tabs.h"
-#include "app/list_window.h"
+#include "app/list_tab_model.h"
 
 namespace mokuza::ui {
 
@@ -25,13 +23,12 @@ struct TableRow {
 
 class ListTableModel : public QAbstractTableModel {
  public:
-  // `edit` takes the row's number, the column's key and the typed text; null
-  // for a table that is not edited in place.
+  // `edit` takes the row's number, the column's key and the typed text; the
+  // model's columns say which cells take text.
   using Edit = std::function<bool(int number, const std::string& key, const QString& text)>;
-  explicit ListTableModel(Edit edit = {}, QObject* parent = nullptr);
+  explicit ListTableModel(Edit edit, QObject* parent = nullptr);
 
-  void setContent(const app::PlaylistTabView& view);
-  void setContent(const app::TabModel& model);
+  void setContent(const app::ListTabModel& model);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -40,7 +37,6 @@ class ListTableModel : public QAbstractTableModel {
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
-  const std::vector<TableRow>& rows() const { return rows_; }
   const std::vector<std::string>& keys() const { return keys_; }
   const std::vector<int>& widths() const { return widths_; }
 

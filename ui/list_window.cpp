@@ -10,12 +10,11 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
-#include <set>
 
 #include "app/commands.h"
-#include "app/event_list.h"
-#include "app/figure_list.h"
+#include "app/list_command_table.h"
 #include "app/list_menu.h"
+#include "app/list_window.h"
 #include "playlist/list_texts.h"
 #include "ui/dropped_paths.h"
 #include "ui/key_map.h"
@@ -26,9 +25,9 @@ namespace {
 using app::ListTab;
 
 // The arrow on the header of the column the list stands sorted by; none once the order changed otherwise.
-void showSortDirection(const app::PlaylistTabView& playlist, QHeaderView& header) {
-  for (std::size_t c = 0; c < playlist.columns.size(); ++c) {
-    const SortDirection sort = playlist.columns[c].sort;
+void showSortDirection(const app::ListTabModel& model, QHeaderView& header) {
+  for (std::size_t c = 0; c < model.columns.size(); ++c) {
+    const SortDirection sort = model.columns[c].sort;
     if (sort == SortDirection::None) continue;
     header.setSortIndicator(static_cast<int>(c),
                             sort == SortDirection::Descending ? Qt::DescendingOrder : Qt::AscendingOrder);
@@ -89,16 +88,11 @@ ListWindow::ListWindow(app::Application& app)
 ListWindow::~ListWindow() { qApp->removeEventFilter(this); }
 
 QTableView* ListWindow::makeTable(ListTab tab) {
-  ListTableModel::Edit edit;
-  if (tab == ListTab::EventList)
-    edit = [this](int number, const std::string& key, const QString& value) {
-      return app::editEventCell(app_, number, key, text16(value));
-    };
-  else if (tab == ListTab::FigureList)
-    edit = [this](int number, const std::string& key, const QString& value) {
-      return app::editFigureCell(app_, number, key, text16(value));
-    };
-  auto* model = new ListTableModel(std::move(edit), this);
+  auto* model = new ListTableModel(
+      [this, tab](int number, const std::string& key, const QString& value) {
+        return app::editListCell(app_, tab, number, key, text16(value));
+      },
+      this);
   auto* view = new QTableView;
   view->setObjectName(QStringLiteral("listTable%1").arg(tabIndex(tab)));
   view->setModel(model);
@@ -122,27 +116,19 @@ QTableView* ListWindow::makeTable(ListTab tab) {
 void ListWindow::bindHeader(ListTab tab) {
   QHeaderView* header = table(tab).horizontalHeader();
   ListTableModel& model = this->model(tab);
-  if (tab == ListTab::Playlist)
-    connect(header, &QHeaderView::sectionClicked, [this](int section) {
-      if (!refreshing_) app::clickColumnHeader(app_, section);
-    });
+  connect(header, &QHeaderView::sectionClicked, [this, tab, &model](int section) {
+    if (!refreshing_) app::clickListHeader(app_, tab, model.keys().at(static_cast<std::size_t>(section)));
+  });
   connect(header, &QHeaderView::sectionMoved, [this, tab, header, &model](int logical, int from, int to) {
     if (refreshing_) return;
     // The model lays the columns out again; the header goes back to its order.
     refreshing_ = true;
     header->moveSection(to, from);
     refreshing_ = false;
-    const std::string key = model.keys().at(static_cast<std::size_t>(logical));
-    if (tab == ListTab::Playlist) app::dragColumn(app_, from, to);
-    else if (tab == ListTab::EventList) app::moveEventColumn(app_, key, to);
-    else app::moveFigureColumn(app_, key, to);
+    app::moveListColumn(app_, tab, model.keys().at(static_cast<std::size_t>(logical)), to);
   });
   connect(header, &QHeaderView::sectionResized, [this, tab, &model](int logical, int, int width) {
-    if (refreshing_) return;
-    const std::string key = model.keys().at(static_cast<std::size_t>(logical));
-    if (tab == ListTab::Playlist) app::resizeColumn(app_, logical, width);
-    else if (tab == ListTab::EventList) app::setEventColumnWidth(app_, key, width);
-    else app::setFigureColumnWidth(app_, key, width);
+    if (!refreshing_) app::resizeListColumn(app_, tab, model.keys().at(static_cast<std::size_t>(logical)), width);
   });
 }
 
@@ -150,7 +136,7 @@ QWidget* ListWindow::makeControls() {
   auto* box = new QWidget;
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(0, 0, 0, 0);
-  for (const app::StepButtonView& step : app::playlistTabView(app_).stepButtons) {
+  for (const app::StepButtonView& step : app::stepButtonViews()) {
     auto* button = new QPushButton(text(step.label));
     button->setFocusPolicy(Qt::NoFocus);
     const int id = step.id;
@@ -161,9 +147,7 @@ QWidget* ListWindow::makeControls() {
   numberFixed_ = new QCheckBox(QStringLiteral("No. 固定"));
   numberFixed_->setFocusPolicy(Qt::NoFocus);
   connect(numberFixed_, &QCheckBox::toggled, [this](bool on) {
-    if (refreshing_) return;
-    if (currentTab() == ListTab::EventList) app::setEventNumberFixed(app_, on);
-    else app::setNumberFixed(app_, on);
+    if (!refreshing_) app::setListNumberFixed(app_, currentTab(), on);
   });
   row->addWidget(numberFixed_);
   row->addSpacing(12);
@@ -228,36 +212,32 @@ void ListWindow::refresh() {
   setWindowTitle(text(app::listWindowTitle(app_)));
   menus_.show(app::buildListMenu(app_));
   // The other tabs are read when they are shown: a search tick costs one table.
-  refreshTable(currentTab());
-  refreshControls();
+  const app::ListTabModel shown = app::listTabModel(app_, currentTab());
+  refreshTable(shown);
+  refreshControls(shown);
   statusBar()->showMessage(text(selectionText(app_.playlist)));
   refreshing_ = false;
 }
 
-void ListWindow::refreshTable(ListTab tab) {
-  ListTableModel& model = this->model(tab);
-  QTableView& view = table(tab);
+void ListWindow::refreshTable(const app::ListTabModel& shown) {
+  ListTableModel& model = this->model(shown.tab);
+  QTableView& view = table(shown.tab);
   // A cell being typed into keeps its editor (a child of the viewport) until the user ends it.
   const QWidget* focus = QApplication::focusWidget();
   if (focus != nullptr && focus->isVisible() && focus->parentWidget() == view.viewport()) return;
   const int scroll = view.verticalScrollBar() ? view.verticalScrollBar()->value() : 0;
-  if (tab == ListTab::Playlist) {
-    const app::PlaylistTabView playlist = app::playlistTabView(app_);
-    model.setContent(playlist);
-    showSortDirection(playlist, *view.horizontalHeader());
-  } else if (tab == ListTab::EventList) model.setContent(app::eventListModel(app_));
-  else model.setContent(app::figureListModel(app_));
+  model.setContent(shown);
+  showSortDirection(shown, *view.horizontalHeader());
   for (std::size_t c = 0; c < model.widths().size(); ++c)
     if (model.widths()[c] > 0) view.setColumnWidth(static_cast<int>(c), model.widths()[c]);
   view.verticalScrollBar()->setValue(scroll);
 }
 
-void ListWindow::refreshControls() {
-  const bool playlist = currentTab() == ListTab::Playlist;
-  for (QPushButton* button : steps_) button->setVisible(playlist);
-  numberFixed_->setVisible(currentTab() != ListTab::FigureList);
-  searchPanel_->setVisible(playlist);
-  numberFixed_->setChecked(playlist ? app::playlistTabView(app_).numberFixed : app::eventListModel(app_).numberFixed);
+void ListWindow::refreshControls(const app::ListTabModel& shown) {
+  for (QPushButton* button : steps_) button->setVisible(shown.playlistControls);
+  numberFixed_->setVisible(shown.hasNumberFixed);
+  numberFixed_->setChecked(shown.numberFixed);
+  searchPanel_->setVisible(shown.playlistControls);
   const std::vector<app::SearchPanelField> fields = app::searchPanel(app_);
   for (std::size_t i = 0; i < fields.size() && i < searchFields_.size(); ++i) {
     if (auto* check = qobject_cast<QCheckBox*>(searchFields_[i])) check->setChecked(fields[i].value != 0);
@@ -267,32 +247,18 @@ void ListWindow::refreshControls() {
   QStringList lines;
   for (const std::u16string& line : app::searchResultArea(app_)) lines.push_back(text(line));
   searchResult_->setText(lines.join(u'\n'));
-  searchResult_->setVisible(playlist && !lines.isEmpty());
+  searchResult_->setVisible(shown.playlistControls && !lines.isEmpty());
 }
 
 void ListWindow::rowClicked(ListTab tab, const QModelIndex& index) {
-  if (!index.isValid()) return;
-  const app::Modifiers modifiers = modifiersFrom(QApplication::keyboardModifiers());
-  if (tab == ListTab::Playlist) {
-    app::clickRow(app_, index.row(), modifiers);
-  } else if (tab == ListTab::EventList) {
-    const std::vector<TableRow>& rows = model(tab).rows();
-    const int move = rows.at(static_cast<std::size_t>(index.row())).number;
-    std::set<int> moves{move};
-    if (modifiers.ctrl) {
-      for (const TableRow& row : rows)
-        if (row.selected && row.number != move) moves.insert(row.number);
-      if (rows[static_cast<std::size_t>(index.row())].selected) moves.erase(move);
-    }
-    app::selectEventRows(app_, moves, move);
-  }
+  if (index.isValid()) app::clickListRow(app_, tab, index.row(), modifiersFrom(QApplication::keyboardModifiers()));
 }
 
 void ListWindow::playlistRowDoubleClicked(const QModelIndex& index) {
   if (!index.isValid()) return;
   // The row under the pointer is the one opened, whatever the presses before chose.
-  app::clickRow(app_, index.row(), {});
-  app::listWindowCommand(app_, app::kOpenListGameCommand);
+  app::clickListRow(app_, ListTab::Playlist, index.row(), {});
+  app::runListCommand(app_, app::ListCommand::OpenGame);
 }
 
 // Keys of this window act through the application on their release, with

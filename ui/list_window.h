@@ -47,8 +47,8 @@ class ListWindow : public QMainWindow {
   QTableView* makeTable(app::ListTab tab);
   QWidget* makeControls();
   void bindHeader(app::ListTab tab);
-  void refreshTable(app::ListTab tab);
-  void refreshControls();
+  void refreshTable(const app::ListTabModel& shown);
+  void refreshControls(const app::ListTabModel& shown);
   void rowClicked(app::ListTab tab, const QModelIndex& index);
   void playlistRowDoubleClicked(const QModelIndex& index);
   app::ListTab currentTab() const;

@@ -4,6 +4,7 @@
 
 #include <numeric>
 
+#include "app/list_command_table.h"
 #include "app/list_menu.h"
 #include "app/player_aliases.h"
 #include "app/rename_session.h"
@@ -17,6 +18,7 @@
 namespace mokuza::test {
 namespace {
 
+using app::ListTab;
 using Places = std::vector<int>;
 
 // A playlist of 20 corpus games, copied into the test folder, the first one shown.
@@ -40,12 +42,12 @@ class ListWindowTest : public AppTest {
     app::onListDrop(*app, paths);
     ASSERT_EQ(app->playlist.gameCount(), 20);
     select({0});
-    app::listWindowCommand(*app, app::kOpenListGameCommand);
+    run(app::ListCommand::OpenGame);
     services.calls.clear();
   }
   void select(const Places& places) {
     app->playlist.list.selected.clear();
-    for (int place : places) app::clickRow(*app, place, {.ctrl = true});
+    for (int place : places) app::clickListRow(*app, ListTab::Playlist, place, {.ctrl = true});
   }
   // The game files' names ("g10" …) in the order of the list.
   static std::vector<std::string> names(const Playlist& playlist) {
@@ -54,6 +56,8 @@ class ListWindowTest : public AppTest {
       found.push_back(textToPath(FilePath(playlist.entries[static_cast<std::size_t>(record)], kSgfFileLabel)).stem());
     return found;
   }
+  bool run(app::ListCommand command) { return app::listWindowCommand(*app, app::listCommandId(command)); }
+  app::ListTabModel shown() const { return app::listTabModel(*app, ListTab::Playlist); }
   std::vector<std::string> rows() const { return names(app->playlist); }
   Playlist reread() {
     Playlist playlist;
@@ -64,7 +68,7 @@ class ListWindowTest : public AppTest {
   std::vector<std::string> written() { return names(reread()); }
   Places records() const {
     Places places;
-    for (const app::ListRowView& row : app::playlistTabView(*app).rows) places.push_back(row.record);
+    for (const app::ListTabRow& row : shown().rows) places.push_back(row.number);
     return places;
   }
   std::string history() const { return utf16ToUtf8(app->doc.undoEntries.back().description); }
@@ -88,12 +92,15 @@ Places join(std::initializer_list<Places> parts) {
 TEST_F(ListWindowTest, CommandsChangeRowsFileAndHistory) {
   struct Case {
     Places selected;
-    std::vector<int> commands;
+    std::vector<int> commands;  // 1300 … 1305: the step buttons
     Places order;
     std::string history;
   };
   const Case cases[] = {
-      {{2, 3}, {app::kDeleteGamesCommand}, join({{0, 1}, range(4, 20)}), "リストから削除  [No.3～No.4]"},
+      {{2, 3},
+       {app::listCommandId(app::ListCommand::DeleteGames)},
+       join({{0, 1}, range(4, 20)}),
+       "リストから削除  [No.3～No.4]"},
       {{2, 3},
        {1304},
        join({{0, 1}, range(4, 14), {2, 3}, range(14, 20)}),
@@ -101,10 +108,13 @@ TEST_F(ListWindowTest, CommandsChangeRowsFileAndHistory) {
       {{5}, {1300}, join({{5}, range(0, 5), range(6, 20)}), "プレイリスト並べ替え [6局目→1局目]"},
       {{19}, {1303}, range(0, 20), ""},
       {{4},
-       {app::kCopyGamesCommand, app::kPasteGamesCommand},
+       {app::listCommandId(app::ListCommand::CopyGames), app::listCommandId(app::ListCommand::PasteGames)},
        join({range(0, 5), {20}, range(5, 20)}),  // the copy in a new record
        "貼り付け [No.6]"},
-      {{0}, {app::kSaveOrderCommand, 1305, app::kRestoreOrderCommand}, range(0, 20), "保存された並び順に戻す"},
+      {{0},
+       {app::listCommandId(app::ListCommand::SaveOrder), 1305, app::listCommandId(app::ListCommand::RestoreOrder)},
+       range(0, 20),
+       "保存された並び順に戻す"},
   };
   for (const Case& c : cases) {
     SetUp();
@@ -123,11 +133,12 @@ TEST_F(ListWindowTest, CommandsChangeRowsFileAndHistory) {
 TEST_F(ListWindowTest, HeaderClickSortsAndColumnsAreWrittenBack) {
   const auto blacks = [this] {
     std::vector<std::u16string> cells;
-    for (const app::ListRowView& row : app::playlistTabView(*app).rows) cells.push_back(row.cells[2]);
+    for (const app::ListTabRow& row : shown().rows) cells.push_back(row.cells[2]);
     return cells;
   };
-  const auto arrow = [this](std::size_t column) { return app::playlistTabView(*app).columns.at(column).sort; };
-  ASSERT_EQ(app::clickColumnHeader(*app, 2), ListOutcome::Done);
+  const auto arrow = [this](std::size_t column) { return shown().columns.at(column).sort; };
+  const std::string black = shown().columns.at(2).key;
+  ASSERT_EQ(app::clickListHeader(*app, ListTab::Playlist, black), ListOutcome::Done);
   std::vector<std::u16string> sorted = blacks();
   EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end()));
   EXPECT_NE(sorted.front(), sorted.back()) << "the corpus games have several black players";
@@ -137,23 +148,23 @@ TEST_F(ListWindowTest, HeaderClickSortsAndColumnsAreWrittenBack) {
   EXPECT_EQ(arrow(2), SortDirection::Ascending);
   EXPECT_EQ(arrow(1), SortDirection::None);
 
-  ASSERT_EQ(app::clickColumnHeader(*app, 2), ListOutcome::Done);
+  ASSERT_EQ(app::clickListHeader(*app, ListTab::Playlist, black), ListOutcome::Done);
   sorted = blacks();
   EXPECT_TRUE(std::is_sorted(sorted.rbegin(), sorted.rend()));
   EXPECT_EQ(arrow(2), SortDirection::Descending);
   EXPECT_EQ(written(), rows());
-  ASSERT_EQ(app::clickColumnHeader(*app, 2), ListOutcome::Done);
+  ASSERT_EQ(app::clickListHeader(*app, ListTab::Playlist, black), ListOutcome::Done);
   EXPECT_EQ(arrow(2), SortDirection::Ascending);
   select({0});
   EXPECT_TRUE(app::listWindowCommand(*app, 1305));  // the order changes another way: no arrow
   EXPECT_EQ(arrow(2), SortDirection::None);
 
-  EXPECT_EQ(app::resizeColumn(*app, 2, 177), ListOutcome::Done);
+  EXPECT_EQ(app::resizeListColumn(*app, ListTab::Playlist, black, 177), ListOutcome::Done);
   EXPECT_EQ(history(), "リスト幅変更〈黒対局者〉");
-  EXPECT_EQ(app::dragColumn(*app, 2, 0), ListOutcome::Done);
+  EXPECT_EQ(app::moveListColumn(*app, ListTab::Playlist, black, 0), ListOutcome::Done);
   EXPECT_EQ(history(), "リスト並び変更〈黒対局者〉");
   EXPECT_TRUE(app::listWindowCommand(*app, app::kColumnToggleFirst + 1));  // "検索結果"
-  const app::PlaylistTabView view = app::playlistTabView(*app);
+  const app::ListTabModel view = shown();
   EXPECT_EQ(view.columns.front().label, u"黒対局者");
   EXPECT_EQ(view.columns.front().width, 177);
   EXPECT_EQ(view.columns.back().label, u"検索結果");
@@ -197,11 +208,11 @@ TEST_F(ListWindowTest, PlayerAliasesAreCheckedKeptAndCounted) {
 }
 
 TEST_F(ListWindowTest, SelectionTitleAndMarks) {
-  app::clickRow(*app, 3, {});
-  app::clickRow(*app, 6, {.shift = true});
-  app::clickRow(*app, 4, {.ctrl = true});
+  app::clickListRow(*app, ListTab::Playlist, 3, {});
+  app::clickListRow(*app, ListTab::Playlist, 6, {.shift = true});
+  app::clickListRow(*app, ListTab::Playlist, 4, {.ctrl = true});
   EXPECT_EQ(app->playlist.list.selected, (std::set<int>{3, 5, 6}));
-  app::listWindowCommand(*app, app::kSelectAllCommand);
+  run(app::ListCommand::SelectAll);
   EXPECT_EQ(app->playlist.list.selected.size(), 20u);
 
   search::SearchResults results;
@@ -210,8 +221,8 @@ TEST_F(ListWindowTest, SelectionTitleAndMarks) {
   app->search.results = results;
   app->search.resultsKey = app::playlistGamesKey(app->playlist);
   app::toggleListColumn(*app, "search");
-  const app::PlaylistTabView view = app::playlistTabView(*app);
-  EXPECT_EQ(view.title, u"プレイリスト　〈list.gpl〉 - No.1　全20局");
+  const app::ListTabModel view = shown();
+  EXPECT_EQ(app::listWindowTitle(*app), u"プレイリスト　〈list.gpl〉 - No.1　全20局");
   EXPECT_TRUE(view.rows[0].shown);
   EXPECT_TRUE(view.rows[7].hit && !view.rows[6].hit);
   EXPECT_EQ(view.rows[7].cells.back(), u"42");
@@ -278,21 +289,21 @@ TEST_F(ListWindowTest, AddingGamesTakesEveryFileChosen) {
     fs::copy_file(folder / "games" / "g10.sgf", chosen.back());
   }
   services.openFilesAnswers = {chosen};
-  EXPECT_TRUE(app::listWindowCommand(*app, app::kAddGamesCommand));
+  EXPECT_TRUE(run(app::ListCommand::AddGames));
   EXPECT_EQ(app->playlist.gameCount(), 23);
   EXPECT_EQ(services.callsOf("messageBox").back().text, u"3個のSGFファイルの追加をおこないました");
 }
 
 TEST_F(ListWindowTest, DropsOpenAndReveal) {
   select({5});
-  EXPECT_TRUE(app::listWindowCommand(*app, app::kOpenListGameCommand));
+  EXPECT_TRUE(run(app::ListCommand::OpenGame));
   EXPECT_EQ(app->playlist.currentGameIndex, app->playlist.displayOrder[5] + 1);
   EXPECT_TRUE(app::listWindowCommand(*app, app::kRevealFileFirst));
   EXPECT_EQ(services.callsOf("revealInFileManager").back().text, pathToText(folder / "games" / "g15.sgf"));
   EXPECT_TRUE(app::listWindowCommand(*app, app::kRevealFileFirst + 1));  // a design file named from the program folder
   EXPECT_EQ(services.callsOf("revealInFileManager").back().text, pathToText(folder / "gra/stone/blackmarble01.jpg"));
-  EXPECT_TRUE(app::listWindowCommand(*app, app::kPartialSearchCommand) && app::searchRunning(*app));
-  EXPECT_TRUE(app::listWindowCommand(*app, app::kBatchGameInfoCommand));
+  EXPECT_TRUE(run(app::ListCommand::PartialSearch) && app::searchRunning(*app));
+  EXPECT_TRUE(run(app::ListCommand::BatchGameInfo));
   EXPECT_EQ(window.dialogs, std::vector{app::DialogKind::BatchGameInfo});
 
   fs::copy_file(folder / "list.gpl", folder / "other.gpl");

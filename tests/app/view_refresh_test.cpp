@@ -5,7 +5,8 @@
 
 #include "app/command_table.h"
 #include "app/game_info_session.h"
-#include "app/list_menu.h"
+#include "app/list_command_table.h"
+#include "app/list_tab_model.h"
 #include "app/menu_table.h"
 #include "app/panel_model.h"
 #include "app/status_texts.h"
@@ -30,8 +31,8 @@ class ViewRefreshTest : public AppTest {
     ASSERT_EQ(createPlaylistAt(context, pathToText(folder / "two.gpl")), ListOutcome::Done);
     app::onListDrop(*app, {pathToText(games[0]), pathToText(games[1])});
     ASSERT_EQ(app->playlist.gameCount(), 2);
-    app::clickRow(*app, 0, {});
-    app::listWindowCommand(*app, app::kOpenListGameCommand);
+    app::clickListRow(*app, app::ListTab::Playlist, 0, {});
+    app::runListCommand(*app, app::ListCommand::OpenGame);
     openViews();
   }
 

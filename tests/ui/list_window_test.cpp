@@ -9,7 +9,10 @@
 
 #include "app/board_input.h"
 #include "app/commands.h"
+#include "app/list_command_table.h"
 #include "app/list_menu.h"
+#include "app/list_window.h"
+#include "app/player_aliases.h"
 #include "app/search_session.h"
 #include "core/document/game_files.h"
 #include "core/record/text.h"
@@ -18,7 +21,6 @@
 #include "playlist/playlist_reader.h"
 #include "tests/app/app_test_support.h"
 #include "tests/corpus_files.h"
-#include "app/player_aliases.h"
 #include "ui/alias_dialog.h"
 #include "ui/board_view.h"
 #include "ui/game_info_dialog.h"
@@ -56,8 +58,8 @@ class ListWindowUiTest : public ::testing::Test {
     PlaylistContext context = app().playlistContext();
     ASSERT_EQ(createPlaylistAt(context, pathToText(folder / "list.gpl")), ListOutcome::Done);
     app::onListDrop(app(), paths);
-    app::clickRow(app(), 0, {});
-    app::listWindowCommand(app(), app::kOpenListGameCommand);
+    app::clickListRow(app(), ListTab::Playlist, 0, {});
+    app::runListCommand(app(), app::ListCommand::OpenGame);
     QTest::keyClick(&window->boardView(), Qt::Key_P);
     ASSERT_NE(lists(), nullptr);
     ASSERT_TRUE(lists()->isVisible());
@@ -110,7 +112,7 @@ class ListWindowUiTest : public ::testing::Test {
 
 TEST_F(ListWindowUiTest, CellsAreTheModelsAndAHeaderClickSortsIntoTheListWrittenAtClose) {
   open(50);
-  const app::PlaylistTabView view = app::playlistTabView(app());
+  const app::ListTabModel view = app::listTabModel(app(), ListTab::Playlist);
   ASSERT_EQ(model(ListTab::Playlist).rowCount(), 50);
   for (std::size_t r = 0; r < view.rows.size(); ++r)
     for (std::size_t c = 0; c < view.columns.size(); ++c)
@@ -170,7 +172,7 @@ TEST_F(ListWindowUiTest, AClickChoosesARowAndADoubleClickOpensItsGame) {
 
 TEST_F(ListWindowUiTest, RenameThroughTheDialogPreviewsThenMovesTheFilesAndTheRows) {
   open(5);
-  for (int place : {1, 2}) app::clickRow(app(), place, {.ctrl = true});
+  for (int place : {1, 2}) app::clickListRow(app(), ListTab::Playlist, place, {.ctrl = true});
   std::vector<QString> preview;
   bool untouched = false;
   QTimer::singleShot(0, [&] {
@@ -218,9 +220,9 @@ TEST_F(ListWindowUiTest, GameInformationRoundTripsItsFormInBothModes) {
   window->gameInfoDialog()->reject();
   QCoreApplication::processEvents();
 
-  app::clickRow(app(), 2, {});
-  app::clickRow(app(), 3, {.shift = true});
-  app::listWindowCommand(app(), app::kBatchGameInfoCommand);
+  app::clickListRow(app(), ListTab::Playlist, 2, {});
+  app::clickListRow(app(), ListTab::Playlist, 3, {.shift = true});
+  app::runListCommand(app(), app::ListCommand::BatchGameInfo);
   ui::GameInfoDialog* batch = window->gameInfoDialog();
   ASSERT_NE(batch, nullptr);
   EXPECT_FALSE(batch->tick(kDateField).isHidden());
@@ -236,7 +238,7 @@ TEST_F(ListWindowUiTest, GameInformationRoundTripsItsFormInBothModes) {
     const int record = app().playlist.displayOrder[static_cast<std::size_t>(place)];
     EXPECT_EQ(app().playlist.entries[static_cast<std::size_t>(record)].textFields[u"対局日"], u"2001-02-03");
   }
-  app::listWindowCommand(app(), app::kBatchGameInfoCommand);
+  app::runListCommand(app(), app::ListCommand::BatchGameInfo);
   EXPECT_EQ(window->gameInfoDialog()->field(kDateField).text(), QStringLiteral("2001-02-03"));
 }
 
@@ -262,13 +264,14 @@ TEST_F(ListWindowUiTest, ABatchRequestWhileTheSingleDialogIsOpenShowsTheBatchFor
   open(5);
   app::openGameInfo(app(), kGameInfoSingle);
   ASSERT_NE(window->gameInfoDialog(), nullptr);
-  app::clickRow(app(), 2, {});
-  app::clickRow(app(), 3, {.shift = true});
-  app::listWindowCommand(app(), app::kBatchGameInfoCommand);
+  app::clickListRow(app(), ListTab::Playlist, 2, {});
+  app::clickListRow(app(), ListTab::Playlist, 3, {.shift = true});
+  app::runListCommand(app(), app::ListCommand::BatchGameInfo);
   ui::GameInfoDialog* dialog = window->gameInfoDialog();
   ASSERT_NE(dialog, nullptr);
   EXPECT_FALSE(dialog->tick(kDateField).isHidden()) << "the batch form's tick boxes";
-  EXPECT_TRUE(dialog->windowTitle().startsWith(QStringLiteral("ゲーム情報一括編集"))) << dialog->windowTitle().toStdString();
+  EXPECT_TRUE(dialog->windowTitle().startsWith(QStringLiteral("ゲーム情報一括編集")))
+      << dialog->windowTitle().toStdString();
 }
 
 TEST_F(ListWindowUiTest, ACommentTypedIntoTheEventListReachesTheSavedGame) {
