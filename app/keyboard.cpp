@@ -1,10 +1,10 @@
 #include <optional>
 #include <utility>
 
+#include "app/command_table.h"
 #include "app/commands.h"
 #include "app/layout.h"
 #include "app/list_menu.h"
-#include "app/command_table.h"
 #include "app/option_toggles.h"
 #include "app/panel_model.h"
 #include "app/pointer.h"
@@ -117,7 +117,7 @@ Key letterKey(char letter) {
 }
 
 void Application::onKeyDown(const KeyEvent& event) {
-  const EventScope scope(*this);
+  const EventScope scope(*this, Reach::Game);
   if (window.modalDialogOpen()) return;
   pointer.keyDown = true;
   notePress(pointer, event, kFromMainWindow);
@@ -151,7 +151,7 @@ void Application::onKeyDown(const KeyEvent& event) {
 }
 
 void Application::onKeyUp(const KeyEvent& event) {
-  const EventScope scope(*this);
+  const EventScope scope(*this, Reach::Game);
   pointer.keyDown = false;
   if (event.autoRepeat) return;
   const std::optional<KeyEvent> release = releaseOfPress(pointer, event, kFromMainWindow);
@@ -173,7 +173,9 @@ void Application::onListKeyUp(const KeyEvent& event, int selector) {
 
 // Both selectors name the same list window; the tab in the first is enough.
 void Application::ShortcutKeys(const KeyEvent& event, int selectorA, [[maybe_unused]] int selectorB) {
-  const EventScope scope(*this);
+  const bool step = event.key == Key::Left || event.key == Key::Right || event.key == Key::Up ||
+                    event.key == Key::Down || event.key == Key::Shift;
+  const EventScope scope(*this, step ? Reach::Game : Reach::Everything);
   const bool ctrl = event.modifiers.ctrl;
   const bool running = autoPlayRunning(*this);
   const bool fromList = selectorA != kFromMainWindow;

@@ -24,7 +24,6 @@ constexpr int kAfterClickMs = 1000;
 constexpr int kLeftHoldTicks = 10;  // one second reverses the colour to play
 constexpr int kRightHoldTicks = 5;  // half a second reverses the stone
 
-
 // Whether the painter draws a preview stone that follows the hover point.
 bool previewFollows(const Application& app) {
   const int mode = app.inputMode;
@@ -62,6 +61,7 @@ void releaseNoted(Application& app, MousePos position, Modifiers modifiers) {
 }  // namespace
 
 void holdTimerTick(Application& app) {
+  const EventScope scope(app, Reach::Game);
   PointerState& p = app.pointer;
   if (!app.counting.countingMode) {
     // Each count starts again after it acted, so a longer hold acts again.
@@ -88,7 +88,7 @@ void stepMove(Application& app, int direction) {
 }
 
 void Application::onMouseMove(MousePos position, Modifiers modifiers) {
-  const EventScope scope(*this);
+  const EventScope scope(*this, Reach::Game);
   const bool shiftChanged = pointer.shiftHeld != modifiers.shift;
   note(*this, position, modifiers);
   const int point = boardPointAt(*this, position);
@@ -106,7 +106,7 @@ void Application::onMouseMove(MousePos position, Modifiers modifiers) {
 }
 
 void Application::onMouseLeave() {
-  const EventScope scope(*this);
+  const EventScope scope(*this, Reach::Game);
   const bool previewShown = pointer.hoverPoint >= 0 && previewFollows(*this);
   pointer.hoverPoint = -1;
   pointer.leftHoldTicks = -1;
@@ -120,7 +120,7 @@ void Application::onMouseLeave() {
 }
 
 void Application::onLeftDown(MousePos position, Modifiers modifiers) {
-  const EventScope scope(*this);
+  const EventScope scope(*this, Reach::Game);
   note(*this, position, modifiers);
   pressIcon(*this, position);
   if (autoPlayRunning(*this)) return;
@@ -141,7 +141,7 @@ void Application::onLeftDown(MousePos position, Modifiers modifiers) {
 }
 
 void Application::onLeftUp(MousePos position, Modifiers modifiers) {
-  const EventScope scope(*this);
+  const EventScope scope(*this, Reach::Game);
   releaseNoted(*this, position, modifiers);
   const bool pressSeen = pointer.leftDown;
   pointer.leftDown = false;
@@ -157,7 +157,7 @@ void Application::onLeftUp(MousePos position, Modifiers modifiers) {
 }
 
 void Application::onRightDown(MousePos position, Modifiers modifiers) {
-  const EventScope scope(*this);
+  const EventScope scope(*this, Reach::Game);
   note(*this, position, modifiers);
   if (pointer.leftDown) return;
   pointer.rightDown = true;
@@ -167,7 +167,7 @@ void Application::onRightDown(MousePos position, Modifiers modifiers) {
 }
 
 void Application::onRightUp(MousePos position, Modifiers modifiers) {
-  const EventScope scope(*this);
+  const EventScope scope(*this, Reach::Game);
   releaseNoted(*this, position, modifiers);
   if (!pointer.rightDown) return;
   const int held = pointer.rightHoldTicks;
@@ -178,25 +178,25 @@ void Application::onRightUp(MousePos position, Modifiers modifiers) {
 }
 
 void Application::onMiddleDown(MousePos position, Modifiers modifiers) {
-  const EventScope scope(*this);
+  const EventScope scope(*this, Reach::Game);
   note(*this, position, modifiers);
   if (inPlayMode(*this) && boardPointAt(*this, position) >= 0) window.setCursor(CursorKind::Step);
 }
 
 void Application::onMiddleUp(MousePos position, Modifiers modifiers) {
-  const EventScope scope(*this);
+  const EventScope scope(*this, Reach::Game);
   releaseNoted(*this, position, modifiers);
   window.setCursor(CursorKind::Arrow);
 }
 
 void Application::onLeftDoubleClick(MousePos position, Modifiers modifiers) {
-  const EventScope scope(*this);
+  const EventScope scope(*this, Reach::Game);
   note(*this, position, modifiers);
   BoardInput(*this, {BoardInputKind::DoubleClick, boardPointAt(*this, position), modifiers});
 }
 
 void Application::onWheel(int notches, Modifiers) {
-  const EventScope scope(*this);
+  const EventScope scope(*this, Reach::Game);
   if (notches == 0 || window.modalDialogOpen()) return;
   if (autoPlayRunning(*this)) {
     // Towards the user shortens the display time.

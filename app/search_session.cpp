@@ -139,6 +139,8 @@ bool startSearch(Application& app) {
 
 bool searchBoardClick(Application& app, int point) {
   if (!app.search.display.shown) return false;
+  // The list's hits change with the result shown.
+  const EventScope scope(app);
   const search::SearchResults* results = currentSearchResults(app);
   const auto& candidates = app.search.display.candidates;
   if (!results || point < 0 || std::find(candidates.begin(), candidates.end(), point) == candidates.end()) {
@@ -165,10 +167,12 @@ bool searchTick(Application& app) {
   SearchRun& run = *session.run;
   if (app.playlist.path != run.playlistPath || app.playlist.displayOrder != run.order) {
     // The list changed under the search: what was found would not fit it.
+    const EventScope scope(app);
     endRun(app);
     return true;
   }
   if (run.games->done()) {
+    const EventScope scope(app);
     finishRun(app);
     return true;
   }
@@ -176,6 +180,7 @@ bool searchTick(Application& app) {
   if (app.paintState.timerPeriod != kSearchPeriodMs) app.armTimer(kSearchPeriodMs);
   const auto now = std::chrono::steady_clock::now();
   if (now - run.counted >= kCountingInterval) {
+    const EventScope scope(app);
     run.counted = now;
     session.progress = progressText(app, run.games->searched());
   }

@@ -159,7 +159,7 @@ void connectPlayback(Application& app) {
 }
 
 const QImage& Application::paint() {
-  const EventScope scope(*this);
+  const EventScope scope(*this, Reach::Picture);
   PaintState& ps = paintState;
   playback::AutoPlayState& s = playback.autoPlay;
   const QSize client(layout.client.width, layout.client.height);
@@ -194,7 +194,7 @@ const QImage& Application::paint() {
 }
 
 void Application::onTimer() {
-  const EventScope scope(*this);
+  const EventScope scope(*this, Reach::Picture);
   // Held while a dialog is open, so a message box a tick raised is not raised again under it.
   if (window.modalDialogOpen()) return;
   if (searchTick(*this)) return;

@@ -1,5 +1,8 @@
 #include "app/view_refresh.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "app/event_list.h"
 #include "app/figure_list.h"
 #include "app/game_info_session.h"
@@ -33,6 +36,11 @@ void refreshGameInfoDialog(Application& app) {
   app.window.gameInfoChanged();
 }
 
+ShownFacts shownFacts(const Application& app) {
+  return {app.doc.record().pool.get(), app.doc.currentMove(), app.playlist.currentGameIndex,
+          app.doc.state.modified,      autoPlayRunning(app),  app.paintState.statusDue};
+}
+
 }  // namespace
 
 std::u16string windowTitle(const Application& app) {
@@ -41,13 +49,22 @@ std::u16string windowTitle(const Application& app) {
   return name + (app.doc.state.modified ? u"（更新） - Mokuza" : u" - Mokuza");
 }
 
-ListWindowView buildListWindowView(const Application& app) {
+bool ListWindowView::operator==(const ListWindowView& other) const {
+  const bool samePlaylist = playlist == other.playlist || (playlist && other.playlist && *playlist == *other.playlist);
+  return samePlaylist && tab == other.tab && title == other.title && menu == other.menu && table == other.table &&
+         selection == other.selection;
+}
+
+ListWindowView buildListWindowView(const Application& app, const ListWindowView* unchanged) {
   ListWindowView view;
   view.tab = app.lists.tab;
   view.title = listWindowTitle(app);
   view.menu = buildListMenu(app);
   switch (app.lists.tab) {
-    case ListTab::Playlist: view.playlist = playlistTabView(app); break;
+    case ListTab::Playlist:
+      view.playlist = unchanged && unchanged->playlist ? unchanged->playlist
+                                                       : std::make_shared<const PlaylistTabView>(playlistTabView(app));
+      break;
     case ListTab::EventList: view.table = eventListModel(app); break;
     case ListTab::FigureList: view.table = figureListModel(app); break;
   }
@@ -58,6 +75,13 @@ ListWindowView buildListWindowView(const Application& app) {
 void refreshViews(Application& app) {
   ShownViews& shown = *app.shownViews;
   WindowPort& window = app.window;
+  const Reach reach = std::exchange(shown.pending, Reach::Picture);
+  const ShownFacts facts = shownFacts(app);
+  const ShownFacts before = std::exchange(shown.facts, facts);
+  if (reach == Reach::Picture && facts == before) return;
+  // The playlist's rows change with the list and with the game shown (its access date).
+  const bool listRowsKept =
+      reach != Reach::Everything && facts.game == before.game && facts.playlistGame == before.playlistGame;
   tellIfChanged(shown.title, windowTitle(app), [&] { window.setTitle(shown.title); });
   // A move being faded in brings its status line with its first frame.
   if (!app.paintState.statusDue)
@@ -66,11 +90,17 @@ void refreshViews(Application& app) {
   tellIfChanged(shown.panel, buildPanel(app), [&] { window.panelChanged(); });
   // A list window shown again is told everything.
   if (!app.lists.shown) shown.list = {};
-  else tellIfChanged(shown.list, buildListWindowView(app), [&] { window.listWindowChanged(); });
+  else
+    tellIfChanged(shown.list, buildListWindowView(app, listRowsKept ? &shown.list : nullptr),
+                  [&] { window.listWindowChanged(); });
   refreshGameInfoDialog(app);
 }
 
-EventScope::EventScope(Application& app) : app_(app) { ++app_.eventDepth; }
+EventScope::EventScope(Application& app, Reach reach) : app_(app) {
+  ++app_.eventDepth;
+  Reach& pending = app_.shownViews->pending;
+  pending = std::max(pending, reach);
+}
 
 EventScope::~EventScope() {
   // After 終了 closed the window there is nothing left to refresh.

@@ -4,6 +4,7 @@
 // window, game-information dialog) is brought up to date from the state. A
 // view is told only when what it shows differs from what it was last given.
 
+#include <memory>
 #include <string>
 
 #include "app/application.h"
@@ -19,10 +20,29 @@ struct ListWindowView {
   ListTab tab = ListTab::Playlist;
   std::u16string title;
   MenuModel menu;
-  PlaylistTabView playlist;  // the playlist tab
-  TabModel table;            // the event or figure list tab
+  // The playlist tab, shared with the last refresh while nothing it shows changed.
+  std::shared_ptr<const PlaylistTabView> playlist;
+  TabModel table;  // the event or figure list tab
   std::u16string selection;
-  bool operator==(const ListWindowView&) const = default;
+  bool operator==(const ListWindowView& other) const;
+};
+
+// What an entry point may change. Most may change anything. Pointer events
+// and steps change the game and what points at it, not the playlist; a paint
+// and a tick of the show only the picture and the shown move. The narrower
+// the reach, the less the refresh builds: a tick that changed nothing the
+// views show costs a comparison of a few numbers.
+enum class Reach { Picture, Game, Everything };
+
+// The few facts a narrow event can change that the views show.
+struct ShownFacts {
+  const void* game = nullptr;  // the record's string pool: every load gives a new one
+  int move = -1;
+  int playlistGame = 0;
+  bool modified = false;
+  bool autoPlay = false;
+  bool statusDue = false;
+  bool operator==(const ShownFacts&) const = default;
 };
 
 struct ShownViews {
@@ -31,18 +51,23 @@ struct ShownViews {
   MenuModel menus;
   PanelModel panel;
   ListWindowView list;
+  ShownFacts facts;
+  Reach pending = Reach::Everything;  // of the entry points under way, and of a start
 };
 
 std::u16string windowTitle(const Application& app);
-ListWindowView buildListWindowView(const Application& app);
+// The list window's view; the playlist tab's rows come from `unchanged` when
+// it is given and shows the same tab.
+ListWindowView buildListWindowView(const Application& app, const ListWindowView* unchanged = nullptr);
 
 void refreshViews(Application& app);
 
 // Runs the refresh when the outermost entry point under way ends, so an
-// event that passes through several entry points refreshes once.
+// event that passes through several entry points refreshes once, with the
+// widest reach of them.
 class EventScope {
  public:
-  explicit EventScope(Application& app);
+  explicit EventScope(Application& app, Reach reach = Reach::Everything);
   ~EventScope();
   EventScope(const EventScope&) = delete;
   EventScope& operator=(const EventScope&) = delete;

@@ -92,8 +92,8 @@ TEST_F(ViewRefreshTest, EveryCommandAndEntryPointLeavesEveryOpenViewFresh) {
   openViews();
 
   using app::Key;
-  for (const Key k : {Key::J, Key::H, Key::Right, Key::Left, Key::Up, Key::Down, Key::C, Key::C, Key::K, Key::K,
-                      Key::B, Key::N, Key::S, Key::V, Key::M, Key::F1, Key::F1, Key::Delete}) {
+  for (const Key k : {Key::J, Key::H, Key::Right, Key::Left, Key::Up, Key::Down, Key::C, Key::C, Key::K, Key::K, Key::B,
+                      Key::N, Key::S, Key::V, Key::M, Key::F1, Key::F1, Key::Delete}) {
     press(k);
     expectViewsFresh("key " + std::to_string(static_cast<int>(k)));
     openViews();
@@ -129,6 +129,33 @@ TEST_F(ViewRefreshTest, EveryCommandAndEntryPointLeavesEveryOpenViewFresh) {
     app->paint();
   }
   expectViewsFresh("show ticks");
+  // Events that usually change only the picture change more here.
+  app->onKeyDown(key(Key::Left));
+  app->onWheel(-1, {});
+  app->onTimer();
+  app->paint();
+  expectViewsFresh("display time during the show");
+  if (app::autoPlayRunning(*app)) app::runCommand(*app, app::Command::AutoPlay);
+  press(Key::R, true);
+  const render::BoardGeometry& g = app->layout.geometry;
+  const auto at = [&g](int x, int y) {
+    return app::MousePos{g.boardLeft + x * g.pitch + g.halfPitch, g.boardTop + y * g.pitch + g.halfPitch};
+  };
+  app->onLeftDown(at(3, 3), {});
+  app->onMouseMove(at(5, 4), {});
+  ASSERT_TRUE(app->doc.state.selection.active);
+  expectViewsFresh("range drag");
+  app->onLeftUp(at(5, 4), {});
+  press(Key::Escape);
+  press(Key::F, true);
+  expectViewsFresh("search started");
+  app->onTimer();
+  expectViewsFresh("search ended");
+  ASSERT_TRUE(app->search.display.shown);
+  for (const Key k : {Key::Right, Key::Up, Key::Left}) {
+    press(k);
+    expectViewsFresh("search result key " + std::to_string(static_cast<int>(k)));
+  }
 }
 
 // The dialog opened on game 1, J, then OK and save: game 2 keeps its players,
