@@ -21,6 +21,21 @@ QSize keptImageSize(QSize source, QSize drawn) {
   return {side(w), side(h)};
 }
 
+namespace {
+
+// A whole image brought down to `kept`: sampled first to eight pixels a side
+// for each kept one, which averaging then smooths, so the cost follows the
+// kept size rather than the file's.
+QImage scaledDown(const QImage& image, QSize kept) {
+  const QSize sampled = kept * 8;
+  const QImage source = image.width() > sampled.width() && image.height() > sampled.height()
+                            ? image.scaled(sampled, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                            : image;
+  return source.scaled(kept, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+}  // namespace
+
 QImage decodeImage(std::string_view bytes, QSize drawn) {
   QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
   QBuffer buffer(&data);
@@ -31,9 +46,11 @@ QImage decodeImage(std::string_view bytes, QSize drawn) {
   // An image that does not say its size cannot be bounded before it is decoded.
   const QSize source = reader.size();
   if (source.isEmpty()) return {};
-  if (const QSize kept = keptImageSize(source, drawn); kept != source) reader.setScaledSize(kept);
+  const QSize kept = keptImageSize(source, drawn);
+  if (reader.format() == "jpeg") reader.setScaledSize(kept);
   QImage image = reader.read();
   if (image.isNull() || image.width() <= 0 || image.height() <= 0) return {};
+  if (image.size() != kept) image = scaledDown(image, kept);
   return image.convertToFormat(QImage::Format_ARGB32);
 }
 
