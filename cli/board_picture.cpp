@@ -110,7 +110,7 @@ int composePicture(const PictureOptions& options, const Command& command, Stream
                               render::documentOption(state, DocumentOption::LayoutNo)};
   out.geometry = render::ComputeBoardGeometry(render::designGeometryInputs(out.design, n, window));
   out.painter.Repaint(state, out.geometry, QSize(options.width, options.height));
-  for (const auto& missing : out.painter.missingImages()) {
+  for (const auto& missing : out.painter.designImages().missing) {
     const auto status = platform::checkUserFile(missing, render::kImageFileMax);
     const bool plain = status || status.problem == platform::FileProblem::Missing;
     streams.err << "mokuza-cli " << command.name << ": "

@@ -41,10 +41,10 @@ QColor TerritoryColour(int owner, int tint) {
 }  // namespace
 
 void BoardPainter::rebuild(const RenderState& state, const BoardGeometry& g, QSize client) {
-  images_ = loadDesignImages(*state.design, state.programFolder);
+  const QSize surface(std::max(client.width(), g.extent), std::max(client.height(), g.extent));
+  images_ = loadDesignImages(*state.design, state.programFolder, designImageSizes(*state.design, g, surface));
   stones_ = LoadStoneImages(images_.black, images_.white, g);
   star_ = prepareStarImage(images_.star, g);
-  const QSize surface(std::max(client.width(), g.extent), std::max(client.height(), g.extent));
   background_ = paintBackground(surface, *state.design, images_.background);
   cleanBoard_ = paintCleanBoard(background_, g, *state.design, images_, star_);
   icons_.clear();

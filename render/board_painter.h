@@ -14,6 +14,7 @@
 #include "render/board_geometry.h"
 #include "render/design_images.h"
 #include "render/fade_queue.h"
+#include "render/overlays.h"
 #include "render/point_painter.h"
 #include "render/render_state.h"
 #include "render/stone_images.h"
@@ -78,8 +79,8 @@ class BoardPainter {
   const QImage& cleanBoard() const { return cleanBoard_; }
   const StoneImages& stones() const { return stones_; }
   PointCaches& pointCaches() { return pointCaches_; }
-  // Design files that could not be read at the last rebuild.
-  const std::vector<std::filesystem::path>& missingImages() const { return images_.missing; }
+  // The design's images as read at the last rebuild, and the files that could not be read.
+  const DesignImages& designImages() const { return images_; }
   // Where the icons of the strip were drawn, for hit-testing.
   const std::array<QRect, 15>& iconRects() const { return iconRects_; }
 
@@ -101,7 +102,7 @@ class BoardPainter {
   QImage cleanBoard_;
   QImage board_;
   QImage picture_;
-  std::map<std::filesystem::path, QImage> icons_;
+  IconImages icons_;
   PointCaches pointCaches_;
   std::array<QRect, 15> iconRects_{};
   FadeQueues fades_;

@@ -21,7 +21,23 @@ QImage patternImage(const QImage& star) {
   return plain;
 }
 
+// The side of the square the grid pattern (the star image) is drawn into:
+// 1 larger than the board, 2 the board, 3 each cell; 0 for no pattern.
+int patternSide(int pattern, const BoardGeometry& g) {
+  switch (pattern) {
+    case 1: return 4 * g.extent / 3;
+    case 2: return g.extent;
+    case 3: return g.pitch;
+    default: return 0;
+  }
+}
+
 }  // namespace
+
+DesignImageSizes designImageSizes(const Design& design, const BoardGeometry& g, QSize surface) {
+  const int star = std::max({g.starSize, patternSide(designValue(design, DesignField::LinePattern), g), 1});
+  return {surface, QSize(g.extent + 2, g.extent + 2), QSize(star, star), QSize(g.pitch, g.pitch)};
+}
 
 void copyInto(QImage& target, const QImage& source) {
   if (target.size() != source.size() || target.format() != source.format() || !target.isDetached()) {
@@ -96,11 +112,11 @@ QImage paintCleanBoard(const QImage& background, const BoardGeometry& g, const D
   const int lineAlpha = designValue(design, DesignField::LineTransparency);
   painter.setClipRegion(grid);
   const int pattern = designValue(design, DesignField::LinePattern);
-  if (pattern == 1 || pattern == 2 || pattern == 3) {
+  if (const int side = patternSide(pattern, g); side > 0) {
     const QImage image = patternImage(images.star);
     painter.setOpacity(lineAlpha / 255.0);
-    if (pattern == 1) painter.drawImage(QRect(-e / 6, -e / 6, 4 * e / 3, 4 * e / 3), image);
-    else if (pattern == 2) painter.drawImage(QRect(0, 0, e, e), image);
+    if (pattern == 1) painter.drawImage(QRect(-e / 6, -e / 6, side, side), image);
+    else if (pattern == 2) painter.drawImage(QRect(0, 0, side, side), image);
     else
       for (int row = 0; row < g.boardSize; ++row)
         for (int column = 0; column < g.boardSize; ++column)

@@ -21,6 +21,10 @@ inline const QColor kPlainBoardColour{219, 182, 112};
 // nobody else holds it, so a repaint touches no fresh memory.
 void copyInto(QImage& target, const QImage& source);
 
+// The boxes paintBackground, prepareStarImage, paintCleanBoard and the
+// stone discs draw the design's images into, on `surface`.
+DesignImageSizes designImageSizes(const Design& design, const BoardGeometry& g, QSize surface);
+
 // Background modes 0 (plain colour), 1 (image covering the client area,
 // centred) and 2 (image fitted to the height, placed by "背景Ｘ"/"背景Ｙ").
 QImage paintBackground(QSize client, const Design& design, const QImage& image);

@@ -1,7 +1,9 @@
 #pragma once
-// The image files of a design, read once per rebuild.
+// The image files of a design, read once per rebuild, and the one reader
+// every image of the program goes through.
 
 #include <QImage>
+#include <QSize>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -22,8 +24,18 @@ struct DesignImages {
   std::vector<std::filesystem::path> missing;
 };
 
-// Reads the images (as ARGB32). The background is read only when it is shown.
-DesignImages loadDesignImages(const Design& design, const std::filesystem::path& programFolder);
+// The largest box each image of a design is drawn into.
+struct DesignImageSizes {
+  QSize background;
+  QSize board;
+  QSize star;
+  QSize stone;
+};
+
+// Reads the images (as ARGB32), each no larger than it is drawn. The
+// background is read only when it is shown.
+DesignImages loadDesignImages(const Design& design, const std::filesystem::path& programFolder,
+                              const DesignImageSizes& drawn);
 
 // The largest image file a design may name.
 constexpr std::uintmax_t kImageFileMax = std::uintmax_t{64} << 20;
@@ -31,13 +43,19 @@ constexpr std::uintmax_t kImageFileMax = std::uintmax_t{64} << 20;
 // 5,600-pixel-square icon that would take hundreds of megabytes.
 constexpr int kImageAllocationMaxMb = 48;
 constexpr int kImageSideMax = 3840;
-constexpr double kImagePixelsMax = double(kImageSideMax) * kImageSideMax;
 
-// One image file as ARGB32; a null image when it cannot be read (not a
-// regular file, larger than kImageFileMax, not an image).
-QImage loadImageFile(const std::filesystem::path& path);
+// The size an image of `source` pixels is kept at to be drawn into `drawn`:
+// scaled down, keeping its aspect ratio, to the smallest size that still
+// covers `drawn` (so the drawing loses no detail), never up, and never over
+// kImageSideMax on a side. An empty `drawn` asks for the whole image.
+QSize keptImageSize(QSize source, QSize drawn);
 
-// The bytes of an image file as ARGB32; a null image when they hold none.
-QImage decodeImage(std::string_view bytes);
+// One image file as ARGB32 at keptImageSize(its size, drawn); a null image
+// when it cannot be read (not a regular file, larger than kImageFileMax, not
+// an image, more than kImageAllocationMaxMb to decode).
+QImage loadImageFile(const std::filesystem::path& path, QSize drawn);
+
+// The bytes of an image file, read as loadImageFile reads them.
+QImage decodeImage(std::string_view bytes, QSize drawn);
 
 }  // namespace mokuza::render

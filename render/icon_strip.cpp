@@ -62,14 +62,14 @@ QRect iconRect(const RenderState& s, std::size_t i, int clientWidth) {
   return {(index < 12 ? index + 3 : index - 12) * size, 0, size, size};
 }
 
-void paintIconStrip(QPainter& painter, const RenderState& s, int clientWidth,
-                    std::map<std::filesystem::path, QImage>& loaded) {
+void paintIconStrip(QPainter& painter, const RenderState& s, int clientWidth, IconImages& loaded) {
   if (!s.panelShown) return;
   const bool brightSusu = s.doc->currentMove() > 0 && canStepForward(s);
+  const int side = iconSize(s);
   for (std::size_t i = 0; i < kIconNames.size(); ++i) {
-    const std::filesystem::path file = iconFile(s, i);
-    auto it = loaded.find(file);
-    if (it == loaded.end()) it = loaded.emplace(file, loadImageFile(file)).first;
+    const std::pair key{iconFile(s, i), side};
+    auto it = loaded.find(key);
+    if (it == loaded.end()) it = loaded.emplace(key, loadImageFile(key.first, QSize(side, side))).first;
     const QRect rect = iconRect(s, i, clientWidth);
     if (it->second.isNull()) {
       painter.drawImage(rect, drawnIcon(rect.width(), s.pressedIcons.test(i)));

@@ -40,7 +40,7 @@ platform::FileStatus SaveRoundStonePng(const std::filesystem::path& imageFile, i
                                        const std::filesystem::path& output) {
   const platform::FileRead read = platform::readUserFile(imageFile, kImageFileMax);
   if (!read) return read;
-  const QImage source = decodeImage(read.bytes);
+  const QImage source = decodeImage(read.bytes, size > 0 ? QSize(size, size) : QSize());
   if (source.isNull()) return {platform::FileProblem::Failed, imageFile.string() + " is not an image"};
   const int d = size > 0 ? size : source.width();
   QImage disc(d, d, QImage::Format_ARGB32);

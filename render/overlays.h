@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "render/board_geometry.h"
 #include "render/render_state.h"
@@ -47,8 +48,11 @@ inline constexpr std::array<const char*, 15> kIconNames{"Lmodo", "10modo", "01mo
 // Where icon i stands in the client area.
 QRect iconRect(const RenderState& s, std::size_t i, int clientWidth);
 
-// Draws the fifteen icons; files already read are kept in `loaded`.
-void paintIconStrip(QPainter& painter, const RenderState& s, int clientWidth,
-                    std::map<std::filesystem::path, QImage>& loaded);
+// Icon files as read, by file and the side they were read for.
+using IconImages = std::map<std::pair<std::filesystem::path, int>, QImage>;
+
+// Draws the fifteen icons, each file read at the size it is drawn; files
+// already read are kept in `loaded`.
+void paintIconStrip(QPainter& painter, const RenderState& s, int clientWidth, IconImages& loaded);
 
 }  // namespace mokuza::render

@@ -7,11 +7,12 @@
 namespace mokuza::ui {
 namespace {
 
-// Read like every image of the program: a FIFO or a huge file in gra/ can
-// neither stop the start nor take the memory.
+// Read like every image of the program, at no more than the size it is
+// shown: a FIFO or a huge file in gra/ can neither stop the start nor take
+// the memory.
 QCursor cursorFrom(const std::filesystem::path& file, Qt::CursorShape fallback) {
   constexpr int kCursorSideMax = 128;
-  const QImage read = render::loadImageFile(file);
+  const QImage read = render::loadImageFile(file, QSize(kCursorSideMax, kCursorSideMax));
   if (read.isNull()) return QCursor(fallback);
   const QPixmap image = QPixmap::fromImage(read.width() > kCursorSideMax || read.height() > kCursorSideMax
                                                ? read.scaled(kCursorSideMax, kCursorSideMax, Qt::KeepAspectRatio)

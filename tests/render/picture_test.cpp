@@ -3,6 +3,7 @@
 #include "render/board_surfaces.h"
 #include "render/design_images.h"
 #include "render/fade_frames.h"
+#include "render/overlays.h"
 #include "render/point_painter.h"
 #include "render_test_support.h"
 
@@ -17,7 +18,7 @@ TEST_F(PictureTest, StonesStandOnTheirCellsAndNothingLiesOutsideTheBoard) {
   const QImage& picture = paint();
   EXPECT_LT(brightness(centre(2, 2)), 60);
   EXPECT_GT(brightness(centre(6, 6)), 200);
-  EXPECT_TRUE(painter.missingImages().empty());
+  EXPECT_TRUE(painter.designImages().missing.empty());
   // An empty cell off the grid shows the board image.
   EXPECT_NEAR(qRed(offCentre(picture, 4, 1, g.boardLeft, g.boardTop)), kBoard.red(), 8);
   const QRect board(g.boardLeft, g.boardTop, g.extent, g.extent);
@@ -174,22 +175,69 @@ TEST_F(PictureTest, MissingImagesAreDrawnPlainlyAndListed) {
   load(kGame);
   design.intFields[u"背景画像表示"] = 1;
   paint();
-  EXPECT_EQ(painter.missingImages().size(), 5u);
+  EXPECT_EQ(painter.designImages().missing.size(), 5u);
   EXPECT_LT(brightness(centre(2, 2)), 80);
   EXPECT_GT(brightness(centre(6, 6)), 180);
   EXPECT_EQ(offCentre(painter.picture(), 4, 1, g.boardLeft, g.boardTop), kPlainBoardColour.rgb());
 }
 
-// An image that would take more memory than any drawing needs is refused
-// (and drawn as a missing one); one of a screen's size is read.
-TEST_F(PictureTest, AnImageTooLargeToHoldIsRefused) {
-  for (const auto& [side, read] : {std::pair{4200, false}, {1200, true}}) {
-    QImage image(side, side, QImage::Format_RGB888);
-    image.fill(Qt::darkGreen);
-    const fs::path file = folder / ("side" + std::to_string(side) + ".png");
-    ASSERT_TRUE(image.save(QString::fromStdString(file.string())));
-    EXPECT_EQ(!loadImageFile(file).isNull(), read) << side;
+// A flat image of any size and format, under a file name that need not say the format.
+void writeFlatImage(const fs::path& file, int w, int h, QImage::Format format, const char* type) {
+  QImage image(w, h, format);
+  image.fill(Qt::darkGreen);
+  ASSERT_TRUE(image.save(QString::fromStdString(file.string()), type));
+}
+
+// Each design image is kept at the smallest size, in its own proportions,
+// that covers the box it is drawn into: not the thousands of pixels of its file.
+TEST_F(PictureTest, DesignImagesAreKeptNoLargerThanTheyAreDrawn) {
+  writeFlatImage(folder / "gra/goban/goban.jpg", 1500, 1000, QImage::Format_RGB32, "PNG");
+  writeFlatImage(folder / "gra/stone/blackmarble01.jpg", 600, 600, QImage::Format_RGB32, "JPEG");
+  writeFlatImage(folder / "gra/back/mtfuji_1603.jpg", 1600, 800, QImage::Format_RGB32, "PNG");
+  writeFlatImage(folder / "gra/stone/lapislazuli01.jpg", 1000, 1000, QImage::Format_RGB32, "PNG");
+  design.intFields[u"背景画像表示"] = 1;
+  design.intFields[u"マス目の色"] = 2;  // the star image drawn over the whole board
+  load(kGame);
+  paint();
+  const DesignImages& images = painter.designImages();
+  EXPECT_TRUE(images.missing.empty());
+  const int board = g.extent + 2;
+  EXPECT_EQ(images.board.size(), QSize((3 * board + 1) / 2, board));
+  EXPECT_EQ(images.black.size(), QSize(g.pitch, g.pitch));
+  EXPECT_EQ(images.star.size(), QSize(g.extent, g.extent));
+  EXPECT_EQ(images.background.size(), QSize(960, 480));  // covers 640 x 480
+  EXPECT_EQ(images.white.size(), QSize(40, 40));         // never scaled up
+}
+
+// An icon file is read at the size of its icon, a JPEG scaled as it is
+// decoded. One whose whole decoding would pass the budget is refused and
+// drawn as a plain key, however small its pixels are in the file.
+TEST_F(PictureTest, IconsAreReadAtTheirSizeAndOneTooLargeToDecodeIsDrawnPlainly) {
+  const fs::path icons = folder / "gra" / "command";
+  fs::create_directories(icons);
+  writeFlatImage(icons / "Mmodo.jpg", 3000, 3000, QImage::Format_RGB32, "PNG");
+  writeFlatImage(icons / "Mhenka.jpg", 4200, 3200, QImage::Format_Grayscale8, "JPEG");
+  writeFlatImage(icons / "Mhonpu.jpg", 4200, 3200, QImage::Format_Grayscale8, "PNG");
+  load(kGame);
+  paint();
+  state.panelShown = true;
+  state.panelWidth = panelWidth(textScale(state));
+  QImage strip(1200, 200, QImage::Format_ARGB32_Premultiplied);
+  strip.fill(Qt::white);
+  IconImages read;
+  {
+    QPainter on(&strip);
+    paintIconStrip(on, state, strip.width(), read);
   }
+  const std::size_t modo = 8, henka = 10, honpu = 11;
+  const int side = iconRect(state, modo, strip.width()).width();
+  const auto readAs = [&](const char* name) { return read[std::pair{icons / name, side}]; };
+  EXPECT_EQ(readAs("Mmodo.jpg").size(), QSize(side, side));
+  EXPECT_EQ(readAs("Mhenka.jpg").size(), QSize((4200 * side + 3199) / 3200, side));
+  EXPECT_TRUE(readAs("Mhonpu.jpg").isNull());
+  const QPoint plain = iconRect(state, honpu, strip.width()).center();
+  EXPECT_EQ(QColor(strip.pixel(plain)), QColor(225, 228, 235));
+  EXPECT_NEAR(qGreen(strip.pixel(iconRect(state, henka, strip.width()).center())), qGray(QColor(Qt::darkGreen).rgb()), 4);
 }
 
 TEST_F(PictureTest, TerritoryAndSelectionTintCells) {

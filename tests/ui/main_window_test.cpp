@@ -9,9 +9,12 @@
 #include "app/command_table.h"
 #include "app/menu_table.h"
 #include "core/document/undo.h"
+#include "core/record/text.h"
+#include "platform/user_files.h"
 #include "tests/app/app_test_support.h"
 #include "ui/board_view.h"
 #include "ui/cursors.h"
+#include "ui/dropped_paths.h"
 #include "ui/main_window.h"
 #include "ui/side_panel.h"
 
@@ -153,6 +156,29 @@ TEST_F(MainWindowTest, DroppedSgfUrlOpensTheGame) {
   EXPECT_EQ(app().doc.moveCount(), 2);
   EXPECT_EQ(app().doc.state.currentFileName, game.u16string());
   EXPECT_EQ(window->windowTitle(), "dropped.sgf - Mokuza");
+}
+
+// A file manager drags a name that is no UTF-8 as its percent-encoded bytes;
+// the path handed on opens that very file.
+TEST(DroppedPaths, ANameThatIsNoUtf8OpensTheFileDropped) {
+  const fs::path folder = freshTestFolder("mokuza-drop");
+  const std::string name = "g\xff\xfe" "ame.sgf";
+  const fs::path file = folder / name;
+  std::ofstream(file, std::ios::binary) << "(;SZ[9];B[cc])";
+  const QByteArray url =
+      "file://" + QByteArray::fromStdString(file.string()).toPercentEncoding("/");
+  QMimeData parsed;
+  parsed.setUrls({QUrl(QString::fromLatin1(url))});
+  QMimeData uriList;  // what a drag between programs carries
+  uriList.setData(QStringLiteral("text/uri-list"), url + "\r\n");
+  for (const QMimeData* data : {&parsed, &uriList}) {
+    const std::vector<std::u16string> paths = ui::droppedPaths(*data);
+    ASSERT_EQ(paths.size(), 1u);
+    const platform::FileRead read = platform::readUserFile(textToPath(paths[0]), 1000);
+    ASSERT_TRUE(read) << read.error;
+    EXPECT_EQ(read.bytes, "(;SZ[9];B[cc])");
+  }
+  fs::remove_all(folder);
 }
 
 // A FIFO or a file no image reader takes in gra/cursor/ never holds up the
