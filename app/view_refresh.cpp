@@ -65,6 +65,12 @@ ListWindowView buildListWindowView(const Application& app, const ListWindowView*
   return view;
 }
 
+ListWindowView listWindowView(const Application& app) {
+  const ListWindowView& told = app.shownViews->list;
+  if (app.lists.shown && told.table && told.table->tab == app.lists.tab) return told;
+  return buildListWindowView(app);
+}
+
 void refreshViews(Application& app) {
   ShownViews& shown = *app.shownViews;
   WindowPort& window = app.window;

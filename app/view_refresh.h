@@ -56,6 +56,9 @@ std::u16string windowTitle(const Application& app);
 // The list window's view; the playlist tab's rows come from `unchanged` when
 // it is given and shows the same tab.
 ListWindowView buildListWindowView(const Application& app, const ListWindowView* unchanged = nullptr);
+// What the list window was last told to show, so that it builds nothing
+// again; built now when it was told nothing for the tab it shows.
+ListWindowView listWindowView(const Application& app);
 
 void refreshViews(Application& app);
 

@@ -15,7 +15,7 @@
 #include "app/list_command_table.h"
 #include "app/list_menu.h"
 #include "app/list_window.h"
-#include "playlist/list_texts.h"
+#include "app/view_refresh.h"
 #include "ui/dropped_paths.h"
 #include "ui/key_map.h"
 
@@ -209,13 +209,13 @@ void ListWindow::queueRefresh() {
 
 void ListWindow::refresh() {
   refreshing_ = true;
-  setWindowTitle(text(app::listWindowTitle(app_)));
-  menus_.show(app::buildListMenu(app_));
-  // The other tabs are read when they are shown: a search tick costs one table.
-  const app::ListTabModel shown = app::listTabModel(app_, currentTab());
-  refreshTable(shown);
-  refreshControls(shown);
-  statusBar()->showMessage(text(selectionText(app_.playlist)));
+  // The tables of the other tabs are built when they are shown.
+  const app::ListWindowView view = app::listWindowView(app_);
+  setWindowTitle(text(view.title));
+  menus_.show(view.menu);
+  refreshTable(*view.table);
+  refreshControls(*view.table);
+  statusBar()->showMessage(text(view.selection));
   refreshing_ = false;
 }
 
