@@ -2,14 +2,22 @@
 
 #include <algorithm>
 
+#include "platform/thread_priority.h"
+
 namespace mokuza::search {
 
-ThreadExecutor::ThreadExecutor(int threads) : threads_(std::max(threads, 1)) {}
+ThreadExecutor::ThreadExecutor(int threads, WorkerPriority priority)
+    : threads_(std::max(threads, 1)), priority_(priority) {}
 
 std::vector<std::jthread> ThreadExecutor::start(int count, const std::function<void()>& work) const {
   std::vector<std::jthread> threads;
   threads.reserve(static_cast<std::size_t>(std::max(count, 0)));
-  for (int i = 0; i < count; ++i) threads.emplace_back(work);
+  const bool lower = priority_ == WorkerPriority::Lower;
+  for (int i = 0; i < count; ++i)
+    threads.emplace_back([work, lower] {
+      if (lower) platform::yieldToForegroundThreads();
+      work();
+    });
   return threads;
 }
 

@@ -19,14 +19,19 @@ class SearchExecutor {
   virtual std::vector<std::jthread> start(int count, const std::function<void()>& work) const = 0;
 };
 
+// Whether the workers yield to the thread that started them: a window's
+// search does, so a step key shows its picture while it runs.
+enum class WorkerPriority { Same, Lower };
+
 class ThreadExecutor final : public SearchExecutor {
  public:
-  explicit ThreadExecutor(int threads);
+  explicit ThreadExecutor(int threads, WorkerPriority priority = WorkerPriority::Same);
   int workers() const override { return threads_; }
   std::vector<std::jthread> start(int count, const std::function<void()>& work) const override;
 
  private:
   int threads_;
+  WorkerPriority priority_;
 };
 
 class SynchronousExecutor final : public SearchExecutor {

@@ -70,7 +70,7 @@ MainWindow::MainWindow(platform::Services& services, const std::filesystem::path
   connect(&sizeSettled_, &QTimer::timeout, [this] { app_->onSizeMoveEnd(); });
   app_ = std::make_unique<app::Application>(services, *this, programFolder);
   // The search reads every game of a list: all cores, off this thread.
-  app_->search.executor = std::make_shared<search::ThreadExecutor>(search::coreCount());
+  app_->search.executor = std::make_shared<search::ThreadExecutor>(search::coreCount(), search::WorkerPriority::Lower);
   board_->attach(*app_);
   panel_->attach(*app_);
   qApp->installEventFilter(this);

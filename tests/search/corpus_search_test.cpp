@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <string>
 #include <vector>
 
 #include "search/game_scan.h"
 #include "search/playlist_search.h"
+#include "search/search_executor.h"
 #include "search/stone_replay.h"
 #include "tests/corpus_files.h"
 #include "tests/search/search_test_support.h"
@@ -205,6 +209,20 @@ TEST(CorpusSearchTest, FourThreadsFindExactlyWhatOneFinds) {
     EXPECT_EQ(utf16ToUtf8(got->texts.resultLine), utf16ToUtf8(expected->texts.resultLine));
     EXPECT_EQ(utf16ToUtf8(got->texts.followUpLine), utf16ToUtf8(expected->texts.followUpLine));
   }
+}
+
+// A window's workers go after its own thread; a script's keep their priority.
+TEST(ThreadExecutorTest, AWindowsWorkersYieldToIt) {
+  const auto niceOfAWorker = [](search::WorkerPriority priority) {
+    std::atomic<int> nice = 0;
+    search::ThreadExecutor(1, priority).start(1, [&nice] {
+      nice = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
+    });
+    return nice.load();
+  };
+  const int same = niceOfAWorker(search::WorkerPriority::Same);
+  if (same >= 10) GTEST_SKIP() << "the tests run at nice " << same << " already";
+  EXPECT_GT(niceOfAWorker(search::WorkerPriority::Lower), same);
 }
 
 }  // namespace
