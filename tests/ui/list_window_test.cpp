@@ -127,21 +127,12 @@ TEST_F(ListWindowUiTest, CellsAreTheModelsAndAHeaderClickSortsIntoTheListWritten
                     QPoint(header.sectionViewportPosition(date) + header.sectionSize(date) / 2, header.height() / 2));
   QCoreApplication::processEvents();
   ASSERT_NE(shownGames(), before);
-  auto dates = cells(ListTab::Playlist);
+  const auto dates = cells(ListTab::Playlist);
   for (std::size_t r = 1; r < dates.size(); ++r)
     EXPECT_LE(dates[r - 1][static_cast<std::size_t>(date)], dates[r][static_cast<std::size_t>(date)]) << r;
   EXPECT_TRUE(header.isSortIndicatorShown() && header.sortIndicatorSection() == date);
   EXPECT_EQ(header.sortIndicatorOrder(), Qt::AscendingOrder);
-
-  // A second click reverses the order and the arrow.
-  QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
-                    QPoint(header.sectionViewportPosition(date) + header.sectionSize(date) / 2, header.height() / 2));
-  QCoreApplication::processEvents();
   const std::vector<std::string> sorted = shownGames();
-  dates = cells(ListTab::Playlist);
-  for (std::size_t r = 1; r < dates.size(); ++r)
-    EXPECT_GE(dates[r - 1][static_cast<std::size_t>(date)], dates[r][static_cast<std::size_t>(date)]) << r;
-  EXPECT_EQ(header.sortIndicatorOrder(), Qt::DescendingOrder);
   lists()->resize(1100, 700);
   shoot(*lists(), "playlist-by-date");
   window->close();
