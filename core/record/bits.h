@@ -38,6 +38,10 @@ constexpr Word bitIf(bool when, int n) {
   return static_cast<Word>(when) << n;
 }
 
+// The lowest set bit of w and every bit below it; every bit when w is 0.
+// Of stones along a line as bits, nearest first: the line up to the first.
+constexpr std::uint64_t upToLowestBit(std::uint64_t w) { return w ^ (w - 1); }
+
 // Calls f(n) for every set bit n of w, lowest first: one step per set bit,
 // however wide the word.
 template <typename F>

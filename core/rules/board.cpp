@@ -37,6 +37,7 @@ void SetBoardSize(Board& board, int n) {
   board.position.playGrid.fill(0);
   for (BorderedPoint b{0}; b.index < g.borderedCount; ++b.index)
     if (g.info[b].frame) board.position.playGrid[b] = kStoneFrame;
+  board.position.stoneBits = StoneBits();
   board.position.chains.clear();
   board.history.boardGrids.assign(1, board.position.boardGrid);
   board.history.playGrids.assign(1, board.position.playGrid);
@@ -58,6 +59,7 @@ void RemoveChain(Board& board, int g) {
   board.lastRemovedColour = removed.colour;
   removed.stones.forEach([&](BorderedPoint s) {
     grid[s] = kStoneEmpty;
+    board.position.stoneBits.erase(board.geometry.info[s], removed.colour);
     ids[s] = -1;
     for (int offset : board.geometry.neighbours) {
       const BorderedPoint q = s + offset;
@@ -137,7 +139,10 @@ MOKUZA_CPU_CLONES void PlaceStone(Board& board, BorderedPoint b, int c) {
     else if (stone == c) friends[static_cast<std::size_t>(friendCount++)] = q;
     else enemies[static_cast<std::size_t>(enemyCount++)] = q;
   }
+  StoneBits& bits = board.position.stoneBits;
+  if (grid[b] == kStoneBlack || grid[b] == kStoneWhite) bits.erase(geo.info[b], grid[b]);
   grid[b] = static_cast<std::int8_t>(c);
+  bits.set(geo.info[b], c);
 
   // Merge the friendly chains into the new one; the others keep their order.
   std::array<int, 4> mergedIds{};
@@ -193,6 +198,14 @@ void derivePlayGrid(Board& board) {
   const auto& stones = board.position.boardGrid.stones;
   auto& grid = board.position.playGrid;
   for (int y = 0; y < geo.n; ++y) std::copy_n(stones.begin() + boardRow(geo, y), geo.n, grid.begin() + gridRow(geo, y));
+  board.position.stoneBits = stoneBitsOf(geo, grid);
+}
+
+StoneBits stoneBitsOf(const GridGeometry& geo, const PlayGrid& grid) {
+  StoneBits bits;
+  for (BorderedPoint b{0}; b.index < geo.borderedCount; ++b.index)
+    if (grid[b] == kStoneBlack || grid[b] == kStoneWhite) bits.set(geo.info[b], grid[b]);
+  return bits;
 }
 
 MOKUZA_CPU_CLONES void PlayMove(Board& board, RecordPoint u) {
@@ -248,6 +261,7 @@ void restorePosition(Board& board, int m) {
   const auto index = static_cast<std::size_t>(m);
   board.position.boardGrid = board.history.boardGrids[index];
   board.position.playGrid = board.history.playGrids[index];
+  board.position.stoneBits = stoneBitsOf(board.geometry, board.position.playGrid);
   rebuildChains(board, m, board.position.chains);
   board.currentPosition = m;
 }

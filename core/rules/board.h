@@ -37,9 +37,42 @@ struct Chain {
   int libertyCount() const { return liberties.size(); }
 };
 
+// The stones of each colour as bits: bit x of a word per bordered row y,
+// and bit y of a word per bordered column x. The naming reads a strip of a
+// line in a few shifts where the grid costs a load and a test per point.
+// PlaceStone and RemoveChain keep it in step with the play grid;
+// deriveStoneBits makes it anew from the grid.
+class StoneBits {
+ public:
+  static constexpr int kLines = 21;  // bordered rows of the largest board
+
+  // Bits of the row or column `line` of the colour's stones; none off the grid.
+  std::uint32_t row(int colour, int line) const { return at(rows_, colour, line); }
+  std::uint32_t column(int colour, int line) const { return at(columns_, colour, line); }
+  void set(const PointInfo& point, int colour) {
+    rows_[index(colour)][point.y] |= std::uint32_t{1} << point.x;
+    columns_[index(colour)][point.x] |= std::uint32_t{1} << point.y;
+  }
+  void erase(const PointInfo& point, int colour) {
+    rows_[index(colour)][point.y] &= ~(std::uint32_t{1} << point.x);
+    columns_[index(colour)][point.x] &= ~(std::uint32_t{1} << point.y);
+  }
+  bool operator==(const StoneBits&) const = default;
+
+ private:
+  using Words = std::array<std::array<std::uint32_t, kLines>, 2>;
+  static std::size_t index(int colour) { return colour == kStoneWhite; }
+  static std::uint32_t at(const Words& words, int colour, int line) {
+    return line >= 0 && line < kLines ? words[index(colour)][static_cast<std::size_t>(line)] : 0;
+  }
+  Words rows_{};
+  Words columns_{};
+};
+
 struct BoardPosition {
   BoardGrid boardGrid;
   PlayGrid playGrid{};
+  StoneBits stoneBits;
   std::vector<Chain> chains;
 };
 
@@ -91,8 +124,11 @@ void RemoveChain(Board& board, int g);
 // snapshotted by the caller once the whole position (setup stones and move)
 // is complete.
 void PlayMove(Board& board, RecordPoint u);
-// Copies the board grid's stones into the play grid, inside its frame.
+// Copies the board grid's stones into the play grid, inside its frame, and
+// makes the stone bits anew.
 void derivePlayGrid(Board& board);
+// The stone bits of a play grid.
+StoneBits stoneBitsOf(const GridGeometry& geo, const PlayGrid& grid);
 // Makes position m current (copies its grids, rebuilds its chains).
 void restorePosition(Board& board, int m);
 // The chain list of position m, in the order the replay left it; empty

@@ -13,6 +13,7 @@ class LadderBoard {
     board_.geometry = source.geometry;
     board_.position.boardGrid = source.history.boardGrids[index];
     board_.position.playGrid = source.history.playGrids[index];
+    board_.position.stoneBits = stoneBitsOf(board_.geometry, board_.position.playGrid);
     board_.position.chains = chainsAt(source, m);
     board_.history.slots.assign(1, PositionSlot{});
     board_.history.slots[0].chainIds = source.history.slots[index].chainIds;

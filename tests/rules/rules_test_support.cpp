@@ -191,6 +191,8 @@ void ChainCheck::afterMove(Board& board, std::vector<MoveRecord>& /*line*/, int 
     faults.push_back(where + "the chain count kept for the position before is not that of its chains");
   if (seenAt_ == move - 1 && !sameChains(before, seen_))
     faults.push_back(where + "the chains kept up to date differ from those rebuilt for the position before");
+  if (board.position.stoneBits != stoneBitsOf(board.geometry, board.position.playGrid))
+    faults.push_back(where + "the stone bits kept differ from those of the grid");
   seen_ = board.position.chains;
   seenAt_ = move;
 }
