@@ -57,7 +57,8 @@ class Evidence {
   // points are taken out (none when the played point is vetoed), and those
   // stones; nullptr when no figure of the order is left with stones.
   // Besides the evidence gathered, `others` marks figures numbered below 64
-  // that have stones and no veto, given by stonesOf(figure, set) on demand.
+  // that may have stones and no veto, given by stonesOf(figure, set) on
+  // demand; one given no stones is passed over.
   template <typename StonesOf>
   const PointSet* firstSurviving(int played, const FigureOrder& order, std::uint64_t others, StonesOf&& stonesOf,
                                  Figure& found) {
@@ -74,8 +75,10 @@ class Evidence {
         if (f < 64 && ((others >> f) & 1u)) {
           given_.clear();
           stonesOf(f, given_);
-          found = f;
-          return &given_;
+          if (!given_.empty()) {
+            found = f;
+            return &given_;
+          }
         }
         PointSet& m = match_[f];
         if (isSet(vetoed_, f)) {

@@ -134,13 +134,14 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
   // stone beyond it turns into a pincer.
   if (pHeight == 4 || pHeight == 5)
     for (const Partner& a : c.partners[kEnemyKnightJump].reach(0, 0))
-      if (a.live && (c.height(a.point) == 3 || c.height(a.point) == 4) && pHeight == c.height(a.point) + 1 &&
+      if (c.live(a) && (c.height(a.point) == 3 || c.height(a.point) == 4) && pHeight == c.height(a.point) + 1 &&
           !ownStoneBeyond(c, a.point))
         ev.add(kKake, a.point);
   // 一間: a one-space jump along the line of the nearest edge, on the fourth line or lower.
   if (pHeight <= 4)
     for (const Partner& a : c.partners[kOwnStraightJump].reach(0, 0))
-      if (a.live && c.height(a.point) == pHeight && lineAcross(c, c.p, a.direction) == pHeight) ev.add(kIkken, a.point);
+      if (c.live(a) && c.height(a.point) == pHeight && lineAcross(c, c.p, a.direction) == pHeight)
+        ev.add(kIkken, a.point);
 
   // ヒキ: drawing back one line towards the edge from an own stone in contact with the enemy.
   if (pHeight >= 2 && c.ownNeighbours > 0)

@@ -60,7 +60,7 @@ MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   if (pInfo.lineX == 3 || pInfo.lineX == 4 || pInfo.lineY == 3 || pInfo.lineY == 4)
     for (const Partner& a : ownStraight.reach(1, kJumpReaches - 1)) {
       const int line = lineAcross(c, c.p, a.direction);
-      if (a.live && (line == 3 || line == 4)) ev.add(kHiraki, a.point);
+      if (c.live(a) && (line == 3 || line == 4)) ev.add(kHiraki, a.point);
     }
   // シマリ: two lone own stones closing a corner.
   if ((pOnThirdOrFourth || pInfo.cornerStar || pInfo.komoku) && c.isSingleStone(c.p))
@@ -80,7 +80,7 @@ MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
     for (const PartnerList* list : {&enemyStraight, &enemyKnight})
       for (const Partner& a : list->reach(0, 1)) {
         const int b = a.point;
-        if (a.live && isCornerPoint(c, b) && c.info(c.p).depth > c.info(b).depth && c.isSingleStone(b) &&
+        if (c.live(a) && isCornerPoint(c, b) && c.info(c.p).depth > c.info(b).depth && c.isSingleStone(b) &&
             !colourNear(c, b, c.own, 2))
           ev.add(kKakari, b);
       }
@@ -105,7 +105,7 @@ MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
     std::size_t flankCount = 0;
     for (const PartnerList* list : {&enemyStraight, &enemyKnight})
       for (const Partner& e : list->all())
-        if (e.live && onThirdOrFourth(c, e.point)) flanks[flankCount++] = &e;
+        if (c.live(e) && onThirdOrFourth(c, e.point)) flanks[flankCount++] = &e;
     for (std::size_t i = 0; i < flankCount; ++i) {
       const Partner& e1 = *flanks[i];
       for (std::size_t j = i + 1; j < flankCount; ++j) {
@@ -135,10 +135,10 @@ MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   if (pOnThirdOrFourth && c.ownNeighbours + c.ownDiagonals + c.enemyNeighbours + c.enemyDiagonals == 0) {
     std::array<bool, 4> ownStraightTowards{};
     for (const Partner& own : ownStraight.all())
-      if (own.live) ownStraightTowards[static_cast<std::size_t>(own.direction)] = true;
+      if (c.live(own)) ownStraightTowards[static_cast<std::size_t>(own.direction)] = true;
     for (const PartnerList* list : {&enemyStraight, &enemyKnight})
       for (const Partner& a : list->all())
-        if (a.live && ownStraightTowards[static_cast<std::size_t>(opposite(a.direction))] &&
+        if (c.live(a) && ownStraightTowards[static_cast<std::size_t>(opposite(a.direction))] &&
             onThirdOrFourth(c, a.point))
           ev.add(kTsume, a.point);
   }
@@ -165,7 +165,7 @@ MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   if (pHeight >= 3)
     for (const Partner& a : enemyKnight.reach(0, 1)) {
       const int e = a.point;
-      if (a.live && c.height(e) >= 4 && !isCornerPoint(c, e) && pHeight == c.height(e) - 1 && c.isSingleStone(e))
+      if (c.live(a) && c.height(e) >= 4 && !isCornerPoint(c, e) && pHeight == c.height(e) - 1 && c.isSingleStone(e))
         ev.add(kSusogakari, e);
     }
   // ハサミ: a pincer of a small enemy group on the third or fourth line against an own stone beyond it.
@@ -173,7 +173,7 @@ MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
     for (const PartnerList* list : {&enemyStraight, &enemyKnight})
       for (const Partner& a : list->reach(0, 3)) {
         const int e = a.point;
-        if (a.live && onThirdOrFourth(c, e) && c.liberties(e) >= 2 && c.chainSize(e) <= 2 && ownStoneBeyond(c, e))
+        if (c.live(a) && onThirdOrFourth(c, e) && c.liberties(e) >= 2 && c.chainSize(e) <= 2 && ownStoneBeyond(c, e))
           ev.add(kHasami, e);
       }
   // カケ（大斜）: a press one line above an enemy stone on the third or fourth line, a large knight's move away,
@@ -183,7 +183,7 @@ MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   if (pOnFourthOrFifth)
     for (const Partner& a : enemyKnight.reach(1, 1)) {
       const int e = a.point;
-      if (a.live && onThirdOrFourth(c, e) && pHeight == c.height(e) + 1 && !ownStoneBeyond(c, e))
+      if (c.live(a) && onThirdOrFourth(c, e) && pHeight == c.height(e) + 1 && !ownStoneBeyond(c, e))
         ev.add(kKakeTaisha, e);
     }
 

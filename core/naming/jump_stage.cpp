@@ -78,10 +78,10 @@ constexpr SpreadTable spreadTable(int perReach) {
 constexpr SpreadTable kStraightSpread = spreadTable(4);
 constexpr SpreadTable kKnightSpread = spreadTable(8);
 
-// The partners of one kind into their list, and the jump figures they make live.
+// The partners of one kind into their list, and the jump figures of those not cut off.
 template <int kPerReach>
 inline void addPartners(MoveContext& c, std::uint64_t stones, std::uint64_t uncut, bool enemy,
-                        const std::array<Figure, kReaches>& figures, std::uint64_t& live) {
+                        const std::array<Figure, kReaches>& figures, std::uint64_t& candidates) {
   constexpr bool knight = kPerReach == 8;
   // Each slot of a reach: its direction, its point at reach 0 and the step to the next reach.
   std::array<std::int8_t, kPerReach> directions{};
@@ -102,11 +102,10 @@ inline void addPartners(MoveContext& c, std::uint64_t stones, std::uint64_t uncu
     const auto k = static_cast<std::size_t>(bit / kPerReach);
     const auto slot = static_cast<std::size_t>(bit % kPerReach);
     const int b = first[slot] + steps[slot] * static_cast<int>(k);
-    // A stone in atari is no partner.
-    const bool isLive = ((uncut >> bit) & 1u) && c.liberties(b) != 1;
-    live |= std::uint64_t{isLive} << figures[k];
+    const bool isUncut = (uncut >> bit) & 1u;
+    candidates |= std::uint64_t{isUncut} << figures[k];
     list.items[static_cast<std::size_t>(count++)] =
-        Partner{static_cast<std::int16_t>(b), static_cast<std::int8_t>(k), directions[slot], knight, enemy, isLive};
+        Partner{static_cast<std::int16_t>(b), static_cast<std::int8_t>(k), directions[slot], knight, enemy, isUncut};
     list.ends[k] = static_cast<std::uint8_t>(count);
   });
   list.count = count;
@@ -118,7 +117,7 @@ inline void addPartners(MoveContext& c, std::uint64_t stones, std::uint64_t uncu
 
 MOKUZA_CPU_CLONES void findJumps(MoveContext& c) {
   const std::array<Columns, 2> columns{gatherColumns(c, c.own), gatherColumns(c, -c.own)};
-  std::uint64_t live = 0;
+  std::uint64_t candidates = 0;
   for (std::size_t enemy = 0; enemy < 2; ++enemy) {
     const Columns& mine = columns[enemy];
     const Columns& other = columns[1 - enemy];
@@ -140,15 +139,15 @@ MOKUZA_CPU_CLONES void findJumps(MoveContext& c) {
         knightUncut |= kKnightSpread[sideUncut >> 1] << shift;
       }
     }
-    addPartners<4>(c, straight, straightUncut, enemy != 0, kJumpFigures[0][enemy], live);
-    addPartners<8>(c, knight, knightUncut, enemy != 0, kJumpFigures[1][enemy], live);
+    addPartners<4>(c, straight, straightUncut, enemy != 0, kJumpFigures[0][enemy], candidates);
+    addPartners<8>(c, knight, knightUncut, enemy != 0, kJumpFigures[1][enemy], candidates);
   }
   // A stone in atari makes no shape with its neighbours at short reach.
   if (c.liberties(c.p) == 1)
     for (std::size_t k = 0; k < 3; ++k)
       for (const auto& byKnight : kJumpFigures)
-        for (Figure f : {byKnight[0][k], byKnight[1][k]}) live &= ~(std::uint64_t{1} << f);
-  c.liveJumpFigures = live;
+        for (Figure f : {byKnight[0][k], byKnight[1][k]}) candidates &= ~(std::uint64_t{1} << f);
+  c.jumpFigures = candidates;
 }
 
 void jumpStones(const MoveContext& c, Figure figure, PointSet& stones) {
@@ -157,7 +156,7 @@ void jumpStones(const MoveContext& c, Figure figure, PointSet& stones) {
       for (int k = 0; k < kReaches; ++k) {
         if (kJumpFigures[knight][enemy][static_cast<std::size_t>(k)] != figure) continue;
         for (const Partner& a : c.partners[knight + 2 * enemy].reach(k, k))
-          if (a.live) stones.insert({a.point});
+          if (c.live(a)) stones.insert({a.point});
       }
 }
 

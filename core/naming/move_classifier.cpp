@@ -151,7 +151,7 @@ MOKUZA_CPU_CLONES void MoveClassifier::ClassifyMove(const Board& board, MoveReco
 
   Figure kind = kNanameMikata;
   const PointSet* stones = evidence_.firstSurviving(
-      p, order_, c.liveJumpFigures, [&c](Figure f, PointSet& into) { jumpStones(c, f, into); }, kind);
+      p, order_, c.jumpFigures, [&c](Figure f, PointSet& into) { jumpStones(c, f, into); }, kind);
   if (!stones) {
     record(moveRecord, move, 0, unmatchedName_);
     return;

@@ -25,7 +25,7 @@ struct Partner {
   std::int8_t direction;  // index into the neighbour order
   bool knight;
   bool enemy;
-  bool live;  // neither in atari nor cut off from the played stone
+  bool uncut;  // no stone of the other colour between it and the played stone
 };
 
 constexpr int kJumpReaches = 6;
@@ -79,9 +79,10 @@ struct MoveContext {
   int enemyDiagonals = 0;
   mutable std::array<std::int16_t, kGridCells> libertyCounts;  // by chain id, -1 until counted
   std::array<PartnerList, 4> partners;                         // by PartnerKind
-  // The jump figures (all numbered below 64) with a live partner, as bits;
-  // their stones are gathered from the partners only for the figure chosen.
-  std::uint64_t liveJumpFigures = 0;
+  // The jump figures (all numbered below 64) with a partner not cut off, as
+  // bits. Whether one is live, not in atari, is asked only of those the choice
+  // reaches: few moves are named by a jump, so most partners are never asked.
+  std::uint64_t jumpFigures = 0;
 
   const PointInfo& info(int b) const { return geo.info[BorderedPoint{b}]; }
   int stone(int b) const { return grid[BorderedPoint{b}]; }
@@ -103,6 +104,8 @@ struct MoveContext {
     if (known < 0) known = static_cast<std::int16_t>(chains[static_cast<std::size_t>(id)].liberties.size());
     return known;
   }
+  // A partner that is neither cut off from the played stone nor in atari.
+  bool live(const Partner& a) const { return a.uncut && liberties(a.point) != 1; }
   int chainSize(int b) const {
     const Chain* c = chainAt(b);
     return c ? c->stones.size() : 0;
