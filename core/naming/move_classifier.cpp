@@ -129,7 +129,6 @@ MOKUZA_CPU_CLONES void MoveClassifier::ClassifyMove(const Board& board, MoveReco
   c.p = p;
   c.own = own;
   c.kakariFigure = number(kKakari);
-  std::fill_n(c.libertyCounts.begin(), std::min(chains.size(), c.libertyCounts.size()), std::int16_t{-1});
   for (int offset : geo.neighbours) {
     c.emptyNeighbours += c.isEmpty(p + offset);
     c.ownNeighbours += c.isOwn(p + offset);

@@ -77,8 +77,7 @@ struct MoveContext {
   int enemyNeighbours = 0;
   int ownDiagonals = 0;
   int enemyDiagonals = 0;
-  mutable std::array<std::int16_t, kGridCells> libertyCounts;  // by chain id, -1 until counted
-  std::array<PartnerList, 4> partners;                         // by PartnerKind
+  std::array<PartnerList, 4> partners;  // by PartnerKind
   // The jump figures (all numbered below 64) with a partner not cut off, as
   // bits. Whether one is live, not in atari, is asked only of those the choice
   // reaches: few moves are named by a jump, so most partners are never asked.
@@ -96,13 +95,9 @@ struct MoveContext {
     const int id = chainId(b);
     return id >= 0 && id < static_cast<int>(chains.size()) ? &chains[static_cast<std::size_t>(id)] : nullptr;
   }
-  // Counted once per chain and move: the tests ask again and again.
   int liberties(int b) const {
-    const int id = chainId(b);
-    if (id < 0 || id >= static_cast<int>(chains.size())) return 0;
-    std::int16_t& known = libertyCounts[static_cast<std::size_t>(id)];
-    if (known < 0) known = static_cast<std::int16_t>(chains[static_cast<std::size_t>(id)].liberties.size());
-    return known;
+    const Chain* c = chainAt(b);
+    return c ? c->libertyCount() : 0;
   }
   // A partner that is neither cut off from the played stone nor in atari.
   bool live(const Partner& a) const { return a.uncut && liberties(a.point) != 1; }

@@ -66,8 +66,11 @@ void RemoveChain(Board& board, int g) {
       const int stone = grid[q];
       if (stone != kStoneBlack && stone != kStoneWhite) continue;
       const int owner = ids[q];
-      if (owner >= 0 && owner < static_cast<int>(chains.size()))
-        chains[static_cast<std::size_t>(owner)].liberties.insert(s);
+      if (owner >= 0 && owner < static_cast<int>(chains.size())) {
+        Chain& chain = chains[static_cast<std::size_t>(owner)];
+        chain.countedLiberties += !chain.liberties.contains(s);
+        chain.liberties.insert(s);
+      }
     }
   });
   closeIdGap(ids, g);
@@ -122,6 +125,7 @@ MOKUZA_CPU_CLONES void PlaceStone(Board& board, BorderedPoint b, int c) {
           }
         }
       }
+      piece.countedLiberties = piece.liberties.size();
       chains.push_back(piece);
     });
   }
@@ -156,6 +160,7 @@ MOKUZA_CPU_CLONES void PlaceStone(Board& board, BorderedPoint b, int c) {
     placed.liberties |= chains[static_cast<std::size_t>(id)].liberties;
   }
   placed.liberties.erase(b);
+  placed.countedLiberties = placed.liberties.size();
 
   if (mergedCount > 0) {
     // Compact: chains after a merged one move down by the merged ones before
@@ -176,12 +181,13 @@ MOKUZA_CPU_CLONES void PlaceStone(Board& board, BorderedPoint b, int c) {
     const int id = ids[enemies[static_cast<std::size_t>(i)]];
     if (id < 0 || id >= static_cast<int>(chains.size())) continue;
     Chain& enemy = chains[static_cast<std::size_t>(id)];
+    enemy.countedLiberties -= enemy.liberties.contains(b);
     enemy.liberties.erase(b);
-    if (enemy.liberties.empty()) RemoveChain(board, id);
+    if (enemy.countedLiberties == 0) RemoveChain(board, id);
   }
 
   const int own = ids[b];
-  if (own >= 0 && own < static_cast<int>(chains.size()) && chains[static_cast<std::size_t>(own)].liberties.empty())
+  if (own >= 0 && own < static_cast<int>(chains.size()) && chains[static_cast<std::size_t>(own)].countedLiberties == 0)
     RemoveChain(board, own);
 }
 
@@ -252,6 +258,7 @@ void rebuildChains(const Board& board, int m, std::vector<Chain>& chains) {
     for (int offset : geo.neighbours)
       if (grid[b + offset] == kStoneEmpty) chain.liberties.insert(b + offset);
   }
+  for (Chain& chain : chains) chain.countedLiberties = chain.liberties.size();
 }
 
 }  // namespace

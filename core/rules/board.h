@@ -34,7 +34,10 @@ struct Chain {
   std::int8_t colour = 0;
   PointSet liberties;
   PointSet stones;
-  int libertyCount() const { return liberties.size(); }
+  // liberties.size(), kept by the board as the liberties change: the naming
+  // asks for it of many chains at every move.
+  int countedLiberties = 0;
+  int libertyCount() const { return countedLiberties; }
 };
 
 // The stones of each colour as bits: bit x of a word per bordered row y,

@@ -177,7 +177,8 @@ namespace {
 
 bool sameChains(const std::vector<Chain>& a, const std::vector<Chain>& b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const Chain& x, const Chain& y) {
-    return x.colour == y.colour && x.stones == y.stones && x.liberties == y.liberties;
+    return x.colour == y.colour && x.stones == y.stones && x.liberties == y.liberties &&
+           x.countedLiberties == y.countedLiberties;
   });
 }
 

@@ -33,8 +33,9 @@ std::vector<std::string> chainFaults(const Board& board, int m);
 
 // Checks every move of a replay it observes: the chain list kept up to date
 // and the chain count kept for the position before agree with the lists
-// rebuilt from the history, which chainFaults holds to the grid, and the
-// stone bits kept agree with the grid.
+// rebuilt from the history, which chainFaults holds to the grid (their
+// liberties counted as they changed included), and the stone bits kept agree
+// with the grid.
 class ChainCheck final : public ReplayObserver {
  public:
   void afterMove(Board& board, std::vector<MoveRecord>& line, int move) override;
