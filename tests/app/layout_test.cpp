@@ -130,9 +130,10 @@ TEST_F(LayoutTest, BranchesAreCountedAndTheirMarksSwitchOff) {
   EXPECT_FALSE(app->renderState().variationMarks);
 }
 
-// In replay mode the status line gives the shown figure's moves: from the
-// move after the previous figure's end.
-TEST_F(LayoutTest, FigureRangeStartsAfterThePreviousFigure) {
+// In replay mode the status line gives the shown figure's number and moves:
+// from the move after the previous figure's end. Element 0 of the design's
+// ends ends no figure, and a record not divided has no figure text.
+TEST_F(LayoutTest, FiguresAreNumberedFromOneAndStartAfterThePreviousFigure) {
   const fs::path game = write("f.sgf", "(;SZ[9];B[aa];W[ba];B[ca];W[da];B[ea];W[fa];B[ga];W[ha])");
   ASSERT_EQ(openGameFile(app->doc, services, game.u16string()), OpenOutcome::Opened);
   app->doc.state.options[DocumentOption::ReplayMode] = 1;
@@ -140,10 +141,18 @@ TEST_F(LayoutTest, FigureRangeStartsAfterThePreviousFigure) {
   design.figureEnds = {0, 2, 4, 6, 8, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99};
   setDesignValue(design, DesignField::RcFraction, 0);
   setDesignValue(design, DesignField::LastMove, 8);
-  showMove(app->doc, 4);
-  EXPECT_NE(status(*app).find("（3―4）"), std::string::npos) << status(*app);
-  showMove(app->doc, 2);
-  EXPECT_NE(status(*app).find("（1―2）"), std::string::npos) << status(*app);
+  const auto figureShownAt = [&](int move) {
+    showMove(app->doc, move);
+    const std::string line = status(*app);
+    const auto at = line.find("《第");
+    const std::string close = "）";
+    return at == std::string::npos ? std::string() : line.substr(at, line.find(close, at) + close.size() - at);
+  };
+  EXPECT_EQ(figureShownAt(4), "《第2譜》（3―4）");
+  EXPECT_EQ(figureShownAt(1), "《第1譜》（1―2）");
+  EXPECT_EQ(figureShownAt(8), "《第4譜》（7―8）");
+  design.figureEnds = {};
+  EXPECT_EQ(figureShownAt(5), "");
 }
 
 TEST_F(LayoutTest, RunningShowCountsItsLaps) {
