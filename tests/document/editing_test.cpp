@@ -244,7 +244,7 @@ TEST_F(DeletionTest, NothingIsDeletedInReplayModeOrDuringAutoPlay) {
   doc.state.options[DocumentOption::ReplayMode] = 2;  // on at 1 or more
   EXPECT_FALSE(deleteMove(doc));
   doc.state.options[DocumentOption::ReplayMode] = -1;
-  doc.autoPlayRunning = true;
+  doc.hooks.autoPlayRunning = [] { return true; };
   services.messageAnswers = {platform::Answer::Yes};
   EXPECT_FALSE(deleteFromHere(doc, services));
   EXPECT_EQ(view(), "B dd, W pp @2");

@@ -74,9 +74,9 @@ TEST_F(LadderDocumentTest, OnlyAStoneInAtariOfTheColourToPlayIsRead) {
   EXPECT_EQ(readLadder("ed").status, LadderStatus::NotToPlay);  // Black's stone, White to play
   EXPECT_EQ(readLadder("ee").status, LadderStatus::NoStone);
   EXPECT_EQ(ReadLadder(doc, services, RecordPoint{81}, nullptr).status, LadderStatus::NoStone);
-  doc.autoPlayRunning = true;
+  doc.hooks.autoPlayRunning = [] { return true; };
   EXPECT_EQ(readLadder("dd").status, LadderStatus::Busy);
-  doc.autoPlayRunning = false;
+  doc.hooks.autoPlayRunning = nullptr;
   showMove(doc, 0);
   doc.colourToPlay = kStoneWhite;
   EXPECT_EQ(readLadder("dd").status, LadderStatus::NotInAtari);  // two liberties before move 1

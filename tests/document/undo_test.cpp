@@ -140,7 +140,7 @@ TEST_F(UndoTest, TheLetterNAndAutoPlayRecordNothingAndTheLogFollowsTheOption) {
   recordUndo(doc, u"記録しない");
   doc.globalOptions[GlobalOption::HistoryOutput] = 2;
   recordUndo(doc, u"これも");
-  doc.autoPlayRunning = true;
+  doc.hooks.autoPlayRunning = [] { return true; };
   recordUndo(doc, u"自動再生中");
   EXPECT_EQ(logged, (std::vector<std::string>{"記録"}));
   std::string kept;
