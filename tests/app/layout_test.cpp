@@ -86,14 +86,6 @@ TEST_F(LayoutTest, FullScreenHidesBothBarsAndLeavingRestoresTheWindow) {
   EXPECT_EQ(window.frameRect, before);
 }
 
-TEST_F(LayoutTest, RightAndBottomEdgesAreOffTheBoard) {
-  app::layoutWindow(*app);
-  const render::BoardGeometry& g = app->layout.geometry;
-  auto at = [&](int dx, int dy) { return app::boardPointAt(*app, {g.boardLeft + dx, g.boardTop + dy}); };
-  EXPECT_EQ(std::vector({at(0, 0), at(g.extent - 1, g.extent - 1), at(g.extent, 0), at(0, g.extent), at(-1, 0)}),
-            std::vector({0, 360, -1, -1, -1}));
-}
-
 TEST_F(LayoutTest, TextsOfAShownMoveTheCountAndTheTitle) {
   app->doc.classifier.moveinfo = 1;
   const fs::path game = write("g.sgf", "(;SZ[9]KM[6.5]DT[2024-05-04]RE[B+R];B[cc];W[gg];B[gc])");
@@ -107,15 +99,12 @@ TEST_F(LayoutTest, TextsOfAShownMoveTheCountAndTheTitle) {
   app->doc.globalOptions[GlobalOption::ResultDisplay] = 1;
   EXPECT_EQ(utf16ToUtf8(app::gameInfoPageText(*app)), "コミ：6.5\r\n結果：B+R\r\n路数：9\r\n対局日：2024-05-04(土)");
   ToggleCountingMode(app->counting, app->doc.board);
-  app::refreshViews(*app);
-  EXPECT_EQ(
-      utf16ToUtf8(window.status),
-      "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　コミ6.5　計6.5目　〈結果〉白6.5目勝ち ｜ 結果：B+R");
+  EXPECT_EQ(status(*app),
+            "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　コミ6.5　計6.5目　〈結果〉白6.5目勝ち ｜ 結果：B+R");
   EXPECT_TRUE(utf16ToUtf8(app::moveInfoPageText(*app)).starts_with("黒：\r\n  地0"));
-  EXPECT_EQ(utf16ToUtf8(window.title), "g.sgf - Mokuza");
+  EXPECT_EQ(utf16ToUtf8(app::windowTitle(*app)), "g.sgf - Mokuza");
   markModified(app->doc);
-  app::refreshViews(*app);
-  EXPECT_EQ(utf16ToUtf8(window.title), "g.sgf（更新） - Mokuza");
+  EXPECT_EQ(utf16ToUtf8(app::windowTitle(*app)), "g.sgf（更新） - Mokuza");
 }
 
 TEST_F(LayoutTest, BranchesAreCountedAndTheirMarksSwitchOff) {

@@ -87,10 +87,9 @@ TEST_F(Cli, LadderPrintsTheMovesThenTheRecord) {
   ASSERT_EQ(r.status, 0) << r.err;
   const std::string moves = "W de\nB df\nW ee\nB fe\nW ef\nB eg\nW ff\nB gf\nW fg\nB fh\nW gg\nB hg\nW gh\n";
   EXPECT_EQ(r.out.rfind(moves + "(;GM[1]", 0), 0u) << r.out;
-  // Inside the game the ladder is a variation beside the move that was there.
+  // Inside the game the ladder is a variation beside the move that was there
+  // (its shape is LadderDocumentTest's).
   EXPECT_NE(r.out.find("(;W[aa])"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("(;W[de]"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find(";W[gh])"), std::string::npos) << r.out;
 }
 
 TEST_F(Cli, RefusalsNameThePathAndTheReason) {
