@@ -144,10 +144,5 @@ TEST_F(LayoutTest, FiguresAreNumberedFromOneAndStartAfterThePreviousFigure) {
   EXPECT_EQ(figureShownAt(5), "");
 }
 
-TEST_F(LayoutTest, RunningShowCountsItsLaps) {
-  app->playback.autoPlay.autoPlayLap = 1;  // came round once
-  EXPECT_TRUE(status(*app).starts_with("《自動再生2周目》 ｜ 表示時間：140×0.01秒")) << status(*app);
-}
-
 }  // namespace
 }  // namespace mokuza::test
