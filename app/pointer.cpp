@@ -87,8 +87,10 @@ void stepMove(Application& app, int direction) {
   refreshShownMove(app);
 }
 
+// The pointer's place shows only in the picture: a move over the board
+// refreshes no other view unless it drags a range.
 void Application::onMouseMove(MousePos position, Modifiers modifiers) {
-  const EventScope scope(*this, Reach::Game);
+  const EventScope scope(*this, Reach::Picture);
   const bool shiftChanged = pointer.shiftHeld != modifiers.shift;
   note(*this, position, modifiers);
   const int point = boardPointAt(*this, position);
@@ -101,12 +103,14 @@ void Application::onMouseMove(MousePos position, Modifiers modifiers) {
     pointer.releasedSinceMove = false;
   }
   pointer.hoverPoint = point;
-  if (rangeDragging(*this) && point >= 0) selectRange(*this, pointer.pressedPoint, point);
-  else if (previewFollows(*this) || pointer.dragSource >= 0) repaint();
+  if (rangeDragging(*this) && point >= 0) {
+    const EventScope rangeShown(*this, Reach::Game);
+    selectRange(*this, pointer.pressedPoint, point);
+  } else if (previewFollows(*this) || pointer.dragSource >= 0) repaint();
 }
 
 void Application::onMouseLeave() {
-  const EventScope scope(*this, Reach::Game);
+  const EventScope scope(*this, Reach::Picture);
   const bool previewShown = pointer.hoverPoint >= 0 && previewFollows(*this);
   pointer.hoverPoint = -1;
   pointer.leftHoldTicks = -1;

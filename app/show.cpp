@@ -138,13 +138,6 @@ void connectPlayback(Application& app) {
     app.armTimer(periodMs);
     return true;
   };
-  a.repaint = [&app] { app.repaint(); };
-  a.fullRedraw = [&app] {
-    app.paintState.flags.rebuildImages = true;
-    app.repaint();
-  };
-  a.relayout = [&app] { layoutWindow(app); };
-  a.updateCursor = [&app] { updateCursor(app); };
   a.fadeRunning = [&app] { return !app.painter.fades().empty(); };
   a.endFades = [&app] { endFades(app); };
   a.fadeInMoves = [&app](int firstMove, int lastMove) { addFigureFades(app, firstMove, lastMove); };
@@ -156,6 +149,14 @@ void connectPlayback(Application& app) {
   };
   a.playlistGameOpened = [&app](int) { beginCrossFade(app); };
   a.saveSettings = [&app] { saveSettings(app); };
+}
+
+void takeShowChanges(Application& app) {
+  const playback::ShowChanges changes = std::exchange(app.playback.changes, {});
+  if (changes.relayout) layoutWindow(app);
+  if (changes.fullRedraw) app.paintState.flags.rebuildImages = true;
+  if (changes.repaint || changes.fullRedraw) app.repaint();
+  if (changes.cursor) updateCursor(app);
 }
 
 const QImage& Application::paint() {

@@ -7,6 +7,8 @@
 namespace mokuza::app {
 
 void connectPlayback(Application& app);
+// Applies what the show changed during the event now ending: layout, redraw, cursor.
+void takeShowChanges(Application& app);
 
 // "画像として保存": the picture as the image output setting cuts it, into a
 // file the user names; PNG or JPEG by the name's extension.

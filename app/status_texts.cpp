@@ -57,12 +57,15 @@ void fillFigures(const Application& app, InfoTextInputs& in) {
   if (!replayModeOn(doc.state.options)) return;
   in.wholeRecordShown = doc.viewLimit >= doc.moveCount();
   const std::vector<int> ends = playback::buildFigureEnds(doc);
-  if (ends.empty()) return;
-  const auto at = std::lower_bound(ends.begin(), ends.end(), doc.currentMove());
-  const auto index = at - ends.begin();
-  in.figureNumber = static_cast<int>(index) + 1;
-  in.figureFirstMove = index == 0 ? 1 : *(at - 1) + 1;
-  in.figureLastMove = at == ends.end() ? playback::showableEnd(doc) : *at;
+  const int last = playback::showableEnd(doc);
+  // The list may start with the design's end of no figure (0): figure 1 ends
+  // at the first end after move 0, and one figure alone is no division.
+  const auto first = std::upper_bound(ends.begin(), ends.end(), 0);
+  if (first == ends.end() || *first >= last) return;
+  const auto at = std::lower_bound(first, ends.end(), std::max(doc.currentMove(), 1));
+  in.figureNumber = static_cast<int>(at - first) + 1;
+  in.figureFirstMove = at == first ? 1 : *(at - 1) + 1;
+  in.figureLastMove = at == ends.end() ? last : *at;
 }
 
 bool isSpace(char16_t c) { return c == u' ' || c == u'　'; }

@@ -7,6 +7,7 @@
 #include "app/list_menu.h"
 #include "app/list_window.h"
 #include "app/menu_table.h"
+#include "app/show.h"
 #include "app/status_texts.h"
 #include "playlist/list_texts.h"
 
@@ -72,6 +73,7 @@ ListWindowView listWindowView(const Application& app) {
 }
 
 void refreshViews(Application& app) {
+  takeShowChanges(app);
   ShownViews& shown = *app.shownViews;
   WindowPort& window = app.window;
   const Reach reach = std::exchange(shown.pending, Reach::Picture);

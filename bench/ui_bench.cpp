@@ -127,6 +127,23 @@ void StepKeyToPicture(benchmark::State& state, const ProgramFolder* program, boo
   }
 }
 
+// The pointer swept over the board, a point a move, with the list window
+// shown: a move costs what its refresh builds.
+void PointerMoveOverBoard(benchmark::State& state, const ProgramFolder* program) {
+  platform::HeadlessServices services;
+  const auto window = openAtMove100(services, *program);
+  app::Application& app = window->application();
+  app::toggleListWindow(app, app::ListTab::Playlist);
+  const render::BoardGeometry& g = app.layout.geometry;
+  const int n = g.boardSize;
+  int point = 0;
+  for (auto _ : state) {
+    point = (point + 1) % (n * n);
+    app.onMouseMove({g.boardLeft + point % n * g.pitch + g.pitch / 2, g.boardTop + point / n * g.pitch + g.pitch / 2},
+                    {});
+  }
+}
+
 // The same step while the whole board is searched for in the 10,000 games on
 // every core; a search that ends is started again with nothing cached.
 void StepKeyToPictureDuringSearch(benchmark::State& state, const ProgramFolder* program) {
@@ -253,6 +270,8 @@ int main(int argc, char** argv) {
   benchmark::RegisterBenchmark("UiStepKeyToPicture", StepKeyToPicture, &program, false)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("UiStepKeyToPictureListShown", StepKeyToPicture, &program, true)
       ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("UiPointerMoveOverBoard", PointerMoveOverBoard, &program)
+      ->Unit(benchmark::kMicrosecond);
   benchmark::RegisterBenchmark("UiStepKeyToPictureDuringSearch", StepKeyToPictureDuringSearch, &program)
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("UiShowTimerPeriod1000Ticks", ShowTimerPeriod, &program)

@@ -17,10 +17,6 @@ namespace {
 
 inline constexpr std::u16string_view kPlaylistShowHistory = u"プレイリスト自動再生";
 
-void call(const std::function<void()>& action) {
-  if (action) action();
-}
-
 bool armTimer(Playback& pb) { return !pb.actions.armTimer || pb.actions.armTimer(updateTime(pb.doc)); }
 
 struct Range {
@@ -61,7 +57,7 @@ void restoreInfoWindow(Playback& pb) {
   if (s.infoWindowHide != InfoWindowHide::Hidden) return;
   s.infoWindowHide = InfoWindowHide::Armed;
   s.infoWindowHidden = s.savedInfoWindowHidden;
-  call(pb.actions.relayout);
+  pb.changes.relayout = true;
 }
 
 void setOff(Playback& pb) {
@@ -70,7 +66,6 @@ void setOff(Playback& pb) {
   s.figureRunStart = -1;
   s.gameSwitchDelay = 0;
   s.gamePauseTicks = 0;
-  pb.doc.autoPlayRunning = false;
 }
 
 void endAutoPlay(Playback& pb) {
@@ -80,13 +75,13 @@ void endAutoPlay(Playback& pb) {
   s.ladderRunLine = -1;
   s.stepAfterRun = false;
   s.moveWaitTicks = 0;
-  call(pb.actions.endFades);
+  callHook(pb.actions.endFades);
   SilenceAll(pb.live, pb.services, pb.doc);
   if (s.playlistAutoPlay) {
     // A stopped figure run records nothing.
     if (!figureRun) recordUndo(pb.doc, kPlaylistShowHistory);
     s.playlistAutoPlay = false;
-    call(pb.actions.relayout);
+    pb.changes.relayout = true;
   }
   endShow(pb);
 }
@@ -121,7 +116,7 @@ void beginRunning(Playback& pb) {
   s.lapAnchorMove = pb.doc.currentMove();
   s.movedSinceStart = false;
   if (!armTimer(pb)) pb.services.messageBox({u"タイマー失敗！", u"失敗", platform::Buttons::Ok, platform::Icon::Error});
-  call(pb.actions.updateCursor);
+  pb.changes.cursor = true;
 }
 
 void startAutoPlay(Playback& pb, bool keepRunning) {
@@ -139,11 +134,10 @@ void startAutoPlay(Playback& pb, bool keepRunning) {
   if (s.infoWindowHide == InfoWindowHide::Armed) {
     s.savedInfoWindowHidden = s.infoWindowHidden;
     s.infoWindowHidden = true;
-    call(pb.actions.relayout);
+    pb.changes.relayout = true;
     s.infoWindowHide = InfoWindowHide::Hidden;
   }
   if (!keepRunning || wasOff) s.autoPlayLap = 0;
-  doc.autoPlayRunning = true;
 
   Playlist& playlist = pb.playlist;
   if (s.playlistAutoPlay && playlist.gameCount() > 0 && wasOff) {
@@ -156,7 +150,7 @@ void startAutoPlay(Playback& pb, bool keepRunning) {
         endAutoPlay(pb);
         return;
       }
-      call(pb.actions.repaint);
+      pb.changes.repaint = true;
       beginRunning(pb);
       return;
     }
@@ -218,8 +212,7 @@ void openNextGame(Playback& pb) {
     endAutoPlay(pb);
     return;
   }
-  call(pb.actions.fullRedraw);
-  call(pb.actions.repaint);
+  pb.changes.fullRedraw = true;
 }
 
 }  // namespace
@@ -229,8 +222,8 @@ int showableEnd(const Document& doc) { return std::min(computeViewLimit(doc), la
 void endShow(Playback& pb) {
   restoreInfoWindow(pb);
   showMove(pb.doc, pb.doc.currentMove());
-  call(pb.actions.repaint);
-  call(pb.actions.updateCursor);
+  pb.changes.repaint = true;
+  pb.changes.cursor = true;
 }
 
 void stopAutoPlay(Playback& pb) {
@@ -281,7 +274,7 @@ void AutoPlayTick(Playback& pb) {
       ++s.movesPlayedCount;
       s.movedSinceStart = true;
       showDuringPlay(pb, r.forward() ? current + 1 : current - 1, r.forward());
-      call(pb.actions.repaint);
+      pb.changes.repaint = true;
       return;
     }
 
@@ -291,7 +284,7 @@ void AutoPlayTick(Playback& pb) {
         return;
       }
       if (s.moveWaitTicks == 0) s.moveWaitTicks = fadeWaitTicks;
-      call(pb.actions.repaint);
+      pb.changes.repaint = true;
       s.gameSwitchDelay = std::max(1, s.gameSwitchDelay - period);
       return;
     }
@@ -304,7 +297,7 @@ void AutoPlayTick(Playback& pb) {
       // redraw now would cut its fade short.
       if (s.figureRun() && pb.actions.fadeRunning && pb.actions.fadeRunning()) {
         s.moveWaitTicks = fadeWaitTicks;
-        call(pb.actions.repaint);
+        pb.changes.repaint = true;
         return;
       }
       finishRun(pb);

@@ -49,15 +49,20 @@ struct AutoPlayState {
   bool ladderRun() const { return ladderRunLine >= 0; }
 };
 
+// What the show changed for the window since the window last took them: the
+// window takes them once, when the event that ran the show ends.
+struct ShowChanges {
+  bool repaint = false;
+  bool fullRedraw = false;  // every layer drawn again; running fades end
+  bool relayout = false;    // the information window came or went
+  bool cursor = false;
+};
+
 // What the engine asks of the window. Unset actions do nothing (a query
 // answers no). The window hands every tick of its timer to onPlaybackTimer.
 struct PlaybackActions {
   // (Re)arms the one window timer with this period; false when refused.
   std::function<bool(int periodMs)> armTimer;
-  std::function<void()> repaint;
-  std::function<void()> fullRedraw;
-  std::function<void()> relayout;
-  std::function<void()> updateCursor;
   std::function<bool()> fadeRunning;
   std::function<void()> endFades;
   // Stones placed by moves first..last fade in before a figure plays.
@@ -84,6 +89,7 @@ struct Playback {
   platform::Services& services;
   std::filesystem::path programFolder;  // "output.mid" goes here
   PlaybackActions actions;
+  ShowChanges changes;
   AutoPlayState autoPlay;
   LiveNotes live;
   NoteBlockObserver notes;

@@ -71,7 +71,6 @@ void figureReplayNext(Playback& pb) {
     }
     s.figureRunStart = -1;
     s.autoPlayLap = kAutoPlayOff;
-    doc.autoPlayRunning = false;
     endShow(pb);
   }
   showMove(doc, next);

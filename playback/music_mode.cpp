@@ -17,10 +17,12 @@ Playback::Playback(Document& document, Playlist& list, platform::Services& platf
       notes(document, programFolder / kMidiFileName, err) {
   syncMusicMode(*this);
   doc.hooks.stopAutoPlay = [this] { stopAutoPlay(*this); };
+  doc.hooks.autoPlayRunning = [this] { return autoPlay.running(); };
 }
 
 Playback::~Playback() {
   doc.hooks.stopAutoPlay = nullptr;
+  doc.hooks.autoPlayRunning = nullptr;
   std::erase(doc.observers, &notes);
   closeMusicOutput(live, services);
 }

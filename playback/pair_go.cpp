@@ -53,7 +53,7 @@ std::u16string pairGoHistoryText(const Playlist& playlist) {
 void applyPairGoColours(Playback& pb, const PairGoColours& colours) {
   store(pb.doc.state.design, colours);
   if (PlaylistEntry* entry = shownEntry(pb.playlist)) store(*entry, colours);
-  if (pb.actions.repaint) pb.actions.repaint();
+  pb.changes.repaint = true;
   recordUndo(pb.doc, u"ペア碁カラー設定 " + pairGoHistoryText(pb.playlist));
 }
 

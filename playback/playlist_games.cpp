@@ -17,10 +17,6 @@
 namespace mokuza::playback {
 namespace {
 
-void call(const std::function<void()>& action) {
-  if (action) action();
-}
-
 void reportMissingFile(Playback& pb) {
   pb.services.messageBox({u"ファイルが見つかりませんでした", u"失敗", platform::Buttons::Ok, platform::Icon::Error});
 }
@@ -120,7 +116,7 @@ OpenOutcome OpenPlaylistGame(Playback& pb, int number, std::u16string_view histo
   ListState& list = playlist.list;
   if (!list.selected.contains(record) || list.selected.size() < 2) list.selected = {record};
   list.anchor = record;
-  call(pb.actions.relayout);
+  pb.changes.relayout = true;
   recordOpening(pb, entry, historyText);
 
   AutoPlayState& s = pb.autoPlay;

@@ -95,7 +95,7 @@ ListOutcome moveSelectedRows(PlaylistContext& context, int step) {
 
 ListOutcome sortByColumn(PlaylistContext& context, std::u16string_view label) {
   Playlist& playlist = context.playlist;
-  if (context.doc.autoPlayRunning || playlist.currentGameIndex <= 0) return ListOutcome::Refused;
+  if (autoPlayRunning(context.doc) || playlist.currentGameIndex <= 0) return ListOutcome::Refused;
   const bool descending = sortDirection(playlist, label) == SortDirection::Ascending;
   std::stable_sort(playlist.displayOrder.begin(), playlist.displayOrder.end(), [&](int a, int b) {
     const PlaylistEntry& first = playlist.entries[static_cast<std::size_t>(a)];

@@ -17,7 +17,7 @@ constexpr std::array<std::u16string_view, 4> kMarkDescriptions{u"▲印", u"■�
 std::int16_t key(RecordPoint point) { return static_cast<std::int16_t>(point.index); }
 
 bool editable(const Document& doc, RecordPoint point) {
-  return !doc.autoPlayRunning && isOnBoard(point.index, doc.record().boardSize);
+  return !autoPlayRunning(doc) && isOnBoard(point.index, doc.record().boardSize);
 }
 
 MoveRecord& shownRecord(Document& doc) {

@@ -47,7 +47,7 @@ void copyGameToClipboard(Document& doc, platform::Services& services) {
 }
 
 OpenOutcome openFromClipboard(Document& doc, platform::Services& services, bool movesOnly) {
-  if (doc.autoPlayRunning) callHook(doc.hooks.stopAutoPlay);
+  if (autoPlayRunning(doc)) callHook(doc.hooks.stopAutoPlay);
   const std::u16string text = services.clipboardText();
   const std::u16string backup = writeSgf(doc.record());
   const int remembered = doc.currentMove();

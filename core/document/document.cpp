@@ -27,4 +27,6 @@ void callHook(const std::function<void()>& hook) {
   if (hook) hook();
 }
 
+bool autoPlayRunning(const Document& doc) { return doc.hooks.autoPlayRunning && doc.hooks.autoPlayRunning(); }
+
 }  // namespace mokuza

@@ -91,6 +91,9 @@ struct DocumentHooks {
   std::function<void()> stopAutoPlay;
   // A game from outside the playlist is now shown.
   std::function<void()> outsideGameOpened;
+  // Whether the show runs. The show's engine keeps that state; the document
+  // asks it, so the two can never disagree.
+  std::function<bool()> autoPlayRunning;
 };
 
 struct Document {
@@ -112,7 +115,6 @@ struct Document {
   int viewLimit = 0;
 
   // Modes set by the layers above.
-  bool autoPlayRunning = false;
   bool batchMode = false;
   bool saveDialogCancelled = false;
   GlobalOptions globalOptions;
@@ -137,5 +139,7 @@ struct Document {
 
 void markModified(Document& doc);
 void callHook(const std::function<void()>& hook);
+// While the show runs, edits, undo and the operation history stay shut.
+bool autoPlayRunning(const Document& doc);
 
 }  // namespace mokuza

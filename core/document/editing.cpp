@@ -12,7 +12,7 @@ namespace {
 
 std::u16string number(int value) { return asciiToUtf16(std::to_string(value)); }
 
-bool editingAllowed(const Document& doc) { return !doc.autoPlayRunning && !replayModeOn(doc.state.options); }
+bool editingAllowed(const Document& doc) { return !autoPlayRunning(doc) && !replayModeOn(doc.state.options); }
 
 int askInsertionMode(platform::Services& services) {
   platform::ChoiceRequest request;
@@ -118,7 +118,7 @@ void addMoveAfter(GameRecord& rec, const NodeLocation& at, int current, const Mo
 
 bool playAt(Document& doc, platform::Services& services, RecordPoint point, PlayOverrides overrides) {
   GameRecord& rec = doc.record();
-  if ((!isOnBoard(point.index, rec.boardSize) && !point.isPass()) || doc.autoPlayRunning) return false;
+  if ((!isOnBoard(point.index, rec.boardSize) && !point.isPass()) || autoPlayRunning(doc)) return false;
   const int current = doc.currentMove();
   const NodeLocation here{doc.pathToCurrentNode, doc.nodeEndMove};
 

@@ -96,7 +96,7 @@ OpenOutcome openGame(Document& doc, platform::Services& services, const OpenRequ
   const bool playlistGame = request.playlistEntry != nullptr;
   // A playlist game is opened by the show or the list, which decide whether
   // auto-play goes on; any other game ends it before the board changes.
-  if (!playlistGame && doc.autoPlayRunning) callHook(doc.hooks.stopAutoPlay);
+  if (!playlistGame && autoPlayRunning(doc)) callHook(doc.hooks.stopAutoPlay);
 
   // Kept so that a file without a game leaves the open game as it was.
   const DocumentState previous = doc.state;
@@ -124,11 +124,11 @@ OpenOutcome openGame(Document& doc, platform::Services& services, const OpenRequ
   if (!playlistGame) leavePlaylistGame(doc);
   if (!doc.batchMode) setTitleFile(doc, path);
 
-  if (!playlistGame && !doc.autoPlayRunning) recordUndo(doc, u"対局を開く - " + std::u16string(stemOf(path)));
+  if (!playlistGame && !autoPlayRunning(doc)) recordUndo(doc, u"対局を開く - " + std::u16string(stemOf(path)));
   if (doc.record().boardSize != oldSize) callHook(doc.hooks.relayout);
 
   if (!doc.batchMode) {
-    if (!doc.autoPlayRunning && doc.state.playlistIndex == 0) addRecent(doc.recentGames, path);
+    if (!autoPlayRunning(doc) && doc.state.playlistIndex == 0) addRecent(doc.recentGames, path);
     showMove(doc, 0);
     callHook(doc.hooks.repaint);
   }

@@ -51,7 +51,7 @@ bool addLadderMoves(GameRecord& rec, int start, const LadderRun& run, int mode) 
 LadderOutcome ReadLadder(Document& doc, platform::Services& services, RecordPoint point,
                          const StartLadderRun& startRun) {
   LadderOutcome outcome;
-  if (doc.autoPlayRunning) {
+  if (autoPlayRunning(doc)) {
     outcome.status = LadderStatus::Busy;
     return outcome;
   }

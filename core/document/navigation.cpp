@@ -72,7 +72,7 @@ void showMove(Document& doc, int n) {
   doc.previousShownPosition = std::move(doc.shownPosition);
   doc.shownPosition = doc.board.position;
   rec.currentMove = n;
-  if (doc.autoPlayRunning || doc.batchMode) return;
+  if (autoPlayRunning(doc) || doc.batchMode) return;
 
   if (shown.hasMove()) doc.colourToPlay = static_cast<std::int8_t>(-shown.colour);
   else if (n == 0) doc.colourToPlay = doc.board.setupStoneBalance > 0 ? -1 : 1;

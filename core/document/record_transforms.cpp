@@ -78,7 +78,7 @@ int transformedPoint(RecordTransform transform, int point, int n) {
 }
 
 bool transformRecord(Document& doc, RecordTransform t, const TransformScope& scope, std::u16string_view description) {
-  if (doc.autoPlayRunning) return false;
+  if (autoPlayRunning(doc)) return false;
   GameRecord& rec = doc.record();
   const Reach reach(rec, scope);
   bool changed = false;

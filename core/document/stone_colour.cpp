@@ -10,7 +10,7 @@ namespace mokuza {
 
 bool reversePlacedStone(Document& doc, RecordPoint point) {
   GameRecord& rec = doc.record();
-  if (doc.autoPlayRunning) return false;
+  if (autoPlayRunning(doc)) return false;
   const std::optional<PlacedStone> placed = placedStoneAt(doc, point);
   if (!placed) return false;
   const int m = placed->move;

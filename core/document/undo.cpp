@@ -36,7 +36,7 @@ void keepLayout(DocumentState& restored, const DocumentState& current) {
 }  // namespace
 
 void recordUndo(Document& doc, std::u16string_view description) {
-  if (doc.batchMode || doc.autoPlayRunning || description == u"n") return;
+  if (doc.batchMode || autoPlayRunning(doc) || description == u"n") return;
   // The redo side is discarded by a new change.
   doc.undoEntries.resize(static_cast<std::size_t>(doc.undoIndex + 1));
   UndoEntry entry;
@@ -93,14 +93,14 @@ void restoreUndo(Document& doc) {
 }  // namespace
 
 bool undo(Document& doc) {
-  if (doc.autoPlayRunning || doc.undoIndex <= 0) return false;
+  if (autoPlayRunning(doc) || doc.undoIndex <= 0) return false;
   --doc.undoIndex;
   restoreUndo(doc);
   return true;
 }
 
 bool redo(Document& doc) {
-  if (doc.autoPlayRunning || doc.undoIndex >= doc.undoCount) return false;
+  if (autoPlayRunning(doc) || doc.undoIndex >= doc.undoCount) return false;
   ++doc.undoIndex;
   restoreUndo(doc);
   return true;
@@ -108,7 +108,7 @@ bool redo(Document& doc) {
 
 bool chooseHistoryEntry(Document& doc, int stepsBack) {
   const int index = doc.undoCount - stepsBack;
-  if (doc.autoPlayRunning || index < 0 || index > doc.undoCount || index == doc.undoIndex) return false;
+  if (autoPlayRunning(doc) || index < 0 || index > doc.undoCount || index == doc.undoIndex) return false;
   doc.undoIndex = index;
   restoreUndo(doc);
   return true;

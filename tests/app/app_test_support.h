@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -12,6 +13,7 @@
 
 #include "app/application.h"
 #include "app/view_refresh.h"
+#include "core/record/text.h"
 #include "platform/headless/headless_services.h"
 #include "tests/test_folder.h"
 
@@ -38,13 +40,11 @@ class FakeWindow : public app::WindowPort {
   void showBusyTitle(const std::u16string& text) override { busyTitles.push_back(text); }
   void setStatusText(const std::u16string& text) override { status = text; }
   void menusChanged() override {
-    ++menuChanges;
     if (app) menus = app->menus;
   }
   void selectPanelPage(int page) override { panelPage = page; }
-  void rebuildPanel(int textScale) override { panelScale = textScale; }
+  void rebuildPanel(int) override {}
   void panelChanged() override {
-    ++panelChanges;
     if (app) panel = app::buildPanel(*app);
   }
   void showMenuBar(bool shown) override { menuBarShown = shown; }
@@ -74,13 +74,12 @@ class FakeWindow : public app::WindowPort {
     gameInfoChanged();
   }
   void gameInfoChanged() override {
-    ++gameInfoChanges;
     if (app && app->gameInfo) gameInfo = app->gameInfo->form;
   }
   void hideListWindow() override { listShown = false; }
   bool listWindowShown() const override { return listShown; }
   Rect listWindowRect() const override { return listRect; }
-  void focusMainWindow() override { ++focusCount; }
+  void focusMainWindow() override {}
   app::Size clientSize() const override { return client; }
   int statusBarHeight() const override { return statusHeight; }
   app::Screens screens() const override { return screenSet; }
@@ -95,8 +94,7 @@ class FakeWindow : public app::WindowPort {
   std::u16string title, status;
   std::vector<std::u16string> busyTitles;
   std::vector<app::DialogKind> dialogs;
-  int listChanges = 0, gameInfoChanges = 0;
-  int menuChanges = 0, panelChanges = 0, panelPage = 0, panelScale = 0, focusCount = 0;
+  int listChanges = 0, panelPage = 0;
   bool menuBarShown = true, statusBarShown = true, fullScreen = false, isMaximised = false;
   bool listShown = false, modal = false, destroyed = false;
   app::ListTab listTab = app::ListTab::Playlist;
@@ -133,11 +131,19 @@ class AppTest : public ::testing::Test {
     std::ofstream(folder / name, std::ios::binary) << content;
     return folder / name;
   }
+  std::string slurp(const fs::path& name) const { return readFileBytes(folder / name).value_or(""); }
+  // Another run of the program on the same folder.
+  std::unique_ptr<app::Application> startAgain(const std::vector<std::u16string>& arguments = {}) {
+    auto again = std::make_unique<app::Application>(services, windows.emplace_back(), folder);
+    again->start(arguments);
+    return again;
+  }
 
   fs::path folder = freshProgramFolder();
   platform::HeadlessServices services;
   FakeWindow window;
   std::unique_ptr<app::Application> app = std::make_unique<app::Application>(services, window, folder);
+  std::deque<FakeWindow> windows;  // of the runs after the first
 };
 
 }  // namespace mokuza::test

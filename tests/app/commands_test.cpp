@@ -143,30 +143,18 @@ TEST_F(CommandsTest, EveryMenuIdReachesItsAction) {
   }
 }
 
-TEST_F(CommandsTest, MenuModelFollowsTheTableAndTheStates) {
+// What the menus show follows the document: the history's counts, the
+// recent game, the checked choices and what auto-play greys.
+TEST_F(CommandsTest, MenuModelFollowsTheStates) {
   prepare();
   const auto& menus = app->menus.menus;
-  ASSERT_EQ(menus.size(), 5u);
-  EXPECT_EQ(menus[0].label, u"ファイル(&F)");
-  EXPECT_EQ(menus[4].label, u"デバッグ");
-  EXPECT_EQ(menus[0].items[6].label, u"名前を付けて保存(&A)\tShift+Ctrl+S");
-  EXPECT_EQ(menus[1].items[3].id, 30103);
-  EXPECT_TRUE(menus[1].items[3].separator);
   EXPECT_EQ(menus[1].items[0].label, u"取り消し  1/2 - A(&Z)\tCtrl+Z");
-  EXPECT_EQ(menus[1].items[2].items.front().id, 50001);
   EXPECT_TRUE(menus[1].items[2].items[1].checked);
   EXPECT_FALSE(menus[3].items[1].enabled);  // 次譜自動再生 outside replay mode
-  // The file menu ends with the recent game, a separator, 設定読み込み and 画像として保存.
   const auto& file = menus[0].items;
   EXPECT_EQ(file[file.size() - 4].label, u"game.sgf");
-  EXPECT_EQ(file[file.size() - 2].id, app::commandId(app::Command::LoadSettings));
-  EXPECT_EQ(file.back().label, u"画像として保存(&G)…");
   const auto& images = menus[3].items[10].items;
-  ASSERT_EQ(images.size(), 7u);
-  EXPECT_EQ(images.front().id, 33794);
-  EXPECT_EQ(images[4].label, u"碁石 - 現在の大きさ (&G)");
   EXPECT_TRUE(images.back().checked && images.back().radio);
-  EXPECT_EQ(menus[3].items[12].items.back().id, 34304);
   EXPECT_TRUE(menus[3].items[11].items[1].checked);  // text size 2
 
   app->DispatchCommand(30111);  // auto-play greys the history
@@ -281,16 +269,6 @@ TEST_F(CommandsTest, ShortcutsActWithThePressModifiersAndOnlyAfterTheirPress) {
   app->onListKeyDown(keyEvent(Key::Enter), static_cast<int>(app::ListTab::Playlist));
   app->onListKeyUp(keyEvent(Key::Enter), static_cast<int>(app::ListTab::Playlist));
   EXPECT_TRUE(app->doc.undoEntries.back().description.starts_with(u"対局を開く - game [No.1]"));
-}
-
-// Ctrl+F from the main window turns the list window to its playlist and searches it.
-TEST_F(CommandsTest, CtrlFShowsThePlaylistAndSearchesIt) {
-  prepare();
-  app->DispatchCommand(30201);
-  app->onKeyDown(keyEvent(app::Key::F, true));
-  app->onKeyUp(keyEvent(app::Key::F, true));
-  EXPECT_TRUE(window.listShown && window.listTab == app::ListTab::Playlist);
-  EXPECT_TRUE(app->search.run || app->search.results) << "the search ran";
 }
 
 TEST_F(CommandsTest, ListWindowKeepsOnScreenAndRemembersItsShowState) {

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 
 #include "app/recovery.h"
 #include "app/startup.h"
@@ -17,19 +16,12 @@ namespace {
 
 class FilesKeptTest : public AppTest {
  protected:
-  std::string slurp(const std::string& name) const { return readFileBytes(folder / name).value_or(""); }
-  std::unique_ptr<app::Application> startAgain(const std::vector<std::u16string>& arguments = {}) {
-    auto again = std::make_unique<app::Application>(services, windows.emplace_back(), folder);
-    again->start(arguments);
-    return again;
-  }
   std::vector<std::u16string> questions() const {
     std::vector<std::u16string> texts;
     for (const auto& call : services.calls)
       if (call.kind == "messageBox") texts.push_back(call.text);
     return texts;
   }
-  std::deque<FakeWindow> windows;
 };
 
 // Random bytes are no settings: they are kept under a free name and the user

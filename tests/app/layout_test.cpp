@@ -86,14 +86,6 @@ TEST_F(LayoutTest, FullScreenHidesBothBarsAndLeavingRestoresTheWindow) {
   EXPECT_EQ(window.frameRect, before);
 }
 
-TEST_F(LayoutTest, RightAndBottomEdgesAreOffTheBoard) {
-  app::layoutWindow(*app);
-  const render::BoardGeometry& g = app->layout.geometry;
-  auto at = [&](int dx, int dy) { return app::boardPointAt(*app, {g.boardLeft + dx, g.boardTop + dy}); };
-  EXPECT_EQ(std::vector({at(0, 0), at(g.extent - 1, g.extent - 1), at(g.extent, 0), at(0, g.extent), at(-1, 0)}),
-            std::vector({0, 360, -1, -1, -1}));
-}
-
 TEST_F(LayoutTest, TextsOfAShownMoveTheCountAndTheTitle) {
   app->doc.classifier.moveinfo = 1;
   const fs::path game = write("g.sgf", "(;SZ[9]KM[6.5]DT[2024-05-04]RE[B+R];B[cc];W[gg];B[gc])");
@@ -107,15 +99,12 @@ TEST_F(LayoutTest, TextsOfAShownMoveTheCountAndTheTitle) {
   app->doc.globalOptions[GlobalOption::ResultDisplay] = 1;
   EXPECT_EQ(utf16ToUtf8(app::gameInfoPageText(*app)), "コミ：6.5\r\n結果：B+R\r\n路数：9\r\n対局日：2024-05-04(土)");
   ToggleCountingMode(app->counting, app->doc.board);
-  app::refreshViews(*app);
-  EXPECT_EQ(
-      utf16ToUtf8(window.status),
-      "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　コミ6.5　計6.5目　〈結果〉白6.5目勝ち ｜ 結果：B+R");
+  EXPECT_EQ(status(*app),
+            "黒：地0　アゲハマ0+0　計0目　　白：地0　アゲハマ0+0　コミ6.5　計6.5目　〈結果〉白6.5目勝ち ｜ 結果：B+R");
   EXPECT_TRUE(utf16ToUtf8(app::moveInfoPageText(*app)).starts_with("黒：\r\n  地0"));
-  EXPECT_EQ(utf16ToUtf8(window.title), "g.sgf - Mokuza");
+  EXPECT_EQ(utf16ToUtf8(app::windowTitle(*app)), "g.sgf - Mokuza");
   markModified(app->doc);
-  app::refreshViews(*app);
-  EXPECT_EQ(utf16ToUtf8(window.title), "g.sgf（更新） - Mokuza");
+  EXPECT_EQ(utf16ToUtf8(app::windowTitle(*app)), "g.sgf（更新） - Mokuza");
 }
 
 TEST_F(LayoutTest, BranchesAreCountedAndTheirMarksSwitchOff) {
@@ -130,9 +119,10 @@ TEST_F(LayoutTest, BranchesAreCountedAndTheirMarksSwitchOff) {
   EXPECT_FALSE(app->renderState().variationMarks);
 }
 
-// In replay mode the status line gives the shown figure's moves: from the
-// move after the previous figure's end.
-TEST_F(LayoutTest, FigureRangeStartsAfterThePreviousFigure) {
+// In replay mode the status line gives the shown figure's number and moves:
+// from the move after the previous figure's end. Element 0 of the design's
+// ends ends no figure, and a record not divided has no figure text.
+TEST_F(LayoutTest, FiguresAreNumberedFromOneAndStartAfterThePreviousFigure) {
   const fs::path game = write("f.sgf", "(;SZ[9];B[aa];W[ba];B[ca];W[da];B[ea];W[fa];B[ga];W[ha])");
   ASSERT_EQ(openGameFile(app->doc, services, game.u16string()), OpenOutcome::Opened);
   app->doc.state.options[DocumentOption::ReplayMode] = 1;
@@ -140,15 +130,18 @@ TEST_F(LayoutTest, FigureRangeStartsAfterThePreviousFigure) {
   design.figureEnds = {0, 2, 4, 6, 8, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99};
   setDesignValue(design, DesignField::RcFraction, 0);
   setDesignValue(design, DesignField::LastMove, 8);
-  showMove(app->doc, 4);
-  EXPECT_NE(status(*app).find("（3―4）"), std::string::npos) << status(*app);
-  showMove(app->doc, 2);
-  EXPECT_NE(status(*app).find("（1―2）"), std::string::npos) << status(*app);
-}
-
-TEST_F(LayoutTest, RunningShowCountsItsLaps) {
-  app->playback.autoPlay.autoPlayLap = 1;  // came round once
-  EXPECT_TRUE(status(*app).starts_with("《自動再生2周目》 ｜ 表示時間：140×0.01秒")) << status(*app);
+  const auto figureShownAt = [&](int move) {
+    showMove(app->doc, move);
+    const std::string line = status(*app);
+    const auto at = line.find("《第");
+    const std::string close = "）";
+    return at == std::string::npos ? std::string() : line.substr(at, line.find(close, at) + close.size() - at);
+  };
+  EXPECT_EQ(figureShownAt(4), "《第2譜》（3―4）");
+  EXPECT_EQ(figureShownAt(1), "《第1譜》（1―2）");
+  EXPECT_EQ(figureShownAt(8), "《第4譜》（7―8）");
+  design.figureEnds = {};
+  EXPECT_EQ(figureShownAt(5), "");
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <deque>
 
 #include "app/panel_model.h"
 #include "app/startup.h"
@@ -23,14 +22,6 @@ class StartupTest : public AppTest {
   static std::u16string lastUndo(const app::Application& a) {
     return a.doc.undoIndex < 0 ? u"" : a.doc.undoEntries[static_cast<std::size_t>(a.doc.undoIndex)].description;
   }
-  std::string slurp(const std::string& name) const { return readFileBytes(folder / name).value_or(""); }
-  // Another run of the program on the same folder.
-  std::unique_ptr<app::Application> startAgain(const std::vector<std::u16string>& arguments) {
-    auto again = std::make_unique<app::Application>(services, windows.emplace_back(), folder);
-    again->start(arguments);
-    return again;
-  }
-  std::deque<FakeWindow> windows;  // of the runs after the first
 };
 
 // Rows: argument, startup_design, the show runs, the playlist game shown. A file

@@ -18,8 +18,7 @@ namespace {
 class BoardEditTest : public DocumentTest {
  protected:
   void open(std::u16string_view sgf, int move) {
-    load(sgf);
-    showMove(doc, move);
+    load(sgf, move);
     recordUndo(doc, u"開く");
   }
   // The game after the program's header, on one line, and the last history line.

@@ -84,11 +84,12 @@ class RecordingServices : public platform::HeadlessServices {
 // A document and scripted services, with the game loaded from SGF text.
 class DocumentTest : public ::testing::Test {
  protected:
-  void load(std::u16string_view sgf) {
+  // The game read from SGF text, shown at `move`.
+  void load(std::u16string_view sgf, int move = 0) {
     ReadOptions options;
     doc.record().boardSize = kDefaultBoardSize;  // as the open flow does: SZ only overrides it
     ASSERT_EQ(loadRecordText(doc, sgf, options), kReadOk) << u8(sgf);
-    showMove(doc, 0);
+    showMove(doc, move);
   }
   void setInsertionMode(int mode) {
     setDesignValue(doc.state.design, DesignField::InterruptOperation, mode);

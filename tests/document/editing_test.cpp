@@ -19,8 +19,7 @@ constexpr std::u16string_view kFour = u"(;GM[1];B[dd];W[pp];B[dp];W[pd])";
 using NavigationTest = DocumentTest;
 
 TEST_F(NavigationTest, ShowMoveClampsAndShowsTheCachedPosition) {
-  load(u"(;GM[1];B[dd];W[pp];B[dp])");
-  showMove(doc, -4);
+  load(u"(;GM[1];B[dd];W[pp];B[dp])", -4);
   EXPECT_EQ(view() + stones("dd"), "B dd, W pp, B dp @0.");
   showMove(doc, 99);
   EXPECT_EQ(view() + stones("dd pp dp"), "B dd, W pp, B dp @3XOX");
@@ -44,8 +43,7 @@ TEST_F(NavigationTest, ColourToPlay) {
       {u"(;GM[1]AB[dd][pp];B[dp];W[pd])", 0, kInsertVariation, 1, "otherwise the next move decides"},
   };
   for (const auto& c : cases) {
-    load(c.sgf);
-    showMove(doc, c.move);
+    load(c.sgf, c.move);
     setInsertionMode(c.mode);
     EXPECT_EQ(doc.colourToPlay, c.colour) << c.why;
   }
@@ -81,14 +79,12 @@ TEST_F(NavigationTest, CurrentNodeAroundABranchPoint) {
 using PlayAtTest = DocumentTest;
 
 TEST_F(PlayAtTest, ThePointOfTheNextMoveOrOfAnotherVariationOnlyMovesAlong) {
-  load(u"(;GM[1];B[dd];W[pp];B[dp])");
-  showMove(doc, 1);
+  load(u"(;GM[1];B[dd];W[pp];B[dp])", 1);
   EXPECT_FALSE(playAt(doc, services, recordAt("pp")));
   EXPECT_EQ(view(), "B dd, W pp, B dp @2");
   EXPECT_TRUE(doc.undoEntries.empty());
 
-  load(kBranched);
-  showMove(doc, 2);
+  load(kBranched, 2);
   EXPECT_TRUE(playAt(doc, services, recordAt("qd")));
   EXPECT_EQ(doc.record().branchPath, (BranchPath{0, 1}));
   EXPECT_EQ(view() + stones("qd dp"), "B dd, W pp, B qd @3X.");
@@ -150,8 +146,7 @@ TEST_F(PlayAtTest, EachInsertionModeChangesTheLineItsOwnWay) {
 }
 
 TEST_F(PlayAtTest, AskModeOffersThreeEditsAndCancelChangesNothing) {
-  load(u"(;GM[1];B[dd];W[pp];B[dp])");
-  showMove(doc, 1);
+  load(u"(;GM[1];B[dd];W[pp];B[dp])", 1);
   EXPECT_FALSE(playAt(doc, services, recordAt("qd")));
   ASSERT_EQ(services.choices.size(), 1u);
   const platform::ChoiceRequest& asked = services.choices[0];
@@ -167,8 +162,7 @@ TEST_F(PlayAtTest, AskModeOffersThreeEditsAndCancelChangesNothing) {
 }
 
 TEST_F(PlayAtTest, AtTheEndOfTheLineTheMoveIsAppended) {
-  load(u"(;GM[1];B[dd])");
-  showMove(doc, 1);
+  load(u"(;GM[1];B[dd])", 1);
   ASSERT_TRUE(playAt(doc, services, recordAt("pp")));
   ASSERT_TRUE(playAt(doc, services, recordAt("dp")));
   EXPECT_EQ(view(), "B dd, W pp, B dp @3 *");
@@ -194,8 +188,7 @@ TEST_F(PlayAtTest, AtMoveZeroTheFirstMoveOfAnotherAlternativeSwitchesToIt) {
 using SwitchVariationTest = DocumentTest;
 
 TEST_F(SwitchVariationTest, NextVariationWrapsAndTheMainLineReturns) {
-  load(u"(;GM[1];B[dd];W[pp](;B[dp];W[pd])(;B[qd];W[qq])(;B[cc]))");
-  showMove(doc, 3);
+  load(u"(;GM[1];B[dd];W[pp](;B[dp];W[pd])(;B[qd];W[qq])(;B[cc]))", 3);
   std::vector<std::string> seen;
   for (int k = 0; k < 3; ++k) {
     switchVariation(doc, false);
@@ -213,8 +206,7 @@ TEST_F(SwitchVariationTest, NextVariationWrapsAndTheMainLineReturns) {
 }
 
 TEST_F(SwitchVariationTest, DeepInsideAVariationTheOtherOnesStonesAreShown) {
-  load(u"(;GM[1];B[dd];W[pp](;B[dp];W[pd];B[qf])(;B[qd];W[qq];B[cc]))");
-  showMove(doc, 5);
+  load(u"(;GM[1];B[dd];W[pp](;B[dp];W[pd];B[qf])(;B[qd];W[qq];B[cc]))", 5);
   switchVariation(doc, false);
   EXPECT_EQ(view() + stones("dp pd qd qq cc"), "B dd, W pp, B qd, W qq, B cc @5..XOX");
   showMove(doc, 3);
@@ -226,8 +218,7 @@ TEST_F(SwitchVariationTest, DeepInsideAVariationTheOtherOnesStonesAreShown) {
 using DeletionTest = DocumentTest;
 
 TEST_F(DeletionTest, DeleteMoveRemovesTheShownMove) {
-  load(kFour);
-  showMove(doc, 2);
+  load(kFour, 2);
   ASSERT_TRUE(deleteMove(doc));
   EXPECT_EQ(view() + stones("pp"), "B dd, B dp, W pd @2 *.");
   EXPECT_EQ(u8(doc.undoEntries.back().description), "2手目削除");
@@ -239,20 +230,18 @@ TEST_F(DeletionTest, DeleteMoveRemovesTheShownMove) {
 }
 
 TEST_F(DeletionTest, NothingIsDeletedInReplayModeOrDuringAutoPlay) {
-  load(u"(;GM[1];B[dd];W[pp])");
-  showMove(doc, 2);
+  load(u"(;GM[1];B[dd];W[pp])", 2);
   doc.state.options[DocumentOption::ReplayMode] = 2;  // on at 1 or more
   EXPECT_FALSE(deleteMove(doc));
   doc.state.options[DocumentOption::ReplayMode] = -1;
-  doc.autoPlayRunning = true;
+  doc.hooks.autoPlayRunning = [] { return true; };
   services.messageAnswers = {platform::Answer::Yes};
   EXPECT_FALSE(deleteFromHere(doc, services));
   EXPECT_EQ(view(), "B dd, W pp @2");
 }
 
 TEST_F(DeletionTest, DeletingTheOnlyMoveOfANodeKeepsTheTreeTidy) {
-  load(kBranched);
-  showMove(doc, 3);
+  load(kBranched, 3);
   switchVariation(doc, false);
   ASSERT_EQ(line(), "B dd, W pp, B qd");
   ASSERT_TRUE(deleteMove(doc));
@@ -264,8 +253,7 @@ TEST_F(DeletionTest, DeletingTheOnlyMoveOfANodeKeepsTheTreeTidy) {
   EXPECT_EQ(doc.previousBranchMove, -1);
 
   // A node left empty hands its children to its parent; the line stays on the same one.
-  load(u"(;GM[1];B[dd](;W[pp](;B[dp])(;B[pd]))(;W[qd]))");
-  showMove(doc, 3);
+  load(u"(;GM[1];B[dd](;W[pp](;B[dp])(;B[pd]))(;W[qd]))", 3);
   switchVariation(doc, false);
   showMove(doc, 2);
   ASSERT_TRUE(deleteMove(doc));
@@ -275,8 +263,7 @@ TEST_F(DeletionTest, DeletingTheOnlyMoveOfANodeKeepsTheTreeTidy) {
 }
 
 TEST_F(DeletionTest, DeleteFromHereAsksFirst) {
-  load(kFour);
-  showMove(doc, 3);
+  load(kFour, 3);
   EXPECT_FALSE(deleteFromHere(doc, services));  // the unscripted answer is No
   EXPECT_EQ(messages(), (std::vector<std::string>{"Mokuza: この局面から最終手まで削除しますか？"}));
   EXPECT_EQ(view(), "B dd, W pp, B dp, W pd @3");
@@ -287,8 +274,7 @@ TEST_F(DeletionTest, DeleteFromHereAsksFirst) {
   EXPECT_EQ(u8(doc.undoEntries.back().description), "3手目以下削除");
 
   // From the first move of a variation the whole variation goes.
-  load(kBranched);
-  showMove(doc, 3);
+  load(kBranched, 3);
   switchVariation(doc, false);
   services.messageAnswers = {platform::Answer::Yes};
   ASSERT_TRUE(deleteFromHere(doc, services));
@@ -316,8 +302,7 @@ TEST_F(DeletionTest, DeleteRangeRemovesMovesAndSetupStonesInTheArea) {
   EXPECT_EQ(tidyFault(doc.record()), "");
 
   // Across a branch the tree stays valid.
-  load(u"(;GM[1];B[dd];W[pp](;B[dp];W[pd])(;B[cc];W[qq]))");
-  showMove(doc, 3);
+  load(u"(;GM[1];B[dd];W[pp](;B[dp];W[pd])(;B[cc];W[qq]))", 3);
   switchVariation(doc, false);
   doc.state.selection = {.active = true, .left = 0, .top = 0, .right = 4, .bottom = 4};
   showMove(doc, 4);
@@ -333,8 +318,7 @@ using ReverseStoneTest = DocumentTest;
 
 TEST_F(ReverseStoneTest, TheMoveOrSetupThatPlacedTheStoneChangesColour) {
   // Black's ba helps capture aa; as a white move it joins aa, which then lives.
-  load(u"(;GM[1]AW[cc];B[ba];W[aa];B[ab])");
-  showMove(doc, 3);
+  load(u"(;GM[1]AW[cc];B[ba];W[aa];B[ab])", 3);
   ASSERT_TRUE(reversePlacedStone(doc, recordAt("ba")));
   EXPECT_EQ(view() + stones("ba aa ab"), "W ba, W aa, B ab @3 *OOX");
   EXPECT_EQ(doc.record().root.children[0].records[0].colour, -1);

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "core/document/clipboard_commands.h"
 #include "core/document/editing.h"
@@ -33,11 +32,7 @@ class GameFileTest : public DocumentTest {
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
   }
-  static std::string readFile(const fs::path& path) {
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
-  }
+  static std::string readFile(const fs::path& path) { return readFileBytes(path).value_or(""); }
   OpenOutcome open(const fs::path& path) { return openGameFile(doc, services, pathToText(path)); }
   // The game open, with one move played at its end.
   void openAndEdit(const fs::path& path) {

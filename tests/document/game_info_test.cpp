@@ -222,8 +222,7 @@ TEST_F(BatchGameInfoTest, TheShownGameComesBackWithItsUnsavedChangesAndTheNewVal
 // ---- the move dialog ----
 
 TEST_F(ApplyGameInfoTest, MoveDialogStoresItsFieldsInTheShownMove) {
-  load(u"(;GM[1];B[dd]C[古い];W[pp])");
-  showMove(doc, 1);
+  load(u"(;GM[1];B[dd]C[古い];W[pp])", 1);
   MoveInfoForm form = editMoveInfo(doc);
   EXPECT_EQ(u8(form.title + form.values[1]), "着手の編集［1手目］古い");
   form.values[0] = u"星";

@@ -23,8 +23,7 @@ class LadderDocumentTest : public DocumentTest {
 };
 
 TEST_F(LadderDocumentTest, AtTheEndTheMovesAreAppended) {
-  load(kAtari);
-  showMove(doc, 1);
+  load(kAtari, 1);
   const std::size_t undoEntries = doc.undoEntries.size();
   const LadderOutcome outcome = readLadder("dd");
   ASSERT_EQ(outcome.status, LadderStatus::Added);
@@ -69,21 +68,19 @@ TEST_F(LadderDocumentTest, MovesTheLineAlreadyHasAreFollowed) {
 }
 
 TEST_F(LadderDocumentTest, OnlyAStoneInAtariOfTheColourToPlayIsRead) {
-  load(kAtari);
-  showMove(doc, 1);
+  load(kAtari, 1);
   EXPECT_EQ(readLadder("ed").status, LadderStatus::NotToPlay);  // Black's stone, White to play
   EXPECT_EQ(readLadder("ee").status, LadderStatus::NoStone);
   EXPECT_EQ(ReadLadder(doc, services, RecordPoint{81}, nullptr).status, LadderStatus::NoStone);
-  doc.autoPlayRunning = true;
+  doc.hooks.autoPlayRunning = [] { return true; };
   EXPECT_EQ(readLadder("dd").status, LadderStatus::Busy);
-  doc.autoPlayRunning = false;
+  doc.hooks.autoPlayRunning = nullptr;
   showMove(doc, 0);
   doc.colourToPlay = kStoneWhite;
   EXPECT_EQ(readLadder("dd").status, LadderStatus::NotInAtari);  // two liberties before move 1
   // The choice of edit is asked only when there is a ladder to add.
   services.choiceAnswers = {-1};
-  load(kAtariThenMore);
-  showMove(doc, 1);
+  load(kAtariThenMore, 1);
   EXPECT_EQ(readLadder("dd").status, LadderStatus::Cancelled);
   EXPECT_EQ(services.choices.size(), 1u);
   EXPECT_EQ(tree(), "B ed, W aa, B ii");

@@ -13,8 +13,7 @@ namespace {
 class UndoTest : public DocumentTest {
  protected:
   void SetUp() override {
-    load(u"(;GM[1];B[dd];W[pp])");
-    showMove(doc, 2);
+    load(u"(;GM[1];B[dd];W[pp])", 2);
     recordUndo(doc, u"開く");
   }
   void record(std::initializer_list<const char16_t*> descriptions) {
@@ -49,8 +48,7 @@ TEST_F(UndoTest, UndoAndRedoRestoreTheTreeAndTheShownMove) {
 }
 
 TEST_F(UndoTest, UndoReachesBackThroughBranchesAndDeletions) {
-  load(u"(;GM[1];B[dd];W[pp](;B[dp];W[pd])(;B[qd]))");
-  showMove(doc, 3);
+  load(u"(;GM[1];B[dd];W[pp](;B[dp];W[pd])(;B[qd]))", 3);
   switchVariation(doc, false);
   recordUndo(doc, u"開く");
   const std::string before = tree();
@@ -140,7 +138,7 @@ TEST_F(UndoTest, TheLetterNAndAutoPlayRecordNothingAndTheLogFollowsTheOption) {
   recordUndo(doc, u"記録しない");
   doc.globalOptions[GlobalOption::HistoryOutput] = 2;
   recordUndo(doc, u"これも");
-  doc.autoPlayRunning = true;
+  doc.hooks.autoPlayRunning = [] { return true; };
   recordUndo(doc, u"自動再生中");
   EXPECT_EQ(logged, (std::vector<std::string>{"記録"}));
   std::string kept;

@@ -43,18 +43,17 @@ TEST_F(AutoPlayTest, StartedAtTheEndItRewindsOnceAndStopsAtTheNextEndGivingTheWi
   loadText(doc, quietGame(5));
   showMove(doc, 5);
   pb.autoPlay.infoWindowHide = playback::InfoWindowHide::Armed;
-  int relayouts = 0;
-  pb.actions.relayout = [&] { ++relayouts; };
   playback::ToggleAutoPlay(pb, false);
-  ASSERT_TRUE(pb.autoPlay.running() && doc.autoPlayRunning);
+  ASSERT_TRUE(pb.autoPlay.running() && autoPlayRunning(doc));
   EXPECT_TRUE(pb.autoPlay.infoWindowHidden);
+  EXPECT_TRUE(std::exchange(pb.changes, {}).relayout);
   run();
   // 1400 ms per move in 10 ms ticks; the move comes on the tick after the wait.
   EXPECT_EQ(timed, "0@1+0 1@2+140 2@143+140 3@284+140 4@425+140 5@566+140 ");
   EXPECT_FALSE(pb.autoPlay.running());
   EXPECT_EQ(doc.currentMove(), 5);
   EXPECT_FALSE(pb.autoPlay.infoWindowHidden);
-  EXPECT_EQ(relayouts, 2);
+  EXPECT_TRUE(pb.changes.relayout);
 }
 
 // A window that draws the fade frames counts the wait; the engine then only
@@ -131,7 +130,7 @@ TEST_F(AutoPlayTest, OpeningAnotherGameFromAFileOrTheClipboardStopsAutoPlay) {
     run(150);
     ASSERT_EQ(doc.currentMove(), 2) << route;
     ASSERT_EQ(open(), OpenOutcome::Opened) << route;
-    EXPECT_FALSE(pb.autoPlay.running() || doc.autoPlayRunning) << route;
+    EXPECT_FALSE(pb.autoPlay.running() || autoPlayRunning(doc)) << route;
     EXPECT_NE(lastHistory().find(u"開く"), std::u16string::npos) << route << ": recorded as with auto-play off";
   }
 }

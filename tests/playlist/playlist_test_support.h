@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -30,12 +29,7 @@ inline std::string u8(std::u16string_view text) { return utf16ToUtf8(text); }
 inline std::u16string u16(const std::string& text) { return utf8ToUtf16(text); }
 inline std::u16string u16(const fs::path& path) { return pathToText(path); }
 
-inline std::string slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  return buffer.str();
-}
+inline std::string slurp(const fs::path& path) { return readFileBytes(path).value_or(""); }
 
 // The entry's values under these labels joined by "|": the path of a file
 // field, else the number or the text; empty when absent.

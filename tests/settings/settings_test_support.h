@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "core/document/document.h"
@@ -52,11 +51,7 @@ class SettingsTest : public ::testing::Test {
     return path;
   }
   static std::u16string text(const fs::path& path) { return pathToText(path); }
-  static std::string bytesOf(const fs::path& path) {
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
-  }
+  static std::string bytesOf(const fs::path& path) { return readFileBytes(path).value_or(""); }
   // Settings text (UTF-8, written as the program writes it) read over the
   // current values.
   void readText(const std::u16string& settingsText, bool startAfresh = true) {

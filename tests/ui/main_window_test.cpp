@@ -1,8 +1,6 @@
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
-#include <QTest>
 #include <QWheelEvent>
 #include <sys/stat.h>
 
@@ -11,36 +9,19 @@
 #include "core/document/undo.h"
 #include "core/record/text.h"
 #include "platform/user_files.h"
-#include "tests/app/app_test_support.h"
-#include "ui/board_view.h"
+#include "tests/ui/window_test_support.h"
 #include "ui/cursors.h"
 #include "ui/dropped_paths.h"
-#include "ui/main_window.h"
-#include "ui/side_panel.h"
 
 namespace mokuza::test {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public WindowTest {
  protected:
-  ~MainWindowTest() override {
-    window.reset();
-    std::error_code ec;
-    fs::remove_all(folder, ec);
-  }
   fs::path writeGame(const std::string& name, const std::string& sgf) const {
     std::ofstream(folder / name, std::ios::binary) << sgf;
     return folder / name;
   }
-  // Start-up, then the composition and the paint it queued.
-  void start(const std::vector<std::u16string>& arguments = {}) {
-    window->start(arguments);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    window->boardView().setFocus();
-    QCoreApplication::processEvents();
-  }
-  app::Application& app() { return window->application(); }
   // The centre of a board point in widget pixels of the board view.
   QPoint centreOf(int x, int y) {
     const render::BoardGeometry& g = app().layout.geometry;
@@ -52,10 +33,6 @@ class MainWindowTest : public ::testing::Test {
     const int n = app().doc.record().boardSize;
     return app().doc.shownPosition.boardGrid.stones[RecordPoint{x + y * n}];
   }
-
-  fs::path folder = freshProgramFolder();
-  platform::HeadlessServices services;
-  std::unique_ptr<ui::MainWindow> window = std::make_unique<ui::MainWindow>(services, folder);
 };
 
 TEST_F(MainWindowTest, MenuBarHoldsTheFiveMenusWithEveryLabelOfTheTableAndNoShortcut) {
@@ -108,15 +85,6 @@ TEST_F(MainWindowTest, TheWheelStepsByNotchesAndCtrlZUndoes) {
   const int entry = app().doc.undoIndex;
   QTest::keyClick(&board, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(app().doc.undoIndex, entry - 1);
-}
-
-TEST_F(MainWindowTest, KeysTypedIntoATextFieldNeverReachTheShortcuts) {
-  start();
-  auto* field = new QLineEdit(window->sidePanel().widget(2));
-  field->setFocus();
-  QTest::keyClicks(field, "c");
-  EXPECT_EQ(field->text(), "c");
-  EXPECT_FALSE(app().counting.countingMode);
 }
 
 TEST_F(MainWindowTest, ClickAtACellCentrePlaysThereAndTheBoardViewChangesOnlyInThatCell) {
