@@ -125,7 +125,7 @@ MOKUZA_CPU_CLONES void PlaceStone(Board& board, BorderedPoint b, int c) {
           }
         }
       }
-      piece.countedLiberties = piece.liberties.size();
+      piece.countedLiberties = static_cast<std::int16_t>(piece.liberties.size());
       chains.push_back(piece);
     });
   }
@@ -160,7 +160,7 @@ MOKUZA_CPU_CLONES void PlaceStone(Board& board, BorderedPoint b, int c) {
     placed.liberties |= chains[static_cast<std::size_t>(id)].liberties;
   }
   placed.liberties.erase(b);
-  placed.countedLiberties = placed.liberties.size();
+  placed.countedLiberties = static_cast<std::int16_t>(placed.liberties.size());
 
   if (mergedCount > 0) {
     // Compact: chains after a merged one move down by the merged ones before
@@ -258,7 +258,7 @@ void rebuildChains(const Board& board, int m, std::vector<Chain>& chains) {
     for (int offset : geo.neighbours)
       if (grid[b + offset] == kStoneEmpty) chain.liberties.insert(b + offset);
   }
-  for (Chain& chain : chains) chain.countedLiberties = chain.liberties.size();
+  for (Chain& chain : chains) chain.countedLiberties = static_cast<std::int16_t>(chain.liberties.size());
 }
 
 }  // namespace

@@ -32,11 +32,12 @@ using PlayGrid = BorderedArray<std::int8_t>;
 
 struct Chain {
   std::int8_t colour = 0;
+  // liberties.size(), kept by the board as the liberties change: the naming
+  // asks for it of many chains at every move. Beside the colour it takes
+  // room the sets' alignment leaves free, so a chain is copied no larger.
+  std::int16_t countedLiberties = 0;
   PointSet liberties;
   PointSet stones;
-  // liberties.size(), kept by the board as the liberties change: the naming
-  // asks for it of many chains at every move.
-  int countedLiberties = 0;
   int libertyCount() const { return countedLiberties; }
 };
 
