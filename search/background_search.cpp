@@ -13,7 +13,7 @@ std::vector<GameFile> gameFilesOf(const Playlist& playlist) {
   for (int index : playlist.displayOrder) {
     if (index < 0 || index >= static_cast<int>(playlist.entries.size())) continue;
     const PlaylistEntry& entry = playlist.entries[static_cast<std::size_t>(index)];
-    games.push_back({textToPath(FilePath(entry, kSgfFileLabel)), index, entry.number});
+    games.push_back({FilePath(entry, kSgfFileLabel), index, entry.number});
   }
   return games;
 }
@@ -24,7 +24,7 @@ GameSearchResult searchGame(const GameFile& game, const SearchPattern& pattern,
   GameSearchResult result;
   result.entry = game.entry;
   result.number = game.number;
-  if (const std::shared_ptr<const MainLine> line = lines.load(game.path, scratch)) {
+  if (const std::shared_ptr<const MainLine> line = lines.load(textToPath(game.file), scratch)) {
     result.readable = true;
     result.match = scanGame(*line, pattern, masks, {settings.bwFixed, settings.nextWithin});
     result.outcome = line->outcome;

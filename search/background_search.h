@@ -6,9 +6,9 @@
 #include <atomic>
 #include <cstdint>
 #include <exception>
-#include <filesystem>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -19,9 +19,10 @@
 namespace mokuza::search {
 
 // A game of the list as the search reads it: copied from the list, so the
-// list may change while the workers run.
+// list may change while the workers run. The name stays text here: the
+// workers turn it into a path, so that 10,000 conversions run in parallel.
 struct GameFile {
-  std::filesystem::path path;
+  std::u16string file;
   int entry = -1;  // index into Playlist::entries
   std::int32_t number = 0;
 };

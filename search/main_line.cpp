@@ -41,10 +41,11 @@ MainLine mainLineOf(const GameRecord& record) {
 std::shared_ptr<const MainLine> MainLineCache::load(const std::filesystem::path& path, GameRecord& scratch) {
   const std::optional<platform::FileStamp> stamp = platform::fileStamp(path);
   if (!stamp) return nullptr;
+  Shard& shard = shardOf(path.native());
   {
-    const std::lock_guard lock(mutex_);
-    const auto known = lines_.find(path.native());
-    if (known != lines_.end() && known->second.stamp == *stamp) return known->second.line;
+    const std::lock_guard lock(shard.mutex);
+    const auto known = shard.lines.find(path.native());
+    if (known != shard.lines.end() && known->second.stamp == *stamp) return known->second.line;
   }
   // Read without the lock, so the other workers go on; a game listed twice
   // may be read by two of them at once, and both readings are the same.
@@ -53,14 +54,22 @@ std::shared_ptr<const MainLine> MainLineCache::load(const std::filesystem::path&
   ReadOptions options;  // no load-time rotation: every orientation is searched anyway
   if (bytes && readSgf(scratch, decodeBytes(*bytes, TextKind::GameRecord), options) == kReadOk)
     line = std::make_shared<const MainLine>(mainLineOf(scratch));
-  const std::lock_guard lock(mutex_);
-  lines_.insert_or_assign(path.native(), Entry{*stamp, line});
+  const std::lock_guard lock(shard.mutex);
+  shard.lines.insert_or_assign(path.native(), Entry{*stamp, line});
   return line;
 }
 
+MainLineCache::Shard& MainLineCache::shardOf(const std::string& name) {
+  return shards_[std::hash<std::string>{}(name) % kShards];
+}
+
 std::size_t MainLineCache::size() const {
-  const std::lock_guard lock(mutex_);
-  return lines_.size();
+  std::size_t lines = 0;
+  for (const Shard& shard : shards_) {
+    const std::lock_guard lock(shard.mutex);
+    lines += shard.lines.size();
+  }
+  return lines;
 }
 
 }  // namespace mokuza::search

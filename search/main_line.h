@@ -3,6 +3,7 @@
 // so that a search again (a re-search with an added move, another pattern)
 // reads no file that has not changed.
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -53,8 +54,15 @@ class MainLineCache {
     platform::FileStamp stamp;
     std::shared_ptr<const MainLine> line;  // null when the file holds no game
   };
-  mutable std::mutex mutex_;
-  std::unordered_map<std::string, Entry> lines_;  // only files read
+  // Split by the name's hash, so that workers rarely wait on one another's lock.
+  struct alignas(64) Shard {
+    mutable std::mutex mutex;
+    std::unordered_map<std::string, Entry> lines;  // only files read
+  };
+  static constexpr std::size_t kShards = 16;
+  Shard& shardOf(const std::string& name);
+
+  std::array<Shard, kShards> shards_;
 };
 
 }  // namespace mokuza::search
