@@ -101,15 +101,15 @@ MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
 
   // ワリ打ち and 打ち込み: between two enemy stones on the third and fourth lines.
   if (pOnThirdOrFourth && !ev.has(kHiraki)) {
-    std::array<const Partner*, 2 * PartnerList::kCapacity> flanks;
+    std::array<Partner, 2 * PartnerList::kCapacity> flanks;
     std::size_t flankCount = 0;
     for (const PartnerList* list : {&enemyStraight, &enemyKnight})
       for (const Partner& e : list->all())
-        if (c.live(e) && onThirdOrFourth(c, e.point)) flanks[flankCount++] = &e;
+        if (c.live(e) && onThirdOrFourth(c, e.point)) flanks[flankCount++] = e;
     for (std::size_t i = 0; i < flankCount; ++i) {
-      const Partner& e1 = *flanks[i];
+      const Partner& e1 = flanks[i];
       for (std::size_t j = i + 1; j < flankCount; ++j) {
-        const Partner& e2 = *flanks[j];
+        const Partner& e2 = flanks[j];
         const int between = manhattan(c, e1.point, e2.point);
         if (e1.k >= 2 && e2.k >= 2 && shapeCode(c, e1.point, e2.point) >= 800) {
           ev.add(kWariuchi, e1.point);
@@ -153,8 +153,8 @@ MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
         }
   // ボウシ: a cap one space above a lone enemy stone with room around it. The stones one space straight out are
   // what 対一間 holds.
-  if (enemyStraight.reach(0, 0).size() == 1 && !ev.has(kNanameAite)) {
-    const int e = enemyStraight.items[0].point;
+  if (const PartnerList::Range near = enemyStraight.reach(0, 0); near.size() == 1 && !ev.has(kNanameAite)) {
+    const int e = (*near.begin()).point;
     if (c.height(e) < pHeight && c.liberties(e) >= 4) {
       ev.add(kBoushi, e);
       for (const Partner& knight : enemyKnight.reach(0, 0))

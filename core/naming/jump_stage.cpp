@@ -67,7 +67,7 @@ constexpr std::uint32_t uncutLines(std::uint32_t cutters) {
 
 // Partners of one kind as bits, nearest reach first: a reach holds a bit per
 // direction for straight jumps, two (side -1, side +1) per direction for
-// knight's moves. Iterated in bit order, they come out as the lists keep them.
+// knight's moves, as PartnerList keeps them.
 using SpreadTable = std::array<std::uint64_t, 1u << kReaches>;
 constexpr SpreadTable spreadTable(int perReach) {
   SpreadTable table{};
@@ -78,40 +78,19 @@ constexpr SpreadTable spreadTable(int perReach) {
 constexpr SpreadTable kStraightSpread = spreadTable(4);
 constexpr SpreadTable kKnightSpread = spreadTable(8);
 
-// The partners of one kind into their list, and the jump figures of those not cut off.
-template <int kPerReach>
-inline void addPartners(MoveContext& c, std::uint64_t stones, std::uint64_t uncut, bool enemy,
-                        const std::array<Figure, kReaches>& figures, std::uint64_t& candidates) {
-  constexpr bool knight = kPerReach == 8;
-  // Each slot of a reach: its direction, its point at reach 0 and the step to the next reach.
-  std::array<std::int8_t, kPerReach> directions{};
-  std::array<int, kPerReach> first{}, steps{};
-  for (int slot = 0; slot < kPerReach; ++slot) {
-    const int direction = knight ? slot / 2 : slot;
-    const int across = isVertical(direction) ? 1 : c.geo.width;
-    const int side = knight ? (slot % 2 ? 1 : -1) : 0;
-    const auto i = static_cast<std::size_t>(slot);
-    directions[i] = static_cast<std::int8_t>(direction);
-    steps[i] = c.geo.neighbours[static_cast<std::size_t>(direction)];
-    first[i] = c.p + 2 * steps[i] + side * across;
-  }
-  PartnerList& list = c.partners[static_cast<std::size_t>(knight) + 2 * static_cast<std::size_t>(enemy)];
-  list.ends.fill(0);
-  int count = 0;
-  forEachBit(stones, [&](int bit) {
-    const auto k = static_cast<std::size_t>(bit / kPerReach);
-    const auto slot = static_cast<std::size_t>(bit % kPerReach);
-    const int b = first[slot] + steps[slot] * static_cast<int>(k);
-    const bool isUncut = (uncut >> bit) & 1u;
-    candidates |= std::uint64_t{isUncut} << figures[k];
-    list.items[static_cast<std::size_t>(count++)] =
-        Partner{static_cast<std::int16_t>(b), static_cast<std::int8_t>(k), directions[slot], knight, enemy, isUncut};
-    list.ends[k] = static_cast<std::uint8_t>(count);
-  });
-  list.count = count;
-  // A reach without partners ends where the one before it does.
-  for (std::size_t k = 1; k < list.ends.size(); ++k) list.ends[k] = std::max(list.ends[k], list.ends[k - 1]);
+// The jump figures of a kind by the reaches that hold a partner not cut off, bit k for reach k.
+constexpr SpreadTable figuresOf(const std::array<Figure, kReaches>& figures) {
+  SpreadTable table{};
+  for (std::size_t m = 0; m < table.size(); ++m)
+    for (std::size_t k = 0; k < figures.size(); ++k)
+      if ((m >> k) & 1u) table[m] |= std::uint64_t{1} << figures[k];
+  return table;
 }
+// By knight's move, enemy.
+constexpr std::array<std::array<SpreadTable, 2>, 2> kFiguresByReaches{{
+    {figuresOf(kJumpFigures[0][0]), figuresOf(kJumpFigures[0][1])},
+    {figuresOf(kJumpFigures[1][0]), figuresOf(kJumpFigures[1][1])},
+}};
 
 }  // namespace
 
@@ -123,6 +102,8 @@ MOKUZA_CPU_CLONES void findJumps(MoveContext& c) {
     const Columns& other = columns[1 - enemy];
     // Line 0 holds no partner, only cutters; the rest are moved to reach-major bits.
     std::uint64_t straight = 0, straightUncut = 0, knight = 0, knightUncut = 0;
+    // The reaches with a partner not cut off, bit k for reach k.
+    std::uint32_t straightReaches = 0, knightReaches = 0;
     for (std::size_t direction = 0; direction < 4; ++direction) {
       const auto& o = other[direction];
       const auto& m = mine[direction];
@@ -132,15 +113,18 @@ MOKUZA_CPU_CLONES void findJumps(MoveContext& c) {
       const std::uint32_t centreUncut = m[0] & uncutLines(o[0] | ((o[1] | o[2]) & ~1u));
       straight |= kStraightSpread[m[0] >> 1] << direction;
       straightUncut |= kStraightSpread[centreUncut >> 1] << direction;
+      straightReaches |= centreUncut >> 1;
       for (std::size_t s = 1; s < 3; ++s) {
         const std::uint32_t sideUncut = m[s] & uncutLines(o[0] | o[s]);
         const std::size_t shift = direction * 2 + s - 1;
         knight |= kKnightSpread[m[s] >> 1] << shift;
         knightUncut |= kKnightSpread[sideUncut >> 1] << shift;
+        knightReaches |= sideUncut >> 1;
       }
     }
-    addPartners<4>(c, straight, straightUncut, enemy != 0, kJumpFigures[0][enemy], candidates);
-    addPartners<8>(c, knight, knightUncut, enemy != 0, kJumpFigures[1][enemy], candidates);
+    c.partners[2 * enemy] = PartnerList(straight, straightUncut, false, c.p, c.geo);
+    c.partners[2 * enemy + 1] = PartnerList(knight, knightUncut, true, c.p, c.geo);
+    candidates |= kFiguresByReaches[0][enemy][straightReaches] | kFiguresByReaches[1][enemy][knightReaches];
   }
   // A stone in atari makes no shape with its neighbours at short reach.
   if (c.liberties(c.p) == 1)

@@ -4,13 +4,14 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstdlib>
-#include <span>
 #include <vector>
 
 #include "core/naming/evidence.h"
 #include "core/naming/figures.h"
+#include "core/record/bits.h"
 #include "core/rules/board.h"
 
 namespace mokuza::naming {
@@ -24,26 +25,66 @@ struct Partner {
   std::int8_t k;
   std::int8_t direction;  // index into the neighbour order
   bool knight;
-  bool enemy;
   bool uncut;  // no stone of the other colour between it and the played stone
 };
 
 constexpr int kJumpReaches = 6;
 
-// The partners of one kind, nearest reach first: most tests look at the
-// near ones of one kind only, and need not pass over the others.
-struct PartnerList {
+// The partners of one kind as bits, nearest reach first: a reach holds a bit
+// per direction for straight jumps, two (side -1, side +1) per direction for
+// knight's moves. A Partner is made from its bit only where a test reads it:
+// most moves read few of the lists, and those at short reach.
+class PartnerList {
+ public:
   static constexpr int kCapacity = 4 * kJumpReaches * 2;  // four directions, two points beside per reach
-  std::array<Partner, kCapacity> items;
-  std::array<std::uint8_t, kJumpReaches> ends;  // ends[k]: how many have reach k or less
-  int count = 0;
+
+  PartnerList() = default;
+  PartnerList(std::uint64_t stones, std::uint64_t uncut, bool knight, int played, const GridGeometry& geo)
+      : stones_(stones), uncut_(uncut), geo_(&geo), played_(played), knight_(knight) {}
+
+  // Walks the set bits, lowest first, making each one's Partner.
+  struct Iterator {
+    const PartnerList* list;
+    std::uint64_t bits;
+    Partner operator*() const { return list->at(std::countr_zero(bits)); }
+    Iterator& operator++() {
+      bits &= bits - 1;
+      return *this;
+    }
+    bool operator==(const Iterator& other) const { return bits == other.bits; }
+  };
+  struct Range {
+    Iterator first;
+    Iterator begin() const { return first; }
+    Iterator end() const { return {first.list, 0}; }
+    int size() const { return countBits(first.bits); }
+  };
 
   // The partners of reach low .. high.
-  std::span<const Partner> reach(int low, int high) const {
-    const std::size_t first = low > 0 ? ends[static_cast<std::size_t>(low - 1)] : 0;
-    return {items.data() + first, ends[static_cast<std::size_t>(high)] - first};
+  Range reach(int low, int high) const {
+    const int perReach = knight_ ? 8 : 4;
+    const std::uint64_t within = (std::uint64_t{1} << (perReach * (high + 1))) - (std::uint64_t{1} << (perReach * low));
+    return {{this, stones_ & within}};
   }
-  std::span<const Partner> all() const { return {items.data(), static_cast<std::size_t>(count)}; }
+  Range all() const { return {{this, stones_}}; }
+
+ private:
+  Partner at(int bit) const {
+    const int slot = bit & (knight_ ? 7 : 3);
+    const int k = bit >> (knight_ ? 3 : 2);
+    const int direction = knight_ ? slot >> 1 : slot;
+    const int across = direction == 0 || direction == 3 ? 1 : geo_->width;
+    const int side = knight_ ? (slot & 1) * 2 - 1 : 0;
+    const int point = played_ + (k + 2) * geo_->neighbours[static_cast<std::size_t>(direction)] + side * across;
+    return Partner{static_cast<std::int16_t>(point), static_cast<std::int8_t>(k), static_cast<std::int8_t>(direction),
+                   knight_, ((uncut_ >> bit) & 1u) != 0};
+  }
+
+  std::uint64_t stones_ = 0;
+  std::uint64_t uncut_ = 0;
+  const GridGeometry* geo_ = nullptr;
+  int played_ = 0;
+  bool knight_ = false;
 };
 
 // Indexes of MoveContext::partners: knight's move + 2 * enemy.
