@@ -133,13 +133,13 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
   // カケ: a press one line above an enemy stone on the third or fourth line, a knight's move away, that no own
   // stone beyond it turns into a pincer.
   if (pHeight == 4 || pHeight == 5)
-    for (const Partner& a : c.partners[kEnemyKnightJump].reach(0, 0))
+    for (const Partner& a : c.partners[kEnemyKnightJump].uncut(0, 0))
       if (c.live(a) && (c.height(a.point) == 3 || c.height(a.point) == 4) && pHeight == c.height(a.point) + 1 &&
           !ownStoneBeyond(c, a.point))
         ev.add(kKake, a.point);
   // 一間: a one-space jump along the line of the nearest edge, on the fourth line or lower.
   if (pHeight <= 4)
-    for (const Partner& a : c.partners[kOwnStraightJump].reach(0, 0))
+    for (const Partner& a : c.partners[kOwnStraightJump].uncut(0, 0))
       if (c.live(a) && c.height(a.point) == pHeight && lineAcross(c, c.p, a.direction) == pHeight)
         ev.add(kIkken, a.point);
 

@@ -14,16 +14,9 @@ bool isCornerPoint(const MoveContext& c, int b) {
 }
 
 // Whether any stone of the colour other than the played one stands within
-// `reach` lines of b in both directions.
-bool colourNear(const MoveContext& c, int b, int colour, int reach) {
-  for (int dy = -reach; dy <= reach; ++dy)
-    for (int dx = -reach; dx <= reach; ++dx) {
-      const int x = c.x(b) + dx, y = c.y(b) + dy;
-      if (!c.onBoard(x, y)) continue;
-      const int q = c.pointAt(x, y);
-      if (q != c.p && c.stone(q) == colour) return true;
-    }
-  return false;
+// two lines of b in both directions.
+bool colourNear(const MoveContext& c, int b, int colour) {
+  return colourInRect(c, colour, std::max(c.x(b) - 2, 0), c.x(b) + 2, c.y(b) - 2, c.y(b) + 2);
 }
 
 bool onThirdOrFourth(const MoveContext& c, int b) { return c.height(b) == 3 || c.height(b) == 4; }
@@ -54,11 +47,11 @@ MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   // stones.
   if (pHeight <= 2)
     for (const Partner& a : ownKnight.reach(0, 1))
-      if (c.height(a.point) == pHeight + 1 && colourNear(c, c.p, -c.own, 2)) ev.add(kSuberi, a.point);
+      if (c.height(a.point) == pHeight + 1 && colourNear(c, c.p, -c.own)) ev.add(kSuberi, a.point);
   // ヒラキ: an extension of two spaces or more along the third or fourth line from an own stone.
   const PointInfo& pInfo = c.info(c.p);
   if (pInfo.lineX == 3 || pInfo.lineX == 4 || pInfo.lineY == 3 || pInfo.lineY == 4)
-    for (const Partner& a : ownStraight.reach(1, kJumpReaches - 1)) {
+    for (const Partner& a : ownStraight.uncut(1, kJumpReaches - 1)) {
       const int line = lineAcross(c, c.p, a.direction);
       if (c.live(a) && (line == 3 || line == 4)) ev.add(kHiraki, a.point);
     }
@@ -78,10 +71,10 @@ MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   // カカリ: a third- or fourth-line approach from the side to a lone enemy corner stone no own stone is near.
   if (pOnThirdOrFourth)
     for (const PartnerList* list : {&enemyStraight, &enemyKnight})
-      for (const Partner& a : list->reach(0, 1)) {
+      for (const Partner& a : list->uncut(0, 1)) {
         const int b = a.point;
         if (c.live(a) && isCornerPoint(c, b) && c.info(c.p).depth > c.info(b).depth && c.isSingleStone(b) &&
-            !colourNear(c, b, c.own, 2))
+            !colourNear(c, b, c.own))
           ev.add(kKakari, b);
       }
 
@@ -104,7 +97,7 @@ MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
     std::array<Partner, 2 * PartnerList::kCapacity> flanks;
     std::size_t flankCount = 0;
     for (const PartnerList* list : {&enemyStraight, &enemyKnight})
-      for (const Partner& e : list->all())
+      for (const Partner& e : list->uncut())
         if (c.live(e) && onThirdOrFourth(c, e.point)) flanks[flankCount++] = e;
     for (std::size_t i = 0; i < flankCount; ++i) {
       const Partner& e1 = flanks[i];
@@ -134,10 +127,10 @@ MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   // other side.
   if (pOnThirdOrFourth && c.ownNeighbours + c.ownDiagonals + c.enemyNeighbours + c.enemyDiagonals == 0) {
     std::array<bool, 4> ownStraightTowards{};
-    for (const Partner& own : ownStraight.all())
+    for (const Partner& own : ownStraight.uncut())
       if (c.live(own)) ownStraightTowards[static_cast<std::size_t>(own.direction)] = true;
     for (const PartnerList* list : {&enemyStraight, &enemyKnight})
-      for (const Partner& a : list->all())
+      for (const Partner& a : list->uncut())
         if (c.live(a) && ownStraightTowards[static_cast<std::size_t>(opposite(a.direction))] &&
             onThirdOrFourth(c, a.point))
           ev.add(kTsume, a.point);
@@ -163,7 +156,7 @@ MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   }
   // スソガカリ: an approach one line below an enemy stone on the fourth line or higher, away from the corners.
   if (pHeight >= 3)
-    for (const Partner& a : enemyKnight.reach(0, 1)) {
+    for (const Partner& a : enemyKnight.uncut(0, 1)) {
       const int e = a.point;
       if (c.live(a) && c.height(e) >= 4 && !isCornerPoint(c, e) && pHeight == c.height(e) - 1 && c.isSingleStone(e))
         ev.add(kSusogakari, e);
@@ -171,9 +164,9 @@ MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   // ハサミ: a pincer of a small enemy group on the third or fourth line against an own stone beyond it.
   if (pOnThirdOrFourth)
     for (const PartnerList* list : {&enemyStraight, &enemyKnight})
-      for (const Partner& a : list->reach(0, 3)) {
+      for (const Partner& a : list->uncut(0, 3)) {
         const int e = a.point;
-        if (c.live(a) && onThirdOrFourth(c, e) && c.liberties(e) >= 2 && c.chainSize(e) <= 2 && ownStoneBeyond(c, e))
+        if (onThirdOrFourth(c, e) && c.liberties(e) >= 2 && c.chainSize(e) <= 2 && ownStoneBeyond(c, e))
           ev.add(kHasami, e);
       }
   // カケ（大斜）: a press one line above an enemy stone on the third or fourth line, a large knight's move away,
@@ -181,7 +174,7 @@ MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
   // Both that and カタツキ stand one line above the third or fourth.
   const bool pOnFourthOrFifth = pHeight == 4 || pHeight == 5;
   if (pOnFourthOrFifth)
-    for (const Partner& a : enemyKnight.reach(1, 1)) {
+    for (const Partner& a : enemyKnight.uncut(1, 1)) {
       const int e = a.point;
       if (c.live(a) && onThirdOrFourth(c, e) && pHeight == c.height(e) + 1 && !ownStoneBeyond(c, e))
         ev.add(kKakeTaisha, e);

@@ -139,7 +139,7 @@ void jumpStones(const MoveContext& c, Figure figure, PointSet& stones) {
     for (std::size_t enemy = 0; enemy < 2; ++enemy)
       for (int k = 0; k < kReaches; ++k) {
         if (kJumpFigures[knight][enemy][static_cast<std::size_t>(k)] != figure) continue;
-        for (const Partner& a : c.partners[knight + 2 * enemy].reach(k, k))
+        for (const Partner& a : c.partners[knight + 2 * enemy].uncut(k, k))
           if (c.live(a)) stones.insert({a.point});
       }
 }

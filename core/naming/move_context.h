@@ -61,19 +61,22 @@ class PartnerList {
   };
 
   // The partners of reach low .. high.
-  Range reach(int low, int high) const {
-    const int perReach = knight_ ? 8 : 4;
-    const std::uint64_t within = (std::uint64_t{1} << (perReach * (high + 1))) - (std::uint64_t{1} << (perReach * low));
-    return {{this, stones_ & within}};
-  }
+  Range reach(int low, int high) const { return {{this, stones_ & within(low, high)}}; }
   Range all() const { return {{this, stones_}}; }
+  // Those not cut off: the only ones that can be live, which most tests ask for.
+  Range uncut(int low = 0, int high = kJumpReaches - 1) const { return {{this, uncut_ & within(low, high)}}; }
 
  private:
+  std::uint64_t within(int low, int high) const {
+    const int perReach = knight_ ? 8 : 4;
+    return (std::uint64_t{1} << (perReach * (high + 1))) - (std::uint64_t{1} << (perReach * low));
+  }
   Partner at(int bit) const {
     const int slot = bit & (knight_ ? 7 : 3);
     const int k = bit >> (knight_ ? 3 : 2);
     const int direction = knight_ ? slot >> 1 : slot;
-    const int across = direction == 0 || direction == 3 ? 1 : geo_->width;
+    // Up and down (0, 3) step across by one point, left and right (1, 2) by a row: no branch on the direction.
+    const int across = 1 + ((direction ^ (direction >> 1)) & 1) * (geo_->width - 1);
     const int side = knight_ ? (slot & 1) * 2 - 1 : 0;
     const int point = played_ + (k + 2) * geo_->neighbours[static_cast<std::size_t>(direction)] + side * across;
     return Partner{static_cast<std::int16_t>(point), static_cast<std::int8_t>(k), static_cast<std::int8_t>(direction),
@@ -225,20 +228,30 @@ inline bool findCrawl(const MoveContext& c, int direction, Crawl& crawl) {
   return isEnemyAt(c, crawl.abovePlayed) && isEnemyAt(c, crawl.aboveBehind);
 }
 
+// Whether a stone of `colour` other than the played one stands in columns
+// x0 .. x1 and rows y0 .. y1 (bordered; x0 >= 0, x1 <= 21): a test of each
+// row's word, not of each point. Frame rows and columns hold no stone bits,
+// so the rectangle may reach into them, and rows off the grid read as empty.
+inline bool colourInRect(const MoveContext& c, int colour, int x0, int x1, int y0, int y1) {
+  const StoneBits& bits = c.board.position.stoneBits;
+  const std::uint32_t columns = ((std::uint32_t{2} << x1) - 1) & ~((std::uint32_t{1} << x0) - 1);
+  const std::uint32_t played = std::uint32_t{colour == c.own} << c.x(c.p);
+  const int playedRow = c.y(c.p);
+  std::uint32_t any = 0;
+  for (int y = y0; y <= y1; ++y) any |= bits.row(colour, y) & columns & ~(played * (y == playedRow));
+  return any != 0;
+}
+
 // An own stone other than the played one within two lines of `enemy`, on the
 // far side of it from the played stone along the main axis between them.
 inline bool ownStoneBeyond(const MoveContext& c, int enemy) {
-  const int dx = c.x(enemy) - c.x(c.p), dy = c.y(enemy) - c.y(c.p);
-  const bool alongX = std::abs(dx) >= std::abs(dy);
-  for (int oy = -2; oy <= 2; ++oy)
-    for (int ox = -2; ox <= 2; ++ox) {
-      const int x = c.x(enemy) + ox, y = c.y(enemy) + oy;
-      if (!c.onBoard(x, y)) continue;
-      const int o = c.pointAt(x, y);
-      if (o == c.p || !c.isOwn(o)) continue;
-      if (alongX ? ox * dx > 0 : oy * dy > 0) return true;
-    }
-  return false;
+  const int ex = c.x(enemy), ey = c.y(enemy);
+  const int dx = ex - c.x(c.p), dy = ey - c.y(c.p);
+  const int left = std::max(ex - 2, 0);
+  if (std::abs(dx) >= std::abs(dy))
+    return dx > 0 ? colourInRect(c, c.own, ex + 1, ex + 2, ey - 2, ey + 2)
+                  : colourInRect(c, c.own, left, ex - 1, ey - 2, ey + 2);
+  return dy > 0 ? colourInRect(c, c.own, left, ex + 2, ey + 1, ey + 2) : colourInRect(c, c.own, left, ex + 2, ey - 2, ey - 1);
 }
 
 // The stages of the classifier, in the order they run.
