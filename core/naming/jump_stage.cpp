@@ -65,29 +65,17 @@ constexpr std::uint32_t uncutLines(std::uint32_t cutters) {
   return static_cast<std::uint32_t>(upToLowestBit(cutters)) & kLineBits;
 }
 
-// Partners of one kind as bits, nearest reach first: a reach holds a bit per
-// direction for straight jumps, two (side -1, side +1) per direction for
-// knight's moves, as PartnerList keeps them.
-using SpreadTable = std::array<std::uint64_t, 1u << kReaches>;
-constexpr SpreadTable spreadTable(int perReach) {
-  SpreadTable table{};
-  for (std::size_t m = 0; m < table.size(); ++m)
-    for (int k = 0; k < kReaches; ++k) table[m] |= std::uint64_t{(m >> k) & 1u} << (perReach * k);
-  return table;
-}
-constexpr SpreadTable kStraightSpread = spreadTable(4);
-constexpr SpreadTable kKnightSpread = spreadTable(8);
-
 // The jump figures of a kind by the reaches that hold a partner not cut off, bit k for reach k.
-constexpr SpreadTable figuresOf(const std::array<Figure, kReaches>& figures) {
-  SpreadTable table{};
+using ReachFigures = std::array<std::uint64_t, 1u << kReaches>;
+constexpr ReachFigures figuresOf(const std::array<Figure, kReaches>& figures) {
+  ReachFigures table{};
   for (std::size_t m = 0; m < table.size(); ++m)
     for (std::size_t k = 0; k < figures.size(); ++k)
       if ((m >> k) & 1u) table[m] |= std::uint64_t{1} << figures[k];
   return table;
 }
 // By knight's move, enemy.
-constexpr std::array<std::array<SpreadTable, 2>, 2> kFiguresByReaches{{
+constexpr std::array<std::array<ReachFigures, 2>, 2> kFiguresByReaches{{
     {figuresOf(kJumpFigures[0][0]), figuresOf(kJumpFigures[0][1])},
     {figuresOf(kJumpFigures[1][0]), figuresOf(kJumpFigures[1][1])},
 }};
@@ -100,7 +88,7 @@ MOKUZA_CPU_CLONES void findJumps(MoveContext& c) {
   for (std::size_t enemy = 0; enemy < 2; ++enemy) {
     const Columns& mine = columns[enemy];
     const Columns& other = columns[1 - enemy];
-    // Line 0 holds no partner, only cutters; the rest are moved to reach-major bits.
+    // Line 0 holds no partner, only cutters; the rest are kept a byte a strip, as PartnerList reads them.
     std::uint64_t straight = 0, straightUncut = 0, knight = 0, knightUncut = 0;
     // The reaches with a partner not cut off, bit k for reach k.
     std::uint32_t straightReaches = 0, knightReaches = 0;
@@ -111,14 +99,14 @@ MOKUZA_CPU_CLONES void findJumps(MoveContext& c) {
       // or beside it from two points out; a knight's move from the centre line
       // or its own side.
       const std::uint32_t centreUncut = m[0] & uncutLines(o[0] | ((o[1] | o[2]) & ~1u));
-      straight |= kStraightSpread[m[0] >> 1] << direction;
-      straightUncut |= kStraightSpread[centreUncut >> 1] << direction;
+      straight |= std::uint64_t{m[0] & ~1u} << (8 * direction);
+      straightUncut |= std::uint64_t{centreUncut & ~1u} << (8 * direction);
       straightReaches |= centreUncut >> 1;
       for (std::size_t s = 1; s < 3; ++s) {
         const std::uint32_t sideUncut = m[s] & uncutLines(o[0] | o[s]);
         const std::size_t shift = direction * 2 + s - 1;
-        knight |= kKnightSpread[m[s] >> 1] << shift;
-        knightUncut |= kKnightSpread[sideUncut >> 1] << shift;
+        knight |= std::uint64_t{m[s] & ~1u} << (8 * shift);
+        knightUncut |= std::uint64_t{sideUncut & ~1u} << (8 * shift);
         knightReaches |= sideUncut >> 1;
       }
     }

@@ -30,10 +30,12 @@ struct Partner {
 
 constexpr int kJumpReaches = 6;
 
-// The partners of one kind as bits, nearest reach first: a reach holds a bit
-// per direction for straight jumps, two (side -1, side +1) per direction for
-// knight's moves. A Partner is made from its bit only where a test reads it:
-// most moves read few of the lists, and those at short reach.
+// The partners of one kind as bits, a byte for each strip running out from the
+// played stone: one per direction for straight jumps, two (side -1, side +1)
+// per direction for knight's moves; bit 1 + k of a byte for reach k. A
+// Partner is made from its bit only where a test reads it: most moves read
+// few of the lists, and those at short reach. No test depends on the order
+// partners come in.
 class PartnerList {
  public:
   static constexpr int kCapacity = 4 * kJumpReaches * 2;  // four directions, two points beside per reach
@@ -67,13 +69,13 @@ class PartnerList {
   Range uncut(int low = 0, int high = kJumpReaches - 1) const { return {{this, uncut_ & within(low, high)}}; }
 
  private:
-  std::uint64_t within(int low, int high) const {
-    const int perReach = knight_ ? 8 : 4;
-    return (std::uint64_t{1} << (perReach * (high + 1))) - (std::uint64_t{1} << (perReach * low));
+  // Bits 1 + low .. 1 + high of every byte.
+  static std::uint64_t within(int low, int high) {
+    return ((std::uint64_t{2} << (high + 1)) - (std::uint64_t{2} << low)) * 0x0101010101010101ull;
   }
   Partner at(int bit) const {
-    const int slot = bit & (knight_ ? 7 : 3);
-    const int k = bit >> (knight_ ? 3 : 2);
+    const int slot = bit >> 3;
+    const int k = (bit & 7) - 1;
     const int direction = knight_ ? slot >> 1 : slot;
     // Up and down (0, 3) step across by one point, left and right (1, 2) by a row: no branch on the direction.
     const int across = 1 + ((direction ^ (direction >> 1)) & 1) * (geo_->width - 1);
