@@ -162,19 +162,29 @@ MOKUZA_CPU_CLONES void PlaceStone(Board& board, BorderedPoint b, int c) {
   placed.liberties.erase(b);
   placed.countedLiberties = static_cast<std::int16_t>(placed.liberties.size());
 
+  // The merged chain takes the lowest merged chain's place; each other merged
+  // chain's place, from the highest down, is taken by the last chain. Only
+  // the moved chain's stones are renumbered: closing the gaps instead moved
+  // every later chain and renumbered the whole row at every merge. Nothing
+  // reads the chains in list order, only by id.
+  std::int16_t newId = static_cast<std::int16_t>(chains.size());
   if (mergedCount > 0) {
-    // Compact: chains after a merged one move down by the merged ones before
-    // them. Closing the gaps from the highest down renumbers each id by the
-    // count of merged ids below it; the merged chains' own stones get the new
-    // chain's id below.
     for (int i = 1; i < mergedCount; ++i)
       for (int j = i; j > 0 && mergedIds[static_cast<std::size_t>(j - 1)] > mergedIds[static_cast<std::size_t>(j)]; --j)
         std::swap(mergedIds[static_cast<std::size_t>(j - 1)], mergedIds[static_cast<std::size_t>(j)]);
-    for (int i = mergedCount - 1; i >= 0; --i) closeIdGap(ids, mergedIds[static_cast<std::size_t>(i)]);
-    for (int i = mergedCount - 1; i >= 0; --i) chains.erase(chains.begin() + mergedIds[static_cast<std::size_t>(i)]);
+    for (int i = mergedCount - 1; i >= 1; --i) {
+      const auto gap = static_cast<std::size_t>(mergedIds[static_cast<std::size_t>(i)]);
+      if (gap + 1 < chains.size()) {
+        chains[gap] = chains.back();
+        chains[gap].stones.forEach([&](BorderedPoint s) { ids[s] = static_cast<std::int16_t>(gap); });
+      }
+      chains.pop_back();
+    }
+    newId = static_cast<std::int16_t>(mergedIds[0]);
+    chains[static_cast<std::size_t>(newId)] = placed;
+  } else {
+    chains.push_back(placed);
   }
-  const auto newId = static_cast<std::int16_t>(chains.size());
-  chains.push_back(placed);
   placed.stones.forEach([&](BorderedPoint s) { ids[s] = newId; });
 
   for (int i = 0; i < enemyCount; ++i) {
