@@ -91,19 +91,18 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
 
   weighAtariAgainstConnection(c, ev);
 
-  // Without a branch on what the points hold: each is as likely as not.
   for (int direction = 0; direction < 4 && c.ownNeighbours > 0; ++direction) {
     const auto step = [&c](int towards) { return besideOf(c, c.p, towards); };
-    const bool extends = c.isOwn(step(opposite(direction)));
+    if (!c.isOwn(step(opposite(direction)))) continue;
     const int ahead = step(direction);
     const int left = step(isVertical(direction) ? 1 : 0);
     const int right = step(isVertical(direction) ? 2 : 3);
     // ツキアタリ: extending head-on into an enemy stone with both sides open.
     const bool enemyAhead = c.isEnemy(ahead), emptyLeft = c.isEmpty(left), emptyRight = c.isEmpty(right);
-    ev.addIf(kTsukiatari, ahead, extends & enemyAhead & emptyLeft & emptyRight);
+    ev.addIf(kTsukiatari, ahead, enemyAhead & emptyLeft & emptyRight);
     // デ: extending out between two enemy stones.
     const bool enemyLeft = c.isEnemy(left), enemyRight = c.isEnemy(right);
-    const bool between = extends & enemyLeft & enemyRight;
+    const bool between = enemyLeft & enemyRight;
     ev.addIf(kDe, left, between);
     ev.addIf(kDe, right, between);
   }
@@ -117,7 +116,7 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
   if (c.enemyDiagonals > 0 && c.liberties(c.p) >= 2)
     for (int offset : neighbours) {
       const int x = c.p + offset;
-      if (!(c.isEmpty(x) & (countAround(c, x, -c.own) >= 2))) continue;
+      if (!c.isEmpty(x) || countAround(c, x, -c.own) < 2) continue;
       PointSet enemies;
       int firstChain = -1;
       bool twoChains = false;
@@ -148,7 +147,7 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
   if (pHeight >= 2 && c.ownNeighbours > 0)
     for (int offset : neighbours) {
       const int s = c.p + offset;
-      if ((c.isOwn(s) & (c.height(s) == pHeight + 1)) && touchesEnemy(c, s)) ev.add(kHiki, s);
+      if (c.isOwn(s) && c.height(s) == pHeight + 1 && touchesEnemy(c, s)) ev.add(kHiki, s);
     }
 
   const int ownNeighbours = c.ownNeighbours, enemyNeighbours = c.enemyNeighbours, openNeighbours = c.emptyNeighbours;
@@ -180,7 +179,7 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
           }
     }
     // ハネダシ: a hane that goes out from under an enemy stone lying on the own stone.
-    const bool oneEnemy = (c.isEnemy(s1) & c.isEmpty(s2)) | (c.isEnemy(s2) & c.isEmpty(s1));
+    const bool oneEnemy = (c.isEnemy(s1) && c.isEmpty(s2)) || (c.isEnemy(s2) && c.isEmpty(s1));
     const int enemy = c.isEnemy(s1) ? s1 : s2;
     if (oneEnemy && pHeight > c.height(q) && c.height(enemy) > c.height(q)) {
       ev.add(kHanedashi, q);
@@ -213,7 +212,7 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
     if (ownDiagonals == 0) break;
     const int x = c.p + offset;
     // The played stone is one of the own stones around x.
-    if (!(c.isEmpty(x) & (countAround(c, x, c.own) >= 3))) continue;
+    if (!c.isEmpty(x) || countAround(c, x, c.own) < 3) continue;
     PointSet guarded;
     int firstChain = -1;
     bool twoChains = false;
@@ -251,7 +250,7 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
       const int e1 = touching.index;
       for (int offset : c.geo.diagonals) {
         const int e2 = c.p + offset;
-        if ((c.isEnemy(e2) & (c.chainId(e2) != c.chainId(e1))) && shapeCode(c, e1, e2) == 201) {
+        if (c.isEnemy(e2) && c.chainId(e2) != c.chainId(e1) && shapeCode(c, e1, e2) == 201) {
           ev.add(kTsukekoshi, e1);
           ev.add(kTsukekoshi, e2);
         }

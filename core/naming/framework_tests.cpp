@@ -10,7 +10,7 @@ namespace {
 // Corner points of the opening: 3-3, 3-4, 4-4, 3-5 and 4-5.
 bool isCornerPoint(const MoveContext& c, int b) {
   const PointInfo& i = c.info(b);
-  return (static_cast<unsigned>(i.height - 3) < 2) & (i.depth <= 5);
+  return (i.height == 3 || i.height == 4) && i.depth <= 5;
 }
 
 // Whether any stone of the colour other than the played one stands within
@@ -19,8 +19,7 @@ bool colourNear(const MoveContext& c, int b, int colour) {
   return colourInRect(c, colour, std::max(c.x(b) - 2, 0), c.x(b) + 2, c.y(b) - 2, c.y(b) + 2);
 }
 
-// One compare, not two branches on what the point's line is.
-bool onThirdOrFourth(const MoveContext& c, int b) { return static_cast<unsigned>(c.height(b) - 3) < 2; }
+bool onThirdOrFourth(const MoveContext& c, int b) { return c.height(b) == 3 || c.height(b) == 4; }
 
 bool isShimariPair(const MoveContext& c, int corner, int other, bool knight) {
   const PointInfo& i = c.info(corner);
@@ -182,12 +181,12 @@ MOKUZA_CPU_CLONES void addFrameworkTests(const MoveContext& c, Evidence& ev) {
     }
 
   // カタツキ: a shoulder hit, diagonally one line above a lone enemy stone on the third or fourth line.
-  if (c.enemyDiagonals > 0 && pOnFourthOrFifth)
-    for (int offset : c.geo.diagonals) {
-      const int q = c.p + offset;
-      if (!c.isEnemy(q) || !c.isSingleStone(q) || !onThirdOrFourth(c, q) || pHeight != c.height(q) + 1) continue;
-      if (c.isEmpty(c.pointAt(c.x(q), c.y(c.p))) && c.isEmpty(c.pointAt(c.x(c.p), c.y(q)))) ev.add(kKatatsuki, q);
-    }
+  for (int offset : c.geo.diagonals) {
+    if (c.enemyDiagonals == 0 || !pOnFourthOrFifth) break;
+    const int q = c.p + offset;
+    if (!c.isEnemy(q) || !c.isSingleStone(q) || !onThirdOrFourth(c, q) || pHeight != c.height(q) + 1) continue;
+    if (c.isEmpty(c.pointAt(c.x(q), c.y(c.p))) && c.isEmpty(c.pointAt(c.x(c.p), c.y(q)))) ev.add(kKatatsuki, q);
+  }
 }
 
 }  // namespace mokuza::naming

@@ -253,8 +253,7 @@ inline bool ownStoneBeyond(const MoveContext& c, int enemy) {
   if (std::abs(dx) >= std::abs(dy))
     return dx > 0 ? colourInRect(c, c.own, ex + 1, ex + 2, ey - 2, ey + 2)
                   : colourInRect(c, c.own, left, ex - 1, ey - 2, ey + 2);
-  return dy > 0 ? colourInRect(c, c.own, left, ex + 2, ey + 1, ey + 2)
-                : colourInRect(c, c.own, left, ex + 2, ey - 2, ey - 1);
+  return dy > 0 ? colourInRect(c, c.own, left, ex + 2, ey + 1, ey + 2) : colourInRect(c, c.own, left, ex + 2, ey - 2, ey - 1);
 }
 
 // The stages of the classifier, in the order they run.

@@ -17,15 +17,6 @@ constexpr ShapeTable kEnemyDiagonal{
 constexpr ShapeTable kEmptyDiagonal{{{kNone, kTsuke, kAtekomi}, {kNarabi, kOsae, kNone}, {kGuzumi, kNone, kNone}}};
 constexpr ShapeTable kOwnDiagonal{
     {{kKosumi, kHane, kKiri}, {kMagariAkiSankaku, kMagari, kNone}, {kGuzumiShushi, kNone, kNone}}};
-constexpr ShapeTable kNoSquare{{{kNone, kNone, kNone}, {kNone, kNone, kNone}, {kNone, kNone, kNone}}};
-// By what the diagonal point holds times the mover's colour, plus 3: a frame
-// point (3) makes no square; then enemy, empty, own. One look, not a branch
-// on each.
-constexpr std::array<const ShapeTable*, 7> kByDiagonal{&kNoSquare,    &kNoSquare, &kEnemyDiagonal, &kEmptyDiagonal,
-                                                       &kOwnDiagonal, &kNoSquare, &kNoSquare};
-// The column step from the played stone to each diagonal, in the geometry's
-// order: up-left, down-left, up-right, down-right.
-constexpr std::array<int, 4> kDiagonalSide{-1, -1, 1, 1};
 
 // Whether an enemy chain in atari stays caught when it runs out at its last
 // liberty: after the run it still has at most one liberty, and the run
@@ -55,24 +46,30 @@ void addAtari(const MoveContext& c, Evidence& ev, int s) {
 }  // namespace
 
 MOKUZA_CPU_CLONES void addSquares(const MoveContext& c, Evidence& ev) {
-  for (std::size_t i = 0; i < kDiagonalSide.size(); ++i) {
-    const int q = c.p + c.geo.diagonals[i];
-    const int s1 = c.p + kDiagonalSide[i];
-    const int s2 = q - kDiagonalSide[i];
-    const int holder = c.stone(q) * c.own;
-    const bool square = holder != kStoneFrame && holder != -kStoneFrame;
-    const bool enemy1 = c.isEnemy(s1), enemy2 = c.isEnemy(s2);
+  for (int offset : c.geo.diagonals) {
+    const int q = c.p + offset;
+    if (c.info(q).frame) continue;
+    const int s1 = c.pointAt(c.x(q), c.y(c.p));
+    const int s2 = c.pointAt(c.x(c.p), c.y(q));
+    const int sOwn = c.isOwn(s1) + c.isOwn(s2);
+    const int sEnemy = c.isEnemy(s1) + c.isEnemy(s2);
 
     // Most sides hold no enemy stone: the call is spared for them.
-    if (enemy1 & square) addAtari(c, ev, s1);
-    if (enemy2 & square) addAtari(c, ev, s2);
+    if (c.isEnemy(s1)) addAtari(c, ev, s1);
+    if (c.isEnemy(s2)) addAtari(c, ev, s2);
 
-    const auto row = static_cast<std::size_t>(c.isOwn(s1) + c.isOwn(s2));
-    const auto column = static_cast<std::size_t>(enemy1 + enemy2);
-    Figure shape = (*kByDiagonal[static_cast<std::size_t>(holder + 3)])[row][column];
-    // Rising past a neighbour is a push, not a block.
-    if (shape == kOsae && (c.height(c.p) > c.height(s1) || c.height(c.p) > c.height(s2))) shape = kOshi;
-    if (shape == kMagari) ev.addVeto(kHai, c.p);
+    const auto row = static_cast<std::size_t>(sOwn), column = static_cast<std::size_t>(sEnemy);
+    Figure shape = kNone;
+    if (c.isEnemy(q)) {
+      shape = kEnemyDiagonal[row][column];
+    } else if (c.isEmpty(q)) {
+      shape = kEmptyDiagonal[row][column];
+      // Rising past a neighbour is a push, not a block.
+      if (shape == kOsae && (c.height(c.p) > c.height(s1) || c.height(c.p) > c.height(s2))) shape = kOshi;
+    } else {
+      shape = kOwnDiagonal[row][column];
+      if (shape == kMagari) ev.addVeto(kHai, c.p);
+    }
     if (shape == kMagariAkiSankaku) ev.clearMatch(kNigedashi);
     if (shape == kNone) continue;
     for (int b : {s1, s2, q}) ev.addIf(shape, b, c.isStone(b));
