@@ -7,9 +7,9 @@
 #include "app/list_command_table.h"
 #include "app/list_menu.h"
 #include "app/player_aliases.h"
-#include "app/rename_session.h"
 #include "app/search_session.h"
 #include "core/record/text.h"
+#include "playlist/file_moves.h"
 #include "playlist/list_games.h"
 #include "playlist/playlist_reader.h"
 #include "tests/app/app_test_support.h"
@@ -72,10 +72,6 @@ class ListWindowTest : public AppTest {
     return places;
   }
   std::string history() const { return utf16ToUtf8(app->doc.undoEntries.back().description); }
-  std::size_t sgfFiles(const fs::path& in) const {
-    return static_cast<std::size_t>(std::count_if(
-        fs::directory_iterator(in), {}, [](const fs::directory_entry& e) { return e.path().extension() == ".sgf"; }));
-  }
 };
 
 Places range(int from, int to) {
@@ -216,43 +212,6 @@ TEST_F(ListWindowTest, SelectionTitleAndMarks) {
   EXPECT_TRUE(view.rows[0].shown);
   EXPECT_TRUE(view.rows[7].hit && !view.rows[6].hit);
   EXPECT_EQ(view.rows[7].cells.back(), u"42");
-}
-
-TEST_F(ListWindowTest, RenamePreviewsAndNeverLosesAFile) {
-  auto& entries = app->playlist.entries;
-  entries[1].textFields[u"黒対局者"] = entries[2].textFields[u"黒対局者"] = u"Same";  // one name for two files
-  entries[3].textFields[u"黒対局者"] = u"A/B";                                        // a separator in a value
-  fs::remove(folder / "games" / "g14.sgf");
-  fs::copy_file(folder / "games" / "g15.sgf", folder / "games" / "Same.sgf");  // a name already taken
-  select({1, 2, 3, 4});
-  EXPECT_TRUE(app::listWindowCommand(*app, app::kRenameFileFirst));
-  ASSERT_EQ(window.dialogs.back(), app::DialogKind::Rename);
-  app::RenameSession session = app::beginRename(*app);
-  session.pattern.clear();
-  app::insertRenameTag(session, 0, 0);
-  EXPECT_EQ(app::renamePreviewLines(app::renamePreview(*app, session)),
-            (std::vector<std::u16string>{u"g11.sgf → Same (2).sgf", u"g12.sgf → Same (3).sgf", u"g13.sgf → A_B.sgf"}));
-  EXPECT_TRUE(fs::exists(folder / "games" / "g11.sgf")) << "nothing moves before OK";
-
-  services.messageAnswers = {platform::Answer::Ok, platform::Answer::Ok};
-  EXPECT_EQ(app::applyRename(*app, session).status, ListOutcome::Done);
-  EXPECT_EQ(sgfFiles(folder / "games"), 20u);
-  for (const char* name : {"Same.sgf", "Same (2).sgf", "Same (3).sgf", "A_B.sgf"})
-    EXPECT_TRUE(fs::exists(folder / "games" / name)) << name;
-  EXPECT_EQ(written(), rows());
-  EXPECT_EQ(rows()[1], "Same (2)");
-  EXPECT_EQ(rows()[4], "g14") << "the missing file keeps its entry";
-  EXPECT_EQ(history(), "名前変更  [No.2～No.5]");
-}
-
-TEST_F(ListWindowTest, MoveTakesTheFolderChosen) {
-  fs::create_directories(folder / "moved");
-  select({0, 1});
-  services.folderAnswers = {folder / "moved"};
-  services.messageAnswers = {platform::Answer::Ok, platform::Answer::Ok};
-  EXPECT_TRUE(app::listWindowCommand(*app, app::kMoveFileFirst));
-  EXPECT_EQ(sgfFiles(folder / "moved"), 2u);
-  EXPECT_EQ(written(), rows());
 }
 
 TEST_F(ListWindowTest, FileLimitIsCheckedBeforeAnyDialog) {
