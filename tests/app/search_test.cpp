@@ -155,24 +155,6 @@ TEST_F(SearchTest, AClickOnAFollowUpNarrowsTheResultAndAClickElsewhereLeavesIt) 
   EXPECT_EQ(results().texts.caption.rfind(u"再検索〔", 0), 0u);
 }
 
-TEST_F(SearchTest, EscapeCancelsARunningSearchAndLeavesTheListAsItWas) {
-  showCornerRange();
-  ASSERT_TRUE(app::startSearch(*app));
-  run();
-  const search::SearchResults before = results();
-  const std::optional<std::u16string> title = app::searchListTitle(*app);
-  show(3, 40);
-  app->inputMode = render::kInputPlay;
-  const std::string gpl = readFileBytes(folder / "search.gpl").value_or("");
-  ASSERT_TRUE(app::startSearch(*app));
-  key(app::Key::Escape);
-  EXPECT_FALSE(app::searchRunning(*app));
-  EXPECT_EQ(app::searchListTitle(*app), title);
-  EXPECT_EQ(results().pattern.moveNumber, before.pattern.moveNumber);
-  EXPECT_EQ(results().games.size(), before.games.size());
-  EXPECT_EQ(readFileBytes(folder / "search.gpl").value_or(""), gpl);
-}
-
 // On threads of their own, as in the window: a second search replaces the
 // first, Escape drops a running one, and neither another playlist nor the
 // end of the program leaves a worker reading what is gone.
