@@ -271,6 +271,22 @@ TEST_F(CommandsTest, ShortcutsActWithThePressModifiersAndOnlyAfterTheirPress) {
   EXPECT_TRUE(app->doc.undoEntries.back().description.starts_with(u"対局を開く - game [No.1]"));
 }
 
+TEST_F(CommandsTest, ListWindowKeepsOnScreenAndRemembersItsShowState) {
+  prepare();
+  app->settings.placement.playlist = {-700, 100, -600, 400};
+  app->DispatchCommand(30200);
+  EXPECT_EQ(window.listRect, (Rect{0, 100, 480, 400}));
+  EXPECT_NE(app->settings.shows.playlist, kListWindowHidden);
+  EXPECT_TRUE(app->menus.menus[2].items[0].checked);
+  app->DispatchCommand(30202);  // the same window turns to the figure list
+  EXPECT_EQ(window.listTab, app::ListTab::FigureList);
+  EXPECT_EQ(app->settings.shows.playlist, kListWindowHidden);
+  app->DispatchCommand(30202);
+  EXPECT_FALSE(window.listShown);
+  EXPECT_EQ(app->settings.shows.figureList, kListWindowHidden);
+  EXPECT_FALSE(app->menus.menus[2].items[2].checked);
+}
+
 TEST_F(CommandsTest, ReplayModeGoesToTheEndOfTheShownFigure) {
   prepare();
   app->doc.state.design.figureEnds = {3};
