@@ -1,5 +1,5 @@
-// What the program keeps of its own files when they are damaged and when it
-// is closed without anyone to answer.
+// What the program keeps of its own files when they are damaged, when their
+// names are no UTF-8, and when it is closed without anyone to answer.
 
 #include <gtest/gtest.h>
 
@@ -64,6 +64,14 @@ TEST_F(FilesKeptTest, ASettingsFileReadInPartIsWrittenOnlyWhenTheUserAgrees) {
   again = startAgain();
   EXPECT_TRUE(again->requestClose());
   EXPECT_NE(slurp("setting.dat").find("\xE6\x9C\xAC\xE5\x9D\x8A"), std::string::npos);
+}
+
+// The command line hands a file name on as the file system's bytes.
+TEST_F(FilesKeptTest, AGameWhoseNameIsNoUtf8Opens) {
+  write("g\xFF\xFE" "ame.sgf", "(;GM[1]SZ[19];B[dd];W[pp])");
+  app->start({pathToText(folder / "g\xFF\xFE" "ame.sgf")});
+  EXPECT_EQ(app->doc.moveCount(), 2);
+  EXPECT_TRUE(questions().empty());
 }
 
 // A close nobody answers writes what a close writes, asks nothing, and keeps

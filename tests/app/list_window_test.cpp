@@ -214,6 +214,17 @@ TEST_F(ListWindowTest, SelectionTitleAndMarks) {
   EXPECT_EQ(view.rows[7].cells.back(), u"42");
 }
 
+// The files go to the folder chosen in the dialog.
+TEST_F(ListWindowTest, MoveTakesTheFolderChosen) {
+  fs::create_directories(folder / "moved");
+  select({0, 1});
+  services.folderAnswers = {folder / "moved"};
+  services.messageAnswers = {platform::Answer::Ok, platform::Answer::Ok};
+  EXPECT_TRUE(app::listWindowCommand(*app, app::kMoveFileFirst));
+  for (const char* name : {"g10.sgf", "g11.sgf"}) EXPECT_TRUE(fs::exists(folder / "moved" / name)) << name;
+  EXPECT_EQ(written(), rows());
+}
+
 TEST_F(ListWindowTest, FileLimitIsCheckedBeforeAnyDialog) {
   app->playlist.entries.resize(kFileMoveLimit + 1, app->playlist.entries[0]);
   app->playlist.displayOrder.resize(app->playlist.entries.size());
