@@ -154,6 +154,9 @@ TEST_F(ListWindowTest, HeaderClickSortsAndColumnsAreWrittenBack) {
 
   EXPECT_EQ(app::resizeListColumn(*app, ListTab::Playlist, black, 177), ListOutcome::Done);
   EXPECT_EQ(app::moveListColumn(*app, ListTab::Playlist, black, 0), ListOutcome::Done);
+  const std::vector<ListColumn>& columns = app->playlist.columns.columns;
+  EXPECT_EQ(std::find_if(columns.begin(), columns.end(), [&](const ListColumn& c) { return c.key == black; })->alliod, 0)
+      << "the column moved leads the order of all columns, the hidden ones too";
   EXPECT_TRUE(app::listWindowCommand(*app, app::kColumnToggleFirst + 1));  // "検索結果"
   const app::ListTabModel view = shown();
   EXPECT_EQ(view.columns.front().label, u"黒対局者");
