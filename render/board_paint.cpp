@@ -51,6 +51,7 @@ PaintResult BoardPainter::Paint(QImage& window, const RenderState& state, const 
 
 std::vector<QRect> BoardPainter::fadeFrameRects(const BoardGeometry& g) const {
   std::vector<QRect> rects{infoArea(g)};
+  if (!iconStrip_.isEmpty()) rects.push_back(iconStrip_);
   const int n = std::max(g.boardSize, 1), p = g.pitch;
   for (const auto& [point, fade] : fades_.queues())
     rects.emplace_back(g.boardLeft + (point % n) * p, g.boardTop + (point / n) * p, p, p);
@@ -68,6 +69,13 @@ PaintResult BoardPainter::paintFades(QImage& window, const RenderState& state, c
 
   const QRect info = infoArea(g).intersected(window.rect());
   const bool firstFrame = wait.moveWaitTicks == wait.moveWaitTotal;
+  if (firstFrame && !iconStrip_.isEmpty()) {
+    // Before the info area is taken from the window, should the two meet.
+    QPainter painter(&window);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(iconStrip_.topLeft(), background_, iconStrip_);
+    paintIconStrip(painter, state, window.width(), icons_);
+  }
   if (firstFrame || info_.size() != info.size()) {
     info_ = window.copy(info);
     if (firstFrame && moveTextShown(state)) {

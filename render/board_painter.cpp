@@ -106,7 +106,11 @@ const QImage& BoardPainter::Repaint(const RenderState& state, const BoardGeometr
     QPainter painter(&picture_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     paintIconStrip(painter, state, client.width(), icons_);
-    for (std::size_t i = 0; i < iconRects_.size(); ++i) iconRects_[i] = iconRect(state, i, client.width());
+    iconStrip_ = QRect();
+    for (std::size_t i = 0; i < iconRects_.size(); ++i) {
+      iconRects_[i] = iconRect(state, i, client.width());
+      if (state.panelShown) iconStrip_ = iconStrip_.united(iconRects_[i]);
+    }
     painter.setRenderHint(QPainter::TextAntialiasing);
     paintCoordinates(painter, g, designValue(*state.design, DesignField::GobanCoordinate), family,
                      devicePixels(16 * textScale(state), state.pixelRatio));

@@ -53,8 +53,9 @@ class BoardPainter {
 
   // One frame of the wait (the wait must be running and a repaint done at
   // this geometry): on its first frame the shown move's text goes into the
-  // info area, which then blends onto the window as the wait passes, and
-  // the fade layers advance. Returns after one frame: the period of the
+  // info area, which then blends onto the window as the wait passes, the
+  // icon strip follows the move (stepping back or on may have become
+  // possible), and the fade layers advance. Returns after one frame: the period of the
   // timer paces the frames, so the window never blocks.
   PaintResult paintFades(QImage& window, const RenderState& state, const BoardGeometry& geometry,
                          const AutoPlayWait& wait, const FadeLayerSound* sound = nullptr);
@@ -66,8 +67,8 @@ class BoardPainter {
   // dropped files).
   void rebuildImages() { cacheValid_ = false; }
 
-  // What the next fade frame draws on the window: the info area and the
-  // cells of the running fades.
+  // What the next fade frame draws on the window: the info area, the icon
+  // strip and the cells of the running fades.
   std::vector<QRect> fadeFrameRects(const BoardGeometry& geometry) const;
   // The fade layers of the wait; auto-play fills them when it shows a move.
   FadeQueues& fades() { return fades_; }
@@ -105,6 +106,7 @@ class BoardPainter {
   IconImages icons_;
   PointCaches pointCaches_;
   std::array<QRect, 15> iconRects_{};
+  QRect iconStrip_;  // the strip the last repaint drew, empty without the panel
   FadeQueues fades_;
   QImage info_;  // the info area of the window with the move text of the wait
 };

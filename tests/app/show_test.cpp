@@ -226,12 +226,18 @@ TEST_F(ShowTest, SaveAsImageWritesTheFormatTheNameAsksFor) {
   EXPECT_EQ(services.calls.size(), calls + 1) << "a cancelled dialog writes and says nothing";
 }
 
-// The status line follows the show: its moves and, looping, its laps.
-TEST_F(ShowTest, TheStatusLineCountsMovesAndLaps) {
+// The status line follows the show: its moves and, looping, its laps. The
+// icon strip follows it too, though the moves come in by fade frames: begun
+// at move 0, the back-step icons turn from greyed to live.
+TEST_F(ShowTest, TheStatusLineAndTheIconStripFollowTheShow) {
   playback::startPlaylistAutoPlay(app->playback);
   for (int i = 0; i < 5; ++i) ASSERT_TRUE(nextMove());
   EXPECT_NE(window.status.find(u"計" + asciiToUtf16(std::to_string(app->playback.autoPlay.movesPlayedCount)) + u"手"),
             std::u16string::npos);
+  const QRect strip = app->painter.iconRects().front().united(app->painter.iconRects().back());
+  const QImage shown = app->paintState.window.copy(strip);
+  const QImage full = app->painter.Repaint(app->renderState(), app->layout.geometry, app->paintState.window.size()).copy(strip);
+  EXPECT_TRUE(shown == full);
   playback::stopAutoPlay(app->playback);
   setDesignValue(app->doc.state.design, DesignField::LoopTime, 0);
   showMove(app->doc, 0);
