@@ -13,7 +13,6 @@
 #include "playlist/list_games.h"
 #include "playlist/playlist_reader.h"
 #include "tests/app/app_test_support.h"
-#include "tests/corpus_files.h"
 
 namespace mokuza::test {
 namespace {
@@ -25,21 +24,10 @@ using Places = std::vector<int>;
 class ListWindowTest : public AppTest {
  protected:
   void SetUp() override {
-    const std::vector<fs::path> corpus = corpusGames("pro");
-    if (corpus.size() < 20) GTEST_SKIP() << "corpus absent";
     app = std::make_unique<app::Application>(services, window, folder);
     window.app = app.get();
     fs::remove_all(folder / "games");
-    fs::create_directories(folder / "games");
-    std::vector<std::u16string> paths;
-    for (std::size_t i = 0; i < 20; ++i) {
-      const fs::path copy = folder / "games" / ("g" + std::to_string(i + 10) + ".sgf");
-      fs::copy_file(corpus[i * (corpus.size() / 20)], copy);
-      paths.push_back(pathToText(copy));
-    }
-    PlaylistContext context = app->playlistContext();
-    ASSERT_EQ(createPlaylistAt(context, pathToText(folder / "list.gpl")), ListOutcome::Done);
-    app::onListDrop(*app, paths);
+    if (!listCorpusCopies(*app, folder, 20)) GTEST_SKIP() << "corpus absent";
     ASSERT_EQ(app->playlist.gameCount(), 20);
     select({0});
     run(app::ListCommand::OpenGame);
