@@ -217,18 +217,6 @@ TEST_F(SwitchVariationTest, DeepInsideAVariationTheOtherOnesStonesAreShown) {
 
 using DeletionTest = DocumentTest;
 
-TEST_F(DeletionTest, DeleteMoveRemovesTheShownMove) {
-  load(kFour, 2);
-  ASSERT_TRUE(deleteMove(doc));
-  EXPECT_EQ(view() + stones("pp"), "B dd, B dp, W pd @2 *.");
-  EXPECT_EQ(u8(doc.undoEntries.back().description), "2手目削除");
-  EXPECT_EQ(tidyFault(doc.record()), "");
-
-  showMove(doc, 0);
-  EXPECT_FALSE(deleteMove(doc)) << "nothing to delete at move 0";
-  EXPECT_EQ(doc.undoEntries.size(), 1u);
-}
-
 TEST_F(DeletionTest, NothingIsDeletedInReplayModeOrDuringAutoPlay) {
   load(u"(;GM[1];B[dd];W[pp])", 2);
   doc.state.options[DocumentOption::ReplayMode] = 2;  // on at 1 or more
