@@ -12,9 +12,12 @@
 #include <vector>
 
 #include "app/application.h"
+#include "app/list_command_table.h"
 #include "app/view_refresh.h"
 #include "core/record/text.h"
 #include "platform/headless/headless_services.h"
+#include "playlist/list_games.h"
+#include "tests/corpus_files.h"
 #include "tests/test_folder.h"
 
 namespace mokuza::test {
@@ -117,6 +120,26 @@ inline fs::path freshProgramFolder() {
   for (const auto& item : fs::directory_iterator(assets))
     if (item.path().extension() == ".wav") fs::copy_file(item.path(), folder / item.path().filename());
   return folder;
+}
+
+// A playlist folder/list.gpl of `count` games spread over the corpus, copied
+// to folder/games/g10.sgf, g11.sgf … and made writable as a user's own files
+// are (the corpus is never written); false when the corpus holds fewer games.
+inline bool listCorpusCopies(app::Application& app, const fs::path& folder, std::size_t count) {
+  const std::vector<fs::path> corpus = corpusGames("pro");
+  if (corpus.size() < count) return false;
+  fs::create_directories(folder / "games");
+  std::vector<std::u16string> paths;
+  for (std::size_t i = 0; i < count; ++i) {
+    const fs::path copy = folder / "games" / ("g" + std::to_string(i + 10) + ".sgf");
+    fs::copy_file(corpus[i * (corpus.size() / count)], copy);
+    fs::permissions(copy, fs::perms::owner_write, fs::perm_options::add);
+    paths.push_back(pathToText(copy));
+  }
+  PlaylistContext context = app.playlistContext();
+  EXPECT_EQ(createPlaylistAt(context, pathToText(folder / "list.gpl")), ListOutcome::Done);
+  app::onListDrop(app, paths);
+  return true;
 }
 
 class AppTest : public ::testing::Test {

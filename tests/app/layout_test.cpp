@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/command_table.h"
 #include "app/layout.h"
 #include "app/status_texts.h"
 #include "core/document/game_files.h"
@@ -63,11 +64,10 @@ TEST_F(LayoutTest, PanelByTextSizeAndHiddenPanelGivesTheBoardItsRoom) {
   app::togglePanelHidden(*app);
   EXPECT_EQ(app->layout.geometry, geometry(0));
   app->playback.autoPlay.infoWindowHide = playback::InfoWindowHide::Armed;
-  playback::ToggleAutoPlay(app->playback, false);
+  app::runCommand(*app, app::Command::AutoPlay);
   app::togglePanelHidden(*app);
   EXPECT_FALSE(app->layout.panelHidden);
-  playback::ToggleAutoPlay(app->playback, false);
-  app::layoutWindow(*app);
+  app::runCommand(*app, app::Command::AutoPlay);
   EXPECT_TRUE(app->layout.panelHidden);
 }
 

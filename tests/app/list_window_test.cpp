@@ -7,13 +7,12 @@
 #include "app/list_command_table.h"
 #include "app/list_menu.h"
 #include "app/player_aliases.h"
-#include "app/rename_session.h"
 #include "app/search_session.h"
 #include "core/record/text.h"
+#include "playlist/file_moves.h"
 #include "playlist/list_games.h"
 #include "playlist/playlist_reader.h"
 #include "tests/app/app_test_support.h"
-#include "tests/corpus_files.h"
 
 namespace mokuza::test {
 namespace {
@@ -25,21 +24,10 @@ using Places = std::vector<int>;
 class ListWindowTest : public AppTest {
  protected:
   void SetUp() override {
-    const std::vector<fs::path> corpus = corpusGames("pro");
-    if (corpus.size() < 20) GTEST_SKIP() << "corpus absent";
     app = std::make_unique<app::Application>(services, window, folder);
     window.app = app.get();
     fs::remove_all(folder / "games");
-    fs::create_directories(folder / "games");
-    std::vector<std::u16string> paths;
-    for (std::size_t i = 0; i < 20; ++i) {
-      const fs::path copy = folder / "games" / ("g" + std::to_string(i + 10) + ".sgf");
-      fs::copy_file(corpus[i * (corpus.size() / 20)], copy);
-      paths.push_back(pathToText(copy));
-    }
-    PlaylistContext context = app->playlistContext();
-    ASSERT_EQ(createPlaylistAt(context, pathToText(folder / "list.gpl")), ListOutcome::Done);
-    app::onListDrop(*app, paths);
+    if (!listCorpusCopies(*app, folder, 20)) GTEST_SKIP() << "corpus absent";
     ASSERT_EQ(app->playlist.gameCount(), 20);
     select({0});
     run(app::ListCommand::OpenGame);
@@ -72,10 +60,6 @@ class ListWindowTest : public AppTest {
     return places;
   }
   std::string history() const { return utf16ToUtf8(app->doc.undoEntries.back().description); }
-  std::size_t sgfFiles(const fs::path& in) const {
-    return static_cast<std::size_t>(std::count_if(
-        fs::directory_iterator(in), {}, [](const fs::directory_entry& e) { return e.path().extension() == ".sgf"; }));
-  }
 };
 
 Places range(int from, int to) {
@@ -158,6 +142,9 @@ TEST_F(ListWindowTest, HeaderClickSortsAndColumnsAreWrittenBack) {
 
   EXPECT_EQ(app::resizeListColumn(*app, ListTab::Playlist, black, 177), ListOutcome::Done);
   EXPECT_EQ(app::moveListColumn(*app, ListTab::Playlist, black, 0), ListOutcome::Done);
+  const std::vector<ListColumn>& columns = app->playlist.columns.columns;
+  EXPECT_EQ(std::find_if(columns.begin(), columns.end(), [&](const ListColumn& c) { return c.key == black; })->alliod, 0)
+      << "the column moved leads the order of all columns, the hidden ones too";
   EXPECT_TRUE(app::listWindowCommand(*app, app::kColumnToggleFirst + 1));  // "検索結果"
   const app::ListTabModel view = shown();
   EXPECT_EQ(view.columns.front().label, u"黒対局者");
@@ -218,40 +205,14 @@ TEST_F(ListWindowTest, SelectionTitleAndMarks) {
   EXPECT_EQ(view.rows[7].cells.back(), u"42");
 }
 
-TEST_F(ListWindowTest, RenamePreviewsAndNeverLosesAFile) {
-  auto& entries = app->playlist.entries;
-  entries[1].textFields[u"黒対局者"] = entries[2].textFields[u"黒対局者"] = u"Same";  // one name for two files
-  entries[3].textFields[u"黒対局者"] = u"A/B";                                        // a separator in a value
-  fs::remove(folder / "games" / "g14.sgf");
-  fs::copy_file(folder / "games" / "g15.sgf", folder / "games" / "Same.sgf");  // a name already taken
-  select({1, 2, 3, 4});
-  EXPECT_TRUE(app::listWindowCommand(*app, app::kRenameFileFirst));
-  ASSERT_EQ(window.dialogs.back(), app::DialogKind::Rename);
-  app::RenameSession session = app::beginRename(*app);
-  session.pattern.clear();
-  app::insertRenameTag(session, 0, 0);
-  EXPECT_EQ(app::renamePreviewLines(app::renamePreview(*app, session)),
-            (std::vector<std::u16string>{u"g11.sgf → Same (2).sgf", u"g12.sgf → Same (3).sgf", u"g13.sgf → A_B.sgf"}));
-  EXPECT_TRUE(fs::exists(folder / "games" / "g11.sgf")) << "nothing moves before OK";
-
-  services.messageAnswers = {platform::Answer::Ok, platform::Answer::Ok};
-  EXPECT_EQ(app::applyRename(*app, session).status, ListOutcome::Done);
-  EXPECT_EQ(sgfFiles(folder / "games"), 20u);
-  for (const char* name : {"Same.sgf", "Same (2).sgf", "Same (3).sgf", "A_B.sgf"})
-    EXPECT_TRUE(fs::exists(folder / "games" / name)) << name;
-  EXPECT_EQ(written(), rows());
-  EXPECT_EQ(rows()[1], "Same (2)");
-  EXPECT_EQ(rows()[4], "g14") << "the missing file keeps its entry";
-  EXPECT_EQ(history(), "名前変更  [No.2～No.5]");
-}
-
+// The files go to the folder chosen in the dialog.
 TEST_F(ListWindowTest, MoveTakesTheFolderChosen) {
   fs::create_directories(folder / "moved");
   select({0, 1});
   services.folderAnswers = {folder / "moved"};
   services.messageAnswers = {platform::Answer::Ok, platform::Answer::Ok};
   EXPECT_TRUE(app::listWindowCommand(*app, app::kMoveFileFirst));
-  EXPECT_EQ(sgfFiles(folder / "moved"), 2u);
+  for (const char* name : {"g10.sgf", "g11.sgf"}) EXPECT_TRUE(fs::exists(folder / "moved" / name)) << name;
   EXPECT_EQ(written(), rows());
 }
 

@@ -85,31 +85,6 @@ TEST_F(PanelTest, ASettingWritesTheDesignAndIsUndone) {
   EXPECT_EQ(at(app::kTypefaceEdit).text, u"IPAMincho");
 }
 
-// Named values come as drop-downs of their names, switches as ticks; the
-// stone-sound tick decides whether the last move of the line sounds.
-TEST_F(PanelTest, SettingsOfferValueNamesAndTheStoneSoundSwitch) {
-  EXPECT_EQ(at(app::settingRowId(DesignField::GobanCoordinate)).kind, app::PanelControlKind::Choice);
-  EXPECT_EQ(at(app::settingRowId(DesignField::StoneSize)).kind, app::PanelControlKind::SpinEdit);
-
-  const int sound = app::settingRowId(DesignField::StoneSound);
-  ASSERT_EQ(at(sound).kind, app::PanelControlKind::CheckBox);
-  EXPECT_TRUE(at(sound).checked) << "on from the start";
-  const auto stepToEnd = [this] {
-    showMove(app->doc, 2);
-    app::stepMove(*app, 1);  // move 3: not the last
-    app::stepMove(*app, 1);  // move 4: the last, White
-  };
-  stepToEnd();
-  ASSERT_EQ(services.callsOf("playWave").size(), 1U);
-  EXPECT_EQ(fs::path(services.callsOf("playWave")[0].text), folder / "white_sound.wav");
-
-  app->onPanelCommand(sound);
-  EXPECT_FALSE(at(sound).checked);
-  EXPECT_EQ(designValue(app->doc.state.design, DesignField::StoneSound), 0);
-  stepToEnd();
-  EXPECT_EQ(services.callsOf("playWave").size(), 1U);
-}
-
 TEST_F(PanelTest, ApplyToThePlaylistReachesEveryGameAndItsFile) {
   PlaylistContext context = app->playlistContext();
   const fs::path list = folder / "panel.gpl";

@@ -246,18 +246,5 @@ TEST_F(ShowTest, TheStatusLineAndTheIconStripFollowTheShow) {
   EXPECT_NE(window.status.find(u"《自動再生2周目》"), std::u16string::npos);
 }
 
-// "自動再生中は情報ウィンドウを隠す": the board takes the panel's room while
-// the show runs and gives it back when the show ends.
-TEST_F(ShowTest, AShowThatHidesThePanelLaysTheBoardOutWithoutIt) {
-  const render::BoardGeometry withPanel = app->layout.geometry;
-  app->playback.autoPlay.infoWindowHide = playback::InfoWindowHide::Armed;
-  app::runCommand(*app, app::Command::AutoPlay);
-  EXPECT_TRUE(app->layout.panelHidden);
-  EXPECT_NE(app->layout.geometry, withPanel);
-  app::runCommand(*app, app::Command::AutoPlay);
-  EXPECT_FALSE(app->layout.panelHidden);
-  EXPECT_EQ(app->layout.geometry, withPanel);
-}
-
 }  // namespace
 }  // namespace mokuza::test

@@ -98,20 +98,6 @@ TEST_F(StartupTest, APlaylistReadShowsItsProgressInTheTitle) {
   EXPECT_EQ(window.title, u"game.sgf - Mokuza");
 }
 
-// The stone-sound switch goes with the design: the settings and the playlist
-// keep it for the next run.
-TEST_F(StartupTest, TheStoneSoundSwitchOutlivesTheRun) {
-  app->start({});
-  ASSERT_EQ(app::openPath(*app, at("playlists/default.gpl")), OpenOutcome::Opened);
-  ASSERT_EQ(designValue(app->doc.state.design, DesignField::StoneSound), 1);
-  app->onPanelCommand(app::settingRowId(DesignField::StoneSound));
-  app->DispatchCommand(30008);
-  ASSERT_TRUE(window.destroyed);
-  EXPECT_NE(slurp("setting.dat").find("<stonese>\r\n0"), std::string::npos);
-  EXPECT_NE(slurp("playlists/default.gpl").find("<stonese>\r\n0"), std::string::npos);
-  EXPECT_EQ(designValue(startAgain({})->doc.state.design, DesignField::StoneSound), 0);
-}
-
 // A playlist of three games, No.2 shown last: each start shows it again and
 // O resumes it, while "プレイリストから順に選択" takes the design of the next
 // entry at each start.

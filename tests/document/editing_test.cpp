@@ -161,14 +161,9 @@ TEST_F(PlayAtTest, AskModeOffersThreeEditsAndCancelChangesNothing) {
   EXPECT_EQ(tree(), "B dd, W qd, B dp");
 }
 
-TEST_F(PlayAtTest, AtTheEndOfTheLineTheMoveIsAppended) {
-  load(u"(;GM[1];B[dd])", 1);
-  ASSERT_TRUE(playAt(doc, services, recordAt("pp")));
-  ASSERT_TRUE(playAt(doc, services, recordAt("dp")));
-  EXPECT_EQ(view(), "B dd, W pp, B dp @3 *");
-  EXPECT_TRUE(services.choices.empty());
-  EXPECT_EQ(doc.undoIndex, 1);
-
+// Appending at the end is what every edit test does; an empty game takes a
+// first move, and no point off the board.
+TEST_F(PlayAtTest, AnEmptyGameTakesAFirstMoveAndNoPointOffTheBoard) {
   Document empty;
   ASSERT_TRUE(playAt(empty, services, recordAt("dd")));
   EXPECT_EQ(lineText(empty.record()), "B dd");
@@ -216,18 +211,6 @@ TEST_F(SwitchVariationTest, DeepInsideAVariationTheOtherOnesStonesAreShown) {
 // ---- deletions ----
 
 using DeletionTest = DocumentTest;
-
-TEST_F(DeletionTest, DeleteMoveRemovesTheShownMove) {
-  load(kFour, 2);
-  ASSERT_TRUE(deleteMove(doc));
-  EXPECT_EQ(view() + stones("pp"), "B dd, B dp, W pd @2 *.");
-  EXPECT_EQ(u8(doc.undoEntries.back().description), "2手目削除");
-  EXPECT_EQ(tidyFault(doc.record()), "");
-
-  showMove(doc, 0);
-  EXPECT_FALSE(deleteMove(doc)) << "nothing to delete at move 0";
-  EXPECT_EQ(doc.undoEntries.size(), 1u);
-}
 
 TEST_F(DeletionTest, NothingIsDeletedInReplayModeOrDuringAutoPlay) {
   load(u"(;GM[1];B[dd];W[pp])", 2);

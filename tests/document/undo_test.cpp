@@ -16,9 +16,6 @@ class UndoTest : public DocumentTest {
     load(u"(;GM[1];B[dd];W[pp])", 2);
     recordUndo(doc, u"開く");
   }
-  void record(std::initializer_list<const char16_t*> descriptions) {
-    for (const char16_t* description : descriptions) recordUndo(doc, description);
-  }
 };
 
 TEST_F(UndoTest, UndoAndRedoRestoreTheTreeAndTheShownMove) {
@@ -114,19 +111,6 @@ TEST_F(UndoTest, TheHistoryIsBounded) {
   EXPECT_EQ(u8(other.undoEntries.front().description), "d");
   ASSERT_TRUE(undo(other));
   EXPECT_EQ(restoredSizes, (std::vector<std::size_t>{6000}));
-}
-
-TEST_F(UndoTest, ChoosingAHistoryEntry) {
-  record({u"a", u"b"});
-  playAt(doc, services, recordAt("dp"));  // an entry of its own, discarded below
-  ASSERT_TRUE(undo(doc));
-  EXPECT_TRUE(chooseHistoryEntry(doc, 3));
-  EXPECT_EQ(doc.undoIndex, 0);
-  EXPECT_EQ(line(), "B dd, W pp");
-  EXPECT_FALSE(chooseHistoryEntry(doc, 3)) << "already the current entry";
-
-  EXPECT_TRUE(chooseHistoryEntry(doc, 0));
-  EXPECT_EQ(line(), "B dd, W pp, B dp");
 }
 
 TEST_F(UndoTest, TheLetterNAndAutoPlayRecordNothingAndTheLogFollowsTheOption) {

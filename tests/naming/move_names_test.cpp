@@ -63,11 +63,6 @@ TEST(MoveNames, TextbookTerms) {
 (;SZ[19]AB[ba][ca][da][ea][fa][ga][ha][ia][ja][ka][la][ma]AW[aa][ab][bb][cb][db][eb][fb][gb][hb][ib][jb][kb][lb][mb];W[na]) → １２目トリ / トリ
 (;SZ[19]AB[ba][ab][cb]AW[ca][bb][db][cc];W[aa]) → コウトリ / トリ
 (;SZ[19]AB[aa][ba][cb][da]AW[ab][bb];W[ca]) → ２目トリ / トリ
-(;SZ[19]AB[dd][ec]AW[ed];W[fd]) → ノビ
-(;SZ[19]AB[ab][ba];W[aa]) → 着手禁止点 / ナナメ味方
-(;SZ[19];B[]) → 着手禁止点 / ナナメ味方
-(;SZ[19];B[dd];W[tt]) → 着手禁止点 / ナナメ味方
-(;SZ[19];B[dd];C[x]) →  / ナナメ味方
 (;SZ[19]AW[jj][ji];B[kj]) → ツケ / ツケ（筋場）
 (;SZ[19]AB[ij][jk]AW[ik];B[jj]) → ツギ / ツギ(マガリ)
 (;SZ[19]AW[ij][jj][kj];B[jk]) → ツケ / ツケ（ダブル筋場）

@@ -81,8 +81,7 @@ TEST_F(AutoPlayTest, OnlyTheLastMoveOfTheLineSoundsItsStone) {
   std::vector<fs::path> waves;
   for (const int moveCount : {3, 4}) {
     loadText(doc, quietGame(moveCount));
-    SetFilePath(doc.state.gameInfo, FileField::BlackSound, u"black.wav");
-    SetFilePath(doc.state.gameInfo, FileField::WhiteSound, u"sounds/white.wav");
+    SetFilePath(doc.state.gameInfo, FileField::WhiteSound, u"sounds/white.wav");  // Black's is the initial one
     design(DesignField::StoneSound, 1);
     play(moveCount, 1);  // backwards: a stone taken away makes no sound
     showMove(doc, 0);
@@ -93,7 +92,7 @@ TEST_F(AutoPlayTest, OnlyTheLastMoveOfTheLineSoundsItsStone) {
   play(0, -100);
   for (const auto& call : services.callsOf("playWave"))
     waves.push_back(fs::path(call.text).lexically_relative(folder.path));
-  EXPECT_EQ(waves, (std::vector<fs::path>{"black.wav", "sounds/white.wav"}));
+  EXPECT_EQ(waves, (std::vector<fs::path>{"black_sound.wav", "sounds/white.wav"}));
 }
 
 TEST_F(AutoPlayTest, AFigureRunPlaysOneFigureAndStopsAtItsEnd) {

@@ -8,7 +8,6 @@
 #include "core/document/undo.h"
 #include "core/record/text.h"
 #include "playlist/list_clipboard.h"
-#include "playlist/list_columns.h"
 #include "playlist/list_games.h"
 #include "playlist/list_order.h"
 #include "playlist/list_texts.h"
@@ -241,22 +240,6 @@ TEST_F(ListOperations, SelectionAndTitleTexts) {
             "プレイリスト　〈test.gpl〉 - No.4　全10局\n"
             "プレイリスト　〈test.gpl〉 - 追加処理中（3局）\n"
             "▲１▼50");
-}
-
-TEST_F(ListOperations, ColumnWidthsOrderAndVisibilityAreChangesOfTheList) {
-  addTen();
-  PlaylistContext ctx = context();
-  ASSERT_EQ(setColumnWidth(ctx, "bname", 150), ListOutcome::Done);
-  ASSERT_EQ(moveColumn(ctx, "score", 0), ListOutcome::Done);
-  EXPECT_EQ(playlist.columns.columns[5].alliod, 0) << "it also leads the order of all columns";
-  ASSERT_EQ(toggleColumn(ctx, "sgf_file"), ListOutcome::Done);
-  ASSERT_EQ(toggleColumn(ctx, "totalmove"), ListOutcome::Done);
-  EXPECT_EQ(history(),
-            "対局を追加  [No.1～No.10]|リスト幅変更〈黒対局者〉|リスト並び変更〈結果〉|"
-            "プレイリスト項目削除 [SGFファイル]|プレイリスト項目追加 [総手数]");
-  EXPECT_EQ(visibleColumnKeys(playlist.columns),
-            (std::vector<std::string>{"score", "No.", "bname", "wname", "gmdate", "totalmove"}));
-  EXPECT_NE(slurp(u8(playlist.path)).find("bname:\r\n[width=150]"), std::string::npos) << "saved with the playlist";
 }
 
 TEST_F(ListOperations, CreatingAndSavingUnderAnotherName) {

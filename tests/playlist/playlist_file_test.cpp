@@ -47,6 +47,7 @@ TEST_F(PlaylistFile, TwoHundredCorpusGamesWithVariedDesignsComeBackIdentical) {
         playlist.entries[static_cast<std::size_t>(playlist.displayOrder[static_cast<std::size_t>(place)])];
     entry.intFields[u"黒石透明度"] = 100 + (place % 3) * 50;
     entry.intFields[u"１手ごとの表示時間"] = 1000 + (place / 10) * 100;
+    entry.intFields[u"石音"] = place % 2;
     if (place >= 100) entry.intFields[u"手数表示"] = place % 2;  // set from the middle of the list on
     if (place % 7 == 0) SetFilePath(entry, u"碁盤画像", u16(dir / "boards" / "kaya.png"));
     if (place % 11 == 0) SetFilePath(entry, u"黒石音", u16(dir / "sounds" / "missing.wav"));

@@ -44,6 +44,7 @@ TEST_F(SettingsFileTest, EverythingReadsBackAsItWasWrittenWithPathsRelativeToThe
   Settings backSettings;
   readSettings(back, backSettings, context, context.settingsFile, true);
   EXPECT_EQ(backSettings.playlistsFolder, text(program / "playlists"));
+  EXPECT_EQ(back.state.design.intFields, doc.state.design.intFields);
 
   const std::string written = u8(settingsText(doc, settings, program));
   EXPECT_EQ(u8(settingsText(back, backSettings, program)), written);

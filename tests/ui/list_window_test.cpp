@@ -15,7 +15,6 @@
 #include "core/record/text.h"
 #include "playlist/list_games.h"
 #include "playlist/list_texts.h"
-#include "tests/corpus_files.h"
 #include "tests/ui/window_test_support.h"
 #include "ui/alias_dialog.h"
 #include "ui/game_info_dialog.h"
@@ -32,21 +31,8 @@ using app::ListTab;
 class ListWindowUiTest : public WindowTest {
  protected:
   void open(std::size_t games) {
-    const std::vector<fs::path> corpus = corpusGames("pro");
-    if (corpus.size() < games) GTEST_SKIP() << "corpus absent";
     window->start({});
-    fs::create_directories(folder / "games");
-    std::vector<std::u16string> paths;
-    for (std::size_t i = 0; i < games; ++i) {
-      const fs::path copy = folder / "games" / ("g" + std::to_string(i + 100) + ".sgf");
-      fs::copy_file(corpus[i * (corpus.size() / games)], copy);
-      // The corpus is read-only; the copies are the user's files.
-      fs::permissions(copy, fs::perms::owner_write, fs::perm_options::add);
-      paths.push_back(pathToText(copy));
-    }
-    PlaylistContext context = app().playlistContext();
-    ASSERT_EQ(createPlaylistAt(context, pathToText(folder / "list.gpl")), ListOutcome::Done);
-    app::onListDrop(app(), paths);
+    if (!listCorpusCopies(app(), folder, games)) GTEST_SKIP() << "corpus absent";
     app::clickListRow(app(), ListTab::Playlist, 0, {});
     app::runListCommand(app(), app::ListCommand::OpenGame);
     QTest::keyClick(&window->boardView(), Qt::Key_P);
@@ -126,7 +112,7 @@ TEST_F(ListWindowUiTest, RenameThroughTheDialogPreviewsThenMovesTheFiles) {
     ASSERT_NE(dialog, nullptr);
     dialog->pattern().setText(QStringLiteral("<PB>-<PW>_<DT>"));
     for (int i = 0; i < dialog->preview().count(); ++i) preview.push_back(dialog->preview().item(i)->text());
-    untouched = fs::exists(folder / "games" / "g101.sgf") && fs::exists(folder / "games" / "g102.sgf");
+    untouched = fs::exists(folder / "games" / "g11.sgf") && fs::exists(folder / "games" / "g12.sgf");
     services.messageAnswers = {platform::Answer::Ok, platform::Answer::Ok};
     dialog->accept();
   });
