@@ -55,8 +55,8 @@ class BoardPainter {
   // this geometry): on its first frame the shown move's text goes into the
   // info area, which then blends onto the window as the wait passes, the
   // icon strip follows the move (stepping back or on may have become
-  // possible), and the fade layers advance. Returns after one frame: the period of the
-  // timer paces the frames, so the window never blocks.
+  // possible), and the fade layers advance. Returns after one frame: the
+  // period of the timer paces the frames, so the window never blocks.
   PaintResult paintFades(QImage& window, const RenderState& state, const BoardGeometry& geometry,
                          const AutoPlayWait& wait, const FadeLayerSound* sound = nullptr);
 
