@@ -64,7 +64,6 @@ class PartnerList {
 
   // The partners of reach low .. high.
   Range reach(int low, int high) const { return {{this, stones_ & within(low, high)}}; }
-  Range all() const { return {{this, stones_}}; }
   // Those not cut off: the only ones that can be live, which most tests ask for.
   Range uncut(int low = 0, int high = kJumpReaches - 1) const { return {{this, uncut_ & within(low, high)}}; }
 
