@@ -21,6 +21,8 @@ struct FigureOrder {
 
 class Evidence {
  public:
+  using Mask = std::array<std::uint64_t, (kFigureKindCount + 63) / 64>;
+
   // Only vetoed figures have points in their veto.
   void reset() {
     forEachIn(touched_, [this](std::size_t f) { match_[f].clear(); });
@@ -51,6 +53,14 @@ class Evidence {
     touch(f);
     vetoed_[f / 64] |= std::uint64_t{1} << (f % 64);
     veto_[f].insert({b});
+  }
+
+  // Whether a figure of `figures` has stones and no veto yet.
+  bool anyUnvetoed(const Mask& figures) const {
+    for (std::size_t word = 0; word < figures.size(); ++word)
+      for (std::uint64_t bits = figures[word] & touched_[word] & ~vetoed_[word]; bits; bits &= bits - 1)
+        if (!match_[word * 64 + static_cast<std::size_t>(std::countr_zero(bits))].empty()) return true;
+    return false;
   }
 
   // The figure first in `order` whose stones are left once its vetoed
@@ -95,7 +105,6 @@ class Evidence {
   }
 
  private:
-  using Mask = std::array<std::uint64_t, (kFigureKindCount + 63) / 64>;
   template <typename F>
   static void forEachIn(const Mask& mask, F&& f) {
     for (std::size_t word = 0; word < mask.size(); ++word)

@@ -50,6 +50,15 @@ void MoveClassifier::setFigureTable(FigureTable table) {
     plainNames_[static_cast<std::size_t>(f)] = row == kNoFigure ? MoveName() : plainName(table_.name(row));
   }
   unmatchedName_ = plainName(table_.name(0));
+  int frameworkTop = kNoFigure;
+  for (Figure f : kFrameworkFigures) frameworkTop = std::max(frameworkTop, numbers_[f]);
+  outranksFramework_ = {};
+  for (int f = 0; f < kFigureKindCount; ++f)
+    if (numbers_[static_cast<std::size_t>(f)] > frameworkTop &&
+        std::find(kTakenAwayAfterFramework.begin(), kTakenAwayAfterFramework.end(), f) ==
+            kTakenAwayAfterFramework.end() &&
+        std::find(kFrameworkFigures.begin(), kFrameworkFigures.end(), f) == kFrameworkFigures.end())
+      outranksFramework_[static_cast<std::size_t>(f) / 64] |= std::uint64_t{1} << (f % 64);
   order_.rank.fill(kFigureKindCount);
   for (std::size_t r = 0; r < figures.size() && numbers_[figures[r]] != kNoFigure; ++r) {
     order_.rank[figures[r]] = static_cast<std::uint8_t>(r);
@@ -129,22 +138,14 @@ MOKUZA_CPU_CLONES void MoveClassifier::ClassifyMove(const Board& board, MoveReco
   c.p = p;
   c.own = own;
   c.kakariFigure = number(kKakari);
-  for (int offset : geo.neighbours) {
-    c.emptyNeighbours += c.isEmpty(p + offset);
-    c.ownNeighbours += c.isOwn(p + offset);
-    c.enemyNeighbours += c.isEnemy(p + offset);
-  }
-  for (int offset : geo.diagonals) {
-    c.ownDiagonals += c.isOwn(p + offset);
-    c.enemyDiagonals += c.isEnemy(p + offset);
-  }
+  c.countAround();
 
   evidence_.reset();
   addContacts(c, evidence_);
   addSquares(c, evidence_);
   findJumps(c);
   addLineTests(c, evidence_);
-  addFrameworkTests(c, evidence_);
+  if (!evidence_.anyUnvetoed(outranksFramework_)) addFrameworkTests(c, evidence_);
   addFightingTests(c, evidence_);
   addOpeningPoints(c, evidence_);
 

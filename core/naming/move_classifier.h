@@ -60,6 +60,9 @@ class MoveClassifier final : public ReplayObserver {
   FigureTable table_;
   std::array<int, kFigureKindCount> numbers_{};  // figure number of each term, kNoFigure when the table lacks it
   FigureOrder order_;                            // the same, as the order the choice tries the figures in
+  // Figures that, once they have stones and no veto before the framework
+  // stage, make sure no framework figure is chosen.
+  Evidence::Mask outranksFramework_{};
   // The names shown, made once per table: the plain name of each term, and
   // of row 0 for a move no figure fits.
   std::array<MoveName, kFigureKindCount> plainNames_{};

@@ -128,6 +128,19 @@ struct MoveContext {
   // reaches: few moves are named by a jump, so most partners are never asked.
   std::uint64_t jumpFigures = 0;
 
+  // Sets the counts of stones around the played point, p and own being set.
+  void countAround() {
+    for (int offset : geo.neighbours) {
+      emptyNeighbours += isEmpty(p + offset);
+      ownNeighbours += isOwn(p + offset);
+      enemyNeighbours += isEnemy(p + offset);
+    }
+    for (int offset : geo.diagonals) {
+      ownDiagonals += isOwn(p + offset);
+      enemyDiagonals += isEnemy(p + offset);
+    }
+  }
+
   const PointInfo& info(int b) const { return geo.info[BorderedPoint{b}]; }
   int stone(int b) const { return grid[BorderedPoint{b}]; }
   bool isOwn(int b) const { return stone(b) == own; }
@@ -252,7 +265,8 @@ inline bool ownStoneBeyond(const MoveContext& c, int enemy) {
   if (std::abs(dx) >= std::abs(dy))
     return dx > 0 ? colourInRect(c, c.own, ex + 1, ex + 2, ey - 2, ey + 2)
                   : colourInRect(c, c.own, left, ex - 1, ey - 2, ey + 2);
-  return dy > 0 ? colourInRect(c, c.own, left, ex + 2, ey + 1, ey + 2) : colourInRect(c, c.own, left, ex + 2, ey - 2, ey - 1);
+  return dy > 0 ? colourInRect(c, c.own, left, ex + 2, ey + 1, ey + 2)
+                : colourInRect(c, c.own, left, ex + 2, ey - 2, ey - 1);
 }
 
 // The stages of the classifier, in the order they run.
@@ -264,5 +278,16 @@ void addLineTests(const MoveContext& c, Evidence& ev);                   // push
 void addFrameworkTests(const MoveContext& c, Evidence& ev);              // opening framework moves
 void addFightingTests(const MoveContext& c, Evidence& ev);               // contact and fighting moves
 void addOpeningPoints(const MoveContext& c, Evidence& ev);               // 3-3, 3-4, 4-4 ...
+
+// The framework stage gives evidence for these figures only, vetoes no other,
+// and no later stage reads them: a move that already has a figure the table
+// ranks above all of them, and that nothing later can take away, passes the
+// stage over. Keep both lists in step with the stages.
+inline constexpr std::array kFrameworkFigures{kHasamitsuke, kSuberi,     kHiraki,   kShimari,    kKakari,
+                                              kUke,         kWariuchi,   kUchikomi, kOki,        kTsume,
+                                              kBoushi,      kSusogakari, kHasami,   kKakeTaisha, kKatatsuki};
+// The figures the stages after the framework stage veto, clear or replace.
+inline constexpr std::array kTakenAwayAfterFramework{kAte,   kKakae,      kOshi, kOsae,  kSagari, kNobi,
+                                                     kTsugi, kTsukiatari, kDe,   kTsuke, kWatari, kHai};
 
 }  // namespace mokuza::naming

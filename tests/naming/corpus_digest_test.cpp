@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -64,16 +65,10 @@ std::vector<std::string> splitLines(const std::string& text) {
   return lines;
 }
 
-TEST(CorpusDigest, EveryTenthProGameReadsReplaysAndNamesAsRecorded) {
-  std::string lines;
-  NamedGame game;
-  const int games = forEachCorpusGame("pro", 10, [&](const fs::path& path, const std::u16string& text) {
-    game.play(utf16ToUtf8(text));
-    lines += gameLine(path, game);
-  });
-  if (games == 0) GTEST_SKIP() << "no corpus";
-
-  const fs::path digestFile = fs::path(MOKUZA_SOURCE_DIR) / "tests/naming/corpus_digest.txt";
+// Compares the lines with the digest file of that name beside this test, or
+// writes them to MOKUZA_WRITE_DIGEST instead.
+void expectDigestFile(const std::string& name, const std::string& lines) {
+  const fs::path digestFile = fs::path(MOKUZA_SOURCE_DIR) / "tests/naming" / name;
   if (const char* out = std::getenv("MOKUZA_WRITE_DIGEST")) {
     std::ofstream(out, std::ios::binary) << lines;
     GTEST_SKIP() << "digest written to " << out;
@@ -86,6 +81,50 @@ TEST(CorpusDigest, EveryTenthProGameReadsReplaysAndNamesAsRecorded) {
   for (std::size_t i = 0; i < std::min(want.size(), got.size()); ++i)
     ASSERT_EQ(want[i], got[i]) << "game, moves, then digests of record, positions and names";
   EXPECT_EQ(want.size(), got.size());
+}
+
+TEST(CorpusDigest, EveryTenthProGameReadsReplaysAndNamesAsRecorded) {
+  std::string lines;
+  NamedGame game;
+  const int games = forEachCorpusGame("pro", 10, [&](const fs::path& path, const std::u16string& text) {
+    game.play(utf16ToUtf8(text));
+    lines += gameLine(path, game);
+  });
+  if (games == 0) GTEST_SKIP() << "no corpus";
+  expectDigestFile("corpus_digest.txt", lines);
+}
+
+// The built-in rows and, ranked above them, the figures only a figure list
+// names; then the same reversed, and shuffled. The choice, and the stages it
+// passes over, must follow the table.
+enum class Order { Appended, Reversed, Shuffled };
+
+naming::FigureTable reorderedTable(Order order) {
+  std::vector<naming::FigureRow> rows = naming::builtInFigureRows();
+  for (int f = naming::kBuiltInFigureCount; f < naming::kFigureKindCount; ++f)
+    rows.push_back({std::u16string(naming::kFigureNames[static_cast<std::size_t>(f)]), {}});
+  if (order == Order::Reversed) {
+    std::reverse(rows.begin() + 1, rows.end());  // row 0 names the unmatched moves
+  } else if (order == Order::Shuffled) {
+    // Fisher-Yates with a fixed seed: std::shuffle differs between libraries.
+    std::mt19937 random(20261208);
+    for (std::size_t i = rows.size() - 1; i > 1; --i) std::swap(rows[i], rows[1 + random() % i]);
+  }
+  return naming::FigureTable(std::move(rows));
+}
+
+TEST(CorpusDigest, ProGamesNameAsRecordedUnderReorderedFigureTables) {
+  std::string lines;
+  for (auto [order, tag] : {std::pair{Order::Appended, "appended "}, std::pair{Order::Reversed, "reversed "},
+                            std::pair{Order::Shuffled, "shuffled "}}) {
+    NamedGame game(reorderedTable(order));
+    const int games = forEachCorpusGame("pro", 25, [&](const fs::path& path, const std::u16string& text) {
+      game.play(utf16ToUtf8(text));
+      lines += tag + gameLine(path, game);
+    });
+    if (games == 0) GTEST_SKIP() << "no corpus";
+  }
+  expectDigestFile("corpus_digest_reordered.txt", lines);
 }
 
 }  // namespace
