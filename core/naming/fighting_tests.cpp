@@ -112,37 +112,6 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
   // A hane also touches the stone it wraps; it is the hane, not an attachment.
   if (ev.has(kHane)) ev.clearMatch(kTsuke);
 
-  // ノゾキ: a peep at the cutting point between two enemy chains; one of them is diagonal to the played stone.
-  if (c.enemyDiagonals > 0 && c.liberties(c.p) >= 2)
-    for (int offset : neighbours) {
-      const int x = c.p + offset;
-      if (!c.isEmpty(x) || countAround(c, x, -c.own) < 2) continue;
-      PointSet enemies;
-      int firstChain = -1;
-      bool twoChains = false;
-      for (int around : neighbours) {
-        const int e = x + around;
-        if (!c.isEnemy(e)) continue;
-        enemies.insert({e});
-        if (firstChain < 0) firstChain = c.chainId(e);
-        else twoChains |= c.chainId(e) != firstChain;
-      }
-      if (twoChains) ev.addAll(kNozoki, enemies);
-    }
-
-  // カケ: a press one line above an enemy stone on the third or fourth line, a knight's move away, that no own
-  // stone beyond it turns into a pincer.
-  if (pHeight == 4 || pHeight == 5)
-    for (const Partner& a : c.partners[kEnemyKnightJump].uncut(0, 0))
-      if (c.live(a) && (c.height(a.point) == 3 || c.height(a.point) == 4) && pHeight == c.height(a.point) + 1 &&
-          !ownStoneBeyond(c, a.point))
-        ev.add(kKake, a.point);
-  // 一間: a one-space jump along the line of the nearest edge, on the fourth line or lower.
-  if (pHeight <= 4)
-    for (const Partner& a : c.partners[kOwnStraightJump].uncut(0, 0))
-      if (c.live(a) && c.height(a.point) == pHeight && lineAcross(c, c.p, a.direction) == pHeight)
-        ev.add(kIkken, a.point);
-
   // ヒキ: drawing back one line towards the edge from an own stone in contact with the enemy.
   if (pHeight >= 2 && c.ownNeighbours > 0)
     for (int offset : neighbours) {
@@ -193,39 +162,6 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
   if (ownNeighbours == 0 && enemyNeighbours >= 2 && c.isSingleStone(c.p) && c.liberties(c.p) == 1)
     ev.addAll(kHourikomi, enemyTouching);
 
-  // ヘコミ: stepping back into the hollow between two own stones that an enemy stone faces; both are diagonal to the
-  // played stone.
-  for (int direction = 0; direction < 4 && ownDiagonals >= 2; ++direction) {
-    const int front = stepFrom(c, c.p, direction);
-    if (!isEmptyAt(c, front) || !isEnemyAt(c, stepFrom(c, front, direction))) continue;
-    const std::array<int, 2> sides = isVertical(direction) ? std::array{1, 2} : std::array{0, 3};
-    const int a = stepFrom(c, front, sides[0]), b = stepFrom(c, front, sides[1]);
-    if (isOwnAt(c, a) && isOwnAt(c, b)) {
-      ev.add(kHekomi, a);
-      ev.add(kHekomi, b);
-    }
-  }
-
-  // カケツギ: a hanging connection, guarding from the side a cutting point between two own chains; one of them is
-  // diagonal to the played stone.
-  for (int offset : neighbours) {
-    if (ownDiagonals == 0) break;
-    const int x = c.p + offset;
-    // The played stone is one of the own stones around x.
-    if (!c.isEmpty(x) || countAround(c, x, c.own) < 3) continue;
-    PointSet guarded;
-    int firstChain = -1;
-    bool twoChains = false;
-    for (int around : neighbours) {
-      const int s = x + around;
-      if (s == c.p || !c.isOwn(s)) continue;
-      guarded.insert({s});
-      if (firstChain < 0) firstChain = c.chainId(s);
-      else twoChains |= c.chainId(s) != firstChain;
-    }
-    if (twoChains) ev.addAll(kKaketsugi, guarded);
-  }
-
   // ワタリ: a hane from two sides at once; on the first two lines it links under the enemy, above them it blocks.
   if (ev.count(kHane) >= 3) {
     if (pHeight >= 3) {
@@ -244,24 +180,97 @@ MOKUZA_CPU_CLONES void addFightingTests(const MoveContext& c, Evidence& ev) {
     ev.clearMatch(kHai);
   }
 
-  // ツケコシ: attaching through the gap of an enemy knight's move.
-  if (c.enemyDiagonals > 0)
-    enemyTouching.forEach([&](BorderedPoint touching) {
-      const int e1 = touching.index;
-      for (int offset : c.geo.diagonals) {
-        const int e2 = c.p + offset;
-        if (c.isEnemy(e2) && c.chainId(e2) != c.chainId(e1) && shapeCode(c, e1, e2) == 201) {
-          ev.add(kTsukekoshi, e1);
-          ev.add(kTsukekoshi, e2);
-        }
-      }
-    });
-
   // 三々入り: the 3-3 invasion under a lone enemy stone diagonally above.
   if (ev.count(kKado) == 1 && c.info(c.p).lineX == 3 && c.info(c.p).lineY == 3) {
     int kado = -1;
     ev.match(kKado).forEach([&](BorderedPoint b) { kado = b.index; });
     if (c.isSingleStone(kado)) ev.setMatch(kSansanIri, ev.match(kKado));
+  }
+}
+
+// The fighting figures the choice looks for last: they read no evidence and
+// give evidence for no other figure, so a move another figure already names
+// above them passes them over.
+MOKUZA_CPU_CLONES void addLateFightingTests(const MoveContext& c, Evidence& ev) {
+  const int pHeight = c.height(c.p);
+  const auto& neighbours = c.geo.neighbours;
+
+  // ノゾキ: a peep at the cutting point between two enemy chains; one of them is diagonal to the played stone.
+  if (c.enemyDiagonals > 0 && c.liberties(c.p) >= 2)
+    for (int offset : neighbours) {
+      const int x = c.p + offset;
+      if (!c.isEmpty(x) || countAround(c, x, -c.own) < 2) continue;
+      PointSet enemies;
+      int firstChain = -1;
+      bool twoChains = false;
+      for (int around : neighbours) {
+        const int e = x + around;
+        if (!c.isEnemy(e)) continue;
+        enemies.insert({e});
+        if (firstChain < 0) firstChain = c.chainId(e);
+        else twoChains |= c.chainId(e) != firstChain;
+      }
+      if (twoChains) ev.addAll(kNozoki, enemies);
+    }
+
+  // カケ: a press one line above an enemy stone on the third or fourth line, a knight's move away, that no own
+  // stone beyond it turns into a pincer.
+  if (pHeight == 4 || pHeight == 5)
+    for (const Partner& a : c.partners[kEnemyKnightJump].uncut(0, 0))
+      if (c.live(a) && (c.height(a.point) == 3 || c.height(a.point) == 4) && pHeight == c.height(a.point) + 1 &&
+          !ownStoneBeyond(c, a.point))
+        ev.add(kKake, a.point);
+  // 一間: a one-space jump along the line of the nearest edge, on the fourth line or lower.
+  if (pHeight <= 4)
+    for (const Partner& a : c.partners[kOwnStraightJump].uncut(0, 0))
+      if (c.live(a) && c.height(a.point) == pHeight && lineAcross(c, c.p, a.direction) == pHeight)
+        ev.add(kIkken, a.point);
+
+  // ヘコミ: stepping back into the hollow between two own stones that an enemy stone faces; both are diagonal to the
+  // played stone.
+  for (int direction = 0; direction < 4 && c.ownDiagonals >= 2; ++direction) {
+    const int front = stepFrom(c, c.p, direction);
+    if (!isEmptyAt(c, front) || !isEnemyAt(c, stepFrom(c, front, direction))) continue;
+    const std::array<int, 2> sides = isVertical(direction) ? std::array{1, 2} : std::array{0, 3};
+    const int a = stepFrom(c, front, sides[0]), b = stepFrom(c, front, sides[1]);
+    if (isOwnAt(c, a) && isOwnAt(c, b)) {
+      ev.add(kHekomi, a);
+      ev.add(kHekomi, b);
+    }
+  }
+
+  // カケツギ: a hanging connection, guarding from the side a cutting point between two own chains; one of them is
+  // diagonal to the played stone.
+  for (int offset : neighbours) {
+    if (c.ownDiagonals == 0) break;
+    const int x = c.p + offset;
+    // The played stone is one of the own stones around x.
+    if (!c.isEmpty(x) || countAround(c, x, c.own) < 3) continue;
+    PointSet guarded;
+    int firstChain = -1;
+    bool twoChains = false;
+    for (int around : neighbours) {
+      const int s = x + around;
+      if (s == c.p || !c.isOwn(s)) continue;
+      guarded.insert({s});
+      if (firstChain < 0) firstChain = c.chainId(s);
+      else twoChains |= c.chainId(s) != firstChain;
+    }
+    if (twoChains) ev.addAll(kKaketsugi, guarded);
+  }
+
+  // ツケコシ: attaching through the gap of an enemy knight's move.
+  for (int touching : neighbours) {
+    if (c.enemyDiagonals == 0 || c.enemyNeighbours == 0) break;
+    const int e1 = c.p + touching;
+    if (!c.isEnemy(e1)) continue;
+    for (int offset : c.geo.diagonals) {
+      const int e2 = c.p + offset;
+      if (c.isEnemy(e2) && c.chainId(e2) != c.chainId(e1) && shapeCode(c, e1, e2) == 201) {
+        ev.add(kTsukekoshi, e1);
+        ev.add(kTsukekoshi, e2);
+      }
+    }
   }
 }
 

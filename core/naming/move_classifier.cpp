@@ -37,6 +37,19 @@ void MoveClassifier::startLayerMove(int move) {
   layerKnown_ = move;
 }
 
+Evidence::Mask MoveClassifier::outranking(std::span<const Figure> stage, std::span<const Figure> takenAway) const {
+  const auto among = [](std::span<const Figure> figures, int f) {
+    return std::find(figures.begin(), figures.end(), f) != figures.end();
+  };
+  int top = kNoFigure;
+  for (Figure f : stage) top = std::max(top, numbers_[f]);
+  Evidence::Mask figures{};
+  for (int f = 0; f < kFigureKindCount; ++f)
+    if (numbers_[static_cast<std::size_t>(f)] > top && !among(stage, f) && !among(takenAway, f))
+      figures[static_cast<std::size_t>(f) / 64] |= std::uint64_t{1} << (f % 64);
+  return figures;
+}
+
 void MoveClassifier::setFigureTable(FigureTable table) {
   table_ = std::move(table);
   for (int f = 0; f < kFigureKindCount; ++f)
@@ -50,15 +63,8 @@ void MoveClassifier::setFigureTable(FigureTable table) {
     plainNames_[static_cast<std::size_t>(f)] = row == kNoFigure ? MoveName() : plainName(table_.name(row));
   }
   unmatchedName_ = plainName(table_.name(0));
-  int frameworkTop = kNoFigure;
-  for (Figure f : kFrameworkFigures) frameworkTop = std::max(frameworkTop, numbers_[f]);
-  outranksFramework_ = {};
-  for (int f = 0; f < kFigureKindCount; ++f)
-    if (numbers_[static_cast<std::size_t>(f)] > frameworkTop &&
-        std::find(kTakenAwayAfterFramework.begin(), kTakenAwayAfterFramework.end(), f) ==
-            kTakenAwayAfterFramework.end() &&
-        std::find(kFrameworkFigures.begin(), kFrameworkFigures.end(), f) == kFrameworkFigures.end())
-      outranksFramework_[static_cast<std::size_t>(f) / 64] |= std::uint64_t{1} << (f % 64);
+  outranksFramework_ = outranking(kFrameworkFigures, kTakenAwayAfterFramework);
+  outranksLateFighting_ = outranking(kLateFightingFigures, {});
   order_.rank.fill(kFigureKindCount);
   for (std::size_t r = 0; r < figures.size() && numbers_[figures[r]] != kNoFigure; ++r) {
     order_.rank[figures[r]] = static_cast<std::uint8_t>(r);
@@ -148,6 +154,7 @@ MOKUZA_CPU_CLONES void MoveClassifier::ClassifyMove(const Board& board, MoveReco
   if (!evidence_.anyUnvetoed(outranksFramework_)) addFrameworkTests(c, evidence_);
   addFightingTests(c, evidence_);
   addOpeningPoints(c, evidence_);
+  if (!evidence_.anyUnvetoed(outranksLateFighting_)) addLateFightingTests(c, evidence_);
 
   Figure kind = kNanameMikata;
   const PointSet* stones = evidence_.firstSurviving(

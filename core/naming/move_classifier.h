@@ -54,6 +54,9 @@ class MoveClassifier final : public ReplayObserver {
  private:
   static std::size_t index(int move) { return static_cast<std::size_t>(move < 0 || move >= kMaxPositions ? 0 : move); }
   int number(Figure f) const { return numbers_[f]; }
+  // The figures the table ranks above every figure of the stage, neither of
+  // the stage nor among those later stages take away.
+  Evidence::Mask outranking(std::span<const Figure> stage, std::span<const Figure> takenAway) const;
   void record(MoveRecord& record, int move, int figure, const MoveName& name,
               std::span<const std::int16_t> figureStones = {});
 
@@ -61,8 +64,9 @@ class MoveClassifier final : public ReplayObserver {
   std::array<int, kFigureKindCount> numbers_{};  // figure number of each term, kNoFigure when the table lacks it
   FigureOrder order_;                            // the same, as the order the choice tries the figures in
   // Figures that, once they have stones and no veto before the framework
-  // stage, make sure no framework figure is chosen.
+  // stage or the late fighting tests, make sure none of theirs is chosen.
   Evidence::Mask outranksFramework_{};
+  Evidence::Mask outranksLateFighting_{};
   // The names shown, made once per table: the plain name of each term, and
   // of row 0 for a move no figure fits.
   std::array<MoveName, kFigureKindCount> plainNames_{};

@@ -278,16 +278,19 @@ void addLineTests(const MoveContext& c, Evidence& ev);                   // push
 void addFrameworkTests(const MoveContext& c, Evidence& ev);              // opening framework moves
 void addFightingTests(const MoveContext& c, Evidence& ev);               // contact and fighting moves
 void addOpeningPoints(const MoveContext& c, Evidence& ev);               // 3-3, 3-4, 4-4 ...
+void addLateFightingTests(const MoveContext& c, Evidence& ev);           // peeps, hanging connections ...
 
-// The framework stage gives evidence for these figures only, vetoes no other,
-// and no later stage reads them: a move that already has a figure the table
-// ranks above all of them, and that nothing later can take away, passes the
-// stage over. Keep both lists in step with the stages.
+// A stage that gives evidence for its own figures only, which no other stage
+// reads, is passed over when the move already has a figure the table ranks
+// above all of them and that no later stage can take away. Keep these lists
+// in step with the stages. The framework stage's figures:
 inline constexpr std::array kFrameworkFigures{kHasamitsuke, kSuberi,     kHiraki,   kShimari,    kKakari,
                                               kUke,         kWariuchi,   kUchikomi, kOki,        kTsume,
                                               kBoushi,      kSusogakari, kHasami,   kKakeTaisha, kKatatsuki};
 // The figures the stages after the framework stage veto, clear or replace.
 inline constexpr std::array kTakenAwayAfterFramework{kAte,   kKakae,      kOshi, kOsae,  kSagari, kNobi,
                                                      kTsugi, kTsukiatari, kDe,   kTsuke, kWatari, kHai};
+// The late fighting tests' figures; they run last.
+inline constexpr std::array kLateFightingFigures{kNozoki, kKake, kIkken, kHekomi, kKaketsugi, kTsukekoshi};
 
 }  // namespace mokuza::naming

@@ -1,7 +1,7 @@
-// The choice passes the framework stage over on the strength of two lists:
-// the figures that stage gives evidence for, and the figures the later
-// stages take away. Here the stages run on every move of real games and
-// what they change is held against the lists.
+// The choice passes the framework stage and the late fighting tests over on
+// the strength of lists: the figures each gives evidence for, and the figures
+// the stages after the framework take away. Here the stages run on every move
+// of real games and what they change is held against the lists.
 
 #include <gtest/gtest.h>
 
@@ -42,6 +42,7 @@ class StageListsCheck final : public ReplayObserver {
   std::string game;
   int moves = 0;
   int movesFramed = 0;  // moves the framework stage gave evidence to
+  int movesLate = 0;    // and the late fighting tests
 
   void afterMove(Board& board, std::vector<MoveRecord>& line, int move) override {
     const MoveRecord& record = line[static_cast<std::size_t>(move)];
@@ -64,30 +65,42 @@ class StageListsCheck final : public ReplayObserver {
 
     Evidence framed = before;
     addFrameworkTests(c, framed);
-    Evidence after = framed, unframed = before;
-    for (Evidence* ev : {&after, &unframed}) {
+    Evidence early = framed, unframed = before;
+    for (Evidence* ev : {&early, &unframed}) {
       addFightingTests(c, *ev);
       addOpeningPoints(c, *ev);
     }
+    Evidence after = early, lateAlone;
+    addLateFightingTests(c, after);
+    addLateFightingTests(c, lateAlone);
+
     ++moves;
     const std::string where = game + " move " + std::to_string(move);
-    bool gave = false;
+    bool framework = false, late = false;
     for (int i = 0; i < naming::kFigureKindCount; ++i) {
       const auto f = static_cast<Figure>(i);
       const std::string figure = utf16ToUtf8(naming::kFigureNames[f]);
-      const bool framework = listed(naming::kFrameworkFigures, f);
-      const bool changed = framed.match(f) != before.match(f) || framed.veto(f) != before.veto(f);
-      gave |= changed;
-      EXPECT_TRUE(framework || !changed) << where << ": the framework stage changed " << figure;
-      if (!framework && !changed) {
-        EXPECT_TRUE(after.match(f) == unframed.match(f) && after.veto(f) == unframed.veto(f))
-            << where << ": a later stage read the framework's evidence, and changed " << figure;
+      const auto same = [f](const Evidence& a, const Evidence& b) {
+        return a.match(f) == b.match(f) && a.veto(f) == b.veto(f);
+      };
+      if (listed(naming::kFrameworkFigures, f)) {
+        framework |= !same(framed, before);
+      } else {
+        EXPECT_TRUE(same(framed, before)) << where << ": the framework stage changed " << figure;
+        EXPECT_TRUE(same(early, unframed)) << where << ": a later stage read the framework's evidence for " << figure;
       }
       const bool takenAway = !within(framed.match(f), after.match(f)) || !within(after.veto(f), framed.veto(f));
       EXPECT_TRUE(!takenAway || listed(naming::kTakenAwayAfterFramework, f))
           << where << ": a later stage took away " << figure;
+      if (listed(naming::kLateFightingFigures, f)) {
+        late |= !same(after, early);
+        EXPECT_TRUE(same(after, lateAlone)) << where << ": the late fighting tests read the evidence for " << figure;
+      } else {
+        EXPECT_TRUE(same(after, early)) << where << ": the late fighting tests changed " << figure;
+      }
     }
-    movesFramed += gave;
+    movesFramed += framework;
+    movesLate += late;
   }
 
  private:
@@ -98,7 +111,7 @@ class StageListsCheck final : public ReplayObserver {
   }();
 };
 
-TEST(StageLists, TheFrameworkStagesListsHoldOnEveryMoveOfRealGames) {
+TEST(StageLists, TheListsOfStagesPassedOverHoldOnEveryMoveOfRealGames) {
   StageListsCheck check;
   GameRecord record;
   Board board;
@@ -111,6 +124,7 @@ TEST(StageLists, TheFrameworkStagesListsHoldOnEveryMoveOfRealGames) {
   });
   if (games == 0) GTEST_SKIP() << "no corpus";
   EXPECT_GT(check.movesFramed, check.moves / 20) << "the sample reaches the framework stage's figures";
+  EXPECT_GT(check.movesLate, check.moves / 20) << "and the late fighting tests'";
 }
 
 }  // namespace
