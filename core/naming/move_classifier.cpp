@@ -64,7 +64,7 @@ void MoveClassifier::setFigureTable(FigureTable table) {
   }
   unmatchedName_ = plainName(table_.name(0));
   outranksFramework_ = outranking(kFrameworkFigures, kTakenAwayAfterFramework);
-  outranksLateFighting_ = outranking(kLateFightingFigures, {});
+  outranksLate_ = outranking(kLateFigures, {});
   order_.rank.fill(kFigureKindCount);
   for (std::size_t r = 0; r < figures.size() && numbers_[figures[r]] != kNoFigure; ++r) {
     order_.rank[figures[r]] = static_cast<std::uint8_t>(r);
@@ -153,8 +153,10 @@ MOKUZA_CPU_CLONES void MoveClassifier::ClassifyMove(const Board& board, MoveReco
   addLineTests(c, evidence_);
   if (!evidence_.anyUnvetoed(outranksFramework_)) addFrameworkTests(c, evidence_);
   addFightingTests(c, evidence_);
-  addOpeningPoints(c, evidence_);
-  if (!evidence_.anyUnvetoed(outranksLateFighting_)) addLateFightingTests(c, evidence_);
+  if (!evidence_.anyUnvetoed(outranksLate_)) {
+    addLateFightingTests(c, evidence_);
+    addOpeningPoints(c, evidence_);
+  }
 
   Figure kind = kNanameMikata;
   const PointSet* stones = evidence_.firstSurviving(

@@ -64,9 +64,9 @@ class MoveClassifier final : public ReplayObserver {
   std::array<int, kFigureKindCount> numbers_{};  // figure number of each term, kNoFigure when the table lacks it
   FigureOrder order_;                            // the same, as the order the choice tries the figures in
   // Figures that, once they have stones and no veto before the framework
-  // stage or the late fighting tests, make sure none of theirs is chosen.
+  // stage or the late stages, make sure none of theirs is chosen.
   Evidence::Mask outranksFramework_{};
-  Evidence::Mask outranksLateFighting_{};
+  Evidence::Mask outranksLate_{};
   // The names shown, made once per table: the plain name of each term, and
   // of row 0 for a move no figure fits.
   std::array<MoveName, kFigureKindCount> plainNames_{};

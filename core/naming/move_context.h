@@ -277,8 +277,9 @@ void jumpStones(const MoveContext& c, Figure figure, PointSet& stones);  // the 
 void addLineTests(const MoveContext& c, Evidence& ev);                   // pushing and blocking along lines
 void addFrameworkTests(const MoveContext& c, Evidence& ev);              // opening framework moves
 void addFightingTests(const MoveContext& c, Evidence& ev);               // contact and fighting moves
-void addOpeningPoints(const MoveContext& c, Evidence& ev);               // 3-3, 3-4, 4-4 ...
-void addLateFightingTests(const MoveContext& c, Evidence& ev);           // peeps, hanging connections ...
+// The late stages, run last:
+void addLateFightingTests(const MoveContext& c, Evidence& ev);  // peeps, hanging connections ...
+void addOpeningPoints(const MoveContext& c, Evidence& ev);      // 3-3, 3-4, 4-4 ...
 
 // A stage that gives evidence for its own figures only, which no other stage
 // reads, is passed over when the move already has a figure the table ranks
@@ -290,7 +291,8 @@ inline constexpr std::array kFrameworkFigures{kHasamitsuke, kSuberi,     kHiraki
 // The figures the stages after the framework stage veto, clear or replace.
 inline constexpr std::array kTakenAwayAfterFramework{kAte,   kKakae,      kOshi, kOsae,  kSagari, kNobi,
                                                      kTsugi, kTsukiatari, kDe,   kTsuke, kWatari, kHai};
-// The late fighting tests' figures; they run last.
-inline constexpr std::array kLateFightingFigures{kNozoki, kKake, kIkken, kHekomi, kKaketsugi, kTsukekoshi};
+// The late stages' figures.
+inline constexpr std::array kLateFigures{kNozoki, kKake,   kIkken,    kHekomi,      kKaketsugi, kTsukekoshi, kHoshi,
+                                         kSansan, kKomoku, kTakamoku, kMokuhazushi, kGonogo,    kTengen};
 
 }  // namespace mokuza::naming

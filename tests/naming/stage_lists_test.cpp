@@ -1,4 +1,4 @@
-// The choice passes the framework stage and the late fighting tests over on
+// The choice passes the framework stage and the late stages over on
 // the strength of lists: the figures each gives evidence for, and the figures
 // the stages after the framework take away. Here the stages run on every move
 // of real games and what they change is held against the lists.
@@ -42,7 +42,7 @@ class StageListsCheck final : public ReplayObserver {
   std::string game;
   int moves = 0;
   int movesFramed = 0;  // moves the framework stage gave evidence to
-  int movesLate = 0;    // and the late fighting tests
+  int movesLate = 0;    // and the late stages
 
   void afterMove(Board& board, std::vector<MoveRecord>& line, int move) override {
     const MoveRecord& record = line[static_cast<std::size_t>(move)];
@@ -66,13 +66,13 @@ class StageListsCheck final : public ReplayObserver {
     Evidence framed = before;
     addFrameworkTests(c, framed);
     Evidence early = framed, unframed = before;
-    for (Evidence* ev : {&early, &unframed}) {
-      addFightingTests(c, *ev);
+    addFightingTests(c, early);
+    addFightingTests(c, unframed);
+    Evidence after = early, lateAlone;
+    for (Evidence* ev : {&after, &lateAlone}) {
+      addLateFightingTests(c, *ev);
       addOpeningPoints(c, *ev);
     }
-    Evidence after = early, lateAlone;
-    addLateFightingTests(c, after);
-    addLateFightingTests(c, lateAlone);
 
     ++moves;
     const std::string where = game + " move " + std::to_string(move);
@@ -92,11 +92,11 @@ class StageListsCheck final : public ReplayObserver {
       const bool takenAway = !within(framed.match(f), after.match(f)) || !within(after.veto(f), framed.veto(f));
       EXPECT_TRUE(!takenAway || listed(naming::kTakenAwayAfterFramework, f))
           << where << ": a later stage took away " << figure;
-      if (listed(naming::kLateFightingFigures, f)) {
+      if (listed(naming::kLateFigures, f)) {
         late |= !same(after, early);
-        EXPECT_TRUE(same(after, lateAlone)) << where << ": the late fighting tests read the evidence for " << figure;
+        EXPECT_TRUE(same(after, lateAlone)) << where << ": the late stages read the evidence for " << figure;
       } else {
-        EXPECT_TRUE(same(after, early)) << where << ": the late fighting tests changed " << figure;
+        EXPECT_TRUE(same(after, early)) << where << ": the late stages changed " << figure;
       }
     }
     movesFramed += framework;
@@ -124,7 +124,7 @@ TEST(StageLists, TheListsOfStagesPassedOverHoldOnEveryMoveOfRealGames) {
   });
   if (games == 0) GTEST_SKIP() << "no corpus";
   EXPECT_GT(check.movesFramed, check.moves / 20) << "the sample reaches the framework stage's figures";
-  EXPECT_GT(check.movesLate, check.moves / 20) << "and the late fighting tests'";
+  EXPECT_GT(check.movesLate, check.moves / 20) << "and the late stages'";
 }
 
 }  // namespace
