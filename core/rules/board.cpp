@@ -23,11 +23,6 @@ void closeIdGap(ChainIdRow& ids, int g) {
 
 }  // namespace
 
-PositionSlot& Board::slot(int m) {
-  if (static_cast<int>(history.slots.size()) <= m) history.slots.resize(static_cast<std::size_t>(m) + 1);
-  return history.slots[static_cast<std::size_t>(m)];
-}
-
 const PositionSlot& Board::slot(int m) const { return history.slots.at(static_cast<std::size_t>(m)); }
 
 void SetBoardSize(Board& board, int n) {

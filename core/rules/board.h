@@ -113,7 +113,11 @@ struct Board {
   std::int8_t lastRemovedColour = 0;
 
   Board();  // a 19×19 board with the empty position 0
-  PositionSlot& slot(int m);
+  // Inline: the replay asks for the slot several times a move.
+  PositionSlot& slot(int m) {
+    if (static_cast<int>(history.slots.size()) <= m) history.slots.resize(static_cast<std::size_t>(m) + 1);
+    return history.slots[static_cast<std::size_t>(m)];
+  }
   const PositionSlot& slot(int m) const;
 };
 
