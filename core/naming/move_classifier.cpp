@@ -144,7 +144,7 @@ MOKUZA_CPU_CLONES void MoveClassifier::ClassifyMove(const Board& board, MoveReco
   c.p = p;
   c.own = own;
   c.kakariFigure = number(kKakari);
-  c.countAround();
+  c.countNeighbours();
 
   evidence_.reset();
   addContacts(c, evidence_);

@@ -128,8 +128,8 @@ struct MoveContext {
   // reaches: few moves are named by a jump, so most partners are never asked.
   std::uint64_t jumpFigures = 0;
 
-  // Sets the counts of stones around the played point, p and own being set.
-  void countAround() {
+  // Sets the counts of stones next to and diagonal to the played point, p and own being set.
+  void countNeighbours() {
     for (int offset : geo.neighbours) {
       emptyNeighbours += isEmpty(p + offset);
       ownNeighbours += isOwn(p + offset);

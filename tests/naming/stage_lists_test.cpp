@@ -56,7 +56,7 @@ class StageListsCheck final : public ReplayObserver {
     c.move = move;
     c.p = played.index;
     c.own = own;
-    c.countAround();
+    c.countNeighbours();
     Evidence before;
     addContacts(c, before);
     addSquares(c, before);
